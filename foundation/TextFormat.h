@@ -1,0 +1,18 @@
+// Morvane foundation library.
+// printf-style formatting that always uses the "C" locale, whatever the process locale is.
+#pragma once
+
+#include <cstdarg>
+#include <string>
+
+namespace morvane {
+
+/// Formats like snprintf, but in the "C" locale: "%.3f" of 2.5 is "2.500" even while the
+/// process runs under a locale with a decimal comma. Used for every number written to a file,
+/// a formula text or a task variable.
+std::string format(const char *format, ...) __attribute__((format(printf, 1, 2)));
+
+/// The va_list form of format().
+std::string formatV(const char *format, va_list args);
+
+} // namespace morvane

@@ -1,0 +1,105 @@
+// Morvane foundation library tests.
+// Locale-free formatting and parsing, and case-insensitive names.
+#include "foundation/NameCompare.h"
+#include "foundation/NumberText.h"
+#include "foundation/TextFormat.h"
+
+#include <cstdio>
+#include <limits>
+
+#include "ScopedLocale.h"
+
+using namespace morvane;
+
+TEST(TextFormatTest, WritesPointUnderGermanLocale)
+{
+    const ScopedLocale german("de_DE.UTF-8");
+    ASSERT_TRUE(german.isActive());
+    char native[32];
+    std::snprintf(native, sizeof native, "%.3f", 2.5);
+    ASSERT_STREQ(native, "2,500") << "the locale must use a decimal comma for this test";
+
+    EXPECT_EQ(format("%.3f", 2.5), "2.500");
+    EXPECT_EQ(format("%s=%d;%f", "x", 12, 0.25), "x=12;0.250000");
+    EXPECT_EQ(parseDouble("2.5"), 2.5);
+}
+
+TEST(TextFormatTest, FormatsLongText)
+{
+    const std::string longText(5000, 'a');
+    EXPECT_EQ(format("<%s>", longText.c_str()), "<" + longText + ">");
+    EXPECT_EQ(format("%s", ""), "");
+}
+
+struct DoubleCase {
+    const char *text;
+    double expected;
+};
+
+// The parser keeps atof's rules: leading blanks skipped, trailing junk ignored, 0 for no number.
+constexpr DoubleCase kDoubleCases[] = {
+    {"2.5", 2.5},  {"  -0.25", -0.25}, {"+3", 3.0},  {"12mm", 12.0}, {"", 0.0},
+    {"abc", 0.0},  {"1e3", 1000.0},    {".5", 0.5},  {"-", 0.0},     {"+-1", 0.0},
+    {"1,5", 1.0},  {"\t7\n", 7.0},
+};
+
+TEST(NumberTextTest, ParsesDoubleLikeAtofInAnyLocale)
+{
+    const ScopedLocale german("de_DE.UTF-8");
+    for (const auto &row : kDoubleCases) {
+        SCOPED_TRACE(row.text);
+        EXPECT_DOUBLE_EQ(parseDouble(row.text), row.expected);
+    }
+}
+
+struct IntCase {
+    const char *text;
+    int expected;
+};
+
+constexpr IntCase kIntCases[] = {
+    {"42", 42},          {"  -7x", -7},       {"+5", 5},
+    {"", 0},             {"x1", 0},           {"3.9", 3},
+    {"99999999999", std::numeric_limits<int>::max()},
+    {"-99999999999", std::numeric_limits<int>::min()},
+};
+
+TEST(NumberTextTest, ParsesIntLikeAtoiWithClamping)
+{
+    for (const auto &row : kIntCases) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(parseInt(row.text), row.expected);
+    }
+}
+
+TEST(NumberTextTest, StrictParsingRefusesJunk)
+{
+    double value = -1.0;
+    EXPECT_TRUE(tryParseDouble(" 2.25 ", value));
+    EXPECT_EQ(value, 2.25);
+    for (const char *bad : {"", "abc", "2.5mm", "1,5", "-"}) {
+        SCOPED_TRACE(bad);
+        double untouched = 9.0;
+        EXPECT_FALSE(tryParseDouble(bad, untouched));
+        EXPECT_EQ(untouched, 9.0);
+    }
+    int number = 0;
+    EXPECT_TRUE(tryParseInt("+12", number));
+    EXPECT_EQ(number, 12);
+    EXPECT_FALSE(tryParseInt("12.5", number));
+    EXPECT_FALSE(tryParseInt("99999999999", number));
+    EXPECT_EQ(number, 12);
+}
+
+TEST(NameCompareTest, FoldsAsciiOnly)
+{
+    EXPECT_TRUE(equalsNoCase("Front Panel", "FRONT panel"));
+    EXPECT_FALSE(equalsNoCase("Front", "Fronts"));
+    EXPECT_LT(compareNoCase("abc", "ABD"), 0);
+    EXPECT_GT(compareNoCase("b", "A"), 0);
+    EXPECT_LT(compareNoCase("ab", "AB c"), 0);
+    // Non-ASCII letters are not folded: "Ä" and "ä" differ.
+    EXPECT_FALSE(equalsNoCase("\xC3\x84rmel", "\xC3\xA4rmel"));
+    EXPECT_EQ(toLowerAscii("UNITS: Metric"), "units: metric");
+    EXPECT_EQ(toUpperAscii("name.rul"), "NAME.RUL");
+}
