@@ -1,0 +1,123 @@
+// Morvane foundation library.
+// Points and vectors of the plane in double precision.
+#include "foundation/DPoint.h"
+
+#include "foundation/Geometry.h"
+
+#include <cmath>
+
+void CDPoint::GetXY(double &outX, double &outY) const
+{
+    outX = x;
+    outY = y;
+}
+
+void CDPoint::Add(const double &dx, const double &dy)
+{
+    x += dx;
+    y += dy;
+}
+
+CDPoint &CDPoint::operator+=(const DPOINT &offset)
+{
+    Add(offset.x, offset.y);
+    return *this;
+}
+
+CDPoint CDPoint::Minus(double otherX, double otherY) const
+{
+    return {x - otherX, y - otherY};
+}
+
+void CDPoint::Rotate(double angle)
+{
+    RotateCosSin(std::cos(angle), std::sin(angle));
+}
+
+void CDPoint::RotateCosSin(double cosine, double sine)
+{
+    const double oldX = x;
+    x = oldX * cosine - y * sine;
+    y = oldX * sine + y * cosine;
+}
+
+bool CDPoint::IsNear(double px, double py, double tol) const
+{
+    return GetDistanceTo(px, py) < tol;
+}
+
+double CDPoint::GetDistanceTo(double px, double py) const
+{
+    return std::hypot(px - x, py - y);
+}
+
+double CDPoint::GetAngle() const
+{
+    return std::atan2(y, x);
+}
+
+double CDPoint::GetAngleTo(double px, double py) const
+{
+    return std::atan2(py - y, px - x);
+}
+
+void CDPoint::MirrorY()
+{
+    y = -y;
+}
+
+void CDPoint::MirrorX()
+{
+    x = -x;
+}
+
+DPOINT CDPoint::TransformToAbsolute(const DPOINT &origin, const double &angle, bool mirrorY,
+                                    bool mirrorX)
+{
+    if (mirrorY)
+        MirrorY();
+    if (mirrorX)
+        MirrorX();
+    Rotate(angle);
+    *this += origin;
+    return GetDPoint();
+}
+
+DPOINT CDPoint::TransformToRelative(const DPOINT &origin, const double &angle, bool mirrorY,
+                                    bool mirrorX)
+{
+    Add(-origin.x, -origin.y);
+    Rotate(-angle);
+    if (mirrorY)
+        MirrorY();
+    if (mirrorX)
+        MirrorX();
+    return GetDPoint();
+}
+
+CVector::CVector(double angle) : CDPoint(std::cos(angle), std::sin(angle)) {}
+
+double CVector::GetLength() const
+{
+    return std::hypot(x, y);
+}
+
+bool CVector::IsNull() const
+{
+    return GetLength() <= morvane::kNullLength;
+}
+
+void CVector::Normalize()
+{
+    if (IsNull())
+        return;
+    const double length = GetLength();
+    x /= length;
+    y /= length;
+}
+
+void CVector::Scale(double factor)
+{
+    x *= factor;
+    y *= factor;
+}
