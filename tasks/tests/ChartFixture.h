@@ -1,0 +1,186 @@
+// Morvane command, task and undo engine tests.
+// Commands, definitions and a task manager that log what the engine does to them.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tasks/BaseCommand.h"
+#include "tasks/ITask.h"
+#include "tasks/ITaskDefinition.h"
+#include "tasks/TaskManager.h"
+
+namespace morvane::test {
+
+/// What happened, in order: "run Place", "undo Place", "enter Sub", "state Main.Idle" ...
+using EventLog = std::vector<std::string>;
+
+/// How a RecordingCommand behaves; shared by the prototype and its clones, so a test can
+/// change it after registration.
+struct CommandBehaviour
+{
+    bool result = true;
+    bool enabled = true;
+};
+
+/// The history flags of a RecordingCommand.
+struct CommandFlags
+{
+    bool addToHistory = true;
+    bool repeat = true;
+    COMMAND_MODIFY_TYPE modifyType = CMT_NO_MODIFY;
+};
+
+/// A command that logs its runs, undos and redos.
+class RecordingCommand : public CBaseCommand
+{
+public:
+    RecordingCommand(const std::string &name, EventLog *log, CommandFlags flags = {},
+                     std::shared_ptr<CommandBehaviour> behaviour = {})
+        : m_log(log)
+        , m_behaviour(behaviour ? std::move(behaviour) : std::make_shared<CommandBehaviour>())
+    {
+        Create(name);
+        SetAddToHistory(flags.addToHistory);
+        SetRepeatCommand(flags.repeat);
+        SetCommandModifyType(flags.modifyType);
+    }
+
+    std::unique_ptr<ICommand> Clone() const override
+    {
+        return std::make_unique<RecordingCommand>(*this);
+    }
+    bool OnExecute(void *) override
+    {
+        m_log->push_back("run " + GetName());
+        return m_behaviour->result;
+    }
+    void OnUndo() override { m_log->push_back("undo " + GetName()); }
+    void OnRedo() override { m_log->push_back("redo " + GetName()); }
+    using CBaseCommand::IsEnabled;
+    bool IsEnabled(void *) override { return m_behaviour->enabled; }
+
+    bool HasOwnerData() const { return IsDeleteCommand(); }
+
+private:
+    EventLog *m_log;
+    std::shared_ptr<CommandBehaviour> m_behaviour;
+};
+
+/// A definition whose chart is built by a function and whose hooks are logged.
+class ScriptedDefinition : public ITaskDefinition
+{
+public:
+    ScriptedDefinition(EventLog *log, std::function<void(ITask *)> define)
+        : m_log(log), m_define(std::move(define))
+    {
+    }
+
+    void Define(ITask *task) override { m_define(task); }
+    void OnEnter(ITask *task) override { m_log->push_back("enter " + task->GetName()); }
+    void OnExit(ITask *task) override { m_log->push_back("exit " + task->GetName()); }
+    void OnUndoHistoryChanged(ITask *) override { ++historyChanges; }
+    void OnModifiedChanged(ITask *) override { ++modifiedChanges; }
+    bool CanStart(ITask *) override { return canStart; }
+    void OnStateEnter(ITask *task, const std::string &state, int) override
+    {
+        m_log->push_back("state " + task->GetName() + "." + state);
+    }
+    void OnStateExit(ITask *task, const std::string &state, int) override
+    {
+        m_log->push_back("left " + task->GetName() + "." + state);
+    }
+    bool IsEventEnabled(ITask *, const std::string &event) override
+    {
+        return enabledEvents.count(event) > 0;
+    }
+
+    bool canStart = true;
+    std::set<std::string> enabledEvents;
+    int historyChanges = 0;
+    int modifiedChanges = 0;
+
+private:
+    EventLog *m_log;
+    std::function<void(ITask *)> m_define;
+};
+
+/// A task manager that registers what a test gives it, and keeps the diagnostics.
+class ScriptedTaskManager : public CTaskManager
+{
+public:
+    explicit ScriptedTaskManager(EventLog *log) : m_log(log)
+    {
+        SetDiagnosticHandler([this](const std::string &message) {
+            diagnostics.push_back(message);
+        });
+    }
+
+    /// A command that logs into the manager's log, registered at Create.
+    void command(const std::string &name, CommandFlags flags = {},
+                 std::shared_ptr<CommandBehaviour> behaviour = {})
+    {
+        m_commands.push_back(
+            std::make_unique<RecordingCommand>(name, m_log, flags, std::move(behaviour)));
+    }
+    /// Any other command, registered at Create.
+    void command(std::unique_ptr<CBaseCommand> command)
+    {
+        m_commands.push_back(std::move(command));
+    }
+    /// A template, registered at Create; answers its definition for the test to adjust.
+    ScriptedDefinition &task(const std::string &name, std::function<void(ITask *)> define)
+    {
+        auto definition = std::make_unique<ScriptedDefinition>(m_log, std::move(define));
+        ScriptedDefinition &result = *definition;
+        m_templates.emplace_back(name, std::move(definition));
+        return result;
+    }
+    /// Create and Run with `main` as the main task.
+    void start(const std::string &main)
+    {
+        SetMainTask(main);
+        Create(nullptr);
+        Run();
+    }
+    void link(CTaskManager *other) { AddLinkedManager(other); }
+
+    std::vector<std::string> registrationOrder;
+    std::vector<std::string> diagnostics;
+
+protected:
+    void RegisterCommands() override
+    {
+        registrationOrder.push_back("commands");
+        for (auto &command : m_commands)
+            AddCommand(std::move(command));
+        m_commands.clear();
+    }
+    void RegisterTaskTemplates() override
+    {
+        registrationOrder.push_back("templates");
+        for (auto &[name, definition] : m_templates)
+            AddTaskTemplate(name, std::move(definition));
+        m_templates.clear();
+    }
+
+private:
+    EventLog *m_log;
+    std::vector<std::unique_ptr<CBaseCommand>> m_commands;
+    std::vector<std::pair<std::string, std::unique_ptr<ScriptedDefinition>>> m_templates;
+};
+
+/// What the log holds, leaving it empty: what one step of a test did.
+inline EventLog takeLog(EventLog &log)
+{
+    EventLog taken = std::move(log);
+    log.clear();
+    return taken;
+}
+
+} // namespace morvane::test
