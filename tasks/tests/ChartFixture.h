@@ -14,6 +14,7 @@
 #include "tasks/ITask.h"
 #include "tasks/ITaskDefinition.h"
 #include "tasks/TaskManager.h"
+#include "tasks/TransitionId.h"
 
 namespace morvane::test {
 
@@ -26,6 +27,23 @@ struct CommandBehaviour
 {
     bool result = true;
     bool enabled = true;
+    /// Executions so far; each copy remembers its number.
+    int runs = 0;
+    /// The numbers of the copies undone, in order.
+    std::vector<int> undoneRuns;
+
+    static std::shared_ptr<CommandBehaviour> failing()
+    {
+        auto behaviour = std::make_shared<CommandBehaviour>();
+        behaviour->result = false;
+        return behaviour;
+    }
+    static std::shared_ptr<CommandBehaviour> disabled()
+    {
+        auto behaviour = std::make_shared<CommandBehaviour>();
+        behaviour->enabled = false;
+        return behaviour;
+    }
 };
 
 /// The history flags of a RecordingCommand.
@@ -58,9 +76,14 @@ public:
     bool OnExecute(void *) override
     {
         m_log->push_back("run " + GetName());
+        m_run = ++m_behaviour->runs;
         return m_behaviour->result;
     }
-    void OnUndo() override { m_log->push_back("undo " + GetName()); }
+    void OnUndo() override
+    {
+        m_log->push_back("undo " + GetName());
+        m_behaviour->undoneRuns.push_back(m_run);
+    }
     void OnRedo() override { m_log->push_back("redo " + GetName()); }
     using CBaseCommand::IsEnabled;
     bool IsEnabled(void *) override { return m_behaviour->enabled; }
@@ -70,6 +93,7 @@ public:
 private:
     EventLog *m_log;
     std::shared_ptr<CommandBehaviour> m_behaviour;
+    int m_run = 0;
 };
 
 /// A definition whose chart is built by a function and whose hooks are logged.
@@ -175,12 +199,61 @@ private:
     std::vector<std::pair<std::string, std::unique_ptr<ScriptedDefinition>>> m_templates;
 };
 
+/// Declares a chart as the program's definitions do: "Entry" (0) and the final "Exit" (1)
+/// first, then states numbered on from 2, transitions with generated ids.
+class Chart
+{
+public:
+    explicit Chart(ITask *task) : m_task(task)
+    {
+        task->AddEntryState("Entry", 0);
+        task->AddFinalState("Exit", 1);
+    }
+    Chart &state(const std::string &name)
+    {
+        m_task->AddState(name, m_nextIndex++);
+        return *this;
+    }
+    /// A sub-task state running the template of the same name.
+    Chart &subTask(const std::string &name)
+    {
+        m_task->AddSubTask(name, name, m_nextIndex++);
+        return *this;
+    }
+    /// A transition; answers its id.
+    std::string transition(const std::string &from, const std::string &event,
+                           const std::string &to, const std::string &guard = "",
+                           const std::string &command = "")
+    {
+        const std::string id = makeTransitionId();
+        m_task->AddTransition(from, event, guard, to, id);
+        if (!command.empty())
+            m_task->SetTransitionCommand(id, command);
+        return id;
+    }
+
+private:
+    ITask *m_task;
+    int m_nextIndex = 2;
+};
+
 /// What the log holds, leaving it empty: what one step of a test did.
 inline EventLog takeLog(EventLog &log)
 {
     EventLog taken = std::move(log);
     log.clear();
     return taken;
+}
+
+/// The commands run, from the log ("run X" entries), leaving the log empty.
+inline EventLog takeCommandsRun(EventLog &log)
+{
+    EventLog commands;
+    for (const std::string &entry : takeLog(log)) {
+        if (entry.rfind("run ", 0) == 0)
+            commands.push_back(entry);
+    }
+    return commands;
 }
 
 } // namespace morvane::test

@@ -50,9 +50,9 @@ protected:
         m_manager.command("A", {.repeat = false});
         m_manager.command("B");
         m_manager.command("Modify", {.modifyType = CMT_MODIFY});
-        m_manager.command("Fail", {}, std::make_shared<CommandBehaviour>(CommandBehaviour{false}));
+        m_manager.command("Fail", {}, CommandBehaviour::failing());
         m_manager.command("Off", {},
-                          std::make_shared<CommandBehaviour>(CommandBehaviour{true, false}));
+                          CommandBehaviour::disabled());
         m_manager.task("Main", [](ITask *task) {
             task->SetUndoEnabled(true);
             task->AddEntryState("Entry", 0);
