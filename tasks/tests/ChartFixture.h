@@ -178,6 +178,8 @@ public:
     std::vector<std::string> diagnostics;
 
 protected:
+    EventLog *eventLog() const { return m_log; }
+
     void RegisterCommands() override
     {
         registrationOrder.push_back("commands");
