@@ -8,15 +8,47 @@
 #include "tasks/TaskManager.h"
 #include "tasks/UndoGroup.h"
 
-using morvane::StateKind;
+#include <string_view>
 
-// The undo names a task answers itself, on its own group or on its parent's.
-static const std::string kAddCurrentTaskUndo = "AddCurrentTaskUndo";
-static const std::string kUndoCurrentTask = "UndoCurrentTask";
-static const std::string kClearCurrentUndoTask = "ClearCurrentUndoTask";
-static const std::string kAddParentTaskUndo = "AddParentTaskUndo";
-static const std::string kUndoParentTask = "UndoParentTask";
-static const std::string kClearParentUndoTask = "ClearParentUndoTask";
+using morvane::StateKind;
+using morvane::UndoAction;
+
+namespace {
+
+/// An undo name that a task answers itself, on its own group, instead of (or before) running
+/// the command of that name.
+struct UndoName
+{
+    std::string_view name;
+    UndoAction action;
+    bool commandRuns;
+};
+
+// Run by a sub-task state, on the sub-task's own group.
+constexpr UndoName kCurrentTaskUndoNames[] = {
+    {"AddCurrentTaskUndo", UndoAction::HandUp, false},
+    {"UndoCurrentTask", UndoAction::UndoAll, false},
+    {"ClearCurrentUndoTask", UndoAction::Clear, false},
+};
+
+// Run by a plain state, on the group of the task whose chart holds the state.
+constexpr UndoName kParentTaskUndoNames[] = {
+    {"AddParentTaskUndo", UndoAction::HandUp, false},
+    {"UndoParentTask", UndoAction::UndoAll, true},
+    {"ClearParentUndoTask", UndoAction::Clear, false},
+};
+
+template <size_t Count>
+const UndoName *findUndoName(const UndoName (&names)[Count], const std::string &name)
+{
+    for (const UndoName &undoName : names) {
+        if (undoName.name == name)
+            return &undoName;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 CTask::CTask(const std::string &name, int index, CTaskManager *manager,
              ITaskDefinition *definition)
@@ -248,8 +280,10 @@ bool CTask::ExecuteCommand(ICommand &command, void *data)
     CTask *parent = GetOwnerTask();
     if (!m_pUndoGroup && parent)
         return parent->ExecuteCommand(command, data);
-    if (applyCurrentTaskUndoName(command.GetName()))
+    if (const UndoName *undoName = findUndoName(kCurrentTaskUndoNames, command.GetName())) {
+        applyUndoAction(undoName->action);
         return true;
+    }
     return (parent ? parent : this)->RunCommand(command, data);
 }
 
@@ -265,11 +299,13 @@ bool CTask::RunCommand(ICommand &command, void *data)
 {
     if (!command.IsEnabled(this, data))
         return false;
-    CTask *checker = nearestTaskWithOwnGroup();
-    const bool mustNotRun = checker->applyParentTaskUndoName(command.GetName());
+    CTask *owner = nearestTaskWithOwnGroup();
+    const UndoName *undoName = findUndoName(kParentTaskUndoNames, command.GetName());
+    if (undoName)
+        owner->applyUndoAction(undoName->action);
     // A task without a group of its own lets the nearest one act, and the command then runs
     // as usual.
-    if (mustNotRun && checker == this)
+    if (undoName && !undoName->commandRuns && owner == this)
         return false;
     return command.Execute(this, data);
 }
@@ -356,48 +392,22 @@ CTask *CTask::nearestTaskWithOwnGroup()
     return task;
 }
 
-bool CTask::applyCurrentTaskUndoName(const std::string &name)
+void CTask::applyUndoAction(UndoAction action)
 {
     if (!m_pUndoGroup)
-        return false;
-    if (name == kAddCurrentTaskUndo) {
+        return;
+    switch (action) {
+    case UndoAction::HandUp:
         HandUpUndoGroup();
-        return true;
-    }
-    if (name == kUndoCurrentTask) {
-        undoAllAndReset();
-        return true;
-    }
-    if (name == kClearCurrentUndoTask) {
+        return;
+    case UndoAction::UndoAll:
+        m_pUndoGroup->OnUndo();
         m_pUndoGroup->Reset(false);
-        return true;
-    }
-    return false;
-}
-
-bool CTask::applyParentTaskUndoName(const std::string &name)
-{
-    if (!m_pUndoGroup)
-        return false;
-    if (name == kAddParentTaskUndo) {
-        HandUpUndoGroup();
-        return true;
-    }
-    if (name == kUndoParentTask) {
-        undoAllAndReset();
-        return false;
-    }
-    if (name == kClearParentUndoTask) {
+        return;
+    case UndoAction::Clear:
         m_pUndoGroup->Reset(false);
-        return true;
+        return;
     }
-    return false;
-}
-
-void CTask::undoAllAndReset()
-{
-    m_pUndoGroup->OnUndo();
-    m_pUndoGroup->Reset(false);
 }
 
 CTaskState *CTask::findStateOrReport(const std::string &name, const char *operation)

@@ -14,6 +14,13 @@ class CTaskManager;
 class CUndoGroup;
 class ITaskDefinition;
 
+namespace morvane {
+
+/// What a task does to its own undo group for one of the undo names it answers itself.
+enum class UndoAction { HandUp, UndoAll, Clear };
+
+} // namespace morvane
+
 /// A task template (built once by its definition, never run) or a running instance (a deep
 /// copy of a template, made by CTaskManager::MakeNewTask or, for sub-tasks, with its parent).
 /// Instances keep their variables between runs; every entry starts again at "Entry".
@@ -127,10 +134,8 @@ private:
 
     /// The task whose own group the parent-task undo names act on.
     CTask *nearestTaskWithOwnGroup();
-    bool applyCurrentTaskUndoName(const std::string &name);
-    /// Answers whether the command must not run after the name was handled.
-    bool applyParentTaskUndoName(const std::string &name);
-    void undoAllAndReset();
+    /// Hands up, undoes and empties, or empties the task's own group.
+    void applyUndoAction(morvane::UndoAction action);
     CTaskState *findStateOrReport(const std::string &name, const char *operation);
     CTaskTransition *findTransitionOrReport(const std::string &id, const char *operation);
     ICommand *resolveCommand(const std::string &name);

@@ -109,8 +109,10 @@ CUpdateEvent CTaskManager::GetEventState(const CTaskEvent &event)
 {
     m_oCurrentEvent = event;
     CUpdateEvent update;
-    if (isRunning())
-        update.m_bCanDispatch = m_pMainTask->GetEventState(event.GetName(), event.GetData(), update);
+    if (isRunning()) {
+        update.m_bCanDispatch =
+            m_pMainTask->GetEventState(event.GetName(), event.GetData(), update);
+    }
     return update;
 }
 

@@ -30,7 +30,10 @@ public:
 
 protected:
     int GetItemCount(void *) override { return static_cast<int>(m_steps.size()); }
-    bool ExecuteItem(int index, void *data) override { return ExecuteCommand(m_steps[index], data); }
+    bool ExecuteItem(int index, void *data) override
+    {
+        return ExecuteCommand(m_steps[index], data);
+    }
     bool IsItemEnabled(int index, void *data) override
     {
         return IsCommandEnabled(m_steps[index], data);

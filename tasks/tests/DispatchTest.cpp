@@ -125,8 +125,8 @@ TEST_F(NestedDispatchTest, MainTaskRestartsAtEntryWhenNobodyTakesTheEnd)
 
     m_manager.DispatchEvent("Finish", nullptr);
     EXPECT_EQ(takeLog(m_log),
-              (EventLog{"run SExit", "left A.S", "state A.Exit", "run ExitCmd", "left A.Exit", "exit A",
-                        "run AExit", "left Main.A", "state Main.Entry", "left Main.Entry",
+              (EventLog{"run SExit", "left A.S", "state A.Exit", "run ExitCmd", "left A.Exit",
+                        "exit A", "run AExit", "left Main.A", "state Main.Entry", "left Main.Entry",
                         "state Main.A", "enter A", "state A.Entry", "left A.Entry", "state A.S"}));
 }
 

@@ -32,7 +32,10 @@ protected:
             std::make_unique<RecordingCommand>(name, &m_log, flags, m_behaviours[name]));
         return *m_commands.back();
     }
-    bool run(const RecordingCommand &prototype) { return m_group.ExecuteAndRecord(prototype, nullptr); }
+    bool run(const RecordingCommand &prototype)
+    {
+        return m_group.ExecuteAndRecord(prototype, nullptr);
+    }
 
     EventLog m_log;
     ScriptedTaskManager m_manager;
