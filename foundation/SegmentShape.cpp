@@ -98,14 +98,26 @@ void CSegmentShape::MeasureLength()
         m_dLength += GetDPointDistance(points[i], points[i + 1]);
 }
 
+// The nearest point along the polyline from its start (or end) that is not the end point
+// itself, so repeated end points still give the end segment's direction.
+static const DPOINT &distinctNeighbour(std::span<const DPOINT> points, bool atStart)
+{
+    const DPOINT &endPoint = atStart ? points.front() : points.back();
+    for (size_t step = 1; step < points.size(); ++step) {
+        const DPOINT &candidate = atStart ? points[step] : points[points.size() - 1 - step];
+        if (candidate.x != endPoint.x || candidate.y != endPoint.y)
+            return candidate;
+    }
+    return atStart ? points[1] : points[points.size() - 2];
+}
+
 int ExtendEnd(std::span<const DPOINT> points, bool atStart, double length, DPOINT &end,
               DPOINT &extended)
 {
     if (points.size() < 2)
         return -1;
     const DPOINT &endPoint = atStart ? points.front() : points.back();
-    const DPOINT &neighbour = atStart ? points[1] : points[points.size() - 2];
-    const CVector outwards = unitDirection(neighbour, endPoint);
+    const CVector outwards = unitDirection(distinctNeighbour(points, atStart), endPoint);
     end = endPoint;
     extended = {endPoint.x + length * outwards.x, endPoint.y + length * outwards.y};
     return atStart ? -1 : static_cast<int>(points.size()) - 1;

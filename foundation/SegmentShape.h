@@ -46,7 +46,8 @@ private:
 };
 
 /// Prolongs a polyline at one end: end gets the first (atStart) or last point, extended the
-/// point length beyond it, away from its neighbour. Returns -1 for the start and the last index
-/// for the end; -1, leaving both untouched, with fewer than two points.
+/// point length beyond it, away from its nearest neighbour that is not the same point. Returns
+/// -1 for the start and the last index for the end; -1, leaving both untouched, with fewer than
+/// two points.
 int ExtendEnd(std::span<const DPOINT> points, bool atStart, double length, DPOINT &end,
               DPOINT &extended);

@@ -120,6 +120,33 @@ TEST(ShapeDistanceTest, PositionsPointsAlongTheExtendedPolyline)
     }
 }
 
+TEST(ShapeDistanceTest, MeasuresNotchesAlongACornerLikeTheGradeModels)
+{
+    // (0,0)-(10,0)-(10,10), length 20: the grade models measure notch points this way.
+    const CSegmentShape corner(std::vector<DPOINT>{{0, 0}, {10, 0}, {10, 10}});
+    const CSegmentShape doubled(std::vector<DPOINT>{{0, 0}, {0, 0}, {10, 0}, {10, 0}});
+    const struct {
+        const char *name;
+        const CSegmentShape &curve;
+        DPOINT point;
+        double position;
+    } cases[] = {
+        {"on the second segment", corner, {10, 5}, 15},
+        {"before the start", corner, {-5, 0}, -5},
+        {"beyond the end", corner, {10, 15}, 25},
+        {"beside the first segment", corner, {5, 3}, 5},
+        {"equally near both legs keeps the first", corner, {5, 5}, 5},
+        {"coincident points before the start", doubled, {-4, 1}, -4},
+        {"coincident points past the end", doubled, {13, -1}, 13},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        EXPECT_NEAR(CShapeDistance(&row.curve, row.point).GetDistance(), row.position, kTight);
+    }
+    const CSegmentShape allOnePoint(std::vector<DPOINT>{{2, 2}, {2, 2}});
+    EXPECT_EQ(CShapeDistance(&allOnePoint, {9, 9}).GetDistance(), 0.0);
+}
+
 TEST(ShapeDistanceTest, RecomputesAfterThePointOrCurveChanges)
 {
     const CSegmentShape line(std::vector<DPOINT>{{0, 0}, {10, 0}});

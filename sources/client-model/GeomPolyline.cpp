@@ -3,8 +3,8 @@
 #include "sources/client-model/GeomPolyline.h"
 
 #include "sources/client-model/GeomPattern.h"
-#include "sources/grade-geometry/CurveProjection.h"
-#include "sources/grade-geometry/PolylineCurve.h"
+#include "foundation/SegmentShape.h"
+#include "foundation/ShapeDistance.h"
 
 #include <limits>
 #include <memory>
@@ -80,8 +80,8 @@ CGeomPoint *CGeomPolyline::GetNotchAt(int index, GradeSize size, DPOINT &vector,
     const DPOINT notchPosition = notch->GetPoint()->GetPosition(&size);
     std::vector<DPOINT> shape;
     GetShape(size, &shape, nullptr);
-    const morvane::PolylineCurve curve(shape);
-    distance = toFloatDistance(CCurveProjection(notchPosition, curve).GetParameter());
+    const CSegmentShape curve(shape);
+    distance = toFloatDistance(CShapeDistance(&curve, notchPosition).GetDistance());
     return notch->GetPoint();
 }
 
