@@ -27,6 +27,8 @@ struct CDRect
     void Union(const CDRect &other);
 
     DPOINT GetCenter() const;
+    double GetWidth() const { return maxX - minX; }
+    double GetHeight() const { return maxY - minY; }
     double GetMinX() const { return minX; }
     double GetMinY() const { return minY; }
     double GetMaxX() const { return maxX; }

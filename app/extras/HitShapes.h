@@ -1,0 +1,42 @@
+// Morvane program foundation extras.
+// What the nearest-shape search asks of the shapes it measures, one interface per kind group.
+#pragma once
+
+#include "foundation/DPoint.h"
+
+#include <cstdint>
+
+/// A shape with four corners (a grade region's area or outline): references of kinds 0 and 1.
+class ICornerShape
+{
+public:
+    virtual ~ICornerShape() = default;
+    /// The corners A, B, C, D in clockwise order (x to the right, y up): the inside test of
+    /// kind 0 takes the inside to lie right of each edge.
+    virtual void GetCorners(DPOINT &a, DPOINT &b, DPOINT &c, DPOINT &d) const = 0;
+};
+
+/// A shape with sets of points (a line's polyline in one size): references of kinds 2 to 4.
+class IPointSetShape
+{
+public:
+    virtual ~IPointSetShape() = default;
+    virtual int GetElementPointCount(int32_t element) const = 0;
+    virtual void GetElementPoint(int32_t element, int i, double &x, double &y) const = 0;
+};
+
+/// A shape at positions (a point in one size, a guide): references of kinds 5, 7 and 8.
+class IPositionShape
+{
+public:
+    virtual ~IPositionShape() = default;
+    virtual void GetElementPosition(int32_t element, double &x, double &y) const = 0;
+};
+
+/// A shape that finds its own point nearest to a probe: references of kind 6.
+class INearestPointShape
+{
+public:
+    virtual ~INearestPointShape() = default;
+    virtual void GetNearestPoint(double x, double y, double &nearestX, double &nearestY) const = 0;
+};
