@@ -1,0 +1,60 @@
+// Morvane AAMA DXF reader.
+// The owner object that loads an AAMA DXF file and hands out its content.
+#include "sources/aama-reader/AAMAData.h"
+
+#include "sources/aama-reader/AamaDataImpl.h"
+
+#include <fstream>
+#include <optional>
+#include <string>
+#include <system_error>
+
+namespace {
+
+std::optional<std::string> readWholeFile(const std::filesystem::path &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::string content;
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error)
+        content.reserve(static_cast<std::size_t>(size));
+    char buffer[1 << 16];
+    while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
+        content.append(buffer, static_cast<std::size_t>(file.gcount()));
+    if (file.bad())
+        return std::nullopt;
+    return content;
+}
+
+} // namespace
+
+AAMAData::AAMAData() = default;
+AAMAData::AAMAData(AAMAData &&other) noexcept = default;
+AAMAData &AAMAData::operator=(AAMAData &&other) noexcept = default;
+AAMAData::~AAMAData() = default;
+
+bool AAMAData::Load(const std::filesystem::path &path)
+{
+    const std::optional<std::string> content = readWholeFile(path);
+    if (!content) {
+        m_pData = std::make_unique<CAamaDataImpl>();
+        return false;
+    }
+    return LoadText(*content);
+}
+
+bool AAMAData::LoadText(std::string_view content)
+{
+    auto data = std::make_unique<CAamaDataImpl>();
+    const bool complete = data->Read(content);
+    m_pData = std::move(data);
+    return complete;
+}
+
+IAAMAData *AAMAData::GetIAAMADataItf() const
+{
+    return m_pData.get();
+}

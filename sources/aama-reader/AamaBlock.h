@@ -1,0 +1,61 @@
+// Morvane AAMA DXF reader.
+// A BLOCK of an AAMA DXF file (one piece) or the ENTITIES section, with its entities sorted by role.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sources/aama-reader/AamaEntities.h"
+
+class CAamaGroupList;
+
+/// The entities of one BLOCK, or of the ENTITIES section, in file order. After Classify() a
+/// piece's block knows its boundary, internal lines, drill holes and piece texts, every "#"
+/// label has reached the points beside it, and every point the vertices it lies on.
+class CAamaBlock
+{
+public:
+    /// Reads a BLOCK after its (0, "BLOCK") group, up to and including (0, "ENDBLK").
+    void ReadBlock(CAamaGroupList &groups);
+
+    /// Reads one entity, starting at the group that names it. Only LINE, POLYLINE, INSERT,
+    /// POINT and TEXT are kept; any other entity is skipped.
+    void ReadEntity(CAamaGroupList &groups);
+
+    /// Sorts the entities of a piece's block by role, in file order, and matches the "#"
+    /// labels and the points to what they belong to. Call once, after reading.
+    void Classify();
+
+    const std::string &Name() const { return m_sName; }
+    const std::vector<std::unique_ptr<CAamaEntity>> &Entities() const { return m_oEntities; }
+
+    /// The first POLYLINE on layer 1; null when there is none.
+    const CAamaPolyline *Boundary() const { return m_pBoundary; }
+    const std::vector<CAamaLine *> &Lines() const { return m_oLines; }
+    /// The POINTs on layer 13.
+    const std::vector<const CAamaPoint *> &DrillHoles() const { return m_oDrillHoles; }
+    /// The texts on layer 1 that are not "#" labels.
+    const std::vector<const CAamaText *> &PieceTexts() const { return m_oPieceTexts; }
+
+private:
+    struct FollowState;
+
+    void ClassifyEntities();
+    void ClassifyPoint(CAamaPoint &point, FollowState &state);
+    void MatchRuleLabels();
+    void AttachPointsToVertices();
+
+    std::string m_sName;
+    std::vector<std::unique_ptr<CAamaEntity>> m_oEntities;
+    /// The layer of the latest POLYLINE while reading; a LINE sets it back to 0.
+    int m_nPolylineLayer = 0;
+
+    CAamaPolyline *m_pBoundary = nullptr;
+    std::vector<CAamaPolyline *> m_oPolylines;
+    std::vector<CAamaLine *> m_oLines;
+    std::vector<CAamaPoint *> m_oPoints;
+    std::vector<const CAamaPoint *> m_oDrillHoles;
+    std::vector<const CAamaText *> m_oRuleLabels;
+    std::vector<const CAamaText *> m_oPieceTexts;
+};
