@@ -2,10 +2,10 @@
 // Writes a document of pieces as an AAMA DXF file.
 #pragma once
 
-#include <filesystem>
-
 #include "sources/aama-model/AamaDxfDocument.h"
 #include "sources/aama-model/LocalClock.h"
+
+#include <filesystem>
 
 /// Writes the document as an AAMA DXF file at path: a fixed HEADER, the AAMA layer table, one
 /// BLOCK per piece (closed boundary, point entities with their "# n" rule labels, internal

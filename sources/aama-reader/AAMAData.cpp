@@ -19,8 +19,12 @@ std::optional<std::string> readWholeFile(const std::filesystem::path &path)
     std::string content;
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
-    if (!error)
-        content.reserve(static_cast<std::size_t>(size));
+    if (!error) {
+        content.resize(static_cast<std::size_t>(size));
+        file.read(content.data(), static_cast<std::streamsize>(content.size()));
+        content.resize(static_cast<std::size_t>(file.gcount()));
+    }
+    // Whatever the size did not tell: a file that grew, or one without a size.
     char buffer[1 << 16];
     while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
         content.append(buffer, static_cast<std::size_t>(file.gcount()));
@@ -48,9 +52,9 @@ bool AAMAData::Load(const std::filesystem::path &path)
 
 bool AAMAData::LoadText(std::string_view content)
 {
-    auto data = std::make_unique<CAamaDataImpl>();
-    const bool complete = data->Read(content);
-    m_pData = std::move(data);
+    std::unique_ptr<CAamaDataImpl> data = CAamaDataImpl::Read(content);
+    const bool complete = data != nullptr;
+    m_pData = complete ? std::move(data) : std::make_unique<CAamaDataImpl>();
     return complete;
 }
 

@@ -2,11 +2,11 @@
 // The owner object that loads an AAMA DXF file and hands out its content.
 #pragma once
 
+#include "sources/aama-reader/IAAMAData.h"
+
 #include <filesystem>
 #include <memory>
 #include <string_view>
-
-#include "sources/aama-reader/IAAMAData.h"
 
 /// Loads an AAMA DXF file into memory. Move-only: one owner holds the loaded content.
 ///

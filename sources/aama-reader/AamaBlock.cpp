@@ -6,24 +6,34 @@
 #include "sources/aama-reader/FileText.h"
 #include "sources/aama-reader/NearIndex.h"
 
+#include <optional>
+
 using morvane::isNear;
 using morvane::NearIndex;
 
 namespace {
 
-std::unique_ptr<CAamaEntity> createEntity(std::string_view name)
+std::optional<AamaEntityKind> entityKind(std::string_view name)
 {
-    if (name == "LINE")
-        return std::make_unique<CAamaLine>();
-    if (name == "POLYLINE")
-        return std::make_unique<CAamaPolyline>();
-    if (name == "INSERT")
-        return std::make_unique<CAamaInsert>();
     if (name == "POINT")
-        return std::make_unique<CAamaPoint>();
+        return AamaEntityKind::Point;
     if (name == "TEXT")
-        return std::make_unique<CAamaText>();
-    return nullptr;
+        return AamaEntityKind::Text;
+    if (name == "POLYLINE")
+        return AamaEntityKind::Polyline;
+    if (name == "LINE")
+        return AamaEntityKind::Line;
+    if (name == "INSERT")
+        return AamaEntityKind::Insert;
+    return std::nullopt;
+}
+
+// Reads one entity of a kind onto the end of its list; gives its index there.
+template <typename Entity>
+std::size_t readInto(std::vector<Entity> &entities, CAamaGroupList &groups)
+{
+    entities.emplace_back().Read(groups);
+    return entities.size() - 1;
 }
 
 bool isRuleLabel(const std::string &text)
@@ -32,8 +42,8 @@ bool isRuleLabel(const std::string &text)
     return start != std::string::npos && text[start] == '#';
 }
 
-// Whether a "#" label on layer labelLayer names this point: a point that follows a polyline of
-// that layer, or a turn point, curve point, notch or drill hole on that layer itself.
+// Whether a "#" label on labelLayer names this point: a point that follows a polyline of that
+// layer, or a turn point, curve point, notch or drill hole on that layer itself.
 bool labelReaches(const CAamaPoint &point, int labelLayer)
 {
     if (point.m_nPolylineLayer == labelLayer)
@@ -59,6 +69,8 @@ struct CAamaBlock::FollowState
     Step step = None;
     CAamaPolyline *polyline = nullptr;
     CAamaLine *line = nullptr;
+    /// The polylines read so far are the first polylineCount of the block.
+    std::size_t polylineCount = 0;
 };
 
 void CAamaBlock::ReadBlock(CAamaGroupList &groups)
@@ -78,82 +90,84 @@ void CAamaBlock::ReadBlock(CAamaGroupList &groups)
 void CAamaBlock::ReadEntity(CAamaGroupList &groups)
 {
     const CAamaGroup *name = groups.Next();
-    if (!name)
-        return;
-    std::unique_ptr<CAamaEntity> entity = createEntity(name->m_sValue);
-    if (!entity) {
+    const std::optional<AamaEntityKind> kind = name ? entityKind(name->m_sValue) : std::nullopt;
+    if (!kind) {
         groups.Skip();
         return;
     }
-    entity->Read(groups);
-    switch (entity->m_eKind) {
+    std::size_t index = 0;
+    switch (*kind) {
     case AamaEntityKind::Line:
+        index = readInto(m_oLines, groups);
         m_nPolylineLayer = 0;
         break;
     case AamaEntityKind::Polyline:
-        m_nPolylineLayer = entity->m_nLayer;
-        break;
-    case AamaEntityKind::Point:
-        static_cast<CAamaPoint &>(*entity).m_nPolylineLayer = m_nPolylineLayer;
+        index = readInto(m_oPolylines, groups);
+        m_nPolylineLayer = m_oPolylines.back().m_nLayer;
         break;
     case AamaEntityKind::Insert:
+        index = readInto(m_oInserts, groups);
+        break;
     case AamaEntityKind::Text:
+        index = readInto(m_oTexts, groups);
+        break;
+    case AamaEntityKind::Point:
+        index = readInto(m_oPoints, groups);
+        m_oPoints.back().m_nPolylineLayer = m_nPolylineLayer;
         break;
     }
-    m_oEntities.push_back(std::move(entity));
+    m_oFileOrder.push_back({*kind, index});
 }
 
 void CAamaBlock::Classify()
 {
-    ClassifyEntities();
+    FollowState state;
+    for (const EntityRef entity : m_oFileOrder)
+        ClassifyEntity(entity, state);
     MatchRuleLabels();
-    AttachPointsToVertices();
+    for (CAamaPolyline &polyline : m_oPolylines)
+        polyline.AttachPointsToVertices();
 }
 
-void CAamaBlock::ClassifyEntities()
+void CAamaBlock::ClassifyEntity(EntityRef entity, FollowState &state)
 {
-    FollowState state;
-    for (const auto &entity : m_oEntities) {
-        switch (entity->m_eKind) {
-        case AamaEntityKind::Polyline: {
-            auto &polyline = static_cast<CAamaPolyline &>(*entity);
-            m_oPolylines.push_back(&polyline);
-            if (polyline.m_nLayer == morvane::kAamaBoundaryLayer && !m_pBoundary)
-                m_pBoundary = &polyline;
-            state = {FollowState::Polyline, &polyline, nullptr};
-            break;
-        }
-        case AamaEntityKind::Line: {
-            auto &line = static_cast<CAamaLine &>(*entity);
-            m_oLines.push_back(&line);
-            state = {FollowState::LineStart, nullptr, &line};
-            break;
-        }
-        case AamaEntityKind::Text: {
-            const auto &text = static_cast<const CAamaText &>(*entity);
-            if (isRuleLabel(text.m_sText))
-                m_oRuleLabels.push_back(&text);
-            else if (text.m_nLayer == morvane::kAamaBoundaryLayer)
-                m_oPieceTexts.push_back(&text);
-            break;
-        }
-        case AamaEntityKind::Point:
-            ClassifyPoint(static_cast<CAamaPoint &>(*entity), state);
-            break;
-        case AamaEntityKind::Insert:
-            break;
-        }
+    switch (entity.kind) {
+    case AamaEntityKind::Polyline: {
+        CAamaPolyline &polyline = m_oPolylines[entity.index];
+        if (polyline.m_nLayer == morvane::kAamaBoundaryLayer && !m_pBoundary)
+            m_pBoundary = &polyline;
+        state.step = FollowState::Polyline;
+        state.polyline = &polyline;
+        ++state.polylineCount;
+        return;
+    }
+    case AamaEntityKind::Line:
+        state.step = FollowState::LineStart;
+        state.line = &m_oLines[entity.index];
+        return;
+    case AamaEntityKind::Text: {
+        const CAamaText &text = m_oTexts[entity.index];
+        if (isRuleLabel(text.m_sText))
+            m_oRuleLabels.push_back(&text);
+        else if (text.m_nLayer == morvane::kAamaBoundaryLayer)
+            m_oPieceTexts.push_back(&text);
+        return;
+    }
+    case AamaEntityKind::Point:
+        ClassifyPoint(m_oPoints[entity.index], state);
+        return;
+    case AamaEntityKind::Insert:
+        return;
     }
 }
 
 void CAamaBlock::ClassifyPoint(CAamaPoint &point, FollowState &state)
 {
-    m_oPoints.push_back(&point);
-    // A notch belongs to the outline wherever it stands in the block.
+    // A notch belongs to every polyline before it, wherever it stands in the block.
     const bool isNotch = point.m_nLayer == morvane::kAamaNotchLayer;
     if (isNotch) {
-        for (CAamaPolyline *polyline : m_oPolylines)
-            polyline->m_oAttachedPoints.push_back(&point);
+        for (std::size_t i = 0; i < state.polylineCount; ++i)
+            m_oPolylines[i].m_oAttachedPoints.push_back(&point);
     }
     if (point.m_nLayer == morvane::kAamaDrillHoleLayer) {
         m_oDrillHoles.push_back(&point);
@@ -189,39 +203,20 @@ void CAamaBlock::MatchRuleLabels()
     NearIndex points;
     points.reserve(m_oPoints.size());
     for (std::size_t i = 0; i < m_oPoints.size(); ++i)
-        points.add(m_oPoints[i]->m_dX, m_oPoints[i]->m_dY, i);
+        points.add(m_oPoints[i].m_dX, m_oPoints[i].m_dY, i);
     points.sort();
 
     // Later labels overwrite earlier ones.
     for (const CAamaText *label : m_oRuleLabels) {
         points.forEachNear(label->m_dX, label->m_dY, [&](std::size_t i) {
-            if (labelReaches(*m_oPoints[i], label->m_nLayer))
-                m_oPoints[i]->m_sRuleText = label->m_sText;
+            if (labelReaches(m_oPoints[i], label->m_nLayer))
+                m_oPoints[i].m_sRuleText = label->m_sText;
         });
-        for (CAamaLine *line : m_oLines) {
-            if (labelStandsAt(*label, line->m_pFirstPoint))
-                line->m_nStartRuleNumber = morvane::aamaRuleNumber(label->m_sText);
-            if (labelStandsAt(*label, line->m_pLastPoint))
-                line->m_nEndRuleNumber = morvane::aamaRuleNumber(label->m_sText);
-        }
-    }
-}
-
-void CAamaBlock::AttachPointsToVertices()
-{
-    for (CAamaPolyline *polyline : m_oPolylines) {
-        if (polyline->m_oAttachedPoints.empty())
-            continue;
-        std::vector<CAamaVertex> &vertices = polyline->m_oVertices;
-        NearIndex index;
-        index.reserve(vertices.size());
-        for (std::size_t i = 0; i < vertices.size(); ++i)
-            index.add(vertices[i].m_dX, vertices[i].m_dY, i);
-        index.sort();
-        for (const CAamaPoint *point : polyline->m_oAttachedPoints) {
-            index.forEachNear(point->m_dX, point->m_dY, [&](std::size_t i) {
-                vertices[i].m_oAttachedPoints.push_back(point);
-            });
+        for (CAamaLine &line : m_oLines) {
+            if (labelStandsAt(*label, line.m_pFirstPoint))
+                line.m_nStartRuleNumber = morvane::aamaRuleNumber(label->m_sText);
+            if (labelStandsAt(*label, line.m_pLastPoint))
+                line.m_nEndRuleNumber = morvane::aamaRuleNumber(label->m_sText);
         }
     }
 }

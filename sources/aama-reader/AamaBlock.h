@@ -1,21 +1,27 @@
 // Morvane AAMA DXF reader.
-// A BLOCK of an AAMA DXF file (one piece) or the ENTITIES section, with its entities sorted by role.
+// A BLOCK of an AAMA DXF file (one piece) or the ENTITIES section, with its entities sorted by
+// role.
 #pragma once
-
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "sources/aama-reader/AamaEntities.h"
 
+#include <cstddef>
+#include <string>
+#include <vector>
+
 class CAamaGroupList;
 
-/// The entities of one BLOCK, or of the ENTITIES section, in file order. After Classify() a
-/// piece's block knows its boundary, internal lines, drill holes and piece texts, every "#"
-/// label has reached the points beside it, and every point the vertices it lies on.
+/// The entities of one BLOCK, or of the ENTITIES section, kept by kind and in file order. After
+/// Classify() a piece's block knows its boundary, drill holes and piece texts, every "#" label
+/// has reached the points beside it, and every point the vertices it lies on.
 class CAamaBlock
 {
 public:
+    CAamaBlock() = default;
+    // The role lists point into the entity lists.
+    CAamaBlock(const CAamaBlock &) = delete;
+    CAamaBlock &operator=(const CAamaBlock &) = delete;
+
     /// Reads a BLOCK after its (0, "BLOCK") group, up to and including (0, "ENDBLK").
     void ReadBlock(CAamaGroupList &groups);
 
@@ -28,11 +34,13 @@ public:
     void Classify();
 
     const std::string &Name() const { return m_sName; }
-    const std::vector<std::unique_ptr<CAamaEntity>> &Entities() const { return m_oEntities; }
+    const std::vector<CAamaInsert> &Inserts() const { return m_oInserts; }
+    const std::vector<CAamaText> &Texts() const { return m_oTexts; }
+    /// The LINEs: the internal lines of a piece.
+    const std::vector<CAamaLine> &Lines() const { return m_oLines; }
 
     /// The first POLYLINE on layer 1; null when there is none.
     const CAamaPolyline *Boundary() const { return m_pBoundary; }
-    const std::vector<CAamaLine *> &Lines() const { return m_oLines; }
     /// The POINTs on layer 13.
     const std::vector<const CAamaPoint *> &DrillHoles() const { return m_oDrillHoles; }
     /// The texts on layer 1 that are not "#" labels.
@@ -40,21 +48,27 @@ public:
 
 private:
     struct FollowState;
+    struct EntityRef
+    {
+        AamaEntityKind kind;
+        std::size_t index;
+    };
 
-    void ClassifyEntities();
+    void ClassifyEntity(EntityRef entity, FollowState &state);
     void ClassifyPoint(CAamaPoint &point, FollowState &state);
     void MatchRuleLabels();
-    void AttachPointsToVertices();
 
     std::string m_sName;
-    std::vector<std::unique_ptr<CAamaEntity>> m_oEntities;
+    std::vector<CAamaLine> m_oLines;
+    std::vector<CAamaPolyline> m_oPolylines;
+    std::vector<CAamaInsert> m_oInserts;
+    std::vector<CAamaText> m_oTexts;
+    std::vector<CAamaPoint> m_oPoints;
+    std::vector<EntityRef> m_oFileOrder;
     /// The layer of the latest POLYLINE while reading; a LINE sets it back to 0.
     int m_nPolylineLayer = 0;
 
-    CAamaPolyline *m_pBoundary = nullptr;
-    std::vector<CAamaPolyline *> m_oPolylines;
-    std::vector<CAamaLine *> m_oLines;
-    std::vector<CAamaPoint *> m_oPoints;
+    const CAamaPolyline *m_pBoundary = nullptr;
     std::vector<const CAamaPoint *> m_oDrillHoles;
     std::vector<const CAamaText *> m_oRuleLabels;
     std::vector<const CAamaText *> m_oPieceTexts;

@@ -65,12 +65,9 @@ int applyPointKind(int flags, const CAamaPoint &point, double notchVector[2])
     }
 }
 
-template <typename T>
-const T *itemAt(const std::vector<T *> &items, int index)
+template <typename T> bool isIndexOf(const std::vector<T> &items, int index)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= items.size())
-        return nullptr;
-    return items[static_cast<std::size_t>(index)];
+    return index >= 0 && static_cast<std::size_t>(index) < items.size();
 }
 
 int countOf(std::size_t size)
@@ -80,16 +77,19 @@ int countOf(std::size_t size)
 
 } // namespace
 
-bool CAamaDataImpl::Read(std::string_view content)
+std::unique_ptr<CAamaDataImpl> CAamaDataImpl::Read(std::string_view content)
 {
+    auto data = std::make_unique<CAamaDataImpl>();
     CAamaGroupList groups(content);
+    data->ReadSections(groups);
+    // Every reading step goes on to the end of the groups, so the EOF group has been met if
+    // the text has one.
     if (!groups.HasEndOfFile())
-        return false;
-    ReadSections(groups);
-    for (const auto &block : m_oBlocks)
+        return nullptr;
+    for (const auto &block : data->m_oBlocks)
         block->Classify();
-    CollectPiecesAndHeaderTexts();
-    return true;
+    data->CollectPiecesAndHeaderTexts();
+    return data;
 }
 
 void CAamaDataImpl::ReadSections(CAamaGroupList &groups)
@@ -144,16 +144,12 @@ void CAamaDataImpl::CollectPiecesAndHeaderTexts()
     for (const auto &block : m_oBlocks)
         blocksByName.try_emplace(block->Name(), block.get());
 
-    for (const auto &entity : m_oEntities.Entities()) {
-        if (entity->m_eKind == AamaEntityKind::Insert) {
-            auto &insert = static_cast<CAamaInsert &>(*entity);
-            const auto found = blocksByName.find(insert.m_sBlockName);
-            insert.m_pBlock = found == blocksByName.end() ? nullptr : found->second;
-            m_oPieces.push_back(&insert);
-        } else if (entity->m_eKind == AamaEntityKind::Text) {
-            m_oHeaderTexts.push_back(static_cast<const CAamaText *>(entity.get()));
-        }
+    for (const CAamaInsert &insert : m_oEntities.Inserts()) {
+        const auto found = blocksByName.find(insert.m_sBlockName);
+        m_oPieces.push_back(found == blocksByName.end() ? nullptr : found->second);
     }
+    for (const CAamaText &text : m_oEntities.Texts())
+        m_oHeaderTexts.push_back(&text);
 }
 
 std::string CAamaDataImpl::HeaderValue(std::string_view key) const
@@ -169,14 +165,15 @@ std::string CAamaDataImpl::PieceValue(int piece, std::string_view key) const
 
 const CAamaBlock *CAamaDataImpl::PieceBlock(int piece) const
 {
-    const CAamaInsert *insert = itemAt(m_oPieces, piece);
-    return insert ? insert->m_pBlock : nullptr;
+    return isIndexOf(m_oPieces, piece) ? m_oPieces[std::size_t(piece)] : nullptr;
 }
 
 const CAamaLine *CAamaDataImpl::PieceLine(int piece, int line) const
 {
     const CAamaBlock *block = PieceBlock(piece);
-    return block ? itemAt(block->Lines(), line) : nullptr;
+    if (!block || !isIndexOf(block->Lines(), line))
+        return nullptr;
+    return &block->Lines()[std::size_t(line)];
 }
 
 std::string CAamaDataImpl::GetCreationTime() const
@@ -265,8 +262,8 @@ int CAamaDataImpl::GetVertexCount(int piece, int line) const
     return countOf(block->Boundary()->m_oVertices.size());
 }
 
-AamaPosition CAamaDataImpl::GetVertex(int piece, int line, int v, int &pointFlags,
-                                      int &ruleNumber, double notchVector[2]) const
+AamaPosition CAamaDataImpl::GetVertex(int piece, int line, int v, int &pointFlags, int &ruleNumber,
+                                      double notchVector[2]) const
 {
     pointFlags = 0;
     ruleNumber = -1;
@@ -286,9 +283,10 @@ AamaPosition CAamaDataImpl::GetVertex(int piece, int line, int v, int &pointFlag
     }
     if (v < 0 || v >= GetVertexCount(piece, line))
         return {};
-    const CAamaVertex &vertex = PieceBlock(piece)->Boundary()->m_oVertices[std::size_t(v)];
+    const CAamaPolyline &boundary = *PieceBlock(piece)->Boundary();
+    const CAamaVertex &vertex = boundary.m_oVertices[std::size_t(v)];
     pointFlags = 1;
-    for (const CAamaPoint *point : vertex.m_oAttachedPoints) {
+    for (const CAamaPoint *point : boundary.PointsOn(std::size_t(v))) {
         if (ruleNumber < 0)
             ruleNumber = point->RuleNumber();
         pointFlags = applyPointKind(pointFlags, *point, notchVector);
@@ -306,9 +304,9 @@ AamaPosition CAamaDataImpl::GetDrillHole(int piece, int h, int &ruleNumber) cons
 {
     ruleNumber = -1;
     const CAamaBlock *block = PieceBlock(piece);
-    const CAamaPoint *hole = block ? itemAt(block->DrillHoles(), h) : nullptr;
-    if (!hole)
+    if (!block || !isIndexOf(block->DrillHoles(), h))
         return {};
+    const CAamaPoint *hole = block->DrillHoles()[std::size_t(h)];
     ruleNumber = hole->RuleNumber();
     return {hole->m_dX, hole->m_dY};
 }

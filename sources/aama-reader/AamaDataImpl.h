@@ -2,12 +2,12 @@
 // The content of one AAMA DXF file: its pieces, their blocks and the header texts.
 #pragma once
 
+#include "sources/aama-reader/AamaBlock.h"
+#include "sources/aama-reader/IAAMAData.h"
+
 #include <memory>
 #include <string_view>
 #include <vector>
-
-#include "sources/aama-reader/AamaBlock.h"
-#include "sources/aama-reader/IAAMAData.h"
 
 class CAamaGroupList;
 
@@ -15,9 +15,8 @@ class CAamaGroupList;
 class CAamaDataImpl final : public IAAMAData
 {
 public:
-    /// Reads the text of a whole file. Returns false, leaving this object empty, when the text
-    /// has no (0, "EOF") group. Call once, on an empty object.
-    bool Read(std::string_view content);
+    /// Reads the text of a whole file; null when the text has no (0, "EOF") group.
+    static std::unique_ptr<CAamaDataImpl> Read(std::string_view content);
 
     std::string GetCreationTime() const override;
     std::string GetCreationDate() const override;
@@ -50,8 +49,9 @@ private:
     const CAamaBlock *PieceBlock(int piece) const;
     const CAamaLine *PieceLine(int piece, int line) const;
 
-    /// The INSERTs of the ENTITIES section, in file order: one per piece.
-    std::vector<const CAamaInsert *> m_oPieces;
+    /// The block of each INSERT of the ENTITIES section, in file order: one per piece; null
+    /// when no block has the INSERT's block name.
+    std::vector<const CAamaBlock *> m_oPieces;
     /// Owns the entities of the ENTITIES section.
     CAamaBlock m_oEntities;
     std::vector<std::unique_ptr<CAamaBlock>> m_oBlocks;

@@ -7,15 +7,15 @@
 #include "sources/aama-reader/FileText.h"
 #include "sources/aama-reader/NearIndex.h"
 
-using morvane::parseDouble;
-using morvane::parseInt;
+#include <algorithm>
+#include <numeric>
+#include <utility>
 
 namespace {
 
 // Hands every group of an entity to store, up to the next code-0 group, which is left to be
 // read again.
-template <typename Store>
-void readFields(CAamaGroupList &groups, Store store)
+template <typename Store> void readFields(CAamaGroupList &groups, Store store)
 {
     while (const CAamaGroup *group = groups.Next()) {
         if (group->m_nCode == 0) {
@@ -35,7 +35,7 @@ int aamaRuleNumber(std::string_view labelText)
     const std::size_t start = labelText.find_first_not_of("# \t\r\n\f\v");
     if (start == std::string_view::npos)
         return -1;
-    return parseInt(labelText.substr(start));
+    return morvane::parseInt(labelText.substr(start));
 }
 
 } // namespace morvane
@@ -45,19 +45,19 @@ void CAamaLine::Read(CAamaGroupList &groups)
     readFields(groups, [this](const CAamaGroup &group) {
         switch (group.m_nCode) {
         case 8:
-            m_nLayer = parseInt(group.m_sValue);
+            m_nLayer = group.Integer();
             break;
         case 10:
-            m_dStartX = parseDouble(group.m_sValue);
+            m_dStartX = group.Real();
             break;
         case 20:
-            m_dStartY = parseDouble(group.m_sValue);
+            m_dStartY = group.Real();
             break;
         case 11:
-            m_dEndX = parseDouble(group.m_sValue);
+            m_dEndX = group.Real();
             break;
         case 21:
-            m_dEndY = parseDouble(group.m_sValue);
+            m_dEndY = group.Real();
             break;
         }
     });
@@ -68,13 +68,13 @@ void CAamaVertex::Read(CAamaGroupList &groups)
     readFields(groups, [this](const CAamaGroup &group) {
         switch (group.m_nCode) {
         case 10:
-            m_dX = parseDouble(group.m_sValue);
+            m_dX = group.Real();
             break;
         case 20:
-            m_dY = parseDouble(group.m_sValue);
+            m_dY = group.Real();
             break;
         case 70:
-            m_nFlags = parseInt(group.m_sValue);
+            m_nFlags = group.Integer();
             break;
         }
     });
@@ -84,7 +84,7 @@ void CAamaPolyline::Read(CAamaGroupList &groups)
 {
     while (const CAamaGroup *group = groups.Next()) {
         if (group->m_nCode == 8) {
-            m_nLayer = parseInt(group->m_sValue);
+            m_nLayer = group->Integer();
         } else if (group->m_nCode == 0) {
             if (group->m_sValue == "SEQEND")
                 return;
@@ -111,6 +111,41 @@ void CAamaPolyline::ReadVertex(CAamaGroupList &groups)
     m_oVertices.push_back(std::move(vertex));
 }
 
+void CAamaPolyline::AttachPointsToVertices()
+{
+    if (m_oAttachedPoints.empty())
+        return;
+    morvane::NearIndex index;
+    index.reserve(m_oVertices.size());
+    for (std::size_t v = 0; v < m_oVertices.size(); ++v)
+        index.add(m_oVertices[v].m_dX, m_oVertices[v].m_dY, v);
+    index.sort();
+
+    std::vector<std::pair<std::size_t, const CAamaPoint *>> pointsOnVertices;
+    for (const CAamaPoint *point : m_oAttachedPoints) {
+        index.forEachNear(point->m_dX, point->m_dY,
+                          [&](std::size_t v) { pointsOnVertices.emplace_back(v, point); });
+    }
+    // Grouped by vertex, each vertex keeping its points in file order.
+    std::stable_sort(pointsOnVertices.begin(), pointsOnVertices.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    m_oFirstPointOf.assign(m_oVertices.size() + 1, 0);
+    m_oPointsByVertex.reserve(pointsOnVertices.size());
+    for (const auto &[v, point] : pointsOnVertices) {
+        m_oPointsByVertex.push_back(point);
+        ++m_oFirstPointOf[v + 1];
+    }
+    std::partial_sum(m_oFirstPointOf.begin(), m_oFirstPointOf.end(), m_oFirstPointOf.begin());
+}
+
+std::span<const CAamaPoint *const> CAamaPolyline::PointsOn(std::size_t v) const
+{
+    if (v + 1 >= m_oFirstPointOf.size())
+        return {};
+    return {m_oPointsByVertex.data() + m_oFirstPointOf[v],
+            m_oFirstPointOf[v + 1] - m_oFirstPointOf[v]};
+}
+
 void CAamaInsert::Read(CAamaGroupList &groups)
 {
     int attributesFollow = 0;
@@ -129,10 +164,10 @@ void CAamaInsert::Read(CAamaGroupList &groups)
             m_sBlockName = morvane::textFromFile(group->m_sValue);
             break;
         case 8:
-            m_nLayer = parseInt(group->m_sValue);
+            m_nLayer = group->Integer();
             break;
         case 66:
-            attributesFollow = parseInt(group->m_sValue);
+            attributesFollow = group->Integer();
             break;
         }
     }
@@ -146,13 +181,13 @@ void CAamaText::Read(CAamaGroupList &groups)
             m_sText = morvane::textFromFile(group.m_sValue);
             break;
         case 8:
-            m_nLayer = parseInt(group.m_sValue);
+            m_nLayer = group.Integer();
             break;
         case 10:
-            m_dX = parseDouble(group.m_sValue);
+            m_dX = group.Real();
             break;
         case 20:
-            m_dY = parseDouble(group.m_sValue);
+            m_dY = group.Real();
             break;
         }
     });
@@ -163,20 +198,20 @@ void CAamaPoint::Read(CAamaGroupList &groups)
     readFields(groups, [this](const CAamaGroup &group) {
         switch (group.m_nCode) {
         case 8:
-            m_nLayer = parseInt(group.m_sValue);
+            m_nLayer = group.Integer();
             break;
         case 10:
-            m_dX = parseDouble(group.m_sValue);
+            m_dX = group.Real();
             break;
         case 20:
-            m_dY = parseDouble(group.m_sValue);
+            m_dY = group.Real();
             break;
         case 30:
         case 38:
-            m_dNotchDepth = parseDouble(group.m_sValue);
+            m_dNotchDepth = group.Real();
             break;
         case 50:
-            m_dNotchAngle = parseDouble(group.m_sValue);
+            m_dNotchAngle = group.Real();
             break;
         }
     });

@@ -2,11 +2,12 @@
 // The entities of an AAMA DXF file that the reader keeps: lines, polylines, inserts, texts, points.
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class CAamaBlock;
 class CAamaGroupList;
 
 namespace morvane {
@@ -28,19 +29,12 @@ int aamaRuleNumber(std::string_view labelText);
 
 enum class AamaEntityKind { Line, Polyline, Insert, Text, Point };
 
-/// The base of the entities a block keeps. Each reads its own groups and ignores the codes it
-/// does not know.
+/// What every entity a block keeps has: its layer. Each kind reads its own groups, from after
+/// its name group up to the next entity, which is left to be read again, and ignores the codes
+/// it does not know.
 class CAamaEntity
 {
 public:
-    explicit CAamaEntity(AamaEntityKind kind) : m_eKind(kind) {}
-    virtual ~CAamaEntity() = default;
-
-    /// Reads the groups that follow the entity's name group, up to the next entity, which is
-    /// left to be read again.
-    virtual void Read(CAamaGroupList &groups) = 0;
-
-    const AamaEntityKind m_eKind;
     int m_nLayer = 0;
 };
 
@@ -51,8 +45,7 @@ class CAamaPoint;
 class CAamaLine : public CAamaEntity
 {
 public:
-    CAamaLine() : CAamaEntity(AamaEntityKind::Line) {}
-    void Read(CAamaGroupList &groups) override;
+    void Read(CAamaGroupList &groups);
 
     double m_dStartX = 0.0;
     double m_dStartY = 0.0;
@@ -64,7 +57,7 @@ public:
     int m_nEndRuleNumber = -1;
 };
 
-/// A VERTEX of a polyline with the POINTs that lie on it.
+/// A VERTEX of a polyline.
 class CAamaVertex
 {
 public:
@@ -74,47 +67,52 @@ public:
     int m_nFlags = 0;
     double m_dX = 0.0;
     double m_dY = 0.0;
-    std::vector<const CAamaPoint *> m_oAttachedPoints;
 };
 
-/// A POLYLINE with its kept vertices and the POINTs that follow it.
+/// A POLYLINE with its kept vertices, the POINTs that follow it, and which of those lie on
+/// which vertex.
 class CAamaPolyline : public CAamaEntity
 {
 public:
-    CAamaPolyline() : CAamaEntity(AamaEntityKind::Polyline) {}
-
     /// Reads up to and including (0, "SEQEND"). A vertex is dropped when its flags mark a
     /// spline frame control point ((flags & 0x19) == 0x10) or when it is near the last kept
     /// vertex. Other entities inside are skipped.
-    void Read(CAamaGroupList &groups) override;
+    void Read(CAamaGroupList &groups);
+
+    /// Gives each vertex the attached points near it, in the order they were attached.
+    void AttachPointsToVertices();
+
+    /// The points lying on vertex v, in file order.
+    std::span<const CAamaPoint *const> PointsOn(std::size_t v) const;
 
     std::vector<CAamaVertex> m_oVertices;
     std::vector<const CAamaPoint *> m_oAttachedPoints;
 
 private:
     void ReadVertex(CAamaGroupList &groups);
+
+    /// The points on each vertex, vertex after vertex; those of vertex v start at
+    /// m_oFirstPointOf[v] and end at m_oFirstPointOf[v + 1].
+    std::vector<const CAamaPoint *> m_oPointsByVertex;
+    std::vector<std::size_t> m_oFirstPointOf;
 };
 
 /// An INSERT of a block: in the ENTITIES section, one piece.
 class CAamaInsert : public CAamaEntity
 {
 public:
-    CAamaInsert() : CAamaEntity(AamaEntityKind::Insert) {}
-
     /// Reads the insert and skips the attributes that follow it, up to and including
     /// (0, "SEQEND"), when its group 66 is not 0.
-    void Read(CAamaGroupList &groups) override;
+    void Read(CAamaGroupList &groups);
 
     std::string m_sBlockName;
-    const CAamaBlock *m_pBlock = nullptr;
 };
 
 /// A TEXT: a "#" grade-rule label, a piece text or a header text.
 class CAamaText : public CAamaEntity
 {
 public:
-    CAamaText() : CAamaEntity(AamaEntityKind::Text) {}
-    void Read(CAamaGroupList &groups) override;
+    void Read(CAamaGroupList &groups);
 
     double m_dX = 0.0;
     double m_dY = 0.0;
@@ -126,10 +124,8 @@ public:
 class CAamaPoint : public CAamaEntity
 {
 public:
-    CAamaPoint() : CAamaEntity(AamaEntityKind::Point) {}
-
     /// Reads the position (10, 20), the notch depth (30, and also 38) and the notch angle (50).
-    void Read(CAamaGroupList &groups) override;
+    void Read(CAamaGroupList &groups);
 
     /// The rule number of the label found beside the point; -1 when none.
     int RuleNumber() const { return morvane::aamaRuleNumber(m_sRuleText); }

@@ -1,13 +1,12 @@
 // Morvane AAMA DXF reader.
-// The groups of a DXF text (a code line and a value line each) with a read cursor.
+// The groups of a DXF text (a code line and a value line each) read one by one.
 #pragma once
 
 #include <cstddef>
 #include <string_view>
-#include <vector>
 
 /// One DXF group. The value is the line exactly as read, without its line end; it points into
-/// the text that the group list was built from.
+/// the text that the group list reads.
 struct CAamaGroup
 {
     int m_nCode = 0;
@@ -15,25 +14,33 @@ struct CAamaGroup
 
     /// True when both the code and the value match exactly.
     bool Is(int code, std::string_view value) const { return m_nCode == code && m_sValue == value; }
+
+    /// The value read as a number, the same way under every process locale: leading blanks
+    /// skipped, trailing text ignored, 0 when it does not start with a number.
+    int Integer() const;
+    double Real() const;
 };
 
-/// The groups of a file in file order, up to and including its (0, "EOF") group, and a cursor
-/// that reads them one by one. The text must outlive the list.
+/// The groups of a text in file order, up to and including its first (0, "EOF") group, read
+/// through a cursor. A line ends with LF or CR LF; the code line is read as an integer (leading
+/// blanks allowed, 0 when it holds no number). The text must outlive the list.
 class CAamaGroupList
 {
 public:
-    /// Splits the text into groups. A line ends with LF or CR LF; the code line is read as an
-    /// integer (leading blanks allowed, 0 when it holds no number). Splitting stops after the
-    /// first group (0, "EOF").
-    explicit CAamaGroupList(std::string_view text);
+    explicit CAamaGroupList(std::string_view text)
+        : m_text(text)
+        , m_end(text.size())
+    {
+    }
 
-    /// True when the text held a group (0, "EOF").
+    /// True once the cursor has passed a group (0, "EOF").
     bool HasEndOfFile() const { return m_bEndOfFile; }
 
-    /// The group at the cursor, advancing the cursor; null at the end.
+    /// The group at the cursor, advancing the cursor; null at the end. The group stays valid
+    /// until the next call.
     const CAamaGroup *Next();
 
-    /// Steps the cursor back by one group (not before the first).
+    /// Steps the cursor back over the group that Next() gave last. Only one step back is kept.
     void Back();
 
     /// Advances to the next group with code 0 and leaves the cursor on it, so that it is read
@@ -41,7 +48,15 @@ public:
     void Skip();
 
 private:
-    std::vector<CAamaGroup> m_oGroups;
-    std::size_t m_nCursor = 0;
+    std::string_view NextLine();
+
+    std::string_view m_text;
+    std::size_t m_position = 0;
+    /// Where the group that Next() gave last starts and ends.
+    std::size_t m_previous = 0;
+    std::size_t m_afterGroup = 0;
+    /// The end of the text, or of its EOF group once that has been read.
+    std::size_t m_end;
     bool m_bEndOfFile = false;
+    CAamaGroup m_oGroup;
 };

@@ -26,8 +26,7 @@ public:
     void sort();
 
     /// Calls visit(id) for every position near (x, y), in no particular order.
-    template <typename Visit>
-    void forEachNear(double x, double y, Visit visit) const
+    template <typename Visit> void forEachNear(double x, double y, Visit visit) const
     {
         if (std::isnan(x) || std::isnan(y))
             return;

@@ -73,8 +73,11 @@ CAamaDxfDocument onePieceDocument()
     };
     piece.m_oInternalPoints = {
         point(morvane::kAamaDrillHolePointKind, 5.0, 2.0, 2),
-        point(0, 2.0, 1.0), point(0, 4.0, 1.0), point(0, 6.0, 1.0),
-        point(0, 3.0, 6.0), point(0, 7.25, 6.5, 3),
+        point(0, 2.0, 1.0),
+        point(0, 4.0, 1.0),
+        point(0, 6.0, 1.0),
+        point(0, 3.0, 6.0),
+        point(0, 7.25, 6.5, 3),
     };
     piece.m_oLines = {
         line(morvane::kAamaDrillHoleLineKind, 0, 1),

@@ -2,11 +2,11 @@
 // The documents that the AAMA DXF writer tests write, shared with the independent check.
 #pragma once
 
+#include "sources/aama-model/AamaDxfDocument.h"
+
 #include <ctime>
 #include <string>
 #include <vector>
-
-#include "sources/aama-model/AamaDxfDocument.h"
 
 /// 5 March 2024, 14:07:09.
 std::tm fixedClock();
@@ -27,7 +27,8 @@ CAamaDxfDocument twoPieceDocument();
 /// lines, rule numbers above 65535.
 CAamaDxfDocument largeDocument();
 
-struct AamaDxfSample {
+struct AamaDxfSample
+{
     std::string name;
     CAamaDxfDocument document;
 };

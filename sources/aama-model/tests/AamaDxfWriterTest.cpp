@@ -2,6 +2,9 @@
 // Writing AAMA DXF files: golden files, notches, capacities, failures and the way back in.
 #include "sources/aama-model/AamaDxfWriter.h"
 
+#include "AamaDxfSamples.h"
+#include "ExpectThrowMessage.h"
+#include "ScopedLocale.h"
 #include "sources/aama-model/AtomicFileSave.h"
 #include "sources/aama-reader/AAMAData.h"
 
@@ -11,10 +14,6 @@
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
-
-#include "AamaDxfSamples.h"
-#include "ExpectThrowMessage.h"
-#include "ScopedLocale.h"
 
 namespace fs = std::filesystem;
 
@@ -92,7 +91,8 @@ TEST_F(AamaDxfWriterTest, WritesGoldenFilesInAnyLocale)
 {
     const ScopedLocale german("de_DE.UTF-8");
     ASSERT_TRUE(german.isActive());
-    const struct {
+    const struct
+    {
         const char *golden;
         CAamaDxfDocument document;
     } cases[] = {{"one-piece.dxf", onePieceDocument()}, {"no-piece.dxf", noPieceDocument()}};
@@ -107,7 +107,8 @@ TEST_F(AamaDxfWriterTest, WritesGoldenFilesInAnyLocale)
 
 TEST_F(AamaDxfWriterTest, WritesNotchesAsDepthAndAngle)
 {
-    struct NotchCase {
+    struct NotchCase
+    {
         double directionX;
         double directionY;
         const char *groups;
@@ -178,7 +179,8 @@ TEST_F(AamaDxfWriterTest, ReportsATargetThatCannotBeReplaced)
 
 TEST_F(AamaDxfWriterTest, RefusesLineItemsOutsideTheInternalPoints)
 {
-    struct LineCase {
+    struct LineCase
+    {
         const char *name;
         int first;
         int count;

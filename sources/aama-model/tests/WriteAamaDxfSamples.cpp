@@ -1,15 +1,13 @@
 // Morvane AAMA grade model tests.
 // Writes every sample document and a description of it, for a check by an outside DXF library.
-#include "sources/aama-model/AamaDxfWriter.h"
-
+#include "AamaDxfSamples.h"
 #include "foundation/TextFormat.h"
+#include "sources/aama-model/AamaDxfWriter.h"
 #include "sources/aama-model/AtomicFileSave.h"
 
 #include <cstdio>
 #include <exception>
 #include <string>
-
-#include "AamaDxfSamples.h"
 
 using morvane::format;
 
@@ -33,8 +31,7 @@ std::string jsonPoint(const AamaPiecePoint &point)
                   point.m_dX, point.m_dY, point.m_nRuleNumber);
 }
 
-template <typename T, typename Write>
-std::string jsonList(const std::vector<T> &items, Write write)
+template <typename T, typename Write> std::string jsonList(const std::vector<T> &items, Write write)
 {
     std::string list = "[";
     for (std::size_t i = 0; i < items.size(); ++i)

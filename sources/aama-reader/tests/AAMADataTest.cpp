@@ -2,18 +2,19 @@
 // Loading AAMA DXF files: pieces, outlines with point flags and rules, header values, file ends.
 #include "sources/aama-reader/AAMAData.h"
 
+#include "DxfTestText.h"
+#include "ScopedLocale.h"
+#include "foundation/NumberText.h"
+
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 #include <type_traits>
 
-#include "DxfTestText.h"
-
-#include <gtest/gtest.h>
-#include "ScopedLocale.h"
-
 namespace {
 
-struct VertexRow {
+struct VertexRow
+{
     double x;
     double y;
     int flags;
@@ -97,10 +98,9 @@ TEST_F(TwoPiecesTest, ReadsBoundaryVerticesWithFlagsRulesAndNotch)
                        {10.0, 35.0, 2, 7, 0.0, 0.0},
                        {0.0, 30.0, 0x11, -1, 0.0, 2.0},
                    });
-    expectVertices(*m_data, 1, -1,
-                   {{0.0, 0.0, 1, -1, 0.0, 0.0},
-                    {22.0, 0.0, 1, -1, 0.0, 0.0},
-                    {11.0, 37.0, 1, -1, 0.0, 0.0}});
+    expectVertices(
+        *m_data, 1, -1,
+        {{0.0, 0.0, 1, -1, 0.0, 0.0}, {22.0, 0.0, 1, -1, 0.0, 0.0}, {11.0, 37.0, 1, -1, 0.0, 0.0}});
 }
 
 TEST_F(TwoPiecesTest, ReadsDrillHoleAndInternalLine)
@@ -130,7 +130,8 @@ TEST_F(TwoPiecesTest, GivesNeutralValuesForIndexesOutOfRange)
     EXPECT_EQ(m_data->GetVertexCount(0, -2), 0);
     EXPECT_EQ(m_data->GetVertexCount(0, 1), 0) << "piece 0 has one internal line";
 
-    struct Index {
+    struct Index
+    {
         int piece;
         int line;
         int v;
@@ -174,8 +175,8 @@ TEST_F(TwoPiecesTest, ReadsTheSameWithCrLfUnderAGermanLocale)
 
 TEST(AAMADataTest, StopsReadingAtTheEofGroup)
 {
-    const std::string afterEof = dxfText({{0, "SECTION"}, {2, "ENTITIES"}, {0, "INSERT"},
-                                          {2, "LATE"}, {0, "ENDSEC"}, {0, "EOF"}});
+    const std::string afterEof = dxfText(
+        {{0, "SECTION"}, {2, "ENTITIES"}, {0, "INSERT"}, {2, "LATE"}, {0, "ENDSEC"}, {0, "EOF"}});
     AAMAData file;
     ASSERT_TRUE(file.LoadText(fixtureText("two-pieces.dxf") + afterEof));
     EXPECT_EQ(file.GetIAAMADataItf()->GetPieceCount(), 2);
@@ -183,7 +184,8 @@ TEST(AAMADataTest, StopsReadingAtTheEofGroup)
 
 TEST(AAMADataTest, FailsWithEmptyContentWithoutAnEofGroup)
 {
-    struct FailCase {
+    struct FailCase
+    {
         const char *name;
         std::string path;
     };
@@ -223,7 +225,8 @@ TEST(AAMADataTest, HasNoContentBeforeLoadAndMovesItsContent)
     EXPECT_EQ(assigned.GetIAAMADataItf()->GetPieceCount(), 2);
 }
 
-struct VertexDropCase {
+struct VertexDropCase
+{
     const char *name;
     const char *secondX;
     const char *secondY;
@@ -257,7 +260,8 @@ TEST(AAMADataTest, DropsVerticesNearTheLastOrMarkedAsFramePoints)
     }
 }
 
-struct HeaderCase {
+struct HeaderCase
+{
     const char *name;
     std::initializer_list<const char *> texts;
     int units;
@@ -286,5 +290,59 @@ TEST(AAMADataTest, LooksUpHeaderValuesByKey)
         ASSERT_TRUE(file.LoadText(entities + dxfText({{0, "ENDSEC"}, {0, "EOF"}})));
         EXPECT_EQ(file.GetIAAMADataItf()->GetUnits(), row.units);
         EXPECT_EQ(file.GetIAAMADataItf()->GetStyleName(), row.styleName);
+    }
+}
+
+// Coordinates read to exactly the value that the locale-free number parser gives, whatever
+// their form.
+TEST(AAMADataTest, ReadsNumbersAsTheNumberParserDoes)
+{
+    std::vector<std::string> texts = {
+        "0",
+        "-0.000",
+        "123.456",
+        "  7",
+        ".5",
+        "5.",
+        "+3",
+        "1e3",
+        "-2.5E-2",
+        "1.2.3",
+        "12mm",
+        "-",
+        "",
+        "abc",
+        "inf",
+        "0.1",
+        "9007199254740993",
+        "123456789012345.6",
+        "0.000000000000001",
+        "0.00000000000001",
+        "-99999.999",
+    };
+    const ScopedLocale german("de_DE.UTF-8");
+    ASSERT_TRUE(german.isActive());
+    for (int i = 0; i < 500; ++i)
+        texts.push_back(std::to_string(i * 7919 % 100000) + "." +
+                        std::to_string(i * 104729 % 1000));
+
+    std::string vertices;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        vertices += dxfText({{0, "VERTEX"}, {10, texts[i]}, {20, std::to_string(i)}});
+    }
+    AAMAData file;
+    ASSERT_TRUE(file.LoadText(
+        onePieceFile(dxfText({{0, "POLYLINE"}, {8, "1"}}) + vertices + dxfText({{0, "SEQEND"}}))));
+    const IAAMAData &data = *file.GetIAAMADataItf();
+    ASSERT_EQ(data.GetVertexCount(0, -1), static_cast<int>(texts.size()));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        SCOPED_TRACE(texts[i]);
+        int flags = 0;
+        int rule = 0;
+        double notch[2] = {};
+        const double x = data.GetVertex(0, -1, static_cast<int>(i), flags, rule, notch).x;
+        const double expected = morvane::parseDouble(texts[i]);
+        EXPECT_EQ(x, expected);
+        EXPECT_EQ(std::signbit(x), std::signbit(expected));
     }
 }

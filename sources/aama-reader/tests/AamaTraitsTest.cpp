@@ -1,16 +1,15 @@
 // Morvane AAMA DXF reader tests.
 // Files written by other pattern systems, which bend the format, and broken block references.
+#include "DxfTestText.h"
 #include "sources/aama-reader/AAMAData.h"
 
 #include <cmath>
-
-#include "DxfTestText.h"
-
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Vertex {
+struct Vertex
+{
     morvane::AamaPosition position;
     int flags = 0;
     int rule = 0;
@@ -132,23 +131,24 @@ TEST(AamaTraitsTest, LoadsInsertsOfMissingAndSelfInsertingBlocks)
 // rest of its block without hanging.
 TEST(AamaTraitsTest, ToleratesDuplicateBlocksAndUnclosedPolylines)
 {
-    const std::string text =
-        dxfText({{0, "SECTION"}, {2, "BLOCKS"},
-                 {0, "BLOCK"}, {2, "P"}, {0, "TEXT"}, {8, "1"}, {1, "Piece Name: FIRST"},
-                 {0, "ENDBLK"},
-                 {0, "BLOCK"}, {2, "P"}, {0, "TEXT"}, {8, "1"}, {1, "Piece Name: SECOND"},
-                 {0, "POLYLINE"}, {8, "1"}, {0, "VERTEX"}, {10, "1"}, {20, "2"},
-                 {0, "ENDBLK"}, {0, "ENDSEC"},
-                 {0, "SECTION"}, {2, "ENTITIES"}, {0, "INSERT"}, {2, "P"}, {0, "ENDSEC"},
-                 {0, "EOF"}});
-    AAMAData file;
-    ASSERT_TRUE(file.LoadText(text));
-    EXPECT_EQ(file.GetIAAMADataItf()->GetPieceCount(), 0) << "the ENTITIES went into the polyline";
+    const std::string firstBlock =
+        dxfText({{0, "BLOCK"}, {2, "P"}, {0, "TEXT"}, {8, "1"}, {1, "Piece Name: FIRST"}});
+    const std::string secondBlock =
+        dxfText({{0, "BLOCK"}, {2, "P"}, {0, "TEXT"}, {8, "1"}, {1, "Piece Name: SECOND"}});
+    const std::string unclosedPolyline =
+        dxfText({{0, "POLYLINE"}, {8, "1"}, {0, "VERTEX"}, {10, "1"}, {20, "2"}});
+    const std::string endOfBlocks = dxfText({{0, "ENDBLK"}, {0, "ENDSEC"}});
+    const std::string entities = dxfText(
+        {{0, "SECTION"}, {2, "ENTITIES"}, {0, "INSERT"}, {2, "P"}, {0, "ENDSEC"}, {0, "EOF"}});
+    const std::string blocks = dxfText({{0, "SECTION"}, {2, "BLOCKS"}}) + firstBlock +
+                               dxfText({{0, "ENDBLK"}}) + secondBlock;
 
-    AAMAData first;
-    ASSERT_TRUE(first.LoadText(text.substr(0, text.find("  0\nPOLYLINE")) +
-                               dxfText({{0, "ENDBLK"}, {0, "ENDSEC"}, {0, "SECTION"},
-                                        {2, "ENTITIES"}, {0, "INSERT"}, {2, "P"},
-                                        {0, "ENDSEC"}, {0, "EOF"}})));
-    EXPECT_EQ(first.GetIAAMADataItf()->GetPieceName(0), "FIRST");
+    AAMAData file;
+    ASSERT_TRUE(file.LoadText(blocks + endOfBlocks + entities));
+    EXPECT_EQ(file.GetIAAMADataItf()->GetPieceName(0), "FIRST");
+
+    AAMAData unclosed;
+    ASSERT_TRUE(unclosed.LoadText(blocks + unclosedPolyline + endOfBlocks + entities));
+    EXPECT_EQ(unclosed.GetIAAMADataItf()->GetPieceCount(), 0)
+        << "the ENTITIES section went into the polyline";
 }

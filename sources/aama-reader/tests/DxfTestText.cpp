@@ -7,9 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
+#include <sstream>
 
 std::string dxfText(DxfGroups groups, std::string_view lineEnd)
 {
@@ -24,10 +23,22 @@ std::string dxfText(DxfGroups groups, std::string_view lineEnd)
 
 std::string onePieceFile(DxfGroups blockGroups)
 {
+    return onePieceFile(dxfText(blockGroups));
+}
+
+std::string onePieceFile(std::string_view blockText)
+{
     return dxfText({{0, "SECTION"}, {2, "BLOCKS"}, {0, "BLOCK"}, {2, "P"}}) +
-           dxfText(blockGroups) +
-           dxfText({{0, "ENDBLK"}, {0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"},
-                    {0, "INSERT"}, {2, "P"}, {0, "TEXT"}, {1, "Sample Size: M"}, {0, "ENDSEC"},
+           std::string(blockText) +
+           dxfText({{0, "ENDBLK"},
+                    {0, "ENDSEC"},
+                    {0, "SECTION"},
+                    {2, "ENTITIES"},
+                    {0, "INSERT"},
+                    {2, "P"},
+                    {0, "TEXT"},
+                    {1, "Sample Size: M"},
+                    {0, "ENDSEC"},
                     {0, "EOF"}});
 }
 
@@ -54,8 +65,8 @@ std::string describe(const IAAMAData &data)
     std::ostringstream out;
     out << "style " << data.GetStyleName() << "\nsample " << data.GetSampleSize() << "\ntable "
         << data.GetGradeRuleTable() << "\nauthor " << data.GetAuthor() << "\ndate "
-        << data.GetCreationDate() << ' ' << data.GetCreationTime() << "\nunits "
-        << data.GetUnits() << '\n';
+        << data.GetCreationDate() << ' ' << data.GetCreationTime() << "\nunits " << data.GetUnits()
+        << '\n';
     for (int piece = 0; piece < data.GetPieceCount(); ++piece) {
         out << "piece " << data.GetPieceName(piece) << '|' << data.GetPieceSize(piece) << '|'
             << data.GetPieceQuantity(piece) << '|' << data.GetPieceCategory(piece) << '|'

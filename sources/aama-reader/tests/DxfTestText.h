@@ -15,7 +15,8 @@ using DxfGroups = std::initializer_list<std::pair<int, std::string_view>>;
 /// with lineEnd.
 std::string dxfText(DxfGroups groups, std::string_view lineEnd = "\n");
 
-/// A file of one piece, "P", whose block holds blockGroups, with "Sample Size: M" as header.
+/// A file of one piece, "P", whose block holds blockText, with "Sample Size: M" as header.
+std::string onePieceFile(std::string_view blockText);
 std::string onePieceFile(DxfGroups blockGroups);
 
 /// The path of a fixture file in tests/data.
