@@ -6,6 +6,7 @@
 #include "sources/aama-model/AtomicFileSave.h"
 
 #include <cmath>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -88,28 +89,32 @@ int lineLayer(int kind)
     }
 }
 
-void writeHeader(DxfText &dxf)
+struct Group
 {
-    dxf.group(0, "SECTION");
-    dxf.group(2, "HEADER");
-    dxf.group(9, "$CLAYER");
-    dxf.group(8, "1");
-    dxf.group(0, "ENDSEC");
-}
+    int code;
+    std::string_view value;
+};
 
-void writeLineTypeTable(DxfText &dxf)
+// The HEADER section, the same in every file.
+constexpr Group kHeaderSection[] = {
+    {0, "SECTION"}, {2, "HEADER"}, {9, "$CLAYER"}, {8, "1"}, {0, "ENDSEC"},
+};
+
+// The tables of line types and text styles, each of one entry.
+constexpr Group kLineTypeTable[] = {
+    {0, "TABLE"},     {2, "LTYPE"}, {70, "  1"}, {0, "LTYPE"},   {2, "CONTINUOUS"}, {70, " 64"},
+    {3, "SOLIDLINE"}, {72, " 65"},  {73, "  0"}, {40, "0.0000"}, {0, "ENDTAB"},
+};
+constexpr Group kStyleTable[] = {
+    {0, "TABLE"},   {2, "STYLE"},   {70, "  1"},    {0, "STYLE"},   {2, "STANDARD"},
+    {70, "  0"},    {40, "0.0000"}, {41, "1.0000"}, {50, "0.0000"}, {71, "  0"},
+    {42, "1.0000"}, {3, "txt"},     {4, ""},        {0, "ENDTAB"},
+};
+
+void writeGroups(DxfText &dxf, std::span<const Group> groups)
 {
-    dxf.group(0, "TABLE");
-    dxf.group(2, "LTYPE");
-    dxf.group(70, "  1");
-    dxf.group(0, "LTYPE");
-    dxf.group(2, "CONTINUOUS");
-    dxf.group(70, " 64");
-    dxf.group(3, "SOLIDLINE");
-    dxf.group(72, " 65");
-    dxf.group(73, "  0");
-    dxf.group(40, "0.0000");
-    dxf.group(0, "ENDTAB");
+    for (const Group &group : groups)
+        dxf.group(group.code, group.value);
 }
 
 void writeLayerTable(DxfText &dxf)
@@ -128,31 +133,13 @@ void writeLayerTable(DxfText &dxf)
     dxf.group(0, "ENDTAB");
 }
 
-void writeStyleTable(DxfText &dxf)
-{
-    dxf.group(0, "TABLE");
-    dxf.group(2, "STYLE");
-    dxf.group(70, "  1");
-    dxf.group(0, "STYLE");
-    dxf.group(2, "STANDARD");
-    dxf.group(70, "  0");
-    dxf.group(40, "0.0000");
-    dxf.group(41, "1.0000");
-    dxf.group(50, "0.0000");
-    dxf.group(71, "  0");
-    dxf.group(42, "1.0000");
-    dxf.group(3, "txt");
-    dxf.group(4, "");
-    dxf.group(0, "ENDTAB");
-}
-
 void writeTables(DxfText &dxf)
 {
     dxf.group(0, "SECTION");
     dxf.group(2, "TABLES");
-    writeLineTypeTable(dxf);
+    writeGroups(dxf, kLineTypeTable);
     writeLayerTable(dxf);
-    writeStyleTable(dxf);
+    writeGroups(dxf, kStyleTable);
     dxf.group(0, "ENDSEC");
 }
 
@@ -347,7 +334,7 @@ void WriteAamaDxf(const CAamaDxfDocument &document, const std::filesystem::path 
                   const morvane::LocalClock &clock)
 {
     DxfText dxf;
-    writeHeader(dxf);
+    writeGroups(dxf, kHeaderSection);
     writeTables(dxf);
     writeBlocks(dxf, document);
     writeEntities(dxf, document, clock());

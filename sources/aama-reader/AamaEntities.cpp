@@ -7,23 +7,37 @@
 #include "sources/aama-reader/FileText.h"
 #include "sources/aama-reader/NearIndex.h"
 
-#include <algorithm>
 #include <numeric>
 #include <utility>
 
 namespace {
 
-// Hands every group of an entity to store, up to the next code-0 group, which is left to be
-// read again.
-template <typename Store> void readFields(CAamaGroupList &groups, Store store)
+// Hands every group of an entity but its layer (group 8) to store, up to the next code-0 group,
+// which is left to be read again.
+template <typename Store> void readFields(CAamaGroupList &groups, CAamaEntity &entity, Store store)
 {
     while (const CAamaGroup *group = groups.Next()) {
         if (group->m_nCode == 0) {
             groups.Back();
             return;
         }
-        store(*group);
+        if (group->m_nCode == 8)
+            entity.m_nLayer = group->Integer();
+        else
+            store(*group);
     }
+}
+
+// Stores a group 10 in x or 20 in y; false for any other group.
+bool readPosition(const CAamaGroup &group, double &x, double &y)
+{
+    if (group.m_nCode == 10)
+        x = group.Real();
+    else if (group.m_nCode == 20)
+        y = group.Real();
+    else
+        return false;
+    return true;
 }
 
 } // namespace
@@ -42,41 +56,21 @@ int aamaRuleNumber(std::string_view labelText)
 
 void CAamaLine::Read(CAamaGroupList &groups)
 {
-    readFields(groups, [this](const CAamaGroup &group) {
-        switch (group.m_nCode) {
-        case 8:
-            m_nLayer = group.Integer();
-            break;
-        case 10:
-            m_dStartX = group.Real();
-            break;
-        case 20:
-            m_dStartY = group.Real();
-            break;
-        case 11:
+    readFields(groups, *this, [this](const CAamaGroup &group) {
+        if (readPosition(group, m_dStartX, m_dStartY))
+            return;
+        if (group.m_nCode == 11)
             m_dEndX = group.Real();
-            break;
-        case 21:
+        else if (group.m_nCode == 21)
             m_dEndY = group.Real();
-            break;
-        }
     });
 }
 
 void CAamaVertex::Read(CAamaGroupList &groups)
 {
-    readFields(groups, [this](const CAamaGroup &group) {
-        switch (group.m_nCode) {
-        case 10:
-            m_dX = group.Real();
-            break;
-        case 20:
-            m_dY = group.Real();
-            break;
-        case 70:
+    readFields(groups, *this, [this](const CAamaGroup &group) {
+        if (!readPosition(group, m_dX, m_dY) && group.m_nCode == 70)
             m_nFlags = group.Integer();
-            break;
-        }
     });
 }
 
@@ -127,15 +121,14 @@ void CAamaPolyline::AttachPointsToVertices()
                           [&](std::size_t v) { pointsOnVertices.emplace_back(v, point); });
     }
     // Grouped by vertex, each vertex keeping its points in file order.
-    std::stable_sort(pointsOnVertices.begin(), pointsOnVertices.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
     m_oFirstPointOf.assign(m_oVertices.size() + 1, 0);
-    m_oPointsByVertex.reserve(pointsOnVertices.size());
-    for (const auto &[v, point] : pointsOnVertices) {
-        m_oPointsByVertex.push_back(point);
+    for (const auto &[v, point] : pointsOnVertices)
         ++m_oFirstPointOf[v + 1];
-    }
     std::partial_sum(m_oFirstPointOf.begin(), m_oFirstPointOf.end(), m_oFirstPointOf.begin());
+    std::vector<std::size_t> nextSlot(m_oFirstPointOf.begin(), m_oFirstPointOf.end() - 1);
+    m_oPointsByVertex.resize(pointsOnVertices.size());
+    for (const auto &[v, point] : pointsOnVertices)
+        m_oPointsByVertex[nextSlot[v]++] = point;
 }
 
 std::span<const CAamaPoint *const> CAamaPolyline::PointsOn(std::size_t v) const
@@ -175,37 +168,18 @@ void CAamaInsert::Read(CAamaGroupList &groups)
 
 void CAamaText::Read(CAamaGroupList &groups)
 {
-    readFields(groups, [this](const CAamaGroup &group) {
-        switch (group.m_nCode) {
-        case 1:
+    readFields(groups, *this, [this](const CAamaGroup &group) {
+        if (!readPosition(group, m_dX, m_dY) && group.m_nCode == 1)
             m_sText = morvane::textFromFile(group.m_sValue);
-            break;
-        case 8:
-            m_nLayer = group.Integer();
-            break;
-        case 10:
-            m_dX = group.Real();
-            break;
-        case 20:
-            m_dY = group.Real();
-            break;
-        }
     });
 }
 
 void CAamaPoint::Read(CAamaGroupList &groups)
 {
-    readFields(groups, [this](const CAamaGroup &group) {
+    readFields(groups, *this, [this](const CAamaGroup &group) {
+        if (readPosition(group, m_dX, m_dY))
+            return;
         switch (group.m_nCode) {
-        case 8:
-            m_nLayer = group.Integer();
-            break;
-        case 10:
-            m_dX = group.Real();
-            break;
-        case 20:
-            m_dY = group.Real();
-            break;
         case 30:
         case 38:
             m_dNotchDepth = group.Real();

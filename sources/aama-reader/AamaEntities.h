@@ -58,7 +58,7 @@ public:
 };
 
 /// A VERTEX of a polyline.
-class CAamaVertex
+class CAamaVertex : public CAamaEntity
 {
 public:
     /// Reads the groups that follow (0, "VERTEX"), up to the next code-0 group.

@@ -4,6 +4,10 @@
 
 #include "foundation/NumberText.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 // Numbers in DXF files are nearly always plain: blanks, a sign and a few digits, with a decimal
@@ -29,40 +33,61 @@ int readInteger(std::string_view text)
     return value;
 }
 
+// Adds the digits from text[i] on to value; gives how many there were.
+int readDigits(std::string_view text, std::size_t &i, std::uint64_t &value)
+{
+    const std::size_t start = i;
+    for (; i < text.size() && isDigit(text[i]); ++i)
+        value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    return static_cast<int>(i - start);
+}
+
 double readReal(std::string_view text)
 {
     // Up to 15 digits are exact in a double, and so are the powers of ten used: one correctly
     // rounded division then gives the nearest double, as the general parser does.
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::size_t i = text.find_first_not_of(' ');
-    if (i == std::string_view::npos)
-        return 0.0;
-    const bool negative = text[i] == '-';
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
     if (negative)
         ++i;
-    std::int64_t mantissa = 0;
-    int digits = 0;
+    std::uint64_t mantissa = 0;
+    const int wholeDigits = readDigits(text, i, mantissa);
     int decimals = 0;
-    bool afterPoint = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (isDigit(c)) {
-            mantissa = mantissa * 10 + (c - '0');
-            ++digits;
-            decimals += afterPoint ? 1 : 0;
-        } else if (c == '.' && !afterPoint) {
-            afterPoint = true;
-        } else {
-            return morvane::parseDouble(text);
-        }
-        if (digits > 15)
-            return morvane::parseDouble(text);
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        decimals = readDigits(text, i, mantissa);
     }
-    if (digits == 0)
+    const int digits = wholeDigits + decimals;
+    if (i != text.size() || digits == 0 || digits > 15)
         return morvane::parseDouble(text);
     const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
     return negative ? -value : value;
+}
+
+// The position of the first LF at or after from, or the end of the text. Eight bytes are
+// looked at together: a byte equal to LF becomes zero in word ^ kNewlines, and the lowest zero
+// byte of a word sets the lowest bit of (x - ones) & ~x & highs.
+std::size_t findNewline(std::string_view text, std::size_t from)
+{
+    static_assert(std::endian::native == std::endian::little);
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighs = 0x8080808080808080;
+    constexpr std::uint64_t kNewlines = kOnes * '\n';
+    for (; from + 8 <= text.size(); from += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + from, sizeof word);
+        const std::uint64_t x = word ^ kNewlines;
+        const std::uint64_t zeroBytes = (x - kOnes) & ~x & kHighs;
+        if (zeroBytes != 0)
+            return from + static_cast<std::size_t>(std::countr_zero(zeroBytes) / 8);
+    }
+    while (from < text.size() && text[from] != '\n')
+        ++from;
+    return from;
 }
 
 } // namespace
@@ -77,13 +102,10 @@ double CAamaGroup::Real() const
     return readReal(m_sValue);
 }
 
-// Lines are short, so a plain loop finds their ends faster than a library search.
 std::string_view CAamaGroupList::NextLine()
 {
     const std::size_t start = m_position;
-    std::size_t end = start;
-    while (end < m_text.size() && m_text[end] != '\n')
-        ++end;
+    std::size_t end = findNewline(m_text, start);
     m_position = end < m_text.size() ? end + 1 : end;
     if (end > start && m_text[end - 1] == '\r')
         --end;

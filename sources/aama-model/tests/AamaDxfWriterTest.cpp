@@ -8,12 +8,13 @@
 #include "sources/aama-model/AtomicFileSave.h"
 #include "sources/aama-reader/AAMAData.h"
 
-#include <cmath>
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 

@@ -3,8 +3,8 @@
 #include "DxfTestText.h"
 #include "sources/aama-reader/AAMAData.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -151,4 +151,30 @@ TEST(AamaTraitsTest, ToleratesDuplicateBlocksAndUnclosedPolylines)
     ASSERT_TRUE(unclosed.LoadText(blocks + unclosedPolyline + endOfBlocks + entities));
     EXPECT_EQ(unclosed.GetIAAMADataItf()->GetPieceCount(), 0)
         << "the ENTITIES section went into the polyline";
+}
+
+// The attributes after an INSERT (group 66 not 0) are skipped up to their SEQEND; entities the
+// reader does not keep are skipped whole.
+TEST(AamaTraitsTest, SkipsInsertAttributesAndUnknownEntities)
+{
+    AAMAData file;
+    ASSERT_TRUE(file.LoadText(dxfText({{0, "SECTION"},
+                                       {2, "ENTITIES"},
+                                       {0, "INSERT"},
+                                       {2, "P"},
+                                       {66, "1"},
+                                       {0, "ATTRIB"},
+                                       {1, "Style Name: WRONG"},
+                                       {0, "TEXT"},
+                                       {1, "Style Name: INSIDE"},
+                                       {0, "SEQEND"},
+                                       {0, "CIRCLE"},
+                                       {1, "Style Name: CIRCLE"},
+                                       {40, "2.0"},
+                                       {0, "TEXT"},
+                                       {1, "Style Name: RIGHT"},
+                                       {0, "ENDSEC"},
+                                       {0, "EOF"}})));
+    EXPECT_EQ(file.GetIAAMADataItf()->GetPieceCount(), 1);
+    EXPECT_EQ(file.GetIAAMADataItf()->GetStyleName(), "RIGHT");
 }
