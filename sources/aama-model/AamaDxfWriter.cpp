@@ -6,6 +6,7 @@
 #include "sources/aama-model/AtomicFileSave.h"
 
 #include <cmath>
+#include <numbers>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -25,8 +26,6 @@ constexpr int kNotchLayer = 4;
 constexpr int kInternalLineLayer = 8;
 constexpr int kDrillHoleLayer = 13;
 
-constexpr double kPi = 3.14159265358979323846;
-
 // The text of a DXF file under construction: each group is a code line, right-aligned in three
 // characters, and a value line, both ending with CR LF.
 class DxfText
@@ -38,6 +37,8 @@ public:
         m_text += value;
         m_text += "\r\n";
     }
+
+    void layer(int number) { group(8, format("%d", number)); }
 
     void coordinate(int code, double value) { group(code, format("%.3f", value)); }
 
@@ -147,7 +148,7 @@ void writeTables(DxfText &dxf)
 void startText(DxfText &dxf, int layer, double x, double y)
 {
     dxf.group(0, "TEXT");
-    dxf.group(8, format("%d", layer));
+    dxf.layer(layer);
     dxf.position(x, y);
     dxf.group(40, "0.0");
 }
@@ -161,12 +162,12 @@ void writeNotch(DxfText &dxf, const AamaPiecePoint &point)
     const double depth = std::sqrt(dx * dx + dy * dy);
     double angle = std::atan(dy / dx);
     if (dx < 0.0)
-        angle += dy >= 0.0 ? kPi : -kPi;
+        angle += dy >= 0.0 ? std::numbers::pi : -std::numbers::pi;
     dxf.group(0, "POINT");
-    dxf.group(8, format("%d", kNotchLayer));
+    dxf.layer(kNotchLayer);
     dxf.position(point.m_dX, point.m_dY);
     dxf.coordinate(30, depth);
-    dxf.coordinate(50, angle * 180.0 / kPi);
+    dxf.coordinate(50, angle * 180.0 / std::numbers::pi);
 }
 
 // A point as a POINT entity, followed by its "# n" label when it has a rule number.
@@ -177,7 +178,7 @@ void writePointEntity(DxfText &dxf, const AamaPiecePoint &point)
         writeNotch(dxf, point);
     } else {
         dxf.group(0, "POINT");
-        dxf.group(8, format("%d", layer));
+        dxf.layer(layer);
         dxf.position(point.m_dX, point.m_dY);
     }
     if (point.m_nRuleNumber == -1)
@@ -189,7 +190,7 @@ void writePointEntity(DxfText &dxf, const AamaPiecePoint &point)
 void writeVertex(DxfText &dxf, int layer, const AamaPiecePoint &point)
 {
     dxf.group(0, "VERTEX");
-    dxf.group(8, format("%d", layer));
+    dxf.layer(layer);
     dxf.position(point.m_dX, point.m_dY);
 }
 
@@ -197,7 +198,7 @@ void writeVertex(DxfText &dxf, int layer, const AamaPiecePoint &point)
 void writeBoundary(DxfText &dxf, const std::vector<AamaPiecePoint> &points)
 {
     dxf.group(0, "POLYLINE");
-    dxf.group(8, "1");
+    dxf.layer(kBoundaryLayer);
     dxf.group(66, "1");
     dxf.group(70, "   1");
     for (const AamaPiecePoint &point : points)
@@ -231,7 +232,7 @@ void writeLine(DxfText &dxf, const AamaPiece &piece, const AamaPieceLine &line)
     const int layer = lineLayer(line.m_nKind);
     if (layer == kInternalLineLayer) {
         dxf.group(0, "POLYLINE");
-        dxf.group(8, format("%d", layer));
+        dxf.layer(layer);
         dxf.group(66, "1");
         dxf.group(70, "   0");
         for (auto point = first; point != end; ++point)
@@ -240,7 +241,7 @@ void writeLine(DxfText &dxf, const AamaPiece &piece, const AamaPieceLine &line)
     } else {
         const AamaPiecePoint &last = *(end - 1);
         dxf.group(0, "LINE");
-        dxf.group(8, format("%d", layer));
+        dxf.layer(layer);
         dxf.position(first->m_dX, first->m_dY);
         dxf.coordinate(11, last.m_dX);
         dxf.coordinate(21, last.m_dY);
@@ -262,7 +263,7 @@ void writePieceTexts(DxfText &dxf, const AamaPiece &piece, const std::string &sa
 void writePiece(DxfText &dxf, const AamaPiece &piece, const std::string &sampleSize)
 {
     dxf.group(0, "BLOCK");
-    dxf.group(8, "1");
+    dxf.layer(kBoundaryLayer);
     dxf.group(2, piece.m_sName);
     dxf.group(70, "0");
     dxf.group(10, "0.0");
@@ -302,7 +303,7 @@ void writeEntities(DxfText &dxf, const CAamaDxfDocument &document, const std::tm
     dxf.group(2, "ENTITIES");
     for (const AamaPiece &piece : document.m_oPieces) {
         dxf.group(0, "INSERT");
-        dxf.group(8, "1");
+        dxf.layer(kBoundaryLayer);
         dxf.group(2, piece.m_sName);
         dxf.group(10, "0.000");
         dxf.group(20, "0.000");

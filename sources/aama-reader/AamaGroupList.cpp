@@ -104,37 +104,37 @@ double CAamaGroup::Real() const
 
 std::string_view CAamaGroupList::NextLine()
 {
-    const std::size_t start = m_position;
-    std::size_t end = findNewline(m_text, start);
-    m_position = end < m_text.size() ? end + 1 : end;
-    if (end > start && m_text[end - 1] == '\r')
+    const std::size_t start = m_nPosition;
+    std::size_t end = findNewline(m_sText, start);
+    m_nPosition = end < m_sText.size() ? end + 1 : end;
+    if (end > start && m_sText[end - 1] == '\r')
         --end;
-    return m_text.substr(start, end - start);
+    return m_sText.substr(start, end - start);
 }
 
 const CAamaGroup *CAamaGroupList::Next()
 {
-    if (m_position >= m_end)
+    if (m_nPosition >= m_nEnd)
         return nullptr;
     // After Back() the same group is read again.
-    if (m_position == m_previous && m_afterGroup > m_position) {
-        m_position = m_afterGroup;
+    if (m_nPosition == m_nPrevious && m_nAfterGroup > m_nPosition) {
+        m_nPosition = m_nAfterGroup;
         return &m_oGroup;
     }
-    m_previous = m_position;
+    m_nPrevious = m_nPosition;
     m_oGroup.m_nCode = readInteger(NextLine());
-    m_oGroup.m_sValue = m_position < m_text.size() ? NextLine() : std::string_view();
+    m_oGroup.m_sValue = m_nPosition < m_sText.size() ? NextLine() : std::string_view();
     if (!m_bEndOfFile && m_oGroup.Is(0, "EOF")) {
         m_bEndOfFile = true;
-        m_end = m_position;
+        m_nEnd = m_nPosition;
     }
-    m_afterGroup = m_position;
+    m_nAfterGroup = m_nPosition;
     return &m_oGroup;
 }
 
 void CAamaGroupList::Back()
 {
-    m_position = m_previous;
+    m_nPosition = m_nPrevious;
 }
 
 void CAamaGroupList::Skip()

@@ -28,8 +28,8 @@ class CAamaGroupList
 {
 public:
     explicit CAamaGroupList(std::string_view text)
-        : m_text(text)
-        , m_end(text.size())
+        : m_sText(text)
+        , m_nEnd(text.size())
     {
     }
 
@@ -50,13 +50,13 @@ public:
 private:
     std::string_view NextLine();
 
-    std::string_view m_text;
-    std::size_t m_position = 0;
+    std::string_view m_sText;
+    std::size_t m_nPosition = 0;
     /// Where the group that Next() gave last starts and ends.
-    std::size_t m_previous = 0;
-    std::size_t m_afterGroup = 0;
+    std::size_t m_nPrevious = 0;
+    std::size_t m_nAfterGroup = 0;
     /// The end of the text, or of its EOF group once that has been read.
-    std::size_t m_end;
+    std::size_t m_nEnd;
     bool m_bEndOfFile = false;
     CAamaGroup m_oGroup;
 };
