@@ -55,11 +55,6 @@ bool labelReaches(const CAamaPoint &point, int labelLayer)
            labelLayer == morvane::kAamaDrillHoleLayer;
 }
 
-bool labelStandsAt(const CAamaText &label, const CAamaPoint *point)
-{
-    return point && isNear(point->m_dX, point->m_dY, label.m_dX, label.m_dY);
-}
-
 } // namespace
 
 // The role of the latest POLYLINE, LINE or drill hole for the POINTs that follow it.
@@ -200,23 +195,38 @@ void CAamaBlock::MatchRuleLabels()
 {
     if (m_oRuleLabels.empty())
         return;
-    NearIndex points;
-    points.reserve(m_oPoints.size());
-    for (std::size_t i = 0; i < m_oPoints.size(); ++i)
-        points.add(m_oPoints[i].m_dX, m_oPoints[i].m_dY, i);
-    points.sort();
+    NearIndex labels;
+    labels.reserve(m_oRuleLabels.size());
+    for (std::size_t i = 0; i < m_oRuleLabels.size(); ++i)
+        labels.add(m_oRuleLabels[i]->m_dX, m_oRuleLabels[i]->m_dY, i);
+    labels.sort();
 
-    // Later labels overwrite earlier ones.
-    for (const CAamaText *label : m_oRuleLabels) {
-        points.forEachNear(label->m_dX, label->m_dY, [&](std::size_t i) {
-            if (labelReaches(m_oPoints[i], label->m_nLayer))
-                m_oPoints[i].m_sRuleText = label->m_sText;
-        });
-        for (CAamaLine &line : m_oLines) {
-            if (labelStandsAt(*label, line.m_pFirstPoint))
-                line.m_nStartRuleNumber = morvane::aamaRuleNumber(label->m_sText);
-            if (labelStandsAt(*label, line.m_pLastPoint))
-                line.m_nEndRuleNumber = morvane::aamaRuleNumber(label->m_sText);
-        }
+    for (CAamaPoint &point : m_oPoints) {
+        if (const CAamaText *label = LastLabelAt(labels, point, false))
+            point.m_sRuleText = label->m_sText;
     }
+    // A line's ends take the labels beside their points, whatever their layer.
+    for (CAamaLine &line : m_oLines) {
+        LabelLineEnd(labels, line.m_pFirstPoint, line.m_nStartRuleNumber);
+        LabelLineEnd(labels, line.m_pLastPoint, line.m_nEndRuleNumber);
+    }
+}
+
+const CAamaText *CAamaBlock::LastLabelAt(const NearIndex &labels, const CAamaPoint &point,
+                                         bool anyLayer) const
+{
+    std::optional<std::size_t> last;
+    labels.forEachNear(point.m_dX, point.m_dY, [&](std::size_t i) {
+        const bool names = anyLayer || labelReaches(point, m_oRuleLabels[i]->m_nLayer);
+        if (names && (!last || i > *last))
+            last = i;
+    });
+    return last ? m_oRuleLabels[*last] : nullptr;
+}
+
+void CAamaBlock::LabelLineEnd(const NearIndex &labels, const CAamaPoint *end, int &ruleNumber) const
+{
+    const CAamaText *label = end ? LastLabelAt(labels, *end, true) : nullptr;
+    if (label)
+        ruleNumber = morvane::aamaRuleNumber(label->m_sText);
 }

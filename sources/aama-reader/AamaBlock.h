@@ -11,6 +11,10 @@
 
 class CAamaGroupList;
 
+namespace morvane {
+class NearIndex;
+}
+
 /// The entities of one BLOCK, or of the ENTITIES section, kept by kind and in file order. After
 /// Classify() a piece's block knows its boundary, drill holes and piece texts, every "#" label
 /// has reached the points beside it, and every point the vertices it lies on.
@@ -57,6 +61,12 @@ private:
     void ClassifyEntity(EntityRef entity, FollowState &state);
     void ClassifyPoint(CAamaPoint &point, FollowState &state);
     void MatchRuleLabels();
+    /// Of the labels at the point that name it (any label at it, with anyLayer), the last one
+    /// in the file; null when none.
+    const CAamaText *LastLabelAt(const morvane::NearIndex &labels, const CAamaPoint &point,
+                                 bool anyLayer) const;
+    void LabelLineEnd(const morvane::NearIndex &labels, const CAamaPoint *end,
+                      int &ruleNumber) const;
 
     std::string m_sName;
     std::vector<CAamaLine> m_oLines;

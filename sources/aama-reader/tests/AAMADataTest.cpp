@@ -260,6 +260,24 @@ TEST(AAMADataTest, DropsVerticesNearTheLastOrMarkedAsFramePoints)
     }
 }
 
+// Of several labels beside a point, the last one that names it wins; a label on a layer that
+// neither the point nor its polyline has is passed over.
+TEST(AAMADataTest, TakesTheLastLabelThatNamesAPoint)
+{
+    AAMAData file;
+    ASSERT_TRUE(file.LoadText(
+        onePieceFile({{0, "POLYLINE"}, {8, "1"},     {0, "VERTEX"},  {10, "0.0"},     {20, "0.0"},
+                      {0, "SEQEND"},   {0, "POINT"}, {8, "2"},       {10, "0.0"},     {20, "0.0"},
+                      {0, "TEXT"},     {8, "2"},     {10, "0.0"},    {20, "0.0"},     {1, "#1"},
+                      {0, "TEXT"},     {8, "2"},     {10, "0.0005"}, {20, "-0.0005"}, {1, "#2"},
+                      {0, "TEXT"},     {8, "3"},     {10, "0.0"},    {20, "0.0"},     {1, "#3"}})));
+    int flags = 0;
+    int rule = 0;
+    double notch[2] = {};
+    file.GetIAAMADataItf()->GetVertex(0, -1, 0, flags, rule, notch);
+    EXPECT_EQ(rule, 2);
+}
+
 struct HeaderCase
 {
     const char *name;
