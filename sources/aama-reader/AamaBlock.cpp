@@ -203,7 +203,7 @@ void CAamaBlock::MatchRuleLabels()
 
     for (CAamaPoint &point : m_oPoints) {
         if (const CAamaText *label = LastLabelAt(labels, point, false))
-            point.m_sRuleText = label->m_sText;
+            point.m_pRuleLabel = label;
     }
     // A line's ends take the labels beside their points, whatever their layer.
     for (CAamaLine &line : m_oLines) {

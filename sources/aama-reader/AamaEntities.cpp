@@ -174,6 +174,11 @@ void CAamaText::Read(CAamaGroupList &groups)
     });
 }
 
+int CAamaPoint::RuleNumber() const
+{
+    return m_pRuleLabel ? morvane::aamaRuleNumber(m_pRuleLabel->m_sText) : -1;
+}
+
 void CAamaPoint::Read(CAamaGroupList &groups)
 {
     readFields(groups, *this, [this](const CAamaGroup &group) {

@@ -39,6 +39,7 @@ public:
 };
 
 class CAamaPoint;
+class CAamaText;
 
 /// A LINE: an internal line of a piece, with the POINTs found at its ends and the rule numbers
 /// labelled there.
@@ -120,7 +121,7 @@ public:
 };
 
 /// A POINT: a turn point, curve point, notch (with depth and angle in degrees), drill hole or
-/// other marked point, with the rule text of the "#" label found beside it.
+/// other marked point, with the "#" label found beside it.
 class CAamaPoint : public CAamaEntity
 {
 public:
@@ -128,9 +129,10 @@ public:
     void Read(CAamaGroupList &groups);
 
     /// The rule number of the label found beside the point; -1 when none.
-    int RuleNumber() const { return morvane::aamaRuleNumber(m_sRuleText); }
+    int RuleNumber() const;
 
-    std::string m_sRuleText;
+    /// The "#" label that names the point; null when none.
+    const CAamaText *m_pRuleLabel = nullptr;
     double m_dX = 0.0;
     double m_dY = 0.0;
     double m_dNotchDepth = 0.0;
