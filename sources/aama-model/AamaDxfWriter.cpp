@@ -1,0 +1,344 @@
+// Morvane AAMA grade model.
+// Writes a document of pieces as an AAMA DXF file.
+#include "sources/aama-model/AamaDxfWriter.h"
+
+#include "foundation/TextFormat.h"
+#include "sources/aama-model/AtomicFileSave.h"
+
+#include <cmath>
+#include <numbers>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+using morvane::format;
+
+namespace {
+
+// The colours of AAMA layers 1 to 14.
+constexpr int kLayerColours[] = {7, 1, 2, 3, 5, 5, 5, 4, 5, 5, 4, 6, 4, 7};
+
+constexpr int kBoundaryLayer = 1;
+constexpr int kTurnPointLayer = 2;
+constexpr int kCurvePointLayer = 3;
+constexpr int kNotchLayer = 4;
+constexpr int kInternalLineLayer = 8;
+constexpr int kDrillHoleLayer = 13;
+
+// The text of a DXF file under construction: each group is a code line, right-aligned in three
+// characters, and a value line, both ending with CR LF.
+class DxfText
+{
+public:
+    void group(int code, std::string_view value)
+    {
+        m_text += format("%3d\r\n", code);
+        m_text += value;
+        m_text += "\r\n";
+    }
+
+    void layer(int number) { group(8, format("%d", number)); }
+
+    void coordinate(int code, double value) { group(code, format("%.3f", value)); }
+
+    void position(double x, double y)
+    {
+        coordinate(10, x);
+        coordinate(20, y);
+    }
+
+    const std::string &text() const { return m_text; }
+
+private:
+    std::string m_text;
+};
+
+int pointLayer(int kind)
+{
+    switch (kind) {
+    case 2:
+    case 10:
+        return kCurvePointLayer;
+    case 3:
+        return kNotchLayer;
+    case 129:
+        return kDrillHoleLayer;
+    default:
+        return kTurnPointLayer;
+    }
+}
+
+int lineLayer(int kind)
+{
+    switch (kind) {
+    case 4:
+    case 20:
+        return 5;
+    case 8:
+        return 9;
+    case 12:
+        return 10;
+    case 16:
+        return 7;
+    case 28:
+        return kDrillHoleLayer;
+    case 84:
+        return 6;
+    default:
+        return kInternalLineLayer;
+    }
+}
+
+struct Group
+{
+    int code;
+    std::string_view value;
+};
+
+// The HEADER section, the same in every file.
+constexpr Group kHeaderSection[] = {
+    {0, "SECTION"}, {2, "HEADER"}, {9, "$CLAYER"}, {8, "1"}, {0, "ENDSEC"},
+};
+
+// The tables of line types and text styles, each of one entry.
+constexpr Group kLineTypeTable[] = {
+    {0, "TABLE"},     {2, "LTYPE"}, {70, "  1"}, {0, "LTYPE"},   {2, "CONTINUOUS"}, {70, " 64"},
+    {3, "SOLIDLINE"}, {72, " 65"},  {73, "  0"}, {40, "0.0000"}, {0, "ENDTAB"},
+};
+constexpr Group kStyleTable[] = {
+    {0, "TABLE"},   {2, "STYLE"},   {70, "  1"},    {0, "STYLE"},   {2, "STANDARD"},
+    {70, "  0"},    {40, "0.0000"}, {41, "1.0000"}, {50, "0.0000"}, {71, "  0"},
+    {42, "1.0000"}, {3, "txt"},     {4, ""},        {0, "ENDTAB"},
+};
+
+void writeGroups(DxfText &dxf, std::span<const Group> groups)
+{
+    for (const Group &group : groups)
+        dxf.group(group.code, group.value);
+}
+
+void writeLayerTable(DxfText &dxf)
+{
+    dxf.group(0, "TABLE");
+    dxf.group(2, "LAYER");
+    dxf.group(70, "  14");
+    int layer = 1;
+    for (const int colour : kLayerColours) {
+        dxf.group(0, "LAYER");
+        dxf.group(2, format("%d", layer++));
+        dxf.group(70, "  0");
+        dxf.group(62, format("  %d", colour));
+        dxf.group(6, "CONTINUOUS");
+    }
+    dxf.group(0, "ENDTAB");
+}
+
+void writeTables(DxfText &dxf)
+{
+    dxf.group(0, "SECTION");
+    dxf.group(2, "TABLES");
+    writeGroups(dxf, kLineTypeTable);
+    writeLayerTable(dxf);
+    writeGroups(dxf, kStyleTable);
+    dxf.group(0, "ENDSEC");
+}
+
+// A TEXT entity up to its text value, which the caller writes.
+void startText(DxfText &dxf, int layer, double x, double y)
+{
+    dxf.group(0, "TEXT");
+    dxf.layer(layer);
+    dxf.position(x, y);
+    dxf.group(40, "0.0");
+}
+
+void writeNotch(DxfText &dxf, const AamaPiecePoint &point)
+{
+    double dx = point.m_dDirectionX - point.m_dX;
+    const double dy = point.m_dDirectionY - point.m_dY;
+    if (dx == 0.0)
+        dx = 1e-8;
+    const double depth = std::sqrt(dx * dx + dy * dy);
+    double angle = std::atan(dy / dx);
+    if (dx < 0.0)
+        angle += dy >= 0.0 ? std::numbers::pi : -std::numbers::pi;
+    dxf.group(0, "POINT");
+    dxf.layer(kNotchLayer);
+    dxf.position(point.m_dX, point.m_dY);
+    dxf.coordinate(30, depth);
+    dxf.coordinate(50, angle * 180.0 / std::numbers::pi);
+}
+
+// A point as a POINT entity, followed by its "# n" label when it has a rule number.
+void writePointEntity(DxfText &dxf, const AamaPiecePoint &point)
+{
+    const int layer = pointLayer(point.m_nKind);
+    if (layer == kNotchLayer) {
+        writeNotch(dxf, point);
+    } else {
+        dxf.group(0, "POINT");
+        dxf.layer(layer);
+        dxf.position(point.m_dX, point.m_dY);
+    }
+    if (point.m_nRuleNumber == -1)
+        return;
+    startText(dxf, layer, point.m_dX, point.m_dY);
+    dxf.group(1, format("# %d", point.m_nRuleNumber));
+}
+
+void writeVertex(DxfText &dxf, int layer, const AamaPiecePoint &point)
+{
+    dxf.group(0, "VERTEX");
+    dxf.layer(layer);
+    dxf.position(point.m_dX, point.m_dY);
+}
+
+// The outline, closed both by its flag and by repeating its first vertex, then its points.
+void writeBoundary(DxfText &dxf, const std::vector<AamaPiecePoint> &points)
+{
+    dxf.group(0, "POLYLINE");
+    dxf.layer(kBoundaryLayer);
+    dxf.group(66, "1");
+    dxf.group(70, "   1");
+    for (const AamaPiecePoint &point : points)
+        writeVertex(dxf, kBoundaryLayer, point);
+    if (!points.empty())
+        writeVertex(dxf, kBoundaryLayer, points.front());
+    dxf.group(0, "SEQEND");
+    for (const AamaPiecePoint &point : points)
+        writePointEntity(dxf, point);
+}
+
+void checkLine(const AamaPiece &piece, std::size_t index)
+{
+    const AamaPieceLine &line = piece.m_oLines[index];
+    const auto pointCount = static_cast<long long>(piece.m_oInternalPoints.size());
+    if (line.m_nPointCount < 1 || line.m_nFirstPoint < 0 ||
+        static_cast<long long>(line.m_nFirstPoint) + line.m_nPointCount > pointCount) {
+        throw std::invalid_argument(
+            format("piece '%s': line %zu (points %d to %d) reaches past its %lld internal points",
+                   piece.m_sName.c_str(), index, line.m_nFirstPoint,
+                   line.m_nFirstPoint + line.m_nPointCount - 1, pointCount));
+    }
+}
+
+// An internal line: an open POLYLINE on the internal-line layer, or a LINE from its first to
+// its last point on the layer of its kind; then its points.
+void writeLine(DxfText &dxf, const AamaPiece &piece, const AamaPieceLine &line)
+{
+    const auto first = piece.m_oInternalPoints.begin() + line.m_nFirstPoint;
+    const auto end = first + line.m_nPointCount;
+    const int layer = lineLayer(line.m_nKind);
+    if (layer == kInternalLineLayer) {
+        dxf.group(0, "POLYLINE");
+        dxf.layer(layer);
+        dxf.group(66, "1");
+        dxf.group(70, "   0");
+        for (auto point = first; point != end; ++point)
+            writeVertex(dxf, layer, *point);
+        dxf.group(0, "SEQEND");
+    } else {
+        const AamaPiecePoint &last = *(end - 1);
+        dxf.group(0, "LINE");
+        dxf.layer(layer);
+        dxf.position(first->m_dX, first->m_dY);
+        dxf.coordinate(11, last.m_dX);
+        dxf.coordinate(21, last.m_dY);
+    }
+    for (auto point = first; point != end; ++point)
+        writePointEntity(dxf, *point);
+}
+
+void writePieceTexts(DxfText &dxf, const AamaPiece &piece, const std::string &sampleSize)
+{
+    const std::string texts[] = {"Piece Name: " + piece.m_sName, "Size: " + sampleSize,
+                                 "Annotation:", "Quantity: 1", "Category: 1"};
+    for (const std::string &text : texts) {
+        startText(dxf, kBoundaryLayer, 0.0, 0.0);
+        dxf.group(1, text);
+    }
+}
+
+void writePiece(DxfText &dxf, const AamaPiece &piece, const std::string &sampleSize)
+{
+    dxf.group(0, "BLOCK");
+    dxf.layer(kBoundaryLayer);
+    dxf.group(2, piece.m_sName);
+    dxf.group(70, "0");
+    dxf.group(10, "0.0");
+    dxf.group(20, "0.0");
+    writeBoundary(dxf, piece.m_oBoundaryPoints);
+    for (std::size_t i = 0; i < piece.m_oLines.size(); ++i) {
+        if (piece.m_oLines[i].m_nKind == 0)
+            continue;
+        checkLine(piece, i);
+        writeLine(dxf, piece, piece.m_oLines[i]);
+    }
+    writePieceTexts(dxf, piece, sampleSize);
+    dxf.group(0, "ENDBLK");
+}
+
+void writeBlocks(DxfText &dxf, const CAamaDxfDocument &document)
+{
+    dxf.group(0, "SECTION");
+    dxf.group(2, "BLOCKS");
+    for (const AamaPiece &piece : document.m_oPieces)
+        writePiece(dxf, piece, document.m_sSampleSize);
+    dxf.group(0, "ENDSEC");
+}
+
+// The start of a header TEXT at the origin; its text value is the next header text.
+void startHeaderText(DxfText &dxf)
+{
+    startText(dxf, kBoundaryLayer, 0.0, 0.0);
+}
+
+// Every INSERT is followed by the start of a TEXT; the header texts then complete the open
+// TEXT one after another, each opening the next, so the last INSERT's TEXT carries the style
+// name.
+void writeEntities(DxfText &dxf, const CAamaDxfDocument &document, const std::tm &now)
+{
+    dxf.group(0, "SECTION");
+    dxf.group(2, "ENTITIES");
+    for (const AamaPiece &piece : document.m_oPieces) {
+        dxf.group(0, "INSERT");
+        dxf.layer(kBoundaryLayer);
+        dxf.group(2, piece.m_sName);
+        dxf.group(10, "0.000");
+        dxf.group(20, "0.000");
+        startHeaderText(dxf);
+    }
+    // Without pieces, the style name still needs a TEXT to belong to.
+    if (document.m_oPieces.empty())
+        startHeaderText(dxf);
+    const std::string texts[] = {
+        "Style Name: " + document.m_sStyleName,
+        format("Creation Date: %02d-%02d-%d", now.tm_mday, now.tm_mon + 1, now.tm_year + 1900),
+        format("Creation Time: %02d:%02d:%02d", now.tm_hour, now.tm_min, now.tm_sec),
+        "Author: TELVAREN",
+        "Sample Size: " + document.m_sSampleSize,
+        "Grade Rule Table: " + document.m_sGradeRuleTable,
+        "Units: METRIC",
+    };
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        if (i > 0)
+            startHeaderText(dxf);
+        dxf.group(1, texts[i]);
+    }
+    dxf.group(0, "ENDSEC");
+}
+
+} // namespace
+
+void WriteAamaDxf(const CAamaDxfDocument &document, const std::filesystem::path &path,
+                  const morvane::LocalClock &clock)
+{
+    DxfText dxf;
+    writeGroups(dxf, kHeaderSection);
+    writeTables(dxf);
+    writeBlocks(dxf, document);
+    writeEntities(dxf, document, clock());
+    dxf.group(0, "EOF");
+    morvane::saveFileAtomically(path, dxf.text());
+}

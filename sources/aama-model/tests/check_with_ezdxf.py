@@ -1,0 +1,110 @@
+#!/usr/bin/python3
+# Morvane AAMA grade model tests.
+# Reads an AAMA DXF file that the writer produced with ezdxf, a DXF library written elsewhere,
+# and checks its layers, blocks, entity counts, outlines and header texts against a description
+# of the document it was written from.
+import collections
+import json
+import sys
+
+import ezdxf
+
+LAYER_COLOURS = [7, 1, 2, 3, 5, 5, 5, 4, 5, 5, 4, 6, 4, 7]
+
+
+def point_layer(kind):
+    return {2: '3', 10: '3', 3: '4', 129: '13'}.get(kind, '2')
+
+
+def line_layer(kind):
+    return {4: '5', 20: '5', 8: '9', 12: '10', 16: '7', 28: '13', 84: '6'}.get(kind, '8')
+
+
+def expected_block_entities(piece):
+    """Counts of (entity type, layer) that the block of a piece must hold."""
+    counts = collections.Counter()
+    counts[('POLYLINE', '1')] += 1
+    written_points = list(piece['boundary'])
+    for line in piece['lines']:
+        if line['kind'] == 0:
+            continue
+        layer = line_layer(line['kind'])
+        counts[('POLYLINE' if layer == '8' else 'LINE', layer)] += 1
+        written_points += piece['internal'][line['first']:line['first'] + line['count']]
+    for point in written_points:
+        counts[('POINT', point_layer(point['kind']))] += 1
+        if point['rule'] != -1:
+            counts[('TEXT', point_layer(point['kind']))] += 1
+    counts[('TEXT', '1')] += 5
+    return counts
+
+
+def check(condition, message, failures):
+    if not condition:
+        failures.append(message)
+
+
+def check_layers(doc, failures):
+    for number, colour in enumerate(LAYER_COLOURS, start=1):
+        name = str(number)
+        check(doc.layers.has_entry(name), 'layer %s is missing' % name, failures)
+        if doc.layers.has_entry(name):
+            check(doc.layers.get(name).dxf.color == colour,
+                  'layer %s has colour %s' % (name, doc.layers.get(name).dxf.color), failures)
+
+
+def check_piece(doc, piece, failures):
+    name = piece['name']
+    if name not in doc.blocks:
+        failures.append('block %s is missing' % name)
+        return
+    block = doc.blocks.get(name)
+    actual = collections.Counter((e.dxftype(), e.dxf.layer) for e in block)
+    expected = expected_block_entities(piece)
+    check(actual == expected, 'block %s holds %s, expected %s' % (name, dict(actual), dict(expected)),
+          failures)
+
+    outline = next(e for e in block if e.dxftype() == 'POLYLINE' and e.dxf.layer == '1')
+    check(outline.is_closed, 'the outline of %s is not closed' % name, failures)
+    vertices = [(round(v.dxf.location.x, 3), round(v.dxf.location.y, 3)) for v in outline.vertices]
+    boundary = [(round(p['x'], 3), round(p['y'], 3)) for p in piece['boundary']]
+    check(vertices == boundary + boundary[:1], 'the outline of %s differs' % name, failures)
+    for polyline in (e for e in block if e.dxftype() == 'POLYLINE' and e.dxf.layer == '8'):
+        check(not polyline.is_closed, 'an internal line of %s is closed' % name, failures)
+
+    texts = [e.dxf.text for e in block if e.dxftype() == 'TEXT' and e.dxf.layer == '1']
+    check('Piece Name: ' + name in texts, 'the piece name of %s is missing' % name, failures)
+
+
+def check_entities(doc, document, failures):
+    entities = list(doc.modelspace())
+    inserts = [e.dxf.name for e in entities if e.dxftype() == 'INSERT']
+    check(inserts == [p['name'] for p in document['pieces']], 'inserts %s' % inserts, failures)
+    texts = [e.dxf.text for e in entities if e.dxftype() == 'TEXT']
+    header = ['Style Name: ' + document['style'], 'Creation Date: ' + document['date'],
+              'Creation Time: ' + document['time'], 'Author: TELVAREN',
+              'Sample Size: ' + document['sample'], 'Grade Rule Table: ' + document['table'],
+              'Units: METRIC']
+    check([t for t in texts if t] == header, 'header texts %s' % texts, failures)
+    check(len(texts) == max(len(inserts), 1) + 6, '%d header TEXT entities' % len(texts), failures)
+
+
+def main(dxf_path, description_path):
+    with open(description_path, encoding='utf-8') as description:
+        document = json.load(description)
+    doc = ezdxf.readfile(dxf_path)
+    failures = []
+    check_layers(doc, failures)
+    user_blocks = sorted(b.name for b in doc.blocks if not b.name.startswith('*'))
+    check(user_blocks == sorted(p['name'] for p in document['pieces']), 'blocks %s' % user_blocks,
+          failures)
+    for piece in document['pieces']:
+        check_piece(doc, piece, failures)
+    check_entities(doc, document, failures)
+    for failure in failures:
+        print('%s: %s' % (dxf_path, failure))
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main(sys.argv[1], sys.argv[2]))

@@ -1,0 +1,85 @@
+// Morvane AAMA DXF reader.
+// A BLOCK of an AAMA DXF file (one piece) or the ENTITIES section, with its entities sorted by
+// role.
+#pragma once
+
+#include "sources/aama-reader/AamaEntities.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class CAamaGroupList;
+
+namespace morvane {
+class NearIndex;
+}
+
+/// The entities of one BLOCK, or of the ENTITIES section, kept by kind and in file order. After
+/// Classify() a piece's block knows its boundary, drill holes and piece texts, every "#" label
+/// has reached the points beside it, and every point the vertices it lies on.
+class CAamaBlock
+{
+public:
+    CAamaBlock() = default;
+    // The role lists point into the entity lists.
+    CAamaBlock(const CAamaBlock &) = delete;
+    CAamaBlock &operator=(const CAamaBlock &) = delete;
+
+    /// Reads a BLOCK after its (0, "BLOCK") group, up to and including (0, "ENDBLK").
+    void ReadBlock(CAamaGroupList &groups);
+
+    /// Reads one entity, starting at the group that names it. Only LINE, POLYLINE, INSERT,
+    /// POINT and TEXT are kept; any other entity is skipped.
+    void ReadEntity(CAamaGroupList &groups);
+
+    /// Sorts the entities of a piece's block by role, in file order, and matches the "#"
+    /// labels and the points to what they belong to. Call once, after reading.
+    void Classify();
+
+    const std::string &Name() const { return m_sName; }
+    const std::vector<CAamaInsert> &Inserts() const { return m_oInserts; }
+    const std::vector<CAamaText> &Texts() const { return m_oTexts; }
+    /// The LINEs: the internal lines of a piece.
+    const std::vector<CAamaLine> &Lines() const { return m_oLines; }
+
+    /// The first POLYLINE on layer 1; null when there is none.
+    const CAamaPolyline *Boundary() const { return m_pBoundary; }
+    /// The POINTs on layer 13.
+    const std::vector<const CAamaPoint *> &DrillHoles() const { return m_oDrillHoles; }
+    /// The texts on layer 1 that are not "#" labels.
+    const std::vector<const CAamaText *> &PieceTexts() const { return m_oPieceTexts; }
+
+private:
+    struct FollowState;
+    struct EntityRef
+    {
+        AamaEntityKind kind;
+        std::size_t index;
+    };
+
+    void ClassifyEntity(EntityRef entity, FollowState &state);
+    void ClassifyPoint(CAamaPoint &point, FollowState &state);
+    void MatchRuleLabels();
+    /// Of the labels at the point that name it (any label at it, with anyLayer), the last one
+    /// in the file; null when none.
+    const CAamaText *LastLabelAt(const morvane::NearIndex &labels, const CAamaPoint &point,
+                                 bool anyLayer) const;
+    void LabelLineEnd(const morvane::NearIndex &labels, const CAamaPoint *end,
+                      int &ruleNumber) const;
+
+    std::string m_sName;
+    std::vector<CAamaLine> m_oLines;
+    std::vector<CAamaPolyline> m_oPolylines;
+    std::vector<CAamaInsert> m_oInserts;
+    std::vector<CAamaText> m_oTexts;
+    std::vector<CAamaPoint> m_oPoints;
+    std::vector<EntityRef> m_oFileOrder;
+    /// The layer of the latest POLYLINE while reading; a LINE sets it back to 0.
+    int m_nPolylineLayer = 0;
+
+    const CAamaPolyline *m_pBoundary = nullptr;
+    std::vector<const CAamaPoint *> m_oDrillHoles;
+    std::vector<const CAamaText *> m_oRuleLabels;
+    std::vector<const CAamaText *> m_oPieceTexts;
+};

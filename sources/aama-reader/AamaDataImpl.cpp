@@ -1,0 +1,312 @@
+// Morvane AAMA DXF reader.
+// The content of one AAMA DXF file: its pieces, their blocks and the header texts.
+#include "sources/aama-reader/AamaDataImpl.h"
+
+#include "foundation/NameCompare.h"
+#include "foundation/NumberText.h"
+#include "sources/aama-reader/AamaGroupList.h"
+
+#include <cmath>
+#include <unordered_map>
+
+using morvane::AamaPosition;
+
+namespace {
+
+// Degrees to radians, with the factor that files of the format were always read with.
+constexpr double kDegreesToRadians = 0.0174532925;
+
+// Reads up to and including (0, "ENDSEC").
+void skipSection(CAamaGroupList &groups)
+{
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->Is(0, "ENDSEC"))
+            return;
+    }
+}
+
+// The value of the first text that starts with key (without regard to case) and has more than
+// blanks after it: that rest without its leading blanks.
+std::string keyValue(const std::vector<const CAamaText *> &texts, std::string_view key)
+{
+    for (const CAamaText *text : texts) {
+        const std::string_view value = text->m_sText;
+        if (value.size() < key.size() || !morvane::equalsNoCase(value.substr(0, key.size()), key))
+            continue;
+        const std::size_t start = value.find_first_not_of(" \t\r\n\f\v", key.size());
+        if (start != std::string_view::npos)
+            return std::string(value.substr(start));
+    }
+    return {};
+}
+
+// Applies the kind of one point lying on a vertex to the vertex's point flags.
+int applyPointKind(int flags, const CAamaPoint &point, double notchVector[2])
+{
+    switch (point.m_nLayer) {
+    case morvane::kAamaTurnPointLayer:
+        return (flags & 0xF0) | 1;
+    case morvane::kAamaCurvePointLayer:
+        return (flags & 0xF0) | 2;
+    case morvane::kAamaNotchLayer: {
+        const double angle = point.m_dNotchAngle * kDegreesToRadians;
+        notchVector[0] = point.m_dNotchDepth * std::cos(angle);
+        notchVector[1] = point.m_dNotchDepth * std::sin(angle);
+        return (flags & 0x0F) | 0x10;
+    }
+    case morvane::kAamaStripeLayer:
+        return (flags & 6) | 9;
+    case morvane::kAamaPlaidLayer:
+        return (flags & 5) | 0xA;
+    case morvane::kAamaDrillHoleLayer:
+        return 0x20;
+    default:
+        return flags;
+    }
+}
+
+template <typename T> bool isIndexOf(const std::vector<T> &items, int index)
+{
+    return index >= 0 && static_cast<std::size_t>(index) < items.size();
+}
+
+int countOf(std::size_t size)
+{
+    return static_cast<int>(size);
+}
+
+} // namespace
+
+std::unique_ptr<CAamaDataImpl> CAamaDataImpl::Read(std::string_view content)
+{
+    auto data = std::make_unique<CAamaDataImpl>();
+    CAamaGroupList groups(content);
+    data->ReadSections(groups);
+    // Every reading step goes on to the end of the groups, so the EOF group has been met if
+    // the text has one.
+    if (!groups.HasEndOfFile())
+        return nullptr;
+    for (const auto &block : data->m_oBlocks)
+        block->Classify();
+    data->CollectPiecesAndHeaderTexts();
+    return data;
+}
+
+void CAamaDataImpl::ReadSections(CAamaGroupList &groups)
+{
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->Is(0, "EOF"))
+            return;
+        if (!group->Is(0, "SECTION"))
+            continue;
+        const CAamaGroup *name = groups.Next();
+        if (!name)
+            return;
+        if (name->Is(2, "HEADER") || name->Is(2, "TABLES"))
+            skipSection(groups);
+        else if (name->Is(2, "BLOCKS"))
+            ReadBlocks(groups);
+        else if (name->Is(2, "ENTITIES"))
+            ReadEntities(groups);
+    }
+}
+
+void CAamaDataImpl::ReadBlocks(CAamaGroupList &groups)
+{
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->Is(0, "ENDSEC"))
+            return;
+        if (group->Is(0, "BLOCK")) {
+            auto block = std::make_unique<CAamaBlock>();
+            block->ReadBlock(groups);
+            m_oBlocks.push_back(std::move(block));
+        }
+    }
+}
+
+void CAamaDataImpl::ReadEntities(CAamaGroupList &groups)
+{
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->Is(0, "ENDSEC"))
+            return;
+        if (group->m_nCode == 0) {
+            groups.Back();
+            m_oEntities.ReadEntity(groups);
+        }
+    }
+}
+
+void CAamaDataImpl::CollectPiecesAndHeaderTexts()
+{
+    // A piece's block is the first block of its name. Nothing follows the INSERTs inside a
+    // block, so a block that inserts itself is harmless.
+    std::unordered_map<std::string_view, const CAamaBlock *> blocksByName;
+    for (const auto &block : m_oBlocks)
+        blocksByName.try_emplace(block->Name(), block.get());
+
+    for (const CAamaInsert &insert : m_oEntities.Inserts()) {
+        const auto found = blocksByName.find(insert.m_sBlockName);
+        m_oPieces.push_back(found == blocksByName.end() ? nullptr : found->second);
+    }
+    for (const CAamaText &text : m_oEntities.Texts())
+        m_oHeaderTexts.push_back(&text);
+}
+
+std::string CAamaDataImpl::HeaderValue(std::string_view key) const
+{
+    return keyValue(m_oHeaderTexts, key);
+}
+
+std::string CAamaDataImpl::PieceValue(int piece, std::string_view key) const
+{
+    const CAamaBlock *block = PieceBlock(piece);
+    return block ? keyValue(block->PieceTexts(), key) : std::string();
+}
+
+const CAamaBlock *CAamaDataImpl::PieceBlock(int piece) const
+{
+    return isIndexOf(m_oPieces, piece) ? m_oPieces[std::size_t(piece)] : nullptr;
+}
+
+const CAamaLine *CAamaDataImpl::PieceLine(int piece, int line) const
+{
+    const CAamaBlock *block = PieceBlock(piece);
+    if (!block || !isIndexOf(block->Lines(), line))
+        return nullptr;
+    return &block->Lines()[std::size_t(line)];
+}
+
+std::string CAamaDataImpl::GetCreationTime() const
+{
+    return HeaderValue("Creation Time:");
+}
+
+std::string CAamaDataImpl::GetCreationDate() const
+{
+    return HeaderValue("Creation Date:");
+}
+
+std::string CAamaDataImpl::GetStyleName() const
+{
+    return HeaderValue("Style Name:");
+}
+
+std::string CAamaDataImpl::GetAuthor() const
+{
+    return HeaderValue("Author:");
+}
+
+std::string CAamaDataImpl::GetSampleSize() const
+{
+    return HeaderValue("Sample Size:");
+}
+
+std::string CAamaDataImpl::GetGradeRuleTable() const
+{
+    return HeaderValue("Grade Rule Table:");
+}
+
+int CAamaDataImpl::GetUnits() const
+{
+    const std::string units = HeaderValue("Units:");
+    if (morvane::equalsNoCase(units, "METRIC"))
+        return 1;
+    if (morvane::equalsNoCase(units, "ENGLISH"))
+        return 2;
+    return 0;
+}
+
+int CAamaDataImpl::GetPieceCount() const
+{
+    return countOf(m_oPieces.size());
+}
+
+std::string CAamaDataImpl::GetPieceName(int piece) const
+{
+    return PieceValue(piece, "Piece Name:");
+}
+
+std::string CAamaDataImpl::GetPieceCategory(int piece) const
+{
+    return PieceValue(piece, "Category:");
+}
+
+int CAamaDataImpl::GetPieceQuantity(int piece) const
+{
+    return morvane::parseInt(PieceValue(piece, "Quantity:"));
+}
+
+std::string CAamaDataImpl::GetPieceAnnotation(int piece) const
+{
+    return PieceValue(piece, "Annotation:");
+}
+
+std::string CAamaDataImpl::GetPieceSize(int piece) const
+{
+    return PieceValue(piece, "Size:");
+}
+
+int CAamaDataImpl::GetInternalLineCount(int piece) const
+{
+    const CAamaBlock *block = PieceBlock(piece);
+    return block ? countOf(block->Lines().size()) : 0;
+}
+
+int CAamaDataImpl::GetVertexCount(int piece, int line) const
+{
+    if (line >= 0)
+        return PieceLine(piece, line) ? 2 : 0;
+    const CAamaBlock *block = PieceBlock(piece);
+    if (line != -1 || !block || !block->Boundary())
+        return 0;
+    return countOf(block->Boundary()->m_oVertices.size());
+}
+
+AamaPosition CAamaDataImpl::GetVertex(int piece, int line, int v, int &pointFlags, int &ruleNumber,
+                                      double notchVector[2]) const
+{
+    pointFlags = 0;
+    ruleNumber = -1;
+    notchVector[0] = 0.0;
+    notchVector[1] = 0.0;
+    if (line >= 0) {
+        const CAamaLine *internalLine = PieceLine(piece, line);
+        if (!internalLine || v < 0 || v > 1)
+            return {};
+        const bool start = v == 0;
+        const CAamaPoint *point = start ? internalLine->m_pFirstPoint : internalLine->m_pLastPoint;
+        pointFlags = point ? applyPointKind(1, *point, notchVector) : 1;
+        ruleNumber = start ? internalLine->m_nStartRuleNumber : internalLine->m_nEndRuleNumber;
+        if (start)
+            return {internalLine->m_dStartX, internalLine->m_dStartY};
+        return {internalLine->m_dEndX, internalLine->m_dEndY};
+    }
+    if (v < 0 || v >= GetVertexCount(piece, line))
+        return {};
+    const CAamaPolyline &boundary = *PieceBlock(piece)->Boundary();
+    const CAamaVertex &vertex = boundary.m_oVertices[std::size_t(v)];
+    pointFlags = 1;
+    for (const CAamaPoint *point : boundary.PointsOn(std::size_t(v))) {
+        if (ruleNumber < 0)
+            ruleNumber = point->RuleNumber();
+        pointFlags = applyPointKind(pointFlags, *point, notchVector);
+    }
+    return {vertex.m_dX, vertex.m_dY};
+}
+
+int CAamaDataImpl::GetDrillHoleCount(int piece) const
+{
+    const CAamaBlock *block = PieceBlock(piece);
+    return block ? countOf(block->DrillHoles().size()) : 0;
+}
+
+AamaPosition CAamaDataImpl::GetDrillHole(int piece, int h, int &ruleNumber) const
+{
+    ruleNumber = -1;
+    const CAamaBlock *block = PieceBlock(piece);
+    if (!block || !isIndexOf(block->DrillHoles(), h))
+        return {};
+    const CAamaPoint *hole = block->DrillHoles()[std::size_t(h)];
+    ruleNumber = hole->RuleNumber();
+    return {hole->m_dX, hole->m_dY};
+}

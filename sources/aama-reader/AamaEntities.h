@@ -1,0 +1,142 @@
+// Morvane AAMA DXF reader.
+// The entities of an AAMA DXF file that the reader keeps: lines, polylines, inserts, texts, points.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CAamaGroupList;
+
+namespace morvane {
+
+/// AAMA layer numbers that give a point or a polyline its meaning.
+inline constexpr int kAamaBoundaryLayer = 1;
+inline constexpr int kAamaTurnPointLayer = 2;
+inline constexpr int kAamaCurvePointLayer = 3;
+inline constexpr int kAamaNotchLayer = 4;
+inline constexpr int kAamaStripeLayer = 9;
+inline constexpr int kAamaPlaidLayer = 10;
+inline constexpr int kAamaDrillHoleLayer = 13;
+
+/// The rule number of a "#" label text: every "#" taken as a blank, leading blanks dropped,
+/// then the integer at the start; -1 when nothing is left, 0 when no number starts it.
+int aamaRuleNumber(std::string_view labelText);
+
+} // namespace morvane
+
+enum class AamaEntityKind { Line, Polyline, Insert, Text, Point };
+
+/// What every entity a block keeps has: its layer. Each kind reads its own groups, from after
+/// its name group up to the next entity, which is left to be read again, and ignores the codes
+/// it does not know.
+class CAamaEntity
+{
+public:
+    int m_nLayer = 0;
+};
+
+class CAamaPoint;
+class CAamaText;
+
+/// A LINE: an internal line of a piece, with the POINTs found at its ends and the rule numbers
+/// labelled there.
+class CAamaLine : public CAamaEntity
+{
+public:
+    void Read(CAamaGroupList &groups);
+
+    double m_dStartX = 0.0;
+    double m_dStartY = 0.0;
+    double m_dEndX = 0.0;
+    double m_dEndY = 0.0;
+    const CAamaPoint *m_pFirstPoint = nullptr;
+    const CAamaPoint *m_pLastPoint = nullptr;
+    int m_nStartRuleNumber = -1;
+    int m_nEndRuleNumber = -1;
+};
+
+/// A VERTEX of a polyline.
+class CAamaVertex : public CAamaEntity
+{
+public:
+    /// Reads the groups that follow (0, "VERTEX"), up to the next code-0 group.
+    void Read(CAamaGroupList &groups);
+
+    int m_nFlags = 0;
+    double m_dX = 0.0;
+    double m_dY = 0.0;
+};
+
+/// A POLYLINE with its kept vertices, the POINTs that follow it, and which of those lie on
+/// which vertex.
+class CAamaPolyline : public CAamaEntity
+{
+public:
+    /// Reads up to and including (0, "SEQEND"). A vertex is dropped when its flags mark a
+    /// spline frame control point ((flags & 0x19) == 0x10) or when it is near the last kept
+    /// vertex. Other entities inside are skipped.
+    void Read(CAamaGroupList &groups);
+
+    /// Gives each vertex the attached points near it, in the order they were attached.
+    void AttachPointsToVertices();
+
+    /// The points lying on vertex v, in file order.
+    std::span<const CAamaPoint *const> PointsOn(std::size_t v) const;
+
+    std::vector<CAamaVertex> m_oVertices;
+    std::vector<const CAamaPoint *> m_oAttachedPoints;
+
+private:
+    void ReadVertex(CAamaGroupList &groups);
+
+    /// The points on each vertex, vertex after vertex; those of vertex v start at
+    /// m_oFirstPointOf[v] and end at m_oFirstPointOf[v + 1].
+    std::vector<const CAamaPoint *> m_oPointsByVertex;
+    std::vector<std::size_t> m_oFirstPointOf;
+};
+
+/// An INSERT of a block: in the ENTITIES section, one piece.
+class CAamaInsert : public CAamaEntity
+{
+public:
+    /// Reads the insert and skips the attributes that follow it, up to and including
+    /// (0, "SEQEND"), when its group 66 is not 0.
+    void Read(CAamaGroupList &groups);
+
+    std::string m_sBlockName;
+};
+
+/// A TEXT: a "#" grade-rule label, a piece text or a header text.
+class CAamaText : public CAamaEntity
+{
+public:
+    void Read(CAamaGroupList &groups);
+
+    double m_dX = 0.0;
+    double m_dY = 0.0;
+    std::string m_sText;
+};
+
+/// A POINT: a turn point, curve point, notch (with depth and angle in degrees), drill hole or
+/// other marked point, with the "#" label found beside it.
+class CAamaPoint : public CAamaEntity
+{
+public:
+    /// Reads the position (10, 20), the notch depth (30, and also 38) and the notch angle (50).
+    void Read(CAamaGroupList &groups);
+
+    /// The rule number of the label found beside the point; -1 when none.
+    int RuleNumber() const;
+
+    /// The "#" label that names the point; null when none.
+    const CAamaText *m_pRuleLabel = nullptr;
+    double m_dX = 0.0;
+    double m_dY = 0.0;
+    double m_dNotchDepth = 0.0;
+    double m_dNotchAngle = 0.0;
+    /// The layer of the latest POLYLINE of the block when the point was read (0 after a LINE).
+    int m_nPolylineLayer = 0;
+};

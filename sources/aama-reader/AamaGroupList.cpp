@@ -1,0 +1,148 @@
+// Morvane AAMA DXF reader.
+// The groups of a DXF text read one by one.
+#include "sources/aama-reader/AamaGroupList.h"
+
+#include "foundation/NumberText.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// Numbers in DXF files are nearly always plain: blanks, a sign and a few digits, with a decimal
+// point in reals. Those are read here, to the same value as the general parser gives; anything
+// else goes through it.
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int readInteger(std::string_view text)
+{
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string_view::npos || text.size() - i > 9)
+        return morvane::parseInt(text);
+    int value = 0;
+    for (; i < text.size(); ++i) {
+        if (!isDigit(text[i]))
+            return morvane::parseInt(text);
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// Adds the digits from text[i] on to value; gives how many there were.
+int readDigits(std::string_view text, std::size_t &i, std::uint64_t &value)
+{
+    const std::size_t start = i;
+    for (; i < text.size() && isDigit(text[i]); ++i)
+        value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    return static_cast<int>(i - start);
+}
+
+double readReal(std::string_view text)
+{
+    // Up to 15 digits are exact in a double, and so are the powers of ten used: one correctly
+    // rounded division then gives the nearest double, as the general parser does.
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative)
+        ++i;
+    std::uint64_t mantissa = 0;
+    const int wholeDigits = readDigits(text, i, mantissa);
+    int decimals = 0;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        decimals = readDigits(text, i, mantissa);
+    }
+    const int digits = wholeDigits + decimals;
+    if (i != text.size() || digits == 0 || digits > 15)
+        return morvane::parseDouble(text);
+    const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
+    return negative ? -value : value;
+}
+
+// The position of the first LF at or after from, or the end of the text. Eight bytes are
+// looked at together: a byte equal to LF becomes zero in word ^ kNewlines, and the lowest zero
+// byte of a word sets the lowest bit of (x - ones) & ~x & highs.
+std::size_t findNewline(std::string_view text, std::size_t from)
+{
+    static_assert(std::endian::native == std::endian::little);
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighs = 0x8080808080808080;
+    constexpr std::uint64_t kNewlines = kOnes * '\n';
+    for (; from + 8 <= text.size(); from += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + from, sizeof word);
+        const std::uint64_t x = word ^ kNewlines;
+        const std::uint64_t zeroBytes = (x - kOnes) & ~x & kHighs;
+        if (zeroBytes != 0)
+            return from + static_cast<std::size_t>(std::countr_zero(zeroBytes) / 8);
+    }
+    while (from < text.size() && text[from] != '\n')
+        ++from;
+    return from;
+}
+
+} // namespace
+
+int CAamaGroup::Integer() const
+{
+    return readInteger(m_sValue);
+}
+
+double CAamaGroup::Real() const
+{
+    return readReal(m_sValue);
+}
+
+std::string_view CAamaGroupList::NextLine()
+{
+    const std::size_t start = m_nPosition;
+    std::size_t end = findNewline(m_sText, start);
+    m_nPosition = end < m_sText.size() ? end + 1 : end;
+    if (end > start && m_sText[end - 1] == '\r')
+        --end;
+    return m_sText.substr(start, end - start);
+}
+
+const CAamaGroup *CAamaGroupList::Next()
+{
+    if (m_nPosition >= m_nEnd)
+        return nullptr;
+    // After Back() the same group is read again.
+    if (m_nPosition == m_nPrevious && m_nAfterGroup > m_nPosition) {
+        m_nPosition = m_nAfterGroup;
+        return &m_oGroup;
+    }
+    m_nPrevious = m_nPosition;
+    m_oGroup.m_nCode = readInteger(NextLine());
+    m_oGroup.m_sValue = m_nPosition < m_sText.size() ? NextLine() : std::string_view();
+    if (!m_bEndOfFile && m_oGroup.Is(0, "EOF")) {
+        m_bEndOfFile = true;
+        m_nEnd = m_nPosition;
+    }
+    m_nAfterGroup = m_nPosition;
+    return &m_oGroup;
+}
+
+void CAamaGroupList::Back()
+{
+    m_nPosition = m_nPrevious;
+}
+
+void CAamaGroupList::Skip()
+{
+    while (const CAamaGroup *group = Next()) {
+        if (group->m_nCode == 0) {
+            Back();
+            return;
+        }
+    }
+}

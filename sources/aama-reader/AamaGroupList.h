@@ -1,0 +1,62 @@
+// Morvane AAMA DXF reader.
+// The groups of a DXF text (a code line and a value line each) read one by one.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+/// One DXF group. The value is the line exactly as read, without its line end; it points into
+/// the text that the group list reads.
+struct CAamaGroup
+{
+    int m_nCode = 0;
+    std::string_view m_sValue;
+
+    /// True when both the code and the value match exactly.
+    bool Is(int code, std::string_view value) const { return m_nCode == code && m_sValue == value; }
+
+    /// The value read as a number, the same way under every process locale: leading blanks
+    /// skipped, trailing text ignored, 0 when it does not start with a number.
+    int Integer() const;
+    double Real() const;
+};
+
+/// The groups of a text in file order, up to and including its first (0, "EOF") group, read
+/// through a cursor. A line ends with LF or CR LF; the code line is read as an integer (leading
+/// blanks allowed, 0 when it holds no number). The text must outlive the list.
+class CAamaGroupList
+{
+public:
+    explicit CAamaGroupList(std::string_view text)
+        : m_sText(text)
+        , m_nEnd(text.size())
+    {
+    }
+
+    /// True once the cursor has passed a group (0, "EOF").
+    bool HasEndOfFile() const { return m_bEndOfFile; }
+
+    /// The group at the cursor, advancing the cursor; null at the end. The group stays valid
+    /// until the next call.
+    const CAamaGroup *Next();
+
+    /// Steps the cursor back over the group that Next() gave last. Only one step back is kept.
+    void Back();
+
+    /// Advances to the next group with code 0 and leaves the cursor on it, so that it is read
+    /// again; stops at the end.
+    void Skip();
+
+private:
+    std::string_view NextLine();
+
+    std::string_view m_sText;
+    std::size_t m_nPosition = 0;
+    /// Where the group that Next() gave last starts and ends.
+    std::size_t m_nPrevious = 0;
+    std::size_t m_nAfterGroup = 0;
+    /// The end of the text, or of its EOF group once that has been read.
+    std::size_t m_nEnd;
+    bool m_bEndOfFile = false;
+    CAamaGroup m_oGroup;
+};

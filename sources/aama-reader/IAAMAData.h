@@ -1,0 +1,84 @@
+// Morvane AAMA DXF reader.
+// The read-only view of a loaded AAMA DXF file: header values, pieces, outlines and drill holes.
+#pragma once
+
+#include <string>
+
+namespace morvane {
+
+/// A position in the drawing units of the file.
+struct AamaPosition
+{
+    double x = 0.0;
+    double y = 0.0;
+};
+
+} // namespace morvane
+
+/// The content of one AAMA DXF file. Piece index i counts from 0 over the INSERTs of the
+/// ENTITIES section, in file order; a piece's block is the first BLOCK of that name.
+///
+/// Every index is checked: an index out of range, or a piece whose INSERT names no block, gives
+/// an empty text, a count of 0, a position (0, 0), flags 0 and rule number -1.
+///
+/// Header and piece values are looked up by key (the key includes its colon): the first text
+/// that starts with the key, compared without regard to ASCII case, and has something after it
+/// gives that rest, without its leading blanks (case and trailing blanks kept).
+class IAAMAData
+{
+public:
+    /// Header value of "Creation Time:".
+    virtual std::string GetCreationTime() const = 0;
+    /// Header value of "Creation Date:".
+    virtual std::string GetCreationDate() const = 0;
+    /// Header value of "Style Name:".
+    virtual std::string GetStyleName() const = 0;
+    /// Header value of "Author:".
+    virtual std::string GetAuthor() const = 0;
+    /// Header value of "Sample Size:".
+    virtual std::string GetSampleSize() const = 0;
+    /// Header value of "Grade Rule Table:".
+    virtual std::string GetGradeRuleTable() const = 0;
+    /// 1 when the header value of "Units:" is "METRIC", 2 when it is "ENGLISH" (both without
+    /// regard to case, so trailing blanks do not match), else 0.
+    virtual int GetUnits() const = 0;
+
+    /// Number of pieces (INSERTs of the ENTITIES section).
+    virtual int GetPieceCount() const = 0;
+    /// Piece value of "Piece Name:".
+    virtual std::string GetPieceName(int piece) const = 0;
+    /// Piece value of "Category:".
+    virtual std::string GetPieceCategory(int piece) const = 0;
+    /// Piece value of "Quantity:" read as an integer; 0 when absent or not a number.
+    virtual int GetPieceQuantity(int piece) const = 0;
+    /// Piece value of "Annotation:".
+    virtual std::string GetPieceAnnotation(int piece) const = 0;
+    /// Piece value of "Size:".
+    virtual std::string GetPieceSize(int piece) const = 0;
+    /// Number of LINE entities (internal lines) of the piece's block.
+    virtual int GetInternalLineCount(int piece) const = 0;
+
+    /// line -1: the number of vertices of the piece's boundary (its first POLYLINE on layer 1;
+    /// 0 when it has none). line 0 or more: 2, the two ends of that internal line.
+    virtual int GetVertexCount(int piece, int line) const = 0;
+
+    /// line -1: the position of boundary vertex v with its point flags, grade-rule number and
+    /// notch vector. The flags start at 1 and change with the layer of each point lying on the
+    /// vertex, in file order: turn point (2) (flags & 0xF0) | 1, curve point (3) (flags & 0xF0)
+    /// | 2, notch (4) (flags & 0x0F) | 0x10, stripe (9) (flags & 6) | 9, plaid (10) (flags & 5)
+    /// | 0xA, drill hole (13) 0x20. The rule number is the first one found among those points
+    /// (-1 for none). A notch sets the notch vector to depth * (cos a, sin a) for its angle a;
+    /// otherwise it is (0, 0).
+    /// line 0 or more: vertex 0 is the start and vertex 1 the end of that internal line, with
+    /// the flags of the POINT found at that end (1 when none) and the rule number labelled
+    /// there.
+    virtual morvane::AamaPosition GetVertex(int piece, int line, int v, int &pointFlags,
+                                            int &ruleNumber, double notchVector[2]) const = 0;
+
+    /// Number of drill holes (POINTs on layer 13) of the piece's block.
+    virtual int GetDrillHoleCount(int piece) const = 0;
+    /// Position of drill hole h and its own grade-rule number (-1 for none).
+    virtual morvane::AamaPosition GetDrillHole(int piece, int h, int &ruleNumber) const = 0;
+
+    virtual ~IAAMAData() = default;
+};
