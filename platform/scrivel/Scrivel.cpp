@@ -289,6 +289,11 @@ bool CScrivel::ReturnBack()
     return true;
 }
 
+int CScrivel::GetDepth() const
+{
+    return m_pPrivate->depth;
+}
+
 bool CScrivel::AddItem(const std::string &name)
 {
     Frame *frame = m_pPrivate->current();

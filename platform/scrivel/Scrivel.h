@@ -57,6 +57,8 @@ public:
     bool SelectChild(int i);
     /// Makes the parent of the current element current; false at the root (the root stays).
     bool ReturnBack();
+    /// How deep the current element lies: 1 for the root, 0 when there is no current element.
+    int GetDepth() const;
     /// Appends a child element to the current element (on an empty document: creates the root)
     /// and makes it current. False when the document has a root but no current element.
     bool AddItem(const std::string &name);
