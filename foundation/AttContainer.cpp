@@ -58,7 +58,7 @@ bool CAttContainer::LoadFromChild(CXmlArchive &archive, CXmlAttribute &attribute
     for (int i = position; i < count; ++i) {
         if (filer.GetChildName(i) != attribute.GetName())
             continue;
-        filer.SelectChild(i);
+        archive.SelectChild(i);
         const bool loaded = attribute.Load(archive);
         filer.ReturnBack();
         if (loaded) {
@@ -181,6 +181,9 @@ int CAttContainer::AddAttribute(std::unique_ptr<CXmlAttribute> attribute, XmlPre
 {
     attribute->SetPresence(presence);
     attribute->SetForm(form);
+    // Most stored classes register a handful of members: one allocation serves them.
+    if (m_aAttributes.empty())
+        m_aAttributes.reserve(8);
     m_aAttributes.push_back(std::move(attribute));
     return static_cast<int>(m_aAttributes.size()) - 1;
 }

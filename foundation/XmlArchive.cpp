@@ -53,8 +53,6 @@ int CXmlArchive::LoadObject(CAttContainer &object, std::string_view)
     try {
         object.LoadAttributes(*this);
         object.ResolveReferences(*this);
-    } catch (const morvane::XmlLoadAborted &) {
-        return FailLoad("loading aborted");
     } catch (const std::exception &error) {
         return FailLoad(error.what());
     }
@@ -84,7 +82,7 @@ int CXmlArchive::SaveObject(CAttContainer &object, const std::string &rootName)
     try {
         object.RegisterNames(*this);
         object.SaveAttributes(*this);
-    } catch (const morvane::XmlLoadAborted &) {
+    } catch (const morvane::XmlLoadFailure &) {
         m_sLastError = "saving aborted";
         return 1;
     }
@@ -112,6 +110,14 @@ int CXmlArchive::SaveObjectToFile(const std::filesystem::path &fileName, CAttCon
     return SaveToFile(fileName);
 }
 
+void CXmlArchive::SelectChild(int i)
+{
+    // The child exists: only its depth can be refused.
+    if (!m_oFiler.SelectChild(i))
+        throw morvane::XmlLoadFailure("elements nested deeper than "
+                                      + std::to_string(CScrivel::kMaxDepth) + " levels");
+}
+
 std::string CXmlArchive::GetXmlContents() const
 {
     return m_oFiler.GetXmlContents();
@@ -137,7 +143,7 @@ CXmlNameMap *CXmlArchive::FindNameMap(const std::string &elementName)
 void CXmlArchive::RegisterObject(CXmlNameMap &map, const std::string &name, CAttContainer *object)
 {
     map.insert_or_assign(name, object);
-    m_aRegistrations.push_back({&map, name, object});
+    m_aRegistrations.push_back({&map, object});
 }
 
 CAttContainer *CXmlArchive::LookupObject(const CXmlNameMap &map, const std::string &name)
@@ -155,11 +161,11 @@ std::string CXmlArchive::AddNumberedName(CXmlNameMap &map, CAttContainer *object
 
 void CXmlArchive::ForgetRegistrationsSince(size_t mark)
 {
+    // Only a failed element comes here, so a scan of the maps is cheap enough; the record stays
+    // small and fast for the usual load.
     while (m_aRegistrations.size() > mark) {
         const Registration &last = m_aRegistrations.back();
-        const auto found = last.map->find(last.name);
-        if (found != last.map->end() && found->second == last.object)
-            last.map->erase(found);
+        std::erase_if(*last.map, [&last](const auto &entry) { return entry.second == last.object; });
         m_aRegistrations.pop_back();
     }
 }

@@ -101,12 +101,14 @@ public:
 
     /// The document and its cursor, for the attributes.
     CScrivel &GetFiler() { return m_oFiler; }
+    /// Makes child i (which must exist) of the current element current while loading; throws
+    /// XmlLoadFailure, ending the load, when it lies deeper than the filer goes.
+    void SelectChild(int i);
 
 private:
     struct Registration
     {
         CXmlNameMap *map;
-        std::string name;
         CAttContainer *object;
     };
 

@@ -24,11 +24,7 @@ const std::string kClassNameAttribute = "ClassName";
 class ChildScope
 {
 public:
-    ChildScope(CScrivel &filer, int i) : m_filer(filer)
-    {
-        [[maybe_unused]] const bool selected = filer.SelectChild(i);
-        assert(selected && "selecting a child that does not exist");
-    }
+    ChildScope(CXmlArchive &archive, int i) : m_filer(archive.GetFiler()) { archive.SelectChild(i); }
     ~ChildScope() { m_filer.ReturnBack(); }
     ChildScope(const ChildScope &) = delete;
     ChildScope &operator=(const ChildScope &) = delete;
@@ -114,6 +110,8 @@ void CCollectionAttribute::RegisterNames(CXmlArchive &archive)
 {
     CXmlNameMap *nameMap =
         m_eNaming == XmlNaming::None ? nullptr : &archive.GetNameMap(GetElementName());
+    if (nameMap != nullptr)
+        nameMap->reserve(nameMap->size() + static_cast<size_t>(GetCount()));
     for (int i = 0; i < GetCount(); ++i) {
         CAttContainer *element = GetElementContainer(i);
         if (element == nullptr)
@@ -140,8 +138,10 @@ void CCollectionAttribute::LoadElements(CXmlArchive &archive, int first)
     const bool named = m_eNaming != XmlNaming::None && m_bNamesOnLoad;
     CXmlNameMap *nameMap = named ? &archive.GetNameMap(GetElementName()) : nullptr;
     const int count = archive.GetFiler().GetChildsCount();
+    if (nameMap != nullptr)
+        nameMap->reserve(nameMap->size() + static_cast<size_t>(count - first));
     for (int i = first; i < count; ++i) {
-        const ChildScope child(archive.GetFiler(), i);
+        const ChildScope child(archive, i);
         LoadElement(archive, nameMap);
     }
 }
@@ -176,7 +176,7 @@ void CCollectionAttribute::LoadElement(CXmlArchive &archive, CXmlNameMap *nameMa
     const size_t mark = archive.GetRegistrationMark();
     try {
         LoadAndName(archive, *element, nameMap);
-    } catch (const morvane::XmlLoadAborted &) {
+    } catch (const morvane::XmlLoadFailure &) {
         throw;
     } catch (const std::exception &) {
         while (filer.GetDepth() > depth)
@@ -232,7 +232,7 @@ void CPtrCollectionAttribute::LoadElements(CXmlArchive &archive, int first)
     CScrivel &filer = archive.GetFiler();
     const int count = filer.GetChildsCount();
     for (int i = first; i < count; ++i) {
-        const ChildScope child(filer, i);
+        const ChildScope child(archive, i);
         m_aPendingNames.emplace_back(filer.GetValue());
     }
 }

@@ -41,7 +41,7 @@ void CXmlErrorReporter::SetQuiet(bool quiet)
 void CXmlErrorReporter::Report(int code, std::string_view subject)
 {
     if (m_bAborted)
-        throw morvane::XmlLoadAborted("loading aborted");
+        throw morvane::XmlLoadFailure("loading aborted");
     std::string text = morvane::format("Internal error [%d] !", code);
     m_oFormatter.FormatMessage(code, subject, text);
     m_aMessages.push_back(text);
@@ -49,7 +49,7 @@ void CXmlErrorReporter::Report(int code, std::string_view subject)
         return;
     if (m_fnQuestion(text) == XmlErrorAnswer::Abort) {
         m_bAborted = true;
-        throw morvane::XmlLoadAborted("loading aborted");
+        throw morvane::XmlLoadFailure("loading aborted");
     }
 }
 

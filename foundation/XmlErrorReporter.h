@@ -14,8 +14,9 @@ namespace morvane {
 /// attribute or element; Abort ends it.
 enum class XmlErrorAnswer { Abort, Retry, Ignore };
 
-/// Thrown by CXmlErrorReporter::Report when the load is aborted; it unwinds the whole load.
-class XmlLoadAborted : public std::runtime_error
+/// Ends a whole load (or save): thrown by CXmlErrorReporter::Report when the user aborts, and by
+/// the archive for a document nested deeper than the filer goes. Loading code lets it pass.
+class XmlLoadFailure : public std::runtime_error
 {
 public:
     using std::runtime_error::runtime_error;
@@ -59,9 +60,10 @@ public:
     void SetQuiet(bool quiet);
     bool IsQuiet() const { return m_bQuiet; }
 
-    /// Reports a problem: after an Abort of the same load, throws XmlLoadAborted at once
+    /// Reports a problem: after an Abort of the same load, throws XmlLoadFailure at once
     /// without asking; otherwise keeps the text and asks the question (unless quiet or none is
-    /// installed). Abort then throws XmlLoadAborted; Retry and Ignore return.
+    /// installed). Abort then throws XmlLoadFailure ("loading aborted"); Retry and Ignore
+    /// return.
     void Report(int code, std::string_view subject);
     /// Starts a new load or save: clears the aborted state and the kept texts.
     void Reset();

@@ -15,6 +15,7 @@ const CRuntimeClass kLineClass("SampleLine", &CreateObjectOf<Line>, CObject::Get
 const CRuntimeClass kShapeClass("SampleShape", nullptr, CObject::GetThisClass());
 const CRuntimeClass kCircleClass("SampleCircle", &CreateObjectOf<Circle>, &kShapeClass);
 const CRuntimeClass kSquareClass("SampleSquare", &CreateObjectOf<Square>, &kShapeClass);
+const CRuntimeClass kGroupClass("SampleGroup", &CreateObjectOf<Group>, &kShapeClass);
 const CRuntimeClass kPatternClass("SamplePattern", &CreateObjectOf<Pattern>,
                                   CObject::GetThisClass());
 const CRuntimeClass kRegionClass("SampleRegion", &CreateObjectOf<Region>, CObject::GetThisClass());
@@ -101,6 +102,24 @@ const CRuntimeClass *Square::GetRuntimeClass() const
     return &kSquareClass;
 }
 
+Group::Group()
+{
+    AddCollectionAttribute(&shapes, "Shapes", "Shape", XmlNaming::None, XmlPresence::Optional);
+    AddCollectionClass("Shapes", Circle::GetThisClass());
+    AddCollectionClass("Shapes", Square::GetThisClass());
+    AddCollectionClass("Shapes", Group::GetThisClass());
+}
+
+const CRuntimeClass *Group::GetThisClass()
+{
+    return &kGroupClass;
+}
+
+const CRuntimeClass *Group::GetRuntimeClass() const
+{
+    return &kGroupClass;
+}
+
 Pattern::Pattern()
 {
     AddStringAttribute(&name, "sName");
@@ -158,6 +177,7 @@ Document::Document()
     AddCollectionAttribute(&shapes, "Shapes", "Shape", XmlNaming::None, XmlPresence::Optional);
     AddCollectionClass("Shapes", Circle::GetThisClass());
     AddCollectionClass("Shapes", Square::GetThisClass());
+    AddCollectionClass("Shapes", Group::GetThisClass());
     AddPtrAttribute(&activeRegion, "ActiveRegion", "Region", XmlPresence::Optional);
     AddPtrCollectionAttribute(&marked, "Marked", "Point", XmlPresence::WhenSet);
     AddContainerAttribute(&settings, "Settings", XmlPresence::Optional);

@@ -69,6 +69,17 @@ public:
     bool filled = false;
 };
 
+/// A shape made of shapes, to any depth.
+class Group : public Shape
+{
+public:
+    Group();
+    static const CRuntimeClass *GetThisClass();
+    const CRuntimeClass *GetRuntimeClass() const override;
+
+    COwningCollection<Shape> shapes;
+};
+
 /// A pattern with numbered points, lines referring to them, and a mark point.
 class Pattern : public CObject, public CAttContainer
 {

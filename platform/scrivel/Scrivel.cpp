@@ -82,30 +82,6 @@ int lineAt(std::string_view text, ptrdiff_t offset)
     return 1 + static_cast<int>(std::count(text.begin(), text.begin() + end, '\n'));
 }
 
-// The first element nested deeper than maxDepth (the root is at depth 1); null when none.
-pugi::xml_node findTooDeep(pugi::xml_node root, int maxDepth)
-{
-    pugi::xml_node node = root;
-    int depth = 1;
-    while (node) {
-        if (depth > maxDepth && node.type() == pugi::node_element)
-            return node;
-        if (pugi::xml_node child = node.first_child()) {
-            node = child;
-            ++depth;
-            continue;
-        }
-        while (node && node != root && !node.next_sibling()) {
-            node = node.parent();
-            --depth;
-        }
-        if (!node || node == root)
-            break;
-        node = node.next_sibling();
-    }
-    return {};
-}
-
 int countElements(pugi::xml_node parent)
 {
     int count = 0;
@@ -163,6 +139,7 @@ struct CScrivel::Private
     }
 
     pugi::xml_document document;
+    std::string sourceName;
     // frames[0 .. depth-1] is the path from the root to the current element; deeper entries
     // are kept only to reuse their storage.
     std::vector<Frame> frames;
@@ -184,8 +161,7 @@ bool CScrivel::Private::parse(std::string_view text, std::string_view source)
     if (countElements(document) != 1)
         return refuse(source, text, document.last_child().offset_debug(),
                       "more than one root element");
-    if (pugi::xml_node tooDeep = findTooDeep(document.document_element(), kMaxDepth))
-        return refuse(source, text, tooDeep.offset_debug(), "elements nested too deeply");
+    sourceName = source;
     return true;
 }
 
@@ -277,6 +253,11 @@ bool CScrivel::SelectChild(int i)
     const std::vector<pugi::xml_node> &children = m_pPrivate->children(*frame);
     if (static_cast<size_t>(i) >= children.size())
         return false;
+    if (m_pPrivate->depth >= kMaxDepth) {
+        m_pPrivate->lastError = m_pPrivate->sourceName + ": elements nested deeper than "
+            + std::to_string(kMaxDepth) + " levels";
+        return false;
+    }
     m_pPrivate->push(children[static_cast<size_t>(i)]);
     return true;
 }

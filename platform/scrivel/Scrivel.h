@@ -11,9 +11,10 @@
 /// operations move. Children keep document order and additions are appended in call order, so a
 /// document written through it lists elements and XML attributes in the order they were added.
 ///
-/// Loading checks the whole document: text that is not well-formed XML, a document without a
-/// root element, or elements nested deeper than kMaxDepth levels are refused, and
-/// GetLastError() then names the source, the line and the reason. Files are read and written
+/// Loading checks the whole document: text that is not well-formed XML or a document without a
+/// single root element is refused, and GetLastError() then names the source, the line and the
+/// reason. The cursor goes no deeper than kMaxDepth levels, so that code walking a document
+/// recursively stays within its stack whatever the document. Files are read and written
 /// as UTF-8 (other encodings with a byte-order mark are converted on reading); saving writes a
 /// temporary file beside the target and renames it over the target, so a failed save leaves the
 /// old file as it was.
@@ -22,7 +23,7 @@
 class CScrivel
 {
 public:
-    /// The deepest element nesting a loaded document may have (the root is at depth 1).
+    /// The deepest level the cursor goes to (the root is at depth 1).
     static constexpr int kMaxDepth = 256;
 
     CScrivel();
@@ -42,7 +43,8 @@ public:
     /// The whole document as indented UTF-8 text with an XML declaration.
     std::string GetXmlContents() const;
     /// Why the last load or save failed: "<source>: line <n>: <reason>" for a refused document,
-    /// "<file>: <reason>" otherwise. Empty after a success.
+    /// "<file>: <reason>" otherwise; empty after a successful load or save. A refused SelectChild
+    /// below kMaxDepth leaves "<source>: elements nested deeper than <kMaxDepth> levels".
     const std::string &GetLastError() const;
 
     /// Makes the root element current; false on an empty document.
@@ -53,7 +55,8 @@ public:
     int GetChildsCount();
     /// The name of child element i (0 <= i < GetChildsCount()).
     std::string_view GetChildName(int i);
-    /// Makes child element i current; false, leaving the cursor, when there is no such child.
+    /// Makes child element i current; false, leaving the cursor, when there is no such child or
+    /// it lies deeper than kMaxDepth (GetLastError() then says so).
     bool SelectChild(int i);
     /// Makes the parent of the current element current; false at the root (the root stays).
     bool ReturnBack();

@@ -111,7 +111,6 @@ TEST(ScrivelTest, RefusesBadDocumentsWithLineAndReason)
         {"binary", std::string("\x00\x01\xff\xfe<\x00\x80", 7), "mask.msk: line 1:"},
         {"two roots", "<a/>\n<b/>", "mask.msk: line 2: more than one root element"},
         {"mismatch", "<a>\n</b>", "mask.msk: line 2: end tag missing or not matching"},
-        {"too deep", nested(CScrivel::kMaxDepth + 1), "elements nested too deeply"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -123,10 +122,17 @@ TEST(ScrivelTest, RefusesBadDocumentsWithLineAndReason)
     }
 }
 
-TEST(ScrivelTest, AcceptsTheDeepestAllowedNesting)
+TEST(ScrivelTest, GoesNoDeeperThanItsLimit)
 {
     CScrivel filer;
-    EXPECT_TRUE(filer.LoadFromText(nested(CScrivel::kMaxDepth))) << filer.GetLastError();
+    ASSERT_TRUE(filer.LoadFromText(nested(CScrivel::kMaxDepth + 1), "deep.xml"))
+        << filer.GetLastError();
+    ASSERT_TRUE(filer.SelectRootItem());
+    while (filer.SelectChild(0)) {
+    }
+    EXPECT_EQ(filer.GetDepth(), CScrivel::kMaxDepth);
+    EXPECT_EQ(filer.GetLastError(), "deep.xml: elements nested deeper than 256 levels");
+    EXPECT_EQ(filer.GetChildsCount(), 1) << "the deeper element is there, only not reachable";
 }
 
 TEST_F(ScrivelFileTest, SavesAndLoadsFiles)
