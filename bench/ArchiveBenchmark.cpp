@@ -7,12 +7,11 @@
 #include "foundation/XmlErrorReporter.h"
 
 #include <benchmark/benchmark.h>
-#include <pugixml.hpp>
-
 #include <cstdio>
 #include <malloc.h>
 #include <map>
 #include <memory>
+#include <pugixml.hpp>
 #include <string>
 
 using morvane::XmlForm;
@@ -87,8 +86,7 @@ public:
     Document()
     {
         AddIntAttribute(&version, "Version", XmlPresence::Required, XmlForm::Attribute);
-        AddClassCollectionAttribute(&shapes, "Shapes", "Shape", &kShapeClass,
-                                    XmlNaming::Numbered);
+        AddClassCollectionAttribute(&shapes, "Shapes", "Shape", &kShapeClass, XmlNaming::Numbered);
     }
 
     int version = 2121;
@@ -143,7 +141,10 @@ constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_s
 class StringWriter : public pugi::xml_writer
 {
 public:
-    explicit StringWriter(std::string &out) : m_out(out) {}
+    explicit StringWriter(std::string &out)
+        : m_out(out)
+    {
+    }
     void write(const void *data, size_t size) override
     {
         m_out.append(static_cast<const char *>(data), size);
@@ -179,8 +180,8 @@ void archiveLoad(benchmark::State &state)
         auto document = std::make_unique<Document>();
         CXmlArchive archive;
         archive.LoadFromText(text);
-        if (archive.LoadObject(*document, "Benchmark") != 0
-            || document->shapes.GetCount() != kShapeCount)
+        if (archive.LoadObject(*document, "Benchmark") != 0 ||
+            document->shapes.GetCount() != kShapeCount)
             state.SkipWithError("the document did not load");
         // Freeing the loaded tree is no part of loading it.
         state.PauseTiming();
@@ -223,8 +224,8 @@ void printRatio(const ComparingReporter &reporter, const char *ours, const char 
     const auto referenceTime = reporter.times.find(reference);
     if (oursTime == reporter.times.end() || referenceTime == reporter.times.end())
         return;
-    std::printf("%-12s %8.2f ms   %-12s %8.2f ms   ratio %.2f\n", ours, oursTime->second,
-                reference, referenceTime->second, oursTime->second / referenceTime->second);
+    std::printf("%-12s %8.2f ms   %-12s %8.2f ms   ratio %.2f\n", ours, oursTime->second, reference,
+                referenceTime->second, oursTime->second / referenceTime->second);
 }
 
 } // namespace

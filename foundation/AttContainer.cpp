@@ -136,15 +136,13 @@ int CAttContainer::AddStringAttribute(std::string *member, std::string name, Xml
 int CAttContainer::AddDwordAttribute(uint32_t *member, std::string name, XmlPresence presence,
                                      XmlForm form)
 {
-    return AddAttribute(std::make_unique<CDwordAttribute>(member, std::move(name)), presence,
-                        form);
+    return AddAttribute(std::make_unique<CDwordAttribute>(member, std::move(name)), presence, form);
 }
 
 int CAttContainer::AddBoolAttribute(bool *member, std::string name, XmlPresence presence,
                                     XmlForm form)
 {
-    return AddAttribute(std::make_unique<CBoolAttribute>(member, std::move(name)), presence,
-                        form);
+    return AddAttribute(std::make_unique<CBoolAttribute>(member, std::move(name)), presence, form);
 }
 
 int CAttContainer::AddDoubleAttribute(double *member, std::string name, XmlPresence presence,

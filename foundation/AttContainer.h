@@ -144,8 +144,7 @@ public:
                                     morvane::XmlForm form = morvane::XmlForm::Element)
     {
         return AddAttribute(std::make_unique<morvane::CollectionAttributeOf<T>>(
-                                collection, std::move(name), std::move(elementName), naming,
-                                cls),
+                                collection, std::move(name), std::move(elementName), naming, cls),
                             presence, form);
     }
     /// Appends cls to the class list of the polymorphic collection attribute of that name.
@@ -161,8 +160,8 @@ public:
                                   morvane::XmlPresence presence = morvane::XmlPresence::Required,
                                   morvane::XmlForm form = morvane::XmlForm::Element)
     {
-        assert(dynamic_cast<COwningCollection<T> *>(collection) == nullptr
-               && "a reference collection must not own its elements");
+        assert(dynamic_cast<COwningCollection<T> *>(collection) == nullptr &&
+               "a reference collection must not own its elements");
         return AddAttribute(std::make_unique<morvane::PtrCollectionAttributeOf<T>>(
                                 collection, std::move(name), std::move(elementName)),
                             presence, form);
@@ -183,7 +182,10 @@ public:
     /// The attribute of that name; null when none.
     CXmlAttribute *GetAttribute(std::string_view name) const;
     int GetAttributeCount() const { return static_cast<int>(m_aAttributes.size()); }
-    CXmlAttribute *GetAttributeAt(int index) const { return m_aAttributes[static_cast<size_t>(index)].get(); }
+    CXmlAttribute *GetAttributeAt(int index) const
+    {
+        return m_aAttributes[static_cast<size_t>(index)].get();
+    }
 
     /// The value of the name attribute if there is one, else the stored name.
     std::string GetObjectName() const;

@@ -11,13 +11,16 @@ class CRuntimeClass;
 /// from it through their root class). Holds nothing; its virtual destructor lets an object
 /// created by class name be owned and deleted through this base.
 ///
-/// A class with a runtime class of its own defines a static record in its source file and
-/// overrides GetRuntimeClass(), for example
+/// A class with a runtime class of its own declares
+/// ```
+/// static const CRuntimeClass *GetThisClass();
+/// const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
+/// ```
+/// and defines its record in its source file:
 /// ```
 /// static const CRuntimeClass kSquareClass("CSquare", &CreateObjectOf<CSquare>,
 ///                                         CShape::GetThisClass());
 /// const CRuntimeClass *CSquare::GetThisClass() { return &kSquareClass; }
-/// const CRuntimeClass *CSquare::GetRuntimeClass() const { return &kSquareClass; }
 /// ```
 class CObject
 {

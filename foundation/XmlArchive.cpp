@@ -114,8 +114,8 @@ void CXmlArchive::SelectChild(int i)
 {
     // The child exists: only its depth can be refused.
     if (!m_oFiler.SelectChild(i))
-        throw morvane::XmlLoadFailure("elements nested deeper than "
-                                      + std::to_string(CScrivel::kMaxDepth) + " levels");
+        throw morvane::XmlLoadFailure("elements nested deeper than " +
+                                      std::to_string(CScrivel::kMaxDepth) + " levels");
 }
 
 std::string CXmlArchive::GetXmlContents() const
@@ -165,7 +165,8 @@ void CXmlArchive::ForgetRegistrationsSince(size_t mark)
     // small and fast for the usual load.
     while (m_aRegistrations.size() > mark) {
         const Registration &last = m_aRegistrations.back();
-        std::erase_if(*last.map, [&last](const auto &entry) { return entry.second == last.object; });
+        std::erase_if(*last.map,
+                      [&last](const auto &entry) { return entry.second == last.object; });
         m_aRegistrations.pop_back();
     }
 }

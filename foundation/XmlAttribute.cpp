@@ -40,7 +40,8 @@ std::string_view GetAttributeKindName(XML_ATTRIBUTE_KIND kind)
 CXmlAttribute::CXmlAttribute(std::string name, XML_ATTRIBUTE_KIND kind)
     : m_sName(std::move(name))
     , m_eKind(kind)
-{}
+{
+}
 
 CXmlAttribute::~CXmlAttribute() = default;
 
@@ -52,6 +53,6 @@ void CXmlAttribute::ResolveReferences(CXmlArchive &) {}
 
 bool CXmlAttribute::IsWritable() const
 {
-    return m_ePresence == XmlPresence::Optional || m_ePresence == XmlPresence::Required
-        || m_ePresence == XmlPresence::WhenSet;
+    return m_ePresence == XmlPresence::Optional || m_ePresence == XmlPresence::Required ||
+           m_ePresence == XmlPresence::WhenSet;
 }

@@ -11,19 +11,19 @@ class CXmlArchive;
 /// The kinds of attribute. Values and names are part of the stored vocabulary; 8 is unused, and
 /// kinds 9, 11, 12 and 13 have no attribute class yet.
 enum XML_ATTRIBUTE_KIND : uint32_t {
-    atContainer = 0,        ///< an embedded object (CContainerAttribute)
-    atPtrCollectionEx = 1,  ///< references to objects stored elsewhere (CPtrCollectionAttribute)
-    atCollectionEx = 2,     ///< an owning collection of nested objects (CCollectionAttribute)
-    atPtrString = 3,        ///< a string (CStringAttribute)
-    atPtrDword = 4,         ///< an unsigned 32-bit value (CDwordAttribute)
-    atPtrBoolean = 5,       ///< a bool (CBoolAttribute)
-    atPtrInteger = 6,       ///< a signed 32-bit value (CIntAttribute)
-    atPtrDouble = 7,        ///< a double (CDoubleAttribute)
-    atPtrVect2D = 9,        ///< a 2-D vector
-    atPtrAttribute = 10,    ///< a reference to another object, stored as its name (CPtrAttribute)
+    atContainer = 0,         ///< an embedded object (CContainerAttribute)
+    atPtrCollectionEx = 1,   ///< references to objects stored elsewhere (CPtrCollectionAttribute)
+    atCollectionEx = 2,      ///< an owning collection of nested objects (CCollectionAttribute)
+    atPtrString = 3,         ///< a string (CStringAttribute)
+    atPtrDword = 4,          ///< an unsigned 32-bit value (CDwordAttribute)
+    atPtrBoolean = 5,        ///< a bool (CBoolAttribute)
+    atPtrInteger = 6,        ///< a signed 32-bit value (CIntAttribute)
+    atPtrDouble = 7,         ///< a double (CDoubleAttribute)
+    atPtrVect2D = 9,         ///< a 2-D vector
+    atPtrAttribute = 10,     ///< a reference to another object, stored as its name (CPtrAttribute)
     atRunTimeAttribute = 11, ///< one nested object whose element name selects its class
-    atPtrStringEnum = 12,   ///< an enumeration stored as text
-    atContent = 13,         ///< the text content of the object's own element
+    atPtrStringEnum = 12,    ///< an enumeration stored as text
+    atContent = 13,          ///< the text content of the object's own element
 };
 
 /// The name of a kind ("atContainer", ...); empty for a value that is no kind.

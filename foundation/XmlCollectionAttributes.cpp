@@ -24,7 +24,11 @@ const std::string kClassNameAttribute = "ClassName";
 class ChildScope
 {
 public:
-    ChildScope(CXmlArchive &archive, int i) : m_filer(archive.GetFiler()) { archive.SelectChild(i); }
+    ChildScope(CXmlArchive &archive, int i)
+        : m_filer(archive.GetFiler())
+    {
+        archive.SelectChild(i);
+    }
     ~ChildScope() { m_filer.ReturnBack(); }
     ChildScope(const ChildScope &) = delete;
     ChildScope &operator=(const ChildScope &) = delete;
@@ -39,7 +43,8 @@ CNestedAttribute::CNestedAttribute(std::string name, XML_ATTRIBUTE_KIND kind,
                                    std::string elementName)
     : CXmlAttribute(std::move(name), kind)
     , m_sElementName(std::move(elementName))
-{}
+{
+}
 
 bool CNestedAttribute::Load(CXmlArchive &archive)
 {
@@ -207,7 +212,8 @@ void CCollectionAttribute::LoadAndName(CXmlArchive &archive, CAttContainer &elem
 
 CPtrCollectionAttribute::CPtrCollectionAttribute(std::string name, std::string elementName)
     : CNestedAttribute(std::move(name), atPtrCollectionEx, std::move(elementName))
-{}
+{
+}
 
 void CPtrCollectionAttribute::Save(CXmlArchive &archive)
 {

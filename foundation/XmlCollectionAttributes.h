@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CXmlArchive;
@@ -146,16 +147,17 @@ private:
 
 namespace morvane {
 
-/// CCollectionAttribute over an owning collection of T.
-template <class T>
-class CollectionAttributeOf final : public CCollectionAttribute
+/// A collection attribute of class Base bound to a collection: the element access that both
+/// kinds of collection attribute share.
+template <class Base, class Collection> class CollectionBinding : public Base
 {
 public:
-    CollectionAttributeOf(COwningCollection<T> *collection, std::string name,
-                          std::string elementName, XmlNaming naming, const CRuntimeClass *cls)
-        : CCollectionAttribute(std::move(name), std::move(elementName), naming, cls)
+    template <class... BaseArguments>
+    explicit CollectionBinding(Collection *collection, BaseArguments &&...arguments)
+        : Base(std::forward<BaseArguments>(arguments)...)
         , m_collection(collection)
-    {}
+    {
+    }
 
     int GetCount() const override { return m_collection->GetCount(); }
     CAttContainer *GetElementContainer(int i) const override
@@ -163,6 +165,23 @@ public:
         return toContainer(m_collection->GetAt(i));
     }
     void RemoveAll() override { m_collection->RemoveAll(); }
+
+protected:
+    Collection *m_collection;
+};
+
+/// CCollectionAttribute over an owning collection of T.
+template <class T>
+class CollectionAttributeOf final
+    : public CollectionBinding<CCollectionAttribute, COwningCollection<T>>
+{
+public:
+    CollectionAttributeOf(COwningCollection<T> *collection, std::string name,
+                          std::string elementName, XmlNaming naming, const CRuntimeClass *cls)
+        : CollectionBinding<CCollectionAttribute, COwningCollection<T>>(
+              collection, std::move(name), std::move(elementName), naming, cls)
+    {
+    }
 
 protected:
     CAttContainer *AppendCreated(std::unique_ptr<CObject> object) override
@@ -172,32 +191,24 @@ protected:
         if (container == nullptr)
             return nullptr;
         object.release();
-        m_collection->Add(element);
+        this->m_collection->Add(element);
         return container;
     }
-    void DeleteAt(int i) override { m_collection->DeleteAt(i); }
-
-private:
-    COwningCollection<T> *m_collection;
+    void DeleteAt(int i) override { this->m_collection->DeleteAt(i); }
 };
 
 /// CPtrCollectionAttribute over a collection of T.
 template <class T>
-class PtrCollectionAttributeOf final : public CPtrCollectionAttribute
+class PtrCollectionAttributeOf final
+    : public CollectionBinding<CPtrCollectionAttribute, CPtrCollection<T>>
 {
 public:
     PtrCollectionAttributeOf(CPtrCollection<T> *collection, std::string name,
                              std::string elementName)
-        : CPtrCollectionAttribute(std::move(name), std::move(elementName))
-        , m_collection(collection)
-    {}
-
-    int GetCount() const override { return m_collection->GetCount(); }
-    CAttContainer *GetElementContainer(int i) const override
+        : CollectionBinding<CPtrCollectionAttribute, CPtrCollection<T>>(collection, std::move(name),
+                                                                        std::move(elementName))
     {
-        return toContainer(m_collection->GetAt(i));
     }
-    void RemoveAll() override { m_collection->RemoveAll(); }
 
 protected:
     bool AppendResolved(CAttContainer *target) override
@@ -205,12 +216,9 @@ protected:
         T *element = fromContainer<T>(target);
         if (element == nullptr)
             return false;
-        m_collection->Add(element);
+        this->m_collection->Add(element);
         return true;
     }
-
-private:
-    CPtrCollection<T> *m_collection;
 };
 
 } // namespace morvane

@@ -6,8 +6,7 @@
 
 using morvane::XmlErrorAnswer;
 
-void CXmlErrorFormatter::FormatMessage(int code, std::string_view subject,
-                                       std::string &text) const
+void CXmlErrorFormatter::FormatMessage(int code, std::string_view subject, std::string &text) const
 {
     const std::string name(subject);
     switch (code) {

@@ -15,7 +15,8 @@ static constexpr int kBadReference = 4;
 CContainerAttribute::CContainerAttribute(CAttContainer *embedded, std::string name)
     : CXmlAttribute(std::move(name), atContainer)
     , m_pEmbedded(embedded)
-{}
+{
+}
 
 bool CContainerAttribute::Load(CXmlArchive &archive)
 {
@@ -49,7 +50,8 @@ void CContainerAttribute::ResolveReferences(CXmlArchive &archive)
 CPtrAttribute::CPtrAttribute(std::string name, std::string targetElementName)
     : CXmlAttribute(std::move(name), atPtrAttribute)
     , m_sTargetElementName(std::move(targetElementName))
-{}
+{
+}
 
 bool CPtrAttribute::Load(CXmlArchive &archive)
 {

@@ -13,8 +13,7 @@ namespace morvane {
 
 /// The stored part (CAttContainer) of an object held through a pointer of type T*; null stays
 /// null, and so does an object without stored part.
-template <class T>
-CAttContainer *toContainer(T *object)
+template <class T> CAttContainer *toContainer(T *object)
 {
     if constexpr (std::is_base_of_v<CAttContainer, T>)
         return object;
@@ -24,8 +23,7 @@ CAttContainer *toContainer(T *object)
 
 /// The object of type T whose stored part is container; null when container is null or its
 /// object is not a T.
-template <class T>
-T *fromContainer(CAttContainer *container)
+template <class T> T *fromContainer(CAttContainer *container)
 {
     return dynamic_cast<T *>(container);
 }
@@ -92,14 +90,14 @@ private:
 namespace morvane {
 
 /// CPtrAttribute over a member of type T*.
-template <class T>
-class PtrAttributeOf final : public CPtrAttribute
+template <class T> class PtrAttributeOf final : public CPtrAttribute
 {
 public:
     PtrAttributeOf(T **member, std::string name, std::string targetElementName)
         : CPtrAttribute(std::move(name), std::move(targetElementName))
         , m_member(member)
-    {}
+    {
+    }
 
 protected:
     CAttContainer *GetTarget() const override { return toContainer(*m_member); }

@@ -62,13 +62,15 @@ CStringAttribute::CStringAttribute(std::string *member, std::string name)
     : CXmlValueAttribute(std::move(name), atPtrString)
     , m_pMember(member)
     , m_sRegistered(*member)
-{}
+{
+}
 
 CStringAttribute::CStringAttribute(std::string name)
     : CXmlValueAttribute(std::move(name), atPtrString)
     , m_pOwned(std::make_unique<std::string>())
     , m_pMember(m_pOwned.get())
-{}
+{
+}
 
 void CStringAttribute::SetValueText(std::string_view text)
 {
@@ -115,82 +117,34 @@ void CIntAttribute::RestoreRegistrationValue()
     m_pfnSet(m_pMember, m_nRegistered);
 }
 
-CDwordAttribute::CDwordAttribute(uint32_t *member, std::string name)
-    : CXmlValueAttribute(std::move(name), atPtrDword)
-    , m_pMember(member)
-    , m_nRegistered(*member)
-{}
-
 void CDwordAttribute::SetValueText(std::string_view text)
 {
-    *m_pMember = static_cast<uint32_t>(morvane::parseInt(text));
+    member() = static_cast<uint32_t>(morvane::parseInt(text));
 }
 
 std::string CDwordAttribute::GetValueText() const
 {
-    return morvane::formatInteger(static_cast<int32_t>(*m_pMember));
+    return morvane::formatInteger(static_cast<int32_t>(member()));
 }
-
-bool CDwordAttribute::IsAtRegistrationValue() const
-{
-    return *m_pMember == m_nRegistered;
-}
-
-void CDwordAttribute::RestoreRegistrationValue()
-{
-    *m_pMember = m_nRegistered;
-}
-
-CBoolAttribute::CBoolAttribute(bool *member, std::string name)
-    : CXmlValueAttribute(std::move(name), atPtrBoolean)
-    , m_pMember(member)
-    , m_bRegistered(*member)
-{}
 
 void CBoolAttribute::SetValueText(std::string_view text)
 {
-    *m_pMember = morvane::parseInt(text) != 0;
+    member() = morvane::parseInt(text) != 0;
 }
 
 std::string CBoolAttribute::GetValueText() const
 {
-    return *m_pMember ? "1" : "0";
+    return member() ? "1" : "0";
 }
-
-bool CBoolAttribute::IsAtRegistrationValue() const
-{
-    return *m_pMember == m_bRegistered;
-}
-
-void CBoolAttribute::RestoreRegistrationValue()
-{
-    *m_pMember = m_bRegistered;
-}
-
-CDoubleAttribute::CDoubleAttribute(double *member, std::string name)
-    : CXmlValueAttribute(std::move(name), atPtrDouble)
-    , m_pMember(member)
-    , m_dRegistered(*member)
-{}
 
 void CDoubleAttribute::SetValueText(std::string_view text)
 {
-    *m_pMember = morvane::parseDouble(text);
+    member() = morvane::parseDouble(text);
 }
 
 std::string CDoubleAttribute::GetValueText() const
 {
     // Precisions 1 to 7 have their own format; any other is "%f", which has 6 decimals.
     const int decimals = m_nPrecision >= 1 && m_nPrecision <= 7 ? m_nPrecision : 6;
-    return morvane::formatFixed(*m_pMember, decimals);
-}
-
-bool CDoubleAttribute::IsAtRegistrationValue() const
-{
-    return *m_pMember == m_dRegistered;
-}
-
-void CDoubleAttribute::RestoreRegistrationValue()
-{
-    *m_pMember = m_dRegistered;
+    return morvane::formatFixed(member(), decimals);
 }

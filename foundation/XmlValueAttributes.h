@@ -40,6 +40,31 @@ protected:
     virtual bool IsSetForOptional() const;
 };
 
+namespace morvane {
+
+/// A value attribute over a member of type T that keeps the member's value at registration.
+template <class T> class MemberValueAttribute : public CXmlValueAttribute
+{
+public:
+    MemberValueAttribute(T *member, std::string name, XML_ATTRIBUTE_KIND kind)
+        : CXmlValueAttribute(std::move(name), kind)
+        , m_member(member)
+        , m_registered(*member)
+    {
+    }
+
+protected:
+    bool IsAtRegistrationValue() const override { return *m_member == m_registered; }
+    void RestoreRegistrationValue() override { *m_member = m_registered; }
+    T &member() const { return *m_member; }
+
+private:
+    T *m_member;
+    T m_registered;
+};
+
+} // namespace morvane
+
 /// A std::string member. An extra attribute (made by CAttContainer::AddExtraAttribute) owns
 /// the string it stores instead of pointing at a member.
 class CStringAttribute : public CXmlValueAttribute
@@ -71,14 +96,14 @@ class CIntAttribute : public CXmlValueAttribute
 {
 public:
     template <class T>
-        requires(std::is_integral_v<T> || std::is_enum_v<T>)
-    CIntAttribute(T *member, std::string name)
+    requires(std::is_integral_v<T> || std::is_enum_v<T>) CIntAttribute(T *member, std::string name)
         : CXmlValueAttribute(std::move(name), atPtrInteger)
         , m_pMember(member)
         , m_pfnGet([](const void *p) { return static_cast<int>(*static_cast<const T *>(p)); })
         , m_pfnSet([](void *p, int value) { *static_cast<T *>(p) = static_cast<T>(value); })
         , m_nRegistered(m_pfnGet(member))
-    {}
+    {
+    }
 
     void SetValueText(std::string_view text) override;
     std::string GetValueText() const override;
@@ -95,47 +120,40 @@ private:
 };
 
 /// An unsigned 32-bit member, written "%d" (its bits as a signed number, so 0xFFFFFFFF is -1).
-class CDwordAttribute : public CXmlValueAttribute
+class CDwordAttribute : public morvane::MemberValueAttribute<uint32_t>
 {
 public:
-    CDwordAttribute(uint32_t *member, std::string name);
+    CDwordAttribute(uint32_t *member, std::string name)
+        : MemberValueAttribute(member, std::move(name), atPtrDword)
+    {
+    }
 
     void SetValueText(std::string_view text) override;
     std::string GetValueText() const override;
-
-protected:
-    bool IsAtRegistrationValue() const override;
-    void RestoreRegistrationValue() override;
-
-private:
-    uint32_t *m_pMember;
-    uint32_t m_nRegistered;
 };
 
 /// A bool member, written 0 or 1; any non-zero number reads as true.
-class CBoolAttribute : public CXmlValueAttribute
+class CBoolAttribute : public morvane::MemberValueAttribute<bool>
 {
 public:
-    CBoolAttribute(bool *member, std::string name);
+    CBoolAttribute(bool *member, std::string name)
+        : MemberValueAttribute(member, std::move(name), atPtrBoolean)
+    {
+    }
 
     void SetValueText(std::string_view text) override;
     std::string GetValueText() const override;
-
-protected:
-    bool IsAtRegistrationValue() const override;
-    void RestoreRegistrationValue() override;
-
-private:
-    bool *m_pMember;
-    bool m_bRegistered;
 };
 
 /// A double member, written with a fixed number of decimals: precision 1 to 7 gives "%.1f" to
 /// "%.7f", any other precision "%f" (6 decimals). The precision is 3 unless set.
-class CDoubleAttribute : public CXmlValueAttribute
+class CDoubleAttribute : public morvane::MemberValueAttribute<double>
 {
 public:
-    CDoubleAttribute(double *member, std::string name);
+    CDoubleAttribute(double *member, std::string name)
+        : MemberValueAttribute(member, std::move(name), atPtrDouble)
+    {
+    }
 
     void SetPrecision(int precision) { m_nPrecision = precision; }
     int GetPrecision() const { return m_nPrecision; }
@@ -143,12 +161,6 @@ public:
     void SetValueText(std::string_view text) override;
     std::string GetValueText() const override;
 
-protected:
-    bool IsAtRegistrationValue() const override;
-    void RestoreRegistrationValue() override;
-
 private:
-    double *m_pMember;
     int m_nPrecision = 3;
-    double m_dRegistered;
 };

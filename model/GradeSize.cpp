@@ -45,8 +45,8 @@ GradeSizeKey GradeSizeKey::of(const IGradeSize *size)
 
 size_t GradeSizeKeyHash::operator()(const GradeSizeKey &key) const
 {
-    const uint64_t packed = (uint64_t{static_cast<uint32_t>(key.table)} << 32)
-        | static_cast<uint32_t>(key.size);
+    const uint64_t packed =
+        (uint64_t{static_cast<uint32_t>(key.table)} << 32) | static_cast<uint32_t>(key.size);
     return std::hash<uint64_t>{}(packed);
 }
 

@@ -68,21 +68,18 @@ public:
     /// Records the present state of object before it changes (CObjectStateItem).
     void AddObjectItem(IFormulaCopy *object);
     /// Records that the element at index was just inserted into collection.
-    template <class T>
-    void AddInsertion(CPtrCollection<T> &collection, int index)
+    template <class T> void AddInsertion(CPtrCollection<T> &collection, int index)
     {
         AddItem(CCollectionChangeItem<T>::MakeInsertion(collection, index));
     }
     /// Records that the element at index is about to be taken out of collection (without
     /// deleting it: an owning collection's element then belongs to the history).
-    template <class T>
-    void AddRemoval(CPtrCollection<T> &collection, int index)
+    template <class T> void AddRemoval(CPtrCollection<T> &collection, int index)
     {
         AddItem(CCollectionChangeItem<T>::MakeRemoval(collection, index));
     }
     /// Records that the element at from is about to move to to.
-    template <class T>
-    void AddMove(CPtrCollection<T> &collection, int from, int to)
+    template <class T> void AddMove(CPtrCollection<T> &collection, int from, int to)
     {
         AddItem(CCollectionChangeItem<T>::MakeMove(collection, from, to));
     }

@@ -11,7 +11,8 @@ void CHistoryItem::DiscardRedo() {}
 CObjectStateItem::CObjectStateItem(IFormulaCopy *object)
     : m_pSavedState(object->FindManagedCounterpart())
     , m_pObject(object)
-{}
+{
+}
 
 CObjectStateItem::~CObjectStateItem() = default;
 

@@ -40,8 +40,7 @@ enum COLLECTION_CHANGE { CHANGE_INSERTED = 0, CHANGE_REMOVED = 1, CHANGE_MOVED =
 /// insertion discarded from the redo side, a removal discarded from the undo side). Elements of
 /// a plain collection are never deleted. T needs a virtual destructor when elements of derived
 /// classes are held. Indexes must be valid when the record is made and when it is replayed.
-template <class T>
-class CCollectionChangeItem : public CHistoryItem
+template <class T> class CCollectionChangeItem : public CHistoryItem
 {
 public:
     /// The element at index was just inserted.
@@ -59,8 +58,8 @@ public:
             new CCollectionChangeItem(collection, CHANGE_REMOVED, index, -1));
     }
     /// The element at from moves to to (to counts positions after taking it out).
-    static std::unique_ptr<CCollectionChangeItem> MakeMove(CPtrCollection<T> &collection,
-                                                           int from, int to)
+    static std::unique_ptr<CCollectionChangeItem> MakeMove(CPtrCollection<T> &collection, int from,
+                                                           int to)
     {
         return std::unique_ptr<CCollectionChangeItem>(
             new CCollectionChangeItem(collection, CHANGE_MOVED, from, to));
@@ -123,7 +122,8 @@ private:
         , m_nSecondIndex(secondIndex)
         , m_eKind(kind)
         , m_pCollection(&collection)
-    {}
+    {
+    }
 
     // The collection may be gone by now (its owner deleted before the history is cleared), so
     // the element is deleted directly, never through the collection.

@@ -9,7 +9,8 @@ namespace {
 
 CEnumValueMap makeErrorNames()
 {
-    const struct {
+    const struct
+    {
         GM_ERROR code;
         const char *name;
     } rows[] = {
@@ -42,8 +43,8 @@ CEnumValueMap makeErrorNames()
 
 bool isCritical(GM_ERROR code)
 {
-    return (code >= GM_BAD_STRUCTURE && code <= GM_COULD_NOT_OPEN_SOCKET)
-        || (code >= GM_COULD_NOT_CHANGE_SOCKET_STATE && code <= GM_INVALID_REQUEST_FORMAT);
+    return (code >= GM_BAD_STRUCTURE && code <= GM_COULD_NOT_OPEN_SOCKET) ||
+           (code >= GM_COULD_NOT_CHANGE_SOCKET_STATE && code <= GM_INVALID_REQUEST_FORMAT);
 }
 
 } // namespace
@@ -52,7 +53,8 @@ CMorvaneException::CMorvaneException(GM_ERROR code)
     : m_eError(code)
     , m_sMessage(morvane::format("Critical error '%s'!\nApplication will close!",
                                  GetErrorNames().GetNameById(static_cast<uint32_t>(code)).c_str()))
-{}
+{
+}
 
 std::string CMorvaneException::GetFormatError() const
 {

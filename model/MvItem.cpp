@@ -8,8 +8,3 @@ const CRuntimeClass *CMvItem::GetThisClass()
 {
     return &kMvItemClass;
 }
-
-const CRuntimeClass *CMvItem::GetRuntimeClass() const
-{
-    return &kMvItemClass;
-}

@@ -10,12 +10,16 @@
 /// with IsKindOf. Each item also derives from the mix-ins it needs (CEventHandler,
 /// CAttContainer) and from the interfaces of its own kind.
 ///
-/// A model class declares its runtime class so (in MaskPoint.cpp):
+/// A model class declares its runtime class as CObject describes: in MaskPoint.h
+/// ```
+/// static const CRuntimeClass *GetThisClass();
+/// const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
+/// ```
+/// and in MaskPoint.cpp
 /// ```
 /// static const CRuntimeClass kMaskPointClass("CMaskPoint", &CreateObjectOf<CMaskPoint>,
 ///                                            CBasePoint::GetThisClass());
 /// const CRuntimeClass *CMaskPoint::GetThisClass() { return &kMaskPointClass; }
-/// const CRuntimeClass *CMaskPoint::GetRuntimeClass() const { return &kMaskPointClass; }
 /// ```
 /// (an abstract class passes no create function).
 class CMvItem : public CObject
@@ -28,5 +32,5 @@ public:
 
     /// The record of CMvItem: class name "CMvItem", base CObject, not creatable by name.
     static const CRuntimeClass *GetThisClass();
-    const CRuntimeClass *GetRuntimeClass() const override;
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 };

@@ -1,15 +1,15 @@
 // Morvane foundation library tests.
 // Stored members: document structure, presence and form, numbers, collections and references.
 #include "foundation/AttContainer.h"
+
+#include "SampleModel.h"
+#include "ScopedLocale.h"
+#include "XmlTestSupport.h"
 #include "foundation/XmlArchive.h"
 
 #include <cmath>
 #include <memory>
 #include <stdexcept>
-
-#include "SampleModel.h"
-#include "ScopedLocale.h"
-#include "XmlTestSupport.h"
 
 using namespace morvane;
 
@@ -216,8 +216,8 @@ TEST(AttContainerTest, NumbersElementsContinuouslyAcrossCollectionsSharingAnElem
     object.chosen.Add(object.back.GetAt(1));
     object.chosen.Add(object.front.GetAt(0));
     const std::string text = saveText(object);
-    for (const char *id : {"PatternID=\"0\"", "PatternID=\"1\"", "PatternID=\"2\"",
-                           "PatternID=\"3\""}) {
+    for (const char *id :
+         {"PatternID=\"0\"", "PatternID=\"1\"", "PatternID=\"2\"", "PatternID=\"3\""}) {
         EXPECT_NE(text.find(id), std::string::npos) << id << " in " << text;
     }
     EXPECT_LT(text.find("PatternID=\"1\""), text.find("<Back>"));
@@ -233,27 +233,31 @@ TEST(AttContainerTest, NumbersElementsContinuouslyAcrossCollectionsSharingAnElem
 TEST(AttContainerTest, WritesDoublesWithTheirPrecisionInAnyLocale)
 {
     const ScopedLocale german("de_DE.UTF-8");
-    const struct {
+    const struct
+    {
         int precision;
         double value;
         const char *text;
     } rows[] = {
-        {3, 2.5, "2.500"},      {0, 2.5, "2.500000"}, {9, 2.5, "2.500000"},
-        {1, 2.25, "2.2"},       {7, 2.5, "2.5000000"}, {6, -1.0 / 3, "-0.333333"},
+        {3, 2.5, "2.500"},
+        {0, 2.5, "2.500000"},
+        {9, 2.5, "2.500000"},
+        {1, 2.25, "2.2"},
+        {7, 2.5, "2.5000000"},
+        {6, -1.0 / 3, "-0.333333"},
         {3, 1234567.0, "1234567.000"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.text);
         Values object;
         object.value = row.value;
-        object.AddDoubleAttribute(&object.value, "Value", XmlPresence::Required,
-                                  XmlForm::Attribute, row.precision);
+        object.AddDoubleAttribute(&object.value, "Value", XmlPresence::Required, XmlForm::Attribute,
+                                  row.precision);
         const std::string text = saveText(object);
-        EXPECT_NE(text.find(std::string("Value=\"") + row.text + "\""), std::string::npos)
-            << text;
+        EXPECT_NE(text.find(std::string("Value=\"") + row.text + "\""), std::string::npos) << text;
         Values loaded;
-        loaded.AddDoubleAttribute(&loaded.value, "Value", XmlPresence::Required,
-                                  XmlForm::Attribute, row.precision);
+        loaded.AddDoubleAttribute(&loaded.value, "Value", XmlPresence::Required, XmlForm::Attribute,
+                                  row.precision);
         ASSERT_EQ(loadText(loaded, text), 0);
         const int decimals = row.precision >= 1 && row.precision <= 7 ? row.precision : 6;
         EXPECT_NEAR(loaded.value, row.value, 0.5 * std::pow(10.0, -decimals));
@@ -284,7 +288,8 @@ TEST(AttContainerTest, ReadsNumbersAsTheCLibraryDoes)
 
 TEST(AttContainerTest, WritesEachPresenceAsItsRuleSays)
 {
-    const struct {
+    const struct
+    {
         const char *name;
         XmlPresence presence;
         bool setValues;
@@ -353,9 +358,8 @@ TEST(AttContainerTest, ReadsAndWritesXmlAttributesAndInlineCollections)
         Inline()
         {
             AddStringAttribute(&name, "Name", XmlPresence::Required, XmlForm::Attribute);
-            AddClassCollectionAttribute(&points, "Points", "Point",
-                                        sample::Point::GetThisClass(), XmlNaming::None,
-                                        XmlPresence::Required, XmlForm::Attribute);
+            AddClassCollectionAttribute(&points, "Points", "Point", sample::Point::GetThisClass(),
+                                        XmlNaming::None, XmlPresence::Required, XmlForm::Attribute);
         }
         std::string name;
         COwningCollection<sample::Point> points;
@@ -383,8 +387,7 @@ TEST(AttContainerTest, MarksAnEmbeddedObjectWrittenIntoItsOwner)
     public:
         Owner()
         {
-            AddContainerAttribute(&settings, "Settings", XmlPresence::Optional,
-                                  XmlForm::Attribute);
+            AddContainerAttribute(&settings, "Settings", XmlPresence::Optional, XmlForm::Attribute);
         }
         sample::Settings settings;
     };

@@ -34,11 +34,6 @@ const CRuntimeClass *Point::GetThisClass()
     return &kPointClass;
 }
 
-const CRuntimeClass *Point::GetRuntimeClass() const
-{
-    return &kPointClass;
-}
-
 Line::Line()
 {
     AddIntAttribute(&kind, "Kind", XmlPresence::WhenSet, XmlForm::Attribute);
@@ -47,11 +42,6 @@ Line::Line()
 }
 
 const CRuntimeClass *Line::GetThisClass()
-{
-    return &kLineClass;
-}
-
-const CRuntimeClass *Line::GetRuntimeClass() const
 {
     return &kLineClass;
 }
@@ -66,22 +56,12 @@ const CRuntimeClass *Shape::GetThisClass()
     return &kShapeClass;
 }
 
-const CRuntimeClass *Shape::GetRuntimeClass() const
-{
-    return &kShapeClass;
-}
-
 Circle::Circle()
 {
     AddDoubleAttribute(&radius, "Radius");
 }
 
 const CRuntimeClass *Circle::GetThisClass()
-{
-    return &kCircleClass;
-}
-
-const CRuntimeClass *Circle::GetRuntimeClass() const
 {
     return &kCircleClass;
 }
@@ -97,11 +77,6 @@ const CRuntimeClass *Square::GetThisClass()
     return &kSquareClass;
 }
 
-const CRuntimeClass *Square::GetRuntimeClass() const
-{
-    return &kSquareClass;
-}
-
 Group::Group()
 {
     AddCollectionAttribute(&shapes, "Shapes", "Shape", XmlNaming::None, XmlPresence::Optional);
@@ -111,11 +86,6 @@ Group::Group()
 }
 
 const CRuntimeClass *Group::GetThisClass()
-{
-    return &kGroupClass;
-}
-
-const CRuntimeClass *Group::GetRuntimeClass() const
 {
     return &kGroupClass;
 }
@@ -135,11 +105,6 @@ const CRuntimeClass *Pattern::GetThisClass()
     return &kPatternClass;
 }
 
-const CRuntimeClass *Pattern::GetRuntimeClass() const
-{
-    return &kPatternClass;
-}
-
 Region::Region()
 {
     AddStringAttribute(&name, "Name");
@@ -149,11 +114,6 @@ Region::Region()
 }
 
 const CRuntimeClass *Region::GetThisClass()
-{
-    return &kRegionClass;
-}
-
-const CRuntimeClass *Region::GetRuntimeClass() const
 {
     return &kRegionClass;
 }

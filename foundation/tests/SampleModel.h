@@ -17,7 +17,7 @@ class Point : public CObject, public CAttContainer
 public:
     Point();
     static const CRuntimeClass *GetThisClass();
-    const CRuntimeClass *GetRuntimeClass() const override;
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     int id = -1;
     double x = 0.0;
@@ -30,7 +30,7 @@ class Line : public CObject, public CAttContainer
 public:
     Line();
     static const CRuntimeClass *GetThisClass();
-    const CRuntimeClass *GetRuntimeClass() const override;
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     int kind = 0;
     CPtrCollection<Point> points;
@@ -43,7 +43,7 @@ class Shape : public CObject, public CAttContainer
 public:
     Shape();
     static const CRuntimeClass *GetThisClass();
-    const CRuntimeClass *GetRuntimeClass() const override;
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     std::string label;
 };
@@ -53,7 +53,7 @@ class Circle : public Shape
 public:
     Circle();
     static const CRuntimeClass *GetThisClass();
-    const CRuntimeClass *GetRuntimeClass() const override;
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     double radius = 1.0;
 };
@@ -63,7 +63,7 @@ class Square : public Shape
 public:
     Square();
     static const CRuntimeClass *GetThisClass();
-    const CRuntimeClass *GetRuntimeClass() const override;
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     double side = 1.0;
     bool filled = false;
@@ -75,7 +75,7 @@ class Group : public Shape
 public:
     Group();
     static const CRuntimeClass *GetThisClass();
-    const CRuntimeClass *GetRuntimeClass() const override;
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     COwningCollection<Shape> shapes;
 };
@@ -86,7 +86,7 @@ class Pattern : public CObject, public CAttContainer
 public:
     Pattern();
     static const CRuntimeClass *GetThisClass();
-    const CRuntimeClass *GetRuntimeClass() const override;
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     std::string name;
     COwningCollection<Point> points;
@@ -100,7 +100,7 @@ class Region : public CObject, public CAttContainer
 public:
     Region();
     static const CRuntimeClass *GetThisClass();
-    const CRuntimeClass *GetRuntimeClass() const override;
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     std::string name;
     double direction = 0.0;

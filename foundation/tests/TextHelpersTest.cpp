@@ -27,11 +27,12 @@ TEST(TextFormatTest, WritesPointUnderGermanLocale)
 TEST(TextFormatTest, FormatsFixedAndIntegersAsPrintfDoes)
 {
     const ScopedLocale german("de_DE.UTF-8");
-    const double values[] = {2.5,     -2.5,   0.0,    -0.0,     0.0005,  0.0015, 2.675,
-                             1e300,   -1e-9,  12.5,   123456.7, 1.0 / 3, std::numeric_limits<double>::infinity(),
-                             -std::numeric_limits<double>::infinity(),
-                             std::numeric_limits<double>::quiet_NaN(),
-                             std::numeric_limits<double>::max()};
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+    constexpr double largest = std::numeric_limits<double>::max();
+    const double values[] = {2.5,      -2.5,      0.0,        -0.0,   0.0005,   0.0015,
+                             2.675,    1e300,     -1e-9,      12.5,   123456.7, 1.0 / 3,
+                             infinity, -infinity, notANumber, largest};
     for (const double value : values) {
         for (const int decimals : {0, 1, 3, 6, 7, 17}) {
             SCOPED_TRACE(format("%.17g with %d decimals", value, decimals));

@@ -1,16 +1,16 @@
 // Morvane foundation library tests.
 // The archive: files, bad documents, the root and version, name maps and the load-error question.
 #include "foundation/XmlArchive.h"
+
+#include "SampleModel.h"
+#include "ScopedLocale.h"
+#include "TemporaryFolder.h"
+#include "XmlTestSupport.h"
 #include "foundation/XmlErrorReporter.h"
 
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
-
-#include "SampleModel.h"
-#include "ScopedLocale.h"
-#include "XmlTestSupport.h"
 
 using namespace morvane;
 
@@ -19,14 +19,6 @@ namespace {
 class XmlArchiveFileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_folder = std::filesystem::temp_directory_path()
-            / ("xml-archive-test-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_folder); }
-
     std::filesystem::path write(const std::string &name, const std::string &contents) const
     {
         const std::filesystem::path file = m_folder / name;
@@ -34,7 +26,7 @@ protected:
         return file;
     }
 
-    std::filesystem::path m_folder;
+    const TemporaryFolder m_folder{"xml-archive-test"};
 };
 
 void fill(sample::Document &document)
@@ -115,7 +107,8 @@ TEST(XmlArchiveTest, KeepsOneNameMapPerElementName)
 
 TEST(XmlArchiveTest, FormatsTheLoadErrorTexts)
 {
-    const struct {
+    const struct
+    {
         int code;
         const char *text;
     } rows[] = {
@@ -203,7 +196,8 @@ TEST_F(XmlArchiveFileTest, RefusesBadFilesCleanly)
         deep += "</Shapes></Shape>";
     deep += "</Shapes></Example>";
     // A refused document loads nothing; a load that fails deep inside keeps what it read.
-    const struct {
+    const struct
+    {
         const char *name;
         std::string contents;
         const char *reason;
@@ -213,7 +207,11 @@ TEST_F(XmlArchiveFileTest, RefusesBadFilesCleanly)
         {"truncated", "<Example Version=\"1\">\n<Name>a</Name>\n<PosX>1", ": line 3: ", true},
         {"not XML", "Name = front", ": line 1: no root element", true},
         {"wrong root", "<GradeMask Version=\"1\"/>", ": the root element is <GradeMask>", true},
-        {"binary", std::string("\x7f" "ELF\x02\x01\x00\x00<\xff\xfe", 11), ": line 1: ", true},
+        {"binary",
+         std::string("\x7f"
+                     "ELF\x02\x01\x00\x00<\xff\xfe",
+                     11),
+         ": line 1: ", true},
         {"deeply nested", deep, ": elements nested deeper than 256 levels", false},
     };
     for (const auto &row : rows) {

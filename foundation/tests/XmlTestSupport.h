@@ -6,11 +6,10 @@
 #include "foundation/XmlArchive.h"
 #include "foundation/XmlErrorReporter.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 /// The document text of object saved as root element rootName.
 inline std::string saveText(CAttContainer &object, const std::string &rootName = "Example")

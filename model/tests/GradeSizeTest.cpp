@@ -2,9 +2,8 @@
 // Grade sizes: the plain size, its copy from another size, and size keys of caches.
 #include "model/GradeSize.h"
 
-#include <unordered_set>
-
 #include <gtest/gtest.h>
+#include <unordered_set>
 
 using morvane::GradeSizeKey;
 
@@ -55,7 +54,7 @@ TEST(GradeSizeKeyTest, NeverConfusesASizeWithTheBaseSize)
     const GradeSizeKey keys[] = {base, GradeSizeKey::of(&tableOnly), GradeSizeKey::of(&regular),
                                  GradeSizeKey::of(&shifted)};
     const std::unordered_set<GradeSizeKey, morvane::GradeSizeKeyHash> distinct(std::begin(keys),
-                                                                              std::end(keys));
+                                                                               std::end(keys));
     EXPECT_EQ(distinct.size(), std::size(keys));
     EXPECT_FALSE(GradeSizeKey::of(&tableOnly).isBase());
     EXPECT_LT(GradeSizeKey::of(&regular), GradeSizeKey::of(&shifted));

@@ -1,13 +1,13 @@
 // Morvane model library tests.
 // The undo history: undo and redo, groups, state records, and ownership of what it took out.
-#include "model/FormulaCopy.h"
 #include "model/History.h"
 
+#include "model/FormulaCopy.h"
+
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -15,7 +15,11 @@ namespace {
 class Element
 {
 public:
-    Element(std::string name, int &deleted) : m_name(std::move(name)), m_deleted(deleted) {}
+    Element(std::string name, int &deleted)
+        : m_name(std::move(name))
+        , m_deleted(deleted)
+    {
+    }
     virtual ~Element() { ++m_deleted; }
 
     const std::string &name() const { return m_name; }
@@ -69,7 +73,10 @@ protected:
 class Counter : public IFormulaCopy
 {
 public:
-    explicit Counter(int value) : value(value) {}
+    explicit Counter(int value)
+        : value(value)
+    {
+    }
 
     std::unique_ptr<IFormulaCopy> FindManagedCounterpart() override
     {

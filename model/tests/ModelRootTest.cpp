@@ -1,11 +1,9 @@
 // Morvane model library tests.
 // The model root class and the critical errors with their names and texts.
+#include "ExpectThrowMessage.h"
+#include "foundation/EnumValueMap.h"
 #include "model/MorvaneException.h"
 #include "model/MvItem.h"
-
-#include "foundation/EnumValueMap.h"
-
-#include "ExpectThrowMessage.h"
 
 TEST(MvItemTest, IsANamedRuntimeClassBelowCObject)
 {
@@ -44,7 +42,8 @@ TEST(MorvaneExceptionTest, ThrowsForCriticalCodesOnly)
     EXPECT_EQ(CMorvaneException(GM_INVALID_REQUEST_FORMAT).GetFormatError(),
               "Critical error 'GM_INVALID_REQUEST_FORMAT'!\nApplication will close!");
     EXPECT_EQ(CMorvaneException(static_cast<GM_ERROR>(11)).GetFormatError(),
-              "Critical error ''!\nApplication will close!") << "reserved codes have no name";
+              "Critical error ''!\nApplication will close!")
+        << "reserved codes have no name";
 }
 
 TEST(MorvaneExceptionTest, NamesEveryCodeButTheReservedOnes)

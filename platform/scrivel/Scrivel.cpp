@@ -4,12 +4,11 @@
 
 #include "platform/scrivel/FileReplace.h"
 
-#include <pugixml.hpp>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <pugixml.hpp>
 #include <vector>
 
 namespace {
@@ -25,7 +24,10 @@ struct Frame
 class StringWriter : public pugi::xml_writer
 {
 public:
-    explicit StringWriter(std::string &out) : m_out(out) {}
+    explicit StringWriter(std::string &out)
+        : m_out(out)
+    {
+    }
     void write(const void *data, size_t size) override
     {
         m_out.append(static_cast<const char *>(data), size);
@@ -101,8 +103,8 @@ struct CScrivel::Private
                 const char *reason)
     {
         document.reset();
-        lastError = std::string(source) + ": line " + std::to_string(lineAt(text, offset)) + ": "
-            + reason;
+        lastError =
+            std::string(source) + ": line " + std::to_string(lineAt(text, offset)) + ": " + reason;
         return false;
     }
 
@@ -165,7 +167,10 @@ bool CScrivel::Private::parse(std::string_view text, std::string_view source)
     return true;
 }
 
-CScrivel::CScrivel() : m_pPrivate(std::make_unique<Private>()) {}
+CScrivel::CScrivel()
+    : m_pPrivate(std::make_unique<Private>())
+{
+}
 
 CScrivel::~CScrivel() = default;
 
@@ -254,8 +259,8 @@ bool CScrivel::SelectChild(int i)
     if (static_cast<size_t>(i) >= children.size())
         return false;
     if (m_pPrivate->depth >= kMaxDepth) {
-        m_pPrivate->lastError = m_pPrivate->sourceName + ": elements nested deeper than "
-            + std::to_string(kMaxDepth) + " levels";
+        m_pPrivate->lastError = m_pPrivate->sourceName + ": elements nested deeper than " +
+                                std::to_string(kMaxDepth) + " levels";
         return false;
     }
     m_pPrivate->push(children[static_cast<size_t>(i)]);

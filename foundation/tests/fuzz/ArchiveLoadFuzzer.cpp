@@ -1,13 +1,12 @@
 // Morvane foundation library fuzz target.
 // Loads arbitrary bytes as a stored document, quietly, then saves what was loaded.
+#include "../SampleModel.h"
 #include "foundation/XmlArchive.h"
 #include "foundation/XmlErrorReporter.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-
-#include "../SampleModel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

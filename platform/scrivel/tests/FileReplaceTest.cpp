@@ -2,16 +2,16 @@
 // Replacing a file through a temporary file: contents, permissions and failed writes.
 #include "platform/scrivel/FileReplace.h"
 
+#include "TemporaryFolder.h"
+
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <gtest/gtest.h>
 
 using namespace morvane;
 
@@ -26,21 +26,13 @@ std::string readFile(const std::filesystem::path &file)
 class FileReplaceTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_folder = std::filesystem::temp_directory_path()
-            / ("file-replace-test-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_folder); }
-
     int countFiles() const
     {
-        return static_cast<int>(std::distance(std::filesystem::directory_iterator(m_folder),
+        return static_cast<int>(std::distance(std::filesystem::directory_iterator(m_folder.path()),
                                               std::filesystem::directory_iterator()));
     }
 
-    std::filesystem::path m_folder;
+    const TemporaryFolder m_folder{"file-replace-test"};
 };
 
 // Lowers the largest file size this process may write, so that a write fails as on a full

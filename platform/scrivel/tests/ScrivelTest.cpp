@@ -2,11 +2,11 @@
 // Building, reading and writing documents through the cursor, and refusing bad documents.
 #include "platform/scrivel/Scrivel.h"
 
-#include <filesystem>
-#include <string>
-#include <unistd.h>
+#include "TemporaryFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -23,15 +23,7 @@ std::string nested(int depth)
 class ScrivelFileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_folder = std::filesystem::temp_directory_path()
-            / ("scrivel-test-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_folder); }
-
-    std::filesystem::path m_folder;
+    const TemporaryFolder m_folder{"scrivel-test"};
 };
 
 } // namespace
@@ -98,7 +90,8 @@ TEST(ScrivelTest, AddsTheRootOnlyToAnEmptyDocument)
 
 TEST(ScrivelTest, RefusesBadDocumentsWithLineAndReason)
 {
-    const struct {
+    const struct
+    {
         const char *name;
         std::string text;
         const char *message;
