@@ -48,6 +48,8 @@ int CXmlArchive::LoadObject(CAttContainer &object, std::string_view)
 {
     GetXmlErrorReporter().Reset();
     m_sLastError.clear();
+    // Names of an earlier load may belong to objects that this load deletes.
+    Reset();
     if (!m_oFiler.SelectRootItem())
         return FailLoad("no document to load from");
     try {

@@ -56,8 +56,9 @@ public:
 
     /// Loads object from the root element (whatever its name; the caller checks it with
     /// SelectRoot): the object's LoadAttributes over the whole tree, then its
-    /// ResolveReferences. Resets the reporter first. Returns 0, or 1 when the load was aborted
-    /// (GetLastError() then says so); what was loaded until then stays in the objects.
+    /// ResolveReferences. Resets the reporter and the name maps first. Returns 0, or 1 when the
+    /// load was aborted or the document nests deeper than the filer goes (GetLastError() then
+    /// says so); what was loaded until then stays in the objects.
     int LoadObject(CAttContainer &object, std::string_view rootName);
     /// LoadFromFile, then a check that the root element is rootName, then LoadObject. Returns 0,
     /// or 1 with GetLastError() naming the file and the reason.

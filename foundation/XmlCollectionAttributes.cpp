@@ -98,7 +98,7 @@ void CCollectionAttribute::Save(CXmlArchive &archive)
     CScrivel &filer = archive.GetFiler();
     const std::string identifierName = GetIdentifierName();
     for (int i = 0; i < GetCount(); ++i) {
-        const CAttContainer *element = GetElementContainer(i);
+        CAttContainer *element = GetElementContainer(i);
         if (element == nullptr)
             continue;
         filer.AddItem(GetElementName());
@@ -106,7 +106,7 @@ void CCollectionAttribute::Save(CXmlArchive &archive)
             filer.AddItemVal(identifierName, element->GetObjectName());
         if (m_bPolymorphic)
             filer.AddItemVal(kClassNameAttribute, element->GetClassName());
-        GetElementContainer(i)->SaveAttributes(archive);
+        element->SaveAttributes(archive);
         filer.ReturnBack();
     }
 }

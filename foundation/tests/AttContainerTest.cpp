@@ -444,15 +444,18 @@ TEST(AttContainerTest, SkipsAnUnknownClassAndLoadsTheNextElement)
     EXPECT_NE(saveText(document).find("<Shape ClassName=\"SampleSquare\">"), std::string::npos);
 }
 
-TEST(AttContainerTest, IgnoreKeepsTheConstructedValue)
+TEST(AttContainerTest, IgnoreOrRetryKeepsTheConstructedValue)
 {
-    const ScriptedQuestion question;
-    sample::Document document;
-    document.posX = 3.5;
-    EXPECT_EQ(loadText(document, "<Example Version=\"7\"><Name>n</Name></Example>"), 0);
-    EXPECT_EQ(document.posX, 3.5);
-    EXPECT_EQ(document.version, 7);
-    EXPECT_EQ(question.asked, std::vector<std::string>{"Required attribute [PosX] not found !"});
+    for (const XmlErrorAnswer answer : {XmlErrorAnswer::Ignore, XmlErrorAnswer::Retry}) {
+        const ScriptedQuestion question({answer});
+        sample::Document document;
+        document.posX = 3.5;
+        EXPECT_EQ(loadText(document, "<Example Version=\"7\"><Name>n</Name></Example>"), 0);
+        EXPECT_EQ(document.posX, 3.5);
+        EXPECT_EQ(document.version, 7);
+        EXPECT_EQ(question.asked,
+                  std::vector<std::string>{"Required attribute [PosX] not found !"});
+    }
 }
 
 TEST(AttContainerTest, AbortStopsTheLoadAfterOneQuestion)
@@ -549,6 +552,20 @@ TEST(AttContainerTest, RemovesAnElementThatFailsToLoadWithEverythingItNamed)
     EXPECT_EQ(document.marked.GetAt(0), document.patterns.GetAt(0)->points.GetAt(0));
     EXPECT_EQ(question.asked, (std::vector<std::string>{"Missing runtime attribute [PatternID] ",
                                                         "Internal error [4] !"}));
+}
+
+TEST(AttContainerTest, EntersNoNamesWhenNamesOnLoadAreSwitchedOff)
+{
+    const ScriptedQuestion question;
+    sample::Document document;
+    document.SetAttributeOption(document.FindAttribute("Patterns"), false);
+    ASSERT_EQ(loadText(document, R"(<Example Version="1"><Name/><PosX>0</PosX>
+            <Favourite>0</Favourite><Patterns><Pattern><sName>p</sName></Pattern></Patterns>
+            </Example>)"),
+              0);
+    EXPECT_EQ(document.patterns.GetCount(), 1);
+    EXPECT_EQ(document.favourite, nullptr);
+    EXPECT_TRUE(question.asked.empty()) << "no identifier is looked for";
 }
 
 TEST(AttContainerTest, KeepsExtraAttributes)

@@ -155,6 +155,23 @@ TEST(XmlArchiveTest, ThrowsWithoutAskingOnceAborted)
     EXPECT_FALSE(reporter.IsAborted());
 }
 
+TEST(XmlArchiveTest, ForgetsTheNamesOfAnEarlierLoad)
+{
+    const ScriptedQuestion question;
+    sample::Document document;
+    CXmlArchive archive;
+    ASSERT_TRUE(archive.LoadFromText(R"(<Example Version="1"><Name/><PosX>0</PosX><Patterns>
+        <Pattern PatternID="0"><sName>a</sName></Pattern>
+        <Pattern PatternID="1"><sName>b</sName></Pattern></Patterns></Example>)"));
+    ASSERT_EQ(archive.LoadObject(document, "Example"), 0);
+    ASSERT_TRUE(archive.LoadFromText(R"(<Example Version="1"><Name/><PosX>0</PosX>
+        <Favourite>1</Favourite><Patterns>
+        <Pattern PatternID="0"><sName>a</sName></Pattern></Patterns></Example>)"));
+    ASSERT_EQ(archive.LoadObject(document, "Example"), 0);
+    EXPECT_EQ(document.favourite, nullptr) << "pattern 1 of the first load is deleted";
+    EXPECT_EQ(document.patterns.GetCount(), 1);
+}
+
 TEST(XmlArchiveTest, FailsToLoadWithoutADocument)
 {
     CXmlArchive archive;
