@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-struct CRuntimeClass;
+class CRuntimeClass;
 
 /// Runtime classes that a stored collection (or the formula registry) can create, each under a
 /// numeric id and an element name, in the order of registration. Names compare exactly.

@@ -2,6 +2,8 @@
 // printf-style formatting that always uses the "C" locale.
 #include "foundation/TextFormat.h"
 
+#include <cassert>
+#include <charconv>
 #include <clocale>
 #include <cstdio>
 #include <locale.h>
@@ -52,6 +54,25 @@ std::string format(const char *format, ...)
     std::string text = formatV(format, args);
     va_end(args);
     return text;
+}
+
+std::string formatFixed(double value, int decimals)
+{
+    assert(decimals >= 0 && "negative number of decimals");
+    // The largest double has 309 integral digits; the rest is room for sign, point and decimals.
+    char text[320 + 64];
+    if (decimals > 64)
+        return format("%.*f", decimals, value);
+    const auto result =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    return std::string(text, result.ptr);
+}
+
+std::string formatInteger(long long value)
+{
+    char text[24];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
 }
 
 } // namespace morvane

@@ -9,15 +9,21 @@
 
 namespace {
 
+class Square;
+
+const CRuntimeClass kShapeClass{"CShape", nullptr, CObject::GetThisClass()};
+const CRuntimeClass kSquareClass{"CSquare", &CreateObjectOf<Square>, &kShapeClass};
+
 class Square : public CObject
-{};
+{
+public:
+    const CRuntimeClass *GetRuntimeClass() const override { return &kSquareClass; }
+};
 
 class Circle : public CObject
 {};
 
-const CRuntimeClass kSquareClass{"CSquare", &CreateObjectOf<Square>};
 const CRuntimeClass kCircleClass{"CCircle", &CreateObjectOf<Circle>};
-const CRuntimeClass kShapeClass{"CShape"};
 
 } // namespace
 
@@ -62,6 +68,41 @@ TEST(RuntimeClassTest, CreatesObjectsOfItsClass)
     const std::unique_ptr<CObject> square = kSquareClass.CreateObject();
     EXPECT_NE(dynamic_cast<Square *>(square.get()), nullptr);
     EXPECT_EQ(kShapeClass.CreateObject(), nullptr) << "a class without create function";
+}
+
+TEST(RuntimeClassTest, CreatesObjectsByClassName)
+{
+    EXPECT_EQ(CRuntimeClass::FromName("CSquare"), &kSquareClass);
+    EXPECT_EQ(CRuntimeClass::FromName("CObject"), CObject::GetThisClass());
+    EXPECT_EQ(CRuntimeClass::FromName("csquare"), nullptr) << "names compare exactly";
+
+    const std::unique_ptr<CObject> square = CRuntimeClass::CreateObjectByName("CSquare");
+    ASSERT_NE(square, nullptr);
+    EXPECT_EQ(square->GetRuntimeClass(), &kSquareClass);
+    EXPECT_EQ(CRuntimeClass::CreateObjectByName("CShape"), nullptr) << "cannot be created";
+    EXPECT_EQ(CRuntimeClass::CreateObjectByName("CTriangle"), nullptr) << "not registered";
+}
+
+TEST(RuntimeClassTest, AnswersKindOfThroughTheBaseClasses)
+{
+    const Square square;
+    EXPECT_TRUE(square.IsKindOf(&kSquareClass));
+    EXPECT_TRUE(square.IsKindOf(&kShapeClass));
+    EXPECT_TRUE(square.IsKindOf(CObject::GetThisClass()));
+    EXPECT_FALSE(square.IsKindOf(&kCircleClass));
+    EXPECT_FALSE(kShapeClass.IsDerivedFrom(&kSquareClass));
+}
+
+TEST(RuntimeClassTest, FindsTheFirstOfTwoRecordsWithOneName)
+{
+    {
+        const CRuntimeClass second("CSquare", &CreateObjectOf<Circle>);
+        EXPECT_EQ(CRuntimeClass::FromName("CSquare"), &kSquareClass);
+        const CRuntimeClass temporary("CTemporary");
+        EXPECT_EQ(CRuntimeClass::FromName("CTemporary"), &temporary);
+    }
+    EXPECT_EQ(CRuntimeClass::FromName("CSquare"), &kSquareClass) << "the first one stays";
+    EXPECT_EQ(CRuntimeClass::FromName("CTemporary"), nullptr) << "a destroyed record leaves";
 }
 
 TEST(ClassRegistryTest, RefusesAnyNameOrIdRegisteredBefore)

@@ -24,6 +24,28 @@ TEST(TextFormatTest, WritesPointUnderGermanLocale)
     EXPECT_EQ(parseDouble("2.5"), 2.5);
 }
 
+TEST(TextFormatTest, FormatsFixedAndIntegersAsPrintfDoes)
+{
+    const ScopedLocale german("de_DE.UTF-8");
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+    constexpr double largest = std::numeric_limits<double>::max();
+    const double values[] = {2.5,      -2.5,      0.0,        -0.0,   0.0005,   0.0015,
+                             2.675,    1e300,     -1e-9,      12.5,   123456.7, 1.0 / 3,
+                             infinity, -infinity, notANumber, largest};
+    for (const double value : values) {
+        for (const int decimals : {0, 1, 3, 6, 7, 17}) {
+            SCOPED_TRACE(format("%.17g with %d decimals", value, decimals));
+            EXPECT_EQ(formatFixed(value, decimals), format("%.*f", decimals, value));
+        }
+    }
+    EXPECT_EQ(formatFixed(2.5, 3), "2.500");
+    for (const long long value : {0LL, -1LL, 2121LL, std::numeric_limits<long long>::min(),
+                                  std::numeric_limits<long long>::max()}) {
+        EXPECT_EQ(formatInteger(value), format("%lld", value));
+    }
+}
+
 TEST(TextFormatTest, FormatsLongText)
 {
     const std::string longText(5000, 'a');

@@ -1,0 +1,250 @@
+// Morvane benchmarks.
+// Saving and loading an object tree of about 100,000 stored members beside pugixml's own print
+// and parse of the same document.
+#include "foundation/AttContainer.h"
+#include "foundation/RuntimeClass.h"
+#include "foundation/XmlArchive.h"
+#include "foundation/XmlErrorReporter.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <malloc.h>
+#include <map>
+#include <memory>
+#include <pugixml.hpp>
+#include <string>
+
+using morvane::XmlForm;
+using morvane::XmlNaming;
+using morvane::XmlPresence;
+
+namespace {
+
+constexpr int kShapeCount = 10000;
+// Per shape: Kind, Name, PosX, PosY, RotAngle, Closed, Next, and one point with Id, x and y.
+constexpr int kMembersPerShape = 10;
+
+class Point : public CObject, public CAttContainer
+{
+public:
+    Point()
+    {
+        AddIntAttribute(&id, "Id", XmlPresence::WhenSet);
+        AddDoubleAttribute(&x, "x");
+        AddDoubleAttribute(&y, "y");
+    }
+    const CRuntimeClass *GetRuntimeClass() const override;
+
+    int id = -1;
+    double x = 0.0;
+    double y = 0.0;
+};
+
+const CRuntimeClass kPointClass("BenchPoint", &CreateObjectOf<Point>, CObject::GetThisClass());
+
+const CRuntimeClass *Point::GetRuntimeClass() const
+{
+    return &kPointClass;
+}
+
+class Shape : public CObject, public CAttContainer
+{
+public:
+    Shape()
+    {
+        AddIntAttribute(&kind, "Kind", XmlPresence::Required, XmlForm::Attribute);
+        AddStringAttribute(&name, "Name");
+        AddDoubleAttribute(&posX, "PosX");
+        AddDoubleAttribute(&posY, "PosY");
+        AddDoubleAttribute(&angle, "RotAngle", XmlPresence::Required, XmlForm::Element, 6);
+        AddBoolAttribute(&closed, "Closed");
+        AddPtrAttribute(&next, "Next", "Shape", XmlPresence::Optional);
+        AddClassCollectionAttribute(&points, "Points", "Point", &kPointClass);
+    }
+    const CRuntimeClass *GetRuntimeClass() const override;
+
+    int kind = 0;
+    std::string name;
+    double posX = 0.0;
+    double posY = 0.0;
+    double angle = 0.0;
+    bool closed = false;
+    Shape *next = nullptr;
+    COwningCollection<Point> points;
+};
+
+const CRuntimeClass kShapeClass("BenchShape", &CreateObjectOf<Shape>, CObject::GetThisClass());
+
+const CRuntimeClass *Shape::GetRuntimeClass() const
+{
+    return &kShapeClass;
+}
+
+class Document : public CAttContainer
+{
+public:
+    Document()
+    {
+        AddIntAttribute(&version, "Version", XmlPresence::Required, XmlForm::Attribute);
+        AddClassCollectionAttribute(&shapes, "Shapes", "Shape", &kShapeClass, XmlNaming::Numbered);
+    }
+
+    int version = 2121;
+    COwningCollection<Shape> shapes;
+};
+
+std::unique_ptr<Document> makeDocument()
+{
+    auto document = std::make_unique<Document>();
+    for (int i = 0; i < kShapeCount; ++i) {
+        auto shape = std::make_unique<Shape>();
+        shape->kind = i % 7;
+        shape->name = "Shape " + std::to_string(i);
+        shape->posX = i * 0.37;
+        shape->posY = -i * 1.25;
+        shape->angle = i * 0.001;
+        shape->closed = i % 2 == 0;
+        auto point = std::make_unique<Point>();
+        point->id = i;
+        point->x = i + 0.5;
+        point->y = i - 0.25;
+        shape->points.AddOwned(std::move(point));
+        document->shapes.AddOwned(std::move(shape));
+    }
+    for (int i = 0; i + 1 < kShapeCount; ++i)
+        document->shapes.GetAt(i)->next = document->shapes.GetAt(i + 1);
+    return document;
+}
+
+const Document &sourceDocument()
+{
+    static const std::unique_ptr<Document> document = makeDocument();
+    return *document;
+}
+
+std::string saveDocument(const Document &document)
+{
+    CXmlArchive archive;
+    archive.SaveObject(const_cast<Document &>(document), "Benchmark");
+    return archive.GetXmlContents();
+}
+
+const std::string &documentText()
+{
+    static const std::string text = saveDocument(sourceDocument());
+    return text;
+}
+
+// The options that the archive's filer parses and prints with.
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+
+class StringWriter : public pugi::xml_writer
+{
+public:
+    explicit StringWriter(std::string &out)
+        : m_out(out)
+    {
+    }
+    void write(const void *data, size_t size) override
+    {
+        m_out.append(static_cast<const char *>(data), size);
+    }
+
+private:
+    std::string &m_out;
+};
+
+void archiveSave(benchmark::State &state)
+{
+    const Document &document = sourceDocument();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(saveDocument(document));
+}
+
+void pugixmlPrint(benchmark::State &state)
+{
+    pugi::xml_document document;
+    document.load_buffer(documentText().data(), documentText().size(), kParseOptions);
+    for (auto _ : state) {
+        std::string text;
+        StringWriter writer(text);
+        document.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
+        benchmark::DoNotOptimize(text);
+    }
+}
+
+void archiveLoad(benchmark::State &state)
+{
+    const std::string &text = documentText();
+    for (auto _ : state) {
+        auto document = std::make_unique<Document>();
+        CXmlArchive archive;
+        archive.LoadFromText(text);
+        if (archive.LoadObject(*document, "Benchmark") != 0 ||
+            document->shapes.GetCount() != kShapeCount)
+            state.SkipWithError("the document did not load");
+        // Freeing the loaded tree is no part of loading it.
+        state.PauseTiming();
+        document.reset();
+        state.ResumeTiming();
+    }
+}
+
+void pugixmlParse(benchmark::State &state)
+{
+    const std::string &text = documentText();
+    for (auto _ : state) {
+        pugi::xml_document document;
+        benchmark::DoNotOptimize(document.load_buffer(text.data(), text.size(), kParseOptions));
+    }
+}
+
+BENCHMARK(archiveSave)->Unit(benchmark::kMillisecond);
+BENCHMARK(pugixmlPrint)->Unit(benchmark::kMillisecond);
+BENCHMARK(archiveLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(pugixmlParse)->Unit(benchmark::kMillisecond);
+
+// Prints the usual table and keeps each benchmark's time per iteration for the comparison.
+class ComparingReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs)
+            times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    std::map<std::string, double> times;
+};
+
+void printRatio(const ComparingReporter &reporter, const char *ours, const char *reference)
+{
+    const auto oursTime = reporter.times.find(ours);
+    const auto referenceTime = reporter.times.find(reference);
+    if (oursTime == reporter.times.end() || referenceTime == reporter.times.end())
+        return;
+    std::printf("%-12s %8.2f ms   %-12s %8.2f ms   ratio %.2f\n", ours, oursTime->second, reference,
+                referenceTime->second, oursTime->second / referenceTime->second);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Keep freed memory in the process from one iteration to the next, for both sides alike:
+    // otherwise every iteration hands its pages back to the system and faults them in again,
+    // which under virtualisation costs more than the work measured.
+    mallopt(M_MMAP_THRESHOLD, 256 << 20);
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    GetXmlErrorReporter().SetQuiet(true);
+    benchmark::Initialize(&argc, argv);
+    std::printf("document: %d stored members, %zu bytes\n", kShapeCount * kMembersPerShape,
+                documentText().size());
+    ComparingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printRatio(reporter, "archiveSave", "pugixmlPrint");
+    printRatio(reporter, "archiveLoad", "pugixmlParse");
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,259 @@
+// Morvane foundation library.
+// Attributes of collection members: owning collections of nested objects, and reference lists.
+#include "foundation/XmlCollectionAttributes.h"
+
+#include "foundation/AttContainer.h"
+#include "foundation/XmlArchive.h"
+#include "foundation/XmlErrorReporter.h"
+
+#include <cassert>
+
+using morvane::XmlNaming;
+using morvane::XmlPresence;
+
+namespace {
+
+// Report codes.
+constexpr int kBadReference = 4;
+constexpr int kUnknownClass = 5;
+constexpr int kBadElement = 6;
+
+const std::string kClassNameAttribute = "ClassName";
+
+// Selects child i of the current element for the lifetime of the guard.
+class ChildScope
+{
+public:
+    ChildScope(CXmlArchive &archive, int i)
+        : m_filer(archive.GetFiler())
+    {
+        archive.SelectChild(i);
+    }
+    ~ChildScope() { m_filer.ReturnBack(); }
+    ChildScope(const ChildScope &) = delete;
+    ChildScope &operator=(const ChildScope &) = delete;
+
+private:
+    CScrivel &m_filer;
+};
+
+} // namespace
+
+CNestedAttribute::CNestedAttribute(std::string name, XML_ATTRIBUTE_KIND kind,
+                                   std::string elementName)
+    : CXmlAttribute(std::move(name), kind)
+    , m_sElementName(std::move(elementName))
+{
+}
+
+bool CNestedAttribute::Load(CXmlArchive &archive)
+{
+    LoadElements(archive, 0);
+    return true;
+}
+
+void CNestedAttribute::LoadInline(CXmlArchive &archive, int &childIndex)
+{
+    LoadElements(archive, childIndex);
+    childIndex = archive.GetFiler().GetChildsCount();
+}
+
+bool CNestedAttribute::MustSave() const
+{
+    if (!IsWritable())
+        return false;
+    return IsRequired() || GetCount() > 0;
+}
+
+void CNestedAttribute::OnMissing()
+{
+    if (GetPresence() == XmlPresence::WhenSet)
+        RemoveAll();
+}
+
+CCollectionAttribute::CCollectionAttribute(std::string name, std::string elementName,
+                                           XmlNaming naming, const CRuntimeClass *cls)
+    : CNestedAttribute(std::move(name), atCollectionEx, std::move(elementName))
+    , m_eNaming(naming)
+    , m_bNamesOnLoad(naming != XmlNaming::None)
+    , m_bPolymorphic(cls == nullptr)
+{
+    if (cls != nullptr)
+        m_aClasses.push_back(cls);
+}
+
+void CCollectionAttribute::AddClass(const CRuntimeClass *cls)
+{
+    assert(cls != nullptr && "adding a null class to a collection");
+    m_aClasses.push_back(cls);
+}
+
+std::string CCollectionAttribute::GetIdentifierName() const
+{
+    return GetElementName() + "ID";
+}
+
+void CCollectionAttribute::Save(CXmlArchive &archive)
+{
+    CScrivel &filer = archive.GetFiler();
+    const std::string identifierName = GetIdentifierName();
+    for (int i = 0; i < GetCount(); ++i) {
+        CAttContainer *element = GetElementContainer(i);
+        if (element == nullptr)
+            continue;
+        filer.AddItem(GetElementName());
+        if (m_eNaming == XmlNaming::Numbered)
+            filer.AddItemVal(identifierName, element->GetObjectName());
+        if (m_bPolymorphic)
+            filer.AddItemVal(kClassNameAttribute, element->GetClassName());
+        element->SaveAttributes(archive);
+        filer.ReturnBack();
+    }
+}
+
+void CCollectionAttribute::RegisterNames(CXmlArchive &archive)
+{
+    CXmlNameMap *nameMap =
+        m_eNaming == XmlNaming::None ? nullptr : &archive.GetNameMap(GetElementName());
+    if (nameMap != nullptr)
+        nameMap->reserve(nameMap->size() + static_cast<size_t>(GetCount()));
+    for (int i = 0; i < GetCount(); ++i) {
+        CAttContainer *element = GetElementContainer(i);
+        if (element == nullptr)
+            continue;
+        if (m_eNaming == XmlNaming::Numbered)
+            element->SetObjectName(archive.AddNumberedName(*nameMap, element));
+        else if (m_eNaming == XmlNaming::OwnNames)
+            element->RegisterName(*nameMap, archive);
+        element->RegisterNames(archive);
+    }
+}
+
+void CCollectionAttribute::ResolveReferences(CXmlArchive &archive)
+{
+    for (int i = 0; i < GetCount(); ++i) {
+        if (CAttContainer *element = GetElementContainer(i))
+            element->ResolveReferences(archive);
+    }
+}
+
+void CCollectionAttribute::LoadElements(CXmlArchive &archive, int first)
+{
+    RemoveAll();
+    const bool named = m_eNaming != XmlNaming::None && m_bNamesOnLoad;
+    CXmlNameMap *nameMap = named ? &archive.GetNameMap(GetElementName()) : nullptr;
+    const int count = archive.GetFiler().GetChildsCount();
+    if (nameMap != nullptr)
+        nameMap->reserve(nameMap->size() + static_cast<size_t>(count - first));
+    for (int i = first; i < count; ++i) {
+        const ChildScope child(archive, i);
+        LoadElement(archive, nameMap);
+    }
+}
+
+const CRuntimeClass *CCollectionAttribute::FindClass(std::string_view className) const
+{
+    if (className.empty())
+        return m_aClasses.empty() ? nullptr : m_aClasses.front();
+    for (const CRuntimeClass *cls : m_aClasses) {
+        if (cls->m_sClassName == className)
+            return cls;
+    }
+    return nullptr;
+}
+
+void CCollectionAttribute::LoadElement(CXmlArchive &archive, CXmlNameMap *nameMap)
+{
+    std::string_view className;
+    if (m_bPolymorphic)
+        archive.GetFiler().GetItemVal(kClassNameAttribute, className);
+    const CRuntimeClass *cls = FindClass(className);
+    CAttContainer *element = cls == nullptr ? nullptr : AppendCreated(cls->CreateObject());
+    if (element == nullptr) {
+        const std::string_view named = cls == nullptr ? className : cls->m_sClassName;
+        GetXmlErrorReporter().Report(kUnknownClass, named);
+        return;
+    }
+
+    CScrivel &filer = archive.GetFiler();
+    const int index = GetCount() - 1;
+    const int depth = filer.GetDepth();
+    const size_t mark = archive.GetRegistrationMark();
+    try {
+        LoadAndName(archive, *element, nameMap);
+    } catch (const morvane::XmlLoadFailure &) {
+        throw;
+    } catch (const std::exception &) {
+        while (filer.GetDepth() > depth)
+            filer.ReturnBack();
+        archive.ForgetRegistrationsSince(mark);
+        DeleteAt(index);
+        GetXmlErrorReporter().Report(kBadElement, GetIdentifierName());
+    }
+}
+
+void CCollectionAttribute::LoadAndName(CXmlArchive &archive, CAttContainer &element,
+                                       CXmlNameMap *nameMap)
+{
+    element.LoadAttributes(archive);
+    if (nameMap == nullptr)
+        return;
+    if (m_eNaming == XmlNaming::Numbered) {
+        std::string_view identifier;
+        const std::string identifierName = GetIdentifierName();
+        if (!archive.GetFiler().GetItemVal(identifierName, identifier)) {
+            GetXmlErrorReporter().Report(kBadElement, identifierName);
+            return;
+        }
+        element.SetObjectName(std::string(identifier));
+    }
+    element.RegisterName(*nameMap, archive);
+}
+
+CPtrCollectionAttribute::CPtrCollectionAttribute(std::string name, std::string elementName)
+    : CNestedAttribute(std::move(name), atPtrCollectionEx, std::move(elementName))
+{
+}
+
+void CPtrCollectionAttribute::Save(CXmlArchive &archive)
+{
+    CScrivel &filer = archive.GetFiler();
+    for (int i = 0; i < GetCount(); ++i) {
+        const CAttContainer *target = GetElementContainer(i);
+        if (target == nullptr) {
+            GetXmlErrorReporter().Report(kBadReference, GetName());
+            continue;
+        }
+        filer.AddItem(GetElementName());
+        filer.SetValue(target->GetObjectName());
+        filer.ReturnBack();
+    }
+}
+
+void CPtrCollectionAttribute::LoadElements(CXmlArchive &archive, int first)
+{
+    RemoveAll();
+    m_aPendingNames.clear();
+    m_bPending = true;
+    CScrivel &filer = archive.GetFiler();
+    const int count = filer.GetChildsCount();
+    for (int i = first; i < count; ++i) {
+        const ChildScope child(archive, i);
+        m_aPendingNames.emplace_back(filer.GetValue());
+    }
+}
+
+void CPtrCollectionAttribute::ResolveReferences(CXmlArchive &archive)
+{
+    if (!m_bPending)
+        return;
+    m_bPending = false;
+    const std::vector<std::string> names = std::move(m_aPendingNames);
+    m_aPendingNames.clear();
+    const CXmlNameMap *map = archive.FindNameMap(GetElementName());
+    for (const std::string &name : names) {
+        CAttContainer *target = map == nullptr ? nullptr : CXmlArchive::LookupObject(*map, name);
+        if (!AppendResolved(target))
+            GetXmlErrorReporter().Report(kBadReference, GetName());
+    }
+}

@@ -1,0 +1,224 @@
+// Morvane foundation library.
+// Attributes of collection members: owning collections of nested objects, and reference lists.
+#pragma once
+
+#include "foundation/PtrCollection.h"
+#include "foundation/RuntimeClass.h"
+#include "foundation/XmlNameMap.h"
+#include "foundation/XmlObjectAttributes.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class CXmlArchive;
+class CScrivel;
+
+namespace morvane {
+
+/// Whether the elements of a collection can be referenced, and by which names.
+enum class XmlNaming {
+    /// The elements are not entered in a name map: nothing can refer to them.
+    None,
+    /// Each element is entered in the name map of its element name under a generated number
+    /// ("0", "1", ..., counted across every collection that shares the element name), written
+    /// as the XML attribute <element name>ID ("PatternID").
+    Numbered,
+    /// Each element is entered under its own object name (its name attribute); no identifier
+    /// attribute is written.
+    OwnNames,
+};
+
+} // namespace morvane
+
+/// The base of the collection attributes: the elements are child elements named by the element
+/// name, inside the attribute's child element (form Element) or directly inside the object's
+/// element (form Attribute; the collection then takes every child from its position on, so it
+/// comes last among the object's child elements). Element names are not checked on load.
+/// Written when Required, or when Optional or WhenSet and not empty; a WhenSet collection
+/// absent from the file is emptied.
+class CNestedAttribute : public CXmlAttribute
+{
+public:
+    CNestedAttribute(std::string name, XML_ATTRIBUTE_KIND kind, std::string elementName);
+
+    /// Loads every child of the current element as an element; true.
+    bool Load(CXmlArchive &archive) override;
+    /// Form Attribute: loads the children of the current element from childIndex on;
+    /// childIndex then becomes the number of children.
+    void LoadInline(CXmlArchive &archive, int &childIndex);
+    bool MustSave() const override;
+    void OnMissing() override;
+
+    const std::string &GetElementName() const { return m_sElementName; }
+    virtual int GetCount() const = 0;
+    /// The stored part of element i; null for a null element.
+    virtual CAttContainer *GetElementContainer(int i) const = 0;
+    /// Empties the collection (an owning one deletes its elements).
+    virtual void RemoveAll() = 0;
+
+protected:
+    /// Empties the collection, then loads children first..count-1 of the current element.
+    virtual void LoadElements(CXmlArchive &archive, int first) = 0;
+
+private:
+    std::string m_sElementName;
+};
+
+/// An owning collection of nested stored objects (kind atCollectionEx). Each element is created
+/// from a runtime class: the one class given at registration, or, for a polymorphic collection,
+/// the class of its class list named by the element's "ClassName" XML attribute (the first class
+/// when the attribute is empty or missing). Loading empties the collection first.
+///
+/// Saving writes, for each element, a child element with the identifier attribute (Numbered
+/// naming), "ClassName" (polymorphic), then the element's own attributes. Null elements are
+/// skipped.
+///
+/// Loading problems, each reported and skipped so that the next element loads: a class name
+/// that no class of the list has (code 5, subject the class name); a missing identifier
+/// attribute (code 6, subject the identifier attribute's name; the element is kept but cannot
+/// be referenced); an exception while loading an element (code 6; the element is removed and
+/// deleted, and so are the name-map entries it made). An Abort ends the load.
+class CCollectionAttribute : public CNestedAttribute
+{
+public:
+    /// cls null makes the collection polymorphic (classes added with AddClass).
+    CCollectionAttribute(std::string name, std::string elementName, morvane::XmlNaming naming,
+                         const CRuntimeClass *cls);
+
+    /// Appends a class to the class list (the first one is the default).
+    void AddClass(const CRuntimeClass *cls);
+    /// Whether loading enters the elements in the name map (initially: whether they are named).
+    void SetNamesOnLoad(bool namesOnLoad) { m_bNamesOnLoad = namesOnLoad; }
+    bool IsPolymorphic() const { return m_bPolymorphic; }
+    /// "<element name>ID".
+    std::string GetIdentifierName() const;
+
+    void Save(CXmlArchive &archive) override;
+    void RegisterNames(CXmlArchive &archive) override;
+    void ResolveReferences(CXmlArchive &archive) override;
+
+protected:
+    /// Appends object as a new last element and returns its stored part; null (the object is
+    /// deleted) when object is not an element of the collection's type.
+    virtual CAttContainer *AppendCreated(std::unique_ptr<CObject> object) = 0;
+    /// Removes element i and deletes it.
+    virtual void DeleteAt(int i) = 0;
+
+    void LoadElements(CXmlArchive &archive, int first) override;
+
+private:
+    void LoadElement(CXmlArchive &archive, CXmlNameMap *nameMap);
+    void LoadAndName(CXmlArchive &archive, CAttContainer &element, CXmlNameMap *nameMap);
+    const CRuntimeClass *FindClass(std::string_view className) const;
+
+    morvane::XmlNaming m_eNaming;
+    bool m_bNamesOnLoad;
+    bool m_bPolymorphic;
+    std::vector<const CRuntimeClass *> m_aClasses;
+};
+
+/// A collection of references to objects stored elsewhere (kind atPtrCollectionEx): one child
+/// element per entry, named by the element name, whose text is the target's object name; the
+/// element name is also the name map the targets are looked up in. Loading empties the
+/// collection; the entries are filled in once the whole tree is read. A name that finds no
+/// object (or one of another type) is reported (code 4) and dropped, so the collection never
+/// holds a null entry after a load; a null entry is reported and not written on save.
+class CPtrCollectionAttribute : public CNestedAttribute
+{
+public:
+    CPtrCollectionAttribute(std::string name, std::string elementName);
+
+    void Save(CXmlArchive &archive) override;
+    void ResolveReferences(CXmlArchive &archive) override;
+
+protected:
+    /// Appends the object of target; false, appending nothing, when target is null or its
+    /// object is not of the element type.
+    virtual bool AppendResolved(CAttContainer *target) = 0;
+
+    void LoadElements(CXmlArchive &archive, int first) override;
+
+private:
+    std::vector<std::string> m_aPendingNames;
+    bool m_bPending = false;
+};
+
+namespace morvane {
+
+/// A collection attribute of class Base bound to a collection: the element access that both
+/// kinds of collection attribute share.
+template <class Base, class Collection> class CollectionBinding : public Base
+{
+public:
+    template <class... BaseArguments>
+    explicit CollectionBinding(Collection *collection, BaseArguments &&...arguments)
+        : Base(std::forward<BaseArguments>(arguments)...)
+        , m_collection(collection)
+    {
+    }
+
+    int GetCount() const override { return m_collection->GetCount(); }
+    CAttContainer *GetElementContainer(int i) const override
+    {
+        return toContainer(m_collection->GetAt(i));
+    }
+    void RemoveAll() override { m_collection->RemoveAll(); }
+
+protected:
+    Collection *m_collection;
+};
+
+/// CCollectionAttribute over an owning collection of T.
+template <class T>
+class CollectionAttributeOf final
+    : public CollectionBinding<CCollectionAttribute, COwningCollection<T>>
+{
+public:
+    CollectionAttributeOf(COwningCollection<T> *collection, std::string name,
+                          std::string elementName, XmlNaming naming, const CRuntimeClass *cls)
+        : CollectionBinding<CCollectionAttribute, COwningCollection<T>>(
+              collection, std::move(name), std::move(elementName), naming, cls)
+    {
+    }
+
+protected:
+    CAttContainer *AppendCreated(std::unique_ptr<CObject> object) override
+    {
+        T *element = dynamic_cast<T *>(object.get());
+        CAttContainer *container = toContainer(element);
+        if (container == nullptr)
+            return nullptr;
+        object.release();
+        this->m_collection->Add(element);
+        return container;
+    }
+    void DeleteAt(int i) override { this->m_collection->DeleteAt(i); }
+};
+
+/// CPtrCollectionAttribute over a collection of T.
+template <class T>
+class PtrCollectionAttributeOf final
+    : public CollectionBinding<CPtrCollectionAttribute, CPtrCollection<T>>
+{
+public:
+    PtrCollectionAttributeOf(CPtrCollection<T> *collection, std::string name,
+                             std::string elementName)
+        : CollectionBinding<CPtrCollectionAttribute, CPtrCollection<T>>(collection, std::move(name),
+                                                                        std::move(elementName))
+    {
+    }
+
+protected:
+    bool AppendResolved(CAttContainer *target) override
+    {
+        T *element = fromContainer<T>(target);
+        if (element == nullptr)
+            return false;
+        this->m_collection->Add(element);
+        return true;
+    }
+};
+
+} // namespace morvane

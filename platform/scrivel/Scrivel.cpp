@@ -1,0 +1,338 @@
+// Morvane Scrivel XML filer.
+// One XML document in memory with a cursor on its current element, read from and written to files.
+#include "platform/scrivel/Scrivel.h"
+
+#include "platform/scrivel/FileReplace.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <pugixml.hpp>
+#include <vector>
+
+namespace {
+
+// One level of the cursor: an element and, once asked for, its child elements in order.
+struct Frame
+{
+    pugi::xml_node node;
+    std::vector<pugi::xml_node> children;
+    bool childrenListed = false;
+};
+
+class StringWriter : public pugi::xml_writer
+{
+public:
+    explicit StringWriter(std::string &out)
+        : m_out(out)
+    {
+    }
+    void write(const void *data, size_t size) override
+    {
+        m_out.append(static_cast<const char *>(data), size);
+    }
+
+private:
+    std::string &m_out;
+};
+
+const char *describe(pugi::xml_parse_status status)
+{
+    switch (status) {
+    case pugi::status_ok:
+        return "no error";
+    case pugi::status_file_not_found:
+        return "file not found";
+    case pugi::status_io_error:
+        return "read error";
+    case pugi::status_out_of_memory:
+        return "out of memory";
+    case pugi::status_internal_error:
+        return "internal error of the XML parser";
+    case pugi::status_unrecognized_tag:
+        return "unrecognised tag";
+    case pugi::status_bad_pi:
+        return "bad declaration or processing instruction";
+    case pugi::status_bad_comment:
+        return "bad comment";
+    case pugi::status_bad_cdata:
+        return "bad CDATA section";
+    case pugi::status_bad_doctype:
+        return "bad document type declaration";
+    case pugi::status_bad_pcdata:
+        return "bad text";
+    case pugi::status_bad_start_element:
+        return "bad start tag";
+    case pugi::status_bad_attribute:
+        return "bad attribute";
+    case pugi::status_bad_end_element:
+        return "bad end tag";
+    case pugi::status_end_element_mismatch:
+        return "end tag missing or not matching its start tag";
+    case pugi::status_append_invalid_root:
+        return "invalid root";
+    case pugi::status_no_document_element:
+        return "no root element";
+    }
+    return "unknown XML error";
+}
+
+int lineAt(std::string_view text, ptrdiff_t offset)
+{
+    const size_t end = std::min(text.size(), static_cast<size_t>(std::max<ptrdiff_t>(offset, 0)));
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + end, '\n'));
+}
+
+int countElements(pugi::xml_node parent)
+{
+    int count = 0;
+    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_element)
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+struct CScrivel::Private
+{
+    // Fails a load: the document is emptied and the reason kept.
+    bool refuse(std::string_view source, std::string_view text, ptrdiff_t offset,
+                const char *reason)
+    {
+        document.reset();
+        lastError =
+            std::string(source) + ": line " + std::to_string(lineAt(text, offset)) + ": " + reason;
+        return false;
+    }
+
+    bool parse(std::string_view text, std::string_view source);
+
+    Frame *current() { return depth == 0 ? nullptr : &frames[static_cast<size_t>(depth - 1)]; }
+    const Frame *current() const
+    {
+        return depth == 0 ? nullptr : &frames[static_cast<size_t>(depth - 1)];
+    }
+
+    void push(pugi::xml_node node)
+    {
+        if (static_cast<size_t>(depth) == frames.size())
+            frames.emplace_back();
+        Frame &frame = frames[static_cast<size_t>(depth)];
+        frame.node = node;
+        frame.children.clear();
+        frame.childrenListed = false;
+        ++depth;
+    }
+
+    const std::vector<pugi::xml_node> &children(Frame &frame)
+    {
+        if (!frame.childrenListed) {
+            for (pugi::xml_node child = frame.node.first_child(); child;
+                 child = child.next_sibling()) {
+                if (child.type() == pugi::node_element)
+                    frame.children.push_back(child);
+            }
+            frame.childrenListed = true;
+        }
+        return frame.children;
+    }
+
+    pugi::xml_document document;
+    std::string sourceName;
+    // frames[0 .. depth-1] is the path from the root to the current element; deeper entries
+    // are kept only to reuse their storage.
+    std::vector<Frame> frames;
+    int depth = 0;
+    std::string lastError;
+};
+
+bool CScrivel::Private::parse(std::string_view text, std::string_view source)
+{
+    depth = 0;
+    lastError.clear();
+    if (text.empty())
+        return refuse(source, text, 0, "the document is empty");
+    const unsigned options = pugi::parse_default | pugi::parse_ws_pcdata_single;
+    const pugi::xml_parse_result result =
+        document.load_buffer(text.data(), text.size(), options, pugi::encoding_auto);
+    if (!result)
+        return refuse(source, text, result.offset, describe(result.status));
+    if (countElements(document) != 1)
+        return refuse(source, text, document.last_child().offset_debug(),
+                      "more than one root element");
+    sourceName = source;
+    return true;
+}
+
+CScrivel::CScrivel()
+    : m_pPrivate(std::make_unique<Private>())
+{
+}
+
+CScrivel::~CScrivel() = default;
+
+bool CScrivel::LoadFromFile(const std::filesystem::path &fileName)
+{
+    std::FILE *file = std::fopen(fileName.c_str(), "rb");
+    if (file == nullptr) {
+        m_pPrivate->document.reset();
+        m_pPrivate->depth = 0;
+        m_pPrivate->lastError = fileName.string() + ": cannot open: " + std::strerror(errno);
+        return false;
+    }
+    std::string text;
+    char buffer[65536];
+    size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, read);
+    const bool readFailed = std::ferror(file) != 0;
+    const int code = errno;
+    std::fclose(file);
+    if (readFailed) {
+        m_pPrivate->document.reset();
+        m_pPrivate->depth = 0;
+        m_pPrivate->lastError = fileName.string() + ": cannot read: " + std::strerror(code);
+        return false;
+    }
+    return m_pPrivate->parse(text, fileName.string());
+}
+
+bool CScrivel::LoadFromText(std::string_view text, std::string_view sourceName)
+{
+    return m_pPrivate->parse(text, sourceName);
+}
+
+bool CScrivel::SaveToFile(const std::filesystem::path &fileName)
+{
+    return morvane::replaceFileContents(fileName, GetXmlContents(), m_pPrivate->lastError);
+}
+
+std::string CScrivel::GetXmlContents() const
+{
+    std::string text;
+    StringWriter writer(text);
+    m_pPrivate->document.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
+    return text;
+}
+
+const std::string &CScrivel::GetLastError() const
+{
+    return m_pPrivate->lastError;
+}
+
+bool CScrivel::SelectRootItem()
+{
+    m_pPrivate->depth = 0;
+    pugi::xml_node root = m_pPrivate->document.document_element();
+    if (!root)
+        return false;
+    m_pPrivate->push(root);
+    return true;
+}
+
+std::string_view CScrivel::GetActiveItemName() const
+{
+    const Frame *frame = m_pPrivate->current();
+    return frame == nullptr ? std::string_view() : frame->node.name();
+}
+
+int CScrivel::GetChildsCount()
+{
+    Frame *frame = m_pPrivate->current();
+    return frame == nullptr ? 0 : static_cast<int>(m_pPrivate->children(*frame).size());
+}
+
+std::string_view CScrivel::GetChildName(int i)
+{
+    return m_pPrivate->children(*m_pPrivate->current())[static_cast<size_t>(i)].name();
+}
+
+bool CScrivel::SelectChild(int i)
+{
+    Frame *frame = m_pPrivate->current();
+    if (frame == nullptr || i < 0)
+        return false;
+    const std::vector<pugi::xml_node> &children = m_pPrivate->children(*frame);
+    if (static_cast<size_t>(i) >= children.size())
+        return false;
+    if (m_pPrivate->depth >= kMaxDepth) {
+        m_pPrivate->lastError = m_pPrivate->sourceName + ": elements nested deeper than " +
+                                std::to_string(kMaxDepth) + " levels";
+        return false;
+    }
+    m_pPrivate->push(children[static_cast<size_t>(i)]);
+    return true;
+}
+
+bool CScrivel::ReturnBack()
+{
+    if (m_pPrivate->depth <= 1)
+        return false;
+    --m_pPrivate->depth;
+    return true;
+}
+
+int CScrivel::GetDepth() const
+{
+    return m_pPrivate->depth;
+}
+
+bool CScrivel::AddItem(const std::string &name)
+{
+    Frame *frame = m_pPrivate->current();
+    if (frame == nullptr) {
+        if (m_pPrivate->document.document_element())
+            return false;
+        m_pPrivate->push(m_pPrivate->document.append_child(name.c_str()));
+        return true;
+    }
+    pugi::xml_node child = frame->node.append_child(name.c_str());
+    if (frame->childrenListed)
+        frame->children.push_back(child);
+    m_pPrivate->push(child);
+    return true;
+}
+
+std::string_view CScrivel::GetValue() const
+{
+    const Frame *frame = m_pPrivate->current();
+    return frame == nullptr ? std::string_view() : frame->node.child_value();
+}
+
+void CScrivel::SetValue(std::string_view value)
+{
+    if (Frame *frame = m_pPrivate->current())
+        frame->node.text().set(value.data(), value.size());
+}
+
+bool CScrivel::HasAttribute(const std::string &name) const
+{
+    const Frame *frame = m_pPrivate->current();
+    return frame != nullptr && frame->node.attribute(name.c_str());
+}
+
+bool CScrivel::GetItemVal(const std::string &name, std::string_view &value) const
+{
+    const Frame *frame = m_pPrivate->current();
+    if (frame == nullptr)
+        return false;
+    const pugi::xml_attribute attribute = frame->node.attribute(name.c_str());
+    if (!attribute)
+        return false;
+    value = attribute.value();
+    return true;
+}
+
+bool CScrivel::AddItemVal(const std::string &name, std::string_view value)
+{
+    Frame *frame = m_pPrivate->current();
+    if (frame == nullptr)
+        return false;
+    pugi::xml_attribute attribute = frame->node.attribute(name.c_str());
+    if (!attribute)
+        attribute = frame->node.append_attribute(name.c_str());
+    return attribute.set_value(value.data(), value.size());
+}

@@ -1,0 +1,158 @@
+// Morvane Scrivel XML filer tests.
+// Building, reading and writing documents through the cursor, and refusing bad documents.
+#include "platform/scrivel/Scrivel.h"
+
+#include "TemporaryFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+std::string nested(int depth)
+{
+    std::string text;
+    for (int i = 0; i < depth; ++i)
+        text += "<a>";
+    for (int i = 0; i < depth; ++i)
+        text += "</a>";
+    return text;
+}
+
+class ScrivelFileTest : public ::testing::Test
+{
+protected:
+    const TemporaryFolder m_folder{"scrivel-test"};
+};
+
+} // namespace
+
+TEST(ScrivelTest, WritesElementsAndAttributesInCallOrder)
+{
+    CScrivel filer;
+    ASSERT_TRUE(filer.AddItem("Root"));
+    EXPECT_TRUE(filer.AddItemVal("Version", "2121"));
+    EXPECT_TRUE(filer.AddItemVal("Kind", "a&b"));
+    EXPECT_TRUE(filer.AddItemVal("Version", "7")) << "setting an existing attribute";
+    ASSERT_TRUE(filer.AddItem("Name"));
+    filer.SetValue("<front>");
+    EXPECT_TRUE(filer.ReturnBack());
+    ASSERT_TRUE(filer.AddItem("Empty"));
+    EXPECT_TRUE(filer.ReturnBack());
+    EXPECT_FALSE(filer.ReturnBack()) << "the root has no parent";
+
+    const std::string text = filer.GetXmlContents();
+    EXPECT_NE(text.find("<Root Version=\"7\" Kind=\"a&amp;b\">"), std::string::npos) << text;
+    EXPECT_LT(text.find("<Name>&lt;front&gt;</Name>"), text.find("<Empty"));
+
+    CScrivel reader;
+    ASSERT_TRUE(reader.LoadFromText(text)) << reader.GetLastError();
+    ASSERT_TRUE(reader.SelectRootItem());
+    EXPECT_EQ(reader.GetActiveItemName(), "Root");
+    std::string_view kind;
+    EXPECT_TRUE(reader.GetItemVal("Kind", kind));
+    EXPECT_EQ(kind, "a&b");
+    EXPECT_FALSE(reader.GetItemVal("Missing", kind));
+    EXPECT_EQ(kind, "a&b") << "left unchanged";
+    ASSERT_EQ(reader.GetChildsCount(), 2);
+    EXPECT_EQ(reader.GetChildName(1), "Empty");
+    ASSERT_TRUE(reader.SelectChild(0));
+    EXPECT_EQ(reader.GetValue(), "<front>");
+    EXPECT_TRUE(reader.ReturnBack());
+    EXPECT_FALSE(reader.SelectChild(2));
+    EXPECT_FALSE(reader.SelectChild(-1));
+    EXPECT_EQ(reader.GetActiveItemName(), "Root") << "a failed select leaves the cursor";
+}
+
+TEST(ScrivelTest, CountsOnlyChildElementsAndKeepsBlankText)
+{
+    CScrivel filer;
+    ASSERT_TRUE(filer.LoadFromText("<r><!-- note --><a>  </a>text<?pi x?><b/></r>"))
+        << filer.GetLastError();
+    ASSERT_TRUE(filer.SelectRootItem());
+    EXPECT_EQ(filer.GetChildsCount(), 2);
+    ASSERT_TRUE(filer.SelectChild(0));
+    EXPECT_EQ(filer.GetValue(), "  ") << "a text of blanks alone in its element is kept";
+}
+
+TEST(ScrivelTest, AddsTheRootOnlyToAnEmptyDocument)
+{
+    CScrivel filer;
+    EXPECT_FALSE(filer.SelectRootItem());
+    EXPECT_EQ(filer.GetChildsCount(), 0);
+    ASSERT_TRUE(filer.LoadFromText("<r/>"));
+    EXPECT_FALSE(filer.AddItem("Other")) << "a loaded document has its root";
+    ASSERT_TRUE(filer.SelectRootItem());
+    EXPECT_TRUE(filer.AddItem("Child"));
+    EXPECT_NE(filer.GetXmlContents().find("<Child"), std::string::npos);
+}
+
+TEST(ScrivelTest, RefusesBadDocumentsWithLineAndReason)
+{
+    const struct
+    {
+        const char *name;
+        std::string text;
+        const char *message;
+    } rows[] = {
+        {"empty", "", "mask.msk: line 1: the document is empty"},
+        {"blanks only", "  \n ", "mask.msk: line 2: no root element"},
+        {"truncated", "<GradeMask>\n<CenterX>1</CenterX>\n<Patt", "mask.msk: line 3:"},
+        {"unclosed", "<a>\n<b>\n</b>\n", "mask.msk: line 3: end tag missing"},
+        {"not XML", "CenterX = 12.5", "mask.msk: line 1: no root element"},
+        {"binary", std::string("\x00\x01\xff\xfe<\x00\x80", 7), "mask.msk: line 1:"},
+        {"two roots", "<a/>\n<b/>", "mask.msk: line 2: more than one root element"},
+        {"mismatch", "<a>\n</b>", "mask.msk: line 2: end tag missing or not matching"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        CScrivel filer;
+        EXPECT_FALSE(filer.LoadFromText(row.text, "mask.msk"));
+        EXPECT_NE(filer.GetLastError().find(row.message), std::string::npos)
+            << filer.GetLastError();
+        EXPECT_FALSE(filer.SelectRootItem()) << "a refused document leaves nothing behind";
+    }
+}
+
+TEST(ScrivelTest, GoesNoDeeperThanItsLimit)
+{
+    CScrivel filer;
+    ASSERT_TRUE(filer.LoadFromText(nested(CScrivel::kMaxDepth + 1), "deep.xml"))
+        << filer.GetLastError();
+    ASSERT_TRUE(filer.SelectRootItem());
+    while (filer.SelectChild(0)) {
+    }
+    EXPECT_EQ(filer.GetDepth(), CScrivel::kMaxDepth);
+    EXPECT_EQ(filer.GetLastError(), "deep.xml: elements nested deeper than 256 levels");
+    EXPECT_EQ(filer.GetChildsCount(), 1) << "the deeper element is there, only not reachable";
+}
+
+TEST_F(ScrivelFileTest, SavesAndLoadsFiles)
+{
+    CScrivel writer;
+    ASSERT_TRUE(writer.AddItem("Root"));
+    writer.SetValue("x");
+    const std::filesystem::path file = m_folder / "doc.xml";
+    ASSERT_TRUE(writer.SaveToFile(file)) << writer.GetLastError();
+    EXPECT_TRUE(writer.GetLastError().empty());
+
+    CScrivel reader;
+    ASSERT_TRUE(reader.LoadFromFile(file)) << reader.GetLastError();
+    ASSERT_TRUE(reader.SelectRootItem());
+    EXPECT_EQ(reader.GetValue(), "x");
+}
+
+TEST_F(ScrivelFileTest, NamesTheFileWhenItCannotBeReadOrWritten)
+{
+    CScrivel filer;
+    const std::filesystem::path missing = m_folder / "missing.msk";
+    EXPECT_FALSE(filer.LoadFromFile(missing));
+    EXPECT_EQ(filer.GetLastError(), missing.string() + ": cannot open: No such file or directory");
+
+    ASSERT_TRUE(filer.AddItem("Root"));
+    const std::filesystem::path noFolder = m_folder / "no-folder" / "doc.xml";
+    EXPECT_FALSE(filer.SaveToFile(noFolder));
+    EXPECT_EQ(filer.GetLastError().rfind(noFolder.string() + ": cannot create", 0), 0u)
+        << filer.GetLastError();
+}
