@@ -13,11 +13,7 @@ namespace morvane {
 
 namespace {
 
-bool fail(std::string &error, const std::filesystem::path &fileName, const char *what, int code)
-{
-    error = fileName.string() + ": " + what + ": " + std::strerror(code);
-    return false;
-}
+using Step = FileReplaceFailure::Step;
 
 bool writeAll(int fd, std::string_view contents)
 {
@@ -25,8 +21,12 @@ bool writeAll(int fd, std::string_view contents)
         const ssize_t written = ::write(fd, contents.data(), contents.size());
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (written < 0)
             return false;
+        if (written == 0) {
+            errno = EIO;
+            return false;
+        }
         contents.remove_prefix(static_cast<size_t>(written));
     }
     return true;
@@ -44,41 +44,60 @@ mode_t permissionsFor(const std::filesystem::path &fileName)
     return 0666 & ~mask;
 }
 
+// Writes, sets the permissions, flushes and closes; the errno of the first failure, else 0.
+int fillAndClose(int fd, std::string_view contents, const std::filesystem::path &fileName)
+{
+    int code = 0;
+    if (!writeAll(fd, contents) || ::fchmod(fd, permissionsFor(fileName)) != 0 ||
+        ::fsync(fd) != 0)
+        code = errno;
+    // A delayed write error can surface only when the file is closed.
+    if (::close(fd) != 0 && code == 0)
+        code = errno;
+    return code;
+}
+
 } // namespace
+
+std::string FileReplaceFailure::describe(const std::filesystem::path &fileName) const
+{
+    const char *what = "cannot write";
+    if (step == Step::CreateTemporary)
+        what = "cannot create a temporary file";
+    else if (step == Step::Replace)
+        what = "cannot replace the file";
+    return fileName.string() + ": " + what + ": " + std::strerror(code);
+}
+
+std::optional<FileReplaceFailure> replaceFile(const std::filesystem::path &fileName,
+                                              std::string_view contents)
+{
+    std::string tempName =
+        (fileName.parent_path() / ("." + fileName.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(tempName.data());
+    if (fd < 0)
+        return FileReplaceFailure{Step::CreateTemporary, errno};
+
+    if (const int code = fillAndClose(fd, contents, fileName)) {
+        ::unlink(tempName.c_str());
+        return FileReplaceFailure{Step::Write, code};
+    }
+    if (std::rename(tempName.c_str(), fileName.c_str()) != 0) {
+        const int code = errno;
+        ::unlink(tempName.c_str());
+        return FileReplaceFailure{Step::Replace, code};
+    }
+    return std::nullopt;
+}
 
 bool replaceFileContents(const std::filesystem::path &fileName, std::string_view contents,
                          std::string &error)
 {
     error.clear();
-    std::string tempName =
-        (fileName.parent_path() / ("." + fileName.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(tempName.data());
-    if (fd < 0)
-        return fail(error, fileName, "cannot create a temporary file", errno);
-
-    const char *failedStep = nullptr;
-    if (!writeAll(fd, contents))
-        failedStep = "cannot write";
-    else if (::fchmod(fd, permissionsFor(fileName)) != 0)
-        failedStep = "cannot set permissions";
-    else if (::fsync(fd) != 0)
-        failedStep = "cannot write";
-    int code = errno;
-    // A delayed write error can surface only when the file is closed.
-    if (::close(fd) != 0 && failedStep == nullptr) {
-        failedStep = "cannot write";
-        code = errno;
-    }
-    if (failedStep != nullptr) {
-        ::unlink(tempName.c_str());
-        return fail(error, fileName, failedStep, code);
-    }
-    if (std::rename(tempName.c_str(), fileName.c_str()) != 0) {
-        const int renameCode = errno;
-        ::unlink(tempName.c_str());
-        return fail(error, fileName, "cannot replace the file", renameCode);
-    }
-    return true;
+    const auto failure = replaceFile(fileName, contents);
+    if (failure)
+        error = failure->describe(fileName);
+    return !failure;
 }
 
 } // namespace morvane
