@@ -3,22 +3,9 @@
 #include "sources/client-model/GeomPolyline.h"
 
 #include "sources/client-model/GeomPattern.h"
-#include "foundation/SegmentShape.h"
-#include "foundation/ShapeDistance.h"
+#include "sources/grade-geometry/NotchDistance.h"
 
-#include <limits>
 #include <memory>
-
-// The distance as the float of the interface; values beyond its range become infinities.
-static float toFloatDistance(double distance)
-{
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (distance > largest)
-        return std::numeric_limits<float>::infinity();
-    if (distance < -largest)
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(distance);
-}
 
 GM_ERROR CGeomPolyline::GetShape(GradeSize size, std::vector<DPOINT> *points,
                                  std::vector<int> *gradeIndex)
@@ -80,8 +67,7 @@ CGeomPoint *CGeomPolyline::GetNotchAt(int index, GradeSize size, DPOINT &vector,
     const DPOINT notchPosition = notch->GetPoint()->GetPosition(&size);
     std::vector<DPOINT> shape;
     GetShape(size, &shape, nullptr);
-    const CSegmentShape curve(shape);
-    distance = toFloatDistance(CShapeDistance(&curve, notchPosition).GetDistance());
+    distance = morvane::notchDistance(shape, notchPosition);
     return notch->GetPoint();
 }
 
