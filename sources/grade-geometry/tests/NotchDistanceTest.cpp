@@ -3,7 +3,6 @@
 #include "sources/grade-geometry/NotchDistance.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 #include <vector>
 
