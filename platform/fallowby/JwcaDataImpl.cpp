@@ -28,49 +28,58 @@ template <typename Read> void readEntityGroups(CAamaGroupList &groups, Read read
     }
 }
 
-// Reads one coordinate group into point: codes xCode and xCode + 10.
-void readCoordinate(const CAamaGroup &group, int xCode, DPOINT &point)
+// The block name (group 2) of a BLOCK or an INSERT.
+std::string readBlockName(CAamaGroupList &groups)
 {
-    if (group.m_nCode == xCode)
-        point.x = group.Real();
-    else if (group.m_nCode == xCode + 10)
-        point.y = group.Real();
+    std::string name;
+    readEntityGroups(groups, [&](const CAamaGroup &group) {
+        if (group.m_nCode == 2)
+            name = textFromFile(group.m_sValue);
+    });
+    return name;
 }
 
-std::string readText(CAamaGroupList &groups)
+JwcaEntity readEntity(CAamaGroupList &groups)
 {
-    std::string text;
+    JwcaEntity entity;
     readEntityGroups(groups, [&](const CAamaGroup &group) {
-        if (group.m_nCode == 1)
-            text = textFromFile(group.m_sValue);
+        switch (group.m_nCode) {
+        case 1:
+            entity.text = textFromFile(group.m_sValue);
+            break;
+        case 10:
+            entity.position.x = group.Real();
+            break;
+        case 20:
+            entity.position.y = group.Real();
+            break;
+        case 11:
+            entity.end.x = group.Real();
+            break;
+        case 21:
+            entity.end.y = group.Real();
+            break;
+        case 38:
+            entity.notchDepth = group.Real();
+            break;
+        case 50:
+            entity.notchAngle = group.Real();
+            break;
+        case 999:
+            entity.comment = parseJwcaComment(group.m_sValue);
+            break;
+        default:
+            break;
+        }
     });
-    return text;
-}
-
-JwcaVertex readVertex(CAamaGroupList &groups)
-{
-    JwcaVertex vertex;
-    readEntityGroups(groups, [&](const CAamaGroup &group) {
-        readCoordinate(group, 10, vertex.position);
-        if (group.m_nCode == 999)
-            vertex.comment = parseJwcaComment(group.m_sValue);
-        else if (group.m_nCode == 38)
-            vertex.notchDepth = group.Real();
-        else if (group.m_nCode == 50)
-            vertex.notchAngle = group.Real();
-    });
-    return vertex;
+    return entity;
 }
 
 // A POLYLINE with its VERTEX entities, up to and including its SEQEND (or up to any other
 // entity, when the SEQEND is missing).
 JwcaPolyline readPolyline(CAamaGroupList &groups)
 {
-    JwcaPolyline polyline;
-    readEntityGroups(groups, [&](const CAamaGroup &group) {
-        if (group.m_nCode == 999)
-            polyline.comment = parseJwcaComment(group.m_sValue);
-    });
+    JwcaPolyline polyline{readEntity(groups).comment, {}};
     while (const CAamaGroup *group = groups.Next()) {
         if (group->Is(0, "SEQEND")) {
             readEntityGroups(groups, [](const CAamaGroup &) {});
@@ -80,32 +89,9 @@ JwcaPolyline readPolyline(CAamaGroupList &groups)
             groups.Back();
             return polyline;
         }
-        polyline.vertices.push_back(readVertex(groups));
+        polyline.vertices.push_back(readEntity(groups));
     }
     return polyline;
-}
-
-JwcaLine readLine(CAamaGroupList &groups)
-{
-    JwcaLine line;
-    readEntityGroups(groups, [&](const CAamaGroup &group) {
-        readCoordinate(group, 10, line.start);
-        readCoordinate(group, 11, line.end);
-        if (group.m_nCode == 999)
-            line.comment = parseJwcaComment(group.m_sValue);
-    });
-    return line;
-}
-
-JwcaPoint readPoint(CAamaGroupList &groups)
-{
-    JwcaPoint point;
-    readEntityGroups(groups, [&](const CAamaGroup &group) {
-        readCoordinate(group, 10, point.position);
-        if (group.m_nCode == 999)
-            point.comment = parseJwcaComment(group.m_sValue);
-    });
-    return point;
 }
 
 // True for the groups that end a section early: a missing ENDSEC or ENDBLK must not let one
@@ -118,13 +104,13 @@ bool endsSection(const CAamaGroup &group)
 void readEntityInto(JwcaBlock &block, const CAamaGroup &name, CAamaGroupList &groups)
 {
     if (name.Is(0, "TEXT"))
-        block.texts.push_back(readText(groups));
+        block.texts.push_back(readEntity(groups).text);
     else if (name.Is(0, "POLYLINE"))
         block.polylines.push_back(readPolyline(groups));
     else if (name.Is(0, "LINE"))
-        block.lines.push_back(readLine(groups));
+        block.lines.push_back(readEntity(groups));
     else if (name.Is(0, "POINT"))
-        block.points.push_back(readPoint(groups));
+        block.points.push_back(readEntity(groups));
     else
         groups.Skip();
 }
@@ -132,10 +118,7 @@ void readEntityInto(JwcaBlock &block, const CAamaGroup &name, CAamaGroupList &gr
 JwcaBlock readBlock(CAamaGroupList &groups)
 {
     JwcaBlock block;
-    readEntityGroups(groups, [&](const CAamaGroup &group) {
-        if (group.m_nCode == 2)
-            block.name = textFromFile(group.m_sValue);
-    });
+    block.name = readBlockName(groups);
     while (const CAamaGroup *group = groups.Next()) {
         if (group->Is(0, "ENDBLK"))
             break;
@@ -200,7 +183,7 @@ int vertexFlags(const JwcaComment &comment)
     return flags;
 }
 
-bool isNotch(const JwcaVertex &vertex)
+bool isNotch(const JwcaEntity &vertex)
 {
     return vertex.comment.notch > 0;
 }
@@ -261,14 +244,9 @@ void CJwcaDataImpl::ReadEntities(CAamaGroupList &groups)
             return;
         }
         if (group->Is(0, "TEXT")) {
-            m_oHeaderTexts.push_back(readText(groups));
+            m_oHeaderTexts.push_back(readEntity(groups).text);
         } else if (group->Is(0, "INSERT")) {
-            std::string blockName;
-            readEntityGroups(groups, [&](const CAamaGroup &each) {
-                if (each.m_nCode == 2)
-                    blockName = textFromFile(each.m_sValue);
-            });
-            m_oInsertNames.push_back(std::move(blockName));
+            m_oInsertNames.push_back(readBlockName(groups));
         }
     }
 }
@@ -297,13 +275,13 @@ const JwcaPolyline *CJwcaDataImpl::PieceLine(int piece, int line) const
     return block != nullptr ? itemAt(block->polylines, line) : nullptr;
 }
 
-const JwcaVertex *CJwcaDataImpl::PieceVertex(int piece, int line, int v) const
+const JwcaEntity *CJwcaDataImpl::PieceVertex(int piece, int line, int v) const
 {
     const JwcaPolyline *polyline = PieceLine(piece, line);
     return polyline != nullptr ? itemAt(polyline->vertices, v) : nullptr;
 }
 
-const JwcaLine *CJwcaDataImpl::PieceInternalLine(int piece, int line) const
+const JwcaEntity *CJwcaDataImpl::PieceInternalLine(int piece, int line) const
 {
     const JwcaBlock *block = PieceBlock(piece);
     return block != nullptr ? itemAt(block->lines, line) : nullptr;
@@ -355,7 +333,7 @@ DPOINT CJwcaDataImpl::GetVertex(int piece, int line, int v, int &pointFlags, int
     ruleNumber = -1;
     notchVector[0] = 0.0;
     notchVector[1] = 0.0;
-    const JwcaVertex *vertex = PieceVertex(piece, line, v);
+    const JwcaEntity *vertex = PieceVertex(piece, line, v);
     if (vertex == nullptr)
         return {};
     pointFlags = vertexFlags(vertex->comment);
@@ -379,7 +357,7 @@ DPOINT CJwcaDataImpl::GetDrillHole(int piece, int h, int &ruleNumber) const
 {
     ruleNumber = -1;
     const JwcaBlock *block = PieceBlock(piece);
-    const JwcaPoint *point = block != nullptr ? itemAt(block->points, h) : nullptr;
+    const JwcaEntity *point = block != nullptr ? itemAt(block->points, h) : nullptr;
     if (point == nullptr)
         return {};
     ruleNumber = point->comment.ruleNumber;
@@ -388,7 +366,7 @@ DPOINT CJwcaDataImpl::GetDrillHole(int piece, int h, int &ruleNumber) const
 
 int CJwcaDataImpl::GetVertexExtraValue(int piece, int line, int v) const
 {
-    const JwcaVertex *vertex = PieceVertex(piece, line, v);
+    const JwcaEntity *vertex = PieceVertex(piece, line, v);
     return vertex != nullptr ? vertex->comment.pointClass : 0;
 }
 
@@ -400,8 +378,8 @@ int CJwcaDataImpl::GetInternalLineCount(int piece) const
 
 void CJwcaDataImpl::GetInternalLine(int piece, int line, DPOINT &start, DPOINT &end) const
 {
-    const JwcaLine *internalLine = PieceInternalLine(piece, line);
-    start = internalLine != nullptr ? internalLine->start : DPOINT{};
+    const JwcaEntity *internalLine = PieceInternalLine(piece, line);
+    start = internalLine != nullptr ? internalLine->position : DPOINT{};
     end = internalLine != nullptr ? internalLine->end : DPOINT{};
 }
 
@@ -412,7 +390,7 @@ int CJwcaDataImpl::GetInternalLineKind(int piece, int line) const
 
 double CJwcaDataImpl::GetVertexNotchValue(int piece, int line, int v) const
 {
-    const JwcaVertex *vertex = PieceVertex(piece, line, v);
+    const JwcaEntity *vertex = PieceVertex(piece, line, v);
     return vertex != nullptr && isNotch(*vertex) ? vertex->notchAngle : 0.0;
 }
 
@@ -424,6 +402,6 @@ int CJwcaDataImpl::GetLineType(int piece, int line) const
 
 int CJwcaDataImpl::GetInternalLineType(int piece, int line) const
 {
-    const JwcaLine *internalLine = PieceInternalLine(piece, line);
+    const JwcaEntity *internalLine = PieceInternalLine(piece, line);
     return internalLine != nullptr ? internalLine->comment.lineKind : 0;
 }

@@ -14,32 +14,22 @@ class CAamaGroupList;
 
 namespace morvane {
 
-struct JwcaVertex
+/// The groups of an entity that the layout uses: its comment (999), its position (10, 20), the
+/// end of a line (11, 21), the depth (38) and angle in degrees (50) of a notch, a text (1).
+struct JwcaEntity
 {
-    DPOINT position;
     JwcaComment comment;
-    /// Groups 38 and 50: the depth and angle (degrees) of a notch.
+    DPOINT position;
+    DPOINT end;
     double notchDepth = 0.0;
     double notchAngle = 0.0;
+    std::string text;
 };
 
 struct JwcaPolyline
 {
     JwcaComment comment;
-    std::vector<JwcaVertex> vertices;
-};
-
-struct JwcaLine
-{
-    JwcaComment comment;
-    DPOINT start;
-    DPOINT end;
-};
-
-struct JwcaPoint
-{
-    JwcaComment comment;
-    DPOINT position;
+    std::vector<JwcaEntity> vertices;
 };
 
 /// One BLOCK: a pattern in one size.
@@ -48,8 +38,8 @@ struct JwcaBlock
     std::string name;
     std::vector<std::string> texts;
     std::vector<JwcaPolyline> polylines;
-    std::vector<JwcaLine> lines;
-    std::vector<JwcaPoint> points;
+    std::vector<JwcaEntity> lines;
+    std::vector<JwcaEntity> points;
 };
 
 } // namespace morvane
@@ -88,8 +78,8 @@ private:
 
     const morvane::JwcaBlock *PieceBlock(int piece) const;
     const morvane::JwcaPolyline *PieceLine(int piece, int line) const;
-    const morvane::JwcaVertex *PieceVertex(int piece, int line, int v) const;
-    const morvane::JwcaLine *PieceInternalLine(int piece, int line) const;
+    const morvane::JwcaEntity *PieceVertex(int piece, int line, int v) const;
+    const morvane::JwcaEntity *PieceInternalLine(int piece, int line) const;
 
     std::vector<morvane::JwcaBlock> m_oBlocks;
     /// The block names of the INSERTs of the ENTITIES section, in file order.

@@ -8,21 +8,6 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
-// The index of the first grade point after position, or the last index when none follows.
-int findNextGradePoint(const CPtrCollection<CAamaGradePoint> &points, int position)
-{
-    const int last = points.GetCount() - 1;
-    for (int i = position + 1; i < last; ++i) {
-        if (points.GetAt(i)->HasRule())
-            return i;
-    }
-    return last;
-}
-
-} // namespace
-
 GM_ERROR CAamaGradeCurve::GetShape(GradeSize size, std::vector<DPOINT> *points,
                                    std::vector<int> *gradeIndex)
 {
@@ -33,27 +18,23 @@ GM_ERROR CAamaGradeCurve::GetShape(GradeSize size, std::vector<DPOINT> *points,
         shape.push_back(point->HasRule() ? point->GetGradedPosition(size)
                                          : point->GetBasePosition());
 
-    int previous = 0;
-    int next = -1;
-    for (int i = 1; i < count - 1 && !size.IsBaseSize(); ++i) {
-        CAamaGradePoint *point = m_oPoints.GetAt(i);
-        if (point->HasRule()) {
-            previous = i;
-            next = -1;
-            continue;
-        }
-        if (next < 0)
-            next = findNextGradePoint(m_oPoints, i);
-        DPOINT &position = shape[static_cast<std::size_t>(i)];
-        position = morvane::interpolateGradedPosition(
-            m_oPoints.GetAt(previous)->GetBasePosition(), m_oPoints.GetAt(next)->GetBasePosition(),
-            shape[static_cast<std::size_t>(previous)], shape[static_cast<std::size_t>(next)],
-            point->GetBasePosition());
-        DPOINT vector;
-        bool isMark = false;
-        point->IsMarkPoint(vector, isMark);
-        if (isMark)
-            point->SetPosition(size.table, size.size, position.x, position.y);
+    if (!size.IsBaseSize()) {
+        morvane::forEachInterpolatedPoint(
+            count, [this](int i) { return m_oPoints.GetAt(i)->HasRule(); },
+            [&](int i, int previous, int next) {
+                CAamaGradePoint *point = m_oPoints.GetAt(i);
+                DPOINT &position = shape[static_cast<std::size_t>(i)];
+                position = morvane::interpolateGradedPosition(
+                    m_oPoints.GetAt(previous)->GetBasePosition(),
+                    m_oPoints.GetAt(next)->GetBasePosition(),
+                    shape[static_cast<std::size_t>(previous)],
+                    shape[static_cast<std::size_t>(next)], point->GetBasePosition());
+                DPOINT vector;
+                bool isMark = false;
+                point->IsMarkPoint(vector, isMark);
+                if (isMark)
+                    point->SetPosition(size.table, size.size, position.x, position.y);
+            });
     }
 
     if (gradeIndex != nullptr) {
