@@ -4,14 +4,16 @@
 
 #include "foundation/TextFormat.h"
 #include "sources/aama-model/AtomicFileSave.h"
+#include "sources/aama-model/DxfText.h"
 
 #include <cmath>
 #include <numbers>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+using morvane::DxfGroup;
+using morvane::DxfText;
 using morvane::format;
 
 namespace {
@@ -25,34 +27,6 @@ constexpr int kCurvePointLayer = 3;
 constexpr int kNotchLayer = 4;
 constexpr int kInternalLineLayer = 8;
 constexpr int kDrillHoleLayer = 13;
-
-// The text of a DXF file under construction: each group is a code line, right-aligned in three
-// characters, and a value line, both ending with CR LF.
-class DxfText
-{
-public:
-    void group(int code, std::string_view value)
-    {
-        m_text += format("%3d\r\n", code);
-        m_text += value;
-        m_text += "\r\n";
-    }
-
-    void layer(int number) { group(8, format("%d", number)); }
-
-    void coordinate(int code, double value) { group(code, format("%.3f", value)); }
-
-    void position(double x, double y)
-    {
-        coordinate(10, x);
-        coordinate(20, y);
-    }
-
-    const std::string &text() const { return m_text; }
-
-private:
-    std::string m_text;
-};
 
 int pointLayer(int kind)
 {
@@ -90,33 +64,21 @@ int lineLayer(int kind)
     }
 }
 
-struct Group
-{
-    int code;
-    std::string_view value;
-};
-
 // The HEADER section, the same in every file.
-constexpr Group kHeaderSection[] = {
+constexpr DxfGroup kHeaderSection[] = {
     {0, "SECTION"}, {2, "HEADER"}, {9, "$CLAYER"}, {8, "1"}, {0, "ENDSEC"},
 };
 
 // The tables of line types and text styles, each of one entry.
-constexpr Group kLineTypeTable[] = {
+constexpr DxfGroup kLineTypeTable[] = {
     {0, "TABLE"},     {2, "LTYPE"}, {70, "  1"}, {0, "LTYPE"},   {2, "CONTINUOUS"}, {70, " 64"},
     {3, "SOLIDLINE"}, {72, " 65"},  {73, "  0"}, {40, "0.0000"}, {0, "ENDTAB"},
 };
-constexpr Group kStyleTable[] = {
+constexpr DxfGroup kStyleTable[] = {
     {0, "TABLE"},   {2, "STYLE"},   {70, "  1"},    {0, "STYLE"},   {2, "STANDARD"},
     {70, "  0"},    {40, "0.0000"}, {41, "1.0000"}, {50, "0.0000"}, {71, "  0"},
     {42, "1.0000"}, {3, "txt"},     {4, ""},        {0, "ENDTAB"},
 };
-
-void writeGroups(DxfText &dxf, std::span<const Group> groups)
-{
-    for (const Group &group : groups)
-        dxf.group(group.code, group.value);
-}
 
 void writeLayerTable(DxfText &dxf)
 {
@@ -138,9 +100,9 @@ void writeTables(DxfText &dxf)
 {
     dxf.group(0, "SECTION");
     dxf.group(2, "TABLES");
-    writeGroups(dxf, kLineTypeTable);
+    dxf.groups(kLineTypeTable);
     writeLayerTable(dxf);
-    writeGroups(dxf, kStyleTable);
+    dxf.groups(kStyleTable);
     dxf.group(0, "ENDSEC");
 }
 
@@ -335,7 +297,7 @@ void WriteAamaDxf(const CAamaDxfDocument &document, const std::filesystem::path 
                   const morvane::LocalClock &clock)
 {
     DxfText dxf;
-    writeGroups(dxf, kHeaderSection);
+    dxf.groups(kHeaderSection);
     writeTables(dxf);
     writeBlocks(dxf, document);
     writeEntities(dxf, document, clock());

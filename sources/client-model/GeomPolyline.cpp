@@ -3,22 +3,10 @@
 #include "sources/client-model/GeomPolyline.h"
 
 #include "sources/client-model/GeomPattern.h"
-#include "foundation/SegmentShape.h"
-#include "foundation/ShapeDistance.h"
+#include "sources/grade-geometry/GradeInterpolation.h"
+#include "sources/grade-geometry/NotchDistance.h"
 
-#include <limits>
 #include <memory>
-
-// The distance as the float of the interface; values beyond its range become infinities.
-static float toFloatDistance(double distance)
-{
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (distance > largest)
-        return std::numeric_limits<float>::infinity();
-    if (distance < -largest)
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(distance);
-}
 
 GM_ERROR CGeomPolyline::GetShape(GradeSize size, std::vector<DPOINT> *points,
                                  std::vector<int> *gradeIndex)
@@ -80,29 +68,17 @@ CGeomPoint *CGeomPolyline::GetNotchAt(int index, GradeSize size, DPOINT &vector,
     const DPOINT notchPosition = notch->GetPoint()->GetPosition(&size);
     std::vector<DPOINT> shape;
     GetShape(size, &shape, nullptr);
-    const CSegmentShape curve(shape);
-    distance = toFloatDistance(CShapeDistance(&curve, notchPosition).GetDistance());
+    distance = morvane::notchDistance(shape, notchPosition);
     return notch->GetPoint();
 }
 
 void CGeomPolyline::InterpolateGrading()
 {
-    const int count = m_oPoints.GetCount();
-    if (count <= 2)
-        return;
-    int previous = 0;
-    int next = -1;
-    for (int i = 1; i < count - 1; ++i) {
-        CGeomPoint *point = m_oPoints.GetAt(i);
-        if (point->IsGradePoint()) {
-            previous = i;
-            next = -1;
-            continue;
-        }
-        if (next < 0)
-            next = FindNextGradePoint(i);
-        point->Interpolate(*m_oPoints.GetAt(previous), *m_oPoints.GetAt(next));
-    }
+    morvane::forEachInterpolatedPoint(
+        m_oPoints.GetCount(), [this](int i) { return m_oPoints.GetAt(i)->IsGradePoint(); },
+        [this](int i, int previous, int next) {
+            m_oPoints.GetAt(i)->Interpolate(*m_oPoints.GetAt(previous), *m_oPoints.GetAt(next));
+        });
 }
 
 int32_t CGeomPolyline::AddNotch(int32_t pointIndex, double vx, double vy)
@@ -166,14 +142,4 @@ CGeomNotch *CGeomPolyline::FindNotch(const CGeomPoint *point) const
 bool CGeomPolyline::ContainsShapePoint(const CGeomPoint *point) const
 {
     return m_oPoints.Find(point) >= 0;
-}
-
-int CGeomPolyline::FindNextGradePoint(int position) const
-{
-    const int last = m_oPoints.GetCount() - 1;
-    for (int j = position + 1; j < last; ++j) {
-        if (m_oPoints.GetAt(j)->IsGradePoint())
-            return j;
-    }
-    return last;
 }

@@ -68,8 +68,6 @@ public:
 
 private:
     bool IsLineIndex(int index) const { return index >= 0 && index < m_oPoints.GetCount(); }
-    /// The index of the first grade point after position, or the last index when none follows.
-    int FindNextGradePoint(int position) const;
 
     CGeomPattern *m_pOwner = nullptr;
     int32_t m_nLineType = 0;

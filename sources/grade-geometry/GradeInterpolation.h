@@ -13,4 +13,28 @@ namespace morvane {
 DPOINT interpolateGradedPosition(const DPOINT &a, const DPOINT &b, const DPOINT &gradedA,
                                  const DPOINT &gradedB, const DPOINT &p);
 
+/// Calls interpolate(i, previous, next) for each point i of a line of count points, from the
+/// second to the second-to-last, that is no grade point (isGradePoint(i) false): previous is the
+/// nearest grade point before it or the first point, next the nearest grade point after it or the
+/// last point. The first and last points are never interpolated.
+template <typename IsGradePoint, typename Interpolate>
+void forEachInterpolatedPoint(int count, IsGradePoint isGradePoint, Interpolate interpolate)
+{
+    int previous = 0;
+    int next = -1;
+    for (int i = 1; i < count - 1; ++i) {
+        if (isGradePoint(i)) {
+            previous = i;
+            next = -1;
+            continue;
+        }
+        if (next < 0) {
+            next = i + 1;
+            while (next < count - 1 && !isGradePoint(next))
+                ++next;
+        }
+        interpolate(i, previous, next);
+    }
+}
+
 } // namespace morvane

@@ -1,6 +1,8 @@
 // Morvane AAMA grade model tests.
-// The documents that the AAMA DXF writer tests write.
+// The documents and gradings that the tests write.
 #include "AamaDxfSamples.h"
+
+#include "sources/aama-model/AamaGradeModel.h"
 
 #include <cmath>
 
@@ -155,4 +157,26 @@ std::vector<AamaDxfSample> allSamples()
             {"no-piece", noPieceDocument()},
             {"two-pieces", twoPieceDocument()},
             {"large", largeDocument()}};
+}
+
+void gradeEveryPoint(CAamaGradeModel &model, const IGradeData &data)
+{
+    int patternCount = 0;
+    model.GetPatternCount(patternCount);
+    int n = 0;
+    for (int p = 0; p < patternCount; ++p) {
+        CAamaGradePattern &pattern = *model.GetPatternAt(p);
+        int pointCount = 0;
+        pattern.GetInternalPointCount(pointCount);
+        for (int i = 0; i < pointCount; ++i) {
+            CAamaGradePoint &point = *pattern.GetInternalPointAt(i);
+            const DPOINT base = point.GetBasePosition();
+            ++n;
+            for (int s = 0; s < data.GetSizeCount(0); ++s) {
+                const int steps = s - data.GetSampleSize(0);
+                point.SetPosition(0, s, base.x + steps * n * 0.5, base.y + steps * n * 0.25);
+            }
+            point.SetPosition(1, 1, base.x, base.y + 1.5 * n);
+        }
+    }
 }

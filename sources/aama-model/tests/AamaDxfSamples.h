@@ -1,5 +1,5 @@
 // Morvane AAMA grade model tests.
-// The documents that the AAMA DXF writer tests write, shared with the independent check.
+// The documents and gradings that the tests write, shared with the independent check.
 #pragma once
 
 #include "sources/aama-model/AamaDxfDocument.h"
@@ -7,6 +7,9 @@
 #include <ctime>
 #include <string>
 #include <vector>
+
+class CAamaGradeModel;
+class IGradeData;
 
 /// 5 March 2024, 14:07:09.
 std::tm fixedClock();
@@ -35,3 +38,8 @@ struct AamaDxfSample
 
 /// Every document above with a file name stem for it.
 std::vector<AamaDxfSample> allSamples();
+
+/// Moves every grade point of the model in every size of the first two tables of data: the n-th
+/// grade point (from 1, over all patterns) by (s - sample) * (n / 2, n / 4) in size s of table 0
+/// and by (0, 1.5 n) in size 1 of table 1.
+void gradeEveryPoint(CAamaGradeModel &model, const IGradeData &data);

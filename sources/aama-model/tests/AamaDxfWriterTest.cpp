@@ -5,85 +5,26 @@
 #include "AamaDxfSamples.h"
 #include "ExpectThrowMessage.h"
 #include "ScopedLocale.h"
+#include "TestFiles.h"
 #include "sources/aama-model/AtomicFileSave.h"
 #include "sources/aama-reader/AAMAData.h"
 
-#include <algorithm>
-#include <csignal>
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string readFile(const fs::path &path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-fs::path goldenPath(const char *name)
-{
-    const char *root = std::getenv("MORVANE_SOURCE_DIR");
-    EXPECT_NE(root, nullptr) << "MORVANE_SOURCE_DIR is not set";
-    return fs::path(root ? root : ".") / "sources/aama-model/tests/data" / name;
-}
-
-// The first line where two texts differ, to make a golden-file failure readable.
-std::string firstDifference(const std::string &actual, const std::string &expected)
-{
-    std::istringstream a(actual);
-    std::istringstream e(expected);
-    std::string actualLine;
-    std::string expectedLine;
-    for (int line = 1;; ++line) {
-        const bool hasActual = static_cast<bool>(std::getline(a, actualLine));
-        const bool hasExpected = static_cast<bool>(std::getline(e, expectedLine));
-        if (!hasActual && !hasExpected)
-            return "texts are equal";
-        if (actualLine != expectedLine || hasActual != hasExpected)
-            return "line " + std::to_string(line) + ": '" + actualLine + "' instead of '" +
-                   expectedLine + "'";
-    }
-}
-
 class AamaDxfWriterTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path() /
-                   ("aama-writer-" + std::to_string(getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-
-    void TearDown() override { fs::remove_all(m_folder); }
-
     std::string write(const CAamaDxfDocument &document, const char *name = "out.dxf")
     {
         WriteAamaDxf(document, m_folder / name, fixedClock);
         return readFile(m_folder / name);
     }
 
-    // The names in the folder: a failed save must leave no temporary file behind.
-    std::vector<std::string> folderContent() const
-    {
-        std::vector<std::string> names;
-        for (const auto &entry : fs::directory_iterator(m_folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path m_folder;
+    ScratchFolder m_folder;
 };
 
 } // namespace
@@ -99,7 +40,7 @@ TEST_F(AamaDxfWriterTest, WritesGoldenFilesInAnyLocale)
     } cases[] = {{"one-piece.dxf", onePieceDocument()}, {"no-piece.dxf", noPieceDocument()}};
     for (const auto &row : cases) {
         SCOPED_TRACE(row.golden);
-        const std::string expected = readFile(goldenPath(row.golden));
+        const std::string expected = readFile(dataPath(row.golden));
         ASSERT_FALSE(expected.empty());
         const std::string actual = write(row.document);
         EXPECT_TRUE(actual == expected) << firstDifference(actual, expected);
@@ -154,19 +95,14 @@ TEST_F(AamaDxfWriterTest, KeepsTheEarlierFileWhenWritingFails)
     const fs::path path = m_folder / "out.dxf";
     std::ofstream(path) << "earlier";
 
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    EXPECT_THROW_MSG(WriteAamaDxf(largeDocument(), path, fixedClock), morvane::FileSaveError,
-                     "Can not write file " + path.string() + ": File too large");
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousSignal);
+    {
+        const FileSizeLimit limit(1000);
+        EXPECT_THROW_MSG(WriteAamaDxf(largeDocument(), path, fixedClock), morvane::FileSaveError,
+                         "Can not write file " + path.string() + ": File too large");
+    }
 
     EXPECT_EQ(readFile(path), "earlier");
-    EXPECT_EQ(folderContent(), std::vector<std::string>{"out.dxf"});
+    EXPECT_EQ(m_folder.content(), std::vector<std::string>{"out.dxf"});
 }
 
 TEST_F(AamaDxfWriterTest, ReportsATargetThatCannotBeReplaced)
@@ -175,7 +111,7 @@ TEST_F(AamaDxfWriterTest, ReportsATargetThatCannotBeReplaced)
     fs::create_directories(path / "inside");
     EXPECT_THROW_MSG(WriteAamaDxf(onePieceDocument(), path, fixedClock), morvane::FileSaveError,
                      "Can not write file " + path.string());
-    EXPECT_EQ(folderContent(), std::vector<std::string>{"taken"});
+    EXPECT_EQ(m_folder.content(), std::vector<std::string>{"taken"});
 }
 
 TEST_F(AamaDxfWriterTest, RefusesLineItemsOutsideTheInternalPoints)
@@ -199,7 +135,7 @@ TEST_F(AamaDxfWriterTest, RefusesLineItemsOutsideTheInternalPoints)
                          "piece 'FRONT': line 1");
     }
     EXPECT_EQ(readFile(path), "earlier");
-    EXPECT_EQ(folderContent(), std::vector<std::string>{"out.dxf"});
+    EXPECT_EQ(m_folder.content(), std::vector<std::string>{"out.dxf"});
 }
 
 namespace {

@@ -1,13 +1,20 @@
 // Morvane AAMA grade model tests.
-// Writes every sample document and a description of it, for a check by an outside DXF library.
+// Writes every sample document, and the files that saved models write, each with a description
+// of what it should hold, for a check by an outside DXF library.
 #include "AamaDxfSamples.h"
 #include "foundation/TextFormat.h"
+#include "sources/aama-model/AamaDxfExport.h"
 #include "sources/aama-model/AamaDxfWriter.h"
+#include "sources/aama-model/AamaGradeModel.h"
 #include "sources/aama-model/AtomicFileSave.h"
+#include "sources/grade-model/testing/FakeGradeData.h"
 
 #include <cstdio>
 #include <exception>
+#include <memory>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 using morvane::format;
 
@@ -60,12 +67,101 @@ std::string jsonDocument(const CAamaDxfDocument &document)
            jsonList(document.m_oPieces, jsonPiece) + "}\n";
 }
 
+std::string jsonR12Block(CAamaGradePattern &pattern, int i, int j, const std::string &size)
+{
+    std::vector<int> vertexCounts;
+    int lines = 0;
+    int curveCount = 0;
+    pattern.GetCurveCount(curveCount);
+    for (int c = 0; c < curveCount; ++c) {
+        const CAamaGradeCurve &curve = *pattern.GetCurveAt(c);
+        if (curve.IsStraightLine())
+            ++lines;
+        else if (curve.GetPointCount() > 0)
+            vertexCounts.push_back(curve.GetPointCount());
+    }
+    int points = 0;
+    int internalCount = 0;
+    pattern.GetInternalPointCount(internalCount);
+    for (int p = 0; p < internalCount; ++p)
+        points += pattern.GetInternalPointAt(p)->GetKind() == morvane::kAamaInternalPoint ? 1 : 0;
+    return format("{\"name\": \"P%04d_%02d\", \"piece\": ", i + 1, j + 1) +
+           jsonText(pattern.GetPatternName()) + ", \"size\": " + jsonText(size) +
+           ", \"polylines\": " +
+           jsonList(vertexCounts, [](int count) { return format("%d", count); }) +
+           format(", \"lines\": %d, \"points\": %d}", lines, points);
+}
+
+// What a graded R12 file of the model must hold: per block (pattern and size, pattern-major)
+// the vertex counts of its polylines and the numbers of its lines and points.
+std::string jsonR12Description(CAamaGradeModel &model, const IGradeData *data)
+{
+    std::string name;
+    model.GetName(name);
+    std::vector<std::string> sizes;
+    for (int j = 0; data != nullptr && data->GetTableCount() > 0 && j < data->GetSizeCount(0); ++j)
+        sizes.push_back(data->GetSizeName(0, j));
+    const bool hasTables = data != nullptr && data->GetTableCount() > 0;
+    std::vector<std::string> blocks;
+    int patternCount = 0;
+    model.GetPatternCount(patternCount);
+    for (int i = 0; i < patternCount && hasTables; ++i) {
+        CAamaGradePattern &pattern = *model.GetPatternAt(i);
+        for (int j = 0; j < static_cast<int>(sizes.size()); ++j)
+            blocks.push_back(jsonR12Block(pattern, i, j, sizes[static_cast<std::size_t>(j)]));
+    }
+    return "{\"design\": " + jsonText(name) + ", \"tables\": " + (hasTables ? "true" : "false") +
+           ", \"master\": " +
+           jsonText(hasTables ? data->GetSizeName(0, data->GetSampleSize(0)) : std::string()) +
+           ", \"date\": \"2024/03/05 14:07\", \"blocks\": " +
+           jsonList(blocks, [](const std::string &block) { return block; }) + "}\n";
+}
+
+void writeModelSamples(const std::filesystem::path &folder, const std::filesystem::path &fixtures)
+{
+    morvane::FakeGradeData sizes({{{"S", "M", "L"}, 1}});
+    // The fixture loaded, graded against data and saved as name in folder.
+    const auto savedModel = [&](const char *fixture, IGradeData *data, const std::string &name) {
+        const std::filesystem::path target = folder / (name + ".dxf");
+        auto model = std::make_unique<CAamaGradeModel>(
+            [target](const morvane::SaveFileRequest &) { return target; }, fixedClock);
+        if (model->Load(fixtures / fixture) != GM_NO_ERROR)
+            throw std::runtime_error(std::string("cannot load ") + fixture);
+        model->OnAttach(data);
+        model->BeginGrading();
+        if (data != nullptr)
+            gradeEveryPoint(*model, *data);
+        if (model->Save() != GM_NO_ERROR)
+            throw std::runtime_error("cannot save " + target.string());
+        return model;
+    };
+
+    auto shirt = savedModel("three-sizes.dxf", &sizes, "model-shirt");
+    morvane::saveFileAtomically(
+        folder / "model-shirt.json",
+        jsonDocument(morvane::buildAamaDxfExport(*shirt, "MODEL-SHIRT").document));
+
+    const struct
+    {
+        const char *fixture;
+        IGradeData *data;
+        const char *name;
+    } r12Samples[] = {{"master-size.dxf", &sizes, "model-skirt"},
+                      {"empty-line.dxf", &sizes, "model-yoke"},
+                      {"master-size.dxf", nullptr, "model-no-tables"}};
+    for (const auto &sample : r12Samples) {
+        auto model = savedModel(sample.fixture, sample.data, sample.name);
+        morvane::saveFileAtomically(folder / (std::string(sample.name) + ".json"),
+                                    jsonR12Description(*model, sample.data));
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <folder> <fixture folder>\n", argv[0]);
         return 2;
     }
     const std::filesystem::path folder = argv[1];
@@ -76,6 +172,7 @@ int main(int argc, char **argv)
             morvane::saveFileAtomically(folder / (sample.name + ".json"),
                                         jsonDocument(sample.document));
         }
+        writeModelSamples(folder, argv[2]);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

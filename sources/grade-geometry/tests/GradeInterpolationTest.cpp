@@ -2,7 +2,10 @@
 // Ordinary points follow their grade points by rotation and scaling, or by the mean displacement.
 #include "sources/grade-geometry/GradeInterpolation.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 using morvane::interpolateGradedPosition;
 
@@ -38,4 +41,32 @@ TEST(GradeInterpolationTest, CoincidentGradePointsMoveThePointByTheirMeanDisplac
     const DPOINT met = interpolateGradedPosition({0, 0}, {10, 0}, {5, 0}, {5, 0}, {2, 2});
     EXPECT_DOUBLE_EQ(met.x, 2.0);
     EXPECT_DOUBLE_EQ(met.y, 2.0);
+}
+
+TEST(GradeInterpolationTest, InterpolatesInteriorPointsBetweenTheGradePointsAroundThem)
+{
+    struct Case
+    {
+        const char *line; // 'g' a grade point, 'o' any other
+        std::vector<std::array<int, 3>> calls;
+    };
+    const Case cases[] = {
+        {"googog", {{1, 0, 3}, {2, 0, 3}, {4, 3, 5}}},
+        {"oooo", {{1, 0, 3}, {2, 0, 3}}},
+        {"oggo", {}},
+        {"oo", {}},
+        {"", {}},
+    };
+    for (const Case &row : cases) {
+        SCOPED_TRACE(row.line);
+        const std::string line = row.line;
+        std::vector<std::array<int, 3>> calls;
+        morvane::forEachInterpolatedPoint(
+            static_cast<int>(line.size()),
+            [&](int i) { return line[static_cast<std::size_t>(i)] == 'g'; },
+            [&](int i, int previous, int next) {
+                calls.push_back({i, previous, next});
+            });
+        EXPECT_EQ(calls, row.calls);
+    }
 }

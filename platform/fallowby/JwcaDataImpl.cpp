@@ -1,0 +1,407 @@
+// Morvane second DXF reader.
+// The content of one graded R12 DXF file: its blocks, the pieces that insert them, header texts.
+#include "platform/fallowby/JwcaDataImpl.h"
+
+#include "foundation/NameCompare.h"
+#include "sources/aama-reader/AamaGroupList.h"
+#include "sources/aama-reader/FileText.h"
+
+#include <cmath>
+
+using namespace morvane;
+
+namespace {
+
+// The factor that turns degrees into radians, as the AAMA reader uses it.
+constexpr double kDegreesToRadians = 0.0174532925;
+
+// Hands each group of one entity to read, up to the next group with code 0, which is left to be
+// read again.
+template <typename Read> void readEntityGroups(CAamaGroupList &groups, Read read)
+{
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->m_nCode == 0) {
+            groups.Back();
+            return;
+        }
+        read(*group);
+    }
+}
+
+// The block name (group 2) of a BLOCK or an INSERT.
+std::string readBlockName(CAamaGroupList &groups)
+{
+    std::string name;
+    readEntityGroups(groups, [&](const CAamaGroup &group) {
+        if (group.m_nCode == 2)
+            name = textFromFile(group.m_sValue);
+    });
+    return name;
+}
+
+JwcaEntity readEntity(CAamaGroupList &groups)
+{
+    JwcaEntity entity;
+    readEntityGroups(groups, [&](const CAamaGroup &group) {
+        switch (group.m_nCode) {
+        case 1:
+            entity.text = textFromFile(group.m_sValue);
+            break;
+        case 10:
+            entity.position.x = group.Real();
+            break;
+        case 20:
+            entity.position.y = group.Real();
+            break;
+        case 11:
+            entity.end.x = group.Real();
+            break;
+        case 21:
+            entity.end.y = group.Real();
+            break;
+        case 38:
+            entity.notchDepth = group.Real();
+            break;
+        case 50:
+            entity.notchAngle = group.Real();
+            break;
+        case 999:
+            entity.comment = parseJwcaComment(group.m_sValue);
+            break;
+        default:
+            break;
+        }
+    });
+    return entity;
+}
+
+// A POLYLINE with its VERTEX entities, up to and including its SEQEND (or up to any other
+// entity, when the SEQEND is missing).
+JwcaPolyline readPolyline(CAamaGroupList &groups)
+{
+    JwcaPolyline polyline{readEntity(groups).comment, {}};
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->Is(0, "SEQEND")) {
+            readEntityGroups(groups, [](const CAamaGroup &) {});
+            return polyline;
+        }
+        if (!group->Is(0, "VERTEX")) {
+            groups.Back();
+            return polyline;
+        }
+        polyline.vertices.push_back(readEntity(groups));
+    }
+    return polyline;
+}
+
+// True for the groups that end a section early: a missing ENDSEC or ENDBLK must not let one
+// section swallow the next.
+bool endsSection(const CAamaGroup &group)
+{
+    return group.Is(0, "ENDSEC") || group.Is(0, "SECTION") || group.Is(0, "EOF");
+}
+
+void readEntityInto(JwcaBlock &block, const CAamaGroup &name, CAamaGroupList &groups)
+{
+    if (name.Is(0, "TEXT"))
+        block.texts.push_back(readEntity(groups).text);
+    else if (name.Is(0, "POLYLINE"))
+        block.polylines.push_back(readPolyline(groups));
+    else if (name.Is(0, "LINE"))
+        block.lines.push_back(readEntity(groups));
+    else if (name.Is(0, "POINT"))
+        block.points.push_back(readEntity(groups));
+    else
+        groups.Skip();
+}
+
+JwcaBlock readBlock(CAamaGroupList &groups)
+{
+    JwcaBlock block;
+    block.name = readBlockName(groups);
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->Is(0, "ENDBLK"))
+            break;
+        if (endsSection(*group) || group->Is(0, "BLOCK")) {
+            groups.Back();
+            break;
+        }
+        readEntityInto(block, *group, groups);
+    }
+    return block;
+}
+
+// Reads the groups of a section that is not read, up to and including its ENDSEC.
+void skipSection(CAamaGroupList &groups)
+{
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->Is(0, "ENDSEC"))
+            return;
+        if (group->Is(0, "EOF")) {
+            groups.Back();
+            return;
+        }
+    }
+}
+
+// The value of the first text that starts with key (without regard to case) and has more than
+// blanks after it: that rest without its leading blanks.
+std::string keyValue(const std::vector<std::string> &texts, std::string_view key)
+{
+    for (const std::string &text : texts) {
+        if (text.size() < key.size() ||
+            !equalsNoCase(std::string_view(text).substr(0, key.size()), key))
+            continue;
+        const std::size_t start = text.find_first_not_of(" \t", key.size());
+        if (start != std::string::npos)
+            return text.substr(start);
+    }
+    return {};
+}
+
+template <typename T> const T *itemAt(const std::vector<T> &items, int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= items.size())
+        return nullptr;
+    return &items[static_cast<std::size_t>(index)];
+}
+
+int countOf(std::size_t size)
+{
+    return static_cast<int>(size);
+}
+
+int vertexFlags(const JwcaComment &comment)
+{
+    int flags = 0;
+    if (comment.pointClass == kJwcaTurnPointClass)
+        flags = 1;
+    else if (comment.pointClass == kJwcaCurvePointClass)
+        flags = 2;
+    if (comment.notch > 0)
+        flags |= 0x10;
+    return flags;
+}
+
+bool isNotch(const JwcaEntity &vertex)
+{
+    return vertex.comment.notch > 0;
+}
+
+} // namespace
+
+std::unique_ptr<CJwcaDataImpl> CJwcaDataImpl::Read(std::string_view content)
+{
+    auto data = std::make_unique<CJwcaDataImpl>();
+    CAamaGroupList groups(content);
+    data->ReadSections(groups);
+    if (!groups.HasEndOfFile())
+        return nullptr;
+    data->ResolvePieces();
+    return data;
+}
+
+void CJwcaDataImpl::ReadSections(CAamaGroupList &groups)
+{
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->Is(0, "EOF"))
+            return;
+        if (!group->Is(0, "SECTION"))
+            continue;
+        const CAamaGroup *name = groups.Next();
+        if (name == nullptr)
+            return;
+        if (name->Is(2, "BLOCKS"))
+            ReadBlocks(groups);
+        else if (name->Is(2, "ENTITIES"))
+            ReadEntities(groups);
+        else
+            skipSection(groups);
+    }
+}
+
+void CJwcaDataImpl::ReadBlocks(CAamaGroupList &groups)
+{
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->Is(0, "ENDSEC"))
+            return;
+        if (endsSection(*group)) {
+            groups.Back();
+            return;
+        }
+        if (group->Is(0, "BLOCK"))
+            m_oBlocks.push_back(readBlock(groups));
+    }
+}
+
+void CJwcaDataImpl::ReadEntities(CAamaGroupList &groups)
+{
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->Is(0, "ENDSEC"))
+            return;
+        if (endsSection(*group)) {
+            groups.Back();
+            return;
+        }
+        if (group->Is(0, "TEXT")) {
+            m_oHeaderTexts.push_back(readEntity(groups).text);
+        } else if (group->Is(0, "INSERT")) {
+            m_oInsertNames.push_back(readBlockName(groups));
+        }
+    }
+}
+
+void CJwcaDataImpl::ResolvePieces()
+{
+    for (const std::string &name : m_oInsertNames) {
+        for (const JwcaBlock &block : m_oBlocks) {
+            if (block.name == name) {
+                m_oPieces.push_back(&block);
+                break;
+            }
+        }
+    }
+}
+
+const JwcaBlock *CJwcaDataImpl::PieceBlock(int piece) const
+{
+    const JwcaBlock *const *block = itemAt(m_oPieces, piece);
+    return block != nullptr ? *block : nullptr;
+}
+
+const JwcaPolyline *CJwcaDataImpl::PieceLine(int piece, int line) const
+{
+    const JwcaBlock *block = PieceBlock(piece);
+    return block != nullptr ? itemAt(block->polylines, line) : nullptr;
+}
+
+const JwcaEntity *CJwcaDataImpl::PieceVertex(int piece, int line, int v) const
+{
+    const JwcaPolyline *polyline = PieceLine(piece, line);
+    return polyline != nullptr ? itemAt(polyline->vertices, v) : nullptr;
+}
+
+const JwcaEntity *CJwcaDataImpl::PieceInternalLine(int piece, int line) const
+{
+    const JwcaBlock *block = PieceBlock(piece);
+    return block != nullptr ? itemAt(block->lines, line) : nullptr;
+}
+
+std::string CJwcaDataImpl::GetStyleName() const
+{
+    return keyValue(m_oHeaderTexts, "DESIGN:");
+}
+
+std::string CJwcaDataImpl::GetSampleSize() const
+{
+    return keyValue(m_oHeaderTexts, "MASTER SIZE:");
+}
+
+int CJwcaDataImpl::GetPieceCount() const
+{
+    return countOf(m_oPieces.size());
+}
+
+std::string CJwcaDataImpl::GetPieceName(int piece) const
+{
+    const JwcaBlock *block = PieceBlock(piece);
+    return block != nullptr ? keyValue(block->texts, "PIECE:") : std::string();
+}
+
+std::string CJwcaDataImpl::GetPieceSize(int piece) const
+{
+    const JwcaBlock *block = PieceBlock(piece);
+    return block != nullptr ? keyValue(block->texts, "SIZE:") : std::string();
+}
+
+int CJwcaDataImpl::GetLineCount(int piece) const
+{
+    const JwcaBlock *block = PieceBlock(piece);
+    return block != nullptr ? countOf(block->polylines.size()) : 0;
+}
+
+int CJwcaDataImpl::GetVertexCount(int piece, int line) const
+{
+    const JwcaPolyline *polyline = PieceLine(piece, line);
+    return polyline != nullptr ? countOf(polyline->vertices.size()) : 0;
+}
+
+DPOINT CJwcaDataImpl::GetVertex(int piece, int line, int v, int &pointFlags, int &ruleNumber,
+                                double notchVector[2]) const
+{
+    pointFlags = 0;
+    ruleNumber = -1;
+    notchVector[0] = 0.0;
+    notchVector[1] = 0.0;
+    const JwcaEntity *vertex = PieceVertex(piece, line, v);
+    if (vertex == nullptr)
+        return {};
+    pointFlags = vertexFlags(vertex->comment);
+    if (vertex->comment.pointClass > 0)
+        ruleNumber = vertex->comment.ruleNumber;
+    if (isNotch(*vertex)) {
+        const double angle = vertex->notchAngle * kDegreesToRadians;
+        notchVector[0] = vertex->notchDepth * std::cos(angle);
+        notchVector[1] = vertex->notchDepth * std::sin(angle);
+    }
+    return vertex->position;
+}
+
+int CJwcaDataImpl::GetDrillHoleCount(int piece) const
+{
+    const JwcaBlock *block = PieceBlock(piece);
+    return block != nullptr ? countOf(block->points.size()) : 0;
+}
+
+DPOINT CJwcaDataImpl::GetDrillHole(int piece, int h, int &ruleNumber) const
+{
+    ruleNumber = -1;
+    const JwcaBlock *block = PieceBlock(piece);
+    const JwcaEntity *point = block != nullptr ? itemAt(block->points, h) : nullptr;
+    if (point == nullptr)
+        return {};
+    ruleNumber = point->comment.ruleNumber;
+    return point->position;
+}
+
+int CJwcaDataImpl::GetVertexExtraValue(int piece, int line, int v) const
+{
+    const JwcaEntity *vertex = PieceVertex(piece, line, v);
+    return vertex != nullptr ? vertex->comment.pointClass : 0;
+}
+
+int CJwcaDataImpl::GetInternalLineCount(int piece) const
+{
+    const JwcaBlock *block = PieceBlock(piece);
+    return block != nullptr ? countOf(block->lines.size()) : 0;
+}
+
+void CJwcaDataImpl::GetInternalLine(int piece, int line, DPOINT &start, DPOINT &end) const
+{
+    const JwcaEntity *internalLine = PieceInternalLine(piece, line);
+    start = internalLine != nullptr ? internalLine->position : DPOINT{};
+    end = internalLine != nullptr ? internalLine->end : DPOINT{};
+}
+
+int CJwcaDataImpl::GetInternalLineKind(int piece, int line) const
+{
+    return PieceInternalLine(piece, line) != nullptr ? kJwcaStraightLineKind : 0;
+}
+
+double CJwcaDataImpl::GetVertexNotchValue(int piece, int line, int v) const
+{
+    const JwcaEntity *vertex = PieceVertex(piece, line, v);
+    return vertex != nullptr && isNotch(*vertex) ? vertex->notchAngle : 0.0;
+}
+
+int CJwcaDataImpl::GetLineType(int piece, int line) const
+{
+    const JwcaPolyline *polyline = PieceLine(piece, line);
+    return polyline != nullptr ? polyline->comment.lineKind : 0;
+}
+
+int CJwcaDataImpl::GetInternalLineType(int piece, int line) const
+{
+    const JwcaEntity *internalLine = PieceInternalLine(piece, line);
+    return internalLine != nullptr ? internalLine->comment.lineKind : 0;
+}

@@ -1,0 +1,94 @@
+// Morvane AAMA grade model.
+// The patterns of an AAMA grade model as the document of an AAMA DXF file, with its rule labels.
+#include "sources/aama-model/AamaDxfExport.h"
+
+#include "foundation/TextFormat.h"
+#include "sources/aama-model/AamaGradeModel.h"
+
+namespace morvane {
+
+namespace {
+
+class ExportBuilder
+{
+public:
+    explicit ExportBuilder(AamaDxfExport &result)
+        : m_result(result)
+    {
+    }
+
+    void addPattern(CAamaGradePattern &pattern)
+    {
+        AamaPiece piece;
+        piece.m_sName = pattern.GetPatternName();
+        int curveCount = 0;
+        pattern.GetCurveCount(curveCount);
+        for (int c = 0; c < curveCount; ++c) {
+            const CAamaGradeCurve &curve = *pattern.GetCurveAt(c);
+            for (int i = 0; i + 1 < curve.GetPointCount(); ++i)
+                piece.m_oBoundaryPoints.push_back(outlinePoint(*curve.GetPointAt(i)));
+        }
+        const CPtrCollection<CAamaGradePoint> &internalPoints = pattern.GetInternalPoints();
+        if (internalPoints.GetCount() > 0) {
+            piece.m_oLines.push_back(
+                {internalPoints.GetCount(), 0, morvane::kAamaDrillHoleLineKind});
+            for (CAamaGradePoint *point : internalPoints)
+                piece.m_oInternalPoints.push_back(written(*point, kAamaDrillHolePointKind));
+        }
+        m_result.document.m_oPieces.push_back(std::move(piece));
+    }
+
+private:
+    AamaPiecePoint outlinePoint(CAamaGradePoint &point)
+    {
+        const CAamaNotch *notch = point.GetNotch();
+        if (point.HasRule())
+            return withDirection(written(point, kAamaRulePointKind), notch);
+        if (point.GetKind() == kAamaNotchPoint)
+            return withDirection(written(point, kAamaNotchPointKind), notch);
+        return written(point, kAamaCurvePointKind);
+    }
+
+    static AamaPiecePoint withDirection(AamaPiecePoint written, const CAamaNotch *notch)
+    {
+        if (notch != nullptr) {
+            written.m_dDirectionX = written.m_dX + notch->m_oVector.x;
+            written.m_dDirectionY = written.m_dY + notch->m_oVector.y;
+        }
+        return written;
+    }
+
+    // The point as written with that kind, labelled when it has a rule number.
+    AamaPiecePoint written(CAamaGradePoint &point, int kind)
+    {
+        AamaPiecePoint result;
+        result.m_nKind = kind;
+        result.m_dX = point.GetBasePosition().x;
+        result.m_dY = point.GetBasePosition().y;
+        if (point.HasRule()) {
+            m_result.rulePoints.push_back({format("%zu", m_result.rulePoints.size() + 1), &point});
+            result.m_nRuleNumber = static_cast<int>(m_result.rulePoints.size());
+        }
+        return result;
+    }
+
+    AamaDxfExport &m_result;
+};
+
+} // namespace
+
+AamaDxfExport buildAamaDxfExport(CAamaGradeModel &model, const std::string &gradeRuleTable)
+{
+    AamaDxfExport result;
+    model.GetName(result.document.m_sStyleName);
+    result.document.m_sGradeRuleTable = gradeRuleTable;
+    result.document.m_sSampleSize = model.GetSampleSize();
+    ExportBuilder builder(result);
+    int patternCount = 0;
+    model.GetPatternCount(patternCount);
+    for (int i = 0; i < patternCount; ++i)
+        builder.addPattern(*model.GetPatternAt(i));
+    return result;
+}
+
+} // namespace morvane

@@ -1,0 +1,31 @@
+// Morvane AAMA grade model.
+// The patterns of an AAMA grade model as the document of an AAMA DXF file, with its rule labels.
+#pragma once
+
+#include "sources/aama-model/AamaDxfDocument.h"
+#include "sources/aama-model/RulFileWriter.h"
+
+#include <string>
+#include <vector>
+
+class CAamaGradeModel;
+
+namespace morvane {
+
+/// An AAMA DXF document and the points it labels with rule numbers, in writing order: the point
+/// labelled n is rulePoints[n - 1], whose name is n in decimal.
+struct AamaDxfExport
+{
+    CAamaDxfDocument document;
+    std::vector<RulRulePoint> rulePoints;
+};
+
+/// The model's patterns as an AAMA DXF document named gradeRuleTable, with the model's name and
+/// sample size. Each pattern's outline is the points of its curves, each curve's last point
+/// left out (it starts the next curve or closes the outline), at their base positions: a curve
+/// point, or a notch with its direction point (base position plus notch vector), and a point
+/// with a rule number as a rule point. Its internal points form one line of drill holes. Every
+/// written point with a rule number is labelled 1, 2, 3 ... across the whole model.
+AamaDxfExport buildAamaDxfExport(CAamaGradeModel &model, const std::string &gradeRuleTable);
+
+} // namespace morvane

@@ -1,0 +1,173 @@
+// Morvane AAMA grade model.
+// A grade model read from a pattern file and written back, graded, with its grade rules.
+#include "sources/aama-model/AamaGradeModel.h"
+
+#include "foundation/FileContent.h"
+#include "foundation/NameCompare.h"
+#include "foundation/TextFormat.h"
+#include "platform/fallowby/JWCAData.h"
+#include "sources/aama-model/AamaDxfExport.h"
+#include "sources/aama-model/AamaDxfWriter.h"
+#include "sources/aama-model/AamaPatternLoading.h"
+#include "sources/aama-model/AamaR12DxfWriter.h"
+#include "sources/aama-model/AtomicFileSave.h"
+#include "sources/aama-model/RulFileWriter.h"
+#include "sources/aama-reader/AAMAData.h"
+
+#include <memory>
+#include <utility>
+
+using namespace morvane;
+
+namespace {
+
+using Patterns = std::vector<std::unique_ptr<CAamaGradePattern>>;
+
+// What a pattern file gives the model.
+struct LoadedFile
+{
+    std::string styleName;
+    std::string sampleSize;
+    Patterns patterns;
+};
+
+// Reads the file's pieces of the sample size with reader (AAMAData or JWCAData); nothing when
+// the reader refuses the text.
+template <typename Reader, typename LoadPiece>
+std::optional<LoadedFile> readPatterns(std::string_view content, LoadPiece loadPiece)
+{
+    Reader reader;
+    if (!reader.LoadText(content))
+        return std::nullopt;
+    const auto &data = *reader.GetIAAMADataItf();
+    LoadedFile file{data.GetStyleName(), data.GetSampleSize(), {}};
+    for (int piece = 0; piece < data.GetPieceCount(); ++piece) {
+        if (data.GetPieceSize(piece) == file.sampleSize)
+            file.patterns.push_back(loadPiece(data, piece));
+    }
+    return file;
+}
+
+std::vector<int> sizeLayoutOf(const IGradeData *data)
+{
+    std::vector<int> sizeCounts;
+    for (int table = 0; data != nullptr && table < data->GetTableCount(); ++table)
+        sizeCounts.push_back(data->GetSizeCount(table));
+    return sizeCounts;
+}
+
+} // namespace
+
+CAamaGradeModel::CAamaGradeModel(SavePathProvider savePath, LocalClock clock)
+    : m_fnSavePath(std::move(savePath))
+    , m_fnClock(std::move(clock))
+{
+}
+
+GM_ERROR CAamaGradeModel::GetPatternCount(int &count)
+{
+    count = m_oPatterns.GetCount();
+    return GM_NO_ERROR;
+}
+
+CAamaGradePattern *CAamaGradeModel::GetPatternAt(int index)
+{
+    if (index < 0 || index >= m_oPatterns.GetCount())
+        return nullptr;
+    return m_oPatterns.GetAt(index);
+}
+
+GM_ERROR CAamaGradeModel::Load(const std::string &path)
+{
+    const std::optional<std::string> content = readFileContent(path);
+    if (!content)
+        return GM_IO_ERROR;
+    const bool masterSize = content->find("MASTER SIZE") != std::string::npos;
+    std::optional<LoadedFile> file = masterSize ? readPatterns<JWCAData>(*content, loadJwcaPiece)
+                                                : readPatterns<AAMAData>(*content, loadAamaPiece);
+    if (!file)
+        return GM_IO_ERROR;
+
+    m_oPatterns.RemoveAll();
+    for (auto &pattern : file->patterns)
+        m_oPatterns.AddOwned(std::move(pattern));
+    m_oFilePath = path;
+    m_sName = file->styleName;
+    m_sSampleSize = file->sampleSize;
+    m_bMasterSize = masterSize;
+    // The new points have no positions per size yet: the next BeginGrading lays them out.
+    m_oSizeLayout.reset();
+    return GM_NO_ERROR;
+}
+
+GM_ERROR CAamaGradeModel::Save()
+{
+    if (!m_fnSavePath)
+        return GM_IO_ERROR;
+    const std::optional<std::filesystem::path> target =
+        m_fnSavePath({m_oFilePath, "dxf", "AAMA Files (*.dxf)|*.dxf|All Files (*.*)|*.*||"});
+    if (!target)
+        return GM_NO_ERROR;
+    try {
+        if (m_bMasterSize)
+            CAamaR12DxfWriter(*this, m_fnClock).Write(*target);
+        else
+            SaveAamaFiles(*target);
+    } catch (const FileSaveError &) {
+        return GM_IO_ERROR;
+    }
+    return GM_NO_ERROR;
+}
+
+void CAamaGradeModel::SaveAamaFiles(const std::filesystem::path &path)
+{
+    std::filesystem::path rulPath = path;
+    rulPath.replace_extension(".RUL");
+    if (rulPath == path)
+        throw FileSaveError(
+            format("Can not create file %s: it is the name of its grade rules", path.c_str()));
+    if (m_pGradeData != nullptr && m_pGradeData->GetTableCount() >= 1)
+        m_sSampleSize = m_pGradeData->GetSizeName(0, m_pGradeData->GetSampleSize(0));
+    // Built afresh for every save, so a second save labels the same points the same way.
+    const AamaDxfExport exported = buildAamaDxfExport(*this, toUpperAscii(path.stem().string()));
+    WriteAamaDxf(exported.document, path, m_fnClock);
+    CRulFileWriter(m_fnClock).Write(rulPath, m_pGradeData, m_sSampleSize, exported.rulePoints);
+}
+
+void CAamaGradeModel::OnAttach(IGradeData *data)
+{
+    m_pGradeData = data;
+}
+
+GM_ERROR CAamaGradeModel::BeginGrading()
+{
+    std::vector<int> layout = sizeLayoutOf(m_pGradeData);
+    if (m_oSizeLayout == layout)
+        return GM_NO_ERROR;
+    for (CAamaGradePattern *pattern : m_oPatterns)
+        pattern->ResetPositions(layout);
+    m_oSizeLayout = std::move(layout);
+    return GM_NO_ERROR;
+}
+
+GM_ERROR CAamaGradeModel::EndGrading()
+{
+    return GM_NO_ERROR;
+}
+
+GM_ERROR CAamaGradeModel::Release()
+{
+    delete this;
+    return GM_NO_ERROR;
+}
+
+GM_ERROR CAamaGradeModel::Initialize(const std::string &)
+{
+    return GM_NO_ERROR;
+}
+
+GM_ERROR CAamaGradeModel::GetName(std::string &name)
+{
+    name = m_sName;
+    return GM_NO_ERROR;
+}

@@ -1,0 +1,83 @@
+// Morvane AAMA grade model.
+// A grade model read from a pattern file and written back, graded, with its grade rules.
+#pragma once
+
+#include "foundation/PtrCollection.h"
+#include "sources/aama-model/AamaGradePattern.h"
+#include "sources/aama-model/LocalClock.h"
+#include "sources/aama-model/SavePathProvider.h"
+#include "sources/grade-model/IGradeModel.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+/// The grade model of an AAMA DXF pattern file, or of a graded R12 DXF file (one that names a
+/// "MASTER SIZE"). Only the pieces of the file's sample size become patterns; their points start
+/// at their base positions in every size, and the program stores their graded positions.
+///
+/// Save writes the graded result to the file that the save-path provider names: for an AAMA
+/// file an AAMA DXF file with its RUL grade-rule file beside it (same name, extension ".RUL"),
+/// for a graded R12 file a graded R12 DXF file. Without grade data attached the model has no
+/// grade tables.
+class CAamaGradeModel : public IGradeModel
+{
+public:
+    /// A model that asks savePath for the target of each Save and stamps its files with clock.
+    explicit CAamaGradeModel(morvane::SavePathProvider savePath,
+                             morvane::LocalClock clock = morvane::currentLocalTime);
+    ~CAamaGradeModel() override = default;
+    CAamaGradeModel(const CAamaGradeModel &) = delete;
+    CAamaGradeModel &operator=(const CAamaGradeModel &) = delete;
+
+    GM_ERROR GetPatternCount(int &count) override;
+    CAamaGradePattern *GetPatternAt(int index) override;
+    /// Reads the file at path with the reader its content calls for: the second reader when it
+    /// holds the text "MASTER SIZE" anywhere, the AAMA reader otherwise. GM_IO_ERROR, keeping
+    /// the model as it was, when the file cannot be read or is incomplete (no EOF group).
+    /// Otherwise the patterns are replaced and every point answers its base position in every
+    /// size until the next BeginGrading, which lays out the positions afresh.
+    GM_ERROR Load(const std::string &path) override;
+    /// Asks the save-path provider for the target; nothing is written, with GM_NO_ERROR, when it
+    /// answers none. For an AAMA file the sample size becomes the name of the grade data's sample
+    /// size of table 0 (when there is a table) and the AAMA DXF and RUL files are written; for a
+    /// graded R12 file the graded R12 DXF file. GM_IO_ERROR when there is no provider or any file
+    /// cannot be written (each file is saved through a temporary file, so a failed one leaves no
+    /// half-written file at its name).
+    GM_ERROR Save() override;
+    /// Remembers the grade data (not owned; null detaches it).
+    void OnAttach(IGradeData *data) override;
+    /// When the number of grade tables or the size count of any table differs from that of the
+    /// last BeginGrading (or a Load came in between), every point gets one position per size
+    /// of every table, each its base position; otherwise stored positions stay.
+    GM_ERROR BeginGrading() override;
+    GM_ERROR EndGrading() override;
+    /// Deletes the model; only for a model created with new.
+    GM_ERROR Release() override;
+    GM_ERROR Initialize(const std::string &text) override;
+    /// The style name of the file.
+    GM_ERROR GetName(std::string &name) override;
+
+    /// The attached grade data; null when none is attached.
+    IGradeData *GetGradeData() const { return m_pGradeData; }
+    /// The sample size read from the file, replaced by the program's when an AAMA file is saved.
+    const std::string &GetSampleSize() const { return m_sSampleSize; }
+    /// Whether the loaded file names a "MASTER SIZE" (and is saved as graded R12 DXF).
+    bool IsMasterSizeFile() const { return m_bMasterSize; }
+
+private:
+    void SaveAamaFiles(const std::filesystem::path &path);
+
+    COwningCollection<CAamaGradePattern> m_oPatterns;
+    std::filesystem::path m_oFilePath;
+    std::string m_sName;
+    std::string m_sSampleSize;
+    IGradeData *m_pGradeData = nullptr;
+    /// The size count of each grade table at the last BeginGrading; none until the first one
+    /// after a Load.
+    std::optional<std::vector<int>> m_oSizeLayout;
+    bool m_bMasterSize = false;
+    morvane::SavePathProvider m_fnSavePath;
+    morvane::LocalClock m_fnClock;
+};

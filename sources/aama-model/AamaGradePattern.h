@@ -1,0 +1,67 @@
+// Morvane AAMA grade model.
+// One pattern of an AAMA grade model: its outline points, curves, notches and internal points.
+#pragma once
+
+#include "foundation/PtrCollection.h"
+#include "sources/aama-model/AamaGradeCurve.h"
+#include "sources/aama-model/AamaGradePoint.h"
+#include "sources/grade-model/IGradePattern.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+/// A pattern read from one piece of a pattern file. It owns its outline points, its internal
+/// points (drill holes, and copies of internal points found on the outline), its notches and
+/// its curves. Its grade points, as IGradePattern lists them, are its rule points: every
+/// internal point and every curve point with a rule number, each once, in order of addition.
+class CAamaGradePattern : public IGradePattern
+{
+public:
+    explicit CAamaGradePattern(std::string name);
+    ~CAamaGradePattern() override = default;
+    CAamaGradePattern(const CAamaGradePattern &) = delete;
+    CAamaGradePattern &operator=(const CAamaGradePattern &) = delete;
+
+    GM_ERROR GetName(std::string &name) override;
+    GM_ERROR GetCurveCount(int &count) override;
+    CAamaGradeCurve *GetCurveAt(int index) override;
+    GM_ERROR GetInternalPointCount(int &count) override;
+    CAamaGradePoint *GetInternalPointAt(int index) override;
+
+    const std::string &GetPatternName() const { return m_sName; }
+
+    /// Appends an outline point; returns it.
+    CAamaGradePoint *AddBoundaryPoint(std::unique_ptr<CAamaGradePoint> point);
+    /// Appends an internal point, which also becomes a rule point; returns it.
+    CAamaGradePoint *AddInternalPoint(std::unique_ptr<CAamaGradePoint> point);
+    /// Appends a new, empty curve; returns it.
+    CAamaGradeCurve *AddCurve();
+    /// Gives point (a point of this pattern) a notch of that vector and angle; returns it.
+    CAamaNotch *AddNotch(CAamaGradePoint *point, DPOINT vector, double angle);
+    /// Appends point to the rule points unless it is there already.
+    void AddRulePoint(CAamaGradePoint *point);
+
+    /// Splits the outline into curves at its turn points, in outline order. Ordinary points are
+    /// left out; turn, curve and notch points join the current curve (a notch with its notch);
+    /// a turn point that does not start the current curve ends it and starts the next one; an
+    /// internal point becomes a copy among the internal points. The last curve ends with the
+    /// first point of the first curve, closing the outline. Points with a rule number become
+    /// rule points. Nothing for an outline without points.
+    void BuildCurvesFromBoundary();
+
+    /// Gives every point one array of positions per table, sizeCounts[t] sizes each, all at the
+    /// base position.
+    void ResetPositions(const std::vector<int> &sizeCounts);
+
+    /// The owned internal points, in order of addition.
+    const CPtrCollection<CAamaGradePoint> &GetInternalPoints() const { return m_oInternalPoints; }
+
+private:
+    std::string m_sName;
+    COwningCollection<CAamaGradeCurve> m_oCurves;
+    COwningCollection<CAamaGradePoint> m_oInternalPoints;
+    CPtrCollection<CAamaGradePoint> m_oRulePoints;
+    COwningCollection<CAamaGradePoint> m_oBoundaryPoints;
+    COwningCollection<CAamaNotch> m_oNotches;
+};

@@ -1,0 +1,89 @@
+// Morvane AAMA grade model.
+// A point of an AAMA pattern: its base position, kind, rule number and positions per size.
+#pragma once
+
+#include "sources/grade-model/IGradePattern.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace morvane {
+
+/// The kinds of the points of an AAMA grade model. Any other value is kept as given and counts
+/// as an ordinary point.
+enum AamaPointKind : int32_t {
+    kAamaOrdinaryPoint = 0,
+    kAamaTurnPoint = 1,
+    kAamaCurvePoint = 2,
+    kAamaNotchPoint = 3,
+    /// A drill hole, or another point inside the outline.
+    kAamaInternalPoint = 4,
+};
+
+/// The kind that a reader's vertex flags give: 0x20 an internal point, else 0x10 a notch, else
+/// bit 1 a turn point, else bit 2 a curve point, else an ordinary point.
+int32_t pointKindFromFlags(int flags);
+
+} // namespace morvane
+
+class CAamaGradePoint;
+
+/// The notch that a point carries: its vector (the direction and depth of the cut, as read) and,
+/// from the second reader, its angle in degrees (0 otherwise).
+struct CAamaNotch
+{
+    CAamaGradePoint *m_pPoint = nullptr;
+    DPOINT m_oVector;
+    double m_dAngle = 0.0;
+};
+
+/// A point of an AAMA pattern. It keeps one position per size of every grade table, each the
+/// base position until the program stores another; a size outside the arrays (before the first
+/// BeginGrading, or of a table the model does not know) answers the base position, and storing
+/// one there changes nothing.
+class CAamaGradePoint : public IGradePoint
+{
+public:
+    CAamaGradePoint(double x, double y, int32_t kind, int32_t ruleNumber);
+    ~CAamaGradePoint() override = default;
+    CAamaGradePoint(const CAamaGradePoint &) = delete;
+    CAamaGradePoint &operator=(const CAamaGradePoint &) = delete;
+
+    GM_ERROR GetPosition(GradeSize size, DPOINT &position) override;
+    /// Stores (x, y) as the position in that table and size; a negative index, or one outside
+    /// the arrays, changes nothing. Always GM_NO_ERROR.
+    GM_ERROR SetPosition(int table, int size, double x, double y) override;
+    /// A notch is a mark point whose vector is its notch vector; an internal point is a mark
+    /// point and leaves vector as it is; any other point is none.
+    GM_ERROR IsMarkPoint(DPOINT &vector, bool &isMark) override;
+    /// Never a slider: 0, null, 0.
+    GM_ERROR GetSliderInfo(int &isSlider, IGradeCurve *&curve, int &reserved) override;
+
+    /// The position in size: the stored one, or the base position for a base size or a size
+    /// outside the arrays.
+    DPOINT GetGradedPosition(GradeSize size) const;
+    DPOINT GetBasePosition() const { return {m_dX, m_dY}; }
+    int32_t GetKind() const { return m_nKind; }
+    /// The rule number of the input file; -1 for none.
+    int32_t GetRuleNumber() const { return m_nRuleNumber; }
+    bool HasRule() const { return m_nRuleNumber >= 0; }
+    /// The point's notch; null unless the point is a notch.
+    CAamaNotch *GetNotch() const { return m_pNotch; }
+    void SetNotch(CAamaNotch *notch) { m_pNotch = notch; }
+    /// The point class that the second reader gave the vertex; 0 otherwise.
+    int32_t GetExtraValue() const { return m_nExtraValue; }
+    void SetExtraValue(int32_t value) { m_nExtraValue = value; }
+
+    /// One array of positions per entry of sizeCounts, with that many sizes, each the base
+    /// position (a negative count counts as 0).
+    void ResetPositions(const std::vector<int> &sizeCounts);
+
+private:
+    int32_t m_nRuleNumber;
+    int32_t m_nKind;
+    double m_dX;
+    double m_dY;
+    std::vector<std::vector<DPOINT>> m_oPositions;
+    CAamaNotch *m_pNotch = nullptr;
+    int32_t m_nExtraValue = 0;
+};

@@ -1,0 +1,123 @@
+// Morvane AAMA grade model.
+// Patterns built from the pieces that the two pattern-file readers offer.
+#include "sources/aama-model/AamaPatternLoading.h"
+
+#include "platform/fallowby/IJwcaAAMAData.h"
+#include "sources/aama-reader/IAAMAData.h"
+#include "sources/aama-reader/NearIndex.h"
+
+#include <vector>
+
+namespace morvane {
+
+namespace {
+
+struct Vertex
+{
+    AamaPosition position;
+    int flags = 0;
+    int ruleNumber = -1;
+    DPOINT notchVector;
+};
+
+std::vector<Vertex> readOutline(const IAAMAData &data, int piece)
+{
+    std::vector<Vertex> vertices;
+    const int count = data.GetVertexCount(piece, -1);
+    for (int v = 0; v < count; ++v) {
+        Vertex vertex;
+        double notch[2] = {};
+        vertex.position = data.GetVertex(piece, -1, v, vertex.flags, vertex.ruleNumber, notch);
+        vertex.notchVector = {notch[0], notch[1]};
+        vertices.push_back(vertex);
+    }
+    // An outline written closed both by its flag and by repeating its first vertex.
+    if (vertices.size() > 1 && isNear(vertices.front().position.x, vertices.front().position.y,
+                                      vertices.back().position.x, vertices.back().position.y))
+        vertices.pop_back();
+    return vertices;
+}
+
+// Both readers give a drill hole's position and rule number alike.
+template <typename Data>
+void loadDrillHoles(const Data &data, int piece, CAamaGradePattern &pattern)
+{
+    for (int h = 0; h < data.GetDrillHoleCount(piece); ++h) {
+        int ruleNumber = -1;
+        const auto hole = data.GetDrillHole(piece, h, ruleNumber);
+        pattern.AddInternalPoint(
+            std::make_unique<CAamaGradePoint>(hole.x, hole.y, kAamaInternalPoint, ruleNumber));
+    }
+}
+
+} // namespace
+
+std::unique_ptr<CAamaGradePattern> loadAamaPiece(const IAAMAData &data, int piece)
+{
+    auto pattern = std::make_unique<CAamaGradePattern>(data.GetPieceName(piece));
+    loadDrillHoles(data, piece, *pattern);
+    for (const Vertex &vertex : readOutline(data, piece)) {
+        CAamaGradePoint *point = pattern->AddBoundaryPoint(
+            std::make_unique<CAamaGradePoint>(vertex.position.x, vertex.position.y,
+                                              pointKindFromFlags(vertex.flags), vertex.ruleNumber));
+        if (point->GetKind() == kAamaNotchPoint)
+            pattern->AddNotch(point, vertex.notchVector, 0.0);
+    }
+    pattern->BuildCurvesFromBoundary();
+    return pattern;
+}
+
+namespace {
+
+void loadJwcaLine(const IJwcaAAMAData &data, int piece, int line, CAamaGradePattern &pattern)
+{
+    CAamaGradeCurve *curve = pattern.AddCurve();
+    curve->SetLineType(data.GetLineType(piece, line));
+    for (int v = 0; v < data.GetVertexCount(piece, line); ++v) {
+        int flags = 0;
+        int ruleNumber = -1;
+        double notch[2] = {};
+        const DPOINT position = data.GetVertex(piece, line, v, flags, ruleNumber, notch);
+        CAamaGradePoint *point = pattern.AddBoundaryPoint(std::make_unique<CAamaGradePoint>(
+            position.x, position.y, pointKindFromFlags(flags), ruleNumber));
+        point->SetExtraValue(data.GetVertexExtraValue(piece, line, v));
+        curve->AddPoint(point);
+        if (point->GetKind() == kAamaNotchPoint) {
+            curve->AddNotch(pattern.AddNotch(point, {notch[0], notch[1]},
+                                             data.GetVertexNotchValue(piece, line, v)));
+        }
+        if (point->HasRule())
+            pattern.AddRulePoint(point);
+    }
+}
+
+void loadJwcaStraightLine(const IJwcaAAMAData &data, int piece, int line,
+                          CAamaGradePattern &pattern)
+{
+    DPOINT ends[2];
+    data.GetInternalLine(piece, line, ends[0], ends[1]);
+    CAamaGradeCurve *curve = pattern.AddCurve();
+    curve->SetStraightLine(true);
+    curve->SetLineType(data.GetInternalLineType(piece, line));
+    for (const DPOINT &end : ends) {
+        curve->AddPoint(pattern.AddBoundaryPoint(
+            std::make_unique<CAamaGradePoint>(end.x, end.y, kAamaTurnPoint, -1)));
+    }
+}
+
+} // namespace
+
+std::unique_ptr<CAamaGradePattern> loadJwcaPiece(const IJwcaAAMAData &data, int piece)
+{
+    auto pattern = std::make_unique<CAamaGradePattern>(data.GetPieceName(piece));
+    loadDrillHoles(data, piece, *pattern);
+    for (int line = 0; line < data.GetLineCount(piece); ++line)
+        loadJwcaLine(data, piece, line, *pattern);
+    for (int line = 0; line < data.GetInternalLineCount(piece); ++line) {
+        if (data.GetInternalLineKind(piece, line) == kJwcaStraightLineKind)
+            loadJwcaStraightLine(data, piece, line, *pattern);
+    }
+    return pattern;
+}
+
+} // namespace morvane

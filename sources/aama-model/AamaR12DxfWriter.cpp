@@ -1,0 +1,254 @@
+// Morvane AAMA grade model.
+// Writes a graded R12 DXF file: one block per pattern and size, with the shapes in that size.
+#include "sources/aama-model/AamaR12DxfWriter.h"
+
+#include "foundation/TextFormat.h"
+#include "platform/fallowby/JwcaComment.h"
+#include "sources/aama-model/AamaGradeModel.h"
+#include "sources/aama-model/AtomicFileSave.h"
+#include "sources/aama-model/DxfText.h"
+
+#include <cassert>
+#include <cmath>
+#include <utility>
+
+using namespace morvane;
+
+namespace {
+
+constexpr DxfGroup kHeaderSection[] = {
+    {0, "SECTION"}, {2, "HEADER"}, {9, "$ACADVER"}, {1, "AC1009"}, {0, "ENDSEC"},
+};
+
+constexpr DxfGroup kTablesSection[] = {
+    {0, "SECTION"},  {2, "TABLES"}, {0, "TABLE"}, {2, "STYLE"},  {70, "1"},     {0, "STYLE"},
+    {2, "STANDARD"}, {70, "64"},    {40, "0"},    {41, "1"},     {50, "0"},     {71, "0"},
+    {42, "0"},       {3, "txt"},    {4, ""},      {0, "ENDTAB"}, {0, "ENDSEC"},
+};
+
+std::string blockName(int pattern, int size)
+{
+    return format("P%04d_%02d", pattern + 1, size + 1);
+}
+
+int32_t pointClass(int32_t kind)
+{
+    switch (kind) {
+    case kAamaTurnPoint:
+    case kAamaNotchPoint:
+        return kJwcaTurnPointClass;
+    case kAamaCurvePoint:
+        return kJwcaCurvePointClass;
+    default:
+        return kJwcaOtherPointClass;
+    }
+}
+
+void comment(DxfText &dxf, const JwcaComment &value)
+{
+    dxf.group(999, formatJwcaComment(value));
+}
+
+// The start of a TEXT at the origin, up to its text value.
+void startText(DxfText &dxf)
+{
+    dxf.group(0, "TEXT");
+    dxf.layer(1);
+    dxf.position(0.0, 0.0);
+    dxf.group(40, "0.0");
+}
+
+class BlockWriter
+{
+public:
+    BlockWriter(DxfText &dxf, CAamaGradePattern &pattern, GradeSize size)
+        : m_dxf(dxf)
+        , m_pattern(pattern)
+        , m_size(size)
+    {
+    }
+
+    void write(const std::string &name, const std::string &sizeName)
+    {
+        m_dxf.group(0, "BLOCK");
+        m_dxf.layer(1);
+        m_dxf.group(2, name);
+        m_dxf.group(70, "64");
+        m_dxf.group(10, "0.0");
+        m_dxf.group(20, "0.0");
+        writeTexts(sizeName);
+        int curveCount = 0;
+        m_pattern.GetCurveCount(curveCount);
+        for (int c = 0; c < curveCount; ++c) {
+            if (!m_pattern.GetCurveAt(c)->IsStraightLine())
+                writePolyline(*m_pattern.GetCurveAt(c));
+        }
+        for (int c = 0; c < curveCount; ++c) {
+            if (m_pattern.GetCurveAt(c)->IsStraightLine())
+                writeLine(*m_pattern.GetCurveAt(c));
+        }
+        writeInternalPoints();
+        m_dxf.group(0, "ENDBLK");
+    }
+
+private:
+    // Each text's style group stands before its TEXT, so it ends the entity before.
+    void writeTexts(const std::string &sizeName)
+    {
+        const std::string texts[] = {"PIECE: " + m_pattern.GetPatternName(), "SIZE: " + sizeName,
+                                     "FABRIC: A", "QUANTITY: 1"};
+        for (const std::string &text : texts) {
+            m_dxf.group(7, "STANDARD");
+            startText(m_dxf);
+            m_dxf.group(50, "90.0");
+            m_dxf.group(1, text);
+        }
+    }
+
+    void writePolyline(CAamaGradeCurve &curve)
+    {
+        std::vector<DPOINT> shape;
+        std::vector<int> gradeIndex;
+        curve.GetShape(m_size, &shape, &gradeIndex);
+        if (shape.empty())
+            return;
+        const int32_t kind = curve.GetLineType();
+        m_dxf.group(0, "POLYLINE");
+        comment(m_dxf, {kind, 0, 0, 0});
+        m_dxf.layer(1);
+        m_dxf.group(66, "1");
+        m_dxf.group(70, "   1");
+        for (std::size_t i = 0; i < shape.size(); ++i) {
+            const CAamaGradePoint *gradePoint =
+                gradeIndex[i] < 0 ? nullptr : curve.GetGradePointAt(gradeIndex[i]);
+            assert((gradeIndex[i] < 0 || gradePoint != nullptr) && "grade index without a point");
+            writeVertex(kind, shape[i], gradePoint);
+        }
+        m_dxf.group(0, "SEQEND");
+    }
+
+    void writeVertex(int32_t kind, const DPOINT &position, const CAamaGradePoint *gradePoint)
+    {
+        const CAamaNotch *notch = gradePoint != nullptr ? gradePoint->GetNotch() : nullptr;
+        m_dxf.group(0, "VERTEX");
+        if (gradePoint == nullptr) {
+            comment(m_dxf, {kind, 0, 0, 0});
+        } else {
+            comment(m_dxf, {kind, pointClass(gradePoint->GetKind()), notch != nullptr ? 1 : 0,
+                            gradePoint->GetRuleNumber()});
+        }
+        m_dxf.layer(1);
+        m_dxf.position(position.x, position.y);
+        if (notch != nullptr) {
+            m_dxf.coordinate(38, std::hypot(notch->m_oVector.x, notch->m_oVector.y));
+            m_dxf.coordinate(50, notch->m_dAngle);
+        }
+    }
+
+    // A straight line lies at its base position in every size.
+    void writeLine(const CAamaGradeCurve &curve)
+    {
+        if (curve.GetPointCount() == 0)
+            return;
+        const DPOINT start = curve.GetPointAt(0)->GetBasePosition();
+        const DPOINT end = curve.GetPointAt(curve.GetPointCount() - 1)->GetBasePosition();
+        m_dxf.group(0, "LINE");
+        comment(m_dxf, {curve.GetLineType(), kJwcaStraightLineClass, 0, 0});
+        m_dxf.layer(1);
+        m_dxf.position(start.x, start.y);
+        m_dxf.coordinate(11, end.x);
+        m_dxf.coordinate(21, end.y);
+    }
+
+    void writeInternalPoints()
+    {
+        int count = 0;
+        m_pattern.GetInternalPointCount(count);
+        for (int i = 0; i < count; ++i) {
+            const CAamaGradePoint &point = *m_pattern.GetInternalPointAt(i);
+            if (point.GetKind() != kAamaInternalPoint)
+                continue;
+            const DPOINT position = point.GetGradedPosition(m_size);
+            m_dxf.group(0, "POINT");
+            comment(m_dxf, {kJwcaDrillHoleKind, 1, 0, point.GetRuleNumber()});
+            m_dxf.layer(1);
+            m_dxf.position(position.x, position.y);
+        }
+    }
+
+    DxfText &m_dxf;
+    CAamaGradePattern &m_pattern;
+    GradeSize m_size;
+};
+
+} // namespace
+
+CAamaR12DxfWriter::CAamaR12DxfWriter(CAamaGradeModel &model, LocalClock clock)
+    : m_pModel(&model)
+    , m_fnClock(std::move(clock))
+{
+}
+
+void CAamaR12DxfWriter::Write(const std::filesystem::path &path)
+{
+    DxfText dxf;
+    dxf.groups(kHeaderSection);
+    dxf.groups(kTablesSection);
+    const IGradeData *data = m_pModel->GetGradeData();
+    if (data != nullptr && data->GetTableCount() >= 1) {
+        WriteBlocks(dxf, *data);
+        WriteEntities(dxf, *data);
+    }
+    dxf.group(0, "EOF");
+    saveFileAtomically(path, dxf.text());
+}
+
+void CAamaR12DxfWriter::WriteBlocks(DxfText &dxf, const IGradeData &data)
+{
+    int patternCount = 0;
+    m_pModel->GetPatternCount(patternCount);
+    dxf.group(0, "SECTION");
+    dxf.group(2, "BLOCKS");
+    for (int i = 0; i < patternCount; ++i) {
+        for (int j = 0; j < data.GetSizeCount(0); ++j) {
+            BlockWriter(dxf, *m_pModel->GetPatternAt(i), {0, j})
+                .write(blockName(i, j), data.GetSizeName(0, j));
+        }
+    }
+    dxf.group(0, "ENDSEC");
+}
+
+// The header texts, each a TEXT whose style group follows its text, then the INSERTs.
+void CAamaR12DxfWriter::WriteEntities(DxfText &dxf, const IGradeData &data)
+{
+    const std::tm now = m_fnClock();
+    std::string name;
+    m_pModel->GetName(name);
+    const std::string texts[] = {
+        "DESIGN: " + name,
+        format("DATE: %d/%02d/%02d %02d:%02d", now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,
+               now.tm_hour, now.tm_min),
+        "AUTHOR: VELMORA",
+        "MASTER SIZE: " + data.GetSizeName(0, data.GetSampleSize(0)),
+        "UNITS: METRIC",
+        "VERSION: 1.00",
+    };
+    dxf.group(0, "SECTION");
+    dxf.group(2, "ENTITIES");
+    for (const std::string &text : texts) {
+        startText(dxf);
+        dxf.group(1, text);
+        dxf.group(7, "STANDARD");
+    }
+    int patternCount = 0;
+    m_pModel->GetPatternCount(patternCount);
+    for (int i = 0; i < patternCount; ++i) {
+        for (int j = 0; j < data.GetSizeCount(0); ++j) {
+            dxf.group(0, "INSERT");
+            dxf.layer(1);
+            dxf.group(2, blockName(i, j));
+            dxf.position(0.0, 0.0);
+        }
+    }
+    dxf.group(0, "ENDSEC");
+}
