@@ -74,13 +74,16 @@ static std::vector<TrimmedLine> shapeLines(std::span<const OutlineLine> lines,
     return trimmed;
 }
 
-// Cuts line `from` where it meets line `to` (searching `to` from its far end when reversed).
-static void cutAtMeeting(TrimmedLine &from, TrimmedLine &to, bool reversed)
+// Cuts two neighbouring lines at the meeting found first when `to` is searched from its start
+// (as it stands) or from its far end (reversed). A meeting at `to`'s entry ends `from` there
+// and starts `to`; one at `to`'s exit (the second joint of a closed pair) ends `to` there and
+// starts `from`.
+static void cutAtMeeting(TrimmedLine &from, TrimmedLine &to, bool reversed, bool atEntry)
 {
     ShapeCrossing crossing;
     if (!findShapeCrossing(from.shape, to.shape, reversed, crossing))
         return;
-    if (reversed) {
+    if (!atEntry) {
         to.endIndex = crossing.secondSegment;
         to.endPoint = crossing.point;
         from.startIndex = crossing.firstSegment;
@@ -116,13 +119,16 @@ static void trimLines(std::vector<TrimmedLine> &lines, bool closed)
     if (count < 2)
         return;
     if (closed && count == 2) {
-        cutAtMeeting(lines[0], lines[1], false);
-        cutAtMeeting(lines[0], lines[1], true);
+        // The pair meets twice: the first line's exit is the meeting nearer the second line's
+        // entry, which for a backward line is its far end.
+        const bool secondBackward = lines[1].line->backward;
+        cutAtMeeting(lines[0], lines[1], secondBackward, true);
+        cutAtMeeting(lines[0], lines[1], !secondBackward, false);
         return;
     }
     const size_t joints = closed ? count : count - 1;
     for (size_t k = 0; k < joints; ++k)
-        cutAtMeeting(lines[k], lines[(k + 1) % count], false);
+        cutAtMeeting(lines[k], lines[(k + 1) % count], false, true);
     if (!closed)
         orientOpenEnds(lines);
 }
