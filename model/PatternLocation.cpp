@@ -93,8 +93,10 @@ void CPatternLocation::SetRotAngle(double angle, bool radians)
 
 void CPatternLocation::Set(DPOINT position, double angleDegrees, bool flipped)
 {
+    // The angle is compared as it would be stored: degrees turned back from the stored radians
+    // never equal the degrees given, the conversion factors being of different precision.
     if (IsNearPoint(position.x, position.y, m_dPosX, m_dPosY, 0.001) &&
-        angleDegrees == GetRotAngle(false) && flipped == m_bFliped)
+        DegToRad(angleDegrees) == m_dRotAngle && flipped == m_bFliped)
         return;
     SendBeforeChange(0);
     m_dPosX = position.x;
