@@ -108,6 +108,17 @@ void CPattern::AddTwoPolylineClosedContours(CPtrCollection<CPolyline> &lines)
     }
 }
 
+// Fills contour with the edges of one cycle or chain; edgeAt(k, backward) gives edge k.
+template <class EdgeAt>
+static void addEdges(CContour &contour, int count, EdgeAt edgeAt)
+{
+    for (int k = 0; k < count; ++k) {
+        bool backward = false;
+        if (CPolyline *line = edgeAt(k, backward))
+            contour.AddContourLine(line, backward);
+    }
+}
+
 int CPattern::AddContours(CPtrCollection<CPolyline> &lines)
 {
     CContourBuilder builder;
@@ -119,24 +130,15 @@ int CPattern::AddContours(CPtrCollection<CPolyline> &lines)
             builder.AddPolylineEdge(shape.front(), shape.back(), line);
     }
     builder.Build();
-    int made = 0;
-    for (int i = 0; i < builder.GetCycleCount(); ++i, ++made) {
-        CContour *contour = GetContourAt(MakeClosedContour());
-        for (int k = 0; k < builder.GetCycleEdgeCount(i); ++k) {
-            bool backward = false;
-            if (CPolyline *line = builder.GetCycleEdge(i, k, backward))
-                contour->AddContourLine(line, backward);
-        }
+    for (int i = 0; i < builder.GetCycleCount(); ++i) {
+        addEdges(*GetContourAt(MakeClosedContour()), builder.GetCycleEdgeCount(i),
+                 [&](int k, bool &backward) { return builder.GetCycleEdge(i, k, backward); });
     }
-    for (int i = 0; i < builder.GetChainCount(); ++i, ++made) {
-        CContour *contour = GetContourAt(CreateContour());
-        for (int k = 0; k < builder.GetChainEdgeCount(i); ++k) {
-            bool backward = false;
-            if (CPolyline *line = builder.GetChainEdge(i, k, backward))
-                contour->AddContourLine(line, backward);
-        }
+    for (int i = 0; i < builder.GetChainCount(); ++i) {
+        addEdges(*GetContourAt(CreateContour()), builder.GetChainEdgeCount(i),
+                 [&](int k, bool &backward) { return builder.GetChainEdge(i, k, backward); });
     }
-    return made;
+    return builder.GetCycleCount() + builder.GetChainCount();
 }
 
 // Whether candidate beats best as the outline: any one of more grade points, more lines or a

@@ -333,3 +333,21 @@ TEST(ContourOrderTest, CounterClockwiseFromAStartPosition)
     CContour::GetCCWContour(-3, none, nullptr, nullptr);
     EXPECT_TRUE(none.empty());
 }
+
+TEST_F(ContourTest, GradePointsTrimmedAwayAttachToTheLineEndsWhenAsked)
+{
+    TestPoint *overhang = pattern.AddPoint(12, 0);
+    TestPolyline *first = pattern.AddLine({pattern.AddPoint(0, 0), pattern.AddPoint(10, 0), overhang});
+    TestPolyline *second = pattern.AddLine({{11, -5}, {11, 5}});
+    const CContour *contour = makeContour({first, second}, false);
+    for (bool attachAtEnds : {false, true}) {
+        SCOPED_TRACE(attachAtEnds);
+        std::vector<DPOINT> points;
+        CPtrCollection<CBasePoint> basePoints;
+        contour->GetOutContour(&points, &basePoints, nullptr, nullptr, false, false, attachAtEnds);
+        EXPECT_EQ(describe(points), (Texts{"(0 0)", "(10 0)", "(11 0)", "(11 5)"}));
+        ASSERT_EQ(basePoints.GetCount(), 4);
+        EXPECT_EQ(basePoints.GetAt(2), attachAtEnds ? overhang : nullptr);
+        EXPECT_EQ(basePoints.GetAt(3), second->GetBasePointAt(1));
+    }
+}

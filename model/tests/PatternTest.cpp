@@ -59,6 +59,18 @@ void expectPoint(const DPOINT &actual, double x, double y)
 /// Builds the lines of one contour-building case into a pattern.
 using Builder = void (*)(TestPattern &);
 
+/// Three lines a-b, b-c, c-a of a triangle whose left corner is (x, 0); returns b.
+TestPoint *addTriangle(TestPattern &p, double x)
+{
+    TestPoint *a = p.AddPoint(x, 0);
+    TestPoint *b = p.AddPoint(x + 10, 0);
+    TestPoint *c = p.AddPoint(x + 5, 10);
+    p.AddLine({a, b});
+    p.AddLine({b, c});
+    p.AddLine({c, a});
+    return b;
+}
+
 } // namespace
 
 TEST(PatternTest, BuildsContoursFromItsLines)
@@ -93,37 +105,18 @@ TEST(PatternTest, BuildsContoursFromItsLines)
          },
          {"closed 0+ 1-"}},
         {"three-line loop with a hanging tail",
-         [](TestPattern &p) {
-             TestPoint *a = p.AddPoint(0, 0);
-             TestPoint *b = p.AddPoint(10, 0);
-             TestPoint *c = p.AddPoint(5, 10);
-             p.AddLine({a, b});
-             p.AddLine({b, c});
-             p.AddLine({c, a});
-             p.AddLine({b, p.AddPoint(20, 0)});
-         },
+         [](TestPattern &p) { p.AddLine({addTriangle(p, 0), p.AddPoint(20, 0)}); },
          {"closed 0+ 1+ 2+", "open 3-"}},
         {"two disjoint loops",
          [](TestPattern &p) {
-             for (double x : {100.0, 0.0}) {
-                 TestPoint *a = p.AddPoint(x, 0);
-                 TestPoint *b = p.AddPoint(x + 10, 0);
-                 TestPoint *c = p.AddPoint(x + 5, 10);
-                 p.AddLine({a, b});
-                 p.AddLine({b, c});
-                 p.AddLine({c, a});
-             }
+             addTriangle(p, 100);
+             addTriangle(p, 0);
          },
          {"closed 3+ 4+ 5+", "closed 0+ 1+ 2+"}},
         {"duplicated edge",
          [](TestPattern &p) {
-             TestPoint *a = p.AddPoint(0, 0);
-             TestPoint *b = p.AddPoint(10, 0);
-             TestPoint *c = p.AddPoint(5, 10);
-             p.AddLine({a, b});
-             p.AddLine({b, c});
-             p.AddLine({c, a});
-             p.AddLine({a, p.AddPoint(5, -3), b});
+             TestPoint *b = addTriangle(p, 0);
+             p.AddLine({p.GetBasePointAt(0), p.AddPoint(5, -3), b});
          },
          {"closed 0+ 3-", "open 1+ 2+"}},
         {"lines of fewer than two points",
