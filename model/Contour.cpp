@@ -176,8 +176,8 @@ void CContour::AppendBasePoints(CPtrCollection<CBasePoint> &out, bool unique, bo
                                 bool attachAtEnds) const
 {
     ContourData scratch;
-    const ContourData outline = outlineCopy(GetOutline(nullptr, withSliders, attachAtEnds, scratch),
-                                            m_bClosed, true);
+    const ContourData outline =
+        outlineCopy(GetOutline(nullptr, withSliders, attachAtEnds, scratch), m_bClosed, true);
     for (CBasePoint *point : outline.m_aBasePoints) {
         if (point == nullptr || (unique && out.Find(point) >= 0))
             continue;
@@ -221,7 +221,8 @@ void CContour::GetCCWContour(int start, std::vector<DPOINT> &points, std::vector
     const int first = std::max(start, 0) % count;
     const std::vector<DPOINT> oldPoints = points;
     const std::vector<int> oldIndexes = indexes != nullptr ? *indexes : std::vector<int>();
-    const std::vector<int> oldFlags = backwardFlags != nullptr ? *backwardFlags : std::vector<int>();
+    const std::vector<int> oldFlags =
+        backwardFlags != nullptr ? *backwardFlags : std::vector<int>();
     for (int k = 0; k < count; ++k) {
         const int source = clockwise ? ((first - k) % count + count) % count : (first + k) % count;
         const auto target = static_cast<size_t>(k);
@@ -311,8 +312,8 @@ void CContour::GetPath(const CBasePoint *from, const CBasePoint *to, bool backwa
         const CPolyline *polyline = line->GetPolyline();
         const int count = polyline != nullptr ? polyline->GetPointCount() : 0;
         for (int k = 0; k < count; ++k)
-            entries.push_back({polyline->GetBasePointAt(line->IsBackward() ? count - 1 - k : k),
-                               line});
+            entries.push_back(
+                {polyline->GetBasePointAt(line->IsBackward() ? count - 1 - k : k), line});
     }
     std::vector<PathEntry> path;
     int i = findPathEntry(entries, from);
@@ -366,8 +367,8 @@ ContourData CContour::BuildOutline(const IGradeSize *size, bool withSliders,
 
 // The base-size outline without attaching comes from its cache; any other is built into
 // scratch.
-const ContourData &CContour::GetOutline(const IGradeSize *size, bool withSliders,
-                                        bool attachAtEnds, ContourData &scratch) const
+const ContourData &CContour::GetOutline(const IGradeSize *size, bool withSliders, bool attachAtEnds,
+                                        ContourData &scratch) const
 {
     if (size != nullptr || attachAtEnds) {
         scratch = BuildOutline(size, withSliders, attachAtEnds);

@@ -33,7 +33,8 @@ class IMaskContour;
 ///
 /// The contour is made by its pattern (CPattern::CreateContour), which also stores it when it
 /// is stored at all: this level registers no attributes (m_oContourLines and m_bClosed are
-/// there for a derived contour to register; it gives loaded lines their contour). Its event handler has the id kModelHandlerId | 15.
+/// there for a derived contour to register; it gives loaded lines their contour). Its event handler
+/// has the id kModelHandlerId | 15.
 class CContour : public CAttContainer, public CEventHandler, public CMvItem
 {
 public:

@@ -154,7 +154,9 @@ static DPOINT startPointOf(const std::vector<TrimmedLine> &lines, size_t k, bool
 static std::vector<LineEntry> lineEntries(const TrimmedLine &line, const DPOINT &startPoint)
 {
     const int count = static_cast<int>(line.shape.size());
-    auto shapePoint = [&](int i) { return line.shape[static_cast<size_t>(std::clamp(i, 0, count - 1))]; };
+    auto shapePoint = [&](int i) {
+        return line.shape[static_cast<size_t>(std::clamp(i, 0, count - 1))];
+    };
     std::vector<LineEntry> entries{{startPoint}};
     if (line.startIndex <= line.endIndex) {
         for (int i = line.startIndex + 1; i <= line.endIndex; ++i)

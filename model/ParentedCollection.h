@@ -16,8 +16,7 @@
 ///
 /// DeleteAt removes (with the event) and then deletes; RemoveAll and the destructor delete every
 /// element without events. Before it is bound the collection links nothing.
-template <class T>
-class CParentedCollection : public COwningCollection<T>, public CHandlerTarget
+template <class T> class CParentedCollection : public COwningCollection<T>, public CHandlerTarget
 {
 public:
     CParentedCollection() = default;

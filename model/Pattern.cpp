@@ -14,7 +14,8 @@ const CRuntimeClass *CPattern::GetThisClass()
     return &kPatternClass;
 }
 
-CPattern::CPattern() : m_oLocation(this)
+CPattern::CPattern()
+    : m_oLocation(this)
 {
     SetHandlerId(kModelHandlerId, this);
     AttachSink(m_oPolylines);
@@ -162,9 +163,8 @@ DPOINT CPattern::TransformToAbsolute(const DPOINT &own) const
 DPOINT CPattern::TransformToRelative(const DPOINT &absolute) const
 {
     const IPatternLocation *location = GetPatternLocation();
-    return CDPoint(absolute).TransformToRelative(location->GetPosition(),
-                                                 location->GetRotAngle(true),
-                                                 location->IsFlipped(), false);
+    return CDPoint(absolute).TransformToRelative(
+        location->GetPosition(), location->GetRotAngle(true), location->IsFlipped(), false);
 }
 
 // Widens rect by the positions of the grade points, the polyline shapes and the notch tips for

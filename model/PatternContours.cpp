@@ -1,9 +1,8 @@
 // Morvane model library.
 // A pattern's contours: building them from the polylines, the outline, and contour queries.
-#include "model/Pattern.h"
-
 #include "foundation/Geometry.h"
 #include "model/ContourBuilder.h"
+#include "model/Pattern.h"
 
 #include <cmath>
 #include <vector>
@@ -109,8 +108,7 @@ void CPattern::AddTwoPolylineClosedContours(CPtrCollection<CPolyline> &lines)
 }
 
 // Fills contour with the edges of one cycle or chain; edgeAt(k, backward) gives edge k.
-template <class EdgeAt>
-static void addEdges(CContour &contour, int count, EdgeAt edgeAt)
+template <class EdgeAt> static void addEdges(CContour &contour, int count, EdgeAt edgeAt)
 {
     for (int k = 0; k < count; ++k) {
         bool backward = false;

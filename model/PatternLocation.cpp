@@ -33,13 +33,14 @@ const CRuntimeClass *CPatternLocation::GetThisClass()
     return &kPatternLocationClass;
 }
 
-CPatternLocation::CPatternLocation(CPattern *pattern) : m_pPattern(pattern)
+CPatternLocation::CPatternLocation(CPattern *pattern)
+    : m_pPattern(pattern)
 {
     SetHandlerId(kModelHandlerId | kSourceKind, this);
     AddDoubleAttribute(&m_dPosX, "PosX");
     AddDoubleAttribute(&m_dPosY, "PosY");
-    AddAttribute(std::make_unique<RadianAttribute>(&m_dRotAngle, "RotAngle"),
-                 XmlPresence::Required, XmlForm::Element);
+    AddAttribute(std::make_unique<RadianAttribute>(&m_dRotAngle, "RotAngle"), XmlPresence::Required,
+                 XmlForm::Element);
     AddBoolAttribute(&m_bFliped, "Fliped");
 }
 

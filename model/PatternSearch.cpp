@@ -1,8 +1,7 @@
 // Morvane model library.
 // A pattern's searches: points by id, name, place and membership, line ends and walks.
-#include "model/Pattern.h"
-
 #include "foundation/Geometry.h"
+#include "model/Pattern.h"
 
 #include <cmath>
 
@@ -158,8 +157,7 @@ int CPattern::FindPolyPoint(const CBasePoint *point, int &polyline) const
     return FindPolyPoint(point, polyline, isEnd);
 }
 
-void CPattern::GetPolylinePoints(int &polyline, CPtrCollection<CBasePoint> &out,
-                                 bool single) const
+void CPattern::GetPolylinePoints(int &polyline, CPtrCollection<CBasePoint> &out, bool single) const
 {
     while (polyline >= 0 && polyline < m_oPolylines.GetCount()) {
         m_oPolylines.GetAt(polyline)->AppendBasePonts(out);

@@ -297,8 +297,7 @@ bool CPolyline::IsClosed(double tolerance) const
     std::vector<DPOINT> shape;
     GetShapeOrigPos(shape, nullptr);
     return shape.size() > 1 &&
-           IsNearPoint(shape.front().x, shape.front().y, shape.back().x, shape.back().y,
-                       tolerance);
+           IsNearPoint(shape.front().x, shape.front().y, shape.back().x, shape.back().y, tolerance);
 }
 
 CVector CPolyline::GetVector(const CBasePoint *point, bool forward, const IGradeSize *size) const

@@ -49,9 +49,9 @@ static std::vector<IndexedSegment> prolongationOf(std::span<const DPOINT> points
     const DPOINT &endPoint = atStart ? points.front() : points.back();
     const DPOINT &neighbour = atStart ? points[1] : points[points.size() - 2];
     IndexedSegment segment{};
-    segment.index = ExtendEnd(points, atStart,
-                              GetDPointDistance(endPoint, neighbour) + kProlongation,
-                              segment.start, segment.end);
+    segment.index =
+        ExtendEnd(points, atStart, GetDPointDistance(endPoint, neighbour) + kProlongation,
+                  segment.start, segment.end);
     return {segment};
 }
 

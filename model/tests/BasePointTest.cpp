@@ -1,13 +1,11 @@
 // Morvane model library tests.
 // Base points: labels, grade-type events, grade and text places, contour counts; index points.
 #include "PatternFixtures.h"
-
 #include "foundation/EventSink.h"
 #include "foundation/XmlArchive.h"
 #include "model/IndexPoint.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -39,7 +37,10 @@ TEST(BasePointTest, LabelFollowsGradeTypeAndId)
         const char *label;
     };
     const Case cases[] = {
-        {0, -1, "I-1"}, {0, 4, "I4"}, {1, 7, "P7"}, {2, 3, "P3"},
+        {0, -1, "I-1"},
+        {0, 4, "I4"},
+        {1, 7, "P7"},
+        {2, 3, "P3"},
     };
     for (const Case &row : cases) {
         SCOPED_TRACE(row.label);

@@ -3,7 +3,6 @@
 #include "model/ContourBuilder.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

@@ -1,12 +1,10 @@
 // Morvane model library tests.
 // Contours: the trimmed outline, its base points, area, orientation, turn angles and paths.
 #include "PatternFixtures.h"
-
 #include "foundation/EventSink.h"
 #include "model/GradeSize.h"
 
 #include <gtest/gtest.h>
-
 #include <numbers>
 #include <string>
 #include <vector>
@@ -78,8 +76,7 @@ public:
 TEST_F(ContourTest, ClosedOutlineEndsWithItsClosingPointUnlessDropped)
 {
     const CContour *contour = makeSquare();
-    EXPECT_EQ(outline(*contour, false),
-              (Texts{"(0 0)", "(10 0)", "(10 10)", "(0 10)", "(0 0)"}));
+    EXPECT_EQ(outline(*contour, false), (Texts{"(0 0)", "(10 0)", "(10 10)", "(0 10)", "(0 0)"}));
     EXPECT_EQ(outline(*contour, true), (Texts{"(0 0)", "(10 0)", "(10 10)", "(0 10)"}));
 
     CPtrCollection<CBasePoint> points;
@@ -167,8 +164,7 @@ TEST_F(ContourTest, TwoLinesCrossingTwiceAreTrimmedAtBothCrossings)
     TestPolyline *lower = pattern.AddLine({{-1, 1}, {5, -2}, {11, 1}});
     TestPolyline *upper = pattern.AddLine({{11, -1}, {5, 2}, {-1, -1}});
     const CContour *contour = makeContour({lower, upper}, true);
-    EXPECT_EQ(outline(*contour, false),
-              (Texts{"(1 0)", "(5 -2)", "(9 0)", "(5 2)", "(1 0)"}));
+    EXPECT_EQ(outline(*contour, false), (Texts{"(1 0)", "(5 -2)", "(9 0)", "(5 2)", "(1 0)"}));
     EXPECT_DOUBLE_EQ(contour->GetClosedArea(), 16.0);
 
     CPtrCollection<CBasePoint> points;
@@ -337,7 +333,8 @@ TEST(ContourOrderTest, CounterClockwiseFromAStartPosition)
 TEST_F(ContourTest, GradePointsTrimmedAwayAttachToTheLineEndsWhenAsked)
 {
     TestPoint *overhang = pattern.AddPoint(12, 0);
-    TestPolyline *first = pattern.AddLine({pattern.AddPoint(0, 0), pattern.AddPoint(10, 0), overhang});
+    TestPolyline *first =
+        pattern.AddLine({pattern.AddPoint(0, 0), pattern.AddPoint(10, 0), overhang});
     TestPolyline *second = pattern.AddLine({{11, -5}, {11, 5}});
     const CContour *contour = makeContour({first, second}, false);
     for (bool attachAtEnds : {false, true}) {

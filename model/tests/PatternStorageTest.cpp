@@ -1,11 +1,9 @@
 // Morvane model library tests.
 // A pattern saved and loaded back: the same file, the same geometry, contours and references.
 #include "PatternFixtures.h"
-
 #include "foundation/XmlArchive.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 using namespace testmodel;
@@ -33,7 +31,8 @@ void fill(TestPattern &pattern)
     TestPoint *a = pattern.AddPoint(0, 0);
     TestPoint *b = pattern.AddPoint(40, 0);
     TestPoint *c = pattern.AddPoint(40, 30);
-    TestPolyline *bottom = pattern.AddLine({a, pattern.AddPoint(20, -2, GRADE_POINT_INTERMEDIATE), b});
+    TestPolyline *bottom =
+        pattern.AddLine({a, pattern.AddPoint(20, -2, GRADE_POINT_INTERMEDIATE), b});
     pattern.AddLine({b, c, pattern.AddPoint(0, 30), a});
     TestPoint *d = pattern.AddPoint(10, 10);
     pattern.AddLine({d, pattern.AddPoint(15, 10), pattern.AddPoint(15, 15), d});

@@ -1,14 +1,12 @@
 // Morvane model library tests.
 // Patterns: building contours, choosing the outline, numbering, placement, pivot and searches.
 #include "PatternFixtures.h"
-
 #include "foundation/EventSink.h"
 #include "model/GradeSize.h"
 #include "model/History.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -105,7 +103,9 @@ TEST(PatternTest, BuildsContoursFromItsLines)
          },
          {"closed 0+ 1-"}},
         {"three-line loop with a hanging tail",
-         [](TestPattern &p) { p.AddLine({addTriangle(p, 0), p.AddPoint(20, 0)}); },
+         [](TestPattern &p) {
+             p.AddLine({addTriangle(p, 0), p.AddPoint(20, 0)});
+         },
          {"closed 0+ 1+ 2+", "open 3-"}},
         {"two disjoint loops",
          [](TestPattern &p) {
@@ -216,7 +216,10 @@ TEST(PatternTest, PlacesItsOwnCoordinatesOnTheMaskAndBack)
         DPOINT placed;
     };
     const Case cases[] = {
-        {0, false, {13, 24}}, {90, false, {6, 23}}, {0, true, {13, 16}}, {90, true, {14, 23}},
+        {0, false, {13, 24}},
+        {90, false, {6, 23}},
+        {0, true, {13, 16}},
+        {90, true, {14, 23}},
     };
     for (const Case &row : cases) {
         SCOPED_TRACE(row.angle + (row.flipped ? 1000 : 0));
@@ -399,8 +402,7 @@ TEST(PatternTest, ChildrenEnteringOrLeavingAreSeenAboveAndRefreshGradePoints)
     EXPECT_EQ(pattern.GetGradePointCount(), 1);
     pattern.RemoveListener(&log);
     const auto pointId = static_cast<int32_t>(0xFFFF0007u);
-    EXPECT_EQ(log.events,
-              (Texts{"1:" + std::to_string(pointId), "2:" + std::to_string(pointId)}));
+    EXPECT_EQ(log.events, (Texts{"1:" + std::to_string(pointId), "2:" + std::to_string(pointId)}));
 }
 
 TEST(PatternTest, AbsoluteRectangleHoldsPointsLinesAndNotchTipsUntilInvalidated)

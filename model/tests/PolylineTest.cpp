@@ -1,7 +1,6 @@
 // Morvane model library tests.
 // Polylines and notches: names, lengths, directions, nearest points, slider points, notch tips.
 #include "PatternFixtures.h"
-
 #include "model/GradeSize.h"
 
 #include <gtest/gtest.h>
