@@ -1,7 +1,6 @@
 // Morvane model library tests.
 // Base points: labels, grade-type events, grade and text places, contour counts; index points.
 #include "PatternFixtures.h"
-#include "foundation/EventSink.h"
 #include "foundation/XmlArchive.h"
 #include "model/IndexPoint.h"
 
@@ -10,23 +9,6 @@
 #include <vector>
 
 using namespace testmodel;
-
-namespace {
-
-/// Records the kind and first argument of the events that pass a handler.
-class EventLog : public CEventSink
-{
-public:
-    void OnEvent(CEventHandler *, EventRecord *record) override
-    {
-        events.push_back(std::to_string(record->m_nKind) + ":" +
-                         std::to_string(static_cast<int32_t>(record->m_pData->m_nFirst)));
-    }
-
-    std::vector<std::string> events;
-};
-
-} // namespace
 
 TEST(BasePointTest, LabelFollowsGradeTypeAndId)
 {

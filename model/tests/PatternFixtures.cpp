@@ -249,6 +249,12 @@ TestPolyline *TestPattern::AddLine(std::initializer_list<DPOINT> corners)
     return static_cast<TestPolyline *>(m_oPolylines.GetAt(m_oPolylines.AddOwned(std::move(line))));
 }
 
+void EventLog::OnEvent(CEventHandler *, EventRecord *record)
+{
+    events.push_back(std::to_string(record->m_nKind) + ":" +
+                     std::to_string(static_cast<int32_t>(record->m_pData->m_nFirst)));
+}
+
 std::vector<std::string> describe(const std::vector<DPOINT> &points)
 {
     std::vector<std::string> texts;

@@ -2,6 +2,7 @@
 // Small concrete points, polylines, notches, contours and patterns for testing the pattern model.
 #pragma once
 
+#include "foundation/EventSink.h"
 #include "model/BasePoint.h"
 #include "model/Contour.h"
 #include "model/Notch.h"
@@ -124,6 +125,15 @@ public:
 
 private:
     CPtrCollection<CPattern> m_oAssociated;
+};
+
+/// Records each event that passes a handler as "<kind>:<first argument>".
+class EventLog : public CEventSink
+{
+public:
+    void OnEvent(CEventHandler *sender, EventRecord *record) override;
+
+    std::vector<std::string> events;
 };
 
 /// The own coordinates of an outline's positions, rounded to 1e-6, as "(x y)" texts.

@@ -1,7 +1,6 @@
 // Morvane model library tests.
 // Patterns: building contours, choosing the outline, numbering, placement, pivot and searches.
 #include "PatternFixtures.h"
-#include "foundation/EventSink.h"
 #include "model/GradeSize.h"
 #include "model/History.h"
 
@@ -34,19 +33,6 @@ Texts describeContours(const CPattern &pattern)
     }
     return texts;
 }
-
-/// Records kinds and first arguments of the events that pass a handler.
-class EventLog : public CEventSink
-{
-public:
-    void OnEvent(CEventHandler *, EventRecord *record) override
-    {
-        events.push_back(std::to_string(record->m_nKind) + ":" +
-                         std::to_string(static_cast<int32_t>(record->m_pData->m_nFirst)));
-    }
-
-    Texts events;
-};
 
 void expectPoint(const DPOINT &actual, double x, double y)
 {
