@@ -1,0 +1,199 @@
+// Morvane model library.
+// The grade mask: placed patterns, associations, undo history, and its storage as a mask file.
+#include "model/GradeMask.h"
+
+#include "foundation/Geometry.h"
+#include "foundation/NameCompare.h"
+#include "foundation/NameRegistry.h"
+#include "model/ReleasedLinksItem.h"
+
+#include <algorithm>
+
+using namespace morvane;
+
+static const CRuntimeClass kGradeMaskClass("CGradeMask", &CreateObjectOf<CGradeMask>,
+                                           CMvItem::GetThisClass());
+
+CGradeMask::CGradeMask()
+{
+    SetHandlerId(kModelHandlerId | kSourceKind, this);
+    AttachSink(m_oPatterns);
+    AttachSink(m_oPatternLocations);
+    m_oMaskPointList.SetParent(reinterpret_cast<uintptr_t>(&m_oMaskPointList), this);
+    m_oAssociationMap.SetParent(reinterpret_cast<uintptr_t>(&m_oAssociationMap), this);
+    AddIntAttribute(&m_nVersion, "Version", XmlPresence::Required, XmlForm::Attribute);
+    AddDoubleAttribute(&m_oCenter.x, "CenterX");
+    AddDoubleAttribute(&m_oCenter.y, "CenterY");
+    AddClassCollectionAttribute(&m_oPatterns, "Patterns", "Pattern", CMaskPattern::GetThisClass(),
+                                XmlNaming::OwnNames, XmlPresence::Optional);
+    AddContainerAttribute(&m_oAssociationMap, "AssociationMap", XmlPresence::Optional);
+}
+
+CGradeMask::~CGradeMask() = default;
+
+const CRuntimeClass *CGradeMask::GetThisClass()
+{
+    return &kGradeMaskClass;
+}
+
+void CGradeMask::SetCenter(DPOINT p)
+{
+    if (GetDPointDistance(p, m_oCenter) <= 0.0)
+        return;
+    SendBeforeChange(0);
+    m_oCenter = p;
+    SendAfterChange(0);
+}
+
+void CGradeMask::SetFileName(const std::filesystem::path &name)
+{
+    if (name == m_sFileName)
+        return;
+    SendBeforeChange(1);
+    m_sFileName = name;
+    SendAfterChange(1);
+}
+
+void CGradeMask::Clear()
+{
+    SendBeginUpdate();
+    LockEvents();
+    ClearData();
+    UnlockEvents();
+    SendEndUpdate();
+}
+
+// The history goes first: nothing it discards may refer to a pattern deleted before it.
+void CGradeMask::ClearData()
+{
+    m_oHistory.Clear();
+    m_oMaskPointList.ClearAll();
+    m_oPatternReleaser.ReleaseAll();
+    m_oPatterns.RemoveAll();
+    m_oAssociationMap.RemoveAll();
+    m_oCenter = {0.0, 0.0};
+    m_sFileName.clear();
+}
+
+CPattern *CGradeMask::GetPatternAt(int i) const
+{
+    return m_oPatterns.GetAt(i);
+}
+
+void CGradeMask::ClearPatterns()
+{
+    m_oHistory.BeginGroup();
+    for (int i = GetPatternCount() - 1; i >= 0; --i)
+        RemovePatternAt(i);
+    m_oHistory.EndGroup();
+}
+
+std::unique_ptr<CMaskPattern> CGradeMask::MakePattern()
+{
+    auto pattern = std::make_unique<CMaskPattern>();
+    pattern->SetGradeMask(this);
+    return pattern;
+}
+
+void CGradeMask::InsertPatternAt(int i, std::unique_ptr<CMaskPattern> pattern)
+{
+    pattern->SetGradeMask(this);
+    m_oPatterns.InsertAt(i, pattern.release());
+    m_oHistory.AddInsertion(m_oPatterns, i);
+}
+
+void CGradeMask::RemovePatternAt(int i)
+{
+    CMaskPattern *pattern = m_oPatterns.GetAt(i);
+    m_oHistory.BeginGroup();
+    m_oHistory.AddItem(ReleasedLinksItem::capture(*pattern, *this));
+    pattern->ReleaseLinks();
+    m_oMaskPointList.ForgetPattern(pattern);
+    m_oHistory.AddRemoval(m_oPatterns, i);
+    m_oPatterns.RemoveAt(i);
+    m_oHistory.EndGroup();
+}
+
+int CGradeMask::FindPattern(const std::string &name) const
+{
+    for (int i = 0; i < GetPatternCount(); ++i) {
+        if (equalsNoCase(m_oPatterns.GetAt(i)->GetPatternName(), name))
+            return i;
+    }
+    return -1;
+}
+
+int CGradeMask::FindPattern(const CPattern *pattern) const
+{
+    for (int i = 0; i < GetPatternCount(); ++i) {
+        if (m_oPatterns.GetAt(i) == pattern)
+            return i;
+    }
+    return -1;
+}
+
+void CGradeMask::ClearPatternLocations()
+{
+    m_oLocationMap.clear();
+    m_oPatternLocations.RemoveAll();
+}
+
+CBasePoint *CGradeMask::FindBasePoint(const std::string &name) const
+{
+    for (const CMaskPattern *pattern : m_oPatterns) {
+        const int index = pattern->FindBasePoint(name);
+        if (index >= 0)
+            return pattern->GetBasePointAt(index);
+    }
+    return nullptr;
+}
+
+namespace {
+
+/// The names of a mask's patterns, for the name registry.
+class PatternNames final : public INameSource
+{
+public:
+    explicit PatternNames(const CGradeMask &mask)
+        : m_mask(mask)
+    {
+    }
+
+    int GetCount() const override { return m_mask.GetPatternCount(); }
+    void GetAt(std::string &out, int i) const override
+    {
+        out = m_mask.GetPatternAt(i)->GetPatternName();
+    }
+    bool IsValid(int) const override { return true; }
+
+private:
+    const CGradeMask &m_mask;
+};
+
+} // namespace
+
+std::string CGradeMask::GetValidPatternName(const std::string &name) const
+{
+    const PatternNames names(*this);
+    int counter = -1;
+    return CNameRegistry(names).MakeUniqueName(name, counter, false);
+}
+
+void CGradeMask::GetLastPointId(int &grade, int &other) const
+{
+    grade = 0;
+    other = 0;
+    for (const CMaskPattern *pattern : m_oPatterns) {
+        for (int i = 0; i < pattern->GetBasePointCount(); ++i) {
+            const CBasePoint *point = pattern->GetBasePointAt(i);
+            int &last = point->GetGradeType() == GRADE_POINT_GRADE ? grade : other;
+            last = std::max(last, point->GetPointId());
+        }
+    }
+}
+
+void CGradeMask::OnReferencesResolved()
+{
+    for (CMaskPattern *pattern : m_oPatterns)
+        pattern->SetGradeMask(this);
+}

@@ -1,0 +1,173 @@
+// Morvane model library.
+// The grade mask: placed patterns, associations, undo history, and its storage as a mask file.
+#pragma once
+
+#include "foundation/AttContainer.h"
+#include "foundation/DPoint.h"
+#include "foundation/EventHandler.h"
+#include "model/AssociationMap.h"
+#include "model/History.h"
+#include "model/MaskCenterPlace.h"
+#include "model/MaskPattern.h"
+#include "model/MaskPointList.h"
+#include "model/MvItem.h"
+#include "model/ParentedCollection.h"
+#include "model/PatternLocation.h"
+#include "model/PatternReleaser.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+class IInputPatterns;
+
+/// A grade mask as the program uses it. Indexes are not checked.
+class IGradeMask
+{
+public:
+    virtual ~IGradeMask() = default;
+
+    /// The measurement-name associations.
+    virtual IAssociationMap *GetAssociationMap() = 0;
+    /// Nothing when p is the centre; otherwise the before-change event (property 0), the store,
+    /// the after-change event.
+    virtual void SetCenter(DPOINT p) = 0;
+    virtual DPOINT GetCenter() const = 0;
+    /// The centre as a place, the same in every size (always the same object).
+    virtual IGradePlace *GetCenterPlace() = 0;
+    /// Empties the mask (patterns, associations, centre, file name, history) between the
+    /// begin-update and end-update events.
+    virtual void Clear() = 0;
+    /// Writes the mask file (through a temporary file beside it), after dropping the
+    /// unassigned measurement associations. True on success, and the file name becomes path;
+    /// false (the file name kept, GetLastError() saying why) when it cannot be written.
+    virtual bool Save(const std::filesystem::path &path) = 0;
+    /// Reads a mask file. The file is read into a new mask first: a file that cannot be read,
+    /// is no well-formed document, has a root other than "GradeMask" or a "Version" outside
+    /// 1001..2199, or whose load is aborted, gives false and leaves this mask as it was
+    /// (GetLastError() says why). Otherwise the mask's content is replaced between the
+    /// begin-update and end-update events, older content brought up to date, the history
+    /// cleared, and the file name becomes path.
+    virtual bool Load(const std::filesystem::path &path) = 0;
+    virtual int GetPatternCount() const = 0;
+    virtual CPattern *GetPatternAt(int i) const = 0;
+    /// Takes every pattern out, from the last, as RemovePatternAt does, in one history group.
+    virtual void ClearPatterns() = 0;
+    /// A new mask pattern that knows this mask but is not on it yet.
+    virtual std::unique_ptr<CMaskPattern> MakePattern() = 0;
+    /// Takes over pattern at i (the count appends); recorded in the history.
+    virtual void InsertPatternAt(int i, std::unique_ptr<CMaskPattern> pattern) = 0;
+    /// Takes pattern i out, in one history group: its links are released (restored by undo)
+    /// and it leaves the collection, owned by the history from then on.
+    virtual void RemovePatternAt(int i) = 0;
+    /// The index of the first pattern named name, ignoring case; -1 when none.
+    virtual int FindPattern(const std::string &name) const = 0;
+    /// The index of pattern; -1 when the mask does not hold it.
+    virtual int FindPattern(const CPattern *pattern) const = 0;
+    virtual IPointAssociationMap *GetPointAssociationMap() = 0;
+    virtual IPatternAssociationMap *GetPatternAssociationMap() = 0;
+    /// The file last saved or loaded; empty when none.
+    virtual std::filesystem::path GetFileName() const = 0;
+    /// Deletes every location kept for an input pattern.
+    virtual void ClearPatternLocations() = 0;
+    virtual CHistory *GetHistory() = 0;
+    virtual IHistory *GetHistoryItf() = 0;
+};
+
+/// The grade mask: the patterns placed on it (owned, each an event child of the mask), the
+/// measurement-name associations, the point associations (the mask point list) and the pattern
+/// associations, the locations it keeps for the document's input patterns, and its own undo
+/// history of the changes made through it and its patterns.
+///
+/// The mask file ("*.msk") is the XML document of the mask, root "GradeMask": the XML
+/// attribute "Version" (written as 2121), "CenterX", "CenterY", "Patterns" (the mask patterns,
+/// referred to by name) and "AssociationMap", the last two written when set. Nothing else of the
+/// mask is stored.
+///
+/// The event handler has the id kModelHandlerId | 1 with the mask as owner; the mask point list
+/// and the association map are its children.
+class CGradeMask : public IGradeMask, public CAttContainer, public CMvItem, public CEventHandler
+{
+public:
+    /// The source kind of the mask's event handler.
+    static constexpr uint32_t kSourceKind = 1;
+    /// The version the mask is written with, and holds after every load.
+    static constexpr int kVersion = 2121;
+
+    CGradeMask();
+    ~CGradeMask() override;
+
+    /// "CGradeMask", base CMvItem, creatable by name.
+    static const CRuntimeClass *GetThisClass();
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
+
+    IAssociationMap *GetAssociationMap() override { return &m_oAssociationMap; }
+    void SetCenter(DPOINT p) override;
+    DPOINT GetCenter() const override { return m_oCenter; }
+    IGradePlace *GetCenterPlace() override { return &m_oCenterPlace; }
+    void Clear() override;
+    bool Save(const std::filesystem::path &path) override;
+    bool Load(const std::filesystem::path &path) override;
+    int GetPatternCount() const override { return m_oPatterns.GetCount(); }
+    CPattern *GetPatternAt(int i) const override;
+    void ClearPatterns() override;
+    std::unique_ptr<CMaskPattern> MakePattern() override;
+    void InsertPatternAt(int i, std::unique_ptr<CMaskPattern> pattern) override;
+    void RemovePatternAt(int i) override;
+    int FindPattern(const std::string &name) const override;
+    int FindPattern(const CPattern *pattern) const override;
+    IPointAssociationMap *GetPointAssociationMap() override { return &m_oMaskPointList; }
+    IPatternAssociationMap *GetPatternAssociationMap() override { return &m_oPatternReleaser; }
+    std::filesystem::path GetFileName() const override { return m_sFileName; }
+    void ClearPatternLocations() override;
+    CHistory *GetHistory() override { return &m_oHistory; }
+    IHistory *GetHistoryItf() override { return &m_oHistory; }
+
+    /// Ties the mask to the document's input patterns (not owned; may be null).
+    void Create(IInputPatterns *inputPatterns) { m_pInputPatterns = inputPatterns; }
+    IInputPatterns *GetInputPatterns() const { return m_pInputPatterns; }
+    CMaskPattern *GetMaskPatternAt(int i) const { return m_oPatterns.GetAt(i); }
+    CMaskPointList &GetMaskPointList() { return m_oMaskPointList; }
+    /// The first base point of that label on the patterns, in order; null when none.
+    CBasePoint *FindBasePoint(const std::string &name) const;
+    /// name when no pattern has it (ignoring case); otherwise the first of name followed by 1,
+    /// 2, 3, ... that no pattern has.
+    std::string GetValidPatternName(const std::string &name) const;
+    /// The largest point ids in use over every point of every pattern: grade points (type 1)
+    /// into grade, the other points into other; 0 when there are none.
+    void GetLastPointId(int &grade, int &other) const;
+    /// The version the mask holds (kVersion, also after loading an older file).
+    int GetVersion() const { return m_nVersion; }
+    /// Why the last Load or Save failed; empty after a success.
+    const std::string &GetLastError() const { return m_sLastError; }
+
+    void OnReferencesResolved() override;
+
+private:
+    void SetFileName(const std::filesystem::path &name);
+    void ClearData();
+    bool ReadFile(const std::filesystem::path &path, int &version);
+    void TakeContentOf(CGradeMask &loaded);
+    void UpdateFromVersion(int version);
+    void UpdateFromVersion2100to2115();
+    void UpdateFromVersion2116to2117();
+    void UpdateFromVersion2117to2118();
+    void UpdateToVersion2120();
+
+    DPOINT m_oCenter;
+    int m_nVersion = kVersion;
+    CParentedCollection<CMaskPattern> m_oPatterns;
+    CAssociationMap m_oAssociationMap;
+    CMaskPointList m_oMaskPointList{*this};
+    CPatternReleaser m_oPatternReleaser{*this};
+    std::filesystem::path m_sFileName;
+    CParentedCollection<CPatternLocation> m_oPatternLocations;
+    std::unordered_map<const CPattern *, CPatternLocation *> m_oLocationMap;
+    IInputPatterns *m_pInputPatterns = nullptr;
+    morvane::MaskCenterPlace m_oCenterPlace{m_oCenter};
+    std::string m_sLastError;
+    /// Last, so that it goes first: discarding its records may delete removed patterns.
+    CHistory m_oHistory;
+};

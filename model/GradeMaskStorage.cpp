@@ -1,0 +1,141 @@
+// Morvane model library.
+// Saving a grade mask to its file and loading it back, bringing older files up to date.
+#include "foundation/NumberText.h"
+#include "foundation/TextFormat.h"
+#include "foundation/XmlArchive.h"
+#include "model/GradeMask.h"
+
+using namespace morvane;
+
+namespace {
+
+/// Root element of a mask file.
+constexpr const char *kRootName = "GradeMask";
+/// Versions strictly between these are read.
+constexpr int kOldestRefused = 1000;
+constexpr int kNewestRefused = 2200;
+/// Files after this version store the polylines of their patterns.
+constexpr int kLastVersionWithoutPolylines = 2115;
+
+/// Sets g_bPolylinesInMaskFile for one load, and back to true however the load ends.
+class PolylinesInMaskFile
+{
+public:
+    explicit PolylinesInMaskFile(bool stored) { g_bPolylinesInMaskFile = stored; }
+    ~PolylinesInMaskFile() { g_bPolylinesInMaskFile = true; }
+    PolylinesInMaskFile(const PolylinesInMaskFile &) = delete;
+    PolylinesInMaskFile &operator=(const PolylinesInMaskFile &) = delete;
+};
+
+} // namespace
+
+bool CGradeMask::Save(const std::filesystem::path &path)
+{
+    m_oAssociationMap.RemoveUnassigned();
+    CXmlArchive archive;
+    if (archive.SaveObjectToFile(path, *this, kRootName) != 0) {
+        m_sLastError = archive.GetLastError();
+        return false;
+    }
+    m_sLastError.clear();
+    SetFileName(path);
+    return true;
+}
+
+bool CGradeMask::Load(const std::filesystem::path &path)
+{
+    CGradeMask loaded;
+    int version = 0;
+    if (!loaded.ReadFile(path, version)) {
+        m_sLastError = loaded.m_sLastError;
+        return false;
+    }
+    SendBeginUpdate();
+    LockEvents();
+    ClearData();
+    TakeContentOf(loaded);
+    UpdateFromVersion(version);
+    m_nVersion = kVersion;
+    m_sLastError.clear();
+    SetFileName(path);
+    UnlockEvents();
+    SendEndUpdate();
+    return true;
+}
+
+// Loads the file into this (new) mask; false, with the reason, when it is refused.
+bool CGradeMask::ReadFile(const std::filesystem::path &path, int &version)
+{
+    CXmlArchive archive;
+    if (!archive.LoadFromFile(path)) {
+        m_sLastError = archive.GetLastError();
+        return false;
+    }
+    std::string root;
+    std::string versionText;
+    archive.SelectRoot("Version", root, versionText);
+    version = parseInt(versionText);
+    if (root != kRootName) {
+        m_sLastError = path.string() + ": the root element is not \"GradeMask\"";
+        return false;
+    }
+    if (version <= kOldestRefused || version >= kNewestRefused) {
+        m_sLastError = format("%s: version %d is not read", path.string().c_str(), version);
+        return false;
+    }
+    const PolylinesInMaskFile polylines(version > kLastVersionWithoutPolylines);
+    if (archive.LoadObject(*this, kRootName) != 0) {
+        m_sLastError = archive.GetLastError().empty() ? path.string() + ": loading aborted"
+                                                      : archive.GetLastError();
+        return false;
+    }
+    return true;
+}
+
+void CGradeMask::TakeContentOf(CGradeMask &loaded)
+{
+    m_oCenter = loaded.m_oCenter;
+    while (loaded.GetPatternCount() > 0) {
+        std::unique_ptr<CMaskPattern> pattern = loaded.m_oPatterns.TakeAt(0);
+        pattern->SetGradeMask(this);
+        m_oPatterns.AddOwned(std::move(pattern));
+    }
+    m_oAssociationMap.TakeItemsOf(loaded.m_oAssociationMap);
+}
+
+// Each step runs for a file older than its version, in this order.
+void CGradeMask::UpdateFromVersion(int version)
+{
+    if (version < 2115)
+        UpdateFromVersion2100to2115();
+    if (version < 2117)
+        UpdateFromVersion2116to2117();
+    if (version < 2118)
+        UpdateFromVersion2117to2118();
+    if (version < 2120)
+        UpdateToVersion2120();
+}
+
+void CGradeMask::UpdateFromVersion2100to2115()
+{
+    for (CMaskPattern *pattern : m_oPatterns)
+        pattern->BuildContours();
+}
+
+void CGradeMask::UpdateFromVersion2116to2117()
+{
+    for (CMaskPattern *pattern : m_oPatterns)
+        pattern->UpdateFromVersion2116to2117();
+}
+
+void CGradeMask::UpdateFromVersion2117to2118()
+{
+    for (CMaskPattern *pattern : m_oPatterns)
+        pattern->UpdateFromVersion2117to2118();
+}
+
+void CGradeMask::UpdateToVersion2120()
+{
+    for (CMaskPattern *pattern : m_oPatterns)
+        pattern->UpdateToVersion2120();
+}
