@@ -4,6 +4,7 @@
 
 #include "foundation/Geometry.h"
 #include "model/BasePoint.h"
+#include "model/Pattern.h"
 
 #include <cmath>
 #include <vector>
@@ -106,6 +107,30 @@ void CMaskContour::RestoreContourLine(int i, std::unique_ptr<CContourLine> line,
     m_bClosed = closed;
     InvalidateContourData();
     SendAfterChange(-1);
+}
+
+// Whether point is null or one of pattern's points.
+static bool isOwnOrNull(const CPattern &pattern, const CBasePoint *point)
+{
+    return point == nullptr || pattern.FindBasePoint(point) >= 0;
+}
+
+void CMaskContour::DropForeignReferences(const CPattern &pattern)
+{
+    for (int i = m_oContourLines.GetCount() - 1; i >= 0; --i) {
+        const CPolyline *polyline = m_oContourLines.GetAt(i)->GetPolyline();
+        if (polyline == nullptr || pattern.FindPolyline(polyline) < 0)
+            m_oContourLines.DeleteAt(i);
+    }
+    for (int i = m_oAssRules.GetCount() - 1; i >= 0; --i) {
+        CPointAssociationRule *rule = m_oAssRules.GetAt(i);
+        if (!isOwnOrNull(pattern, rule->GetBasePoint()))
+            m_oAssRules.DeleteAt(i);
+        else if (!isOwnOrNull(pattern, rule->GetReferentBasePoint()))
+            rule->SetReferentBasePoint(nullptr);
+    }
+    if (!isOwnOrNull(pattern, m_pStartContPoint))
+        m_pStartContPoint = nullptr;
 }
 
 void CMaskContour::SaveAttributes(CXmlArchive &archive)

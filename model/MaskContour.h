@@ -75,6 +75,11 @@ public:
     /// Puts a line taken out back at i and sets the closed flag.
     void RestoreContourLine(int i, std::unique_ptr<CContourLine> line, bool closed);
 
+    /// After loading: drops the lines that name no polyline of pattern and the rules of points
+    /// that are not pattern's, and clears referent and start points that are not pattern's
+    /// (a damaged file may name the objects of another pattern).
+    void DropForeignReferences(const CPattern &pattern);
+
     void SaveAttributes(CXmlArchive &archive) override;
     void OnReferencesResolved() override;
 

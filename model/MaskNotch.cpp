@@ -5,6 +5,7 @@
 #include "foundation/SegmentShape.h"
 #include "foundation/ShapeDistance.h"
 #include "model/BasePoint.h"
+#include "model/Pattern.h"
 #include "model/Polyline.h"
 
 #include <vector>
@@ -61,4 +62,10 @@ void CMaskNotch::UpdateCurveLength()
     m_pPolyline->GetShapeOrigPos(shape, nullptr);
     const CSegmentShape curve(shape);
     m_dCurveLength = CShapeDistance(&curve, {m_pPoint->GetX(), m_pPoint->GetY()}).GetDistance();
+}
+
+void CMaskNotch::ForgetPointUnlessIn(const CPattern &pattern)
+{
+    if (m_pPoint != nullptr && pattern.FindBasePoint(m_pPoint) < 0)
+        m_pPoint = nullptr;
 }

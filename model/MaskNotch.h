@@ -5,6 +5,7 @@
 #include "model/Notch.h"
 
 class CBasePoint;
+class CPattern;
 
 /// A notch of a mask polyline, the same in every size: its depth vector in the pattern's own
 /// coordinates and its distance from the line's first point. Stored as "dx", "dy" and
@@ -32,6 +33,8 @@ public:
     /// The notch's distance becomes that of its point's own coordinates along the line's
     /// base-size shape in the pattern's own coordinates; nothing for a notch without a point.
     void UpdateCurveLength();
+    /// Forgets the notch's point when it is not one of pattern's.
+    void ForgetPointUnlessIn(const CPattern &pattern);
 
 private:
     CBasePoint *m_pPoint = nullptr;

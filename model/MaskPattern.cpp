@@ -30,7 +30,6 @@ CMaskPattern::CMaskPattern()
     AddPtrCollectionAttribute(&m_oMarkPoints, "MarkPoints", "BasePoint", XmlPresence::WhenSet);
     AddClassCollectionAttribute(&m_oContours, "Contours", "Contour", CMaskContour::GetThisClass(),
                                 XmlNaming::None, XmlPresence::WhenSet);
-    AddPtrAttribute(&m_pStartContPoint, "StartContPoint", "BasePoint", XmlPresence::ReadOnly);
 }
 
 CMaskPattern::~CMaskPattern() = default;
@@ -201,10 +200,19 @@ void CMaskPattern::OnReferencesResolved()
 {
     for (CBasePoint *point : m_oBasePoints)
         point->SetParent(this);
-    for (CPolyline *line : m_oPolylines)
+    for (CPolyline *line : m_oPolylines) {
         line->SetOwner(this);
-    for (CContour *contour : m_oContours)
+        static_cast<CMaskPolyline *>(line)->DropForeignReferences();
+    }
+    for (int i = m_oMarkPoints.GetCount() - 1; i >= 0; --i) {
+        if (FindBasePoint(m_oMarkPoints.GetAt(i)) < 0)
+            m_oMarkPoints.RemoveAt(i);
+    }
+    for (CContour *contour : m_oContours) {
         contour->Create(this);
+        static_cast<CMaskContour *>(contour)->DropForeignReferences(*this);
+    }
+
     // A pattern read from an older file stores its polylines from now on.
     GetAttribute("Polylines")->SetPresence(XmlPresence::Required);
 }

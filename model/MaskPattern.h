@@ -77,8 +77,9 @@ public:
 ///
 /// Stored as "sName" (also the name by which it is referred to), "PivotPointX" and
 /// "PivotPointY" (written when set), "PatternLocation", "BasePoints", "Polylines",
-/// "MarkPoints" and "Contours" (written when set); "StartContPoint" is read from older files
-/// only. After loading, every point, polyline and contour is given this pattern.
+/// "MarkPoints" and "Contours" (written when set). After loading, every point, polyline and contour
+/// is given this pattern, and whatever they name of another pattern (which only a damaged file
+/// does) is dropped.
 class CMaskPattern : public CPattern, public IMaskPattern
 {
 public:
@@ -161,5 +162,4 @@ private:
     std::string m_sName;
     CPtrCollection<CPattern> m_oAssPatterns;
     CGradeMask *m_pGradeMask = nullptr;
-    CBasePoint *m_pStartContPoint = nullptr;
 };

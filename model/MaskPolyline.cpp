@@ -144,6 +144,19 @@ void CMaskPolyline::UpdateNotchCurveLengths()
     }
 }
 
+void CMaskPolyline::DropForeignReferences()
+{
+    for (int i = m_oBasePoints.GetCount() - 1; i >= 0; --i) {
+        if (m_pOwner == nullptr || m_pOwner->FindBasePoint(m_oBasePoints.GetAt(i)) < 0)
+            m_oBasePoints.RemoveAt(i);
+    }
+    for (CNotch *notch : m_oNotches) {
+        auto *maskNotch = dynamic_cast<CMaskNotch *>(notch);
+        if (maskNotch != nullptr && m_pOwner != nullptr)
+            maskNotch->ForgetPointUnlessIn(*m_pOwner);
+    }
+}
+
 void CMaskPolyline::OnReferencesResolved()
 {
     for (CNotch *notch : m_oNotches)

@@ -76,6 +76,10 @@ public:
     /// The line's own point list, for the pattern's undo records.
     CPtrCollection<CBasePoint> &GetBasePointCollection() { return m_oBasePoints; }
 
+    /// After loading: drops the points that are not the owner's, and forgets the notches' points
+    /// that are not (a damaged file may name the points of another pattern).
+    void DropForeignReferences();
+
     void OnReferencesResolved() override;
 
 private:

@@ -234,3 +234,45 @@ TEST(GradeMaskStorageTest, OlderFilesAreBroughtUpToDate)
         }
     }
 }
+
+TEST(GradeMaskStorageTest, WhatAPatternNamesOfAnotherIsDropped)
+{
+    // B's line runs through a point of A, its contour follows A's line and its rule ties A's
+    // point to B's.
+    const std::string text =
+        "<GradeMask Version=\"2121\"><CenterX>0</CenterX><CenterY>0</CenterY><Patterns>"
+        "<Pattern><sName>A</sName><PatternLocation><PosX>0</PosX><PosY>0</PosY>"
+        "<RotAngle>0</RotAngle><Fliped>0</Fliped></PatternLocation><BasePoints>"
+        "<BasePoint BasePointID=\"0\"><GradeType>1</GradeType><x>0</x><y>0</y></BasePoint>"
+        "<BasePoint BasePointID=\"1\"><GradeType>1</GradeType><x>9</x><y>0</y></BasePoint>"
+        "</BasePoints><Polylines><Polyline PolylineID=\"0\"><LineType>0</LineType>"
+        "<BasePoints><BasePoint>0</BasePoint><BasePoint>1</BasePoint></BasePoints></Polyline>"
+        "</Polylines></Pattern>"
+        "<Pattern><sName>B</sName><PatternLocation><PosX>0</PosX><PosY>0</PosY>"
+        "<RotAngle>0</RotAngle><Fliped>0</Fliped></PatternLocation><BasePoints>"
+        "<BasePoint BasePointID=\"2\"><GradeType>1</GradeType><x>5</x><y>5</y></BasePoint>"
+        "</BasePoints><Polylines><Polyline PolylineID=\"1\"><LineType>0</LineType>"
+        "<BasePoints><BasePoint>0</BasePoint><BasePoint>2</BasePoint></BasePoints></Polyline>"
+        "</Polylines><MarkPoints><BasePoint>1</BasePoint></MarkPoints><Contours><Contour>"
+        "<ContourLines><ContourLine><Polyline>0</Polyline><Backward>0</Backward></ContourLine>"
+        "<ContourLine><Polyline>1</Polyline><Backward>0</Backward></ContourLine></ContourLines>"
+        "<AssRules><AssRule><ReferentPoint>0</ReferentPoint><CustomShift>0</CustomShift>"
+        "<ShiftError>1</ShiftError><CustomTurn>0</CustomTurn><TurnError>1</TurnError>"
+        "<CustomTangent>0</CustomTangent><TangentError>1</TangentError>"
+        "<PointAssociationType>0</PointAssociationType><SolutionType>0</SolutionType>"
+        "<PointMatchType>0</PointMatchType><Point>2</Point></AssRule></AssRules>"
+        "<Closed>0</Closed></Contour></Contours></Pattern></Patterns></GradeMask>";
+    const TemporaryFolder folder("mask-storage");
+    writeFile(folder / "crossed.msk", text);
+    CGradeMask mask;
+    ASSERT_TRUE(mask.Load(folder / "crossed.msk"));
+    const CMaskPattern *b = mask.GetMaskPatternAt(1);
+    ASSERT_EQ(b->GetPolylineCount(), 1);
+    EXPECT_EQ(b->GetPatternPolylineAt(0)->GetPointCount(), 1);
+    EXPECT_EQ(b->GetMarkPointCount(), 0);
+    const auto *contour = static_cast<const CMaskContour *>(b->GetContourAt(0));
+    ASSERT_EQ(contour->GetContourLineCount(), 1);
+    EXPECT_EQ(contour->GetContourLineAt(0)->GetPolyline(), b->GetPatternPolylineAt(0));
+    ASSERT_EQ(contour->GetAssRuleCount(), 1);
+    EXPECT_FALSE(contour->GetAssRuleAt(0)->HasReferentPoint());
+}
