@@ -31,6 +31,8 @@ class IMaskPattern
 public:
     virtual ~IMaskPattern() = default;
 
+    /// Fills this new, empty pattern from an input pattern: see CMaskPattern::CreateFromInput.
+    virtual void CreateFromInput(const CPattern &input) = 0;
     /// Takes over polyline (made for this pattern) at index, appended when negative. Not
     /// recorded: the caller that took it out keeps the undo.
     virtual void InsertPolyline(std::unique_ptr<CMaskPolyline> polyline, int index) = 0;
@@ -41,8 +43,8 @@ public:
     /// The index of a grade point whose own coordinates lie within 0.25 of p; else AddPoint(p,
     /// grade point).
     virtual int AddGradePoint(DPOINT p) = 0;
-    /// A new point at p (own coordinates) numbered after the largest id of its type in use;
-    /// recorded. Returns its index.
+    /// A new point at p (own coordinates) numbered after the largest id of its type on the mask
+    /// and the pattern; recorded. Returns its index.
     virtual int AddPoint(DPOINT p, GRADE_POINT_TYPE type) = 0;
     /// A new mask contour bound to this pattern, not yet one of its contours.
     virtual std::unique_ptr<CMaskContour> CreateMaskContour() = 0;
@@ -94,6 +96,16 @@ public:
     void SendDetached(uint32_t id, uintptr_t object) override;
 
     /// Appends a new mask contour; returns its index.
+    /// Fills this new, empty pattern from input. The name is the input's, made unique on the
+    /// mask; location and pivot are the input's. Each mark point becomes a mask point of its
+    /// type at its own coordinates. Each line becomes a mask polyline of its type through the
+    /// points of its base-size shape with slider points: a shape point of no input point makes
+    /// a new ordinary point; one of an input point takes the grade point already made within
+    /// 0.25, or a new one, so lines that meet at a grade point share it. A line of fewer than
+    /// two points is dropped, with the points made only for it; the notches keep their depth
+    /// and distance. New points are numbered after the largest ids on the mask. Then the
+    /// contours are built. Nothing is recorded.
+    void CreateFromInput(const CPattern &input) override;
     int CreateContour() override;
     void GetAssPatterns(CPtrCollection<CPattern> &patterns) override;
     /// The before-change event (property 1), pattern appended, the after-change event.
@@ -158,6 +170,10 @@ private:
     void LastPointIds(int &grade, int &other) const;
     void RemoveFromContours(const CPolyline *polyline, CHistory *history);
     void RemoveFromLines(const CBasePoint *point, CHistory *history);
+    void CopyMarkPoints(const CPattern &input, int &grade, int &other);
+    std::unique_ptr<CMaskPolyline> MakePolylineFrom(const CPolyline &input, int &grade, int &other);
+    CBasePoint *MakeShapePoint(DPOINT own, bool gradePoint, int &grade, int &other);
+    void DropUnusedPointsOf(const CPolyline &line);
 
     std::string m_sName;
     CPtrCollection<CPattern> m_oAssPatterns;

@@ -119,14 +119,14 @@ CHistory *CMaskPattern::GetRecordingHistory() const
     return m_pGradeMask->GetHistory();
 }
 
+// Over the mask's patterns (when the pattern knows its mask) and its own points, which need
+// not be on the mask yet.
 void CMaskPattern::LastPointIds(int &grade, int &other) const
 {
-    if (m_pGradeMask != nullptr && m_pGradeMask->FindPattern(this) >= 0) {
-        m_pGradeMask->GetLastPointId(grade, other);
-        return;
-    }
     grade = 0;
     other = 0;
+    if (m_pGradeMask != nullptr)
+        m_pGradeMask->GetLastPointId(grade, other);
     for (const CBasePoint *point : m_oBasePoints) {
         int &last = point->GetGradeType() == GRADE_POINT_GRADE ? grade : other;
         last = std::max(last, point->GetPointId());

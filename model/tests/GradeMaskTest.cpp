@@ -84,11 +84,12 @@ TEST(GradeMaskTest, PointsAreFoundAndCountedOverAllPatterns)
     int grade = -1;
     int other = -1;
     mask.GetLastPointId(grade, other);
-    EXPECT_EQ(grade, 5);
-    EXPECT_EQ(other, 2);
-    EXPECT_EQ(mask.FindBasePoint("P5"), back->GetBasePointAt(5));
+    // The squares are numbered P1 to P4 and I1, then P5 to P8 and I2.
+    EXPECT_EQ(grade, 9);
+    EXPECT_EQ(other, 3);
+    EXPECT_EQ(mask.FindBasePoint("P9"), back->GetBasePointAt(5));
     EXPECT_EQ(mask.FindBasePoint("P1"), mask.GetPatternAt(0)->GetBasePointAt(0));
-    EXPECT_EQ(mask.FindBasePoint("P9"), nullptr);
+    EXPECT_EQ(mask.FindBasePoint("P10"), nullptr);
 }
 
 TEST(GradeMaskTest, AnUndoneInsertionIsDeletedByTheNextChange)
@@ -205,7 +206,7 @@ protected:
 
 TEST_F(MaskAssociationTest, ChangesOfOnePointNameItAsTheActiveItem)
 {
-    ASSERT_EQ(links(), (Texts{"Front: Input | P1>P1 P2>P2", "Back: Front | P3>P3"}));
+    ASSERT_EQ(links(), (Texts{"Front: Input | P1>P1 P2>P2", "Back: Front | P7>P3"}));
     SourceLog log;
     mask.AddListener(&log);
     map->RemoveAssociation(maskPointAt(*front, 0), input.BasePoints().GetAt(1));

@@ -138,11 +138,11 @@ TEST(MaskPatternTest, AddGradePointReusesAGradePointNearby)
     EXPECT_EQ(pattern->AddGradePoint({40.2, 0.1}), 1);
     const int added = pattern->AddGradePoint({40.3, 0.1});
     EXPECT_EQ(added, 5);
-    // Numbered after the largest id on the mask: each square has P1 to P4 and I1.
-    EXPECT_EQ(pattern->GetBasePointAt(added)->GetFormatName(), "P5");
+    // Numbered after the largest id on the mask: the squares have P1 to P8 and I1, I2.
+    EXPECT_EQ(pattern->GetBasePointAt(added)->GetFormatName(), "P9");
     EXPECT_EQ(pattern->GetBasePointAt(pattern->AddPoint({1, 1}, GRADE_POINT_INTERMEDIATE))
                   ->GetFormatName(),
-              "I2");
+              "I3");
     mask.GetHistory()->Undo();
     mask.GetHistory()->Undo();
     EXPECT_EQ(pattern->GetBasePointCount(), 5);
