@@ -2,10 +2,14 @@
 // printf-style formatting that always uses the "C" locale.
 #include "foundation/TextFormat.h"
 
+#include <algorithm>
 #include <cassert>
 #include <charconv>
 #include <clocale>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <locale.h>
 
 namespace morvane {
@@ -56,9 +60,57 @@ std::string format(const char *format, ...)
     return text;
 }
 
+// |value| * 10^decimals rounded to an integer as printf rounds the exact binary value, when
+// the double product decides it; false when the product may lie across a half, or is too large.
+static bool scaledDigits(double value, int decimals, uint64_t &digits)
+{
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (decimals >= static_cast<int>(std::size(kPowersOfTen)))
+        return false;
+    // The power is exact, so the product was rounded once, and rounding keeps order: below 2^52,
+    // where every half is a double, the product lies on the same side of a half as the exact
+    // one, or on the half itself, which needs the exact digits.
+    const double scaled = std::fabs(value) * kPowersOfTen[decimals];
+    if (!(scaled < 0x1p52))
+        return false;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (fraction == 0.5)
+        return false;
+    digits = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    return true;
+}
+
+// Writes digits with the point before its last decimals digits ("5", 3 -> "0.005"), after a
+// "-" when negative; returns the end. out must hold decimals + 23 characters.
+static char *writeFixedDigits(uint64_t digits, bool negative, int decimals, char *out)
+{
+    char text[24];
+    char *end = std::to_chars(text, text + sizeof text, digits).ptr;
+    const auto length = static_cast<int>(end - text);
+    const int whole = std::max(length - decimals, 0);
+    if (negative)
+        *out++ = '-';
+    if (whole == 0)
+        *out++ = '0';
+    out = std::copy(text, text + whole, out);
+    if (decimals == 0)
+        return out;
+    *out++ = '.';
+    out = std::fill_n(out, decimals - (length - whole), '0');
+    return std::copy(text + whole, end, out);
+}
+
 std::string formatFixed(double value, int decimals)
 {
     assert(decimals >= 0 && "negative number of decimals");
+    // Most stored numbers take the fast way: their digits as an integer, then the point.
+    uint64_t digits = 0;
+    if (scaledDigits(value, decimals, digits)) {
+        char text[64];
+        return std::string(text, writeFixedDigits(digits, std::signbit(value), decimals, text));
+    }
     // The largest double has 309 integral digits; the rest is room for sign, point and decimals.
     char text[320 + 64];
     if (decimals > 64)

@@ -4,8 +4,10 @@
 #include "foundation/NumberText.h"
 #include "foundation/TextFormat.h"
 
+#include <cmath>
 #include <cstdio>
 #include <limits>
+#include <random>
 
 #include "ScopedLocale.h"
 
@@ -43,6 +45,26 @@ TEST(TextFormatTest, FormatsFixedAndIntegersAsPrintfDoes)
     for (const long long value : {0LL, -1LL, 2121LL, std::numeric_limits<long long>::min(),
                                   std::numeric_limits<long long>::max()}) {
         EXPECT_EQ(formatInteger(value), format("%lld", value));
+    }
+}
+
+// Stored numbers are rounded from their exact binary value, as printf does, even when the value
+// lies next to a half of the last decimal, exactly on one (0.125), or has many digits.
+TEST(TextFormatTest, RoundsFixedLikePrintfNextToHalves)
+{
+    std::mt19937_64 random(2121);
+    std::uniform_int_distribution<long long> wholes(-2000000, 2000000);
+    for (int i = 0; i < 20000; ++i) {
+        const int decimals = i % 9;
+        const double scale = std::pow(10.0, decimals);
+        const double half = (static_cast<double>(wholes(random)) + 0.5) / scale;
+        const double values[] = {half, std::nextafter(half, 1e300), std::nextafter(half, -1e300),
+                                 std::ldexp(static_cast<double>(wholes(random)), -(i % 24)),
+                                 static_cast<double>(wholes(random)) * 1e7 / scale};
+        for (const double value : values) {
+            SCOPED_TRACE(format("%.17g with %d decimals", value, decimals));
+            ASSERT_EQ(formatFixed(value, decimals), format("%.*f", decimals, value));
+        }
     }
 }
 
