@@ -94,6 +94,13 @@ int countElements(pugi::xml_node parent)
     return count;
 }
 
+// Compares without measuring the node's name first: most names differ in their first letters.
+bool hasName(pugi::xml_node node, std::string_view name)
+{
+    const char *nodeName = node.name();
+    return std::strncmp(nodeName, name.data(), name.size()) == 0 && nodeName[name.size()] == '\0';
+}
+
 } // namespace
 
 struct CScrivel::Private
@@ -248,6 +255,19 @@ int CScrivel::GetChildsCount()
 std::string_view CScrivel::GetChildName(int i)
 {
     return m_pPrivate->children(*m_pPrivate->current())[static_cast<size_t>(i)].name();
+}
+
+int CScrivel::FindChild(std::string_view name, int first)
+{
+    Frame *frame = m_pPrivate->current();
+    if (frame == nullptr)
+        return -1;
+    const std::vector<pugi::xml_node> &children = m_pPrivate->children(*frame);
+    for (size_t i = static_cast<size_t>(std::max(first, 0)); i < children.size(); ++i) {
+        if (hasName(children[i], name))
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 bool CScrivel::SelectChild(int i)

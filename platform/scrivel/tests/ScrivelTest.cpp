@@ -76,6 +76,20 @@ TEST(ScrivelTest, CountsOnlyChildElementsAndKeepsBlankText)
     EXPECT_EQ(filer.GetValue(), "  ") << "a text of blanks alone in its element is kept";
 }
 
+TEST(ScrivelTest, FindsChildElementsByWholeName)
+{
+    CScrivel filer;
+    EXPECT_EQ(filer.FindChild("a", 0), -1) << "no current element";
+    ASSERT_TRUE(filer.LoadFromText("<r><ab/>text<a/><b/><a>x</a></r>")) << filer.GetLastError();
+    ASSERT_TRUE(filer.SelectRootItem());
+    EXPECT_EQ(filer.FindChild("a", 0), 1) << "<ab> is no <a>";
+    EXPECT_EQ(filer.FindChild("a", 2), 3);
+    EXPECT_EQ(filer.FindChild("a", 4), -1);
+    EXPECT_EQ(filer.FindChild("ab", -3), 0);
+    EXPECT_EQ(filer.FindChild("abc", 0), -1);
+    EXPECT_EQ(filer.FindChild("", 0), -1);
+}
+
 TEST(ScrivelTest, AddsTheRootOnlyToAnEmptyDocument)
 {
     CScrivel filer;
