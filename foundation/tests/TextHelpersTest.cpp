@@ -6,8 +6,10 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
+#include <string>
 
 #include "ScopedLocale.h"
 
@@ -93,6 +95,24 @@ TEST(NumberTextTest, ParsesDoubleLikeAtofInAnyLocale)
     for (const auto &row : kDoubleCases) {
         SCOPED_TRACE(row.text);
         EXPECT_DOUBLE_EQ(parseDouble(row.text), row.expected);
+    }
+}
+
+// Every decimal reads as the nearest double, as strtod reads it, however many digits it has.
+TEST(NumberTextTest, ParsesDecimalsToTheNearestDouble)
+{
+    std::mt19937_64 random(2121);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = i % 2 == 0 ? "-" : "";
+        const int digits = 1 + i % 19;
+        for (int digit = 0; digit < digits; ++digit)
+            text += static_cast<char>('0' + random() % 10);
+        text.insert(text.size() - random() % (digits + 1), ".");
+        SCOPED_TRACE(text);
+        const double expected = std::strtod(text.c_str(), nullptr);
+        const double parsed = parseDouble(text);
+        ASSERT_EQ(std::signbit(parsed), std::signbit(expected));
+        ASSERT_EQ(parsed, expected);
     }
 }
 
