@@ -2,7 +2,6 @@
 // printf-style formatting that always uses the "C" locale.
 #include "foundation/TextFormat.h"
 
-#include <algorithm>
 #include <cassert>
 #include <charconv>
 #include <clocale>
@@ -82,24 +81,24 @@ static bool scaledDigits(double value, int decimals, uint64_t &digits)
     return true;
 }
 
-// Writes digits with the point before its last decimals digits ("5", 3 -> "0.005"), after a
-// "-" when negative; returns the end. out must hold decimals + 23 characters.
-static char *writeFixedDigits(uint64_t digits, bool negative, int decimals, char *out)
+// The text of digits with the point before its last decimals digits ("5", 3 -> "0.005"), after
+// a "-" when negative.
+static std::string fixedText(uint64_t digits, bool negative, int decimals)
 {
-    char text[24];
-    char *end = std::to_chars(text, text + sizeof text, digits).ptr;
-    const auto length = static_cast<int>(end - text);
-    const int whole = std::max(length - decimals, 0);
+    // Written backwards from the end, with room for 16 digits, 15 decimals, point and sign.
+    char text[64];
+    char *first = text + sizeof text;
+    for (int i = 0; i < decimals; ++i, digits /= 10)
+        *--first = static_cast<char>('0' + digits % 10);
+    if (decimals > 0)
+        *--first = '.';
+    do {
+        *--first = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    } while (digits != 0);
     if (negative)
-        *out++ = '-';
-    if (whole == 0)
-        *out++ = '0';
-    out = std::copy(text, text + whole, out);
-    if (decimals == 0)
-        return out;
-    *out++ = '.';
-    out = std::fill_n(out, decimals - (length - whole), '0');
-    return std::copy(text + whole, end, out);
+        *--first = '-';
+    return std::string(first, text + sizeof text);
 }
 
 std::string formatFixed(double value, int decimals)
@@ -107,10 +106,8 @@ std::string formatFixed(double value, int decimals)
     assert(decimals >= 0 && "negative number of decimals");
     // Most stored numbers take the fast way: their digits as an integer, then the point.
     uint64_t digits = 0;
-    if (scaledDigits(value, decimals, digits)) {
-        char text[64];
-        return std::string(text, writeFixedDigits(digits, std::signbit(value), decimals, text));
-    }
+    if (scaledDigits(value, decimals, digits))
+        return fixedText(digits, std::signbit(value), decimals);
     // The largest double has 309 integral digits; the rest is room for sign, point and decimals.
     char text[320 + 64];
     if (decimals > 64)
