@@ -324,7 +324,13 @@ std::string_view CScrivel::GetValue() const
 
 void CScrivel::SetValue(std::string_view value)
 {
-    if (Frame *frame = m_pPrivate->current())
+    Frame *frame = m_pPrivate->current();
+    if (frame == nullptr)
+        return;
+    // An element just added, as in saving, takes its text node without a search for one.
+    if (!frame->node.first_child())
+        frame->node.append_child(pugi::node_pcdata).set_value(value.data(), value.size());
+    else
         frame->node.text().set(value.data(), value.size());
 }
 

@@ -65,6 +65,27 @@ TEST(ScrivelTest, WritesElementsAndAttributesInCallOrder)
     EXPECT_EQ(reader.GetActiveItemName(), "Root") << "a failed select leaves the cursor";
 }
 
+TEST(ScrivelTest, ReplacesTheTextOfAnElement)
+{
+    CScrivel filer;
+    ASSERT_TRUE(filer.AddItem("Root"));
+    ASSERT_TRUE(filer.AddItem("Twice"));
+    filer.SetValue("first");
+    filer.SetValue("second");
+    EXPECT_EQ(filer.GetValue(), "second");
+    EXPECT_TRUE(filer.ReturnBack());
+    filer.SetValue("after");
+    EXPECT_EQ(filer.GetValue(), "after") << "text beside a child element";
+    ASSERT_TRUE(filer.AddItem("Empty"));
+    filer.SetValue("");
+    EXPECT_TRUE(filer.ReturnBack());
+
+    const std::string text = filer.GetXmlContents();
+    EXPECT_NE(text.find("<Twice>second</Twice>"), std::string::npos) << text;
+    EXPECT_EQ(text.find("first"), std::string::npos) << text;
+    EXPECT_LT(text.find("</Twice>"), text.find("after")) << text;
+}
+
 TEST(ScrivelTest, CountsOnlyChildElementsAndKeepsBlankText)
 {
     CScrivel filer;
