@@ -98,7 +98,12 @@ int countElements(pugi::xml_node parent)
 bool hasName(pugi::xml_node node, std::string_view name)
 {
     const char *nodeName = node.name();
-    return std::strncmp(nodeName, name.data(), name.size()) == 0 && nodeName[name.size()] == '\0';
+    for (const char c : name) {
+        // The terminating null of a shorter name differs from c and stops the comparison.
+        if (*nodeName++ != c)
+            return false;
+    }
+    return *nodeName == '\0';
 }
 
 } // namespace
