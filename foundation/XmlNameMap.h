@@ -24,5 +24,5 @@ struct XmlNameHash
 
 /// Object name -> object, for the objects of one element name ("Pattern", "BasePoint", ...).
 /// The maps of an archive take their memory from the archive, which keeps the entries of a
-/// document close together.
+/// document close together; so neither a map nor its contents moved elsewhere outlive the archive.
 using CXmlNameMap = std::pmr::unordered_map<std::string, CAttContainer *, morvane::XmlNameHash>;
