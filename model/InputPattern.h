@@ -54,7 +54,8 @@ public:
     /// that are no mark points, then the mark points; then the slider points (AddOrMergePoint).
     /// Then one line per curve, and the mark points: the points that do not slide, lie on no
     /// line and whose grade point is a mark point. Call it once, on a new pattern; a critical
-    /// error of the source throws with the pattern half made (discard it).
+    /// error of the source throws with the pattern half made (discard it). It asks nothing of
+    /// the owner, so no grade mask makes a location for a pattern that is then discarded.
     void Create(IGradePattern *source, IInputPatterns *owner);
 
     /// A plain contour of this pattern, appended; returns its index.
