@@ -143,6 +143,7 @@ TEST_F(InputPolylineTest, ShapeIsInOwnCoordinatesAndPlacedOnTheMaskByTheLocation
 {
     source.addCurve({source.addPoint(12, 4), source.addPoint(16, 4)});
     CNoGeomPolyline *line = build();
+    EXPECT_EQ(origShape(line), (std::vector<std::string>{"(12 4)", "(16 4)"}));
     pattern.SetOrigin(10, 4);
     EXPECT_EQ(origShape(line), (std::vector<std::string>{"(2 0)", "(6 0)"}));
     std::vector<DPOINT> shape;
