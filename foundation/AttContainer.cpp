@@ -54,10 +54,8 @@ void CAttContainer::LoadAttribute(CXmlArchive &archive, CXmlAttribute &attribute
 bool CAttContainer::LoadFromChild(CXmlArchive &archive, CXmlAttribute &attribute, int &position)
 {
     CScrivel &filer = archive.GetFiler();
-    const int count = filer.GetChildsCount();
-    for (int i = position; i < count; ++i) {
-        if (filer.GetChildName(i) != attribute.GetName())
-            continue;
+    const std::string &name = attribute.GetName();
+    for (int i = filer.FindChild(name, position); i >= 0; i = filer.FindChild(name, i + 1)) {
         archive.SelectChild(i);
         const bool loaded = attribute.Load(archive);
         filer.ReturnBack();

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <climits>
+#include <cstdint>
 #include <system_error>
 
 namespace morvane {
@@ -61,12 +62,53 @@ bool parseWhole(std::string_view text, T &value)
     return true;
 }
 
+// The most digits of a decimal that a double holds exactly.
+constexpr int kMaxDigits = 15;
+
+// Appends the decimal digits from text[i] on to digits, moving i past them and counting them in
+// count; false when there would be more than kMaxDigits.
+bool appendDigits(std::string_view text, size_t &i, uint64_t &digits, int &count)
+{
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (count == kMaxDigits)
+            return false;
+        digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
+        ++count;
+    }
+    return true;
+}
+
+// A plain decimal of at most 15 digits ("-12.375", no exponent) is the quotient of two exact
+// doubles, which division rounds as the full parser does. False for any other text.
+bool parsePlainDecimal(std::string_view text, double &value)
+{
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = !text.empty() && text.front() == '-';
+    size_t i = negative ? 1 : 0;
+    uint64_t digits = 0;
+    int count = 0;
+    if (!appendDigits(text, i, digits, count))
+        return false;
+    const int wholeCount = count;
+    if (i < text.size() && text[i] == '.' && !appendDigits(text, ++i, digits, count))
+        return false;
+    if (count == 0 || (i < text.size() && (text[i] == 'e' || text[i] == 'E')))
+        return false;
+    value = static_cast<double>(digits) / kPowersOfTen[count - wholeCount];
+    if (negative)
+        value = -value;
+    return true;
+}
+
 } // namespace
 
 double parseDouble(std::string_view text)
 {
     text = dropPlusSign(trimLeft(text));
     double value = 0.0;
+    if (parsePlainDecimal(text, value))
+        return value;
     const auto result = parsePrefix(text, value);
     if (result.ec == std::errc::result_out_of_range)
         return text.front() == '-' ? -HUGE_VAL : HUGE_VAL;

@@ -129,11 +129,12 @@ void CXmlArchive::Reset()
 {
     m_oNameMaps.clear();
     m_aRegistrations.clear();
+    m_oNameMemory.release();
 }
 
 CXmlNameMap &CXmlArchive::GetNameMap(const std::string &elementName)
 {
-    return m_oNameMaps[elementName];
+    return m_oNameMaps.try_emplace(elementName, &m_oNameMemory).first->second;
 }
 
 CXmlNameMap *CXmlArchive::FindNameMap(const std::string &elementName)

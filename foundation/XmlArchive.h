@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <map>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -116,6 +117,8 @@ private:
     int FailLoad(std::string reason);
 
     CScrivel m_oFiler;
+    // The memory of the name maps; declared first, so that the maps go before it.
+    std::pmr::monotonic_buffer_resource m_oNameMemory;
     std::map<std::string, CXmlNameMap, std::less<>> m_oNameMaps;
     std::vector<Registration> m_aRegistrations;
     std::string m_sSource = "XML text";

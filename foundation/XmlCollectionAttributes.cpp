@@ -76,10 +76,8 @@ CCollectionAttribute::CCollectionAttribute(std::string name, std::string element
     : CNestedAttribute(std::move(name), atCollectionEx, std::move(elementName))
     , m_eNaming(naming)
     , m_bNamesOnLoad(naming != XmlNaming::None)
-    , m_bPolymorphic(cls == nullptr)
+    , m_pClass(cls)
 {
-    if (cls != nullptr)
-        m_aClasses.push_back(cls);
 }
 
 void CCollectionAttribute::AddClass(const CRuntimeClass *cls)
@@ -104,7 +102,7 @@ void CCollectionAttribute::Save(CXmlArchive &archive)
         filer.AddItem(GetElementName());
         if (m_eNaming == XmlNaming::Numbered)
             filer.AddItemVal(identifierName, element->GetObjectName());
-        if (m_bPolymorphic)
+        if (IsPolymorphic())
             filer.AddItemVal(kClassNameAttribute, element->GetClassName());
         element->SaveAttributes(archive);
         filer.ReturnBack();
@@ -153,6 +151,8 @@ void CCollectionAttribute::LoadElements(CXmlArchive &archive, int first)
 
 const CRuntimeClass *CCollectionAttribute::FindClass(std::string_view className) const
 {
+    if (!IsPolymorphic())
+        return m_pClass;
     if (className.empty())
         return m_aClasses.empty() ? nullptr : m_aClasses.front();
     for (const CRuntimeClass *cls : m_aClasses) {
@@ -165,7 +165,7 @@ const CRuntimeClass *CCollectionAttribute::FindClass(std::string_view className)
 void CCollectionAttribute::LoadElement(CXmlArchive &archive, CXmlNameMap *nameMap)
 {
     std::string_view className;
-    if (m_bPolymorphic)
+    if (IsPolymorphic())
         archive.GetFiler().GetItemVal(kClassNameAttribute, className);
     const CRuntimeClass *cls = FindClass(className);
     CAttContainer *element = cls == nullptr ? nullptr : AppendCreated(cls->CreateObject());

@@ -91,7 +91,7 @@ public:
     void AddClass(const CRuntimeClass *cls);
     /// Whether loading enters the elements in the name map (initially: whether they are named).
     void SetNamesOnLoad(bool namesOnLoad) { m_bNamesOnLoad = namesOnLoad; }
-    bool IsPolymorphic() const { return m_bPolymorphic; }
+    bool IsPolymorphic() const { return m_pClass == nullptr; }
     /// "<element name>ID".
     std::string GetIdentifierName() const;
 
@@ -115,7 +115,8 @@ private:
 
     morvane::XmlNaming m_eNaming;
     bool m_bNamesOnLoad;
-    bool m_bPolymorphic;
+    // The class of every element; null for a polymorphic collection, whose classes are listed.
+    const CRuntimeClass *m_pClass;
     std::vector<const CRuntimeClass *> m_aClasses;
 };
 

@@ -4,8 +4,12 @@
 #include "foundation/NumberText.h"
 #include "foundation/TextFormat.h"
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "ScopedLocale.h"
 
@@ -46,6 +50,26 @@ TEST(TextFormatTest, FormatsFixedAndIntegersAsPrintfDoes)
     }
 }
 
+// Stored numbers are rounded from their exact binary value, as printf does, even when the value
+// lies next to a half of the last decimal, exactly on one (0.125), or has many digits.
+TEST(TextFormatTest, RoundsFixedLikePrintfNextToHalves)
+{
+    std::mt19937_64 random(2121);
+    std::uniform_int_distribution<long long> wholes(-2000000, 2000000);
+    for (int i = 0; i < 20000; ++i) {
+        const int decimals = i % 9;
+        const double scale = std::pow(10.0, decimals);
+        const double half = (static_cast<double>(wholes(random)) + 0.5) / scale;
+        const double values[] = {half, std::nextafter(half, 1e300), std::nextafter(half, -1e300),
+                                 std::ldexp(static_cast<double>(wholes(random)), -(i % 24)),
+                                 static_cast<double>(wholes(random)) * 1e7 / scale};
+        for (const double value : values) {
+            SCOPED_TRACE(format("%.17g with %d decimals", value, decimals));
+            ASSERT_EQ(formatFixed(value, decimals), format("%.*f", decimals, value));
+        }
+    }
+}
+
 TEST(TextFormatTest, FormatsLongText)
 {
     const std::string longText(5000, 'a');
@@ -71,6 +95,24 @@ TEST(NumberTextTest, ParsesDoubleLikeAtofInAnyLocale)
     for (const auto &row : kDoubleCases) {
         SCOPED_TRACE(row.text);
         EXPECT_DOUBLE_EQ(parseDouble(row.text), row.expected);
+    }
+}
+
+// Every decimal reads as the nearest double, as strtod reads it, however many digits it has.
+TEST(NumberTextTest, ParsesDecimalsToTheNearestDouble)
+{
+    std::mt19937_64 random(2121);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = i % 2 == 0 ? "-" : "";
+        const int digits = 1 + i % 19;
+        for (int digit = 0; digit < digits; ++digit)
+            text += static_cast<char>('0' + random() % 10);
+        text.insert(text.size() - random() % (digits + 1), ".");
+        SCOPED_TRACE(text);
+        const double expected = std::strtod(text.c_str(), nullptr);
+        const double parsed = parseDouble(text);
+        ASSERT_EQ(std::signbit(parsed), std::signbit(expected));
+        ASSERT_EQ(parsed, expected);
     }
 }
 

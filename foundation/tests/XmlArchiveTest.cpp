@@ -10,7 +10,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <string_view>
 
 using namespace morvane;
 
@@ -103,6 +105,26 @@ TEST(XmlArchiveTest, KeepsOneNameMapPerElementName)
     EXPECT_EQ(CXmlArchive::LookupObject(points, "2"), nullptr);
     archive.Reset();
     EXPECT_EQ(archive.FindNameMap("Point"), nullptr);
+}
+
+TEST(XmlArchiveTest, TellsGeneratedNamesFromLookalikes)
+{
+    const XmlNameHash hash;
+    EXPECT_EQ(hash("0"), 0u);
+    EXPECT_EQ(hash("2121"), 2121u);
+    const std::hash<std::string_view> standard;
+    for (const std::string_view name : {"", "12a", "-1", "Front 1", "123456789012345678901"})
+        EXPECT_EQ(hash(name), standard(name)) << name;
+
+    CXmlArchive archive;
+    sample::Point first;
+    sample::Point second;
+    CXmlNameMap &points = archive.GetNameMap("Point");
+    archive.RegisterObject(points, "7", &first);
+    archive.RegisterObject(points, "007", &second);
+    EXPECT_EQ(CXmlArchive::LookupObject(points, "7"), &first);
+    EXPECT_EQ(CXmlArchive::LookupObject(points, "007"), &second);
+    EXPECT_EQ(CXmlArchive::LookupObject(points, "07"), nullptr);
 }
 
 TEST(XmlArchiveTest, FormatsTheLoadErrorTexts)

@@ -94,6 +94,18 @@ int countElements(pugi::xml_node parent)
     return count;
 }
 
+// Compares without measuring the node's name first: most names differ in their first letters.
+bool hasName(pugi::xml_node node, std::string_view name)
+{
+    const char *nodeName = node.name();
+    for (const char c : name) {
+        // The terminating null of a shorter name differs from c and stops the comparison.
+        if (*nodeName++ != c)
+            return false;
+    }
+    return *nodeName == '\0';
+}
+
 } // namespace
 
 struct CScrivel::Private
@@ -250,6 +262,19 @@ std::string_view CScrivel::GetChildName(int i)
     return m_pPrivate->children(*m_pPrivate->current())[static_cast<size_t>(i)].name();
 }
 
+int CScrivel::FindChild(std::string_view name, int first)
+{
+    Frame *frame = m_pPrivate->current();
+    if (frame == nullptr)
+        return -1;
+    const std::vector<pugi::xml_node> &children = m_pPrivate->children(*frame);
+    for (size_t i = static_cast<size_t>(std::max(first, 0)); i < children.size(); ++i) {
+        if (hasName(children[i], name))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 bool CScrivel::SelectChild(int i)
 {
     Frame *frame = m_pPrivate->current();
@@ -304,7 +329,13 @@ std::string_view CScrivel::GetValue() const
 
 void CScrivel::SetValue(std::string_view value)
 {
-    if (Frame *frame = m_pPrivate->current())
+    Frame *frame = m_pPrivate->current();
+    if (frame == nullptr)
+        return;
+    // An element just added, as in saving, takes its text node without a search for one.
+    if (!frame->node.first_child())
+        frame->node.append_child(pugi::node_pcdata).set_value(value.data(), value.size());
+    else
         frame->node.text().set(value.data(), value.size());
 }
 

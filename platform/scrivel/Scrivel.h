@@ -55,6 +55,9 @@ public:
     int GetChildsCount();
     /// The name of child element i (0 <= i < GetChildsCount()).
     std::string_view GetChildName(int i);
+    /// The index of the first child element named name at index first or after; -1 when there
+    /// is none (also when there is no current element).
+    int FindChild(std::string_view name, int first);
     /// Makes child element i current; false, leaving the cursor, when there is no such child or
     /// it lies deeper than kMaxDepth (GetLastError() then says so).
     bool SelectChild(int i);

@@ -65,6 +65,27 @@ TEST(ScrivelTest, WritesElementsAndAttributesInCallOrder)
     EXPECT_EQ(reader.GetActiveItemName(), "Root") << "a failed select leaves the cursor";
 }
 
+TEST(ScrivelTest, ReplacesTheTextOfAnElement)
+{
+    CScrivel filer;
+    ASSERT_TRUE(filer.AddItem("Root"));
+    ASSERT_TRUE(filer.AddItem("Twice"));
+    filer.SetValue("first");
+    filer.SetValue("second");
+    EXPECT_EQ(filer.GetValue(), "second");
+    EXPECT_TRUE(filer.ReturnBack());
+    filer.SetValue("after");
+    EXPECT_EQ(filer.GetValue(), "after") << "text beside a child element";
+    ASSERT_TRUE(filer.AddItem("Empty"));
+    filer.SetValue("");
+    EXPECT_TRUE(filer.ReturnBack());
+
+    const std::string text = filer.GetXmlContents();
+    EXPECT_NE(text.find("<Twice>second</Twice>"), std::string::npos) << text;
+    EXPECT_EQ(text.find("first"), std::string::npos) << text;
+    EXPECT_LT(text.find("</Twice>"), text.find("after")) << text;
+}
+
 TEST(ScrivelTest, CountsOnlyChildElementsAndKeepsBlankText)
 {
     CScrivel filer;
@@ -74,6 +95,20 @@ TEST(ScrivelTest, CountsOnlyChildElementsAndKeepsBlankText)
     EXPECT_EQ(filer.GetChildsCount(), 2);
     ASSERT_TRUE(filer.SelectChild(0));
     EXPECT_EQ(filer.GetValue(), "  ") << "a text of blanks alone in its element is kept";
+}
+
+TEST(ScrivelTest, FindsChildElementsByWholeName)
+{
+    CScrivel filer;
+    EXPECT_EQ(filer.FindChild("a", 0), -1) << "no current element";
+    ASSERT_TRUE(filer.LoadFromText("<r><ab/>text<a/><b/><a>x</a></r>")) << filer.GetLastError();
+    ASSERT_TRUE(filer.SelectRootItem());
+    EXPECT_EQ(filer.FindChild("a", 0), 1) << "<ab> is no <a>";
+    EXPECT_EQ(filer.FindChild("a", 2), 3);
+    EXPECT_EQ(filer.FindChild("a", 4), -1);
+    EXPECT_EQ(filer.FindChild("ab", -3), 0);
+    EXPECT_EQ(filer.FindChild("abc", 0), -1);
+    EXPECT_EQ(filer.FindChild("", 0), -1);
 }
 
 TEST(ScrivelTest, AddsTheRootOnlyToAnEmptyDocument)

@@ -1,0 +1,274 @@
+// Morvane model library.
+// The point of an input pattern: a grade point of the source with the points merged into it.
+#include "model/InputPoint.h"
+
+#include "foundation/TextFormat.h"
+#include "model/GradeSize.h"
+#include "model/GradeSourceQueries.h"
+#include "model/InputPattern.h"
+#include "model/NoGeomPolyline.h"
+#include "model/PatternLocation.h"
+
+#include <cassert>
+#include <memory>
+
+using namespace morvane;
+
+// The size's key: entry 0 of the size, the base size for null or a size without entries.
+static GradeSize keyOf(const IGradeSize *size)
+{
+    const GradeSizeKey key = GradeSizeKey::of(size);
+    return {key.table, key.size};
+}
+
+CInputPoint::CInputPoint()
+{
+    m_eGradeType = GRADE_POINT_GRADE;
+}
+
+CInputPoint::~CInputPoint() = default;
+
+void CInputPoint::Create(CInputPattern *pattern, IGradePoint *gradePoint)
+{
+    assert(gradePoint != nullptr && "an input point stands for a grade point");
+    m_pInputPattern = pattern;
+    SetParent(pattern);
+    m_pGradePoint = gradePoint;
+}
+
+std::string CInputPoint::GetFormatName() const
+{
+    if (m_pInputPattern == nullptr)
+        return CBasePoint::GetFormatName();
+    const int index = m_pInputPattern->FindInputPoint(m_pGradePoint);
+    if (index >= 0 && m_pInputPattern->GetBasePointAt(index) == this)
+        return CBasePoint::GetFormatName();
+    return format("S%d", m_nPointId);
+}
+
+void CInputPoint::OnSetPointID()
+{
+    for (CInputPoint *tied : m_oTiedSliderPoints)
+        tied->SetPointID(m_nPointId);
+}
+
+DPOINT CInputPoint::GetPosition(const IGradeSize *size) const
+{
+    const DPOINT own = GetPositionForKey(keyOf(size));
+    return m_pInputPattern != nullptr ? m_pInputPattern->TransformToAbsolute(own) : own;
+}
+
+double CInputPoint::GetX() const
+{
+    return GetPositionForKey(GradeSize{}).x;
+}
+
+double CInputPoint::GetY() const
+{
+    return GetPositionForKey(GradeSize{}).y;
+}
+
+CBasePoint *CInputPoint::GetAssociatedPoint() const
+{
+    return nullptr;
+}
+
+IInputPoint *CInputPoint::GetInputPoint()
+{
+    return this;
+}
+
+bool CInputPoint::IsSliderPoint() const
+{
+    return sliderInfoOf(*m_pGradePoint).isSlider;
+}
+
+CBasePoint *CInputPoint::FindSliderPoint(CPolyline *&line)
+{
+    line = nullptr;
+    const SliderInfo slider = sliderInfoOf(*m_pGradePoint);
+    if (slider.isSlider) {
+        if (m_pInputPattern != nullptr)
+            line = m_pInputPattern->FindCurvePolyline(slider.curve);
+        return this;
+    }
+    if (m_oTiedSliderPoints.GetCount() == 0)
+        return nullptr;
+    return m_oTiedSliderPoints.GetAt(0)->FindSliderPoint(line);
+}
+
+DPOINT CInputPoint::GetGradeShift(GradeSize a, GradeSize b)
+{
+    const DPOINT from = GetGradePosition(a);
+    const DPOINT to = GetGradePosition(b);
+    return {to.x - from.x, to.y - from.y};
+}
+
+DPOINT CInputPoint::GetAbsGradeShift(GradeSize a, GradeSize b)
+{
+    CDPoint shift(GetGradeShift(a, b));
+    if (m_pInputPattern == nullptr)
+        return shift.GetDPoint();
+    const IPatternLocation *location = m_pInputPattern->GetPatternLocation();
+    return shift.TransformToAbsolute({}, location->GetRotAngle(true), location->IsFlipped(), false);
+}
+
+void CInputPoint::MoveGradePoint(GradeSize key, double dx, double dy)
+{
+    if (m_pInputPattern != nullptr)
+        m_pInputPattern->OnGradingChange(false);
+    MoveGradePosition(key, dx, dy);
+    if (m_pInputPattern != nullptr)
+        m_pInputPattern->OnGradingChange(true);
+}
+
+void CInputPoint::MoveGradePointTo(GradeSize key, double x, double y)
+{
+    const DPOINT from = GetPosition(nullptr);
+    MoveGradePointAbs(key, x - from.x, y - from.y);
+}
+
+void CInputPoint::MoveGradePointAbs(GradeSize key, double dx, double dy)
+{
+    CDPoint shift(dx, dy);
+    if (m_pInputPattern != nullptr) {
+        const IPatternLocation *location = m_pInputPattern->GetPatternLocation();
+        shift.TransformToRelative({}, location->GetRotAngle(true), location->IsFlipped(), false);
+    }
+    MoveGradePoint(key, shift.x, shift.y);
+}
+
+void CInputPoint::SyncGrading(int table, int count)
+{
+    for (int size = 0; size < count; ++size)
+        MoveGradePoint({table, size}, 0.0, 0.0);
+    if (table == 0)
+        m_pLinkedPoint = nullptr;
+}
+
+void CInputPoint::SyncAllGrading(const std::vector<int> &counts)
+{
+    for (size_t table = 0; table < counts.size(); ++table) {
+        for (int size = 0; size < counts[table]; ++size)
+            MoveGradePoint({static_cast<int>(table), size}, 0.0, 0.0);
+    }
+    m_pLinkedPoint = nullptr;
+}
+
+CBasePoint *CInputPoint::GetBasePoint()
+{
+    return this;
+}
+
+IGradePoint *CInputPoint::GetGradePoint() const
+{
+    return m_pGradePoint;
+}
+
+void CInputPoint::SetLinkedPoint(IInputPoint *point)
+{
+    m_pLinkedPoint =
+        point != nullptr ? dynamic_cast<CInputPoint *>(point->GetBasePoint()) : nullptr;
+}
+
+IInputPoint *CInputPoint::GetLinkedPoint() const
+{
+    return m_pLinkedPoint;
+}
+
+bool CInputPoint::HasMergedGradePoints() const
+{
+    return m_oMergedGradePoints.GetCount() > 0;
+}
+
+bool CInputPoint::HasTiedSliderPoints() const
+{
+    return m_oTiedSliderPoints.GetCount() > 0;
+}
+
+CBasePoint *CInputPoint::GetSliderAnchor(CPolyline *&line)
+{
+    line = nullptr;
+    const SliderInfo slider = sliderInfoOf(*m_pGradePoint);
+    if (!slider.isSlider || m_pInputPattern == nullptr || slider.curve == nullptr)
+        return nullptr;
+    line = m_pInputPattern->FindCurvePolyline(slider.curve);
+    const IGradePoint *anchor = gradePointAt(*slider.curve, slider.index);
+    const int index = anchor != nullptr ? m_pInputPattern->FindInputPoint(anchor) : -1;
+    return index >= 0 ? m_pInputPattern->GetBasePointAt(index) : nullptr;
+}
+
+void CInputPoint::MoveGradePosition(GradeSize key, double dx, double dy)
+{
+    DPOINT position = GetGradePosition(key);
+    position.x += dx;
+    position.y += dy;
+    storePosition(*m_pGradePoint, key, position);
+    for (IGradePoint *merged : m_oMergedGradePoints)
+        storePosition(*merged, key, position);
+    for (CInputPoint *tied : m_oTiedSliderPoints)
+        tied->MoveGradePoint(key, dx, dy);
+}
+
+void CInputPoint::AddGradePoint(IGradePoint *gradePoint)
+{
+    if (!sliderInfoOf(*gradePoint).isSlider) {
+        m_oMergedGradePoints.Add(gradePoint);
+        return;
+    }
+    auto tied = std::make_unique<CInputPoint>();
+    tied->Create(m_pInputPattern, gradePoint);
+    tied->SetPointID(m_nPointId);
+    m_oTiedSliderPoints.AddOwned(std::move(tied));
+}
+
+DPOINT CInputPoint::GetPositionForKey(GradeSize key) const
+{
+    const DPOINT position = GetGradePosition(key);
+    if (m_pInputPattern == nullptr)
+        return position;
+    const DPOINT origin = m_pInputPattern->GetOrigin();
+    return {position.x - origin.x, position.y - origin.y};
+}
+
+DPOINT CInputPoint::GetGradePosition(GradeSize key) const
+{
+    return positionOf(*m_pGradePoint, key);
+}
+
+IGradeCurve *CInputPoint::GetSliderCurve() const
+{
+    const SliderInfo slider = sliderInfoOf(*m_pGradePoint);
+    return slider.isSlider ? slider.curve : nullptr;
+}
+
+IGradeCurve *CInputPoint::GetTiedSliderCurve() const
+{
+    for (const CInputPoint *tied : m_oTiedSliderPoints) {
+        if (IGradeCurve *curve = tied->GetSliderCurve())
+            return curve;
+    }
+    return nullptr;
+}
+
+bool CInputPoint::CarriesGradePoint(const IGradePoint *gradePoint) const
+{
+    if (gradePoint == m_pGradePoint || m_oMergedGradePoints.Find(gradePoint) >= 0)
+        return true;
+    for (const CInputPoint *tied : m_oTiedSliderPoints) {
+        if (tied->m_pGradePoint == gradePoint)
+            return true;
+    }
+    return false;
+}
+
+CInputPoint *CInputPoint::FindPointOf(const IGradePoint *gradePoint)
+{
+    if (gradePoint == m_pGradePoint)
+        return this;
+    for (CInputPoint *tied : m_oTiedSliderPoints) {
+        if (tied->m_pGradePoint == gradePoint)
+            return tied;
+    }
+    return nullptr;
+}
