@@ -5,6 +5,9 @@
 #include "foundation/Geometry.h"
 #include "foundation/NameCompare.h"
 #include "foundation/NameRegistry.h"
+#include "model/IInputPatterns.h"
+#include "model/InputPattern.h"
+#include "model/MaskPoint.h"
 #include "model/ReleasedLinksItem.h"
 
 #include <algorithm>
@@ -130,6 +133,42 @@ int CGradeMask::FindPattern(const CPattern *pattern) const
             return i;
     }
     return -1;
+}
+
+void CGradeMask::GetPointsForAssociationInRect(IMaskPoint *maskPoint, const CDRect &rect,
+                                               CPtrCollection<CBasePoint> &out)
+{
+    if (m_pInputPatterns == nullptr)
+        return;
+    const CBasePoint *own = maskPoint->GetBasePoint();
+    CPtrCollection<CBasePoint> points;
+    for (int i = 0; i < m_pInputPatterns->GetPatternCount(); ++i) {
+        CInputPattern *pattern = m_pInputPatterns->GetPatternAt(i);
+        if (!pattern->IsFlagged())
+            continue;
+        points.RemoveAll();
+        pattern->AppendGradePoints(points);
+        for (CBasePoint *point : points) {
+            const DPOINT position = point->GetAbsPosition();
+            if (rect.Contains(position.x, position.y) && point->GetAssociatedPoint() != own)
+                out.Add(point);
+        }
+    }
+}
+
+IPatternLocation *CGradeMask::GetInputPatternLocation(CPattern *inputPattern)
+{
+    const auto found = m_oLocationMap.find(inputPattern);
+    if (found != m_oLocationMap.end())
+        return found->second;
+    auto location = std::make_unique<CPatternLocation>(inputPattern);
+    // The pattern's own location, not the one it asks this mask for.
+    const DPOINT stored = inputPattern->CPattern::GetPatternLocation()->GetPosition();
+    location->SetPosition(stored.x, stored.y);
+    CPatternLocation *kept = location.get();
+    m_oPatternLocations.AddOwned(std::move(location));
+    m_oLocationMap.emplace(inputPattern, kept);
+    return kept;
 }
 
 void CGradeMask::ClearPatternLocations()

@@ -4,9 +4,11 @@
 
 #include "foundation/AttContainer.h"
 #include "foundation/DPoint.h"
+#include "foundation/DRect.h"
 #include "foundation/EventHandler.h"
 #include "model/AssociationMap.h"
 #include "model/History.h"
+#include "model/InputPatternMask.h"
 #include "model/MaskCenterPlace.h"
 #include "model/MaskPattern.h"
 #include "model/MaskPointList.h"
@@ -74,6 +76,12 @@ public:
     virtual void ClearPatternLocations() = 0;
     virtual CHistory *GetHistory() = 0;
     virtual IHistory *GetHistoryItf() = 0;
+    /// Appends the grade points of the flagged input patterns (in pattern order, then point
+    /// order) whose absolute base-size position lies in rect (min <= x < max, min <= y < max),
+    /// leaving out the points already associated with maskPoint. Nothing without input
+    /// patterns.
+    virtual void GetPointsForAssociationInRect(IMaskPoint *maskPoint, const CDRect &rect,
+                                               CPtrCollection<CBasePoint> &out) = 0;
 };
 
 /// The grade mask: the patterns placed on it (owned, each an event child of the mask), the
@@ -88,7 +96,11 @@ public:
 ///
 /// The event handler has the id kModelHandlerId | 1 with the mask as owner; the mask point list
 /// and the association map are its children.
-class CGradeMask : public IGradeMask, public CAttContainer, public CMvItem, public CEventHandler
+class CGradeMask : public IGradeMask,
+                   public CAttContainer,
+                   public CMvItem,
+                   public CEventHandler,
+                   public morvane::InputPatternMask
 {
 public:
     /// The source kind of the mask's event handler.
@@ -124,8 +136,15 @@ public:
     void ClearPatternLocations() override;
     CHistory *GetHistory() override { return &m_oHistory; }
     IHistory *GetHistoryItf() override { return &m_oHistory; }
+    void GetPointsForAssociationInRect(IMaskPoint *maskPoint, const CDRect &rect,
+                                       CPtrCollection<CBasePoint> &out) override;
+    /// The location the mask keeps for the input pattern: on first request a new one at the
+    /// position of the pattern's own location, an event child of the mask.
+    IPatternLocation *GetInputPatternLocation(CPattern *inputPattern) override;
 
-    /// Ties the mask to the document's input patterns (not owned; may be null).
+    /// Ties the mask to the document's input patterns (not owned; may be null). The input
+    /// patterns are shown on the mask once the program makes it their grade mask
+    /// (IInputPatterns::SetGradeMask).
     void Create(IInputPatterns *inputPatterns) { m_pInputPatterns = inputPatterns; }
     IInputPatterns *GetInputPatterns() const { return m_pInputPatterns; }
     CMaskPattern *GetMaskPatternAt(int i) const { return m_oPatterns.GetAt(i); }

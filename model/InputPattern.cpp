@@ -138,6 +138,17 @@ void CInputPattern::ClearAssPatterns()
         pattern->RemoveAssPattern(this);
 }
 
+IMaskPoint *CInputPattern::FindAssociationPoint(const CBasePoint *item)
+{
+    CPtrCollection<CPattern> associated;
+    GetAssPatterns(associated);
+    for (CPattern *pattern : associated) {
+        if (IMaskPoint *point = pattern->FindAssociationPoint(item))
+            return point;
+    }
+    return nullptr;
+}
+
 IInputPattern *CInputPattern::GetInputPattern()
 {
     return this;

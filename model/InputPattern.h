@@ -69,6 +69,8 @@ public:
     void RemoveAssPattern(CPattern *pattern) override;
     /// RemoveAssPattern(this) on every associated pattern.
     void ClearAssPatterns() override;
+    /// The first answer of the associated patterns, in order; null when none answers.
+    IMaskPoint *FindAssociationPoint(const CBasePoint *item) override;
     IInputPattern *GetInputPattern() override;
     /// The grade mask's location for this pattern when the owner has a grade mask; otherwise
     /// the pattern's own location.

@@ -17,9 +17,9 @@ public:
     /// The mask's location for the input pattern, made on first request and kept by the mask.
     virtual IPatternLocation *GetInputPatternLocation(CPattern *inputPattern) = 0;
     /// The number of patterns placed on the mask.
-    virtual int GetPatternCount() = 0;
+    virtual int GetPatternCount() const = 0;
     /// Placed pattern i, in mask order (unchecked).
-    virtual CPattern *GetPatternAt(int i) = 0;
+    virtual CPattern *GetPatternAt(int i) const = 0;
 };
 
 } // namespace morvane

@@ -6,6 +6,7 @@
 #include "model/GradeSize.h"
 #include "model/GradeSourceQueries.h"
 #include "model/InputPattern.h"
+#include "model/MaskPoint.h"
 #include "model/NoGeomPolyline.h"
 #include "model/PatternLocation.h"
 
@@ -70,7 +71,9 @@ double CInputPoint::GetY() const
 
 CBasePoint *CInputPoint::GetAssociatedPoint() const
 {
-    return nullptr;
+    IMaskPoint *point =
+        m_pInputPattern != nullptr ? m_pInputPattern->FindAssociationPoint(this) : nullptr;
+    return point != nullptr ? point->GetBasePoint() : nullptr;
 }
 
 IInputPoint *CInputPoint::GetInputPoint()

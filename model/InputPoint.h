@@ -84,7 +84,8 @@ public:
     /// GetPositionForKey of the base size.
     double GetX() const override;
     double GetY() const override;
-    /// Null: an input point keeps no association of its own.
+    /// The mask point that its pattern finds associated with this point (the association is the
+    /// mask point's); null when none.
     CBasePoint *GetAssociatedPoint() const override;
     IInputPoint *GetInputPoint() override;
     /// The grade point slides on a curve (slider kind 1).

@@ -119,7 +119,7 @@ int CMaskPattern::GetAssociatedPoints(CPtrCollection<CBasePoint> *out)
     return count;
 }
 
-IMaskPoint *CMaskPattern::FindAssociationPoint(const CBasePoint *item) const
+IMaskPoint *CMaskPattern::FindAssociationPoint(const CBasePoint *item)
 {
     CPtrCollection<CBasePoint> partners;
     for (CBasePoint *point : m_oBasePoints) {

@@ -137,7 +137,7 @@ public:
     std::unique_ptr<CMaskPolyline> RemovePolylineAt(int index) override;
 
     /// The first point whose associations hold item; null when none.
-    IMaskPoint *FindAssociationPoint(const CBasePoint *item) const;
+    IMaskPoint *FindAssociationPoint(const CBasePoint *item) override;
     /// Takes over point (made for this pattern) at index, appended when negative; not recorded.
     /// Returns its index.
     int InsertBasePoint(std::unique_ptr<CMaskPoint> point, int index);

@@ -2,6 +2,7 @@
 // The point of a mask pattern: its own coordinates and the points it is associated with.
 #include "model/MaskPoint.h"
 
+#include "model/InputPattern.h"
 #include "model/MaskPattern.h"
 
 using namespace morvane;
@@ -44,6 +45,16 @@ CBasePoint *CMaskPoint::FindSliderPoint(CPolyline *&line)
 void CMaskPoint::AppendAssociations(CPtrCollection<CBasePoint> &out) const
 {
     out.Append(m_oAssociations);
+}
+
+void CMaskPoint::AppendInputAssociations(CPtrCollection<CBasePoint> &out) const
+{
+    for (CBasePoint *point : m_oAssociations) {
+        CPattern *pattern = point->GetParent();
+        const IInputPattern *input = pattern != nullptr ? pattern->GetInputPattern() : nullptr;
+        if (input != nullptr && input->IsFlagged())
+            out.Add(point);
+    }
 }
 
 CBasePoint *CMaskPoint::GetFirstAssociation() const

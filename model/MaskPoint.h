@@ -19,6 +19,8 @@ public:
     /// Appends the partner points.
     virtual void AppendAssociations(CPtrCollection<CBasePoint> &out) const = 0;
     virtual CBasePoint *GetBasePoint() = 0;
+    /// Appends the partner points of flagged input patterns.
+    virtual void AppendInputAssociations(CPtrCollection<CBasePoint> &out) const = 0;
     /// The first partner; null when none.
     virtual CBasePoint *GetFirstAssociation() const = 0;
     /// Removes, from the last, every association whose partner belongs to pattern.
@@ -63,6 +65,7 @@ public:
 
     void AppendAssociations(CPtrCollection<CBasePoint> &out) const override;
     CBasePoint *GetBasePoint() override { return this; }
+    void AppendInputAssociations(CPtrCollection<CBasePoint> &out) const override;
     CBasePoint *GetFirstAssociation() const override;
     void RemoveAssociationsTo(const CPattern *pattern) override;
     /// Stores x and drops the parent's cached extent and outlines.

@@ -73,6 +73,11 @@ IMaskPattern *CPattern::GetMaskPattern()
     return nullptr;
 }
 
+IMaskPoint *CPattern::FindAssociationPoint(const CBasePoint *)
+{
+    return nullptr;
+}
+
 IPatternLocation *CPattern::GetPatternLocation() const
 {
     return const_cast<CPatternLocation *>(&m_oLocation);

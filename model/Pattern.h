@@ -22,6 +22,7 @@
 class IGradeSize;
 class IInputPattern;
 class IMaskPattern;
+class IMaskPoint;
 
 /// A pattern piece. It owns its points, its polylines (with their notches) and the contours
 /// built from the polylines (contour 0 is the outline), keeps its mark points (drill holes:
@@ -68,6 +69,8 @@ public:
     virtual IInputPattern *GetInputPattern();
     /// Null here; a mask pattern returns its interface.
     virtual IMaskPattern *GetMaskPattern();
+    /// The mask point associated with item; null here and when there is none.
+    virtual IMaskPoint *FindAssociationPoint(const CBasePoint *item);
     /// The embedded location.
     virtual IPatternLocation *GetPatternLocation() const;
     /// Set of GetPatternLocation() with the position, the angle in degrees and the flip.

@@ -30,8 +30,8 @@ public:
             location = std::make_unique<CPatternLocation>(inputPattern);
         return location.get();
     }
-    int GetPatternCount() override { return static_cast<int>(patterns.size()); }
-    CPattern *GetPatternAt(int i) override { return patterns[static_cast<size_t>(i)]; }
+    int GetPatternCount() const override { return static_cast<int>(patterns.size()); }
+    CPattern *GetPatternAt(int i) const override { return patterns[static_cast<size_t>(i)]; }
 
     std::map<CPattern *, std::unique_ptr<CPatternLocation>> locations;
     std::vector<CPattern *> patterns;

@@ -65,8 +65,8 @@ public:
         }
         return location.get();
     }
-    int GetPatternCount() override { return 0; }
-    CPattern *GetPatternAt(int) override { return nullptr; }
+    int GetPatternCount() const override { return 0; }
+    CPattern *GetPatternAt(int) const override { return nullptr; }
 
 private:
     DPOINT m_position;
