@@ -32,7 +32,16 @@ CGradeMask::CGradeMask()
     AddContainerAttribute(&m_oAssociationMap, "AssociationMap", XmlPresence::Optional);
 }
 
-CGradeMask::~CGradeMask() = default;
+CGradeMask::~CGradeMask()
+{
+    if (ShowsInputPatterns())
+        m_pInputPatterns->SetGradeMask(nullptr);
+}
+
+bool CGradeMask::ShowsInputPatterns() const
+{
+    return m_pInputPatterns != nullptr && m_pInputPatterns->GetGradeMask() == this;
+}
 
 const CRuntimeClass *CGradeMask::GetThisClass()
 {
@@ -175,6 +184,8 @@ void CGradeMask::ClearPatternLocations()
 {
     m_oLocationMap.clear();
     m_oPatternLocations.RemoveAll();
+    if (ShowsInputPatterns())
+        m_pInputPatterns->InvalidateAll();
 }
 
 CBasePoint *CGradeMask::FindBasePoint(const std::string &name) const

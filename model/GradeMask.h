@@ -72,7 +72,8 @@ public:
     virtual IPatternAssociationMap *GetPatternAssociationMap() = 0;
     /// The file last saved or loaded; empty when none.
     virtual std::filesystem::path GetFileName() const = 0;
-    /// Deletes every location kept for an input pattern.
+    /// Deletes every location kept for an input pattern (the input patterns shown on the mask
+    /// drop their cached extent and outlines).
     virtual void ClearPatternLocations() = 0;
     virtual CHistory *GetHistory() = 0;
     virtual IHistory *GetHistoryItf() = 0;
@@ -109,6 +110,7 @@ public:
     static constexpr int kVersion = 2121;
 
     CGradeMask();
+    /// Input patterns shown on the mask are shown on none afterwards.
     ~CGradeMask() override;
 
     /// "CGradeMask", base CMvItem, creatable by name.
@@ -142,7 +144,8 @@ public:
     /// position of the pattern's own location, an event child of the mask.
     IPatternLocation *GetInputPatternLocation(CPattern *inputPattern) override;
 
-    /// Ties the mask to the document's input patterns (not owned; may be null). The input
+    /// Ties the mask to the document's input patterns (not owned; may be null; they must
+    /// outlive the mask). The input
     /// patterns are shown on the mask once the program makes it their grade mask
     /// (IInputPatterns::SetGradeMask).
     void Create(IInputPatterns *inputPatterns) { m_pInputPatterns = inputPatterns; }
@@ -165,6 +168,8 @@ public:
     void OnReferencesResolved() override;
 
 private:
+    /// Whether the input patterns are shown on this mask (it is their grade mask).
+    bool ShowsInputPatterns() const;
     void SetFileName(const std::filesystem::path &name);
     void ClearData();
     bool ReadFile(const std::filesystem::path &path, int &version);

@@ -184,6 +184,18 @@ TEST_F(MaskOverInputTest, InputPointsAnswerTheirAssociations)
     EXPECT_EQ(found.GetCount(), 0);
 }
 
+TEST_F(MaskOverInputTest, InputPatternsAreShownOnNoMaskOnceTheirMaskIsGone)
+{
+    {
+        CEventHandler *handler = nullptr;
+        const std::unique_ptr<IGradeMask> other =
+            CMorvaneFactory::MakeGradeMask(handler, patterns.get());
+        patterns->SetGradeMask(static_cast<CGradeMask *>(other.get()));
+    }
+    EXPECT_EQ(patterns->GetGradeMask(), nullptr);
+    EXPECT_EQ(input->GetPatternLocation(), input->CPattern::GetPatternLocation());
+}
+
 TEST_F(MaskOverInputTest, TheMaskKeepsALocationForEachInputPattern)
 {
     const DPOINT own = input->CPattern::GetPatternLocation()->GetPosition();
