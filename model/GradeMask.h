@@ -145,9 +145,8 @@ public:
     IPatternLocation *GetInputPatternLocation(CPattern *inputPattern) override;
 
     /// Ties the mask to the document's input patterns (not owned; may be null; they must
-    /// outlive the mask). The input
-    /// patterns are shown on the mask once the program makes it their grade mask
-    /// (IInputPatterns::SetGradeMask).
+    /// outlive the mask). They are shown on the mask once the program makes it their grade
+    /// mask (IInputPatterns::SetGradeMask).
     void Create(IInputPatterns *inputPatterns) { m_pInputPatterns = inputPatterns; }
     IInputPatterns *GetInputPatterns() const { return m_pInputPatterns; }
     CMaskPattern *GetMaskPatternAt(int i) const { return m_oPatterns.GetAt(i); }
