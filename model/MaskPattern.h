@@ -51,8 +51,8 @@ public:
     /// Takes over contour at index; recorded.
     virtual void InsertContour(int index, std::unique_ptr<CMaskContour> contour) = 0;
     /// Deletes polyline index: a contour made of it alone is removed, other contours lose it;
-    /// the line is removed, then each of its points that nothing uses any more (DeleteBasePoint).
-    /// Recorded as one group.
+    /// the line is removed, then each of its points that nothing uses any more
+    /// (DeleteBasePoint). Recorded as one group.
     virtual void DeletePolyline(int index) = 0;
     /// Deletes point index: it leaves every polyline and the mark points, then the points.
     /// Recorded as one group.
@@ -79,9 +79,9 @@ public:
 ///
 /// Stored as "sName" (also the name by which it is referred to), "PivotPointX" and
 /// "PivotPointY" (written when set), "PatternLocation", "BasePoints", "Polylines",
-/// "MarkPoints" and "Contours" (written when set). After loading, every point, polyline and contour
-/// is given this pattern, and whatever they name of another pattern (which only a damaged file
-/// does) is dropped.
+/// "MarkPoints" and "Contours" (written when set). After loading, every point, polyline and
+/// contour is given this pattern, and whatever they name of another pattern (which only a
+/// damaged file does) is dropped.
 class CMaskPattern : public CPattern, public IMaskPattern
 {
 public:
@@ -95,7 +95,6 @@ public:
     void SendAttached(uint32_t id, uintptr_t object) override;
     void SendDetached(uint32_t id, uintptr_t object) override;
 
-    /// Appends a new mask contour; returns its index.
     /// Fills this new, empty pattern from input. The name is the input's, made unique on the
     /// mask; location and pivot are the input's. Each mark point becomes a mask point of its
     /// type at its own coordinates. Each line becomes a mask polyline of its type through the
@@ -106,6 +105,7 @@ public:
     /// and distance. New points are numbered after the largest ids on the mask. Then the
     /// contours are built. Nothing is recorded.
     void CreateFromInput(const CPattern &input) override;
+    /// Appends a new mask contour; returns its index.
     int CreateContour() override;
     void GetAssPatterns(CPtrCollection<CPattern> &patterns) override;
     /// The before-change event (property 1), pattern appended, the after-change event.

@@ -40,6 +40,19 @@ CMaskPattern *placeSquare(CGradeMask &mask, const std::string &name)
     return placed;
 }
 
+std::vector<std::string> describeLines(const CPattern &pattern)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < pattern.GetPolylineCount(); ++i) {
+        const CPolyline *line = pattern.GetPatternPolylineAt(i);
+        std::string text;
+        for (int k = 0; k < line->GetPointCount(); ++k)
+            text += (k > 0 ? " " : "") + line->GetBasePointAt(k)->GetFormatName();
+        texts.push_back(text);
+    }
+    return texts;
+}
+
 void SourceLog::OnEvent(CEventHandler *, EventRecord *record)
 {
     const EventData &data = *record->m_pData;

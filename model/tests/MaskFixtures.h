@@ -28,6 +28,9 @@ CMaskPolyline *addLine(CMaskPattern &pattern, std::initializer_list<int> points)
 /// and b-c-d-a, which form one closed contour; a notch on the first line.
 std::unique_ptr<CMaskPattern> makeSquare(CGradeMask &mask, const std::string &name);
 
+/// The labels of each line's points, as "P1 I1 P2".
+std::vector<std::string> describeLines(const CPattern &pattern);
+
 /// makeSquare, inserted at the end of the mask; returns it.
 CMaskPattern *placeSquare(CGradeMask &mask, const std::string &name);
 

@@ -16,19 +16,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-Texts lineTexts(const CPattern &pattern)
-{
-    Texts texts;
-    for (int i = 0; i < pattern.GetPolylineCount(); ++i) {
-        const CPolyline *line = pattern.GetPatternPolylineAt(i);
-        std::string text;
-        for (int k = 0; k < line->GetPointCount(); ++k)
-            text += (k > 0 ? " " : "") + line->GetBasePointAt(k)->GetFormatName();
-        texts.push_back(text);
-    }
-    return texts;
-}
-
 /// A grade model's piece: a rectangle of grade points a (0, 0), b (40, 0), c (40, 30) and
 /// d (0, 30) in two curves, a-b through a bend at (20, -1) with a notch and b-c-d-a; an inner
 /// curve from the bend's place to (20, 10); a curve of one node; a drill hole at (20, 15).
@@ -118,7 +105,7 @@ TEST_F(MaskOverInputTest, APatternMadeFromInputSharesGradePointsAndDropsShortLin
     // The drill hole first, then the lines' points in order; the grade points where lines
     // meet are shared, the ordinary points at one place are not, and the line of one point is
     // dropped with its point.
-    EXPECT_EQ(lineTexts(*pattern), (Texts{"P2 I1 P3", "P3 P4 P5 P2", "I2 I3"}));
+    EXPECT_EQ(describeLines(*pattern), (Texts{"P2 I1 P3", "P3 P4 P5 P2", "I2 I3"}));
     EXPECT_EQ(pattern->GetBasePointCount(), 8);
     ASSERT_EQ(pattern->GetMarkPointCount(), 1);
     EXPECT_EQ(pattern->GetMarkPointAt(0)->GetFormatName(), "P1");

@@ -13,20 +13,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-/// The base points of each line of the pattern, as "P1 I1 P2".
-Texts describeLines(const CPattern &pattern)
-{
-    Texts texts;
-    for (int i = 0; i < pattern.GetPolylineCount(); ++i) {
-        const CPolyline *line = pattern.GetPatternPolylineAt(i);
-        std::string text;
-        for (int k = 0; k < line->GetPointCount(); ++k)
-            text += (k > 0 ? " " : "") + line->GetBasePointAt(k)->GetFormatName();
-        texts.push_back(text);
-    }
-    return texts;
-}
-
 /// The contours as the number of their lines, "+" closed, "-" open: "2+".
 Texts describeContours(const CPattern &pattern)
 {
