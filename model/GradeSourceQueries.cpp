@@ -65,14 +65,7 @@ int notchCountOf(IGradeCurve &curve)
 {
     int count = 0;
     check(curve.GetNotchCount(count));
-    for (int i = 0; i < count; ++i) {
-        DPOINT vector;
-        float distance = 0.0f;
-        int kind = 0;
-        if (curve.GetNotchAt(i, GradeSize{}, vector, distance, kind) == nullptr)
-            return i;
-    }
-    return std::max(count, 0);
+    return std::clamp(count, 0, kMostNotchesPerCurve);
 }
 
 DPOINT positionOf(IGradePoint &point, GradeSize size)

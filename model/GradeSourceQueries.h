@@ -36,8 +36,10 @@ std::vector<IGradePoint *> internalPointsOf(IGradePattern &pattern);
 std::vector<IGradePoint *> gradePointsOf(IGradeCurve &curve);
 /// The curve's grade point index; null when the index lies outside the curve's grade points.
 IGradePoint *gradePointAt(IGradeCurve &curve, int index);
-/// The number of notches the curve really holds: the stated count, cut at the first notch the
-/// source does not answer for the base size.
+/// More notches than any garment curve carries: a source stating more is cut to this many.
+inline constexpr int kMostNotchesPerCurve = 4096;
+/// The number of notches of the curve: the stated count, 0 when negative, at most
+/// kMostNotchesPerCurve. A notch on no grade point (a null answer) is a notch all the same.
 int notchCountOf(IGradeCurve &curve);
 /// The point's position in size.
 DPOINT positionOf(IGradePoint &point, GradeSize size);

@@ -49,10 +49,9 @@ CInputNotch::NotchData CInputNotch::Read(const IGradeSize *size) const
     CNoGeomPolyline::GetGradeSize(size, key);
     float length = 0.0f;
     int kind = 0;
+    // A notch on no grade point answers null but still has its depth and length.
     data.point =
         line->GetGradeCurve()->GetNotchAt(line->FindNotch(this), key, data.depth, length, kind);
-    if (data.point == nullptr)
-        return {};
     data.length = length;
     return data;
 }

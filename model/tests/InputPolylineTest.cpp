@@ -290,6 +290,19 @@ TEST_F(InputPolylineTest, NotchReadsTheCurveNotchForEachSize)
     EXPECT_NEAR(tipY, 2.0, 1e-9);
 }
 
+TEST_F(InputPolylineTest, KeepsNotchesThatSitOnNoGradePoint)
+{
+    FakePoint *a = source.addPoint(0, 0);
+    FakePoint *b = source.addPoint(10, 0);
+    FakeCurve *curve = source.addCurve({a, b});
+    curve->notches.push_back({nullptr, {0, 1}, 3.0f});
+    curve->notches.push_back({b, {0, 1}, 7.0f});
+    CNoGeomPolyline *line = build();
+    ASSERT_EQ(line->GetNotchCount(), 2);
+    EXPECT_EQ(line->GetNotchAt(0)->GetCurveLength(nullptr), 3.0);
+    EXPECT_EQ(line->GetNotchAt(1)->GetCurveLength(nullptr), 7.0);
+}
+
 TEST_F(InputPolylineTest, NotchOnASliderPointSitsAtTheSlider)
 {
     FakeCurve *curve = source.addCurve({source.addPoint(0, 0), source.addPoint(10, 0)});
