@@ -375,12 +375,13 @@ void CTask::HandUpUndoGroup()
         m_pUndoGroup = m_pOwnedUndoGroup.get();
         return;
     }
-    if (!m_pUndoGroup->IsModified())
-        return;
-    const bool parentWasModified = parentGroup->IsModified();
-    parentGroup->Reset(true);
-    if (parentGroup->IsModified() != parentWasModified)
-        parent->m_pDefinition->OnModifiedChanged(parent);
+    if (m_pUndoGroup->IsModified()) {
+        const bool parentWasModified = parentGroup->IsModified();
+        parentGroup->Reset(true);
+        if (parentGroup->IsModified() != parentWasModified)
+            parent->m_pDefinition->OnModifiedChanged(parent);
+    }
+    // Steps undone in this run must not be redone in the next one.
     m_pUndoGroup->Reset(false);
 }
 

@@ -125,8 +125,9 @@ public:
     /// GetOwnUndoGroup() gave to put things back.
     void SetOwnUndoGroup(CUndoGroup *group) { m_pUndoGroup = group; }
     /// Hands the task's own group to its parent's group as one record and starts a new empty
-    /// one; a group without records that counts as modified marks the parent's group modified
-    /// instead. Nothing for a task without parent or while a stand-in group is in place.
+    /// one. A group with nothing applied is emptied instead (its undone steps cannot be redone
+    /// later), after marking the parent's group modified when it counts as modified. Nothing
+    /// for a task without parent or while a stand-in group is in place.
     void HandUpUndoGroup();
 
 private:

@@ -68,6 +68,7 @@ protected:
             chart.transition("AddRegion", "OnExit", "Idle");
             chart.transition("AddRegion", "OnCancel", "Idle", "", wiring.cancelCommand);
             chart.transition("AddRegion", "Undo", "", "", "Undo");
+            chart.transition("AddRegion", "Redo", "", "", "Redo");
             if (!wiring.subTaskExitCommand.empty())
                 task->SetStateExitCommand("AddRegion", wiring.subTaskExitCommand);
         });
@@ -135,6 +136,18 @@ TEST_F(TaskUndoTest, FinishedSubTaskHandsItsGroupToItsParentAsOneRecord)
 
     dispatch({"OnAddRegion"});
     EXPECT_EQ(subTaskGroup().GetCount(), 0) << "the next run starts with an empty group";
+}
+
+TEST_F(TaskUndoTest, StepsUndoneInAFinishedRunCannotBeRedoneInTheNext)
+{
+    build();
+    dispatch({"OnAddRegion", "Place", "Undo", "Finish"});
+    EXPECT_EQ(mainGroup().GetCount(), 0) << "nothing applied, nothing handed up";
+
+    dispatch({"OnAddRegion"});
+    EXPECT_EQ(subTaskGroup().GetCount(), 0);
+    EXPECT_FALSE(m_manager->CanRedo());
+    EXPECT_FALSE(m_manager->CanDispatchEvent("Redo", nullptr));
 }
 
 TEST_F(TaskUndoTest, AddCurrentTaskUndoOnLeavingTheSubTaskState)
