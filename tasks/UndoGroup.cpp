@@ -72,7 +72,10 @@ bool CUndoGroup::ExecuteAndRecord(const ICommand &prototype, void *data)
 {
     const bool wasModified = IsModified();
     std::unique_ptr<ICommand> copy = prototype.Clone();
+    const std::weak_ptr<const bool> groupAlive = m_pLifetime;
     const bool succeeded = copy->OnExecute(data);
+    if (groupAlive.expired())
+        return succeeded;
     if (succeeded) {
         const COMMAND_MODIFY_TYPE modifyType = copy->GetCommandModifyType();
         if (!prototype.GetAddToHistory() && modifyType == CMT_MODIFY)

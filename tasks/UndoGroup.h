@@ -47,7 +47,9 @@ public:
     /// that is added to history is recorded (dropping the redo side; of a run of the same
     /// non-repeating command only the first and the latest are kept); a successful modifying
     /// command that is not recorded empties the group and leaves it modified. The clone's
-    /// modify type then applies (save point, new history). Answers OnExecute's result.
+    /// modify type then applies (save point, new history). Answers OnExecute's result. When
+    /// the command's work deletes the group (an event it dispatches ends the task that holds
+    /// it), the clone is not recorded anywhere.
     bool ExecuteAndRecord(const ICommand &prototype, void *data);
     /// Index of the newest applied record; -1 when nothing can be undone.
     int GetCurrentIndex() const { return m_nCurrent; }
@@ -82,4 +84,6 @@ private:
     CTask *m_pOwnerTask = nullptr;
     bool m_bModified = false;
     int m_nSavePoint = -1;
+    // Expires with the group, so that an execution learns whether its command deleted it.
+    std::shared_ptr<const bool> m_pLifetime = std::make_shared<const bool>(true);
 };

@@ -13,6 +13,29 @@ using namespace morvane::test;
 
 namespace {
 
+/// A recorded command whose work dispatches an event to its own task manager, as a command
+/// that finishes its tool does.
+class DispatchingCommand : public CBaseCommand
+{
+public:
+    DispatchingCommand(const std::string &name, std::string event) : m_event(std::move(event))
+    {
+        Create(name);
+    }
+    std::unique_ptr<ICommand> Clone() const override
+    {
+        return std::make_unique<DispatchingCommand>(*this);
+    }
+    bool OnExecute(void *data) override
+    {
+        GetTaskManager()->DispatchEvent(m_event, data);
+        return true;
+    }
+
+private:
+    std::string m_event;
+};
+
 /// How the region-adding sub-task of the test chart deals with its undo group.
 struct UndoWiring
 {
@@ -20,6 +43,7 @@ struct UndoWiring
     std::string subTaskExitCommand;                     // exit command of its state in Main
     std::string cancelCommand;                          // Main's "OnCancel" from the sub-task
     std::string revertCommand;                          // its own "Revert" in state "Pick"
+    std::string endCommand;                             // Main's "OnExit" from the sub-task
     bool mainUndoEnabled = true;
 };
 
@@ -56,6 +80,7 @@ protected:
         m_manager->command(std::make_unique<CCmdAddParentTaskUndo>());
         m_manager->command(std::make_unique<CCmdClearCurrentUndoTask>());
         m_manager->command(std::make_unique<CCmdClearParentUndoTask>());
+        m_manager->command(std::make_unique<DispatchingCommand>("PlaceAndFinish", "Finish"));
 
         m_mainDefinition = &m_manager->task("Main", [wiring](ITask *task) {
             task->SetUndoEnabled(wiring.mainUndoEnabled);
@@ -65,7 +90,7 @@ protected:
             for (const char *event : {"Place", "Undo", "Redo"})
                 chart.transition("Idle", event, "", "", event);
             chart.transition("Idle", "OnAddRegion", "AddRegion");
-            chart.transition("AddRegion", "OnExit", "Idle");
+            chart.transition("AddRegion", "OnExit", "Idle", "", wiring.endCommand);
             chart.transition("AddRegion", "OnCancel", "Idle", "", wiring.cancelCommand);
             chart.transition("AddRegion", "Undo", "", "", "Undo");
             chart.transition("AddRegion", "Redo", "", "", "Redo");
@@ -79,7 +104,7 @@ protected:
             Chart chart(task);
             chart.state("Pick");
             chart.transition("Entry", "", "Pick");
-            for (const char *event : {"Place", "Move", "Import"})
+            for (const char *event : {"Place", "Move", "Import", "PlaceAndFinish"})
                 chart.transition("Pick", event, "", "", event);
             chart.transition("Pick", "Finish", "Exit");
             chart.transition("Pick", "Revert", "", "", wiring.revertCommand);
@@ -148,6 +173,21 @@ TEST_F(TaskUndoTest, StepsUndoneInAFinishedRunCannotBeRedoneInTheNext)
     EXPECT_EQ(subTaskGroup().GetCount(), 0);
     EXPECT_FALSE(m_manager->CanRedo());
     EXPECT_FALSE(m_manager->CanDispatchEvent("Redo", nullptr));
+}
+
+TEST_F(TaskUndoTest, CommandWhoseGroupGoesAwayWhileItRunsIsNotRecorded)
+{
+    // The command ends the sub-task: its group, the one recording the command, is handed to
+    // Main, which clears its own group and so deletes it before the command has finished.
+    UndoWiring wiring;
+    wiring.endCommand = "ClearParentUndoTask";
+    build(wiring);
+    dispatch({"OnAddRegion", "Place"});
+    EXPECT_TRUE(m_manager->DispatchEvent("PlaceAndFinish", nullptr));
+    EXPECT_EQ(m_manager->GetMainTask()->GetCurrentState()->GetName(), "Idle");
+    EXPECT_EQ(mainGroup().GetCount(), 0);
+    EXPECT_EQ(subTaskGroup().GetCount(), 0);
+    EXPECT_FALSE(m_manager->CanUndo());
 }
 
 TEST_F(TaskUndoTest, AddCurrentTaskUndoOnLeavingTheSubTaskState)
