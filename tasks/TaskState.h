@@ -46,7 +46,6 @@ public:
     void SetIndex(int index) { m_nIndex = index; }
     /// The task whose chart holds the state; null for a task without parent.
     CTask *GetOwnerTask() const { return m_pOwnerTask; }
-    void SetOwnerTask(CTask *owner) { m_pOwnerTask = owner; }
     ICommand *GetEntryCommand() const { return m_pEntryCommand; }
     void SetEntryCommand(ICommand *command) { m_pEntryCommand = command; }
     ICommand *GetExitCommand() const { return m_pExitCommand; }
