@@ -162,6 +162,18 @@ TEST_F(DispatchTest, MainTasksFinalStateRestartsItOnce)
                                         "state Main.Idle"}));
 }
 
+TEST_F(DispatchTest, EntryStateIsNamedEntryWhateverNameItIsGiven)
+{
+    m_manager.task("Main", [](ITask *task) {
+        task->AddEntryState("Start", 0);
+        task->AddState("Idle", 2);
+        task->AddTransition("Entry", "", "", "Idle", makeTransitionId());
+    });
+    start();
+    EXPECT_EQ(currentState(mainTask()), "Idle");
+    EXPECT_EQ(mainTask().FindState("Start"), nullptr);
+}
+
 TEST_F(DispatchTest, FirstTransitionWhoseGuardHoldsFires)
 {
     m_manager.command("One");
