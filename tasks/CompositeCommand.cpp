@@ -32,6 +32,25 @@ private:
     CUndoGroup *m_saved;
 };
 
+/// Makes a sub-command repeat while the composite runs it, and gives it back its own repeat
+/// flag afterwards, even when it throws.
+class ForcedRepeatScope
+{
+public:
+    explicit ForcedRepeatScope(CBaseCommand &command)
+        : m_command(command), m_saved(command.GetRepeatCommand())
+    {
+        m_command.SetRepeatCommand(true);
+    }
+    ~ForcedRepeatScope() { m_command.SetRepeatCommand(m_saved); }
+    ForcedRepeatScope(const ForcedRepeatScope &) = delete;
+    ForcedRepeatScope &operator=(const ForcedRepeatScope &) = delete;
+
+private:
+    CBaseCommand &m_command;
+    bool m_saved;
+};
+
 } // namespace
 
 CCompositeCommand::CCompositeCommand() = default;
@@ -107,11 +126,8 @@ bool CCompositeCommand::ExecuteCommand(const std::string &name, void *data)
     CBaseCommand *command = GetTaskManager() ? GetTaskManager()->GetCommand(name) : nullptr;
     if (!command)
         return false;
-    const bool repeat = command->GetRepeatCommand();
-    command->SetRepeatCommand(true);
-    const bool result = command->Execute(GetTask(), data);
-    command->SetRepeatCommand(repeat);
-    return result;
+    const ForcedRepeatScope scope(*command);
+    return command->Execute(GetTask(), data);
 }
 
 bool CCompositeCommand::IsCommandEnabled(const std::string &name, void *data)

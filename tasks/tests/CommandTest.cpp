@@ -7,6 +7,8 @@
 #include "tasks/Task.h"
 #include "tasks/UndoGroup.h"
 
+#include <stdexcept>
+
 #include <gtest/gtest.h>
 
 using namespace morvane;
@@ -186,6 +188,32 @@ TEST_F(CommandTest, CompositeStepsRepeatWithoutCollapsing)
     m_manager.Undo();
     EXPECT_EQ(takeLog(m_log), (EventLog{"undo A", "undo A", "undo A"}));
     EXPECT_FALSE(m_manager.GetCommand("A")->GetRepeatCommand()) << "the prototype's flag is back";
+}
+
+TEST_F(CommandTest, CompositePutsBackTheTaskGroupAndStepFlagsWhenAStepThrows)
+{
+    class ThrowingCommand : public CBaseCommand
+    {
+    public:
+        ThrowingCommand()
+        {
+            Create("Throw");
+            SetRepeatCommand(false);
+        }
+        std::unique_ptr<ICommand> Clone() const override
+        {
+            return std::make_unique<ThrowingCommand>(*this);
+        }
+        bool OnExecute(void *) override { throw std::runtime_error("step failed"); }
+    };
+    ASSERT_GE(m_manager.AddCommand(std::make_unique<ThrowingCommand>()), 0);
+
+    NamedStepsCommand composite("Risky", {"B", "Throw"});
+    composite.SetTaskManager(&m_manager);
+    EXPECT_THROW(composite.Execute(&mainTask(), nullptr), std::runtime_error);
+    EXPECT_EQ(mainTask().GetOwnUndoGroup(), &mainGroup());
+    EXPECT_EQ(mainGroup().GetCount(), 0);
+    EXPECT_FALSE(m_manager.GetCommand("Throw")->GetRepeatCommand());
 }
 
 TEST_F(CommandTest, CompositeIsEnabledOnlyWithStepsThatAllAre)
