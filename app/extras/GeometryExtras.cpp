@@ -4,6 +4,7 @@
 
 #include "foundation/CurveShape.h"
 #include "foundation/Geometry.h"
+#include "sources/grade-geometry/GradeInterpolation.h"
 
 #include <cmath>
 #include <numbers>
@@ -36,29 +37,11 @@ double NormalizeHalfAngle(double a)
     return wrapAngle(a, kWrapHalfPi, kWrapPi);
 }
 
-static DPOINT plus(const DPOINT &p, const DPOINT &offset)
-{
-    return {p.x + offset.x, p.y + offset.y};
-}
-
 DPOINT TransformBySegments(const DPOINT &point, const DPOINT &a, const DPOINT &b,
                            const DPOINT &d1, const DPOINT &d2)
 {
-    const DPOINT movedA = plus(a, d1);
-    const DPOINT movedB = plus(b, d2);
-    if (GetDPointDistance(a, b) <= 0.0 || GetDPointDistance(movedA, movedB) <= 0.0)
-        return {point.x + (d1.x + d2.x) / 2.0, point.y + (d1.y + d2.y) / 2.0};
-
-    const double ux = b.x - a.x;
-    const double uy = b.y - a.y;
-    const double wx = movedB.x - movedA.x;
-    const double wy = movedB.y - movedA.y;
-    const double squaredLength = ux * ux + uy * uy;
-    const double cosScaled = (wx * ux + wy * uy) / squaredLength;
-    const double sinScaled = (wy * ux - wx * uy) / squaredLength;
-    const double px = point.x - a.x;
-    const double py = point.y - a.y;
-    return {px * cosScaled - py * sinScaled + movedA.x, py * cosScaled + px * sinScaled + movedA.y};
+    return interpolateGradedPosition(a, b, {a.x + d1.x, a.y + d1.y}, {b.x + d2.x, b.y + d2.y},
+                                     point);
 }
 
 double GetSegmentParameter(const CCurveShape &shape, int i)

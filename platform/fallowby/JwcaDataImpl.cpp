@@ -2,18 +2,16 @@
 // The content of one graded R12 DXF file: its blocks, the pieces that insert them, header texts.
 #include "platform/fallowby/JwcaDataImpl.h"
 
-#include "foundation/NameCompare.h"
+#include "foundation/Geometry.h"
 #include "sources/aama-reader/AamaGroupList.h"
 #include "sources/aama-reader/FileText.h"
+#include "sources/aama-reader/KeyedText.h"
 
 #include <cmath>
 
 using namespace morvane;
 
 namespace {
-
-// The factor that turns degrees into radians, as the AAMA reader uses it.
-constexpr double kDegreesToRadians = 0.0174532925;
 
 // Hands each group of one entity to read, up to the next group with code 0, which is left to be
 // read again.
@@ -144,19 +142,14 @@ void skipSection(CAamaGroupList &groups)
     }
 }
 
-// The value of the first text that starts with key (without regard to case) and has more than
-// blanks after it: that rest without its leading blanks.
+std::string_view textOf(const std::string &text)
+{
+    return text;
+}
+
 std::string keyValue(const std::vector<std::string> &texts, std::string_view key)
 {
-    for (const std::string &text : texts) {
-        if (text.size() < key.size() ||
-            !equalsNoCase(std::string_view(text).substr(0, key.size()), key))
-            continue;
-        const std::size_t start = text.find_first_not_of(" \t", key.size());
-        if (start != std::string::npos)
-            return text.substr(start);
-    }
-    return {};
+    return std::string(firstKeyedValue(texts, key, textOf));
 }
 
 template <typename T> const T *itemAt(const std::vector<T> &items, int index)
@@ -340,7 +333,7 @@ DPOINT CJwcaDataImpl::GetVertex(int piece, int line, int v, int &pointFlags, int
     if (vertex->comment.pointClass > 0)
         ruleNumber = vertex->comment.ruleNumber;
     if (isNotch(*vertex)) {
-        const double angle = vertex->notchAngle * kDegreesToRadians;
+        const double angle = DegToRad(vertex->notchAngle);
         notchVector[0] = vertex->notchDepth * std::cos(angle);
         notchVector[1] = vertex->notchDepth * std::sin(angle);
     }

@@ -200,7 +200,7 @@ void CAamaR12DxfWriter::Write(const std::filesystem::path &path)
         WriteEntities(dxf, *data);
     }
     dxf.group(0, "EOF");
-    saveFileAtomically(path, dxf.text());
+    saveFileAtomically(path, dxf.text(), "Cannot create file");
 }
 
 void CAamaR12DxfWriter::WriteBlocks(DxfText &dxf, const IGradeData &data)

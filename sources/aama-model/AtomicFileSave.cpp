@@ -9,14 +9,16 @@
 
 namespace morvane {
 
-void saveFileAtomically(const std::filesystem::path &path, std::string_view content)
+void saveFileAtomically(const std::filesystem::path &path, std::string_view content,
+                        std::string_view cannotCreate)
 {
     const auto failure = replaceFile(path, content);
     if (!failure)
         return;
     const bool created = failure->step != FileReplaceFailure::Step::CreateTemporary;
-    throw FileSaveError(format("%s %s: %s", created ? "Can not write file" : "Can not create file",
-                               path.c_str(), std::strerror(failure->code)));
+    const std::string words(created ? std::string_view("Can not write file") : cannotCreate);
+    throw FileSaveError(
+        format("%s %s: %s", words.c_str(), path.c_str(), std::strerror(failure->code)));
 }
 
 } // namespace morvane

@@ -15,10 +15,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+/// The words with which a writer reports a file that it cannot create.
+inline constexpr std::string_view kCanNotCreateFile = "Can not create file";
+
 /// Writes content to a new file beside path, flushes it to disk and renames it over path.
 /// On any failure (create, write, flush, close or rename) the temporary file is removed, a file
-/// already at path is left as it was, and FileSaveError is thrown: "Can not create file <path>:
+/// already at path is left as it was, and FileSaveError is thrown: "<cannotCreate> <path>:
 /// <reason>" when the file cannot be created, "Can not write file <path>: <reason>" otherwise.
-void saveFileAtomically(const std::filesystem::path &path, std::string_view content);
+void saveFileAtomically(const std::filesystem::path &path, std::string_view content,
+                        std::string_view cannotCreate = kCanNotCreateFile);
 
 } // namespace morvane

@@ -2,9 +2,11 @@
 // The content of one AAMA DXF file: its pieces, their blocks and the header texts.
 #include "sources/aama-reader/AamaDataImpl.h"
 
+#include "foundation/Geometry.h"
 #include "foundation/NameCompare.h"
 #include "foundation/NumberText.h"
 #include "sources/aama-reader/AamaGroupList.h"
+#include "sources/aama-reader/KeyedText.h"
 
 #include <cmath>
 #include <unordered_map>
@@ -13,9 +15,6 @@ using morvane::AamaPosition;
 
 namespace {
 
-// Degrees to radians, with the factor that files of the format were always read with.
-constexpr double kDegreesToRadians = 0.0174532925;
-
 // Reads up to and including (0, "ENDSEC").
 void skipSection(CAamaGroupList &groups)
 {
@@ -23,21 +22,6 @@ void skipSection(CAamaGroupList &groups)
         if (group->Is(0, "ENDSEC"))
             return;
     }
-}
-
-// The value of the first text that starts with key (without regard to case) and has more than
-// blanks after it: that rest without its leading blanks.
-std::string keyValue(const std::vector<const CAamaText *> &texts, std::string_view key)
-{
-    for (const CAamaText *text : texts) {
-        const std::string_view value = text->m_sText;
-        if (value.size() < key.size() || !morvane::equalsNoCase(value.substr(0, key.size()), key))
-            continue;
-        const std::size_t start = value.find_first_not_of(" \t\r\n\f\v", key.size());
-        if (start != std::string_view::npos)
-            return std::string(value.substr(start));
-    }
-    return {};
 }
 
 // Applies the kind of one point lying on a vertex to the vertex's point flags.
@@ -49,7 +33,7 @@ int applyPointKind(int flags, const CAamaPoint &point, double notchVector[2])
     case morvane::kAamaCurvePointLayer:
         return (flags & 0xF0) | 2;
     case morvane::kAamaNotchLayer: {
-        const double angle = point.m_dNotchAngle * kDegreesToRadians;
+        const double angle = DegToRad(point.m_dNotchAngle);
         notchVector[0] = point.m_dNotchDepth * std::cos(angle);
         notchVector[1] = point.m_dNotchDepth * std::sin(angle);
         return (flags & 0x0F) | 0x10;
@@ -63,6 +47,11 @@ int applyPointKind(int flags, const CAamaPoint &point, double notchVector[2])
     default:
         return flags;
     }
+}
+
+std::string_view textOf(const CAamaText *text)
+{
+    return text->m_sText;
 }
 
 template <typename T> bool isIndexOf(const std::vector<T> &items, int index)
@@ -154,13 +143,14 @@ void CAamaDataImpl::CollectPiecesAndHeaderTexts()
 
 std::string CAamaDataImpl::HeaderValue(std::string_view key) const
 {
-    return keyValue(m_oHeaderTexts, key);
+    return std::string(morvane::firstKeyedValue(m_oHeaderTexts, key, textOf));
 }
 
 std::string CAamaDataImpl::PieceValue(int piece, std::string_view key) const
 {
     const CAamaBlock *block = PieceBlock(piece);
-    return block ? keyValue(block->PieceTexts(), key) : std::string();
+    return block ? std::string(morvane::firstKeyedValue(block->PieceTexts(), key, textOf))
+                 : std::string();
 }
 
 const CAamaBlock *CAamaDataImpl::PieceBlock(int piece) const

@@ -65,10 +65,10 @@ CGeomPoint *CGeomPolyline::GetNotchAt(int index, GradeSize size, DPOINT &vector,
     const CGeomNotch *notch = m_oNotches.GetAt(index);
     notch->GetVector(vector.x, vector.y);
 
-    const DPOINT notchPosition = notch->GetPoint()->GetPosition(&size);
+    // The shape first: it re-interpolates the line, and with it a notch on one of its points.
     std::vector<DPOINT> shape;
     GetShape(size, &shape, nullptr);
-    distance = morvane::notchDistance(shape, notchPosition);
+    distance = morvane::notchDistance(shape, notch->GetPoint()->GetPosition(&size));
     return notch->GetPoint();
 }
 

@@ -108,6 +108,9 @@ TEST(GeometryExtrasTest, TransformBySegmentsFallsBackToTheMeanOffset)
     // The moved ends coincide: (0, 0) + (5, 5) and (10, 0) + (-5, 5).
     expectPoint(TransformBySegments(p, {0.0, 0.0}, {10.0, 0.0}, {5.0, 5.0}, {-5.0, 5.0}), 5.0,
                 7.0);
+    // A segment so short that the square of its length is 0 in double precision.
+    expectPoint(TransformBySegments(p, {0.0, 0.0}, {1e-170, 0.0}, {2.0, 0.0}, {0.0, 4.0}), 6.0,
+                4.0);
 }
 
 namespace {

@@ -4,11 +4,13 @@
 #include "sources/aama-model/AamaR12DxfWriter.h"
 
 #include "AamaDxfSamples.h"
+#include "ExpectThrowMessage.h"
 #include "ScopedLocale.h"
 #include "TestFiles.h"
 #include "foundation/TextFormat.h"
 #include "platform/fallowby/JWCAData.h"
 #include "sources/aama-model/AamaGradeModel.h"
+#include "sources/aama-model/AtomicFileSave.h"
 #include "sources/grade-model/testing/FakeGradeData.h"
 
 #include <gtest/gtest.h>
@@ -182,6 +184,9 @@ TEST(AamaR12DxfWriterEmptyCurveTest, LeavesOutAnEmptyCurveAndWritesTheRest)
 
 TEST_F(AamaR12DxfWriterTest, ReportsAFileThatCannotBeWritten)
 {
+    const std::filesystem::path missing = m_folder / "missing" / "skirt.dxf";
+    EXPECT_THROW_MSG(CAamaR12DxfWriter(m_model, fixedClock).Write(missing), morvane::FileSaveError,
+                     "Cannot create file " + missing.string());
     std::filesystem::create_directories(m_folder / "taken.dxf" / "inside");
     EXPECT_EQ(saveAs("missing/skirt.dxf"), GM_IO_ERROR);
     EXPECT_EQ(saveAs("taken.dxf"), GM_IO_ERROR);

@@ -201,3 +201,19 @@ TEST_F(GeomPolylineTest, NotchDistanceIsMeasuredAlongTheShapeOfTheSize)
     EXPECT_EQ(line.GetNotchPointAt(1), &point(1));
     EXPECT_EQ(line.FindNotch(&point(0)), nullptr);
 }
+
+TEST_F(GeomPolylineTest, NotchOnAnOrdinaryPointIsMeasuredWhereItsLineTakesIt)
+{
+    CGeomPolyline &line = makeLine({{0, 0, 1}, {10, 0, 0}, {20, 0, 1}});
+    ASSERT_EQ(line.AddNotch(1, 0, -5), 0);
+    // The whole line moves 10 to the right: its ordinary point goes with it once the line is
+    // interpolated again, which the notch query itself does.
+    move(0, kLarge, 10, 0);
+    move(2, kLarge, 10, 0);
+
+    DPOINT vector;
+    float distance = 0.0f;
+    int kind = 0;
+    EXPECT_EQ(line.GetNotchAt(0, kLarge, vector, distance, kind), &point(1));
+    EXPECT_FLOAT_EQ(distance, 10.0f);
+}

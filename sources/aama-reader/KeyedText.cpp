@@ -1,0 +1,19 @@
+// Morvane AAMA DXF reader.
+// Values that a file's texts give by key.
+#include "sources/aama-reader/KeyedText.h"
+
+#include "foundation/NameCompare.h"
+
+namespace morvane {
+
+std::optional<std::string_view> keyedValue(std::string_view text, std::string_view key)
+{
+    if (text.size() < key.size() || !equalsNoCase(text.substr(0, key.size()), key))
+        return std::nullopt;
+    const std::size_t start = text.find_first_not_of(" \t\r\n\f\v", key.size());
+    if (start == std::string_view::npos)
+        return std::nullopt;
+    return text.substr(start);
+}
+
+} // namespace morvane
