@@ -64,8 +64,6 @@ struct CAamaBlock::FollowState
     Step step = None;
     CAamaPolyline *polyline = nullptr;
     CAamaLine *line = nullptr;
-    /// The polylines read so far are the first polylineCount of the block.
-    std::size_t polylineCount = 0;
 };
 
 void CAamaBlock::ReadBlock(CAamaGroupList &groups)
@@ -120,8 +118,7 @@ void CAamaBlock::Classify()
     for (const EntityRef entity : m_oFileOrder)
         ClassifyEntity(entity, state);
     MatchRuleLabels();
-    for (CAamaPolyline &polyline : m_oPolylines)
-        polyline.AttachPointsToVertices();
+    m_oBoundaryPointIndex = morvane::PointMarksIndex(m_oBoundaryPoints);
 }
 
 void CAamaBlock::ClassifyEntity(EntityRef entity, FollowState &state)
@@ -133,7 +130,6 @@ void CAamaBlock::ClassifyEntity(EntityRef entity, FollowState &state)
             m_pBoundary = &polyline;
         state.step = FollowState::Polyline;
         state.polyline = &polyline;
-        ++state.polylineCount;
         return;
     }
     case AamaEntityKind::Line:
@@ -158,12 +154,12 @@ void CAamaBlock::ClassifyEntity(EntityRef entity, FollowState &state)
 
 void CAamaBlock::ClassifyPoint(CAamaPoint &point, FollowState &state)
 {
-    // A notch belongs to every polyline before it, wherever it stands in the block.
+    // A notch belongs to every polyline before it, wherever it stands in the block; other
+    // points belong to the polyline they follow. Only the boundary's points are ever asked
+    // for, so only those are kept.
     const bool isNotch = point.m_nLayer == morvane::kAamaNotchLayer;
-    if (isNotch) {
-        for (std::size_t i = 0; i < state.polylineCount; ++i)
-            m_oPolylines[i].m_oAttachedPoints.push_back(&point);
-    }
+    if (isNotch && m_pBoundary)
+        m_oBoundaryPoints.push_back(&point);
     if (point.m_nLayer == morvane::kAamaDrillHoleLayer) {
         m_oDrillHoles.push_back(&point);
         state.step = FollowState::DrillHole;
@@ -171,8 +167,8 @@ void CAamaBlock::ClassifyPoint(CAamaPoint &point, FollowState &state)
     }
     switch (state.step) {
     case FollowState::Polyline:
-        if (!isNotch)
-            state.polyline->m_oAttachedPoints.push_back(&point);
+        if (!isNotch && state.polyline == m_pBoundary)
+            m_oBoundaryPoints.push_back(&point);
         return;
     case FollowState::LineStart:
         if (isNear(point.m_dX, point.m_dY, state.line->m_dStartX, state.line->m_dStartY))

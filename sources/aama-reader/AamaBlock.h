@@ -4,6 +4,7 @@
 #pragma once
 
 #include "sources/aama-reader/AamaEntities.h"
+#include "sources/aama-reader/PointMarksIndex.h"
 
 #include <cstddef>
 #include <string>
@@ -17,7 +18,8 @@ class NearIndex;
 
 /// The entities of one BLOCK, or of the ENTITIES section, kept by kind and in file order. After
 /// Classify() a piece's block knows its boundary, drill holes and piece texts, every "#" label
-/// has reached the points beside it, and every point the vertices it lies on.
+/// has reached the points beside it, and the points that belong to the boundary can be asked
+/// what they make of each of its vertices.
 class CAamaBlock
 {
 public:
@@ -45,6 +47,13 @@ public:
 
     /// The first POLYLINE on layer 1; null when there is none.
     const CAamaPolyline *Boundary() const { return m_pBoundary; }
+    /// What the points that belong to the boundary make of the position (x, y): the marks of
+    /// the boundary vertex there. The notches after the boundary and the points that follow it
+    /// belong to it.
+    morvane::AamaPointMarks BoundaryMarksAt(double x, double y) const
+    {
+        return m_oBoundaryPointIndex.MarksAt(x, y);
+    }
     /// The POINTs on layer 13.
     const std::vector<const CAamaPoint *> &DrillHoles() const { return m_oDrillHoles; }
     /// The texts on layer 1 that are not "#" labels.
@@ -79,6 +88,9 @@ private:
     int m_nPolylineLayer = 0;
 
     const CAamaPolyline *m_pBoundary = nullptr;
+    /// The points that belong to the boundary, in file order, and their index.
+    std::vector<const CAamaPoint *> m_oBoundaryPoints;
+    morvane::PointMarksIndex m_oBoundaryPointIndex;
     std::vector<const CAamaPoint *> m_oDrillHoles;
     std::vector<const CAamaText *> m_oRuleLabels;
     std::vector<const CAamaText *> m_oPieceTexts;

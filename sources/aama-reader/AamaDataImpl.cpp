@@ -2,13 +2,11 @@
 // The content of one AAMA DXF file: its pieces, their blocks and the header texts.
 #include "sources/aama-reader/AamaDataImpl.h"
 
-#include "foundation/Geometry.h"
 #include "foundation/NameCompare.h"
 #include "foundation/NumberText.h"
 #include "sources/aama-reader/AamaGroupList.h"
 #include "sources/aama-reader/KeyedText.h"
 
-#include <cmath>
 #include <unordered_map>
 
 using morvane::AamaPosition;
@@ -21,31 +19,6 @@ void skipSection(CAamaGroupList &groups)
     while (const CAamaGroup *group = groups.Next()) {
         if (group->Is(0, "ENDSEC"))
             return;
-    }
-}
-
-// Applies the kind of one point lying on a vertex to the vertex's point flags.
-int applyPointKind(int flags, const CAamaPoint &point, double notchVector[2])
-{
-    switch (point.m_nLayer) {
-    case morvane::kAamaTurnPointLayer:
-        return (flags & 0xF0) | 1;
-    case morvane::kAamaCurvePointLayer:
-        return (flags & 0xF0) | 2;
-    case morvane::kAamaNotchLayer: {
-        const double angle = DegToRad(point.m_dNotchAngle);
-        notchVector[0] = point.m_dNotchDepth * std::cos(angle);
-        notchVector[1] = point.m_dNotchDepth * std::sin(angle);
-        return (flags & 0x0F) | 0x10;
-    }
-    case morvane::kAamaStripeLayer:
-        return (flags & 6) | 9;
-    case morvane::kAamaPlaidLayer:
-        return (flags & 5) | 0xA;
-    case morvane::kAamaDrillHoleLayer:
-        return 0x20;
-    default:
-        return flags;
     }
 }
 
@@ -265,7 +238,7 @@ AamaPosition CAamaDataImpl::GetVertex(int piece, int line, int v, int &pointFlag
             return {};
         const bool start = v == 0;
         const CAamaPoint *point = start ? internalLine->m_pFirstPoint : internalLine->m_pLastPoint;
-        pointFlags = point ? applyPointKind(1, *point, notchVector) : 1;
+        pointFlags = point ? point->ApplyKind(1, notchVector) : 1;
         ruleNumber = start ? internalLine->m_nStartRuleNumber : internalLine->m_nEndRuleNumber;
         if (start)
             return {internalLine->m_dStartX, internalLine->m_dStartY};
@@ -273,14 +246,13 @@ AamaPosition CAamaDataImpl::GetVertex(int piece, int line, int v, int &pointFlag
     }
     if (v < 0 || v >= GetVertexCount(piece, line))
         return {};
-    const CAamaPolyline &boundary = *PieceBlock(piece)->Boundary();
-    const CAamaVertex &vertex = boundary.m_oVertices[std::size_t(v)];
-    pointFlags = 1;
-    for (const CAamaPoint *point : boundary.PointsOn(std::size_t(v))) {
-        if (ruleNumber < 0)
-            ruleNumber = point->RuleNumber();
-        pointFlags = applyPointKind(pointFlags, *point, notchVector);
-    }
+    const CAamaBlock &block = *PieceBlock(piece);
+    const CAamaVertex &vertex = block.Boundary()->m_oVertices[std::size_t(v)];
+    const morvane::AamaPointMarks marks = block.BoundaryMarksAt(vertex.m_dX, vertex.m_dY);
+    pointFlags = marks.pointFlags;
+    ruleNumber = marks.ruleNumber;
+    notchVector[0] = marks.notchVector[0];
+    notchVector[1] = marks.notchVector[1];
     return {vertex.m_dX, vertex.m_dY};
 }
 

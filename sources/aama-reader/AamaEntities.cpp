@@ -2,12 +2,13 @@
 // Reading the entities that an AAMA DXF reader keeps.
 #include "sources/aama-reader/AamaEntities.h"
 
+#include "foundation/Geometry.h"
 #include "foundation/NumberText.h"
 #include "sources/aama-reader/AamaGroupList.h"
 #include "sources/aama-reader/FileText.h"
 #include "sources/aama-reader/NearIndex.h"
 
-#include <numeric>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -105,40 +106,6 @@ void CAamaPolyline::ReadVertex(CAamaGroupList &groups)
     m_oVertices.push_back(std::move(vertex));
 }
 
-void CAamaPolyline::AttachPointsToVertices()
-{
-    if (m_oAttachedPoints.empty())
-        return;
-    morvane::NearIndex index;
-    index.reserve(m_oVertices.size());
-    for (std::size_t v = 0; v < m_oVertices.size(); ++v)
-        index.add(m_oVertices[v].m_dX, m_oVertices[v].m_dY, v);
-    index.sort();
-
-    std::vector<std::pair<std::size_t, const CAamaPoint *>> pointsOnVertices;
-    for (const CAamaPoint *point : m_oAttachedPoints) {
-        index.forEachNear(point->m_dX, point->m_dY,
-                          [&](std::size_t v) { pointsOnVertices.emplace_back(v, point); });
-    }
-    // Grouped by vertex, each vertex keeping its points in file order.
-    m_oFirstPointOf.assign(m_oVertices.size() + 1, 0);
-    for (const auto &[v, point] : pointsOnVertices)
-        ++m_oFirstPointOf[v + 1];
-    std::partial_sum(m_oFirstPointOf.begin(), m_oFirstPointOf.end(), m_oFirstPointOf.begin());
-    std::vector<std::size_t> nextSlot(m_oFirstPointOf.begin(), m_oFirstPointOf.end() - 1);
-    m_oPointsByVertex.resize(pointsOnVertices.size());
-    for (const auto &[v, point] : pointsOnVertices)
-        m_oPointsByVertex[nextSlot[v]++] = point;
-}
-
-std::span<const CAamaPoint *const> CAamaPolyline::PointsOn(std::size_t v) const
-{
-    if (v + 1 >= m_oFirstPointOf.size())
-        return {};
-    return {m_oPointsByVertex.data() + m_oFirstPointOf[v],
-            m_oFirstPointOf[v + 1] - m_oFirstPointOf[v]};
-}
-
 void CAamaInsert::Read(CAamaGroupList &groups)
 {
     int attributesFollow = 0;
@@ -177,6 +144,30 @@ void CAamaText::Read(CAamaGroupList &groups)
 int CAamaPoint::RuleNumber() const
 {
     return m_pRuleLabel ? morvane::aamaRuleNumber(m_pRuleLabel->m_sText) : -1;
+}
+
+int CAamaPoint::ApplyKind(int flags, double notchVector[2]) const
+{
+    switch (m_nLayer) {
+    case morvane::kAamaTurnPointLayer:
+        return (flags & 0xF0) | 1;
+    case morvane::kAamaCurvePointLayer:
+        return (flags & 0xF0) | 2;
+    case morvane::kAamaNotchLayer: {
+        const double angle = DegToRad(m_dNotchAngle);
+        notchVector[0] = m_dNotchDepth * std::cos(angle);
+        notchVector[1] = m_dNotchDepth * std::sin(angle);
+        return (flags & 0x0F) | 0x10;
+    }
+    case morvane::kAamaStripeLayer:
+        return (flags & 6) | 9;
+    case morvane::kAamaPlaidLayer:
+        return (flags & 5) | 0xA;
+    case morvane::kAamaDrillHoleLayer:
+        return 0x20;
+    default:
+        return flags;
+    }
 }
 
 void CAamaPoint::Read(CAamaGroupList &groups)

@@ -2,8 +2,6 @@
 // The entities of an AAMA DXF file that the reader keeps: lines, polylines, inserts, texts, points.
 #pragma once
 
-#include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,8 +68,7 @@ public:
     double m_dY = 0.0;
 };
 
-/// A POLYLINE with its kept vertices, the POINTs that follow it, and which of those lie on
-/// which vertex.
+/// A POLYLINE with its kept vertices.
 class CAamaPolyline : public CAamaEntity
 {
 public:
@@ -80,22 +77,10 @@ public:
     /// vertex. Other entities inside are skipped.
     void Read(CAamaGroupList &groups);
 
-    /// Gives each vertex the attached points near it, in the order they were attached.
-    void AttachPointsToVertices();
-
-    /// The points lying on vertex v, in file order.
-    std::span<const CAamaPoint *const> PointsOn(std::size_t v) const;
-
     std::vector<CAamaVertex> m_oVertices;
-    std::vector<const CAamaPoint *> m_oAttachedPoints;
 
 private:
     void ReadVertex(CAamaGroupList &groups);
-
-    /// The points on each vertex, vertex after vertex; those of vertex v start at
-    /// m_oFirstPointOf[v] and end at m_oFirstPointOf[v + 1].
-    std::vector<const CAamaPoint *> m_oPointsByVertex;
-    std::vector<std::size_t> m_oFirstPointOf;
 };
 
 /// An INSERT of a block: in the ENTITIES section, one piece.
@@ -130,6 +115,13 @@ public:
 
     /// The rule number of the label found beside the point; -1 when none.
     int RuleNumber() const;
+
+    /// The point flags after this point's kind is applied to flags: turn point (2)
+    /// (flags & 0xF0) | 1, curve point (3) (flags & 0xF0) | 2, notch (4) (flags & 0x0F) | 0x10,
+    /// stripe (9) (flags & 6) | 9, plaid (10) (flags & 5) | 0xA, drill hole (13) 0x20; any
+    /// other layer keeps them. A notch also sets notchVector to depth * (cos a, sin a) for its
+    /// angle a; no other kind touches it.
+    int ApplyKind(int flags, double notchVector[2]) const;
 
     /// The "#" label that names the point; null when none.
     const CAamaText *m_pRuleLabel = nullptr;

@@ -364,3 +364,66 @@ TEST(AAMADataTest, ReadsNumbersAsTheNumberParserDoes)
         EXPECT_EQ(std::signbit(x), std::signbit(expected));
     }
 }
+
+struct PileCase
+{
+    const char *name;
+    std::string blockText;
+    int vertexCount;
+};
+
+// A hostile file piles thousands of points onto thousands of vertices at one position, or
+// thousands of notches after thousands of polylines. The reader keeps the points once, not once
+// per vertex or polyline they belong to, so these files of about 1.5 MB load and read in a few
+// MB; a list with an entry per point and vertex would take gigabytes.
+TEST(AAMADataTest, MarksVerticesUnderPilesOfPointsInSpaceLinearInTheFile)
+{
+    constexpr int kPile = 20000;
+    const auto labelOn = [](std::string_view layer) {
+        return dxfText({{0, "TEXT"}, {8, layer}, {10, "0"}, {20, "0"}, {1, "#7"}});
+    };
+    const std::string notch =
+        dxfText({{0, "POINT"}, {8, "4"}, {10, "0"}, {20, "0"}, {30, "2"}, {50, "90"}});
+    const std::string vertexAtOrigin = dxfText({{0, "VERTEX"}, {10, "0"}, {20, "0"}});
+
+    std::string sharedVertices = dxfText({{0, "POLYLINE"}, {8, "1"}});
+    std::string turnPoints;
+    std::string otherPolylines;
+    std::string notches;
+    for (int i = 0; i < kPile; ++i) {
+        sharedVertices += vertexAtOrigin + dxfText({{0, "VERTEX"}, {10, "10"}, {20, "0"}});
+        turnPoints += dxfText({{0, "POINT"}, {8, "2"}, {10, "0"}, {20, "0"}});
+        otherPolylines +=
+            dxfText({{0, "POLYLINE"}, {8, "8"}}) + vertexAtOrigin + dxfText({{0, "SEQEND"}});
+        notches += notch;
+    }
+    const PileCase cases[] = {
+        {"vertices and points at one position",
+         sharedVertices + dxfText({{0, "SEQEND"}}) + turnPoints + notch + labelOn("2"), 2 * kPile},
+        {"notches after polylines",
+         dxfText({{0, "POLYLINE"}, {8, "1"}}) + vertexAtOrigin + dxfText({{0, "SEQEND"}}) +
+             otherPolylines + notches + labelOn("4"),
+         1},
+    };
+    for (const PileCase &row : cases) {
+        SCOPED_TRACE(row.name);
+        AAMAData file;
+        ASSERT_TRUE(file.LoadText(onePieceFile(row.blockText)));
+        const IAAMAData &data = *file.GetIAAMADataItf();
+        ASSERT_EQ(data.GetVertexCount(0, -1), row.vertexCount);
+        int marked = 0;
+        for (int v = 0; v < row.vertexCount; ++v) {
+            int flags = 0;
+            int rule = 0;
+            double notchVector[2] = {};
+            const morvane::AamaPosition position =
+                data.GetVertex(0, -1, v, flags, rule, notchVector);
+            const bool atOrigin = position.x == 0.0;
+            const bool rightlyMarked =
+                atOrigin ? flags == 0x11 && rule == 7 && std::fabs(notchVector[1] - 2.0) < 1e-6
+                         : flags == 1 && rule == -1 && notchVector[1] == 0.0;
+            marked += rightlyMarked ? 1 : 0;
+        }
+        EXPECT_EQ(marked, row.vertexCount);
+    }
+}
