@@ -93,6 +93,7 @@ public:
     const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     void SendAttached(uint32_t id, uintptr_t object) override;
+    /// A point leaving (also by undo or redo) stops being the mask's active association item.
     void SendDetached(uint32_t id, uintptr_t object) override;
 
     /// Fills this new, empty pattern from input. The name is the input's, made unique on the

@@ -17,7 +17,7 @@ const CRuntimeClass *CPattern::GetThisClass()
 CPattern::CPattern()
     : m_oLocation(this)
 {
-    SetHandlerId(kModelHandlerId, this);
+    SetHandlerId(kModelHandlerId | kSourceKind, this);
     AttachSink(m_oPolylines);
     AttachSink(m_oBasePoints);
     AttachSink(m_oContours);

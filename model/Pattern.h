@@ -41,6 +41,9 @@ class IMaskPoint;
 class CPattern : public CEventHandler, public CAttContainer, public CMvItem
 {
 public:
+    /// The source kind of a pattern's event handler.
+    static constexpr uint32_t kSourceKind = 0;
+
     CPattern();
     ~CPattern() override;
 
