@@ -176,6 +176,12 @@ void CMaskPattern::InvalidateGeometry()
     }
 }
 
+void CMaskPattern::OnPointGradeTypeChanged()
+{
+    CPattern::OnPointGradeTypeChanged();
+    InvalidateGeometry();
+}
+
 void CMaskPattern::UpdateFromVersion2116to2117()
 {
     BuildContours();

@@ -156,6 +156,8 @@ public:
     void ReleaseLinks();
     /// Drops the cached extent and outlines, and marks every contour's rules stale.
     void InvalidateGeometry();
+    /// As the pattern does, and every contour's rules are marked stale.
+    void OnPointGradeTypeChanged() override;
 
     /// Older files: the contours are rebuilt and their rules marked stale.
     void UpdateFromVersion2116to2117();

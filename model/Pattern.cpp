@@ -275,6 +275,13 @@ void CPattern::InvalidateContourData()
         contour->InvalidateContourData();
 }
 
+void CPattern::OnPointGradeTypeChanged()
+{
+    m_bGradePointsStale = true;
+    InvalidateRect();
+    InvalidateContourData();
+}
+
 void CPattern::UpdateGradePoints() const
 {
     if (!m_bGradePointsStale)

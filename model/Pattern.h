@@ -192,6 +192,9 @@ public:
     void SetPointsId(int &gradeCounter, int &otherCounter);
     /// Drops the cached outlines, areas and turn angles of every contour.
     void InvalidateContourData();
+    /// A point of the pattern changed its grade type: the grade-point list is rebuilt on next
+    /// use, and the extent and the contours' outlines (to which grade points attach) are dropped.
+    virtual void OnPointGradeTypeChanged();
 
 protected:
     /// Refreshes the grade-point list when stale.
