@@ -6,6 +6,7 @@
 #include "TemporaryFolder.h"
 #include "foundation/XmlArchive.h"
 #include "model/InputPatterns.h"
+#include "model/InputPoint.h"
 #include "model/MorvaneFactory.h"
 
 #include <gtest/gtest.h>
@@ -170,7 +171,9 @@ TEST_F(MaskOverInputTest, InputPointsAnswerTheirAssociations)
     mask->GetPointAssociationMap()->AddAssociation(maskA, inputA);
     mask->GetPointAssociationMap()->AddAssociation(maskB, inputB);
     EXPECT_EQ(inputA->GetAssociatedPoint(), maskA);
+    EXPECT_EQ(inputB->GetInputPoint()->GetAssociationPoint(), maskB);
     EXPECT_EQ(input->GetBasePointAt(2)->GetAssociatedPoint(), nullptr);
+    EXPECT_EQ(input->GetBasePointAt(2)->GetInputPoint()->GetAssociationPoint(), nullptr);
     CPtrCollection<CPattern> associated;
     input->GetAssPatterns(associated);
     ASSERT_EQ(associated.GetCount(), 1);
