@@ -278,6 +278,68 @@ TEST(EventHandlerTest, ListenersChangedDuringASendTakeEffectAtOnce)
 
 namespace {
 
+// On the first event it hears: optionally sends once more from the handler, then removes
+// itself and, when given, another listener.
+class LeavingSink : public CEventSink
+{
+public:
+    LeavingSink(CEventHandler &handler, CEventSink *alsoRemove, bool sendAgain)
+        : m_handler(handler), m_alsoRemove(alsoRemove), m_sendAgain(sendAgain)
+    {}
+
+    void OnAfterChange(EventData *) override
+    {
+        ++heard;
+        if (heard > 1)
+            return;
+        if (m_sendAgain)
+            m_handler.SendAfterChange(9);
+        m_handler.RemoveListener(this);
+        if (m_alsoRemove != nullptr)
+            m_handler.RemoveListener(m_alsoRemove);
+    }
+
+    int heard = 0;
+
+private:
+    CEventHandler &m_handler;
+    CEventSink *m_alsoRemove;
+    bool m_sendAgain;
+};
+
+} // namespace
+
+TEST(EventHandlerTest, ListenersLeavingDuringASendMakeNoOtherMissIt)
+{
+    CEventHandler handler;
+    RecordingSink first;
+    RecordingSink last;
+    LeavingSink leaving(handler, &first, false);
+    handler.AddListener(&first);
+    handler.AddListener(&leaving);
+    handler.AddListener(&last);
+
+    handler.SendAfterChange(1);
+    EXPECT_EQ(first.events.size(), 1u) << "called before it was removed";
+    EXPECT_EQ(leaving.heard, 1);
+    EXPECT_EQ(last.events.size(), 1u) << "two listeners before it left";
+    handler.SendAfterChange(2);
+    EXPECT_EQ(first.events.size(), 1u);
+    EXPECT_EQ(leaving.heard, 1);
+    EXPECT_EQ(last.events.size(), 2u);
+
+    CEventHandler nesting;
+    RecordingSink after;
+    LeavingSink sender(nesting, nullptr, true);
+    nesting.AddListener(&sender);
+    nesting.AddListener(&after);
+    nesting.SendAfterChange(1);
+    EXPECT_EQ(sender.heard, 2) << "the nested send reached it too";
+    EXPECT_EQ(after.events.size(), 2u) << "both the nested and the outer send";
+}
+
+namespace {
+
 class DispatchSink : public CEventSink
 {
 public:
