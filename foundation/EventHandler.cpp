@@ -38,8 +38,14 @@ void CEventHandler::AddListener(CEventSink *sink)
 void CEventHandler::RemoveListener(CEventSink *sink)
 {
     const int index = m_oListeners.Find(sink);
-    if (index >= 0)
-        m_oListeners.RemoveAt(index);
+    if (index < 0)
+        return;
+    m_oListeners.RemoveAt(index);
+    // A send that has reached this listener or one after it steps back with the rest.
+    for (int *position : m_aDispatchPositions) {
+        if (index <= *position)
+            --*position;
+    }
 }
 
 // True when handler is start or one of its ancestors.
@@ -149,9 +155,32 @@ void CEventHandler::AppendToPath(EventData &data) const
     ++data.m_nHopCount;
 }
 
+namespace {
+
+// Publishes the position of one send in the handler's list while the send calls listeners.
+class DispatchPosition
+{
+public:
+    explicit DispatchPosition(std::vector<int *> &positions) : m_positions(positions)
+    {
+        m_positions.push_back(&index);
+    }
+    ~DispatchPosition() { m_positions.pop_back(); }
+    DispatchPosition(const DispatchPosition &) = delete;
+    DispatchPosition &operator=(const DispatchPosition &) = delete;
+
+    int index = 0;
+
+private:
+    std::vector<int *> &m_positions;
+};
+
+} // namespace
+
 void CEventHandler::NotifyListeners(EventRecord *record)
 {
     // The count is read again before every call: a listener may add or remove listeners here.
-    for (int i = 0; i < m_oListeners.GetCount(); ++i)
+    DispatchPosition position(m_aDispatchPositions);
+    for (int &i = position.index; i < m_oListeners.GetCount(); ++i)
         m_oListeners.GetAt(i)->OnEvent(this, record);
 }

@@ -5,6 +5,7 @@
 #include "foundation/PtrCollection.h"
 
 #include <cstdint>
+#include <vector>
 
 class CEventHandler;
 class CEventSink;
@@ -99,7 +100,9 @@ public:
     /// Registers a listener (not owned), after those registered before; a listener added
     /// during a send at this handler is called in that send too.
     virtual void AddListener(CEventSink *sink);
-    /// Removes the first registration of sink; nothing happens when it is absent.
+    /// Removes the first registration of sink; nothing happens when it is absent. During a send
+    /// at this handler a removed listener that has not been called yet is not called; the
+    /// others are each called once (a listener may remove itself).
     virtual void RemoveListener(CEventSink *sink);
     /// Makes parent the event parent; when it is not null, parent then sends kind 1 with this
     /// handler's id and object, so the parent's listeners and all above see the attachment (this
@@ -153,4 +156,7 @@ private:
     void *m_pOwner = nullptr;
     CPtrCollection<CEventSink> m_oListeners;
     int32_t m_nLockCount = 0;
+    // The listener positions of the sends in progress at this handler (sends may nest), which
+    // RemoveListener keeps on the same listeners.
+    std::vector<int *> m_aDispatchPositions;
 };

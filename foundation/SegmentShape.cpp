@@ -49,22 +49,27 @@ double CSegmentShape::GetEndParam() const
 void CSegmentShape::GetPointAt(DPOINT &out, double d) const
 {
     const std::vector<DPOINT> &points = m_oPoints.GetPoints();
-    if (points.size() < 2) {
-        out = points.empty() ? DPOINT{} : points.front();
-        return;
-    }
+    out = points.empty() ? DPOINT{} : points.front();
+    // Segments of no length (repeated points) have no direction: the point lies on the first
+    // segment with a length that reaches d, or is extended along the last one.
+    size_t chosen = points.size();
+    double chosenStart = 0.0;
     double before = 0.0;
     for (size_t i = 0; i + 1 < points.size(); ++i) {
         const double segmentLength = GetDPointDistance(points[i], points[i + 1]);
-        const bool lastSegment = i + 2 == points.size();
-        if (d <= before + segmentLength || lastSegment) {
-            const CVector direction = unitDirection(points[i], points[i + 1]);
-            out = {points[i].x + (d - before) * direction.x,
-                   points[i].y + (d - before) * direction.y};
-            return;
-        }
+        if (segmentLength == 0.0)
+            continue;
+        chosen = i;
+        chosenStart = before;
+        if (d <= before + segmentLength)
+            break;
         before += segmentLength;
     }
+    if (chosen == points.size())
+        return;
+    const CVector direction = unitDirection(points[chosen], points[chosen + 1]);
+    out = {points[chosen].x + (d - chosenStart) * direction.x,
+           points[chosen].y + (d - chosenStart) * direction.y};
 }
 
 void CSegmentShape::GetTangentAt(CVector &out, double d) const

@@ -28,7 +28,8 @@ public:
     /// The length.
     virtual double GetEndParam() const;
     /// The point at distance d along the polyline. Below 0 or beyond the length the first or
-    /// last segment is extended. One point gives that point, none (0, 0).
+    /// last segment is extended (passing over repeated points, which have no direction). One
+    /// point, or only repeated ones, gives the first point; none gives (0, 0).
     virtual void GetPointAt(DPOINT &out, double d) const;
     /// The unit direction at d (clamped to the parameter range), from the point at d to the
     /// point 0.001 further on; the null vector where the polyline has no extent.

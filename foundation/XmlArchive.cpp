@@ -46,6 +46,8 @@ int CXmlArchive::FailLoad(std::string reason)
 
 int CXmlArchive::LoadObject(CAttContainer &object, std::string_view)
 {
+    static uint64_t s_nLastLoadId = 0;
+    m_nLoadId = ++s_nLastLoadId;
     GetXmlErrorReporter().Reset();
     m_sLastError.clear();
     // Names of an earlier load may belong to objects that this load deletes.

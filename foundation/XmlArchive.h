@@ -5,6 +5,7 @@
 #include "foundation/XmlNameMap.h"
 #include "platform/scrivel/Scrivel.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory_resource>
@@ -101,6 +102,11 @@ public:
     /// an element that failed to load, and with it whatever the element had registered).
     void ForgetRegistrationsSince(size_t mark);
 
+    /// The number of the load in progress or last run (LoadObject), unique in the process; 0
+    /// before the first. A reference keeps the name it read with this number and resolves it
+    /// only in the same load, so names left over from an aborted load never resolve later.
+    uint64_t GetLoadId() const { return m_nLoadId; }
+
     /// The document and its cursor, for the attributes.
     CScrivel &GetFiler() { return m_oFiler; }
     /// Makes child i (which must exist) of the current element current while loading; throws
@@ -123,4 +129,5 @@ private:
     std::vector<Registration> m_aRegistrations;
     std::string m_sSource = "XML text";
     std::string m_sLastError;
+    uint64_t m_nLoadId = 0;
 };

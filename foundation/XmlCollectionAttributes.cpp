@@ -234,7 +234,7 @@ void CPtrCollectionAttribute::LoadElements(CXmlArchive &archive, int first)
 {
     RemoveAll();
     m_aPendingNames.clear();
-    m_bPending = true;
+    m_nPendingLoad = archive.GetLoadId();
     CScrivel &filer = archive.GetFiler();
     const int count = filer.GetChildsCount();
     for (int i = first; i < count; ++i) {
@@ -245,11 +245,14 @@ void CPtrCollectionAttribute::LoadElements(CXmlArchive &archive, int first)
 
 void CPtrCollectionAttribute::ResolveReferences(CXmlArchive &archive)
 {
-    if (!m_bPending)
+    if (m_nPendingLoad == 0)
         return;
-    m_bPending = false;
+    const bool readInThisLoad = m_nPendingLoad == archive.GetLoadId();
+    m_nPendingLoad = 0;
     const std::vector<std::string> names = std::move(m_aPendingNames);
     m_aPendingNames.clear();
+    if (!readInThisLoad)
+        return;
     const CXmlNameMap *map = archive.FindNameMap(GetElementName());
     for (const std::string &name : names) {
         CAttContainer *target = map == nullptr ? nullptr : CXmlArchive::LookupObject(*map, name);

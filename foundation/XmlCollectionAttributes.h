@@ -7,6 +7,7 @@
 #include "foundation/XmlNameMap.h"
 #include "foundation/XmlObjectAttributes.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
@@ -125,7 +126,8 @@ private:
 /// element name is also the name map the targets are looked up in. Loading empties the
 /// collection; the entries are filled in once the whole tree is read. A name that finds no
 /// object (or one of another type) is reported (code 4) and dropped, so the collection never
-/// holds a null entry after a load; a null entry is reported and not written on save.
+/// holds a null entry after a load; a null entry is reported and not written on save. Names
+/// read by an earlier load that was aborted before its references were resolved are dropped.
 class CPtrCollectionAttribute : public CNestedAttribute
 {
 public:
@@ -143,7 +145,8 @@ protected:
 
 private:
     std::vector<std::string> m_aPendingNames;
-    bool m_bPending = false;
+    // The load (CXmlArchive::GetLoadId) that read the pending names; 0 when none are pending.
+    uint64_t m_nPendingLoad = 0;
 };
 
 namespace morvane {

@@ -24,15 +24,12 @@ public:
 
 } // namespace morvane
 
-/// The texts of the load errors, by code:
-///
-/// | code | subject | text |
-/// |---|---|---|
-/// | 0 | a required attribute is missing | "Required attribute [%s] not found !" |
-/// | 1 | an attribute failed to load | "Attribute [%s] loading failed !" |
-/// | 5 | an element's "ClassName" names no class of its collection | "Missing runtime class [%s] "
-/// | | 6 | an element's identifier is missing, or loading the element failed | "Missing runtime
-/// attribute [%s] " |
+/// The texts of the load errors, by code (subject in place of %s):
+/// - 0, a required attribute is missing: "Required attribute [%s] not found !"
+/// - 1, an attribute failed to load: "Attribute [%s] loading failed !"
+/// - 5, an element's "ClassName" names no class of its collection: "Missing runtime class [%s] "
+/// - 6, an element's identifier is missing, or loading the element failed:
+///   "Missing runtime attribute [%s] "
 ///
 /// Any other code (4: a required reference that is empty or names no object, or a null
 /// reference saved) keeps the default text "Internal error [%d] !".

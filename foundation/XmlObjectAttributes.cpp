@@ -62,7 +62,7 @@ bool CPtrAttribute::Load(CXmlArchive &archive)
     else
         filer.GetItemVal(GetName(), text);
     m_sPendingName = text;
-    m_bPending = true;
+    m_nPendingLoad = archive.GetLoadId();
     if (m_sPendingName.empty() && IsRequired())
         GetXmlErrorReporter().Report(kBadReference, GetName());
     return true;
@@ -90,18 +90,21 @@ bool CPtrAttribute::MustSave() const
 
 void CPtrAttribute::OnMissing()
 {
-    m_bPending = false;
+    m_nPendingLoad = 0;
     if (GetPresence() == XmlPresence::WhenSet)
         SetTarget(nullptr);
 }
 
 void CPtrAttribute::ResolveReferences(CXmlArchive &archive)
 {
-    if (!m_bPending)
+    if (m_nPendingLoad == 0)
         return;
-    m_bPending = false;
+    const bool readInThisLoad = m_nPendingLoad == archive.GetLoadId();
+    m_nPendingLoad = 0;
     const std::string name = std::move(m_sPendingName);
     m_sPendingName.clear();
+    if (!readInThisLoad)
+        return;
     // An empty name was reported when it was read.
     if (name.empty()) {
         SetTarget(nullptr);

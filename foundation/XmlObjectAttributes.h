@@ -4,6 +4,7 @@
 
 #include "foundation/XmlAttribute.h"
 
+#include <cstdint>
 #include <string>
 #include <type_traits>
 
@@ -59,7 +60,8 @@ private:
 /// A required reference that is empty, names no object (or an object of another type), or is
 /// null when saved is reported (code 4); the member is then null. An optional one that names
 /// no object becomes null silently. A reference absent from the file leaves the member as it
-/// was (a WhenSet one becomes null).
+/// was (a WhenSet one becomes null), and so does a name read by an earlier load that was
+/// aborted before its references were resolved.
 class CPtrAttribute : public CXmlAttribute
 {
 public:
@@ -84,7 +86,8 @@ protected:
 private:
     std::string m_sTargetElementName;
     std::string m_sPendingName;
-    bool m_bPending = false;
+    // The load (CXmlArchive::GetLoadId) that read the pending name; 0 when none is pending.
+    uint64_t m_nPendingLoad = 0;
 };
 
 namespace morvane {

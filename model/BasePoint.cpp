@@ -88,6 +88,8 @@ void CBasePoint::SetGradeType(GRADE_POINT_TYPE type)
         return;
     SendBeforeChange(0);
     m_eGradeType = type;
+    if (m_pPattern != nullptr)
+        m_pPattern->OnPointGradeTypeChanged();
     SendAfterChange(0);
 }
 

@@ -65,8 +65,8 @@ public:
     /// Stores the id, then calls OnSetPointID; no event.
     void SetPointID(int id);
     int GetPointId() const { return m_nPointId; }
-    /// An equal value does nothing; otherwise the before-change event (property 0), the store
-    /// and the after-change event (property 0).
+    /// An equal value does nothing; otherwise the before-change event (property 0), the store,
+    /// the parent's OnPointGradeTypeChanged and the after-change event (property 0).
     void SetGradeType(GRADE_POINT_TYPE type);
     GRADE_POINT_TYPE GetGradeType() const { return m_eGradeType; }
     /// The absolute position in the base size.

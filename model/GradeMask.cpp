@@ -66,6 +66,13 @@ void CGradeMask::SetFileName(const std::filesystem::path &name)
     SendAfterChange(1);
 }
 
+void CGradeMask::SendDetached(uint32_t id, uintptr_t object)
+{
+    if ((id & 0xFFFF) == CPattern::kSourceKind)
+        m_oMaskPointList.ForgetPattern(reinterpret_cast<const CPattern *>(object));
+    CEventHandler::SendDetached(id, object);
+}
+
 void CGradeMask::Clear()
 {
     SendBeginUpdate();
@@ -120,7 +127,6 @@ void CGradeMask::RemovePatternAt(int i)
     m_oHistory.BeginGroup();
     m_oHistory.AddItem(ReleasedLinksItem::capture(*pattern, *this));
     pattern->ReleaseLinks();
-    m_oMaskPointList.ForgetPattern(pattern);
     m_oHistory.AddRemoval(m_oPatterns, i);
     m_oPatterns.RemoveAt(i);
     m_oHistory.EndGroup();

@@ -121,6 +121,9 @@ public:
     void SetCenter(DPOINT p) override;
     DPOINT GetCenter() const override { return m_oCenter; }
     IGradePlace *GetCenterPlace() override { return &m_oCenterPlace; }
+    /// A pattern leaving the mask (also by undo or redo) stops holding the point association
+    /// map's active item, then the event is sent.
+    void SendDetached(uint32_t id, uintptr_t object) override;
     void Clear() override;
     bool Save(const std::filesystem::path &path) override;
     bool Load(const std::filesystem::path &path) override;

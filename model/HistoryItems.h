@@ -38,8 +38,12 @@ enum COLLECTION_CHANGE { CHANGE_INSERTED = 0, CHANGE_REMOVED = 1, CHANGE_MOVED =
 /// removed element is owned by the collection while it is in it and by this record while it
 /// is out; the record deletes it when it leaves the history with the element out (an undone
 /// insertion discarded from the redo side, a removal discarded from the undo side). Elements of
-/// a plain collection are never deleted. T needs a virtual destructor when elements of derived
-/// classes are held. Indexes must be valid when the record is made and when it is replayed.
+/// a plain collection are never deleted. Each record decides alone, so an element of an owning
+/// collection must not be recorded as removed from one collection and inserted into another
+/// (or inserted again into the same one): the removal's record would delete it while a
+/// collection holds it. Such a transfer needs a record of its own. T needs a virtual destructor
+/// when elements of derived classes are held. Indexes must be valid when the record is made and
+/// when it is replayed.
 template <class T> class CCollectionChangeItem : public CHistoryItem
 {
 public:

@@ -71,9 +71,13 @@ double CInputPoint::GetY() const
 
 CBasePoint *CInputPoint::GetAssociatedPoint() const
 {
-    IMaskPoint *point =
-        m_pInputPattern != nullptr ? m_pInputPattern->FindAssociationPoint(this) : nullptr;
+    IMaskPoint *point = GetAssociationPoint();
     return point != nullptr ? point->GetBasePoint() : nullptr;
+}
+
+IMaskPoint *CInputPoint::GetAssociationPoint() const
+{
+    return m_pInputPattern != nullptr ? m_pInputPattern->FindAssociationPoint(this) : nullptr;
 }
 
 IInputPoint *CInputPoint::GetInputPoint()

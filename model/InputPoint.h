@@ -14,6 +14,7 @@ class CInputPattern;
 class CPolyline;
 class IGradeCurve;
 class IGradePoint;
+class IMaskPoint;
 
 /// A point of an input pattern as the program and the formulas use it. A key is a size of the
 /// grade model; a shift is a vector added to the grade point's position for a key, in the
@@ -54,6 +55,9 @@ public:
     /// the pattern's point that carries the curve's grade point that the slider information
     /// names (null when there is none). Null and a null line for any other point.
     virtual CBasePoint *GetSliderAnchor(CPolyline *&line) = 0;
+    /// The mask point associated with this point (its pattern's FindAssociationPoint); null when
+    /// none.
+    virtual IMaskPoint *GetAssociationPoint() const = 0;
 };
 
 /// The point of an input pattern: it stands for one grade point of the source pattern and lies
@@ -84,8 +88,7 @@ public:
     /// GetPositionForKey of the base size.
     double GetX() const override;
     double GetY() const override;
-    /// The mask point that its pattern finds associated with this point (the association is the
-    /// mask point's); null when none.
+    /// The point of GetAssociationPoint; null when none.
     CBasePoint *GetAssociatedPoint() const override;
     IInputPoint *GetInputPoint() override;
     /// The grade point slides on a curve (slider kind 1).
@@ -108,6 +111,7 @@ public:
     bool HasMergedGradePoints() const override;
     bool HasTiedSliderPoints() const override;
     CBasePoint *GetSliderAnchor(CPolyline *&line) override;
+    IMaskPoint *GetAssociationPoint() const override;
 
     /// The grade point's position for the key (the source's coordinates) plus the shift is
     /// written to the grade point and given to every merged grade point; every tied slider

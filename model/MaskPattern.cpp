@@ -55,6 +55,8 @@ void CMaskPattern::SendAttached(uint32_t id, uintptr_t object)
 void CMaskPattern::SendDetached(uint32_t id, uintptr_t object)
 {
     changesGeometry(id) ? InvalidateGeometry() : InvalidateRect();
+    if ((id & 0xFFFF) == CBasePoint::kSourceKind && m_pGradeMask != nullptr)
+        m_pGradeMask->GetMaskPointList().ForgetPoint(reinterpret_cast<const CBasePoint *>(object));
     CPattern::SendDetached(id, object);
 }
 
@@ -172,6 +174,12 @@ void CMaskPattern::InvalidateGeometry()
         if (auto *maskContour = dynamic_cast<CMaskContour *>(contour))
             maskContour->MarkRulesDirty();
     }
+}
+
+void CMaskPattern::OnPointGradeTypeChanged()
+{
+    CPattern::OnPointGradeTypeChanged();
+    InvalidateGeometry();
 }
 
 void CMaskPattern::UpdateFromVersion2116to2117()

@@ -93,6 +93,7 @@ public:
     const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     void SendAttached(uint32_t id, uintptr_t object) override;
+    /// A point leaving (also by undo or redo) stops being the mask's active association item.
     void SendDetached(uint32_t id, uintptr_t object) override;
 
     /// Fills this new, empty pattern from input. The name is the input's, made unique on the
@@ -155,6 +156,8 @@ public:
     void ReleaseLinks();
     /// Drops the cached extent and outlines, and marks every contour's rules stale.
     void InvalidateGeometry();
+    /// As the pattern does, and every contour's rules are marked stale.
+    void OnPointGradeTypeChanged() override;
 
     /// Older files: the contours are rebuilt and their rules marked stale.
     void UpdateFromVersion2116to2117();

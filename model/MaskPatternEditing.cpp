@@ -257,8 +257,6 @@ void CMaskPattern::DeleteBasePoint(int index)
     const int mark = FindMarkPoint(point);
     if (mark >= 0)
         removeRecorded(m_oMarkPoints, mark, history);
-    if (m_pGradeMask != nullptr)
-        m_pGradeMask->GetMaskPointList().ForgetPoint(point->GetMaskPoint());
     removeOwned(m_oBasePoints, index, history);
     InvalidateGeometry();
 }

@@ -92,9 +92,9 @@ void CMaskPointList::RemovePatternAssociations(CMaskPattern &pattern, const CPat
     SendAfterChange(-1);
 }
 
-void CMaskPointList::ForgetPoint(const IMaskPoint *point)
+void CMaskPointList::ForgetPoint(const CBasePoint *point)
 {
-    if (m_pActiveItem == point)
+    if (m_pActiveItem != nullptr && m_pActiveItem->GetBasePoint() == point)
         m_pActiveItem = nullptr;
 }
 

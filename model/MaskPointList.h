@@ -60,9 +60,11 @@ public:
     /// Removes every association between a point of pattern and a point of other, between the
     /// events (property -1); nothing when there is none.
     void RemovePatternAssociations(CMaskPattern &pattern, const CPattern *other);
-    /// The point leaves its pattern: it stops being the active item (no events).
-    void ForgetPoint(const IMaskPoint *point);
-    /// The pattern leaves the mask: its points stop being the active item (no events).
+    /// The point leaves its pattern (also by undo or redo): it stops being the active item (no
+    /// events), so that the active item never outlives its point.
+    void ForgetPoint(const CBasePoint *point);
+    /// The pattern leaves the mask (also by undo or redo): its points stop being the active item
+    /// (no events).
     void ForgetPattern(const CPattern *pattern);
 
 private:

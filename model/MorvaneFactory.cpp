@@ -5,6 +5,14 @@
 #include "model/GradeMask.h"
 #include "model/InputPatterns.h"
 
+std::unique_ptr<IGradeMask> CMorvaneFactory::MakeGradeMask(CAttContainer *&container)
+{
+    auto mask = std::make_unique<CGradeMask>();
+    mask->Create(nullptr);
+    container = mask.get();
+    return mask;
+}
+
 std::unique_ptr<IGradeMask> CMorvaneFactory::MakeGradeMask(CEventHandler *&handler,
                                                            IInputPatterns *patterns)
 {

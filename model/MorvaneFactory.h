@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CAttContainer;
 class CEventHandler;
 class IGradeMask;
 class IInputPatterns;
@@ -14,6 +15,10 @@ class CMorvaneFactory
 public:
     CMorvaneFactory() = delete;
 
+    /// A new, empty grade mask without input patterns, with the part of it that an XML archive
+    /// loads or saves (root "GradeMask") through container, for a caller that stores the mask
+    /// through its own archive.
+    static std::unique_ptr<IGradeMask> MakeGradeMask(CAttContainer *&container);
     /// A new, empty grade mask tied to the document's input patterns (not owned; may be null:
     /// a mask without them), with the mask's event handler, at which the program listens,
     /// through handler.

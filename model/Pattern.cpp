@@ -17,7 +17,7 @@ const CRuntimeClass *CPattern::GetThisClass()
 CPattern::CPattern()
     : m_oLocation(this)
 {
-    SetHandlerId(kModelHandlerId, this);
+    SetHandlerId(kModelHandlerId | kSourceKind, this);
     AttachSink(m_oPolylines);
     AttachSink(m_oBasePoints);
     AttachSink(m_oContours);
@@ -273,6 +273,13 @@ void CPattern::InvalidateContourData()
 {
     for (CContour *contour : m_oContours)
         contour->InvalidateContourData();
+}
+
+void CPattern::OnPointGradeTypeChanged()
+{
+    m_bGradePointsStale = true;
+    InvalidateRect();
+    InvalidateContourData();
 }
 
 void CPattern::UpdateGradePoints() const

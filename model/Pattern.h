@@ -41,6 +41,9 @@ class IMaskPoint;
 class CPattern : public CEventHandler, public CAttContainer, public CMvItem
 {
 public:
+    /// The source kind of a pattern's event handler.
+    static constexpr uint32_t kSourceKind = 0;
+
     CPattern();
     ~CPattern() override;
 
@@ -158,7 +161,10 @@ public:
     /// last), advancing polyline past each line appended.
     void GetPolylinePoints(int &polyline, CPtrCollection<CBasePoint> &out, bool single) const;
     /// Rebuilds the contours from the polylines: closed single lines, closed pairs, then the
-    /// loops and runs the contour builder finds among the rest; then picks the outline.
+    /// loops and runs the contour builder finds among the rest; then picks the outline. The old
+    /// contours are deleted (ClearContours), unrecorded: a mask pattern rebuilds its contours
+    /// only while no undo record can refer to them (made from an input pattern before it is
+    /// placed, or brought up to date while its mask loads, the history cleared).
     void BuildContours();
     void SetOutlineColor(uint32_t colour) { m_nOutlineColor = colour; }
     uint32_t GetOutlineColor() const { return m_nOutlineColor; }
@@ -174,7 +180,7 @@ public:
     void AppendContours(CPtrCollection<CContour> &out, bool closed) const;
     /// Removes from out, from its end, every point that is a mark point of its own pattern.
     static void RemoveDrills(CPtrCollection<CBasePoint> &out);
-    /// Deletes all contours (no events).
+    /// Deletes all contours (no events, no undo record; see BuildContours).
     void ClearContours();
     /// Moves contour i to position 0; nothing for i below 1.
     void SetOutContour(int i);
@@ -189,6 +195,9 @@ public:
     void SetPointsId(int &gradeCounter, int &otherCounter);
     /// Drops the cached outlines, areas and turn angles of every contour.
     void InvalidateContourData();
+    /// A point of the pattern changed its grade type: the grade-point list is rebuilt on next
+    /// use, and the extent and the contours' outlines (to which grade points attach) are dropped.
+    virtual void OnPointGradeTypeChanged();
 
 protected:
     /// Refreshes the grade-point list when stale.

@@ -80,8 +80,6 @@ public:
     void SetRotAngle(double angle, bool radians) override;
     void Set(DPOINT position, double angleDegrees, bool flipped) override;
 
-    void SetPattern(CPattern *pattern) { m_pPattern = pattern; }
-
 private:
     void InvalidatePlacement();
 

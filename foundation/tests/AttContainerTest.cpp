@@ -470,6 +470,42 @@ TEST(AttContainerTest, AbortStopsTheLoadAfterOneQuestion)
     EXPECT_EQ(document.posX, 0.0) << "nothing after the abort is read";
 }
 
+TEST(AttContainerTest, ResolvesOnlyTheNamesReadInTheSameLoad)
+{
+    // Points, references to them (also inside an embedded line), then a required member.
+    class Marks : public CAttContainer
+    {
+    public:
+        Marks()
+        {
+            AddClassCollectionAttribute(&points, "Points", "Point", sample::Point::GetThisClass(),
+                                        XmlNaming::Numbered, XmlPresence::Optional);
+            AddPtrCollectionAttribute(&marked, "Marked", "Point", XmlPresence::Optional);
+            AddContainerAttribute(&line, "Line", XmlPresence::Optional);
+            AddIntAttribute(&last, "Last");
+        }
+        COwningCollection<sample::Point> points;
+        CPtrCollection<sample::Point> marked;
+        sample::Line line;
+        int last = 0;
+    };
+
+    Marks marks;
+    {
+        const ScriptedQuestion question({XmlErrorAnswer::Abort});
+        ASSERT_EQ(loadText(marks, R"(<r><Points><Point PointID="0"><x>0</x><y>0</y></Point>
+                </Points><Marked><Point>0</Point></Marked>
+                <Line><Points><Point>0</Point></Points><Start>0</Start></Line></r>)"),
+                  1);
+    }
+    ASSERT_EQ(loadText(marks, R"(<r><Points><Point PointID="0"><x>0</x><y>0</y></Point>
+            </Points><Last>1</Last></r>)"),
+              0);
+    EXPECT_EQ(marks.marked.GetCount(), 0) << "the aborted load's names are not resolved now";
+    EXPECT_EQ(marks.line.points.GetCount(), 0);
+    EXPECT_EQ(marks.line.start, nullptr);
+}
+
 TEST(AttContainerTest, DropsUnresolvedReferencesAndReportsThem)
 {
     const ScriptedQuestion question;

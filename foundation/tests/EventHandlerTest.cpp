@@ -228,12 +228,15 @@ TEST(EventHandlerTest, PathStopsRecordingAtItsLengthButTheEventClimbsOn)
 
 namespace {
 
-// Adds a listener, or removes another, the first time it hears an event.
+// The first time it hears an event: sends once more from the handler when asked to, adds a
+// listener, removes another, and leaves the handler itself when asked to.
 class ChangingSink : public CEventSink
 {
 public:
-    ChangingSink(CEventHandler &handler, CEventSink *toAdd, CEventSink *toRemove)
-        : m_handler(handler), m_toAdd(toAdd), m_toRemove(toRemove)
+    ChangingSink(CEventHandler &handler, CEventSink *toAdd, CEventSink *toRemove,
+                 bool leave = false, bool sendAgain = false)
+        : m_handler(handler), m_toAdd(toAdd), m_toRemove(toRemove), m_leave(leave),
+          m_sendAgain(sendAgain)
     {}
 
     void OnAfterChange(EventData *) override
@@ -241,10 +244,14 @@ public:
         ++heard;
         if (heard > 1)
             return;
+        if (m_sendAgain)
+            m_handler.SendAfterChange(9);
         if (m_toAdd != nullptr)
             m_handler.AddListener(m_toAdd);
         if (m_toRemove != nullptr)
             m_handler.RemoveListener(m_toRemove);
+        if (m_leave)
+            m_handler.RemoveListener(this);
     }
 
     int heard = 0;
@@ -253,6 +260,8 @@ private:
     CEventHandler &m_handler;
     CEventSink *m_toAdd;
     CEventSink *m_toRemove;
+    bool m_leave;
+    bool m_sendAgain;
 };
 
 } // namespace
@@ -274,6 +283,35 @@ TEST(EventHandlerTest, ListenersChangedDuringASendTakeEffectAtOnce)
     EXPECT_TRUE(removed.events.empty()) << "removed before its turn";
     EXPECT_EQ(last.events.size(), 1u) << "the rest shifted, none skipped";
     EXPECT_EQ(late.events.size(), 1u) << "added during the send, called in it";
+}
+
+TEST(EventHandlerTest, ListenersLeavingDuringASendMakeNoOtherMissIt)
+{
+    CEventHandler handler;
+    RecordingSink first;
+    RecordingSink last;
+    ChangingSink leaving(handler, nullptr, &first, true);
+    handler.AddListener(&first);
+    handler.AddListener(&leaving);
+    handler.AddListener(&last);
+
+    handler.SendAfterChange(1);
+    EXPECT_EQ(first.events.size(), 1u) << "called before it was removed";
+    EXPECT_EQ(leaving.heard, 1);
+    EXPECT_EQ(last.events.size(), 1u) << "the two removals before it do not skip it";
+    handler.SendAfterChange(2);
+    EXPECT_EQ(first.events.size(), 1u);
+    EXPECT_EQ(leaving.heard, 1);
+    EXPECT_EQ(last.events.size(), 2u);
+
+    CEventHandler nesting;
+    RecordingSink after;
+    ChangingSink sender(nesting, nullptr, nullptr, true, true);
+    nesting.AddListener(&sender);
+    nesting.AddListener(&after);
+    nesting.SendAfterChange(1);
+    EXPECT_EQ(sender.heard, 2) << "the nested send reached it too";
+    EXPECT_EQ(after.events.size(), 2u) << "both the nested and the outer send";
 }
 
 namespace {

@@ -55,6 +55,34 @@ TEST(SegmentShapeTest, GivesPointsAlongAndBeyondThePolyline)
     expectPoint(point, 0, 0);
 }
 
+TEST(SegmentShapeTest, ExtendsPastRepeatedEndPoints)
+{
+    // The line of the first case repeats its end point, the second its start point, the third
+    // a middle one; the fourth is one point given three times.
+    const struct {
+        const char *name;
+        std::vector<DPOINT> points;
+        double d;
+        double x, y;
+    } cases[] = {
+        {"beyond a repeated end", {{0, 0}, {10, 0}, {10, 0}}, 15, 15, 0},
+        {"before a repeated start", {{0, 0}, {0, 0}, {10, 0}}, -2, -2, 0},
+        {"across a repeated middle", {{0, 0}, {5, 0}, {5, 0}, {5, 5}}, 7, 5, 2},
+        {"all repeated", {{3, 4}, {3, 4}, {3, 4}}, 2, 3, 4},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        const CSegmentShape line(row.points);
+        DPOINT point;
+        line.GetPointAt(point, row.d);
+        expectPoint(point, row.x, row.y);
+    }
+
+    CVector tangent;
+    CSegmentShape(std::vector<DPOINT>{{0, 0}, {10, 0}, {10, 0}}).GetTangentAt(tangent, 10);
+    expectPoint(tangent.GetDPoint(), 1, 0);
+}
+
 TEST(SegmentShapeTest, TangentsPointAlongTheClampedParameter)
 {
     const CSegmentShape elbow(kElbow);

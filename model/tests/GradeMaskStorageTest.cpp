@@ -235,6 +235,22 @@ TEST(GradeMaskStorageTest, OlderFilesAreBroughtUpToDate)
     }
 }
 
+TEST(GradeMaskStorageTest, AnOlderFileRebuildsContoursThatNoUndoRecordNames)
+{
+    const TemporaryFolder folder("mask-storage");
+    writeFile(folder / "old.msk", olderMask(2116, true, false));
+    CGradeMask mask;
+    CMaskPattern *square = placeSquare(mask, "Front");
+    square->DeletePolyline(0); // records the change of the square's contour
+    ASSERT_GT(mask.GetHistory()->GetItemCount(), 0);
+
+    ASSERT_TRUE(mask.Load(folder / "old.msk")) << mask.GetLastError();
+    EXPECT_EQ(mask.GetHistory()->GetItemCount(), 0);
+    mask.GetHistory()->Undo();
+    ASSERT_EQ(mask.GetPatternCount(), 1);
+    EXPECT_EQ(mask.GetMaskPatternAt(0)->GetContourCount(), 1);
+}
+
 TEST(GradeMaskStorageTest, WhatAPatternNamesOfAnotherIsDropped)
 {
     // B's line runs through a point of A, its contour follows A's line and its rule ties A's

@@ -235,6 +235,40 @@ TEST_F(MaskAssociationTest, RemovingAPatternIsUndoneWithItsLinks)
     EXPECT_EQ(links(), (Texts{"Back: |"}));
 }
 
+TEST_F(MaskAssociationTest, TheActiveItemNeverOutlivesItsPoint)
+{
+    CHistory *history = mask.GetHistory();
+    CBasePoint *partner = input.BasePoints().GetAt(0);
+
+    // A point whose insertion is undone, then deleted by the next change.
+    const int added = front->AddPoint({5, 5}, GRADE_POINT_GRADE);
+    map->AddAssociation(maskPointAt(*front, added), partner);
+    history->Undo();
+    EXPECT_EQ(map->GetActiveItem(), nullptr);
+    front->AddPoint({7, 7}, GRADE_POINT_GRADE);
+
+    // A point deleted again by a redo.
+    back->DeleteBasePoint(0);
+    history->Undo();
+    map->AddAssociation(maskPointAt(*back, 0), partner);
+    history->Redo();
+    EXPECT_EQ(map->GetActiveItem(), nullptr);
+
+    // A pattern whose insertion is undone, then deleted.
+    CMaskPattern *third = placeSquare(mask, "Third");
+    map->AddAssociation(maskPointAt(*third, 0), partner);
+    history->Undo();
+    EXPECT_EQ(map->GetActiveItem(), nullptr);
+    history->DeleteRedoItems();
+
+    // Removing a pattern asks the active item for its pattern.
+    map->AddAssociation(maskPointAt(*front, 0), partner);
+    mask.RemovePatternAt(1);
+    EXPECT_EQ(map->GetActiveItem(), maskPointAt(*front, 0));
+    mask.RemovePatternAt(0);
+    EXPECT_EQ(map->GetActiveItem(), nullptr);
+}
+
 TEST_F(MaskAssociationTest, ReleasingAllDropsEveryLinkWithoutRecording)
 {
     const int records = mask.GetHistory()->GetItemCount();

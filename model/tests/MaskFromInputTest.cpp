@@ -3,7 +3,10 @@
 // patterns, and point associations with input points.
 #include "FakeGradeSource.h"
 #include "MaskFixtures.h"
+#include "TemporaryFolder.h"
+#include "foundation/XmlArchive.h"
 #include "model/InputPatterns.h"
+#include "model/InputPoint.h"
 #include "model/MorvaneFactory.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +101,25 @@ TEST(MorvaneFactoryTest, MakesMasksWithAndWithoutInputPatterns)
     EXPECT_EQ(over->GetFileName(), std::filesystem::path());
 }
 
+TEST(MorvaneFactoryTest, MakesAMaskThatTheCallersOwnArchiveStores)
+{
+    CAttContainer *container = nullptr;
+    const std::unique_ptr<IGradeMask> mask = CMorvaneFactory::MakeGradeMask(container);
+    ASSERT_NE(container, nullptr);
+    EXPECT_EQ(dynamic_cast<CGradeMask *>(container), dynamic_cast<CGradeMask *>(mask.get()));
+    EXPECT_EQ(static_cast<CGradeMask *>(mask.get())->GetInputPatterns(), nullptr);
+
+    mask->SetCenter({12, -3});
+    const TemporaryFolder folder("factory");
+    CXmlArchive archive;
+    ASSERT_EQ(archive.SaveObjectToFile(folder / "own.msk", *container, "GradeMask"), 0);
+    CEventHandler *handler = nullptr;
+    const std::unique_ptr<IGradeMask> loaded = CMorvaneFactory::MakeGradeMask(handler);
+    ASSERT_TRUE(loaded->Load(folder / "own.msk"));
+    EXPECT_EQ(loaded->GetCenter().x, 12);
+    EXPECT_EQ(loaded->GetCenter().y, -3);
+}
+
 TEST_F(MaskOverInputTest, APatternMadeFromInputSharesGradePointsAndDropsShortLines)
 {
     CMaskPattern *pattern = place();
@@ -149,7 +171,9 @@ TEST_F(MaskOverInputTest, InputPointsAnswerTheirAssociations)
     mask->GetPointAssociationMap()->AddAssociation(maskA, inputA);
     mask->GetPointAssociationMap()->AddAssociation(maskB, inputB);
     EXPECT_EQ(inputA->GetAssociatedPoint(), maskA);
+    EXPECT_EQ(inputB->GetInputPoint()->GetAssociationPoint(), maskB);
     EXPECT_EQ(input->GetBasePointAt(2)->GetAssociatedPoint(), nullptr);
+    EXPECT_EQ(input->GetBasePointAt(2)->GetInputPoint()->GetAssociationPoint(), nullptr);
     CPtrCollection<CPattern> associated;
     input->GetAssPatterns(associated);
     ASSERT_EQ(associated.GetCount(), 1);

@@ -180,6 +180,30 @@ TEST(MaskPatternTest, DeletingAPointTakesItOffItsLinesAndMarks)
     mask.GetHistory()->Clear();
 }
 
+TEST(MaskPatternTest, SwitchingAGradeTypeRefreshesWhatDependsOnIt)
+{
+    CGradeMask mask;
+    CMaskPattern *pattern = placeSquare(mask, "Front");
+    auto *outline = static_cast<CMaskContour *>(pattern->GetContourAt(0));
+    CBasePoint *bend = pattern->GetBasePointAt(4);
+    ASSERT_EQ(pattern->GetGradePointCount(), 4);
+    ASSERT_EQ(outline->GetGradePointCount(), 4);
+    ASSERT_EQ(outline->GetTurnAngle(bend), 0.0);
+    outline->GetStartContPoint();
+    ASSERT_EQ(outline->GetAssRuleCount(), 4);
+
+    bend->SetGradeType(GRADE_POINT_GRADE);
+    EXPECT_EQ(pattern->GetGradePointCount(), 5);
+    EXPECT_EQ(outline->GetGradePointCount(), 5);
+    EXPECT_NE(outline->GetTurnAngle(bend), 0.0);
+    outline->GetStartContPoint();
+    EXPECT_EQ(outline->GetAssRuleCount(), 5);
+
+    pattern->GetBasePointAt(0)->SetGradeType(GRADE_POINT_INTERMEDIATE);
+    EXPECT_EQ(pattern->GetGradePointCount(), 4);
+    EXPECT_EQ(pattern->GetGradePointAt(0), pattern->GetBasePointAt(1));
+}
+
 TEST(MaskPatternTest, SplittingALineIsUndoneAsOne)
 {
     CGradeMask mask;

@@ -34,6 +34,7 @@ TEST(MorvaneExceptionTest, ThrowsForCriticalCodesOnly)
     }
     try {
         CMorvaneException::HandleCriticalError(GM_BAD_STRUCTURE);
+        ADD_FAILURE() << "GM_BAD_STRUCTURE is critical";
     } catch (const CMorvaneException &error) {
         EXPECT_EQ(error.GetErrorCode(), GM_BAD_STRUCTURE);
         EXPECT_EQ(error.GetFormatError(),

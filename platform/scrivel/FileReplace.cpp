@@ -57,6 +57,17 @@ int fillAndClose(int fd, std::string_view contents, const std::filesystem::path 
     return code;
 }
 
+// The file that fileName names: a symbolic link is followed, so that saving replaces the file
+// it points at and the link stays a link. A link to nothing is replaced itself.
+std::filesystem::path linkTarget(const std::filesystem::path &fileName)
+{
+    std::error_code error;
+    if (!std::filesystem::is_symlink(fileName, error))
+        return fileName;
+    std::filesystem::path target = std::filesystem::canonical(fileName, error);
+    return error ? fileName : target;
+}
+
 } // namespace
 
 std::string FileReplaceFailure::describe(const std::filesystem::path &fileName) const
@@ -72,17 +83,18 @@ std::string FileReplaceFailure::describe(const std::filesystem::path &fileName) 
 std::optional<FileReplaceFailure> replaceFile(const std::filesystem::path &fileName,
                                               std::string_view contents)
 {
+    const std::filesystem::path target = linkTarget(fileName);
     std::string tempName =
-        (fileName.parent_path() / ("." + fileName.filename().string() + ".XXXXXX")).string();
+        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(tempName.data());
     if (fd < 0)
         return FileReplaceFailure{Step::CreateTemporary, errno};
 
-    if (const int code = fillAndClose(fd, contents, fileName)) {
+    if (const int code = fillAndClose(fd, contents, target)) {
         ::unlink(tempName.c_str());
         return FileReplaceFailure{Step::Write, code};
     }
-    if (std::rename(tempName.c_str(), fileName.c_str()) != 0) {
+    if (std::rename(tempName.c_str(), target.c_str()) != 0) {
         const int code = errno;
         ::unlink(tempName.c_str());
         return FileReplaceFailure{Step::Replace, code};

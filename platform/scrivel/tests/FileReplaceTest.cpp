@@ -107,3 +107,22 @@ TEST_F(FileReplaceTest, ReportsAFolderInTheWay)
     EXPECT_TRUE(std::filesystem::is_directory(folder / "inside"));
     EXPECT_EQ(countFiles(), 1);
 }
+
+TEST_F(FileReplaceTest, ReplacesTheFileALinkPointsAt)
+{
+    const std::filesystem::path folder = m_folder / "masks";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path file = folder / "mask.msk";
+    std::string error;
+    ASSERT_TRUE(replaceFileContents(file, "old", error)) << error;
+    const std::filesystem::path link = m_folder / "link.msk";
+    std::filesystem::create_symlink(std::filesystem::path("masks") / "mask.msk", link);
+
+    ASSERT_TRUE(replaceFileContents(link, "new", error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(link)) << "the link stays";
+    EXPECT_EQ(readFile(file), "new");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "no temporary file is left beside the file";
+}
