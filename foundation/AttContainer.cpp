@@ -124,6 +124,16 @@ int CAttContainer::SaveToFile(const std::filesystem::path &fileName, const std::
     return result;
 }
 
+int CAttContainer::LoadFromFile(const std::filesystem::path &fileName, const std::string &rootName,
+                                std::string *error)
+{
+    CXmlArchive archive;
+    const int result = archive.LoadObjectFromFile(fileName, *this, rootName);
+    if (error != nullptr)
+        *error = archive.GetLastError();
+    return result;
+}
+
 int CAttContainer::AddStringAttribute(std::string *member, std::string name, XmlPresence presence,
                                       XmlForm form)
 {

@@ -82,6 +82,12 @@ public:
     /// written, with the reason in error when given.
     int SaveToFile(const std::filesystem::path &fileName, const std::string &rootName,
                    std::string *error = nullptr);
+    /// Loads the object from the file, whose root element must be rootName (through a temporary
+    /// archive; load problems inside the document go to the error reporter as for any load).
+    /// Returns 0, or 1 when the file cannot be read, is not a well-formed document, has another
+    /// root element or the load was aborted, with the reason in error when given.
+    int LoadFromFile(const std::filesystem::path &fileName, const std::string &rootName,
+                     std::string *error = nullptr);
 
     int AddStringAttribute(std::string *member, std::string name,
                            morvane::XmlPresence presence = morvane::XmlPresence::Required,

@@ -217,6 +217,31 @@ TEST_F(XmlArchiveFileTest, SavesAndLoadsAFile)
     EXPECT_EQ(saveText(loaded), saveText(document));
 }
 
+TEST_F(XmlArchiveFileTest, AnObjectLoadsItselfFromAFileWithItsRootName)
+{
+    sample::Document document;
+    fill(document);
+    const std::filesystem::path file = m_folder / "doc.xml";
+    ASSERT_EQ(document.SaveToFile(file, "Example"), 0);
+
+    sample::Document loaded;
+    std::string error = "unset";
+    ASSERT_EQ(loaded.LoadFromFile(file, "Example", &error), 0) << error;
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(saveText(loaded), saveText(document));
+
+    sample::Document other;
+    other.name = "untouched";
+    EXPECT_EQ(other.LoadFromFile(file, "GradeMask", &error), 1);
+    EXPECT_EQ(error, file.string() + ": the root element is <Example>, not <GradeMask>");
+    EXPECT_EQ(other.name, "untouched");
+
+    const std::filesystem::path absent = m_folder / "absent.xml";
+    EXPECT_EQ(other.LoadFromFile(absent, "Example", &error), 1);
+    EXPECT_EQ(error.rfind(absent.string() + ": cannot open", 0), 0u) << error;
+    EXPECT_EQ(other.LoadFromFile(absent, "Example"), 1) << "the reason is optional";
+}
+
 TEST_F(XmlArchiveFileTest, NamesTheFileWhenSavingFails)
 {
     sample::Document document;
