@@ -14,11 +14,12 @@ class IGradeCurve;
 /// A point of a pattern. Its kind is the source's affair: a grade point carries grade rules of
 /// its own, an ordinary point takes its size positions from the grade points around it, a mark
 /// point carries a notch or a marker. The pattern owns it.
+///
+/// The interfaces of this file keep their operations in this order, the destructor last: the
+/// program and the plug-ins are built apart and rely on that layout.
 class IGradePoint
 {
 public:
-    virtual ~IGradePoint() = default;
-
     /// The point in size; the base position when either index of size is negative.
     virtual GM_ERROR GetPosition(GradeSize size, DPOINT &position) = 0;
     /// Makes the point lie at (x, y) in that table and size by storing the matching rule value.
@@ -30,14 +31,13 @@ public:
     /// isSlider 1 with the curve of its pattern that the point slides along, else 0 and null;
     /// reserved is always 0.
     virtual GM_ERROR GetSliderInfo(int &isSlider, IGradeCurve *&curve, int &reserved) = 0;
+    virtual ~IGradePoint() = default;
 };
 
 /// A curve (polyline) of a pattern. It refers to points of its pattern without owning them.
 class IGradeCurve
 {
 public:
-    virtual ~IGradeCurve() = default;
-
     /// Every point of the curve in size, in curve order: points is resized to the point count.
     /// When gradeIndex is not null it gets the same count, entry i holding the index of point i
     /// among the curve's grade points (0, 1, 2 ... in curve order) or -1 for a point that is not
@@ -57,6 +57,7 @@ public:
     /// after the last). A source either sets kind (the client model: -1) or leaves it unchanged.
     virtual IGradePoint *GetNotchAt(int index, GradeSize size, DPOINT &vector, float &distance,
                                     int &kind) = 0;
+    virtual ~IGradeCurve() = default;
 };
 
 /// One input pattern of a grade model, drawn in the base size. It owns its curves and points;
@@ -64,8 +65,6 @@ public:
 class IGradePattern
 {
 public:
-    virtual ~IGradePattern() = default;
-
     virtual GM_ERROR GetName(std::string &name) = 0;
     /// The number of curves (polylines).
     virtual GM_ERROR GetCurveCount(int &count) = 0;
@@ -76,4 +75,5 @@ public:
     virtual GM_ERROR GetInternalPointCount(int &count) = 0;
     /// Grade point index from 0, in the source's order; null for an index out of range.
     virtual IGradePoint *GetInternalPointAt(int index) = 0;
+    virtual ~IGradePattern() = default;
 };

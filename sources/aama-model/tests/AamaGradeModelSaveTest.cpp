@@ -75,6 +75,26 @@ TEST_F(AamaGradeModelSaveTest, ListsEverySizeCombinationOfTwoTablesFourToALine)
     EXPECT_TRUE(actual == expected) << firstDifference(actual, expected);
 }
 
+TEST_F(AamaGradeModelSaveTest, EndsAFullLineOfValuesOnceWhenNoValueFollows)
+{
+    morvane::FakeGradeData fourSizes({{{"S", "M", "L", "XL"}, 1}});
+    m_model.OnAttach(&fourSizes);
+    m_model.BeginGrading();
+    ASSERT_EQ(saveAs("four.dxf"), GM_NO_ERROR);
+
+    const std::string rul = readFile(m_folder / "four.RUL");
+    std::string unmoved;
+    for (int i = 0; i < 4; ++i)
+        unmoved += "      0.00,     0.00";
+    EXPECT_NE(rul.find("NUMBER OF SIZES: 4\r\n"), std::string::npos);
+    EXPECT_NE(rul.find("RULE: DELTA 1\r\n" + unmoved + "\r\nRULE: DELTA 2\r\n"),
+              std::string::npos);
+    EXPECT_EQ(rul.find("\r\n\r\n"), std::string::npos);
+    const std::string end = unmoved + "\r\nEND\r\n";
+    ASSERT_GT(rul.size(), end.size());
+    EXPECT_EQ(rul.substr(rul.size() - end.size()), end);
+}
+
 TEST(SizeCombinationsTest, KeepsTheCombinationsOfTheEarlierTables)
 {
     const morvane::FakeGradeData data({{{"S", "M", "L"}, 1}, {{"R", "T"}, 0}, {{"x", "y"}, 0}});
