@@ -37,7 +37,7 @@ std::string_view GetAttributeKindName(XML_ATTRIBUTE_KIND kind)
     return {};
 }
 
-CXmlAttribute::CXmlAttribute(std::string name, XML_ATTRIBUTE_KIND kind)
+CXmlAttribute::CXmlAttribute(std::string &&name, XML_ATTRIBUTE_KIND kind)
     : m_sName(std::move(name))
     , m_eKind(kind)
 {

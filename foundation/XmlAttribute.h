@@ -73,7 +73,10 @@ enum class XmlForm : uint32_t {
 class CXmlAttribute
 {
 public:
-    CXmlAttribute(std::string name, XML_ATTRIBUTE_KIND kind);
+    // The names are taken by rvalue reference in the constructors that only subclasses call:
+    // a tree of thousands of objects registers every member, and each by-value layer would
+    // move the name once more.
+    CXmlAttribute(std::string &&name, XML_ATTRIBUTE_KIND kind);
     virtual ~CXmlAttribute();
     CXmlAttribute(const CXmlAttribute &) = delete;
     CXmlAttribute &operator=(const CXmlAttribute &) = delete;

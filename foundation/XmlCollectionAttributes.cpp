@@ -39,8 +39,8 @@ private:
 
 } // namespace
 
-CNestedAttribute::CNestedAttribute(std::string name, XML_ATTRIBUTE_KIND kind,
-                                   std::string elementName)
+CNestedAttribute::CNestedAttribute(std::string &&name, XML_ATTRIBUTE_KIND kind,
+                                   std::string &&elementName)
     : CXmlAttribute(std::move(name), kind)
     , m_sElementName(std::move(elementName))
 {
@@ -71,7 +71,7 @@ void CNestedAttribute::OnMissing()
         RemoveAll();
 }
 
-CCollectionAttribute::CCollectionAttribute(std::string name, std::string elementName,
+CCollectionAttribute::CCollectionAttribute(std::string &&name, std::string &&elementName,
                                            XmlNaming naming, const CRuntimeClass *cls)
     : CNestedAttribute(std::move(name), atCollectionEx, std::move(elementName))
     , m_eNaming(naming)
@@ -210,7 +210,7 @@ void CCollectionAttribute::LoadAndName(CXmlArchive &archive, CAttContainer &elem
     element.RegisterName(*nameMap, archive);
 }
 
-CPtrCollectionAttribute::CPtrCollectionAttribute(std::string name, std::string elementName)
+CPtrCollectionAttribute::CPtrCollectionAttribute(std::string &&name, std::string &&elementName)
     : CNestedAttribute(std::move(name), atPtrCollectionEx, std::move(elementName))
 {
 }

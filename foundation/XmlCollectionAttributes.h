@@ -42,7 +42,7 @@ enum class XmlNaming {
 class CNestedAttribute : public CXmlAttribute
 {
 public:
-    CNestedAttribute(std::string name, XML_ATTRIBUTE_KIND kind, std::string elementName);
+    CNestedAttribute(std::string &&name, XML_ATTRIBUTE_KIND kind, std::string &&elementName);
 
     /// Loads every child of the current element as an element; true.
     bool Load(CXmlArchive &archive) override;
@@ -85,7 +85,7 @@ class CCollectionAttribute : public CNestedAttribute
 {
 public:
     /// cls null makes the collection polymorphic (classes added with AddClass).
-    CCollectionAttribute(std::string name, std::string elementName, morvane::XmlNaming naming,
+    CCollectionAttribute(std::string &&name, std::string &&elementName, morvane::XmlNaming naming,
                          const CRuntimeClass *cls);
 
     /// Appends a class to the class list (the first one is the default).
@@ -131,7 +131,7 @@ private:
 class CPtrCollectionAttribute : public CNestedAttribute
 {
 public:
-    CPtrCollectionAttribute(std::string name, std::string elementName);
+    CPtrCollectionAttribute(std::string &&name, std::string &&elementName);
 
     void Save(CXmlArchive &archive) override;
     void ResolveReferences(CXmlArchive &archive) override;

@@ -47,7 +47,7 @@ void CContainerAttribute::ResolveReferences(CXmlArchive &archive)
     m_pEmbedded->ResolveReferences(archive);
 }
 
-CPtrAttribute::CPtrAttribute(std::string name, std::string targetElementName)
+CPtrAttribute::CPtrAttribute(std::string &&name, std::string &&targetElementName)
     : CXmlAttribute(std::move(name), atPtrAttribute)
     , m_sTargetElementName(std::move(targetElementName))
 {

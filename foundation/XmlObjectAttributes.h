@@ -65,7 +65,7 @@ private:
 class CPtrAttribute : public CXmlAttribute
 {
 public:
-    CPtrAttribute(std::string name, std::string targetElementName);
+    CPtrAttribute(std::string &&name, std::string &&targetElementName);
 
     bool Load(CXmlArchive &archive) override;
     void Save(CXmlArchive &archive) override;

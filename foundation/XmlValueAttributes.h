@@ -46,7 +46,7 @@ namespace morvane {
 template <class T> class MemberValueAttribute : public CXmlValueAttribute
 {
 public:
-    MemberValueAttribute(T *member, std::string name, XML_ATTRIBUTE_KIND kind)
+    MemberValueAttribute(T *member, std::string &&name, XML_ATTRIBUTE_KIND kind)
         : CXmlValueAttribute(std::move(name), kind)
         , m_member(member)
         , m_registered(*member)
