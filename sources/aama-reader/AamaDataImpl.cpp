@@ -345,6 +345,9 @@ std::vector<morvane::AamaDrawingItem> CAamaDataImpl::GetPieceDrawing(int piece) 
             item.points.push_back(positionOf(vertex));
     }
     for (const CAamaLine &line : block->Lines()) {
+        // The line through a piece's drill holes only repeats them.
+        if (line.m_nLayer == morvane::kAamaDrillHoleLayer)
+            continue;
         drawing.push_back(Item{Item::Kind::Line,
                                line.m_nLayer,
                                false,

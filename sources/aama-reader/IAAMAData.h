@@ -107,7 +107,8 @@ public:
     virtual morvane::AamaPosition GetDrillHole(int piece, int h, int &ruleNumber) const = 0;
 
     /// What the piece draws besides its outline: its polylines that are not part of the
-    /// outline, its LINEs and its texts that are neither "#" labels nor the piece values of
+    /// outline, its LINEs but those on the drill-hole layer (13, which only join the drill
+    /// holes) and its texts that are neither "#" labels nor the piece values of
     /// "Piece Name:", "Size:", "Sample Size:", "Annotation:", "Quantity:" and "Category:"; in
     /// that order, each kind in file order.
     virtual std::vector<morvane::AamaDrawingItem> GetPieceDrawing(int piece) const = 0;
