@@ -3,9 +3,9 @@
 #include "platform/fallowby/JwcaDataImpl.h"
 
 #include "foundation/Geometry.h"
-#include "sources/aama-reader/AamaGroupList.h"
-#include "sources/aama-reader/FileText.h"
-#include "sources/aama-reader/KeyedText.h"
+#include "sources/dxf-groups/AamaGroupList.h"
+#include "sources/dxf-groups/FileText.h"
+#include "sources/dxf-groups/KeyedText.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 // Reading a block of an AAMA DXF file and sorting its entities by role.
 #include "sources/aama-reader/AamaBlock.h"
 
-#include "sources/aama-reader/AamaGroupList.h"
-#include "sources/aama-reader/FileText.h"
+#include "sources/dxf-groups/AamaGroupList.h"
+#include "sources/dxf-groups/FileText.h"
 #include "sources/aama-reader/NearIndex.h"
 
 #include "foundation/Geometry.h"

@@ -4,8 +4,8 @@
 
 #include "foundation/NameCompare.h"
 #include "foundation/NumberText.h"
-#include "sources/aama-reader/AamaGroupList.h"
-#include "sources/aama-reader/KeyedText.h"
+#include "sources/dxf-groups/AamaGroupList.h"
+#include "sources/dxf-groups/KeyedText.h"
 
 #include <algorithm>
 #include <iterator>

@@ -4,8 +4,8 @@
 
 #include "foundation/Geometry.h"
 #include "foundation/NumberText.h"
-#include "sources/aama-reader/AamaGroupList.h"
-#include "sources/aama-reader/FileText.h"
+#include "sources/dxf-groups/AamaGroupList.h"
+#include "sources/dxf-groups/FileText.h"
 #include "sources/aama-reader/NearIndex.h"
 
 #include <cmath>

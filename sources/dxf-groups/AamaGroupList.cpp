@@ -1,6 +1,6 @@
-// Morvane AAMA DXF reader.
+// Morvane DXF group reading.
 // The groups of a DXF text read one by one.
-#include "sources/aama-reader/AamaGroupList.h"
+#include "sources/dxf-groups/AamaGroupList.h"
 
 #include "foundation/NumberText.h"
 

@@ -1,4 +1,4 @@
-// Morvane AAMA DXF reader.
+// Morvane DXF group reading.
 // The groups of a DXF text (a code line and a value line each) read one by one.
 #pragma once
 
