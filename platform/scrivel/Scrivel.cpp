@@ -371,17 +371,15 @@ int CScrivel::GetDepth() const
 
 bool CScrivel::AddItem(const std::string &name)
 {
-    // Names end at a null character, as the tree keeps them.
-    const std::string_view shown(name.c_str());
     if (m_pPrivate->writer.isStarted()) {
-        m_pPrivate->writer.openElement(shown);
+        m_pPrivate->writer.openElement(name);
         return true;
     }
     Frame *frame = m_pPrivate->current();
     if (frame == nullptr) {
         if (m_pPrivate->document.document_element())
             return false;
-        m_pPrivate->writer.startDocument(shown);
+        m_pPrivate->writer.startDocument(name);
         return true;
     }
     pugi::xml_node child = frame->node.append_child(name.c_str());
@@ -419,7 +417,7 @@ bool CScrivel::HasAttribute(const std::string &name) const
 {
     std::string_view value;
     if (m_pPrivate->writer.isStarted())
-        return m_pPrivate->writer.findAttribute(name.c_str(), value);
+        return m_pPrivate->writer.findAttribute(name, value);
     const Frame *frame = m_pPrivate->current();
     return frame != nullptr && frame->node.attribute(name.c_str());
 }
@@ -427,7 +425,7 @@ bool CScrivel::HasAttribute(const std::string &name) const
 bool CScrivel::GetItemVal(const std::string &name, std::string_view &value) const
 {
     if (m_pPrivate->writer.isStarted())
-        return m_pPrivate->writer.findAttribute(name.c_str(), value);
+        return m_pPrivate->writer.findAttribute(name, value);
     const Frame *frame = m_pPrivate->current();
     if (frame == nullptr)
         return false;
@@ -441,7 +439,7 @@ bool CScrivel::GetItemVal(const std::string &name, std::string_view &value) cons
 bool CScrivel::AddItemVal(const std::string &name, std::string_view value)
 {
     if (m_pPrivate->writer.isStarted()) {
-        m_pPrivate->writer.setAttribute(name.c_str(), value);
+        m_pPrivate->writer.setAttribute(name, value);
         return true;
     }
     Frame *frame = m_pPrivate->current();

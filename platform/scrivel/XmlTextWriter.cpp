@@ -2,7 +2,10 @@
 // A document written straight to text while it is built, in the form the filer prints a tree.
 #include "platform/scrivel/XmlTextWriter.h"
 
+#include <array>
 #include <cassert>
+
+using namespace std::string_view_literals;
 
 namespace morvane {
 
@@ -12,55 +15,86 @@ constexpr std::string_view kDeclaration = "<?xml version=\"1.0\"?>\n";
 // What the filer prints for an element or XML attribute without a name.
 constexpr std::string_view kAnonymous = ":anonymous";
 
-bool isEscapedInText(unsigned char c)
+// What each byte needs: kInText and kInAttribute mark the bytes escaped there; kEnd the null
+// character, at which a text ends in the printed document.
+enum : unsigned char { kInText = 1, kInAttribute = 2, kEnd = 4 };
+
+constexpr std::array<unsigned char, 256> makeEscapeTable()
 {
-    return c == '&' || c == '<' || c == '>' || (c < 32 && c != '\t' && c != '\n' && c != '\r');
+    std::array<unsigned char, 256> table{};
+    for (int c = 1; c < 32; ++c)
+        table[static_cast<size_t>(c)] = kInText | kInAttribute;
+    for (const char c : {'\t', '\n', '\r'})
+        table[static_cast<unsigned char>(c)] = kInAttribute;
+    table['&'] = kInText | kInAttribute;
+    table['<'] = kInText | kInAttribute;
+    table['>'] = kInText;
+    table['"'] = kInAttribute;
+    table[0] = kEnd;
+    return table;
 }
 
-bool isEscapedInAttribute(unsigned char c)
-{
-    return c == '&' || c == '<' || c == '"' || c < 32;
-}
+constexpr std::array<unsigned char, 256> kEscapes = makeEscapeTable();
 
-// A text ends at an embedded null character in the printed document.
+// A name ends at a null character, as the tree keeps it. Names are short: a plain loop.
 std::string_view untilNull(std::string_view text)
 {
-    return text.substr(0, text.find('\0'));
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\0')
+            return text.substr(0, i);
+    }
+    return text;
 }
 
-template <class IsEscaped>
-void appendEscaped(std::string &out, std::string_view text, IsEscaped isEscaped)
+// Appends text escaped for where (kInText or kInAttribute), up to a null character.
+void appendEscaped(std::string &out, std::string_view text, unsigned char where)
 {
-    size_t plain = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (!isEscaped(c))
+    const unsigned char stop = where | kEnd;
+    const char *plain = text.data();
+    const char *const end = text.data() + text.size();
+    for (const char *p = plain; p != end; ++p) {
+        const auto c = static_cast<unsigned char>(*p);
+        if ((kEscapes[c] & stop) == 0)
             continue;
-        out.append(text.data() + plain, i - plain);
-        plain = i + 1;
+        out.append(plain, static_cast<size_t>(p - plain));
+        plain = p + 1;
         switch (c) {
+        case '\0':
+            return;
         case '&':
-            out += "&amp;";
+            out += "&amp;"sv;
             break;
         case '<':
-            out += "&lt;";
+            out += "&lt;"sv;
             break;
         case '>':
-            out += "&gt;";
+            out += "&gt;"sv;
             break;
         case '"':
-            out += "&quot;";
+            out += "&quot;"sv;
             break;
         default:
             // A control character, as two decimal digits.
-            out += "&#";
-            out += static_cast<char>('0' + c / 10);
-            out += static_cast<char>('0' + c % 10);
-            out += ';';
+            const char entity[] = {'&', '#', static_cast<char>('0' + c / 10),
+                                   static_cast<char>('0' + c % 10), ';'};
+            out.append(entity, sizeof entity);
             break;
         }
     }
-    out.append(text.data() + plain, text.size() - plain);
+    out.append(plain, static_cast<size_t>(end - plain));
+}
+
+// A line break and the indentation of an element at depth d: the first d characters.
+constexpr std::string_view kLineBreaks = "\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+
+void appendLineBreak(std::string &out, size_t depth)
+{
+    if (depth <= kLineBreaks.size()) {
+        out.append(kLineBreaks.substr(0, depth));
+        return;
+    }
+    out += '\n';
+    out.append(depth - 1, '\t');
 }
 
 // The character of one of the entities that appendEscaped writes (without '&' and ';').
@@ -110,10 +144,8 @@ void XmlTextWriter::openElement(std::string_view name)
     assert(isStarted() && "an element added to no document");
     OpenElement &parent = current();
     closeStartTag(parent);
-    if (!parent.endsWithText) {
-        m_text += '\n';
-        m_text.append(m_depth, '\t');
-    }
+    if (!parent.endsWithText)
+        appendLineBreak(m_text, m_depth + 1);
     parent.endsWithText = false;
     ++parent.childCount;
     beginElement(name);
@@ -158,14 +190,12 @@ bool XmlTextWriter::closeElement()
 void XmlTextWriter::appendEndTag(std::string &out, const OpenElement &element, size_t depth) const
 {
     if (!element.hasContent) {
-        out += " />";
+        out += " />"sv;
         return;
     }
-    if (!element.endsWithText) {
-        out += '\n';
-        out.append(depth - 1, '\t');
-    }
-    out += "</";
+    if (!element.endsWithText)
+        appendLineBreak(out, depth);
+    out += "</"sv;
     out += element.name.begin == element.name.end ? kAnonymous : view(element.name);
     out += '>';
 }
@@ -188,13 +218,13 @@ void XmlTextWriter::setText(std::string_view text)
     OpenElement &element = current();
     if (element.hasText) {
         m_scratch.clear();
-        appendEscaped(m_scratch, untilNull(text), isEscapedInText);
+        appendEscaped(m_scratch, text, kInText);
         replace(element.text, m_scratch);
         return;
     }
     closeStartTag(element);
     element.text.begin = m_text.size();
-    appendEscaped(m_text, untilNull(text), isEscapedInText);
+    appendEscaped(m_text, text, kInText);
     element.text.end = m_text.size();
     element.hasText = true;
     element.endsWithText = true;
@@ -210,25 +240,38 @@ void XmlTextWriter::setAttribute(std::string_view name, std::string_view value)
 {
     OpenElement &element = current();
     const std::string_view key = untilNull(name);
-    m_scratch.clear();
-    appendEscaped(m_scratch, untilNull(value), isEscapedInAttribute);
     for (Attribute &attribute : element.attributes) {
         if (!key.empty() && view(attribute.name) == key) {
+            m_scratch.clear();
+            appendEscaped(m_scratch, value, kInAttribute);
             replace(attribute.value, m_scratch);
             return;
         }
     }
-    // An anonymous attribute keeps an empty name span, so no name finds it.
+    // Written at the end of the start tag: straight onto the text while nothing follows it.
     const size_t at = element.attributesEnd;
-    const size_t nameEnd = at + 1 + key.size();
-    const size_t valueBegin = at + 1 + (key.empty() ? kAnonymous.size() : key.size()) + 2;
-    const Attribute added{{at + 1, nameEnd}, {valueBegin, valueBegin + m_scratch.size()}};
-    m_scratch.insert(0, "=\"");
-    m_scratch.insert(0, key.empty() ? kAnonymous : key);
-    m_scratch.insert(0, 1, ' ');
-    m_scratch += '"';
-    m_text.insert(at, m_scratch);
-    shiftFrom(at, m_scratch.size());
+    const bool atEnd = at == m_text.size();
+    std::string &out = atEnd ? m_text : m_scratch;
+    const size_t base = atEnd ? 0 : at;
+    if (!atEnd)
+        m_scratch.clear();
+    Attribute added;
+    out += ' ';
+    // An anonymous attribute keeps an empty name span, so no name finds it.
+    added.name.begin = base + out.size();
+    added.name.end = added.name.begin + key.size();
+    out += key.empty() ? kAnonymous : key;
+    out += "=\""sv;
+    added.value.begin = base + out.size();
+    appendEscaped(out, value, kInAttribute);
+    added.value.end = base + out.size();
+    out += '"';
+    if (atEnd) {
+        element.attributesEnd = m_text.size();
+    } else {
+        m_text.insert(at, m_scratch);
+        shiftFrom(at, m_scratch.size());
+    }
     element.attributes.push_back(added);
 }
 
