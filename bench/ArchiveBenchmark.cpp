@@ -1,6 +1,7 @@
 // Morvane benchmarks.
 // Saving and loading an object tree of about 100,000 stored members beside pugixml's own print
 // and parse of the same document, and the peak memory of a load beside the file's size.
+#include "ComparingReporter.h"
 #include "foundation/AttContainer.h"
 #include "foundation/RuntimeClass.h"
 #include "foundation/TextFormat.h"
@@ -13,7 +14,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <malloc.h>
-#include <map>
 #include <memory>
 #include <new>
 #include <pugixml.hpp>
@@ -322,30 +322,6 @@ BENCHMARK(pugixmlBuildAndPrint)->Unit(benchmark::kMillisecond);
 BENCHMARK(archiveLoad)->Unit(benchmark::kMillisecond);
 BENCHMARK(pugixmlParse)->Unit(benchmark::kMillisecond);
 
-// Prints the usual table and keeps each benchmark's time per iteration for the comparison.
-class ComparingReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    std::map<std::string, double> times;
-};
-
-void printRatio(const ComparingReporter &reporter, const char *ours, const char *reference)
-{
-    const auto oursTime = reporter.times.find(ours);
-    const auto referenceTime = reporter.times.find(reference);
-    if (oursTime == reporter.times.end() || referenceTime == reporter.times.end())
-        return;
-    std::printf("%-12s %8.2f ms   %-20s %8.2f ms   ratio %.2f\n", ours, oursTime->second,
-                reference, referenceTime->second, oursTime->second / referenceTime->second);
-}
-
 // Loads the document from a file once, counting the bytes allocated from reading the file to
 // the loaded objects, and prints their peak beside the file's size.
 void printLoadPeak()
@@ -393,9 +369,9 @@ int main(int argc, char **argv)
                 documentText().size());
     ComparingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printRatio(reporter, "archiveSave", "pugixmlPrint");
-    printRatio(reporter, "archiveSave", "pugixmlBuildAndPrint");
-    printRatio(reporter, "archiveLoad", "pugixmlParse");
+    reporter.printRatio("archiveSave", "pugixmlPrint");
+    reporter.printRatio("archiveSave", "pugixmlBuildAndPrint");
+    reporter.printRatio("archiveLoad", "pugixmlParse");
     printLoadPeak();
     benchmark::Shutdown();
     return 0;
