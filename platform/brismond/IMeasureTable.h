@@ -12,7 +12,8 @@ class IMeasurement;
 /// A measurement table: sizes in order, one of them the base size (the size patterns are drawn
 /// in), and measurements with a value per size. Every change is recorded on the set's undo
 /// stack and sent through the table's handler (id 1001) or through the handler of the size or
-/// measurement it concerns; an attached or detached size or measurement is sent by the table's
+/// measurement it concerns (the owner in the events' path is the IMeasureTable, IMeasurement or
+/// CGradeSize); an attached or detached size or measurement is sent by the table's
 /// handler with the child's id (1003, 1002) and the child object. Names of sizes and
 /// measurements are found without regard to case. Indexes out of range are refused: the
 /// operation changes nothing and answers -1 or null.

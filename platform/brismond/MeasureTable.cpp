@@ -25,7 +25,7 @@ CMeasureTable::CMeasureTable(CTableSet *set, std::string name, int kind, int siz
     , m_oMeasurements(m_oHandler, kMeasurementId, OwnedChildren<CMeasurement>::Argument::Object,
                       [this] { MarkModified(); })
 {
-    m_oHandler.SetHandlerId(kTableId, this);
+    m_oHandler.SetHandlerId(kTableId, static_cast<IMeasureTable *>(this));
 }
 
 CMeasureTable::~CMeasureTable() = default;

@@ -14,7 +14,7 @@ using namespace brismond;
 CMeasurement::CMeasurement(CMeasureTable *table, std::string name)
     : m_pTable(table), m_sName(std::move(name))
 {
-    m_oHandler.SetHandlerId(kMeasurementId, this);
+    m_oHandler.SetHandlerId(kMeasurementId, static_cast<IMeasurement *>(this));
 }
 
 CMeasurement::~CMeasurement() = default;

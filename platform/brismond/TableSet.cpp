@@ -12,7 +12,7 @@ CTableSet::CTableSet(std::string name)
     : m_sName(std::move(name))
     , m_oTables(m_oHandler, kTableId, OwnedChildren<CMeasureTable>::Argument::Index)
 {
-    m_oHandler.SetHandlerId(kTableSetId, this);
+    m_oHandler.SetHandlerId(kTableSetId, static_cast<IBrismond *>(this));
 }
 
 CTableSet::~CTableSet() = default;
