@@ -145,9 +145,12 @@ TEST(MstFileTest, RefusesCountsBeyondTheLimits)
                                      sizes + "</Table></MeasurementTableSet>",
                                  "big.mst"),
                      MstFileError, "big.mst: more than 1000 sizes in table \"T\"");
-    std::string nested;
-    for (int i = 0; i < 300; ++i)
-        nested += "<Table>";
-    EXPECT_THROW_MSG(readMstText("<MeasurementTableSet Version=\"1\">" + nested, "deep.mst"),
-                     MstFileError, "deep.mst");
+    std::string tables;
+    for (int i = 0; i <= kMaxTables; ++i)
+        tables += "<Table Name=\"" + std::to_string(i) +
+                  "\" Kind=\"0\" SizeNaming=\"1\" BaseSize=\"-1\"/>";
+    EXPECT_THROW_MSG(readMstText("<MeasurementTableSet Version=\"1\">" + tables +
+                                     "</MeasurementTableSet>",
+                                 "many.mst"),
+                     MstFileError, "many.mst: more than 1000 tables");
 }
