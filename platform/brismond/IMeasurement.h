@@ -6,6 +6,7 @@
 #include <string>
 
 class CEventHandler;
+class CGradeSize;
 class IMeasureTable;
 
 /// A measurement of a table (chest, waist, ...): a value in millimetres for every size of its
@@ -35,6 +36,18 @@ public:
     /// Stores the value at the size of that index, given absolute or relative to the base size
     /// (the other sizes keep their absolute values).
     virtual void SetValue(int sizeIndex, double value, bool relative) = 0;
+    /// Stores the value (absolute) at size, a size of the measurement's table.
+    virtual void SetSizeValue(const CGradeSize &size, double value) = 0;
+    /// The stored values: those of the sizes of the table that hold one, in size order. Every
+    /// size holds one unless ClearValues took them; a size without one reads as 0 (and is saved
+    /// so).
+    virtual int GetStoredValueCount() const = 0;
+    /// The size index of stored value i; -1 for i out of range.
+    virtual int GetStoredValueSizeIndex(int i) const = 0;
+    /// Stored value i; 0 for i out of range.
+    virtual double GetStoredValue(int i) const = 0;
+    /// Takes every stored value away.
+    virtual void ClearValues() = 0;
     /// The index of the size in which the measurement was taken; -1 when none.
     virtual int GetOwnSizeIndex() const = 0;
     virtual void SetOwnSizeIndex(int sizeIndex) = 0;

@@ -8,6 +8,7 @@
 #include "platform/brismond/TableSetUndoStack.h"
 
 #include <algorithm>
+#include <optional>
 
 using namespace brismond;
 
@@ -66,13 +67,69 @@ void CMeasurement::SetValue(int sizeIndex, double value, bool relative)
     if (size == nullptr)
         return;
     const int base = m_pTable->GetBaseSizeIndex();
-    const double absolute = relative && sizeIndex != base ? value + absoluteValue(base) : value;
-    const uint64_t id = size->GetId();
-    const double old = GetSizeValue(*size);
-    if (absolute == old)
+    SetSizeValue(*size, relative && sizeIndex != base ? value + absoluteValue(base) : value);
+}
+
+void CMeasurement::SetSizeValue(const CGradeSize &size, double value)
+{
+    const uint64_t id = size.GetId();
+    const auto stored = m_oValues.find(id);
+    if (stored != m_oValues.end() && stored->second == value)
         return;
-    change(kMeasurementValues, [this, id, old] { m_oValues[id] = old; },
-        [this, id, absolute] { m_oValues[id] = absolute; });
+    const std::optional<double> old =
+        stored != m_oValues.end() ? std::optional<double>(stored->second) : std::nullopt;
+    change(
+        kMeasurementValues,
+        [this, id, old] {
+            if (old)
+                m_oValues[id] = *old;
+            else
+                m_oValues.erase(id);
+        },
+        [this, id, value] { m_oValues[id] = value; });
+}
+
+int CMeasurement::GetStoredValueCount() const
+{
+    return static_cast<int>(storedSizeIndexes().size());
+}
+
+int CMeasurement::GetStoredValueSizeIndex(int i) const
+{
+    const std::vector<int> indexes = storedSizeIndexes();
+    return i >= 0 && i < static_cast<int>(indexes.size()) ? indexes[static_cast<size_t>(i)] : -1;
+}
+
+double CMeasurement::GetStoredValue(int i) const
+{
+    return absoluteValue(GetStoredValueSizeIndex(i));
+}
+
+void CMeasurement::ClearValues()
+{
+    if (m_oValues.empty())
+        return;
+    // Only the values taken here come and go: a size inserted later keeps its own.
+    change(
+        kMeasurementValues,
+        [this, old = m_oValues] {
+            for (const auto &[id, value] : old)
+                m_oValues[id] = value;
+        },
+        [this, old = m_oValues] {
+            for (const auto &entry : old)
+                m_oValues.erase(entry.first);
+        });
+}
+
+std::vector<int> CMeasurement::storedSizeIndexes() const
+{
+    std::vector<int> indexes;
+    for (int i = 0; i < m_pTable->GetSizeCount(); ++i) {
+        if (m_oValues.count(m_pTable->GetSizeAt(i)->GetId()) != 0)
+            indexes.push_back(i);
+    }
+    return indexes;
 }
 
 int CMeasurement::GetOwnSizeIndex() const

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
+#include <vector>
 
 class CMeasureTable;
 class CGradeSize;
@@ -35,6 +36,11 @@ public:
 
     double GetValue(int sizeIndex, bool relative) const override;
     void SetValue(int sizeIndex, double value, bool relative) override;
+    void SetSizeValue(const CGradeSize &size, double value) override;
+    int GetStoredValueCount() const override;
+    int GetStoredValueSizeIndex(int i) const override;
+    double GetStoredValue(int i) const override;
+    void ClearValues() override;
     int GetOwnSizeIndex() const override;
     void SetOwnSizeIndex(int sizeIndex) override;
 
@@ -60,6 +66,8 @@ private:
     // before- and after-change; a working copy applies it directly, silently.
     void change(int32_t property, std::function<void()> undo, std::function<void()> redo);
     double absoluteValue(int sizeIndex) const;
+    // The indexes of the table's sizes that hold a stored value, in order.
+    std::vector<int> storedSizeIndexes() const;
 
     CMeasureTable *m_pTable;
     bool m_bWorkingCopy = false;

@@ -266,3 +266,34 @@ TEST_F(TableSetEditingTest, ComplexSizesNameTheirSizesAndAnswerAsGradeSizes)
     EXPECT_EQ(copy->GetGradeSizeAt(0), 2);
     EXPECT_EQ(copy->GetGradeSizeAt(9), -1);
 }
+
+TEST_F(TableSetEditingTest, StoredValuesCanBeClearedAndSetBySize)
+{
+    const std::unique_ptr<IBrismond> set = makeTwoTableSet();
+    IMeasureTable *women = set->GetTableAt(0);
+    IMeasurement *waist = women->GetMeasurementAt(1);
+    CTableSetUndoStack &undo = set->GetUndoStack();
+    EXPECT_EQ(waist->GetStoredValueCount(), 3);
+    EXPECT_EQ(waist->GetStoredValueSizeIndex(2), 2);
+    EXPECT_EQ(waist->GetStoredValue(2), 780);
+
+    undo.BeginStep();
+    waist->ClearValues();
+    waist->SetSizeValue(*women->GetSizeAt(2), 790);
+    undo.EndStep();
+    EXPECT_EQ(waist->GetStoredValueCount(), 1);
+    EXPECT_EQ(waist->GetStoredValueSizeIndex(0), 2);
+    EXPECT_EQ(waist->GetStoredValueSizeIndex(1), -1);
+    EXPECT_EQ(values(*waist), (std::vector<double>{0, 0, 790}));
+
+    women->InsertSizesAt({"XL"}, 0, -1, -1);
+    EXPECT_EQ(waist->GetStoredValueCount(), 2);
+    ASSERT_TRUE(undo.Undo());
+    ASSERT_TRUE(undo.Undo());
+    EXPECT_EQ(values(*waist), (std::vector<double>{700, 740, 780}));
+    ASSERT_TRUE(undo.Redo());
+    ASSERT_TRUE(undo.Redo());
+    EXPECT_EQ(values(*waist), (std::vector<double>{0, 0, 790, 0}))
+        << "the new size keeps the base value it was given, which was 0 then";
+    EXPECT_EQ(waist->GetStoredValueCount(), 2);
+}
