@@ -25,6 +25,9 @@ public:
     virtual IMeasureTable *GetTableAt(int index) const = 0;
     virtual int FindTable(const std::string &name) const = 0;
     virtual int IndexOfTable(const IMeasureTable *table) const = 0;
+    /// A name for a new table that no table has yet: "Table <n>", n from the table count plus 1
+    /// up.
+    virtual std::string ProposeTableName() const = 0;
     /// Inserts an empty table of that kind and size naming (IMeasureTable) before position (-1
     /// or the count: at the end); returns its index.
     virtual int InsertTable(int kind, int sizeNaming, const std::string &name, int position) = 0;

@@ -37,6 +37,15 @@ int CTableSet::IndexOfTable(const IMeasureTable *table) const
     return table != nullptr ? m_oTables.indexOf(table) : -1;
 }
 
+std::string CTableSet::ProposeTableName() const
+{
+    for (int n = GetTableCount() + 1;; ++n) {
+        std::string name = "Table " + std::to_string(n);
+        if (FindTable(name) < 0)
+            return name;
+    }
+}
+
 int CTableSet::InsertTable(int kind, int sizeNaming, const std::string &name, int position)
 {
     auto table = std::make_unique<CMeasureTable>(this, name, kind, sizeNaming);

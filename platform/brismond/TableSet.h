@@ -27,6 +27,7 @@ public:
     CMeasureTable *GetTableAt(int index) const override;
     int FindTable(const std::string &name) const override;
     int IndexOfTable(const IMeasureTable *table) const override;
+    std::string ProposeTableName() const override;
     int InsertTable(int kind, int sizeNaming, const std::string &name, int position) override;
     void RemoveTableAt(int index) override;
     void Clear() override;

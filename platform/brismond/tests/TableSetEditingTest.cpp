@@ -82,6 +82,13 @@ TEST_F(TableSetEditingTest, TablesSendTheirIndexWhenInsertedRemovedAndRenamedAnd
     EXPECT_TRUE(m_log.Take().empty());
 }
 
+TEST_F(TableSetEditingTest, ProposesATableNameThatNoTableHas)
+{
+    EXPECT_EQ(m_set->ProposeTableName(), "Table 1");
+    m_set->InsertTable(0, 1, "table 2", -1);
+    EXPECT_EQ(m_set->ProposeTableName(), "Table 3");
+}
+
 TEST_F(TableSetEditingTest, SizesArriveInOneUpdateThatUndoesAndRedoesWhole)
 {
     IMeasureTable *table = m_set->GetTableAt(m_set->InsertTable(0, 1, "T", -1));
