@@ -14,7 +14,7 @@ class IMeasureTable;
 /// relative value is its value, so that a relative view still shows what the others are
 /// relative to. Every change is recorded on the set's undo stack and sent (sender id 1002,
 /// properties of brismond::kMeasurementValues ... kMeasurementLengths). A size index out of range
-/// reads as 0 and is not written.
+/// reads as 0 and is not written; a value or length that is not a finite number is not taken.
 class IMeasurement
 {
 public:

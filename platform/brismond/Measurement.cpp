@@ -8,6 +8,7 @@
 #include "platform/brismond/TableSetUndoStack.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 using namespace brismond;
@@ -45,7 +46,8 @@ double CMeasurement::GetLength(int which) const
 
 void CMeasurement::SetLength(int which, double millimetres)
 {
-    if (which < 0 || which >= kLengthCount || GetLength(which) == millimetres)
+    if (which < 0 || which >= kLengthCount || !std::isfinite(millimetres) ||
+        GetLength(which) == millimetres)
         return;
     double &length = m_aLengths[static_cast<size_t>(which)];
     change(kMeasurementLengths, [&length, old = length] { length = old; },
@@ -74,7 +76,7 @@ void CMeasurement::SetSizeValue(const CGradeSize &size, double value)
 {
     const uint64_t id = size.GetId();
     const auto stored = m_oValues.find(id);
-    if (stored != m_oValues.end() && stored->second == value)
+    if (!std::isfinite(value) || (stored != m_oValues.end() && stored->second == value))
         return;
     const std::optional<double> old =
         stored != m_oValues.end() ? std::optional<double>(stored->second) : std::nullopt;

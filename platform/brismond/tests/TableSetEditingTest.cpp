@@ -11,6 +11,7 @@
 #include "platform/brismond/TableSetUndoStack.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using Lines = std::vector<std::string>;
 
@@ -197,6 +198,9 @@ TEST_F(TableSetEditingTest, RelativeValuesAreTakenFromTheBaseSize)
     EXPECT_EQ(values(*chest, true), (std::vector<double>{880, 20, 90}));
     EXPECT_EQ(chest->GetValue(7, true), 0);
     chest->SetValue(7, 1, false);
+    chest->SetValue(0, std::numeric_limits<double>::quiet_NaN(), false);
+    chest->SetLength(0, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(chest->GetLength(0), 10);
     EXPECT_EQ(values(*chest), (std::vector<double>{880, 900, 970}));
 }
 
