@@ -13,7 +13,11 @@
 class EventLog : public CEventSink
 {
 public:
-    explicit EventLog(CEventHandler &handler) : m_handler(handler) { m_handler.AddListener(this); }
+    explicit EventLog(CEventHandler &handler)
+        : m_handler(handler)
+    {
+        m_handler.AddListener(this);
+    }
     ~EventLog() override { m_handler.RemoveListener(this); }
     EventLog(const EventLog &) = delete;
     EventLog &operator=(const EventLog &) = delete;
@@ -43,14 +47,22 @@ private:
     static const char *kindName(uint32_t kind)
     {
         switch (kind) {
-        case morvane::kEventAttached: return "attach";
-        case morvane::kEventDetached: return "detach";
-        case morvane::kEventBeforeChange: return "before";
-        case morvane::kEventAfterChange: return "after";
-        case morvane::kEventBeginUpdate: return "begin";
-        case morvane::kEventEndUpdate: return "end";
-        case morvane::kEvent64: return "e64";
-        case morvane::kEvent128: return "e128";
+        case morvane::kEventAttached:
+            return "attach";
+        case morvane::kEventDetached:
+            return "detach";
+        case morvane::kEventBeforeChange:
+            return "before";
+        case morvane::kEventAfterChange:
+            return "after";
+        case morvane::kEventBeginUpdate:
+            return "begin";
+        case morvane::kEventEndUpdate:
+            return "end";
+        case morvane::kEvent64:
+            return "e64";
+        case morvane::kEvent128:
+            return "e128";
         }
         return "other";
     }

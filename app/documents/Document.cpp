@@ -4,7 +4,10 @@
 
 #include "app/documents/RecentFileList.h"
 
-CDocument::CDocument(CRecentFileList *recentFiles) : m_pRecentFiles(recentFiles) {}
+CDocument::CDocument(CRecentFileList *recentFiles)
+    : m_pRecentFiles(recentFiles)
+{
+}
 
 bool CDocument::OnNewDocument()
 {

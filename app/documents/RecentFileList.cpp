@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cassert>
 
-CRecentFileList::CRecentFileList(int maxSize) : m_nMaxSize(maxSize)
+CRecentFileList::CRecentFileList(int maxSize)
+    : m_nMaxSize(maxSize)
 {
     assert(maxSize > 0 && "a recent-file list keeps at least one entry");
 }

@@ -5,6 +5,7 @@
 
 #include "app/documents/IGradingEvents.h"
 #include "app/tables/MeasureTableDoc.h"
+#include "model/InputPatterns.h"
 #include "platform/brismond/IBrismond.h"
 #include "platform/brismond/IMeasureTable.h"
 #include "platform/brismond/TableSetEvents.h"
@@ -12,8 +13,8 @@
 
 using namespace brismond;
 
-// The id of 10 stands for the updates of the input patterns, which the selection follows too.
-static constexpr uint32_t kInputPatternsId = 10;
+// The handler of the input patterns, which the main document makes the selection listen to too.
+static constexpr uint32_t kInputPatternsId = morvane::kModelHandlerId | CInputPatterns::kSourceKind;
 
 CGradeSizeSelection::CGradeSizeSelection()
 {

@@ -3,10 +3,9 @@
 // list of size combinations that the user chose.
 #pragma once
 
-#include "platform/brismond/IComplexGradeSize.h"
-
 #include "foundation/EventHandler.h"
 #include "foundation/EventSink.h"
+#include "platform/brismond/IComplexGradeSize.h"
 
 #include <memory>
 #include <vector>
@@ -14,9 +13,11 @@
 class CMeasureTableDoc;
 
 /// The shown sizes of a measurement-table document. It listens to the document's handler (and
-/// through it to the table set) and sends its own changes with handler id 102: property 0 when
-/// its lists change, 1 and 2 relaying a change of a size and of a table's sizes. Any change of
-/// the set's tables or sizes drops the custom list and asks the document's owner to grade again.
+/// through it to the table set), and to the input patterns' handler when the main document adds
+/// it there (their updates drop the custom list too); it sends its own changes with handler id 102:
+/// property 0 when its lists change, 1 and 2 relaying a change of a size and of a table's sizes.
+/// Any change of the set's tables or sizes drops the custom list and asks the document's owner to
+/// grade again.
 class CGradeSizeSelection : public CEventHandler, public CEventSink
 {
 public:

@@ -8,7 +8,8 @@
 #include "platform/brismond/TableSetEvents.h"
 #include "platform/brismond/TableSetFactory.h"
 
-CMeasureTableDoc::CMeasureTableDoc(CRecentFileList *recentFiles) : CDocument(recentFiles)
+CMeasureTableDoc::CMeasureTableDoc(CRecentFileList *recentFiles)
+    : CDocument(recentFiles)
 {
     m_oHandler.SetHandlerId(kHandlerId, this);
     CEventHandler *setHandler = nullptr;

@@ -4,7 +4,6 @@
 
 #include "app/documents/Document.h"
 #include "app/tables/GradeSizeSelection.h"
-
 #include "foundation/EventHandler.h"
 #include "foundation/EventSink.h"
 
@@ -72,7 +71,10 @@ private:
     class TableSetSink : public CEventSink
     {
     public:
-        explicit TableSetSink(CMeasureTableDoc &document) : m_document(document) {}
+        explicit TableSetSink(CMeasureTableDoc &document)
+            : m_document(document)
+        {
+        }
         void OnAttached(EventData *data) override;
         void OnDetached(EventData *data) override;
         void OnBeginUpdate(EventData *data) override;

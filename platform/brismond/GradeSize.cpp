@@ -16,7 +16,10 @@ static uint64_t nextSizeId()
 }
 
 CGradeSize::CGradeSize(CMeasureTable *table, std::string name, int number)
-    : m_pTable(table), m_nId(nextSizeId()), m_sName(std::move(name)), m_nNumber(number)
+    : m_pTable(table)
+    , m_nId(nextSizeId())
+    , m_sName(std::move(name))
+    , m_nNumber(number)
 {
     m_oHandler.SetHandlerId(kSizeId, this);
 }

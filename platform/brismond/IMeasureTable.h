@@ -44,8 +44,8 @@ public:
     /// two sizes, spreads the values evenly between those two (choice 0 elsewhere). baseIndex,
     /// an index into names, makes that new size the base size; -1 keeps the base size, except
     /// that a table without sizes takes its first new size as base.
-    virtual void InsertSizesAt(const std::vector<std::string> &names, int valueChoice,
-                               int position, int baseIndex) = 0;
+    virtual void InsertSizesAt(const std::vector<std::string> &names, int valueChoice, int position,
+                               int baseIndex) = 0;
     /// Removes the size; when it was the base size, the first remaining size becomes base.
     virtual void RemoveSizeAt(int index) = 0;
     /// -1 when the table has no sizes.

@@ -6,7 +6,6 @@
 #include "platform/brismond/TableSetEvents.h"
 #include "platform/brismond/TableSetUndoStack.h"
 
-
 using namespace brismond;
 
 // A kind or size naming outside its range reads as this.
@@ -30,8 +29,7 @@ CMeasureTable::CMeasureTable(CTableSet *set, std::string name, int kind, int siz
 
 CMeasureTable::~CMeasureTable() = default;
 
-std::unique_ptr<CMeasureTable> CMeasureTable::FromContents(CTableSet *set,
-                                                           const MstTable &contents)
+std::unique_ptr<CMeasureTable> CMeasureTable::FromContents(CTableSet *set, const MstTable &contents)
 {
     auto table =
         std::make_unique<CMeasureTable>(set, contents.name, contents.kind, contents.sizeNaming);
@@ -65,8 +63,8 @@ void CMeasureTable::SetName(const std::string &name)
 {
     if (name == m_sName)
         return;
-    change(kTableName, [this, old = m_sName] { m_sName = old; },
-           [this, name] { m_sName = name; });
+    change(
+        kTableName, [this, old = m_sName] { m_sName = old; }, [this, name] { m_sName = name; });
 }
 
 int CMeasureTable::GetSizeCount() const
@@ -172,8 +170,9 @@ void CMeasureTable::changeBaseSize(CGradeSize *size)
 {
     if (size == m_pBaseSize)
         return;
-    change(kTableSizes, [this, old = m_pBaseSize] { m_pBaseSize = old; },
-           [this, size] { m_pBaseSize = size; });
+    change(
+        kTableSizes, [this, old = m_pBaseSize] { m_pBaseSize = old; },
+        [this, size] { m_pBaseSize = size; });
 }
 
 int CMeasureTable::GetMeasurementCount() const
@@ -214,8 +213,9 @@ void CMeasureTable::SetTableSizeType(int type)
     const int naming = clampedOr(type, 0, kNumberedSizeNames, kPlainSizeNames);
     if (naming == m_nSizeNaming)
         return;
-    change(kTableSizes, [this, old = m_nSizeNaming] { m_nSizeNaming = old; },
-           [this, naming] { m_nSizeNaming = naming; });
+    change(
+        kTableSizes, [this, old = m_nSizeNaming] { m_nSizeNaming = old; },
+        [this, naming] { m_nSizeNaming = naming; });
 }
 
 void CMeasureTable::SetMeasureTableType(int type)
@@ -223,8 +223,8 @@ void CMeasureTable::SetMeasureTableType(int type)
     const int kind = clampedOr(type, 0, 3, 0);
     if (kind == m_nKind)
         return;
-    change(kTableSizes, [this, old = m_nKind] { m_nKind = old; },
-           [this, kind] { m_nKind = kind; });
+    change(
+        kTableSizes, [this, old = m_nKind] { m_nKind = old; }, [this, kind] { m_nKind = kind; });
 }
 
 CTableSetUndoStack &CMeasureTable::GetUndoStack() const
@@ -251,8 +251,7 @@ void CMeasureTable::sendModifiedChange(bool modified)
     m_oHandler.SendAfterChange(kTableModified);
 }
 
-void CMeasureTable::change(int32_t property, std::function<void()> undo,
-                           std::function<void()> redo)
+void CMeasureTable::change(int32_t property, std::function<void()> undo, std::function<void()> redo)
 {
     GetUndoStack().DoChange(m_oHandler, property, std::move(undo), std::move(redo),
                             [this] { MarkModified(); });

@@ -2,13 +2,12 @@
 // One measurement table of a set: its sizes, its base size and its measurements.
 #pragma once
 
+#include "foundation/EventHandler.h"
 #include "platform/brismond/GradeSize.h"
 #include "platform/brismond/IMeasureTable.h"
 #include "platform/brismond/Measurement.h"
 #include "platform/brismond/MstContents.h"
 #include "platform/brismond/OwnedChildren.h"
-
-#include "foundation/EventHandler.h"
 
 #include <functional>
 
@@ -48,8 +47,8 @@ public:
     int GetMeasurementCount() const override;
     CMeasurement *GetMeasurementAt(int index) const override;
     int IndexOfMeasurement(const std::string &name) const override;
-    int InsertMeasurement(const std::string &name, double length1, double length2,
-                          double length3, int position) override;
+    int InsertMeasurement(const std::string &name, double length1, double length2, double length3,
+                          int position) override;
     void RemoveMeasurementAt(int index) override;
 
     int GetTableSizeType() const override { return m_nSizeNaming; }

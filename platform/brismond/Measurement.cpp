@@ -14,7 +14,8 @@
 using namespace brismond;
 
 CMeasurement::CMeasurement(CMeasureTable *table, std::string name)
-    : m_pTable(table), m_sName(std::move(name))
+    : m_pTable(table)
+    , m_sName(std::move(name))
 {
     m_oHandler.SetHandlerId(kMeasurementId, static_cast<IMeasurement *>(this));
 }
@@ -25,16 +26,18 @@ void CMeasurement::SetName(const std::string &name)
 {
     if (name == m_sName)
         return;
-    change(kMeasurementName, [this, old = m_sName] { m_sName = old; },
-           [this, name] { m_sName = name; });
+    change(
+        kMeasurementName, [this, old = m_sName] { m_sName = old; },
+        [this, name] { m_sName = name; });
 }
 
 void CMeasurement::SetComment(const std::string &comment)
 {
     if (comment == m_sComment)
         return;
-    change(kMeasurementComment, [this, old = m_sComment] { m_sComment = old; },
-           [this, comment] { m_sComment = comment; });
+    change(
+        kMeasurementComment, [this, old = m_sComment] { m_sComment = old; },
+        [this, comment] { m_sComment = comment; });
 }
 
 double CMeasurement::GetLength(int which) const
@@ -50,8 +53,9 @@ void CMeasurement::SetLength(int which, double millimetres)
         GetLength(which) == millimetres)
         return;
     double &length = m_aLengths[static_cast<size_t>(which)];
-    change(kMeasurementLengths, [&length, old = length] { length = old; },
-           [&length, millimetres] { length = millimetres; });
+    change(
+        kMeasurementLengths, [&length, old = length] { length = old; },
+        [&length, millimetres] { length = millimetres; });
 }
 
 double CMeasurement::GetValue(int sizeIndex, bool relative) const
@@ -149,8 +153,9 @@ void CMeasurement::SetOwnSizeIndex(int sizeIndex)
     const uint64_t id = size != nullptr ? size->GetId() : 0;
     if (id == m_nOwnSizeId)
         return;
-    change(kMeasurementValues, [this, old = m_nOwnSizeId] { m_nOwnSizeId = old; },
-           [this, id] { m_nOwnSizeId = id; });
+    change(
+        kMeasurementValues, [this, old = m_nOwnSizeId] { m_nOwnSizeId = old; },
+        [this, id] { m_nOwnSizeId = id; });
 }
 
 IMeasureTable *CMeasurement::GetTable() const
@@ -216,8 +221,7 @@ void CMeasurement::StoreSizeValue(const CGradeSize &size, double value)
     m_oValues[size.GetId()] = value;
 }
 
-void CMeasurement::change(int32_t property, std::function<void()> undo,
-                          std::function<void()> redo)
+void CMeasurement::change(int32_t property, std::function<void()> undo, std::function<void()> redo)
 {
     if (m_bWorkingCopy) {
         redo();

@@ -2,11 +2,10 @@
 // One measurement of a measurement table: its name, comment, lengths and a value per size.
 #pragma once
 
+#include "foundation/EventHandler.h"
 #include "platform/brismond/IMeasurement.h"
 #include "platform/brismond/MstContents.h"
 #include "platform/brismond/OwnedChildren.h"
-
-#include "foundation/EventHandler.h"
 
 #include <array>
 #include <cstdint>

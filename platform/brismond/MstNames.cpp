@@ -40,8 +40,8 @@ std::string findTableFault(const MstTable &table)
         return "base size " + std::to_string(table.baseSize) + " of " + where +
                " is not one of its " + std::to_string(sizeCount) + " sizes";
     std::string fault = findRepeatedName(
-        table.sizes, [](const MstSize &size) -> const std::string & { return size.name; },
-        "size", where);
+        table.sizes, [](const MstSize &size) -> const std::string & { return size.name; }, "size",
+        where);
     if (fault.empty())
         fault = findRepeatedName(
             table.measurements,

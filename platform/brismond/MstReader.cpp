@@ -1,11 +1,9 @@
 // Morvane Brismond table-set library.
 // Reading a "*.mst" file: every element checked, every refusal naming the file and the reason.
+#include "foundation/NumberText.h"
 #include "platform/brismond/MstContents.h"
-
 #include "platform/brismond/MstNames.h"
 #include "platform/scrivel/Scrivel.h"
-
-#include "foundation/NumberText.h"
 
 #include <cmath>
 #include <unordered_map>
@@ -18,7 +16,11 @@ namespace {
 class MstReader
 {
 public:
-    MstReader(CScrivel &xml, std::string_view source) : m_xml(xml), m_source(source) {}
+    MstReader(CScrivel &xml, std::string_view source)
+        : m_xml(xml)
+        , m_source(source)
+    {
+    }
 
     MstContents read()
     {
@@ -77,10 +79,10 @@ private:
             fail("more than " + std::to_string(kMaxSizes) + " sizes in " + where);
         MstSize size;
         size.name = requiredText("Name", "a size of " + where);
-        size.number = m_xml.HasAttribute("Number")
-                          ? integer("Number", "size \"" + size.name + "\" of " + where,
-                                    INT32_MIN, INT32_MAX)
-                          : 0;
+        size.number =
+            m_xml.HasAttribute("Number")
+                ? integer("Number", "size \"" + size.name + "\" of " + where, INT32_MIN, INT32_MAX)
+                : 0;
         sizeIndexes.emplace(nameKey(size.name), static_cast<int>(table.sizes.size()));
         table.sizes.push_back(std::move(size));
     }
@@ -111,11 +113,11 @@ private:
         std::vector<bool> given(sizes.size(), false);
         measurement.values.assign(sizes.size(), 0.0);
         forEachChild("Value", where, [&] {
-            const int index = sizeIndex(requiredText("Size", "a value of " + where),
-                                        sizeIndexes, where);
+            const int index =
+                sizeIndex(requiredText("Size", "a value of " + where), sizeIndexes, where);
             if (given[static_cast<size_t>(index)])
-                fail(where + " has two values for size \"" + sizes[static_cast<size_t>(index)].name +
-                     "\"");
+                fail(where + " has two values for size \"" +
+                     sizes[static_cast<size_t>(index)].name + "\"");
             given[static_cast<size_t>(index)] = true;
             measurement.values[static_cast<size_t>(index)] =
                 numberText(m_xml.GetValue(), "the value of " + where);
@@ -126,8 +128,7 @@ private:
         }
     }
 
-    int sizeIndex(const std::string &name,
-                  const std::unordered_map<std::string, int> &sizeIndexes,
+    int sizeIndex(const std::string &name, const std::unordered_map<std::string, int> &sizeIndexes,
                   const std::string &where)
     {
         const auto found = sizeIndexes.find(nameKey(name));
@@ -142,8 +143,7 @@ private:
     {
         for (int i = 0; i < m_xml.GetChildsCount(); ++i) {
             if (m_xml.GetChildName(i) != name)
-                fail("unexpected element <" + std::string(m_xml.GetChildName(i)) + "> in " +
-                     where);
+                fail("unexpected element <" + std::string(m_xml.GetChildName(i)) + "> in " + where);
             select(i);
             read();
             m_xml.ReturnBack();
@@ -171,8 +171,7 @@ private:
         return std::string(value);
     }
 
-    int integer(const std::string &attribute, const std::string &where, int least,
-                int most) const
+    int integer(const std::string &attribute, const std::string &where, int least, int most) const
     {
         const std::string text = requiredText(attribute, where);
         int value = 0;

@@ -1,7 +1,6 @@
 // Morvane Brismond table-set library.
 // Writing a "*.mst" file: numbers in the "C" locale, the file replaced only when complete.
 #include "platform/brismond/MstContents.h"
-
 #include "platform/brismond/MstNames.h"
 #include "platform/scrivel/FileReplace.h"
 #include "platform/scrivel/Scrivel.h"

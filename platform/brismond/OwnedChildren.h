@@ -2,10 +2,9 @@
 // The owned, ordered children of a set or table, whose insertion and removal undo and redo.
 #pragma once
 
-#include "platform/brismond/TableSetUndoStack.h"
-
 #include "foundation/EventHandler.h"
 #include "foundation/NameCompare.h"
+#include "platform/brismond/TableSetUndoStack.h"
 
 #include <cstdint>
 #include <functional>
@@ -21,15 +20,17 @@ namespace brismond {
 /// handler is unlinked. The event's argument is the child object, or its index where the
 /// children say so. A child removed by Remove (or inserted and then undone) stays alive in the
 /// undo stack, so pointers to it hold while it may come back.
-template <typename Child>
-class OwnedChildren
+template <typename Child> class OwnedChildren
 {
 public:
     enum class Argument { Object, Index };
 
     OwnedChildren(CEventHandler &parent, uint32_t childId, Argument argument,
                   std::function<void()> changed = {})
-        : m_parent(parent), m_childId(childId), m_argument(argument), m_changed(std::move(changed))
+        : m_parent(parent)
+        , m_childId(childId)
+        , m_argument(argument)
+        , m_changed(std::move(changed))
     {
     }
     ~OwnedChildren()
@@ -43,7 +44,10 @@ public:
     int count() const { return static_cast<int>(m_children.size()); }
     bool isIndex(int i) const { return i >= 0 && i < count(); }
     /// Null for an index out of range.
-    Child *at(int i) const { return isIndex(i) ? m_children[static_cast<size_t>(i)].get() : nullptr; }
+    Child *at(int i) const
+    {
+        return isIndex(i) ? m_children[static_cast<size_t>(i)].get() : nullptr;
+    }
     int indexOf(const void *child) const
     {
         for (int i = 0; i < count(); ++i) {

@@ -5,7 +5,6 @@
 #include "platform/brismond/MstContents.h"
 #include "platform/brismond/TableSetEvents.h"
 
-
 using namespace brismond;
 
 CTableSet::CTableSet(std::string name)
@@ -110,8 +109,9 @@ void CTableSet::setText(std::string &text, int32_t property, const std::string &
 {
     if (text == value)
         return;
-    m_oUndoStack.DoChange(m_oHandler, property, [&text, old = text] { text = old; },
-                          [&text, value] { text = value; });
+    m_oUndoStack.DoChange(
+        m_oHandler, property, [&text, old = text] { text = old; },
+        [&text, value] { text = value; });
 }
 
 void CTableSet::replaceContents(const MstContents &contents)

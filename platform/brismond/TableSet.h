@@ -2,14 +2,12 @@
 // A measurement table set: its tables, its measurement image, its file and its undo stack.
 #pragma once
 
+#include "foundation/EventHandler.h"
 #include "platform/brismond/IBrismond.h"
 #include "platform/brismond/MeasureTable.h"
 #include "platform/brismond/OwnedChildren.h"
 #include "platform/brismond/TableSetUndoStack.h"
-
 #include "sources/grade-model/IGradeData.h"
-
-#include "foundation/EventHandler.h"
 
 /// The table set of the library (see IBrismond). As IGradeData it gives grade models its
 /// tables in order, the sizes of each by name and each table's base size.

@@ -5,8 +5,7 @@
 #include "platform/brismond/ComplexGradeSize.h"
 #include "platform/brismond/TableSet.h"
 
-std::unique_ptr<IBrismond> CTableSetFactory::Make(const std::string &name,
-                                                  CEventHandler *&handler)
+std::unique_ptr<IBrismond> CTableSetFactory::Make(const std::string &name, CEventHandler *&handler)
 {
     auto set = std::make_unique<CTableSet>(name);
     handler = &set->GetEventHandler();

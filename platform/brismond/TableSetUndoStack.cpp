@@ -33,7 +33,11 @@ namespace {
 class Replaying
 {
 public:
-    explicit Replaying(bool &flag) : m_flag(flag) { m_flag = true; }
+    explicit Replaying(bool &flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
     ~Replaying() { m_flag = false; }
     Replaying(const Replaying &) = delete;
     Replaying &operator=(const Replaying &) = delete;

@@ -1,6 +1,7 @@
 // Morvane program documents tests.
 // The document base's path name, title and modified flag, and the recent-file list.
 #include "app/documents/Document.h"
+
 #include "app/documents/RecentFileList.h"
 
 #include <gtest/gtest.h>

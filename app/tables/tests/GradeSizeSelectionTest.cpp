@@ -1,9 +1,9 @@
 // Morvane measurement tables tests.
 // The sizes that the measurement-table document shows, and how changes of the set move them.
 #include "EventLog.h"
-
 #include "app/documents/testing/FakeGradingEvents.h"
 #include "app/tables/MeasureTableDoc.h"
+#include "model/InputPatterns.h"
 #include "platform/brismond/IBrismond.h"
 #include "platform/brismond/IMeasureTable.h"
 #include "platform/brismond/TableSetFactory.h"
@@ -50,8 +50,7 @@ protected:
     // Makes a custom list of one size per place given and switches the custom selection on.
     void chooseCustom(std::vector<int> places)
     {
-        const std::unique_ptr<IComplexGradeSize> size =
-            CTableSetFactory::MakeComplexGradeSize(0);
+        const std::unique_ptr<IComplexGradeSize> size = CTableSetFactory::MakeComplexGradeSize(0);
         for (size_t i = 0; i < places.size(); ++i)
             size->SetPlaceAt(static_cast<int>(i), places[i]);
         selection().SetCustomSizes({size.get()});
@@ -140,6 +139,22 @@ TEST_F(GradeSizeSelectionTest, ATableAddedOrRemovedDropsTheCustomListAndRestarts
     set().RemoveTableAt(1);
     EXPECT_EQ(m_owner.gradingRestarts, restarts + 1);
     EXPECT_TRUE(shown().empty());
-    EXPECT_EQ(selectionEvents(), (Lines{"before 102:0", "before 102:0", "after 102:0",
-                                        "after 102:0"}));
+    EXPECT_EQ(selectionEvents(),
+              (Lines{"before 102:0", "before 102:0", "after 102:0", "after 102:0"}));
+}
+
+TEST_F(GradeSizeSelectionTest, AnUpdateOfTheInputPatternsDropsTheCustomList)
+{
+    CInputPatterns patterns;
+    patterns.AddListener(&selection());
+    chooseCustom({1, 1});
+    const int restarts = m_owner.gradingRestarts;
+    m_log.Take();
+    patterns.SendBeginUpdate();
+    patterns.SendEndUpdate();
+    EXPECT_EQ(m_owner.gradingRestarts, restarts + 1);
+    EXPECT_TRUE(shown().empty());
+    EXPECT_EQ(selectionEvents(),
+              (Lines{"before 102:0", "before 102:0", "after 102:0", "after 102:0"}));
+    patterns.RemoveListener(&selection());
 }

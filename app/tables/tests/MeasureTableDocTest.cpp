@@ -1,12 +1,12 @@
 // Morvane measurement tables tests.
 // The measurement-table document: its file name, its active table, relative mode, and loading
 // and saving its set.
+#include "app/tables/MeasureTableDoc.h"
+
 #include "EventLog.h"
 #include "TemporaryFolder.h"
-
 #include "app/documents/RecentFileList.h"
 #include "app/documents/testing/FakeGradingEvents.h"
-#include "app/tables/MeasureTableDoc.h"
 #include "platform/brismond/IBrismond.h"
 #include "platform/brismond/IMeasureTable.h"
 #include "platform/brismond/TableSetUndoStack.h"
@@ -98,8 +98,7 @@ TEST_F(MeasureTableDocTest, TogglingRelativeModeTwiceSendsTwoPairsAndLeavesTheSe
     m_document.SetRelativeMode(true);
     m_document.SetRelativeMode(true);
     m_document.SetRelativeMode(false);
-    EXPECT_EQ(m_log.Take(),
-              (Lines{"before 109:0", "after 109:0", "before 109:0", "after 109:0"}));
+    EXPECT_EQ(m_log.Take(), (Lines{"before 109:0", "after 109:0", "before 109:0", "after 109:0"}));
     EXPECT_FALSE(m_document.IsRelativeMode());
     EXPECT_EQ(set().GetTableCount(), 1);
     ASSERT_TRUE(set().GetUndoStack().Undo());

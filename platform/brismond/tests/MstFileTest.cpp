@@ -2,7 +2,6 @@
 // Reading "*.mst" text: a hand-written file, and every kind of damaged or hostile file refused
 // with the file's name and the reason.
 #include "ExpectThrowMessage.h"
-
 #include "platform/brismond/MstContents.h"
 
 #include <gtest/gtest.h>
@@ -39,18 +38,18 @@ struct BadFile
 
 TEST(MstFileTest, ReadsAHandWrittenFile)
 {
-    const MstContents contents = readMstText(
-        "<?xml version=\"1.0\"?>\n<!-- written by hand -->\n"
-        "<MeasurementTableSet Version=\"1\" ImageFile=\"a.jpg\">\n"
-        "  <Table Name=\"T\" Kind=\"3\" SizeNaming=\"2\" BaseSize=\"0\">\n"
-        "    <Size Name=\"36\" Number=\"36\"/><Size Name=\"38\" Number=\"38\"/>\n"
-        "    <Measurement Name=\"HIP\" Comment=\"c\" Length1=\" 1.5 \" Length2=\"0\" "
-        "Length3=\"-2\" OwnSize=\"38\">\n"
-        "      <Value Size=\"38\">950.5</Value><Value Size=\"36\">930</Value>\n"
-        "    </Measurement>\n"
-        "  </Table>\n"
-        "</MeasurementTableSet>\n",
-        "hand.mst");
+    const MstContents contents =
+        readMstText("<?xml version=\"1.0\"?>\n<!-- written by hand -->\n"
+                    "<MeasurementTableSet Version=\"1\" ImageFile=\"a.jpg\">\n"
+                    "  <Table Name=\"T\" Kind=\"3\" SizeNaming=\"2\" BaseSize=\"0\">\n"
+                    "    <Size Name=\"36\" Number=\"36\"/><Size Name=\"38\" Number=\"38\"/>\n"
+                    "    <Measurement Name=\"HIP\" Comment=\"c\" Length1=\" 1.5 \" Length2=\"0\" "
+                    "Length3=\"-2\" OwnSize=\"38\">\n"
+                    "      <Value Size=\"38\">950.5</Value><Value Size=\"36\">930</Value>\n"
+                    "    </Measurement>\n"
+                    "  </Table>\n"
+                    "</MeasurementTableSet>\n",
+                    "hand.mst");
     ASSERT_EQ(contents.tables.size(), 1u);
     const MstTable &table = contents.tables[0];
     EXPECT_EQ(contents.imageFileName, "a.jpg");
@@ -149,8 +148,8 @@ TEST(MstFileTest, RefusesCountsBeyondTheLimits)
     for (int i = 0; i <= kMaxTables; ++i)
         tables += "<Table Name=\"" + std::to_string(i) +
                   "\" Kind=\"0\" SizeNaming=\"1\" BaseSize=\"-1\"/>";
-    EXPECT_THROW_MSG(readMstText("<MeasurementTableSet Version=\"1\">" + tables +
-                                     "</MeasurementTableSet>",
-                                 "many.mst"),
-                     MstFileError, "many.mst: more than 1000 tables");
+    EXPECT_THROW_MSG(
+        readMstText("<MeasurementTableSet Version=\"1\">" + tables + "</MeasurementTableSet>",
+                    "many.mst"),
+        MstFileError, "many.mst: more than 1000 tables");
 }

@@ -3,7 +3,6 @@
 // undo stack, relative values, inserted sizes' values, working copies and complex sizes.
 #include "EventLog.h"
 #include "TableSetFixture.h"
-
 #include "platform/brismond/GradeSize.h"
 #include "platform/brismond/IMeasureTable.h"
 #include "platform/brismond/IMeasurement.h"
@@ -20,7 +19,10 @@ namespace {
 class TableSetEditingTest : public testing::Test
 {
 protected:
-    TableSetEditingTest() : m_set(CTableSetFactory::Make("Untitled", m_handler)) {}
+    TableSetEditingTest()
+        : m_set(CTableSetFactory::Make("Untitled", m_handler))
+    {
+    }
 
     // Undoes (or redoes) one step and hands over what it sent.
     Lines undo() { return step(&CTableSetUndoStack::Undo); }
@@ -95,8 +97,8 @@ TEST_F(TableSetEditingTest, SizesArriveInOneUpdateThatUndoesAndRedoesWhole)
     IMeasureTable *table = m_set->GetTableAt(m_set->InsertTable(0, 1, "T", -1));
     m_log.Take();
     table->InsertSizesAt({"S", "M", "L"}, 0, -1, 1);
-    const Lines inserted = {"begin 1001:0",  "attach 1001:1003", "attach 1001:1003",
-                            "attach 1001:1003", "before 1001:0", "after 1001:0",
+    const Lines inserted = {"begin 1001:0",     "attach 1001:1003", "attach 1001:1003",
+                            "attach 1001:1003", "before 1001:0",    "after 1001:0",
                             "end 1001:0"};
     EXPECT_EQ(m_log.Take(), inserted);
     EXPECT_EQ(table->GetBaseSizeIndex(), 1);
@@ -135,8 +137,8 @@ TEST_F(TableSetEditingTest, MeasurementsSendTheirChangesByProperty)
     chest->SetLength(1, 20);
     chest->SetValue(0, 880, false);
     EXPECT_EQ(m_log.Take(), (Lines{"attach 1001:1002", "before 1002:0", "after 1002:0",
-                                   "before 1002:1", "after 1002:1", "before 1002:2",
-                                   "after 1002:2", "before 1002:3", "after 1002:3"}));
+                                   "before 1002:1", "after 1002:1", "before 1002:2", "after 1002:2",
+                                   "before 1002:3", "after 1002:3"}));
     EXPECT_EQ(table->IndexOfMeasurement("bust"), 0);
     EXPECT_EQ(chest->GetLength(1), 20);
     table->RemoveMeasurementAt(0);

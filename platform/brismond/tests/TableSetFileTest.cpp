@@ -5,7 +5,6 @@
 #include "ScopedLocale.h"
 #include "TableSetFixture.h"
 #include "TemporaryFolder.h"
-
 #include "platform/brismond/GradeSize.h"
 #include "platform/brismond/IMeasureTable.h"
 #include "platform/brismond/IMeasurement.h"
@@ -76,9 +75,9 @@ TEST(TableSetFileTest, LoadingFramesTheNewTablesWithBeginAndEndUpdateAndForgetsT
     EventLog log(set->GetEventHandler());
 
     ASSERT_TRUE(set->Load(folder / "set.mst"));
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{"begin 1000:0", "detach 1000:1001",
-                                                    "attach 1000:1001", "attach 1000:1001",
-                                                    "end 1000:0"}));
+    EXPECT_EQ(log.Take(),
+              (std::vector<std::string>{"begin 1000:0", "detach 1000:1001", "attach 1000:1001",
+                                        "attach 1000:1001", "end 1000:0"}));
     EXPECT_FALSE(set->GetUndoStack().CanUndo());
     EXPECT_EQ(set->GetTableAt(1)->GetName(), "Height");
 }

@@ -3,7 +3,6 @@
 // file that the AAMA grade model writes over them.
 #include "TableSetFixture.h"
 #include "TemporaryFolder.h"
-
 #include "platform/brismond/IMeasureTable.h"
 #include "sources/aama-model/AamaGradeModel.h"
 #include "sources/grade-model/IGradeData.h"
