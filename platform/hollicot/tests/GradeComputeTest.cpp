@@ -3,6 +3,8 @@
 // darts and lapels, worked by hand.
 #include "GradeProblem.h"
 
+#include "ScopedLocale.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -303,18 +305,21 @@ std::vector<FunctionCase> functionCases()
     };
 }
 
-TEST(GradeComputeTest, ComputesEachFunction)
+TEST(GradeComputeTest, ComputesEachFunctionTheSameInAnyLocale)
 {
-    for (const FunctionCase &row : functionCases()) {
-        SCOPED_TRACE(row.name);
-        GradeProblem problem(row.sizes, row.base);
-        for (const auto &[name, x, y] : row.variables)
-            problem.variable(name, x, y);
-        for (const auto &[name, cells] : row.moves)
-            problem.moves(name, cells);
-        ASSERT_EQ(problem.run({row.text}), 0);
-        for (const auto &[name, size, x, y] : row.expected)
-            EXPECT_CELL(problem, name, size, x, y);
+    for (const bool german : {false, true}) {
+        const ScopedLocale locale(german ? "de_DE.UTF-8" : "C");
+        for (const FunctionCase &row : functionCases()) {
+            SCOPED_TRACE(row.name);
+            GradeProblem problem(row.sizes, row.base);
+            for (const auto &[name, x, y] : row.variables)
+                problem.variable(name, x, y);
+            for (const auto &[name, cells] : row.moves)
+                problem.moves(name, cells);
+            ASSERT_EQ(problem.run({row.text}), 0);
+            for (const auto &[name, size, x, y] : row.expected)
+                EXPECT_CELL(problem, name, size, x, y);
+        }
     }
 }
 
