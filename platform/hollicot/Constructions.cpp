@@ -210,7 +210,8 @@ int inverseDistance(const CallSite &call, const Vec2 *args, const SizeState &sta
             nearestDistance = distance;
             nearest = support;
         }
-        const double weight = 1.0 / std::pow(distance, power);
+        // The formulas write kind 2; its weight needs no general power.
+        const double weight = power == 2 ? 1.0 / (distance * distance) : 1.0 / std::pow(distance, power);
         weights += weight;
         sum += weight * state.cell(support);
     }
