@@ -1,6 +1,8 @@
 // Morvane benchmarks.
 // A large style graded through the formula parser (set up once, computed for every size), beside
 // the same arithmetic written directly in C++ over the same cells.
+#include "ComparingReporter.h"
+
 #include "platform/hollicot/GradeParse.h"
 
 #include <benchmark/benchmark.h>
@@ -8,7 +10,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -286,20 +287,6 @@ BENCHMARK(setUpStyle)->Unit(benchmark::kMillisecond);
 BENCHMARK(computeStyle)->Unit(benchmark::kMillisecond);
 BENCHMARK(directCode)->Unit(benchmark::kMillisecond);
 
-// Prints the usual table and keeps each benchmark's time per iteration for the comparison.
-class ComparingReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -309,11 +296,8 @@ int main(int argc, char **argv)
     checkAgreement();
     ComparingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto &t = reporter.times;
-    if (t.count("computeStyle") && t.count("directCode") && t.count("setUpStyle"))
-        std::printf("setUp %8.3f ms   compute %8.3f ms   direct code %8.3f ms   compute ratio %.2f\n",
-                    t.at("setUpStyle"), t.at("computeStyle"), t.at("directCode"),
-                    t.at("computeStyle") / t.at("directCode"));
+    reporter.printRatio("computeStyle", "directCode");
+    reporter.printRatio("setUpStyle", "directCode");
     benchmark::Shutdown();
     return 0;
 }
