@@ -1,8 +1,9 @@
 // Morvane Hollicot formula parser.
 // The construction functions: each gives the movement of the point it builds in one size, the
 // construction in that size minus the same construction from base positions.
+#include "platform/hollicot/Constructions.h"
+
 #include "platform/hollicot/ErrorCode.h"
-#include "platform/hollicot/Evaluate.h"
 #include "platform/hollicot/Polyline.h"
 #include "platform/hollicot/VectorMath.h"
 

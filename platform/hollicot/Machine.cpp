@@ -3,7 +3,9 @@
 #include "platform/hollicot/Machine.h"
 
 #include "platform/hollicot/ErrorCode.h"
-#include "platform/hollicot/Evaluate.h"
+#include "platform/hollicot/Constructions.h"
+#include "platform/hollicot/PathStatements.h"
+#include "platform/hollicot/PointStatements.h"
 
 #include <cmath>
 

@@ -1,8 +1,9 @@
 // Morvane Hollicot formula parser.
 // The path statements of the rule conversion: a path is the run of variables between two of
 // them, measured by arc length on base positions.
+#include "platform/hollicot/PathStatements.h"
+
 #include "platform/hollicot/ErrorCode.h"
-#include "platform/hollicot/Evaluate.h"
 #include "platform/hollicot/Polyline.h"
 #include "platform/hollicot/VectorMath.h"
 

@@ -1,7 +1,8 @@
 // Morvane Hollicot formula parser.
 // The point statements: junctions of two paths, darts and lapels, graded as one unit.
+#include "platform/hollicot/PointStatements.h"
+
 #include "platform/hollicot/ErrorCode.h"
-#include "platform/hollicot/Evaluate.h"
 #include "platform/hollicot/VectorMath.h"
 
 #include <algorithm>
