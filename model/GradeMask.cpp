@@ -22,6 +22,7 @@ CGradeMask::CGradeMask()
 {
     SetHandlerId(kModelHandlerId | kSourceKind, this);
     AttachSink(m_oPatterns);
+    AttachSink(m_oGradeRegions);
     AttachSink(m_oPatternLocations);
     m_oMaskPointList.SetParent(reinterpret_cast<uintptr_t>(&m_oMaskPointList), this);
     m_oAssociationMap.SetParent(reinterpret_cast<uintptr_t>(&m_oAssociationMap), this);
@@ -30,6 +31,9 @@ CGradeMask::CGradeMask()
     AddDoubleAttribute(&m_oCenter.y, "CenterY");
     AddClassCollectionAttribute(&m_oPatterns, "Patterns", "Pattern", CMaskPattern::GetThisClass(),
                                 XmlNaming::OwnNames, XmlPresence::Optional);
+    AddClassCollectionAttribute(&m_oGradeRegions, "GradeRegions", "GradeRegion",
+                                CGradeRegion::GetThisClass(), XmlNaming::OwnNames,
+                                XmlPresence::Optional);
     AddContainerAttribute(&m_oAssociationMap, "AssociationMap", XmlPresence::Optional);
     m_oFormulaManager.SetMask(this);
     AttachSink(m_oFormulaManager.GetFormulaCollection());
@@ -128,6 +132,7 @@ void CGradeMask::ClearData()
     m_oMaskPointList.ClearAll();
     m_oPatternReleaser.ReleaseAll();
     m_oFormulaManager.RemoveAll();
+    m_oGradeRegions.RemoveAll();
     m_oPatterns.RemoveAll();
     m_oAssociationMap.RemoveAll();
     m_oCenter = {0.0, 0.0};
@@ -304,6 +309,8 @@ void CGradeMask::GetLastPointId(int &grade, int &other) const
 
 void CGradeMask::OnReferencesResolved()
 {
+    for (CGradeRegion *region : m_oGradeRegions)
+        region->SetGradeMask(this);
     for (CMaskPattern *pattern : m_oPatterns)
         pattern->SetGradeMask(this);
     m_oFormulaManager.AfterLoad(this);

@@ -8,6 +8,7 @@
 #include "foundation/EventHandler.h"
 #include "model/AssociationMap.h"
 #include "model/FormulaManager.h"
+#include "model/GradeRegion.h"
 #include "model/History.h"
 #include "model/InputPatternMask.h"
 #include "model/MaskCenterPlace.h"
@@ -91,6 +92,25 @@ public:
     /// patterns.
     virtual void GetPointsForAssociationInRect(IMaskPoint *maskPoint, const CDRect &rect,
                                                CPtrCollection<CBasePoint> &out) = 0;
+
+    /// The index of region; -1 when the mask does not hold it.
+    virtual int FindGradeRegion(const IRegion *region) const = 0;
+    /// The index of the first region named name, ignoring case; -1 when none.
+    virtual int FindGradeRegion(const std::string &name) const = 0;
+    virtual int GetGradeRegionCount() const = 0;
+    virtual IRegion *GetGradeRegionAt(int i) const = 0;
+    /// A new region that knows this mask but is not on it yet.
+    virtual std::unique_ptr<CGradeRegion> MakeRegion() = 0;
+    /// Takes over region at i (the count appends), named with the next free name "R1", "R2",
+    /// ... whatever name it had; recorded in the history.
+    virtual void InsertGradeRegionAt(int i, std::unique_ptr<CGradeRegion> region) = 0;
+    /// Takes region i out, owned by the history from then on, in one history group.
+    virtual void RemoveGradeRegionAt(int i) = 0;
+    /// Whether an exclude region holds the point.
+    virtual bool IsInExcludeRegion(DPOINT p) const = 0;
+    /// Whether the point's absolute position lies in a read-only region and in no exclude
+    /// region.
+    virtual bool IsInReadOnlyRegion(const CBasePoint *point) const = 0;
 };
 
 /// The grade mask: the patterns placed on it (owned, each an event child of the mask), the
@@ -102,9 +122,10 @@ public:
 ///
 /// The mask file ("*.msk") is the XML document of the mask, root "GradeMask": the XML
 /// attribute "Version" (written as 2121), "CenterX", "CenterY", "Patterns" (the mask patterns,
-/// referred to by name), "AssociationMap" and "Formulas" (the formulas, "GradeFormula" elements
-/// of the formula classes by "ClassName", referred to by number), the last three written when
-/// set. Nothing else of the mask is stored.
+/// referred to by name), "GradeRegions" (the grade regions, referred to by name),
+/// "AssociationMap" and "Formulas" (the formulas, "GradeFormula" elements of the formula classes
+/// by "ClassName", referred to by number), the last four written when set. Nothing else of the
+/// mask is stored.
 ///
 /// The event handler has the id kModelHandlerId | 1 with the mask as owner; the mask point list
 /// and the association map are its children.
@@ -165,6 +186,15 @@ public:
     std::string getFormulaDisplayName(IBaseFormula *formula) override;
     void GetPointsForAssociationInRect(IMaskPoint *maskPoint, const CDRect &rect,
                                        CPtrCollection<CBasePoint> &out) override;
+    int FindGradeRegion(const IRegion *region) const override;
+    int FindGradeRegion(const std::string &name) const override;
+    int GetGradeRegionCount() const override { return m_oGradeRegions.GetCount(); }
+    CGradeRegion *GetGradeRegionAt(int i) const override { return m_oGradeRegions.GetAt(i); }
+    std::unique_ptr<CGradeRegion> MakeRegion() override;
+    void InsertGradeRegionAt(int i, std::unique_ptr<CGradeRegion> region) override;
+    void RemoveGradeRegionAt(int i) override;
+    bool IsInExcludeRegion(DPOINT p) const override;
+    bool IsInReadOnlyRegion(const CBasePoint *point) const override;
     /// The location the mask keeps for the input pattern: on first request a new one at the
     /// position of the pattern's own location, an event child of the mask.
     IPatternLocation *GetInputPatternLocation(CPattern *inputPattern) override;
@@ -199,6 +229,10 @@ private:
     /// pattern and of its points.
     void RemovePatternFormulas(const CMaskPattern *pattern);
     void SetFileName(const std::filesystem::path &name);
+    /// "R1", "R2", ...: the first that no region has (ignoring case).
+    std::string GetNextAvailableRegionName() const;
+    /// Whether a region of that kind holds the point.
+    bool IsInRegionOfType(DPOINT p, REGION_TYPE type) const;
     void ClearData();
     bool ReadFile(const std::filesystem::path &path, int &version);
     void TakeContentOf(CGradeMask &loaded);
@@ -212,6 +246,7 @@ private:
     DPOINT m_oCenter;
     int m_nVersion = kVersion;
     CParentedCollection<CMaskPattern> m_oPatterns;
+    CParentedCollection<CGradeRegion> m_oGradeRegions;
     CAssociationMap m_oAssociationMap;
     CMaskPointList m_oMaskPointList{*this};
     CPatternReleaser m_oPatternReleaser{*this};

@@ -100,6 +100,11 @@ void CGradeMask::TakeContentOf(CGradeMask &loaded)
         pattern->SetGradeMask(this);
         m_oPatterns.AddOwned(std::move(pattern));
     }
+    while (loaded.GetGradeRegionCount() > 0) {
+        std::unique_ptr<CGradeRegion> region = loaded.m_oGradeRegions.TakeAt(0);
+        region->SetGradeMask(this);
+        m_oGradeRegions.AddOwned(std::move(region));
+    }
     m_oAssociationMap.TakeItemsOf(loaded.m_oAssociationMap);
     m_oFormulaManager.TakeFormulasOf(loaded.m_oFormulaManager);
     m_oFormulaManager.AfterLoad(this);
