@@ -14,12 +14,13 @@
 #include "formulas/PointFormulaNotchDistance.h"
 #include "formulas/PointFormulaRotate.h"
 #include "formulas/ValidationFormula.h"
+#include "foundation/FileContent.h"
 #include "model/GradeMask.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
-#include <sstream>
 
 using testmodel::maskPointAt;
 
@@ -336,4 +337,85 @@ TEST_F(PointFormulaTest, CopiesKeepTheirTargetAndTakeTheApplyTypesAndOwnFields)
     EXPECT_EQ(notch->GetApplyTypeX(), 1);
     notch->Assign(make<CPointFormulaNotchDistance>());
     EXPECT_EQ(notch->GetApplyTypeY(), 1);
+}
+
+namespace {
+
+void replaceFirst(std::string &text, const std::string &from, const std::string &to)
+{
+    const size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+}
+
+} // namespace
+
+TEST_F(PointFormulaTest, PointFormulasComeBackFromTheMaskFile)
+{
+    auto *formula = make<CPointFormulaRotate>(1);
+    formula->SetApplyTypeY(2);
+    formula->SetIndexPoint(0, point(3));
+    formula->GetParam(0)->SetValue("30");
+    auto *symmetry = make<CPFSymetryPoint>(2);
+    symmetry->SetSymmetryAxis(formula);
+    TemporaryFolder folder("point-formulas");
+    ASSERT_TRUE(m_mask.Save(folder / "mask.msk")) << m_mask.GetLastError();
+
+    CGradeMask loaded;
+    ASSERT_TRUE(loaded.Load(folder / "mask.msk")) << loaded.GetLastError();
+
+    CFormulaManager &formulas = loaded.GetFormulas();
+    ASSERT_EQ(formulas.GetFormulaCount(), 2);
+    auto *rotate = dynamic_cast<CPointFormulaRotate *>(formulas.GetFormulaAt(0));
+    auto *mirror = dynamic_cast<CPFSymetryPoint *>(formulas.GetFormulaAt(1));
+    ASSERT_NE(rotate, nullptr);
+    ASSERT_NE(mirror, nullptr);
+    const CPattern &square = *loaded.GetPatternAt(0);
+    EXPECT_EQ(rotate->GetBasePoint(), maskPointAt(square, 1));
+    EXPECT_EQ(rotate->GetIndexPoint(0), maskPointAt(square, 3));
+    EXPECT_EQ(rotate->GetApplyTypeY(), 2);
+    EXPECT_TRUE(rotate->IsAbsolute());
+    EXPECT_EQ(rotate->GetParamText(0), "30");
+    EXPECT_EQ(mirror->GetSymmetryAxis(), rotate);
+    EXPECT_EQ(mirror->GetAxisType(), SYMMETRY_AXIS_FORMULA);
+}
+
+TEST_F(PointFormulaTest, FilesBefore2116TurnTheLegacyApplyTypeIntoTwo)
+{
+    struct LegacyCase
+    {
+        const char *increment;
+        const char *applyType;
+        int applyX;
+        int applyY;
+    };
+    const LegacyCase cases[] = {
+        {"0", "1", 1, 2}, {"1", "0", 0, 0}, {"1", "2", 2, 0}, {"0", "7", 0, 0},
+    };
+    make<CPointFormulaIncrement>();
+    TemporaryFolder folder("legacy-apply-type");
+    ASSERT_TRUE(m_mask.Save(folder / "mask.msk")) << m_mask.GetLastError();
+    const std::string current = morvane::readFileContent(folder / "mask.msk").value_or("");
+    for (const auto &row : cases) {
+        SCOPED_TRACE(std::string(row.increment) + "/" + row.applyType);
+        std::string text = current;
+        replaceFirst(text, "Version=\"2121\"", "Version=\"2115\"");
+        replaceFirst(text, "<ApplyTypeX>0</ApplyTypeX>",
+                     std::string("<Increment>") + row.increment + "</Increment><ApplyType>" +
+                         row.applyType + "</ApplyType>");
+        replaceFirst(text, "<ApplyTypeY>0</ApplyTypeY>", "");
+        std::ofstream(folder / "old.msk", std::ios::trunc) << text;
+
+        CGradeMask loaded;
+        ASSERT_TRUE(loaded.Load(folder / "old.msk")) << loaded.GetLastError();
+        ASSERT_EQ(loaded.GetFormulas().GetFormulaCount(), 1);
+        const IBaseFormula *formula = loaded.GetFormulas().GetFormulaAt(0);
+        EXPECT_EQ(formula->GetApplyTypeX(), row.applyX);
+        EXPECT_EQ(formula->GetApplyTypeY(), row.applyY);
+
+        ASSERT_TRUE(loaded.Save(folder / "saved.msk"));
+        const std::string saved = morvane::readFileContent(folder / "saved.msk").value_or("");
+        EXPECT_EQ(saved.find("<Increment>"), std::string::npos);
+        EXPECT_EQ(saved.find("<ApplyType>"), std::string::npos);
+    }
 }
