@@ -215,7 +215,7 @@ private:
                                        const CPtrCollection<IBaseFormula> *extras) const;
     void ReplaceFormulaAt(int i, std::unique_ptr<IBaseFormula> replacement);
     void InvalidateFormulasOfObject(const CObject *object);
-    void UpdateLinkedFormulas(const void *object);
+    void UpdateLinkedFormulas(const IRegion *region);
     CHistory *GetHistory() const;
 
     IGradeMask *m_pMask = nullptr;

@@ -11,8 +11,6 @@
 
 namespace {
 
-/// The source kinds of the handlers whose events the manager reacts to.
-constexpr uint32_t kRegionSource = 2;
 constexpr uint32_t kDartFormulaType = 3;
 constexpr uint32_t kComplexDartFormulaType = 26;
 constexpr uint32_t kProportionalFormulaType = 1;
@@ -39,9 +37,9 @@ void CFormulaManager::OnAfterChange(EventData *data)
 {
     const uint32_t property = propertyOf(*data);
     switch (originKind(*data)) {
-    case kRegionSource:
+    case CGradeRegion::kSourceKind:
         if (isRegionChange(property))
-            UpdateLinkedFormulas(data->m_aOwners[0]);
+            UpdateLinkedFormulas(static_cast<const CGradeRegion *>(data->m_aOwners[0]));
         return;
     case CMaskPointList::kSourceKind:
         if (property == 0xFFFF) {
@@ -73,11 +71,11 @@ void CFormulaManager::OnEndUpdate(EventData *data)
 
 // The region formulas of the changed region update, then the complex darts; every formula when
 // no formula is linked to it.
-void CFormulaManager::UpdateLinkedFormulas(const void *object)
+void CFormulaManager::UpdateLinkedFormulas(const IRegion *region)
 {
     bool linked = false;
     for (IBaseFormula *formula : m_oFormulas) {
-        if (formula->GetRegion() != nullptr && formula->GetRegion() == object) {
+        if (formula->GetRegion() != nullptr && formula->GetRegion() == region) {
             formula->Invalidate();
             linked = true;
         }

@@ -4,6 +4,7 @@
 #include "model/FormulaManager.h"
 
 #include "model/BasePoint.h"
+#include "model/GradeMask.h"
 
 namespace {
 
@@ -148,11 +149,14 @@ void CFormulaManager::IsPointGraded(const CBasePoint *point, bool &x, bool &y)
 {
     x = false;
     y = false;
-    if (m_bBusy)
+    if (m_bBusy || point == nullptr)
         return;
     m_bBusy = true;
+    const bool excluded = m_pMask != nullptr && m_pMask->IsInExcludeRegion(point->GetAbsPosition());
     for (IBaseFormula *formula : m_oWorkingList) {
         if (formula->GetBasePoint() == point || formula->GetFormulaType() == 2)
+            continue;
+        if (excluded && formula->GetFormulaType() == 0)
             continue;
         if (formula->GetFormulaType() == 12 && formula->GetAttachKind() == FORMULA_ATTACH_NONE)
             continue;

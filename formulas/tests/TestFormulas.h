@@ -41,6 +41,7 @@ public:
     std::string GetVarName() const override { return m_sVarName; }
     void SetVarName(const std::string &name) override;
     double GetValue(int, int) override { return 0.0; }
+    using CBaseFormula::IsValid;
     bool IsValid() override { return CBaseFormula::IsValid(nullptr); }
     bool IsRuntime() const override { return false; }
 
