@@ -59,6 +59,7 @@ public:
     CPattern *GetPattern() const override { return nullptr; }
     IRegion *GetRegion() const override { return nullptr; }
     IMeasureFormula *AsMeasureFormula() override { return nullptr; }
+    IPathFormula *AsPathFormula() override { return nullptr; }
     void *GetContextValue() const override { return m_pContext; }
     IGradeMask *GetOwner() const override { return m_pOwner; }
     void SetOwner(IGradeMask *owner) override;

@@ -189,8 +189,10 @@ public:
     IBaseFormula *AddRuntimeItem(std::unique_ptr<IBaseFormula> formula);
     /// The working list of the last evaluation run (or SetWorkingFormulas).
     const CPtrCollection<IBaseFormula> &GetFormulas() const { return m_oWorkingList; }
-    /// Whether another working formula grades point in x and in y (x, y set to the answer).
-    void IsPointGraded(const CBasePoint *point, bool &x, bool &y);
+    /// Whether another working formula grades point in x and in y (x, y set to the answer);
+    /// ignored (when given) counts as none of them either.
+    void IsPointGraded(const CBasePoint *point, bool &x, bool &y,
+                       const IBaseFormula *ignored = nullptr);
     /// Deletes every formula (no history records), then clears the mask's history.
     void RemoveAll();
     /// Takes every formula of other over, in order, without history records.

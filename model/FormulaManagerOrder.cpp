@@ -146,7 +146,8 @@ static bool gradesPoint(IBaseFormula &formula, const CBasePoint *point)
     return points.Find(point) >= 0;
 }
 
-void CFormulaManager::IsPointGraded(const CBasePoint *point, bool &x, bool &y)
+void CFormulaManager::IsPointGraded(const CBasePoint *point, bool &x, bool &y,
+                                    const IBaseFormula *ignored)
 {
     x = false;
     y = false;
@@ -155,7 +156,8 @@ void CFormulaManager::IsPointGraded(const CBasePoint *point, bool &x, bool &y)
     m_bBusy = true;
     const bool excluded = m_pMask != nullptr && m_pMask->IsInExcludeRegion(point->GetAbsPosition());
     for (IBaseFormula *formula : m_oWorkingList) {
-        if (formula->GetBasePoint() == point || formula->GetFormulaType() == 2)
+        if (formula == ignored || formula->GetBasePoint() == point ||
+            formula->GetFormulaType() == 2)
             continue;
         if (excluded && formula->GetFormulaType() == 0)
             continue;

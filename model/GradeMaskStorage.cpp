@@ -135,6 +135,8 @@ void CGradeMask::UpdateFromVersion2100to2115()
 
 void CGradeMask::UpdateFromVersion2116to2117()
 {
+    for (CGradeRegion *region : m_oGradeRegions)
+        region->UpdateTypeFromFormula();
     for (CMaskPattern *pattern : m_oPatterns)
         pattern->UpdateFromVersion2116to2117();
 }

@@ -16,6 +16,7 @@ class CObject;
 class CPattern;
 class IGradeMask;
 class IMeasureFormula;
+class IPathFormula;
 class IRegion;
 
 /// What a formula is attached to (GetAttachKind).
@@ -77,6 +78,8 @@ public:
     virtual IRegion *GetRegion() const = 0;
     /// The measure interface (variable name and value); null for formulas that publish no name.
     virtual IMeasureFormula *AsMeasureFormula() = 0;
+    /// The path interface (the path and its text); null for formulas that measure no path.
+    virtual IPathFormula *AsPathFormula() = 0;
     /// The value the factory was given with the type id (the program's measurement table);
     /// never read by the library.
     virtual void *GetContextValue() const = 0;
