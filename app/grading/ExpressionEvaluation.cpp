@@ -1,0 +1,119 @@
+// Morvane program grading.
+// One formula through the formula parser: its points' increments in, its targets' increments out.
+#include "app/grading/ExpressionEvaluation.h"
+
+#include "app/grading/GradingFailure.h"
+#include "app/grading/GradingMeasures.h"
+#include "app/grading/GradingSizes.h"
+#include "app/grading/ParseErrorText.h"
+#include "model/BasePoint.h"
+#include "model/GradeMask.h"
+#include "model/InputPoint.h"
+#include "platform/hollicot/GradeParse.h"
+
+#include <cmath>
+
+using hollicot::CellRows;
+using hollicot::Vec2;
+
+namespace {
+
+Vec2 incrementOnMask(CBasePoint *point, GradeSize key)
+{
+    IInputPoint *input = point->GetInputPoint();
+    if (input == nullptr || key.IsBaseSize())
+        return {};
+    const DPOINT shift = input->GetAbsGradeShift({}, key);
+    return {shift.x, shift.y};
+}
+
+CellRows incrementsOf(const CPtrCollection<CBasePoint> &variables, const GradingSizes &sizes)
+{
+    CellRows cells(static_cast<std::size_t>(variables.GetCount()));
+    for (int v = 0; v < variables.GetCount(); ++v) {
+        auto &row = cells[static_cast<std::size_t>(v)];
+        row.resize(static_cast<std::size_t>(sizes.count));
+        for (int s = 0; s < sizes.count; ++s)
+            if (s != sizes.base)
+                row[static_cast<std::size_t>(s)] = incrementOnMask(variables.GetAt(v), sizes.key(s));
+    }
+    return cells;
+}
+
+bool isFiniteRow(const std::vector<Vec2> &row)
+{
+    for (const Vec2 &cell : row)
+        if (!std::isfinite(cell.x) || !std::isfinite(cell.y))
+            return false;
+    return true;
+}
+
+void writeIncrements(CBasePoint *target, const std::vector<Vec2> &row, const GradingSizes &sizes)
+{
+    IInputPoint *input = target->GetInputPoint();
+    if (input == nullptr)
+        return;
+    for (int s = 0; s < sizes.count; ++s) {
+        if (s == sizes.base)
+            continue;
+        const Vec2 wanted = row[static_cast<std::size_t>(s)];
+        const Vec2 current = incrementOnMask(target, sizes.key(s));
+        input->MoveGradePointAbs(sizes.key(s), wanted.x - current.x, wanted.y - current.y);
+    }
+}
+
+void throwParseFailure(const hollicot::IGradeParseData &parser, const std::string &formulaText)
+{
+    int code = 0;
+    std::string faultyText;
+    parser.GetError(code, faultyText);
+    throw GradingFailure(formatParseFailure(formulaText, code, faultyText));
+}
+
+void computeIncrements(const ExpressionProblem &problem, const GradingSizes &sizes,
+                       const GradingMeasures &measures, CellRows &cells)
+{
+    std::vector<std::string> names;
+    std::vector<Vec2> positions;
+    for (int v = 0; v < problem.variables.GetCount(); ++v) {
+        const CBasePoint *variable = problem.variables.GetAt(v);
+        names.push_back(variable->GetFormatName());
+        const DPOINT position = variable->GetAbsPosition();
+        positions.push_back({position.x, position.y});
+    }
+    auto parser = hollicot::CGradeDataFactory::MakeGradeData();
+    int code = parser->SetUp(names, &positions, problem.texts, sizes.base, sizes.count,
+                             &measures.rows, measures.names, 0, &cells, true);
+    if (code == 0)
+        code = parser->Compute();
+    if (code != 0)
+        throwParseFailure(*parser, problem.formulaText);
+}
+
+} // namespace
+
+void EvaluateExpressions(const ExpressionProblem &problem, const GradingSizes &sizes,
+                         const GradingMeasures &measures, const IGradeMask *mask)
+{
+    if (problem.texts.empty() || problem.variables.GetCount() == 0)
+        return;
+    CellRows cells = incrementsOf(problem.variables, sizes);
+    computeIncrements(problem, sizes, measures, cells);
+
+    std::vector<std::pair<CBasePoint *, const std::vector<Vec2> *>> results;
+    for (int t = 0; t < problem.targets.GetCount(); ++t) {
+        CBasePoint *target = problem.targets.GetAt(t);
+        const int row = problem.variables.Find(target);
+        if (row < 0)
+            continue;
+        if (mask != nullptr && mask->IsInExcludeRegion(target->GetAbsPosition()))
+            continue;
+        const auto &cellsOfTarget = cells[static_cast<std::size_t>(row)];
+        if (!isFiniteRow(cellsOfTarget))
+            throw GradingFailure("formula '" + problem.formulaText + "': the result for " +
+                                 target->GetFormatName() + " is not a finite number");
+        results.emplace_back(target, &cellsOfTarget);
+    }
+    for (const auto &[target, row] : results)
+        writeIncrements(target, *row, sizes);
+}

@@ -1,0 +1,23 @@
+// Morvane program grading.
+// The measures formula text may use while a grade table is graded, with their values per size.
+#pragma once
+
+#include "platform/hollicot/GradeParse.h"
+
+#include <string>
+#include <vector>
+
+class IMeasureTable;
+struct GradingSizes;
+
+/// Measure names with one value per size each, as the parser takes them.
+struct GradingMeasures
+{
+    std::vector<std::string> names;
+    hollicot::MeasureRows rows;
+
+    /// The measurements of table by name, each row relative to the base size (the base column
+    /// 0), as point formulas read measures. A null table gives no measures; a table whose size
+    /// count differs from the sizes' gives rows of the sizes' length, missing sizes 0.
+    static GradingMeasures fromTable(const IMeasureTable *table, const GradingSizes &sizes);
+};

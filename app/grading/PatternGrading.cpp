@@ -1,0 +1,267 @@
+// Morvane program grading.
+// The grading state of one input pattern: its formulas in evaluation order, graded size by size.
+#include "app/grading/PatternGrading.h"
+
+#include "app/grading/ExpressionEvaluation.h"
+#include "app/grading/GradingFailure.h"
+#include "app/grading/GradingManager.h"
+#include "app/grading/GradingMeasures.h"
+#include "app/grading/GradingMessages.h"
+#include "app/grading/GradingSizes.h"
+#include "app/grading/GradingUpdateGuard.h"
+#include "app/grading/ParameterTextChecker.h"
+#include "formulas/BaseFormula.h"
+#include "model/BasePoint.h"
+#include "model/FormulaManager.h"
+#include "model/GradeMask.h"
+#include "model/InputPattern.h"
+#include "model/InputPoint.h"
+#include "sources/grade-model/IGradeData.h"
+
+namespace {
+
+/// Formula types by what grading does with them.
+enum FormulaType {
+    kDartPattern = 3,
+    kDartRegion = 4,
+    kPointInterpolate = 12,
+    kLapel = 13,
+    kRuntimeLikePoint = 14,
+    kComplexDart = 26,
+};
+
+bool isExpressionType(int type)
+{
+    switch (type) {
+    case 5: case 6: case 7: case 8: case 9: case 10: // the point formulas
+    case 15: case 22: case 24: case 25: case 27: case 30:
+    case kDartPattern: case kDartRegion: case kLapel: case kComplexDart:
+    case kPointInterpolate: case kRuntimeLikePoint:
+        return true;
+    default:
+        return false;
+    }
+}
+
+/// Dart and lapel formulas that grade no point are passed over, so a fault in their texts is
+/// not reported; interpolations grade only when attached to a point or to nothing.
+bool isPassedOver(IBaseFormula *formula, const CPtrCollection<CBasePoint> &targets)
+{
+    switch (formula->GetFormulaType()) {
+    case kDartPattern: case kDartRegion: case kLapel: case kComplexDart:
+        return targets.GetCount() == 0;
+    case kPointInterpolate: case kRuntimeLikePoint:
+        return formula->GetAttachKind() != FORMULA_ATTACH_NONE &&
+               formula->GetAttachKind() != FORMULA_ATTACH_POINT;
+    default:
+        return false;
+    }
+}
+
+std::string displayTextOf(IBaseFormula *formula)
+{
+    std::string text;
+    formula->GetDisplayText(text, false);
+    return text.empty() ? formula->GetFormulaText() : text;
+}
+
+/// Whether list holds formula itself or a runtime copy made from it.
+bool holdsFormulaOrCopy(const CPtrCollection<IBaseFormula> &list, IBaseFormula *formula)
+{
+    for (IBaseFormula *held : list)
+        if (held == formula || held->GetBaseFormula()->GetRefreshSource() == formula)
+            return true;
+    return false;
+}
+
+ExpressionProblem problemOf(IBaseFormula *formula)
+{
+    ExpressionProblem problem;
+    problem.formulaText = displayTextOf(formula);
+    formula->CollectPoints(problem.targets);
+    problem.variables.Append(problem.targets);
+    formula->GetBaseFormula()->CollectResolvedPoints(problem.variables);
+    formula->AddFormulaText(problem.texts);
+    return problem;
+}
+
+} // namespace
+
+void CPatternGrading::Attach(CGradingManager *manager, CInputPattern *pattern)
+{
+    m_pManager = manager;
+    m_pPattern = pattern;
+    Invalidate();
+}
+
+void CPatternGrading::Invalidate()
+{
+    if (m_bStale)
+        return;
+    m_bStale = true;
+    Clear();
+}
+
+void CPatternGrading::Detach()
+{
+    Clear();
+}
+
+void CPatternGrading::Clear()
+{
+    m_oRuntimeFormulas.RemoveAll();
+    m_oOrderedFormulas.RemoveAll();
+    m_oCyclicFormulas.RemoveAll();
+    m_oUnmatchedFormulas.RemoveAll();
+}
+
+void CPatternGrading::Update()
+{
+    if (!m_bStale || m_bUpdating)
+        return;
+    m_bUpdating = true;
+    m_bStale = false;
+    ++m_nRebuildCount;
+    Clear();
+    CollectRuntimeFormulas();
+    IGradeMask *mask = m_pManager->GetActiveMask();
+    if (mask != nullptr) {
+        m_oOrderedFormulas.Append(m_oRuntimeFormulas);
+        mask->GetFormulaManager()->SortByDependency(m_oOrderedFormulas, m_oCyclicFormulas);
+    }
+    m_bUpdating = false;
+}
+
+bool CPatternGrading::GradesOwnPoint(IBaseFormula *formula) const
+{
+    CPtrCollection<CBasePoint> points;
+    formula->CollectPoints(points);
+    for (const CBasePoint *point : points)
+        if (point != nullptr && point->GetParent() == m_pPattern)
+            return true;
+    return false;
+}
+
+void CPatternGrading::CollectRuntimeFormulas()
+{
+    const CPtrCollection<IBaseFormula> &runtime = m_pManager->GetRuntimeFormulas();
+    if (runtime.GetCount() == 0)
+        return;
+    ParameterTextChecker checker(m_pManager->CollectFormulaNames());
+    for (IBaseFormula *formula : runtime) {
+        if (!GradesOwnPoint(formula))
+            continue;
+        if (formula->IsValid(&checker))
+            m_oRuntimeFormulas.Add(formula);
+        else
+            m_oUnmatchedFormulas.Add(formula);
+    }
+}
+
+bool CPatternGrading::ApplyGradeRules()
+{
+    Update();
+    IGradeData *gradeData = m_pManager->GetGradeData();
+    if (m_oOrderedFormulas.GetCount() == 0 || gradeData == nullptr)
+        return true;
+    ReportCycles();
+    GradingUpdateGuard raised(m_pManager->GetOwner());
+    try {
+        for (int table = 0; table < gradeData->GetTableCount(); ++table) {
+            const GradingSizes sizes{table, gradeData->GetSizeCount(table),
+                                     gradeData->GetSampleSize(table)};
+            if (sizes.count == 0)
+                continue;
+            RestoreInputGrading(sizes);
+            GradeTable(sizes, GradingMeasures::fromTable(m_pManager->GetMeasureTable(table),
+                                                         sizes));
+        }
+    } catch (const GradingFailure &failure) {
+        m_pManager->GetMessages().ReportProblem(failure.what());
+        return false;
+    }
+    return true;
+}
+
+void CPatternGrading::ReportCycles() const
+{
+    for (IBaseFormula *formula : m_oCyclicFormulas)
+        m_pManager->GetMessages().ReportProblem(
+            "formula '" + displayTextOf(formula) +
+            "': it depends on itself through other formulas and is not graded");
+}
+
+void CPatternGrading::RestoreInputGrading(const GradingSizes &sizes)
+{
+    for (int i = 0; i < m_pPattern->GetBasePointCount(); ++i) {
+        CBasePoint *point = m_pPattern->GetBasePointAt(i);
+        IInputPoint *input = point->GetInputPoint();
+        if (input == nullptr)
+            continue;
+        auto &original = m_oInputGrading[point];
+        for (int s = 0; s < sizes.count; ++s) {
+            if (s == sizes.base)
+                continue;
+            const DPOINT current = input->GetGradeShift({}, sizes.key(s));
+            const auto [entry, first] = original.try_emplace({sizes.table, s}, current);
+            const DPOINT &wanted = entry->second;
+            if (!first && (wanted.x != current.x || wanted.y != current.y))
+                input->MoveGradePoint(sizes.key(s), wanted.x - current.x, wanted.y - current.y);
+        }
+    }
+}
+
+void CPatternGrading::GradeTable(const GradingSizes &sizes, const GradingMeasures &measures)
+{
+    for (IBaseFormula *formula : m_oOrderedFormulas)
+        if (m_oCyclicFormulas.Find(formula) < 0)
+            GradeFormula(formula, sizes, measures);
+}
+
+void CPatternGrading::GradeFormula(IBaseFormula *formula, const GradingSizes &sizes,
+                                   const GradingMeasures &measures)
+{
+    if (!isExpressionType(formula->GetFormulaType()))
+        return;
+    const ExpressionProblem problem = problemOf(formula);
+    if (isPassedOver(formula, problem.targets))
+        return;
+    EvaluateExpressions(problem, sizes, measures, m_pManager->GetActiveMask());
+}
+
+void CPatternGrading::CollectFormulas(CPtrCollection<IBaseFormula> &list)
+{
+    Update();
+    list.Append(m_oOrderedFormulas);
+    list.Append(m_oUnmatchedFormulas);
+}
+
+void CPatternGrading::CollectCyclicFormulas(CPtrCollection<IBaseFormula> &list)
+{
+    Update();
+    list.Append(m_oCyclicFormulas);
+}
+
+bool CPatternGrading::IsCyclic(IBaseFormula *formula)
+{
+    Update();
+    return holdsFormulaOrCopy(m_oCyclicFormulas, formula);
+}
+
+bool CPatternGrading::IsUnmatched(IBaseFormula *formula)
+{
+    Update();
+    return holdsFormulaOrCopy(m_oUnmatchedFormulas, formula);
+}
+
+bool CPatternGrading::HasUnmatchedFormulas()
+{
+    Update();
+    return m_oUnmatchedFormulas.GetCount() > 0;
+}
+
+bool CPatternGrading::HasRuntimeFormulas()
+{
+    Update();
+    return m_oRuntimeFormulas.GetCount() > 0;
+}
