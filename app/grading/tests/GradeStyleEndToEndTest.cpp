@@ -1,0 +1,329 @@
+// Morvane program grading tests.
+// A style graded without any window: an AAMA file and a table set in, formulas of several kinds
+// on a mask, graded and saved as AAMA DXF and RUL, and read back.
+#include "GradingFixture.h"
+#include "TemporaryFolder.h"
+
+#include "foundation/TextFormat.h"
+
+#include "formulas/PointFormulaIncrement.h"
+#include "formulas/PointFormulaLikePoint.h"
+#include "model/InputPattern.h"
+#include "model/InputPoint.h"
+#include "model/MaskPattern.h"
+#include "model/MaskPoint.h"
+#include "model/MaskPointList.h"
+#include "model/MorvaneFactory.h"
+#include "platform/brismond/TableSetFactory.h"
+#include "sources/aama-model/AamaGradeModel.h"
+#include "sources/aama-reader/AAMAData.h"
+#include "sources/aama-reader/IAAMAData.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using testgrading::RecordingMessages;
+
+namespace {
+
+constexpr int kSizes = 6;
+constexpr int kBase = 2;
+
+fs::path sourcePath(const std::string &relative)
+{
+    const char *root = std::getenv("MORVANE_SOURCE_DIR");
+    EXPECT_NE(root, nullptr) << "MORVANE_SOURCE_DIR is not set";
+    return fs::path(root != nullptr ? root : ".") / relative;
+}
+
+/// The displacement of every rule of a RUL file in every size, by rule name.
+std::map<std::string, std::vector<DPOINT>> readRulRules(const fs::path &path)
+{
+    std::map<std::string, std::vector<DPOINT>> rules;
+    std::ifstream file(path);
+    std::string line;
+    std::vector<DPOINT> *current = nullptr;
+    while (std::getline(file, line)) {
+        if (line.rfind("RULE: DELTA ", 0) == 0) {
+            std::string name = line.substr(12);
+            while (!name.empty() && (name.back() == '\r' || name.back() == ' '))
+                name.pop_back();
+            current = &rules[name];
+            continue;
+        }
+        if (current == nullptr || line.rfind("END", 0) == 0)
+            continue;
+        std::replace(line.begin(), line.end(), ',', ' ');
+        std::istringstream numbers(line);
+        numbers.imbue(std::locale::classic());
+        double x = 0;
+        double y = 0;
+        while (numbers >> x >> y)
+            current->push_back({x, y});
+    }
+    return rules;
+}
+
+/// A point of the saved file that carries a rule: where it lies and its rule's name.
+struct RulePlace
+{
+    DPOINT position;
+    std::string rule;
+};
+
+std::vector<RulePlace> readRulePlaces(const IAAMAData &data)
+{
+    std::vector<RulePlace> places;
+    for (int piece = 0; piece < data.GetPieceCount(); ++piece) {
+        for (int v = 0; v < data.GetVertexCount(piece, -1); ++v) {
+            int flags = 0;
+            int rule = -1;
+            double notch[2] = {0, 0};
+            const morvane::AamaPosition at = data.GetVertex(piece, -1, v, flags, rule, notch);
+            if (rule >= 0)
+                places.push_back({{at.x, at.y}, std::to_string(rule)});
+        }
+        for (int h = 0; h < data.GetDrillHoleCount(piece); ++h) {
+            int rule = -1;
+            const morvane::AamaPosition at = data.GetDrillHole(piece, h, rule);
+            if (rule >= 0)
+                places.push_back({{at.x, at.y}, std::to_string(rule)});
+        }
+    }
+    return places;
+}
+
+std::string describePlace(const std::string &rule, double x, double y)
+{
+    return rule + " " + morvane::format("%.3f %.3f", x, y);
+}
+
+/// The rule labels of the DXF file as ezdxf reads them, each "<rule> <x> <y>".
+std::set<std::string> readRuleLabelsWithEzdxf(const fs::path &dxf, const fs::path &listing)
+{
+    const std::string command = "/usr/bin/python3 '" +
+                                sourcePath("app/grading/tests/list_rule_labels.py").string() +
+                                "' '" + dxf.string() + "' > '" + listing.string() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    std::set<std::string> labels;
+    std::ifstream file(listing);
+    std::string rule;
+    double x = 0;
+    double y = 0;
+    file.imbue(std::locale::classic());
+    while (file >> rule >> x >> y)
+        labels.insert(describePlace(rule, x, y));
+    return labels;
+}
+
+/// What the test's formulas make of one point in size s, worked out by hand.
+using Increment = std::function<DPOINT(int size)>;
+
+class GradeStyleEndToEndTest : public ::testing::Test
+{
+protected:
+    GradeStyleEndToEndTest()
+    {
+        m_model = std::make_unique<CAamaGradeModel>(
+            [this](const morvane::SaveFileRequest &) { return m_folder / "graded.dxf"; });
+        EXPECT_EQ(m_model->Load(sourcePath("sources/aama-model/tests/data/shirt.dxf")),
+                  GM_NO_ERROR)
+            << m_model->GetLastError();
+        m_tableSet = CTableSetFactory::Make("Women", m_tableSetHandler);
+        EXPECT_TRUE(m_tableSet->Load(sourcePath("app/grading/tests/data/women.mst")))
+            << m_tableSet->GetLastError();
+        m_model->OnAttach(&m_tableSet->GetGradeData());
+        loadInputPatterns();
+        makeMask();
+
+        m_services.activeMask = m_mask;
+        m_services.inputPatterns = m_patterns.get();
+        m_services.tableSet = m_tableSet.get();
+        m_services.gradeModel = m_model.get();
+        m_manager.Rebuild();
+    }
+    ~GradeStyleEndToEndTest() override { m_patterns->SetGradeMask(nullptr); }
+
+    void loadInputPatterns()
+    {
+        m_patterns = CMorvaneFactory::MakeInputPatterns(m_patternsHandler);
+        int count = 0;
+        m_model->GetPatternCount(count);
+        for (int p = 0; p < count; ++p)
+            m_patterns->AddPattern(m_model->GetPatternAt(p));
+        m_patterns->Update();
+    }
+
+    /// One mask pattern made from each input pattern, each grade point associated with the
+    /// input point it was made from.
+    void makeMask()
+    {
+        m_maskItf = CMorvaneFactory::MakeGradeMask(m_maskHandler, m_patterns.get());
+        m_mask = static_cast<CGradeMask *>(m_maskItf.get());
+        m_patterns->SetGradeMask(m_mask);
+        for (int p = 0; p < m_patterns->GetPatternCount(); ++p) {
+            CInputPattern *input = m_patterns->GetPatternAt(p);
+            std::unique_ptr<CMaskPattern> made = m_mask->MakePattern();
+            made->CreateFromInput(*input);
+            CMaskPattern *pattern = made.get();
+            m_mask->InsertPatternAt(m_mask->GetPatternCount(), std::move(made));
+            for (int i = 0; i < input->GetBasePointCount(); ++i) {
+                CBasePoint *point = input->GetBasePointAt(i);
+                const int found = pattern->FindBasePoint({point->GetX(), point->GetY()}, 1e-9,
+                                                         GRADE_POINT_GRADE);
+                if (found >= 0)
+                    m_mask->GetPointAssociationMap()->AddAssociation(
+                        pattern->GetBasePointAt(found)->GetMaskPoint(), point);
+            }
+            input->SetFlagged();
+        }
+    }
+
+    CBasePoint *inputPoint(int pattern, int i) const
+    {
+        return m_patterns->GetPatternAt(pattern)->GetBasePointAt(i);
+    }
+
+    /// The mask point associated with input point i of the pattern.
+    CBasePoint *maskPoint(int pattern, int i) const
+    {
+        return inputPoint(pattern, i)->GetAssociatedPoint();
+    }
+
+    /// Where the input point lies in the file, base size.
+    DPOINT filePosition(int pattern, int i) const
+    {
+        DPOINT position;
+        inputPoint(pattern, i)->GetInputPoint()->GetGradePoint()->GetPosition({}, position);
+        return position;
+    }
+
+    CPointFormulaIncrement *addIncrement(int pattern, int i, const std::string &x,
+                                         const std::string &y)
+    {
+        CFormulaManager &formulas = m_mask->GetFormulas();
+        auto *formula = static_cast<CPointFormulaIncrement *>(formulas.AddFormula(
+            formulas.MakePointFormula(CPointFormulaIncrement::kFormulaType, nullptr,
+                                      maskPoint(pattern, i))));
+        formula->SetParamText(0, x);
+        formula->SetParamText(1, y);
+        return formula;
+    }
+
+    void addLikePoint(int pattern, int i, int reference)
+    {
+        CFormulaManager &formulas = m_mask->GetFormulas();
+        auto *formula = static_cast<CPointFormulaLikePoint *>(formulas.AddFormula(
+            formulas.MakePointFormula(CPointFormulaLikePoint::kFormulaType, nullptr,
+                                      maskPoint(pattern, i))));
+        formula->SetReferencePoint(maskPoint(pattern, reference));
+    }
+
+    void gradeAndSave()
+    {
+        m_manager.Invalidate();
+        ASSERT_TRUE(m_manager.RestartGrading());
+        ASSERT_TRUE(m_manager.ApplyGradeRules());
+        ASSERT_EQ(m_model->Save(), GM_NO_ERROR) << m_model->GetLastError();
+        EXPECT_TRUE(m_messages.problems.empty())
+            << (m_messages.problems.empty() ? "" : m_messages.problems[0]);
+    }
+
+    /// Reads the saved files back: every point with a rule moves in every size by what the
+    /// formulas make of it (nothing for the points no formula grades), and each expected point
+    /// is one of them; ezdxf finds the same rule labels at the same places. An outline lists its
+    /// closing point twice.
+    void expectSavedGrading(const std::vector<std::pair<DPOINT, Increment>> &expected) const
+    {
+        AAMAData data;
+        ASSERT_TRUE(data.Load(m_folder / "graded.dxf")) << data.GetLoadError();
+        const std::vector<RulePlace> places = readRulePlaces(*data.GetIAAMADataItf());
+        std::set<std::string> described;
+        for (const RulePlace &place : places)
+            described.insert(describePlace(place.rule, place.position.x, place.position.y));
+        EXPECT_EQ(readRuleLabelsWithEzdxf(m_folder / "graded.dxf", m_folder / "labels.txt"),
+                  described);
+        const auto rules = readRulRules(m_folder / "graded.RUL");
+        std::set<std::string> matched;
+        for (const RulePlace &place : places) {
+            Increment increment = [](int) { return DPOINT{0, 0}; };
+            for (const auto &[position, graded] : expected) {
+                if (std::hypot(position.x - place.position.x, position.y - place.position.y) <
+                    1e-3) {
+                    increment = graded;
+                    matched.insert(place.rule);
+                }
+            }
+            SCOPED_TRACE("rule " + place.rule);
+            ASSERT_EQ(rules.count(place.rule), 1u);
+            const std::vector<DPOINT> &deltas = rules.at(place.rule);
+            ASSERT_EQ(deltas.size(), static_cast<std::size_t>(kSizes));
+            for (int s = 0; s < kSizes; ++s) {
+                SCOPED_TRACE("size " + std::to_string(s));
+                EXPECT_NEAR(deltas[s].x, increment(s).x, 0.006);
+                EXPECT_NEAR(deltas[s].y, increment(s).y, 0.006);
+            }
+        }
+        EXPECT_EQ(matched.size(), expected.size());
+    }
+
+    TemporaryFolder m_folder{"grade-style"};
+    std::unique_ptr<CAamaGradeModel> m_model;
+    CEventHandler *m_tableSetHandler = nullptr;
+    std::unique_ptr<IBrismond> m_tableSet;
+    CEventHandler *m_patternsHandler = nullptr;
+    std::unique_ptr<IInputPatterns> m_patterns;
+    CEventHandler *m_maskHandler = nullptr;
+    std::unique_ptr<IGradeMask> m_maskItf;
+    CGradeMask *m_mask = nullptr;
+    morvane::FakeDocumentServices m_services;
+    RecordingMessages m_messages;
+    CGradingManager m_manager{m_services, m_messages};
+};
+
+DPOINT steps(int size, double x, double y)
+{
+    return {x * (size - kBase), y * (size - kBase)};
+}
+
+DPOINT outsideBase(int size, double x, double y)
+{
+    return size == kBase ? DPOINT{0, 0} : DPOINT{x, y};
+}
+
+} // namespace
+
+TEST_F(GradeStyleEndToEndTest, EveryRuleOfTheSavedStyleMovesAsItsFormulasSay)
+{
+    ASSERT_EQ(m_patterns->GetPatternCount(), 2);
+    // FRONT: a measure and a step, and a point graded like it; BACK: a fixed increment.
+    addLikePoint(0, 1, 0);
+    addIncrement(0, 0, "waist/40", "%INC(0.5)");
+    CPointFormulaIncrement *back = addIncrement(1, 0, "1.25", "-0.75");
+
+    gradeAndSave();
+
+    // waist grows by 30 a size: waist/40 is 0.75 a size.
+    const Increment front = [](int s) { return steps(s, 0.75, 0.5); };
+    expectSavedGrading({{filePosition(0, 0), front},
+                        {filePosition(0, 1), front},
+                        {filePosition(1, 0), [](int s) { return outsideBase(s, 1.25, -0.75); }}});
+
+    // Grading again with a changed formula gives the changed result, nothing of the last.
+    back->SetParamText(0, "hip/20");
+    gradeAndSave();
+
+    expectSavedGrading({{filePosition(0, 0), front},
+                        {filePosition(0, 1), front},
+                        {filePosition(1, 0), [](int s) {
+                             return DPOINT{2.0 * (s - kBase), s == kBase ? 0 : -0.75};
+                         }}});
+}
