@@ -35,7 +35,8 @@ CellRows incrementsOf(const CPtrCollection<CBasePoint> &variables, const Grading
         row.resize(static_cast<std::size_t>(sizes.count));
         for (int s = 0; s < sizes.count; ++s)
             if (s != sizes.base)
-                row[static_cast<std::size_t>(s)] = incrementOnMask(variables.GetAt(v), sizes.key(s));
+                row[static_cast<std::size_t>(s)] =
+                    incrementOnMask(variables.GetAt(v), sizes.key(s));
     }
     return cells;
 }

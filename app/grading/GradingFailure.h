@@ -11,5 +11,8 @@
 class GradingFailure : public std::runtime_error
 {
 public:
-    explicit GradingFailure(const std::string &message) : std::runtime_error(message) {}
+    explicit GradingFailure(const std::string &message)
+        : std::runtime_error(message)
+    {
+    }
 };

@@ -31,7 +31,8 @@ void appendNew(std::vector<std::string> &names, const std::string &name)
 } // namespace
 
 CGradingManager::CGradingManager(IDocumentServices &services, IGradingMessages &messages)
-    : m_services(services), m_messages(messages)
+    : m_services(services)
+    , m_messages(messages)
 {
 }
 
@@ -61,8 +62,8 @@ bool CGradingManager::RestartGrading()
         return true;
     std::string name;
     model->GetName(name);
-    m_messages.ReportProblem("Error begin grading in model '" + name + "': " +
-                             CMorvaneException::GetErrorNames().GetNameById(result));
+    m_messages.ReportProblem("Error begin grading in model '" + name +
+                             "': " + CMorvaneException::GetErrorNames().GetNameById(result));
     return false;
 }
 

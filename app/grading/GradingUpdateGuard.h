@@ -9,7 +9,8 @@
 class GradingUpdateGuard
 {
 public:
-    explicit GradingUpdateGuard(IDocumentServices &services) : m_services(services)
+    explicit GradingUpdateGuard(IDocumentServices &services)
+        : m_services(services)
     {
         m_services.BeginBulkChange();
     }

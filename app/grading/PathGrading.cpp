@@ -20,9 +20,9 @@ std::vector<DPOINT> ComputePathOffsets(const std::vector<DPOINT> &positions, int
             offsets[i] = drag;
             continue;
         }
-        const DPOINT placed =
-            index < pivot ? TransformBySegments(positions[i], first, moved, {}, drag)
-                          : TransformBySegments(positions[i], moved, last, drag, {});
+        const DPOINT placed = index < pivot
+                                  ? TransformBySegments(positions[i], first, moved, {}, drag)
+                                  : TransformBySegments(positions[i], moved, last, drag, {});
         offsets[i] = {placed.x - positions[i].x, placed.y - positions[i].y};
     }
     return offsets;

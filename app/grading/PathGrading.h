@@ -21,7 +21,8 @@ struct PathEntry
 /// positions before the pivot follow the similarity that keeps the first end and moves the pivot
 /// by drag, those after it the one that moves the pivot and keeps the last end. Fewer than two
 /// positions give all offsets (0, 0).
-std::vector<DPOINT> ComputePathOffsets(const std::vector<DPOINT> &positions, int pivot, DPOINT drag);
+std::vector<DPOINT> ComputePathOffsets(const std::vector<DPOINT> &positions, int pivot,
+                                       DPOINT drag);
 
 /// Adds each entry's offset (ComputePathOffsets) to the grading of its point in size, given on
 /// the mask; entries without a point only shape the path. The caller keeps 0 < pivot <

@@ -33,10 +33,24 @@ enum FormulaType {
 bool isExpressionType(int type)
 {
     switch (type) {
-    case 5: case 6: case 7: case 8: case 9: case 10: // the point formulas
-    case 15: case 22: case 24: case 25: case 27: case 30:
-    case kDartPattern: case kDartRegion: case kLapel: case kComplexDart:
-    case kPointInterpolate: case kRuntimeLikePoint:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 10: // the point formulas
+    case 15:
+    case 22:
+    case 24:
+    case 25:
+    case 27:
+    case 30:
+    case kDartPattern:
+    case kDartRegion:
+    case kLapel:
+    case kComplexDart:
+    case kPointInterpolate:
+    case kRuntimeLikePoint:
         return true;
     default:
         return false;
@@ -48,9 +62,13 @@ bool isExpressionType(int type)
 bool isPassedOver(IBaseFormula *formula, const CPtrCollection<CBasePoint> &targets)
 {
     switch (formula->GetFormulaType()) {
-    case kDartPattern: case kDartRegion: case kLapel: case kComplexDart:
+    case kDartPattern:
+    case kDartRegion:
+    case kLapel:
+    case kComplexDart:
         return targets.GetCount() == 0;
-    case kPointInterpolate: case kRuntimeLikePoint:
+    case kPointInterpolate:
+    case kRuntimeLikePoint:
         return formula->GetAttachKind() != FORMULA_ATTACH_NONE &&
                formula->GetAttachKind() != FORMULA_ATTACH_POINT;
     default:
@@ -173,8 +191,8 @@ bool CPatternGrading::ApplyGradeRules()
             if (sizes.count == 0)
                 continue;
             RestoreInputGrading(sizes);
-            GradeTable(sizes, GradingMeasures::fromTable(m_pManager->GetMeasureTable(table),
-                                                         sizes));
+            GradeTable(sizes,
+                       GradingMeasures::fromTable(m_pManager->GetMeasureTable(table), sizes));
         }
     } catch (const GradingFailure &failure) {
         m_pManager->GetMessages().ReportProblem(failure.what());

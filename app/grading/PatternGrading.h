@@ -2,9 +2,8 @@
 // The grading state of one input pattern: its formulas in evaluation order, graded size by size.
 #pragma once
 
-#include "foundation/PtrCollection.h"
-
 #include "foundation/DPoint.h"
+#include "foundation/PtrCollection.h"
 
 #include <map>
 #include <string>

@@ -1,36 +1,24 @@
 // Morvane program grading tests.
 // A style graded without any window: an AAMA file and a table set in, formulas of several kinds
 // on a mask, graded and saved as AAMA DXF and RUL, and read back.
-#include "GradingFixture.h"
 #include "TemporaryFolder.h"
-
-#include "foundation/TextFormat.h"
-
+#include "app/grading/testing/MaskFormulas.h"
+#include "app/grading/testing/StyleOnMask.h"
 #include "formulas/PointFormulaIncrement.h"
-#include "formulas/PointFormulaLikePoint.h"
-#include "model/InputPattern.h"
-#include "model/InputPoint.h"
-#include "model/MaskPattern.h"
-#include "model/MaskPoint.h"
-#include "model/MaskPointList.h"
-#include "model/MorvaneFactory.h"
-#include "platform/brismond/TableSetFactory.h"
-#include "sources/aama-model/AamaGradeModel.h"
+#include "foundation/TextFormat.h"
 #include "sources/aama-reader/AAMAData.h"
 #include "sources/aama-reader/IAAMAData.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <sstream>
 
 namespace fs = std::filesystem;
-using testgrading::RecordingMessages;
 
 namespace {
 
@@ -130,111 +118,14 @@ using Increment = std::function<DPOINT(int size)>;
 class GradeStyleEndToEndTest : public ::testing::Test
 {
 protected:
-    GradeStyleEndToEndTest()
-    {
-        m_model = std::make_unique<CAamaGradeModel>(
-            [this](const morvane::SaveFileRequest &) { return m_folder / "graded.dxf"; });
-        EXPECT_EQ(m_model->Load(sourcePath("sources/aama-model/tests/data/shirt.dxf")),
-                  GM_NO_ERROR)
-            << m_model->GetLastError();
-        m_tableSet = CTableSetFactory::Make("Women", m_tableSetHandler);
-        EXPECT_TRUE(m_tableSet->Load(sourcePath("app/grading/tests/data/women.mst")))
-            << m_tableSet->GetLastError();
-        m_model->OnAttach(&m_tableSet->GetGradeData());
-        loadInputPatterns();
-        makeMask();
-
-        m_services.activeMask = m_mask;
-        m_services.inputPatterns = m_patterns.get();
-        m_services.tableSet = m_tableSet.get();
-        m_services.gradeModel = m_model.get();
-        m_manager.Rebuild();
-    }
-    ~GradeStyleEndToEndTest() override { m_patterns->SetGradeMask(nullptr); }
-
-    void loadInputPatterns()
-    {
-        m_patterns = CMorvaneFactory::MakeInputPatterns(m_patternsHandler);
-        int count = 0;
-        m_model->GetPatternCount(count);
-        for (int p = 0; p < count; ++p)
-            m_patterns->AddPattern(m_model->GetPatternAt(p));
-        m_patterns->Update();
-    }
-
-    /// One mask pattern made from each input pattern, each grade point associated with the
-    /// input point it was made from.
-    void makeMask()
-    {
-        m_maskItf = CMorvaneFactory::MakeGradeMask(m_maskHandler, m_patterns.get());
-        m_mask = static_cast<CGradeMask *>(m_maskItf.get());
-        m_patterns->SetGradeMask(m_mask);
-        for (int p = 0; p < m_patterns->GetPatternCount(); ++p) {
-            CInputPattern *input = m_patterns->GetPatternAt(p);
-            std::unique_ptr<CMaskPattern> made = m_mask->MakePattern();
-            made->CreateFromInput(*input);
-            CMaskPattern *pattern = made.get();
-            m_mask->InsertPatternAt(m_mask->GetPatternCount(), std::move(made));
-            for (int i = 0; i < input->GetBasePointCount(); ++i) {
-                CBasePoint *point = input->GetBasePointAt(i);
-                const int found = pattern->FindBasePoint({point->GetX(), point->GetY()}, 1e-9,
-                                                         GRADE_POINT_GRADE);
-                if (found >= 0)
-                    m_mask->GetPointAssociationMap()->AddAssociation(
-                        pattern->GetBasePointAt(found)->GetMaskPoint(), point);
-            }
-            input->SetFlagged();
-        }
-    }
-
-    CBasePoint *inputPoint(int pattern, int i) const
-    {
-        return m_patterns->GetPatternAt(pattern)->GetBasePointAt(i);
-    }
-
-    /// The mask point associated with input point i of the pattern.
-    CBasePoint *maskPoint(int pattern, int i) const
-    {
-        return inputPoint(pattern, i)->GetAssociatedPoint();
-    }
-
-    /// Where the input point lies in the file, base size.
-    DPOINT filePosition(int pattern, int i) const
-    {
-        DPOINT position;
-        inputPoint(pattern, i)->GetInputPoint()->GetGradePoint()->GetPosition({}, position);
-        return position;
-    }
-
-    CPointFormulaIncrement *addIncrement(int pattern, int i, const std::string &x,
-                                         const std::string &y)
-    {
-        CFormulaManager &formulas = m_mask->GetFormulas();
-        auto *formula = static_cast<CPointFormulaIncrement *>(formulas.AddFormula(
-            formulas.MakePointFormula(CPointFormulaIncrement::kFormulaType, nullptr,
-                                      maskPoint(pattern, i))));
-        formula->SetParamText(0, x);
-        formula->SetParamText(1, y);
-        return formula;
-    }
-
-    void addLikePoint(int pattern, int i, int reference)
-    {
-        CFormulaManager &formulas = m_mask->GetFormulas();
-        auto *formula = static_cast<CPointFormulaLikePoint *>(formulas.AddFormula(
-            formulas.MakePointFormula(CPointFormulaLikePoint::kFormulaType, nullptr,
-                                      maskPoint(pattern, i))));
-        formula->SetReferencePoint(maskPoint(pattern, reference));
-    }
+    GradeStyleEndToEndTest() { EXPECT_EQ(m_style.GetProblem(), ""); }
 
     void gradeAndSave()
     {
-        m_manager.Invalidate();
-        ASSERT_TRUE(m_manager.RestartGrading());
-        ASSERT_TRUE(m_manager.ApplyGradeRules());
-        ASSERT_EQ(m_model->Save(), GM_NO_ERROR) << m_model->GetLastError();
-        EXPECT_TRUE(m_messages.problems.empty())
-            << (m_messages.problems.empty() ? "" : m_messages.problems[0]);
+        ASSERT_TRUE(m_style.grade());
+        ASSERT_EQ(m_style.model->Save(), GM_NO_ERROR) << m_style.model->GetLastError();
+        const auto &problems = m_style.messages.problems;
+        EXPECT_TRUE(problems.empty()) << (problems.empty() ? "" : problems[0]);
     }
 
     /// Reads the saved files back: every point with a rule moves in every size by what the
@@ -276,17 +167,9 @@ protected:
     }
 
     TemporaryFolder m_folder{"grade-style"};
-    std::unique_ptr<CAamaGradeModel> m_model;
-    CEventHandler *m_tableSetHandler = nullptr;
-    std::unique_ptr<IBrismond> m_tableSet;
-    CEventHandler *m_patternsHandler = nullptr;
-    std::unique_ptr<IInputPatterns> m_patterns;
-    CEventHandler *m_maskHandler = nullptr;
-    std::unique_ptr<IGradeMask> m_maskItf;
-    CGradeMask *m_mask = nullptr;
-    morvane::FakeDocumentServices m_services;
-    RecordingMessages m_messages;
-    CGradingManager m_manager{m_services, m_messages};
+    testgrading::StyleOnMask m_style{sourcePath("sources/aama-model/tests/data/shirt.dxf"),
+                                     sourcePath("app/grading/tests/data/women.mst"),
+                                     m_folder / "graded.dxf"};
 };
 
 DPOINT steps(int size, double x, double y)
@@ -303,27 +186,30 @@ DPOINT outsideBase(int size, double x, double y)
 
 TEST_F(GradeStyleEndToEndTest, EveryRuleOfTheSavedStyleMovesAsItsFormulasSay)
 {
-    ASSERT_EQ(m_patterns->GetPatternCount(), 2);
+    ASSERT_EQ(m_style.patternCount(), 2);
     // FRONT: a measure and a step, and a point graded like it; BACK: a fixed increment.
-    addLikePoint(0, 1, 0);
-    addIncrement(0, 0, "waist/40", "%INC(0.5)");
-    CPointFormulaIncrement *back = addIncrement(1, 0, "1.25", "-0.75");
+    using testgrading::addIncrement;
+    testgrading::addLikePoint(m_style.formulas(), m_style.maskPoint(0, 1), m_style.maskPoint(0, 0));
+    addIncrement(m_style.formulas(), m_style.maskPoint(0, 0), "waist/40", "%INC(0.5)");
+    CPointFormulaIncrement *back =
+        addIncrement(m_style.formulas(), m_style.maskPoint(1, 0), "1.25", "-0.75");
 
     gradeAndSave();
 
     // waist grows by 30 a size: waist/40 is 0.75 a size.
     const Increment front = [](int s) { return steps(s, 0.75, 0.5); };
-    expectSavedGrading({{filePosition(0, 0), front},
-                        {filePosition(0, 1), front},
-                        {filePosition(1, 0), [](int s) { return outsideBase(s, 1.25, -0.75); }}});
+    expectSavedGrading(
+        {{m_style.filePosition(0, 0), front},
+         {m_style.filePosition(0, 1), front},
+         {m_style.filePosition(1, 0), [](int s) { return outsideBase(s, 1.25, -0.75); }}});
 
     // Grading again with a changed formula gives the changed result, nothing of the last.
     back->SetParamText(0, "hip/20");
     gradeAndSave();
 
-    expectSavedGrading({{filePosition(0, 0), front},
-                        {filePosition(0, 1), front},
-                        {filePosition(1, 0), [](int s) {
+    expectSavedGrading({{m_style.filePosition(0, 0), front},
+                        {m_style.filePosition(0, 1), front},
+                        {m_style.filePosition(1, 0), [](int s) {
                              return DPOINT{2.0 * (s - kBase), s == kBase ? 0 : -0.75};
                          }}});
 }

@@ -3,6 +3,7 @@
 #include "GradingFixture.h"
 
 #include "MaskFixtures.h"
+#include "app/grading/testing/MaskFormulas.h"
 #include "formulas/PointFormulaIncrement.h"
 #include "formulas/PointFormulaLikePoint.h"
 #include "model/InputPattern.h"
@@ -74,23 +75,16 @@ DPOINT GradingFixture::absShiftOf(int i, int size) const
 
 CBaseFormula *GradingFixture::addIncrement(int i, const std::string &x, const std::string &y)
 {
-    CFormulaManager &formulas = m_mask->GetFormulas();
-    auto *formula = static_cast<CPointFormulaIncrement *>(formulas.AddFormula(
-        formulas.MakePointFormula(CPointFormulaIncrement::kFormulaType, nullptr,
-                                  maskPointAt(*m_square, i))));
-    formula->SetParamText(0, x);
-    formula->SetParamText(1, y);
+    CBaseFormula *formula =
+        testgrading::addIncrement(m_mask->GetFormulas(), maskPointAt(*m_square, i), x, y);
     m_manager.Invalidate();
     return formula;
 }
 
 CBaseFormula *GradingFixture::addLikePoint(int i, int reference)
 {
-    CFormulaManager &formulas = m_mask->GetFormulas();
-    auto *formula = static_cast<CPointFormulaLikePoint *>(formulas.AddFormula(
-        formulas.MakePointFormula(CPointFormulaLikePoint::kFormulaType, nullptr,
-                                  maskPointAt(*m_square, i))));
-    formula->SetReferencePoint(maskPointAt(*m_square, reference));
+    CBaseFormula *formula = testgrading::addLikePoint(
+        m_mask->GetFormulas(), maskPointAt(*m_square, i), maskPointAt(*m_square, reference));
     m_manager.Invalidate();
     return formula;
 }

@@ -5,13 +5,12 @@
 #include "FakeGradeSource.h"
 #include "app/documents/testing/FakeDocumentServices.h"
 #include "app/grading/GradingManager.h"
-#include "app/grading/GradingMessages.h"
+#include "app/grading/testing/RecordingMessages.h"
 #include "model/GradeMask.h"
 #include "model/IInputPatterns.h"
 #include "platform/brismond/IBrismond.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,22 +19,6 @@ class CBaseFormula;
 class CMaskPattern;
 
 namespace testgrading {
-
-/// Records the reports; answers every question with the answer set.
-class RecordingMessages : public IGradingMessages
-{
-public:
-    void ReportProblem(const std::string &text) override { problems.push_back(text); }
-    bool AskYesNo(const std::string &text) override
-    {
-        questions.push_back(text);
-        return answer;
-    }
-
-    std::vector<std::string> problems;
-    std::vector<std::string> questions;
-    bool answer = true;
-};
 
 /// The input piece "Front", a square of grade points P1 (0, 0), P2 (40, 0), P3 (40, 40) and
 /// P4 (0, 40) that no grade rule moves, shown on a mask that holds the square "Front" with each

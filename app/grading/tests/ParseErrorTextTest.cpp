@@ -11,8 +11,8 @@ TEST(ParseErrorTextTest, EachKnownCodeHasItsOwnMessageAndEveryOtherCodeShareOne)
         int code;
         int stringId;
     };
-    const Case cases[] = {{-1, 61263}, {-5, 61267}, {-14, 61276}, {-15, 61277}, {0, 61277},
-                          {1, 61277}};
+    const Case cases[] = {{-1, 61263},  {-5, 61267}, {-14, 61276},
+                          {-15, 61277}, {0, 61277},  {1, 61277}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.code);
         EXPECT_EQ(parseErrorStringId(c.code), c.stringId);

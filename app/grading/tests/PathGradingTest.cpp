@@ -1,8 +1,8 @@
 // Morvane program grading tests.
 // A drag of one point of a grade path spread over the path.
-#include "GradingFixture.h"
-
 #include "app/grading/PathGrading.h"
+
+#include "GradingFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Morvane program grading tests.
 // Grading an input piece through the manager: formulas, measures, placements, order and faults.
-#include "GradingFixture.h"
-
 #include "app/grading/PatternGrading.h"
+
+#include "GradingFixture.h"
 #include "formulas/BaseFormula.h"
 #include "formulas/BasePointFormula.h"
 #include "model/InputPattern.h"
