@@ -88,6 +88,7 @@ bool CGradingManager::ApplyGradeRules()
 void CGradingManager::Invalidate()
 {
     m_bRuntimeStale = true;
+    m_bNamesStale = true;
     m_bPointsDirty = true;
     for (CPatternGrading *grading : m_oGradings)
         grading->Invalidate();
@@ -172,22 +173,19 @@ const CPtrCollection<IBaseFormula> &CGradingManager::GetRuntimeFormulas()
     return m_oRuntimeFormulas;
 }
 
-std::vector<std::string> CGradingManager::CollectFormulaNames() const
+const std::vector<std::string> &CGradingManager::GetFormulaNames()
 {
-    std::vector<std::string> names;
+    if (!m_bNamesStale)
+        return m_oFormulaNames;
+    m_bNamesStale = false;
+    m_oFormulaNames.clear();
     IBrismond *tableSet = m_services.GetTableSet();
     for (int t = 0; tableSet != nullptr && t < tableSet->GetTableCount(); ++t) {
         const IMeasureTable *table = tableSet->GetTableAt(t);
         for (int m = 0; m < table->GetMeasurementCount(); ++m)
-            appendNew(names, table->GetMeasurementAt(m)->GetName());
+            appendNew(m_oFormulaNames, table->GetMeasurementAt(m)->GetName());
     }
     if (IGradeMask *mask = GetActiveMask())
-        mask->GetFormulaManager()->CollectNames(names);
-    IInputPatterns *patterns = m_services.GetInputPatterns();
-    for (int i = 0; patterns != nullptr && i < patterns->GetPatternCount(); ++i) {
-        const CInputPattern *pattern = patterns->GetPatternAt(i);
-        for (int p = 0; p < pattern->GetBasePointCount(); ++p)
-            names.push_back(pattern->GetBasePointAt(p)->GetFormatName());
-    }
-    return names;
+        mask->GetFormulaManager()->CollectNames(m_oFormulaNames);
+    return m_oFormulaNames;
 }

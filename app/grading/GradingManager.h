@@ -71,9 +71,9 @@ public:
     const IMeasureTable *GetMeasureTable(int table) const;
     /// The runtime formulas of the active mask, made when stale; empty without a mask.
     const CPtrCollection<IBaseFormula> &GetRuntimeFormulas();
-    /// The names that parameter texts may use: the measurements of every table, the formulas'
-    /// measure names and the input points' labels.
-    std::vector<std::string> CollectFormulaNames() const;
+    /// The names that parameter texts may use: the measurements of every table and the
+    /// formulas' measure names; gathered again after Invalidate.
+    const std::vector<std::string> &GetFormulaNames();
 
 private:
     void RebuildGradePoints();
@@ -83,6 +83,8 @@ private:
     COwningCollection<CPatternGrading> m_oGradings;
     CPtrCollection<IBaseFormula> m_oRuntimeFormulas;
     CPtrCollection<CBasePoint> m_oGradePoints;
+    std::vector<std::string> m_oFormulaNames;
     bool m_bRuntimeStale = true;
+    bool m_bNamesStale = true;
     bool m_bPointsDirty = true;
 };

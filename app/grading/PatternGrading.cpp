@@ -165,7 +165,7 @@ void CPatternGrading::CollectRuntimeFormulas()
     const CPtrCollection<IBaseFormula> &runtime = m_pManager->GetRuntimeFormulas();
     if (runtime.GetCount() == 0)
         return;
-    ParameterTextChecker checker(m_pManager->CollectFormulaNames());
+    ParameterTextChecker checker(m_pManager->GetFormulaNames());
     for (IBaseFormula *formula : runtime) {
         if (!GradesOwnPoint(formula))
             continue;

@@ -1,0 +1,169 @@
+// Morvane benchmarks.
+// A style of 30 pieces of 200 rule points with 20 formulas each, graded over 12 sizes by the
+// grading manager (the files loaded beforehand), beside the AAMA model's save of the same graded
+// style.
+#include "AamaDxfSamples.h"
+#include "ComparingReporter.h"
+#include "app/grading/testing/MaskFormulas.h"
+#include "app/grading/testing/StyleOnMask.h"
+#include "platform/brismond/IMeasureTable.h"
+#include "platform/brismond/IMeasurement.h"
+#include "platform/brismond/TableSetFactory.h"
+#include "sources/aama-model/AamaDxfWriter.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kPieceCount = 30;
+constexpr int kPointCount = 200;
+constexpr int kFormulaSpacing = kPointCount / 20;
+constexpr int kSizeCount = 12;
+constexpr int kBaseSize = 5;
+
+// A piece: a rounded outline of 200 turn points, each with a rule.
+AamaPiece stylePiece(int index)
+{
+    AamaPiece piece;
+    piece.m_sName = "PIECE_" + std::to_string(index);
+    for (int i = 0; i < kPointCount; ++i) {
+        const double turn = 2.0 * M_PI * i / kPointCount;
+        AamaPiecePoint point;
+        point.m_nKind = morvane::kAamaTurnPointKind;
+        point.m_dX = 150.0 * std::cos(turn) + 400.0 * index;
+        point.m_dY = 420.0 * std::sin(turn);
+        point.m_nRuleNumber = index * kPointCount + i + 1;
+        piece.m_oBoundaryPoints.push_back(point);
+    }
+    return piece;
+}
+
+// The generated style and table set in a folder of their own, and the files a save writes
+// beside them; removed at exit.
+class StyleFolder
+{
+public:
+    StyleFolder()
+        : m_folder(fs::temp_directory_path() /
+                   ("morvane-grading-bench-" + std::to_string(getpid())))
+    {
+        fs::create_directories(m_folder);
+        CAamaDxfDocument document;
+        document.m_sStyleName = "STYLE";
+        document.m_sSampleSize = "42";
+        for (int i = 0; i < kPieceCount; ++i)
+            document.m_oPieces.push_back(stylePiece(i));
+        WriteAamaDxf(document, style());
+        writeTableSet();
+    }
+    ~StyleFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
+    StyleFolder(const StyleFolder &) = delete;
+    StyleFolder &operator=(const StyleFolder &) = delete;
+
+    fs::path style() const { return m_folder / "style.dxf"; }
+    fs::path tableSet() const { return m_folder / "sizes.mst"; }
+    fs::path graded() const { return m_folder / "graded.dxf"; }
+
+private:
+    // Twelve sizes, the sixth the base, with a waist that grows by 30 a size.
+    void writeTableSet() const
+    {
+        CEventHandler *handler = nullptr;
+        auto set = CTableSetFactory::Make("Sizes", handler);
+        set->InsertTable(0, 0, "Sizes", -1);
+        IMeasureTable *table = set->GetTableAt(0);
+        std::vector<std::string> names;
+        for (int s = 0; s < kSizeCount; ++s)
+            names.push_back(std::to_string(32 + 2 * s));
+        table->InsertSizesAt(names, 0, -1, kBaseSize);
+        IMeasurement *waist =
+            table->GetMeasurementAt(table->InsertMeasurement("waist", 0, 0, 0, -1));
+        for (int s = 0; s < kSizeCount; ++s)
+            waist->SetValue(s, 600.0 + 30.0 * s, false);
+        set->Save(tableSet());
+    }
+
+    fs::path m_folder;
+};
+
+const StyleFolder &styleFolder()
+{
+    static const StyleFolder folder;
+    return folder;
+}
+
+// Every piece gets 20 formulas: ten increments by the waist and a step, each followed by a
+// point graded like it.
+void addFormulas(testgrading::StyleOnMask &style)
+{
+    for (int p = 0; p < style.patternCount(); ++p) {
+        for (int i = 0; i + 1 < kPointCount; i += 2 * kFormulaSpacing) {
+            testgrading::addIncrement(style.formulas(), style.maskPoint(p, i), "waist/40",
+                                      "%INC(0.5)");
+            testgrading::addLikePoint(style.formulas(), style.maskPoint(p, i + kFormulaSpacing),
+                                      style.maskPoint(p, i));
+        }
+    }
+}
+
+testgrading::StyleOnMask &gradedStyle()
+{
+    static testgrading::StyleOnMask style(styleFolder().style(), styleFolder().tableSet(),
+                                          styleFolder().graded());
+    static const bool prepared = [] {
+        addFormulas(style);
+        return style.grade();
+    }();
+    (void)prepared;
+    return style;
+}
+
+void gradeStyle(benchmark::State &state)
+{
+    testgrading::StyleOnMask &style = gradedStyle();
+    if (!style.GetProblem().empty() || style.patternCount() != kPieceCount) {
+        state.SkipWithError("the style did not load");
+        return;
+    }
+    for (auto _ : state) {
+        if (!style.grade())
+            state.SkipWithError("the style did not grade");
+    }
+}
+
+void saveGradedStyle(benchmark::State &state)
+{
+    testgrading::StyleOnMask &style = gradedStyle();
+    for (auto _ : state) {
+        if (style.model->Save() != GM_NO_ERROR)
+            state.SkipWithError("the graded style could not be saved");
+    }
+}
+
+BENCHMARK(gradeStyle)->Unit(benchmark::kMillisecond);
+BENCHMARK(saveGradedStyle)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    std::printf("style: %d pieces of %d rule points, %d formulas each, graded over %d sizes\n",
+                kPieceCount, kPointCount, 2 * kPointCount / (2 * kFormulaSpacing), kSizeCount);
+    ComparingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatio("gradeStyle", "saveGradedStyle");
+    benchmark::Shutdown();
+    return 0;
+}
