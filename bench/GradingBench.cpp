@@ -4,6 +4,7 @@
 // style.
 #include "AamaDxfSamples.h"
 #include "ComparingReporter.h"
+#include "TemporaryFolder.h"
 #include "app/grading/testing/MaskFormulas.h"
 #include "app/grading/testing/StyleOnMask.h"
 #include "platform/brismond/IMeasureTable.h"
@@ -16,7 +17,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -45,31 +45,26 @@ AamaPiece stylePiece(int index)
     return piece;
 }
 
+CAamaDxfDocument generatedStyle()
+{
+    CAamaDxfDocument document;
+    document.m_sStyleName = "STYLE";
+    document.m_sSampleSize = "42";
+    for (int i = 0; i < kPieceCount; ++i)
+        document.m_oPieces.push_back(stylePiece(i));
+    return document;
+}
+
 // The generated style and table set in a folder of their own, and the files a save writes
 // beside them; removed at exit.
 class StyleFolder
 {
 public:
     StyleFolder()
-        : m_folder(fs::temp_directory_path() /
-                   ("morvane-grading-bench-" + std::to_string(getpid())))
     {
-        fs::create_directories(m_folder);
-        CAamaDxfDocument document;
-        document.m_sStyleName = "STYLE";
-        document.m_sSampleSize = "42";
-        for (int i = 0; i < kPieceCount; ++i)
-            document.m_oPieces.push_back(stylePiece(i));
-        WriteAamaDxf(document, style());
+        WriteAamaDxf(generatedStyle(), style());
         writeTableSet();
     }
-    ~StyleFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(m_folder, ignored);
-    }
-    StyleFolder(const StyleFolder &) = delete;
-    StyleFolder &operator=(const StyleFolder &) = delete;
 
     fs::path style() const { return m_folder / "style.dxf"; }
     fs::path tableSet() const { return m_folder / "sizes.mst"; }
@@ -94,7 +89,7 @@ private:
         set->Save(tableSet());
     }
 
-    fs::path m_folder;
+    TemporaryFolder m_folder{"morvane-grading-bench"};
 };
 
 const StyleFolder &styleFolder()
