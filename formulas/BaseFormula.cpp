@@ -230,6 +230,11 @@ void CBaseFormula::SetResolvedForPoint(const CBasePoint *point, CBasePoint *rule
 CBasePoint *CBaseFormula::GetResolvedPoint(int position)
 {
     UpdateIfNeeded();
+    return PeekResolvedPoint(position);
+}
+
+CBasePoint *CBaseFormula::PeekResolvedPoint(int position) const
+{
     const auto found = m_oResolved.find(position);
     return found != m_oResolved.end() ? found->second : nullptr;
 }

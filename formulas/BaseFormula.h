@@ -155,6 +155,8 @@ public:
 
     /// The resolved point of position, after UpdateIfNeeded; null when none.
     CBasePoint *GetResolvedPoint(int position);
+    /// The resolved point of position as it stands, without updating; null when none.
+    CBasePoint *PeekResolvedPoint(int position) const;
     /// Sets (null: removes) the resolved point of index; a change calls OnResolvedChanged.
     void SetResolved(int index, CBasePoint *rule);
     void ClearResolved() { m_oResolved.clear(); }
