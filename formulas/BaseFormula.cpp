@@ -246,6 +246,8 @@ int CBaseFormula::CollectResolvedPoints(CPtrCollection<CBasePoint> &list)
 
 int CBaseFormula::CollectResolvedPointsFrom(CPtrCollection<CBasePoint> &list, int first)
 {
+    // The count may change with the update.
+    UpdateIfNeeded();
     for (int position = first; position < GetResolvedCount(); ++position) {
         CBasePoint *point = GetResolvedPoint(position);
         if (point != nullptr && list.Find(point) < 0)

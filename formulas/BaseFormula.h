@@ -166,7 +166,8 @@ public:
     virtual void CollectIndexPoints(CPtrCollection<CBasePoint> &list) const;
     /// CollectResolvedPointsFrom(list, 0).
     int CollectResolvedPoints(CPtrCollection<CBasePoint> &list);
-    /// Appends each resolved point from position first on that the list does not hold.
+    /// After UpdateIfNeeded, appends each resolved point from position first on that the list
+    /// does not hold.
     int CollectResolvedPointsFrom(CPtrCollection<CBasePoint> &list, int first);
     bool HasIndexPoint(const CBasePoint *point) const;
     bool UsesAnyPointOf(const CPtrCollection<CBasePoint> &list) const;
