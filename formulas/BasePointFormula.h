@@ -4,7 +4,7 @@
 #pragma once
 
 #include "formulas/BaseFormula.h"
-#include "model/FormulaFactory.h"
+#include "formulas/FormulaMakers.h"
 
 #include <memory>
 #include <string>
@@ -123,13 +123,3 @@ private:
     bool m_bIncrement = true;
     int m_eApplyType = 0;
 };
-
-/// The maker of a point formula kind for the formula factory: a new T grading target.point.
-template <class T>
-std::unique_ptr<IBaseFormula> makePointFormula(void *context, const FormulaTarget &target)
-{
-    auto formula = std::make_unique<T>();
-    formula->SetContextValue(context);
-    formula->SetBasePoint(target.point);
-    return formula;
-}

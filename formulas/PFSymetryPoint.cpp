@@ -2,6 +2,7 @@
 // The point formula that mirrors a reference point about an axis.
 #include "formulas/PFSymetryPoint.h"
 
+#include "formulas/SymmetryAxis.h"
 #include "foundation/TextFormat.h"
 #include "model/IMeasureFormula.h"
 
@@ -60,7 +61,9 @@ bool CPFSymetryPoint::DependsOnFormula(IBaseFormula *other)
 void CPFSymetryPoint::CollectAllPoints(CPtrCollection<CBasePoint> &list)
 {
     CBasePointFormula::CollectAllPoints(list);
-    if (m_pSymmetryAxis != nullptr)
+    // Only an axis: a damaged file may name another formula, even one that names this one.
+    if (m_pSymmetryAxis != nullptr &&
+        m_pSymmetryAxis->GetFormulaType() == CSymmetryAxis::kFormulaType)
         m_pSymmetryAxis->CollectAllPoints(list);
 }
 

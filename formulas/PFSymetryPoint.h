@@ -35,7 +35,7 @@ public:
     bool UsesPoint(const CBasePoint *point) override;
     /// The axis formula.
     bool DependsOnFormula(IBaseFormula *other) override;
-    /// The base list, then the axis formula's points.
+    /// The base list, then the points of the axis formula (when it is a symmetry axis).
     void CollectAllPoints(CPtrCollection<CBasePoint> &list) override;
     /// A removed axis formula is dropped.
     void OnIndexPointsChanged(IBaseFormula *removed) override;

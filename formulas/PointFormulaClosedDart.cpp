@@ -6,9 +6,11 @@
 
 using namespace morvane;
 
-static const CRuntimeClass kPointFormulaClosedDartClass("CPointFormulaClosedDart", &CreateObjectOf<CPointFormulaClosedDart>,
-                                         CBasePointFormula::GetThisClass());
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT, CPointFormulaClosedDart::kFormulaType,
+static const CRuntimeClass kPointFormulaClosedDartClass("CPointFormulaClosedDart",
+                                                        &CreateObjectOf<CPointFormulaClosedDart>,
+                                                        CBasePointFormula::GetThisClass());
+static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT,
+                                             CPointFormulaClosedDart::kFormulaType,
                                              &makePointFormula<CPointFormulaClosedDart>);
 
 const CRuntimeClass *CPointFormulaClosedDart::GetThisClass()

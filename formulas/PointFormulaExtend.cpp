@@ -11,7 +11,8 @@ using namespace morvane;
 static const CRuntimeClass kPointFormulaExtendClass("CPointFormulaExtend",
                                                     &CreateObjectOf<CPointFormulaExtend>,
                                                     CBasePointFormula::GetThisClass());
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT, CPointFormulaExtend::kFormulaType,
+static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT,
+                                             CPointFormulaExtend::kFormulaType,
                                              &makePointFormula<CPointFormulaExtend>);
 
 const CRuntimeClass *CPointFormulaExtend::GetThisClass()
@@ -36,8 +37,9 @@ void CPointFormulaExtend::AddFormulaText(std::vector<std::string> &texts)
         return;
     const std::string distance = GetParamText(0) + DistanceSuffix();
     if (GetRefreshSource()->GetFormulaType() == kFormulaType) {
-        texts.push_back(GetPointAddress() + "=%CLE(" + BoundLabel() + "," + ReferenceLabel(0, false) +
-                        "," + distance + "," + formatFixed(1.0, 6) + ")");
+        texts.push_back(GetPointAddress() + "=%CLE(" + BoundLabel() + "," +
+                        ReferenceLabel(0, false) + "," + distance + "," + formatFixed(1.0, 6) +
+                        ")");
         return;
     }
     const DPOINT from = GetResolvedPoint(0)->GetPosition(nullptr);
@@ -70,10 +72,13 @@ void CPointFormulaExtend::DoGetDisplayText(std::string &out, bool maskLabels)
     if (m_pPathFormula == this)
         m_pPathFormula = nullptr;
     out = GetDisplayName() + "(" + ReferenceLabel(0, maskLabels) + ", " + FormatParamForDisplay(0);
-    if (m_pPathFormula != nullptr) {
+    // A damaged file may make path formulas name each other in a ring: each is shown once.
+    if (m_pPathFormula != nullptr && !m_bShowing) {
+        m_bShowing = true;
         std::string pathText;
         m_pPathFormula->GetDisplayText(pathText, maskLabels);
         out += "-" + pathText;
+        m_bShowing = false;
     }
     out += ")";
 }

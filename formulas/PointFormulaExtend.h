@@ -44,4 +44,6 @@ private:
     std::string DistanceSuffix() const;
 
     IBaseFormula *m_pPathFormula = nullptr;
+    /// Guards the display text against path formulas that name each other.
+    bool m_bShowing = false;
 };

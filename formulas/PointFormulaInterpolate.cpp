@@ -6,9 +6,11 @@
 
 using namespace morvane;
 
-static const CRuntimeClass kPointFormulaInterpolateClass("CPointFormulaInterpolate", &CreateObjectOf<CPointFormulaInterpolate>,
-                                         CBasePointFormula::GetThisClass());
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT, CPointFormulaInterpolate::kFormulaType,
+static const CRuntimeClass kPointFormulaInterpolateClass("CPointFormulaInterpolate",
+                                                         &CreateObjectOf<CPointFormulaInterpolate>,
+                                                         CBasePointFormula::GetThisClass());
+static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT,
+                                             CPointFormulaInterpolate::kFormulaType,
                                              &makePointFormula<CPointFormulaInterpolate>);
 
 const CRuntimeClass *CPointFormulaInterpolate::GetThisClass()

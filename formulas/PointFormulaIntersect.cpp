@@ -6,9 +6,11 @@
 
 using namespace morvane;
 
-static const CRuntimeClass kPointFormulaIntersectClass("CPointFormulaIntersect", &CreateObjectOf<CPointFormulaIntersect>,
-                                         CBasePointFormula::GetThisClass());
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT, CPointFormulaIntersect::kFormulaType,
+static const CRuntimeClass kPointFormulaIntersectClass("CPointFormulaIntersect",
+                                                       &CreateObjectOf<CPointFormulaIntersect>,
+                                                       CBasePointFormula::GetThisClass());
+static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT,
+                                             CPointFormulaIntersect::kFormulaType,
                                              &makePointFormula<CPointFormulaIntersect>);
 
 const CRuntimeClass *CPointFormulaIntersect::GetThisClass()

@@ -6,9 +6,12 @@
 
 using namespace morvane;
 
-static const CRuntimeClass kPointFormulaKeepAngleLengthClass("CPointFormulaKeepAngleLength", &CreateObjectOf<CPointFormulaKeepAngleLength>,
-                                         CBasePointFormula::GetThisClass());
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT, CPointFormulaKeepAngleLength::kFormulaType,
+static const CRuntimeClass
+    kPointFormulaKeepAngleLengthClass("CPointFormulaKeepAngleLength",
+                                      &CreateObjectOf<CPointFormulaKeepAngleLength>,
+                                      CBasePointFormula::GetThisClass());
+static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT,
+                                             CPointFormulaKeepAngleLength::kFormulaType,
                                              &makePointFormula<CPointFormulaKeepAngleLength>);
 
 const CRuntimeClass *CPointFormulaKeepAngleLength::GetThisClass()

@@ -6,9 +6,11 @@
 
 using namespace morvane;
 
-static const CRuntimeClass kPointFormulaRotateClass("CPointFormulaRotate", &CreateObjectOf<CPointFormulaRotate>,
-                                         CBasePointFormula::GetThisClass());
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT, CPointFormulaRotate::kFormulaType,
+static const CRuntimeClass kPointFormulaRotateClass("CPointFormulaRotate",
+                                                    &CreateObjectOf<CPointFormulaRotate>,
+                                                    CBasePointFormula::GetThisClass());
+static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_POINT,
+                                             CPointFormulaRotate::kFormulaType,
                                              &makePointFormula<CPointFormulaRotate>);
 
 const CRuntimeClass *CPointFormulaRotate::GetThisClass()
@@ -53,8 +55,9 @@ void CPointFormulaRotate::AddFormulaText(std::vector<std::string> &texts)
         texts.push_back(GetPointAddress() + "=%ROTA(" + points + GetParamText(0) + ", " + inSize +
                         ")");
     else
-        texts.push_back(GetPointAddress() + "=%ROT(" + points + unwrappedIncrement(GetParamText(0)) +
-                        ", " + GetParamText(1) + ", " + inSize + ")");
+        texts.push_back(GetPointAddress() + "=%ROT(" + points +
+                        unwrappedIncrement(GetParamText(0)) + ", " + GetParamText(1) + ", " +
+                        inSize + ")");
 }
 
 bool CPointFormulaRotate::UsesPoint(const CBasePoint *point)

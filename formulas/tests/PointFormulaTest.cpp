@@ -419,3 +419,20 @@ TEST_F(PointFormulaTest, FilesBefore2116TurnTheLegacyApplyTypeIntoTwo)
         EXPECT_EQ(saved.find("<ApplyType>"), std::string::npos);
     }
 }
+
+TEST_F(PointFormulaTest, FormulasThatNameEachOtherInARingStillAnswer)
+{
+    auto *mirror = make<CPFSymetryPoint>();
+    mirror->SetSymmetryAxis(mirror);
+    CPtrCollection<CBasePoint> points;
+    mirror->CollectAllPoints(points);
+    EXPECT_EQ(points.GetCount(), 0);
+
+    auto *first = make<CPointFormulaExtend>(1);
+    auto *second = make<CPointFormulaExtend>(2);
+    first->SetPathFormula(second);
+    second->SetPathFormula(first);
+    first->GetParam(0)->SetValue("1");
+    second->GetParam(0)->SetValue("2");
+    EXPECT_EQ(displayOf(*first), "(P?, 1-(P?, 2-(P?, 1)))");
+}
