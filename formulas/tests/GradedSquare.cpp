@@ -17,7 +17,6 @@ GradedSquare::GradedSquare()
     FakePoint *c = source.addPoint(40, 30);
     c->growth = {1, 1};
     FakePoint *d = source.addPoint(0, 30);
-    d->growth = {0, 1};
     source.addCurve({a, b, c, d, a});
     patterns->AddPattern(&source);
     patterns->Update();
