@@ -4,7 +4,6 @@
 
 #include "model/FormulaFactory.h"
 #include "model/GradeMask.h"
-#include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
 
 using namespace morvane;
@@ -60,17 +59,15 @@ void CPathRegionFormula::ResolveEndPoints()
 {
     SetEndPoint(0, nullptr);
     SetEndPoint(1, nullptr);
-    if (m_pRegion == nullptr || m_pRegion->GetGradeMask() == nullptr)
+    if (m_pRegion == nullptr)
         return;
-    const IInputPatterns *patterns = m_pRegion->GetGradeMask()->GetInputPatterns();
-    if (patterns == nullptr)
-        return;
-    for (int i = 0; i < patterns->GetPatternCount(); ++i) {
-        const CInputPattern *pattern = patterns->GetPatternAt(i);
+    CPtrCollection<CInputPattern> patterns;
+    m_pRegion->AppendShownInputPatterns(patterns);
+    for (const CInputPattern *pattern : patterns) {
         CBasePoint *start = nullptr;
         CBasePoint *end = nullptr;
         bool direction = GetFillDirection();
-        if (!pattern->IsFlagged() || !pattern->FindGradePathReg(*m_pRegion, start, end, direction))
+        if (!pattern->FindGradePathReg(*m_pRegion, start, end, direction))
             continue;
         m_bReverse = !direction;
         SetEndPoint(0, start);

@@ -8,6 +8,13 @@ using namespace testmodel;
 
 namespace testformulas {
 
+std::string displayOf(IBaseFormula &formula, bool flag)
+{
+    std::string text;
+    formula.GetDisplayText(text, flag);
+    return text;
+}
+
 GradedSquare::GradedSquare()
     : patterns(CMorvaneFactory::MakeInputPatterns(handler))
 {

@@ -8,8 +8,12 @@
 #include "model/InputPattern.h"
 
 #include <memory>
+#include <string>
 
 namespace testformulas {
+
+/// The formula's display text with the flag.
+std::string displayOf(IBaseFormula &formula, bool flag);
 
 /// A grade model's piece, a rectangle of grade points P1 (0, 0), P2 (40, 0), P3 (40, 30) and
 /// P4 (0, 30) on one closed counter-clockwise curve, that grows with the size: in size (t, s)

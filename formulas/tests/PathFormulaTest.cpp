@@ -19,13 +19,6 @@ using namespace testformulas;
 
 namespace {
 
-std::string displayOf(IBaseFormula &formula, bool flag)
-{
-    std::string text;
-    formula.GetDisplayText(text, flag);
-    return text;
-}
-
 // The graded square's input pattern, and a mask square whose P1 and P3 stand for the input
 // pattern's P1 and P3; in size (0, s) the way round by P4 is 30 + hypot(41 + s, 1 + s) long,
 // the way by P2 (41 + s) + (31 + s).
