@@ -2,6 +2,7 @@
 // The path formula of a mask pattern, between two of its points.
 #include "formulas/PathPatternFormula.h"
 
+#include "formulas/PropDistFormula.h"
 #include "model/FormulaFactory.h"
 #include "model/MaskPattern.h"
 #include "model/MaskPoint.h"
@@ -92,6 +93,15 @@ IGradePath *CPathPatternFormula::GetMaskPath()
     if (first != nullptr && last != nullptr)
         m_oMaskPath.FillPath(first, last, GetFillDirection());
     return &m_oMaskPath;
+}
+
+void CPathPatternFormula::TakeOverPropDist(const CPropDistPatternFormula &formula)
+{
+    SetVarName(formula.GetVarName());
+    SetIndexPoint(0, formula.GetIndexPoint(0));
+    SetIndexPoint(1, formula.GetIndexPoint(1));
+    SetReverse(formula.GetReverse());
+    m_bMaskPathStale = true;
 }
 
 static CPtrCollection<CBasePoint> candidatesOf(CBasePoint &maskPoint)

@@ -5,6 +5,7 @@
 #include "formulas/BasePathFormula.h"
 
 class CMaskPattern;
+class CPropDistPatternFormula;
 class IMaskPoint;
 
 /// A path formula (pattern type 2) of a mask pattern: its end points are two mask points (index
@@ -39,6 +40,9 @@ public:
     void SetLastPoint(IMaskPoint *point);
     /// The path between the two mask points.
     IGradePath *GetMaskPath();
+    /// Takes the variable name, the end points and the reverse flag of the proportional-distance
+    /// formula (when an older mask is brought up to date).
+    void TakeOverPropDist(const CPropDistPatternFormula &formula);
 
 protected:
     /// Its own refresh source: the end points are resolved first (ResolveEndPoints).
