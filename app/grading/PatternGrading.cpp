@@ -18,10 +18,14 @@
 #include "model/InputPoint.h"
 #include "sources/grade-model/IGradeData.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 /// Formula types by what grading does with them.
 enum FormulaType {
+    kGradeRegion = 0,
     kDartPattern = 3,
     kDartRegion = 4,
     kPointInterpolate = 12,
@@ -30,31 +34,30 @@ enum FormulaType {
     kComplexDart = 26,
 };
 
+/// The types graded by evaluating their texts: grade regions, darts and lapels, the point
+/// formulas (5-10, 22, 27, 30) and the interpolations (12, 14, 15, 24, 25).
 bool isExpressionType(int type)
 {
-    switch (type) {
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-    case 10: // the point formulas
-    case 15:
-    case 22:
-    case 24:
-    case 25:
-    case 27:
-    case 30:
-    case kDartPattern:
-    case kDartRegion:
-    case kLapel:
-    case kComplexDart:
-    case kPointInterpolate:
-    case kRuntimeLikePoint:
-        return true;
-    default:
-        return false;
-    }
+    static constexpr std::array<int, 19> kTypes = {kGradeRegion,
+                                                   kDartPattern,
+                                                   kDartRegion,
+                                                   5,
+                                                   6,
+                                                   7,
+                                                   8,
+                                                   9,
+                                                   10,
+                                                   kPointInterpolate,
+                                                   kLapel,
+                                                   kRuntimeLikePoint,
+                                                   15,
+                                                   22,
+                                                   24,
+                                                   25,
+                                                   kComplexDart,
+                                                   27,
+                                                   30};
+    return std::find(kTypes.begin(), kTypes.end(), type) != kTypes.end();
 }
 
 /// Dart and lapel formulas that grade no point are passed over, so a fault in their texts is
@@ -92,12 +95,17 @@ bool holdsFormulaOrCopy(const CPtrCollection<IBaseFormula> &list, IBaseFormula *
     return false;
 }
 
-ExpressionProblem problemOf(IBaseFormula *formula)
+/// The formula's problem for the pattern: every point it acts on and reads is a variable, but
+/// only the pattern's own points among those it acts on are targets, so a formula over several
+/// patterns' points (a grade region's) writes each pattern's points in that pattern's pass alone.
+ExpressionProblem problemOf(IBaseFormula *formula, const CPattern *pattern)
 {
     ExpressionProblem problem;
     problem.formulaText = displayTextOf(formula);
-    formula->CollectPoints(problem.targets);
-    problem.variables.Append(problem.targets);
+    formula->CollectPoints(problem.variables);
+    for (CBasePoint *point : problem.variables)
+        if (point != nullptr && point->GetParent() == pattern)
+            problem.targets.Add(point);
     formula->GetBaseFormula()->CollectResolvedPoints(problem.variables);
     formula->AddFormulaText(problem.texts);
     return problem;
@@ -241,7 +249,7 @@ void CPatternGrading::GradeFormula(IBaseFormula *formula, const GradingSizes &si
 {
     if (!isExpressionType(formula->GetFormulaType()))
         return;
-    const ExpressionProblem problem = problemOf(formula);
+    const ExpressionProblem problem = problemOf(formula, m_pPattern);
     if (isPassedOver(formula, problem.targets))
         return;
     EvaluateExpressions(problem, sizes, measures, m_pManager->GetActiveMask());

@@ -41,6 +41,7 @@ public:
     CBasePoint *maskPoint(int p, int i) const;
     /// Where base point i of input pattern p lies in the style's file, base size.
     DPOINT filePosition(int p, int i) const;
+    CGradeMask &mask() { return *m_mask; }
     CFormulaManager &formulas() { return m_mask->GetFormulas(); }
 
     /// Begins grading in the model again and applies the formulas to every piece; false, with

@@ -1,9 +1,11 @@
 // Morvane program grading tests.
 // A style graded without any window: an AAMA file and a table set in, formulas of several kinds
 // on a mask, graded and saved as AAMA DXF and RUL, and read back.
+#include "RegionFixtures.h"
 #include "TemporaryFolder.h"
 #include "app/grading/testing/MaskFormulas.h"
 #include "app/grading/testing/StyleOnMask.h"
+#include "formulas/GradeRegionFormula.h"
 #include "formulas/PointFormulaIncrement.h"
 #include "foundation/TextFormat.h"
 #include "sources/aama-reader/AAMAData.h"
@@ -193,14 +195,23 @@ TEST_F(GradeStyleEndToEndTest, EveryRuleOfTheSavedStyleMovesAsItsFormulasSay)
     addIncrement(m_style.formulas(), m_style.maskPoint(0, 0), "waist/40", "%INC(0.5)");
     CPointFormulaIncrement *back =
         addIncrement(m_style.formulas(), m_style.maskPoint(1, 0), "1.25", "-0.75");
+    // A grade region across both pieces (FRONT's (10, 12), BACK's (40, 10)), running up.
+    CGradeRegion *region =
+        testmodel::addRegion(m_style.mask(), testmodel::boxShape(-1, 9, 41, 13), REGION_GRADE);
+    auto *across = static_cast<CGradeRegionFormula *>(
+        m_style.formulas().AddNewRegionFormula(CGradeRegionFormula::kFormulaType, nullptr, region));
+    across->GetParam(0)->SetValue("hip/80");
 
     gradeAndSave();
 
-    // waist grows by 30 a size: waist/40 is 0.75 a size.
+    // waist grows by 30 a size: waist/40 is 0.75 a size; hip by 40: hip/80 is 0.5.
     const Increment front = [](int s) { return steps(s, 0.75, 0.5); };
+    const Increment inRegion = [](int s) { return steps(s, 0, 0.5); };
     expectSavedGrading(
         {{m_style.filePosition(0, 0), front},
          {m_style.filePosition(0, 1), front},
+         {{10, 12}, inRegion},
+         {{40, 10}, inRegion},
          {m_style.filePosition(1, 0), [](int s) { return outsideBase(s, 1.25, -0.75); }}});
 
     // Grading again with a changed formula gives the changed result, nothing of the last.
@@ -209,6 +220,8 @@ TEST_F(GradeStyleEndToEndTest, EveryRuleOfTheSavedStyleMovesAsItsFormulasSay)
 
     expectSavedGrading({{m_style.filePosition(0, 0), front},
                         {m_style.filePosition(0, 1), front},
+                        {{10, 12}, inRegion},
+                        {{40, 10}, inRegion},
                         {m_style.filePosition(1, 0), [](int s) {
                              return DPOINT{2.0 * (s - kBase), s == kBase ? 0 : -0.75};
                          }}});

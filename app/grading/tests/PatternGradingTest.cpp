@@ -3,8 +3,10 @@
 #include "app/grading/PatternGrading.h"
 
 #include "GradingFixture.h"
+#include "RegionFixtures.h"
 #include "formulas/BaseFormula.h"
 #include "formulas/BasePointFormula.h"
+#include "formulas/GradeRegionFormula.h"
 #include "model/InputPattern.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +95,26 @@ TEST_F(PatternGradingTest, IncrementsAreGivenOnTheMaskAndKeptInThePatternsFrame)
         expectShift(1, 3, placement.own.x, placement.own.y);
         m_mask->GetFormulas().RemoveFormulaAt(m_mask->GetFormulas().FindFormula(formula));
         m_manager.Invalidate();
+    }
+}
+
+TEST_F(PatternGradingTest, ARegionFormulaGradesThePointsInItsRegionAlongItsDirection)
+{
+    CGradeRegion *region =
+        testmodel::addRegion(*m_mask, testmodel::boxShape(-1, -1, 41, 1), REGION_GRADE);
+    auto *formula =
+        static_cast<CGradeRegionFormula *>(m_mask->GetFormulaManager()->AddNewRegionFormula(
+            CGradeRegionFormula::kFormulaType, nullptr, region));
+    formula->GetParam(0)->SetValue("%INC(2)");
+    m_manager.Invalidate();
+
+    ASSERT_TRUE(m_manager.ApplyGradeRules());
+
+    // The box's direction runs up from its base: the first text moves along +y.
+    for (int s = 0; s < kSizes; ++s) {
+        expectShift(0, s, 0, 2.0 * (s - kBase));
+        expectShift(1, s, 0, 2.0 * (s - kBase));
+        expectShift(2, s, 0, 0);
     }
 }
 
