@@ -5,6 +5,7 @@
 #include "app/grading/GradingFailure.h"
 #include "app/grading/GradingMeasures.h"
 #include "app/grading/GradingSizes.h"
+#include "app/grading/GradingWrites.h"
 #include "app/grading/ParseErrorText.h"
 #include "model/BasePoint.h"
 #include "model/GradeMask.h"
@@ -51,15 +52,11 @@ bool isFiniteRow(const std::vector<Vec2> &row)
 
 void writeIncrements(CBasePoint *target, const std::vector<Vec2> &row, const GradingSizes &sizes)
 {
-    IInputPoint *input = target->GetInputPoint();
-    if (input == nullptr)
-        return;
     for (int s = 0; s < sizes.count; ++s) {
         if (s == sizes.base)
             continue;
         const Vec2 wanted = row[static_cast<std::size_t>(s)];
-        const Vec2 current = incrementOnMask(target, sizes.key(s));
-        input->MoveGradePointAbs(sizes.key(s), wanted.x - current.x, wanted.y - current.y);
+        setGradingOnMask(target, sizes.key(s), {wanted.x, wanted.y});
     }
 }
 

@@ -25,7 +25,8 @@ struct ExpressionProblem
 };
 
 /// Evaluates the problem in every size of sizes and writes each target's result into its
-/// grading, size by size, the base size left as drawn.
+/// grading, size by size, the base size left as drawn. The targets' patterns are not told: the
+/// caller holds a PatternGradingChange around its pass.
 ///
 /// Increments are handed to the parser and taken back in mask coordinates: a point's grading is
 /// kept in its pattern's own frame, so it is turned (and mirrored for a flipped pattern) by the

@@ -94,6 +94,12 @@ void CGradingManager::Invalidate()
         grading->Invalidate();
 }
 
+void CGradingManager::SetGradePointOptions(const GradePointOptions &options)
+{
+    m_oGradePointOptions = options;
+    Invalidate();
+}
+
 CPatternGrading *CGradingManager::FindPatternGrading(const CInputPattern *pattern) const
 {
     for (CPatternGrading *grading : m_oGradings)

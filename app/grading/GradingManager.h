@@ -2,6 +2,7 @@
 // The main document's grading: one grading state per input pattern, kept current and applied.
 #pragma once
 
+#include "app/grading/GradePointFormulas.h"
 #include "foundation/PtrCollection.h"
 
 #include <memory>
@@ -49,6 +50,9 @@ public:
     bool ApplyGradeRules();
     /// Marks the runtime formulas, every grading state and the grade-point list stale.
     void Invalidate();
+    /// Which grade points that nothing grades get runtime formulas; then Invalidate.
+    void SetGradePointOptions(const GradePointOptions &options);
+    const GradePointOptions &GetGradePointOptions() const { return m_oGradePointOptions; }
 
     int GetPatternGradingCount() const { return m_oGradings.GetCount(); }
     CPatternGrading *GetPatternGradingAt(int i) const { return m_oGradings.GetAt(i); }
@@ -84,6 +88,7 @@ private:
     CPtrCollection<IBaseFormula> m_oRuntimeFormulas;
     CPtrCollection<CBasePoint> m_oGradePoints;
     std::vector<std::string> m_oFormulaNames;
+    GradePointOptions m_oGradePointOptions;
     bool m_bRuntimeStale = true;
     bool m_bNamesStale = true;
     bool m_bPointsDirty = true;

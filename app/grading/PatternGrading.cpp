@@ -3,12 +3,14 @@
 #include "app/grading/PatternGrading.h"
 
 #include "app/grading/ExpressionEvaluation.h"
+#include "app/grading/GradePointFormulas.h"
 #include "app/grading/GradingFailure.h"
 #include "app/grading/GradingManager.h"
 #include "app/grading/GradingMeasures.h"
 #include "app/grading/GradingMessages.h"
 #include "app/grading/GradingSizes.h"
 #include "app/grading/GradingUpdateGuard.h"
+#include "app/grading/GradingWrites.h"
 #include "app/grading/ParameterTextChecker.h"
 #include "formulas/BaseFormula.h"
 #include "model/BasePoint.h"
@@ -139,6 +141,7 @@ void CPatternGrading::Clear()
     m_oOrderedFormulas.RemoveAll();
     m_oCyclicFormulas.RemoveAll();
     m_oUnmatchedFormulas.RemoveAll();
+    m_oOwnedFormulas.RemoveAll();
 }
 
 void CPatternGrading::Update()
@@ -149,10 +152,15 @@ void CPatternGrading::Update()
     m_bStale = false;
     ++m_nRebuildCount;
     Clear();
-    CollectRuntimeFormulas();
     IGradeMask *mask = m_pManager->GetActiveMask();
     if (mask != nullptr) {
+        CollectRuntimeFormulas();
+        GradePointFormulas(*m_pPattern, m_pManager->GetGradePoints(), *mask->GetFormulaManager(),
+                           m_oRuntimeFormulas, m_oOwnedFormulas, m_pManager->GetGradePointOptions())
+            .makeFormulas();
         m_oOrderedFormulas.Append(m_oRuntimeFormulas);
+        for (IBaseFormula *formula : m_oOrderedFormulas)
+            formula->ClearLookupMap();
         mask->GetFormulaManager()->SortByDependency(m_oOrderedFormulas, m_oCyclicFormulas);
     }
     m_bUpdating = false;
@@ -192,6 +200,7 @@ bool CPatternGrading::ApplyGradeRules()
         return true;
     ReportCycles();
     GradingUpdateGuard raised(m_pManager->GetOwner());
+    PatternGradingChange changing(*m_pPattern);
     try {
         for (int table = 0; table < gradeData->GetTableCount(); ++table) {
             const GradingSizes sizes{table, gradeData->GetSizeCount(table),
@@ -232,7 +241,7 @@ void CPatternGrading::RestoreInputGrading(const GradingSizes &sizes)
             const auto [entry, first] = original.try_emplace({sizes.table, s}, current);
             const DPOINT &wanted = entry->second;
             if (!first && (wanted.x != current.x || wanted.y != current.y))
-                input->MoveGradePoint(sizes.key(s), wanted.x - current.x, wanted.y - current.y);
+                setOwnGrading(point, sizes.key(s), wanted);
         }
     }
 }

@@ -19,7 +19,8 @@ struct GradingSizes;
 /// The runtime grading state of one input pattern. It takes, from the grading manager's runtime
 /// formulas (the mask's formulas and their copies bound to input points), those that grade a
 /// point of its pattern, tests each one's parameter texts against the names formula text may
-/// use, orders the matching ones by dependency and grades them through the formula parser,
+/// use, makes runtime formulas for the grade points that nothing grades (GradePointFormulas),
+/// orders the formulas by dependency and grades them through the formula parser,
 /// table by table and size by size. It rebuilds lazily: only on the first use after Invalidate.
 class CPatternGrading
 {
@@ -77,6 +78,8 @@ private:
     CPtrCollection<IBaseFormula> m_oOrderedFormulas;
     CPtrCollection<IBaseFormula> m_oCyclicFormulas;
     CPtrCollection<IBaseFormula> m_oUnmatchedFormulas;
+    /// The runtime formulas made for the pattern's grade points that nothing grades.
+    COwningCollection<IBaseFormula> m_oOwnedFormulas;
     /// The grading each point came with, by (table, size), in the pattern's own frame.
     std::map<const CBasePoint *, std::map<std::pair<int, int>, DPOINT>> m_oInputGrading;
     bool m_bStale = false;

@@ -42,6 +42,7 @@ public:
     /// Where base point i of input pattern p lies in the style's file, base size.
     DPOINT filePosition(int p, int i) const;
     CGradeMask &mask() { return *m_mask; }
+    CGradingManager &manager() { return m_manager; }
     CFormulaManager &formulas() { return m_mask->GetFormulas(); }
 
     /// Begins grading in the model again and applies the formulas to every piece; false, with

@@ -120,7 +120,12 @@ using Increment = std::function<DPOINT(int size)>;
 class GradeStyleEndToEndTest : public ::testing::Test
 {
 protected:
-    GradeStyleEndToEndTest() { EXPECT_EQ(m_style.GetProblem(), ""); }
+    /// The points no formula grades keep their grading: every value is worked out by hand.
+    GradeStyleEndToEndTest()
+    {
+        EXPECT_EQ(m_style.GetProblem(), "");
+        m_style.manager().SetGradePointOptions({false, false});
+    }
 
     void gradeAndSave()
     {

@@ -51,6 +51,7 @@ GradingFixture::GradingFixture()
     m_services.inputPatterns = m_patterns.get();
     m_services.tableSet = m_tableSet.get();
     m_manager.Rebuild();
+    m_manager.SetGradePointOptions({false, false});
 }
 
 GradingFixture::~GradingFixture()

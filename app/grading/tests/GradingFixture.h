@@ -24,6 +24,7 @@ namespace testgrading {
 /// P4 (0, 40) that no grade rule moves, shown on a mask that holds the square "Front" with each
 /// point associated with the input point of the same index. The table set has one table of the
 /// five sizes S, M (base), L, XL and XXL with the measurement "waist" 70, 74, 78, 82 and 86.
+/// Grade points that nothing grades keep their grading unless a test asks for runtime formulas.
 class GradingFixture : public ::testing::Test
 {
 protected:
