@@ -1,12 +1,13 @@
 // Morvane benchmarks.
-// A style of 30 pieces of 200 rule points with 20 formulas each, graded over 12 sizes by the
-// grading manager (the files loaded beforehand), beside the AAMA model's save of the same graded
-// style.
+// A style of 30 pieces of 200 outline points (every fifth a rule point) with 20 formulas each,
+// graded over 12 sizes by the grading manager (the files loaded beforehand), beside the AAMA
+// model's save of the same graded style.
 #include "AamaDxfSamples.h"
 #include "ComparingReporter.h"
 #include "TemporaryFolder.h"
 #include "app/grading/testing/MaskFormulas.h"
 #include "app/grading/testing/StyleOnMask.h"
+#include "model/InputPoint.h"
 #include "platform/brismond/IMeasureTable.h"
 #include "platform/brismond/IMeasurement.h"
 #include "platform/brismond/TableSetFactory.h"
@@ -24,11 +25,12 @@ namespace {
 
 constexpr int kPieceCount = 30;
 constexpr int kPointCount = 200;
-constexpr int kFormulaSpacing = kPointCount / 20;
+constexpr int kRuleSpacing = 5;
+constexpr int kRulePointCount = kPointCount / kRuleSpacing;
 constexpr int kSizeCount = 12;
 constexpr int kBaseSize = 5;
 
-// A piece: a rounded outline of 200 turn points, each with a rule.
+// A piece: a rounded outline of 200 curve points, every fifth a turn point with a rule.
 AamaPiece stylePiece(int index)
 {
     AamaPiece piece;
@@ -36,10 +38,13 @@ AamaPiece stylePiece(int index)
     for (int i = 0; i < kPointCount; ++i) {
         const double turn = 2.0 * M_PI * i / kPointCount;
         AamaPiecePoint point;
-        point.m_nKind = morvane::kAamaTurnPointKind;
+        point.m_nKind = morvane::kAamaCurvePointKind;
         point.m_dX = 150.0 * std::cos(turn) + 400.0 * index;
         point.m_dY = 420.0 * std::sin(turn);
-        point.m_nRuleNumber = index * kPointCount + i + 1;
+        if (i % kRuleSpacing == 0) {
+            point.m_nKind = morvane::kAamaTurnPointKind;
+            point.m_nRuleNumber = index * kPointCount + i + 1;
+        }
         piece.m_oBoundaryPoints.push_back(point);
     }
     return piece;
@@ -98,18 +103,32 @@ const StyleFolder &styleFolder()
     return folder;
 }
 
-// Every piece gets 20 formulas: ten increments by the waist and a step, each followed by a
-// point graded like it.
+// Every piece gets 20 formulas on its first 20 rule points: ten increments by the waist and a
+// step, each followed by a point graded like it; the other 20 rule points get runtime formulas.
 void addFormulas(testgrading::StyleOnMask &style)
 {
     for (int p = 0; p < style.patternCount(); ++p) {
-        for (int i = 0; i + 1 < kPointCount; i += 2 * kFormulaSpacing) {
+        for (int i = 0; i < 20; i += 2) {
             testgrading::addIncrement(style.formulas(), style.maskPoint(p, i), "waist/40",
                                       "%INC(0.5)");
-            testgrading::addLikePoint(style.formulas(), style.maskPoint(p, i + kFormulaSpacing),
+            testgrading::addLikePoint(style.formulas(), style.maskPoint(p, i + 1),
                                       style.maskPoint(p, i));
         }
     }
+}
+
+/// Whether the first piece came out as its formulas say: its first rule point moved by the
+/// waist and the step, and a rule point without formula moved with its neighbours.
+bool gradedAsSaid(testgrading::StyleOnMask &style)
+{
+    constexpr int kFirstSize = 0;
+    const DPOINT first =
+        style.inputPoint(0, 0)->GetInputPoint()->GetGradeShift({}, {0, kFirstSize});
+    const DPOINT free =
+        style.inputPoint(0, 30)->GetInputPoint()->GetGradeShift({}, {0, kFirstSize});
+    const double steps = kFirstSize - kBaseSize;
+    return std::abs(first.x - 0.75 * steps) < 1e-9 && std::abs(first.y - 0.5 * steps) < 1e-9 &&
+           std::hypot(free.x, free.y) > 0.1;
 }
 
 testgrading::StyleOnMask &gradedStyle()
@@ -129,6 +148,10 @@ void gradeStyle(benchmark::State &state)
     testgrading::StyleOnMask &style = gradedStyle();
     if (!style.GetProblem().empty() || style.patternCount() != kPieceCount) {
         state.SkipWithError("the style did not load");
+        return;
+    }
+    if (!gradedAsSaid(style)) {
+        state.SkipWithError("the style is not graded as its formulas say");
         return;
     }
     for (auto _ : state) {
@@ -154,8 +177,9 @@ BENCHMARK(saveGradedStyle)->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
-    std::printf("style: %d pieces of %d rule points, %d formulas each, graded over %d sizes\n",
-                kPieceCount, kPointCount, 2 * kPointCount / (2 * kFormulaSpacing), kSizeCount);
+    std::printf("style: %d pieces of %d points (%d with rules), 20 formulas each, graded over %d "
+                "sizes\n",
+                kPieceCount, kPointCount, kRulePointCount, kSizeCount);
     ComparingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("gradeStyle", "saveGradedStyle");
