@@ -68,6 +68,20 @@ void throwParseFailure(const hollicot::IGradeParseData &parser, const std::strin
     throw GradingFailure(formatParseFailure(formulaText, code, faultyText));
 }
 
+/// Runs the texts over the variables through the parser, the cells in and out.
+void compute(const std::string &formulaText, const std::vector<std::string> &names,
+             const std::vector<Vec2> &positions, const std::vector<std::string> &texts,
+             const GradingSizes &sizes, const GradingMeasures &measures, CellRows &cells)
+{
+    auto parser = hollicot::CGradeDataFactory::MakeGradeData();
+    int code = parser->SetUp(names, &positions, texts, sizes.base, sizes.count, &measures.rows,
+                             measures.names, 0, &cells, true);
+    if (code == 0)
+        code = parser->Compute();
+    if (code != 0)
+        throwParseFailure(*parser, formulaText);
+}
+
 void computeIncrements(const ExpressionProblem &problem, const GradingSizes &sizes,
                        const GradingMeasures &measures, CellRows &cells)
 {
@@ -79,13 +93,7 @@ void computeIncrements(const ExpressionProblem &problem, const GradingSizes &siz
         const DPOINT position = variable->GetAbsPosition();
         positions.push_back({position.x, position.y});
     }
-    auto parser = hollicot::CGradeDataFactory::MakeGradeData();
-    int code = parser->SetUp(names, &positions, problem.texts, sizes.base, sizes.count,
-                             &measures.rows, measures.names, 0, &cells, true);
-    if (code == 0)
-        code = parser->Compute();
-    if (code != 0)
-        throwParseFailure(*parser, problem.formulaText);
+    compute(problem.formulaText, names, positions, problem.texts, sizes, measures, cells);
 }
 
 } // namespace
@@ -114,4 +122,22 @@ void EvaluateExpressions(const ExpressionProblem &problem, const GradingSizes &s
     }
     for (const auto &[target, row] : results)
         writeIncrements(target, *row, sizes);
+}
+
+std::vector<double> EvaluateMeasure(const std::string &formulaText, const std::string &name,
+                                    const std::string &text, const GradingSizes &sizes,
+                                    const GradingMeasures &measures)
+{
+    if (text.empty())
+        return {};
+    CellRows cells(1, std::vector<Vec2>(static_cast<std::size_t>(sizes.count)));
+    compute(formulaText, {name}, {Vec2{}}, {text}, sizes, measures, cells);
+    std::vector<double> values;
+    for (const Vec2 &cell : cells.front()) {
+        if (!std::isfinite(cell.x))
+            throw GradingFailure("formula '" + formulaText + "': the value of " + name +
+                                 " is not a finite number");
+        values.push_back(cell.x);
+    }
+    return values;
 }

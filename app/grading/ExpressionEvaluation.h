@@ -38,3 +38,11 @@ struct ExpressionProblem
 /// result is not a finite number; nothing is written then.
 void EvaluateExpressions(const ExpressionProblem &problem, const GradingSizes &sizes,
                          const GradingMeasures &measures, const IGradeMask *mask);
+
+/// Evaluates a measure's text (its line addresses the one variable name, based at (0, 0), with
+/// no increments) in every size of sizes; the first coordinate of each size's result, the base
+/// size included. Throws GradingFailure as EvaluateExpressions does; an empty text gives no
+/// values.
+std::vector<double> EvaluateMeasure(const std::string &formulaText, const std::string &name,
+                                    const std::string &text, const GradingSizes &sizes,
+                                    const GradingMeasures &measures);

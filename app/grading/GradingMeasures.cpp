@@ -3,10 +3,16 @@
 #include "app/grading/GradingMeasures.h"
 
 #include "app/grading/GradingSizes.h"
+#include "foundation/PtrCollection.h"
+#include "model/IBaseFormula.h"
+#include "model/IMeasureFormula.h"
 #include "platform/brismond/IMeasureTable.h"
 #include "platform/brismond/IMeasurement.h"
 
 namespace {
+
+constexpr int kDistanceBetweenOutlines = 20;
+constexpr int kTangentDirection = 21;
 
 std::vector<double> relativeRow(const IMeasurement &measurement, int tableSizes,
                                 const GradingSizes &sizes)
@@ -36,4 +42,26 @@ GradingMeasures GradingMeasures::fromTable(const IMeasureTable *table, const Gra
         measures.rows.push_back(relativeRow(*measurement, table->GetSizeCount(), sizes));
     }
     return measures;
+}
+
+void GradingMeasures::appendFormulaMeasures(const CPtrCollection<IBaseFormula> &formulas,
+                                            const GradingSizes &sizes, bool relative)
+{
+    for (IBaseFormula *formula : formulas) {
+        IMeasureFormula *measure = formula->AsMeasureFormula();
+        if (measure == nullptr || measure->GetVarName().empty())
+            continue;
+        std::vector<double> row(static_cast<std::size_t>(sizes.count));
+        for (int s = 0; s < sizes.count; ++s)
+            row[static_cast<std::size_t>(s)] = measure->GetValue(sizes.table, s);
+        const int type = formula->GetFormulaType();
+        const bool absolute = type == kDistanceBetweenOutlines || type == kTangentDirection;
+        if (relative && !absolute && sizes.base >= 0 && sizes.base < sizes.count) {
+            const double base = row[static_cast<std::size_t>(sizes.base)];
+            for (double &value : row)
+                value -= base;
+        }
+        names.push_back(measure->GetVarName());
+        rows.push_back(std::move(row));
+    }
 }

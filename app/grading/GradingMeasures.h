@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+class IBaseFormula;
 class IMeasureTable;
 struct GradingSizes;
+template <class T> class CPtrCollection;
 
 /// Measure names with one value per size each, as the parser takes them.
 struct GradingMeasures
@@ -20,4 +22,11 @@ struct GradingMeasures
     /// 0), as point formulas read measures. A null table gives no measures; a table whose size
     /// count differs from the sizes' gives rows of the sizes' length, missing sizes 0.
     static GradingMeasures fromTable(const IMeasureTable *table, const GradingSizes &sizes);
+
+    /// Appends the measure of every formula of formulas that publishes one under a name, one
+    /// value per size of sizes: relative to the base size when asked, except for the
+    /// distance between outlines and the tangent direction (types 20 and 21), which are taken
+    /// as they are.
+    void appendFormulaMeasures(const CPtrCollection<IBaseFormula> &formulas,
+                               const GradingSizes &sizes, bool relative);
 };

@@ -13,6 +13,7 @@
 #include "app/grading/GradingWrites.h"
 #include "app/grading/ParameterTextChecker.h"
 #include "formulas/BaseFormula.h"
+#include "formulas/MeasureExpressionFormula.h"
 #include "model/BasePoint.h"
 #include "model/FormulaManager.h"
 #include "model/GradeMask.h"
@@ -28,6 +29,7 @@ namespace {
 /// Formula types by what grading does with them.
 enum FormulaType {
     kGradeRegion = 0,
+    kMeasureExpression = 17,
     kDartPattern = 3,
     kDartRegion = 4,
     kPointInterpolate = 12,
@@ -142,6 +144,7 @@ void CPatternGrading::Clear()
     m_oCyclicFormulas.RemoveAll();
     m_oUnmatchedFormulas.RemoveAll();
     m_oOwnedFormulas.RemoveAll();
+    m_oMeasureFormulas.RemoveAll();
 }
 
 void CPatternGrading::Update()
@@ -173,7 +176,7 @@ bool CPatternGrading::GradesOwnPoint(IBaseFormula *formula) const
     for (const CBasePoint *point : points)
         if (point != nullptr && point->GetParent() == m_pPattern)
             return true;
-    return false;
+    return points.GetCount() == 0 && formula->AsMeasureFormula() != nullptr;
 }
 
 void CPatternGrading::CollectRuntimeFormulas()
@@ -185,10 +188,13 @@ void CPatternGrading::CollectRuntimeFormulas()
     for (IBaseFormula *formula : runtime) {
         if (!GradesOwnPoint(formula))
             continue;
-        if (formula->IsValid(&checker))
-            m_oRuntimeFormulas.Add(formula);
-        else
+        if (!formula->IsValid(&checker)) {
             m_oUnmatchedFormulas.Add(formula);
+            continue;
+        }
+        m_oRuntimeFormulas.Add(formula);
+        if (formula->AsMeasureFormula() != nullptr)
+            m_oMeasureFormulas.Add(formula);
     }
 }
 
@@ -248,20 +254,46 @@ void CPatternGrading::RestoreInputGrading(const GradingSizes &sizes)
 
 void CPatternGrading::GradeTable(const GradingSizes &sizes, const GradingMeasures &measures)
 {
-    for (IBaseFormula *formula : m_oOrderedFormulas)
-        if (m_oCyclicFormulas.Find(formula) < 0)
+    for (IBaseFormula *formula : m_oOrderedFormulas) {
+        if (m_oCyclicFormulas.Find(formula) >= 0)
+            continue;
+        if (m_oMeasureFormulas.GetCount() == 0) {
             GradeFormula(formula, sizes, measures);
+            continue;
+        }
+        // The measures of the formulas graded so far, as they are now.
+        GradingMeasures withFormulas = measures;
+        withFormulas.appendFormulaMeasures(m_oMeasureFormulas, sizes,
+                                           formula->GetFormulaType() != kMeasureExpression);
+        GradeFormula(formula, sizes, withFormulas);
+    }
 }
 
 void CPatternGrading::GradeFormula(IBaseFormula *formula, const GradingSizes &sizes,
                                    const GradingMeasures &measures)
 {
+    if (formula->GetFormulaType() == kMeasureExpression) {
+        GradeMeasure(*static_cast<CMeasureExpressionFormula *>(formula->GetBaseFormula()), sizes,
+                     measures);
+        return;
+    }
     if (!isExpressionType(formula->GetFormulaType()))
         return;
     const ExpressionProblem problem = problemOf(formula, m_pPattern);
     if (isPassedOver(formula, problem.targets))
         return;
     EvaluateExpressions(problem, sizes, measures, m_pManager->GetActiveMask());
+}
+
+void CPatternGrading::GradeMeasure(CMeasureExpressionFormula &formula, const GradingSizes &sizes,
+                                   const GradingMeasures &measures)
+{
+    const std::vector<double> values = EvaluateMeasure(
+        displayTextOf(&formula), formula.GetVarName(), formula.GetFormulaText(), sizes, measures);
+    for (std::size_t s = 0; s < values.size(); ++s)
+        formula.SetValue(sizes.table, static_cast<int>(s), values[s]);
+    if (sizes.table == 0 && sizes.base >= 0 && sizes.base < static_cast<int>(values.size()))
+        formula.SetValue(-1, -1, values[static_cast<std::size_t>(sizes.base)]);
 }
 
 void CPatternGrading::CollectFormulas(CPtrCollection<IBaseFormula> &list)

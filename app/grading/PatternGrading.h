@@ -12,6 +12,7 @@
 class CBasePoint;
 class CGradingManager;
 class CInputPattern;
+class CMeasureExpressionFormula;
 class IBaseFormula;
 struct GradingMeasures;
 struct GradingSizes;
@@ -21,7 +22,9 @@ struct GradingSizes;
 /// point of its pattern, tests each one's parameter texts against the names formula text may
 /// use, makes runtime formulas for the grade points that nothing grades (GradePointFormulas),
 /// orders the formulas by dependency and grades them through the formula parser,
-/// table by table and size by size. It rebuilds lazily: only on the first use after Invalidate.
+/// table by table and size by size. A measure formula without points is graded by every
+/// pattern's state (its values are the same for each). It rebuilds lazily: only on the first use
+/// after Invalidate.
 class CPatternGrading
 {
 public:
@@ -71,6 +74,8 @@ private:
     void GradeTable(const GradingSizes &sizes, const GradingMeasures &measures);
     void GradeFormula(IBaseFormula *formula, const GradingSizes &sizes,
                       const GradingMeasures &measures);
+    void GradeMeasure(CMeasureExpressionFormula &formula, const GradingSizes &sizes,
+                      const GradingMeasures &measures);
 
     CGradingManager *m_pManager = nullptr;
     CInputPattern *m_pPattern = nullptr;
@@ -80,6 +85,8 @@ private:
     CPtrCollection<IBaseFormula> m_oUnmatchedFormulas;
     /// The runtime formulas made for the pattern's grade points that nothing grades.
     COwningCollection<IBaseFormula> m_oOwnedFormulas;
+    /// The runtime formulas that publish a measure, which formula text may name.
+    CPtrCollection<IBaseFormula> m_oMeasureFormulas;
     /// The grading each point came with, by (table, size), in the pattern's own frame.
     std::map<const CBasePoint *, std::map<std::pair<int, int>, DPOINT>> m_oInputGrading;
     bool m_bStale = false;

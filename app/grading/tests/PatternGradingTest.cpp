@@ -7,6 +7,7 @@
 #include "formulas/BaseFormula.h"
 #include "formulas/BasePointFormula.h"
 #include "formulas/GradeRegionFormula.h"
+#include "formulas/MeasureExpressionFormula.h"
 #include "model/InputPattern.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +116,26 @@ TEST_F(PatternGradingTest, ARegionFormulaGradesThePointsInItsRegionAlongItsDirec
         expectShift(0, s, 0, 2.0 * (s - kBase));
         expectShift(1, s, 0, 2.0 * (s - kBase));
         expectShift(2, s, 0, 0);
+    }
+}
+
+TEST_F(PatternGradingTest, AMeasureIsGradedBeforeThePointsWhoseTextsNameIt)
+{
+    // The increment comes first in the mask and names the measure graded after it.
+    addIncrement(1, "halfwaist/10", "0");
+    CFormulaManager &formulas = m_mask->GetFormulas();
+    auto *halfWaist = static_cast<CMeasureExpressionFormula *>(formulas.AddFormula(
+        formulas.MakeGlobalFormula(CMeasureExpressionFormula::kFormulaType, nullptr)));
+    halfWaist->SetVarName("halfwaist");
+    halfWaist->GetParam(0)->SetValue("waist/2");
+    m_manager.Invalidate();
+
+    ASSERT_TRUE(m_manager.ApplyGradeRules()) << m_messages.problems.front();
+
+    // The table's rows are relative to the base size: waist/2 is 2 a size.
+    for (int s = 0; s < kSizes; ++s) {
+        EXPECT_DOUBLE_EQ(halfWaist->GetValue(0, s), 2.0 * (s - kBase));
+        expectShift(1, s, 0.2 * (s - kBase), 0);
     }
 }
 
