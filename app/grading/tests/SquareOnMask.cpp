@@ -1,6 +1,6 @@
 // Morvane program grading tests.
 // A document in memory to grade: one input piece on a mask, a measurement table, the manager.
-#include "GradingFixture.h"
+#include "SquareOnMask.h"
 
 #include "MaskFixtures.h"
 #include "app/grading/testing/MaskFormulas.h"
@@ -20,7 +20,7 @@ using testmodel::maskPointAt;
 
 namespace testgrading {
 
-GradingFixture::GradingFixture()
+SquareOnMask::SquareOnMask()
 {
     m_patterns = CMorvaneFactory::MakeInputPatterns(m_patternsHandler);
     FakePoint *a = m_source.addPoint(0, 0);
@@ -54,27 +54,27 @@ GradingFixture::GradingFixture()
     m_manager.SetGradePointOptions({false, false});
 }
 
-GradingFixture::~GradingFixture()
+SquareOnMask::~SquareOnMask()
 {
     m_patterns->SetGradeMask(nullptr);
 }
 
-CBasePoint *GradingFixture::inputPoint(int i) const
+CBasePoint *SquareOnMask::inputPoint(int i) const
 {
     return m_patterns->GetPatternAt(0)->GetBasePointAt(i);
 }
 
-DPOINT GradingFixture::shiftOf(int i, int size) const
+DPOINT SquareOnMask::shiftOf(int i, int size) const
 {
     return inputPoint(i)->GetInputPoint()->GetGradeShift({}, {0, size});
 }
 
-DPOINT GradingFixture::absShiftOf(int i, int size) const
+DPOINT SquareOnMask::absShiftOf(int i, int size) const
 {
     return inputPoint(i)->GetInputPoint()->GetAbsGradeShift({}, {0, size});
 }
 
-CBaseFormula *GradingFixture::addIncrement(int i, const std::string &x, const std::string &y)
+CBaseFormula *SquareOnMask::addIncrement(int i, const std::string &x, const std::string &y)
 {
     CBaseFormula *formula =
         testgrading::addIncrement(m_mask->GetFormulas(), maskPointAt(*m_square, i), x, y);
@@ -82,7 +82,7 @@ CBaseFormula *GradingFixture::addIncrement(int i, const std::string &x, const st
     return formula;
 }
 
-CBaseFormula *GradingFixture::addLikePoint(int i, int reference)
+CBaseFormula *SquareOnMask::addLikePoint(int i, int reference)
 {
     CBaseFormula *formula = testgrading::addLikePoint(
         m_mask->GetFormulas(), maskPointAt(*m_square, i), maskPointAt(*m_square, reference));
@@ -90,7 +90,7 @@ CBaseFormula *GradingFixture::addLikePoint(int i, int reference)
     return formula;
 }
 
-void GradingFixture::place(double angleDegrees, bool flipped)
+void SquareOnMask::place(double angleDegrees, bool flipped)
 {
     CInputPattern *pattern = m_patterns->GetPatternAt(0);
     IPatternLocation *location = pattern->GetPatternLocation();
