@@ -2,6 +2,7 @@
 // Reading a generated AAMA DXF file of about 10 MB, beside a bare loop that only splits the same
 // file into group-code pairs and converts every real value it meets. On a busy machine, compare
 // the two with --benchmark_repetitions=12 --benchmark_enable_random_interleaving=true.
+#include "ComparingReporter.h"
 #include "sources/aama-model/AamaDxfWriter.h"
 #include "sources/aama-reader/AAMAData.h"
 
@@ -167,4 +168,12 @@ BENCHMARK(BM_AamaDataLoad)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    ComparingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatio("BM_AamaDataLoad", "BM_SplitIntoGroupPairsConvertingReals");
+    benchmark::Shutdown();
+    return 0;
+}

@@ -29,10 +29,11 @@ inline std::string zeroPadded(long long value, int width)
 /// The text of format("%*.*f", width, decimals, value).
 inline std::string blankPaddedFixed(double value, int width, int decimals)
 {
-    std::string text = formatFixed(value, decimals);
-    if (static_cast<int>(text.size()) < width)
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
-    return text;
+    const std::string digits = formatFixed(value, decimals);
+    if (static_cast<int>(digits.size()) >= width)
+        return digits;
+    std::string text(static_cast<std::size_t>(width) - digits.size(), ' ');
+    return text += digits;
 }
 
 } // namespace morvane

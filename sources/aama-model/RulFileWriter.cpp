@@ -35,11 +35,15 @@ DPOINT displacement(IGradePoint &point, const SizeCombination &combination)
 void writeRule(std::string &text, const RulRulePoint &rule,
                const std::vector<SizeCombination> &combinations)
 {
-    text += "RULE: DELTA " + rule.m_sName + kLineEnd;
+    text += "RULE: DELTA ";
+    text += rule.m_sName;
+    text += kLineEnd;
     for (std::size_t i = 0; i < combinations.size(); ++i) {
         const DPOINT value = displacement(*rule.m_pPoint, combinations[i]);
-        text += ' ' + morvane::blankPaddedFixed(value.x, 9, 2) + ',' +
-                morvane::blankPaddedFixed(value.y, 9, 2);
+        text += ' ';
+        text += morvane::blankPaddedFixed(value.x, 9, 2);
+        text += ',';
+        text += morvane::blankPaddedFixed(value.y, 9, 2);
         // After every fourth value and after the last: a single line end when both hold.
         if ((i + 1) % 4 == 0 || i + 1 == combinations.size())
             text += kLineEnd;
