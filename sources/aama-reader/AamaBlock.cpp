@@ -123,9 +123,9 @@ double signedArea(const std::vector<CAamaVertex> &vertices)
     return area;
 }
 
-// The direction in degrees across the outline at vertex v, into the piece: square to the line
-// from the vertex before to the vertex after it.
-double inwardAngleAt(const std::vector<CAamaVertex> &vertices, std::size_t v)
+// The direction in degrees across the outline at vertex v, into the piece (on the left of the
+// way round when leftIsInside): square to the line from the vertex before to the vertex after.
+double inwardAngleAt(const std::vector<CAamaVertex> &vertices, std::size_t v, bool leftIsInside)
 {
     // A closed outline that repeats its first vertex at the end goes round without it.
     std::size_t count = vertices.size();
@@ -136,8 +136,6 @@ double inwardAngleAt(const std::vector<CAamaVertex> &vertices, std::size_t v)
     const CAamaVertex &after = vertices[v + 1 < count ? v + 1 : 0];
     const double tx = after.m_dX - before.m_dX;
     const double ty = after.m_dY - before.m_dY;
-    // Counter-clockwise, the inside lies to the left of the way round.
-    const bool leftIsInside = signedArea(vertices) > 0.0;
     return RadToDeg(leftIsInside ? std::atan2(tx, -ty) : std::atan2(-tx, ty));
 }
 
@@ -387,11 +385,13 @@ void CAamaBlock::DirectNotchesWithoutAngle()
     if (notches.empty())
         return;
     const CornerFinder corners(vertices, notches.size());
+    // Counter-clockwise, the inside lies to the left of the way round.
+    const bool leftIsInside = signedArea(vertices) > 0.0;
     for (CAamaPoint *point : notches) {
         const std::optional<std::size_t> corner = corners.at(point->m_dX, point->m_dY);
         if (!corner)
             continue;
-        point->m_dNotchAngle = inwardAngleAt(vertices, *corner);
+        point->m_dNotchAngle = inwardAngleAt(vertices, *corner, leftIsInside);
         point->m_bHasAngle = true;
     }
 }
