@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <iterator>
 #include <optional>
 
@@ -71,23 +72,27 @@ bool withinJoinDistance(const CAamaVertex &a, const CAamaVertex &b)
     return std::fabs(a.m_dX - b.m_dX) < kJoinDistance && std::fabs(a.m_dY - b.m_dY) < kJoinDistance;
 }
 
-bool isClosedChain(const std::vector<CAamaVertex> &chain)
+// An outline being joined: parts are added at either end.
+using Chain = std::deque<CAamaVertex>;
+
+bool isClosedChain(const Chain &chain)
 {
     return chain.size() > 2 && withinJoinDistance(chain.front(), chain.back());
 }
 
 // Appends part to chain, leaving out its first vertex where it repeats the chain's last.
-void appendPart(std::vector<CAamaVertex> &chain, std::vector<CAamaVertex> part)
+void appendPart(Chain &chain, const std::vector<CAamaVertex> &part)
 {
     const bool repeatsEnd = withinJoinDistance(chain.back(), part.front());
     chain.insert(chain.end(), part.begin() + (repeatsEnd ? 1 : 0), part.end());
 }
 
 // Puts part before chain, leaving out the chain's first vertex where it repeats part's last.
-void prependPart(std::vector<CAamaVertex> &chain, std::vector<CAamaVertex> part)
+void prependPart(Chain &chain, const std::vector<CAamaVertex> &part)
 {
-    appendPart(part, std::move(chain));
-    chain = std::move(part);
+    if (withinJoinDistance(part.back(), chain.front()))
+        chain.pop_front();
+    chain.insert(chain.begin(), part.begin(), part.end());
 }
 
 std::vector<CAamaVertex> reversed(const std::vector<CAamaVertex> &vertices)
@@ -284,39 +289,60 @@ void CAamaBlock::JoinBoundary()
     m_oInBoundary[std::size_t(first - m_oPolylines.begin())] = true;
     m_oBoundary.m_nLayer = morvane::kAamaBoundaryLayer;
     m_oBoundary.m_nFlags = first->m_nFlags;
-    // The first part's vertices move into the outline; it is drawn as the outline only.
-    std::vector<CAamaVertex> chain = std::move(first->m_oVertices);
-    if (!first->IsClosed() && !chain.empty()) {
-        while (!isClosedChain(chain) && ExtendBoundary(chain)) {
-        }
-        if (isClosedChain(chain))
-            m_oBoundary.m_nFlags |= 1;
+    if (first->IsClosed() || first->m_oVertices.empty()) {
+        m_oBoundary.m_oVertices = std::move(first->m_oVertices);
+        return;
     }
-    m_oBoundary.m_oVertices = std::move(chain);
+    // The first part's vertices move into the outline; it is drawn as the outline only.
+    Chain chain(std::make_move_iterator(first->m_oVertices.begin()),
+                std::make_move_iterator(first->m_oVertices.end()));
+    first->m_oVertices.clear();
+    const NearIndex ends = OutlinePartEnds();
+    while (!isClosedChain(chain) && ExtendBoundary(chain, ends)) {
+    }
+    if (isClosedChain(chain))
+        m_oBoundary.m_nFlags |= 1;
+    m_oBoundary.m_oVertices.assign(chain.begin(), chain.end());
 }
 
-bool CAamaBlock::ExtendBoundary(std::vector<CAamaVertex> &chain)
+NearIndex CAamaBlock::OutlinePartEnds() const
 {
+    NearIndex ends(kJoinDistance);
     for (std::size_t i = 0; i < m_oPolylines.size(); ++i) {
         const CAamaPolyline &part = m_oPolylines[i];
         if (m_oInBoundary[i] || part.m_nLayer != morvane::kAamaBoundaryLayer ||
             part.m_oVertices.empty())
             continue;
-        const std::vector<CAamaVertex> &vertices = part.m_oVertices;
-        if (withinJoinDistance(chain.back(), vertices.front()))
-            appendPart(chain, vertices);
-        else if (withinJoinDistance(chain.back(), vertices.back()))
-            appendPart(chain, reversed(vertices));
-        else if (withinJoinDistance(chain.front(), vertices.back()))
-            prependPart(chain, vertices);
-        else if (withinJoinDistance(chain.front(), vertices.front()))
-            prependPart(chain, reversed(vertices));
-        else
-            continue;
-        m_oInBoundary[i] = true;
-        return true;
+        ends.add(part.m_oVertices.front().m_dX, part.m_oVertices.front().m_dY, i);
+        ends.add(part.m_oVertices.back().m_dX, part.m_oVertices.back().m_dY, i);
     }
-    return false;
+    ends.build();
+    return ends;
+}
+
+bool CAamaBlock::ExtendBoundary(Chain &chain, const NearIndex &ends)
+{
+    // Of the parts that continue the chain at either end, the first in the file.
+    std::optional<std::size_t> next;
+    const auto consider = [&](std::size_t part) {
+        if (!m_oInBoundary[part] && (!next || part < *next))
+            next = part;
+    };
+    ends.forEachNear(chain.back().m_dX, chain.back().m_dY, consider);
+    ends.forEachNear(chain.front().m_dX, chain.front().m_dY, consider);
+    if (!next)
+        return false;
+    const std::vector<CAamaVertex> &vertices = m_oPolylines[*next].m_oVertices;
+    if (withinJoinDistance(chain.back(), vertices.front()))
+        appendPart(chain, vertices);
+    else if (withinJoinDistance(chain.back(), vertices.back()))
+        appendPart(chain, reversed(vertices));
+    else if (withinJoinDistance(chain.front(), vertices.back()))
+        prependPart(chain, vertices);
+    else
+        prependPart(chain, reversed(vertices));
+    m_oInBoundary[*next] = true;
+    return true;
 }
 
 std::vector<CAamaPoint *> CAamaBlock::MarkPointsOn(int layer) const

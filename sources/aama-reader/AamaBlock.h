@@ -8,6 +8,7 @@
 #include "sources/aama-reader/PointMarksIndex.h"
 
 #include <cstddef>
+#include <deque>
 #include <mutex>
 #include <span>
 #include <string>
@@ -70,7 +71,11 @@ private:
     void ClassifyEntity(EntityRef entity, FollowState &state);
     void ClassifyPoint(CAamaPoint &point, FollowState &state);
     void JoinBoundary();
-    bool ExtendBoundary(std::vector<CAamaVertex> &chain);
+    /// The ends of the layer-1 polylines not yet in the outline, each with its polyline's index.
+    morvane::NearIndex OutlinePartEnds() const;
+    /// Adds the first polyline in the file that continues chain at either end; false when none
+    /// does.
+    bool ExtendBoundary(std::deque<CAamaVertex> &chain, const morvane::NearIndex &ends);
     std::vector<CAamaPoint *> MarkPointsOn(int layer) const;
     void PlaceNotchesOnEdges();
     void DirectNotchesWithoutAngle();

@@ -12,8 +12,10 @@ bool isNear(double x1, double y1, double x2, double y2)
     return std::fabs(x1 - x2) < kAamaNearDistance && std::fabs(y1 - y2) < kAamaNearDistance;
 }
 
-NearGrid::NearGrid(std::size_t count)
+NearGrid::NearGrid(std::size_t count, double distance)
     : m_mask(std::bit_ceil(std::max<std::size_t>(count, 1)) - 1)
+    , m_distance(distance)
+    , m_cellsPerUnit(1.0 / (16 * distance))
 {
 }
 
@@ -27,7 +29,7 @@ void NearIndex::add(double x, double y, std::size_t id)
 
 void NearIndex::build()
 {
-    m_grid = NearGrid(2 * m_added.size());
+    m_grid = NearGrid(2 * m_added.size(), m_distance);
     // Counting sort by bucket.
     m_bucketStart.assign(m_grid.bucketCount() + 1, 0);
     std::vector<std::size_t> buckets(m_added.size());

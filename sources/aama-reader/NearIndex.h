@@ -16,14 +16,14 @@ inline constexpr double kAamaNearDistance = 0.001;
 /// A position with a NaN coordinate is near nothing.
 bool isNear(double x1, double y1, double x2, double y2);
 
-/// The plane cut into square cells of sixteen near distances, hashed into a power-of-two number
-/// of buckets: everything near a position lies in one of the (one to four) buckets that
-/// nearBuckets() gives for it.
+/// The plane cut into square cells of sixteen times a distance, hashed into a power-of-two
+/// number of buckets: everything within that distance of a position (in x and in y) lies in one
+/// of the (one to four) buckets that nearBuckets() gives for it.
 class NearGrid
 {
 public:
-    /// A grid of at least count buckets.
-    explicit NearGrid(std::size_t count = 0);
+    /// A grid of at least count buckets, for the near distance or another one.
+    explicit NearGrid(std::size_t count = 0, double distance = kAamaNearDistance);
 
     std::size_t bucketCount() const { return m_mask + 1; }
     /// The bucket of the cell that holds (x, y); both must be finite.
@@ -35,11 +35,11 @@ public:
     {
         if (!std::isfinite(x) || !std::isfinite(y))
             return;
-        // A margin of one near distance on each side covers the rounding of the differences.
-        const std::int64_t firstX = cellOf(x - 2 * kAamaNearDistance);
-        const std::int64_t lastX = cellOf(x + 2 * kAamaNearDistance);
-        const std::int64_t firstY = cellOf(y - 2 * kAamaNearDistance);
-        const std::int64_t lastY = cellOf(y + 2 * kAamaNearDistance);
+        // A margin of one more distance on each side covers the rounding of the differences.
+        const std::int64_t firstX = cellOf(x - 2 * m_distance);
+        const std::int64_t lastX = cellOf(x + 2 * m_distance);
+        const std::int64_t firstY = cellOf(y - 2 * m_distance);
+        const std::int64_t lastY = cellOf(y + 2 * m_distance);
         std::size_t visited[9];
         std::size_t visitedCount = 0;
         for (std::int64_t cx = firstX; cx <= lastX; ++cx) {
@@ -58,14 +58,12 @@ public:
     }
 
 private:
-    // Cells much wider than a search, so that most searches stay within one cell per axis.
-    static constexpr double kCellsPerUnit = 1.0 / (16 * kAamaNearDistance);
     // Cells beyond this number, on either side, are one: far from any pattern.
     static constexpr double kLastCell = 0x1p40;
 
-    static std::int64_t cellOf(double coordinate)
+    std::int64_t cellOf(double coordinate) const
     {
-        const double cell = std::floor(coordinate * kCellsPerUnit);
+        const double cell = std::floor(coordinate * m_cellsPerUnit);
         return static_cast<std::int64_t>(cell < -kLastCell ? -kLastCell
                                          : cell > kLastCell ? kLastCell
                                                             : cell);
@@ -79,6 +77,9 @@ private:
     }
 
     std::size_t m_mask = 0;
+    double m_distance;
+    // Cells much wider than a search, so that most searches stay within one cell per axis.
+    double m_cellsPerUnit;
 };
 
 /// Positions, each with a caller's id, searched for those near a given position in time that
@@ -87,18 +88,27 @@ private:
 class NearIndex
 {
 public:
+    /// An index for positions near each other (isNear()), or within another distance in x and
+    /// in y.
+    explicit NearIndex(double distance = kAamaNearDistance)
+        : m_distance(distance)
+    {
+    }
+
     void reserve(std::size_t count) { m_added.reserve(count); }
     void add(double x, double y, std::size_t id);
     void build();
 
-    /// Calls visit(id) for every position near (x, y), once each, in no particular order.
+    /// Calls visit(id) for every position near (x, y) (or within the index's distance), once
+    /// each, in no particular order.
     template <typename Visit> void forEachNear(double x, double y, Visit visit) const
     {
         if (m_entries.empty())
             return;
         m_grid.nearBuckets(x, y, [&](std::size_t bucket) {
             for (std::size_t i = m_bucketStart[bucket]; i < m_bucketStart[bucket + 1]; ++i) {
-                if (isNear(m_entries[i].x, m_entries[i].y, x, y))
+                if (std::fabs(m_entries[i].x - x) < m_distance &&
+                    std::fabs(m_entries[i].y - y) < m_distance)
                     visit(m_entries[i].id);
             }
         });
@@ -116,6 +126,7 @@ private:
     std::vector<Entry> m_entries;
     /// Where the entries of each bucket start in m_entries, and the end after the last.
     std::vector<std::size_t> m_bucketStart;
+    double m_distance;
     NearGrid m_grid;
 };
 
