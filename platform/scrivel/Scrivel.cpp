@@ -94,9 +94,13 @@ int lineAt(std::string_view text, ptrdiff_t offset)
 // node when it is an element, else the next element among its siblings; null when none.
 pugi::xml_node elementFrom(pugi::xml_node node)
 {
-    while (node && node.type() != pugi::node_element)
+    // A null node's type is node_null: one call per node tells both.
+    for (;;) {
+        const pugi::xml_node_type type = node.type();
+        if (type == pugi::node_element || type == pugi::node_null)
+            return node;
         node = node.next_sibling();
-    return node;
+    }
 }
 
 int countElements(pugi::xml_node parent)
