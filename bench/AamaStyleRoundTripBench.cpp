@@ -38,7 +38,7 @@ AamaPiece stylePiece(int index)
         point.m_dX = 150.0 * std::cos(turn) + 3.0 * index;
         point.m_dY = 420.0 * std::sin(turn) - index;
         if (i % 6 == 0) {
-            point.m_nKind = morvane::kAamaRulePointKind;
+            point.m_nKind = morvane::kAamaTurnPointKind;
             point.m_nRuleNumber = i / 6 + 1;
         } else if (i == 61 || i == 181) {
             point.m_nKind = morvane::kAamaNotchPointKind;

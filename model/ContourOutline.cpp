@@ -74,24 +74,34 @@ static std::vector<TrimmedLine> shapeLines(std::span<const OutlineLine> lines,
     return trimmed;
 }
 
-// Cuts two neighbouring lines at the meeting found first when `to` is searched from its start
-// (as it stands) or from its far end (reversed). A meeting at `to`'s entry ends `from` there
-// and starts `to`; one at `to`'s exit (the second joint of a closed pair) ends `to` there and
-// starts `from`.
-static void cutAtMeeting(TrimmedLine &from, TrimmedLine &to, bool reversed, bool atEntry)
+// The shape in the order the contour runs along the line: from its entry end to its exit end.
+static std::vector<DPOINT> runningShape(const TrimmedLine &line)
+{
+    if (!line.line->backward)
+        return line.shape;
+    return {line.shape.rbegin(), line.shape.rend()};
+}
+
+// A segment index of the running shape as an index of the shape as stored. Segment k of a
+// reversed shape of n points is segment n - 2 - k, which also maps the prolongations (-1 and
+// n - 1) onto each other.
+static int storedSegment(const TrimmedLine &line, int runningSegment)
+{
+    if (!line.line->backward)
+        return runningSegment;
+    return static_cast<int>(line.shape.size()) - 2 - runningSegment;
+}
+
+// Cuts two neighbouring lines where the first leaves and the second enters; both stay as they
+// are when they do not meet.
+static void cutAtJoint(TrimmedLine &exiting, TrimmedLine &entering)
 {
     ShapeCrossing crossing;
-    if (!findShapeCrossing(from.shape, to.shape, reversed, crossing))
+    if (!findJointCrossing(runningShape(exiting), runningShape(entering), crossing))
         return;
-    if (!atEntry) {
-        to.endIndex = crossing.secondSegment;
-        to.endPoint = crossing.point;
-        from.startIndex = crossing.firstSegment;
-        return;
-    }
-    from.endIndex = crossing.firstSegment;
-    from.endPoint = crossing.point;
-    to.startIndex = crossing.secondSegment;
+    exiting.endIndex = storedSegment(exiting, crossing.firstSegment);
+    exiting.endPoint = crossing.point;
+    entering.startIndex = storedSegment(entering, crossing.secondSegment);
 }
 
 // An open contour's first line starts at the end away from its exit, and its last line leaves
@@ -118,17 +128,9 @@ static void trimLines(std::vector<TrimmedLine> &lines, bool closed)
     const size_t count = lines.size();
     if (count < 2)
         return;
-    if (closed && count == 2) {
-        // The pair meets twice: the first line's exit is the meeting nearer the second line's
-        // entry, which for a backward line is its far end.
-        const bool secondBackward = lines[1].line->backward;
-        cutAtMeeting(lines[0], lines[1], secondBackward, true);
-        cutAtMeeting(lines[0], lines[1], !secondBackward, false);
-        return;
-    }
     const size_t joints = closed ? count : count - 1;
     for (size_t k = 0; k < joints; ++k)
-        cutAtMeeting(lines[k], lines[(k + 1) % count], false, true);
+        cutAtJoint(lines[k], lines[(k + 1) % count]);
     if (!closed)
         orientOpenEnds(lines);
 }
@@ -165,7 +167,12 @@ static std::vector<LineEntry> lineEntries(const TrimmedLine &line, const DPOINT 
         for (int i = line.startIndex; i > line.endIndex; --i)
             entries.push_back({shapePoint(i)});
     }
-    entries.push_back({line.endPoint});
+    // The exit where the lines meet wins over a shape point that would swallow it.
+    if (entries.size() > 1 && IsNearPoint(line.endPoint.x, line.endPoint.y, entries.back().point.x,
+                                          entries.back().point.y, kMergeDistance))
+        entries.back().point = line.endPoint;
+    else
+        entries.push_back({line.endPoint});
     return entries;
 }
 

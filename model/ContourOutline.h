@@ -21,13 +21,15 @@ struct OutlineLine
 /// Builds the outline of a contour's lines for a size (null: the base size).
 ///
 /// Trimming: each line's shape (absolute; withSliders: with its own slider points inserted) is
-/// cut where it meets the next line (findShapeCrossing; a closed contour also joins its last
-/// line to its first, and a closed pair of lines is searched once as given and once from the
-/// second line's far end). A line whose shape is empty takes no part. The ends of an open
-/// contour are turned to the side their neighbours leave them.
+/// cut where its exit end meets the next line's entry end (findJointCrossing; a backward line
+/// enters at its last point; a closed contour also joins its last line to its first). A line
+/// whose shape is empty takes no part. The ends of an open contour are turned to the side their
+/// neighbours leave them.
 ///
 /// Joining: each line adds its start point (the previous line's exit), the shape points in
-/// between, in the direction the trimming gives, and its exit point. The line's grade points
+/// between, in the direction the trimming gives, and its exit point; a shape point within 0.5
+/// of the exit point gives way to it, so that lines meet at their meeting point. The line's
+/// grade points
 /// (and withSliders its slider points) are attached to the nearest of those within 0.5 that has
 /// none yet; with attachAtEnds a point less than 2.0 from the line's first or last entry is
 /// attached there first. Entries within 0.5 of the previous position are merged into it. The

@@ -55,7 +55,12 @@ void CInputPoint::OnSetPointID()
 
 DPOINT CInputPoint::GetPosition(const IGradeSize *size) const
 {
-    const DPOINT own = GetPositionForKey(keyOf(size));
+    return GetAbsPositionForKey(keyOf(size));
+}
+
+DPOINT CInputPoint::GetAbsPositionForKey(GradeSize key) const
+{
+    const DPOINT own = GetPositionForKey(key);
     return m_pInputPattern != nullptr ? m_pInputPattern->TransformToAbsolute(own) : own;
 }
 
@@ -131,7 +136,8 @@ void CInputPoint::MoveGradePoint(GradeSize key, double dx, double dy)
 
 void CInputPoint::MoveGradePointTo(GradeSize key, double x, double y)
 {
-    const DPOINT from = GetPosition(nullptr);
+    // Measured from where the point lies in that size, so that it lands at (x, y).
+    const DPOINT from = GetAbsPositionForKey(key);
     MoveGradePointAbs(key, x - from.x, y - from.y);
 }
 

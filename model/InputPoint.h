@@ -32,7 +32,8 @@ public:
     /// Moves the point for the key by the shift in the source (CInputPoint::MoveGradePosition),
     /// between the pattern's grading notifications.
     virtual void MoveGradePoint(GradeSize key, double dx, double dy) = 0;
-    /// MoveGradePointAbs with the shift from the point's base-size position on the mask to (x, y).
+    /// MoveGradePointAbs with the shift from the point's position on the mask in that size to
+    /// (x, y): the point lands at (x, y) in that size.
     virtual void MoveGradePointTo(GradeSize key, double x, double y) = 0;
     /// MoveGradePoint with the shift turned from the mask's orientation to the pattern's.
     virtual void MoveGradePointAbs(GradeSize key, double dx, double dy) = 0;
@@ -123,6 +124,8 @@ public:
     /// The grade point's position for the key less the pattern's origin: the point in the
     /// pattern's own coordinates.
     DPOINT GetPositionForKey(GradeSize key) const;
+    /// GetPositionForKey put on the mask by the pattern's location.
+    DPOINT GetAbsPositionForKey(GradeSize key) const;
     /// The grade point's position for the key in the source's coordinates.
     DPOINT GetGradePosition(GradeSize key) const;
     /// The curve the grade point slides on; null when it does not slide or names no curve.

@@ -147,6 +147,15 @@ void CMaskContour::OnReferencesResolved()
         rule->SetContour(this);
 }
 
+std::unique_ptr<CPointAssociationRule> CMaskContour::takeOrMakeRule(CBasePoint *point)
+{
+    if (CPointAssociationRule *rule = FindAssRule(point))
+        return m_oAssRules.TakeAt(m_oAssRules.Find(rule));
+    auto rule = std::make_unique<CPointAssociationRule>();
+    rule->Create(point, this);
+    return rule;
+}
+
 void CMaskContour::RefreshRulesIfDirty()
 {
     if (m_bRulesDirty)
@@ -222,19 +231,20 @@ private:
 
 } // namespace
 
-// Every rule is made anew, one per outline point in order; each corner then names the corner
-// before it, the first corner none, and every other point the nearest corner.
+// One rule per outline point in order: a point that had a rule keeps it with its settings, the
+// others get a new one. Each corner then names the corner before it, the first corner none,
+// and every other point the nearest corner.
 void CMaskContour::RebuildRules()
 {
     m_bRulesDirty = false;
-    m_oAssRules.RemoveAll();
     CPtrCollection<CBasePoint> points;
     AppendBasePoints(points, true, false, false);
-    for (CBasePoint *point : points) {
-        auto rule = std::make_unique<CPointAssociationRule>();
-        rule->Create(point, this);
+    std::vector<std::unique_ptr<CPointAssociationRule>> rules;
+    for (CBasePoint *point : points)
+        rules.push_back(takeOrMakeRule(point));
+    m_oAssRules.RemoveAll();
+    for (auto &rule : rules)
         m_oAssRules.AddOwned(std::move(rule));
-    }
     const CornerWalk walk(*this, points);
     if (walk.count() == 0)
         return;

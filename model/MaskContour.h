@@ -29,10 +29,11 @@ public:
 /// of its outline; each rule names the nearest sharp corner of the outline as its referent, so
 /// that a mask pattern can be associated with an input pattern corner by corner.
 ///
-/// The rules are rebuilt lazily: a change of the lines (or of the pattern's geometry, through
+/// The rules are rebuilt lazily: a change of the lines (or of the points on them, through
 /// MarkRulesDirty) marks them stale, and the next GetAssRule, GetStartContPoint or save
-/// rebuilds them all, which drops every rule and its settings. Rules of a loaded mask stay as
-/// loaded until then.
+/// rebuilds them: a point still on the outline keeps its rule and the rule's settings, the
+/// rules of other points are dropped, and every referent is assigned again. Rules of a loaded
+/// mask stay as loaded until then.
 ///
 /// Stored as "ContourLines", "AssRules" and "Closed"; "StartContPoint" is read from older files
 /// only. After loading, the lines and rules are given this contour.
@@ -86,6 +87,8 @@ public:
 private:
     void RefreshRulesIfDirty();
     void RebuildRules();
+    /// The point's rule, taken out of the rules; a new one when it has none.
+    std::unique_ptr<CPointAssociationRule> takeOrMakeRule(CBasePoint *point);
 
     COwningCollection<CPointAssociationRule> m_oAssRules;
     CBasePoint *m_pStartContPoint = nullptr;

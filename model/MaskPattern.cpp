@@ -39,7 +39,8 @@ const CRuntimeClass *CMaskPattern::GetThisClass()
     return &kMaskPatternClass;
 }
 
-// A point or polyline entering or leaving changes the outlines; a contour only the extent.
+// A point or polyline entering or leaving changes the outlines; a contour only the extent. The
+// contours' rules stay: a line joins or leaves a contour through the contour itself.
 static bool changesGeometry(uint32_t childId)
 {
     const uint32_t kind = childId & 0xFFFF;
@@ -170,6 +171,11 @@ void CMaskPattern::InvalidateGeometry()
 {
     InvalidateRect();
     InvalidateContourData();
+}
+
+void CMaskPattern::InvalidateGeometryAndRules()
+{
+    InvalidateGeometry();
     for (CContour *contour : m_oContours) {
         if (auto *maskContour = dynamic_cast<CMaskContour *>(contour))
             maskContour->MarkRulesDirty();
@@ -179,13 +185,13 @@ void CMaskPattern::InvalidateGeometry()
 void CMaskPattern::OnPointGradeTypeChanged()
 {
     CPattern::OnPointGradeTypeChanged();
-    InvalidateGeometry();
+    InvalidateGeometryAndRules();
 }
 
 void CMaskPattern::UpdateFromVersion2116to2117()
 {
     BuildContours();
-    InvalidateGeometry();
+    InvalidateGeometryAndRules();
 }
 
 void CMaskPattern::UpdateFromVersion2117to2118()

@@ -154,9 +154,12 @@ public:
     /// Drops every link of the pattern before it leaves its mask: the other patterns of the
     /// mask let go of it (RemoveAssPattern), then it clears its own (ClearAssPatterns).
     void ReleaseLinks();
-    /// Drops the cached extent and outlines, and marks every contour's rules stale.
+    /// Drops the cached extent and outlines (a point moved, or one came or went off the lines).
     void InvalidateGeometry();
-    /// As the pattern does, and every contour's rules are marked stale.
+    /// The points on the lines changed: InvalidateGeometry, and every contour's rules are
+    /// marked stale.
+    void InvalidateGeometryAndRules();
+    /// As the pattern does, and InvalidateGeometryAndRules: the outline's grade points changed.
     void OnPointGradeTypeChanged() override;
 
     /// Older files: the contours are rebuilt and their rules marked stale.

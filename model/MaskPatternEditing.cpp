@@ -24,8 +24,8 @@ public:
     {
     }
 
-    void Undo() override { m_pattern.InvalidateGeometry(); }
-    void Redo() override { m_pattern.InvalidateGeometry(); }
+    void Undo() override { m_pattern.InvalidateGeometryAndRules(); }
+    void Redo() override { m_pattern.InvalidateGeometryAndRules(); }
 
 private:
     CMaskPattern &m_pattern;
@@ -253,12 +253,13 @@ void CMaskPattern::DeleteBasePoint(int index)
     CHistory *history = GetRecordingHistory();
     const RecordedEdit edit(*this, history);
     CBasePoint *point = GetBasePointAt(index);
+    const bool onLines = IsUsedBasePoint(point);
     RemoveFromLines(point, history);
     const int mark = FindMarkPoint(point);
     if (mark >= 0)
         removeRecorded(m_oMarkPoints, mark, history);
     removeOwned(m_oBasePoints, index, history);
-    InvalidateGeometry();
+    onLines ? InvalidateGeometryAndRules() : InvalidateGeometry();
 }
 
 CMaskPolyline *CMaskPattern::SplitPolyline(CPolyline *line, CBasePoint *at,

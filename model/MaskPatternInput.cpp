@@ -38,7 +38,7 @@ void CMaskPattern::CreateFromInput(const CPattern &input)
         m_oPolylines.AddOwned(std::move(line));
     }
     BuildContours();
-    InvalidateGeometry();
+    InvalidateGeometryAndRules();
 }
 
 void CMaskPattern::CopyMarkPoints(const CPattern &input, int &grade, int &other)

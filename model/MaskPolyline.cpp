@@ -74,14 +74,14 @@ int CMaskPolyline::InsertPoint(int patternPoint, int position)
         return -1;
     const int at = position < 0 ? GetPointCount() : position;
     m_oBasePoints.InsertAt(at, m_pOwner->GetBasePointAt(patternPoint));
-    InvalidateOwner();
+    OnPointsChanged();
     return at;
 }
 
 void CMaskPolyline::RemovePointAt(int position)
 {
     m_oBasePoints.RemoveAt(position);
-    InvalidateOwner();
+    OnPointsChanged();
 }
 
 void CMaskPolyline::InsertNotch(std::unique_ptr<CNotch> notch, int index)
@@ -109,7 +109,7 @@ CMaskNotch *CMaskPolyline::AddNotch(double curveLength, double dx, double dy)
 void CMaskPolyline::AppendPoint(CBasePoint *point)
 {
     m_oBasePoints.Add(point);
-    InvalidateOwner();
+    OnPointsChanged();
 }
 
 void CMaskPolyline::AppendPatternPoint(int patternIndex)
@@ -132,7 +132,7 @@ bool CMaskPolyline::Split(CBasePoint *at, CMaskPolyline *newLine, CPtrCollection
             moved->Add(point);
         m_oBasePoints.RemoveAt(position + 1);
     }
-    InvalidateOwner();
+    OnPointsChanged();
     return true;
 }
 
@@ -167,4 +167,10 @@ void CMaskPolyline::InvalidateOwner()
 {
     if (auto *pattern = dynamic_cast<CMaskPattern *>(m_pOwner))
         pattern->InvalidateGeometry();
+}
+
+void CMaskPolyline::OnPointsChanged()
+{
+    if (auto *pattern = dynamic_cast<CMaskPattern *>(m_pOwner))
+        pattern->InvalidateGeometryAndRules();
 }

@@ -84,5 +84,8 @@ public:
 
 private:
     void BuildShape(bool absolute, std::vector<DPOINT> &shape, std::vector<int> *indexes) const;
+    /// The notches changed: the owner's cached geometry goes.
     void InvalidateOwner();
+    /// The points changed: the owner's cached geometry and its contours' rules go.
+    void OnPointsChanged();
 };

@@ -6,6 +6,7 @@
 #include "foundation/TextFormat.h"
 #include "model/Pattern.h"
 
+#include <cmath>
 #include <memory>
 
 using namespace morvane;
@@ -92,12 +93,18 @@ void CPatternLocation::SetRotAngle(double angle, bool radians)
     InvalidatePlacement();
 }
 
+// Angles in degrees are equal within what the two conversion factors lose between them: the
+// degrees shown for a stored angle, and the degrees it was stored from, both name that angle.
+static bool isSameAngle(double degrees, double otherDegrees)
+{
+    constexpr double kConversionLoss = 1e-6;
+    return std::fabs(degrees - otherDegrees) <= kConversionLoss;
+}
+
 void CPatternLocation::Set(DPOINT position, double angleDegrees, bool flipped)
 {
-    // The angle is compared as it would be stored: degrees turned back from the stored radians
-    // never equal the degrees given, the conversion factors being of different precision.
     if (IsNearPoint(position.x, position.y, m_dPosX, m_dPosY, 0.001) &&
-        DegToRad(angleDegrees) == m_dRotAngle && flipped == m_bFliped)
+        isSameAngle(angleDegrees, GetRotAngle(false)) && flipped == m_bFliped)
         return;
     SendBeforeChange(0);
     m_dPosX = position.x;

@@ -40,9 +40,8 @@ public:
     /// the pattern's rectangle and contour data; no event.
     virtual void SetRotAngle(double angle, bool radians) = 0;
     /// The whole placement at once. Nothing happens when the position is within 0.001 of the
-    /// current one, the angle is the current one (DegToRad of it equals the stored radians) and
-    /// the flip is unchanged;
-    /// otherwise the before-change event (property 0), the position stored, SetRotAngle (degrees),
+    /// current one, the angle is the current one in degrees (within 1e-6, what converting
+    /// between degrees and radians loses) and the flip is unchanged; otherwise the before-change event (property 0), the position stored, SetRotAngle (degrees),
     /// SetFlipped, the pattern's rectangle and contour data invalidated, the after-change event.
     virtual void Set(DPOINT position, double angleDegrees, bool flipped) = 0;
 };

@@ -128,3 +128,109 @@ bool morvane::findShapeCrossing(std::span<const DPOINT> first, std::span<const D
     crossing = found;
     return true;
 }
+
+namespace {
+
+/// The meeting that trims the least, among those offered so far.
+class LeastTrim
+{
+public:
+    LeastTrim(std::span<const DPOINT> exiting, std::span<const DPOINT> entering)
+        : m_exiting(exiting)
+        , m_entering(entering)
+        , m_exitingLengths(lengthsAlong(exiting))
+        , m_enteringLengths(lengthsAlong(entering))
+    {
+    }
+
+    void offer(const IndexedSegment &onExiting, const IndexedSegment &onEntering)
+    {
+        double x = 0.0;
+        double y = 0.0;
+        if (!IntersectSegments(onExiting.start, onExiting.end, onEntering.start, onEntering.end,
+                               x, y, kMeetTolerance))
+            return;
+        const DPOINT point{x, y};
+        const double trim = trimmedFromEnd(point, onExiting.index) +
+                            trimmedFromStart(point, onEntering.index);
+        if (m_found && trim >= m_trim)
+            return;
+        m_found = true;
+        m_trim = trim;
+        m_best = {point, onExiting.index, onEntering.index};
+    }
+
+    bool found() const { return m_found; }
+    const ShapeCrossing &best() const { return m_best; }
+
+private:
+    // The length from the first point to each point.
+    static std::vector<double> lengthsAlong(std::span<const DPOINT> points)
+    {
+        std::vector<double> lengths{0.0};
+        for (size_t i = 1; i < points.size(); ++i)
+            lengths.push_back(lengths.back() + GetDPointDistance(points[i - 1], points[i]));
+        return lengths;
+    }
+
+    // Along `exiting` from its last point back to point on segment i (the prolongation after
+    // the last point when i is the last index).
+    double trimmedFromEnd(const DPOINT &point, int i) const
+    {
+        const auto next = static_cast<size_t>(i + 1);
+        if (next >= m_exiting.size())
+            return GetDPointDistance(point, m_exiting.back());
+        return GetDPointDistance(point, m_exiting[next]) + m_exitingLengths.back() -
+               m_exitingLengths[next];
+    }
+
+    // Along `entering` from its first point to point on segment i (the prolongation before the
+    // first point when i is -1).
+    double trimmedFromStart(const DPOINT &point, int i) const
+    {
+        if (i < 0)
+            return GetDPointDistance(point, m_entering.front());
+        const auto at = static_cast<size_t>(i);
+        return m_enteringLengths[at] + GetDPointDistance(m_entering[at], point);
+    }
+
+    std::span<const DPOINT> m_exiting;
+    std::span<const DPOINT> m_entering;
+    std::vector<double> m_exitingLengths;
+    std::vector<double> m_enteringLengths;
+    bool m_found = false;
+    double m_trim = 0.0;
+    ShapeCrossing m_best;
+};
+
+} // namespace
+
+static void offerAll(LeastTrim &least, const std::vector<IndexedSegment> &onExiting,
+                     const std::vector<IndexedSegment> &onEntering)
+{
+    for (const IndexedSegment &a : onExiting) {
+        for (const IndexedSegment &b : onEntering)
+            least.offer(a, b);
+    }
+}
+
+bool morvane::findJointCrossing(std::span<const DPOINT> exiting, std::span<const DPOINT> entering,
+                                ShapeCrossing &crossing)
+{
+    if (exiting.size() < 2 || entering.size() < 2)
+        return false;
+    LeastTrim least(exiting, entering);
+    const auto exitingSegments = segmentsOf(exiting);
+    const auto enteringSegments = segmentsOf(entering);
+    const auto exitingProlonged = prolongationOf(exiting, false);
+    const auto enteringProlonged = prolongationOf(entering, true);
+    if (grownRect(exiting).Intersects(grownRect(entering)))
+        offerAll(least, exitingSegments, enteringSegments);
+    offerAll(least, exitingSegments, enteringProlonged);
+    offerAll(least, exitingProlonged, enteringSegments);
+    offerAll(least, exitingProlonged, enteringProlonged);
+    if (!least.found())
+        return false;
+    crossing = least.best();
+    return true;
+}

@@ -34,4 +34,14 @@ struct ShapeCrossing
 bool findShapeCrossing(std::span<const DPOINT> first, std::span<const DPOINT> second,
                        bool reverseSecond, ShapeCrossing &crossing);
 
+/// Where a line that leaves at the last point of `exiting` meets the next line, which enters at
+/// the first point of `entering`: of all meetings of the two shapes, of `exiting` prolonged at
+/// its last point and of `entering` prolonged at its first point (segments meet within 0.001,
+/// prolongations as above), the one that trims the least off the two lines, measured along each
+/// line from its joint end (a prolongation counts the length it adds). The meeting of the
+/// joint's own ends so wins over a crossing far along the lines, such as the other joint of a
+/// closed pair. Returns false, leaving crossing unchanged, when the lines do not meet.
+bool findJointCrossing(std::span<const DPOINT> exiting, std::span<const DPOINT> entering,
+                       ShapeCrossing &crossing);
+
 } // namespace morvane

@@ -369,6 +369,8 @@ void CTask::HandUpUndoGroup()
     if (!parent || !m_pUndoGroup || m_pUndoGroup != m_pOwnedUndoGroup.get())
         return;
     CUndoGroup *parentGroup = parent->GetUndoGroup();
+    // Steps undone inside the task are gone with it: the parent's Redo must not bring them back.
+    m_pUndoGroup->TruncateRedo();
     if (m_pUndoGroup->CanUndoOne()) {
         parentGroup->AddRecord(std::move(m_pOwnedUndoGroup));
         m_pOwnedUndoGroup = std::make_unique<CUndoGroup>(this);

@@ -124,8 +124,8 @@ public:
     /// composite command records its sub-commands this way. Pass the pointer that
     /// GetOwnUndoGroup() gave to put things back.
     void SetOwnUndoGroup(CUndoGroup *group) { m_pUndoGroup = group; }
-    /// Hands the task's own group to its parent's group as one record and starts a new empty
-    /// one. A group with nothing applied is emptied instead (its undone steps cannot be redone
+    /// Hands the task's own group, without its redo side, to its parent's group as one record
+    /// and starts a new empty one. A group with nothing applied is emptied instead (its undone steps cannot be redone
     /// later), after marking the parent's group modified when it counts as modified. Nothing
     /// for a task without parent or while a stand-in group is in place.
     void HandUpUndoGroup();

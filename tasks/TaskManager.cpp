@@ -116,28 +116,28 @@ CUpdateEvent CTaskManager::GetEventState(const CTaskEvent &event)
     return update;
 }
 
-// Undo and Redo ask the main task, which asks its current sub-task first: the innermost
-// active task that allows undo and has a step answers.
+// Undo and Redo act on the innermost active task only: inside a tool with nothing to undo,
+// the steps of the task around it stay as they are until the tool has finished.
 void CTaskManager::Undo()
 {
     if (isRunning())
-        m_pMainTask->Undo();
+        m_pMainTask->GetActiveTask()->Undo();
 }
 
 void CTaskManager::Redo()
 {
     if (isRunning())
-        m_pMainTask->Redo();
+        m_pMainTask->GetActiveTask()->Redo();
 }
 
 bool CTaskManager::CanUndo()
 {
-    return isRunning() && m_pMainTask->CanUndo();
+    return isRunning() && m_pMainTask->GetActiveTask()->CanUndo();
 }
 
 bool CTaskManager::CanRedo()
 {
-    return isRunning() && m_pMainTask->CanRedo();
+    return isRunning() && m_pMainTask->GetActiveTask()->CanRedo();
 }
 
 TASK_STATUS CTaskManager::GetTaskStatus(const std::string &name) const

@@ -88,7 +88,8 @@ public:
     bool CanExecuteCommand(const std::string &name, void *data);
     CUpdateEvent GetEventState(const CTaskEvent &event);
 
-    /// Undoes one step of the innermost active task that allows undo and has one.
+    /// Undo, Redo and their queries act on the innermost active task only (when it allows
+    /// undo and has a step), never on the tasks around it.
     void Undo();
     void Redo();
     bool CanUndo();

@@ -6,17 +6,19 @@
 
 #include <cstdint>
 
-/// A shape with four corners (a grade region's area or outline): references of kinds 0 and 1.
+/// A shape with four corners (a grade region's area or outline): referenced as CornerArea or
+/// CornerOutline.
 class ICornerShape
 {
 public:
     virtual ~ICornerShape() = default;
     /// The corners A, B, C, D in clockwise order (x to the right, y up): the inside test of
-    /// kind 0 takes the inside to lie right of each edge.
+    /// CornerArea takes the inside to lie right of each edge.
     virtual void GetCorners(DPOINT &a, DPOINT &b, DPOINT &c, DPOINT &d) const = 0;
 };
 
-/// A shape with sets of points (a line's polyline in one size): references of kinds 2 to 4.
+/// A shape with sets of points (a line's polyline in one size): referenced as Unseen,
+/// Polyline or PointSet.
 class IPointSetShape
 {
 public:
@@ -25,7 +27,8 @@ public:
     virtual void GetElementPoint(int32_t element, int i, double &x, double &y) const = 0;
 };
 
-/// A shape at positions (a point in one size, a guide): references of kinds 5, 7 and 8.
+/// A shape at positions (a point in one size, a guide): referenced as Position,
+/// HorizontalGuide or VerticalGuide.
 class IPositionShape
 {
 public:
@@ -33,7 +36,7 @@ public:
     virtual void GetElementPosition(int32_t element, double &x, double &y) const = 0;
 };
 
-/// A shape that finds its own point nearest to a probe: references of kind 6.
+/// A shape that finds its own point nearest to a probe: referenced as NearestPoint.
 class INearestPointShape
 {
 public:

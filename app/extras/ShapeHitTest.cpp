@@ -6,6 +6,7 @@
 #include "foundation/Geometry.h"
 
 #include <array>
+#include <cassert>
 #include <cmath>
 
 namespace {
@@ -94,25 +95,25 @@ DPOINT elementPosition(const IPositionShape &shape, int32_t element)
 void CShapeHitTest::AddShapeKind0(uint32_t id, ICornerShape *shape, int32_t tolerance,
                                   int32_t element, int32_t group)
 {
-    AddShape(CShapeRef(id, shape, 0, element, group, tolerance));
+    AddShape(CShapeRef(id, shape, ShapeKind::CornerArea, element, group, tolerance));
 }
 
 void CShapeHitTest::AddShapeKind1(uint32_t id, ICornerShape *shape, int32_t tolerance,
                                   int32_t element, int32_t group)
 {
-    AddShape(CShapeRef(id, shape, 1, element, group, tolerance));
+    AddShape(CShapeRef(id, shape, ShapeKind::CornerOutline, element, group, tolerance));
 }
 
 void CShapeHitTest::AddShapeKind3(uint32_t id, IPointSetShape *shape, int32_t tolerance,
                                   int32_t element, int32_t group)
 {
-    AddShape(CShapeRef(id, shape, 3, element, group, tolerance));
+    AddShape(CShapeRef(id, shape, ShapeKind::Polyline, element, group, tolerance));
 }
 
 void CShapeHitTest::AddShapeKind5(uint32_t id, IPositionShape *shape, int32_t tolerance,
                                   int32_t element, int32_t group)
 {
-    AddShape(CShapeRef(id, shape, 5, element, group, tolerance));
+    AddShape(CShapeRef(id, shape, ShapeKind::Position, element, group, tolerance));
 }
 
 void CShapeHitTest::AddShape(const CShapeRef &ref)
@@ -148,24 +149,25 @@ const CShapeHit *CShapeHitTest::Run(const DPOINT &probe)
 bool CShapeHitTest::Measure(const CShapeRef &ref, CShapeHit &candidate) const
 {
     switch (ref.GetKind()) {
-    case 0:
-    case 1:
+    case ShapeKind::CornerArea:
+    case ShapeKind::CornerOutline:
         return MeasureCorners(ref, candidate);
-    case 3:
-        return MeasurePolyline(ref, candidate);
-    case 4:
-        return MeasurePointSet(ref, candidate);
-    case 5:
-        return MeasurePosition(ref, candidate);
-    case 6:
-        return MeasureNearestPoint(ref, candidate);
-    case 7:
-    case 8:
-        return MeasureGuide(ref, candidate);
-    default:
-        // Kind 2 is never hit.
+    case ShapeKind::Unseen:
         return false;
+    case ShapeKind::Polyline:
+        return MeasurePolyline(ref, candidate);
+    case ShapeKind::PointSet:
+        return MeasurePointSet(ref, candidate);
+    case ShapeKind::Position:
+        return MeasurePosition(ref, candidate);
+    case ShapeKind::NearestPoint:
+        return MeasureNearestPoint(ref, candidate);
+    case ShapeKind::HorizontalGuide:
+    case ShapeKind::VerticalGuide:
+        return MeasureGuide(ref, candidate);
     }
+    assert(false && "unknown shape kind");
+    return false;
 }
 
 bool CShapeHitTest::MeasureCorners(const CShapeRef &ref, CShapeHit &candidate) const
@@ -175,7 +177,7 @@ bool CShapeHitTest::MeasureCorners(const CShapeRef &ref, CShapeHit &candidate) c
     const EdgeDistance nearest = nearestEdge(m_oProbe, corners);
     candidate.m_dDistance = nearest.distance;
     candidate.m_nEdge = nearest.edge;
-    if (ref.GetKind() == 0)
+    if (ref.GetKind() == ShapeKind::CornerArea)
         return isInside(m_oProbe, corners);
     return nearest.distance <= GetTolerance(ref);
 }
@@ -237,7 +239,7 @@ bool CShapeHitTest::MeasureNearestPoint(const CShapeRef &ref, CShapeHit &candida
 bool CShapeHitTest::MeasureGuide(const CShapeRef &ref, CShapeHit &candidate) const
 {
     const DPOINT position = elementPosition(*ref.GetPositionShape(), ref.GetElement());
-    if (ref.GetKind() == 7) {
+    if (ref.GetKind() == ShapeKind::HorizontalGuide) {
         candidate.m_dDistance = std::abs(m_oProbe.y - position.y);
         candidate.m_oPoint = {m_oProbe.x, position.y};
     } else {
@@ -252,7 +254,8 @@ bool CShapeHitTest::Replaces(const CShapeRef &ref, double distance) const
     const CShapeRef *held = m_oHit.m_pRef;
     if (held == nullptr)
         return true;
-    const bool isGuide = ref.GetKind() == 7 || ref.GetKind() == 8;
+    const bool isGuide = ref.GetKind() == ShapeKind::HorizontalGuide ||
+                         ref.GetKind() == ShapeKind::VerticalGuide;
     if (isGuide && held->GetKind() == ref.GetKind() &&
         std::abs(distance - m_oHit.m_dDistance) < kGuideTieDistance) {
         return GetDistanceToPosition(ref) < GetDistanceToPosition(*held);

@@ -14,9 +14,9 @@
 /// Run visits the references in order. Once a reference is hit, the search stops at the first
 /// reference of a greater group, so references added in ascending group order let a hit in one
 /// group hide every later group. A reference is accepted when its distance is at most its
-/// tolerance (kind 0: when the probe lies inside its corners, whatever the distance), and it
+/// tolerance (CornerArea: when the probe lies inside its corners, whatever the distance), and it
 /// replaces the hit so far only when it is strictly nearer, so the earlier of two equally near
-/// references keeps the hit. Two guides of one kind (7 or 8) whose distances differ by less than
+/// references keeps the hit. Two guides of one kind whose distances differ by less than
 /// 0.001 are decided by the distance from the probe to their positions in the plane.
 class CShapeHitTest
 {
@@ -29,16 +29,16 @@ public:
     /// The factor by which the references' tolerances are multiplied; read at each Run.
     virtual double GetScale() const = 0;
 
-    /// Appends a reference of kind 0 (a four-corner area).
+    /// Appends a CornerArea reference (kind 0).
     void AddShapeKind0(uint32_t id, ICornerShape *shape, int32_t tolerance, int32_t element,
                        int32_t group);
-    /// Appends a reference of kind 1 (a four-corner outline).
+    /// Appends a CornerOutline reference (kind 1).
     void AddShapeKind1(uint32_t id, ICornerShape *shape, int32_t tolerance, int32_t element,
                        int32_t group);
-    /// Appends a reference of kind 3 (a polyline).
+    /// Appends a Polyline reference (kind 3).
     void AddShapeKind3(uint32_t id, IPointSetShape *shape, int32_t tolerance, int32_t element,
                        int32_t group);
-    /// Appends a reference of kind 5 (a point).
+    /// Appends a Position reference (kind 5).
     void AddShapeKind5(uint32_t id, IPositionShape *shape, int32_t tolerance, int32_t element,
                        int32_t group);
     /// Appends a reference of any kind.

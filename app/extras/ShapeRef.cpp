@@ -4,36 +4,40 @@
 
 #include <cassert>
 
-CShapeRef::CShapeRef(uint32_t id, ICornerShape *shape, int kind, int32_t element, int32_t group,
-                     int32_t tolerance)
-    : CShapeRef(id, Shape(shape), kind, element, group, tolerance)
-{
-    assert((kind == 0 || kind == 1) && "a four-corner shape is referenced as kind 0 or 1");
-}
-
-CShapeRef::CShapeRef(uint32_t id, IPointSetShape *shape, int kind, int32_t element,
+CShapeRef::CShapeRef(uint32_t id, ICornerShape *shape, ShapeKind kind, int32_t element,
                      int32_t group, int32_t tolerance)
     : CShapeRef(id, Shape(shape), kind, element, group, tolerance)
 {
-    assert(kind >= 2 && kind <= 4 && "a point-set shape is referenced as kind 2, 3 or 4");
+    assert((kind == ShapeKind::CornerArea || kind == ShapeKind::CornerOutline) &&
+           "a four-corner shape is referenced as its area or its outline");
 }
 
-CShapeRef::CShapeRef(uint32_t id, IPositionShape *shape, int kind, int32_t element,
+CShapeRef::CShapeRef(uint32_t id, IPointSetShape *shape, ShapeKind kind, int32_t element,
                      int32_t group, int32_t tolerance)
     : CShapeRef(id, Shape(shape), kind, element, group, tolerance)
 {
-    assert((kind == 5 || kind == 7 || kind == 8) &&
-           "a position shape is referenced as kind 5, 7 or 8");
+    assert((kind == ShapeKind::Unseen || kind == ShapeKind::Polyline ||
+            kind == ShapeKind::PointSet) &&
+           "a point-set shape is referenced as unseen, a polyline or its points");
+}
+
+CShapeRef::CShapeRef(uint32_t id, IPositionShape *shape, ShapeKind kind, int32_t element,
+                     int32_t group, int32_t tolerance)
+    : CShapeRef(id, Shape(shape), kind, element, group, tolerance)
+{
+    assert((kind == ShapeKind::Position || kind == ShapeKind::HorizontalGuide ||
+            kind == ShapeKind::VerticalGuide) &&
+           "a position shape is referenced as a position or a guide");
 }
 
 CShapeRef::CShapeRef(uint32_t id, INearestPointShape *shape, int32_t element, int32_t group,
                      int32_t tolerance)
-    : CShapeRef(id, Shape(shape), 6, element, group, tolerance)
+    : CShapeRef(id, Shape(shape), ShapeKind::NearestPoint, element, group, tolerance)
 {}
 
-CShapeRef::CShapeRef(uint32_t id, Shape shape, int kind, int32_t element, int32_t group,
+CShapeRef::CShapeRef(uint32_t id, Shape shape, ShapeKind kind, int32_t element, int32_t group,
                      int32_t tolerance)
-    : m_oShape(shape), m_nKind(kind), m_nId(id), m_nElement(element), m_nGroup(group),
+    : m_oShape(shape), m_eKind(kind), m_nId(id), m_nElement(element), m_nGroup(group),
       m_nTolerance(tolerance)
 {}
 

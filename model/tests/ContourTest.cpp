@@ -4,6 +4,7 @@
 #include "foundation/EventSink.h"
 #include "model/GradeSize.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
 #include <string>
@@ -203,6 +204,53 @@ TEST_F(ContourTest, LinesThatWouldMeetWhenProlongedMeetThereWithinTheLimit)
     }
     const CContour *contour = pattern.GetContourAt(0);
     EXPECT_EQ(outline(*contour, false), (Texts{"(0 0)", "(10 0)", "(15 0)", "(15 5)", "(15 20)"}));
+}
+
+TEST_F(ContourTest, LinesWithSmallGapsMeetWhereTheyWouldMeetWhenProlonged)
+{
+    struct Row
+    {
+        const char *name;
+        std::vector<std::vector<DPOINT>> lines;
+        std::vector<bool> backward;
+        GRADE_POINT_TYPE pointType;
+        Texts outline;
+        double area;
+    };
+    // The V's lines end 0.4 apart at both tips; the square's sides stop 0.2 short of each
+    // corner. Grade points at the line ends keep positions of their own, beside the corners.
+    const std::vector<DPOINT> left{{-0.2, 0}, {-10, 10}, {-0.2, 20}};
+    const std::vector<DPOINT> rightUp{{0.2, 0}, {10, 10}, {0.2, 20}};
+    const std::vector<DPOINT> rightDown{{0.2, 20}, {10, 10}, {0.2, 0}};
+    const std::vector<std::vector<DPOINT>> sides{
+        {{0.2, 0}, {9.8, 0}}, {{10, 0.2}, {10, 9.8}}, {{9.8, 10}, {0.2, 10}}, {{0, 9.8}, {0, 0.2}}};
+    const Texts diamond{"(0 -0.204082)", "(-10 10)", "(0 20.2041)", "(10 10)", "(0 -0.204082)"};
+    const double diamondArea = 0.5 * 20 * (20 + 0.4 / 0.98);
+    const Row rows[] = {
+        {"a closed pair in a V", {left, rightDown}, {false, false}, GRADE_POINT_INTERMEDIATE,
+         diamond, diamondArea},
+        {"a closed pair in a V with a backward line", {left, rightUp}, {false, true},
+         GRADE_POINT_INTERMEDIATE, diamond, diamondArea},
+        {"a square of four sides", sides, {false, false, false, false},
+         GRADE_POINT_INTERMEDIATE, {"(0 0)", "(10 0)", "(10 10)", "(0 10)", "(0 0)"}, 100.0},
+        {"a square of four sides between grade points", sides, {false, false, false, false},
+         GRADE_POINT_GRADE,
+         {"(0 0)", "(10 0)", "(10 0.2)", "(10 10)", "(9.8 10)", "(0 10)", "(0 9.8)", "(0 0)"},
+         100.0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        CContour *contour = pattern.GetContourAt(pattern.CreateContour());
+        for (size_t i = 0; i < row.lines.size(); ++i) {
+            TestPolyline *line = pattern.AddLine(std::initializer_list<CBasePoint *>{});
+            for (const DPOINT &corner : row.lines[i])
+                line->AddPoint(pattern.AddPoint(corner.x, corner.y, row.pointType));
+            contour->AddContourLine(line, row.backward[i]);
+        }
+        contour->SetClosed(true);
+        EXPECT_EQ(outline(*contour, false), row.outline);
+        EXPECT_NEAR(std::fabs(contour->GetClosedArea()), row.area, 1e-6);
+    }
 }
 
 TEST_F(ContourTest, ClosedPairWithABackwardLineRunsTheWayItsLinesSay)

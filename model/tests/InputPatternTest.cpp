@@ -265,6 +265,24 @@ TEST_F(InputPatternTest, AbsoluteMovesTurnTheShiftIntoThePatternsOrientation)
     EXPECT_NEAR(shift.y, 1.0, 1e-6);
 }
 
+TEST_F(InputPatternTest, MoveToPutsThePointWhereAskedInThatSize)
+{
+    FakePoint *point = source.addPoint(50, 0);
+    point->growth = {3, 0};
+    source.addPoint(0, 10);
+    build();
+    pattern.SetPatternLocation(pattern.GetPatternLocation()->GetPosX(),
+                               pattern.GetPatternLocation()->GetPosY(), 90, false);
+    CInputPoint *input = inputPointOf(point);
+    for (const GradeSize key : {GradeSize{0, 0}, GradeSize{0, 1}, GradeSize{0, 2}}) {
+        SCOPED_TRACE(key.size);
+        input->MoveGradePointTo(key, 47, 5);
+        const DPOINT placed = pattern.TransformToAbsolute(input->GetPositionForKey(key));
+        EXPECT_NEAR(placed.x, 47.0, 1e-6);
+        EXPECT_NEAR(placed.y, 5.0, 1e-6);
+    }
+}
+
 TEST_F(InputPatternTest, SyncGradingRewritesEverySizeAndClearsTheLinkedPoint)
 {
     FakePoint *point = source.addPoint(0, 0);

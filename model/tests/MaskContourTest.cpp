@@ -3,6 +3,7 @@
 #include "MaskFixtures.h"
 
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <numbers>
 #include <string>
@@ -131,6 +132,45 @@ TEST(MaskContourTest, RulesAreRebuiltAfterTheLinesChange)
     EXPECT_DOUBLE_EQ(contour.GetAssRule(first)->GetTangentError(), 45.0);
     EXPECT_EQ(contour.FindAssRule(outside), nullptr);
     EXPECT_EQ(contour.GetAssRuleCount(), 1);
+}
+
+TEST(MaskContourTest, RuleSettingsOutliveEditsOfThePattern)
+{
+    struct Row
+    {
+        const char *name;
+        std::function<void(CMaskPattern &)> edit;
+        int rulesAfter;
+    };
+    // The square's points are P1 to P4, its line P1-P2-P3-P4-P1; P5 lies off the line.
+    const Row rows[] = {
+        {"a grade point added on no line",
+         [](CMaskPattern &pattern) { pattern.AddGradePoint({100, 100}); }, 4},
+        {"a point moved", [](CMaskPattern &pattern) { maskPointAt(pattern, 1)->SetX(42); }, 4},
+        {"a point inserted into the line",
+         [](CMaskPattern &pattern) {
+             const int added = pattern.AddGradePoint({40, 20});
+             static_cast<CMaskPolyline *>(pattern.GetPatternPolylineAt(0))->InsertPoint(added, 2);
+         },
+         5},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const ClosedOutline outline({{0, 0}, {40, 0}, {40, 40}, {0, 40}});
+        CMaskContour &contour = outline.contour();
+        CBasePoint *second = outline.pattern->GetBasePointAt(1);
+        CPointAssociationRule *rule = contour.GetAssRule(second);
+        rule->SetPointAssociationType(2);
+        rule->SetCustomTangent(true);
+        rule->SetTangentError(10.0);
+
+        row.edit(*outline.pattern);
+        const CPointAssociationRule *after = contour.GetAssRule(second);
+        EXPECT_EQ(after->GetPointAssociationType(), 2);
+        EXPECT_TRUE(after->GetCustomTangent());
+        EXPECT_DOUBLE_EQ(after->GetTangentError(), 10.0);
+        EXPECT_EQ(contour.GetAssRuleCount(), row.rulesAfter);
+    }
 }
 
 TEST(MaskContourTest, SettingTheSameStartPointSendsNothing)

@@ -262,6 +262,26 @@ TEST(PatternTest, LocationChangesBelowTheToleranceSendNothing)
     EXPECT_NEAR(pattern.GetPatternLocation()->GetRotAngle(true), std::numbers::pi / 4, 1e-8);
 }
 
+TEST(PatternTest, LocationSetToTheAngleItHasInDegreesSendsNothingAndStays)
+{
+    for (const double degrees : {30.0, 90.0, -123.456, 359.9}) {
+        SCOPED_TRACE(degrees);
+        TestPattern pattern;
+        pattern.SetPatternLocation(10, 20, degrees, false);
+        const double stored = pattern.GetPatternLocation()->GetRotAngle(true);
+        EventLog log;
+        pattern.AddListener(&log);
+        for (int pass = 0; pass < 3; ++pass) {
+            const double asShown = pattern.GetPatternLocation()->GetRotAngle(false);
+            pattern.SetPatternLocation(10, 20, asShown, false);
+            pattern.SetPatternLocation(10, 20, degrees, false);
+        }
+        EXPECT_TRUE(log.events.empty());
+        EXPECT_EQ(pattern.GetPatternLocation()->GetRotAngle(true), stored);
+        pattern.RemoveListener(&log);
+    }
+}
+
 TEST(PatternTest, WalksAlongLinesAcrossTheirEnds)
 {
     TestPattern pattern;

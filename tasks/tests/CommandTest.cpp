@@ -46,7 +46,7 @@ private:
 };
 
 // A running main task with undo enabled, holding a sub-task "Shared" that records into the
-// main task's group.
+// main task's group and, being the innermost task, offers its Undo.
 class CommandTest : public ::testing::Test
 {
 protected:
@@ -66,6 +66,7 @@ protected:
         });
         m_manager.task("Shared", [](ITask *task) {
             task->SetUseParentUndo(true);
+            task->SetUndoEnabled(true);
             task->AddEntryState("Entry", 0);
             task->AddState("Idle", 2);
             task->AddTransition("Entry", "", "", "Idle", "000000000002");

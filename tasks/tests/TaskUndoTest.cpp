@@ -246,7 +246,7 @@ TEST_F(TaskUndoTest, UndoNamesActOnTheGroupTheyName)
     }
 }
 
-TEST_F(TaskUndoTest, UndoActsOnTheInnermostTaskFirst)
+TEST_F(TaskUndoTest, UndoActsOnTheInnermostActiveTaskOnly)
 {
     build();
     dispatch({"Place", "OnAddRegion", "Move"});
@@ -254,11 +254,30 @@ TEST_F(TaskUndoTest, UndoActsOnTheInnermostTaskFirst)
 
     dispatch({"Undo"});
     EXPECT_EQ(takeUndos(), EventLog{"undo Move"});
-    EXPECT_TRUE(m_manager->CanUndo()) << "the main task still has a step";
+    EXPECT_FALSE(m_manager->CanUndo()) << "the main task's step waits until the tool ends";
+    EXPECT_FALSE(m_manager->CanDispatchEvent("Undo", nullptr));
     dispatch({"Undo"});
+    EXPECT_EQ(takeUndos(), EventLog{});
+    EXPECT_EQ(mainGroup().GetCurrentIndex(), 0);
+    EXPECT_TRUE(m_manager->CanRedo());
+
+    dispatch({"Finish", "Undo"});
     EXPECT_EQ(takeUndos(), EventLog{"undo Place"});
     EXPECT_FALSE(m_manager->CanUndo());
-    EXPECT_FALSE(m_manager->CanDispatchEvent("Undo", nullptr));
+}
+
+TEST_F(TaskUndoTest, StepsUndoneInsideASubTaskAreNotRedoneByItsParent)
+{
+    build();
+    dispatch({"OnAddRegion", "Place", "Move", "Undo", "Finish"});
+    ASSERT_EQ(mainGroup().GetCount(), 1);
+    EXPECT_FALSE(mainGroup().IsModified());
+    EXPECT_FALSE(m_manager->CanRedo());
+
+    m_log.clear();
+    dispatch({"Undo", "Redo"});
+    EXPECT_EQ(takeLog(m_log), (EventLog{"undo Place", "redo Place"}));
+    EXPECT_FALSE(mainGroup().IsModified()) << "the undone move stays undone";
 }
 
 TEST_F(TaskUndoTest, TaskWithoutUndoRecordsButOffersNoUndo)

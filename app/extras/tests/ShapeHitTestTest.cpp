@@ -193,7 +193,7 @@ TEST(ShapeHitTest, MeasuresPolylinesPointSetsAndNearestPoints)
     EXPECT_NEAR(hit->GetPoint().y, 4.0, kTight);
 
     search.RemoveAllShapes();
-    search.AddShape(CShapeRef(2, &line, 4, 0, 0, 3));
+    search.AddShape(CShapeRef(2, &line, ShapeKind::PointSet, 0, 0, 3));
     hit = search.Run({9, 1});
     ASSERT_NE(hit, nullptr);
     EXPECT_EQ(hit->GetIndex(), 1);
@@ -202,12 +202,12 @@ TEST(ShapeHitTest, MeasuresPolylinesPointSetsAndNearestPoints)
     search.AddShape(CShapeRef(3, &circle, 0, 0, 5));
     hit = search.Run({0, 3});
     ASSERT_NE(hit, nullptr);
-    EXPECT_EQ(hit->GetRef()->GetKind(), 6);
+    EXPECT_EQ(hit->GetRef()->GetKind(), ShapeKind::NearestPoint);
     EXPECT_EQ(hit->GetIndex(), -1) << "the point set's index does not stay with the new hit";
     EXPECT_NEAR(hit->GetPoint().y, 1.0, kTight);
 
-    search.AddShape(CShapeRef(4, &line, 2, 0, 0, 100));
-    EXPECT_EQ(search.Run({0, 1})->GetRef()->GetId(), 3u) << "kind 2 is never hit";
+    search.AddShape(CShapeRef(4, &line, ShapeKind::Unseen, 0, 0, 100));
+    EXPECT_EQ(search.Run({0, 1})->GetRef()->GetId(), 3u) << "an unseen point set is never hit";
 }
 
 TEST(ShapeHitTest, GuidesOfOneKindTiedByDistanceGoToTheNearerPosition)
@@ -215,8 +215,8 @@ TEST(ShapeHitTest, GuidesOfOneKindTiedByDistanceGoToTheNearerPosition)
     Point farGuide(100, 5);
     Point nearGuide(1, 5.0005);
     Search search;
-    search.AddShape(CShapeRef(1, &farGuide, 7, 0, 0, 10));
-    search.AddShape(CShapeRef(2, &nearGuide, 7, 0, 0, 10));
+    search.AddShape(CShapeRef(1, &farGuide, ShapeKind::HorizontalGuide, 0, 0, 10));
+    search.AddShape(CShapeRef(2, &nearGuide, ShapeKind::HorizontalGuide, 0, 0, 10));
     const CShapeHit *hit = search.Run({0, 0});
     ASSERT_NE(hit, nullptr);
     EXPECT_EQ(hit->GetRef()->GetId(), 2u) << "the later guide is not strictly nearer by 0.001";
@@ -225,8 +225,8 @@ TEST(ShapeHitTest, GuidesOfOneKindTiedByDistanceGoToTheNearerPosition)
 
     Point vertical(5, 100);
     Search mixed;
-    mixed.AddShape(CShapeRef(1, &vertical, 8, 0, 0, 10));
-    mixed.AddShape(CShapeRef(2, &nearGuide, 7, 0, 0, 10));
+    mixed.AddShape(CShapeRef(1, &vertical, ShapeKind::VerticalGuide, 0, 0, 10));
+    mixed.AddShape(CShapeRef(2, &nearGuide, ShapeKind::HorizontalGuide, 0, 0, 10));
     hit = mixed.Run({0, 0});
     ASSERT_NE(hit, nullptr);
     EXPECT_EQ(hit->GetRef()->GetId(), 1u) << "guides of two kinds follow the general rule";

@@ -15,7 +15,8 @@ constexpr GradeSize kBase{-1, -1};
 constexpr GradeSize kSmall{0, 0};
 constexpr GradeSize kLarge{0, 1};
 
-struct PointSpec
+/// A point of a test line: its position and its kind.
+struct LinePoint
 {
     double x;
     double y;
@@ -28,7 +29,7 @@ struct PointSpec
 class GeomPolylineTest : public testing::Test
 {
 protected:
-    CGeomPolyline &makeLine(const std::vector<PointSpec> &points)
+    CGeomPolyline &makeLine(const std::vector<LinePoint> &points)
     {
         m_pattern = m_model.GetGeomPatternAt(m_model.AddPattern("Front"));
         for (const auto &point : points)
