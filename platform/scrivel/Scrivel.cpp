@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <pugixml.hpp>
 #include <vector>
@@ -91,6 +92,60 @@ int lineAt(std::string_view text, ptrdiff_t offset)
     return 1 + static_cast<int>(std::count(text.begin(), text.begin() + end, '\n'));
 }
 
+int utf8Length(uint32_t code)
+{
+    return code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+}
+
+// Code unit i of size unitSize (1, 2 or 4 bytes) of text.
+uint32_t codeUnit(std::string_view text, size_t i, size_t unitSize, bool bigEndian)
+{
+    uint32_t unit = 0;
+    for (size_t b = 0; b < unitSize; ++b) {
+        const size_t at = bigEndian ? i + b : i + unitSize - 1 - b;
+        unit = unit << 8 | static_cast<unsigned char>(text[at]);
+    }
+    return unit;
+}
+
+// The line of a place that the parser gives in bytes of the UTF-8 text it converted text to from
+// encoding: the characters of text are walked until their UTF-8 form reaches the place.
+int lineAt(std::string_view text, pugi::xml_encoding encoding, ptrdiff_t offset)
+{
+    const bool bigEndian = encoding == pugi::encoding_utf16_be || encoding == pugi::encoding_utf32_be;
+    size_t unitSize = 0;
+    switch (encoding) {
+    case pugi::encoding_latin1:
+        unitSize = 1;
+        break;
+    case pugi::encoding_utf16_le:
+    case pugi::encoding_utf16_be:
+        unitSize = 2;
+        break;
+    case pugi::encoding_utf32_le:
+    case pugi::encoding_utf32_be:
+        unitSize = 4;
+        break;
+    default:
+        return lineAt(text, offset);
+    }
+    int line = 1;
+    ptrdiff_t converted = 0;
+    for (size_t i = 0; i + unitSize <= text.size() && converted < offset;) {
+        uint32_t code = codeUnit(text, i, unitSize, bigEndian);
+        i += unitSize;
+        // A surrogate pair of UTF-16 is one character.
+        if (unitSize == 2 && code >= 0xD800 && code < 0xDC00 && i + 2 <= text.size()) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (codeUnit(text, i, 2, bigEndian) - 0xDC00);
+            i += 2;
+        }
+        if (code == '\n')
+            ++line;
+        converted += utf8Length(code);
+    }
+    return line;
+}
+
 // node when it is an element, else the next element among its siblings; null when none.
 pugi::xml_node elementFrom(pugi::xml_node node)
 {
@@ -129,12 +184,10 @@ bool hasName(pugi::xml_node node, std::string_view name)
 struct CScrivel::Private
 {
     // Fails a load: the document is emptied and the reason kept.
-    bool refuse(std::string_view source, std::string_view text, ptrdiff_t offset,
-                const char *reason)
+    bool refuse(std::string_view source, int line, const char *reason)
     {
         document.reset();
-        lastError =
-            std::string(source) + ": line " + std::to_string(lineAt(text, offset)) + ": " + reason;
+        lastError = std::string(source) + ": line " + std::to_string(line) + ": " + reason;
         return false;
     }
 
@@ -211,13 +264,14 @@ bool CScrivel::Private::parse(std::string_view text, std::string_view source)
     clear();
     lastError.clear();
     if (text.empty())
-        return refuse(source, text, 0, "the document is empty");
+        return refuse(source, 1, "the document is empty");
     const pugi::xml_parse_result result =
         document.load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_auto);
     if (!result)
-        return refuse(source, text, result.offset, describe(result.status));
+        return refuse(source, lineAt(text, result.encoding, result.offset),
+                      describe(result.status));
     if (countElements(document) != 1)
-        return refuse(source, text, document.last_child().offset_debug(),
+        return refuse(source, lineAt(text, result.encoding, document.last_child().offset_debug()),
                       "more than one root element");
     sourceName = source;
     return true;
