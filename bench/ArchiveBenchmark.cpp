@@ -206,7 +206,8 @@ const std::string &documentText()
 }
 
 // The options that the archive's filer parses and prints with.
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+constexpr unsigned kParseOptions =
+    pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata;
 
 class StringWriter : public pugi::xml_writer
 {

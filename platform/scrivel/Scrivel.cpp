@@ -15,8 +15,11 @@
 
 namespace {
 
-// The options that documents are parsed with.
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+// The options that documents are parsed with. A text that comes first in its element is kept in
+// the element node itself rather than in a node of its own: most elements of a stored document
+// hold one number, and this nearly halves the nodes.
+constexpr unsigned kParseOptions =
+    pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata;
 
 // One level of the cursor: an element, and the child element reached last, from which the
 // next one asked for is found by walking siblings.
@@ -464,11 +467,16 @@ void CScrivel::SetValue(std::string_view value)
     Frame *frame = m_pPrivate->current();
     if (frame == nullptr)
         return;
-    // An element just added, as in saving, takes its text node without a search for one.
-    if (!frame->node.first_child())
-        frame->node.append_child(pugi::node_pcdata).set_value(value.data(), value.size());
-    else
-        frame->node.text().set(value.data(), value.size());
+    pugi::xml_text text = frame->node.text();
+    // A text kept in the element itself cannot be empty: an empty one takes a node of its own,
+    // as a text set empty is written "<name></name>".
+    const bool kept = frame->node.type() == pugi::node_element && *frame->node.value() != '\0';
+    if (value.empty() && kept) {
+        text.set("", 0);
+        frame->node.prepend_child(pugi::node_pcdata);
+        return;
+    }
+    text.set(value.data(), value.size());
 }
 
 bool CScrivel::HasAttribute(const std::string &name) const

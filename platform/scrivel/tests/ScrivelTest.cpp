@@ -130,6 +130,33 @@ TEST(ScrivelTest, ReadsBackADocumentBeingWritten)
     EXPECT_EQ(filer.GetChildName(2), "Third");
 }
 
+TEST(ScrivelTest, ChangesTheTextsOfALoadedDocument)
+{
+    CScrivel filer;
+    ASSERT_TRUE(filer.LoadFromText("<r><a>x</a><b>y<c/>w</b><d/><e><f/></e></r>"))
+        << filer.GetLastError();
+    ASSERT_TRUE(filer.SelectRootItem());
+    const struct
+    {
+        int child;
+        const char *value;
+    } changes[] = {{0, ""}, {1, "z&"}, {2, "new"}, {3, "after"}};
+    for (const auto &change : changes) {
+        ASSERT_TRUE(filer.SelectChild(change.child));
+        filer.SetValue(change.value);
+        EXPECT_EQ(filer.GetValue(), change.value);
+        EXPECT_TRUE(filer.ReturnBack());
+    }
+    EXPECT_EQ(filer.GetXmlContents(), "<?xml version=\"1.0\"?>\n"
+                                      "<r>\n"
+                                      "\t<a></a>\n"
+                                      "\t<b>z&amp;<c />w</b>\n"
+                                      "\t<d>new</d>\n"
+                                      "\t<e>\n"
+                                      "\t\t<f />after</e>\n"
+                                      "</r>\n");
+}
+
 TEST(ScrivelTest, CountsOnlyChildElementsAndKeepsBlankText)
 {
     CScrivel filer;
