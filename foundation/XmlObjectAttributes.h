@@ -74,8 +74,6 @@ public:
     void OnMissing() override;
     void ResolveReferences(CXmlArchive &archive) override;
 
-    const std::string &GetTargetElementName() const { return m_sTargetElementName; }
-
 protected:
     /// The stored part of the member's target; null when the member is null.
     virtual CAttContainer *GetTarget() const = 0;
