@@ -31,7 +31,7 @@ AamaPiece generatedPiece(int index)
         point.m_dY = 200.0 * std::sin(angle);
         point.m_nKind = morvane::kAamaCurvePointKind;
         if (i % 8 == 0) {
-            point.m_nKind = morvane::kAamaRulePointKind;
+            point.m_nKind = morvane::kAamaTurnPointKind;
             point.m_nRuleNumber = i / 8 + 1;
         } else if (i % 100 == 50) {
             point.m_nKind = morvane::kAamaNotchPointKind;

@@ -1,18 +1,88 @@
 // Morvane benchmarks.
 // Saving and loading an object tree of about 100,000 stored members beside pugixml's own print
-// and parse of the same document.
+// and parse of the same document, and the peak memory of a load beside the file's size.
+#include "ComparingReporter.h"
 #include "foundation/AttContainer.h"
 #include "foundation/RuntimeClass.h"
+#include "foundation/TextFormat.h"
 #include "foundation/XmlArchive.h"
 #include "foundation/XmlErrorReporter.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <malloc.h>
-#include <map>
 #include <memory>
+#include <new>
 #include <pugixml.hpp>
 #include <string>
+#include <unistd.h>
+
+// The bytes held by the process's allocations while a measurement runs, and their peak.
+namespace {
+
+bool g_counting = false;
+long long g_liveBytes = 0;
+long long g_peakBytes = 0;
+
+void *countedAllocate(size_t size)
+{
+    void *block = std::malloc(size == 0 ? 1 : size);
+    if (block != nullptr && g_counting) {
+        g_liveBytes += static_cast<long long>(malloc_usable_size(block));
+        g_peakBytes = std::max(g_peakBytes, g_liveBytes);
+    }
+    return block;
+}
+
+void countedFree(void *block)
+{
+    if (block != nullptr && g_counting)
+        g_liveBytes -= static_cast<long long>(malloc_usable_size(block));
+    std::free(block);
+}
+
+void *allocateOrThrow(size_t size)
+{
+    void *block = countedAllocate(size);
+    if (block == nullptr)
+        throw std::bad_alloc();
+    return block;
+}
+
+} // namespace
+
+void *operator new(size_t size)
+{
+    return allocateOrThrow(size);
+}
+
+void *operator new[](size_t size)
+{
+    return allocateOrThrow(size);
+}
+
+void operator delete(void *block) noexcept
+{
+    countedFree(block);
+}
+
+void operator delete[](void *block) noexcept
+{
+    countedFree(block);
+}
+
+void operator delete(void *block, size_t) noexcept
+{
+    countedFree(block);
+}
+
+void operator delete[](void *block, size_t) noexcept
+{
+    countedFree(block);
+}
 
 using morvane::XmlForm;
 using morvane::XmlNaming;
@@ -161,16 +231,66 @@ void archiveSave(benchmark::State &state)
         benchmark::DoNotOptimize(saveDocument(document));
 }
 
+// The tree that the archive writes, built with pugixml from the same objects and values.
+void buildTree(const Document &document, pugi::xml_document &tree)
+{
+    pugi::xml_node root = tree.append_child("Benchmark");
+    root.append_attribute("Version").set_value(morvane::formatInteger(document.version).c_str());
+    pugi::xml_node shapes = root.append_child("Shapes");
+    const auto addText = [](pugi::xml_node parent, const char *name, const std::string &text) {
+        parent.append_child(name).append_child(pugi::node_pcdata).set_value(text.c_str());
+    };
+    for (int i = 0; i < document.shapes.GetCount(); ++i) {
+        const Shape &shape = *document.shapes.GetAt(i);
+        pugi::xml_node element = shapes.append_child("Shape");
+        element.append_attribute("ShapeID").set_value(shape.GetObjectName().c_str());
+        element.append_attribute("Kind").set_value(morvane::formatInteger(shape.kind).c_str());
+        addText(element, "Name", shape.name);
+        addText(element, "PosX", morvane::formatFixed(shape.posX, 3));
+        addText(element, "PosY", morvane::formatFixed(shape.posY, 3));
+        addText(element, "RotAngle", morvane::formatFixed(shape.angle, 6));
+        addText(element, "Closed", shape.closed ? "1" : "0");
+        if (shape.next != nullptr)
+            addText(element, "Next", shape.next->GetObjectName());
+        pugi::xml_node points = element.append_child("Points");
+        for (int j = 0; j < shape.points.GetCount(); ++j) {
+            const Point &point = *shape.points.GetAt(j);
+            pugi::xml_node pointElement = points.append_child("Point");
+            addText(pointElement, "Id", morvane::formatInteger(point.id));
+            addText(pointElement, "x", morvane::formatFixed(point.x, 3));
+            addText(pointElement, "y", morvane::formatFixed(point.y, 3));
+        }
+    }
+}
+
+std::string printTree(const pugi::xml_document &tree)
+{
+    std::string text;
+    StringWriter writer(text);
+    tree.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
+    return text;
+}
+
+void pugixmlBuildAndPrint(benchmark::State &state)
+{
+    const Document &document = sourceDocument();
+    pugi::xml_document sameTree;
+    buildTree(document, sameTree);
+    if (printTree(sameTree) != documentText())
+        state.SkipWithError("the tree built with pugixml prints other text than the archive");
+    for (auto _ : state) {
+        pugi::xml_document tree;
+        buildTree(document, tree);
+        benchmark::DoNotOptimize(printTree(tree));
+    }
+}
+
 void pugixmlPrint(benchmark::State &state)
 {
     pugi::xml_document document;
     document.load_buffer(documentText().data(), documentText().size(), kParseOptions);
-    for (auto _ : state) {
-        std::string text;
-        StringWriter writer(text);
-        document.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
-        benchmark::DoNotOptimize(text);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(printTree(document));
 }
 
 void archiveLoad(benchmark::State &state)
@@ -183,10 +303,7 @@ void archiveLoad(benchmark::State &state)
         if (archive.LoadObject(*document, "Benchmark") != 0 ||
             document->shapes.GetCount() != kShapeCount)
             state.SkipWithError("the document did not load");
-        // Freeing the loaded tree is no part of loading it.
-        state.PauseTiming();
-        document.reset();
-        state.ResumeTiming();
+        // Freed in the loop, as pugixml's document is on the other side.
     }
 }
 
@@ -201,31 +318,40 @@ void pugixmlParse(benchmark::State &state)
 
 BENCHMARK(archiveSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(pugixmlPrint)->Unit(benchmark::kMillisecond);
+BENCHMARK(pugixmlBuildAndPrint)->Unit(benchmark::kMillisecond);
 BENCHMARK(archiveLoad)->Unit(benchmark::kMillisecond);
 BENCHMARK(pugixmlParse)->Unit(benchmark::kMillisecond);
 
-// Prints the usual table and keeps each benchmark's time per iteration for the comparison.
-class ComparingReporter : public benchmark::ConsoleReporter
+// Loads the document from a file once, counting the bytes allocated from reading the file to
+// the loaded objects, and prints their peak beside the file's size.
+void printLoadPeak()
 {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("archive-benchmark-" + std::to_string(getpid()) + ".xml");
     {
-        for (const Run &run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
+        CXmlArchive archive;
+        archive.SaveObject(const_cast<Document &>(sourceDocument()), "Benchmark");
+        if (archive.SaveToFile(file) != 0) {
+            std::printf("%s\n", archive.GetLastError().c_str());
+            return;
+        }
     }
-
-    std::map<std::string, double> times;
-};
-
-void printRatio(const ComparingReporter &reporter, const char *ours, const char *reference)
-{
-    const auto oursTime = reporter.times.find(ours);
-    const auto referenceTime = reporter.times.find(reference);
-    if (oursTime == reporter.times.end() || referenceTime == reporter.times.end())
+    pugi::set_memory_management_functions(countedAllocate, countedFree);
+    auto document = std::make_unique<Document>();
+    g_liveBytes = 0;
+    g_peakBytes = 0;
+    g_counting = true;
+    const int result = CXmlArchive().LoadObjectFromFile(file, *document, "Benchmark");
+    g_counting = false;
+    std::filesystem::remove(file);
+    if (result != 0 || document->shapes.GetCount() != kShapeCount) {
+        std::printf("the document did not load from its file\n");
         return;
-    std::printf("%-12s %8.2f ms   %-12s %8.2f ms   ratio %.2f\n", ours, oursTime->second, reference,
-                referenceTime->second, oursTime->second / referenceTime->second);
+    }
+    const double fileBytes = static_cast<double>(documentText().size());
+    std::printf("archiveLoad peak memory %8.2f MB   file %8.2f MB   ratio %.2f\n",
+                static_cast<double>(g_peakBytes) / 1e6, fileBytes / 1e6,
+                static_cast<double>(g_peakBytes) / fileBytes);
 }
 
 } // namespace
@@ -243,8 +369,10 @@ int main(int argc, char **argv)
                 documentText().size());
     ComparingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printRatio(reporter, "archiveSave", "pugixmlPrint");
-    printRatio(reporter, "archiveLoad", "pugixmlParse");
+    reporter.printRatio("archiveSave", "pugixmlPrint");
+    reporter.printRatio("archiveSave", "pugixmlBuildAndPrint");
+    reporter.printRatio("archiveLoad", "pugixmlParse");
+    printLoadPeak();
     benchmark::Shutdown();
     return 0;
 }

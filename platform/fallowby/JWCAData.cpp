@@ -11,7 +11,8 @@ JWCAData::~JWCAData() = default;
 
 bool JWCAData::LoadText(std::string_view content)
 {
-    std::unique_ptr<CJwcaDataImpl> data = CJwcaDataImpl::Read(content);
+    m_sLoadError.clear();
+    std::unique_ptr<CJwcaDataImpl> data = CJwcaDataImpl::Read(content, m_sLoadError);
     const bool complete = data != nullptr;
     m_pData = complete ? std::move(data) : std::make_unique<CJwcaDataImpl>();
     return complete;

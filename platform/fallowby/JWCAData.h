@@ -5,6 +5,7 @@
 #include "platform/fallowby/IJwcaAAMAData.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 /// Loads a graded R12 DXF file (the layout the AAMA grade model writes for a file with a master
@@ -27,10 +28,15 @@ public:
     /// content, when the text has no (0, "EOF") group.
     bool LoadText(std::string_view content);
 
+    /// Why the last LoadText() failed ("line 12: the group code ... is not a number"); empty
+    /// after one that succeeded.
+    const std::string &GetLoadError() const { return m_sLoadError; }
+
     /// The loaded content: null before the first LoadText(), empty after a failed one. The
     /// pointer stays valid until the next LoadText() or the end of this object.
     IJwcaAAMAData *GetIAAMADataItf() const;
 
 private:
+    std::string m_sLoadError;
     std::unique_ptr<IJwcaAAMAData> m_pData;
 };

@@ -3,9 +3,9 @@
 #include "platform/fallowby/JwcaDataImpl.h"
 
 #include "foundation/Geometry.h"
-#include "sources/aama-reader/AamaGroupList.h"
-#include "sources/aama-reader/FileText.h"
-#include "sources/aama-reader/KeyedText.h"
+#include "sources/dxf-groups/AamaGroupList.h"
+#include "sources/dxf-groups/FileText.h"
+#include "sources/dxf-groups/KeyedText.h"
 
 #include <cmath>
 
@@ -183,13 +183,15 @@ bool isNotch(const JwcaEntity &vertex)
 
 } // namespace
 
-std::unique_ptr<CJwcaDataImpl> CJwcaDataImpl::Read(std::string_view content)
+std::unique_ptr<CJwcaDataImpl> CJwcaDataImpl::Read(std::string_view content, std::string &error)
 {
     auto data = std::make_unique<CJwcaDataImpl>();
     CAamaGroupList groups(content);
     data->ReadSections(groups);
-    if (!groups.HasEndOfFile())
+    if (!groups.HasEndOfFile()) {
+        error = groups.Incompleteness();
         return nullptr;
+    }
     data->ResolvePieces();
     return data;
 }

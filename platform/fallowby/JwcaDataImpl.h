@@ -48,8 +48,9 @@ struct JwcaBlock
 class CJwcaDataImpl final : public IJwcaAAMAData
 {
 public:
-    /// Reads the text of a whole file; null when the text has no (0, "EOF") group.
-    static std::unique_ptr<CJwcaDataImpl> Read(std::string_view content);
+    /// Reads the text of a whole file; null, with the reason in error, when a code line is not
+    /// a number or the text has no (0, "EOF") group.
+    static std::unique_ptr<CJwcaDataImpl> Read(std::string_view content, std::string &error);
 
     std::string GetStyleName() const override;
     std::string GetSampleSize() const override;

@@ -3,6 +3,7 @@
 #include "platform/scrivel/Scrivel.h"
 
 #include "platform/scrivel/FileReplace.h"
+#include "platform/scrivel/XmlTextWriter.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,12 +14,18 @@
 
 namespace {
 
-// One level of the cursor: an element and, once asked for, its child elements in order.
+// The options that documents are parsed with.
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+
+// One level of the cursor: an element, and the child element reached last, from which the
+// next one asked for is found by walking siblings.
 struct Frame
 {
     pugi::xml_node node;
-    std::vector<pugi::xml_node> children;
-    bool childrenListed = false;
+    pugi::xml_node child;
+    int childIndex = 0;
+    // -1 until counted.
+    int childCount = -1;
 };
 
 class StringWriter : public pugi::xml_writer
@@ -84,13 +91,20 @@ int lineAt(std::string_view text, ptrdiff_t offset)
     return 1 + static_cast<int>(std::count(text.begin(), text.begin() + end, '\n'));
 }
 
+// node when it is an element, else the next element among its siblings; null when none.
+pugi::xml_node elementFrom(pugi::xml_node node)
+{
+    while (node && node.type() != pugi::node_element)
+        node = node.next_sibling();
+    return node;
+}
+
 int countElements(pugi::xml_node parent)
 {
     int count = 0;
-    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_element)
-            ++count;
-    }
+    for (pugi::xml_node child = elementFrom(parent.first_child()); child;
+         child = elementFrom(child.next_sibling()))
+        ++count;
     return count;
 }
 
@@ -121,6 +135,21 @@ struct CScrivel::Private
     }
 
     bool parse(std::string_view text, std::string_view source);
+    void clear()
+    {
+        document.reset();
+        writer.clear();
+        depth = 0;
+    }
+    // A document being written becomes a tree, its cursor on the same element.
+    void readBackWrittenText();
+    // The current element as a tree, for the operations that reach other elements.
+    Frame *treeFrame()
+    {
+        if (writer.isStarted())
+            readBackWrittenText();
+        return current();
+    }
 
     Frame *current() { return depth == 0 ? nullptr : &frames[static_cast<size_t>(depth - 1)]; }
     const Frame *current() const
@@ -134,28 +163,40 @@ struct CScrivel::Private
             frames.emplace_back();
         Frame &frame = frames[static_cast<size_t>(depth)];
         frame.node = node;
-        frame.children.clear();
-        frame.childrenListed = false;
+        frame.child = pugi::xml_node();
+        frame.childIndex = 0;
+        frame.childCount = -1;
         ++depth;
     }
 
-    const std::vector<pugi::xml_node> &children(Frame &frame)
+    static int childCount(Frame &frame)
     {
-        if (!frame.childrenListed) {
-            for (pugi::xml_node child = frame.node.first_child(); child;
-                 child = child.next_sibling()) {
-                if (child.type() == pugi::node_element)
-                    frame.children.push_back(child);
-            }
-            frame.childrenListed = true;
-        }
-        return frame.children;
+        if (frame.childCount < 0)
+            frame.childCount = countElements(frame.node);
+        return frame.childCount;
     }
 
+    // Child element i (i >= 0) of the frame's element; null when it has no more children.
+    static pugi::xml_node childAt(Frame &frame, int i)
+    {
+        if (!frame.child || i < frame.childIndex) {
+            frame.child = elementFrom(frame.node.first_child());
+            frame.childIndex = 0;
+        }
+        while (frame.child && frame.childIndex < i) {
+            frame.child = elementFrom(frame.child.next_sibling());
+            ++frame.childIndex;
+        }
+        return frame.child;
+    }
+
+    // A document started empty is written straight to text (writer); a loaded one, or a
+    // written one read back, is a tree (document).
     pugi::xml_document document;
+    morvane::XmlTextWriter writer;
     std::string sourceName;
-    // frames[0 .. depth-1] is the path from the root to the current element; deeper entries
-    // are kept only to reuse their storage.
+    // frames[0 .. depth-1] is the path from the root to the current element of the tree;
+    // deeper entries are kept only to reuse their storage.
     std::vector<Frame> frames;
     int depth = 0;
     std::string lastError;
@@ -163,13 +204,12 @@ struct CScrivel::Private
 
 bool CScrivel::Private::parse(std::string_view text, std::string_view source)
 {
-    depth = 0;
+    clear();
     lastError.clear();
     if (text.empty())
         return refuse(source, text, 0, "the document is empty");
-    const unsigned options = pugi::parse_default | pugi::parse_ws_pcdata_single;
     const pugi::xml_parse_result result =
-        document.load_buffer(text.data(), text.size(), options, pugi::encoding_auto);
+        document.load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_auto);
     if (!result)
         return refuse(source, text, result.offset, describe(result.status));
     if (countElements(document) != 1)
@@ -177,6 +217,18 @@ bool CScrivel::Private::parse(std::string_view text, std::string_view source)
                       "more than one root element");
     sourceName = source;
     return true;
+}
+
+void CScrivel::Private::readBackWrittenText()
+{
+    const std::vector<int> path = writer.openPath();
+    const std::string text = writer.contents();
+    writer.clear();
+    document.load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_utf8);
+    depth = 0;
+    push(document.document_element());
+    for (const int index : path)
+        push(childAt(*current(), index));
 }
 
 CScrivel::CScrivel()
@@ -190,8 +242,7 @@ bool CScrivel::LoadFromFile(const std::filesystem::path &fileName)
 {
     std::FILE *file = std::fopen(fileName.c_str(), "rb");
     if (file == nullptr) {
-        m_pPrivate->document.reset();
-        m_pPrivate->depth = 0;
+        m_pPrivate->clear();
         m_pPrivate->lastError = fileName.string() + ": cannot open: " + std::strerror(errno);
         return false;
     }
@@ -204,8 +255,7 @@ bool CScrivel::LoadFromFile(const std::filesystem::path &fileName)
     const int code = errno;
     std::fclose(file);
     if (readFailed) {
-        m_pPrivate->document.reset();
-        m_pPrivate->depth = 0;
+        m_pPrivate->clear();
         m_pPrivate->lastError = fileName.string() + ": cannot read: " + std::strerror(code);
         return false;
     }
@@ -224,6 +274,8 @@ bool CScrivel::SaveToFile(const std::filesystem::path &fileName)
 
 std::string CScrivel::GetXmlContents() const
 {
+    if (m_pPrivate->writer.isStarted())
+        return m_pPrivate->writer.contents();
     std::string text;
     StringWriter writer(text);
     m_pPrivate->document.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
@@ -237,6 +289,8 @@ const std::string &CScrivel::GetLastError() const
 
 bool CScrivel::SelectRootItem()
 {
+    if (m_pPrivate->writer.isStarted())
+        m_pPrivate->readBackWrittenText();
     m_pPrivate->depth = 0;
     pugi::xml_node root = m_pPrivate->document.document_element();
     if (!root)
@@ -247,53 +301,61 @@ bool CScrivel::SelectRootItem()
 
 std::string_view CScrivel::GetActiveItemName() const
 {
+    if (m_pPrivate->writer.isStarted())
+        return m_pPrivate->writer.elementName();
     const Frame *frame = m_pPrivate->current();
     return frame == nullptr ? std::string_view() : frame->node.name();
 }
 
 int CScrivel::GetChildsCount()
 {
-    Frame *frame = m_pPrivate->current();
-    return frame == nullptr ? 0 : static_cast<int>(m_pPrivate->children(*frame).size());
+    Frame *frame = m_pPrivate->treeFrame();
+    return frame == nullptr ? 0 : Private::childCount(*frame);
 }
 
 std::string_view CScrivel::GetChildName(int i)
 {
-    return m_pPrivate->children(*m_pPrivate->current())[static_cast<size_t>(i)].name();
+    return Private::childAt(*m_pPrivate->treeFrame(), i).name();
 }
 
 int CScrivel::FindChild(std::string_view name, int first)
 {
-    Frame *frame = m_pPrivate->current();
+    Frame *frame = m_pPrivate->treeFrame();
     if (frame == nullptr)
         return -1;
-    const std::vector<pugi::xml_node> &children = m_pPrivate->children(*frame);
-    for (size_t i = static_cast<size_t>(std::max(first, 0)); i < children.size(); ++i) {
-        if (hasName(children[i], name))
-            return static_cast<int>(i);
+    int i = std::max(first, 0);
+    for (pugi::xml_node child = Private::childAt(*frame, i); child;
+         child = elementFrom(child.next_sibling()), ++i) {
+        if (hasName(child, name)) {
+            frame->child = child;
+            frame->childIndex = i;
+            return i;
+        }
     }
     return -1;
 }
 
 bool CScrivel::SelectChild(int i)
 {
-    Frame *frame = m_pPrivate->current();
+    Frame *frame = m_pPrivate->treeFrame();
     if (frame == nullptr || i < 0)
         return false;
-    const std::vector<pugi::xml_node> &children = m_pPrivate->children(*frame);
-    if (static_cast<size_t>(i) >= children.size())
+    const pugi::xml_node child = Private::childAt(*frame, i);
+    if (!child)
         return false;
     if (m_pPrivate->depth >= kMaxDepth) {
         m_pPrivate->lastError = m_pPrivate->sourceName + ": elements nested deeper than " +
                                 std::to_string(kMaxDepth) + " levels";
         return false;
     }
-    m_pPrivate->push(children[static_cast<size_t>(i)]);
+    m_pPrivate->push(child);
     return true;
 }
 
 bool CScrivel::ReturnBack()
 {
+    if (m_pPrivate->writer.isStarted())
+        return m_pPrivate->writer.closeElement();
     if (m_pPrivate->depth <= 1)
         return false;
     --m_pPrivate->depth;
@@ -302,33 +364,45 @@ bool CScrivel::ReturnBack()
 
 int CScrivel::GetDepth() const
 {
+    if (m_pPrivate->writer.isStarted())
+        return m_pPrivate->writer.depth();
     return m_pPrivate->depth;
 }
 
 bool CScrivel::AddItem(const std::string &name)
 {
+    if (m_pPrivate->writer.isStarted()) {
+        m_pPrivate->writer.openElement(name);
+        return true;
+    }
     Frame *frame = m_pPrivate->current();
     if (frame == nullptr) {
         if (m_pPrivate->document.document_element())
             return false;
-        m_pPrivate->push(m_pPrivate->document.append_child(name.c_str()));
+        m_pPrivate->writer.startDocument(name);
         return true;
     }
     pugi::xml_node child = frame->node.append_child(name.c_str());
-    if (frame->childrenListed)
-        frame->children.push_back(child);
+    if (frame->childCount >= 0)
+        ++frame->childCount;
     m_pPrivate->push(child);
     return true;
 }
 
 std::string_view CScrivel::GetValue() const
 {
+    if (m_pPrivate->writer.isStarted())
+        return m_pPrivate->writer.text();
     const Frame *frame = m_pPrivate->current();
     return frame == nullptr ? std::string_view() : frame->node.child_value();
 }
 
 void CScrivel::SetValue(std::string_view value)
 {
+    if (m_pPrivate->writer.isStarted()) {
+        m_pPrivate->writer.setText(value);
+        return;
+    }
     Frame *frame = m_pPrivate->current();
     if (frame == nullptr)
         return;
@@ -341,12 +415,17 @@ void CScrivel::SetValue(std::string_view value)
 
 bool CScrivel::HasAttribute(const std::string &name) const
 {
+    std::string_view value;
+    if (m_pPrivate->writer.isStarted())
+        return m_pPrivate->writer.findAttribute(name, value);
     const Frame *frame = m_pPrivate->current();
     return frame != nullptr && frame->node.attribute(name.c_str());
 }
 
 bool CScrivel::GetItemVal(const std::string &name, std::string_view &value) const
 {
+    if (m_pPrivate->writer.isStarted())
+        return m_pPrivate->writer.findAttribute(name, value);
     const Frame *frame = m_pPrivate->current();
     if (frame == nullptr)
         return false;
@@ -359,6 +438,10 @@ bool CScrivel::GetItemVal(const std::string &name, std::string_view &value) cons
 
 bool CScrivel::AddItemVal(const std::string &name, std::string_view value)
 {
+    if (m_pPrivate->writer.isStarted()) {
+        m_pPrivate->writer.setAttribute(name, value);
+        return true;
+    }
     Frame *frame = m_pPrivate->current();
     if (frame == nullptr)
         return false;

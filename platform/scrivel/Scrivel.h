@@ -19,6 +19,13 @@
 /// temporary file beside the target and renames it over the target, so a failed save leaves the
 /// old file as it was.
 ///
+/// A document started empty (AddItem with no document) is written straight to text while it is
+/// built, without a tree: only the elements from the root to the current one stay open, and
+/// ReturnBack closes the current one for good. The operations that reach other elements
+/// (SelectRootItem, GetChildsCount, GetChildName, FindChild, SelectChild) first read the text
+/// written so far back into a tree, keeping the cursor where it is; a text that is empty or
+/// only blanks beside child elements does not come back from that reading.
+///
 /// Texts returned as std::string_view stay valid until the document is changed or reloaded.
 class CScrivel
 {

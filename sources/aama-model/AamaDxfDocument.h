@@ -2,6 +2,8 @@
 // The flat record of patterns that the AAMA DXF writer writes: a document of pieces and points.
 #pragma once
 
+#include "sources/aama-reader/IAAMAData.h"
+
 #include <string>
 #include <vector>
 
@@ -9,7 +11,7 @@ namespace morvane {
 
 /// Point kinds that the AAMA grade model gives its points; any other kind is written as a turn
 /// point.
-inline constexpr int kAamaRulePointKind = 1;
+inline constexpr int kAamaTurnPointKind = 1;
 inline constexpr int kAamaCurvePointKind = 2;
 inline constexpr int kAamaNotchPointKind = 3;
 inline constexpr int kAamaDrillHolePointKind = 129;
@@ -20,7 +22,8 @@ inline constexpr int kAamaDrillHoleLineKind = 28;
 } // namespace morvane
 
 /// One point of a piece. Point kind to AAMA layer: 2 and 10 curve point (3), 3 notch (4), 129
-/// drill hole (13), any other turn point (2).
+/// drill hole (13), any other turn point (2). A point with a rule number is labelled on its
+/// own layer, whatever its kind.
 struct AamaPiecePoint
 {
     int m_nKind = 0;
@@ -44,14 +47,19 @@ struct AamaPieceLine
     int m_nKind = 0;
 };
 
-/// One piece: its name, its internal lines and points, and its boundary points in order (the
-/// outline is closed by the writer). Any number of lines and points.
+/// One piece: its name, its internal lines and points, its boundary points in order (the
+/// outline is closed by the writer), what else it draws (written as it is, on its own layer)
+/// and the values of its piece texts. Any number of lines, points and drawing items.
 struct AamaPiece
 {
     std::string m_sName = "No_name";
     std::vector<AamaPieceLine> m_oLines;
     std::vector<AamaPiecePoint> m_oInternalPoints;
     std::vector<AamaPiecePoint> m_oBoundaryPoints;
+    std::vector<morvane::AamaDrawingItem> m_oDrawing;
+    std::string m_sAnnotation;
+    int m_nQuantity = 1;
+    std::string m_sCategory = "1";
 };
 
 /// The document that one AAMA DXF file holds; the pieces are written in order.
@@ -60,5 +68,7 @@ struct CAamaDxfDocument
     std::string m_sStyleName;
     std::string m_sGradeRuleTable;
     std::string m_sSampleSize;
+    /// "METRIC" or "ENGLISH".
+    std::string m_sUnits = "METRIC";
     std::vector<AamaPiece> m_oPieces;
 };

@@ -21,6 +21,11 @@ public:
     {
         AamaPiece piece;
         piece.m_sName = pattern.GetPatternName();
+        const AamaPieceExtras &extras = pattern.GetExtras();
+        piece.m_oDrawing = extras.drawing;
+        piece.m_sAnnotation = extras.annotation;
+        piece.m_nQuantity = extras.quantity;
+        piece.m_sCategory = extras.category;
         int curveCount = 0;
         pattern.GetCurveCount(curveCount);
         for (int c = 0; c < curveCount; ++c) {
@@ -41,12 +46,14 @@ public:
 private:
     AamaPiecePoint outlinePoint(CAamaGradePoint &point)
     {
-        const CAamaNotch *notch = point.GetNotch();
-        if (point.HasRule())
-            return withDirection(written(point, kAamaRulePointKind), notch);
-        if (point.GetKind() == kAamaNotchPoint)
-            return withDirection(written(point, kAamaNotchPointKind), notch);
-        return written(point, kAamaCurvePointKind);
+        switch (point.GetKind()) {
+        case kAamaTurnPoint:
+            return written(point, kAamaTurnPointKind);
+        case kAamaNotchPoint:
+            return withDirection(written(point, kAamaNotchPointKind), point.GetNotch());
+        default:
+            return written(point, kAamaCurvePointKind);
+        }
     }
 
     static AamaPiecePoint withDirection(AamaPiecePoint written, const CAamaNotch *notch)
@@ -83,6 +90,7 @@ AamaDxfExport buildAamaDxfExport(CAamaGradeModel &model, const std::string &grad
     model.GetName(result.document.m_sStyleName);
     result.document.m_sGradeRuleTable = gradeRuleTable;
     result.document.m_sSampleSize = model.GetSampleSize();
+    result.document.m_sUnits = model.IsInInches() ? "ENGLISH" : "METRIC";
     ExportBuilder builder(result);
     int patternCount = 0;
     model.GetPatternCount(patternCount);

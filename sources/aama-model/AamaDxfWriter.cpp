@@ -212,10 +212,49 @@ void writeLine(DxfText &dxf, const AamaPiece &piece, const AamaPieceLine &line)
         writePointEntity(dxf, *point);
 }
 
+// What the piece draws besides its outline, as it was read: on its own layer, without labels.
+void writeDrawingItem(DxfText &dxf, const morvane::AamaDrawingItem &item)
+{
+    using Kind = morvane::AamaDrawingItem::Kind;
+    if (item.points.empty())
+        return;
+    switch (item.kind) {
+    case Kind::Polyline:
+        dxf.group(0, "POLYLINE");
+        dxf.layer(item.layer);
+        dxf.group(66, "1");
+        dxf.group(70, item.closed ? "   1" : "   0");
+        for (const morvane::AamaPosition &point : item.points) {
+            dxf.group(0, "VERTEX");
+            dxf.layer(item.layer);
+            dxf.position(point.x, point.y);
+        }
+        dxf.group(0, "SEQEND");
+        return;
+    case Kind::Line:
+        dxf.group(0, "LINE");
+        dxf.layer(item.layer);
+        dxf.position(item.points.front().x, item.points.front().y);
+        dxf.coordinate(11, item.points.back().x);
+        dxf.coordinate(21, item.points.back().y);
+        return;
+    case Kind::Text:
+        dxf.group(0, "TEXT");
+        dxf.layer(item.layer);
+        dxf.position(item.points.front().x, item.points.front().y);
+        dxf.coordinate(40, item.textHeight);
+        dxf.group(1, item.text);
+        return;
+    }
+}
+
 void writePieceTexts(DxfText &dxf, const AamaPiece &piece, const std::string &sampleSize)
 {
+    const std::string annotation =
+        piece.m_sAnnotation.empty() ? "Annotation:" : "Annotation: " + piece.m_sAnnotation;
     const std::string texts[] = {"Piece Name: " + piece.m_sName, "Size: " + sampleSize,
-                                 "Annotation:", "Quantity: 1", "Category: 1"};
+                                 annotation, format("Quantity: %d", piece.m_nQuantity),
+                                 "Category: " + piece.m_sCategory};
     for (const std::string &text : texts) {
         startText(dxf, kBoundaryLayer, 0.0, 0.0);
         dxf.group(1, text);
@@ -237,6 +276,8 @@ void writePiece(DxfText &dxf, const AamaPiece &piece, const std::string &sampleS
         checkLine(piece, i);
         writeLine(dxf, piece, piece.m_oLines[i]);
     }
+    for (const morvane::AamaDrawingItem &item : piece.m_oDrawing)
+        writeDrawingItem(dxf, item);
     writePieceTexts(dxf, piece, sampleSize);
     dxf.group(0, "ENDBLK");
 }
@@ -281,7 +322,7 @@ void writeEntities(DxfText &dxf, const CAamaDxfDocument &document, const std::tm
         "Author: TELVAREN",
         "Sample Size: " + document.m_sSampleSize,
         "Grade Rule Table: " + document.m_sGradeRuleTable,
-        "Units: METRIC",
+        "Units: " + document.m_sUnits,
     };
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         if (i > 0)

@@ -9,7 +9,7 @@
 
 /// Writes the document as an AAMA DXF file at path: a fixed HEADER, the AAMA layer table, one
 /// BLOCK per piece (closed boundary, point entities with their "# n" rule labels, internal
-/// lines, piece texts) and an ENTITIES section that inserts every block and carries the header
+/// lines, what else the piece draws, piece texts) and an ENTITIES section that inserts every block and carries the header
 /// texts, stamped with the clock's date and time. Lines end with CR LF; coordinates are written
 /// "%.3f" in every process locale.
 ///

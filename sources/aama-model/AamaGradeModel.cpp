@@ -5,6 +5,7 @@
 #include "foundation/FileContent.h"
 #include "foundation/NameCompare.h"
 #include "foundation/TextFormat.h"
+#include "platform/fallowby/IJwcaAAMAData.h"
 #include "platform/fallowby/JWCAData.h"
 #include "sources/aama-model/AamaDxfExport.h"
 #include "sources/aama-model/AamaDxfWriter.h"
@@ -13,7 +14,9 @@
 #include "sources/aama-model/AtomicFileSave.h"
 #include "sources/aama-model/RulFileWriter.h"
 #include "sources/aama-reader/AAMAData.h"
+#include "sources/aama-reader/IAAMAData.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -28,19 +31,54 @@ struct LoadedFile
 {
     std::string styleName;
     std::string sampleSize;
+    int units = 0;
     Patterns patterns;
 };
 
-// Reads the file's pieces of the sample size with reader (AAMAData or JWCAData); nothing when
-// the reader refuses the text.
+constexpr int kEnglishUnits = 2;
+
+int unitsOf(const IAAMAData &data)
+{
+    return data.GetUnits();
+}
+
+// The graded R12 layout is always metric.
+int unitsOf(const IJwcaAAMAData &)
+{
+    return 0;
+}
+
+bool hasOutline(CAamaGradePattern &pattern)
+{
+    int curveCount = 0;
+    pattern.GetCurveCount(curveCount);
+    return curveCount > 0;
+}
+
+// Why the pieces of a file give no pattern with an outline; empty when one does.
+std::string whyNoPattern(const LoadedFile &file)
+{
+    if (std::any_of(file.patterns.begin(), file.patterns.end(),
+                    [](const auto &pattern) { return hasOutline(*pattern); }))
+        return {};
+    if (file.patterns.empty())
+        return "no piece has the sample size \"" + file.sampleSize + "\"";
+    return "no piece of the sample size \"" + file.sampleSize + "\" has an outline";
+}
+
+// Reads the file's pieces of the sample size with reader (AAMAData or JWCAData); nothing, with
+// the reason in error, when the reader refuses the text.
 template <typename Reader, typename LoadPiece>
-std::optional<LoadedFile> readPatterns(std::string_view content, LoadPiece loadPiece)
+std::optional<LoadedFile> readPatterns(std::string_view content, LoadPiece loadPiece,
+                                       std::string &error)
 {
     Reader reader;
-    if (!reader.LoadText(content))
+    if (!reader.LoadText(content)) {
+        error = reader.GetLoadError();
         return std::nullopt;
+    }
     const auto &data = *reader.GetIAAMADataItf();
-    LoadedFile file{data.GetStyleName(), data.GetSampleSize(), {}};
+    LoadedFile file{data.GetStyleName(), data.GetSampleSize(), unitsOf(data), {}};
     for (int piece = 0; piece < data.GetPieceCount(); ++piece) {
         if (data.GetPieceSize(piece) == file.sampleSize)
             file.patterns.push_back(loadPiece(data, piece));
@@ -77,16 +115,27 @@ CAamaGradePattern *CAamaGradeModel::GetPatternAt(int index)
     return m_oPatterns.GetAt(index);
 }
 
+GM_ERROR CAamaGradeModel::Fail(GM_ERROR code, std::string message)
+{
+    m_sLastError = std::move(message);
+    return code;
+}
+
 GM_ERROR CAamaGradeModel::Load(const std::string &path)
 {
+    m_sLastError.clear();
     const std::optional<std::string> content = readFileContent(path);
     if (!content)
-        return GM_IO_ERROR;
+        return Fail(GM_NO_SUCH_FILE, path + ": the file cannot be opened");
     const bool masterSize = content->find("MASTER SIZE") != std::string::npos;
-    std::optional<LoadedFile> file = masterSize ? readPatterns<JWCAData>(*content, loadJwcaPiece)
-                                                : readPatterns<AAMAData>(*content, loadAamaPiece);
+    std::string error;
+    std::optional<LoadedFile> file =
+        masterSize ? readPatterns<JWCAData>(*content, loadJwcaPiece, error)
+                   : readPatterns<AAMAData>(*content, loadAamaPiece, error);
     if (!file)
-        return GM_IO_ERROR;
+        return Fail(GM_BAD_STRUCTURE, path + ": " + error);
+    if (const std::string why = whyNoPattern(*file); !why.empty())
+        return Fail(GM_BAD_STRUCTURE, path + ": " + why);
 
     m_oPatterns.RemoveAll();
     for (auto &pattern : file->patterns)
@@ -94,6 +143,7 @@ GM_ERROR CAamaGradeModel::Load(const std::string &path)
     m_oFilePath = path;
     m_sName = file->styleName;
     m_sSampleSize = file->sampleSize;
+    m_bInches = file->units == kEnglishUnits;
     m_bMasterSize = masterSize;
     // The new points have no positions per size yet: the next BeginGrading lays them out.
     m_oSizeLayout.reset();
@@ -102,8 +152,11 @@ GM_ERROR CAamaGradeModel::Load(const std::string &path)
 
 GM_ERROR CAamaGradeModel::Save()
 {
+    m_sLastError.clear();
     if (!m_fnSavePath)
-        return GM_IO_ERROR;
+        return Fail(GM_IO_ERROR, "there is no way to choose the file to save to");
+    if (m_oPatterns.GetCount() == 0)
+        return Fail(GM_BAD_STRUCTURE, "nothing to save: no pattern is loaded");
     const std::optional<std::filesystem::path> target =
         m_fnSavePath({m_oFilePath, "dxf", "AAMA Files (*.dxf)|*.dxf|All Files (*.*)|*.*||"});
     if (!target)
@@ -113,8 +166,8 @@ GM_ERROR CAamaGradeModel::Save()
             CAamaR12DxfWriter(*this, m_fnClock).Write(*target);
         else
             SaveAamaFiles(*target);
-    } catch (const FileSaveError &) {
-        return GM_IO_ERROR;
+    } catch (const FileSaveError &error) {
+        return Fail(GM_IO_ERROR, error.what());
     }
     return GM_NO_ERROR;
 }
@@ -131,7 +184,8 @@ void CAamaGradeModel::SaveAamaFiles(const std::filesystem::path &path)
     // Built afresh for every save, so a second save labels the same points the same way.
     const AamaDxfExport exported = buildAamaDxfExport(*this, toUpperAscii(path.stem().string()));
     WriteAamaDxf(exported.document, path, m_fnClock);
-    CRulFileWriter(m_fnClock).Write(rulPath, m_pGradeData, m_sSampleSize, exported.rulePoints);
+    CRulFileWriter(m_fnClock).Write(rulPath, m_pGradeData, m_sSampleSize, exported.rulePoints,
+                                    exported.document.m_sUnits);
 }
 
 void CAamaGradeModel::OnAttach(IGradeData *data)

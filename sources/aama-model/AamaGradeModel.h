@@ -34,17 +34,20 @@ public:
     GM_ERROR GetPatternCount(int &count) override;
     CAamaGradePattern *GetPatternAt(int index) override;
     /// Reads the file at path with the reader its content calls for: the second reader when it
-    /// holds the text "MASTER SIZE" anywhere, the AAMA reader otherwise. GM_IO_ERROR, keeping
-    /// the model as it was, when the file cannot be read or is incomplete (no EOF group).
-    /// Otherwise the patterns are replaced and every point answers its base position in every
-    /// size until the next BeginGrading, which lays out the positions afresh.
+    /// holds the text "MASTER SIZE" anywhere, the AAMA reader otherwise. Keeps the model as it
+    /// was, with the reason in GetLastError(), and returns GM_NO_SUCH_FILE when the file cannot
+    /// be opened, GM_BAD_STRUCTURE when it is damaged (a group code that is not a number), has
+    /// no EOF group, or has no piece of the sample size with an outline. Otherwise the patterns
+    /// are replaced and every point answers its base position in every size until the next
+    /// BeginGrading, which lays out the positions afresh.
     GM_ERROR Load(const std::string &path) override;
     /// Asks the save-path provider for the target; nothing is written, with GM_NO_ERROR, when it
     /// answers none. For an AAMA file the sample size becomes the name of the grade data's sample
     /// size of table 0 (when there is a table) and the AAMA DXF and RUL files are written; for a
     /// graded R12 file the graded R12 DXF file. GM_IO_ERROR when there is no provider or any file
     /// cannot be written (each file is saved through a temporary file, so a failed one leaves no
-    /// half-written file at its name).
+    /// half-written file at its name); GM_BAD_STRUCTURE, writing nothing, when no pattern is
+    /// loaded. The reason of a failure is in GetLastError().
     GM_ERROR Save() override;
     /// Remembers the grade data (not owned; null detaches it).
     void OnAttach(IGradeData *data) override;
@@ -65,8 +68,14 @@ public:
     const std::string &GetSampleSize() const { return m_sSampleSize; }
     /// Whether the loaded file names a "MASTER SIZE" (and is saved as graded R12 DXF).
     bool IsMasterSizeFile() const { return m_bMasterSize; }
+    /// Whether the loaded file is in inches (and is saved in inches).
+    bool IsInInches() const { return m_bInches; }
+    /// Why the last Load or Save failed, naming the file: "shirt.dxf: line 812: the group code
+    /// ... is not a number"; empty after one that succeeded.
+    const std::string &GetLastError() const { return m_sLastError; }
 
 private:
+    GM_ERROR Fail(GM_ERROR code, std::string message);
     void SaveAamaFiles(const std::filesystem::path &path);
 
     COwningCollection<CAamaGradePattern> m_oPatterns;
@@ -78,6 +87,8 @@ private:
     /// after a Load.
     std::optional<std::vector<int>> m_oSizeLayout;
     bool m_bMasterSize = false;
+    bool m_bInches = false;
+    std::string m_sLastError;
     morvane::SavePathProvider m_fnSavePath;
     morvane::LocalClock m_fnClock;
 };

@@ -5,11 +5,28 @@
 #include "foundation/PtrCollection.h"
 #include "sources/aama-model/AamaGradeCurve.h"
 #include "sources/aama-model/AamaGradePoint.h"
+#include "sources/aama-reader/IAAMAData.h"
 #include "sources/grade-model/IGradePattern.h"
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
+
+namespace morvane {
+
+/// What a pattern file gives a piece besides its outline and points, kept to be written back as
+/// it was read: the values of its piece texts and what else it draws, in the base size (none of
+/// it is graded).
+struct AamaPieceExtras
+{
+    std::string annotation;
+    int quantity = 1;
+    std::string category = "1";
+    std::vector<AamaDrawingItem> drawing;
+};
+
+} // namespace morvane
 
 /// A pattern read from one piece of a pattern file. It owns its outline points, its internal
 /// points (drill holes, and copies of internal points found on the outline), its notches and
@@ -54,6 +71,9 @@ public:
     /// base position.
     void ResetPositions(const std::vector<int> &sizeCounts);
 
+    void SetExtras(morvane::AamaPieceExtras extras) { m_oExtras = std::move(extras); }
+    const morvane::AamaPieceExtras &GetExtras() const { return m_oExtras; }
+
     /// The owned internal points, in order of addition.
     const CPtrCollection<CAamaGradePoint> &GetInternalPoints() const { return m_oInternalPoints; }
 
@@ -64,4 +84,5 @@ private:
     CPtrCollection<CAamaGradePoint> m_oRulePoints;
     COwningCollection<CAamaGradePoint> m_oBoundaryPoints;
     COwningCollection<CAamaNotch> m_oNotches;
+    morvane::AamaPieceExtras m_oExtras;
 };

@@ -6,6 +6,9 @@
 #include "sources/aama-reader/IAAMAData.h"
 #include "sources/aama-reader/NearIndex.h"
 
+#include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace morvane {
@@ -50,11 +53,24 @@ void loadDrillHoles(const Data &data, int piece, CAamaGradePattern &pattern)
     }
 }
 
+AamaPieceExtras extrasOf(const IAAMAData &data, int piece)
+{
+    AamaPieceExtras extras;
+    extras.annotation = data.GetPieceAnnotation(piece);
+    if (const int quantity = data.GetPieceQuantity(piece); quantity > 0)
+        extras.quantity = quantity;
+    if (std::string category = data.GetPieceCategory(piece); !category.empty())
+        extras.category = std::move(category);
+    extras.drawing = data.GetPieceDrawing(piece);
+    return extras;
+}
+
 } // namespace
 
 std::unique_ptr<CAamaGradePattern> loadAamaPiece(const IAAMAData &data, int piece)
 {
     auto pattern = std::make_unique<CAamaGradePattern>(data.GetPieceName(piece));
+    pattern->SetExtras(extrasOf(data, piece));
     loadDrillHoles(data, piece, *pattern);
     for (const Vertex &vertex : readOutline(data, piece)) {
         CAamaGradePoint *point = pattern->AddBoundaryPoint(
@@ -69,7 +85,25 @@ std::unique_ptr<CAamaGradePattern> loadAamaPiece(const IAAMAData &data, int piec
 
 namespace {
 
-void loadJwcaLine(const IJwcaAAMAData &data, int piece, int line, CAamaGradePattern &pattern)
+// The points with a rule number read so far, by rule number: two curves that meet at a rule
+// point both give it, and it is one point.
+using RulePointsByNumber = std::unordered_multimap<int, CAamaGradePoint *>;
+
+CAamaGradePoint *sharedRulePoint(const RulePointsByNumber &rulePoints, int ruleNumber,
+                                 int32_t kind, const DPOINT &position)
+{
+    const auto [first, last] = rulePoints.equal_range(ruleNumber);
+    for (auto entry = first; entry != last; ++entry) {
+        CAamaGradePoint *point = entry->second;
+        const DPOINT base = point->GetBasePosition();
+        if (point->GetKind() == kind && isNear(base.x, base.y, position.x, position.y))
+            return point;
+    }
+    return nullptr;
+}
+
+void loadJwcaLine(const IJwcaAAMAData &data, int piece, int line, CAamaGradePattern &pattern,
+                  RulePointsByNumber &rulePoints)
 {
     CAamaGradeCurve *curve = pattern.AddCurve();
     curve->SetLineType(data.GetLineType(piece, line));
@@ -78,16 +112,25 @@ void loadJwcaLine(const IJwcaAAMAData &data, int piece, int line, CAamaGradePatt
         int ruleNumber = -1;
         double notch[2] = {};
         const DPOINT position = data.GetVertex(piece, line, v, flags, ruleNumber, notch);
-        CAamaGradePoint *point = pattern.AddBoundaryPoint(std::make_unique<CAamaGradePoint>(
-            position.x, position.y, pointKindFromFlags(flags), ruleNumber));
+        const int32_t kind = pointKindFromFlags(flags);
+        if (CAamaGradePoint *shared = sharedRulePoint(rulePoints, ruleNumber, kind, position)) {
+            curve->AddPoint(shared);
+            if (shared->GetNotch() != nullptr)
+                curve->AddNotch(shared->GetNotch());
+            continue;
+        }
+        CAamaGradePoint *point = pattern.AddBoundaryPoint(
+            std::make_unique<CAamaGradePoint>(position.x, position.y, kind, ruleNumber));
         point->SetExtraValue(data.GetVertexExtraValue(piece, line, v));
         curve->AddPoint(point);
         if (point->GetKind() == kAamaNotchPoint) {
             curve->AddNotch(pattern.AddNotch(point, {notch[0], notch[1]},
                                              data.GetVertexNotchValue(piece, line, v)));
         }
-        if (point->HasRule())
+        if (point->HasRule()) {
             pattern.AddRulePoint(point);
+            rulePoints.emplace(ruleNumber, point);
+        }
     }
 }
 
@@ -111,8 +154,9 @@ std::unique_ptr<CAamaGradePattern> loadJwcaPiece(const IJwcaAAMAData &data, int 
 {
     auto pattern = std::make_unique<CAamaGradePattern>(data.GetPieceName(piece));
     loadDrillHoles(data, piece, *pattern);
+    RulePointsByNumber rulePoints;
     for (int line = 0; line < data.GetLineCount(piece); ++line)
-        loadJwcaLine(data, piece, line, *pattern);
+        loadJwcaLine(data, piece, line, *pattern, rulePoints);
     for (int line = 0; line < data.GetInternalLineCount(piece); ++line) {
         if (data.GetInternalLineKind(piece, line) == kJwcaStraightLineKind)
             loadJwcaStraightLine(data, piece, line, *pattern);

@@ -122,20 +122,23 @@ private:
             const CAamaGradePoint *gradePoint =
                 gradeIndex[i] < 0 ? nullptr : curve.GetGradePointAt(gradeIndex[i]);
             assert((gradeIndex[i] < 0 || gradePoint != nullptr) && "grade index without a point");
-            writeVertex(kind, shape[i], gradePoint);
+            writeVertex(kind, shape[i], gradePoint, *curve.GetPointAt(static_cast<int>(i)));
         }
         m_dxf.group(0, "SEQEND");
     }
 
-    void writeVertex(int32_t kind, const DPOINT &position, const CAamaGradePoint *gradePoint)
+    // A grade point carries its class, notch and rule in its comment; any other point only the
+    // line kind, and its notch when it is one, so that no notch is lost.
+    void writeVertex(int32_t kind, const DPOINT &position, const CAamaGradePoint *gradePoint,
+                     const CAamaGradePoint &point)
     {
-        const CAamaNotch *notch = gradePoint != nullptr ? gradePoint->GetNotch() : nullptr;
+        const CAamaNotch *notch = point.GetNotch();
         m_dxf.group(0, "VERTEX");
-        if (gradePoint == nullptr) {
-            comment(m_dxf, {kind, 0, 0, 0});
-        } else {
+        if (gradePoint != nullptr) {
             comment(m_dxf, {kind, pointClass(gradePoint->GetKind()), notch != nullptr ? 1 : 0,
                             gradePoint->GetRuleNumber()});
+        } else {
+            comment(m_dxf, {kind, 0, notch != nullptr ? 1 : 0, 0});
         }
         m_dxf.layer(1);
         m_dxf.position(position.x, position.y);

@@ -54,7 +54,8 @@ CRulFileWriter::CRulFileWriter(morvane::LocalClock clock)
 
 void CRulFileWriter::Write(const std::filesystem::path &path, const IGradeData *data,
                            const std::string &sampleSize,
-                           const std::vector<RulRulePoint> &rulePoints) const
+                           const std::vector<RulRulePoint> &rulePoints,
+                           const std::string &units) const
 {
     const std::tm now = m_fnClock();
     const std::vector<SizeCombination> combinations = morvane::buildSizeCombinations(data);
@@ -66,7 +67,7 @@ void CRulFileWriter::Write(const std::filesystem::path &path, const IGradeData *
         "AUTHOR: MORVANE DRIVER",
         format("CREATION DATE: %02d-%02d-%d", now.tm_mday, now.tm_mon + 1, now.tm_year + 1900),
         format("CREATION TIME: %02d:%02d:%02d", now.tm_hour, now.tm_min, now.tm_sec),
-        "UNITS: METRIC",
+        "UNITS: " + units,
         "GRADE RULE TABLE: " + path.stem().string(),
         format("NUMBER OF SIZES: %zu", combinations.size()),
         "SIZE LIST: " + sizeList,

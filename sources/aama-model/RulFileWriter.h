@@ -20,7 +20,7 @@ struct RulRulePoint
 };
 
 /// Writes RUL grade-rule files: nine header lines (version, author, the clock's date and time,
-/// units, the table name, the number and the list of the size combinations of the grade data,
+/// units ("METRIC" or "ENGLISH"), the table name, the number and the list of the size combinations of the grade data,
 /// the sample size), then per rule point a line "RULE: DELTA <name>" and its displacement in
 /// every size combination,
 /// " %9.2f,%9.2f" each, four to a line, and "END". A displacement is the sum, over the tables
@@ -35,7 +35,8 @@ public:
     /// through a temporary file beside it: a failure leaves any earlier file at path as it was
     /// and throws morvane::FileSaveError. Without grade data (null) there are no combinations.
     void Write(const std::filesystem::path &path, const IGradeData *data,
-               const std::string &sampleSize, const std::vector<RulRulePoint> &rulePoints) const;
+               const std::string &sampleSize, const std::vector<RulRulePoint> &rulePoints,
+               const std::string &units = "METRIC") const;
 
 private:
     morvane::LocalClock m_fnClock;

@@ -18,6 +18,7 @@ bool AAMAData::Load(const std::filesystem::path &path)
     const std::optional<std::string> content = morvane::readFileContent(path);
     if (!content) {
         m_pData = std::make_unique<CAamaDataImpl>();
+        m_sLoadError = "the file cannot be read";
         return false;
     }
     return LoadText(*content);
@@ -25,7 +26,8 @@ bool AAMAData::Load(const std::filesystem::path &path)
 
 bool AAMAData::LoadText(std::string_view content)
 {
-    std::unique_ptr<CAamaDataImpl> data = CAamaDataImpl::Read(content);
+    m_sLoadError.clear();
+    std::unique_ptr<CAamaDataImpl> data = CAamaDataImpl::Read(content, m_sLoadError);
     const bool complete = data != nullptr;
     m_pData = complete ? std::move(data) : std::make_unique<CAamaDataImpl>();
     return complete;

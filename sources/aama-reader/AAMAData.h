@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 
 /// Loads an AAMA DXF file into memory. Move-only: one owner holds the loaded content.
@@ -31,10 +32,15 @@ public:
     /// Load() from the text of a file already in memory.
     bool LoadText(std::string_view content);
 
+    /// Why the last Load() failed ("line 12: the group code ... is not a number"); empty after
+    /// one that succeeded.
+    const std::string &GetLoadError() const { return m_sLoadError; }
+
     /// The loaded content: null before the first Load(), empty after a failed one. The
     /// pointer stays valid until the next Load() or the end of this object.
     IAAMAData *GetIAAMADataItf() const;
 
 private:
+    std::string m_sLoadError;
     std::unique_ptr<IAAMAData> m_pData;
 };

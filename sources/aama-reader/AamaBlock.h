@@ -4,22 +4,20 @@
 #pragma once
 
 #include "sources/aama-reader/AamaEntities.h"
+#include "sources/aama-reader/NearIndex.h"
 #include "sources/aama-reader/PointMarksIndex.h"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
 class CAamaGroupList;
 
-namespace morvane {
-class NearIndex;
-}
-
 /// The entities of one BLOCK, or of the ENTITIES section, kept by kind and in file order. After
-/// Classify() a piece's block knows its boundary, drill holes and piece texts, every "#" label
-/// has reached the points beside it, and the points that belong to the boundary can be asked
-/// what they make of each of its vertices.
+/// Classify() a piece's block knows its outline (joined from the layer-1 polylines that
+/// continue each other), drill holes and piece texts, every "#" label has reached the points
+/// beside it, and the points of the block can be asked what they make of each outline vertex.
 class CAamaBlock
 {
 public:
@@ -45,17 +43,18 @@ public:
     /// The LINEs: the internal lines of a piece.
     const std::vector<CAamaLine> &Lines() const { return m_oLines; }
 
-    /// The first POLYLINE on layer 1; null when there is none.
-    const CAamaPolyline *Boundary() const { return m_pBoundary; }
-    /// What the points that belong to the boundary make of the position (x, y): the marks of
-    /// the boundary vertex there. The notches after the boundary and the points that follow it
-    /// belong to it.
-    morvane::AamaPointMarks BoundaryMarksAt(double x, double y) const
-    {
-        return m_oBoundaryPointIndex.MarksAt(x, y);
-    }
+    /// The outline: the first POLYLINE on layer 1, joined with the layer-1 polylines that
+    /// continue it, with a vertex added for each notch on one of its edges; null when the block
+    /// has no layer-1 polyline.
+    const CAamaPolyline *Boundary() const { return m_bHasBoundary ? &m_oBoundary : nullptr; }
+    /// What the points of the block (all but drill holes) make of the position (x, y): the
+    /// marks of the outline vertex there. Without a rule number from the points, a "#" label on
+    /// layer 1 or 2 at the position gives it.
+    morvane::AamaPointMarks BoundaryMarksAt(double x, double y) const;
+    /// The polylines that are not part of the outline, in file order.
+    std::vector<const CAamaPolyline *> OtherPolylines() const;
     /// The POINTs on layer 13.
-    const std::vector<const CAamaPoint *> &DrillHoles() const { return m_oDrillHoles; }
+    std::span<const CAamaPoint *const> DrillHoles() const { return m_oDrillHoles; }
     /// The texts on layer 1 that are not "#" labels.
     const std::vector<const CAamaText *> &PieceTexts() const { return m_oPieceTexts; }
 
@@ -69,7 +68,12 @@ private:
 
     void ClassifyEntity(EntityRef entity, FollowState &state);
     void ClassifyPoint(CAamaPoint &point, FollowState &state);
+    void JoinBoundary();
+    bool ExtendBoundary(std::vector<CAamaVertex> &chain);
+    void PlaceNotchesOnEdges();
+    void DirectNotchesWithoutAngle();
     void MatchRuleLabels();
+    void GiveDrillHolesTheRulesAtThem();
     /// Of the labels at the point that name it (any label at it, with anyLayer), the last one
     /// in the file; null when none.
     const CAamaText *LastLabelAt(const morvane::NearIndex &labels, const CAamaPoint &point,
@@ -87,11 +91,16 @@ private:
     /// The layer of the latest POLYLINE while reading; a LINE sets it back to 0.
     int m_nPolylineLayer = 0;
 
-    const CAamaPolyline *m_pBoundary = nullptr;
-    /// The points that belong to the boundary, in file order, and their index.
-    std::vector<const CAamaPoint *> m_oBoundaryPoints;
-    morvane::PointMarksIndex m_oBoundaryPointIndex;
-    std::vector<const CAamaPoint *> m_oDrillHoles;
+    CAamaPolyline m_oBoundary;
+    bool m_bHasBoundary = false;
+    /// For each polyline, whether it is part of the outline.
+    std::vector<bool> m_oInBoundary;
+    /// The points that may mark the outline (all but drill holes), in file order, and their
+    /// index.
+    std::vector<CAamaPoint *> m_oMarkPoints;
+    morvane::PointMarksIndex m_oMarkPointIndex;
+    std::vector<CAamaPoint *> m_oDrillHoles;
     std::vector<const CAamaText *> m_oRuleLabels;
+    morvane::NearIndex m_oRuleLabelIndex;
     std::vector<const CAamaText *> m_oPieceTexts;
 };

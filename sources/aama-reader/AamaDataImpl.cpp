@@ -4,9 +4,11 @@
 
 #include "foundation/NameCompare.h"
 #include "foundation/NumberText.h"
-#include "sources/aama-reader/AamaGroupList.h"
-#include "sources/aama-reader/KeyedText.h"
+#include "sources/dxf-groups/AamaGroupList.h"
+#include "sources/dxf-groups/KeyedText.h"
 
+#include <algorithm>
+#include <iterator>
 #include <unordered_map>
 
 using morvane::AamaPosition;
@@ -27,9 +29,31 @@ std::string_view textOf(const CAamaText *text)
     return text->m_sText;
 }
 
-template <typename T> bool isIndexOf(const std::vector<T> &items, int index)
+template <typename Items> bool isIndexOf(const Items &items, int index)
 {
     return index >= 0 && static_cast<std::size_t>(index) < items.size();
+}
+
+// The keys that give a piece's size, in the order they are tried.
+constexpr std::string_view kPieceSizeKeys[] = {"Size:", "Sample Size:", "SampleSize:"};
+
+// The keys of the piece values that the reader gives; the texts with them are no drawing.
+constexpr std::string_view kPieceValueKeys[] = {"Piece Name:", "Size:",     "Sample Size:",
+                                                "SampleSize:", "Annotation:", "Quantity:",
+                                                "Category:"};
+
+bool isPieceValueText(std::string_view text)
+{
+    return std::any_of(std::begin(kPieceValueKeys), std::end(kPieceValueKeys),
+                       [text](std::string_view key) {
+                           return text.size() >= key.size() &&
+                                  morvane::equalsNoCase(text.substr(0, key.size()), key);
+                       });
+}
+
+AamaPosition positionOf(const CAamaVertex &vertex)
+{
+    return {vertex.m_dX, vertex.m_dY};
 }
 
 int countOf(std::size_t size)
@@ -39,15 +63,17 @@ int countOf(std::size_t size)
 
 } // namespace
 
-std::unique_ptr<CAamaDataImpl> CAamaDataImpl::Read(std::string_view content)
+std::unique_ptr<CAamaDataImpl> CAamaDataImpl::Read(std::string_view content, std::string &error)
 {
     auto data = std::make_unique<CAamaDataImpl>();
     CAamaGroupList groups(content);
     data->ReadSections(groups);
     // Every reading step goes on to the end of the groups, so the EOF group has been met if
     // the text has one.
-    if (!groups.HasEndOfFile())
+    if (!groups.HasEndOfFile()) {
+        error = groups.Incompleteness();
         return nullptr;
+    }
     for (const auto &block : data->m_oBlocks)
         block->Classify();
     data->CollectPiecesAndHeaderTexts();
@@ -64,12 +90,29 @@ void CAamaDataImpl::ReadSections(CAamaGroupList &groups)
         const CAamaGroup *name = groups.Next();
         if (!name)
             return;
-        if (name->Is(2, "HEADER") || name->Is(2, "TABLES"))
+        if (name->Is(2, "HEADER"))
+            ReadHeader(groups);
+        else if (name->Is(2, "TABLES"))
             skipSection(groups);
         else if (name->Is(2, "BLOCKS"))
             ReadBlocks(groups);
         else if (name->Is(2, "ENTITIES"))
             ReadEntities(groups);
+    }
+}
+
+void CAamaDataImpl::ReadHeader(CAamaGroupList &groups)
+{
+    int *variable = nullptr;
+    while (const CAamaGroup *group = groups.Next()) {
+        if (group->Is(0, "ENDSEC"))
+            return;
+        if (group->m_nCode == 9)
+            variable = group->m_sValue == "$INSUNITS"      ? &m_nInsertionUnits
+                       : group->m_sValue == "$MEASUREMENT" ? &m_nMeasurement
+                                                           : nullptr;
+        else if (group->m_nCode == 70 && variable)
+            *variable = group->Integer();
     }
 }
 
@@ -171,11 +214,21 @@ std::string CAamaDataImpl::GetGradeRuleTable() const
 
 int CAamaDataImpl::GetUnits() const
 {
+    constexpr int kMetric = 1;
+    constexpr int kEnglish = 2;
     const std::string units = HeaderValue("Units:");
     if (morvane::equalsNoCase(units, "METRIC"))
-        return 1;
+        return kMetric;
     if (morvane::equalsNoCase(units, "ENGLISH"))
-        return 2;
+        return kEnglish;
+    if (m_nInsertionUnits == 1 || m_nInsertionUnits == 2)
+        return kEnglish;
+    if (m_nInsertionUnits >= 4 && m_nInsertionUnits <= 6)
+        return kMetric;
+    if (m_nMeasurement == 0)
+        return kEnglish;
+    if (m_nMeasurement == 1)
+        return kMetric;
     return 0;
 }
 
@@ -206,7 +259,12 @@ std::string CAamaDataImpl::GetPieceAnnotation(int piece) const
 
 std::string CAamaDataImpl::GetPieceSize(int piece) const
 {
-    return PieceValue(piece, "Size:");
+    for (const std::string_view key : kPieceSizeKeys) {
+        std::string size = PieceValue(piece, key);
+        if (!size.empty())
+            return size;
+    }
+    return {};
 }
 
 int CAamaDataImpl::GetInternalLineCount(int piece) const
@@ -271,4 +329,37 @@ AamaPosition CAamaDataImpl::GetDrillHole(int piece, int h, int &ruleNumber) cons
     const CAamaPoint *hole = block->DrillHoles()[std::size_t(h)];
     ruleNumber = hole->RuleNumber();
     return {hole->m_dX, hole->m_dY};
+}
+
+std::vector<morvane::AamaDrawingItem> CAamaDataImpl::GetPieceDrawing(int piece) const
+{
+    using Item = morvane::AamaDrawingItem;
+    std::vector<Item> drawing;
+    const CAamaBlock *block = PieceBlock(piece);
+    if (!block)
+        return drawing;
+    for (const CAamaPolyline *polyline : block->OtherPolylines()) {
+        Item &item = drawing.emplace_back(Item{Item::Kind::Polyline, polyline->m_nLayer,
+                                                polyline->IsClosed(), {}, {}, 0.0});
+        for (const CAamaVertex &vertex : polyline->m_oVertices)
+            item.points.push_back(positionOf(vertex));
+    }
+    for (const CAamaLine &line : block->Lines()) {
+        // The line through a piece's drill holes only repeats them.
+        if (line.m_nLayer == morvane::kAamaDrillHoleLayer)
+            continue;
+        drawing.push_back(Item{Item::Kind::Line,
+                               line.m_nLayer,
+                               false,
+                               {{line.m_dStartX, line.m_dStartY}, {line.m_dEndX, line.m_dEndY}},
+                               {},
+                               0.0});
+    }
+    for (const CAamaText &text : block->Texts()) {
+        if (text.IsRuleLabel() || text.m_sText.empty() || isPieceValueText(text.m_sText))
+            continue;
+        drawing.push_back(Item{Item::Kind::Text, text.m_nLayer, false, {{text.m_dX, text.m_dY}},
+                               text.m_sText, text.m_dHeight});
+    }
+    return drawing;
 }

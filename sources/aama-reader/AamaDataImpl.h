@@ -6,6 +6,7 @@
 #include "sources/aama-reader/IAAMAData.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,8 +16,9 @@ class CAamaGroupList;
 class CAamaDataImpl final : public IAAMAData
 {
 public:
-    /// Reads the text of a whole file; null when the text has no (0, "EOF") group.
-    static std::unique_ptr<CAamaDataImpl> Read(std::string_view content);
+    /// Reads the text of a whole file; null, with the reason in error, when a code line is not
+    /// a number or the text has no (0, "EOF") group.
+    static std::unique_ptr<CAamaDataImpl> Read(std::string_view content, std::string &error);
 
     std::string GetCreationTime() const override;
     std::string GetCreationDate() const override;
@@ -37,9 +39,11 @@ public:
                                     double notchVector[2]) const override;
     int GetDrillHoleCount(int piece) const override;
     morvane::AamaPosition GetDrillHole(int piece, int h, int &ruleNumber) const override;
+    std::vector<morvane::AamaDrawingItem> GetPieceDrawing(int piece) const override;
 
 private:
     void ReadSections(CAamaGroupList &groups);
+    void ReadHeader(CAamaGroupList &groups);
     void ReadBlocks(CAamaGroupList &groups);
     void ReadEntities(CAamaGroupList &groups);
     void CollectPiecesAndHeaderTexts();
@@ -57,4 +61,7 @@ private:
     std::vector<std::unique_ptr<CAamaBlock>> m_oBlocks;
     /// The TEXTs of the ENTITIES section, in file order.
     std::vector<const CAamaText *> m_oHeaderTexts;
+    /// The units variables of the HEADER section; -1 when absent.
+    int m_nInsertionUnits = -1;
+    int m_nMeasurement = -1;
 };

@@ -4,8 +4,8 @@
 
 #include "foundation/Geometry.h"
 #include "foundation/NumberText.h"
-#include "sources/aama-reader/AamaGroupList.h"
-#include "sources/aama-reader/FileText.h"
+#include "sources/dxf-groups/AamaGroupList.h"
+#include "sources/dxf-groups/FileText.h"
 #include "sources/aama-reader/NearIndex.h"
 
 #include <cmath>
@@ -80,6 +80,8 @@ void CAamaPolyline::Read(CAamaGroupList &groups)
     while (const CAamaGroup *group = groups.Next()) {
         if (group->m_nCode == 8) {
             m_nLayer = group->Integer();
+        } else if (group->m_nCode == 70) {
+            m_nFlags = group->Integer();
         } else if (group->m_nCode == 0) {
             if (group->m_sValue == "SEQEND")
                 return;
@@ -136,9 +138,19 @@ void CAamaInsert::Read(CAamaGroupList &groups)
 void CAamaText::Read(CAamaGroupList &groups)
 {
     readFields(groups, *this, [this](const CAamaGroup &group) {
-        if (!readPosition(group, m_dX, m_dY) && group.m_nCode == 1)
+        if (readPosition(group, m_dX, m_dY))
+            return;
+        if (group.m_nCode == 1)
             m_sText = morvane::textFromFile(group.m_sValue);
+        else if (group.m_nCode == 40)
+            m_dHeight = group.Real();
     });
+}
+
+bool CAamaText::IsRuleLabel() const
+{
+    const std::size_t start = m_sText.find_first_not_of(" \t\r\n\f\v");
+    return start != std::string::npos && m_sText[start] == '#';
 }
 
 int CAamaPoint::RuleNumber() const
@@ -182,6 +194,7 @@ void CAamaPoint::Read(CAamaGroupList &groups)
             break;
         case 50:
             m_dNotchAngle = group.Real();
+            m_bHasAngle = true;
             break;
         }
     });

@@ -77,7 +77,11 @@ public:
     /// vertex. Other entities inside are skipped.
     void Read(CAamaGroupList &groups);
 
+    /// Whether its flags (group 70) close it.
+    bool IsClosed() const { return (m_nFlags & 1) != 0; }
+
     std::vector<CAamaVertex> m_oVertices;
+    int m_nFlags = 0;
 
 private:
     void ReadVertex(CAamaGroupList &groups);
@@ -100,8 +104,12 @@ class CAamaText : public CAamaEntity
 public:
     void Read(CAamaGroupList &groups);
 
+    /// Whether the text is a grade-rule label: its first character after blanks is "#".
+    bool IsRuleLabel() const;
+
     double m_dX = 0.0;
     double m_dY = 0.0;
+    double m_dHeight = 0.0;
     std::string m_sText;
 };
 
@@ -111,6 +119,7 @@ class CAamaPoint : public CAamaEntity
 {
 public:
     /// Reads the position (10, 20), the notch depth (30, and also 38) and the notch angle (50).
+    /// A notch without an angle takes its direction from the outline it lies on.
     void Read(CAamaGroupList &groups);
 
     /// The rule number of the label found beside the point; -1 when none.
@@ -129,6 +138,8 @@ public:
     double m_dY = 0.0;
     double m_dNotchDepth = 0.0;
     double m_dNotchAngle = 0.0;
+    /// Whether the notch angle was given (group 50) or found from the outline.
+    bool m_bHasAngle = false;
     /// The layer of the latest POLYLINE of the block when the point was read (0 after a LINE).
     int m_nPolylineLayer = 0;
 };

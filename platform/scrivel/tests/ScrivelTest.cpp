@@ -86,6 +86,34 @@ TEST(ScrivelTest, ReplacesTheTextOfAnElement)
     EXPECT_LT(text.find("</Twice>"), text.find("after")) << text;
 }
 
+TEST(ScrivelTest, ReadsBackADocumentBeingWritten)
+{
+    CScrivel filer;
+    ASSERT_TRUE(filer.AddItem("Root"));
+    ASSERT_TRUE(filer.AddItem("First"));
+    filer.SetValue("1");
+    EXPECT_TRUE(filer.ReturnBack());
+    ASSERT_TRUE(filer.AddItem("Second"));
+    ASSERT_TRUE(filer.AddItem("Inner"));
+    EXPECT_TRUE(filer.AddItemVal("k", "v"));
+    const std::string written = filer.GetXmlContents();
+
+    EXPECT_EQ(filer.GetChildsCount(), 0) << "the cursor stays on <Inner>";
+    EXPECT_EQ(filer.GetActiveItemName(), "Inner");
+    EXPECT_EQ(filer.GetDepth(), 3);
+    EXPECT_EQ(filer.GetXmlContents(), written);
+    ASSERT_TRUE(filer.SelectRootItem());
+    ASSERT_EQ(filer.GetChildsCount(), 2);
+    EXPECT_EQ(filer.FindChild("Second", 0), 1);
+    ASSERT_TRUE(filer.SelectChild(0));
+    EXPECT_EQ(filer.GetValue(), "1");
+    EXPECT_TRUE(filer.ReturnBack());
+    ASSERT_TRUE(filer.AddItem("Third"));
+    EXPECT_TRUE(filer.ReturnBack());
+    EXPECT_EQ(filer.GetChildsCount(), 3);
+    EXPECT_EQ(filer.GetChildName(2), "Third");
+}
+
 TEST(ScrivelTest, CountsOnlyChildElementsAndKeepsBlankText)
 {
     CScrivel filer;

@@ -69,7 +69,7 @@ CAamaDxfDocument onePieceDocument()
     AamaPiece piece;
     piece.m_sName = "FRONT";
     piece.m_oBoundaryPoints = {
-        point(morvane::kAamaRulePointKind, 0.0, 0.0, 0),
+        point(morvane::kAamaTurnPointKind, 0.0, 0.0, 0),
         notch(10.0, 10.0, 10.0, 12.0),
         point(morvane::kAamaCurvePointKind, 20.0, 0.0, 1),
     };
@@ -111,15 +111,15 @@ CAamaDxfDocument twoPieceDocument()
     document.m_sSampleSize = "38";
     document.m_oPieces.push_back(pieceWithDrillHoles(
         "FRONT",
-        {point(kAamaRulePointKind, 0.0, 0.0, 1), point(kAamaCurvePointKind, 12.5, -0.75),
-         point(kAamaRulePointKind, 25.0, 0.0, 2), notch(25.0, 15.0, 23.0, 15.0),
-         point(kAamaCurvePointKind, 24.0, 30.0, 3), point(kAamaRulePointKind, 0.0, 32.125, 4)},
+        {point(kAamaTurnPointKind, 0.0, 0.0, 1), point(kAamaCurvePointKind, 12.5, -0.75),
+         point(kAamaTurnPointKind, 25.0, 0.0, 2), notch(25.0, 15.0, 23.0, 15.0),
+         point(kAamaCurvePointKind, 24.0, 30.0, 3), point(kAamaTurnPointKind, 0.0, 32.125, 4)},
         {point(kAamaDrillHolePointKind, 8.0, 10.0, 5),
          point(kAamaDrillHolePointKind, 16.0, 10.0, 6)}));
     document.m_oPieces.push_back(pieceWithDrillHoles(
         "BACK",
-        {point(kAamaRulePointKind, 0.0, 0.0, 7), notch(-10.0, -5.0, -10.0, -6.5, 8),
-         point(kAamaRulePointKind, -20.0, 0.0, 9), point(kAamaCurvePointKind, -10.0, 20.0)},
+        {point(kAamaTurnPointKind, 0.0, 0.0, 7), notch(-10.0, -5.0, -10.0, -6.5, 8),
+         point(kAamaTurnPointKind, -20.0, 0.0, 9), point(kAamaCurvePointKind, -10.0, 20.0)},
         {}));
     return document;
 }
@@ -131,7 +131,7 @@ CAamaDxfDocument largeDocument()
     for (int i = 0; i < 1500; ++i) {
         const double angle = 2.0 * M_PI * i / 1500.0;
         const bool isRulePoint = i % 10 == 0;
-        boundary.push_back(point(isRulePoint ? kAamaRulePointKind : kAamaCurvePointKind,
+        boundary.push_back(point(isRulePoint ? kAamaTurnPointKind : kAamaCurvePointKind,
                                  500.0 * std::cos(angle), 500.0 * std::sin(angle),
                                  isRulePoint ? 70000 + i : -1));
     }

@@ -227,26 +227,68 @@ TEST(AamaGradeModelLoadTest, PicksTheReaderByMasterSize)
     }
 }
 
-TEST(AamaGradeModelLoadTest, KeepsItsPatternsWhenAFileCannotBeRead)
+// Every refused file keeps the model as it was and says why, naming the file.
+TEST(AamaGradeModelLoadTest, KeepsItsPatternsAndTellsWhyAFileIsRefused)
 {
     ScratchFolder folder;
     const std::string content = readFile(dataPath("master-size.dxf"));
     std::ofstream(folder / "no-eof.dxf", std::ios::binary)
         << content.substr(0, content.rfind("EOF"));
     std::ofstream(folder / "aama-no-eof.dxf", std::ios::binary) << "  0\nSECTION\n";
+    std::ofstream(folder / "damaged.dxf", std::ios::binary)
+        << "  0\nSECTION\n\x7f\x45LF\x02\n0\n  0\nEOF\n";
+    const std::string threeSizes = readFile(dataPath("three-sizes.dxf"));
+    std::string otherSample = threeSizes;
+    otherSample.replace(otherSample.find("Sample Size: M"), 14, "Sample Size: X");
+    std::ofstream(folder / "other-sample.dxf", std::ios::binary) << otherSample;
+    std::ofstream(folder / "no-outline.dxf", std::ios::binary)
+        << "  0\nSECTION\n  2\nBLOCKS\n  0\nBLOCK\n  2\nP\n  0\nTEXT\n  8\n1\n  1\nSize: M\n"
+           "  0\nENDBLK\n  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n  0\nINSERT\n  2\nP\n"
+           "  0\nTEXT\n  1\nSample Size: M\n  0\nENDSEC\n  0\nEOF\n";
 
+    struct Case
+    {
+        const char *name;
+        GM_ERROR code;
+        const char *reason;
+    };
+    const Case cases[] = {
+        {"missing.dxf", GM_NO_SUCH_FILE, "the file cannot be opened"},
+        {"no-eof.dxf", GM_BAD_STRUCTURE, "without an EOF group"},
+        {"aama-no-eof.dxf", GM_BAD_STRUCTURE, "without an EOF group"},
+        {"damaged.dxf", GM_BAD_STRUCTURE, "line 3: the group code \"?ELF?\" is not a number"},
+        {"other-sample.dxf", GM_BAD_STRUCTURE, "no piece has the sample size \"X\""},
+        {"no-outline.dxf", GM_BAD_STRUCTURE, "no piece of the sample size \"M\" has an outline"},
+    };
     CAamaGradeModel model = makeModel();
     ASSERT_EQ(model.Load(dataPath("three-sizes.dxf")), GM_NO_ERROR);
-    for (const fs::path &path :
-         {folder / "missing.dxf", folder / "no-eof.dxf", folder / "aama-no-eof.dxf"}) {
-        SCOPED_TRACE(path.filename());
-        EXPECT_EQ(model.Load(path), GM_IO_ERROR);
+    for (const Case &row : cases) {
+        SCOPED_TRACE(row.name);
+        const fs::path path = folder / row.name;
+        EXPECT_EQ(model.Load(path), row.code);
+        EXPECT_EQ(model.GetLastError().rfind(path.string() + ": ", 0), 0u) << model.GetLastError();
+        EXPECT_NE(model.GetLastError().find(row.reason), std::string::npos)
+            << model.GetLastError();
         int count = 0;
         model.GetPatternCount(count);
         EXPECT_EQ(count, 2);
         EXPECT_FALSE(model.IsMasterSizeFile());
         EXPECT_EQ(model.GetSampleSize(), "M");
     }
+    ASSERT_EQ(model.Load(dataPath("three-sizes.dxf")), GM_NO_ERROR);
+    EXPECT_EQ(model.GetLastError(), "");
+}
+
+// A model without patterns writes no empty files while reporting success.
+TEST(AamaGradeModelLoadTest, RefusesToSaveWithoutPatterns)
+{
+    ScratchFolder folder;
+    CAamaGradeModel model([&](const morvane::SaveFileRequest &) {
+        return std::optional<fs::path>(folder / "empty.dxf");
+    });
+    EXPECT_EQ(model.Save(), GM_BAD_STRUCTURE);
+    EXPECT_EQ(model.GetLastError(), "nothing to save: no pattern is loaded");
+    EXPECT_TRUE(folder.content().empty());
 }
 
 TEST(AamaGradeModelLoadTest, ReadsLinesOfAMasterSizeFileWhole)

@@ -26,6 +26,11 @@ fs::path dataPath(const std::string &name)
     return fs::path(root ? root : ".") / "sources/aama-model/tests/data" / name;
 }
 
+fs::path readerDataPath(const std::string &name)
+{
+    return dataPath("../../../aama-reader/tests/data/" + name).lexically_normal();
+}
+
 std::string firstDifference(const std::string &actual, const std::string &expected)
 {
     std::istringstream a(actual);

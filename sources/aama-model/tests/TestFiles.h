@@ -49,3 +49,7 @@ private:
     rlimit m_previous{};
     void (*m_previousSignal)(int) = nullptr;
 };
+
+/// The path of a file in the AAMA reader's tests/data: files with the traits of other pattern
+/// systems.
+std::filesystem::path readerDataPath(const std::string &name);

@@ -2,6 +2,7 @@
 // Writes every sample document, and the files that saved models write, each with a description
 // of what it should hold, for a check by an outside DXF library.
 #include "AamaDxfSamples.h"
+#include "foundation/NameCompare.h"
 #include "foundation/TextFormat.h"
 #include "sources/aama-model/AamaDxfExport.h"
 #include "sources/aama-model/AamaDxfWriter.h"
@@ -46,6 +47,17 @@ template <typename T, typename Write> std::string jsonList(const std::vector<T> 
     return list + "]";
 }
 
+std::string jsonDrawingItem(const morvane::AamaDrawingItem &item)
+{
+    using Kind = morvane::AamaDrawingItem::Kind;
+    const char *type = item.kind == Kind::Polyline ? "POLYLINE"
+                       : item.kind == Kind::Line   ? "LINE"
+                                                   : "TEXT";
+    return format("{\"type\": \"%s\", \"layer\": \"%d\", \"count\": %zu, \"text\": ", type,
+                  item.layer, item.points.size()) +
+           jsonText(item.text) + "}";
+}
+
 std::string jsonPiece(const AamaPiece &piece)
 {
     const auto jsonLine = [](const AamaPieceLine &line) {
@@ -55,7 +67,8 @@ std::string jsonPiece(const AamaPiece &piece)
     return "{\"name\": " + jsonText(piece.m_sName) +
            ", \"boundary\": " + jsonList(piece.m_oBoundaryPoints, jsonPoint) +
            ", \"internal\": " + jsonList(piece.m_oInternalPoints, jsonPoint) +
-           ", \"lines\": " + jsonList(piece.m_oLines, jsonLine) + "}";
+           ", \"lines\": " + jsonList(piece.m_oLines, jsonLine) +
+           ", \"drawing\": " + jsonList(piece.m_oDrawing, jsonDrawingItem) + "}";
 }
 
 std::string jsonDocument(const CAamaDxfDocument &document)
@@ -63,6 +76,7 @@ std::string jsonDocument(const CAamaDxfDocument &document)
     return "{\"style\": " + jsonText(document.m_sStyleName) +
            ", \"table\": " + jsonText(document.m_sGradeRuleTable) +
            ", \"sample\": " + jsonText(document.m_sSampleSize) +
+           ", \"units\": " + jsonText(document.m_sUnits) +
            ", \"date\": \"05-03-2024\", \"time\": \"14:07:09\", \"pieces\": " +
            jsonList(document.m_oPieces, jsonPiece) + "}\n";
 }
@@ -117,7 +131,15 @@ std::string jsonR12Description(CAamaGradeModel &model, const IGradeData *data)
            jsonList(blocks, [](const std::string &block) { return block; }) + "}\n";
 }
 
-void writeModelSamples(const std::filesystem::path &folder, const std::filesystem::path &fixtures)
+// The files with the traits of other pattern systems, each saved as "trait-<stem>".
+constexpr const char *kTraitFixtures[] = {
+    "split-reversed.dxf",     "copy-before-points.dxf", "labels-off-turn-points.dxf",
+    "hole-rule-by-position.dxf", "edge-notch.dxf",      "notch-without-angle.dxf",
+    "sample-size-keys.dxf",   "inches.dxf",             "internal-lines.dxf",
+};
+
+void writeModelSamples(const std::filesystem::path &folder, const std::filesystem::path &fixtures,
+                       const std::filesystem::path &traitFixtures)
 {
     morvane::FakeGradeData sizes({{{"S", "M", "L"}, 1}});
     // The fixture loaded, graded against data and saved as name in folder.
@@ -140,6 +162,13 @@ void writeModelSamples(const std::filesystem::path &folder, const std::filesyste
     morvane::saveFileAtomically(
         folder / "model-shirt.json",
         jsonDocument(morvane::buildAamaDxfExport(*shirt, "MODEL-SHIRT").document));
+    for (const char *fixture : kTraitFixtures) {
+        const std::string name = "trait-" + std::filesystem::path(fixture).stem().string();
+        auto model = savedModel((traitFixtures / fixture).c_str(), &sizes, name);
+        morvane::saveFileAtomically(
+            folder / (name + ".json"),
+            jsonDocument(morvane::buildAamaDxfExport(*model, morvane::toUpperAscii(name)).document));
+    }
 
     const struct
     {
@@ -160,8 +189,9 @@ void writeModelSamples(const std::filesystem::path &folder, const std::filesyste
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <folder> <fixture folder>\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s <folder> <fixture folder> <trait fixture folder>\n",
+                     argv[0]);
         return 2;
     }
     const std::filesystem::path folder = argv[1];
@@ -172,7 +202,7 @@ int main(int argc, char **argv)
             morvane::saveFileAtomically(folder / (sample.name + ".json"),
                                         jsonDocument(sample.document));
         }
-        writeModelSamples(folder, argv[2]);
+        writeModelSamples(folder, argv[2], argv[3]);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

@@ -31,6 +31,8 @@ def expected_block_entities(piece):
         layer = line_layer(line['kind'])
         counts[('POLYLINE' if layer == '8' else 'LINE', layer)] += 1
         written_points += piece['internal'][line['first']:line['first'] + line['count']]
+    for item in piece.get('drawing', []):
+        counts[(item['type'], item['layer'])] += 1
     for point in written_points:
         counts[('POINT', point_layer(point['kind']))] += 1
         if point['rule'] != -1:
@@ -72,8 +74,19 @@ def check_piece(doc, piece, failures):
     for polyline in (e for e in block if e.dxftype() == 'POLYLINE' and e.dxf.layer == '8'):
         check(not polyline.is_closed, 'an internal line of %s is closed' % name, failures)
 
-    texts = [e.dxf.text for e in block if e.dxftype() == 'TEXT' and e.dxf.layer == '1']
+    texts = [e.dxf.text for e in block if e.dxftype() == 'TEXT']
     check('Piece Name: ' + name in texts, 'the piece name of %s is missing' % name, failures)
+    for item in piece.get('drawing', []):
+        if item['type'] == 'TEXT':
+            check(item['text'] in texts, 'the text %r of %s is missing' % (item['text'], name),
+                  failures)
+    drawn = [(e.dxftype(), e.dxf.layer, len(list(e.vertices)) if e.dxftype() == 'POLYLINE' else 0)
+             for e in block if e.dxftype() in ('POLYLINE', 'LINE') and e is not outline]
+    for item in piece.get('drawing', []):
+        if item['type'] == 'POLYLINE':
+            check(('POLYLINE', item['layer'], item['count']) in drawn,
+                  'a polyline of %d vertices on layer %s of %s is missing'
+                  % (item['count'], item['layer'], name), failures)
 
 
 def check_entities(doc, document, failures):
@@ -84,7 +97,7 @@ def check_entities(doc, document, failures):
     header = ['Style Name: ' + document['style'], 'Creation Date: ' + document['date'],
               'Creation Time: ' + document['time'], 'Author: TELVAREN',
               'Sample Size: ' + document['sample'], 'Grade Rule Table: ' + document['table'],
-              'Units: METRIC']
+              'Units: ' + document.get('units', 'METRIC')]
     check([t for t in texts if t] == header, 'header texts %s' % texts, failures)
     check(len(texts) == max(len(inserts), 1) + 6, '%d header TEXT entities' % len(texts), failures)
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -67,16 +69,16 @@ TEST(AamaTraitsTest, MatchesLabelsByLayerAndIgnoresEmptyTexts)
 }
 
 // Notch depth comes from group 30 or 38, whichever is last; 39 (width) is read past. A notch
-// before any outline belongs to none.
+// before the outline marks the vertex at its position all the same.
 TEST(AamaTraitsTest, ReadsNotchPointsWithExtraCodes)
 {
     AAMAData file;
     const IAAMAData &data = load(file, "notch-points.dxf");
     ASSERT_EQ(data.GetVertexCount(0, -1), 4);
     const Vertex first = vertexOf(data, 0, 0);
-    EXPECT_EQ(first.flags, 1);
-    EXPECT_EQ(first.notch[0], 0.0);
-    EXPECT_EQ(first.notch[1], 0.0);
+    EXPECT_EQ(first.flags, 0x11);
+    EXPECT_NEAR(first.notch[0], -1.5, 1e-6);
+    EXPECT_NEAR(first.notch[1], 0.0, 1e-6);
 
     const Vertex notch = vertexOf(data, 0, 1);
     EXPECT_EQ(notch.flags, 0x11);
@@ -85,16 +87,180 @@ TEST(AamaTraitsTest, ReadsNotchPointsWithExtraCodes)
     EXPECT_NEAR(notch.notch[1], -3.0, 1e-6);
 }
 
-// Only the first POLYLINE on layer 1 is the boundary; the other segments are other polylines.
-TEST(AamaTraitsTest, TakesTheFirstSegmentOfASplitOutlineAsBoundary)
+// Outlines written as several open polylines, each starting where the one before ends, are
+// joined into one closed outline, reversing a piece written the other way round; a layer-1
+// polyline that continues nothing stays apart and is drawn as it is.
+TEST(AamaTraitsTest, JoinsAnOutlineSplitIntoSeveralPolylines)
+{
+    struct Case
+    {
+        const char *fixture;
+        std::vector<std::pair<double, double>> outline;
+        std::vector<int> rules;
+        std::size_t drawingItems;
+    };
+    const Case cases[] = {
+        {"split-outline.dxf", {{0, 0}, {12, 0}, {12, 6}, {0, 6}, {0, 0}}, {4, 1, 2, 3, 4}, 0},
+        {"split-reversed.dxf", {{0, 0}, {40, 0}, {40, 30}, {0, 30}, {0, 0}}, {1, 2, 3, 4, 1}, 1},
+    };
+    for (const Case &row : cases) {
+        SCOPED_TRACE(row.fixture);
+        AAMAData file;
+        const IAAMAData &data = load(file, row.fixture);
+        ASSERT_EQ(data.GetVertexCount(0, -1), static_cast<int>(row.outline.size()));
+        for (int v = 0; v < data.GetVertexCount(0, -1); ++v) {
+            const Vertex vertex = vertexOf(data, 0, v);
+            EXPECT_EQ(vertex.position.x, row.outline[std::size_t(v)].first) << v;
+            EXPECT_EQ(vertex.position.y, row.outline[std::size_t(v)].second) << v;
+            EXPECT_EQ(vertex.rule, row.rules[std::size_t(v)]) << v;
+            EXPECT_EQ(vertex.flags, 1) << v;
+        }
+        EXPECT_EQ(data.GetPieceDrawing(0).size(), row.drawingItems);
+    }
+}
+
+struct MarkCase
+{
+    const char *fixture;
+    int vertex;
+    int flags;
+    int rule;
+    double notch[2];
+};
+
+// Points mark the outline vertex at their position wherever they stand in the block, labels on
+// layers 1 and 2 name whatever stands at them (a vertex without any point too), a notch on an
+// edge becomes a vertex there, and a notch without an angle points across the outline into the
+// piece.
+TEST(AamaTraitsTest, MarksOutlineVerticesByPosition)
+{
+    const MarkCase cases[] = {
+        {"copy-before-points.dxf", 0, 1, 1, {0, 0}},
+        {"copy-before-points.dxf", 1, 2, 5, {0, 0}},
+        {"copy-before-points.dxf", 4, 1, 4, {0, 0}},
+        {"labels-off-turn-points.dxf", 1, 2, 11, {0, 0}},
+        {"labels-off-turn-points.dxf", 2, 0x11, 12, {0, 1}},
+        {"labels-off-turn-points.dxf", 3, 1, 13, {0, 0}},
+        {"edge-notch.dxf", 1, 0x11, -1, {0, 1.5}},
+        {"edge-notch.dxf", 2, 1, 2, {0, 0}},
+        {"notch-without-angle.dxf", 1, 0x11, -1, {0, 2}},
+    };
+    for (const MarkCase &row : cases) {
+        SCOPED_TRACE(std::string(row.fixture) + " vertex " + std::to_string(row.vertex));
+        AAMAData file;
+        const IAAMAData &data = load(file, row.fixture);
+        const Vertex vertex = vertexOf(data, 0, row.vertex);
+        EXPECT_EQ(vertex.flags, row.flags);
+        EXPECT_EQ(vertex.rule, row.rule);
+        EXPECT_NEAR(vertex.notch[0], row.notch[0], 1e-6);
+        EXPECT_NEAR(vertex.notch[1], row.notch[1], 1e-6);
+    }
+    AAMAData edgeNotch;
+    const IAAMAData &data = load(edgeNotch, "edge-notch.dxf");
+    ASSERT_EQ(data.GetVertexCount(0, -1), 6);
+    EXPECT_EQ(vertexOf(data, 0, 1).position.x, 25.0);
+    EXPECT_EQ(vertexOf(data, 0, 1).position.y, 0.0);
+}
+
+TEST(AamaTraitsTest, GivesADrillHoleTheRuleOfThePointAtIt)
 {
     AAMAData file;
-    const IAAMAData &data = load(file, "split-outline.dxf");
-    EXPECT_EQ(data.GetPieceName(0), "CUFF");
-    ASSERT_EQ(data.GetVertexCount(0, -1), 2);
-    EXPECT_EQ(vertexOf(data, 0, 0).rule, -1);
-    EXPECT_EQ(vertexOf(data, 0, 1).position.x, 12.0);
-    EXPECT_EQ(vertexOf(data, 0, 1).rule, 1);
+    const IAAMAData &data = load(file, "hole-rule-by-position.dxf");
+    ASSERT_EQ(data.GetDrillHoleCount(0), 1);
+    int rule = 0;
+    const morvane::AamaPosition hole = data.GetDrillHole(0, 0, rule);
+    EXPECT_EQ(hole.x, 10.0);
+    EXPECT_EQ(rule, 7);
+}
+
+TEST(AamaTraitsTest, ReadsPieceSizesGivenAsSampleSize)
+{
+    AAMAData file;
+    const IAAMAData &data = load(file, "sample-size-keys.dxf");
+    ASSERT_EQ(data.GetPieceCount(), 4);
+    EXPECT_EQ(data.GetPieceSize(0), "M");
+    EXPECT_EQ(data.GetPieceSize(1), "M");
+    EXPECT_EQ(data.GetPieceSize(2), "M");
+    EXPECT_EQ(data.GetPieceSize(3), "L");
+}
+
+// Units come from the "Units:" text, else from the HEADER section's variables.
+TEST(AamaTraitsTest, ReadsTheUnitsOfTheTextOrOfTheHeader)
+{
+    for (const char *fixture : {"inches.dxf", "inches-by-header.dxf"}) {
+        SCOPED_TRACE(fixture);
+        AAMAData file;
+        EXPECT_EQ(load(file, fixture).GetUnits(), 2);
+    }
+    const std::string metricHeader = dxfText({{0, "SECTION"},
+                                              {2, "HEADER"},
+                                              {9, "$MEASUREMENT"},
+                                              {70, "1"},
+                                              {0, "ENDSEC"},
+                                              {0, "EOF"}});
+    AAMAData metric;
+    ASSERT_TRUE(metric.LoadText(metricHeader));
+    EXPECT_EQ(metric.GetIAAMADataItf()->GetUnits(), 1);
+}
+
+TEST(AamaTraitsTest, GivesWhatAPieceDrawsBesidesItsOutline)
+{
+    using Kind = morvane::AamaDrawingItem::Kind;
+    AAMAData file;
+    const std::vector<morvane::AamaDrawingItem> drawing =
+        load(file, "internal-lines.dxf").GetPieceDrawing(0);
+    ASSERT_EQ(drawing.size(), 5u);
+    EXPECT_EQ(drawing[0].kind, Kind::Polyline);
+    EXPECT_EQ(drawing[0].layer, 8);
+    EXPECT_FALSE(drawing[0].closed);
+    EXPECT_EQ(drawing[0].points.size(), 3u);
+    EXPECT_EQ(drawing[1].kind, Kind::Line);
+    EXPECT_EQ(drawing[1].layer, 7);
+    EXPECT_EQ(drawing[1].points[1].y, 25.0);
+    EXPECT_EQ(drawing[2].layer, 11);
+    EXPECT_EQ(drawing[3].kind, Kind::Text);
+    EXPECT_EQ(drawing[3].text, "Fabric: WOOL");
+    EXPECT_EQ(drawing[4].layer, 8);
+    EXPECT_EQ(drawing[4].text, "CUT ON FOLD");
+}
+
+// Binary data inside a file is refused at the line where it starts, never read past.
+TEST(AamaTraitsTest, RefusesAGroupCodeThatIsNotANumber)
+{
+    const std::string text = fixtureText("two-pieces.dxf");
+    std::size_t middle = text.size() / 2;
+    // The start of a code line: after an even number of line ends.
+    std::size_t lineEnds = 0;
+    std::size_t cut = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n')
+            continue;
+        ++lineEnds;
+        if (i >= middle && lineEnds % 2 == 0) {
+            cut = i + 1;
+            break;
+        }
+    }
+    ASSERT_GT(cut, 0u);
+    std::string binary;
+    unsigned state = 12345;
+    for (int i = 0; i < 4096; ++i) {
+        state = state * 1103515245u + 12345u;
+        binary += static_cast<char>(state >> 16);
+    }
+    binary[0] = '\x01';
+    AAMAData file;
+    EXPECT_FALSE(file.LoadText(text.substr(0, cut) + binary + text.substr(cut)));
+    EXPECT_EQ(file.GetLoadError().rfind("line " + std::to_string(lineEnds + 1) + ": ", 0), 0u)
+        << file.GetLoadError();
+    EXPECT_EQ(file.GetIAAMADataItf()->GetPieceCount(), 0);
+
+    AAMAData incomplete;
+    EXPECT_FALSE(incomplete.Load(fixturePath("missing-eof.dxf")));
+    EXPECT_NE(incomplete.GetLoadError().find("EOF"), std::string::npos);
+    AAMAData missing;
+    EXPECT_FALSE(missing.Load(fixturePath("no-such-file.dxf")));
+    EXPECT_EQ(missing.GetLoadError(), "the file cannot be read");
 }
 
 TEST(AamaTraitsTest, ConvertsLegacyEightBitTextToUtf8)

@@ -1,12 +1,13 @@
-// Morvane AAMA DXF reader.
+// Morvane DXF group reading.
 // The groups of a DXF text read one by one.
-#include "sources/aama-reader/AamaGroupList.h"
+#include "sources/dxf-groups/AamaGroupList.h"
 
 #include "foundation/NumberText.h"
 
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -17,6 +18,33 @@ namespace {
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// Whether a code line holds an integer and nothing else but blanks.
+bool isCodeLine(std::string_view line)
+{
+    const std::size_t start = line.find_first_not_of(' ');
+    if (start == std::string_view::npos)
+        return false;
+    std::size_t i = start;
+    if (line[i] == '-' || line[i] == '+')
+        ++i;
+    const std::size_t digits = i;
+    while (i < line.size() && isDigit(line[i]))
+        ++i;
+    if (i == digits)
+        return false;
+    return line.find_first_not_of(" \t", i) == std::string_view::npos;
+}
+
+// The start of a refused line as it can be shown: printable ASCII, the rest as '?'.
+std::string shownLine(std::string_view line)
+{
+    constexpr std::size_t kShown = 20;
+    std::string shown;
+    for (const char c : line.substr(0, kShown))
+        shown += c >= ' ' && c <= '~' ? c : '?';
+    return line.size() > kShown ? shown + "..." : shown;
 }
 
 int readInteger(std::string_view text)
@@ -106,6 +134,7 @@ std::string_view CAamaGroupList::NextLine()
 {
     const std::size_t start = m_nPosition;
     std::size_t end = findNewline(m_sText, start);
+    ++m_nLine;
     m_nPosition = end < m_sText.size() ? end + 1 : end;
     if (end > start && m_sText[end - 1] == '\r')
         --end;
@@ -119,22 +148,47 @@ const CAamaGroup *CAamaGroupList::Next()
     // After Back() the same group is read again.
     if (m_nPosition == m_nPrevious && m_nAfterGroup > m_nPosition) {
         m_nPosition = m_nAfterGroup;
+        m_nLine = m_nLineAfterGroup;
         return &m_oGroup;
     }
     m_nPrevious = m_nPosition;
-    m_oGroup.m_nCode = readInteger(NextLine());
+    m_nPreviousLine = m_nLine;
+    const std::string_view codeLine = NextLine();
+    if (!isCodeLine(codeLine)) {
+        RefuseCodeLine(codeLine);
+        return nullptr;
+    }
+    m_oGroup.m_nCode = readInteger(codeLine);
     m_oGroup.m_sValue = m_nPosition < m_sText.size() ? NextLine() : std::string_view();
     if (!m_bEndOfFile && m_oGroup.Is(0, "EOF")) {
         m_bEndOfFile = true;
         m_nEnd = m_nPosition;
     }
     m_nAfterGroup = m_nPosition;
+    m_nLineAfterGroup = m_nLine;
     return &m_oGroup;
+}
+
+void CAamaGroupList::RefuseCodeLine(std::string_view line)
+{
+    m_sDamage = "line " + std::to_string(m_nPreviousLine) + ": the group code \"" +
+                shownLine(line) + "\" is not a number";
+    m_nPosition = m_nPrevious;
+    m_nLine = m_nPreviousLine;
+    m_nEnd = m_nPosition;
+}
+
+std::string CAamaGroupList::Incompleteness() const
+{
+    if (!m_sDamage.empty())
+        return m_sDamage;
+    return "the text ends without an EOF group, so it is not a whole DXF file";
 }
 
 void CAamaGroupList::Back()
 {
     m_nPosition = m_nPrevious;
+    m_nLine = m_nPreviousLine;
 }
 
 void CAamaGroupList::Skip()

@@ -1,4 +1,4 @@
-// Morvane AAMA DXF reader.
+// Morvane DXF group reading.
 // Texts of a file as UTF-8, whether the file was written in UTF-8 or in a legacy 8-bit encoding.
 #pragma once
 

@@ -1,8 +1,9 @@
-// Morvane AAMA DXF reader.
+// Morvane DXF group reading.
 // The groups of a DXF text (a code line and a value line each) read one by one.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 /// One DXF group. The value is the line exactly as read, without its line end; it points into
@@ -22,8 +23,10 @@ struct CAamaGroup
 };
 
 /// The groups of a text in file order, up to and including its first (0, "EOF") group, read
-/// through a cursor. A line ends with LF or CR LF; the code line is read as an integer (leading
-/// blanks allowed, 0 when it holds no number). The text must outlive the list.
+/// through a cursor. A line ends with LF or CR LF; the code line holds an integer, with blanks
+/// around it allowed. A code line that holds anything else (binary data inside the file) ends
+/// the groups there: the text is damaged, and Damage() tells where. The text must outlive the
+/// list.
 class CAamaGroupList
 {
 public:
@@ -35,6 +38,10 @@ public:
 
     /// True once the cursor has passed a group (0, "EOF").
     bool HasEndOfFile() const { return m_bEndOfFile; }
+
+    /// Why the text is not a whole DXF file: the refused code line ("line N: ...") or the
+    /// missing EOF group. Call after the groups have been read to their end.
+    std::string Incompleteness() const;
 
     /// The group at the cursor, advancing the cursor; null at the end. The group stays valid
     /// until the next call.
@@ -49,14 +56,20 @@ public:
 
 private:
     std::string_view NextLine();
+    void RefuseCodeLine(std::string_view line);
 
     std::string_view m_sText;
     std::size_t m_nPosition = 0;
-    /// Where the group that Next() gave last starts and ends.
+    /// The number of the line at m_nPosition, from 1.
+    int m_nLine = 1;
+    /// Where the group that Next() gave last starts and ends, and the line numbers there.
     std::size_t m_nPrevious = 0;
     std::size_t m_nAfterGroup = 0;
+    int m_nPreviousLine = 1;
+    int m_nLineAfterGroup = 1;
     /// The end of the text, or of its EOF group once that has been read.
     std::size_t m_nEnd;
     bool m_bEndOfFile = false;
+    std::string m_sDamage;
     CAamaGroup m_oGroup;
 };

@@ -1,4 +1,4 @@
-// Morvane AAMA DXF reader.
+// Morvane DXF group reading.
 // Values that a file's texts give by key, such as "Sample Size: M".
 #pragma once
 

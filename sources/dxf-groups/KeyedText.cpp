@@ -1,6 +1,6 @@
-// Morvane AAMA DXF reader.
+// Morvane DXF group reading.
 // Values that a file's texts give by key.
-#include "sources/aama-reader/KeyedText.h"
+#include "sources/dxf-groups/KeyedText.h"
 
 #include "foundation/NameCompare.h"
 

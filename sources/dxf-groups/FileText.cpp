@@ -1,6 +1,6 @@
-// Morvane AAMA DXF reader.
+// Morvane DXF group reading.
 // Texts of a file as UTF-8.
-#include "sources/aama-reader/FileText.h"
+#include "sources/dxf-groups/FileText.h"
 
 #include <cstdint>
 

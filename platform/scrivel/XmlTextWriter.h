@@ -1,0 +1,102 @@
+// Morvane Scrivel XML filer.
+// A document written straight to text while it is built, in the form the filer prints a tree.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morvane {
+
+/// Writes an XML document as text while it is being built, without a tree in between. The text
+/// is byte for byte what the filer prints for the tree that the same calls would build: an XML
+/// declaration, each element on its own line indented by tabs, an element holding only text on
+/// one line, an empty element as "<name />", and after a text no line break before the next
+/// element or the end tag.
+///
+/// Only the elements from the root to the current one are open. The current element's XML
+/// attributes and text can still be read and changed, also after child elements were written;
+/// an element once closed cannot. Names are written as given (an empty one as ":anonymous");
+/// texts and values are escaped, and end at an embedded null character.
+class XmlTextWriter
+{
+public:
+    /// Whether a document was started.
+    bool isStarted() const { return m_depth > 0; }
+    /// Forgets the document.
+    void clear();
+    /// Starts a new document whose root element is name; the root becomes current.
+    void startDocument(std::string_view name);
+    /// Appends a child element to the current element and makes it current.
+    void openElement(std::string_view name);
+    /// Closes the current element and makes its parent current; false at the root, which stays.
+    bool closeElement();
+    /// How deep the current element lies: 1 for the root.
+    int depth() const { return static_cast<int>(m_depth); }
+    /// For each open element below the root, its index among its parent's child elements.
+    std::vector<int> openPath() const;
+
+    std::string_view elementName() const;
+    /// Sets the current element's text: replaces its first text, or appends one after its
+    /// child elements when it has none.
+    void setText(std::string_view text);
+    /// The current element's first text, unescaped; valid until the next change.
+    std::string_view text();
+    /// Adds the XML attribute to the current element, or replaces its value when present.
+    void setAttribute(std::string_view name, std::string_view value);
+    /// The value of the current element's XML attribute, unescaped and valid until the next
+    /// change; false when it has none of that name.
+    bool findAttribute(std::string_view name, std::string_view &value);
+
+    /// The whole document, every open element closed.
+    std::string contents() const;
+
+private:
+    struct Span
+    {
+        size_t begin = 0;
+        size_t end = 0;
+    };
+    struct Attribute
+    {
+        Span name;
+        Span value;
+    };
+    struct OpenElement
+    {
+        // Empty for an element without a name.
+        Span name;
+        // Where the start tag's XML attributes end: the next one goes there.
+        size_t attributesEnd = 0;
+        bool hasContent = false;
+        // The last thing written inside is a text: no line break before what follows.
+        bool endsWithText = false;
+        bool hasText = false;
+        Span text;
+        int childCount = 0;
+        std::vector<Attribute> attributes;
+    };
+
+    void beginElement(std::string_view name);
+    void closeStartTag(OpenElement &element);
+    OpenElement &current() { return m_open[m_depth - 1]; }
+    const OpenElement &current() const { return m_open[m_depth - 1]; }
+    void appendEndTag(std::string &out, const OpenElement &element, size_t depth) const;
+    // Replaces a span of the current element by replacement, moving what follows.
+    void replace(Span &span, std::string_view replacement);
+    // Moves every offset of the current element at or after position by delta.
+    void shiftFrom(size_t position, size_t delta);
+    std::string_view view(Span span) const;
+    std::string_view unescaped(Span span);
+
+    std::string m_text;
+    // m_open[0 .. m_depth-1] are the open elements from the root; entries beyond keep their
+    // storage for reuse.
+    std::vector<OpenElement> m_open;
+    size_t m_depth = 0;
+    std::string m_scratch;
+    std::string m_unescaped;
+};
+
+} // namespace morvane
