@@ -89,6 +89,12 @@ void CAttContainer::RegisterNames(CXmlArchive &archive)
         attribute->RegisterNames(archive);
 }
 
+void CAttContainer::RedirectReferences(CAttContainer *from, CAttContainer *to)
+{
+    for (const auto &attribute : m_aAttributes)
+        attribute->RedirectReferences(from, to);
+}
+
 void CAttContainer::ResolveReferences(CXmlArchive &archive)
 {
     for (const auto &attribute : m_aAttributes)

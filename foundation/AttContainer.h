@@ -72,6 +72,10 @@ public:
     /// Called last by ResolveReferences, once this object's references are resolved: the place
     /// for work after a load. Empty here.
     virtual void OnReferencesResolved();
+    /// Points every reference of this object and of the objects it stores (collections and
+    /// embedded objects, through the whole tree below) that points at from's object at to's
+    /// object instead: used when one stored object replaces another.
+    void RedirectReferences(CAttContainer *from, CAttContainer *to);
     /// Enters this object in map under GetObjectName(); a nameless object is not entered.
     void RegisterName(CXmlNameMap &map, CXmlArchive &archive);
     /// Whether any attribute must be saved.

@@ -410,3 +410,23 @@ void CCurveShape::EndSegmentAt(CShapeSegment *segment, CShapeVertex *vertex)
     segment->m_pEnd = vertex;
     vertex->m_pIncoming = segment;
 }
+
+int CCurveShape::GetPolyPointCount() const
+{
+    return GetVertexCount();
+}
+
+void CCurveShape::GetPolyPoint(int i, double &x, double &y) const
+{
+    GetVertexAt(i)->GetPosition().GetXY(x, y);
+}
+
+void CCurveShape::ClearPoly()
+{
+    Clear();
+}
+
+void CCurveShape::AppendPolyPoint(double x, double y)
+{
+    AddVertex(x, y);
+}

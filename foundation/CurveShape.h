@@ -5,6 +5,7 @@
 #include "foundation/DPoint.h"
 #include "foundation/DRect.h"
 #include "foundation/PtrCollection.h"
+#include "platform/dunmere/Poly.h"
 
 #include <span>
 
@@ -71,11 +72,14 @@ private:
 /// closed again: a caller that wants an open shape calls SetClosed(false) after its last change.
 /// The bounding rectangle grows with each added vertex; only Clear (and so SetPoints and
 /// Reverse) empties it, removals do not shrink it. Vertex and segment indexes must be in range.
-class CCurveShape
+///
+/// The polygon booleans (CDunmereHelper) read a shape as their input and write their result
+/// into one.
+class CCurveShape : public IPoly, public IOutPoly
 {
 public:
     CCurveShape() = default;
-    virtual ~CCurveShape() = default;
+    ~CCurveShape() override = default;
     CCurveShape(const CCurveShape &) = delete;
     CCurveShape &operator=(const CCurveShape &) = delete;
 
@@ -148,6 +152,15 @@ public:
     /// The turn at vertex i from the direction previous->i to the direction i->next, in
     /// [-pi, pi): +pi/2 at the corners of a counter-clockwise square.
     virtual double GetTurnAngle(int i) const;
+
+    /// GetVertexCount().
+    int GetPolyPointCount() const override;
+    /// The position of vertex i.
+    void GetPolyPoint(int i, double &x, double &y) const override;
+    /// Clear().
+    void ClearPoly() override;
+    /// AddVertex(x, y).
+    void AppendPolyPoint(double x, double y) override;
 
 private:
     enum Extreme { MaxY, MinY, MinX, MaxX };

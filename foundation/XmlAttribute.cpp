@@ -51,6 +51,8 @@ void CXmlAttribute::RegisterNames(CXmlArchive &) {}
 
 void CXmlAttribute::ResolveReferences(CXmlArchive &) {}
 
+void CXmlAttribute::RedirectReferences(CAttContainer *, CAttContainer *) {}
+
 bool CXmlAttribute::IsWritable() const
 {
     return m_ePresence == XmlPresence::Optional || m_ePresence == XmlPresence::Required ||

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+class CAttContainer;
 class CXmlArchive;
 
 /// The kinds of attribute. Values and names are part of the stored vocabulary; 8 is unused, and
@@ -95,6 +96,9 @@ public:
     virtual void RegisterNames(CXmlArchive &archive);
     /// After loading the whole tree: turns the names read into pointers (references).
     virtual void ResolveReferences(CXmlArchive &archive);
+    /// Points every reference of the member (and of the objects it holds) that points at from's
+    /// object at to's object instead. Nothing here: plain values hold no references.
+    virtual void RedirectReferences(CAttContainer *from, CAttContainer *to);
 
     const std::string &GetName() const { return m_sName; }
     XML_ATTRIBUTE_KIND GetKind() const { return m_eKind; }

@@ -135,6 +135,14 @@ void CCollectionAttribute::ResolveReferences(CXmlArchive &archive)
     }
 }
 
+void CCollectionAttribute::RedirectReferences(CAttContainer *from, CAttContainer *to)
+{
+    for (int i = 0; i < GetCount(); ++i) {
+        if (CAttContainer *element = GetElementContainer(i))
+            element->RedirectReferences(from, to);
+    }
+}
+
 void CCollectionAttribute::LoadElements(CXmlArchive &archive, int first)
 {
     RemoveAll();
@@ -240,6 +248,16 @@ void CPtrCollectionAttribute::LoadElements(CXmlArchive &archive, int first)
     for (int i = first; i < count; ++i) {
         const ChildScope child(archive, i);
         m_aPendingNames.emplace_back(filer.GetValue());
+    }
+}
+
+void CPtrCollectionAttribute::RedirectReferences(CAttContainer *from, CAttContainer *to)
+{
+    if (from == nullptr)
+        return;
+    for (int i = GetCount() - 1; i >= 0; --i) {
+        if (GetElementContainer(i) == from)
+            ReplaceAt(i, to);
     }
 }
 

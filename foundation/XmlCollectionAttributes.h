@@ -99,6 +99,8 @@ public:
     void Save(CXmlArchive &archive) override;
     void RegisterNames(CXmlArchive &archive) override;
     void ResolveReferences(CXmlArchive &archive) override;
+    /// Redirects the references that the elements hold.
+    void RedirectReferences(CAttContainer *from, CAttContainer *to) override;
 
 protected:
     /// Appends object as a new last element and returns its stored part; null (the object is
@@ -135,11 +137,17 @@ public:
 
     void Save(CXmlArchive &archive) override;
     void ResolveReferences(CXmlArchive &archive) override;
+    /// Each entry that is from's object becomes to's object; it is dropped when to's object is
+    /// not of the element type.
+    void RedirectReferences(CAttContainer *from, CAttContainer *to) override;
 
 protected:
     /// Appends the object of target; false, appending nothing, when target is null or its
     /// object is not of the element type.
     virtual bool AppendResolved(CAttContainer *target) = 0;
+    /// Replaces entry i by target's object; drops the entry when that is not of the element
+    /// type.
+    virtual void ReplaceAt(int i, CAttContainer *target) = 0;
 
     void LoadElements(CXmlArchive &archive, int first) override;
 
@@ -222,6 +230,12 @@ protected:
             return false;
         this->m_collection->Add(element);
         return true;
+    }
+    void ReplaceAt(int i, CAttContainer *target) override
+    {
+        this->m_collection->RemoveAt(i);
+        if (T *element = fromContainer<T>(target))
+            this->m_collection->InsertAt(i, element);
     }
 };
 

@@ -47,6 +47,11 @@ void CContainerAttribute::ResolveReferences(CXmlArchive &archive)
     m_pEmbedded->ResolveReferences(archive);
 }
 
+void CContainerAttribute::RedirectReferences(CAttContainer *from, CAttContainer *to)
+{
+    m_pEmbedded->RedirectReferences(from, to);
+}
+
 CPtrAttribute::CPtrAttribute(std::string &&name, std::string &&targetElementName)
     : CXmlAttribute(std::move(name), atPtrAttribute)
     , m_sTargetElementName(std::move(targetElementName))
@@ -114,4 +119,10 @@ void CPtrAttribute::ResolveReferences(CXmlArchive &archive)
     CAttContainer *target = map == nullptr ? nullptr : CXmlArchive::LookupObject(*map, name);
     if (!SetTarget(target) && IsRequired())
         GetXmlErrorReporter().Report(kBadReference, GetName());
+}
+
+void CPtrAttribute::RedirectReferences(CAttContainer *from, CAttContainer *to)
+{
+    if (from != nullptr && GetTarget() == from)
+        SetTarget(to);
 }

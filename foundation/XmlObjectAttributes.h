@@ -47,6 +47,7 @@ public:
     bool MustSave() const override;
     void RegisterNames(CXmlArchive &archive) override;
     void ResolveReferences(CXmlArchive &archive) override;
+    void RedirectReferences(CAttContainer *from, CAttContainer *to) override;
 
 private:
     CAttContainer *m_pEmbedded;
@@ -73,6 +74,9 @@ public:
     bool MustSave() const override;
     void OnMissing() override;
     void ResolveReferences(CXmlArchive &archive) override;
+    /// A member pointing at from's object points at to's object afterwards (null when to's
+    /// object is not of the member's type).
+    void RedirectReferences(CAttContainer *from, CAttContainer *to) override;
 
 protected:
     /// The stored part of the member's target; null when the member is null.

@@ -20,6 +20,7 @@ class CPattern;
 class CPolyline;
 class IGradeSize;
 class IMaskContour;
+class IRegion;
 
 /// An outline of a pattern made of whole polylines: the outer cut line, an inner closed line or
 /// an open run of lines. It owns its contour lines (not their polylines) and turns them into an
@@ -129,6 +130,15 @@ public:
     /// walk would leave an open contour.
     void GetPath(const CBasePoint *from, const CBasePoint *to, bool backward,
                  CPtrCollection<CBasePoint> *points, CPtrCollection<IContourLine> *lines) const;
+    /// The first run of the outline's points (each point once; a closed outline returns to its
+    /// first point) that lies in the region: its first and last point, or false (both null)
+    /// when no run of two points is found. A point inside starts the run, a later one inside
+    /// ends it, a point outside ends the walk once there is an end, or else restarts it. On a
+    /// closed contour the two are swapped when the end lies nearer the region's position, and
+    /// direction is then !IsClockwise(), else IsClockwise(); an open contour leaves direction
+    /// as it was.
+    bool FindGradePathReg(const IRegion &region, CBasePoint *&start, CBasePoint *&end,
+                          bool &direction) const;
 
 protected:
     COwningCollection<CContourLine> m_oContourLines;

@@ -2,6 +2,7 @@
 // The grade mask: placed patterns, associations, undo history, and its storage as a mask file.
 #include "model/GradeMask.h"
 
+#include "foundation/ClassRegistry.h"
 #include "foundation/Geometry.h"
 #include "foundation/NameCompare.h"
 #include "foundation/NameRegistry.h"
@@ -21,6 +22,7 @@ CGradeMask::CGradeMask()
 {
     SetHandlerId(kModelHandlerId | kSourceKind, this);
     AttachSink(m_oPatterns);
+    AttachSink(m_oGradeRegions);
     AttachSink(m_oPatternLocations);
     m_oMaskPointList.SetParent(reinterpret_cast<uintptr_t>(&m_oMaskPointList), this);
     m_oAssociationMap.SetParent(reinterpret_cast<uintptr_t>(&m_oAssociationMap), this);
@@ -29,13 +31,54 @@ CGradeMask::CGradeMask()
     AddDoubleAttribute(&m_oCenter.y, "CenterY");
     AddClassCollectionAttribute(&m_oPatterns, "Patterns", "Pattern", CMaskPattern::GetThisClass(),
                                 XmlNaming::OwnNames, XmlPresence::Optional);
+    AddClassCollectionAttribute(&m_oGradeRegions, "GradeRegions", "GradeRegion",
+                                CGradeRegion::GetThisClass(), XmlNaming::OwnNames,
+                                XmlPresence::Optional);
     AddContainerAttribute(&m_oAssociationMap, "AssociationMap", XmlPresence::Optional);
+    m_oFormulaManager.SetMask(this);
+    AttachSink(m_oFormulaManager.GetFormulaCollection());
+    AddListener(&m_oFormulaManager);
+    AddCollectionAttribute(&m_oFormulaManager.GetFormulaCollection(), "Formulas", "GradeFormula",
+                           XmlNaming::Numbered, XmlPresence::Optional);
+    AddCollectionClasses("Formulas", CFormulaFactory::GetClassRegistry());
 }
 
 CGradeMask::~CGradeMask()
 {
+    if (auto *inputHandler = dynamic_cast<CEventHandler *>(m_pInputPatterns))
+        inputHandler->RemoveListener(&m_oFormulaManager);
     if (ShowsInputPatterns())
         m_pInputPatterns->SetGradeMask(nullptr);
+}
+
+void CGradeMask::Create(IInputPatterns *inputPatterns)
+{
+    if (auto *oldHandler = dynamic_cast<CEventHandler *>(m_pInputPatterns))
+        oldHandler->RemoveListener(&m_oFormulaManager);
+    m_pInputPatterns = inputPatterns;
+    if (auto *inputHandler = dynamic_cast<CEventHandler *>(m_pInputPatterns))
+        inputHandler->AddListener(&m_oFormulaManager);
+}
+
+IUserFormulaConfig *CGradeMask::GetUserFormulaConfig()
+{
+    return m_pUserConfig != nullptr ? m_pUserConfig : this;
+}
+
+std::string CGradeMask::GetExpressionValue(const std::string &text, bool, bool)
+{
+    return text;
+}
+
+bool CGradeMask::ConvertUserValue(const std::string &value, bool, std::string &out)
+{
+    out = value;
+    return true;
+}
+
+std::string CGradeMask::getFormulaDisplayName(IBaseFormula *)
+{
+    return {};
 }
 
 bool CGradeMask::ShowsInputPatterns() const
@@ -88,6 +131,8 @@ void CGradeMask::ClearData()
     m_oHistory.Clear();
     m_oMaskPointList.ClearAll();
     m_oPatternReleaser.ReleaseAll();
+    m_oFormulaManager.RemoveAll();
+    m_oGradeRegions.RemoveAll();
     m_oPatterns.RemoveAll();
     m_oAssociationMap.RemoveAll();
     m_oCenter = {0.0, 0.0};
@@ -127,8 +172,22 @@ void CGradeMask::RemovePatternAt(int i)
     m_oHistory.BeginGroup();
     m_oHistory.AddItem(ReleasedLinksItem::capture(*pattern, *this));
     pattern->ReleaseLinks();
+    RemovePatternFormulas(pattern);
     m_oHistory.AddRemoval(m_oPatterns, i);
     m_oPatterns.RemoveAt(i);
+    m_oHistory.EndGroup();
+}
+
+void CGradeMask::RemovePatternFormulas(const CMaskPattern *pattern)
+{
+    m_oHistory.BeginGroup();
+    for (int i = m_oFormulaManager.GetFormulaCount() - 1; i >= 0; --i) {
+        const IBaseFormula *formula = m_oFormulaManager.GetFormulaAt(i);
+        const CBasePoint *point = formula->GetBasePoint();
+        if (formula->GetPattern() == pattern ||
+            (point != nullptr && pattern->FindBasePoint(point) >= 0))
+            m_oFormulaManager.RemoveFormulaAt(i);
+    }
     m_oHistory.EndGroup();
 }
 
@@ -250,6 +309,9 @@ void CGradeMask::GetLastPointId(int &grade, int &other) const
 
 void CGradeMask::OnReferencesResolved()
 {
+    for (CGradeRegion *region : m_oGradeRegions)
+        region->SetGradeMask(this);
     for (CMaskPattern *pattern : m_oPatterns)
         pattern->SetGradeMask(this);
+    m_oFormulaManager.AfterLoad(this);
 }

@@ -7,6 +7,8 @@
 #include "foundation/DRect.h"
 #include "foundation/EventHandler.h"
 #include "model/AssociationMap.h"
+#include "model/FormulaManager.h"
+#include "model/GradeRegion.h"
 #include "model/History.h"
 #include "model/InputPatternMask.h"
 #include "model/MaskCenterPlace.h"
@@ -16,6 +18,7 @@
 #include "model/ParentedCollection.h"
 #include "model/PatternLocation.h"
 #include "model/PatternReleaser.h"
+#include "model/UserFormulaConfig.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -77,22 +80,51 @@ public:
     virtual void ClearPatternLocations() = 0;
     virtual CHistory *GetHistory() = 0;
     virtual IHistory *GetHistoryItf() = 0;
+    /// The mask's formulas.
+    virtual IFormulaManager *GetFormulaManager() = 0;
+    /// Installs the program's formula configuration (not owned); null restores the mask's own.
+    virtual void SetUserFormulaConfig(IUserFormulaConfig *config) = 0;
+    /// The installed formula configuration, or the mask's own when none is installed.
+    virtual IUserFormulaConfig *GetUserFormulaConfig() = 0;
     /// Appends the grade points of the flagged input patterns (in pattern order, then point
     /// order) whose absolute base-size position lies in rect (min <= x < max, min <= y < max),
     /// leaving out the points already associated with maskPoint. Nothing without input
     /// patterns.
     virtual void GetPointsForAssociationInRect(IMaskPoint *maskPoint, const CDRect &rect,
                                                CPtrCollection<CBasePoint> &out) = 0;
+
+    /// The index of region; -1 when the mask does not hold it.
+    virtual int FindGradeRegion(const IRegion *region) const = 0;
+    /// The index of the first region named name, ignoring case; -1 when none.
+    virtual int FindGradeRegion(const std::string &name) const = 0;
+    virtual int GetGradeRegionCount() const = 0;
+    virtual IRegion *GetGradeRegionAt(int i) const = 0;
+    /// A new region that knows this mask but is not on it yet.
+    virtual std::unique_ptr<CGradeRegion> MakeRegion() = 0;
+    /// Takes over region at i (the count appends), named with the next free name "R1", "R2",
+    /// ... whatever name it had; recorded in the history.
+    virtual void InsertGradeRegionAt(int i, std::unique_ptr<CGradeRegion> region) = 0;
+    /// Takes region i out, owned by the history from then on, in one history group.
+    virtual void RemoveGradeRegionAt(int i) = 0;
+    /// Whether an exclude region holds the point.
+    virtual bool IsInExcludeRegion(DPOINT p) const = 0;
+    /// Whether the point's absolute position lies in a read-only region and in no exclude
+    /// region.
+    virtual bool IsInReadOnlyRegion(const CBasePoint *point) const = 0;
 };
 
 /// The grade mask: the patterns placed on it (owned, each an event child of the mask), the
 /// measurement-name associations, the point associations (the mask point list) and the pattern
-/// associations, the locations it keeps for the document's input patterns, and its own undo
-/// history of the changes made through it and its patterns.
+/// associations, the formulas (its formula manager), the locations it keeps for the document's
+/// input patterns, and its own undo history of the changes made through it, its patterns and
+/// its formulas. It is its own default formula configuration: texts pass unchanged and
+/// formulas have no display name.
 ///
 /// The mask file ("*.msk") is the XML document of the mask, root "GradeMask": the XML
 /// attribute "Version" (written as 2121), "CenterX", "CenterY", "Patterns" (the mask patterns,
-/// referred to by name) and "AssociationMap", the last two written when set. Nothing else of the
+/// referred to by name), "GradeRegions" (the grade regions, referred to by name),
+/// "AssociationMap" and "Formulas" (the formulas, "GradeFormula" elements of the formula classes
+/// by "ClassName", referred to by number), the last four written when set. Nothing else of the
 /// mask is stored.
 ///
 /// The event handler has the id kModelHandlerId | 1 with the mask as owner; the mask point list
@@ -101,6 +133,7 @@ class CGradeMask : public IGradeMask,
                    public CAttContainer,
                    public CMvItem,
                    public CEventHandler,
+                   public IUserFormulaConfig,
                    public morvane::InputPatternMask
 {
 public:
@@ -141,16 +174,36 @@ public:
     void ClearPatternLocations() override;
     CHistory *GetHistory() override { return &m_oHistory; }
     IHistory *GetHistoryItf() override { return &m_oHistory; }
+    IFormulaManager *GetFormulaManager() override { return &m_oFormulaManager; }
+    void SetUserFormulaConfig(IUserFormulaConfig *config) override { m_pUserConfig = config; }
+    IUserFormulaConfig *GetUserFormulaConfig() override;
+    /// text unchanged.
+    std::string GetExpressionValue(const std::string &text, bool forDisplay,
+                                   bool expression) override;
+    /// out becomes value; true.
+    bool ConvertUserValue(const std::string &value, bool expression, std::string &out) override;
+    /// An empty text.
+    std::string getFormulaDisplayName(IBaseFormula *formula) override;
     void GetPointsForAssociationInRect(IMaskPoint *maskPoint, const CDRect &rect,
                                        CPtrCollection<CBasePoint> &out) override;
+    int FindGradeRegion(const IRegion *region) const override;
+    int FindGradeRegion(const std::string &name) const override;
+    int GetGradeRegionCount() const override { return m_oGradeRegions.GetCount(); }
+    CGradeRegion *GetGradeRegionAt(int i) const override { return m_oGradeRegions.GetAt(i); }
+    std::unique_ptr<CGradeRegion> MakeRegion() override;
+    void InsertGradeRegionAt(int i, std::unique_ptr<CGradeRegion> region) override;
+    void RemoveGradeRegionAt(int i) override;
+    bool IsInExcludeRegion(DPOINT p) const override;
+    bool IsInReadOnlyRegion(const CBasePoint *point) const override;
     /// The location the mask keeps for the input pattern: on first request a new one at the
     /// position of the pattern's own location, an event child of the mask.
     IPatternLocation *GetInputPatternLocation(CPattern *inputPattern) override;
 
     /// Ties the mask to the document's input patterns (not owned; may be null; they must
-    /// outlive the mask). They are shown on the mask once the program makes it their grade
-    /// mask (IInputPatterns::SetGradeMask).
-    void Create(IInputPatterns *inputPatterns) { m_pInputPatterns = inputPatterns; }
+    /// outlive the mask); the formula manager listens to their events. They are shown on the
+    /// mask once the program makes it their grade mask (IInputPatterns::SetGradeMask).
+    void Create(IInputPatterns *inputPatterns);
+    CFormulaManager &GetFormulas() { return m_oFormulaManager; }
     IInputPatterns *GetInputPatterns() const { return m_pInputPatterns; }
     CMaskPattern *GetMaskPatternAt(int i) const { return m_oPatterns.GetAt(i); }
     CMaskPointList &GetMaskPointList() { return m_oMaskPointList; }
@@ -172,7 +225,16 @@ public:
 private:
     /// Whether the input patterns are shown on this mask (it is their grade mask).
     bool ShowsInputPatterns() const;
+    /// Removes, through the formula manager and within a history group, the formulas of
+    /// pattern and of its points.
+    void RemovePatternFormulas(const CMaskPattern *pattern);
     void SetFileName(const std::filesystem::path &name);
+    /// Removes, through the formula manager and within a history group, the formulas of region.
+    void RemoveRegionFormulas(const CGradeRegion *region);
+    /// "R1", "R2", ...: the first that no region has (ignoring case).
+    std::string GetNextAvailableRegionName() const;
+    /// Whether a region of that kind holds the point.
+    bool IsInRegionOfType(DPOINT p, REGION_TYPE type) const;
     void ClearData();
     bool ReadFile(const std::filesystem::path &path, int &version);
     void TakeContentOf(CGradeMask &loaded);
@@ -181,10 +243,12 @@ private:
     void UpdateFromVersion2116to2117();
     void UpdateFromVersion2117to2118();
     void UpdateToVersion2120();
+    void UpdateToVersion2121();
 
     DPOINT m_oCenter;
     int m_nVersion = kVersion;
     CParentedCollection<CMaskPattern> m_oPatterns;
+    CParentedCollection<CGradeRegion> m_oGradeRegions;
     CAssociationMap m_oAssociationMap;
     CMaskPointList m_oMaskPointList{*this};
     CPatternReleaser m_oPatternReleaser{*this};
@@ -194,6 +258,8 @@ private:
     IInputPatterns *m_pInputPatterns = nullptr;
     morvane::MaskCenterPlace m_oCenterPlace{m_oCenter};
     std::string m_sLastError;
+    IUserFormulaConfig *m_pUserConfig = nullptr;
+    CFormulaManager m_oFormulaManager;
     /// Last, so that it goes first: discarding its records may delete removed patterns.
     CHistory m_oHistory;
 };

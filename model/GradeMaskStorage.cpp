@@ -100,7 +100,14 @@ void CGradeMask::TakeContentOf(CGradeMask &loaded)
         pattern->SetGradeMask(this);
         m_oPatterns.AddOwned(std::move(pattern));
     }
+    while (loaded.GetGradeRegionCount() > 0) {
+        std::unique_ptr<CGradeRegion> region = loaded.m_oGradeRegions.TakeAt(0);
+        region->SetGradeMask(this);
+        m_oGradeRegions.AddOwned(std::move(region));
+    }
     m_oAssociationMap.TakeItemsOf(loaded.m_oAssociationMap);
+    m_oFormulaManager.TakeFormulasOf(loaded.m_oFormulaManager);
+    m_oFormulaManager.AfterLoad(this);
 }
 
 // Each step runs for a file older than its version, in this order.
@@ -114,6 +121,8 @@ void CGradeMask::UpdateFromVersion(int version)
         UpdateFromVersion2117to2118();
     if (version < 2120)
         UpdateToVersion2120();
+    if (version < 2121)
+        UpdateToVersion2121();
 }
 
 void CGradeMask::UpdateFromVersion2100to2115()
@@ -124,12 +133,15 @@ void CGradeMask::UpdateFromVersion2100to2115()
 
 void CGradeMask::UpdateFromVersion2116to2117()
 {
+    for (CGradeRegion *region : m_oGradeRegions)
+        region->UpdateTypeFromFormula();
     for (CMaskPattern *pattern : m_oPatterns)
         pattern->UpdateFromVersion2116to2117();
 }
 
 void CGradeMask::UpdateFromVersion2117to2118()
 {
+    m_oFormulaManager.UpdateFromVersion2117to2118();
     for (CMaskPattern *pattern : m_oPatterns)
         pattern->UpdateFromVersion2117to2118();
 }
@@ -138,4 +150,10 @@ void CGradeMask::UpdateToVersion2120()
 {
     for (CMaskPattern *pattern : m_oPatterns)
         pattern->UpdateToVersion2120();
+    m_oFormulaManager.UpdateToVersion2120();
+}
+
+void CGradeMask::UpdateToVersion2121()
+{
+    m_oFormulaManager.UpdateToVersion2121();
 }

@@ -6,8 +6,10 @@
 #include "foundation/PtrCollection.h"
 
 #include <cstdint>
+#include <type_traits>
 
-/// An owning collection whose elements carry event handlers (T derives from CEventHandler).
+/// An owning collection whose elements carry event handlers (T derives from CEventHandler, or is
+/// an interface of objects that do).
 /// The owner binds it to its own handler (CEventHandler::AttachSink); from then on an element
 /// that enters the collection gets that handler as its event parent, so the owner sends the
 /// child-attached event (kind 1) for it, and an element that leaves is unlinked, so the owner
@@ -37,5 +39,11 @@ public:
     }
 
 private:
-    static CEventHandler *handlerOf(T *p) { return static_cast<CEventHandler *>(p); }
+    static CEventHandler *handlerOf(T *p)
+    {
+        if constexpr (std::is_base_of_v<CEventHandler, T>)
+            return static_cast<CEventHandler *>(p);
+        else
+            return &dynamic_cast<CEventHandler &>(*p);
+    }
 };

@@ -23,6 +23,7 @@ class IGradeSize;
 class IInputPattern;
 class IMaskPattern;
 class IMaskPoint;
+class IRegion;
 
 /// A pattern piece. It owns its points, its polylines (with their notches) and the contours
 /// built from the polylines (contour 0 is the outline), keeps its mark points (drill holes:
@@ -176,6 +177,12 @@ public:
     /// direction; -1 when none.
     int FindContour(const CPolyline *polyline, bool &reversed, int &line) const;
     int FindContour(const CContour *contour) const;
+    /// The run of the outline that lies in the region (CContour::FindGradePathReg), over every
+    /// contour: of the runs found, the one whose grade path (start to end, reverse as its
+    /// direction) is the longest in the base size, the first on equal lengths. False, both
+    /// points null, when no contour has one.
+    bool FindGradePathReg(const IRegion &region, CBasePoint *&start, CBasePoint *&end,
+                          bool &direction) const;
     /// Appends the contours whose closed flag equals closed.
     void AppendContours(CPtrCollection<CContour> &out, bool closed) const;
     /// Removes from out, from its end, every point that is a mark point of its own pattern.

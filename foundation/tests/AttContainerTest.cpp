@@ -180,6 +180,41 @@ TEST(AttContainerTest, ResolvesAReferenceToAnObjectLaterInTheFile)
     EXPECT_EQ(loaded.patterns.GetAt(1)->mark, loaded.marked.GetAt(0));
 }
 
+TEST(AttContainerTest, RedirectsEveryReferenceToAReplacedObject)
+{
+    sample::Document document;
+    fillExample(document);
+    sample::Pattern *pattern = document.patterns.GetAt(1);
+    addPoint(*pattern, 3.0, 4.0);
+    sample::Point *old = pattern->points.GetAt(0);
+    sample::Point *replacement = pattern->points.GetAt(1);
+    document.favourite = document.patterns.GetAt(0);
+    pattern->mark = old;
+    document.marked.Add(old);
+    document.marked.Add(replacement);
+    auto line = std::make_unique<sample::Line>();
+    line->points.Add(old);
+    line->start = old;
+    sample::Line *kept = line.get();
+    pattern->lines.AddOwned(std::move(line));
+
+    document.RedirectReferences(old, replacement);
+
+    EXPECT_EQ(pattern->mark, replacement);
+    EXPECT_EQ(kept->start, replacement);
+    ASSERT_EQ(kept->points.GetCount(), 1);
+    EXPECT_EQ(kept->points.GetAt(0), replacement);
+    EXPECT_EQ(document.marked.GetAt(0), replacement);
+    EXPECT_EQ(document.favourite, document.patterns.GetAt(0));
+
+    // A replacement of another type cannot be pointed at: references become null, and
+    // reference lists drop the entry.
+    document.RedirectReferences(replacement, document.patterns.GetAt(0));
+    EXPECT_EQ(pattern->mark, nullptr);
+    EXPECT_EQ(kept->points.GetCount(), 0);
+    EXPECT_EQ(document.marked.GetCount(), 0);
+}
+
 TEST(AttContainerTest, ReferencesObjectsByTheirOwnNames)
 {
     sample::Document document;

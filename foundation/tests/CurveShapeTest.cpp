@@ -2,6 +2,8 @@
 // Curve shapes: linking, area and orientation, the inside test, distances, overlaps and edits.
 #include "foundation/CurveShape.h"
 
+#include "platform/dunmere/DunmereHelper.h"
+
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -283,4 +285,19 @@ TEST(CurveShapeTest, BoundsVerticesAndTheirPlacement)
     shape->AddPoints(pointers);
     EXPECT_EQ(shape->GetVertexCount(), 5);
     EXPECT_EQ(shape->GetBoundingRect(), CDRect(-1, -2, 2, 5));
+}
+
+// The polygon booleans read two shapes and write their result into a third, replacing what it
+// held.
+TEST(CurveShapeTest, ServesAsInputAndOutputOfThePolygonBooleans)
+{
+    auto first = makeShape({{0, 0}, {2, 0}, {2, 2}, {0, 2}});
+    auto second = makeShape({{1, 1}, {3, 1}, {3, 3}, {1, 3}});
+    auto result = makeShape({{7, 7}, {8, 8}, {7, 8}});
+    CDunmereHelper helper;
+    EXPECT_EQ(helper.Dunmere(DUNMERE_INTERSECTION, first.get(), second.get(), result.get()),
+              DUNMERE_OUTLINE);
+    EXPECT_EQ(result->GetVertexCount(), 4);
+    EXPECT_NEAR(result->GetArea(), 1.0, kTight);
+    EXPECT_EQ(result->GetBoundingRect(), CDRect(1, 1, 2, 2));
 }

@@ -13,23 +13,10 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-/// A mask pattern that tells when it is deleted.
-class WatchedPattern : public CMaskPattern
-{
-public:
-    explicit WatchedPattern(bool &deleted)
-        : m_deleted(deleted)
-    {
-    }
-    ~WatchedPattern() override { m_deleted = true; }
-
-private:
-    bool &m_deleted;
-};
 
 std::unique_ptr<CMaskPattern> watched(bool &deleted, const std::string &name)
 {
-    auto pattern = std::make_unique<WatchedPattern>(deleted);
+    auto pattern = std::make_unique<Watched<CMaskPattern>>(deleted);
     pattern->SetPatternName(name);
     return pattern;
 }

@@ -34,6 +34,20 @@ std::vector<std::string> describeLines(const CPattern &pattern);
 /// makeSquare, inserted at the end of the mask; returns it.
 CMaskPattern *placeSquare(CGradeMask &mask, const std::string &name);
 
+/// An object of class T that tells when it is deleted.
+template <class T> class Watched : public T
+{
+public:
+    explicit Watched(bool &deleted)
+        : m_deleted(deleted)
+    {
+    }
+    ~Watched() override { m_deleted = true; }
+
+private:
+    bool &m_deleted;
+};
+
 /// Records each event that passes a handler as "<kind>:<source kind>:<first argument>", the
 /// source kind being that of the handler the event started from.
 class SourceLog : public CEventSink

@@ -1,0 +1,146 @@
+// Morvane formula library.
+// The checks of a formula, the names its parameters use, and the dependencies between formulas.
+#include "formulas/BaseFormula.h"
+
+#include "foundation/NameCompare.h"
+#include "foundation/TextFormat.h"
+#include "model/BasePoint.h"
+#include "model/FormulaManager.h"
+#include "model/FormulaMessageList.h"
+#include "model/GradeMask.h"
+#include "model/IMeasureFormula.h"
+#include "platform/hollicot/GradeParse.h"
+
+using namespace morvane;
+
+bool CBaseFormula::CheckIndexPoints(CFormulaMessageList *reporter)
+{
+    bool complete = true;
+    for (int i = 0; i < m_nRequiredIndexCount; ++i) {
+        if (GetIndexPoint(i) != nullptr)
+            continue;
+        complete = false;
+        if (reporter == nullptr)
+            return false;
+        reporter->AddFormulaMessage(FM_INDEX_POINT_MISSING, this, format("#%d", i + 1));
+    }
+    return complete;
+}
+
+bool CBaseFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker)
+{
+    bool valid = true;
+    for (int i = 0; i < GetResolvedCount(); ++i) {
+        if (GetResolvedPoint(i) != nullptr)
+            continue;
+        valid = false;
+        if (reporter == nullptr)
+            break;
+        if (const CBasePoint *point = GetIndexPoint(i))
+            reporter->AddFormulaMessage(FM_POINT_WITHOUT_RULE, this, point->GetFormatName());
+        else
+            reporter->AddFormulaMessage(FM_POINT_NOT_NUMBERED, this, format("#%d", i + 1));
+    }
+    if (checker == nullptr)
+        return valid;
+    for (int n = 0; n < GetParamCount(); ++n) {
+        const std::string text = GetParamText(n);
+        if (!checker->IsFaultyText(text))
+            continue;
+        valid = false;
+        if (reporter == nullptr)
+            break;
+        reporter->AddFormulaMessage(FM_FAULTY_PARAMETER, this, text);
+    }
+    return valid;
+}
+
+bool CBaseFormula::IsValid(IFormulaTextChecker *checker)
+{
+    if (m_bValidating)
+        return true;
+    m_bValidating = true;
+    const bool valid = Validate(nullptr, checker);
+    m_bValidating = false;
+    return valid;
+}
+
+bool CBaseFormula::DependsOnFormula(IBaseFormula *)
+{
+    return false;
+}
+
+void CBaseFormula::CollectVariableNames(CNameArray &names)
+{
+    const std::unique_ptr<hollicot::IGradeParseData> data =
+        hollicot::CGradeDataFactory::MakeGradeData();
+    const std::unique_ptr<hollicot::IGradeParseExpression> expression = data->CreateExpression();
+    for (int n = 0; n < GetParamCount(); ++n) {
+        expression->SetText(GetParamText(n));
+        std::vector<std::string> used;
+        expression->GetNames(used);
+        names.Merge(used, false);
+    }
+}
+
+void CBaseFormula::RenameVariable(const std::string &oldName, const std::string &newName)
+{
+    const std::unique_ptr<hollicot::IGradeParseData> data =
+        hollicot::CGradeDataFactory::MakeGradeData();
+    data->SetUp({}, nullptr, {}, -1, 0, nullptr, {oldName}, 0, nullptr, true);
+    const std::unique_ptr<hollicot::IGradeParseExpression> expression = data->CreateExpression();
+    for (int n = 0; n < GetParamCount(); ++n) {
+        CStrParam *param = GetParam(n);
+        expression->ReplaceName(GetParamText(n), oldName, newName);
+        std::string renamed;
+        expression->GetText(renamed, 1);
+        param->SetValue(renamed);
+    }
+}
+
+bool CBaseFormula::ReferencesFormula(IBaseFormula *other)
+{
+    const IMeasureFormula *measure = other->AsMeasureFormula();
+    if (measure == nullptr || measure->GetVarName().empty())
+        return false;
+    CNameArray names;
+    CollectVariableNames(names);
+    return names.FindName(measure->GetVarName(), false) >= 0;
+}
+
+void CBaseFormula::CollectDependentFormulas(CPtrCollection<IBaseFormula> &list)
+{
+    CFormulaManager *manager = GetOwnerManager();
+    if (manager == nullptr)
+        return;
+    for (int i = 0; i < manager->GetFormulaCount(); ++i) {
+        IBaseFormula *formula = manager->GetFormulaAt(i);
+        if (formula != this && DependsOnFormula(formula))
+            list.Add(formula);
+    }
+}
+
+bool CBaseFormula::IsDependentOn(IBaseFormula *other)
+{
+    const auto remembered = m_oDependencyMemo.find(other);
+    if (remembered != m_oDependencyMemo.end())
+        return remembered->second;
+    const bool dependent = ComputeDependency(other);
+    m_oDependencyMemo.emplace(other, dependent);
+    return dependent;
+}
+
+// Through the other formula's measure name in this one's parameters, or a point that the other
+// formula acts on and this one reads.
+bool CBaseFormula::ComputeDependency(IBaseFormula *other)
+{
+    if (DependsOnFormula(other) || ReferencesFormula(other))
+        return true;
+    CPtrCollection<CBasePoint> points;
+    other->CollectPoints(points);
+    for (const CBasePoint *point : points) {
+        if (UsesPoint(point))
+            return true;
+    }
+    return false;
+}

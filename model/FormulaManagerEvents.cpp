@@ -1,0 +1,166 @@
+// Morvane model library.
+// The formula manager's reactions to model events, and its upgrades of old mask files.
+#include "model/FormulaManager.h"
+
+#include "foundation/AttContainer.h"
+#include "model/GradeMask.h"
+#include "model/IMeasureFormula.h"
+#include "model/InputPatterns.h"
+#include "model/MaskPoint.h"
+#include "model/PatternLocation.h"
+
+namespace {
+
+constexpr uint32_t kDartFormulaType = 3;
+constexpr uint32_t kComplexDartFormulaType = 26;
+constexpr uint32_t kProportionalFormulaType = 1;
+constexpr uint32_t kRelativeFormulaType = 28;
+
+uint32_t originKind(const EventData &data)
+{
+    return data.m_aIds[0] & 0xFFFF;
+}
+
+uint32_t propertyOf(const EventData &data)
+{
+    return data.m_nFirst & 0xFFFF;
+}
+
+bool isRegionChange(uint32_t property)
+{
+    return property <= 4 || property == 6;
+}
+
+} // namespace
+
+void CFormulaManager::OnAfterChange(EventData *data)
+{
+    const uint32_t property = propertyOf(*data);
+    switch (originKind(*data)) {
+    case CGradeRegion::kSourceKind:
+        if (isRegionChange(property))
+            UpdateLinkedFormulas(static_cast<const CGradeRegion *>(data->m_aOwners[0]));
+        return;
+    case CMaskPointList::kSourceKind:
+        if (property == 0xFFFF) {
+            UpdateAll();
+        } else if (property == 0 && m_pMask != nullptr) {
+            IMaskPoint *active = m_pMask->GetPointAssociationMap()->GetActiveItem();
+            if (active != nullptr)
+                InvalidateFormulasOfObject(active->GetBasePoint());
+        }
+        return;
+    case CPatternLocation::kSourceKind:
+        if (property == 0 || property == 1)
+            UpdateAll();
+        return;
+    }
+}
+
+void CFormulaManager::OnDetached(EventData *data)
+{
+    if (originKind(*data) == CInputPatterns::kSourceKind && propertyOf(*data) == 0)
+        UpdateAll();
+}
+
+void CFormulaManager::OnEndUpdate(EventData *data)
+{
+    if (originKind(*data) == CInputPatterns::kSourceKind)
+        UpdateAll();
+}
+
+// The region formulas of the changed region update, then the complex darts; every formula when
+// no formula is linked to it.
+void CFormulaManager::UpdateLinkedFormulas(const IRegion *region)
+{
+    bool linked = false;
+    for (IBaseFormula *formula : m_oFormulas) {
+        if (formula->GetRegion() != nullptr && formula->GetRegion() == region) {
+            formula->Invalidate();
+            linked = true;
+        }
+    }
+    if (!linked) {
+        UpdateAll();
+        return;
+    }
+    for (IBaseFormula *formula : m_oFormulas) {
+        if (formula->GetFormulaType() == static_cast<int>(kComplexDartFormulaType))
+            formula->Invalidate();
+    }
+}
+
+void CFormulaManager::InvalidateFormulasOfObject(const CObject *object)
+{
+    for (IBaseFormula *formula : m_oFormulas) {
+        const bool attached = formula->GetBasePoint() != nullptr &&
+                              static_cast<const CObject *>(formula->GetBasePoint()) == object;
+        CPtrCollection<CObject> referenced;
+        formula->CollectReferencedObjects(referenced);
+        if (attached || referenced.Find(object) >= 0)
+            formula->Invalidate();
+    }
+}
+
+void CFormulaManager::UpdateFromVersion2117to2118()
+{
+    for (IBaseFormula *formula : m_oFormulas) {
+        IMeasureFormula *measure = formula->AsMeasureFormula();
+        if (measure == nullptr)
+            continue;
+        const std::string name = measure->GetVarName();
+        if (name.find_last_not_of(' ') == std::string::npos)
+            measure->SetVarName(MakeUniqueName("m"));
+    }
+}
+
+void CFormulaManager::UpdateToVersion2120()
+{
+    for (int i = 0; i < GetFormulaCount(); ++i) {
+        IBaseFormula *formula = GetFormulaAt(i);
+        if (formula->GetFormulaType() != static_cast<int>(kDartFormulaType) ||
+            formula->GetAttachKind() != FORMULA_ATTACH_PATTERN)
+            continue;
+        std::unique_ptr<IBaseFormula> replacement = MakePatternFormula(
+            kComplexDartFormulaType, formula->GetContextValue(), formula->GetPattern());
+        if (replacement != nullptr)
+            ReplaceFormulaAt(i, std::move(replacement));
+    }
+}
+
+void CFormulaManager::UpdateToVersion2121()
+{
+    for (int i = 0; i < GetFormulaCount(); ++i) {
+        IBaseFormula *formula = GetFormulaAt(i);
+        if (formula->GetFormulaType() != static_cast<int>(kProportionalFormulaType))
+            continue;
+        std::unique_ptr<IBaseFormula> replacement;
+        if (formula->GetAttachKind() == FORMULA_ATTACH_PATTERN)
+            replacement = MakeGlobalFormula(kRelativeFormulaType, formula->GetContextValue());
+        else if (formula->GetAttachKind() == FORMULA_ATTACH_REGION)
+            replacement = MakeRegionFormula(kRelativeFormulaType, formula->GetContextValue(),
+                                            formula->GetRegion());
+        if (replacement != nullptr)
+            ReplaceFormulaAt(i, std::move(replacement));
+    }
+}
+
+// The replacement takes over the old formula's settings, its list position and every reference
+// that stored objects (other formulas, regions) hold to it; the old formula is deleted. Not
+// recorded in the history.
+void CFormulaManager::ReplaceFormulaAt(int i, std::unique_ptr<IBaseFormula> replacement)
+{
+    IBaseFormula *old = GetFormulaAt(i);
+    replacement->TakeOverFrom(old);
+    auto *oldStored = dynamic_cast<CAttContainer *>(old);
+    auto *newStored = dynamic_cast<CAttContainer *>(replacement.get());
+    if (auto *maskStored = dynamic_cast<CAttContainer *>(m_pMask)) {
+        maskStored->RedirectReferences(oldStored, newStored);
+    } else {
+        for (IBaseFormula *formula : m_oFormulas)
+            dynamic_cast<CAttContainer &>(*formula).RedirectReferences(oldStored, newStored);
+    }
+    m_oMessages.RemoveMessagesOf(old);
+    m_oFormulas.DeleteAt(i);
+    m_oFormulas.InsertAt(i, replacement.release());
+}
