@@ -51,8 +51,7 @@ static CentredSamples centred(std::vector<DPOINT> points)
 }
 
 // Samples from the arc length start on, one step apart (negative steps walk backward).
-static std::vector<DPOINT> sample(const CPolyCompute &outline, double start, double step,
-                                  int count)
+static std::vector<DPOINT> sample(const CPolyCompute &outline, double start, double step, int count)
 {
     std::vector<DPOINT> points;
     points.reserve(static_cast<size_t>(count));

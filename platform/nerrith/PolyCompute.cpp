@@ -36,8 +36,7 @@ void CPolyCompute::Create(int n, const double *xs, const double *ys, const unsig
     build(n, points.data(), flags, true);
 }
 
-void CPolyCompute::CreateOpen(int n, const double *xs, const double *ys,
-                              const unsigned long *flags)
+void CPolyCompute::CreateOpen(int n, const double *xs, const double *ys, const unsigned long *flags)
 {
     const std::vector<DPOINT> points = joined(n, xs, ys);
     build(n, points.data(), flags, false);
@@ -76,7 +75,8 @@ DPOINT CPolyCompute::GetPointAt(double arcLength) const
         return {};
     if (m_dPerimeter <= 0.0)
         return m_aPoints.front();
-    double s = m_bClosed ? std::fmod(arcLength, m_dPerimeter) : std::clamp(arcLength, 0.0, m_dPerimeter);
+    double s =
+        m_bClosed ? std::fmod(arcLength, m_dPerimeter) : std::clamp(arcLength, 0.0, m_dPerimeter);
     if (s < 0.0)
         s += m_dPerimeter;
     // The segment that holds s: from the last vertex at or before it to the next vertex.

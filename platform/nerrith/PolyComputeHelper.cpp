@@ -58,7 +58,8 @@ double CPolyComputeHelper::fittedPlace(int inputVertex) const
     if (perimeter <= 0.0)
         return 0.0;
     const double arc = m_pInput->GetArcPosition(inputVertex);
-    const double along = m_oAlignment.reversed ? m_oAlignment.shift - arc : arc - m_oAlignment.shift;
+    const double along =
+        m_oAlignment.reversed ? m_oAlignment.shift - arc : arc - m_oAlignment.shift;
     double place = along / perimeter;
     if (m_pInput->IsClosed())
         place -= std::floor(place);
@@ -114,16 +115,17 @@ double CPolyComputeHelper::pairingValue(int maskVertex, int inputVertex, int lin
 {
     double shift = placeDifference(maskPlace(maskVertex), fittedPlace(inputVertex));
     if (linkedVertex >= 0 && linkedPartner >= 0) {
-        shift = placeDifference(placeDifference(maskPlace(maskVertex), maskPlace(linkedVertex)),
-                                placeDifference(fittedPlace(inputVertex),
-                                                fittedPlace(linkedPartner)));
+        shift =
+            placeDifference(placeDifference(maskPlace(maskVertex), maskPlace(linkedVertex)),
+                            placeDifference(fittedPlace(inputVertex), fittedPlace(linkedPartner)));
     }
     const double direction = m_oAlignment.reversed ? -1.0 : 1.0;
     const double corner = std::fabs(m_pMask->GetTurnAngle(maskVertex) -
                                     direction * m_pInput->GetTurnAngle(inputVertex));
     const double inputTangent = m_pInput->GetTangentAngle(inputVertex) + m_oAlignment.rotation +
                                 (m_oAlignment.reversed ? std::numbers::pi : 0.0);
-    const double tangent = std::fabs(wrapAngle(m_pMask->GetTangentAngle(maskVertex) - inputTangent));
+    const double tangent =
+        std::fabs(wrapAngle(m_pMask->GetTangentAngle(maskVertex) - inputTangent));
     shift = std::fabs(shift);
     if (shift > m_dMaxShiftError || corner > m_dMaxCornerAngleError ||
         tangent > m_dMaxTangentAngleError)
@@ -132,9 +134,8 @@ double CPolyComputeHelper::pairingValue(int maskVertex, int inputVertex, int lin
            m_dCornerAngleFactor * share(corner, m_dMaxCornerAngleError);
 }
 
-int CPolyComputeHelper::FindCorrespondingPoint(int maskVertex, int linkedVertex,
-                                               int linkedPartner, int low, int high,
-                                               double &value)
+int CPolyComputeHelper::FindCorrespondingPoint(int maskVertex, int linkedVertex, int linkedPartner,
+                                               int low, int high, double &value)
 {
     if (maskVertex < 0 || maskVertex >= m_pMask->GetPointsCount())
         return -1;

@@ -83,8 +83,7 @@ private:
     /// The candidates from low to high in the fit's direction.
     std::vector<int> candidates(int low, int high) const;
     /// The weighted errors of pairing the two vertices; negative when a tolerance is exceeded.
-    double pairingValue(int maskVertex, int inputVertex, int linkedVertex,
-                        int linkedPartner) const;
+    double pairingValue(int maskVertex, int inputVertex, int linkedVertex, int linkedPartner) const;
 
     CPolyCompute *m_pMask;
     CPolyCompute *m_pInput;

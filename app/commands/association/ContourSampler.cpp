@@ -94,7 +94,8 @@ void CContourSampler::sampleRun(const std::vector<DPOINT> &outline, int from, in
 {
     double length = 0.0;
     for (int k = from; k < to; ++k)
-        length += GetDPointDistance(outline[static_cast<size_t>(k)], outline[static_cast<size_t>(k + 1)]);
+        length +=
+            GetDPointDistance(outline[static_cast<size_t>(k)], outline[static_cast<size_t>(k + 1)]);
     if (length <= kLongestUnsampledRun)
         return;
     const double step = length / RoundToInt(length * kSamplesPerLength);

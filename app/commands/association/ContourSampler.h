@@ -42,7 +42,10 @@ public:
     /// The histogram of the point; null when it has none.
     CShapeHistogram *FindHistogram(const CBasePoint *point) const;
     int GetHistogramCount() const { return static_cast<int>(m_aHistograms.size()); }
-    CShapeHistogram *GetHistogramByIndex(int i) const { return m_aHistograms[static_cast<size_t>(i)].get(); }
+    CShapeHistogram *GetHistogramByIndex(int i) const
+    {
+        return m_aHistograms[static_cast<size_t>(i)].get();
+    }
 
     const std::vector<ContourSample> &GetSamples() const { return m_aSamples; }
     /// The shape contour of the samples; null before Build.

@@ -48,10 +48,10 @@ double CShapeContour::GetTurnAngle(int i, double &bisector) const
     if (m_bReversed)
         std::swap(previous, next);
     const auto at = static_cast<size_t>(i);
-    const double toPrevious =
-        std::atan2(m_aY[static_cast<size_t>(previous)] - m_aY[at], m_aX[static_cast<size_t>(previous)] - m_aX[at]);
-    const double toNext =
-        std::atan2(m_aY[static_cast<size_t>(next)] - m_aY[at], m_aX[static_cast<size_t>(next)] - m_aX[at]);
+    const double toPrevious = std::atan2(m_aY[static_cast<size_t>(previous)] - m_aY[at],
+                                         m_aX[static_cast<size_t>(previous)] - m_aX[at]);
+    const double toNext = std::atan2(m_aY[static_cast<size_t>(next)] - m_aY[at],
+                                     m_aX[static_cast<size_t>(next)] - m_aX[at]);
     bisector = NormalizeAngle(std::atan2(std::sin(toPrevious) + std::sin(toNext),
                                          std::cos(toPrevious) + std::cos(toNext)));
     return NormalizeAngle(toNext - toPrevious);

@@ -49,8 +49,9 @@ void CShapeHistogram::Add(double angle, double distance)
     neighbour = (neighbour + m_nAngleBins) % m_nAngleBins;
     int ring = 0;
     if (m_dReferenceDistance > 0.0)
-        ring = std::min(static_cast<int>(std::floor(kDistanceBins * distance / m_dReferenceDistance)),
-                        kDistanceBins - 1);
+        ring =
+            std::min(static_cast<int>(std::floor(kDistanceBins * distance / m_dReferenceDistance)),
+                     kDistanceBins - 1);
     ring = std::max(ring, 0);
     bin(ring, angleBin) += 1.0;
     bin(ring, neighbour) += 1.0;

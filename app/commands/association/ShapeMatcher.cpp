@@ -35,7 +35,8 @@ void CShapeMatcher::Build()
 bool CShapeMatcher::turnAt(const CContourSampler &sampler, const CShapeHistogram &histogram,
                            double &turn, double &bisector)
 {
-    const ContourSample &sample = sampler.GetSamples()[static_cast<size_t>(histogram.GetSampleIndex())];
+    const ContourSample &sample =
+        sampler.GetSamples()[static_cast<size_t>(histogram.GetSampleIndex())];
     if (sample.contour == nullptr)
         return false;
     turn = sampler.GetShapeContour()->GetTurnAngle(histogram.GetSampleIndex(), bisector);

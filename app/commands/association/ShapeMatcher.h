@@ -3,7 +3,6 @@
 #pragma once
 
 #include "app/commands/association/ContourSampler.h"
-
 #include "foundation/PtrCollection.h"
 
 class CBasePoint;

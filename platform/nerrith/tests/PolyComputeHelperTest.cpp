@@ -1,9 +1,9 @@
 // Nerrith point-correspondence library tests.
 // Dissimilarity of outlines wherever they lie, ranking of a graded style, and vertex pairing.
-#include "GarmentStyle.h"
-
-#include "platform/nerrith/PolyCompute.h"
 #include "platform/nerrith/PolyComputeHelper.h"
+
+#include "GarmentStyle.h"
+#include "platform/nerrith/PolyCompute.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-using namespace nerrith::test;
+using namespace garment;
 
 namespace {
 
@@ -84,9 +84,9 @@ TEST(PolyComputeHelperTest, EveryPieceIsNearestToItsOwnOtherSizes)
             double nearestOther = 1e300;
             std::string nearestName;
             for (size_t column = 0; column < style.size(); ++column) {
-                const double cost = optimalValue(
-                    style[row].outline,
-                    asAnotherSize(style[column].outline, steps, static_cast<int>(column)));
+                const double cost =
+                    optimalValue(style[row].outline, asAnotherSize(style[column].outline, steps,
+                                                                   static_cast<int>(column)));
                 if (column == row) {
                     own = cost;
                 } else if (cost < nearestOther) {
@@ -106,9 +106,10 @@ TEST(PolyComputeHelperTest, AnyTwoPiecesDifferMoreThanAnyPieceFromItsNeighbourSi
     double largestOwn = 0.0;
     for (size_t i = 0; i < style.size(); ++i) {
         for (int steps : {-2, -1, 1, 2})
-            largestOwn = std::max(largestOwn, optimalValue(style[i].outline,
-                                                           asAnotherSize(style[i].outline, steps,
-                                                                         static_cast<int>(i))));
+            largestOwn =
+                std::max(largestOwn,
+                         optimalValue(style[i].outline,
+                                      asAnotherSize(style[i].outline, steps, static_cast<int>(i))));
     }
     for (size_t a = 0; a < style.size(); ++a) {
         for (size_t b = a + 1; b < style.size(); ++b) {
@@ -167,9 +168,9 @@ TEST(PolyComputeHelperTest, EveryVertexFindsItsOwnPointOnAnotherSize)
         const int count = static_cast<int>(piece.outline.size());
         const int start = 5;
         CPolyCompute mask = closedOutline(piece.outline, CPolyCompute::kPointFlag);
-        CPolyCompute input = closedOutline(
-            startedAt(placed(graded(piece.outline, 2), 150, 300, 300), start),
-            CPolyCompute::kPointFlag);
+        CPolyCompute input =
+            closedOutline(startedAt(placed(graded(piece.outline, 2), 150, 300, 300), start),
+                          CPolyCompute::kPointFlag);
         CPolyComputeHelper helper(&mask, &input);
         helper.FindOptimumPosition();
         for (int k = 0; k < count; ++k) {

@@ -51,8 +51,8 @@ TEST(PolyComputeTest, PointsAlongTheOutlineWrapWhenClosedAndStopWhenOpen)
         DPOINT onOpen;
     };
     const Row rows[] = {
-        {0, {0, 0}, {0, 0}},          {15, {10, 5}, {10, 5}},   {35, {0, 5}, {0, 10}},
-        {45, {5, 0}, {0, 10}},        {-5, {0, 5}, {0, 0}},
+        {0, {0, 0}, {0, 0}},   {15, {10, 5}, {10, 5}}, {35, {0, 5}, {0, 10}},
+        {45, {5, 0}, {0, 10}}, {-5, {0, 5}, {0, 0}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.arc);

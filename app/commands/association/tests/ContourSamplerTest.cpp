@@ -1,8 +1,8 @@
 // Morvane editing commands tests.
 // Sampling a contour between its points, and the shape contexts of the points.
 #include "app/commands/association/ContourSampler.h"
-#include "app/commands/association/ShapeHistogram.h"
 
+#include "app/commands/association/ShapeHistogram.h"
 #include "model/GradeMask.h"
 #include "model/MaskContour.h"
 #include "model/MaskPattern.h"

@@ -1,7 +1,8 @@
 // Morvane editing commands tests.
 // Shape contexts: the angle and distance bins, normalising, the chi-square cost, turns.
-#include "app/commands/association/ShapeContour.h"
 #include "app/commands/association/ShapeHistogram.h"
+
+#include "app/commands/association/ShapeContour.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,14 +1,45 @@
-// Nerrith point-correspondence library tests.
+// Morvane test support.
 // A small generated style: the outlines of its pieces, graded, moved, turned and re-ordered.
-#include "GarmentStyle.h"
+#pragma once
+
+#include "foundation/DPoint.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <vector>
 
-namespace nerrith::test {
+namespace garment {
 
-namespace {
+/// One piece of the style: its name and its closed outline, counter-clockwise, without the
+/// closing vertex repeated.
+struct Piece
+{
+    std::string name;
+    std::vector<DPOINT> outline;
+};
+
+/// A bodice front and back, a sleeve, a collar, a cuff, a pocket and two near-mirror side
+/// panels, in millimetres, drawn in the base size.
+inline std::vector<Piece> makeStyle();
+
+/// The outline graded sizes steps up (or down, when negative): wider by 3 % and longer by
+/// 1.5 % a step about the outline's lowest left corner, as a grade rule table would move it.
+inline std::vector<DPOINT> graded(const std::vector<DPOINT> &outline, int steps);
+
+/// The outline turned by degrees about the origin, then moved by (dx, dy).
+inline std::vector<DPOINT> placed(const std::vector<DPOINT> &outline, double degrees, double dx,
+                                  double dy);
+
+/// The same outline started at vertex first (taken modulo the count).
+inline std::vector<DPOINT> startedAt(const std::vector<DPOINT> &outline, int first);
+
+/// The same outline walked the other way round, still from its vertex 0.
+inline std::vector<DPOINT> reversed(const std::vector<DPOINT> &outline);
+
+/// Helpers of the style drawing.
+namespace detail {
 
 /// Draws an outline from straight runs and quadratic curves, as a pattern maker's tool does.
 class OutlineDrawing
@@ -32,8 +63,8 @@ public:
             const double a = (1 - t) * (1 - t);
             const double b = 2 * (1 - t) * t;
             const double c = t * t;
-            m_points.push_back({a * from.x + b * control.x + c * to.x,
-                                a * from.y + b * control.y + c * to.y});
+            m_points.push_back(
+                {a * from.x + b * control.x + c * to.x, a * from.y + b * control.y + c * to.y});
         }
         return *this;
     }
@@ -51,7 +82,7 @@ private:
     std::vector<DPOINT> m_points;
 };
 
-std::vector<DPOINT> mirroredX(const std::vector<DPOINT> &outline)
+inline std::vector<DPOINT> mirroredX(const std::vector<DPOINT> &outline)
 {
     std::vector<DPOINT> mirrored;
     for (const DPOINT &p : outline)
@@ -59,62 +90,62 @@ std::vector<DPOINT> mirroredX(const std::vector<DPOINT> &outline)
     return reversed(mirrored);
 }
 
-} // namespace
+} // namespace detail
 
-std::vector<Piece> makeStyle()
+inline std::vector<Piece> makeStyle()
 {
     std::vector<Piece> style;
-    style.push_back({"bodice front", OutlineDrawing({0, 0})
+    style.push_back({"bodice front", detail::OutlineDrawing({0, 0})
                                          .lineTo({260, 0})
                                          .lineTo({270, 380})
                                          .curveTo({200, 390}, {180, 470})
                                          .lineTo({90, 520})
                                          .curveTo({30, 510}, {0, 440})
                                          .close()});
-    style.push_back({"bodice back", OutlineDrawing({0, 0})
+    style.push_back({"bodice back", detail::OutlineDrawing({0, 0})
                                         .lineTo({250, 0})
                                         .lineTo({260, 390})
                                         .curveTo({215, 410}, {200, 520})
                                         .lineTo({80, 545})
                                         .curveTo({40, 530}, {0, 530})
                                         .close()});
-    style.push_back({"sleeve", OutlineDrawing({40, 0})
+    style.push_back({"sleeve", detail::OutlineDrawing({40, 0})
                                    .lineTo({300, 0})
                                    .lineTo({340, 420})
                                    .curveTo({300, 560}, {170, 580})
                                    .curveTo({40, 560}, {0, 420})
                                    .close()});
-    style.push_back({"collar", OutlineDrawing({0, 0})
+    style.push_back({"collar", detail::OutlineDrawing({0, 0})
                                    .curveTo({210, 40}, {420, 0})
                                    .lineTo({430, 80})
                                    .curveTo({210, 120}, {-10, 80})
                                    .close()});
-    style.push_back({"cuff", OutlineDrawing({0, 0})
+    style.push_back({"cuff", detail::OutlineDrawing({0, 0})
                                  .lineTo({240, 0})
                                  .lineTo({265, 30})
                                  .lineTo({240, 60})
                                  .lineTo({0, 60})
                                  .close()});
-    style.push_back({"pocket", OutlineDrawing({0, 20})
+    style.push_back({"pocket", detail::OutlineDrawing({0, 20})
                                    .lineTo({75, 0})
                                    .lineTo({150, 20})
                                    .lineTo({150, 170})
                                    .lineTo({0, 170})
                                    .close()});
-    const std::vector<DPOINT> panel = OutlineDrawing({0, 0})
+    const std::vector<DPOINT> panel = detail::OutlineDrawing({0, 0})
                                           .lineTo({160, 0})
                                           .lineTo({150, 450})
                                           .curveTo({100, 470}, {60, 600})
                                           .lineTo({0, 600})
                                           .close();
     style.push_back({"left panel", panel});
-    std::vector<DPOINT> right = mirroredX(panel);
+    std::vector<DPOINT> right = detail::mirroredX(panel);
     right[2].y += 12.0; // nearly, not quite, the mirror image
     style.push_back({"right panel", right});
     return style;
 }
 
-std::vector<DPOINT> graded(const std::vector<DPOINT> &outline, int steps)
+inline std::vector<DPOINT> graded(const std::vector<DPOINT> &outline, int steps)
 {
     DPOINT corner = outline.front();
     for (const DPOINT &p : outline)
@@ -128,8 +159,8 @@ std::vector<DPOINT> graded(const std::vector<DPOINT> &outline, int steps)
     return result;
 }
 
-std::vector<DPOINT> placed(const std::vector<DPOINT> &outline, double degrees, double dx,
-                           double dy)
+inline std::vector<DPOINT> placed(const std::vector<DPOINT> &outline, double degrees, double dx,
+                                  double dy)
 {
     const double radians = degrees * std::numbers::pi / 180.0;
     const double c = std::cos(radians);
@@ -140,7 +171,7 @@ std::vector<DPOINT> placed(const std::vector<DPOINT> &outline, double degrees, d
     return result;
 }
 
-std::vector<DPOINT> startedAt(const std::vector<DPOINT> &outline, int first)
+inline std::vector<DPOINT> startedAt(const std::vector<DPOINT> &outline, int first)
 {
     const int count = static_cast<int>(outline.size());
     std::vector<DPOINT> result;
@@ -149,11 +180,11 @@ std::vector<DPOINT> startedAt(const std::vector<DPOINT> &outline, int first)
     return result;
 }
 
-std::vector<DPOINT> reversed(const std::vector<DPOINT> &outline)
+inline std::vector<DPOINT> reversed(const std::vector<DPOINT> &outline)
 {
     std::vector<DPOINT> result{outline.front()};
     result.insert(result.end(), outline.rbegin(), outline.rend() - 1);
     return result;
 }
 
-} // namespace nerrith::test
+} // namespace garment
