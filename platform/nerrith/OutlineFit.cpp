@@ -4,6 +4,7 @@
 
 #include "platform/nerrith/PolyCompute.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -12,9 +13,7 @@ using namespace nerrith;
 namespace {
 
 /// Samples spread evenly along each outline.
-constexpr int kSampleCount = 128;
-/// Steps of the search that refines the best start between its neighbouring samples.
-constexpr int kRefineSteps = 24;
+constexpr int kSampleCount = 64;
 
 /// Samples moved so that their centroid lies at the origin, with their sum of squared lengths.
 struct CentredSamples
@@ -95,47 +94,50 @@ static bool comparable(const CPolyCompute &outline)
     return outline.GetPointsCount() >= 2 && outline.GetPerimeter() > 0.0;
 }
 
+// The offset, between -1 and 1 around the middle one, at the vertex of the parabola through
+// three residuals one offset apart; 0 when they do not bend upwards.
+static double parabolaVertex(double before, double at, double after)
+{
+    const double bend = before - 2.0 * at + after;
+    if (bend <= 0.0)
+        return 0.0;
+    return std::clamp(0.5 * (before - after) / bend, -1.0, 1.0);
+}
+
 Alignment nerrith::alignClosed(const CPolyCompute &mask, const CPolyCompute &input)
 {
     if (!comparable(mask) || !comparable(input))
         return {};
-    const CentredSamples maskSamples =
-        centred(sample(mask, 0.0, mask.GetPerimeter() / kSampleCount, kSampleCount));
+    const CentredSamples maskSamples = centred(mask.GetEvenSamples(kSampleCount, false));
     Alignment best;
     best.reversed = (mask.GetSignedArea() < 0.0) != (input.GetSignedArea() < 0.0);
     const double step = (best.reversed ? -1.0 : 1.0) * input.GetPerimeter() / kSampleCount;
-    const CentredSamples inputSamples = centred(sample(input, 0.0, step, kSampleCount));
+    const CentredSamples inputSamples = centred(input.GetEvenSamples(kSampleCount, best.reversed));
 
-    double bestResidual = 0.0;
+    std::vector<Fit> fits;
+    fits.reserve(kSampleCount);
+    int bestOffset = 0;
     for (int offset = 0; offset < kSampleCount; ++offset) {
-        const Fit found = fit(maskSamples, inputSamples, static_cast<size_t>(offset));
-        if (offset == 0 || found.residual < bestResidual) {
-            bestResidual = found.residual;
-            best.shift = step * offset;
-            best.rotation = found.rotation;
+        fits.push_back(fit(maskSamples, inputSamples, static_cast<size_t>(offset)));
+        if (fits.back().residual < fits[static_cast<size_t>(bestOffset)].residual)
+            bestOffset = offset;
+    }
+    const Fit &atBest = fits[static_cast<size_t>(bestOffset)];
+    double bestResidual = atBest.residual;
+    best.shift = step * bestOffset;
+    best.rotation = atBest.rotation;
+    // The best start lies between the neighbouring samples: try the parabola's vertex.
+    const double between = parabolaVertex(
+        fits[static_cast<size_t>((bestOffset + kSampleCount - 1) % kSampleCount)].residual,
+        atBest.residual, fits[static_cast<size_t>((bestOffset + 1) % kSampleCount)].residual);
+    if (between != 0.0) {
+        const double start = step * (bestOffset + between);
+        const Fit refined = fit(maskSamples, centred(sample(input, start, step, kSampleCount)), 0);
+        if (refined.residual < bestResidual) {
+            bestResidual = refined.residual;
+            best.shift = start;
+            best.rotation = refined.rotation;
         }
-    }
-    // Golden-section search for the start between the neighbouring samples.
-    auto fitFrom = [&](double start) {
-        return fit(maskSamples, centred(sample(input, start, step, kSampleCount)), 0);
-    };
-    const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
-    double low = best.shift - step;
-    double high = best.shift + step;
-    for (int k = 0; k < kRefineSteps; ++k) {
-        const double left = high - ratio * (high - low);
-        const double right = low + ratio * (high - low);
-        if (fitFrom(left).residual < fitFrom(right).residual)
-            high = right;
-        else
-            low = left;
-    }
-    const double refined = 0.5 * (low + high);
-    const Fit refinedFit = fitFrom(refined);
-    if (refinedFit.residual < bestResidual) {
-        bestResidual = refinedFit.residual;
-        best.shift = refined;
-        best.rotation = refinedFit.rotation;
     }
     best.shift = std::fmod(best.shift, input.GetPerimeter());
     if (best.shift < 0.0)
@@ -144,22 +146,29 @@ Alignment nerrith::alignClosed(const CPolyCompute &mask, const CPolyCompute &inp
     return best;
 }
 
+// Samples of the outline read as an open curve; a closed one runs from its vertex 0 round to
+// it again.
+static std::vector<DPOINT> openSamples(const CPolyCompute &outline, bool backward)
+{
+    if (!outline.IsClosed())
+        return outline.GetEvenSamples(kSampleCount, backward);
+    std::vector<DPOINT> points = outline.GetEvenSamples(kSampleCount - 1, backward);
+    points.push_back(points.front());
+    return points;
+}
+
 Alignment nerrith::alignOpen(const CPolyCompute &mask, const CPolyCompute &input)
 {
     if (!comparable(mask) || !comparable(input))
         return {};
-    const CentredSamples maskSamples =
-        centred(sample(mask, 0.0, mask.GetPerimeter() / (kSampleCount - 1), kSampleCount));
-    const double step = input.GetPerimeter() / (kSampleCount - 1);
+    const CentredSamples maskSamples = centred(openSamples(mask, false));
     Alignment best;
     for (bool reversed : {false, true}) {
-        const double start = reversed ? input.GetPerimeter() : 0.0;
-        const CentredSamples inputSamples =
-            centred(sample(input, start, reversed ? -step : step, kSampleCount));
+        const CentredSamples inputSamples = centred(openSamples(input, reversed));
         const Fit found = fit(maskSamples, inputSamples, 0);
         const double error = normalisedError(maskSamples, inputSamples, found.residual);
         if (error < best.error)
-            best = {start, reversed, found.rotation, error};
+            best = {reversed ? input.GetPerimeter() : 0.0, reversed, found.rotation, error};
     }
     return best;
 }

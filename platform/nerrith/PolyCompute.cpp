@@ -55,6 +55,8 @@ void CPolyCompute::build(int n, const DPOINT *points, const unsigned long *flags
         m_aFlags.pop_back();
     }
     m_aAssociated.assign(m_aPoints.size(), false);
+    m_aEvenSamples[0].clear();
+    m_aEvenSamples[1].clear();
     m_aArc.assign(m_aPoints.size(), 0.0);
     for (size_t i = 1; i < m_aPoints.size(); ++i)
         m_aArc[i] = m_aArc[i - 1] + distance(m_aPoints[i - 1], m_aPoints[i]);
@@ -145,4 +147,18 @@ double CPolyCompute::GetSignedArea() const
         twice += a.x * b.y - b.x * a.y;
     }
     return 0.5 * twice;
+}
+
+const std::vector<DPOINT> &CPolyCompute::GetEvenSamples(int count, bool backward) const
+{
+    std::vector<DPOINT> &samples = m_aEvenSamples[backward ? 1 : 0];
+    if (static_cast<int>(samples.size()) == count)
+        return samples;
+    samples.clear();
+    const int steps = m_bClosed ? count : count - 1;
+    const double step = steps > 0 ? m_dPerimeter / steps : 0.0;
+    const double start = backward && !m_bClosed ? m_dPerimeter : 0.0;
+    for (int i = 0; i < count; ++i)
+        samples.push_back(GetPointAt(start + (backward ? -step : step) * i));
+    return samples;
 }

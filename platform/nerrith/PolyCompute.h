@@ -55,6 +55,10 @@ public:
     double GetTangentAngle(int vertex) const;
     /// The enclosed area, positive when the outline runs counter-clockwise; 0 when open.
     double GetSignedArea() const;
+    /// count points spread evenly along the outline: a closed one from vertex 0 all round, one
+    /// step apart; an open one from its start to its end, both included. backward walks the
+    /// other way (an open outline then from its end). Kept until the outline is made anew.
+    const std::vector<DPOINT> &GetEvenSamples(int count, bool backward) const;
 
 private:
     void build(int n, const DPOINT *points, const unsigned long *flags, bool closed);
@@ -68,4 +72,6 @@ private:
     std::vector<double> m_aArc;
     double m_dPerimeter = 0.0;
     bool m_bClosed = false;
+    // GetEvenSamples, forward and backward, for the count last asked.
+    mutable std::vector<DPOINT> m_aEvenSamples[2];
 };

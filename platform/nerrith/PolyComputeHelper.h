@@ -10,7 +10,7 @@ class CPolyCompute;
 
 /// Compares a mask outline with an input outline and pairs their vertices.
 ///
-/// Method: Procrustes alignment of arc-length resamplings. Both outlines are resampled at 128
+/// Method: Procrustes alignment of arc-length resamplings. Both outlines are resampled at 64
 /// points spread evenly along their length; the input is fitted onto the mask by the rotation,
 /// uniform scale and translation that minimise the sum of squared distances between matching
 /// samples (the closed-form two-dimensional Procrustes solution), trying every sample as the

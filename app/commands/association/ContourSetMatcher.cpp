@@ -18,13 +18,6 @@ namespace {
 /// Contours smaller than this in both directions are not compared by position.
 constexpr double kSmallestComparedSize = 20.0;
 
-/// A shape's extents along its own principal axes, the larger first.
-struct Extents
-{
-    double major = 0.0;
-    double minor = 0.0;
-};
-
 } // namespace
 
 static std::vector<DPOINT> verticesOf(const CCurveShape &shape)
@@ -37,7 +30,7 @@ static std::vector<DPOINT> verticesOf(const CCurveShape &shape)
 
 // The principal axes of the outline's segments, weighted by their lengths, so that how a piece
 // is turned does not change its extents.
-static Extents principalExtents(const std::vector<DPOINT> &points)
+static CContourSetMatcher::Extents principalExtents(const std::vector<DPOINT> &points)
 {
     double weight = 0.0;
     double cx = 0.0;
@@ -133,22 +126,50 @@ const CContourSetMatcher::Cell &CContourSetMatcher::cell(int row, int column) co
 
 void CContourSetMatcher::ComputeCosts()
 {
+    const std::vector<PreparedShape> rows = prepare(m_aRowShapes);
+    const std::vector<PreparedShape> columns = prepare(m_aColumnShapes);
     for (int row = 0; row < GetRowCount(); ++row) {
-        const CCurveShape &rowShape = *m_aRowShapes[static_cast<size_t>(row)];
         for (int column = 0; column < GetColumnCount(); ++column) {
-            const CCurveShape &columnShape = *m_aColumnShapes[static_cast<size_t>(column)];
-            if (rowShape.GetVertexCount() > 1 && columnShape.GetVertexCount() > 1)
+            const PreparedShape &rowShape = rows[static_cast<size_t>(row)];
+            const PreparedShape &columnShape = columns[static_cast<size_t>(column)];
+            if (rowShape.shape->GetVertexCount() > 1 && columnShape.shape->GetVertexCount() > 1)
                 computeCost(rowShape, columnShape, cell(row, column).cost);
         }
     }
 }
 
-bool CContourSetMatcher::computeCost(const CCurveShape &row, const CCurveShape &column,
+// What the method reads of each shape, worked out once for all its pairs.
+std::vector<CContourSetMatcher::PreparedShape>
+CContourSetMatcher::prepare(const std::vector<const CCurveShape *> &shapes) const
+{
+    std::vector<PreparedShape> prepared(shapes.size());
+    for (size_t i = 0; i < shapes.size(); ++i) {
+        PreparedShape &entry = prepared[i];
+        entry.shape = shapes[i];
+        entry.points = verticesOf(*shapes[i]);
+        const int count = static_cast<int>(entry.points.size());
+        entry.outline = std::make_unique<CPolyCompute>();
+        switch (m_oParams.method) {
+        case 1:
+            entry.extents = principalExtents(entry.points);
+            entry.outline->Create(count, entry.points.data(), nullptr);
+            break;
+        case 2:
+            entry.outline->CreateOpen(count, entry.points.data(), nullptr);
+            break;
+        default:
+            break;
+        }
+    }
+    return prepared;
+}
+
+bool CContourSetMatcher::computeCost(const PreparedShape &row, const PreparedShape &column,
                                      double &cost) const
 {
     switch (m_oParams.method) {
     case 0:
-        return areaDissimilarity(row, column, cost);
+        return areaDissimilarity(*row.shape, *column.shape, cost);
     case 1:
         return positionDissimilarity(row, column, cost);
     case 2:
@@ -182,47 +203,33 @@ bool CContourSetMatcher::withinSizeDissimilarity(double rowSize, double columnSi
     return ratio >= 1.0 - allowed && ratio <= 1.0 + allowed;
 }
 
-bool CContourSetMatcher::positionDissimilarity(const CCurveShape &row, const CCurveShape &column,
-                                               double &cost) const
+bool CContourSetMatcher::positionDissimilarity(const PreparedShape &row,
+                                               const PreparedShape &column, double &cost) const
 {
-    const std::vector<DPOINT> rowPoints = verticesOf(row);
-    const std::vector<DPOINT> columnPoints = verticesOf(column);
-    const Extents rowExtents = principalExtents(rowPoints);
-    const Extents columnExtents = principalExtents(columnPoints);
-    if (rowExtents.major < kSmallestComparedSize || columnExtents.major < kSmallestComparedSize)
+    if (row.extents.major < kSmallestComparedSize || column.extents.major < kSmallestComparedSize)
         return false;
-    if (!withinSizeDissimilarity(rowExtents.major, columnExtents.major) ||
-        !withinSizeDissimilarity(rowExtents.minor, columnExtents.minor))
+    if (!withinSizeDissimilarity(row.extents.major, column.extents.major) ||
+        !withinSizeDissimilarity(row.extents.minor, column.extents.minor))
         return false;
-    CPolyCompute rowOutline;
-    rowOutline.Create(static_cast<int>(rowPoints.size()), rowPoints.data(), nullptr);
-    CPolyCompute columnOutline;
-    columnOutline.Create(static_cast<int>(columnPoints.size()), columnPoints.data(), nullptr);
-    CPolyComputeHelper helper(&rowOutline, &columnOutline);
+    CPolyComputeHelper helper(row.outline.get(), column.outline.get());
     helper.FindOptimumPosition();
     cost = helper.GetOptimalValue();
     return true;
 }
 
-bool CContourSetMatcher::curveDissimilarity(const CCurveShape &row, const CCurveShape &column,
+bool CContourSetMatcher::curveDissimilarity(const PreparedShape &row, const PreparedShape &column,
                                             double &cost) const
 {
-    const std::vector<DPOINT> rowPoints = verticesOf(row);
-    const std::vector<DPOINT> columnPoints = verticesOf(column);
-    if (!withinSizeDissimilarity(lengthOf(rowPoints, row.IsClosed()),
-                                 lengthOf(columnPoints, column.IsClosed())))
+    if (!withinSizeDissimilarity(lengthOf(row.points, row.shape->IsClosed()),
+                                 lengthOf(column.points, column.shape->IsClosed())))
         return false;
-    const double a = chordAngle(rowPoints);
-    const double b = chordAngle(columnPoints);
+    const double a = chordAngle(row.points);
+    const double b = chordAngle(column.points);
     const double apart = std::min(std::fabs(GetAngleDifference(a, b)),
                                   std::fabs(GetAngleDifference(a, b + std::numbers::pi)));
     if (apart > m_dCornerAngleMatch)
         return false;
-    CPolyCompute rowCurve;
-    rowCurve.CreateOpen(static_cast<int>(rowPoints.size()), rowPoints.data(), nullptr);
-    CPolyCompute columnCurve;
-    columnCurve.CreateOpen(static_cast<int>(columnPoints.size()), columnPoints.data(), nullptr);
-    cost = CPolyComputeHelper(&rowCurve, &columnCurve).GetCurveDistance();
+    cost = CPolyComputeHelper(row.outline.get(), column.outline.get()).GetCurveDistance();
     return true;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/commands/association/AssociationParams.h"
+#include "foundation/DPoint.h"
 #include "foundation/PtrCollection.h"
 
 #include <memory>
@@ -11,6 +12,7 @@
 
 class CContour;
 class CCurveShape;
+class CPolyCompute;
 
 /// Compares every row contour with every column contour by one of three costs (lower is more
 /// alike) and pairs them by increasing cost: one pair per pattern (one-to-one) or any number
@@ -30,6 +32,13 @@ class CCurveShape;
 class CContourSetMatcher
 {
 public:
+    /// A shape's extents along its own principal axes, the larger first.
+    struct Extents
+    {
+        double major = 0.0;
+        double minor = 0.0;
+    };
+
     static constexpr double kNoCost = 1e10;
     static constexpr double kTooFewVerticesCost = 1e6;
 
@@ -77,12 +86,23 @@ private:
 
     Cell &cell(int row, int column);
     const Cell &cell(int row, int column) const;
+    /// A shape with what the method reads of it.
+    struct PreparedShape
+    {
+        const CCurveShape *shape = nullptr;
+        std::vector<DPOINT> points;
+        Extents extents;
+        std::unique_ptr<CPolyCompute> outline;
+    };
+
+    std::vector<PreparedShape> prepare(const std::vector<const CCurveShape *> &shapes) const;
     /// False, leaving cost unchanged, when the pair cannot be compared by the method.
-    bool computeCost(const CCurveShape &row, const CCurveShape &column, double &cost) const;
+    bool computeCost(const PreparedShape &row, const PreparedShape &column, double &cost) const;
     bool areaDissimilarity(const CCurveShape &row, const CCurveShape &column, double &cost) const;
-    bool positionDissimilarity(const CCurveShape &row, const CCurveShape &column,
+    bool positionDissimilarity(const PreparedShape &row, const PreparedShape &column,
                                double &cost) const;
-    bool curveDissimilarity(const CCurveShape &row, const CCurveShape &column, double &cost) const;
+    bool curveDissimilarity(const PreparedShape &row, const PreparedShape &column,
+                            double &cost) const;
     bool withinSizeDissimilarity(double rowSize, double columnSize) const;
     void blockExisting();
     void usePattern(const void *pattern);

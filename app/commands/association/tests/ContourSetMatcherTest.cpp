@@ -3,6 +3,7 @@
 #include "app/commands/association/ContourSetMatcher.h"
 
 #include "GarmentStyle.h"
+#include "OutlinePatterns.h"
 #include "app/commands/association/ContourShapes.h"
 #include "foundation/CurveShape.h"
 #include "model/GradeMask.h"
@@ -19,40 +20,22 @@ using namespace garment;
 
 namespace {
 
-/// Patterns of one closed line each, through grade points at an outline's vertices, and their
-/// contours as the matcher's rows or columns.
-class ContourSet
+/// Outline patterns whose contours are the matcher's rows or columns.
+class ContourSet : public OutlinePatterns
 {
 public:
-    CMaskPattern &add(const std::vector<DPOINT> &outline)
-    {
-        m_patterns.push_back(m_mask.MakePattern());
-        CMaskPattern &pattern = *m_patterns.back();
-        CPtrCollection<CBasePoint> points;
-        for (const DPOINT &p : outline)
-            points.Add(pattern.GetBasePointAt(pattern.AddPoint(p, GRADE_POINT_GRADE)));
-        points.Add(points.GetFirst());
-        pattern.InsertNewPolyline(-1, GRADE_LINE_TYPE{}, points);
-        pattern.BuildContours();
-        m_contours.Add(pattern.GetContourAt(0));
-        return pattern;
-    }
-
     /// Makes the shapes (simplified) and hands out the lists the matcher takes.
     std::vector<const CCurveShape *> shapes()
     {
-        m_shapes = MakeContourShapes(m_contours, true);
+        m_shapes = MakeContourShapes(contours(), true);
         std::vector<const CCurveShape *> list;
         for (const auto &shape : m_shapes)
             list.push_back(shape.get());
         return list;
     }
-    std::vector<CContour *> contours() const { return {m_contours.begin(), m_contours.end()}; }
+    std::vector<CContour *> contourList() const { return {contours().begin(), contours().end()}; }
 
 private:
-    CGradeMask m_mask;
-    std::vector<std::unique_ptr<CMaskPattern>> m_patterns;
-    CPtrCollection<CContour> m_contours;
     std::vector<std::unique_ptr<CCurveShape>> m_shapes;
 };
 
@@ -67,7 +50,8 @@ PatternAssociationParams withMethod(int method, int type = 0)
 void setInput(CContourSetMatcher &matcher, ContourSet &rows, ContourSet &columns,
               const PatternAssociationParams &params)
 {
-    matcher.SetInput(rows.shapes(), rows.contours(), columns.shapes(), columns.contours(), params);
+    matcher.SetInput(rows.shapes(), rows.contourList(), columns.shapes(), columns.contourList(),
+                     params);
 }
 
 /// The order in which another size lists the style's pieces.
