@@ -1,0 +1,56 @@
+// Morvane editing commands: pattern association.
+// Which input patterns belong to which mask patterns, decided by the geometry of their contours.
+#pragma once
+
+#include "app/commands/association/AssociationParams.h"
+#include "foundation/PtrCollection.h"
+
+class CContour;
+class CPattern;
+class IGradeMask;
+
+/// The association engine, made for one command run: it pairs input patterns with the mask
+/// patterns of a grade mask by the costs of their closed contours (CContourSetMatcher) and writes
+/// each pair into the mask pattern's list of associated patterns.
+///
+/// The document services that will hand it the active mask and the options do not exist yet, so
+/// it is given the grade mask itself, and the options' size dissimilarity as a value.
+class CPatternAssociator
+{
+public:
+    /// The two contours of a compared pair: one of the mask pattern, one of the other pattern.
+    struct ContourPair
+    {
+        CContour *maskContour = nullptr;
+        CContour *contour = nullptr;
+    };
+
+    /// The mask whose patterns are associated (not owned); must be set before any run.
+    void SetGradeMask(IGradeMask *mask) { m_pGradeMask = mask; }
+    /// The size dissimilarity, percent, of the comparisons that the options govern (default 40).
+    void SetMaxSizeDissimilarity(double percent) { m_dMaxSizeDissimilarity = percent; }
+
+    /// Associates the patterns with the mask's patterns: multiple association (type 1) first
+    /// pairs one-to-one, then adds the further partners within the multiple threshold. A
+    /// pattern takes part when the method compares by position (1) or it is placed (a pattern
+    /// that is not an input pattern counts as placed). Always true.
+    bool AssociatePatterns(const CPtrCollection<CPattern> &patterns,
+                           const PatternAssociationParams &params);
+    /// The cheapest pair of closed contours of the two patterns by position, and its cost;
+    /// false when no pair can be compared.
+    bool CompareClosedContours(CPattern &maskPattern, CPattern &pattern, ContourPair &pair,
+                               double &cost) const;
+    /// Whether the pattern's list of associated patterns is not empty.
+    static bool HasAssociatedPatterns(CPattern &pattern);
+    /// The pattern's closed contours of at least 20 by 20, with an outline, each unlike those
+    /// already in the list (a contour whose extent lies within 1.0 of one listed, side by side,
+    /// and whose area does too, is left out).
+    static void CollectPatternContours(const CPattern &pattern, CPtrCollection<CContour> &contours);
+
+private:
+    void runPatternPass(const CPtrCollection<CPattern> &patterns,
+                        const PatternAssociationParams &params);
+
+    IGradeMask *m_pGradeMask = nullptr;
+    double m_dMaxSizeDissimilarity = 40.0;
+};
