@@ -2,13 +2,20 @@
 // Which input patterns belong to which mask patterns, decided by the geometry of their contours.
 #include "app/commands/association/PatternAssociator.h"
 
+#include "app/commands/association/ContourCorrespondence.h"
 #include "app/commands/association/ContourSetMatcher.h"
 #include "app/commands/association/ContourShapes.h"
 #include "foundation/CurveShape.h"
 #include "model/Contour.h"
+#include "model/FormulaManager.h"
 #include "model/GradeMask.h"
+#include "model/IBaseFormula.h"
 #include "model/InputPattern.h"
+#include "model/MaskContour.h"
+#include "model/MaskPoint.h"
+#include "model/MaskPointList.h"
 #include "model/Pattern.h"
+#include "model/PointAssociationRule.h"
 
 #include <cmath>
 #include <memory>
@@ -92,6 +99,47 @@ static std::vector<CContour *> listOf(const CPtrCollection<CContour> &contours)
     return {contours.begin(), contours.end()};
 }
 
+namespace {
+
+/// The closed contours of two patterns as simplified shapes, the first pattern's the rows and
+/// the second's the columns of a matcher with the given record.
+class ClosedContourPairs
+{
+public:
+    ClosedContourPairs(const CPattern &maskPattern, const CPattern &pattern,
+                       const PatternAssociationParams &params)
+    {
+        maskPattern.AppendContours(maskContours, true);
+        pattern.AppendContours(contours, true);
+        m_maskShapes = MakeContourShapes(maskContours, true);
+        m_shapes = MakeContourShapes(contours, true);
+        matcher.SetInput(pointers(m_maskShapes), listOf(maskContours), pointers(m_shapes),
+                         listOf(contours), params);
+    }
+
+    CPtrCollection<CContour> maskContours;
+    CPtrCollection<CContour> contours;
+    CContourSetMatcher matcher;
+
+private:
+    std::vector<std::unique_ptr<CCurveShape>> m_maskShapes;
+    std::vector<std::unique_ptr<CCurveShape>> m_shapes;
+};
+
+/// A record comparing by position, with both shape errors the same.
+PatternAssociationParams byPosition(int type, double maxSizeDissimilarity, double shapeError)
+{
+    PatternAssociationParams params;
+    params.type = type;
+    params.maxSizeDissimilarity = maxSizeDissimilarity;
+    params.maxShapeError = shapeError;
+    params.maxShapeErrorMulti = shapeError;
+    params.method = 1;
+    return params;
+}
+
+} // namespace
+
 void CPatternAssociator::runPatternPass(const CPtrCollection<CPattern> &patterns,
                                         const PatternAssociationParams &params)
 {
@@ -127,25 +175,150 @@ void CPatternAssociator::runPatternPass(const CPtrCollection<CPattern> &patterns
 bool CPatternAssociator::CompareClosedContours(CPattern &maskPattern, CPattern &pattern,
                                                ContourPair &pair, double &cost) const
 {
-    CPtrCollection<CContour> maskContours;
-    maskPattern.AppendContours(maskContours, true);
-    CPtrCollection<CContour> contours;
-    pattern.AppendContours(contours, true);
-    const auto maskShapes = MakeContourShapes(maskContours, true);
-    const auto shapes = MakeContourShapes(contours, true);
-    PatternAssociationParams params;
-    params.type = 0;
-    params.maxSizeDissimilarity = m_dMaxSizeDissimilarity;
-    params.maxShapeError = 0.0;
-    params.maxShapeErrorMulti = 0.0;
-    params.method = 1;
-    CContourSetMatcher matcher;
-    matcher.SetInput(pointers(maskShapes), listOf(maskContours), pointers(shapes), listOf(contours),
-                     params);
+    ClosedContourPairs pairs(maskPattern, pattern, byPosition(0, m_dMaxSizeDissimilarity, 0.0));
     int row = -1;
     int column = -1;
-    if (!matcher.FindBestPair(row, column, cost))
+    if (!pairs.matcher.FindBestPair(row, column, cost))
         return false;
-    pair = {maskContours.GetAt(row), contours.GetAt(column)};
+    pair = {pairs.maskContours.GetAt(row), pairs.contours.GetAt(column)};
     return true;
+}
+
+bool CPatternAssociator::isFormulaPoint(const CBasePoint *point) const
+{
+    IFormulaManager *formulas = m_pGradeMask->GetFormulaManager();
+    for (int i = 0; i < formulas->GetFormulaCount(); ++i) {
+        if (formulas->GetFormulaAt(i)->UsesPoint(point))
+            return true;
+    }
+    return false;
+}
+
+void CPatternAssociator::noteExistingPartners(const CPattern &maskPattern, const CPattern &pattern)
+{
+    m_oPartneredMaskPoints.RemoveAll();
+    m_oPartnerPoints.RemoveAll();
+    for (int i = 0; i < maskPattern.GetBasePointCount(); ++i) {
+        CBasePoint *point = maskPattern.GetBasePointAt(i);
+        IMaskPoint *maskPoint = point->GetMaskPoint();
+        if (maskPoint == nullptr)
+            continue;
+        CPtrCollection<CBasePoint> partners;
+        maskPoint->AppendAssociations(partners);
+        for (CBasePoint *partner : partners) {
+            if (partner->GetParent() != &pattern)
+                continue;
+            if (m_oPartneredMaskPoints.Find(point) < 0)
+                m_oPartneredMaskPoints.Add(point);
+            if (m_oPartnerPoints.Find(partner) < 0)
+                m_oPartnerPoints.Add(partner);
+        }
+    }
+}
+
+bool CPatternAssociator::AssociatePatternPointsWith(CPattern &maskPattern, CPattern &pattern,
+                                                    const CPtrCollection<CBasePoint> &,
+                                                    const PointAssociationParams &params)
+{
+    if (m_pGradeMask == nullptr)
+        return true;
+    ClosedContourPairs pairs(maskPattern, pattern,
+                             byPosition(1, m_dMaxSizeDissimilarity, params.maxShapeError));
+    CContourSetMatcher &matcher = pairs.matcher;
+    matcher.ComputeCosts();
+    noteExistingPartners(maskPattern, pattern);
+    const int cells = matcher.GetRowCount() * matcher.GetColumnCount();
+    for (int k = 0; k < cells; ++k) {
+        int row = -1;
+        int column = -1;
+        double cost = 0.0;
+        if (!matcher.FindCheapestFree(row, column, cost) || cost > params.maxShapeError * 0.01)
+            break;
+        matcher.BlockPair(column, row);
+        associateContourPoints(*pairs.maskContours.GetAt(row), *pairs.contours.GetAt(column),
+                               params);
+    }
+    return true;
+}
+
+void CPatternAssociator::associateContourPoints(CContour &maskContour, CContour &contour,
+                                                const PointAssociationParams &params)
+{
+    if (params.pointAssType == 0 && maskContour.IsClosed() && contour.IsClosed())
+        associateClosedContours(maskContour, contour, params);
+}
+
+namespace {
+
+/// A contour's outline, counter-clockwise from vertex 0, with the point of each vertex.
+struct Outline
+{
+    std::vector<DPOINT> points;
+    std::vector<CBasePoint *> basePoints;
+};
+
+} // namespace
+
+static Outline counterClockwiseOutline(const CContour &contour)
+{
+    Outline outline;
+    std::vector<int> indexes;
+    contour.GetOutContour(&outline.points, &indexes, nullptr, nullptr, true, false, false);
+    CContour::GetCCWContour(0, outline.points, &indexes, nullptr);
+    for (int index : indexes)
+        outline.basePoints.push_back(index >= 0 ? contour.GetPattern()->GetBasePointAt(index)
+                                                : nullptr);
+    return outline;
+}
+
+void CPatternAssociator::associateClosedContours(CContour &maskContour, CContour &contour,
+                                                 const PointAssociationParams &params)
+{
+    namespace flags = correspondence_flags;
+    IMaskContour *rules = maskContour.GetMaskContour();
+    if (rules == nullptr)
+        return;
+    const Outline mask = counterClockwiseOutline(maskContour);
+    const Outline input = counterClockwiseOutline(contour);
+    std::vector<unsigned long> maskFlags;
+    for (CBasePoint *point : mask.basePoints) {
+        unsigned long word = 0;
+        if (point != nullptr) {
+            const CPointAssociationRule *rule = rules->GetAssRule(point);
+            word |= rule->IsPointMatchNot2() ? flags::kFirst : 0;
+            word |= rule->IsPointMatch0Or2() ? flags::kSecond : 0;
+            word |= !params.onlyFormulaPoints || isFormulaPoint(point) ? flags::kPending : 0;
+        }
+        maskFlags.push_back(word);
+    }
+    std::vector<unsigned long> inputFlags;
+    for (CBasePoint *point : input.basePoints) {
+        unsigned long word = 0;
+        if (point != nullptr) {
+            const bool taken = m_oPartnerPoints.Find(point) >= 0;
+            word |= point->GetGradeType() == GRADE_POINT_GRADE ? flags::kFirst : 0;
+            word |= taken ? flags::kTaken : flags::kPending;
+        }
+        inputFlags.push_back(word);
+    }
+    CContourCorrespondence correspondence;
+    correspondence.SetClosedContour(CContourCorrespondence::MaskSide, mask.points, maskFlags,
+                                    mask.basePoints);
+    correspondence.SetClosedContour(CContourCorrespondence::InputSide, input.points, inputFlags,
+                                    input.basePoints);
+    correspondence.SetParams(params);
+    correspondence.MapExistingAssociations();
+    correspondence.SolveClosed(maskContour);
+
+    IPointAssociationMap *map = m_pGradeMask->GetPointAssociationMap();
+    for (size_t k = 0; k < mask.basePoints.size(); ++k) {
+        CBasePoint *point = mask.basePoints[k];
+        const int partner = correspondence.GetCorrespondence(static_cast<int>(k));
+        if (point == nullptr || partner < 0 || (maskFlags[k] & flags::kPending) == 0)
+            continue;
+        CBasePoint *inputPoint = input.basePoints[static_cast<size_t>(partner)];
+        if (inputPoint == nullptr)
+            continue;
+        map->AddAssociation(point->GetMaskPoint(), inputPoint);
+    }
 }

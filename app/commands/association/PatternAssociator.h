@@ -5,13 +5,15 @@
 #include "app/commands/association/AssociationParams.h"
 #include "foundation/PtrCollection.h"
 
+class CBasePoint;
 class CContour;
 class CPattern;
 class IGradeMask;
 
 /// The association engine, made for one command run: it pairs input patterns with the mask
 /// patterns of a grade mask by the costs of their closed contours (CContourSetMatcher) and writes
-/// each pair into the mask pattern's list of associated patterns.
+/// each pair into the mask pattern's list of associated patterns; and it pairs the points of two
+/// associated patterns (CContourCorrespondence) into the mask's point association map.
 ///
 /// The document services that will hand it the active mask and the options do not exist yet, so
 /// it is given the grade mask itself, and the options' size dissimilarity as a value.
@@ -40,6 +42,14 @@ public:
     /// false when no pair can be compared.
     bool CompareClosedContours(CPattern &maskPattern, CPattern &pattern, ContourPair &pair,
                                double &cost) const;
+    /// Associates the points of the mask pattern with those of the other pattern, contour pair
+    /// by contour pair in increasing cost (by position, multiple) while the cost lies within the
+    /// record's shape error: with the point correspondence (point association type 0) on closed
+    /// contour pairs. Points keep the partners they have. With onlyFormulaPoints only the mask
+    /// points that some formula of the mask uses are associated. Always true.
+    bool AssociatePatternPointsWith(CPattern &maskPattern, CPattern &pattern,
+                                    const CPtrCollection<CBasePoint> &points,
+                                    const PointAssociationParams &params);
     /// Whether the pattern's list of associated patterns is not empty.
     static bool HasAssociatedPatterns(CPattern &pattern);
     /// The pattern's closed contours of at least 20 by 20, with an outline, each unlike those
@@ -50,7 +60,17 @@ public:
 private:
     void runPatternPass(const CPtrCollection<CPattern> &patterns,
                         const PatternAssociationParams &params);
+    void associateContourPoints(CContour &maskContour, CContour &contour,
+                                const PointAssociationParams &params);
+    void associateClosedContours(CContour &maskContour, CContour &contour,
+                                 const PointAssociationParams &params);
+    /// Whether some formula of the mask uses the point.
+    bool isFormulaPoint(const CBasePoint *point) const;
+    /// The mask pattern's points that have partners on the other pattern, and those partners.
+    void noteExistingPartners(const CPattern &maskPattern, const CPattern &pattern);
 
     IGradeMask *m_pGradeMask = nullptr;
+    CPtrCollection<CBasePoint> m_oPartneredMaskPoints;
+    CPtrCollection<CBasePoint> m_oPartnerPoints;
     double m_dMaxSizeDissimilarity = 40.0;
 };

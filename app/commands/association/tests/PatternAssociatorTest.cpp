@@ -7,6 +7,8 @@
 #include "model/Contour.h"
 #include "model/GradeMask.h"
 #include "model/MaskPattern.h"
+#include "model/MaskPoint.h"
+#include "model/MaskPointList.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -175,4 +177,101 @@ TEST(PatternAssociatorTest, TheClosestContourPairOfTwoPatterns)
     auto open = makeOutlinePattern(mask, pocket);
     open->GetContourAt(0)->SetClosed(false);
     EXPECT_FALSE(associator.CompareClosedContours(*maskPattern, *open, pair, cost));
+}
+
+namespace {
+
+/// The points of a mask pattern drawn from the outline and of another size of it, turned and
+/// started at vertex `start`, so that mask point i stands for point (i - start) mod n.
+class PointPairs
+{
+public:
+    PointPairs(const std::vector<DPOINT> &outline, int start)
+        : made({outline})
+        , count(static_cast<int>(outline.size()))
+        , start(start)
+    {
+        input.add(startedAt(placed(graded(outline, 2), 75, 600, -200), start));
+    }
+
+    CPattern &maskPattern() { return *made.mask.GetPatternAt(0); }
+    CPattern &inputPattern() { return *input.patterns().GetAt(0); }
+    CBasePoint *ownPartner(int maskPoint)
+    {
+        return inputPattern().GetBasePointAt(((maskPoint - start) % count + count) % count);
+    }
+    CPtrCollection<CBasePoint> partnersOf(int maskPoint)
+    {
+        CPtrCollection<CBasePoint> partners;
+        maskPattern().GetBasePointAt(maskPoint)->GetMaskPoint()->AppendAssociations(partners);
+        return partners;
+    }
+    void associate(const PointAssociationParams &params)
+    {
+        made.associator.AssociatePatternPointsWith(maskPattern(), inputPattern(), {}, params);
+    }
+
+    MaskOf made;
+    OutlinePatterns input;
+    int count;
+    int start;
+};
+
+PointAssociationParams everyPoint()
+{
+    PointAssociationParams params;
+    params.onlyFormulaPoints = false;
+    return params;
+}
+
+} // namespace
+
+TEST(PatternAssociatorTest, EveryGradePointFindsItsOwnPointOnAnotherSize)
+{
+    for (const Piece &piece : makeStyle()) {
+        SCOPED_TRACE(piece.name);
+        PointPairs pairs(piece.outline, 3);
+        pairs.associate(everyPoint());
+        for (int i = 0; i < pairs.count; ++i) {
+            SCOPED_TRACE(i);
+            const CPtrCollection<CBasePoint> partners = pairs.partnersOf(i);
+            ASSERT_EQ(partners.GetCount(), 1);
+            EXPECT_EQ(partners.GetAt(0), pairs.ownPartner(i));
+        }
+    }
+}
+
+TEST(PatternAssociatorTest, ExistingPointAssociationsStayAndOnlyFormulaPointsAreAssociated)
+{
+    const std::vector<DPOINT> pocket = makeStyle()[5].outline;
+    PointPairs pairs(pocket, 1);
+    // Point 2 is already paired, with a point that is not its own.
+    CBasePoint *chosen = pairs.ownPartner(4);
+    pairs.made.mask.GetPointAssociationMap()->AddAssociation(
+        pairs.maskPattern().GetBasePointAt(2)->GetMaskPoint(), chosen);
+    pairs.associate(everyPoint());
+    EXPECT_EQ(pairs.partnersOf(2).GetCount(), 1);
+    EXPECT_EQ(pairs.partnersOf(2).GetAt(0), chosen);
+    EXPECT_EQ(pairs.partnersOf(4).GetCount(), 0) << "its own point is taken";
+    EXPECT_EQ(pairs.partnersOf(0).GetAt(0), pairs.ownPartner(0));
+
+    PointPairs unused(pocket, 2);
+    unused.associate(PointAssociationParams{});
+    for (int i = 0; i < unused.count; ++i)
+        EXPECT_EQ(unused.partnersOf(i).GetCount(), 0) << "no formula uses point " << i;
+}
+
+TEST(PatternAssociatorTest, ContourPairsBeyondTheShapeErrorAssociateNoPoints)
+{
+    const std::vector<Piece> style = makeStyle();
+    MaskOf made({style[5].outline});
+    OutlinePatterns input;
+    input.add(style[2].outline); // a sleeve is no pocket
+    PointAssociationParams params = everyPoint();
+    params.maxShapeError = 1.0;
+    made.associator.AssociatePatternPointsWith(*made.mask.GetPatternAt(0),
+                                               *input.patterns().GetAt(0), {}, params);
+    CPtrCollection<CBasePoint> partners;
+    made.mask.GetPatternAt(0)->GetBasePointAt(0)->GetMaskPoint()->AppendAssociations(partners);
+    EXPECT_EQ(partners.GetCount(), 0);
 }
