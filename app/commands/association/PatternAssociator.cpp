@@ -5,6 +5,7 @@
 #include "app/commands/association/ContourCorrespondence.h"
 #include "app/commands/association/ContourSetMatcher.h"
 #include "app/commands/association/ContourShapes.h"
+#include "app/commands/association/ShapeMatcher.h"
 #include "foundation/CurveShape.h"
 #include "model/Contour.h"
 #include "model/FormulaManager.h"
@@ -19,6 +20,7 @@
 
 #include <cmath>
 #include <memory>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -217,7 +219,7 @@ void CPatternAssociator::noteExistingPartners(const CPattern &maskPattern, const
 }
 
 bool CPatternAssociator::AssociatePatternPointsWith(CPattern &maskPattern, CPattern &pattern,
-                                                    const CPtrCollection<CBasePoint> &,
+                                                    const CPtrCollection<CBasePoint> &points,
                                                     const PointAssociationParams &params)
 {
     if (m_pGradeMask == nullptr)
@@ -227,6 +229,8 @@ bool CPatternAssociator::AssociatePatternPointsWith(CPattern &maskPattern, CPatt
     CContourSetMatcher &matcher = pairs.matcher;
     matcher.ComputeCosts();
     noteExistingPartners(maskPattern, pattern);
+    m_oBestCost.clear();
+    m_oPairedWith.clear();
     const int cells = matcher.GetRowCount() * matcher.GetColumnCount();
     for (int k = 0; k < cells; ++k) {
         int row = -1;
@@ -236,16 +240,19 @@ bool CPatternAssociator::AssociatePatternPointsWith(CPattern &maskPattern, CPatt
             break;
         matcher.BlockPair(column, row);
         associateContourPoints(*pairs.maskContours.GetAt(row), *pairs.contours.GetAt(column),
-                               params);
+                               points, params);
     }
     return true;
 }
 
 void CPatternAssociator::associateContourPoints(CContour &maskContour, CContour &contour,
+                                                const CPtrCollection<CBasePoint> &points,
                                                 const PointAssociationParams &params)
 {
     if (params.pointAssType == 0 && maskContour.IsClosed() && contour.IsClosed())
         associateClosedContours(maskContour, contour, params);
+    else if (params.pointAssType == 1)
+        associateByShapeContext(maskContour, contour, points, params);
 }
 
 namespace {
@@ -320,5 +327,230 @@ void CPatternAssociator::associateClosedContours(CContour &maskContour, CContour
         if (inputPoint == nullptr)
             continue;
         map->AddAssociation(point->GetMaskPoint(), inputPoint);
+    }
+}
+
+bool CPatternAssociator::keepBestCost(CBasePoint *maskPoint, CBasePoint *point, double cost)
+{
+    for (const CBasePoint *either :
+         {static_cast<const CBasePoint *>(maskPoint), static_cast<const CBasePoint *>(point)}) {
+        const auto recorded = m_oBestCost.find(either);
+        if (recorded != m_oBestCost.end() && recorded->second < cost)
+            return false;
+    }
+    IPointAssociationMap *map = m_pGradeMask->GetPointAssociationMap();
+    // Each point keeps only its cheapest pairing of the run.
+    if (const auto earlier = m_oPairedWith.find(maskPoint); earlier != m_oPairedWith.end())
+        map->RemoveAssociation(maskPoint->GetMaskPoint(), earlier->second);
+    if (const auto earlier = m_oPairedWith.find(point); earlier != m_oPairedWith.end())
+        map->RemoveAssociation(earlier->second->GetMaskPoint(), point);
+    m_oBestCost[maskPoint] = cost;
+    m_oBestCost[point] = cost;
+    m_oPairedWith[maskPoint] = point;
+    m_oPairedWith[point] = maskPoint;
+    map->AddAssociation(maskPoint->GetMaskPoint(), point);
+    return true;
+}
+
+namespace {
+
+/// Partners noted during a shape-context pass: the mask point's, and every point taken.
+class NotedPartners
+{
+public:
+    void note(const CBasePoint *maskPoint, CBasePoint *partner)
+    {
+        m_partners[maskPoint] = partner;
+        m_taken.Add(partner);
+    }
+    CBasePoint *partnerOf(const CBasePoint *maskPoint) const
+    {
+        const auto found = m_partners.find(maskPoint);
+        return found == m_partners.end() ? nullptr : found->second;
+    }
+    bool isTaken(const CBasePoint *point) const { return m_taken.Find(point) >= 0; }
+
+private:
+    std::unordered_map<const CBasePoint *, CBasePoint *> m_partners;
+    CPtrCollection<CBasePoint> m_taken;
+};
+
+} // namespace
+
+// The mask points from the most to the least confident: each round takes the point whose best
+// partner among the remaining candidates costs least, and that partner leaves the candidates.
+static std::vector<CBasePoint *> confidenceOrder(const CShapeMatcher &matcher,
+                                                 CPtrCollection<CBasePoint> maskPoints,
+                                                 CPtrCollection<CBasePoint> candidates)
+{
+    std::vector<CBasePoint *> order;
+    while (maskPoints.GetCount() > 0) {
+        int bestIndex = -1;
+        CBasePoint *bestPartner = nullptr;
+        double bestCost = 0.0;
+        for (int i = 0; i < maskPoints.GetCount(); ++i) {
+            double cost = 0.0;
+            CBasePoint *partner = matcher.FindBestMatch(maskPoints.GetAt(i), candidates, cost);
+            if (partner != nullptr && (bestIndex < 0 || cost < bestCost)) {
+                bestIndex = i;
+                bestPartner = partner;
+                bestCost = cost;
+            }
+        }
+        if (bestIndex < 0)
+            break;
+        order.push_back(maskPoints.GetAt(bestIndex));
+        maskPoints.RemoveAt(bestIndex);
+        candidates.RemoveAt(candidates.Find(bestPartner));
+    }
+    for (CBasePoint *rest : maskPoints)
+        order.push_back(rest);
+    return order;
+}
+
+// The nearest point before (step -1) or after (step 1) index that has a noted partner; null
+// when none.
+static CBasePoint *pairedNeighbour(const CPtrCollection<CBasePoint> &points, int index, int step,
+                                   bool closed, const NotedPartners &noted)
+{
+    const int count = points.GetCount();
+    for (int k = 1; k < count; ++k) {
+        int j = index + step * k;
+        if (closed)
+            j = (j % count + count) % count;
+        else if (j < 0 || j >= count)
+            return nullptr;
+        if (noted.partnerOf(points.GetAt(j)) != nullptr)
+            return points.GetAt(j);
+    }
+    return nullptr;
+}
+
+// The input outline's points strictly between two partners, walked the way the mask runs.
+static CPtrCollection<CBasePoint> pointsBetween(const CPtrCollection<CBasePoint> &points,
+                                                const CBasePoint *from, const CBasePoint *to,
+                                                int step, bool closed)
+{
+    CPtrCollection<CBasePoint> between;
+    const int count = points.GetCount();
+    const int start = points.Find(from);
+    for (int k = 1; k < count; ++k) {
+        int j = start + step * k;
+        if (closed)
+            j = (j % count + count) % count;
+        else if (j < 0 || j >= count)
+            break;
+        if (points.GetAt(j) == to)
+            break;
+        between.Add(points.GetAt(j));
+    }
+    return between;
+}
+
+static CPtrCollection<CBasePoint> gradePointsOnContours(const CPattern &pattern)
+{
+    CPtrCollection<CBasePoint> gradePoints;
+    pattern.AppendGradePoints(gradePoints);
+    CPtrCollection<CBasePoint> onContours;
+    for (CBasePoint *point : gradePoints) {
+        for (int i = 0; i < pattern.GetContourCount(); ++i) {
+            if (pattern.GetContourAt(i)->ContaintsPoint(point)) {
+                onContours.Add(point);
+                break;
+            }
+        }
+    }
+    return onContours;
+}
+
+void CPatternAssociator::associateByShapeContext(CContour &maskContour, CContour &contour,
+                                                 const CPtrCollection<CBasePoint> &points,
+                                                 const PointAssociationParams &params)
+{
+    CPattern &maskPattern = *maskContour.GetPattern();
+    CPattern &pattern = *contour.GetPattern();
+    const bool isOuter = maskPattern.GetOutContour() == &maskContour;
+    CShapeMatcher matcher;
+    matcher.SetContours(&maskContour, &contour, isOuter, isOuter);
+    matcher.SetTurnThreshold(params.cornerAngleMatch * std::numbers::pi / 180.0);
+    matcher.Build();
+
+    CPtrCollection<CBasePoint> maskPoints;
+    maskContour.GetOutContour(&maskPoints, false, false);
+    CPtrCollection<CBasePoint> inputPoints;
+    contour.GetOutContour(&inputPoints, false, false);
+    NotedPartners noted;
+    for (CBasePoint *point : maskPoints) {
+        IMaskPoint *maskPoint = point->GetMaskPoint();
+        if (maskPoint == nullptr)
+            continue;
+        CPtrCollection<CBasePoint> partners;
+        maskPoint->AppendAssociations(partners);
+        for (CBasePoint *partner : partners) {
+            if (inputPoints.Find(partner) >= 0) {
+                noted.note(point, partner);
+                break;
+            }
+        }
+    }
+    const bool closed = maskContour.IsClosed() && contour.IsClosed();
+    const int step = maskContour.IsClockwise() == contour.IsClockwise() ? 1 : -1;
+    for (CBasePoint *point : confidenceOrder(matcher, maskPoints, inputPoints)) {
+        if (m_oPartneredMaskPoints.Find(point) >= 0 || noted.partnerOf(point) != nullptr ||
+            points.Find(point) < 0)
+            continue;
+        const int index = maskPoints.Find(point);
+        const CBasePoint *before = pairedNeighbour(maskPoints, index, -1, closed, noted);
+        const CBasePoint *after = pairedNeighbour(maskPoints, index, 1, closed, noted);
+        CPtrCollection<CBasePoint> candidates =
+            before != nullptr && after != nullptr
+                ? pointsBetween(inputPoints, noted.partnerOf(before), noted.partnerOf(after), step,
+                                closed)
+                : inputPoints;
+        for (int i = candidates.GetCount() - 1; i >= 0; --i) {
+            if (noted.isTaken(candidates.GetAt(i)) ||
+                m_oPartnerPoints.Find(candidates.GetAt(i)) >= 0)
+                candidates.RemoveAt(i);
+        }
+        double cost = 0.0;
+        CBasePoint *partner = matcher.FindBestMatch(point, candidates, cost);
+        if (partner == nullptr)
+            continue;
+        noted.note(point, partner);
+        if (!params.onlyFormulaPoints || isFormulaPoint(point))
+            keepBestCost(point, partner, cost);
+    }
+    if (!isOuter)
+        return;
+    CPtrCollection<CBasePoint> maskMarks;
+    CPtrCollection<CBasePoint> inputMarks;
+    for (int i = 0; i < maskPattern.GetMarkPointCount(); ++i)
+        maskMarks.Add(maskPattern.GetMarkPointAt(i));
+    for (int i = 0; i < pattern.GetMarkPointCount(); ++i)
+        inputMarks.Add(pattern.GetMarkPointAt(i));
+    matchRemaining(matcher, maskMarks, inputMarks, params);
+    matchRemaining(matcher, gradePointsOnContours(maskPattern), gradePointsOnContours(pattern),
+                   params);
+}
+
+void CPatternAssociator::matchRemaining(const CShapeMatcher &matcher,
+                                        const CPtrCollection<CBasePoint> &maskPoints,
+                                        CPtrCollection<CBasePoint> candidates,
+                                        const PointAssociationParams &params)
+{
+    for (int i = candidates.GetCount() - 1; i >= 0; --i) {
+        const CBasePoint *candidate = candidates.GetAt(i);
+        if (m_oPartnerPoints.Find(candidate) >= 0 || m_oPairedWith.count(candidate) > 0)
+            candidates.RemoveAt(i);
+    }
+    for (CBasePoint *point : maskPoints) {
+        const bool paired =
+            m_oPartneredMaskPoints.Find(point) >= 0 || m_oPairedWith.count(point) > 0;
+        if (paired || (params.onlyFormulaPoints && !isFormulaPoint(point)))
+            continue;
+        double cost = 0.0;
+        CBasePoint *partner = matcher.FindBestMatch(point, candidates, cost);
+        if (partner != nullptr && keepBestCost(point, partner, cost))
+            candidates.RemoveAt(candidates.Find(partner));
     }
 }

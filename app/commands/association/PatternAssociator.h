@@ -5,7 +5,10 @@
 #include "app/commands/association/AssociationParams.h"
 #include "foundation/PtrCollection.h"
 
+#include <unordered_map>
+
 class CBasePoint;
+class CShapeMatcher;
 class CContour;
 class CPattern;
 class IGradeMask;
@@ -45,8 +48,11 @@ public:
     /// Associates the points of the mask pattern with those of the other pattern, contour pair
     /// by contour pair in increasing cost (by position, multiple) while the cost lies within the
     /// record's shape error: with the point correspondence (point association type 0) on closed
-    /// contour pairs. Points keep the partners they have. With onlyFormulaPoints only the mask
-    /// points that some formula of the mask uses are associated. Always true.
+    /// contour pairs, or by shape context (type 1), where each point keeps only its cheapest
+    /// pairing of the run and, on the patterns' outer contours, their mark points and the grade
+    /// points on other contours are matched too. Points keep the partners they have. With
+    /// onlyFormulaPoints only the mask points that some formula of the mask uses, and with the
+    /// shape context only those of points, are associated. Always true.
     bool AssociatePatternPointsWith(CPattern &maskPattern, CPattern &pattern,
                                     const CPtrCollection<CBasePoint> &points,
                                     const PointAssociationParams &params);
@@ -61,9 +67,21 @@ private:
     void runPatternPass(const CPtrCollection<CPattern> &patterns,
                         const PatternAssociationParams &params);
     void associateContourPoints(CContour &maskContour, CContour &contour,
+                                const CPtrCollection<CBasePoint> &points,
                                 const PointAssociationParams &params);
     void associateClosedContours(CContour &maskContour, CContour &contour,
                                  const PointAssociationParams &params);
+    void associateByShapeContext(CContour &maskContour, CContour &contour,
+                                 const CPtrCollection<CBasePoint> &points,
+                                 const PointAssociationParams &params);
+    /// Accepts the pairing unless either point has one of lower cost in this run; then
+    /// associates them and notes the cost for both.
+    bool keepBestCost(CBasePoint *maskPoint, CBasePoint *point, double cost);
+    /// Pairs each mask point (that has no partner and that a formula uses, when asked) with its
+    /// best candidate, through keepBestCost; a candidate paired is taken out.
+    void matchRemaining(const CShapeMatcher &matcher, const CPtrCollection<CBasePoint> &maskPoints,
+                        CPtrCollection<CBasePoint> candidates,
+                        const PointAssociationParams &params);
     /// Whether some formula of the mask uses the point.
     bool isFormulaPoint(const CBasePoint *point) const;
     /// The mask pattern's points that have partners on the other pattern, and those partners.
@@ -72,5 +90,9 @@ private:
     IGradeMask *m_pGradeMask = nullptr;
     CPtrCollection<CBasePoint> m_oPartneredMaskPoints;
     CPtrCollection<CBasePoint> m_oPartnerPoints;
+    // The lowest cost with which each point was paired in this run by shape context, and the
+    // point it was paired with then.
+    std::unordered_map<const CBasePoint *, double> m_oBestCost;
+    std::unordered_map<const CBasePoint *, CBasePoint *> m_oPairedWith;
     double m_dMaxSizeDissimilarity = 40.0;
 };

@@ -275,3 +275,31 @@ TEST(PatternAssociatorTest, ContourPairsBeyondTheShapeErrorAssociateNoPoints)
     made.mask.GetPatternAt(0)->GetBasePointAt(0)->GetMaskPoint()->AppendAssociations(partners);
     EXPECT_EQ(partners.GetCount(), 0);
 }
+
+TEST(PatternAssociatorTest, ShapeContextsPairEachGradePointWithItsOwnOnAMovedSize)
+{
+    for (const Piece &piece : makeStyle()) {
+        SCOPED_TRACE(piece.name);
+        MaskOf made({piece.outline});
+        OutlinePatterns input;
+        input.add(startedAt(placed(graded(piece.outline, 1), 0, 700, 300), 2));
+        CPattern &maskPattern = *made.mask.GetPatternAt(0);
+        CPtrCollection<CBasePoint> gradePoints;
+        maskPattern.AppendGradePoints(gradePoints);
+        PointAssociationParams params = everyPoint();
+        params.pointAssType = 1;
+        made.associator.AssociatePatternPointsWith(maskPattern, *input.patterns().GetAt(0),
+                                                   gradePoints, params);
+        const int count = static_cast<int>(piece.outline.size());
+        int own = 0;
+        for (int i = 0; i < count; ++i) {
+            CPtrCollection<CBasePoint> partners;
+            maskPattern.GetBasePointAt(i)->GetMaskPoint()->AppendAssociations(partners);
+            EXPECT_LE(partners.GetCount(), 1) << "each point keeps its cheapest pairing";
+            const int expected = ((i - 2) % count + count) % count;
+            own += partners.GetCount() == 1 &&
+                   partners.GetAt(0) == input.patterns().GetAt(0)->GetBasePointAt(expected);
+        }
+        EXPECT_EQ(own, count);
+    }
+}
