@@ -196,18 +196,22 @@ bool CPatternAssociator::isFormulaPoint(const CBasePoint *point) const
     return false;
 }
 
+// The points a mask point is associated with; none for another point.
+static CPtrCollection<CBasePoint> partnersOf(CBasePoint &point)
+{
+    CPtrCollection<CBasePoint> partners;
+    if (IMaskPoint *maskPoint = point.GetMaskPoint())
+        maskPoint->AppendAssociations(partners);
+    return partners;
+}
+
 void CPatternAssociator::noteExistingPartners(const CPattern &maskPattern, const CPattern &pattern)
 {
     m_oPartneredMaskPoints.RemoveAll();
     m_oPartnerPoints.RemoveAll();
     for (int i = 0; i < maskPattern.GetBasePointCount(); ++i) {
         CBasePoint *point = maskPattern.GetBasePointAt(i);
-        IMaskPoint *maskPoint = point->GetMaskPoint();
-        if (maskPoint == nullptr)
-            continue;
-        CPtrCollection<CBasePoint> partners;
-        maskPoint->AppendAssociations(partners);
-        for (CBasePoint *partner : partners) {
+        for (CBasePoint *partner : partnersOf(*point)) {
             if (partner->GetParent() != &pattern)
                 continue;
             if (m_oPartneredMaskPoints.Find(point) < 0)
@@ -481,12 +485,7 @@ void CPatternAssociator::associateByShapeContext(CContour &maskContour, CContour
     contour.GetOutContour(&inputPoints, false, false);
     NotedPartners noted;
     for (CBasePoint *point : maskPoints) {
-        IMaskPoint *maskPoint = point->GetMaskPoint();
-        if (maskPoint == nullptr)
-            continue;
-        CPtrCollection<CBasePoint> partners;
-        maskPoint->AppendAssociations(partners);
-        for (CBasePoint *partner : partners) {
+        for (CBasePoint *partner : partnersOf(*point)) {
             if (inputPoints.Find(partner) >= 0) {
                 noted.note(point, partner);
                 break;
