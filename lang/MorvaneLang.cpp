@@ -11,6 +11,7 @@ constexpr LanguageString kStrings[] = {
     {57344, "Morvane"},
     {61223, "Directory sets"},
     {61518, "All files"},
+    {62001, "Options"},
 };
 
 constexpr LanguageDialogText kDialogs[] = {
