@@ -41,7 +41,7 @@ endfunction()
 # morvane_add_tests(<name> [QT] SOURCES <files...> LIBS <targets...>)
 # One GoogleTest executable per folder's tests/, every case listed in CTest. With QT the tests
 # run inside a QApplication on the offscreen platform, and leak checking skips the leaks that
-# the system's graphics libraries keep for the life of the process.
+# the system's graphics libraries keep for the life of the process (testing/lsan-system.supp).
 function(morvane_add_tests name)
     if(MORVANE_FUZZ)
         return()
@@ -51,17 +51,16 @@ function(morvane_add_tests name)
     target_compile_options(${name} PRIVATE ${MORVANE_WARNINGS})
     target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/testing")
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
-    set(environment "MORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
     if(ARG_QT)
         find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
         target_sources(${name} PRIVATE "${PROJECT_SOURCE_DIR}/testing/QtTestMain.cpp")
+        target_compile_definitions(${name} PRIVATE
+            MORVANE_LSAN_SUPPRESSIONS="${PROJECT_SOURCE_DIR}/testing/lsan-system.supp")
         target_link_libraries(${name} PRIVATE Qt6::Widgets Qt6::Test)
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
-        list(APPEND environment "QT_QPA_PLATFORM=offscreen"
-             "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/testing/lsan-system.supp")
     endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-        PROPERTIES LABELS unit ENVIRONMENT "${environment}")
+        PROPERTIES LABELS unit ENVIRONMENT "MORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
 
 # morvane_add_fuzzer(<name> SOURCES <files...> LIBS <targets...> CORPUS <dir>)
