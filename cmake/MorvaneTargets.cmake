@@ -40,8 +40,7 @@ endfunction()
 
 # morvane_add_tests(<name> [QT] SOURCES <files...> LIBS <targets...>)
 # One GoogleTest executable per folder's tests/, every case listed in CTest. With QT the tests
-# run inside a QApplication on the offscreen platform, and leak checking skips the leaks that
-# the system's graphics libraries keep for the life of the process (testing/lsan-system.supp).
+# run inside a QApplication, on the offscreen platform unless QT_QPA_PLATFORM names another.
 function(morvane_add_tests name)
     if(MORVANE_FUZZ)
         return()
@@ -54,8 +53,6 @@ function(morvane_add_tests name)
     if(ARG_QT)
         find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
         target_sources(${name} PRIVATE "${PROJECT_SOURCE_DIR}/testing/QtTestMain.cpp")
-        target_compile_definitions(${name} PRIVATE
-            MORVANE_LSAN_SUPPRESSIONS="${PROJECT_SOURCE_DIR}/testing/lsan-system.supp")
         target_link_libraries(${name} PRIVATE Qt6::Widgets Qt6::Test)
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
     endif()

@@ -5,12 +5,6 @@
 
 #include <gtest/gtest.h>
 
-// Read by the leak checker of sanitizer builds before LSAN_OPTIONS, which may add to it.
-extern "C" const char *__lsan_default_options()
-{
-    return "suppressions=" MORVANE_LSAN_SUPPRESSIONS;
-}
-
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
