@@ -65,6 +65,10 @@ CGridCtrl::CGridCtrl(int rows, int cols, int fixedRows, int fixedCols, QWidget *
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { SyncFocus(current); });
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CGridCtrl::OnHeaderClicked);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int size) { TakeSectionSize(Qt::Horizontal, section, size); });
+    connect(verticalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int size) { TakeSectionSize(Qt::Vertical, section, size); });
     if (auto *corner = findChild<QAbstractButton *>())
         corner->installEventFilter(this);
 
@@ -117,12 +121,15 @@ void CGridCtrl::RefreshFixedMarks()
 // Rows and columns changed: the view shows the table afresh, with its sizes and headers.
 void CGridCtrl::ResetView()
 {
+    // The headers fall back to their default sizes on a reset; the stored sizes stay.
+    m_bApplyingSizes = true;
     m_pModel->Reset();
     ApplySizes();
 }
 
 void CGridCtrl::ApplySizes()
 {
+    m_bApplyingSizes = true;
     for (int row = m_nHeaderRows; row < GetRowCount(); ++row) {
         const int section = row - m_nHeaderRows;
         setRowHidden(section, m_aRowHeights[row] == 0);
@@ -141,6 +148,7 @@ void CGridCtrl::ApplySizes()
     verticalHeader()->updateGeometry();
     updateGeometries();
     viewport()->update();
+    m_bApplyingSizes = false;
 }
 
 bool CGridCtrl::SetRowCount(int rows)
@@ -517,9 +525,53 @@ CCellID CGridCtrl::CellOf(const QModelIndex &index) const
     return {index.row() + m_nHeaderRows, index.column() + m_nHeaderColumns};
 }
 
-CCellID CGridCtrl::CellAt(const QPoint &point) const
+CCellID CGridCtrl::GetCellFromPt(const QPoint &point) const
 {
     return CellOf(indexAt(point));
+}
+
+void CGridCtrl::TakeSectionSize(Qt::Orientation orientation, int section, int size)
+{
+    if (m_bApplyingSizes || size == 0)
+        return;
+    if (orientation == Qt::Horizontal && section + m_nHeaderColumns < GetColumnCount())
+        m_aColumnWidths[section + m_nHeaderColumns] = size;
+    else if (orientation == Qt::Vertical && section + m_nHeaderRows < GetRowCount())
+        m_aRowHeights[section + m_nHeaderRows] = size;
+}
+
+bool CGridCtrl::AutoSizeColumn(int col, int flags)
+{
+    if (col < 0 || col >= GetColumnCount())
+        return false;
+    const QFontMetrics metrics = fontMetrics();
+    int width = 0;
+    for (int row = 0; row < GetRowCount(); ++row) {
+        const bool measured = row < m_nHeaderRows ? (flags & 1) : (flags & 2);
+        const CGridCellBase *cell = GetCell(row, col);
+        if (!measured || !cell)
+            continue;
+        const int text = metrics.horizontalAdvance(QString::fromStdString(cell->GetText()));
+        width = std::max(width, text + 4 * int(cell->GetMargin()));
+    }
+    return SetColumnWidth(col, width);
+}
+
+void CGridCtrl::EnsureVisible(int row, int col)
+{
+    const QModelIndex index = IndexOf(row, col);
+    if (index.isValid())
+        scrollTo(index);
+}
+
+void CGridCtrl::RedrawCell(int row, int col)
+{
+    if (IsCellFixed(row, col)) {
+        horizontalHeader()->viewport()->update();
+        verticalHeader()->viewport()->update();
+        return;
+    }
+    m_pModel->CellChanged(row, col);
 }
 
 void CGridCtrl::SyncSelectionBits(const QItemSelection &selected, const QItemSelection &deselected)
@@ -753,7 +805,7 @@ void CGridCtrl::OnEditPaste()
     const CCellRange range = GetSelectedCellRange();
     CCellID target = IsValid(range) ? CCellID{range.minRow, range.minCol} : m_oFocusCell;
     if (!IsValid(target.row, target.col))
-        target = CellAt(QPoint(0, 0));
+        target = GetCellFromPt(QPoint(0, 0));
     if (!IsValid(target.row, target.col))
         return;
     PasteTextAt(target.row, target.col, QApplication::clipboard()->text().toStdString(), true);
@@ -929,7 +981,7 @@ void CGridCtrl::keyPressEvent(QKeyEvent *event)
 
 void CGridCtrl::mousePressEvent(QMouseEvent *event)
 {
-    m_oPressedCell = CellAt(event->position().toPoint());
+    m_oPressedCell = GetCellFromPt(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         SendNotifyToParent(m_oPressedCell.row, m_oPressedCell.col, GN_SELECTION_CHANGING);
     QTableView::mousePressEvent(event);
@@ -943,7 +995,7 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton) {
         SendNotifyToParent(m_oPressedCell.row, m_oPressedCell.col, GN_CLICK);
     } else if (event->button() == Qt::RightButton) {
-        const CCellID cell = CellAt(event->position().toPoint());
+        const CCellID cell = GetCellFromPt(event->position().toPoint());
         SendNotifyToParent(cell.row, cell.col, GN_RCLICK);
     }
 }

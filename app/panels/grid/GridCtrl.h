@@ -123,6 +123,15 @@ public:
     bool SetColumnWidth(int col, int width);
     int GetFixedHeight() const;
     int GetFixedWidth() const;
+    /// Fits the column to the widest text of the rows that flags name (1 the fixed rows, 2 the
+    /// others, 3 both), with a margin on each side; false for an invalid column.
+    bool AutoSizeColumn(int col, int flags = 3);
+    /// Scrolls the cell into view.
+    void EnsureVisible(int row, int col);
+    /// Shows the cell afresh.
+    void RedrawCell(int row, int col);
+    /// The cell under a point of the viewport; (-1, -1) outside the non-fixed cells.
+    CCellID GetCellFromPt(const QPoint &point) const;
 
     // Settings.
     /// Whole rows are selected; a click on a row heading no longer selects.
@@ -224,7 +233,8 @@ private:
     void ApplySizes();
     QModelIndex IndexOf(int row, int col) const;
     CCellID CellOf(const QModelIndex &index) const;
-    CCellID CellAt(const QPoint &point) const;
+    /// Keeps the stored size of a row or column that the user dragged to a new size.
+    void TakeSectionSize(Qt::Orientation orientation, int section, int size);
     void SyncSelectionBits(const QItemSelection &selected, const QItemSelection &deselected);
     void SyncFocus(const QModelIndex &current);
     void SortRows(CompareFunction compare, int col, bool ascending, uintptr_t userValue, int low,
@@ -259,6 +269,7 @@ private:
     bool m_bSortAscending = true;
     CompareFunction m_pfnRowCompare = nullptr;
     CCellID m_oPressedCell;
+    bool m_bApplyingSizes = false;
     struct PrintMargins
     {
         int header = 2;

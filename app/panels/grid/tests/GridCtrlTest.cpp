@@ -71,6 +71,23 @@ TEST_F(GridCtrlTest, InsertsAndDeletesRowsAndColumnsWithinTheRules)
     EXPECT_EQ(m_grid.GetRowCount(), 1);
 }
 
+TEST_F(GridCtrlTest, ColumnWidthsFollowTheHeadersAndTheTexts)
+{
+    m_grid.horizontalHeader()->resizeSection(1, 77);
+    EXPECT_EQ(m_grid.GetColumnWidth(2), 77) << "a dragged divider keeps its new width";
+    m_grid.SetRowCount(7);
+    EXPECT_EQ(m_grid.GetColumnWidth(2), 77) << "and keeps it when the rows change";
+
+    m_grid.SetItemText(3, 2, "a much longer text than the others");
+    ASSERT_TRUE(m_grid.AutoSizeColumn(2));
+    const int fitted = m_grid.GetColumnWidth(2);
+    EXPECT_GT(fitted, m_grid.fontMetrics().horizontalAdvance("a much longer text than the others"));
+    EXPECT_EQ(m_grid.horizontalHeader()->sectionSize(1), fitted);
+    ASSERT_TRUE(m_grid.AutoSizeColumn(2, 1));
+    EXPECT_LT(m_grid.GetColumnWidth(2), fitted) << "only the fixed row measured";
+    EXPECT_FALSE(m_grid.AutoSizeColumn(9));
+}
+
 TEST_F(GridCtrlTest, KeysMoveTheFocusSkippingHiddenRowsAndTellTheOwner)
 {
     m_grid.SetRowHeight(3, 0);
