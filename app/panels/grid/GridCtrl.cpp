@@ -557,6 +557,23 @@ bool CGridCtrl::AutoSizeColumn(int col, int flags)
     return SetColumnWidth(col, width);
 }
 
+bool CGridCtrl::AutoSizeRow(int row)
+{
+    if (row < 0 || row >= GetRowCount())
+        return false;
+    const QFontMetrics metrics = fontMetrics();
+    int height = 0;
+    for (int col = 0; col < GetColumnCount(); ++col) {
+        const CGridCellBase *cell = GetCell(row, col);
+        const int margin = int(cell->GetMargin());
+        const QRect room(0, 0, std::max(1, m_aColumnWidths[col] - 2 * margin), 1 << 20);
+        const QRect text = metrics.boundingRect(room, qtTextFlags(cell->GetFormat()),
+                                                QString::fromStdString(cell->GetText()));
+        height = std::max(height, text.height() + 2 * margin);
+    }
+    return SetRowHeight(row, height);
+}
+
 void CGridCtrl::EnsureVisible(int row, int col)
 {
     const QModelIndex index = IndexOf(row, col);

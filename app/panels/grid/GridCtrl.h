@@ -126,6 +126,9 @@ public:
     /// Fits the column to the widest text of the rows that flags name (1 the fixed rows, 2 the
     /// others, 3 both), with a margin on each side; false for an invalid column.
     bool AutoSizeColumn(int col, int flags = 3);
+    /// Fits the row to the tallest text of its cells in their columns' widths, with a margin
+    /// above and below; false for an invalid row.
+    bool AutoSizeRow(int row);
     /// Scrolls the cell into view.
     void EnsureVisible(int row, int col);
     /// Shows the cell afresh.

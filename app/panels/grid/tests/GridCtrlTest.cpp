@@ -86,6 +86,11 @@ TEST_F(GridCtrlTest, ColumnWidthsFollowTheHeadersAndTheTexts)
     ASSERT_TRUE(m_grid.AutoSizeColumn(2, 1));
     EXPECT_LT(m_grid.GetColumnWidth(2), fitted) << "only the fixed row measured";
     EXPECT_FALSE(m_grid.AutoSizeColumn(9));
+
+    m_grid.SetItemFormat(2, 1, DT_WORDBREAK);
+    m_grid.SetItemText(2, 1, "one\ntwo\nthree");
+    ASSERT_TRUE(m_grid.AutoSizeRow(2));
+    EXPECT_GE(m_grid.GetRowHeight(2), 3 * m_grid.fontMetrics().height());
 }
 
 TEST_F(GridCtrlTest, KeysMoveTheFocusSkippingHiddenRowsAndTellTheOwner)
