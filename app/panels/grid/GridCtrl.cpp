@@ -502,14 +502,12 @@ void CGridCtrl::SetListMode(bool listMode)
 {
     ClearSelection();
     SetSortColumn(-1);
-    m_bWholeRowSelection = listMode;
     setSelectionBehavior(listMode ? SelectRows : SelectItems);
     viewport()->update();
 }
 
 void CGridCtrl::SetSingleRowSelection(bool single)
 {
-    m_bSingleRowSelection = single;
     setSelectionMode(single ? SingleSelection : ExtendedSelection);
 }
 

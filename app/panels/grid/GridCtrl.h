@@ -264,10 +264,7 @@ private:
     CCellID m_oFocusCell;
     bool m_bEditAllowed = true;
     bool m_bDirty = false;
-    bool m_bWholeRowSelection = false;
-    bool m_bSingleRowSelection = false;
     bool m_bSortOnHeaderClick = false;
-    bool m_bTabNavigation = true;
     int m_nSortColumn = -1;
     bool m_bSortAscending = true;
     CompareFunction m_pfnRowCompare = nullptr;
