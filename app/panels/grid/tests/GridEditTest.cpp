@@ -108,6 +108,20 @@ TEST_F(GridEditTest, EscapeOrTheSameTextSendsNoEndOfEdit)
     EXPECT_EQ(editNotes(), (std::vector<std::string>{"-105 2,3", "-105 2,3"}));
 }
 
+TEST_F(GridEditTest, TabEndsTheEditAndGoesOnEditingTheNextCell)
+{
+    m_grid.SetFocusCell(2, 2);
+    ASSERT_TRUE(m_grid.OnEditCell(2, 2));
+    auto *editor = qobject_cast<QLineEdit *>(editorOf(2, 2));
+    ASSERT_NE(editor, nullptr);
+    editor->setText("left");
+    finish(editor, Qt::Key_Tab);
+    EXPECT_EQ(m_grid.GetItemText(2, 2), "left");
+    EXPECT_EQ(m_grid.GetFocusCell(), (CCellID{2, 3}));
+    EXPECT_NE(editorOf(2, 3), nullptr);
+    EXPECT_EQ(editNotes(), (std::vector<std::string>{"-105 2,2", "-106 2,2", "-105 2,3"}));
+}
+
 TEST_F(GridEditTest, ReadOnlyAndFixedCellsOpenNoEditor)
 {
     m_grid.SetItemState(4, 2, m_grid.GetItemState(4, 2) | CELL_READONLY);
