@@ -693,7 +693,7 @@ bool CGridCtrl::edit(const QModelIndex &index, EditTrigger trigger, QEvent *even
 void CGridCtrl::OnEndEditCell(int row, int col, const std::string &text)
 {
     const std::string old = GetItemText(row, col);
-    if (text != old)
+    if (GetCell(row, col) && text != old)
         KeepEditedText(row, col, old, text);
 }
 

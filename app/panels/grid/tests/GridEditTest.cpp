@@ -128,6 +128,7 @@ TEST_F(GridEditTest, ReadOnlyAndFixedCellsOpenNoEditor)
     doubleClick(4, 2);
     EXPECT_EQ(editorOf(4, 2), nullptr);
     EXPECT_FALSE(m_grid.OnEditCell(0, 2));
+    m_grid.OnEndEditCell(9, 9, "nowhere");
     m_grid.SetEditable(false);
     EXPECT_FALSE(m_grid.OnEditCell(2, 2));
     EXPECT_TRUE(editNotes().empty());
