@@ -215,6 +215,10 @@ protected:
     /// Called after a resolved point changed; nothing here.
     virtual void OnResolvedChanged(int index);
     void SetRequiredIndexCount(int count) { m_nRequiredIndexCount = count; }
+    /// The check of a formula over a set of points: the base check without its resolved points;
+    /// then, without points, message 110 (with a reporter) and false.
+    bool ValidatePointSet(CFormulaMessageList *reporter, IFormulaTextChecker *checker,
+                          bool hasPoints);
 
 private:
     bool ComputeDependency(IBaseFormula *other);
@@ -229,6 +233,7 @@ private:
     bool m_bUpdating = false;
     bool m_bValidating = false;
     bool m_bCollecting = false;
+    bool m_bSkipResolvedCheck = false;
     std::unordered_map<const IBaseFormula *, bool> m_oDependencyMemo;
     IGradeMask *m_pOwner = nullptr;
     COwningCollection<CIndexPoint> m_oIndexPoints;

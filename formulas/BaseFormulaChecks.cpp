@@ -30,7 +30,8 @@ bool CBaseFormula::CheckIndexPoints(CFormulaMessageList *reporter)
 bool CBaseFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker)
 {
     bool valid = true;
-    for (int i = 0; i < GetResolvedCount(); ++i) {
+    const int resolved = m_bSkipResolvedCheck ? 0 : GetResolvedCount();
+    for (int i = 0; i < resolved; ++i) {
         if (GetResolvedPoint(i) != nullptr)
             continue;
         valid = false;
@@ -53,6 +54,21 @@ bool CBaseFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *
         reporter->AddFormulaMessage(FM_FAULTY_PARAMETER, this, text);
     }
     return valid;
+}
+
+bool CBaseFormula::ValidatePointSet(CFormulaMessageList *reporter, IFormulaTextChecker *checker,
+                                    bool hasPoints)
+{
+    m_bSkipResolvedCheck = true;
+    const bool valid = CBaseFormula::Validate(reporter, checker);
+    m_bSkipResolvedCheck = false;
+    if (!valid)
+        return false;
+    if (hasPoints)
+        return true;
+    if (reporter != nullptr)
+        reporter->AddFormulaMessage(FM_REGION_WITHOUT_POINTS, this, {});
+    return false;
 }
 
 bool CBaseFormula::IsValid(IFormulaTextChecker *checker)

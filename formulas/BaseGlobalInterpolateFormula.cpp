@@ -135,21 +135,10 @@ void CBaseGlobalInterpolateFormula::AddFormulaText(std::vector<std::string> &tex
     }
 }
 
-bool CBaseGlobalInterpolateFormula::Validate(CFormulaMessageList *reporter,
-                                             IFormulaTextChecker *checker)
+bool CBaseGlobalInterpolateFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker)
 {
     UpdateIfNeeded();
-    const int count = m_nResolvedCount;
-    m_nResolvedCount = 0;
-    const bool valid = CBaseFormula::Validate(reporter, checker);
-    m_nResolvedCount = count;
-    if (!valid)
-        return false;
-    if (count > 0)
-        return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_REGION_WITHOUT_POINTS, this, {});
-    return false;
+    return ValidatePointSet(reporter, checker, m_nResolvedCount > 0);
 }
 
 void CBaseGlobalInterpolateFormula::CopyFrom(const CBaseFormula &other)

@@ -126,17 +126,7 @@ bool CGradeRegionFormula::CheckIndexPoints(CFormulaMessageList *reporter)
 bool CGradeRegionFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker)
 {
     UpdateIfNeeded();
-    const int count = m_nResolvedCount;
-    m_nResolvedCount = 0;
-    const bool valid = CBaseGradeFormula::Validate(reporter, checker);
-    m_nResolvedCount = count;
-    if (!valid)
-        return false;
-    if (count > 0)
-        return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_REGION_WITHOUT_POINTS, this, {});
-    return false;
+    return ValidatePointSet(reporter, checker, m_nResolvedCount > 0);
 }
 
 std::string CGradeRegionFormula::GetFormulaText()
