@@ -135,7 +135,8 @@ void CBaseGlobalInterpolateFormula::AddFormulaText(std::vector<std::string> &tex
     }
 }
 
-bool CBaseGlobalInterpolateFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker)
+bool CBaseGlobalInterpolateFormula::Validate(CFormulaMessageList *reporter,
+                                             IFormulaTextChecker *checker)
 {
     UpdateIfNeeded();
     return ValidatePointSet(reporter, checker, m_nResolvedCount > 0);
