@@ -306,21 +306,38 @@ bool CGradeRegion::IsDroppedByKind(CBasePoint *point) const
     }
 }
 
-void CGradeRegion::UpdateRegionPoints(CPtrCollection<CBasePoint> &out) const
+void CGradeRegion::AppendShownInputPatterns(CPtrCollection<CInputPattern> &out) const
 {
     if (m_pGradeMask == nullptr || m_pGradeMask->GetInputPatterns() == nullptr)
         return;
     const IInputPatterns &patterns = *m_pGradeMask->GetInputPatterns();
-    CPtrCollection<CBasePoint> gradePoints;
     for (int i = 0; i < patterns.GetPatternCount(); ++i) {
-        CInputPattern *pattern = patterns.GetPatternAt(i);
-        if (pattern->IsFlagged())
-            pattern->AppendGradePoints(gradePoints);
+        if (patterns.GetPatternAt(i)->IsFlagged())
+            out.Add(patterns.GetPatternAt(i));
     }
+}
+
+void CGradeRegion::UpdateRegionPoints(CPtrCollection<CBasePoint> &out) const
+{
+    CPtrCollection<CInputPattern> patterns;
+    AppendShownInputPatterns(patterns);
+    CPtrCollection<CBasePoint> gradePoints;
+    for (const CInputPattern *pattern : patterns)
+        pattern->AppendGradePoints(gradePoints);
     for (CBasePoint *point : gradePoints) {
         if (IsPointInside(point->GetAbsPosition()) && !IsDroppedByKind(point))
             out.Add(point);
     }
+}
+
+// The formula may have left the mask since (and the history may have deleted it): only a
+// formula the mask's manager holds is handed out.
+IBaseFormula *CGradeRegion::GetGradeFormula() const
+{
+    if (m_pGradeFormula == nullptr || m_pGradeMask == nullptr ||
+        !m_pGradeMask->GetFormulaManager()->ContainsFormula(m_pGradeFormula))
+        return nullptr;
+    return m_pGradeFormula;
 }
 
 IBaseFormula *CGradeRegion::FindGradeFormula() const

@@ -55,7 +55,7 @@ TEST(MeasureFormulaTest, PointToPointMeasuresEachTypePerSize)
         int size;
         double value;
     };
-    // In size (0, s) P2 lies s + 1 further right, P3 s + 1 further right and up, P4 s + 1 up.
+    // In size (0, s) P2 lies s + 1 further right, P3 s + 1 further right and up.
     const Row rows[] = {
         {"distance, base size", MEASURE_DISTANCE, 1, 3, -1, 50.0},
         {"distance, size 1", MEASURE_DISTANCE, 1, 3, 1, std::hypot(42.0, 32.0)},
