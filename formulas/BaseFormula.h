@@ -97,6 +97,7 @@ public:
     int GetIndexPointCount() const override { return m_oIndexPoints.GetCount(); }
     CBasePoint *GetIndexPoint(int index) const override;
     int SetIndexPoint(int index, CBasePoint *point) override;
+    /// DoGetDisplayText; empty when asked again while it runs (formulas that show each other).
     void GetDisplayText(std::string &out, bool flag) override;
     /// Appends GetFormulaText() when it is not empty.
     void AddFormulaText(std::vector<std::string> &texts) override;
@@ -234,6 +235,7 @@ private:
     bool m_bValidating = false;
     bool m_bCollecting = false;
     bool m_bSkipResolvedCheck = false;
+    bool m_bShowing = false;
     std::unordered_map<const IBaseFormula *, bool> m_oDependencyMemo;
     IGradeMask *m_pOwner = nullptr;
     COwningCollection<CIndexPoint> m_oIndexPoints;

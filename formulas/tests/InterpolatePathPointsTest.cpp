@@ -88,4 +88,9 @@ TEST(InterpolatePathPointsTest, WritesTheFourEndsAndTheTurnBetweenThePaths)
     EXPECT_EQ(formula.GetPathB(), nullptr);
     formula.GetDisplayText(display, true);
     EXPECT_EQ(display, "(A, P?)");
+
+    // A damaged file may make the formula its own path: its text shows it once.
+    formula.SetPathB(&formula);
+    formula.GetDisplayText(display, true);
+    EXPECT_EQ(display, "(A, )");
 }
