@@ -223,6 +223,7 @@ protected:
 
 private:
     bool ComputeDependency(IBaseFormula *other);
+    bool IsExtendOfThisPath(IBaseFormula *other);
     CFormulaManager *GetOwnerManager() const;
     IUserFormulaConfig *GetUserConfig() const;
     const CPattern *GetOwnPattern() const;

@@ -136,6 +136,16 @@ void CBaseFormula::CollectDependentFormulas(CPtrCollection<IBaseFormula> &list)
     }
 }
 
+// An extend formula measured along this path formula needs the path, not the other way round,
+// even when the path reads the point it grades.
+bool CBaseFormula::IsExtendOfThisPath(IBaseFormula *other)
+{
+    constexpr int kPathType = 2;
+    constexpr int kExtendType = 10;
+    return GetFormulaType() == kPathType && other->GetFormulaType() == kExtendType &&
+           !IsRuntimeFormula() && !other->IsRuntimeFormula() && other->DependsOnFormula(this);
+}
+
 bool CBaseFormula::IsDependentOn(IBaseFormula *other)
 {
     const auto remembered = m_oDependencyMemo.find(other);
@@ -152,6 +162,8 @@ bool CBaseFormula::ComputeDependency(IBaseFormula *other)
 {
     if (DependsOnFormula(other) || ReferencesFormula(other))
         return true;
+    if (IsExtendOfThisPath(other))
+        return false;
     CPtrCollection<CBasePoint> points;
     other->CollectPoints(points);
     for (const CBasePoint *point : points) {
