@@ -129,6 +129,8 @@ public:
     int GetParamCount() const { return m_oStrParams.GetCount(); }
     /// The trimmed text of parameter n; "0" when that is empty.
     std::string GetParamText(int n);
+    /// The trimmed text of parameter n as stored; empty when it is empty or absent.
+    std::string GetStoredParamText(int n) const;
     /// Parameter n takes text as the owner's formula configuration normalises it; false (the
     /// parameter unchanged) when the configuration refuses it or there is no owner.
     bool SetParamText(int n, const std::string &text);
