@@ -117,6 +117,11 @@ std::string CBaseFormula::GetParamText(int n)
     return text.empty() ? "0" : text;
 }
 
+std::string CBaseFormula::GetStoredParamText(int n) const
+{
+    return n < GetParamCount() ? trimBlanks(m_oStrParams.GetAt(n)->GetValue()) : std::string();
+}
+
 bool CBaseFormula::SetParamText(int n, const std::string &text)
 {
     IUserFormulaConfig *config = GetUserConfig();
@@ -230,6 +235,11 @@ void CBaseFormula::SetResolvedForPoint(const CBasePoint *point, CBasePoint *rule
 CBasePoint *CBaseFormula::GetResolvedPoint(int position)
 {
     UpdateIfNeeded();
+    return PeekResolvedPoint(position);
+}
+
+CBasePoint *CBaseFormula::PeekResolvedPoint(int position) const
+{
     const auto found = m_oResolved.find(position);
     return found != m_oResolved.end() ? found->second : nullptr;
 }
@@ -241,6 +251,8 @@ int CBaseFormula::CollectResolvedPoints(CPtrCollection<CBasePoint> &list)
 
 int CBaseFormula::CollectResolvedPointsFrom(CPtrCollection<CBasePoint> &list, int first)
 {
+    // The count may change with the update.
+    UpdateIfNeeded();
     for (int position = first; position < GetResolvedCount(); ++position) {
         CBasePoint *point = GetResolvedPoint(position);
         if (point != nullptr && list.Find(point) < 0)

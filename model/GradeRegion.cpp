@@ -330,6 +330,16 @@ void CGradeRegion::UpdateRegionPoints(CPtrCollection<CBasePoint> &out) const
     }
 }
 
+// The formula may have left the mask since (and the history may have deleted it): only a
+// formula the mask's manager holds is handed out.
+IBaseFormula *CGradeRegion::GetGradeFormula() const
+{
+    if (m_pGradeFormula == nullptr || m_pGradeMask == nullptr ||
+        !m_pGradeMask->GetFormulaManager()->ContainsFormula(m_pGradeFormula))
+        return nullptr;
+    return m_pGradeFormula;
+}
+
 IBaseFormula *CGradeRegion::FindGradeFormula() const
 {
     if (m_pGradeMask == nullptr)

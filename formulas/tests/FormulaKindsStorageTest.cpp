@@ -7,6 +7,7 @@
 #include "formulas/PathPatternFormula.h"
 #include "formulas/PathRegionFormula.h"
 #include "formulas/PropDistFormula.h"
+#include "formulas/PropRegionFormula.h"
 
 #include "MaskFixtures.h"
 #include "RegionFixtures.h"
@@ -95,6 +96,10 @@ protected:
         auto regionProportional = std::make_unique<CPropDistRegionFormula>();
         regionProportional->SetRegion(region);
         add(mask, std::move(regionProportional));
+
+        IBaseFormula *byRegion = mask.GetFormulaManager()->AddNewRegionFormula(
+            CPropRegionFormula::kFormulaType, nullptr, region);
+        static_cast<CPropRegionFormula *>(byRegion)->SetXText("dx");
     }
 
     CBasePoint *point(int i) const { return square->GetBasePointAt(i); }
@@ -119,7 +124,7 @@ TEST_F(FormulaKindsStorageTest, EveryKindComesBackWithItsSettingsAndReferences)
 
     CGradeMask loaded;
     ASSERT_TRUE(loaded.Load(folder / "first.msk")) << loaded.GetLastError();
-    ASSERT_EQ(loaded.GetFormulaManager()->GetFormulaCount(), 7);
+    ASSERT_EQ(loaded.GetFormulaManager()->GetFormulaCount(), 8);
     const CMaskPattern *front = loaded.GetMaskPatternAt(0);
 
     const auto *path = formulaAt<CPathPatternFormula>(loaded, 0);
@@ -165,6 +170,13 @@ TEST_F(FormulaKindsStorageTest, EveryKindComesBackWithItsSettingsAndReferences)
     ASSERT_NE(regionProportional, nullptr);
     EXPECT_EQ(regionProportional->GetGradeRegion(), loaded.GetGradeRegionAt(0));
     EXPECT_EQ(regionProportional->GetMeasurePathCount(), 0);
+
+    auto *byRegion = formulaAt<CPropRegionFormula>(loaded, 7);
+    ASSERT_NE(byRegion, nullptr);
+    EXPECT_EQ(byRegion->GetGradeRegion(), loaded.GetGradeRegionAt(0));
+    EXPECT_EQ(byRegion->GetXText(), "dx");
+    EXPECT_EQ(byRegion->GetFormulaText(), "");
+    EXPECT_NEAR(byRegion->GetGradingAngle(false), 90.0, 1e-4);
 
     ASSERT_TRUE(loaded.Save(folder / "second.msk"));
     EXPECT_EQ(textOf(folder / "second.msk"), text);

@@ -123,3 +123,18 @@ TEST_F(RegionFormulaTest, RemovingARegionRemovesItsFormulasInOneUndoStep)
     mask.GetHistory()->Clear();
     EXPECT_EQ(second->FindGradeFormula(), kept);
 }
+
+// The conversion of an older file points a region at the formula it made; once that formula
+// leaves the mask (and the history deletes it), the region hands out nothing.
+TEST_F(RegionFormulaTest, ARegionNeverHandsOutAFormulaTheMaskNoLongerHolds)
+{
+    IBaseFormula *formula = addFormula(first);
+    first->SetGradeFormula(formula);
+    EXPECT_EQ(first->GetGradeFormula(), formula);
+    mask.GetFormulaManager()->RemoveFormulaAt(0);
+    mask.GetHistory()->Clear();
+    EXPECT_EQ(first->GetGradeFormula(), nullptr);
+    CGradeRegion alone;
+    alone.SetGradeFormula(formula);
+    EXPECT_EQ(alone.GetGradeFormula(), nullptr);
+}
