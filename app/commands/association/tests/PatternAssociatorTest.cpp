@@ -174,6 +174,10 @@ TEST(PatternAssociatorTest, TheClosestContourPairOfTwoPatterns)
     EXPECT_EQ(pair.contour, other->GetContourAt(0));
     EXPECT_LT(cost, 0.05);
 
+    associator.SetMaxSizeDissimilarity(1.0);
+    ASSERT_TRUE(associator.CompareClosedContours(*maskPattern, *other, pair, cost));
+    EXPECT_EQ(cost, 1e10) << "sizes 3 % apart are not compared within 1 %";
+
     auto open = makeOutlinePattern(mask, pocket);
     open->GetContourAt(0)->SetClosed(false);
     EXPECT_FALSE(associator.CompareClosedContours(*maskPattern, *open, pair, cost));
