@@ -153,11 +153,19 @@ TEST(PatternAssociatorTest, SmallOpenDuplicateAndMissingContoursTakeNoPart)
     OutlinePatterns input;
     input.add({{0, 0}, {50, 0}, {50, 50}});
     EXPECT_TRUE(empty.associator.AssociatePatterns(input.patterns(), byPosition()));
-    MaskOf made({{{0, 0}, {50, 0}, {50, 50}}});
-    CPtrCollection<CPattern> bare;
+    MaskOf made({{{0, 0}, {50, 0}, {50, 50}}, {{0, 0}, {60, 0}}});
+    OutlinePatterns degenerate;
+    degenerate.add({{0, 0}, {50, 0}}); // two points: no area
+    degenerate.add({{0, 0}, {50, 0}, {100, 0}});
+    CPtrCollection<CPattern> bare = degenerate.patterns();
     bare.Add(open.get());
-    EXPECT_TRUE(made.associator.AssociatePatterns(bare, byPosition()));
-    EXPECT_FALSE(CPatternAssociator::HasAssociatedPatterns(*made.mask.GetPatternAt(0)));
+    for (const int method : {0, 1, 2}) {
+        SCOPED_TRACE(method);
+        PatternAssociationParams params = byPosition();
+        params.method = method;
+        EXPECT_TRUE(made.associator.AssociatePatterns(bare, params));
+        EXPECT_FALSE(CPatternAssociator::HasAssociatedPatterns(*made.mask.GetPatternAt(0)));
+    }
 }
 
 TEST(PatternAssociatorTest, TheClosestContourPairOfTwoPatterns)
