@@ -315,3 +315,32 @@ TEST(PatternAssociatorTest, ShapeContextsPairEachGradePointWithItsOwnOnAMovedSiz
         EXPECT_EQ(own, count);
     }
 }
+
+TEST(PatternAssociatorTest, PiecesLyingFaceDownFindTheirOwnMaskPatternsNotTheirMirrorImages)
+{
+    const std::vector<Piece> style = makeStyle();
+    MaskOf made(outlinesOf(style));
+    OutlinePatterns input;
+    for (size_t k = 0; k < style.size(); ++k) {
+        CMaskPattern &pattern = input.add(graded(style[k].outline, 1));
+        pattern.SetPatternLocation(500.0 * k, -900.0, 30.0 * k, k % 2 == 0);
+    }
+    made.associator.AssociatePatterns(input.patterns(), byPosition());
+    for (size_t k = 0; k < style.size(); ++k) {
+        SCOPED_TRACE(style[k].name);
+        const CPtrCollection<CPattern> associated = made.associatedWith(static_cast<int>(k));
+        ASSERT_EQ(associated.GetCount(), 1);
+        EXPECT_EQ(associated.GetAt(0), input.patterns().GetAt(static_cast<int>(k)));
+    }
+
+    // Their points too pair as drawn.
+    PointAssociationParams params = everyPoint();
+    CPattern &left = *made.mask.GetPatternAt(6);
+    made.associator.AssociatePatternPointsWith(left, *input.patterns().GetAt(6), {}, params);
+    for (int i = 0; i < left.GetBasePointCount(); ++i) {
+        CPtrCollection<CBasePoint> partners;
+        left.GetBasePointAt(i)->GetMaskPoint()->AppendAssociations(partners);
+        ASSERT_EQ(partners.GetCount(), 1) << i;
+        EXPECT_EQ(partners.GetAt(0), input.patterns().GetAt(6)->GetBasePointAt(i)) << i;
+    }
+}
