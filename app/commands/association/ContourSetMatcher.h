@@ -71,7 +71,6 @@ public:
     bool FindBestPair(int &row, int &column, double &cost);
 
     double GetCost(int row, int column) const { return cell(row, column).cost; }
-    bool IsUsed(int row, int column) const { return cell(row, column).used; }
     bool IsChosen(int row, int column) const { return cell(row, column).chosen; }
     int GetRowCount() const { return static_cast<int>(m_aRowShapes.size()); }
     int GetColumnCount() const { return static_cast<int>(m_aColumnShapes.size()); }

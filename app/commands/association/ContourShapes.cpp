@@ -5,6 +5,8 @@
 #include "app/extras/GeometryExtras.h"
 #include "foundation/CurveShape.h"
 #include "model/Contour.h"
+#include "model/Pattern.h"
+#include "model/PatternLocation.h"
 
 namespace {
 
@@ -14,14 +16,29 @@ constexpr double kNearlyStraightTo = 3.1415926535898;
 
 } // namespace
 
+std::vector<DPOINT> OutlineAsDrawn(const CContour &contour, std::vector<int> *pointIndexes)
+{
+    std::vector<DPOINT> points;
+    contour.GetOutContour(&points, pointIndexes, nullptr, nullptr, true, false, false);
+    const CPattern *pattern = contour.GetPattern();
+    if (pattern == nullptr || !pattern->GetPatternLocation()->IsFlipped())
+        return points;
+    for (DPOINT &point : points)
+        point.x = -point.x;
+    return points;
+}
+
 std::vector<std::unique_ptr<CCurveShape>>
-MakeContourShapes(const CPtrCollection<CContour> &contours, bool simplify)
+MakeContourShapes(const CPtrCollection<CContour> &contours, bool simplify, bool asDrawn)
 {
     std::vector<std::unique_ptr<CCurveShape>> shapes;
     for (const CContour *contour : contours) {
         std::vector<DPOINT> points;
-        contour->GetOutContour(&points, static_cast<std::vector<int> *>(nullptr), nullptr, nullptr,
-                               true, false, false);
+        if (asDrawn)
+            points = OutlineAsDrawn(*contour, nullptr);
+        else
+            contour->GetOutContour(&points, static_cast<std::vector<int> *>(nullptr), nullptr,
+                                   nullptr, true, false, false);
         auto shape = std::make_unique<CCurveShape>();
         shape->SetPoints(points);
         if (simplify)

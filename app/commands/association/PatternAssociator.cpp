@@ -113,8 +113,8 @@ public:
     {
         maskPattern.AppendContours(maskContours, true);
         pattern.AppendContours(contours, true);
-        m_maskShapes = MakeContourShapes(maskContours, true);
-        m_shapes = MakeContourShapes(contours, true);
+        m_maskShapes = MakeContourShapes(maskContours, true, true);
+        m_shapes = MakeContourShapes(contours, true, true);
         matcher.SetInput(pointers(m_maskShapes), listOf(maskContours), pointers(m_shapes),
                          listOf(contours), params);
     }
@@ -156,8 +156,10 @@ void CPatternAssociator::runPatternPass(const CPtrCollection<CPattern> &patterns
     for (int i = 0; i < m_pGradeMask->GetPatternCount(); ++i)
         CollectPatternContours(*m_pGradeMask->GetPatternAt(i), maskContours);
 
-    const auto maskShapes = MakeContourShapes(maskContours, true);
-    const auto inputShapes = MakeContourShapes(inputContours, true);
+    // The overlap compares pieces where they lie; the other costs as they were drawn.
+    const bool asDrawn = params.method != 0;
+    const auto maskShapes = MakeContourShapes(maskContours, true, asDrawn);
+    const auto inputShapes = MakeContourShapes(inputContours, true, asDrawn);
     CContourSetMatcher matcher;
     matcher.SetInput(pointers(maskShapes), listOf(maskContours), pointers(inputShapes),
                      listOf(inputContours), params);
@@ -261,7 +263,7 @@ void CPatternAssociator::associateContourPoints(CContour &maskContour, CContour 
 
 namespace {
 
-/// A contour's outline, counter-clockwise from vertex 0, with the point of each vertex.
+/// A contour's outline as drawn, counter-clockwise from vertex 0, with the point of each vertex.
 struct Outline
 {
     std::vector<DPOINT> points;
@@ -274,7 +276,7 @@ static Outline counterClockwiseOutline(const CContour &contour)
 {
     Outline outline;
     std::vector<int> indexes;
-    contour.GetOutContour(&outline.points, &indexes, nullptr, nullptr, true, false, false);
+    outline.points = OutlineAsDrawn(contour, &indexes);
     CContour::GetCCWContour(0, outline.points, &indexes, nullptr);
     for (int index : indexes)
         outline.basePoints.push_back(index >= 0 ? contour.GetPattern()->GetBasePointAt(index)

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -69,8 +70,10 @@ void expectEachRowMatchesItsShuffledColumn(const CContourSetMatcher &matcher,
     }
 }
 
-/// The cost of one row outline against one column outline by the method.
-double costOfPair(const std::vector<DPOINT> &row, const std::vector<DPOINT> &column, int method)
+/// The cost of one row outline against one column outline by the method (the chords' angle
+/// tolerance of the curve distance in degrees).
+double costOfPair(const std::vector<DPOINT> &row, const std::vector<DPOINT> &column, int method,
+                  double chordDegrees = 60.0)
 {
     ContourSet rows;
     rows.add(row);
@@ -78,6 +81,7 @@ double costOfPair(const std::vector<DPOINT> &row, const std::vector<DPOINT> &col
     columns.add(column);
     CContourSetMatcher matcher;
     setInput(matcher, rows, columns, withMethod(method));
+    matcher.SetCornerAngleMatch(chordDegrees * std::numbers::pi / 180.0);
     matcher.ComputeCosts();
     return matcher.GetCost(0, 0);
 }
@@ -264,10 +268,14 @@ TEST(ContourSetMatcherTest, CurveCostWantsChordsRunningAlike)
         {"moved", placed(arc, 0, 300, 300), true},
         {"turned half round", placed(arc, 180, 0, 0), true},
         {"turned a quarter", placed(arc, 90, 0, 0), false},
+        {"turned a little", placed(arc, 20, 0, 0), true},
     };
     for (const Row &row : table) {
         SCOPED_TRACE(row.name);
         const double cost = costOfPair(arc, row.column, 2);
+        EXPECT_EQ(costOfPair(arc, row.column, 2, 10.0) != CContourSetMatcher::kNoCost,
+                  row.compared && row.name != std::string("turned a little"))
+            << "within ten degrees only";
         EXPECT_EQ(cost != CContourSetMatcher::kNoCost, row.compared);
         if (row.compared) {
             EXPECT_LT(cost, 0.01);

@@ -153,11 +153,19 @@ TEST(PatternAssociatorTest, SmallOpenDuplicateAndMissingContoursTakeNoPart)
     OutlinePatterns input;
     input.add({{0, 0}, {50, 0}, {50, 50}});
     EXPECT_TRUE(empty.associator.AssociatePatterns(input.patterns(), byPosition()));
-    MaskOf made({{{0, 0}, {50, 0}, {50, 50}}});
-    CPtrCollection<CPattern> bare;
+    MaskOf made({{{0, 0}, {50, 0}, {50, 50}}, {{0, 0}, {60, 0}}});
+    OutlinePatterns degenerate;
+    degenerate.add({{0, 0}, {50, 0}}); // two points: no area
+    degenerate.add({{0, 0}, {50, 0}, {100, 0}});
+    CPtrCollection<CPattern> bare = degenerate.patterns();
     bare.Add(open.get());
-    EXPECT_TRUE(made.associator.AssociatePatterns(bare, byPosition()));
-    EXPECT_FALSE(CPatternAssociator::HasAssociatedPatterns(*made.mask.GetPatternAt(0)));
+    for (const int method : {0, 1, 2}) {
+        SCOPED_TRACE(method);
+        PatternAssociationParams params = byPosition();
+        params.method = method;
+        EXPECT_TRUE(made.associator.AssociatePatterns(bare, params));
+        EXPECT_FALSE(CPatternAssociator::HasAssociatedPatterns(*made.mask.GetPatternAt(0)));
+    }
 }
 
 TEST(PatternAssociatorTest, TheClosestContourPairOfTwoPatterns)
@@ -173,6 +181,10 @@ TEST(PatternAssociatorTest, TheClosestContourPairOfTwoPatterns)
     EXPECT_EQ(pair.maskContour, maskPattern->GetContourAt(0));
     EXPECT_EQ(pair.contour, other->GetContourAt(0));
     EXPECT_LT(cost, 0.05);
+
+    associator.SetMaxSizeDissimilarity(1.0);
+    ASSERT_TRUE(associator.CompareClosedContours(*maskPattern, *other, pair, cost));
+    EXPECT_EQ(cost, 1e10) << "sizes 3 % apart are not compared within 1 %";
 
     auto open = makeOutlinePattern(mask, pocket);
     open->GetContourAt(0)->SetClosed(false);
@@ -301,5 +313,34 @@ TEST(PatternAssociatorTest, ShapeContextsPairEachGradePointWithItsOwnOnAMovedSiz
                    partners.GetAt(0) == input.patterns().GetAt(0)->GetBasePointAt(expected);
         }
         EXPECT_EQ(own, count);
+    }
+}
+
+TEST(PatternAssociatorTest, PiecesLyingFaceDownFindTheirOwnMaskPatternsNotTheirMirrorImages)
+{
+    const std::vector<Piece> style = makeStyle();
+    MaskOf made(outlinesOf(style));
+    OutlinePatterns input;
+    for (size_t k = 0; k < style.size(); ++k) {
+        CMaskPattern &pattern = input.add(graded(style[k].outline, 1));
+        pattern.SetPatternLocation(500.0 * k, -900.0, 30.0 * k, k % 2 == 0);
+    }
+    made.associator.AssociatePatterns(input.patterns(), byPosition());
+    for (size_t k = 0; k < style.size(); ++k) {
+        SCOPED_TRACE(style[k].name);
+        const CPtrCollection<CPattern> associated = made.associatedWith(static_cast<int>(k));
+        ASSERT_EQ(associated.GetCount(), 1);
+        EXPECT_EQ(associated.GetAt(0), input.patterns().GetAt(static_cast<int>(k)));
+    }
+
+    // Their points too pair as drawn.
+    PointAssociationParams params = everyPoint();
+    CPattern &left = *made.mask.GetPatternAt(6);
+    made.associator.AssociatePatternPointsWith(left, *input.patterns().GetAt(6), {}, params);
+    for (int i = 0; i < left.GetBasePointCount(); ++i) {
+        CPtrCollection<CBasePoint> partners;
+        left.GetBasePointAt(i)->GetMaskPoint()->AppendAssociations(partners);
+        ASSERT_EQ(partners.GetCount(), 1) << i;
+        EXPECT_EQ(partners.GetAt(0), input.patterns().GetAt(6)->GetBasePointAt(i)) << i;
     }
 }
