@@ -127,8 +127,8 @@ void CPathSegment::GetPoints(std::vector<PATTERNDPOINT> &out, const IGradeSize *
         walk.erase(walk.begin());
     for (const int vertex : walk) {
         const size_t at = static_cast<size_t>(vertex);
-        out.push_back({m_pPattern, PatternPointIndex(pointOfVertex[at]), shape[at], m_nPolyline,
-                       vertex});
+        out.push_back(
+            {m_pPattern, PatternPointIndex(pointOfVertex[at]), shape[at], m_nPolyline, vertex});
     }
 }
 
@@ -151,8 +151,8 @@ void CPathSegment::SplitAtPoints(COwningCollection<CPathSegment> &out) const
         if (point < 0)
             continue;
         if (pieceStart >= 0)
-            out.AddOwned(std::make_unique<CPathSegment>(m_pPattern, m_nPolyline, pieceStart,
-                                                        point, m_bReversed));
+            out.AddOwned(std::make_unique<CPathSegment>(m_pPattern, m_nPolyline, pieceStart, point,
+                                                        m_bReversed));
         pieceStart = point;
         if (point == m_nEndIndex)
             break;

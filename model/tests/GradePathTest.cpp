@@ -1,13 +1,13 @@
 // Morvane model library tests.
 // Grade paths along a pattern's contour: filling, points and shapes, lengths, the two paths
 // between two points, and the stretch of an outline inside a grade region.
-#include "MaskFixtures.h"
-#include "RegionFixtures.h"
 #include "model/GradePath.h"
 
-#include <gtest/gtest.h>
+#include "MaskFixtures.h"
+#include "RegionFixtures.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 #include <numbers>
 #include <string>
@@ -194,8 +194,12 @@ TEST_F(GradePathTest, TheRunInsideARegionGoesFromTheEndNearerItsPosition)
     };
     const Row rows[] = {
         {"base below: start nearer", boxShape(35, -5, 45, 45), true, "P2", "P3", false},
-        {"base above: end nearer", {{40, 45}, -std::numbers::pi / 2, -5.0, 5.0, 50.0}, true,
-         "P3", "P2", true},
+        {"base above: end nearer",
+         {{40, 45}, -std::numbers::pi / 2, -5.0, 5.0, 50.0},
+         true,
+         "P3",
+         "P2",
+         true},
         {"one point inside", boxShape(-5, -5, 5, 5), false, "", "", false},
     };
     for (const Row &row : rows) {
