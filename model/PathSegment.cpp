@@ -27,19 +27,31 @@ int CPathSegment::GetMaxIndex() const
     return std::max(m_nStartIndex, m_nEndIndex);
 }
 
+CBasePoint *CPathSegment::GetPolylinePoint(int index) const
+{
+    if (m_pPattern == nullptr || m_nPolyline < 0 || index < 0)
+        return nullptr;
+    return m_pPattern->GetPatternPolylineAt(m_nPolyline)->GetBasePointAt(index);
+}
+
 CBasePoint *CPathSegment::GetStartPoint() const
 {
-    return m_pPattern->GetPatternPolylineAt(m_nPolyline)->GetBasePointAt(m_nStartIndex);
+    return GetPolylinePoint(m_nStartIndex);
 }
 
 CBasePoint *CPathSegment::GetEndPoint() const
 {
-    return m_pPattern->GetPatternPolylineAt(m_nPolyline)->GetBasePointAt(m_nEndIndex);
+    return GetPolylinePoint(m_nEndIndex);
+}
+
+static std::string labelOf(const CBasePoint *point)
+{
+    return point != nullptr ? point->GetFormatName() : "P?";
 }
 
 std::string CPathSegment::GetName() const
 {
-    return GetStartPoint()->GetFormatName() + " - " + GetEndPoint()->GetFormatName();
+    return labelOf(GetStartPoint()) + " - " + labelOf(GetEndPoint());
 }
 
 bool CPathSegment::GetNextVertex(int current, const std::vector<int> &pointOfVertex,
@@ -142,6 +154,8 @@ void CPathSegment::GetShape(std::vector<DPOINT> &out, const IGradeSize *size) co
 
 void CPathSegment::SplitAtPoints(COwningCollection<CPathSegment> &out) const
 {
+    if (m_pPattern == nullptr || m_nPolyline < 0)
+        return;
     std::vector<DPOINT> shape;
     std::vector<int> pointOfVertex;
     GetPolylineShape(nullptr, shape, pointOfVertex);

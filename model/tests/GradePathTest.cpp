@@ -169,6 +169,13 @@ TEST_F(GradePathTest, AnEmptySegmentNeverSurvives)
     CGradePath path;
     path.FillPath(point(1), point(1), false);
     EXPECT_EQ(path.GetSegmentCount(), 0);
+    path.FillPath(nullptr, point(1), false);
+    EXPECT_EQ(path.GetSegmentCount(), 0);
+    path.FillPath(point(1), nullptr, true);
+    EXPECT_EQ(path.GetSegmentCount(), 0);
+    CMaskPoint loose;
+    path.FillPath(&loose, point(1), true);
+    EXPECT_EQ(path.GetSegmentCount(), 0);
 
     path.AddSegment(square, 1, 2, 2, false);
     path.AddSegment(square, 1, 0, 3, false);
@@ -179,6 +186,11 @@ TEST_F(GradePathTest, AnEmptySegmentNeverSurvives)
     EXPECT_EQ(segmentNames(path), (Texts{"P2 - P3", "P3 - P4", "P4 - P1"}));
     path.RemoveAt(1);
     EXPECT_EQ(segmentNames(path), (Texts{"P2 - P3", "P4 - P1"}));
+
+    const CPathSegment fresh;
+    EXPECT_EQ(fresh.GetName(), "P? - P?");
+    EXPECT_EQ(fresh.GetStartPoint(), nullptr);
+    EXPECT_EQ(fresh.GetLength(nullptr), 0.0);
 }
 
 TEST_F(GradePathTest, TheRunInsideARegionGoesFromTheEndNearerItsPosition)
