@@ -95,8 +95,8 @@ public:
     virtual int GetType() const = 0;
     virtual void SetType(int type) = 0;
     virtual void SetGradeMask(CGradeMask *mask) = 0;
-    /// The formula an older file's proportional-distance grading was converted into; null
-    /// otherwise.
+    /// The formula an older file's proportional-distance grading was converted into, while the
+    /// mask holds it; null otherwise.
     virtual IBaseFormula *GetGradeFormula() const = 0;
 };
 
@@ -174,7 +174,7 @@ public:
     int GetType() const override { return m_eType; }
     void SetType(int type) override;
     void SetGradeMask(CGradeMask *mask) override { m_pGradeMask = mask; }
-    IBaseFormula *GetGradeFormula() const override { return m_pGradeFormula; }
+    IBaseFormula *GetGradeFormula() const override;
 
     /// A new region holding a copy of this one's geometry, limits, name and kind.
     std::unique_ptr<IFormulaCopy> FindManagedCounterpart() override;

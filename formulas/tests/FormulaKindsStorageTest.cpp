@@ -1,23 +1,22 @@
 // Morvane formula library tests.
 // Measures, path formulas and proportional-distance formulas in the mask file: saved, loaded
 // back with their references, and saved again unchanged.
+#include "MaskFixtures.h"
+#include "RegionFixtures.h"
+#include "TemporaryFolder.h"
 #include "formulas/MeasureDistP2S.h"
 #include "formulas/MeasureDistS2S.h"
 #include "formulas/MeasureP2P.h"
 #include "formulas/PathPatternFormula.h"
 #include "formulas/PathRegionFormula.h"
 #include "formulas/PropDistFormula.h"
-
-#include "MaskFixtures.h"
-#include "RegionFixtures.h"
-#include "TemporaryFolder.h"
+#include "formulas/PropRegionFormula.h"
 #include "foundation/FileContent.h"
 #include "model/GradeMask.h"
 #include "model/MaskPoint.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 
 using namespace testmodel;
@@ -95,6 +94,10 @@ protected:
         auto regionProportional = std::make_unique<CPropDistRegionFormula>();
         regionProportional->SetRegion(region);
         add(mask, std::move(regionProportional));
+
+        IBaseFormula *byRegion = mask.GetFormulaManager()->AddNewRegionFormula(
+            CPropRegionFormula::kFormulaType, nullptr, region);
+        static_cast<CPropRegionFormula *>(byRegion)->SetXText("dx");
     }
 
     CBasePoint *point(int i) const { return square->GetBasePointAt(i); }
@@ -119,7 +122,7 @@ TEST_F(FormulaKindsStorageTest, EveryKindComesBackWithItsSettingsAndReferences)
 
     CGradeMask loaded;
     ASSERT_TRUE(loaded.Load(folder / "first.msk")) << loaded.GetLastError();
-    ASSERT_EQ(loaded.GetFormulaManager()->GetFormulaCount(), 7);
+    ASSERT_EQ(loaded.GetFormulaManager()->GetFormulaCount(), 8);
     const CMaskPattern *front = loaded.GetMaskPatternAt(0);
 
     const auto *path = formulaAt<CPathPatternFormula>(loaded, 0);
@@ -165,6 +168,13 @@ TEST_F(FormulaKindsStorageTest, EveryKindComesBackWithItsSettingsAndReferences)
     ASSERT_NE(regionProportional, nullptr);
     EXPECT_EQ(regionProportional->GetGradeRegion(), loaded.GetGradeRegionAt(0));
     EXPECT_EQ(regionProportional->GetMeasurePathCount(), 0);
+
+    auto *byRegion = formulaAt<CPropRegionFormula>(loaded, 7);
+    ASSERT_NE(byRegion, nullptr);
+    EXPECT_EQ(byRegion->GetGradeRegion(), loaded.GetGradeRegionAt(0));
+    EXPECT_EQ(byRegion->GetXText(), "dx");
+    EXPECT_EQ(byRegion->GetFormulaText(), "");
+    EXPECT_NEAR(byRegion->GetGradingAngle(false), 90.0, 1e-4);
 
     ASSERT_TRUE(loaded.Save(folder / "second.msk"));
     EXPECT_EQ(textOf(folder / "second.msk"), text);
