@@ -231,3 +231,19 @@ TEST_F(GradeStyleEndToEndTest, EveryRuleOfTheSavedStyleMovesAsItsFormulasSay)
                              return DPOINT{2.0 * (s - kBase), s == kBase ? 0 : -0.75};
                          }}});
 }
+
+TEST_F(GradeStyleEndToEndTest, AFormulaTheParserRefusesStopsItsPieceAndTheOtherPieceStillGrades)
+{
+    using testgrading::addIncrement;
+    addIncrement(m_style.formulas(), m_style.maskPoint(0, 0), "1/0", "0");
+    addIncrement(m_style.formulas(), m_style.maskPoint(1, 0), "1.25", "-0.75");
+
+    EXPECT_FALSE(m_style.grade());
+    ASSERT_EQ(m_style.messages.problems.size(), 1u);
+    EXPECT_NE(m_style.messages.problems[0].find("\"%PA(0,0,"), std::string::npos)
+        << m_style.messages.problems[0];
+    ASSERT_EQ(m_style.model->Save(), GM_NO_ERROR) << m_style.model->GetLastError();
+
+    expectSavedGrading(
+        {{m_style.filePosition(1, 0), [](int s) { return outsideBase(s, 1.25, -0.75); }}});
+}
