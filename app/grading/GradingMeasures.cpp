@@ -65,3 +65,13 @@ void GradingMeasures::appendFormulaMeasures(const CPtrCollection<IBaseFormula> &
         rows.push_back(std::move(row));
     }
 }
+
+void GradingMeasures::appendSystemVariable(IMeasureFormula &holder, const GradingSizes &sizes)
+{
+    const double base = holder.GetValue(-1, -1);
+    std::vector<double> row(static_cast<std::size_t>(sizes.count));
+    for (int s = 0; s < sizes.count; ++s)
+        row[static_cast<std::size_t>(s)] = holder.GetValue(sizes.table, s) - base;
+    names.push_back("SYSTEMPARSERVAR");
+    rows.push_back(std::move(row));
+}

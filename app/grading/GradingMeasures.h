@@ -8,6 +8,7 @@
 #include <vector>
 
 class IBaseFormula;
+class IMeasureFormula;
 class IMeasureTable;
 struct GradingSizes;
 template <class T> class CPtrCollection;
@@ -29,4 +30,8 @@ struct GradingMeasures
     /// as they are.
     void appendFormulaMeasures(const CPtrCollection<IBaseFormula> &formulas,
                                const GradingSizes &sizes, bool relative);
+
+    /// Appends "SYSTEMPARSERVAR": the holder's measure in each size of sizes less its value in
+    /// the base size (the pair (-1, -1)).
+    void appendSystemVariable(IMeasureFormula &holder, const GradingSizes &sizes);
 };

@@ -14,9 +14,11 @@
 #include "app/grading/ParameterTextChecker.h"
 #include "formulas/BaseFormula.h"
 #include "formulas/MeasureExpressionFormula.h"
+#include "formulas/PointFormulaExtend.h"
 #include "model/BasePoint.h"
 #include "model/FormulaManager.h"
 #include "model/GradeMask.h"
+#include "model/IMeasureFormula.h"
 #include "model/InputPattern.h"
 #include "model/InputPoint.h"
 #include "sources/grade-model/IGradeData.h"
@@ -102,6 +104,15 @@ bool holdsFormulaOrCopy(const CPtrCollection<IBaseFormula> &list, IBaseFormula *
 /// The formula's problem for the pattern: every point it acts on and reads is a variable, but
 /// only the pattern's own points among those it acts on are targets, so a formula over several
 /// patterns' points (a grade region's) writes each pattern's points in that pattern's pass alone.
+/// The measure behind "SYSTEMPARSERVAR": an extend formula's path formula; null for every
+/// other formula and for an extend formula that names none.
+IMeasureFormula *measureHolderOf(IBaseFormula *formula)
+{
+    const auto *extend = dynamic_cast<const CPointFormulaExtend *>(formula->GetBaseFormula());
+    IBaseFormula *path = extend != nullptr ? extend->GetPathFormula() : nullptr;
+    return path != nullptr ? path->AsMeasureFormula() : nullptr;
+}
+
 ExpressionProblem problemOf(IBaseFormula *formula, const CPattern *pattern)
 {
     ExpressionProblem problem;
@@ -282,7 +293,14 @@ void CPatternGrading::GradeFormula(IBaseFormula *formula, const GradingSizes &si
     const ExpressionProblem problem = problemOf(formula, m_pPattern);
     if (isPassedOver(formula, problem.targets))
         return;
-    EvaluateExpressions(problem, sizes, measures, m_pManager->GetActiveMask());
+    IMeasureFormula *holder = measureHolderOf(formula);
+    if (holder == nullptr) {
+        EvaluateExpressions(problem, sizes, measures, m_pManager->GetActiveMask());
+        return;
+    }
+    GradingMeasures withSystemVariable = measures;
+    withSystemVariable.appendSystemVariable(*holder, sizes);
+    EvaluateExpressions(problem, sizes, withSystemVariable, m_pManager->GetActiveMask());
 }
 
 void CPatternGrading::GradeMeasure(CMeasureExpressionFormula &formula, const GradingSizes &sizes,

@@ -3,11 +3,13 @@
 #include "app/grading/PatternGrading.h"
 
 #include "GradingFixture.h"
+#include "MaskFixtures.h"
 #include "RegionFixtures.h"
 #include "formulas/BaseFormula.h"
 #include "formulas/BasePointFormula.h"
 #include "formulas/GradeRegionFormula.h"
 #include "formulas/MeasureExpressionFormula.h"
+#include "formulas/PointFormulaExtend.h"
 #include "model/InputPattern.h"
 
 #include <gtest/gtest.h>
@@ -137,6 +139,28 @@ TEST_F(PatternGradingTest, AMeasureIsGradedBeforeThePointsWhoseTextsNameIt)
         EXPECT_DOUBLE_EQ(halfWaist->GetValue(0, s), 2.0 * (s - kBase));
         expectShift(1, s, 0.2 * (s - kBase), 0);
     }
+}
+
+TEST_F(PatternGradingTest, AnExtendFormulaShrinksByTheGrowthOfItsPathFormula)
+{
+    // The path measured grows by 2 a size from 100 in the base size.
+    CMeasureExpressionFormula path;
+    for (int s = 0; s < kSizes; ++s)
+        path.SetValue(0, s, 100.0 + 2.0 * (s - kBase));
+    path.SetValue(-1, -1, 100.0);
+    CFormulaManager &formulas = m_mask->GetFormulas();
+    auto *extend = static_cast<CPointFormulaExtend *>(formulas.AddFormula(formulas.MakePointFormula(
+        CPointFormulaExtend::kFormulaType, nullptr, testmodel::maskPointAt(*m_square, 1))));
+    extend->SetIndexPoint(0, testmodel::maskPointAt(*m_square, 0));
+    extend->SetDistance("1");
+    extend->SetPathFormula(&path);
+    m_manager.Invalidate();
+
+    ASSERT_TRUE(m_manager.ApplyGradeRules()) << m_messages.problems.front();
+
+    // P2 lies on the line from P1 (ungraded) along +x: it moves by 1 less the path's growth.
+    for (int s = 0; s < kSizes; ++s)
+        expectShift(1, s, s == kBase ? 0 : 1.0 - 2.0 * (s - kBase), 0);
 }
 
 TEST_F(PatternGradingTest, AFormulaInACycleIsReportedAndTheOthersStillGrade)
