@@ -23,47 +23,27 @@
 #include "model/InputPoint.h"
 #include "sources/grade-model/IGradeData.h"
 
-#include <algorithm>
-#include <array>
-
 namespace {
 
 /// Formula types by what grading does with them.
 enum FormulaType {
     kGradeRegion = 0,
-    kMeasureExpression = 17,
     kDartPattern = 3,
     kDartRegion = 4,
     kPointInterpolate = 12,
     kLapel = 13,
     kRuntimeLikePoint = 14,
+    kMeasureExpression = 17,
     kComplexDart = 26,
 };
 
-/// The types graded by evaluating their texts: grade regions, darts and lapels, the point
-/// formulas (5-10, 22, 27, 30) and the interpolations (12, 14, 15, 24, 25).
+/// The types graded by evaluating their texts: grade regions (0), darts and lapels (3, 4, 13,
+/// 26), the point formulas (5-10, 22, 27, 30) and the interpolations (12, 14, 15, 24, 25).
 bool isExpressionType(int type)
 {
-    static constexpr std::array<int, 19> kTypes = {kGradeRegion,
-                                                   kDartPattern,
-                                                   kDartRegion,
-                                                   5,
-                                                   6,
-                                                   7,
-                                                   8,
-                                                   9,
-                                                   10,
-                                                   kPointInterpolate,
-                                                   kLapel,
-                                                   kRuntimeLikePoint,
-                                                   15,
-                                                   22,
-                                                   24,
-                                                   25,
-                                                   kComplexDart,
-                                                   27,
-                                                   30};
-    return std::find(kTypes.begin(), kTypes.end(), type) != kTypes.end();
+    const auto within = [type](int first, int last) { return type >= first && type <= last; };
+    return type == kGradeRegion || within(3, 10) || within(12, 15) || type == 22 ||
+           within(24, 27) || type == 30;
 }
 
 /// Dart and lapel formulas that grade no point are passed over, so a fault in their texts is
@@ -101,9 +81,6 @@ bool holdsFormulaOrCopy(const CPtrCollection<IBaseFormula> &list, IBaseFormula *
     return false;
 }
 
-/// The formula's problem for the pattern: every point it acts on and reads is a variable, but
-/// only the pattern's own points among those it acts on are targets, so a formula over several
-/// patterns' points (a grade region's) writes each pattern's points in that pattern's pass alone.
 /// The measure behind "SYSTEMPARSERVAR": an extend formula's path formula; null for every
 /// other formula and for an extend formula that names none.
 IMeasureFormula *measureHolderOf(IBaseFormula *formula)
@@ -113,6 +90,9 @@ IMeasureFormula *measureHolderOf(IBaseFormula *formula)
     return path != nullptr ? path->AsMeasureFormula() : nullptr;
 }
 
+/// The formula's problem for the pattern: every point it acts on and reads is a variable, but
+/// only the pattern's own points among those it acts on are targets, so a formula over several
+/// patterns' points (a grade region's) writes each pattern's points in that pattern's pass alone.
 ExpressionProblem problemOf(IBaseFormula *formula, const CPattern *pattern)
 {
     ExpressionProblem problem;
