@@ -22,6 +22,37 @@
 
 namespace {
 
+/// Where notifications start: the low 16 bits of their first handler's id.
+enum Origin : uint32_t {
+    kMaskOrigin = 1,
+    kFormulaOrigin = 3,
+    kInputPatternsOrigin = 10,
+    kMainDocumentOrigin = 100,
+    kMaskDocumentsOrigin = 107,
+    kMaskDocumentOrigin = 108,
+    kTableSetOrigin = 1000,
+    kTableOrigin = 1001,
+};
+
+constexpr uint32_t kAllProperties = 0xFFFF;
+constexpr uint32_t kFormulaProperty = 2;
+constexpr uint32_t kOptionsProperty = 3;
+
+uint32_t originOf(const EventData &data)
+{
+    return data.m_aIds[0] & 0xFFFF;
+}
+
+uint32_t argumentOf(const EventData &data)
+{
+    return data.m_nFirst & 0xFFFF;
+}
+
+bool isKey(const EventData &data, uint32_t origin, uint32_t argument)
+{
+    return originOf(data) == origin && argumentOf(data) == argument;
+}
+
 void appendNew(std::vector<std::string> &names, const std::string &name)
 {
     if (std::find(names.begin(), names.end(), name) == names.end())
@@ -194,4 +225,56 @@ const std::vector<std::string> &CGradingManager::GetFormulaNames()
     if (IGradeMask *mask = GetActiveMask())
         mask->GetFormulaManager()->CollectNames(m_oFormulaNames);
     return m_oFormulaNames;
+}
+
+void CGradingManager::OnAttached(EventData *data)
+{
+    if (isKey(*data, kMaskOrigin, kFormulaOrigin) || isKey(*data, kTableSetOrigin, kTableOrigin))
+        Invalidate();
+}
+
+void CGradingManager::OnDetached(EventData *data)
+{
+    if (isKey(*data, kMaskOrigin, kFormulaOrigin) ||
+        isKey(*data, kMaskDocumentsOrigin, kMaskDocumentOrigin) ||
+        isKey(*data, kTableSetOrigin, kTableOrigin))
+        Invalidate();
+}
+
+void CGradingManager::OnBeforeChange(EventData *data)
+{
+    OnFormulaChange(data);
+}
+
+void CGradingManager::OnAfterChange(EventData *data)
+{
+    OnFormulaChange(data);
+    if (isKey(*data, kMainDocumentOrigin, kOptionsProperty))
+        Invalidate();
+}
+
+void CGradingManager::OnFormulaChange(EventData *data)
+{
+    if (isKey(*data, kFormulaOrigin, kFormulaProperty) ||
+        isKey(*data, kFormulaOrigin, kAllProperties))
+        Invalidate();
+}
+
+void CGradingManager::OnEndUpdate(EventData *data)
+{
+    switch (originOf(*data)) {
+    case kInputPatternsOrigin:
+        Rebuild();
+        return;
+    case kMaskOrigin:
+    case kTableSetOrigin:
+        Invalidate();
+        return;
+    }
+}
+
+void CGradingManager::OnEvent128(EventData *data)
+{
+    if (isKey(*data, kMainDocumentOrigin, kMaskDocumentOrigin))
+        Invalidate();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/grading/GradePointFormulas.h"
+#include "foundation/EventSink.h"
 #include "foundation/PtrCollection.h"
 
 #include <memory>
@@ -27,12 +28,19 @@ class IMeasureTable;
 /// The runtime formulas (the mask's formulas with their copies bound to input points) are made
 /// once per invalidation and shared by the grading states; the mask's formula manager owns
 /// them, and every state is made stale whenever they are made again.
-class CGradingManager
+///
+/// As a listener (of the main document, or of the mask, the input patterns and the table set)
+/// it keeps itself current: a formula added to or removed from a mask, a formula's change, a
+/// mask's bulk change, the options, the active mask or a closed mask document make it stale;
+/// a bulk change of the input patterns ends in one grading state per pattern again; tables added,
+/// removed or reloaded make it stale. A notification is known by the low 16 bits of the id of
+/// the handler it started at and the low 16 bits of its first argument.
+class CGradingManager : public CEventSink
 {
 public:
     /// Neither is owned. Call Rebuild once the document has its input patterns.
     CGradingManager(IDocumentServices &services, IGradingMessages &messages);
-    ~CGradingManager();
+    ~CGradingManager() override;
     CGradingManager(const CGradingManager &) = delete;
     CGradingManager &operator=(const CGradingManager &) = delete;
 
@@ -79,8 +87,16 @@ public:
     /// formulas' measure names; gathered again after Invalidate.
     const std::vector<std::string> &GetFormulaNames();
 
+    void OnAttached(EventData *data) override;
+    void OnDetached(EventData *data) override;
+    void OnBeforeChange(EventData *data) override;
+    void OnAfterChange(EventData *data) override;
+    void OnEndUpdate(EventData *data) override;
+    void OnEvent128(EventData *data) override;
+
 private:
     void RebuildGradePoints();
+    void OnFormulaChange(EventData *data);
 
     IDocumentServices &m_services;
     IGradingMessages &m_messages;
