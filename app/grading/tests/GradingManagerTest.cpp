@@ -2,6 +2,7 @@
 // The grading manager keeps itself current from the notifications it hears.
 #include "GradingFixture.h"
 #include "MaskFixtures.h"
+#include "RegionFixtures.h"
 #include "app/grading/PatternGrading.h"
 #include "app/grading/testing/MaskFormulas.h"
 #include "platform/brismond/IMeasureTable.h"
@@ -72,6 +73,21 @@ TEST_F(GradingManagerTest, TheInputPatternsChangedInBulkGetAGradingStateEach)
     EXPECT_EQ(m_manager.GetPatternGradingAt(1)->GetPattern(), m_patterns->GetPatternAt(1));
     m_patterns->RemovePatternAt(1);
     m_manager.Rebuild();
+}
+
+TEST_F(GradingManagerTest, GradePointsInAReadOnlyRegionAreLeftOutOfTheGradePoints)
+{
+    ASSERT_EQ(m_manager.GetGradePoints().GetCount(), 4);
+    EXPECT_TRUE(m_manager.HasPoint(inputPoint(0)->GetPointId()));
+
+    testmodel::addRegion(*m_mask, testmodel::boxShape(-1, -1, 41, 1), REGION_READ_ONLY);
+    m_manager.Invalidate();
+
+    const CPtrCollection<CBasePoint> &points = m_manager.GetGradePoints();
+    EXPECT_EQ(points.GetCount(), 2);
+    EXPECT_LT(points.Find(inputPoint(0)), 0);
+    EXPECT_LT(points.Find(inputPoint(1)), 0);
+    EXPECT_FALSE(m_manager.HasPoint(inputPoint(1)->GetPointId()));
 }
 
 TEST_F(GradingManagerTest, OtherNotificationsLeaveTheGradingAsItIs)
