@@ -97,13 +97,14 @@ void CFormulaManager::AddExtraItem(IBaseFormula *formula)
         m_pExtraList->Add(formula);
 }
 
-void CFormulaManager::AddRuntimeItem(std::unique_ptr<IBaseFormula> formula)
+IBaseFormula *CFormulaManager::AddRuntimeItem(std::unique_ptr<IBaseFormula> formula)
 {
-    if (m_pExtraList == nullptr)
-        return;
+    if (m_pExtraList == nullptr || formula == nullptr)
+        return nullptr;
     IBaseFormula *added = formula.get();
     m_oRuntimeFormulas.AddOwned(std::move(formula));
     m_pExtraList->Add(added);
+    return added;
 }
 
 void CFormulaManager::GetEvaluationOrder(CPtrCollection<IBaseFormula> &out)

@@ -306,17 +306,24 @@ bool CGradeRegion::IsDroppedByKind(CBasePoint *point) const
     }
 }
 
-void CGradeRegion::UpdateRegionPoints(CPtrCollection<CBasePoint> &out) const
+void CGradeRegion::AppendShownInputPatterns(CPtrCollection<CInputPattern> &out) const
 {
     if (m_pGradeMask == nullptr || m_pGradeMask->GetInputPatterns() == nullptr)
         return;
     const IInputPatterns &patterns = *m_pGradeMask->GetInputPatterns();
-    CPtrCollection<CBasePoint> gradePoints;
     for (int i = 0; i < patterns.GetPatternCount(); ++i) {
-        CInputPattern *pattern = patterns.GetPatternAt(i);
-        if (pattern->IsFlagged())
-            pattern->AppendGradePoints(gradePoints);
+        if (patterns.GetPatternAt(i)->IsFlagged())
+            out.Add(patterns.GetPatternAt(i));
     }
+}
+
+void CGradeRegion::UpdateRegionPoints(CPtrCollection<CBasePoint> &out) const
+{
+    CPtrCollection<CInputPattern> patterns;
+    AppendShownInputPatterns(patterns);
+    CPtrCollection<CBasePoint> gradePoints;
+    for (const CInputPattern *pattern : patterns)
+        pattern->AppendGradePoints(gradePoints);
     for (CBasePoint *point : gradePoints) {
         if (IsPointInside(point->GetAbsPosition()) && !IsDroppedByKind(point))
             out.Add(point);

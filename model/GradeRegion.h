@@ -17,6 +17,7 @@
 
 class CBasePoint;
 class CGradeMask;
+class CInputPattern;
 class IBaseFormula;
 
 /// The kinds of grade region.
@@ -198,6 +199,9 @@ public:
     /// source's mark points, and, for a read-only region, the points in an exclude region. An
     /// exclude region keeps them all. Nothing without a mask or input patterns.
     void UpdateRegionPoints(CPtrCollection<CBasePoint> &out) const;
+    /// Appends the input patterns shown on the mask (flagged), in order; nothing without a mask
+    /// or input patterns.
+    void AppendShownInputPatterns(CPtrCollection<CInputPattern> &out) const;
 
 private:
     /// The effective left and right offsets and height, each brought into [-reach, reach].

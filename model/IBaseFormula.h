@@ -102,6 +102,8 @@ public:
     /// Takes over the settings of replaced, a formula of an older kind that this one replaces
     /// when an old mask file is brought up to date.
     virtual void TakeOverFrom(IBaseFormula *replaced) = 0;
+    /// Brings settings read from a file older than version 2116 up to date.
+    virtual void UpdateFromVersion2115to2116() = 0;
 
     /// Checks the formula: false when something is missing or faulty. With a reporter each
     /// problem is recorded there under its code; without one the check stops at the first
@@ -153,6 +155,8 @@ public:
     virtual int GetApplyTypeY() const = 0;
     /// The text handed to the parser.
     virtual std::string GetFormulaText() = 0;
+    /// Appends the formula's parser lines (none for a formula that hands the parser nothing).
+    virtual void AddFormulaText(std::vector<std::string> &texts) = 0;
     /// The text shown to the user; flag chooses between a point's own label and its rule's.
     virtual void GetDisplayText(std::string &out, bool flag) = 0;
     /// The formula's name: its measure variable name, else empty.

@@ -72,10 +72,21 @@ std::vector<int> CPathSegment::WalkVertices(const std::vector<int> &pointOfVerte
     return walk;
 }
 
+// A closed polyline holds its first point again at its end, and its shape may list the last
+// vertex under the first position: it is taken as the last position, so that a walk can end or
+// start there.
 void CPathSegment::GetPolylineShape(const IGradeSize *size, std::vector<DPOINT> &shape,
                                     std::vector<int> &pointOfVertex) const
 {
-    m_pPattern->GetPatternPolylineAt(m_nPolyline)->GetShape(size, shape, &pointOfVertex);
+    const CPolyline *polyline = m_pPattern->GetPatternPolylineAt(m_nPolyline);
+    polyline->GetShape(size, shape, &pointOfVertex);
+    const auto lastListed = std::find_if(pointOfVertex.rbegin(), pointOfVertex.rend(),
+                                         [](int point) { return point >= 0; });
+    const int lastPosition = polyline->GetPointCount() - 1;
+    if (lastListed == pointOfVertex.rend() || *lastListed == lastPosition || lastPosition < 1)
+        return;
+    if (polyline->GetBasePointAt(*lastListed) == polyline->GetBasePointAt(lastPosition))
+        *lastListed = lastPosition;
 }
 
 int CPathSegment::PatternPointIndex(int polylinePoint) const

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -238,4 +239,43 @@ TEST_F(GradePathTest, TheRunInsideARegionFollowsAMovedPattern)
     ASSERT_TRUE(square->FindGradePathReg(region, start, end, direction));
     EXPECT_EQ(start, point(3));
     EXPECT_EQ(end, point(2));
+}
+
+// One closed line P1-P2-P3-P4-P1 (points 0 to 3): either way round from P1 crosses its joint.
+TEST(GradePathClosedLineTest, WalksAcrossTheJointOfAClosedLine)
+{
+    CGradeMask mask;
+    std::unique_ptr<CMaskPattern> pattern = mask.MakePattern();
+    pattern->SetPatternName("Ring");
+    for (const DPOINT p : {DPOINT{0, 0}, DPOINT{40, 0}, DPOINT{40, 30}, DPOINT{0, 30}})
+        pattern->AddPoint(p, GRADE_POINT_GRADE);
+    addLine(*pattern, {0, 1, 2, 3, 0});
+    pattern->BuildContours();
+    CMaskPattern *ring = pattern.get();
+    mask.InsertPatternAt(0, std::move(pattern));
+    struct Row
+    {
+        const char *name;
+        int from;
+        int to;
+        bool reverse;
+        Texts labels;
+        double length;
+    };
+    const Row rows[] = {
+        {"forward from the joint", 0, 2, false, {"P1", "P2", "P3"}, 70},
+        {"backward from the joint", 0, 2, true, {"P1", "P4", "P3"}, 70},
+        {"forward into the joint", 2, 0, false, {"P3", "P4", "P1"}, 70},
+        {"forward across the joint", 3, 1, false, {"P4", "P1", "P2"}, 70},
+        {"backward across the joint", 1, 3, true, {"P2", "P1", "P4"}, 70},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        CGradePath path;
+        path.FillPath(ring->GetBasePointAt(row.from), ring->GetBasePointAt(row.to), row.reverse);
+        EXPECT_EQ(labelsOf(path), row.labels);
+        EXPECT_NEAR(path.GetPathLength(nullptr), row.length, 1e-9);
+        EXPECT_EQ(path.GetFirstPoint(), ring->GetBasePointAt(row.from));
+        EXPECT_EQ(path.GetLastPoint(), ring->GetBasePointAt(row.to));
+    }
 }

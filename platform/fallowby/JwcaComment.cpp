@@ -10,7 +10,7 @@ namespace morvane {
 std::string formatJwcaComment(const JwcaComment &comment)
 {
     const int32_t values[] = {comment.pointClass, comment.notch, comment.ruleNumber};
-    std::string text = format("%d", comment.lineKind);
+    std::string text = formatInteger(comment.lineKind);
     // Commas wait until a later value is written, so trailing empty fields are left out.
     std::string pendingCommas;
     for (const int32_t value : values) {
@@ -18,7 +18,7 @@ std::string formatJwcaComment(const JwcaComment &comment)
         if (value <= 0)
             continue;
         text += pendingCommas;
-        text += format("%d", value);
+        text += formatInteger(value);
         pendingCommas.clear();
     }
     return text;

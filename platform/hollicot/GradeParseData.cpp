@@ -1,11 +1,16 @@
 // Morvane Hollicot formula parser.
-// One evaluation: the declared names, the tables it works on and its last error.
+// One evaluation: statements compiled once by SetUp and computed size by size.
 #include "platform/hollicot/GradeParseData.h"
 
+#include "platform/hollicot/Compiler.h"
 #include "platform/hollicot/ErrorCode.h"
 #include "platform/hollicot/GradeParseExpression.h"
+#include "platform/hollicot/Lexer.h"
+#include "platform/hollicot/NameFold.h"
+#include "platform/hollicot/Parser.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace hollicot {
 
@@ -25,6 +30,12 @@ std::string countText(std::size_t count, const char *what, std::size_t expected,
     return std::to_string(count) + " " + what + " for " + std::to_string(expected) + " " + per;
 }
 
+template <typename Rows>
+bool allRowsHold(const Rows &rows, std::size_t size)
+{
+    return std::all_of(rows.begin(), rows.end(), [size](const auto &row) { return row.size() == size; });
+}
+
 } // namespace
 
 std::unique_ptr<IGradeParseData> CGradeDataFactory::MakeGradeData()
@@ -36,7 +47,6 @@ GradeParseData::GradeParseData() : m_declared(std::make_shared<DeclaredNames>())
 
 int GradeParseData::fail(int code, std::string text)
 {
-    m_ready = false;
     m_errorCode = code;
     m_errorText = std::move(text);
     return code;
@@ -47,9 +57,9 @@ int GradeParseData::checkTables(const std::vector<std::string> &variables,
                                 const MeasureRows *measureRows,
                                 const std::vector<std::string> &measureNames, const CellRows *cells)
 {
-    const auto sizes = static_cast<std::size_t>(std::max(sizeCount, 0));
     if (sizeCount < 0)
         return fail(kBadSetUp, "size count " + std::to_string(sizeCount));
+    const auto sizes = static_cast<std::size_t>(sizeCount);
     if (baseSize < -1 || baseSize >= sizeCount)
         return fail(kBadSetUp, "base size " + std::to_string(baseSize) + " of " +
                                    std::to_string(sizeCount) + " sizes");
@@ -57,16 +67,60 @@ int GradeParseData::checkTables(const std::vector<std::string> &variables,
         return fail(kBadSetUp, countText(positions->size(), "positions", variables.size(), "variables"));
     if (cells && cells->size() != variables.size())
         return fail(kBadSetUp, countText(cells->size(), "cell rows", variables.size(), "variables"));
-    if (cells && std::any_of(cells->begin(), cells->end(),
-                             [sizes](const auto &row) { return row.size() != sizes; }))
+    if (cells && !allRowsHold(*cells, sizes))
         return fail(kBadSetUp, "a cell row without " + std::to_string(sizes) + " sizes");
     if (measureRows && measureRows->size() != measureNames.size())
         return fail(kBadSetUp, countText(measureRows->size(), "measure rows", measureNames.size(),
                                          "measure names"));
-    if (measureRows && std::any_of(measureRows->begin(), measureRows->end(),
-                                   [sizes](const auto &row) { return row.size() != sizes; }))
+    if (measureRows && !allRowsHold(*measureRows, sizes))
         return fail(kBadSetUp, "a measure row without " + std::to_string(sizes) + " sizes");
+    if (positions && std::any_of(positions->begin(), positions->end(), [](Vec2 p) {
+            return !std::isfinite(p.x) || !std::isfinite(p.y);
+        }))
+        return fail(kBadSetUp, "a position that is not a finite number");
     return kOk;
+}
+
+int GradeParseData::compileTexts(const std::vector<std::string> &variables,
+                                 const std::vector<std::string> &expressions)
+{
+    const NameIndex variableIndex(variables);
+    const NameIndex &measureIndex = m_declared->index;
+    CompileSetting setting;
+    setting.grading = true;
+    setting.sizeCount = m_sizeCount;
+    setting.baseSize = m_baseSize;
+    setting.resolve = [&](std::string_view name) -> Binding {
+        if (const int row = variableIndex.find(name); row >= 0)
+            return {Binding::Kind::Variable, row};
+        if (const int measure = measureIndex.find(name); measure >= 0)
+            return {Binding::Kind::Scalar, measure};
+        return {};
+    };
+    for (const std::string &source : expressions) {
+        const TokenList tokens = tokenize(source);
+        const ParseResult parsed = parse(source, tokens);
+        if (parsed.code != kOk)
+            return fail(parsed.code, source.substr(parsed.faultOffset, parsed.faultLength));
+        CompileResult compiled = compile(source, tokens, parsed.tree, setting);
+        if (compiled.code != kOk)
+            return fail(compiled.code, source.substr(compiled.faultOffset, compiled.faultLength));
+        m_texts.push_back({source, std::move(compiled.text)});
+    }
+    return kOk;
+}
+
+void GradeParseData::keepMeasures(const MeasureRows *measureRows, std::size_t measureCount)
+{
+    const auto sizes = static_cast<std::size_t>(m_sizeCount);
+    m_measureCount = measureCount;
+    m_measures.assign(sizes * measureCount + 1, 0);
+    if (!measureRows)
+        return;
+    for (std::size_t m = 0; m < measureCount; ++m) {
+        for (std::size_t s = 0; s < sizes; ++s)
+            m_measures[s * measureCount + m] = (*measureRows)[m][s];
+    }
 }
 
 int GradeParseData::SetUp(const std::vector<std::string> &variables,
@@ -77,16 +131,21 @@ int GradeParseData::SetUp(const std::vector<std::string> &variables,
                           CellRows *cells, bool /*samePattern*/)
 {
     m_ready = false;
+    m_texts.clear();
+    m_rows = nullptr;
     m_cells.attach(nullptr, 0);
     if (const int code = checkTables(variables, positions, baseSize, sizeCount, measureRows,
                                      measureNames, cells))
         return code;
-    m_declared = std::make_shared<DeclaredNames>(measureNames);
-    for (const std::string &text : expressions) {
-        if (!trimmed(text).empty())
-            return fail(kBadSetUp, text + ": grading statements cannot be computed by this parser");
-    }
+    m_baseSize = baseSize;
     m_sizeCount = sizeCount;
+    m_declared = std::make_shared<DeclaredNames>(measureNames);
+    if (const int code = compileTexts(variables, expressions))
+        return code;
+    m_positions = positions ? *positions : std::vector<Vec2>(variables.size());
+    keepMeasures(measureRows, measureNames.size());
+    m_column.assign(variables.size() + 1, Vec2{});
+    m_rows = cells;
     m_cells.attach(cells, sizeCount);
     m_errorCode = kOk;
     m_errorText.clear();
@@ -102,6 +161,36 @@ void GradeParseData::SetNames(std::vector<std::string> &parserNames,
     m_declared = std::make_shared<DeclaredNames>(parserNames);
 }
 
+int GradeParseData::computeOne(int size)
+{
+    const std::size_t s = static_cast<std::size_t>(size);
+    const std::size_t rowCount = m_positions.size();
+    for (std::size_t row = 0; row < rowCount; ++row)
+        m_column[row] = m_rows ? (*m_rows)[row][s] : Vec2{};
+    SizeState state;
+    state.cells = m_column.data();
+    state.positions = m_positions.data();
+    state.scalars = m_measures.data() + s * m_measureCount;
+    state.rowCount = static_cast<int>(rowCount);
+    state.size = size;
+    state.isBase = size == m_baseSize;
+    state.step = m_baseSize < 0 ? 0 : size - m_baseSize;
+    for (const Text &text : m_texts) {
+        for (const CompiledStatement &statement : text.compiled.statements) {
+            if (const int code = m_machine.runStatement(text.compiled, statement, state))
+                return fail(code, text.source.substr(statement.offset, statement.length));
+        }
+    }
+    for (std::size_t row = 0; row < rowCount; ++row) {
+        if (!std::isfinite(m_column[row].x) || !std::isfinite(m_column[row].y))
+            return fail(kNotFinite, "a result that is not a finite number in size " +
+                                        std::to_string(size));
+    }
+    for (std::size_t row = 0; m_rows && row < rowCount; ++row)
+        (*m_rows)[row][s] = m_column[row];
+    return kOk;
+}
+
 int GradeParseData::ComputeSize(int size)
 {
     if (!m_ready)
@@ -109,13 +198,17 @@ int GradeParseData::ComputeSize(int size)
     if (size < 0 || size >= m_sizeCount)
         return fail(kBadSetUp, "size " + std::to_string(size) + " of " +
                                    std::to_string(m_sizeCount) + " sizes");
-    return kOk;
+    return computeOne(size);
 }
 
 int GradeParseData::Compute()
 {
     if (!m_ready)
         return fail(kBadSetUp, "computing without a successful set-up");
+    for (int size = 0; size < m_sizeCount; ++size) {
+        if (const int code = computeOne(size))
+            return code;
+    }
     return kOk;
 }
 

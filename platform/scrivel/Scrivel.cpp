@@ -8,14 +8,18 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <pugixml.hpp>
 #include <vector>
 
 namespace {
 
-// The options that documents are parsed with.
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+// The options that documents are parsed with. A text that comes first in its element is kept in
+// the element node itself rather than in a node of its own: most elements of a stored document
+// hold one number, and this nearly halves the nodes.
+constexpr unsigned kParseOptions =
+    pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata;
 
 // One level of the cursor: an element, and the child element reached last, from which the
 // next one asked for is found by walking siblings.
@@ -91,12 +95,70 @@ int lineAt(std::string_view text, ptrdiff_t offset)
     return 1 + static_cast<int>(std::count(text.begin(), text.begin() + end, '\n'));
 }
 
+int utf8Length(uint32_t code)
+{
+    return code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+}
+
+// Code unit i of size unitSize (1, 2 or 4 bytes) of text.
+uint32_t codeUnit(std::string_view text, size_t i, size_t unitSize, bool bigEndian)
+{
+    uint32_t unit = 0;
+    for (size_t b = 0; b < unitSize; ++b) {
+        const size_t at = bigEndian ? i + b : i + unitSize - 1 - b;
+        unit = unit << 8 | static_cast<unsigned char>(text[at]);
+    }
+    return unit;
+}
+
+// The line of a place that the parser gives in bytes of the UTF-8 text it converted text to from
+// encoding: the characters of text are walked until their UTF-8 form reaches the place.
+int lineAt(std::string_view text, pugi::xml_encoding encoding, ptrdiff_t offset)
+{
+    const bool bigEndian = encoding == pugi::encoding_utf16_be || encoding == pugi::encoding_utf32_be;
+    size_t unitSize = 0;
+    switch (encoding) {
+    case pugi::encoding_latin1:
+        unitSize = 1;
+        break;
+    case pugi::encoding_utf16_le:
+    case pugi::encoding_utf16_be:
+        unitSize = 2;
+        break;
+    case pugi::encoding_utf32_le:
+    case pugi::encoding_utf32_be:
+        unitSize = 4;
+        break;
+    default:
+        return lineAt(text, offset);
+    }
+    int line = 1;
+    ptrdiff_t converted = 0;
+    for (size_t i = 0; i + unitSize <= text.size() && converted < offset;) {
+        uint32_t code = codeUnit(text, i, unitSize, bigEndian);
+        i += unitSize;
+        // A surrogate pair of UTF-16 is one character.
+        if (unitSize == 2 && code >= 0xD800 && code < 0xDC00 && i + 2 <= text.size()) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (codeUnit(text, i, 2, bigEndian) - 0xDC00);
+            i += 2;
+        }
+        if (code == '\n')
+            ++line;
+        converted += utf8Length(code);
+    }
+    return line;
+}
+
 // node when it is an element, else the next element among its siblings; null when none.
 pugi::xml_node elementFrom(pugi::xml_node node)
 {
-    while (node && node.type() != pugi::node_element)
+    // A null node's type is node_null: one call per node tells both.
+    for (;;) {
+        const pugi::xml_node_type type = node.type();
+        if (type == pugi::node_element || type == pugi::node_null)
+            return node;
         node = node.next_sibling();
-    return node;
+    }
 }
 
 int countElements(pugi::xml_node parent)
@@ -125,12 +187,10 @@ bool hasName(pugi::xml_node node, std::string_view name)
 struct CScrivel::Private
 {
     // Fails a load: the document is emptied and the reason kept.
-    bool refuse(std::string_view source, std::string_view text, ptrdiff_t offset,
-                const char *reason)
+    bool refuse(std::string_view source, int line, const char *reason)
     {
         document.reset();
-        lastError =
-            std::string(source) + ": line " + std::to_string(lineAt(text, offset)) + ": " + reason;
+        lastError = std::string(source) + ": line " + std::to_string(line) + ": " + reason;
         return false;
     }
 
@@ -207,13 +267,14 @@ bool CScrivel::Private::parse(std::string_view text, std::string_view source)
     clear();
     lastError.clear();
     if (text.empty())
-        return refuse(source, text, 0, "the document is empty");
+        return refuse(source, 1, "the document is empty");
     const pugi::xml_parse_result result =
         document.load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_auto);
     if (!result)
-        return refuse(source, text, result.offset, describe(result.status));
+        return refuse(source, lineAt(text, result.encoding, result.offset),
+                      describe(result.status));
     if (countElements(document) != 1)
-        return refuse(source, text, document.last_child().offset_debug(),
+        return refuse(source, lineAt(text, result.encoding, document.last_child().offset_debug()),
                       "more than one root element");
     sourceName = source;
     return true;
@@ -406,11 +467,16 @@ void CScrivel::SetValue(std::string_view value)
     Frame *frame = m_pPrivate->current();
     if (frame == nullptr)
         return;
-    // An element just added, as in saving, takes its text node without a search for one.
-    if (!frame->node.first_child())
-        frame->node.append_child(pugi::node_pcdata).set_value(value.data(), value.size());
-    else
-        frame->node.text().set(value.data(), value.size());
+    pugi::xml_text text = frame->node.text();
+    // A text kept in the element itself cannot be empty: an empty one takes a node of its own,
+    // as a text set empty is written "<name></name>".
+    const bool kept = frame->node.type() == pugi::node_element && *frame->node.value() != '\0';
+    if (value.empty() && kept) {
+        text.set("", 0);
+        frame->node.prepend_child(pugi::node_pcdata);
+        return;
+    }
+    text.set(value.data(), value.size());
 }
 
 bool CScrivel::HasAttribute(const std::string &name) const

@@ -15,7 +15,8 @@
 /// single root element is refused, and GetLastError() then names the source, the line and the
 /// reason. The cursor goes no deeper than kMaxDepth levels, so that code walking a document
 /// recursively stays within its stack whatever the document. Files are read and written
-/// as UTF-8 (other encodings with a byte-order mark are converted on reading); saving writes a
+/// as UTF-8 (other encodings, told by a byte-order mark or the XML declaration, are converted on
+/// reading, and the line of a refused one is counted in its own characters); saving writes a
 /// temporary file beside the target and renames it over the target, so a failed save leaves the
 /// old file as it was.
 ///

@@ -73,7 +73,7 @@ private:
         result.m_dX = point.GetBasePosition().x;
         result.m_dY = point.GetBasePosition().y;
         if (point.HasRule()) {
-            m_result.rulePoints.push_back({format("%zu", m_result.rulePoints.size() + 1), &point});
+            m_result.rulePoints.push_back({formatInteger(static_cast<long long>(m_result.rulePoints.size()) + 1), &point});
             result.m_nRuleNumber = static_cast<int>(m_result.rulePoints.size());
         }
         return result;

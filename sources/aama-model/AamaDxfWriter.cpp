@@ -88,9 +88,9 @@ void writeLayerTable(DxfText &dxf)
     int layer = 1;
     for (const int colour : kLayerColours) {
         dxf.group(0, "LAYER");
-        dxf.group(2, format("%d", layer++));
+        dxf.group(2, morvane::formatInteger(layer++));
         dxf.group(70, "  0");
-        dxf.group(62, format("  %d", colour));
+        dxf.group(62, "  " + morvane::formatInteger(colour));
         dxf.group(6, "CONTINUOUS");
     }
     dxf.group(0, "ENDTAB");
@@ -146,7 +146,7 @@ void writePointEntity(DxfText &dxf, const AamaPiecePoint &point)
     if (point.m_nRuleNumber == -1)
         return;
     startText(dxf, layer, point.m_dX, point.m_dY);
-    dxf.group(1, format("# %d", point.m_nRuleNumber));
+    dxf.group(1, "# " + morvane::formatInteger(point.m_nRuleNumber));
 }
 
 void writeVertex(DxfText &dxf, int layer, const AamaPiecePoint &point)
@@ -253,7 +253,7 @@ void writePieceTexts(DxfText &dxf, const AamaPiece &piece, const std::string &sa
     const std::string annotation =
         piece.m_sAnnotation.empty() ? "Annotation:" : "Annotation: " + piece.m_sAnnotation;
     const std::string texts[] = {"Piece Name: " + piece.m_sName, "Size: " + sampleSize,
-                                 annotation, format("Quantity: %d", piece.m_nQuantity),
+                                 annotation, "Quantity: " + morvane::formatInteger(piece.m_nQuantity),
                                  "Category: " + piece.m_sCategory};
     for (const std::string &text : texts) {
         startText(dxf, kBoundaryLayer, 0.0, 0.0);
@@ -317,8 +317,8 @@ void writeEntities(DxfText &dxf, const CAamaDxfDocument &document, const std::tm
         startHeaderText(dxf);
     const std::string texts[] = {
         "Style Name: " + document.m_sStyleName,
-        format("Creation Date: %02d-%02d-%d", now.tm_mday, now.tm_mon + 1, now.tm_year + 1900),
-        format("Creation Time: %02d:%02d:%02d", now.tm_hour, now.tm_min, now.tm_sec),
+        "Creation Date: " + morvane::dayMonthYearText(now),
+        "Creation Time: " + morvane::timeOfDayText(now),
         "Author: TELVAREN",
         "Sample Size: " + document.m_sSampleSize,
         "Grade Rule Table: " + document.m_sGradeRuleTable,

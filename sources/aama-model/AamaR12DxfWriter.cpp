@@ -7,6 +7,7 @@
 #include "sources/aama-model/AamaGradeModel.h"
 #include "sources/aama-model/AtomicFileSave.h"
 #include "sources/aama-model/DxfText.h"
+#include "sources/aama-model/FixedWidthText.h"
 
 #include <cassert>
 #include <cmath>
@@ -28,7 +29,7 @@ constexpr DxfGroup kTablesSection[] = {
 
 std::string blockName(int pattern, int size)
 {
-    return format("P%04d_%02d", pattern + 1, size + 1);
+    return "P" + zeroPadded(pattern + 1, 4) + "_" + zeroPadded(size + 1, 2);
 }
 
 int32_t pointClass(int32_t kind)
@@ -229,8 +230,7 @@ void CAamaR12DxfWriter::WriteEntities(DxfText &dxf, const IGradeData &data)
     m_pModel->GetName(name);
     const std::string texts[] = {
         "DESIGN: " + name,
-        format("DATE: %d/%02d/%02d %02d:%02d", now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,
-               now.tm_hour, now.tm_min),
+        "DATE: " + yearMonthDayMinuteText(now),
         "AUTHOR: VELMORA",
         "MASTER SIZE: " + data.GetSizeName(0, data.GetSampleSize(0)),
         "UNITS: METRIC",

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/TextFormat.h"
+#include "sources/aama-model/FixedWidthText.h"
 
 #include <span>
 #include <string>
@@ -18,14 +19,14 @@ struct DxfGroup
 };
 
 /// The text of a DXF file under construction: each group is a code line, right-aligned in three
-/// characters, and a value line, both ending with CR LF. Reals are written "%.3f" in the "C"
-/// locale.
+/// characters, and a value line, both ending with CR LF. Reals are written "%.3f" in every
+/// process locale alike.
 class DxfText
 {
 public:
     void group(int code, std::string_view value)
     {
-        m_text += format("%3d\r\n", code);
+        appendCode(code);
         m_text += value;
         m_text += "\r\n";
     }
@@ -36,9 +37,9 @@ public:
             group(each.code, each.value);
     }
 
-    void layer(int number) { group(8, format("%d", number)); }
+    void layer(int number) { group(8, formatInteger(number)); }
 
-    void coordinate(int code, double value) { group(code, format("%.3f", value)); }
+    void coordinate(int code, double value) { group(code, formatFixed(value, 3)); }
 
     /// Groups 10 and 20.
     void position(double x, double y)
@@ -50,6 +51,20 @@ public:
     const std::string &text() const { return m_text; }
 
 private:
+    // The code line, as "%3d" writes it.
+    void appendCode(int code)
+    {
+        if (code >= 0 && code <= 999) {
+            const char line[] = {code >= 100 ? char('0' + code / 100) : ' ',
+                                 code >= 10 ? char('0' + code / 10 % 10) : ' ',
+                                 char('0' + code % 10), '\r', '\n'};
+            m_text.append(line, sizeof line);
+            return;
+        }
+        m_text += blankPadded(code, 3);
+        m_text += "\r\n";
+    }
+
     std::string m_text;
 };
 

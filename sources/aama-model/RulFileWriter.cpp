@@ -4,12 +4,12 @@
 
 #include "foundation/TextFormat.h"
 #include "sources/aama-model/AtomicFileSave.h"
+#include "sources/aama-model/FixedWidthText.h"
 #include "sources/grade-model/IGradeData.h"
 #include "sources/grade-model/IGradePattern.h"
 
 #include <utility>
 
-using morvane::format;
 using morvane::SizeCombination;
 
 namespace {
@@ -35,10 +35,15 @@ DPOINT displacement(IGradePoint &point, const SizeCombination &combination)
 void writeRule(std::string &text, const RulRulePoint &rule,
                const std::vector<SizeCombination> &combinations)
 {
-    text += "RULE: DELTA " + rule.m_sName + kLineEnd;
+    text += "RULE: DELTA ";
+    text += rule.m_sName;
+    text += kLineEnd;
     for (std::size_t i = 0; i < combinations.size(); ++i) {
         const DPOINT value = displacement(*rule.m_pPoint, combinations[i]);
-        text += format(" %9.2f,%9.2f", value.x, value.y);
+        text += ' ';
+        text += morvane::blankPaddedFixed(value.x, 9, 2);
+        text += ',';
+        text += morvane::blankPaddedFixed(value.y, 9, 2);
         // After every fourth value and after the last: a single line end when both hold.
         if ((i + 1) % 4 == 0 || i + 1 == combinations.size())
             text += kLineEnd;
@@ -65,11 +70,11 @@ void CRulFileWriter::Write(const std::filesystem::path &path, const IGradeData *
     const std::string header[] = {
         "ANSI/AAMA VERSION: 1.0.0",
         "AUTHOR: MORVANE DRIVER",
-        format("CREATION DATE: %02d-%02d-%d", now.tm_mday, now.tm_mon + 1, now.tm_year + 1900),
-        format("CREATION TIME: %02d:%02d:%02d", now.tm_hour, now.tm_min, now.tm_sec),
+        "CREATION DATE: " + morvane::dayMonthYearText(now),
+        "CREATION TIME: " + morvane::timeOfDayText(now),
         "UNITS: " + units,
         "GRADE RULE TABLE: " + path.stem().string(),
-        format("NUMBER OF SIZES: %zu", combinations.size()),
+        "NUMBER OF SIZES: " + morvane::formatInteger(static_cast<long long>(combinations.size())),
         "SIZE LIST: " + sizeList,
         "SAMPLE SIZE: " + sampleSize,
     };

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <iterator>
 #include <optional>
 
 using morvane::isNear;
@@ -70,23 +72,27 @@ bool withinJoinDistance(const CAamaVertex &a, const CAamaVertex &b)
     return std::fabs(a.m_dX - b.m_dX) < kJoinDistance && std::fabs(a.m_dY - b.m_dY) < kJoinDistance;
 }
 
-bool isClosedChain(const std::vector<CAamaVertex> &chain)
+// An outline being joined: parts are added at either end.
+using Chain = std::deque<CAamaVertex>;
+
+bool isClosedChain(const Chain &chain)
 {
     return chain.size() > 2 && withinJoinDistance(chain.front(), chain.back());
 }
 
 // Appends part to chain, leaving out its first vertex where it repeats the chain's last.
-void appendPart(std::vector<CAamaVertex> &chain, std::vector<CAamaVertex> part)
+void appendPart(Chain &chain, const std::vector<CAamaVertex> &part)
 {
     const bool repeatsEnd = withinJoinDistance(chain.back(), part.front());
     chain.insert(chain.end(), part.begin() + (repeatsEnd ? 1 : 0), part.end());
 }
 
 // Puts part before chain, leaving out the chain's first vertex where it repeats part's last.
-void prependPart(std::vector<CAamaVertex> &chain, std::vector<CAamaVertex> part)
+void prependPart(Chain &chain, const std::vector<CAamaVertex> &part)
 {
-    appendPart(part, std::move(chain));
-    chain = std::move(part);
+    if (withinJoinDistance(part.back(), chain.front()))
+        chain.pop_front();
+    chain.insert(chain.begin(), part.begin(), part.end());
 }
 
 std::vector<CAamaVertex> reversed(const std::vector<CAamaVertex> &vertices)
@@ -122,9 +128,9 @@ double signedArea(const std::vector<CAamaVertex> &vertices)
     return area;
 }
 
-// The direction in degrees across the outline at vertex v, into the piece: square to the line
-// from the vertex before to the vertex after it.
-double inwardAngleAt(const std::vector<CAamaVertex> &vertices, std::size_t v)
+// The direction in degrees across the outline at vertex v, into the piece (on the left of the
+// way round when leftIsInside): square to the line from the vertex before to the vertex after.
+double inwardAngleAt(const std::vector<CAamaVertex> &vertices, std::size_t v, bool leftIsInside)
 {
     // A closed outline that repeats its first vertex at the end goes round without it.
     std::size_t count = vertices.size();
@@ -135,10 +141,49 @@ double inwardAngleAt(const std::vector<CAamaVertex> &vertices, std::size_t v)
     const CAamaVertex &after = vertices[v + 1 < count ? v + 1 : 0];
     const double tx = after.m_dX - before.m_dX;
     const double ty = after.m_dY - before.m_dY;
-    // Counter-clockwise, the inside lies to the left of the way round.
-    const bool leftIsInside = signedArea(vertices) > 0.0;
     return RadToDeg(leftIsInside ? std::atan2(tx, -ty) : std::atan2(-tx, ty));
 }
+
+// The outline vertex at a position: found by looking at every vertex while few positions are
+// asked for, through an index of the vertices otherwise.
+class CornerFinder
+{
+public:
+    CornerFinder(const std::vector<CAamaVertex> &vertices, std::size_t questions)
+        : m_vertices(vertices)
+    {
+        constexpr std::size_t kLookingIsCheaper = 1 << 16;
+        if (questions * vertices.size() <= kLookingIsCheaper)
+            return;
+        m_index.reserve(vertices.size());
+        for (std::size_t v = 0; v < vertices.size(); ++v)
+            m_index.add(vertices[v].m_dX, vertices[v].m_dY, v);
+        m_index.build();
+        m_indexed = true;
+    }
+
+    /// The last vertex near (x, y); none when no vertex is.
+    std::optional<std::size_t> at(double x, double y) const
+    {
+        std::optional<std::size_t> found;
+        if (m_indexed) {
+            m_index.forEachNear(x, y, [&](std::size_t v) {
+                found = std::max(v, found.value_or(v));
+            });
+            return found;
+        }
+        for (std::size_t v = 0; v < m_vertices.size(); ++v) {
+            if (isNear(m_vertices[v].m_dX, m_vertices[v].m_dY, x, y))
+                found = v;
+        }
+        return found;
+    }
+
+private:
+    const std::vector<CAamaVertex> &m_vertices;
+    NearIndex m_index;
+    bool m_indexed = false;
+};
 
 } // namespace
 
@@ -207,21 +252,18 @@ void CAamaBlock::Classify()
     DirectNotchesWithoutAngle();
     MatchRuleLabels();
     GiveDrillHolesTheRulesAtThem();
-    m_oMarkPointIndex = morvane::PointMarksIndex(m_oMarkPoints);
 }
 
 morvane::AamaPointMarks CAamaBlock::BoundaryMarksAt(double x, double y) const
 {
+    std::call_once(m_oMarkPointIndexBuilt, [this] {
+        m_oMarkPointIndex = morvane::PointMarksIndex(m_oMarkPoints);
+    });
     morvane::AamaPointMarks marks = m_oMarkPointIndex.MarksAt(x, y);
     if (marks.ruleNumber >= 0)
         return marks;
-    std::optional<std::size_t> last;
-    m_oRuleLabelIndex.forEachNear(x, y, [&](std::size_t i) {
-        if (labelsAnyPoint(m_oRuleLabels[i]->m_nLayer) && (!last || i > *last))
-            last = i;
-    });
-    if (last)
-        marks.ruleNumber = morvane::aamaRuleNumber(m_oRuleLabels[*last]->m_sText);
+    if (const CAamaText *label = LastLabelAt(x, y, true))
+        marks.ruleNumber = morvane::aamaRuleNumber(label->m_sText);
     return marks;
 }
 
@@ -247,38 +289,68 @@ void CAamaBlock::JoinBoundary()
     m_oInBoundary[std::size_t(first - m_oPolylines.begin())] = true;
     m_oBoundary.m_nLayer = morvane::kAamaBoundaryLayer;
     m_oBoundary.m_nFlags = first->m_nFlags;
-    std::vector<CAamaVertex> chain = first->m_oVertices;
-    if (!first->IsClosed() && !chain.empty()) {
-        while (!isClosedChain(chain) && ExtendBoundary(chain)) {
-        }
-        if (isClosedChain(chain))
-            m_oBoundary.m_nFlags |= 1;
+    if (first->IsClosed() || first->m_oVertices.empty()) {
+        m_oBoundary.m_oVertices = std::move(first->m_oVertices);
+        return;
     }
-    m_oBoundary.m_oVertices = std::move(chain);
+    // The first part's vertices move into the outline; it is drawn as the outline only.
+    Chain chain(std::make_move_iterator(first->m_oVertices.begin()),
+                std::make_move_iterator(first->m_oVertices.end()));
+    first->m_oVertices.clear();
+    const NearIndex ends = OutlinePartEnds();
+    while (!isClosedChain(chain) && ExtendBoundary(chain, ends)) {
+    }
+    if (isClosedChain(chain))
+        m_oBoundary.m_nFlags |= 1;
+    m_oBoundary.m_oVertices.assign(chain.begin(), chain.end());
 }
 
-bool CAamaBlock::ExtendBoundary(std::vector<CAamaVertex> &chain)
+NearIndex CAamaBlock::OutlinePartEnds() const
 {
+    NearIndex ends(kJoinDistance);
     for (std::size_t i = 0; i < m_oPolylines.size(); ++i) {
         const CAamaPolyline &part = m_oPolylines[i];
         if (m_oInBoundary[i] || part.m_nLayer != morvane::kAamaBoundaryLayer ||
             part.m_oVertices.empty())
             continue;
-        const std::vector<CAamaVertex> &vertices = part.m_oVertices;
-        if (withinJoinDistance(chain.back(), vertices.front()))
-            appendPart(chain, vertices);
-        else if (withinJoinDistance(chain.back(), vertices.back()))
-            appendPart(chain, reversed(vertices));
-        else if (withinJoinDistance(chain.front(), vertices.back()))
-            prependPart(chain, vertices);
-        else if (withinJoinDistance(chain.front(), vertices.front()))
-            prependPart(chain, reversed(vertices));
-        else
-            continue;
-        m_oInBoundary[i] = true;
-        return true;
+        ends.add(part.m_oVertices.front().m_dX, part.m_oVertices.front().m_dY, i);
+        ends.add(part.m_oVertices.back().m_dX, part.m_oVertices.back().m_dY, i);
     }
-    return false;
+    ends.build();
+    return ends;
+}
+
+bool CAamaBlock::ExtendBoundary(Chain &chain, const NearIndex &ends)
+{
+    // Of the parts that continue the chain at either end, the first in the file.
+    std::optional<std::size_t> next;
+    const auto consider = [&](std::size_t part) {
+        if (!m_oInBoundary[part] && (!next || part < *next))
+            next = part;
+    };
+    ends.forEachNear(chain.back().m_dX, chain.back().m_dY, consider);
+    ends.forEachNear(chain.front().m_dX, chain.front().m_dY, consider);
+    if (!next)
+        return false;
+    const std::vector<CAamaVertex> &vertices = m_oPolylines[*next].m_oVertices;
+    if (withinJoinDistance(chain.back(), vertices.front()))
+        appendPart(chain, vertices);
+    else if (withinJoinDistance(chain.back(), vertices.back()))
+        appendPart(chain, reversed(vertices));
+    else if (withinJoinDistance(chain.front(), vertices.back()))
+        prependPart(chain, vertices);
+    else
+        prependPart(chain, reversed(vertices));
+    m_oInBoundary[*next] = true;
+    return true;
+}
+
+std::vector<CAamaPoint *> CAamaBlock::MarkPointsOn(int layer) const
+{
+    std::vector<CAamaPoint *> points;
+    std::copy_if(m_oMarkPoints.begin(), m_oMarkPoints.end(), std::back_inserter(points),
+                 [layer](const CAamaPoint *point) { return point->m_nLayer == layer; });
+    return points;
 }
 
 void CAamaBlock::PlaceNotchesOnEdges()
@@ -286,11 +358,10 @@ void CAamaBlock::PlaceNotchesOnEdges()
     if (!m_bHasBoundary || m_oBoundary.m_oVertices.size() < 2)
         return;
     std::vector<CAamaVertex> &vertices = m_oBoundary.m_oVertices;
-    NearIndex corners;
-    corners.reserve(vertices.size());
-    for (std::size_t v = 0; v < vertices.size(); ++v)
-        corners.add(vertices[v].m_dX, vertices[v].m_dY, v);
-    corners.sort();
+    const std::vector<CAamaPoint *> notches = MarkPointsOn(morvane::kAamaNotchLayer);
+    if (notches.empty())
+        return;
+    const CornerFinder corners(vertices, notches.size());
 
     struct OnEdge
     {
@@ -300,11 +371,8 @@ void CAamaBlock::PlaceNotchesOnEdges()
     };
     std::vector<OnEdge> found;
     const std::size_t edgeCount = vertices.size() - (m_oBoundary.IsClosed() ? 0 : 1);
-    for (const CAamaPoint *point : m_oMarkPoints) {
-        if (point->m_nLayer != morvane::kAamaNotchLayer)
-            continue;
-        bool atCorner = false;
-        corners.forEachNear(point->m_dX, point->m_dY, [&](std::size_t) { atCorner = true; });
+    for (const CAamaPoint *point : notches) {
+        const bool atCorner = corners.at(point->m_dX, point->m_dY).has_value();
         for (std::size_t edge = 0; !atCorner && edge < edgeCount; ++edge) {
             const CAamaVertex &to = vertices[(edge + 1) % vertices.size()];
             if (const auto place = placeOnSegment(vertices[edge], to, point->m_dX, point->m_dY)) {
@@ -338,18 +406,18 @@ void CAamaBlock::DirectNotchesWithoutAngle()
     if (!m_bHasBoundary || m_oBoundary.m_oVertices.size() < 3)
         return;
     const std::vector<CAamaVertex> &vertices = m_oBoundary.m_oVertices;
-    NearIndex corners;
-    for (std::size_t v = 0; v < vertices.size(); ++v)
-        corners.add(vertices[v].m_dX, vertices[v].m_dY, v);
-    corners.sort();
-    for (CAamaPoint *point : m_oMarkPoints) {
-        if (point->m_nLayer != morvane::kAamaNotchLayer || point->m_bHasAngle)
-            continue;
-        std::optional<std::size_t> corner;
-        corners.forEachNear(point->m_dX, point->m_dY, [&](std::size_t v) { corner = v; });
+    std::vector<CAamaPoint *> notches = MarkPointsOn(morvane::kAamaNotchLayer);
+    std::erase_if(notches, [](const CAamaPoint *notch) { return notch->m_bHasAngle; });
+    if (notches.empty())
+        return;
+    const CornerFinder corners(vertices, notches.size());
+    // Counter-clockwise, the inside lies to the left of the way round.
+    const bool leftIsInside = signedArea(vertices) > 0.0;
+    for (CAamaPoint *point : notches) {
+        const std::optional<std::size_t> corner = corners.at(point->m_dX, point->m_dY);
         if (!corner)
             continue;
-        point->m_dNotchAngle = inwardAngleAt(vertices, *corner);
+        point->m_dNotchAngle = inwardAngleAt(vertices, *corner, leftIsInside);
         point->m_bHasAngle = true;
     }
 }
@@ -419,16 +487,24 @@ void CAamaBlock::MatchRuleLabels()
     labels.reserve(m_oRuleLabels.size());
     for (std::size_t i = 0; i < m_oRuleLabels.size(); ++i)
         labels.add(m_oRuleLabels[i]->m_dX, m_oRuleLabels[i]->m_dY, i);
-    labels.sort();
+    labels.build();
 
-    for (CAamaPoint &point : m_oPoints) {
-        if (const CAamaText *label = LastLabelAt(labels, point, false))
-            point.m_pRuleLabel = label;
+    NearIndex points;
+    points.reserve(m_oPoints.size());
+    for (std::size_t i = 0; i < m_oPoints.size(); ++i)
+        points.add(m_oPoints[i].m_dX, m_oPoints[i].m_dY, i);
+    points.build();
+    // In file order, so that a later label overwrites an earlier one.
+    for (const CAamaText *label : m_oRuleLabels) {
+        points.forEachNear(label->m_dX, label->m_dY, [&](std::size_t i) {
+            if (labelReaches(m_oPoints[i], label->m_nLayer))
+                m_oPoints[i].m_pRuleLabel = label;
+        });
     }
     // A line's ends take the labels beside their points, whatever their layer.
     for (CAamaLine &line : m_oLines) {
-        LabelLineEnd(labels, line.m_pFirstPoint, line.m_nStartRuleNumber);
-        LabelLineEnd(labels, line.m_pLastPoint, line.m_nEndRuleNumber);
+        LabelLineEnd(line.m_pFirstPoint, line.m_nStartRuleNumber);
+        LabelLineEnd(line.m_pLastPoint, line.m_nEndRuleNumber);
     }
 }
 
@@ -439,30 +515,29 @@ void CAamaBlock::GiveDrillHolesTheRulesAtThem()
             continue;
         const auto ruled = std::find_if(m_oMarkPoints.begin(), m_oMarkPoints.end(),
                                         [hole](const CAamaPoint *point) {
-                                            return point->RuleNumber() >= 0 &&
-                                                   isNear(point->m_dX, point->m_dY, hole->m_dX,
-                                                          hole->m_dY);
+                                            return isNear(point->m_dX, point->m_dY, hole->m_dX,
+                                                          hole->m_dY) &&
+                                                   point->RuleNumber() >= 0;
                                         });
         if (ruled != m_oMarkPoints.end())
             hole->m_pRuleLabel = (*ruled)->m_pRuleLabel;
     }
 }
 
-const CAamaText *CAamaBlock::LastLabelAt(const NearIndex &labels, const CAamaPoint &point,
-                                         bool anyLayer) const
+const CAamaText *CAamaBlock::LastLabelAt(double x, double y, bool namesAnyPoint) const
 {
     std::optional<std::size_t> last;
-    labels.forEachNear(point.m_dX, point.m_dY, [&](std::size_t i) {
-        const bool names = anyLayer || labelReaches(point, m_oRuleLabels[i]->m_nLayer);
+    m_oRuleLabelIndex.forEachNear(x, y, [&](std::size_t i) {
+        const bool names = !namesAnyPoint || labelsAnyPoint(m_oRuleLabels[i]->m_nLayer);
         if (names && (!last || i > *last))
             last = i;
     });
     return last ? m_oRuleLabels[*last] : nullptr;
 }
 
-void CAamaBlock::LabelLineEnd(const NearIndex &labels, const CAamaPoint *end, int &ruleNumber) const
+void CAamaBlock::LabelLineEnd(const CAamaPoint *end, int &ruleNumber) const
 {
-    const CAamaText *label = end ? LastLabelAt(labels, *end, true) : nullptr;
+    const CAamaText *label = end ? LastLabelAt(end->m_dX, end->m_dY, false) : nullptr;
     if (label)
         ruleNumber = morvane::aamaRuleNumber(label->m_sText);
 }

@@ -8,6 +8,8 @@
 #include "sources/aama-reader/PointMarksIndex.h"
 
 #include <cstddef>
+#include <deque>
+#include <mutex>
 #include <span>
 #include <string>
 #include <vector>
@@ -49,7 +51,7 @@ public:
     const CAamaPolyline *Boundary() const { return m_bHasBoundary ? &m_oBoundary : nullptr; }
     /// What the points of the block (all but drill holes) make of the position (x, y): the
     /// marks of the outline vertex there. Without a rule number from the points, a "#" label on
-    /// layer 1 or 2 at the position gives it.
+    /// layer 1 or 2 at the position gives it. The points are indexed when first asked.
     morvane::AamaPointMarks BoundaryMarksAt(double x, double y) const;
     /// The polylines that are not part of the outline, in file order.
     std::vector<const CAamaPolyline *> OtherPolylines() const;
@@ -69,17 +71,20 @@ private:
     void ClassifyEntity(EntityRef entity, FollowState &state);
     void ClassifyPoint(CAamaPoint &point, FollowState &state);
     void JoinBoundary();
-    bool ExtendBoundary(std::vector<CAamaVertex> &chain);
+    /// The ends of the layer-1 polylines not yet in the outline, each with its polyline's index.
+    morvane::NearIndex OutlinePartEnds() const;
+    /// Adds the first polyline in the file that continues chain at either end; false when none
+    /// does.
+    bool ExtendBoundary(std::deque<CAamaVertex> &chain, const morvane::NearIndex &ends);
+    std::vector<CAamaPoint *> MarkPointsOn(int layer) const;
     void PlaceNotchesOnEdges();
     void DirectNotchesWithoutAngle();
     void MatchRuleLabels();
     void GiveDrillHolesTheRulesAtThem();
-    /// Of the labels at the point that name it (any label at it, with anyLayer), the last one
-    /// in the file; null when none.
-    const CAamaText *LastLabelAt(const morvane::NearIndex &labels, const CAamaPoint &point,
-                                 bool anyLayer) const;
-    void LabelLineEnd(const morvane::NearIndex &labels, const CAamaPoint *end,
-                      int &ruleNumber) const;
+    /// Of the labels at (x, y) (with namesAnyPoint, only those on layers that name any point
+    /// they stand at), the last one in the file; null when none.
+    const CAamaText *LastLabelAt(double x, double y, bool namesAnyPoint) const;
+    void LabelLineEnd(const CAamaPoint *end, int &ruleNumber) const;
 
     std::string m_sName;
     std::vector<CAamaLine> m_oLines;
@@ -98,7 +103,8 @@ private:
     /// The points that may mark the outline (all but drill holes), in file order, and their
     /// index.
     std::vector<CAamaPoint *> m_oMarkPoints;
-    morvane::PointMarksIndex m_oMarkPointIndex;
+    mutable std::once_flag m_oMarkPointIndexBuilt;
+    mutable morvane::PointMarksIndex m_oMarkPointIndex;
     std::vector<CAamaPoint *> m_oDrillHoles;
     std::vector<const CAamaText *> m_oRuleLabels;
     morvane::NearIndex m_oRuleLabelIndex;

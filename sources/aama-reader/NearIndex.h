@@ -2,9 +2,9 @@
 // The nearness rule of the format and a search for positions near a given one.
 #pragma once
 
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace morvane {
@@ -16,26 +16,102 @@ inline constexpr double kAamaNearDistance = 0.001;
 /// A position with a NaN coordinate is near nothing.
 bool isNear(double x1, double y1, double x2, double y2);
 
-/// Positions, each with a caller's id, searched for those near a given position in
-/// O(log n + matches). Add all positions, then call sort() once before searching.
+/// The plane cut into square cells of sixteen times a distance, hashed into a power-of-two
+/// number of buckets: everything within that distance of a position (in x and in y) lies in one
+/// of the (one to four) buckets that nearBuckets() gives for it.
+class NearGrid
+{
+public:
+    /// A grid of at least count buckets, for the near distance or another one.
+    explicit NearGrid(std::size_t count = 0, double distance = kAamaNearDistance);
+
+    std::size_t bucketCount() const { return m_mask + 1; }
+    /// The bucket of the cell that holds (x, y); both must be finite.
+    std::size_t bucketOf(double x, double y) const { return bucketOfCell(cellOf(x), cellOf(y)); }
+
+    /// Calls visit(bucket) once for each bucket that may hold a position near (x, y); nothing
+    /// for a position off the finite plane.
+    template <typename Visit> void nearBuckets(double x, double y, Visit visit) const
+    {
+        if (!std::isfinite(x) || !std::isfinite(y))
+            return;
+        // A margin of one more distance on each side covers the rounding of the differences.
+        const std::int64_t firstX = cellOf(x - 2 * m_distance);
+        const std::int64_t lastX = cellOf(x + 2 * m_distance);
+        const std::int64_t firstY = cellOf(y - 2 * m_distance);
+        const std::int64_t lastY = cellOf(y + 2 * m_distance);
+        std::size_t visited[9];
+        std::size_t visitedCount = 0;
+        for (std::int64_t cx = firstX; cx <= lastX; ++cx) {
+            for (std::int64_t cy = firstY; cy <= lastY; ++cy) {
+                const std::size_t bucket = bucketOfCell(cx, cy);
+                bool seen = false;
+                for (std::size_t i = 0; i < visitedCount; ++i)
+                    seen = seen || visited[i] == bucket;
+                if (seen)
+                    continue;
+                if (visitedCount < std::size(visited))
+                    visited[visitedCount++] = bucket;
+                visit(bucket);
+            }
+        }
+    }
+
+private:
+    // Cells beyond this number, on either side, are one: far from any pattern.
+    static constexpr double kLastCell = 0x1p40;
+
+    std::int64_t cellOf(double coordinate) const
+    {
+        const double cell = std::floor(coordinate * m_cellsPerUnit);
+        return static_cast<std::int64_t>(cell < -kLastCell ? -kLastCell
+                                         : cell > kLastCell ? kLastCell
+                                                            : cell);
+    }
+
+    std::size_t bucketOfCell(std::int64_t cx, std::int64_t cy) const
+    {
+        const auto hash = static_cast<std::uint64_t>(cx) * 0x9E3779B97F4A7C15u ^
+                          static_cast<std::uint64_t>(cy) * 0xC2B2AE3D27D4EB4Fu;
+        return static_cast<std::size_t>(hash ^ (hash >> 29)) & m_mask;
+    }
+
+    std::size_t m_mask = 0;
+    double m_distance;
+    // Cells much wider than a search, so that most searches stay within one cell per axis.
+    double m_cellsPerUnit;
+};
+
+/// Positions, each with a caller's id, searched for those near a given position in time that
+/// grows with the number of positions close to it, not with the number of all positions. Add
+/// all positions, then call build() once before searching.
 class NearIndex
 {
 public:
-    void reserve(std::size_t count) { m_entries.reserve(count); }
-    void add(double x, double y, std::size_t id);
-    void sort();
+    /// An index for positions near each other (isNear()), or within another distance in x and
+    /// in y.
+    explicit NearIndex(double distance = kAamaNearDistance)
+        : m_distance(distance)
+    {
+    }
 
-    /// Calls visit(id) for every position near (x, y), in no particular order.
+    void reserve(std::size_t count) { m_added.reserve(count); }
+    void add(double x, double y, std::size_t id);
+    void build();
+
+    /// Calls visit(id) for every position near (x, y) (or within the index's distance), once
+    /// each, in no particular order.
     template <typename Visit> void forEachNear(double x, double y, Visit visit) const
     {
-        if (std::isnan(x) || std::isnan(y))
+        if (m_entries.empty())
             return;
-        auto entry = std::lower_bound(m_entries.begin(), m_entries.end(), x - kAamaNearDistance,
-                                      [](const Entry &e, double value) { return e.x < value; });
-        for (; entry != m_entries.end() && entry->x <= x + kAamaNearDistance; ++entry) {
-            if (isNear(entry->x, entry->y, x, y))
-                visit(entry->id);
-        }
+        m_grid.nearBuckets(x, y, [&](std::size_t bucket) {
+            for (std::size_t i = m_bucketStart[bucket]; i < m_bucketStart[bucket + 1]; ++i) {
+                if (std::fabs(m_entries[i].x - x) < m_distance &&
+                    std::fabs(m_entries[i].y - y) < m_distance)
+                    visit(m_entries[i].id);
+            }
+        });
     }
 
 private:
@@ -45,7 +121,13 @@ private:
         double y;
         std::size_t id;
     };
+    /// Positions in order of addition, until build().
+    std::vector<Entry> m_added;
     std::vector<Entry> m_entries;
+    /// Where the entries of each bucket start in m_entries, and the end after the last.
+    std::vector<std::size_t> m_bucketStart;
+    double m_distance;
+    NearGrid m_grid;
 };
 
 } // namespace morvane

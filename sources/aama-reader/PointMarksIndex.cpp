@@ -12,8 +12,6 @@ namespace morvane {
 
 namespace {
 
-constexpr std::size_t kLeafSize = 16;
-
 // Of two places in file order, the later one; either may be none (the largest value).
 std::size_t later(std::size_t a, std::size_t b)
 {
@@ -23,25 +21,6 @@ std::size_t later(std::size_t a, std::size_t b)
     if (b == none)
         return a;
     return std::max(a, b);
-}
-
-// Whether coordinate c is near the searched one, as isNear() compares each coordinate.
-bool nearCoordinate(double c, double searched)
-{
-    return std::fabs(c - searched) < kAamaNearDistance;
-}
-
-// The difference c - searched never falls as c grows, so the coordinates near a searched one
-// form an interval: a box side [min, max] lies wholly inside it when both its ends do, and
-// wholly outside when one end is beyond it on the far side.
-bool wholeSideNear(double min, double max, double searched)
-{
-    return nearCoordinate(min, searched) && nearCoordinate(max, searched);
-}
-
-bool wholeSideFar(double min, double max, double searched)
-{
-    return max - searched <= -kAamaNearDistance || min - searched >= kAamaNearDistance;
 }
 
 } // namespace
@@ -54,31 +33,71 @@ void PointMarksIndex::Deciding::Add(const Deciding &other)
     firstRuled = std::min(firstRuled, other.firstRuled);
 }
 
+void PointMarksIndex::Deciding::AddPoint(std::size_t place, std::size_t kind, bool ruled)
+{
+    if (kind != kNone)
+        latestOfKind[kind] = later(latestOfKind[kind], place);
+    latest = later(latest, place);
+    if (ruled)
+        firstRuled = std::min(firstRuled, place);
+}
+
 PointMarksIndex::PointMarksIndex(std::span<const CAamaPoint *const> points)
     : m_points(points)
+    , m_grid(2 * points.size())
 {
-    m_entries.reserve(points.size());
+    // The points by bucket, in file order within each (a counting sort).
+    m_bucketStart.assign(m_grid.bucketCount() + 1, 0);
+    std::vector<std::size_t> bucketOfPoint(points.size(), kNone);
     for (std::size_t place = 0; place < points.size(); ++place) {
         const CAamaPoint &point = *points[place];
         // A point off the finite plane is near nothing.
-        if (std::isfinite(point.m_dX) && std::isfinite(point.m_dY))
-            m_entries.push_back(
-                {point.m_dX, point.m_dY, place, KindOf(point.m_nLayer), point.RuleNumber() >= 0});
+        if (!std::isfinite(point.m_dX) || !std::isfinite(point.m_dY))
+            continue;
+        bucketOfPoint[place] = m_grid.bucketOf(point.m_dX, point.m_dY);
+        ++m_bucketStart[bucketOfPoint[place] + 1];
     }
-    if (m_entries.empty())
-        return;
-    // A binary tree whose leaves hold at least half kLeafSize entries each.
-    m_nodes.reserve(4 * m_entries.size() / kLeafSize + 1);
-    Build(0, m_entries.size());
+    for (std::size_t bucket = 1; bucket < m_bucketStart.size(); ++bucket)
+        m_bucketStart[bucket] += m_bucketStart[bucket - 1];
+    std::vector<std::size_t> byBucket(m_bucketStart.back());
+    std::vector<std::size_t> next(m_bucketStart.begin(), m_bucketStart.end() - 1);
+    for (std::size_t place = 0; place < points.size(); ++place) {
+        if (bucketOfPoint[place] != kNone)
+            byBucket[next[bucketOfPoint[place]]++] = place;
+    }
+
+    // The points of one position become one site; a bucket's sites stand together.
+    m_sites.reserve(byBucket.size());
+    for (std::size_t bucket = 0; bucket + 1 < m_bucketStart.size(); ++bucket) {
+        const std::size_t firstSite = m_sites.size();
+        for (std::size_t i = m_bucketStart[bucket]; i < m_bucketStart[bucket + 1]; ++i) {
+            const std::size_t place = byBucket[i];
+            const CAamaPoint &point = *points[place];
+            auto site = std::find_if(m_sites.begin() + std::ptrdiff_t(firstSite), m_sites.end(),
+                                     [&](const Site &s) {
+                                         return s.x == point.m_dX && s.y == point.m_dY;
+                                     });
+            if (site == m_sites.end())
+                site = m_sites.insert(m_sites.end(), Site{point.m_dX, point.m_dY, {}});
+            site->deciding.AddPoint(place, KindOf(point.m_nLayer), point.RuleNumber() >= 0);
+        }
+        m_bucketStart[bucket] = firstSite;
+    }
+    m_bucketStart.back() = m_sites.size();
 }
 
 AamaPointMarks PointMarksIndex::MarksAt(double x, double y) const
 {
     AamaPointMarks marks;
-    if (m_nodes.empty() || !std::isfinite(x) || !std::isfinite(y))
+    if (m_sites.empty())
         return marks;
     Deciding deciding;
-    Collect(0, x, y, deciding);
+    m_grid.nearBuckets(x, y, [&](std::size_t bucket) {
+        for (std::size_t i = m_bucketStart[bucket]; i < m_bucketStart[bucket + 1]; ++i) {
+            if (isNear(m_sites[i].x, m_sites[i].y, x, y))
+                deciding.Add(m_sites[i].deciding);
+        }
+    });
 
     // Every kind sets or clears a fixed set of flag bits and keeps the others, so each bit ends
     // as the latest point that touches it leaves it: applying the latest point of each kind, in
@@ -116,76 +135,6 @@ std::size_t PointMarksIndex::KindOf(int layer)
     default:
         return kNone;
     }
-}
-
-void PointMarksIndex::AddEntry(const Entry &entry, Deciding &into)
-{
-    if (entry.kind != kNone)
-        into.latestOfKind[entry.kind] = later(into.latestOfKind[entry.kind], entry.place);
-    into.latest = later(into.latest, entry.place);
-    if (entry.ruled)
-        into.firstRuled = std::min(into.firstRuled, entry.place);
-}
-
-std::size_t PointMarksIndex::Build(std::size_t begin, std::size_t end)
-{
-    const std::size_t index = m_nodes.size();
-    Node &node = m_nodes.emplace_back();
-    node.begin = begin;
-    node.end = end;
-    node.minX = node.maxX = m_entries[begin].x;
-    node.minY = node.maxY = m_entries[begin].y;
-    for (std::size_t i = begin; i < end; ++i) {
-        node.minX = std::min(node.minX, m_entries[i].x);
-        node.maxX = std::max(node.maxX, m_entries[i].x);
-        node.minY = std::min(node.minY, m_entries[i].y);
-        node.maxY = std::max(node.maxY, m_entries[i].y);
-    }
-    if (end - begin <= kLeafSize) {
-        for (std::size_t i = begin; i < end; ++i)
-            AddEntry(m_entries[i], node.deciding);
-        return index;
-    }
-    // Halve the entries at the middle one across the wider side of the box.
-    const bool acrossX = node.maxX - node.minX >= node.maxY - node.minY;
-    const auto first = m_entries.begin() + std::ptrdiff_t(begin);
-    const auto middle = first + std::ptrdiff_t((end - begin) / 2);
-    const auto last = m_entries.begin() + std::ptrdiff_t(end);
-    if (acrossX)
-        std::nth_element(first, middle, last,
-                         [](const Entry &a, const Entry &b) { return a.x < b.x; });
-    else
-        std::nth_element(first, middle, last,
-                         [](const Entry &a, const Entry &b) { return a.y < b.y; });
-    const std::size_t split = std::size_t(middle - m_entries.begin());
-    Build(begin, split);
-    const std::size_t second = Build(split, end);
-    // The node list has grown: find the node again.
-    Node &inner = m_nodes[index];
-    inner.second = second;
-    inner.deciding = m_nodes[index + 1].deciding;
-    inner.deciding.Add(m_nodes[second].deciding);
-    return index;
-}
-
-void PointMarksIndex::Collect(std::size_t index, double x, double y, Deciding &into) const
-{
-    const Node &node = m_nodes[index];
-    if (wholeSideFar(node.minX, node.maxX, x) || wholeSideFar(node.minY, node.maxY, y))
-        return;
-    if (wholeSideNear(node.minX, node.maxX, x) && wholeSideNear(node.minY, node.maxY, y)) {
-        into.Add(node.deciding);
-        return;
-    }
-    if (node.second == kNone) {
-        for (std::size_t i = node.begin; i < node.end; ++i) {
-            if (nearCoordinate(m_entries[i].x, x) && nearCoordinate(m_entries[i].y, y))
-                AddEntry(m_entries[i], into);
-        }
-        return;
-    }
-    Collect(index + 1, x, y, into);
-    Collect(node.second, x, y, into);
 }
 
 } // namespace morvane

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "sources/aama-reader/AamaEntities.h"
+#include "sources/aama-reader/NearIndex.h"
 
 #include <array>
 #include <cstddef>
@@ -23,12 +24,11 @@ struct AamaPointMarks
     double notchVector[2] = {0.0, 0.0};
 };
 
-/// The points that belong to an outline, searched for the marks they give a position. Only the
-/// latest point of each kind, the latest point and the first point with a rule number of 0 or
-/// more decide the marks, so the index keeps just those for each box of a two-dimensional
-/// tree: a search costs about the square root of the number of points at worst, however many
-/// of them lie on the position, and the index takes memory in proportion to the number of
-/// points.
+/// The points of a block, searched for the marks they give a position. Only the latest point of
+/// each kind, the latest point and the first point with a rule number of 0 or more decide the
+/// marks, so the index keeps just those for each position that points lie on, in a hashed grid:
+/// a search costs the number of distinct positions close to it, however many points lie on
+/// each, and the index takes memory in proportion to the number of points.
 class PointMarksIndex
 {
 public:
@@ -55,43 +55,26 @@ private:
 
         Deciding() { latestOfKind.fill(kNone); }
         void Add(const Deciding &other);
+        /// Adds the point at place, of kind (kNone for a point that keeps the flags).
+        void AddPoint(std::size_t place, std::size_t kind, bool ruled);
     };
 
-    /// One point: its position, its place in file order, its kind (kNone for a point that
-    /// keeps the flags) and whether it has a rule number of 0 or more.
-    struct Entry
+    /// One position that points lie on, and what they decide.
+    struct Site
     {
         double x;
         double y;
-        std::size_t place;
-        std::size_t kind;
-        bool ruled;
-    };
-
-    /// A box of the tree over the entries [begin, end). An inner node's first child follows it
-    /// in the node list; a leaf has no second child.
-    struct Node
-    {
-        double minX = 0.0;
-        double maxX = 0.0;
-        double minY = 0.0;
-        double maxY = 0.0;
         Deciding deciding;
-        std::size_t begin = 0;
-        std::size_t end = 0;
-        std::size_t second = kNone;
     };
 
     /// The slot of a point's layer among the kinds; kNone for a layer that keeps the flags.
     static std::size_t KindOf(int layer);
-    static void AddEntry(const Entry &entry, Deciding &into);
-
-    std::size_t Build(std::size_t begin, std::size_t end);
-    void Collect(std::size_t node, double x, double y, Deciding &into) const;
 
     std::span<const CAamaPoint *const> m_points;
-    std::vector<Entry> m_entries;
-    std::vector<Node> m_nodes;
+    NearGrid m_grid;
+    /// The sites by bucket, and where those of each bucket start, with the end after the last.
+    std::vector<Site> m_sites;
+    std::vector<std::size_t> m_bucketStart;
 };
 
 } // namespace morvane

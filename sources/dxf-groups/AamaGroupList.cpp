@@ -4,7 +4,6 @@
 
 #include "foundation/NumberText.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -96,26 +95,12 @@ double readReal(std::string_view text)
     return negative ? -value : value;
 }
 
-// The position of the first LF at or after from, or the end of the text. Eight bytes are
-// looked at together: a byte equal to LF becomes zero in word ^ kNewlines, and the lowest zero
-// byte of a word sets the lowest bit of (x - ones) & ~x & highs.
+// The position of the first LF at or after from, or the end of the text.
 std::size_t findNewline(std::string_view text, std::size_t from)
 {
-    static_assert(std::endian::native == std::endian::little);
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kHighs = 0x8080808080808080;
-    constexpr std::uint64_t kNewlines = kOnes * '\n';
-    for (; from + 8 <= text.size(); from += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + from, sizeof word);
-        const std::uint64_t x = word ^ kNewlines;
-        const std::uint64_t zeroBytes = (x - kOnes) & ~x & kHighs;
-        if (zeroBytes != 0)
-            return from + static_cast<std::size_t>(std::countr_zero(zeroBytes) / 8);
-    }
-    while (from < text.size() && text[from] != '\n')
-        ++from;
-    return from;
+    const void *found = std::memchr(text.data() + from, '\n', text.size() - from);
+    return found ? static_cast<std::size_t>(static_cast<const char *>(found) - text.data())
+                 : text.size();
 }
 
 } // namespace
@@ -141,6 +126,33 @@ std::string_view CAamaGroupList::NextLine()
     return m_sText.substr(start, end - start);
 }
 
+bool CAamaGroupList::ReadPlainCode()
+{
+    // Read where it stands, without looking for the line end first: blanks, up to four digits,
+    // blanks, and the line end.
+    const char *const text = m_sText.data();
+    const std::size_t size = m_sText.size();
+    std::size_t i = m_nPosition;
+    while (i < size && text[i] == ' ')
+        ++i;
+    const std::size_t digits = i;
+    int code = 0;
+    while (i < size && i - digits < 4 && isDigit(text[i]))
+        code = code * 10 + (text[i++] - '0');
+    if (i == digits)
+        return false;
+    while (i < size && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    if (i < size && text[i] == '\r')
+        ++i;
+    if (i < size && text[i] != '\n')
+        return false;
+    m_oGroup.m_nCode = code;
+    m_nPosition = i < size ? i + 1 : i;
+    ++m_nLine;
+    return true;
+}
+
 const CAamaGroup *CAamaGroupList::Next()
 {
     if (m_nPosition >= m_nEnd)
@@ -153,12 +165,14 @@ const CAamaGroup *CAamaGroupList::Next()
     }
     m_nPrevious = m_nPosition;
     m_nPreviousLine = m_nLine;
-    const std::string_view codeLine = NextLine();
-    if (!isCodeLine(codeLine)) {
-        RefuseCodeLine(codeLine);
-        return nullptr;
+    if (!ReadPlainCode()) {
+        const std::string_view codeLine = NextLine();
+        if (!isCodeLine(codeLine)) {
+            RefuseCodeLine(codeLine);
+            return nullptr;
+        }
+        m_oGroup.m_nCode = readInteger(codeLine);
     }
-    m_oGroup.m_nCode = readInteger(codeLine);
     m_oGroup.m_sValue = m_nPosition < m_sText.size() ? NextLine() : std::string_view();
     if (!m_bEndOfFile && m_oGroup.Is(0, "EOF")) {
         m_bEndOfFile = true;

@@ -1,11 +1,13 @@
 // Morvane foundation library fuzz target.
-// Loads arbitrary bytes as a stored document, quietly, then saves what was loaded.
+// Loads arbitrary bytes as a stored document, quietly, then saves what was loaded and checks
+// that the saved text loads again.
 #include "../SampleModel.h"
 #include "foundation/XmlArchive.h"
 #include "foundation/XmlErrorReporter.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -25,6 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     CXmlArchive archive;
     archive.SaveObject(document, "Example");
-    archive.GetXmlContents();
+    const std::string saved = archive.GetXmlContents();
+    CXmlArchive reloaded;
+    if (!reloaded.LoadFromText(saved, "saved text"))
+        __builtin_trap();
     return 0;
 }

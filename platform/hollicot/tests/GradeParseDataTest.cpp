@@ -101,3 +101,28 @@ TEST(GradeParseDataTest, CellTableWorksOnTheCallersRows)
 }
 
 } // namespace
+
+// The rule conversion's chain search: set a trial value, compute one size, read the result.
+TEST(GradeParseDataTest, ComputesOneSizeFromCellsSetThroughTheTable)
+{
+    CellRows cells(4, std::vector<Vec2>(2));
+    const std::vector<Vec2> positions{{0, 0}, {50, 0}, {100, 0}, {100, 0}};
+    auto data = CGradeDataFactory::MakeGradeData();
+    ASSERT_EQ(data->SetUp({"A", "M", "B", "R"}, &positions, {"%RKD(%LP(A, B), R, 1)"}, 0, 2,
+                          nullptr, {}, 0, &cells, false),
+              0);
+    ICellTable *table = data->GetCells();
+    for (const double trial : {4.0, 8.0}) {
+        SCOPED_TRACE(trial);
+        ASSERT_EQ(table->SetCell(1, 1, 0, 0), 0);
+        ASSERT_EQ(table->SetCell(2, 1, 0, 0), 0);
+        ASSERT_EQ(table->SetCell(3, 1, trial, 3), 0);
+        ASSERT_EQ(data->ComputeSize(1), 0);
+        double x = 0;
+        double y = 0;
+        ASSERT_EQ(table->GetCell(1, 1, x, y), 0);
+        EXPECT_DOUBLE_EQ(x, trial / 2);
+        EXPECT_DOUBLE_EQ(y, 0);
+    }
+    EXPECT_EQ(cells[2][0].x, 0);
+}

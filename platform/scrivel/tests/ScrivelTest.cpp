@@ -20,6 +20,22 @@ std::string nested(int depth)
     return text;
 }
 
+// ASCII text in UTF-16 or UTF-32, after a byte-order mark.
+std::string encoded(std::string_view ascii, size_t unitSize, bool bigEndian)
+{
+    std::string bytes;
+    const auto append = [&](unsigned code) {
+        for (size_t b = 0; b < unitSize; ++b) {
+            const size_t shift = 8 * (bigEndian ? unitSize - 1 - b : b);
+            bytes += static_cast<char>(code >> shift & 0xFF);
+        }
+    };
+    append(0xFEFF);
+    for (const char c : ascii)
+        append(static_cast<unsigned char>(c));
+    return bytes;
+}
+
 class ScrivelFileTest : public ::testing::Test
 {
 protected:
@@ -114,6 +130,33 @@ TEST(ScrivelTest, ReadsBackADocumentBeingWritten)
     EXPECT_EQ(filer.GetChildName(2), "Third");
 }
 
+TEST(ScrivelTest, ChangesTheTextsOfALoadedDocument)
+{
+    CScrivel filer;
+    ASSERT_TRUE(filer.LoadFromText("<r><a>x</a><b>y<c/>w</b><d/><e><f/></e></r>"))
+        << filer.GetLastError();
+    ASSERT_TRUE(filer.SelectRootItem());
+    const struct
+    {
+        int child;
+        const char *value;
+    } changes[] = {{0, ""}, {1, "z&"}, {2, "new"}, {3, "after"}};
+    for (const auto &change : changes) {
+        ASSERT_TRUE(filer.SelectChild(change.child));
+        filer.SetValue(change.value);
+        EXPECT_EQ(filer.GetValue(), change.value);
+        EXPECT_TRUE(filer.ReturnBack());
+    }
+    EXPECT_EQ(filer.GetXmlContents(), "<?xml version=\"1.0\"?>\n"
+                                      "<r>\n"
+                                      "\t<a></a>\n"
+                                      "\t<b>z&amp;<c />w</b>\n"
+                                      "\t<d>new</d>\n"
+                                      "\t<e>\n"
+                                      "\t\t<f />after</e>\n"
+                                      "</r>\n");
+}
+
 TEST(ScrivelTest, CountsOnlyChildElementsAndKeepsBlankText)
 {
     CScrivel filer;
@@ -167,6 +210,13 @@ TEST(ScrivelTest, RefusesBadDocumentsWithLineAndReason)
         {"binary", std::string("\x00\x01\xff\xfe<\x00\x80", 7), "mask.msk: line 1:"},
         {"two roots", "<a/>\n<b/>", "mask.msk: line 2: more than one root element"},
         {"mismatch", "<a>\n</b>", "mask.msk: line 2: end tag missing or not matching"},
+        {"UTF-16", encoded("<a>\n<b>\n</c>\n</a>", 2, false), "mask.msk: line 3: end tag missing"},
+        {"UTF-16 two roots", encoded("<a/>\n\n<b/>", 2, true),
+         "mask.msk: line 3: more than one root element"},
+        {"UTF-32", encoded("<a>\n<b>\n\n\n</c>", 4, true), "mask.msk: line 5: end tag missing"},
+        {"Latin-1",
+         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<a>\xe9\xe9\xe9\xe9\n<b>\n</c>",
+         "mask.msk: line 4: end tag missing"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);

@@ -160,6 +160,20 @@ TEST(XmlTextWriterTest, WritesWhatTheTreeWouldPrint)
     }
 }
 
+TEST(XmlTextWriterTest, IndentsDeepElementsAsTheTree)
+{
+    std::vector<Call> calls;
+    for (int depth = 0; depth < 40; ++depth) {
+        calls.push_back({Step::Open, "d", ""});
+        if (depth % 7 == 0)
+            calls.push_back({Step::Text, "", "t"});
+    }
+    for (int depth = 0; depth < 20; ++depth)
+        calls.push_back({Step::Close, "", ""});
+    calls.push_back({Step::Open, "after", ""});
+    expectSameAsTree(calls);
+}
+
 TEST(XmlTextWriterTest, WritesWhatTheTreeWouldPrintForAnyCalls)
 {
     const std::vector<std::string> names = {"a", "b", "", "ClassName", "Point"};

@@ -3,6 +3,7 @@
 #include "DxfTestText.h"
 #include "sources/aama-reader/AAMAData.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -117,6 +118,34 @@ TEST(AamaTraitsTest, JoinsAnOutlineSplitIntoSeveralPolylines)
         }
         EXPECT_EQ(data.GetPieceDrawing(0).size(), row.drawingItems);
     }
+}
+
+// An outline in thousands of parts, each found at the far end of the file from the one it
+// continues, is joined in time that grows with the number of parts, not with its square.
+TEST(AamaTraitsTest, JoinsAnOutlineOfThousandsOfPartsWrittenBackwards)
+{
+    constexpr int kParts = 20000;
+    const auto corner = [](int k) {
+        const double turn = 2.0 * 3.14159265358979 * (k % kParts) / kParts;
+        return std::pair<std::string, std::string>(std::to_string(1000.0 * std::cos(turn)),
+                                                   std::to_string(1000.0 * std::sin(turn)));
+    };
+    const auto part = [&](int k) {
+        const auto [x1, y1] = corner(k);
+        const auto [x2, y2] = corner(k + 1);
+        return dxfText({{0, "POLYLINE"}, {8, "1"}, {0, "VERTEX"}, {10, x1}, {20, y1}}) +
+               dxfText({{0, "VERTEX"}, {10, x2}, {20, y2}, {0, "SEQEND"}});
+    };
+    std::string parts = part(0);
+    for (int k = kParts - 1; k > 0; --k)
+        parts += part(k);
+    AAMAData file;
+    ASSERT_TRUE(file.LoadText(onePieceFile(parts)));
+    const IAAMAData &data = *file.GetIAAMADataItf();
+    ASSERT_EQ(data.GetVertexCount(0, -1), kParts + 1);
+    EXPECT_EQ(vertexOf(data, 0, 0).position.x, vertexOf(data, 0, kParts).position.x);
+    EXPECT_EQ(vertexOf(data, 0, 0).position.y, vertexOf(data, 0, kParts).position.y);
+    EXPECT_TRUE(data.GetPieceDrawing(0).empty());
 }
 
 struct MarkCase

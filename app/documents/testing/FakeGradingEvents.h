@@ -1,0 +1,59 @@
+// Morvane program documents test support.
+// The main document and the options as the documents it owns see them, in memory.
+#pragma once
+
+#include "app/documents/IGradingEvents.h"
+#include "app/documents/IOptions.h"
+
+#include <array>
+#include <map>
+#include <string>
+
+namespace morvane {
+
+/// Options held in memory by name; undeclared ones read as false, 0 or empty.
+class FakeOptions : public IOptions
+{
+public:
+    bool GetBoolOption(const std::string &name) const override { return GetIntOption(name) != 0; }
+    int GetIntOption(const std::string &name) const override
+    {
+        const auto found = m_values.find(name);
+        return found != m_values.end() ? std::stoi(found->second) : 0;
+    }
+    std::string GetStringOption(const std::string &name) const override
+    {
+        const auto found = m_values.find(name);
+        return found != m_values.end() ? found->second : std::string();
+    }
+
+    void set(const std::string &name, const std::string &value) { m_values[name] = value; }
+
+private:
+    std::map<std::string, std::string> m_values;
+};
+
+/// A main document that counts the grading restarts asked of it and answers CanDeactivate as
+/// told.
+class FakeGradingEvents : public IGradingEvents
+{
+public:
+    bool CanDeactivate() override { return canDeactivate; }
+    void OnBeginGrading() override { ++gradingRestarts; }
+    IOptions &GetOptions() override { return options; }
+    std::string GetStringAt(int index) const override
+    {
+        return strings.at(static_cast<size_t>(index));
+    }
+    void SetStringAt(int index, const std::string &text) override
+    {
+        strings.at(static_cast<size_t>(index)) = text;
+    }
+
+    bool canDeactivate = true;
+    int gradingRestarts = 0;
+    FakeOptions options;
+    std::array<std::string, 4> strings;
+};
+
+} // namespace morvane

@@ -1,0 +1,53 @@
+// Morvane AAMA grade model tests.
+// The writers' numbers and dates, made without printf, are byte for byte what printf made.
+#include "foundation/TextFormat.h"
+#include "sources/aama-model/FixedWidthText.h"
+#include "sources/aama-model/LocalClock.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+
+using morvane::format;
+
+TEST(FixedWidthTextTest, WritesWhatPrintfWrites)
+{
+    std::vector<double> reals = {0.0,    -0.0,     0.005,     -0.005,    0.125,   -0.125,
+                                 2.675,  1e-9,     -1e-9,     99999.995, 1e15,    -1e17,
+                                 1e300,  123.4565, -7.00049,  0.3,       1234567.891,
+                                 std::numeric_limits<double>::infinity(),
+                                 -std::numeric_limits<double>::infinity(),
+                                 std::numeric_limits<double>::quiet_NaN()};
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> spread(-2000.0, 2000.0);
+    for (int i = 0; i < 2000; ++i)
+        reals.push_back(spread(random));
+    for (const double value : reals) {
+        SCOPED_TRACE(format("%.17g", value));
+        EXPECT_EQ(morvane::blankPaddedFixed(value, 9, 2), format("%9.2f", value));
+        EXPECT_EQ(morvane::formatFixed(value, 3), format("%.3f", value));
+    }
+    for (const long long value : {0LL, 7LL, -7LL, 42LL, 999LL, 1000LL, -12345LL, 2147483647LL}) {
+        SCOPED_TRACE(value);
+        EXPECT_EQ(morvane::blankPadded(value, 3), format("%3lld", value));
+        EXPECT_EQ(morvane::zeroPadded(value, 2), format("%02lld", value));
+        EXPECT_EQ(morvane::zeroPadded(value, 4), format("%04lld", value));
+    }
+}
+
+TEST(FixedWidthTextTest, WritesDatesAsPrintfDid)
+{
+    std::tm time{};
+    time.tm_year = 124;
+    time.tm_mon = 2;
+    time.tm_mday = 5;
+    time.tm_hour = 4;
+    time.tm_min = 7;
+    time.tm_sec = 9;
+    EXPECT_EQ(morvane::dayMonthYearText(time), "05-03-2024");
+    EXPECT_EQ(morvane::timeOfDayText(time), "04:07:09");
+    EXPECT_EQ(morvane::yearMonthDayMinuteText(time), "2024/03/05 04:07");
+    time.tm_year = -1901;
+    EXPECT_EQ(morvane::dayMonthYearText(time), "05-03--1");
+}
