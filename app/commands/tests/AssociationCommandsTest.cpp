@@ -232,6 +232,7 @@ TEST(AssociationCommandsTest, EachInputPieceFindsItsOwnMaskPattern)
             }
         }
         EXPECT_FALSE(document.manager.CanUndo()) << "association is not undone by the history";
+        EXPECT_EQ(document.services.waitCursorsShown, 1);
         EXPECT_EQ(document.services.waitCursorDepth, 0);
     }
 }
@@ -321,6 +322,8 @@ TEST(AssociationCommandsTest, PointsOfAssociatedPatternsFindTheirOwnPartners)
             }
         }
         EXPECT_FALSE(document.manager.CanUndo());
+        EXPECT_EQ(document.services.waitCursorsShown, 2) << "one for each command";
+        EXPECT_EQ(document.services.waitCursorDepth, 0);
     }
 }
 

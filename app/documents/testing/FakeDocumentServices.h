@@ -80,15 +80,20 @@ public:
     void GetNameSources(std::vector<const IFormulaNameSource *> &out) override { out = nameSources; }
     IOptions &GetOptions() override { return options; }
     CPattern *GetActivePattern() override { return activePattern; }
-    void BeginWaitCursor() override { ++waitCursorDepth; }
+    void BeginWaitCursor() override
+    {
+        ++waitCursorDepth;
+        ++waitCursorsShown;
+    }
     void EndWaitCursor() override { --waitCursorDepth; }
 
     IGradeMask *activeMask = nullptr;
     std::vector<const IFormulaNameSource *> nameSources;
     FakeOptions options;
     CPattern *activePattern = nullptr;
-    /// Begun and not yet ended wait cursors.
+    /// Begun and not yet ended wait cursors, and all begun.
     int waitCursorDepth = 0;
+    int waitCursorsShown = 0;
 
 private:
     std::array<std::string, 8> m_strings;
