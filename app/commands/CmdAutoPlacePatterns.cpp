@@ -80,6 +80,8 @@ bool CCmdAutoPlacePatterns::OnExecute(void *data)
         return false;
     associateUnassociated(*document, request->patterns, request->allowDialog);
     for (CPattern *pattern : request->patterns) {
+        if (pattern->GetInputPattern() == nullptr)
+            continue;
         CPtrCollection<CPattern> maskPatterns;
         pattern->GetAssPatterns(maskPatterns);
         if (maskPatterns.GetCount() == 0)
@@ -108,7 +110,8 @@ void CCmdAutoPlacePatterns::associateUnassociated(IDocumentServices &document,
 {
     PatternListAssociation association;
     for (CPattern *pattern : patterns) {
-        if (!CPatternAssociator::HasAssociatedPatterns(*pattern))
+        if (pattern->GetInputPattern() != nullptr &&
+            !CPatternAssociator::HasAssociatedPatterns(*pattern))
             association.patterns.Add(pattern);
     }
     if (association.patterns.GetCount() == 0)

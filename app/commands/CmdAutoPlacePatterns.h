@@ -8,11 +8,11 @@
 
 class CPattern;
 
-/// Places the patterns of an AutoPlacement: those without an associated pattern are first
-/// associated by position (with the options' parameters, which the prompt may show to the user
-/// when the data allows it); then every pattern with associated mask patterns is moved so that
-/// the centre of its contour best paired with one of them lies on the centre of that mask
-/// pattern's contour, and marked placed. Not recorded in the history.
+/// Places the input patterns of an AutoPlacement (others in it are left alone): those without
+/// an associated pattern are first associated by position (with the options' parameters, which
+/// the prompt may show to the user when the data allows it); then every one with associated mask
+/// patterns is moved so that the centre of its contour best paired with one of them lies on the
+/// centre of that mask pattern's contour, and marked placed. Not recorded in the history.
 class CCmdAutoPlacePatterns : public CDocCommand
 {
 public:

@@ -157,6 +157,9 @@ void CPatternAssociator::runPatternPass(const CPtrCollection<CPattern> &patterns
         return;
     CPtrCollection<CContour> inputContours;
     for (CPattern *pattern : patterns) {
+        // A pattern of the mask itself would pair with itself.
+        if (m_pGradeMask->FindPattern(pattern) >= 0)
+            continue;
         if (params.method == 1 || isPlaced(*pattern))
             CollectPatternContours(*pattern, inputContours);
     }

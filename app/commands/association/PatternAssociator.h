@@ -40,7 +40,7 @@ public:
     /// Associates the patterns with the mask's patterns: multiple association (type 1) first
     /// pairs one-to-one, then adds the further partners within the multiple threshold. A
     /// pattern takes part when the method compares by position (1) or it is placed (a pattern
-    /// that is not an input pattern counts as placed). Always true.
+    /// that is not an input pattern counts as placed), unless the mask holds it. Always true.
     bool AssociatePatterns(const CPtrCollection<CPattern> &patterns,
                            const PatternAssociationParams &params);
     /// The cheapest pair of closed contours of the two patterns by position, and its cost;

@@ -427,3 +427,26 @@ TEST(AssociationCommandsTest, CommandsWithoutDataOrDocumentDoNothing)
         EXPECT_FALSE(command->Clone()->OnExecute(nullptr));
     }
 }
+
+TEST(AssociationCommandsTest, PatternsOfTheMaskAreNeitherAssociatedWithItNorPlaced)
+{
+    StyleDocument document;
+    CPattern *maskPattern = document.maskPattern(0);
+    const CDRect before = maskPattern->GetAbsRect(nullptr);
+    PatternListAssociation request{{}, byMethod(1)};
+    request.patterns.Add(maskPattern);
+    EXPECT_TRUE(document.run("AssociateSelectedPatterns", &request));
+    EXPECT_EQ(document.associatedWith(maskPattern).GetCount(), 0);
+
+    AutoPlacement placement{document.inputs(), false};
+    placement.patterns.Add(maskPattern);
+    EXPECT_TRUE(document.run("AutoPlacePatterns", &placement));
+    for (int k = 0; k < document.count(); ++k)
+        EXPECT_TRUE(document.input(k)->IsFlagged()) << k;
+    const CDRect after = maskPattern->GetAbsRect(nullptr);
+    EXPECT_EQ(after.GetCenter().x, before.GetCenter().x);
+    EXPECT_EQ(after.GetCenter().y, before.GetCenter().y);
+    const CPtrCollection<CPattern> associated = document.associatedWith(maskPattern);
+    ASSERT_EQ(associated.GetCount(), 1);
+    EXPECT_EQ(associated.GetAt(0), document.input(0));
+}
