@@ -26,6 +26,8 @@ public:
     bool IsEnabled(void *data) override;
 
 protected:
+    /// Runs the association engine on the document under the wait cursor; false without a
+    /// document.
     bool AssociatePatterns(const CPtrCollection<CPattern> &patterns,
                            const PatternAssociationParams &params);
     /// The active mask has a pattern and the list is not empty.
