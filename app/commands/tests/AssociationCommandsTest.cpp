@@ -450,3 +450,20 @@ TEST(AssociationCommandsTest, PatternsOfTheMaskAreNeitherAssociatedWithItNorPlac
     ASSERT_EQ(associated.GetCount(), 1);
     EXPECT_EQ(associated.GetAt(0), document.input(0));
 }
+
+TEST(AssociationCommandsTest, TheDataDecidesWhetherTheParametersMayBeShown)
+{
+    for (bool allowDialog : {false, true}) {
+        SCOPED_TRACE(allowDialog);
+        StyleDocument document;
+        document.services.options.set("SHOW_PATTERN_ASS_DLG", "1");
+        AutoPlacement request{document.inputs(), allowDialog};
+        EXPECT_TRUE(document.run("AutoPlacePatterns", &request));
+        EXPECT_EQ(document.prompts, allowDialog ? 1 : 0);
+        for (int k = 0; k < document.count(); ++k)
+            EXPECT_TRUE(document.input(k)->IsFlagged()) << k;
+    }
+    StyleDocument document;
+    AutoPlacement nothing{{}, true};
+    EXPECT_FALSE(document.enabled("AutoPlacePatterns", &nothing));
+}
