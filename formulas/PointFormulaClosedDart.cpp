@@ -26,16 +26,13 @@ CPointFormulaClosedDart::CPointFormulaClosedDart()
     AddBoolAttribute(&m_bFoldAtBeginPoint, "FoldAtBeginPoint", XmlPresence::Optional);
 }
 
-void CPointFormulaClosedDart::AddFormulaText(std::vector<std::string> &texts)
+std::string CPointFormulaClosedDart::GetLineValue()
 {
-    if (!CanWriteLine())
-        return;
     const int first = m_bFoldAtBeginPoint ? 0 : 2;
     const int second = m_bFoldAtBeginPoint ? 2 : 0;
-    texts.push_back(GetPointAddress() + "=%DGC(" + BoundLabel() + "," +
-                    ReferenceLabel(first, false) + "," +
-                    ReferenceLabel(1, false) + "," +
-                    ReferenceLabel(second, false) + "," + FormatParam(0) + ")");
+    return "%DGC(" + BoundLabel() + "," + ReferenceLabel(first, false) + "," +
+           ReferenceLabel(1, false) + "," + ReferenceLabel(second, false) + "," + FormatParam(0) +
+           ")";
 }
 
 bool CPointFormulaClosedDart::UsesPoint(const CBasePoint *point)

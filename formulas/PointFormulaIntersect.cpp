@@ -23,13 +23,10 @@ CPointFormulaIntersect::CPointFormulaIntersect()
     SetPointCount(2);
 }
 
-void CPointFormulaIntersect::AddFormulaText(std::vector<std::string> &texts)
+std::string CPointFormulaIntersect::GetLineValue()
 {
-    if (!CanWriteLine())
-        return;
-    texts.push_back(GetPointAddress() + "=%IS(" + BoundLabel() + "," +
-                    ReferenceLabel(0, false) + "," +
-                    ReferenceLabel(1, false) + ")");
+    return "%IS(" + BoundLabel() + "," + ReferenceLabel(0, false) + "," + ReferenceLabel(1, false) +
+           ")";
 }
 
 bool CPointFormulaIntersect::UsesPoint(const CBasePoint *point)

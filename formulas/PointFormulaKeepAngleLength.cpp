@@ -25,14 +25,10 @@ CPointFormulaKeepAngleLength::CPointFormulaKeepAngleLength()
     AddBoolAttribute(&m_bKeepSameLength, "KeepSameLength");
 }
 
-void CPointFormulaKeepAngleLength::AddFormulaText(std::vector<std::string> &texts)
+std::string CPointFormulaKeepAngleLength::GetLineValue()
 {
-    if (!CanWriteLine())
-        return;
-    texts.push_back(GetPointAddress() + "=%ROTL(" + BoundLabel() + ", " +
-                    ReferenceLabel(0, false) + ", " +
-                    ReferenceLabel(1, false) + ", " +
-                    (m_bKeepSameLength ? "1" : "0") + ")");
+    return "%ROTL(" + BoundLabel() + ", " + ReferenceLabel(0, false) + ", " +
+           ReferenceLabel(1, false) + ", " + (m_bKeepSameLength ? "1" : "0") + ")";
 }
 
 bool CPointFormulaKeepAngleLength::UsesPoint(const CBasePoint *point)

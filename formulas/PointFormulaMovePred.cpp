@@ -53,12 +53,9 @@ double CPointFormulaMovePred::GetDirection() const
     return direction;
 }
 
-void CPointFormulaMovePred::AddFormulaText(std::vector<std::string> &texts)
+std::string CPointFormulaMovePred::GetLineValue()
 {
-    if (!CanWriteLine())
-        return;
-    texts.push_back(GetPointAddress() + "=%RG(" + formatFixed(RadToDeg(GetDirection()), 6) + "," +
-                    GetParamText(0) + ",0)");
+    return "%RG(" + formatFixed(RadToDeg(GetDirection()), 6) + "," + GetParamText(0) + ",0)";
 }
 
 bool CPointFormulaMovePred::CheckIndexPoints(CFormulaMessageList *reporter)
