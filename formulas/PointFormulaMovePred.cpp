@@ -64,9 +64,7 @@ bool CPointFormulaMovePred::CheckIndexPoints(CFormulaMessageList *reporter)
         return false;
     if (m_pPolyline != nullptr)
         return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_NO_POLYLINE, this, {});
-    return false;
+    return Refuse(reporter, FM_NO_POLYLINE, {});
 }
 
 void CPointFormulaMovePred::ResolvePolyline()
