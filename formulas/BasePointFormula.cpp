@@ -113,6 +113,24 @@ bool CBasePointFormula::IsResolvedPoint(const CBasePoint *point, int i)
     return point != nullptr && GetResolvedPoint(i) == point;
 }
 
+bool CBasePointFormula::IsAmongResolvedPoints(const CBasePoint *point, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (IsResolvedPoint(point, i))
+            return true;
+    }
+    return false;
+}
+
+std::string CBasePointFormula::DisplayTextOfReferences(int count, bool maskLabels,
+                                                       const std::string &separator)
+{
+    std::string text = GetDisplayName() + "(";
+    for (int i = 0; i < count; ++i)
+        text += (i > 0 ? separator : std::string()) + ReferenceLabel(i, maskLabels);
+    return text + ")";
+}
+
 void CBasePointFormula::AddFormulaText(std::vector<std::string> &texts)
 {
     if (CanWriteLine())

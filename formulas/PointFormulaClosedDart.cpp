@@ -37,7 +37,7 @@ std::string CPointFormulaClosedDart::GetLineValue()
 
 bool CPointFormulaClosedDart::UsesPoint(const CBasePoint *point)
 {
-    return IsResolvedPoint(point, 0) || IsResolvedPoint(point, 1) || IsResolvedPoint(point, 2);
+    return IsAmongResolvedPoints(point, 3);
 }
 
 void CPointFormulaClosedDart::CopyFrom(const CBaseFormula &other)
@@ -49,6 +49,5 @@ void CPointFormulaClosedDart::CopyFrom(const CBaseFormula &other)
 
 void CPointFormulaClosedDart::DoGetDisplayText(std::string &out, bool maskLabels)
 {
-    out = GetDisplayName() + "(" + ReferenceLabel(0, maskLabels) + "," +
-          ReferenceLabel(1, maskLabels) + "," + ReferenceLabel(2, maskLabels) + ")";
+    out = DisplayTextOfReferences(3, maskLabels, ",");
 }

@@ -39,7 +39,7 @@ std::string CPointFormulaInterpolate::GetLineValue()
 
 bool CPointFormulaInterpolate::UsesPoint(const CBasePoint *point)
 {
-    return IsResolvedPoint(point, 0) || IsResolvedPoint(point, 1);
+    return IsAmongResolvedPoints(point, 2);
 }
 
 void CPointFormulaInterpolate::CopyFrom(const CBaseFormula &other)
@@ -51,6 +51,5 @@ void CPointFormulaInterpolate::CopyFrom(const CBaseFormula &other)
 
 void CPointFormulaInterpolate::DoGetDisplayText(std::string &out, bool maskLabels)
 {
-    out = GetDisplayName() + "(" + ReferenceLabel(0, maskLabels) + ", " +
-          ReferenceLabel(1, maskLabels) + ")";
+    out = DisplayTextOfReferences(2, maskLabels, ", ");
 }

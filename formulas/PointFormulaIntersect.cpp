@@ -31,11 +31,10 @@ std::string CPointFormulaIntersect::GetLineValue()
 
 bool CPointFormulaIntersect::UsesPoint(const CBasePoint *point)
 {
-    return IsResolvedPoint(point, 0) || IsResolvedPoint(point, 1);
+    return IsAmongResolvedPoints(point, 2);
 }
 
 void CPointFormulaIntersect::DoGetDisplayText(std::string &out, bool maskLabels)
 {
-    out = GetDisplayName() + "(" + ReferenceLabel(0, maskLabels) + ", " +
-          ReferenceLabel(1, maskLabels) + ")";
+    out = DisplayTextOfReferences(2, maskLabels, ", ");
 }

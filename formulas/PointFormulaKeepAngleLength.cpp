@@ -33,7 +33,7 @@ std::string CPointFormulaKeepAngleLength::GetLineValue()
 
 bool CPointFormulaKeepAngleLength::UsesPoint(const CBasePoint *point)
 {
-    return IsResolvedPoint(point, 0) || IsResolvedPoint(point, 1);
+    return IsAmongResolvedPoints(point, 2);
 }
 
 void CPointFormulaKeepAngleLength::CopyFrom(const CBaseFormula &other)
@@ -45,6 +45,5 @@ void CPointFormulaKeepAngleLength::CopyFrom(const CBaseFormula &other)
 
 void CPointFormulaKeepAngleLength::DoGetDisplayText(std::string &out, bool maskLabels)
 {
-    out = GetDisplayName() + "(" + ReferenceLabel(0, maskLabels) + ", " +
-          ReferenceLabel(1, maskLabels) + ")";
+    out = DisplayTextOfReferences(2, maskLabels, ", ");
 }
