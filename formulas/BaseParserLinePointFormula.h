@@ -20,6 +20,7 @@ public:
     void AddFormulaText(std::vector<std::string> &texts) override;
 
 protected:
-    /// What the bound point's line sets it to (the text after "=").
+    /// What the bound point's line sets it to (the text after "="); asked only when the line is
+    /// written, so the bound point and every resolved point are there.
     virtual std::string GetLineValue() = 0;
 };
