@@ -2,11 +2,17 @@
 // The stored part of every model object: its members registered as XML attributes, in order.
 #include "foundation/AttContainer.h"
 
+#include "foundation/AttributeLayout.h"
 #include "foundation/ClassRegistry.h"
 #include "foundation/RuntimeClass.h"
 #include "foundation/XmlArchive.h"
 #include "foundation/XmlErrorReporter.h"
 
+#include <cstdint>
+
+using morvane::AttributeLayout;
+using morvane::SharedValueAttribute;
+using morvane::ValueRegistration;
 using morvane::XmlForm;
 using morvane::XmlPresence;
 
@@ -18,18 +24,59 @@ static bool isCollection(const CXmlAttribute &attribute)
     return attribute.GetKind() == atCollectionEx || attribute.GetKind() == atPtrCollectionEx;
 }
 
-CAttContainer::CAttContainer() = default;
+CAttContainer::CAttContainer()
+    : m_pLayout(&AttributeLayout::Empty())
+{
+}
 
 CAttContainer::~CAttContainer() = default;
 
 bool CAttContainer::LoadAttributes(CXmlArchive &archive)
 {
     int position = 0;
-    for (const auto &attribute : m_aAttributes) {
-        if (attribute->GetPresence() != XmlPresence::Ignored)
-            LoadAttribute(archive, *attribute, position);
+    if (m_pLayout == nullptr) {
+        for (const auto &attribute : m_aAttributes) {
+            if (attribute->GetPresence() != XmlPresence::Ignored)
+                LoadAttribute(archive, *attribute, position);
+        }
+        return true;
+    }
+    for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
+        if (entry.value == nullptr) {
+            CXmlAttribute &attribute = *m_aAttributes[static_cast<size_t>(entry.ownIndex)];
+            if (attribute.GetPresence() != XmlPresence::Ignored)
+                LoadAttribute(archive, attribute, position);
+        } else if (entry.value->GetPresence() != XmlPresence::Ignored) {
+            LoadValue(archive, *entry.value, position);
+        }
     }
     return true;
+}
+
+void CAttContainer::LoadValue(CXmlArchive &archive, const SharedValueAttribute &value,
+                              int &position)
+{
+    CScrivel &filer = archive.GetFiler();
+    std::string_view text;
+    bool found = false;
+    if (value.GetForm() == XmlForm::Element) {
+        const int i = filer.FindChild(value.GetName(), position);
+        if (i >= 0) {
+            archive.SelectChild(i);
+            value.SetValueText(*this, filer.GetValue());
+            filer.ReturnBack();
+            position = i + 1;
+            found = true;
+        }
+    } else if (filer.GetItemVal(value.GetName(), text)) {
+        value.SetValueText(*this, text);
+        found = true;
+    }
+    if (found)
+        return;
+    value.OnMissing(*this);
+    if (value.GetPresence() == XmlPresence::Required)
+        GetXmlErrorReporter().Report(kMissingAttribute, value.GetName());
 }
 
 void CAttContainer::LoadAttribute(CXmlArchive &archive, CXmlAttribute &attribute, int &position)
@@ -69,18 +116,45 @@ bool CAttContainer::LoadFromChild(CXmlArchive &archive, CXmlAttribute &attribute
 
 void CAttContainer::SaveAttributes(CXmlArchive &archive)
 {
-    CScrivel &filer = archive.GetFiler();
-    for (const auto &attribute : m_aAttributes) {
-        if (!attribute->MustSave())
-            continue;
-        if (attribute->GetForm() == XmlForm::Attribute) {
-            attribute->Save(archive);
-            continue;
-        }
-        filer.AddItem(attribute->GetName());
-        attribute->Save(archive);
-        filer.ReturnBack();
+    if (m_pLayout == nullptr) {
+        for (const auto &attribute : m_aAttributes)
+            SaveAttribute(archive, *attribute);
+        return;
     }
+    for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
+        if (entry.value == nullptr)
+            SaveAttribute(archive, *m_aAttributes[static_cast<size_t>(entry.ownIndex)]);
+        else
+            SaveValue(archive, *entry.value);
+    }
+}
+
+void CAttContainer::SaveAttribute(CXmlArchive &archive, CXmlAttribute &attribute)
+{
+    if (!attribute.MustSave())
+        return;
+    if (attribute.GetForm() == XmlForm::Attribute) {
+        attribute.Save(archive);
+        return;
+    }
+    CScrivel &filer = archive.GetFiler();
+    filer.AddItem(attribute.GetName());
+    attribute.Save(archive);
+    filer.ReturnBack();
+}
+
+void CAttContainer::SaveValue(CXmlArchive &archive, const SharedValueAttribute &value)
+{
+    if (!value.MustSave(*this))
+        return;
+    CScrivel &filer = archive.GetFiler();
+    if (value.GetForm() == XmlForm::Attribute) {
+        filer.AddItemVal(value.GetName(), value.GetValueText(*this));
+        return;
+    }
+    filer.AddItem(value.GetName());
+    filer.SetValue(value.GetValueText(*this));
+    filer.ReturnBack();
 }
 
 void CAttContainer::RegisterNames(CXmlArchive &archive)
@@ -113,8 +187,18 @@ void CAttContainer::RegisterName(CXmlNameMap &map, CXmlArchive &archive)
 
 bool CAttContainer::HasAttributesToSave() const
 {
-    for (const auto &attribute : m_aAttributes) {
-        if (attribute->MustSave())
+    if (m_pLayout == nullptr) {
+        for (const auto &attribute : m_aAttributes) {
+            if (attribute->MustSave())
+                return true;
+        }
+        return false;
+    }
+    for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
+        const bool mustSave = entry.value == nullptr
+                                  ? m_aAttributes[static_cast<size_t>(entry.ownIndex)]->MustSave()
+                                  : entry.value->MustSave(*this);
+        if (mustSave)
             return true;
     }
     return false;
@@ -143,28 +227,57 @@ int CAttContainer::LoadFromFile(const std::filesystem::path &fileName, const std
 int CAttContainer::AddStringAttribute(std::string *member, std::string name, XmlPresence presence,
                                       XmlForm form)
 {
-    return AddAttribute(std::make_unique<CStringAttribute>(member, std::move(name)), presence,
-                        form);
+    ValueRegistration registration{atPtrString, name, presence, form};
+    registration.text = *member;
+    return AddValue(registration, member);
+}
+
+int CAttContainer::AddIntMember(void *member, const morvane::IntMemberAccess &access,
+                                std::string_view name, XmlPresence presence, XmlForm form)
+{
+    ValueRegistration registration{atPtrInteger, name, presence, form};
+    registration.integer = access.get(member);
+    registration.access = &access;
+    return AddValue(registration, member);
 }
 
 int CAttContainer::AddDwordAttribute(uint32_t *member, std::string name, XmlPresence presence,
                                      XmlForm form)
 {
-    return AddAttribute(std::make_unique<CDwordAttribute>(member, std::move(name)), presence, form);
+    ValueRegistration registration{atPtrDword, name, presence, form};
+    registration.integer = *member;
+    return AddValue(registration, member);
 }
 
 int CAttContainer::AddBoolAttribute(bool *member, std::string name, XmlPresence presence,
                                     XmlForm form)
 {
-    return AddAttribute(std::make_unique<CBoolAttribute>(member, std::move(name)), presence, form);
+    ValueRegistration registration{atPtrBoolean, name, presence, form};
+    registration.integer = *member ? 1 : 0;
+    return AddValue(registration, member);
 }
 
 int CAttContainer::AddDoubleAttribute(double *member, std::string name, XmlPresence presence,
                                       XmlForm form, int precision)
 {
-    auto attribute = std::make_unique<CDoubleAttribute>(member, std::move(name));
-    attribute->SetPrecision(precision);
-    return AddAttribute(std::move(attribute), presence, form);
+    ValueRegistration registration{atPtrDouble, name, presence, form};
+    registration.real = *member;
+    registration.precision = precision;
+    return AddValue(registration, member);
+}
+
+int CAttContainer::AddValue(ValueRegistration &registration, const void *member)
+{
+    registration.offset = static_cast<ptrdiff_t>(reinterpret_cast<uintptr_t>(member) -
+                                                 reinterpret_cast<uintptr_t>(this));
+    if (m_pLayout != nullptr) {
+        if (const AttributeLayout *next = m_pLayout->WithValue(registration)) {
+            m_pLayout = next;
+            return GetAttributeCount() - 1;
+        }
+        UseOwnAttributes();
+    }
+    return AppendOwnAttribute(SharedValueAttribute(registration).Bind(*this));
 }
 
 int CAttContainer::AddContainerAttribute(CAttContainer *embedded, std::string name,
@@ -193,11 +306,47 @@ int CAttContainer::AddAttribute(std::unique_ptr<CXmlAttribute> attribute, XmlPre
 {
     attribute->SetPresence(presence);
     attribute->SetForm(form);
+    if (m_pLayout != nullptr) {
+        if (const AttributeLayout *next = m_pLayout->WithOwnAttribute()) {
+            m_pLayout = next;
+            m_aAttributes.push_back(std::move(attribute));
+            return GetAttributeCount() - 1;
+        }
+        UseOwnAttributes();
+    }
+    return AppendOwnAttribute(std::move(attribute));
+}
+
+int CAttContainer::AppendOwnAttribute(std::unique_ptr<CXmlAttribute> attribute)
+{
     // Most stored classes register a handful of members: one allocation serves them.
     if (m_aAttributes.empty())
         m_aAttributes.reserve(8);
     m_aAttributes.push_back(std::move(attribute));
     return static_cast<int>(m_aAttributes.size()) - 1;
+}
+
+void CAttContainer::UseOwnAttributes() const
+{
+    if (m_pLayout == nullptr)
+        return;
+    auto &self = const_cast<CAttContainer &>(*this);
+    std::vector<std::unique_ptr<CXmlAttribute>> attributes;
+    attributes.reserve(m_pLayout->GetEntries().size());
+    for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
+        if (entry.value == nullptr) {
+            attributes.push_back(std::move(m_aAttributes[static_cast<size_t>(entry.ownIndex)]));
+            continue;
+        }
+        std::unique_ptr<CXmlValueAttribute> attribute = entry.value->Bind(self);
+        if (entry.value == m_pSharedName) {
+            m_pNameAttribute = attribute.get();
+            m_pSharedName = nullptr;
+        }
+        attributes.push_back(std::move(attribute));
+    }
+    m_aAttributes = std::move(attributes);
+    m_pLayout = nullptr;
 }
 
 void CAttContainer::SetAttributeOption(int index, bool namesOnLoad)
@@ -209,17 +358,55 @@ void CAttContainer::SetAttributeOption(int index, bool namesOnLoad)
 
 void CAttContainer::SetNameAttribute(std::string_view name)
 {
-    m_pNameAttribute = dynamic_cast<CXmlValueAttribute *>(GetAttribute(name));
+    const int index = FindAttribute(name);
+    assert(index >= 0 && "no attribute of that name");
+    m_pSharedName = nullptr;
+    m_pNameAttribute = nullptr;
+    if (m_pLayout != nullptr) {
+        m_pSharedName = m_pLayout->GetEntries()[static_cast<size_t>(index)].value;
+        if (m_pSharedName != nullptr)
+            return;
+    }
+    m_pNameAttribute = dynamic_cast<CXmlValueAttribute *>(GetAttributeAt(index));
     assert(m_pNameAttribute != nullptr && "no value attribute of that name");
 }
 
 int CAttContainer::FindAttribute(std::string_view name) const
 {
-    for (size_t i = 0; i < m_aAttributes.size(); ++i) {
-        if (m_aAttributes[i]->GetName() == name)
+    if (m_pLayout == nullptr) {
+        for (size_t i = 0; i < m_aAttributes.size(); ++i) {
+            if (m_aAttributes[i]->GetName() == name)
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+    const std::vector<AttributeLayout::Entry> &entries = m_pLayout->GetEntries();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::string &entryName =
+            entries[i].value != nullptr
+                ? entries[i].value->GetName()
+                : m_aAttributes[static_cast<size_t>(entries[i].ownIndex)]->GetName();
+        if (entryName == name)
             return static_cast<int>(i);
     }
     return -1;
+}
+
+int CAttContainer::GetAttributeCount() const
+{
+    return static_cast<int>(m_pLayout == nullptr ? m_aAttributes.size()
+                                                 : m_pLayout->GetEntries().size());
+}
+
+CXmlAttribute *CAttContainer::GetAttributeAt(int index) const
+{
+    if (m_pLayout != nullptr) {
+        const AttributeLayout::Entry &entry = m_pLayout->GetEntries()[static_cast<size_t>(index)];
+        if (entry.value == nullptr)
+            return m_aAttributes[static_cast<size_t>(entry.ownIndex)].get();
+        UseOwnAttributes();
+    }
+    return m_aAttributes[static_cast<size_t>(index)].get();
 }
 
 CXmlAttribute *CAttContainer::GetAttribute(std::string_view name) const
@@ -230,6 +417,8 @@ CXmlAttribute *CAttContainer::GetAttribute(std::string_view name) const
 
 std::string CAttContainer::GetObjectName() const
 {
+    if (m_pSharedName != nullptr)
+        return m_pSharedName->GetValueText(*this);
     return m_pNameAttribute != nullptr ? m_pNameAttribute->GetValueText() : m_sName;
 }
 
@@ -264,6 +453,8 @@ void CAttContainer::RemoveExtraAttribute(std::string_view name)
     const CStringAttribute *extra = FindExtraAttribute(name);
     if (extra == nullptr)
         return;
+    // The object no longer registers what the others of its class do.
+    UseOwnAttributes();
     if (m_pNameAttribute == extra)
         m_pNameAttribute = nullptr;
     m_aAttributes.erase(m_aAttributes.begin() + FindAttribute(name));

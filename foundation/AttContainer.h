@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/PtrCollection.h"
+#include "foundation/SharedValueAttribute.h"
 #include "foundation/XmlCollectionAttributes.h"
 #include "foundation/XmlNameMap.h"
 #include "foundation/XmlObjectAttributes.h"
@@ -18,6 +19,10 @@
 class CClassRegistry;
 class CXmlArchive;
 class CRuntimeClass;
+
+namespace morvane {
+class AttributeLayout;
+}
 
 /// The stored part of a model object. The object registers its members in its constructor, in
 /// the order they are to appear in the file (base-class members first); each registration
@@ -52,6 +57,14 @@ class CRuntimeClass;
 ///
 /// The container owns its attributes. It is not copyable: its attributes point at the members
 /// of this object.
+///
+/// Objects of one class register the same value members (strings, integers, unsigned values,
+/// booleans, doubles) at the same places with the same values: such members are described once
+/// for all of them (morvane::AttributeLayout) and cost an object nothing of its own. An object
+/// gets attributes of its own for them when one is asked for (GetAttribute, GetAttributeAt) or
+/// an extra attribute is removed; it then behaves as before, and what is done through the
+/// attribute (SetPresence, ...) concerns this object alone. Other members always have
+/// attributes of the object's own.
 class CAttContainer
 {
 public:
@@ -102,8 +115,7 @@ public:
                         morvane::XmlPresence presence = morvane::XmlPresence::Required,
                         morvane::XmlForm form = morvane::XmlForm::Element)
     {
-        return AddAttribute(std::make_unique<CIntAttribute>(member, std::move(name)), presence,
-                            form);
+        return AddIntMember(member, morvane::intMemberAccess<T>(), name, presence, form);
     }
     int AddDwordAttribute(uint32_t *member, std::string name,
                           morvane::XmlPresence presence = morvane::XmlPresence::Required,
@@ -191,11 +203,11 @@ public:
     int FindAttribute(std::string_view name) const;
     /// The attribute of that name; null when none.
     CXmlAttribute *GetAttribute(std::string_view name) const;
-    int GetAttributeCount() const { return static_cast<int>(m_aAttributes.size()); }
-    CXmlAttribute *GetAttributeAt(int index) const
-    {
-        return m_aAttributes[static_cast<size_t>(index)].get();
-    }
+    int GetAttributeCount() const;
+    /// The attribute at index. A value member shared with the other objects of the class gets
+    /// an attribute of this object first (see the class comment), so that what is done through
+    /// it concerns this object alone.
+    CXmlAttribute *GetAttributeAt(int index) const;
 
     /// The value of the name attribute if there is one, else the stored name.
     std::string GetObjectName() const;
@@ -218,11 +230,28 @@ public:
     void SetExtraAttribute(std::string_view name, std::string_view value);
 
 private:
+    int AddIntMember(void *member, const morvane::IntMemberAccess &access, std::string_view name,
+                     morvane::XmlPresence presence, morvane::XmlForm form);
+    int AddValue(morvane::ValueRegistration &registration, const void *member);
+    int AppendOwnAttribute(std::unique_ptr<CXmlAttribute> attribute);
+    // Gives every member an attribute of this object's own, shared values included.
+    void UseOwnAttributes() const;
     bool LoadFromChild(CXmlArchive &archive, CXmlAttribute &attribute, int &position);
     void LoadAttribute(CXmlArchive &archive, CXmlAttribute &attribute, int &position);
+    void LoadValue(CXmlArchive &archive, const morvane::SharedValueAttribute &value,
+                   int &position);
+    void SaveAttribute(CXmlArchive &archive, CXmlAttribute &attribute);
+    void SaveValue(CXmlArchive &archive, const morvane::SharedValueAttribute &value);
     CStringAttribute *FindExtraAttribute(std::string_view name) const;
 
-    std::vector<std::unique_ptr<CXmlAttribute>> m_aAttributes;
-    CXmlValueAttribute *m_pNameAttribute = nullptr;
+    // The members registered so far, shared with the objects that registered the same; null
+    // once the object has an attribute of its own for every member. Changed by const
+    // GetAttributeAt, which hands out an attribute of this object.
+    mutable const morvane::AttributeLayout *m_pLayout;
+    // With a layout: the attributes of the layout's own entries, in order; without: all.
+    mutable std::vector<std::unique_ptr<CXmlAttribute>> m_aAttributes;
+    // The name attribute: a shared value while there is a layout, else an own attribute.
+    mutable const morvane::SharedValueAttribute *m_pSharedName = nullptr;
+    mutable CXmlValueAttribute *m_pNameAttribute = nullptr;
     std::string m_sName;
 };
