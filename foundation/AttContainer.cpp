@@ -62,9 +62,11 @@ void CAttContainer::LoadValue(CXmlArchive &archive, const SharedValueAttribute &
     if (value.GetForm() == XmlForm::Element) {
         const int i = filer.FindChild(value.GetName(), position);
         if (i >= 0) {
-            archive.SelectChild(i);
-            value.SetValueText(*this, filer.GetValue());
-            filer.ReturnBack();
+            // The text is read without entering the child, which is refused all the same
+            // where entering it would be.
+            if (filer.GetDepth() >= CScrivel::kMaxDepth)
+                archive.SelectChild(i);
+            value.SetValueText(*this, filer.GetChildValue(i));
             position = i + 1;
             found = true;
         }

@@ -199,3 +199,55 @@ TEST(AttributeLayoutTest, ObjectsMadeOnSeveralThreadsStoreAlike)
         }
     }
 }
+
+namespace {
+
+// An object with a value and, below the given number of levels, an embedded object like it.
+class Nest : public CAttContainer
+{
+public:
+    explicit Nest(int levels)
+    {
+        AddDoubleAttribute(&value, "v");
+        if (levels == 0)
+            return;
+        inner = std::make_unique<Nest>(levels - 1);
+        AddContainerAttribute(inner.get(), "Inner");
+    }
+
+    double value = 0.0;
+    std::unique_ptr<Nest> inner;
+};
+
+std::string nestText(int levels)
+{
+    std::string text = "<r><v>1</v>";
+    for (int i = 0; i < levels; ++i)
+        text += "<Inner><v>1</v>";
+    for (int i = 0; i < levels; ++i)
+        text += "</Inner>";
+    return text + "</r>";
+}
+
+} // namespace
+
+TEST(AttributeLayoutTest, RefusesAValueDeeperThanTheFilerGoes)
+{
+    // The deepest value lies one level below its object: at the deepest level allowed, then
+    // one further.
+    const int deepestAllowed = CScrivel::kMaxDepth - 2;
+    Nest allowed(deepestAllowed);
+    ASSERT_EQ(loadText(allowed, nestText(deepestAllowed)), 0);
+    const Nest *deepest = &allowed;
+    while (deepest->inner != nullptr)
+        deepest = deepest->inner.get();
+    EXPECT_EQ(deepest->value, 1.0);
+
+    Nest tooDeep(deepestAllowed + 1);
+    CXmlArchive archive;
+    ASSERT_TRUE(archive.LoadFromText(nestText(deepestAllowed + 1)));
+    EXPECT_EQ(archive.LoadObject(tooDeep, "r"), 1);
+    EXPECT_NE(archive.GetLastError().find("elements nested deeper than 256 levels"),
+              std::string::npos)
+        << archive.GetLastError();
+}
