@@ -12,7 +12,7 @@ namespace {
 // from its container is no member of the object (it changes from object to object), and past
 // that many layouts every object keeps its own attributes.
 constexpr ptrdiff_t kMaxMemberDistance = 4096;
-constexpr int kMaxLayouts = 100000;
+constexpr int kMaxLayouts = 20000;
 
 std::mutex g_growing;
 int g_layoutCount = 1;
