@@ -333,21 +333,28 @@ void CAttContainer::UseOwnAttributes() const
     if (m_pLayout == nullptr)
         return;
     auto &self = const_cast<CAttContainer &>(*this);
-    std::vector<std::unique_ptr<CXmlAttribute>> attributes;
-    attributes.reserve(m_pLayout->GetEntries().size());
-    for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
-        if (entry.value == nullptr) {
-            attributes.push_back(std::move(m_aAttributes[static_cast<size_t>(entry.ownIndex)]));
+    const std::vector<AttributeLayout::Entry> &entries = m_pLayout->GetEntries();
+    // The attributes are all made before the object's own ones move: a failure leaves the
+    // object as it was.
+    std::vector<std::unique_ptr<CXmlAttribute>> attributes(entries.size());
+    CXmlValueAttribute *nameAttribute = nullptr;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].value == nullptr)
             continue;
-        }
-        std::unique_ptr<CXmlValueAttribute> attribute = entry.value->Bind(self);
-        if (entry.value == m_pSharedName) {
-            m_pNameAttribute = attribute.get();
-            m_pSharedName = nullptr;
-        }
-        attributes.push_back(std::move(attribute));
+        std::unique_ptr<CXmlValueAttribute> attribute = entries[i].value->Bind(self);
+        if (entries[i].value == m_pSharedName)
+            nameAttribute = attribute.get();
+        attributes[i] = std::move(attribute);
+    }
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].value == nullptr)
+            attributes[i] = std::move(m_aAttributes[static_cast<size_t>(entries[i].ownIndex)]);
     }
     m_aAttributes = std::move(attributes);
+    if (m_pSharedName != nullptr) {
+        m_pNameAttribute = nameAttribute;
+        m_pSharedName = nullptr;
+    }
     m_pLayout = nullptr;
 }
 
