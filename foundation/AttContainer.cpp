@@ -11,6 +11,7 @@
 #include <cstdint>
 
 using morvane::AttributeLayout;
+using morvane::SharedAttribute;
 using morvane::SharedValueAttribute;
 using morvane::ValueRegistration;
 using morvane::XmlForm;
@@ -34,51 +35,26 @@ CAttContainer::~CAttContainer() = default;
 bool CAttContainer::LoadAttributes(CXmlArchive &archive)
 {
     int position = 0;
-    if (m_pLayout == nullptr) {
-        for (const auto &attribute : m_aAttributes) {
-            if (attribute->GetPresence() != XmlPresence::Ignored)
-                LoadAttribute(archive, *attribute, position);
-        }
-        return true;
-    }
-    for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
-        if (entry.value == nullptr) {
-            CXmlAttribute &attribute = *m_aAttributes[static_cast<size_t>(entry.ownIndex)];
+    ForEachAttribute(
+        [&](CXmlAttribute &attribute) {
             if (attribute.GetPresence() != XmlPresence::Ignored)
                 LoadAttribute(archive, attribute, position);
-        } else if (entry.value->GetPresence() != XmlPresence::Ignored) {
-            LoadValue(archive, *entry.value, position);
-        }
-    }
+        },
+        [&](const SharedAttribute &shared) {
+            if (shared.GetPresence() != XmlPresence::Ignored)
+                LoadShared(archive, shared, position);
+        });
     return true;
 }
 
-void CAttContainer::LoadValue(CXmlArchive &archive, const SharedValueAttribute &value,
-                              int &position)
+void CAttContainer::LoadShared(CXmlArchive &archive, const SharedAttribute &shared,
+                               int &position)
 {
-    CScrivel &filer = archive.GetFiler();
-    std::string_view text;
-    bool found = false;
-    if (value.GetForm() == XmlForm::Element) {
-        const int i = filer.FindChild(value.GetName(), position);
-        if (i >= 0) {
-            // The text is read without entering the child, which is refused all the same
-            // where entering it would be.
-            if (filer.GetDepth() >= CScrivel::kMaxDepth)
-                archive.SelectChild(i);
-            value.SetValueText(*this, filer.GetChildValue(i));
-            position = i + 1;
-            found = true;
-        }
-    } else if (filer.GetItemVal(value.GetName(), text)) {
-        value.SetValueText(*this, text);
-        found = true;
-    }
-    if (found)
+    if (shared.Load(archive, *this, position))
         return;
-    value.OnMissing(*this);
-    if (value.GetPresence() == XmlPresence::Required)
-        GetXmlErrorReporter().Report(kMissingAttribute, value.GetName());
+    shared.OnMissing(*this);
+    if (shared.GetPresence() == XmlPresence::Required)
+        GetXmlErrorReporter().Report(kMissingAttribute, shared.GetName());
 }
 
 void CAttContainer::LoadAttribute(CXmlArchive &archive, CXmlAttribute &attribute, int &position)
@@ -118,17 +94,8 @@ bool CAttContainer::LoadFromChild(CXmlArchive &archive, CXmlAttribute &attribute
 
 void CAttContainer::SaveAttributes(CXmlArchive &archive)
 {
-    if (m_pLayout == nullptr) {
-        for (const auto &attribute : m_aAttributes)
-            SaveAttribute(archive, *attribute);
-        return;
-    }
-    for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
-        if (entry.value == nullptr)
-            SaveAttribute(archive, *m_aAttributes[static_cast<size_t>(entry.ownIndex)]);
-        else
-            SaveValue(archive, *entry.value);
-    }
+    ForEachAttribute([&](CXmlAttribute &attribute) { SaveAttribute(archive, attribute); },
+                     [&](const SharedAttribute &shared) { shared.Save(archive, *this); });
 }
 
 void CAttContainer::SaveAttribute(CXmlArchive &archive, CXmlAttribute &attribute)
@@ -145,36 +112,40 @@ void CAttContainer::SaveAttribute(CXmlArchive &archive, CXmlAttribute &attribute
     filer.ReturnBack();
 }
 
-void CAttContainer::SaveValue(CXmlArchive &archive, const SharedValueAttribute &value)
+template <class OwnAction, class SharedAction>
+void CAttContainer::ForEachAttribute(OwnAction ownAction, SharedAction sharedAction)
 {
-    if (!value.MustSave(*this))
-        return;
-    CScrivel &filer = archive.GetFiler();
-    if (value.GetForm() == XmlForm::Attribute) {
-        filer.AddItemVal(value.GetName(), value.GetValueText(*this));
+    if (m_pLayout == nullptr) {
+        for (const auto &attribute : m_aAttributes)
+            ownAction(*attribute);
         return;
     }
-    filer.AddItem(value.GetName());
-    filer.SetValue(value.GetValueText(*this));
-    filer.ReturnBack();
+    for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
+        if (entry.shared == nullptr)
+            ownAction(*m_aAttributes[static_cast<size_t>(entry.ownIndex)]);
+        else
+            sharedAction(*entry.shared);
+    }
 }
 
 void CAttContainer::RegisterNames(CXmlArchive &archive)
 {
-    for (const auto &attribute : m_aAttributes)
-        attribute->RegisterNames(archive);
+    ForEachAttribute([&](CXmlAttribute &attribute) { attribute.RegisterNames(archive); },
+                     [&](const SharedAttribute &shared) { shared.RegisterNames(archive, *this); });
 }
 
 void CAttContainer::RedirectReferences(CAttContainer *from, CAttContainer *to)
 {
-    for (const auto &attribute : m_aAttributes)
-        attribute->RedirectReferences(from, to);
+    ForEachAttribute(
+        [&](CXmlAttribute &attribute) { attribute.RedirectReferences(from, to); },
+        [&](const SharedAttribute &shared) { shared.RedirectReferences(*this, from, to); });
 }
 
 void CAttContainer::ResolveReferences(CXmlArchive &archive)
 {
-    for (const auto &attribute : m_aAttributes)
-        attribute->ResolveReferences(archive);
+    ForEachAttribute(
+        [&](CXmlAttribute &attribute) { attribute.ResolveReferences(archive); },
+        [&](const SharedAttribute &shared) { shared.ResolveReferences(archive, *this); });
     OnReferencesResolved();
 }
 
@@ -197,9 +168,9 @@ bool CAttContainer::HasAttributesToSave() const
         return false;
     }
     for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
-        const bool mustSave = entry.value == nullptr
+        const bool mustSave = entry.shared == nullptr
                                   ? m_aAttributes[static_cast<size_t>(entry.ownIndex)]->MustSave()
-                                  : entry.value->MustSave(*this);
+                                  : entry.shared->MustSave(*this);
         if (mustSave)
             return true;
     }
@@ -268,10 +239,15 @@ int CAttContainer::AddDoubleAttribute(double *member, std::string name, XmlPrese
     return AddValue(registration, member);
 }
 
+ptrdiff_t CAttContainer::OffsetOf(const void *member) const
+{
+    return static_cast<ptrdiff_t>(reinterpret_cast<uintptr_t>(member) -
+                                  reinterpret_cast<uintptr_t>(this));
+}
+
 int CAttContainer::AddValue(ValueRegistration &registration, const void *member)
 {
-    registration.offset = static_cast<ptrdiff_t>(reinterpret_cast<uintptr_t>(member) -
-                                                 reinterpret_cast<uintptr_t>(this));
+    registration.offset = OffsetOf(member);
     if (m_pLayout != nullptr) {
         if (const AttributeLayout *next = m_pLayout->WithValue(registration)) {
             m_pLayout = next;
@@ -301,6 +277,23 @@ void CAttContainer::AddCollectionClasses(std::string_view attributeName,
 {
     for (int i = 0; i < registry.GetCount(); ++i)
         AddCollectionClass(attributeName, registry.GetClassAt(i));
+}
+
+int CAttContainer::AddCollectionMember(morvane::CollectionRegistration registration,
+                                       void *collection, morvane::MakeCollectionAttribute make)
+{
+    registration.offset = OffsetOf(collection);
+    registration.make = make;
+    if (m_pLayout != nullptr) {
+        if (const AttributeLayout *next = m_pLayout->WithCollection(registration)) {
+            m_pLayout = next;
+            return GetAttributeCount() - 1;
+        }
+    }
+    return AddAttribute(make(collection, std::string(registration.name),
+                             std::string(registration.elementName), registration.naming,
+                             registration.cls),
+                        registration.presence, registration.form);
 }
 
 int CAttContainer::AddAttribute(std::unique_ptr<CXmlAttribute> attribute, XmlPresence presence,
@@ -339,15 +332,15 @@ void CAttContainer::UseOwnAttributes() const
     std::vector<std::unique_ptr<CXmlAttribute>> attributes(entries.size());
     CXmlValueAttribute *nameAttribute = nullptr;
     for (size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].value == nullptr)
+        if (entries[i].shared == nullptr)
             continue;
-        std::unique_ptr<CXmlValueAttribute> attribute = entries[i].value->Bind(self);
-        if (entries[i].value == m_pSharedName)
-            nameAttribute = attribute.get();
+        std::unique_ptr<CXmlAttribute> attribute = entries[i].shared->Bind(self);
+        if (entries[i].shared == m_pSharedName)
+            nameAttribute = dynamic_cast<CXmlValueAttribute *>(attribute.get());
         attributes[i] = std::move(attribute);
     }
     for (size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].value == nullptr)
+        if (entries[i].shared == nullptr)
             attributes[i] = std::move(m_aAttributes[static_cast<size_t>(entries[i].ownIndex)]);
     }
     m_aAttributes = std::move(attributes);
@@ -372,7 +365,8 @@ void CAttContainer::SetNameAttribute(std::string_view name)
     m_pSharedName = nullptr;
     m_pNameAttribute = nullptr;
     if (m_pLayout != nullptr) {
-        m_pSharedName = m_pLayout->GetEntries()[static_cast<size_t>(index)].value;
+        m_pSharedName = dynamic_cast<const SharedValueAttribute *>(
+            m_pLayout->GetEntries()[static_cast<size_t>(index)].shared);
         if (m_pSharedName != nullptr)
             return;
     }
@@ -392,8 +386,8 @@ int CAttContainer::FindAttribute(std::string_view name) const
     const std::vector<AttributeLayout::Entry> &entries = m_pLayout->GetEntries();
     for (size_t i = 0; i < entries.size(); ++i) {
         const std::string &entryName =
-            entries[i].value != nullptr
-                ? entries[i].value->GetName()
+            entries[i].shared != nullptr
+                ? entries[i].shared->GetName()
                 : m_aAttributes[static_cast<size_t>(entries[i].ownIndex)]->GetName();
         if (entryName == name)
             return static_cast<int>(i);
@@ -411,7 +405,7 @@ CXmlAttribute *CAttContainer::GetAttributeAt(int index) const
 {
     if (m_pLayout != nullptr) {
         const AttributeLayout::Entry &entry = m_pLayout->GetEntries()[static_cast<size_t>(index)];
-        if (entry.value == nullptr)
+        if (entry.shared == nullptr)
             return m_aAttributes[static_cast<size_t>(entry.ownIndex)].get();
         UseOwnAttributes();
     }

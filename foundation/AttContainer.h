@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/PtrCollection.h"
+#include "foundation/SharedCollectionAttribute.h"
 #include "foundation/SharedValueAttribute.h"
 #include "foundation/XmlCollectionAttributes.h"
 #include "foundation/XmlNameMap.h"
@@ -58,9 +59,10 @@ class AttributeLayout;
 /// The container owns its attributes. It is not copyable: its attributes point at the members
 /// of this object.
 ///
-/// Objects of one class register the same value members (strings, integers, unsigned values,
-/// booleans, doubles) at the same places with the same values: such members are described once
-/// for all of them (morvane::AttributeLayout) and cost an object nothing of its own. An object
+/// Objects of one class register the same members at the same places with the same values:
+/// value members (strings, integers, unsigned values, booleans, doubles) and owning collections
+/// of one class of elements are described once for all of them (morvane::AttributeLayout) and
+/// cost an object nothing of its own. An object
 /// gets attributes of its own for them when one is asked for (GetAttribute, GetAttributeAt) or
 /// an extra attribute is removed; it then behaves as before, and what is done through the
 /// attribute (SetPresence, ...) concerns this object alone. Other members always have
@@ -165,9 +167,13 @@ public:
                                     morvane::XmlPresence presence = morvane::XmlPresence::Required,
                                     morvane::XmlForm form = morvane::XmlForm::Element)
     {
-        return AddAttribute(std::make_unique<morvane::CollectionAttributeOf<T>>(
-                                collection, std::move(name), std::move(elementName), naming, cls),
-                            presence, form);
+        if (cls == nullptr)
+            return AddAttribute(std::make_unique<morvane::CollectionAttributeOf<T>>(
+                                    collection, std::move(name), std::move(elementName), naming,
+                                    cls),
+                                presence, form);
+        return AddCollectionMember({name, elementName, naming, cls, presence, form}, collection,
+                                   &morvane::makeCollectionAttribute<T>);
     }
     /// Appends cls to the class list of the polymorphic collection attribute of that name.
     void AddCollectionClass(std::string_view attributeName, const CRuntimeClass *cls);
@@ -233,15 +239,20 @@ private:
     int AddIntMember(void *member, const morvane::IntMemberAccess &access, std::string_view name,
                      morvane::XmlPresence presence, morvane::XmlForm form);
     int AddValue(morvane::ValueRegistration &registration, const void *member);
+    int AddCollectionMember(morvane::CollectionRegistration registration, void *collection,
+                            morvane::MakeCollectionAttribute make);
+    ptrdiff_t OffsetOf(const void *member) const;
+    // Calls ownAction for each attribute of the object's own and sharedAction for each shared
+    // member, in registration order.
+    template <class OwnAction, class SharedAction>
+    void ForEachAttribute(OwnAction ownAction, SharedAction sharedAction);
     int AppendOwnAttribute(std::unique_ptr<CXmlAttribute> attribute);
     // Gives every member an attribute of this object's own, shared values included.
     void UseOwnAttributes() const;
     bool LoadFromChild(CXmlArchive &archive, CXmlAttribute &attribute, int &position);
     void LoadAttribute(CXmlArchive &archive, CXmlAttribute &attribute, int &position);
-    void LoadValue(CXmlArchive &archive, const morvane::SharedValueAttribute &value,
-                   int &position);
+    void LoadShared(CXmlArchive &archive, const morvane::SharedAttribute &shared, int &position);
     void SaveAttribute(CXmlArchive &archive, CXmlAttribute &attribute);
-    void SaveValue(CXmlArchive &archive, const morvane::SharedValueAttribute &value);
     CStringAttribute *FindExtraAttribute(std::string_view name) const;
 
     // The members registered so far, shared with the objects that registered the same; null

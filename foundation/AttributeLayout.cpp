@@ -26,37 +26,73 @@ const AttributeLayout &AttributeLayout::Empty()
     return *empty;
 }
 
-const AttributeLayout *AttributeLayout::FindValue(const ValueRegistration &registration) const
+namespace {
+
+bool matches(const SharedAttribute &shared, const ValueRegistration &registration)
 {
-    for (const auto &next : m_aNextByValue) {
+    return shared.MatchesValue(registration);
+}
+
+bool matches(const SharedAttribute &shared, const CollectionRegistration &registration)
+{
+    return shared.MatchesCollection(registration);
+}
+
+std::unique_ptr<SharedAttribute> describe(const ValueRegistration &registration)
+{
+    return std::make_unique<SharedValueAttribute>(registration);
+}
+
+std::unique_ptr<SharedAttribute> describe(const CollectionRegistration &registration)
+{
+    return std::make_unique<SharedCollectionAttribute>(registration);
+}
+
+} // namespace
+
+template <class Registration>
+const AttributeLayout *AttributeLayout::FindShared(const Registration &registration) const
+{
+    for (const auto &next : m_aNextByShared) {
         const AttributeLayout *layout = next.load(std::memory_order_acquire);
         if (layout == nullptr)
             return nullptr;
-        if (layout->m_pValue->Matches(registration))
+        if (matches(*layout->m_pShared, registration))
             return layout;
+    }
+    return nullptr;
+}
+
+template <class Registration>
+const AttributeLayout *AttributeLayout::WithShared(const Registration &registration) const
+{
+    if (registration.offset <= -kMaxMemberDistance || registration.offset >= kMaxMemberDistance)
+        return nullptr;
+    if (const AttributeLayout *layout = FindShared(registration))
+        return layout;
+    const std::lock_guard lock(g_growing);
+    if (const AttributeLayout *layout = FindShared(registration))
+        return layout;
+    for (auto &next : m_aNextByShared) {
+        if (next.load(std::memory_order_relaxed) != nullptr)
+            continue;
+        const AttributeLayout *layout = Extend(describe(registration));
+        if (layout != nullptr)
+            next.store(layout, std::memory_order_release);
+        return layout;
     }
     return nullptr;
 }
 
 const AttributeLayout *AttributeLayout::WithValue(const ValueRegistration &registration) const
 {
-    if (registration.offset <= -kMaxMemberDistance || registration.offset >= kMaxMemberDistance)
-        return nullptr;
-    if (const AttributeLayout *layout = FindValue(registration))
-        return layout;
-    const std::lock_guard lock(g_growing);
-    if (const AttributeLayout *layout = FindValue(registration))
-        return layout;
-    for (auto &next : m_aNextByValue) {
-        if (next.load(std::memory_order_relaxed) != nullptr)
-            continue;
-        const AttributeLayout *layout =
-            Extend(std::make_unique<SharedValueAttribute>(registration));
-        if (layout != nullptr)
-            next.store(layout, std::memory_order_release);
-        return layout;
-    }
-    return nullptr;
+    return WithShared(registration);
+}
+
+const AttributeLayout *AttributeLayout::WithCollection(
+    const CollectionRegistration &registration) const
+{
+    return WithShared(registration);
 }
 
 const AttributeLayout *AttributeLayout::WithOwnAttribute() const
@@ -72,7 +108,7 @@ const AttributeLayout *AttributeLayout::WithOwnAttribute() const
     return layout;
 }
 
-const AttributeLayout *AttributeLayout::Extend(std::unique_ptr<SharedValueAttribute> value) const
+const AttributeLayout *AttributeLayout::Extend(std::unique_ptr<SharedAttribute> shared) const
 {
     if (g_layoutCount >= kMaxLayouts)
         return nullptr;
@@ -81,11 +117,11 @@ const AttributeLayout *AttributeLayout::Extend(std::unique_ptr<SharedValueAttrib
     layout->m_aEntries.reserve(m_aEntries.size() + 1);
     layout->m_aEntries = m_aEntries;
     layout->m_nOwnCount = m_nOwnCount;
-    if (value != nullptr)
-        layout->m_aEntries.push_back({value.get(), -1});
+    if (shared != nullptr)
+        layout->m_aEntries.push_back({shared.get(), -1});
     else
         layout->m_aEntries.push_back({nullptr, layout->m_nOwnCount++});
-    layout->m_pValue = std::move(value);
+    layout->m_pShared = std::move(shared);
     return layout;
 }
 

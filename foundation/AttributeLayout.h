@@ -2,6 +2,7 @@
 // The members that objects registered, in order, shared by every object that registered the same.
 #pragma once
 
+#include "foundation/SharedCollectionAttribute.h"
 #include "foundation/SharedValueAttribute.h"
 
 #include <atomic>
@@ -13,9 +14,9 @@ namespace morvane {
 /// The sequence of registrations an object has made so far, shared by all the objects that made
 /// the same ones: objects of one class register the same members at the same places in the same
 /// order, so they end on the same layout, and a value member costs them nothing of their own.
-/// Members that are not plain values (references, collections, embedded objects, attributes of
-/// other classes) stay attributes of the object: the layout only marks their place among the
-/// others.
+/// Value members and owning collections of one class of elements are shared so; the other
+/// members (references, embedded objects, polymorphic collections, attributes of other
+/// classes) stay attributes of the object, whose place among the others the layout marks.
 ///
 /// Layouts grow as a tree from the empty one: each registration moves an object from its layout
 /// to the next, made once and kept for the life of the process, so that looking it up is a few
@@ -26,18 +27,20 @@ namespace morvane {
 class AttributeLayout
 {
 public:
-    /// One registered member: a shared value, or the object's own attribute of that index.
+    /// One registered member: a shared one, or (shared null) the object's own attribute of
+    /// that index.
     struct Entry
     {
-        const SharedValueAttribute *value;
+        const SharedAttribute *shared;
         int ownIndex;
     };
 
     /// The layout of an object that has registered nothing.
     static const AttributeLayout &Empty();
 
-    /// The layout after this one and the value member; null when it cannot be shared.
+    /// The layout after this one and the member; null when it cannot be shared.
     const AttributeLayout *WithValue(const ValueRegistration &registration) const;
+    const AttributeLayout *WithCollection(const CollectionRegistration &registration) const;
     /// The layout after this one and one attribute of the object's own; null when there is no
     /// room for it.
     const AttributeLayout *WithOwnAttribute() const;
@@ -53,16 +56,19 @@ private:
     static constexpr int kMaxBranches = 8;
 
     AttributeLayout() = default;
-    const AttributeLayout *FindValue(const ValueRegistration &registration) const;
-    const AttributeLayout *Extend(std::unique_ptr<SharedValueAttribute> value) const;
+    template <class Registration>
+    const AttributeLayout *WithShared(const Registration &registration) const;
+    template <class Registration>
+    const AttributeLayout *FindShared(const Registration &registration) const;
+    const AttributeLayout *Extend(std::unique_ptr<SharedAttribute> shared) const;
 
     std::vector<Entry> m_aEntries;
     int m_nOwnCount = 0;
-    // The shared value of the last entry; null when it is an attribute of the object's own.
-    std::unique_ptr<SharedValueAttribute> m_pValue;
-    // The layouts after this one by a value member, filled in order; null from the first free
+    // The shared member of the last entry; null when it is an attribute of the object's own.
+    std::unique_ptr<SharedAttribute> m_pShared;
+    // The layouts after this one by a shared member, filled in order; null from the first free
     // one. Read without a lock: a layout is filled in before it is published here.
-    mutable std::atomic<const AttributeLayout *> m_aNextByValue[kMaxBranches] = {};
+    mutable std::atomic<const AttributeLayout *> m_aNextByShared[kMaxBranches] = {};
     mutable std::atomic<const AttributeLayout *> m_pNextByOwn = nullptr;
 };
 

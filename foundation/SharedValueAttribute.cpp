@@ -5,6 +5,7 @@
 #include "foundation/AttContainer.h"
 #include "foundation/NumberText.h"
 #include "foundation/TextFormat.h"
+#include "foundation/XmlArchive.h"
 
 #include <bit>
 #include <utility>
@@ -21,11 +22,8 @@ template <class T> T &memberAt(void *member)
 } // namespace
 
 SharedValueAttribute::SharedValueAttribute(const ValueRegistration &registration)
-    : m_sName(registration.name)
-    , m_eKind(registration.kind)
-    , m_ePresence(registration.presence)
-    , m_eForm(registration.form)
-    , m_nOffset(registration.offset)
+    : SharedAttribute(registration.name, registration.kind, registration.presence,
+                      registration.form, registration.offset)
     , m_nRegistered(registration.integer)
     , m_dRegistered(registration.real)
     , m_sRegistered(registration.text)
@@ -34,27 +32,58 @@ SharedValueAttribute::SharedValueAttribute(const ValueRegistration &registration
 {
 }
 
-bool SharedValueAttribute::Matches(const ValueRegistration &registration) const
+bool SharedValueAttribute::MatchesValue(const ValueRegistration &registration) const
 {
     // Doubles compare by their bits, so that a NaN at registration matches itself.
-    return m_nOffset == registration.offset && m_eKind == registration.kind &&
-           m_ePresence == registration.presence && m_eForm == registration.form &&
+    return GetOffset() == registration.offset && GetKind() == registration.kind &&
+           GetPresence() == registration.presence && GetForm() == registration.form &&
            m_nRegistered == registration.integer &&
            std::bit_cast<uint64_t>(m_dRegistered) == std::bit_cast<uint64_t>(registration.real) &&
            m_nPrecision == registration.precision && m_pAccess == registration.access &&
-           m_sName == registration.name && m_sRegistered == registration.text;
+           GetName() == registration.name && m_sRegistered == registration.text;
 }
 
-void *SharedValueAttribute::MemberOf(const CAttContainer &container) const
+bool SharedValueAttribute::Load(CXmlArchive &archive, CAttContainer &container,
+                                int &position) const
 {
-    const char *base = reinterpret_cast<const char *>(&container);
-    return const_cast<char *>(base + m_nOffset);
+    CScrivel &filer = archive.GetFiler();
+    if (GetForm() == XmlForm::Attribute) {
+        std::string_view text;
+        if (!filer.GetItemVal(GetName(), text))
+            return false;
+        SetValueText(container, text);
+        return true;
+    }
+    const int i = filer.FindChild(GetName(), position);
+    if (i < 0)
+        return false;
+    // The text is read without entering the child, which is refused all the same where
+    // entering it would be.
+    if (filer.GetDepth() >= CScrivel::kMaxDepth)
+        archive.SelectChild(i);
+    SetValueText(container, filer.GetChildValue(i));
+    position = i + 1;
+    return true;
+}
+
+void SharedValueAttribute::Save(CXmlArchive &archive, const CAttContainer &container) const
+{
+    if (!MustSave(container))
+        return;
+    CScrivel &filer = archive.GetFiler();
+    if (GetForm() == XmlForm::Attribute) {
+        filer.AddItemVal(GetName(), GetValueText(container));
+        return;
+    }
+    filer.AddItem(GetName());
+    filer.SetValue(GetValueText(container));
+    filer.ReturnBack();
 }
 
 void SharedValueAttribute::SetValueText(CAttContainer &container, std::string_view text) const
 {
     void *member = MemberOf(container);
-    switch (m_eKind) {
+    switch (GetKind()) {
     case atPtrString:
         memberAt<std::string>(member).assign(text);
         return;
@@ -76,7 +105,7 @@ void SharedValueAttribute::SetValueText(CAttContainer &container, std::string_vi
 std::string SharedValueAttribute::GetValueText(const CAttContainer &container) const
 {
     void *member = MemberOf(container);
-    switch (m_eKind) {
+    switch (GetKind()) {
     case atPtrString:
         return memberAt<std::string>(member);
     case atPtrInteger:
@@ -95,7 +124,7 @@ std::string SharedValueAttribute::GetValueText(const CAttContainer &container) c
 bool SharedValueAttribute::IsAtRegistrationValue(const CAttContainer &container) const
 {
     void *member = MemberOf(container);
-    switch (m_eKind) {
+    switch (GetKind()) {
     case atPtrString:
         return memberAt<std::string>(member) == m_sRegistered;
     case atPtrInteger:
@@ -112,7 +141,7 @@ bool SharedValueAttribute::IsAtRegistrationValue(const CAttContainer &container)
 void SharedValueAttribute::RestoreRegistrationValue(CAttContainer &container) const
 {
     void *member = MemberOf(container);
-    switch (m_eKind) {
+    switch (GetKind()) {
     case atPtrString:
         memberAt<std::string>(member) = m_sRegistered;
         return;
@@ -133,11 +162,11 @@ void SharedValueAttribute::RestoreRegistrationValue(CAttContainer &container) co
 
 bool SharedValueAttribute::MustSave(const CAttContainer &container) const
 {
-    switch (m_ePresence) {
+    switch (GetPresence()) {
     case XmlPresence::Required:
         return true;
     case XmlPresence::Optional:
-        return m_eKind != atPtrString || !memberAt<std::string>(MemberOf(container)).empty();
+        return GetKind() != atPtrString || !memberAt<std::string>(MemberOf(container)).empty();
     case XmlPresence::WhenSet:
         return !IsAtRegistrationValue(container);
     case XmlPresence::Ignored:
@@ -149,14 +178,14 @@ bool SharedValueAttribute::MustSave(const CAttContainer &container) const
 
 void SharedValueAttribute::OnMissing(CAttContainer &container) const
 {
-    if (m_ePresence == XmlPresence::WhenSet)
+    if (GetPresence() == XmlPresence::WhenSet)
         RestoreRegistrationValue(container);
 }
 
 std::unique_ptr<CXmlValueAttribute> SharedValueAttribute::MakeAttribute(void *member) const
 {
-    std::string name = m_sName;
-    switch (m_eKind) {
+    std::string name = GetName();
+    switch (GetKind()) {
     case atPtrString:
         return std::make_unique<CStringAttribute>(static_cast<std::string *>(member),
                                                   std::move(name));
@@ -175,11 +204,11 @@ std::unique_ptr<CXmlValueAttribute> SharedValueAttribute::MakeAttribute(void *me
     }
 }
 
-std::unique_ptr<CXmlValueAttribute> SharedValueAttribute::Bind(CAttContainer &container) const
+std::unique_ptr<CXmlAttribute> SharedValueAttribute::Bind(CAttContainer &container) const
 {
     std::unique_ptr<CXmlValueAttribute> attribute = MakeAtRegistrationValue(MemberOf(container));
-    attribute->SetPresence(m_ePresence);
-    attribute->SetForm(m_eForm);
+    attribute->SetPresence(GetPresence());
+    attribute->SetForm(GetForm());
     return attribute;
 }
 
@@ -194,7 +223,7 @@ std::unique_ptr<CXmlValueAttribute> SharedValueAttribute::MakeAtRegistrationValu
         value = std::move(current);
         return attribute;
     };
-    switch (m_eKind) {
+    switch (GetKind()) {
     case atPtrString:
         return madeAt(memberAt<std::string>(member), m_sRegistered);
     case atPtrInteger: {

@@ -2,6 +2,7 @@
 // A value member described once for every object of a class: found by its place in the object.
 #pragma once
 
+#include "foundation/SharedAttribute.h"
 #include "foundation/XmlValueAttributes.h"
 
 #include <cstddef>
@@ -36,46 +37,32 @@ struct ValueRegistration
 };
 
 /// A value member (string, integer, unsigned value, boolean or double) as every object of a
-/// class registers it: name, presence, form, value at registration, and the member's place
-/// counted from the object's container, so that one description serves all the objects. It
-/// stores and reads the member of the container it is given exactly as the attribute classes
-/// of XmlValueAttributes.h do, and Bind makes that attribute for one object when the object
-/// needs attributes of its own.
-class SharedValueAttribute
+/// class registers it, with its value at registration. It stores and reads the member exactly
+/// as the attribute classes of XmlValueAttributes.h do.
+class SharedValueAttribute final : public SharedAttribute
 {
 public:
     explicit SharedValueAttribute(const ValueRegistration &registration);
 
-    /// Whether registration describes this member.
-    bool Matches(const ValueRegistration &registration) const;
+    bool MatchesValue(const ValueRegistration &registration) const override;
 
-    const std::string &GetName() const { return m_sName; }
-    XML_ATTRIBUTE_KIND GetKind() const { return m_eKind; }
-    XmlPresence GetPresence() const { return m_ePresence; }
-    XmlForm GetForm() const { return m_eForm; }
+    /// Reads the text of the member's child element without entering it (form Element), or
+    /// the object's XML attribute (form Attribute).
+    bool Load(CXmlArchive &archive, CAttContainer &container, int &position) const override;
+    void Save(CXmlArchive &archive, const CAttContainer &container) const override;
+    bool MustSave(const CAttContainer &container) const override;
+    void OnMissing(CAttContainer &container) const override;
+    std::unique_ptr<CXmlAttribute> Bind(CAttContainer &container) const override;
 
     void SetValueText(CAttContainer &container, std::string_view text) const;
     std::string GetValueText(const CAttContainer &container) const;
-    /// As CXmlValueAttribute::MustSave.
-    bool MustSave(const CAttContainer &container) const;
-    /// As CXmlValueAttribute::OnMissing.
-    void OnMissing(CAttContainer &container) const;
-    /// The attribute of container's member, with the same presence, form and value at
-    /// registration.
-    std::unique_ptr<CXmlValueAttribute> Bind(CAttContainer &container) const;
 
 private:
-    void *MemberOf(const CAttContainer &container) const;
     bool IsAtRegistrationValue(const CAttContainer &container) const;
     void RestoreRegistrationValue(CAttContainer &container) const;
     std::unique_ptr<CXmlValueAttribute> MakeAttribute(void *member) const;
     std::unique_ptr<CXmlValueAttribute> MakeAtRegistrationValue(void *member) const;
 
-    std::string m_sName;
-    XML_ATTRIBUTE_KIND m_eKind;
-    XmlPresence m_ePresence;
-    XmlForm m_eForm;
-    ptrdiff_t m_nOffset;
     int64_t m_nRegistered;
     double m_dRegistered;
     std::string m_sRegistered;

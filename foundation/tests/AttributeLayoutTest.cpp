@@ -2,6 +2,7 @@
 // Value members described once for all the objects of a class, and attributes of an object's own.
 #include "foundation/AttributeLayout.h"
 
+#include "SampleModel.h"
 #include "XmlTestSupport.h"
 #include "foundation/AttContainer.h"
 #include "foundation/TextFormat.h"
@@ -250,4 +251,74 @@ TEST(AttributeLayoutTest, RefusesAValueDeeperThanTheFilerGoes)
     EXPECT_NE(archive.GetLastError().find("elements nested deeper than 256 levels"),
               std::string::npos)
         << archive.GetLastError();
+}
+
+namespace {
+
+// A collection of points in the object, and one held outside it.
+class Lists : public CAttContainer
+{
+public:
+    Lists()
+    {
+        AddClassCollectionAttribute(&inside, "Inside", "Point", sample::Point::GetThisClass(),
+                                    XmlNaming::Numbered, XmlPresence::Optional);
+        AddClassCollectionAttribute(outside.get(), "Outside", "Point",
+                                    sample::Point::GetThisClass(), XmlNaming::None,
+                                    XmlPresence::WhenSet);
+    }
+
+    void add(COwningCollection<sample::Point> &points, double x)
+    {
+        auto point = std::make_unique<sample::Point>();
+        point->x = x;
+        points.AddOwned(std::move(point));
+    }
+
+    COwningCollection<sample::Point> inside;
+    std::unique_ptr<COwningCollection<sample::Point>> outside =
+        std::make_unique<COwningCollection<sample::Point>>();
+};
+
+} // namespace
+
+TEST(AttributeLayoutTest, EachObjectLoadsAndSavesItsOwnCollections)
+{
+    Lists first;
+    first.add(first.inside, 1.0);
+    first.add(*first.outside, 2.0);
+    Lists second;
+    second.add(second.inside, 3.0);
+    second.add(second.inside, 4.0);
+    const std::string firstText = saveText(first);
+    const std::string secondText = saveText(second);
+    EXPECT_TRUE(writes(firstText, "<Outside>")) << firstText;
+    EXPECT_FALSE(writes(secondText, "<Outside>")) << "an empty WhenSet collection" << secondText;
+    EXPECT_TRUE(writes(secondText, "<Point PointID=\"1\">\n\t\t\t<x>4.000</x>")) << secondText;
+
+    Lists loaded;
+    loaded.add(*loaded.outside, 9.0);
+    ASSERT_EQ(loadText(loaded, secondText), 0);
+    ASSERT_EQ(loaded.inside.GetCount(), 2);
+    EXPECT_EQ(loaded.inside.GetAt(1)->x, 4.0);
+    EXPECT_EQ(loaded.outside->GetCount(), 0) << "a WhenSet collection absent from the file";
+    ASSERT_EQ(loadText(loaded, firstText), 0);
+    ASSERT_EQ(loaded.outside->GetCount(), 1);
+    EXPECT_EQ(loaded.outside->GetAt(0)->x, 2.0);
+    EXPECT_EQ(saveText(loaded), firstText);
+}
+
+TEST(AttributeLayoutTest, ACollectionAttributeAskedForConcernsItsObjectAlone)
+{
+    Lists changed;
+    Lists other;
+    changed.add(changed.inside, 1.0);
+    other.add(other.inside, 1.0);
+    auto *inside = dynamic_cast<CNestedAttribute *>(changed.GetAttribute("Inside"));
+    ASSERT_NE(inside, nullptr);
+    EXPECT_EQ(inside->GetCount(), 1);
+    EXPECT_EQ(inside->GetElementContainer(0), changed.inside.GetAt(0));
+    inside->SetPresence(XmlPresence::Ignored);
+    EXPECT_FALSE(writes(saveText(changed), "<Inside>"));
+    EXPECT_TRUE(writes(saveText(other), "<Inside>"));
 }
