@@ -146,6 +146,7 @@ void CAttContainer::ResolveReferences(CXmlArchive &archive)
     ForEachAttribute(
         [&](CXmlAttribute &attribute) { attribute.ResolveReferences(archive); },
         [&](const SharedAttribute &shared) { shared.ResolveReferences(archive, *this); });
+    m_pPendingReferences.reset();
     OnReferencesResolved();
 }
 
@@ -294,6 +295,29 @@ int CAttContainer::AddCollectionMember(morvane::CollectionRegistration registrat
                              std::string(registration.elementName), registration.naming,
                              registration.cls),
                         registration.presence, registration.form);
+}
+
+int CAttContainer::AddReferenceMember(morvane::ReferenceRegistration registration, void *member,
+                                      const morvane::PtrMemberAccess &access)
+{
+    registration.offset = OffsetOf(member);
+    registration.access = &access;
+    if (m_pLayout != nullptr) {
+        if (const AttributeLayout *next = m_pLayout->WithReference(registration)) {
+            m_pLayout = next;
+            return GetAttributeCount() - 1;
+        }
+    }
+    return AddAttribute(access.bind(member, std::string(registration.name),
+                                    std::string(registration.targetElementName)),
+                        registration.presence, registration.form);
+}
+
+morvane::PendingReferences &CAttContainer::GetPendingReferences()
+{
+    if (m_pPendingReferences == nullptr)
+        m_pPendingReferences = std::make_unique<morvane::PendingReferences>();
+    return *m_pPendingReferences;
 }
 
 int CAttContainer::AddAttribute(std::unique_ptr<CXmlAttribute> attribute, XmlPresence presence,

@@ -4,6 +4,7 @@
 
 #include "foundation/PtrCollection.h"
 #include "foundation/SharedCollectionAttribute.h"
+#include "foundation/SharedReferenceAttribute.h"
 #include "foundation/SharedValueAttribute.h"
 #include "foundation/XmlCollectionAttributes.h"
 #include "foundation/XmlNameMap.h"
@@ -60,9 +61,9 @@ class AttributeLayout;
 /// of this object.
 ///
 /// Objects of one class register the same members at the same places with the same values:
-/// value members (strings, integers, unsigned values, booleans, doubles) and owning collections
-/// of one class of elements are described once for all of them (morvane::AttributeLayout) and
-/// cost an object nothing of its own. An object
+/// value members (strings, integers, unsigned values, booleans, doubles), references and owning
+/// collections of one class of elements are described once for all of them
+/// (morvane::AttributeLayout) and cost an object nothing of its own. An object
 /// gets attributes of its own for them when one is asked for (GetAttribute, GetAttributeAt) or
 /// an extra attribute is removed; it then behaves as before, and what is done through the
 /// attribute (SetPresence, ...) concerns this object alone. Other members always have
@@ -136,9 +137,8 @@ public:
                         morvane::XmlPresence presence = morvane::XmlPresence::Required,
                         morvane::XmlForm form = morvane::XmlForm::Element)
     {
-        return AddAttribute(std::make_unique<morvane::PtrAttributeOf<T>>(
-                                member, std::move(name), std::move(targetElementName)),
-                            presence, form);
+        return AddReferenceMember({name, targetElementName, presence, form}, member,
+                                  morvane::ptrMemberAccess<T>());
     }
 
     /// An embedded object (a member of this object) with attributes of its own.
@@ -241,6 +241,15 @@ private:
     int AddValue(morvane::ValueRegistration &registration, const void *member);
     int AddCollectionMember(morvane::CollectionRegistration registration, void *collection,
                             morvane::MakeCollectionAttribute make);
+    int AddReferenceMember(morvane::ReferenceRegistration registration, void *member,
+                           const morvane::PtrMemberAccess &access);
+    // Where shared references keep the names they read until they are resolved.
+    friend class morvane::SharedReferenceAttribute;
+    morvane::PendingReferences &GetPendingReferences();
+    morvane::PendingReferences *FindPendingReferences() const
+    {
+        return m_pPendingReferences.get();
+    }
     ptrdiff_t OffsetOf(const void *member) const;
     // Calls ownAction for each attribute of the object's own and sharedAction for each shared
     // member, in registration order.
@@ -264,5 +273,7 @@ private:
     // The name attribute: a shared value while there is a layout, else an own attribute.
     mutable const morvane::SharedValueAttribute *m_pSharedName = nullptr;
     mutable CXmlValueAttribute *m_pNameAttribute = nullptr;
+    // The names read by shared references, from their load to their resolution.
+    std::unique_ptr<morvane::PendingReferences> m_pPendingReferences;
     std::string m_sName;
 };

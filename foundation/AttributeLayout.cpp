@@ -38,6 +38,16 @@ bool matches(const SharedAttribute &shared, const CollectionRegistration &regist
     return shared.MatchesCollection(registration);
 }
 
+bool matches(const SharedAttribute &shared, const ReferenceRegistration &registration)
+{
+    return shared.MatchesReference(registration);
+}
+
+std::unique_ptr<SharedAttribute> describe(const ReferenceRegistration &registration)
+{
+    return std::make_unique<SharedReferenceAttribute>(registration);
+}
+
 std::unique_ptr<SharedAttribute> describe(const ValueRegistration &registration)
 {
     return std::make_unique<SharedValueAttribute>(registration);
@@ -85,6 +95,12 @@ const AttributeLayout *AttributeLayout::WithShared(const Registration &registrat
 }
 
 const AttributeLayout *AttributeLayout::WithValue(const ValueRegistration &registration) const
+{
+    return WithShared(registration);
+}
+
+const AttributeLayout *AttributeLayout::WithReference(
+    const ReferenceRegistration &registration) const
 {
     return WithShared(registration);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/SharedCollectionAttribute.h"
+#include "foundation/SharedReferenceAttribute.h"
 #include "foundation/SharedValueAttribute.h"
 
 #include <atomic>
@@ -14,9 +15,9 @@ namespace morvane {
 /// The sequence of registrations an object has made so far, shared by all the objects that made
 /// the same ones: objects of one class register the same members at the same places in the same
 /// order, so they end on the same layout, and a value member costs them nothing of their own.
-/// Value members and owning collections of one class of elements are shared so; the other
-/// members (references, embedded objects, polymorphic collections, attributes of other
-/// classes) stay attributes of the object, whose place among the others the layout marks.
+/// Value members, references and owning collections of one class of elements are shared so;
+/// the other members (embedded objects, polymorphic collections, reference lists, attributes of
+/// other classes) stay attributes of the object, whose place among the others the layout marks.
 ///
 /// Layouts grow as a tree from the empty one: each registration moves an object from its layout
 /// to the next, made once and kept for the life of the process, so that looking it up is a few
@@ -41,6 +42,7 @@ public:
     /// The layout after this one and the member; null when it cannot be shared.
     const AttributeLayout *WithValue(const ValueRegistration &registration) const;
     const AttributeLayout *WithCollection(const CollectionRegistration &registration) const;
+    const AttributeLayout *WithReference(const ReferenceRegistration &registration) const;
     /// The layout after this one and one attribute of the object's own; null when there is no
     /// room for it.
     const AttributeLayout *WithOwnAttribute() const;

@@ -2,6 +2,8 @@
 // A member described once for every object of a class that registers it alike.
 #include "foundation/SharedAttribute.h"
 
+#include "foundation/XmlArchive.h"
+
 #include <cstdint>
 
 namespace morvane {
@@ -28,9 +30,14 @@ bool SharedAttribute::MatchesCollection(const CollectionRegistration &) const
     return false;
 }
 
+bool SharedAttribute::MatchesReference(const ReferenceRegistration &) const
+{
+    return false;
+}
+
 void SharedAttribute::RegisterNames(CXmlArchive &, const CAttContainer &) const {}
 
-void SharedAttribute::ResolveReferences(CXmlArchive &, const CAttContainer &) const {}
+void SharedAttribute::ResolveReferences(CXmlArchive &, CAttContainer &) const {}
 
 void SharedAttribute::RedirectReferences(const CAttContainer &, CAttContainer *,
                                          CAttContainer *) const
@@ -41,6 +48,34 @@ void *SharedAttribute::MemberOf(const CAttContainer &container) const
 {
     return reinterpret_cast<void *>(reinterpret_cast<uintptr_t>(&container) +
                                     static_cast<uintptr_t>(m_nOffset));
+}
+
+bool SharedAttribute::ReadText(CXmlArchive &archive, int &position, std::string_view &text) const
+{
+    CScrivel &filer = archive.GetFiler();
+    if (m_eForm == XmlForm::Attribute)
+        return filer.GetItemVal(m_sName, text);
+    const int i = filer.FindChild(m_sName, position);
+    if (i < 0)
+        return false;
+    // Not entering the child, which is refused all the same where entering it would be.
+    if (filer.GetDepth() >= CScrivel::kMaxDepth)
+        archive.SelectChild(i);
+    text = filer.GetChildValue(i);
+    position = i + 1;
+    return true;
+}
+
+void SharedAttribute::WriteText(CXmlArchive &archive, std::string_view text) const
+{
+    CScrivel &filer = archive.GetFiler();
+    if (m_eForm == XmlForm::Attribute) {
+        filer.AddItemVal(m_sName, text);
+        return;
+    }
+    filer.AddItem(m_sName);
+    filer.SetValue(text);
+    filer.ReturnBack();
 }
 
 bool SharedAttribute::IsWritable() const

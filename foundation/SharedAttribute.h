@@ -15,6 +15,7 @@ class CXmlArchive;
 namespace morvane {
 
 struct CollectionRegistration;
+struct ReferenceRegistration;
 struct ValueRegistration;
 
 /// A member as every object of a class registers it: name, kind, presence, form, and the
@@ -33,6 +34,7 @@ public:
     /// Whether the registration describes this member.
     virtual bool MatchesValue(const ValueRegistration &registration) const;
     virtual bool MatchesCollection(const CollectionRegistration &registration) const;
+    virtual bool MatchesReference(const ReferenceRegistration &registration) const;
 
     const std::string &GetName() const { return m_sName; }
     XML_ATTRIBUTE_KIND GetKind() const { return m_eKind; }
@@ -52,7 +54,7 @@ public:
     virtual void OnMissing(CAttContainer &container) const = 0;
     /// As the CXmlAttribute functions of the same names; nothing here.
     virtual void RegisterNames(CXmlArchive &archive, const CAttContainer &container) const;
-    virtual void ResolveReferences(CXmlArchive &archive, const CAttContainer &container) const;
+    virtual void ResolveReferences(CXmlArchive &archive, CAttContainer &container) const;
     virtual void RedirectReferences(const CAttContainer &container, CAttContainer *from,
                                     CAttContainer *to) const;
     /// The attribute of container's member, as the registration made it.
@@ -60,6 +62,12 @@ public:
 
 protected:
     void *MemberOf(const CAttContainer &container) const;
+    /// The text stored for a member kept as one text: that of its child element at or after
+    /// position (which then moves past it), read without entering the child, or the object's
+    /// XML attribute. False when there is none.
+    bool ReadText(CXmlArchive &archive, int &position, std::string_view &text) const;
+    /// Writes text as the member's child element or XML attribute.
+    void WriteText(CXmlArchive &archive, std::string_view text) const;
     ptrdiff_t GetOffset() const { return m_nOffset; }
     /// Whether the presence lets the member be written at all.
     bool IsWritable() const;

@@ -85,7 +85,7 @@ void SharedCollectionAttribute::RegisterNames(CXmlArchive &archive,
 }
 
 void SharedCollectionAttribute::ResolveReferences(CXmlArchive &archive,
-                                                  const CAttContainer &container) const
+                                                  CAttContainer &container) const
 {
     m_pUnbound->ResolveReferencesIn(archive, MemberOf(container));
 }

@@ -39,7 +39,7 @@ public:
     bool MustSave(const CAttContainer &container) const override;
     void OnMissing(CAttContainer &container) const override;
     void RegisterNames(CXmlArchive &archive, const CAttContainer &container) const override;
-    void ResolveReferences(CXmlArchive &archive, const CAttContainer &container) const override;
+    void ResolveReferences(CXmlArchive &archive, CAttContainer &container) const override;
     void RedirectReferences(const CAttContainer &container, CAttContainer *from,
                             CAttContainer *to) const override;
     std::unique_ptr<CXmlAttribute> Bind(CAttContainer &container) const override;

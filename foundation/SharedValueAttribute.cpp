@@ -5,7 +5,6 @@
 #include "foundation/AttContainer.h"
 #include "foundation/NumberText.h"
 #include "foundation/TextFormat.h"
-#include "foundation/XmlArchive.h"
 
 #include <bit>
 #include <utility>
@@ -46,38 +45,17 @@ bool SharedValueAttribute::MatchesValue(const ValueRegistration &registration) c
 bool SharedValueAttribute::Load(CXmlArchive &archive, CAttContainer &container,
                                 int &position) const
 {
-    CScrivel &filer = archive.GetFiler();
-    if (GetForm() == XmlForm::Attribute) {
-        std::string_view text;
-        if (!filer.GetItemVal(GetName(), text))
-            return false;
-        SetValueText(container, text);
-        return true;
-    }
-    const int i = filer.FindChild(GetName(), position);
-    if (i < 0)
+    std::string_view text;
+    if (!ReadText(archive, position, text))
         return false;
-    // The text is read without entering the child, which is refused all the same where
-    // entering it would be.
-    if (filer.GetDepth() >= CScrivel::kMaxDepth)
-        archive.SelectChild(i);
-    SetValueText(container, filer.GetChildValue(i));
-    position = i + 1;
+    SetValueText(container, text);
     return true;
 }
 
 void SharedValueAttribute::Save(CXmlArchive &archive, const CAttContainer &container) const
 {
-    if (!MustSave(container))
-        return;
-    CScrivel &filer = archive.GetFiler();
-    if (GetForm() == XmlForm::Attribute) {
-        filer.AddItemVal(GetName(), GetValueText(container));
-        return;
-    }
-    filer.AddItem(GetName());
-    filer.SetValue(GetValueText(container));
-    filer.ReturnBack();
+    if (MustSave(container))
+        WriteText(archive, GetValueText(container));
 }
 
 void SharedValueAttribute::SetValueText(CAttContainer &container, std::string_view text) const

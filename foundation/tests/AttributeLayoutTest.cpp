@@ -322,3 +322,74 @@ TEST(AttributeLayoutTest, ACollectionAttributeAskedForConcernsItsObjectAlone)
     EXPECT_FALSE(writes(saveText(changed), "<Inside>"));
     EXPECT_TRUE(writes(saveText(other), "<Inside>"));
 }
+
+namespace {
+
+// A named object referring to another of its kind, which takes attributes of its own in the
+// middle of a load when its name says so: after reading, before its references are resolved.
+class Linked : public CObject, public CAttContainer
+{
+public:
+    static const CRuntimeClass *GetThisClass();
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
+
+    Linked()
+    {
+        AddStringAttribute(&name, "Name");
+        AddPtrAttribute(&next, "Next", "Linked", XmlPresence::Optional);
+        SetNameAttribute("Name");
+    }
+
+    bool LoadAttributes(CXmlArchive &archive) override
+    {
+        CAttContainer::LoadAttributes(archive);
+        if (name.starts_with("own"))
+            GetAttribute("Name");
+        return true;
+    }
+
+    std::string name;
+    Linked *next = nullptr;
+};
+
+const CRuntimeClass kLinkedClass("Linked", &CreateObjectOf<Linked>, CObject::GetThisClass());
+
+const CRuntimeClass *Linked::GetThisClass()
+{
+    return &kLinkedClass;
+}
+
+class Chain : public CAttContainer
+{
+public:
+    Chain()
+    {
+        AddClassCollectionAttribute(&links, "Links", "Linked", Linked::GetThisClass(),
+                                    XmlNaming::OwnNames);
+    }
+
+    COwningCollection<Linked> links;
+};
+
+} // namespace
+
+TEST(AttributeLayoutTest, AReferenceReadBeforeTheObjectTakesItsOwnAttributesIsResolved)
+{
+    const char *const text = R"(<r><Links>
+        <Linked><Name>own a</Name><Next>b</Next></Linked>
+        <Linked><Name>b</Name><Next>own a</Next></Linked>
+    </Links></r>)";
+    Chain chain;
+    ASSERT_EQ(loadText(chain, text), 0);
+    ASSERT_EQ(chain.links.GetCount(), 2);
+    Linked *a = chain.links.GetAt(0);
+    Linked *b = chain.links.GetAt(1);
+    EXPECT_EQ(a->next, b) << "read before the object took attributes of its own";
+    EXPECT_EQ(b->next, a);
+    EXPECT_EQ(a->GetObjectName(), "own a");
+
+    b->RedirectReferences(a, b);
+    a->RedirectReferences(b, a);
+    EXPECT_EQ(b->next, b);
+    EXPECT_EQ(a->next, a);
+}
