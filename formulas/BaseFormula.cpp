@@ -65,11 +65,18 @@ int CBaseFormula::SetTableRelativeType(int value)
 
 void CBaseFormula::TakeOverFrom(IBaseFormula *) {}
 
+void CBaseFormula::UpdateFromVersion2115to2116() {}
+
 void CBaseFormula::CollectReferencedObjects(CPtrCollection<CObject> &) {}
 
 void CBaseFormula::OnIndexPointsChanged(IBaseFormula *) {}
 
 bool CBaseFormula::UsesPoint(const CBasePoint *)
+{
+    return false;
+}
+
+bool CBaseFormula::IsIndexedPoint(const CBasePoint *) const
 {
     return false;
 }
@@ -108,6 +115,11 @@ std::string CBaseFormula::GetParamText(int n)
 {
     const std::string text = trimBlanks(GetParam(n)->GetValue());
     return text.empty() ? "0" : text;
+}
+
+std::string CBaseFormula::GetStoredParamText(int n) const
+{
+    return n < GetParamCount() ? trimBlanks(m_oStrParams.GetAt(n)->GetValue()) : std::string();
 }
 
 bool CBaseFormula::SetParamText(int n, const std::string &text)
@@ -223,6 +235,11 @@ void CBaseFormula::SetResolvedForPoint(const CBasePoint *point, CBasePoint *rule
 CBasePoint *CBaseFormula::GetResolvedPoint(int position)
 {
     UpdateIfNeeded();
+    return PeekResolvedPoint(position);
+}
+
+CBasePoint *CBaseFormula::PeekResolvedPoint(int position) const
+{
     const auto found = m_oResolved.find(position);
     return found != m_oResolved.end() ? found->second : nullptr;
 }
@@ -234,6 +251,8 @@ int CBaseFormula::CollectResolvedPoints(CPtrCollection<CBasePoint> &list)
 
 int CBaseFormula::CollectResolvedPointsFrom(CPtrCollection<CBasePoint> &list, int first)
 {
+    // The count may change with the update.
+    UpdateIfNeeded();
     for (int position = first; position < GetResolvedCount(); ++position) {
         CBasePoint *point = GetResolvedPoint(position);
         if (point != nullptr && list.Find(point) < 0)
@@ -332,6 +351,17 @@ void CBaseFormula::RefreshThrough(CBaseFormula *formula)
     UpdateIfNeeded();
     if (CFormulaManager *manager = GetOwnerManager())
         manager->AddExtraItem(formula);
+}
+
+CBaseFormula *CBaseFormula::RefreshThroughRuntimeCopy(std::unique_ptr<IBaseFormula> copy)
+{
+    CBaseFormula *formula = copy->GetBaseFormula();
+    formula->m_pRefreshSource = this;
+    UpdateIfNeeded();
+    CFormulaManager *manager = GetOwnerManager();
+    if (manager == nullptr || manager->AddRuntimeItem(std::move(copy)) == nullptr)
+        return nullptr;
+    return formula;
 }
 
 // Copy.

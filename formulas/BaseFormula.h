@@ -17,6 +17,7 @@
 #include <unordered_map>
 
 class CFormulaManager;
+class IPointFormula;
 class IUserFormulaConfig;
 
 /// The base of every formula kind. A formula names the points it works on through numbered
@@ -58,6 +59,7 @@ public:
     CPattern *GetPattern() const override { return nullptr; }
     IRegion *GetRegion() const override { return nullptr; }
     IMeasureFormula *AsMeasureFormula() override { return nullptr; }
+    IPathFormula *AsPathFormula() override { return nullptr; }
     void *GetContextValue() const override { return m_pContext; }
     IGradeMask *GetOwner() const override { return m_pOwner; }
     void SetOwner(IGradeMask *owner) override;
@@ -70,6 +72,8 @@ public:
     bool IsRuntimeFormula() const override { return false; }
     /// Nothing.
     void TakeOverFrom(IBaseFormula *replaced) override;
+    /// Nothing.
+    void UpdateFromVersion2115to2116() override;
     bool Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker) override;
     bool IsValid(IFormulaTextChecker *checker) override;
     bool CheckIndexPoints(CFormulaMessageList *reporter) override;
@@ -93,7 +97,10 @@ public:
     int GetIndexPointCount() const override { return m_oIndexPoints.GetCount(); }
     CBasePoint *GetIndexPoint(int index) const override;
     int SetIndexPoint(int index, CBasePoint *point) override;
+    /// DoGetDisplayText; empty when asked again while it runs (formulas that show each other).
     void GetDisplayText(std::string &out, bool flag) override;
+    /// Appends GetFormulaText() when it is not empty.
+    void AddFormulaText(std::vector<std::string> &texts) override;
     /// Empty.
     std::string GetFormulaName() override;
     int GetTableRelativeType() const override { return m_eTableRelativeType; }
@@ -112,12 +119,18 @@ public:
     std::unique_ptr<IBaseFormula> FindManagedCounterpartOf();
     /// FindManagedCounterpartOf.
     std::unique_ptr<IBaseFormula> GetManagedCounterpart() { return FindManagedCounterpartOf(); }
+    /// The point formula interface; null for other kinds.
+    virtual IPointFormula *AsPointFormula() { return nullptr; }
+    /// Whether the point is one the formula is indexed by; false here.
+    virtual bool IsIndexedPoint(const CBasePoint *point) const;
 
     /// Parameter n, first appending empty expression parameters until it exists.
     CStrParam *GetParam(int n);
     int GetParamCount() const { return m_oStrParams.GetCount(); }
     /// The trimmed text of parameter n; "0" when that is empty.
     std::string GetParamText(int n);
+    /// The trimmed text of parameter n as stored; empty when it is empty or absent.
+    std::string GetStoredParamText(int n) const;
     /// Parameter n takes text as the owner's formula configuration normalises it; false (the
     /// parameter unchanged) when the configuration refuses it or there is no owner.
     bool SetParamText(int n, const std::string &text);
@@ -145,16 +158,19 @@ public:
 
     /// The resolved point of position, after UpdateIfNeeded; null when none.
     CBasePoint *GetResolvedPoint(int position);
+    /// The resolved point of position as it stands, without updating; null when none.
+    CBasePoint *PeekResolvedPoint(int position) const;
     /// Sets (null: removes) the resolved point of index; a change calls OnResolvedChanged.
     void SetResolved(int index, CBasePoint *rule);
     void ClearResolved() { m_oResolved.clear(); }
     /// SetResolved(index, rule) for every index whose point is point.
     void SetResolvedForPoint(const CBasePoint *point, CBasePoint *rule);
     /// Appends every non-null index point, in index order.
-    void CollectIndexPoints(CPtrCollection<CBasePoint> &list) const;
+    virtual void CollectIndexPoints(CPtrCollection<CBasePoint> &list) const;
     /// CollectResolvedPointsFrom(list, 0).
     int CollectResolvedPoints(CPtrCollection<CBasePoint> &list);
-    /// Appends each resolved point from position first on that the list does not hold.
+    /// After UpdateIfNeeded, appends each resolved point from position first on that the list
+    /// does not hold.
     int CollectResolvedPointsFrom(CPtrCollection<CBasePoint> &list, int first);
     bool HasIndexPoint(const CBasePoint *point) const;
     bool UsesAnyPointOf(const CPtrCollection<CBasePoint> &list) const;
@@ -171,6 +187,10 @@ public:
     /// formula's refresh source becomes this formula; this one updates and formula joins
     /// the working list of the owner's formula manager.
     void RefreshThrough(CBaseFormula *formula);
+    /// RefreshThrough for a runtime copy that the owner's formula manager takes over for the
+    /// running evaluation; returns the copy, or null when there is no run to take it (the copy
+    /// is then deleted).
+    CBaseFormula *RefreshThroughRuntimeCopy(std::unique_ptr<IBaseFormula> copy);
     CBaseFormula *GetRefreshSource() const { return m_pRefreshSource; }
     bool IsChanged() const { return m_bChanged; }
     int GetRequiredIndexCount() const { return m_nRequiredIndexCount; }
@@ -198,9 +218,14 @@ protected:
     /// Called after a resolved point changed; nothing here.
     virtual void OnResolvedChanged(int index);
     void SetRequiredIndexCount(int count) { m_nRequiredIndexCount = count; }
+    /// The check of a formula over a set of points: the base check without its resolved points;
+    /// then, without points, message 110 (with a reporter) and false.
+    bool ValidatePointSet(CFormulaMessageList *reporter, IFormulaTextChecker *checker,
+                          bool hasPoints);
 
 private:
     bool ComputeDependency(IBaseFormula *other);
+    bool IsExtendOfThisPath(IBaseFormula *other);
     CFormulaManager *GetOwnerManager() const;
     IUserFormulaConfig *GetUserConfig() const;
     const CPattern *GetOwnPattern() const;
@@ -212,6 +237,8 @@ private:
     bool m_bUpdating = false;
     bool m_bValidating = false;
     bool m_bCollecting = false;
+    bool m_bSkipResolvedCheck = false;
+    bool m_bShowing = false;
     std::unordered_map<const IBaseFormula *, bool> m_oDependencyMemo;
     IGradeMask *m_pOwner = nullptr;
     COwningCollection<CIndexPoint> m_oIndexPoints;

@@ -79,7 +79,6 @@ public:
     /// object is not of the member's type).
     void RedirectReferences(CAttContainer *from, CAttContainer *to) override;
 
-    const std::string &GetTargetElementName() const { return m_sTargetElementName; }
     /// Takes name as read by the load loadId (CXmlArchive::GetLoadId), to resolve as a name
     /// the attribute read itself.
     void SetPendingName(std::string name, uint64_t loadId);

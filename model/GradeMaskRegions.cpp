@@ -1,9 +1,8 @@
 // Morvane model library.
 // The grade mask's regions: making, naming, inserting and removing them, and the region tests.
-#include "model/GradeMask.h"
-
 #include "foundation/NameCompare.h"
 #include "foundation/TextFormat.h"
+#include "model/GradeMask.h"
 
 using namespace morvane;
 
@@ -43,8 +42,20 @@ void CGradeMask::InsertGradeRegionAt(int i, std::unique_ptr<CGradeRegion> region
 void CGradeMask::RemoveGradeRegionAt(int i)
 {
     m_oHistory.BeginGroup();
+    CGradeRegion *region = m_oGradeRegions.GetAt(i);
     m_oHistory.AddRemoval(m_oGradeRegions, i);
     m_oGradeRegions.RemoveAt(i);
+    RemoveRegionFormulas(region);
+    m_oHistory.EndGroup();
+}
+
+void CGradeMask::RemoveRegionFormulas(const CGradeRegion *region)
+{
+    m_oHistory.BeginGroup();
+    for (int i = m_oFormulaManager.GetFormulaCount() - 1; i >= 0; --i) {
+        if (m_oFormulaManager.GetFormulaAt(i)->GetRegion() == region)
+            m_oFormulaManager.RemoveFormulaAt(i);
+    }
     m_oHistory.EndGroup();
 }
 

@@ -17,6 +17,7 @@
 
 class CBasePoint;
 class CGradeMask;
+class CInputPattern;
 class IBaseFormula;
 
 /// The kinds of grade region.
@@ -94,8 +95,8 @@ public:
     virtual int GetType() const = 0;
     virtual void SetType(int type) = 0;
     virtual void SetGradeMask(CGradeMask *mask) = 0;
-    /// The formula an older file's proportional-distance grading was converted into; null
-    /// otherwise.
+    /// The formula an older file's proportional-distance grading was converted into, while the
+    /// mask holds it; null otherwise.
     virtual IBaseFormula *GetGradeFormula() const = 0;
 };
 
@@ -173,7 +174,7 @@ public:
     int GetType() const override { return m_eType; }
     void SetType(int type) override;
     void SetGradeMask(CGradeMask *mask) override { m_pGradeMask = mask; }
-    IBaseFormula *GetGradeFormula() const override { return m_pGradeFormula; }
+    IBaseFormula *GetGradeFormula() const override;
 
     /// A new region holding a copy of this one's geometry, limits, name and kind.
     std::unique_ptr<IFormulaCopy> FindManagedCounterpart() override;
@@ -182,7 +183,15 @@ public:
     void Assign(IFormulaCopy *other) override;
 
     CGradeMask *GetGradeMask() const { return m_pGradeMask; }
-    /// Stores the formula pointer (not owned); no event.
+    /// The first formula of the mask's formula manager whose region is this one; null when
+    /// none, or without a mask.
+    IBaseFormula *FindGradeFormula() const;
+    /// Makes the region a grade region when FindGradeFormula finds a formula, else an exclude
+    /// region (files of version 2116 knew no kinds: a region without a formula excluded its
+    /// points).
+    void UpdateTypeFromFormula();
+    /// Stores the formula pointer (not owned); no event. Only the conversion of an older file's
+    /// proportional-distance grading sets it, to the formula it was converted into.
     void SetGradeFormula(IBaseFormula *formula) { m_pGradeFormula = formula; }
     /// Appends to out (not owning) the grade points of the input patterns shown on the mask
     /// (in pattern order, then point order) whose absolute base-size position lies in the
@@ -190,6 +199,9 @@ public:
     /// source's mark points, and, for a read-only region, the points in an exclude region. An
     /// exclude region keeps them all. Nothing without a mask or input patterns.
     void UpdateRegionPoints(CPtrCollection<CBasePoint> &out) const;
+    /// Appends the input patterns shown on the mask (flagged), in order; nothing without a mask
+    /// or input patterns.
+    void AppendShownInputPatterns(CPtrCollection<CInputPattern> &out) const;
 
 private:
     /// The effective left and right offsets and height, each brought into [-reach, reach].
