@@ -210,9 +210,9 @@ public:
     /// The attribute of that name; null when none.
     CXmlAttribute *GetAttribute(std::string_view name) const;
     int GetAttributeCount() const;
-    /// The attribute at index. A value member shared with the other objects of the class gets
-    /// an attribute of this object first (see the class comment), so that what is done through
-    /// it concerns this object alone.
+    /// The attribute at index. A member described with the other objects of the class gets an
+    /// attribute of this object first (see the class comment), so that what is done through it
+    /// concerns this object alone.
     CXmlAttribute *GetAttributeAt(int index) const;
 
     /// The value of the name attribute if there is one, else the stored name.
@@ -256,7 +256,7 @@ private:
     template <class OwnAction, class SharedAction>
     void ForEachAttribute(OwnAction ownAction, SharedAction sharedAction);
     int AppendOwnAttribute(std::unique_ptr<CXmlAttribute> attribute);
-    // Gives every member an attribute of this object's own, shared values included.
+    // Gives every member an attribute of this object's own, shared members included.
     void UseOwnAttributes() const;
     bool LoadFromChild(CXmlArchive &archive, CXmlAttribute &attribute, int &position);
     void LoadAttribute(CXmlArchive &archive, CXmlAttribute &attribute, int &position);

@@ -14,7 +14,7 @@ namespace morvane {
 
 /// The sequence of registrations an object has made so far, shared by all the objects that made
 /// the same ones: objects of one class register the same members at the same places in the same
-/// order, so they end on the same layout, and a value member costs them nothing of their own.
+/// order, so they end on the same layout, and a shared member costs them nothing of their own.
 /// Value members, references and owning collections of one class of elements are shared so;
 /// the other members (embedded objects, polymorphic collections, reference lists, attributes of
 /// other classes) stay attributes of the object, whose place among the others the layout marks.
