@@ -19,7 +19,14 @@ std::string formatV(const char *format, va_list args);
 /// many numbers of a stored document. decimals must be 0 or more.
 std::string formatFixed(double value, int decimals);
 
+/// Appends the text of formatFixed(value, decimals) to text, with no string in between: for
+/// writers that put many numbers into one text.
+void appendFixed(std::string &text, double value, int decimals);
+
 /// The text of format("%lld", value), made without printf.
 std::string formatInteger(long long value);
+
+/// Appends the text of formatInteger(value) to text.
+void appendInteger(std::string &text, long long value);
 
 } // namespace morvane

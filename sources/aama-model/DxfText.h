@@ -24,6 +24,9 @@ struct DxfGroup
 class DxfText
 {
 public:
+    /// Makes room for a text of about size characters, so that it grows without copying.
+    void reserve(std::size_t size) { m_text.reserve(size); }
+
     void group(int code, std::string_view value)
     {
         appendCode(code);
@@ -37,9 +40,19 @@ public:
             group(each.code, each.value);
     }
 
-    void layer(int number) { group(8, formatInteger(number)); }
+    void layer(int number)
+    {
+        appendCode(8);
+        appendInteger(m_text, number);
+        m_text += "\r\n";
+    }
 
-    void coordinate(int code, double value) { group(code, formatFixed(value, 3)); }
+    void coordinate(int code, double value)
+    {
+        appendCode(code);
+        appendFixed(m_text, value, 3);
+        m_text += "\r\n";
+    }
 
     /// Groups 10 and 20.
     void position(double x, double y)

@@ -26,14 +26,14 @@ inline std::string zeroPadded(long long value, int width)
     return text;
 }
 
-/// The text of format("%*.*f", width, decimals, value).
-inline std::string blankPaddedFixed(double value, int width, int decimals)
+/// Appends the text of format("%*.*f", width, decimals, value) to text.
+inline void appendBlankPaddedFixed(std::string &text, double value, int width, int decimals)
 {
-    const std::string digits = formatFixed(value, decimals);
-    if (static_cast<int>(digits.size()) >= width)
-        return digits;
-    std::string text(static_cast<std::size_t>(width) - digits.size(), ' ');
-    return text += digits;
+    const std::size_t start = text.size();
+    appendFixed(text, value, decimals);
+    const std::size_t length = text.size() - start;
+    if (static_cast<int>(length) < width)
+        text.insert(start, static_cast<std::size_t>(width) - length, ' ');
 }
 
 } // namespace morvane

@@ -41,9 +41,9 @@ void writeRule(std::string &text, const RulRulePoint &rule,
     for (std::size_t i = 0; i < combinations.size(); ++i) {
         const DPOINT value = displacement(*rule.m_pPoint, combinations[i]);
         text += ' ';
-        text += morvane::blankPaddedFixed(value.x, 9, 2);
+        morvane::appendBlankPaddedFixed(text, value.x, 9, 2);
         text += ',';
-        text += morvane::blankPaddedFixed(value.y, 9, 2);
+        morvane::appendBlankPaddedFixed(text, value.y, 9, 2);
         // After every fourth value and after the last: a single line end when both hold.
         if ((i + 1) % 4 == 0 || i + 1 == combinations.size())
             text += kLineEnd;
@@ -79,6 +79,8 @@ void CRulFileWriter::Write(const std::filesystem::path &path, const IGradeData *
         "SAMPLE SIZE: " + sampleSize,
     };
     std::string text;
+    // A rule's line and 20 characters for each size.
+    text.reserve(1024 + rulePoints.size() * (32 + 20 * combinations.size()));
     for (const std::string &line : header)
         text += line + kLineEnd;
     for (const RulRulePoint &rule : rulePoints)

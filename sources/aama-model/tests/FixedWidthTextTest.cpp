@@ -25,7 +25,9 @@ TEST(FixedWidthTextTest, WritesWhatPrintfWrites)
         reals.push_back(spread(random));
     for (const double value : reals) {
         SCOPED_TRACE(format("%.17g", value));
-        EXPECT_EQ(morvane::blankPaddedFixed(value, 9, 2), format("%9.2f", value));
+        std::string padded = "RULE ";
+        morvane::appendBlankPaddedFixed(padded, value, 9, 2);
+        EXPECT_EQ(padded, format("RULE %9.2f", value));
         EXPECT_EQ(morvane::formatFixed(value, 3), format("%.3f", value));
     }
     for (const long long value : {0LL, 7LL, -7LL, 42LL, 999LL, 1000LL, -12345LL, 2147483647LL}) {
