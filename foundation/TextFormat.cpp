@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <iterator>
 #include <locale.h>
+#include <string_view>
 
 namespace morvane {
 
@@ -108,16 +109,26 @@ static int digitCount(uint64_t value)
     return value >= 10 ? count + 1 : count;
 }
 
+// Appends text after blanks up to width characters.
+static void appendPadded(std::string &text, std::string_view digits, int width)
+{
+    if (static_cast<int>(digits.size()) < width)
+        text.append(static_cast<std::size_t>(width) - digits.size(), ' ');
+    text.append(digits.data(), digits.size());
+}
+
 // Appends the text of digits with the point before its last decimals digits ("5", 3 ->
-// "0.005"), after a "-" when negative.
-static void appendFixedDigits(std::string &text, uint64_t digits, bool negative, int decimals)
+// "0.005"), after a "-" when negative, after blanks up to width characters.
+static void appendFixedDigits(std::string &text, uint64_t digits, bool negative, int decimals,
+                              int width)
 {
     static constexpr uint64_t kPowersOfTen[] = {1,         10,         100,         1000,
                                                 10000,     100000,     1000000,     10000000,
                                                 100000000, 1000000000, 10000000000, 100000000000,
                                                 1000000000000, 10000000000000, 100000000000000,
                                                 1000000000000000};
-    // Written backwards from the end, with room for 16 digits, 15 decimals, point and sign.
+    // Written backwards from the end, with room for 16 digits, 15 decimals, point and sign, and
+    // for the blanks of the usual widths.
     char buffer[64];
     char *const end = buffer + sizeof buffer;
     char *first = end;
@@ -129,27 +140,30 @@ static void appendFixedDigits(std::string &text, uint64_t digits, bool negative,
     first = writeDigitsBackwards(first, whole, digitCount(whole));
     if (negative)
         *--first = '-';
-    text.append(first, static_cast<std::size_t>(end - first));
+    while (first > buffer && end - first < width)
+        *--first = ' ';
+    appendPadded(text, std::string_view(first, static_cast<std::size_t>(end - first)), width);
 }
 
-void appendFixed(std::string &text, double value, int decimals)
+void appendFixed(std::string &text, double value, int decimals, int width)
 {
     assert(decimals >= 0 && "negative number of decimals");
     // Most stored numbers take the fast way: their digits as an integer, then the point.
     uint64_t digits = 0;
     if (scaledDigits(value, decimals, digits)) {
-        appendFixedDigits(text, digits, std::signbit(value), decimals);
+        appendFixedDigits(text, digits, std::signbit(value), decimals, width);
         return;
     }
     if (decimals > 64) {
-        text += format("%.*f", decimals, value);
+        appendPadded(text, format("%.*f", decimals, value), width);
         return;
     }
     // The largest double has 309 integral digits; the rest is room for sign, point and decimals.
     char buffer[320 + 64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    text.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    appendPadded(text, std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)),
+                 width);
 }
 
 std::string formatFixed(double value, int decimals)

@@ -19,9 +19,10 @@ std::string formatV(const char *format, va_list args);
 /// many numbers of a stored document. decimals must be 0 or more.
 std::string formatFixed(double value, int decimals);
 
-/// Appends the text of formatFixed(value, decimals) to text, with no string in between: for
-/// writers that put many numbers into one text.
-void appendFixed(std::string &text, double value, int decimals);
+/// Appends the text of format("%*.*f", width, decimals, value) to text (formatFixed() after
+/// blanks up to width characters), with no string in between: for writers that put many
+/// numbers into one text.
+void appendFixed(std::string &text, double value, int decimals, int width = 0);
 
 /// The text of format("%lld", value), made without printf.
 std::string formatInteger(long long value);

@@ -44,6 +44,11 @@ TEST(TextFormatTest, FormatsFixedAndIntegersAsPrintfDoes)
             std::string appended = "x=";
             appendFixed(appended, value, decimals);
             EXPECT_EQ(appended, format("x=%.*f", decimals, value));
+            for (const int width : {1, 9, 40}) {
+                std::string padded = "x=";
+                appendFixed(padded, value, decimals, width);
+                EXPECT_EQ(padded, format("x=%*.*f", width, decimals, value));
+            }
         }
     }
     EXPECT_EQ(formatFixed(2.5, 3), "2.500");

@@ -26,14 +26,4 @@ inline std::string zeroPadded(long long value, int width)
     return text;
 }
 
-/// Appends the text of format("%*.*f", width, decimals, value) to text.
-inline void appendBlankPaddedFixed(std::string &text, double value, int width, int decimals)
-{
-    const std::size_t start = text.size();
-    appendFixed(text, value, decimals);
-    const std::size_t length = text.size() - start;
-    if (static_cast<int>(length) < width)
-        text.insert(start, static_cast<std::size_t>(width) - length, ' ');
-}
-
 } // namespace morvane

@@ -4,7 +4,6 @@
 
 #include "foundation/TextFormat.h"
 #include "sources/aama-model/AtomicFileSave.h"
-#include "sources/aama-model/FixedWidthText.h"
 #include "sources/grade-model/IGradeData.h"
 #include "sources/grade-model/IGradePattern.h"
 
@@ -41,9 +40,9 @@ void writeRule(std::string &text, const RulRulePoint &rule,
     for (std::size_t i = 0; i < combinations.size(); ++i) {
         const DPOINT value = displacement(*rule.m_pPoint, combinations[i]);
         text += ' ';
-        morvane::appendBlankPaddedFixed(text, value.x, 9, 2);
+        morvane::appendFixed(text, value.x, 2, 9);
         text += ',';
-        morvane::appendBlankPaddedFixed(text, value.y, 9, 2);
+        morvane::appendFixed(text, value.y, 2, 9);
         // After every fourth value and after the last: a single line end when both hold.
         if ((i + 1) % 4 == 0 || i + 1 == combinations.size())
             text += kLineEnd;

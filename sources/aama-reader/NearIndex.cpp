@@ -7,11 +7,6 @@
 
 namespace morvane {
 
-bool isNear(double x1, double y1, double x2, double y2)
-{
-    return std::fabs(x1 - x2) < kAamaNearDistance && std::fabs(y1 - y2) < kAamaNearDistance;
-}
-
 NearGrid::NearGrid(std::size_t count, double distance)
     : m_mask(std::bit_ceil(std::max<std::size_t>(count, 1)) - 1)
     , m_distance(distance)

@@ -26,7 +26,7 @@ TEST(FixedWidthTextTest, WritesWhatPrintfWrites)
     for (const double value : reals) {
         SCOPED_TRACE(format("%.17g", value));
         std::string padded = "RULE ";
-        morvane::appendBlankPaddedFixed(padded, value, 9, 2);
+        morvane::appendFixed(padded, value, 2, 9);
         EXPECT_EQ(padded, format("RULE %9.2f", value));
         EXPECT_EQ(morvane::formatFixed(value, 3), format("%.3f", value));
     }
