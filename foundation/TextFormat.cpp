@@ -117,41 +117,43 @@ static void appendPadded(std::string &text, std::string_view digits, int width)
     text.append(digits.data(), digits.size());
 }
 
-// Appends the text of digits with the point before its last decimals digits ("5", 3 ->
-// "0.005"), after a "-" when negative, after blanks up to width characters.
-static void appendFixedDigits(std::string &text, uint64_t digits, bool negative, int decimals,
-                              int width)
+char *writeShortFixed(char *out, double value, int decimals)
 {
     static constexpr uint64_t kPowersOfTen[] = {1,         10,         100,         1000,
                                                 10000,     100000,     1000000,     10000000,
                                                 100000000, 1000000000, 10000000000, 100000000000,
                                                 1000000000000, 10000000000000, 100000000000000,
                                                 1000000000000000};
-    // Written backwards from the end, with room for 16 digits, 15 decimals, point and sign, and
-    // for the blanks of the usual widths.
-    char buffer[64];
-    char *const end = buffer + sizeof buffer;
-    char *first = end;
+    assert(decimals >= 0 && "negative number of decimals");
+    // Most stored numbers take this way: their digits as an integer, then the point.
+    uint64_t digits = 0;
+    if (!scaledDigits(value, decimals, digits))
+        return nullptr;
     const uint64_t whole = digits / kPowersOfTen[decimals];
+    const int wholeDigits = digitCount(whole);
+    if (std::signbit(value))
+        *out++ = '-';
+    // Written backwards from the end: decimals, point, then the whole part.
+    char *const end = out + wholeDigits + (decimals > 0 ? decimals + 1 : 0);
+    char *first = end;
     if (decimals > 0) {
         first = writeDigitsBackwards(first, digits % kPowersOfTen[decimals], decimals);
         *--first = '.';
     }
-    first = writeDigitsBackwards(first, whole, digitCount(whole));
-    if (negative)
-        *--first = '-';
-    while (first > buffer && end - first < width)
-        *--first = ' ';
-    appendPadded(text, std::string_view(first, static_cast<std::size_t>(end - first)), width);
+    writeDigitsBackwards(first, whole, wholeDigits);
+    return end;
 }
 
 void appendFixed(std::string &text, double value, int decimals, int width)
 {
-    assert(decimals >= 0 && "negative number of decimals");
-    // Most stored numbers take the fast way: their digits as an integer, then the point.
-    uint64_t digits = 0;
-    if (scaledDigits(value, decimals, digits)) {
-        appendFixedDigits(text, digits, std::signbit(value), decimals, width);
+    // Room for blanks of the usual widths before the short form.
+    constexpr int kBlankRoom = 24;
+    char buffer[kBlankRoom + kShortFixedRoom];
+    char *first = buffer + kBlankRoom;
+    if (const char *end = writeShortFixed(first, value, decimals)) {
+        while (first > buffer && end - first < width)
+            *--first = ' ';
+        appendPadded(text, std::string_view(first, static_cast<std::size_t>(end - first)), width);
         return;
     }
     if (decimals > 64) {
@@ -159,10 +161,11 @@ void appendFixed(std::string &text, double value, int decimals, int width)
         return;
     }
     // The largest double has 309 integral digits; the rest is room for sign, point and decimals.
-    char buffer[320 + 64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    appendPadded(text, std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)),
+    char longText[320 + 64];
+    const auto result = std::to_chars(longText, longText + sizeof longText, value,
+                                      std::chars_format::fixed, decimals);
+    appendPadded(text,
+                 std::string_view(longText, static_cast<std::size_t>(result.ptr - longText)),
                  width);
 }
 

@@ -5,6 +5,8 @@
 #include "foundation/TextFormat.h"
 #include "sources/aama-model/FixedWidthText.h"
 
+#include <algorithm>
+#include <charconv>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,6 +31,14 @@ public:
 
     void group(int code, std::string_view value)
     {
+        // Most groups are written as one piece: code line and short value together.
+        char line[kCodeLineLength + kShortValue + 2];
+        if (isShortCode(code) && value.size() <= kShortValue) {
+            char *end = writeCodeLine(line, code);
+            end = std::copy(value.begin(), value.end(), end);
+            appendLine(line, end);
+            return;
+        }
         appendCode(code);
         m_text += value;
         m_text += "\r\n";
@@ -42,13 +52,20 @@ public:
 
     void layer(int number)
     {
-        appendCode(8);
-        appendInteger(m_text, number);
-        m_text += "\r\n";
+        char line[kCodeLineLength + 24];
+        char *const digits = writeCodeLine(line, 8);
+        appendLine(line, std::to_chars(digits, line + sizeof line, number).ptr);
     }
 
     void coordinate(int code, double value)
     {
+        char line[kCodeLineLength + kShortFixedRoom + 2];
+        if (isShortCode(code)) {
+            if (char *end = writeShortFixed(writeCodeLine(line, code), value, 3)) {
+                appendLine(line, end);
+                return;
+            }
+        }
         appendCode(code);
         appendFixed(m_text, value, 3);
         m_text += "\r\n";
@@ -64,14 +81,37 @@ public:
     const std::string &text() const { return m_text; }
 
 private:
-    // The code line, as "%3d" writes it.
+    /// A code line of a code from 0 to 999: three characters and CR LF.
+    static constexpr int kCodeLineLength = 5;
+    static constexpr std::size_t kShortValue = 64;
+
+    static bool isShortCode(int code) { return code >= 0 && code <= 999; }
+
+    // The code line of a short code, as "%3d" writes it; gives its end.
+    static char *writeCodeLine(char *out, int code)
+    {
+        *out++ = code >= 100 ? char('0' + code / 100) : ' ';
+        *out++ = code >= 10 ? char('0' + code / 10 % 10) : ' ';
+        *out++ = char('0' + code % 10);
+        *out++ = '\r';
+        *out++ = '\n';
+        return out;
+    }
+
+    // Appends the line from first to end, then CR LF; end must have room for them.
+    void appendLine(char *first, char *end)
+    {
+        *end++ = '\r';
+        *end++ = '\n';
+        m_text.append(first, static_cast<std::size_t>(end - first));
+    }
+
+    // The code line of any code.
     void appendCode(int code)
     {
-        if (code >= 0 && code <= 999) {
-            const char line[] = {code >= 100 ? char('0' + code / 100) : ' ',
-                                 code >= 10 ? char('0' + code / 10 % 10) : ' ',
-                                 char('0' + code % 10), '\r', '\n'};
-            m_text.append(line, sizeof line);
+        if (isShortCode(code)) {
+            char line[kCodeLineLength];
+            m_text.append(line, static_cast<std::size_t>(writeCodeLine(line, code) - line));
             return;
         }
         m_text += blankPadded(code, 3);
