@@ -24,7 +24,7 @@ void NearIndex::add(double x, double y, std::size_t id)
 
 void NearIndex::build()
 {
-    m_grid = NearGrid(2 * m_added.size(), m_distance);
+    m_grid = NearGrid(m_added.size(), m_distance);
     // Counting sort by bucket.
     m_bucketStart.assign(m_grid.bucketCount() + 1, 0);
     std::vector<std::size_t> buckets(m_added.size());

@@ -137,6 +137,22 @@ std::string_view lineAt(const char *start, const char *textEnd, const char *&nex
 // null for any other line.
 const char *readPlainCode(const char *position, const char *end, int &code)
 {
+    // The usual line first: three characters of right-aligned digits, then CR LF or LF.
+    if (end - position >= 5) {
+        const char hundreds = position[0];
+        const char tens = position[1];
+        const char ones = position[2];
+        const bool aligned = hundreds == ' ' ? tens == ' ' || isDigit(tens)
+                                             : isDigit(hundreds) && isDigit(tens);
+        const char *lineEnd = position + 3;
+        if (*lineEnd == '\r')
+            ++lineEnd;
+        if (aligned && isDigit(ones) && *lineEnd == '\n') {
+            code = (hundreds == ' ' ? 0 : (hundreds - '0') * 100) +
+                   (tens == ' ' ? 0 : (tens - '0') * 10) + (ones - '0');
+            return lineEnd + 1;
+        }
+    }
     while (position < end && *position == ' ')
         ++position;
     const char *const digits = position;
