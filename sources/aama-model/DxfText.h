@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,21 +29,25 @@ class DxfText
 {
 public:
     /// Makes room for a text of about size characters, so that it grows without copying.
-    void reserve(std::size_t size) { m_text.reserve(size); }
+    void reserve(std::size_t size)
+    {
+        if (size > m_capacity)
+            grow(size);
+    }
 
     void group(int code, std::string_view value)
     {
-        // Most groups are written as one piece: code line and short value together.
-        char line[kCodeLineLength + kShortValue + 2];
+        // Most groups are written as one line piece: code line and short value together.
         if (isShortCode(code) && value.size() <= kShortValue) {
-            char *end = writeCodeLine(line, code);
+            LinePiece piece;
+            char *end = writeCodeLine(piece.characters, code);
             end = std::copy(value.begin(), value.end(), end);
-            appendLine(line, end);
+            appendLine(piece, end);
             return;
         }
         appendCode(code);
-        m_text += value;
-        m_text += "\r\n";
+        append(value);
+        append("\r\n");
     }
 
     void groups(std::span<const DxfGroup> fixed)
@@ -52,23 +58,25 @@ public:
 
     void layer(int number)
     {
-        char line[kCodeLineLength + 24];
-        char *const digits = writeCodeLine(line, 8);
-        appendLine(line, std::to_chars(digits, line + sizeof line, number).ptr);
+        LinePiece piece;
+        char *const digits = writeCodeLine(piece.characters, 8);
+        appendLine(piece, std::to_chars(digits, digits + 16, number).ptr);
     }
 
     void coordinate(int code, double value)
     {
-        char line[kCodeLineLength + kShortFixedRoom + 2];
         if (isShortCode(code)) {
-            if (char *end = writeShortFixed(writeCodeLine(line, code), value, 3)) {
-                appendLine(line, end);
+            LinePiece piece;
+            if (char *end = writeShortFixed(writeCodeLine(piece.characters, code), value, 3)) {
+                appendLine(piece, end);
                 return;
             }
         }
         appendCode(code);
-        appendFixed(m_text, value, 3);
-        m_text += "\r\n";
+        std::string number;
+        appendFixed(number, value, 3);
+        append(number);
+        append("\r\n");
     }
 
     /// Groups 10 and 20.
@@ -78,12 +86,21 @@ public:
         coordinate(20, y);
     }
 
-    const std::string &text() const { return m_text; }
+    std::string_view text() const { return {m_buffer.get(), m_size}; }
 
 private:
     /// A code line of a code from 0 to 999: three characters and CR LF.
     static constexpr int kCodeLineLength = 5;
     static constexpr std::size_t kShortValue = 64;
+
+    /// A code line and a short value line, made on the stack and copied into the text whole:
+    /// a copy of fixed size is a few moves, where one of the line's own size is a call.
+    struct LinePiece
+    {
+        char characters[96] = {};
+        static_assert(kCodeLineLength + kShortValue + 2 <= sizeof characters);
+        static_assert(kCodeLineLength + kShortFixedRoom + 2 <= sizeof characters);
+    };
 
     static bool isShortCode(int code) { return code >= 0 && code <= 999; }
 
@@ -98,12 +115,14 @@ private:
         return out;
     }
 
-    // Appends the line from first to end, then CR LF; end must have room for them.
-    void appendLine(char *first, char *end)
+    // Appends the piece up to end, then CR LF.
+    void appendLine(LinePiece &piece, char *end)
     {
         *end++ = '\r';
         *end++ = '\n';
-        m_text.append(first, static_cast<std::size_t>(end - first));
+        makeRoom(sizeof piece.characters);
+        std::memcpy(m_buffer.get() + m_size, piece.characters, sizeof piece.characters);
+        m_size += static_cast<std::size_t>(end - piece.characters);
     }
 
     // The code line of any code.
@@ -111,14 +130,38 @@ private:
     {
         if (isShortCode(code)) {
             char line[kCodeLineLength];
-            m_text.append(line, static_cast<std::size_t>(writeCodeLine(line, code) - line));
+            append({line, static_cast<std::size_t>(writeCodeLine(line, code) - line)});
             return;
         }
-        m_text += blankPadded(code, 3);
-        m_text += "\r\n";
+        append(blankPadded(code, 3));
+        append("\r\n");
     }
 
-    std::string m_text;
+    void append(std::string_view characters)
+    {
+        makeRoom(characters.size());
+        std::memcpy(m_buffer.get() + m_size, characters.data(), characters.size());
+        m_size += characters.size();
+    }
+
+    void makeRoom(std::size_t count)
+    {
+        if (m_capacity - m_size < count)
+            grow(std::max(2 * m_capacity, m_size + count));
+    }
+
+    void grow(std::size_t capacity)
+    {
+        auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
+        if (m_size > 0)
+            std::memcpy(bigger.get(), m_buffer.get(), m_size);
+        m_buffer = std::move(bigger);
+        m_capacity = capacity;
+    }
+
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
 };
 
 } // namespace morvane
