@@ -129,7 +129,11 @@ char *writeShortFixed(char *out, double value, int decimals)
     uint64_t digits = 0;
     if (!scaledDigits(value, decimals, digits))
         return nullptr;
-    const uint64_t whole = digits / kPowersOfTen[decimals];
+    // Divided by ten step by step: a constant divisor is a multiplication, a variable one a
+    // slow division.
+    uint64_t whole = digits;
+    for (int i = 0; i < decimals; ++i)
+        whole /= 10;
     const int wholeDigits = digitCount(whole);
     if (std::signbit(value))
         *out++ = '-';
@@ -137,7 +141,7 @@ char *writeShortFixed(char *out, double value, int decimals)
     char *const end = out + wholeDigits + (decimals > 0 ? decimals + 1 : 0);
     char *first = end;
     if (decimals > 0) {
-        first = writeDigitsBackwards(first, digits % kPowersOfTen[decimals], decimals);
+        first = writeDigitsBackwards(first, digits - whole * kPowersOfTen[decimals], decimals);
         *--first = '.';
     }
     writeDigitsBackwards(first, whole, wholeDigits);

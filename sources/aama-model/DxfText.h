@@ -37,12 +37,10 @@ public:
 
     void group(int code, std::string_view value)
     {
-        // Most groups are written as one line piece: code line and short value together.
+        // Most groups are written straight into the text: code line and short value together.
         if (isShortCode(code) && value.size() <= kShortValue) {
-            LinePiece piece;
-            char *end = writeCodeLine(piece.characters, code);
-            end = std::copy(value.begin(), value.end(), end);
-            appendLine(piece, end);
+            char *const line = lineRoom();
+            endLine(line, std::copy(value.begin(), value.end(), writeCodeLine(line, code)));
             return;
         }
         appendCode(code);
@@ -58,17 +56,17 @@ public:
 
     void layer(int number)
     {
-        LinePiece piece;
-        char *const digits = writeCodeLine(piece.characters, 8);
-        appendLine(piece, std::to_chars(digits, digits + 16, number).ptr);
+        char *const line = lineRoom();
+        char *const digits = writeCodeLine(line, 8);
+        endLine(line, std::to_chars(digits, digits + 16, number).ptr);
     }
 
     void coordinate(int code, double value)
     {
         if (isShortCode(code)) {
-            LinePiece piece;
-            if (char *end = writeShortFixed(writeCodeLine(piece.characters, code), value, 3)) {
-                appendLine(piece, end);
+            char *const line = lineRoom();
+            if (char *end = writeShortFixed(writeCodeLine(line, code), value, 3)) {
+                endLine(line, end);
                 return;
             }
         }
@@ -93,14 +91,9 @@ private:
     static constexpr int kCodeLineLength = 5;
     static constexpr std::size_t kShortValue = 64;
 
-    /// A code line and a short value line, made on the stack and copied into the text whole:
-    /// a copy of fixed size is a few moves, where one of the line's own size is a call.
-    struct LinePiece
-    {
-        char characters[96] = {};
-        static_assert(kCodeLineLength + kShortValue + 2 <= sizeof characters);
-        static_assert(kCodeLineLength + kShortFixedRoom + 2 <= sizeof characters);
-    };
+    /// The room for a code line and a short value line with its line end.
+    static constexpr std::size_t kLineRoom =
+        kCodeLineLength + std::max<std::size_t>(kShortValue, kShortFixedRoom) + 2;
 
     static bool isShortCode(int code) { return code >= 0 && code <= 999; }
 
@@ -115,14 +108,19 @@ private:
         return out;
     }
 
-    // Appends the piece up to end, then CR LF.
-    void appendLine(LinePiece &piece, char *end)
+    // Where a group of a code line and a short value is written, with room for it.
+    char *lineRoom()
+    {
+        makeRoom(kLineRoom);
+        return m_buffer.get() + m_size;
+    }
+
+    // Ends the group written from line to end with CR LF and takes it into the text.
+    void endLine(char *line, char *end)
     {
         *end++ = '\r';
         *end++ = '\n';
-        makeRoom(sizeof piece.characters);
-        std::memcpy(m_buffer.get() + m_size, piece.characters, sizeof piece.characters);
-        m_size += static_cast<std::size_t>(end - piece.characters);
+        m_size += static_cast<std::size_t>(end - line);
     }
 
     // The code line of any code.
