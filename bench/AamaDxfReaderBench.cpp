@@ -1,7 +1,7 @@
 // Morvane benchmarks.
 // Reading a generated AAMA DXF file of about 10 MB, beside a bare loop that only splits the same
-// file into group-code pairs and converts every real value it meets. On a busy machine, compare
-// the two with --benchmark_repetitions=12 --benchmark_enable_random_interleaving=true.
+// file into group-code pairs and converts every real value it meets. Both are repeated in random
+// interleaving and compared by their medians.
 #include "ComparingReporter.h"
 #include "sources/aama-model/AamaDxfWriter.h"
 #include "sources/aama-reader/AAMAData.h"
@@ -170,7 +170,9 @@ BENCHMARK(BM_AamaDataLoad)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
+    std::vector<char *> arguments = withSteadyRepetitions(argc, argv);
+    int argumentCount = static_cast<int>(arguments.size()) - 1;
+    benchmark::Initialize(&argumentCount, arguments.data());
     ComparingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("BM_AamaDataLoad", "BM_SplitIntoGroupPairsConvertingReals");

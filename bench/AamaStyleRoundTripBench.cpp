@@ -1,10 +1,12 @@
 // Morvane benchmarks.
 // A style of 100 pieces loaded, graded over 12 sizes and saved through the AAMA grade model,
-// beside writing the same bytes with plain fwrite of text formatted beforehand.
+// beside writing the same bytes with plain fwrite of text formatted beforehand, and beside
+// writing them as safely as a save does (a temporary file flushed to disk, then renamed).
 #include "AamaDxfSamples.h"
 #include "ComparingReporter.h"
 #include "sources/aama-model/AamaDxfWriter.h"
 #include "sources/aama-model/AamaGradeModel.h"
+#include "sources/aama-model/AtomicFileSave.h"
 #include "sources/grade-model/testing/FakeGradeData.h"
 
 #include <benchmark/benchmark.h>
@@ -12,9 +14,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -154,37 +158,75 @@ bool writeWithFwrite(const fs::path &path, const std::string &text)
     return std::fclose(file) == 0 && written;
 }
 
+// The files' bytes as the style's save writes them.
+struct SavedFiles
+{
+    std::string dxf;
+    std::string rules;
+};
+
+std::optional<SavedFiles> savedFiles(const StyleFolder &folder)
+{
+    morvane::FakeGradeData data({{sizeNames(), kSampleSize}});
+    if (loadGradeAndSave(folder, data) != kPieceCount)
+        return std::nullopt;
+    return SavedFiles{readWholeFile(folder.graded()), readWholeFile(folder.gradedRules())};
+}
+
 // The least a save does: the files' bytes, formatted beforehand, written with fwrite.
 void plainFwrite(benchmark::State &state)
 {
     const StyleFolder &folder = styleFolder();
-    morvane::FakeGradeData data({{sizeNames(), kSampleSize}});
-    if (loadGradeAndSave(folder, data) != kPieceCount) {
+    const std::optional<SavedFiles> files = savedFiles(folder);
+    if (!files) {
         state.SkipWithError("the style did not load, grade and save");
         return;
     }
-    const std::string dxf = readWholeFile(folder.graded());
-    const std::string rules = readWholeFile(folder.gradedRules());
     for (auto _ : state) {
-        if (!writeWithFwrite(folder.graded(), dxf) || !writeWithFwrite(folder.gradedRules(), rules))
+        if (!writeWithFwrite(folder.graded(), files->dxf) ||
+            !writeWithFwrite(folder.gradedRules(), files->rules))
             state.SkipWithError("the files could not be written");
     }
-    state.counters["bytes"] = static_cast<double>(dxf.size() + rules.size());
+    state.counters["bytes"] = static_cast<double>(files->dxf.size() + files->rules.size());
+}
+
+// The least a safe save does: the same bytes through a temporary file, flushed to disk and
+// renamed over the old file, as the model saves them.
+void safeWrite(benchmark::State &state)
+{
+    const StyleFolder &folder = styleFolder();
+    const std::optional<SavedFiles> files = savedFiles(folder);
+    if (!files) {
+        state.SkipWithError("the style did not load, grade and save");
+        return;
+    }
+    for (auto _ : state) {
+        try {
+            morvane::saveFileAtomically(folder.graded(), files->dxf);
+            morvane::saveFileAtomically(folder.gradedRules(), files->rules);
+        } catch (const morvane::FileSaveError &error) {
+            state.SkipWithError(error.what());
+        }
+    }
 }
 
 BENCHMARK(aamaLoadGradeSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(plainFwrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(safeWrite)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
+    std::vector<char *> arguments = withSteadyRepetitions(argc, argv);
+    int argumentCount = static_cast<int>(arguments.size()) - 1;
+    benchmark::Initialize(&argumentCount, arguments.data());
     std::printf("style: %d pieces graded over %d sizes, read from %ju bytes\n", kPieceCount,
                 kSizeCount, static_cast<uintmax_t>(fs::file_size(styleFolder().style())));
     ComparingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("aamaLoadGradeSave", "plainFwrite");
+    reporter.printRatio("aamaLoadGradeSave", "safeWrite");
     benchmark::Shutdown();
     return 0;
 }

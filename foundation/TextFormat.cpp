@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <iterator>
 #include <locale.h>
+#include <string_view>
 
 namespace morvane {
 
@@ -81,47 +82,116 @@ static bool scaledDigits(double value, int decimals, uint64_t &digits)
     return true;
 }
 
-// The text of digits with the point before its last decimals digits ("5", 3 -> "0.005"), after
-// a "-" when negative.
-static std::string fixedText(uint64_t digits, bool negative, int decimals)
+// Writes the last count digits of value (count of 1 or more) backwards, ending before end, two
+// at a time; gives where they start.
+static char *writeDigitsBackwards(char *end, uint64_t value, int count)
 {
-    // Written backwards from the end, with room for 16 digits, 15 decimals, point and sign.
-    char text[64];
-    char *first = text + sizeof text;
-    for (int i = 0; i < decimals; ++i, digits /= 10)
-        *--first = static_cast<char>('0' + digits % 10);
-    if (decimals > 0)
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930"
+                                     "31323334353637383940414243444546474849505152535455565758596061"
+                                     "6263646566676869707172737475767778798081828384858687888990919293"
+                                     "949596979899";
+    for (; count >= 2; count -= 2, value /= 100) {
+        const char *pair = kPairs + 2 * (value % 100);
+        *--end = pair[1];
+        *--end = pair[0];
+    }
+    if (count == 1)
+        *--end = static_cast<char>('0' + value % 10);
+    return end;
+}
+
+// The number of decimal digits of value, at least 1.
+static int digitCount(uint64_t value)
+{
+    int count = 1;
+    for (; value >= 100; value /= 100)
+        count += 2;
+    return value >= 10 ? count + 1 : count;
+}
+
+// Appends text after blanks up to width characters.
+static void appendPadded(std::string &text, std::string_view digits, int width)
+{
+    if (static_cast<int>(digits.size()) < width)
+        text.append(static_cast<std::size_t>(width) - digits.size(), ' ');
+    text.append(digits.data(), digits.size());
+}
+
+char *writeShortFixed(char *out, double value, int decimals)
+{
+    static constexpr uint64_t kPowersOfTen[] = {1,         10,         100,         1000,
+                                                10000,     100000,     1000000,     10000000,
+                                                100000000, 1000000000, 10000000000, 100000000000,
+                                                1000000000000, 10000000000000, 100000000000000,
+                                                1000000000000000};
+    assert(decimals >= 0 && "negative number of decimals");
+    // Most stored numbers take this way: their digits as an integer, then the point.
+    uint64_t digits = 0;
+    if (!scaledDigits(value, decimals, digits))
+        return nullptr;
+    // Divided by ten step by step: a constant divisor is a multiplication, a variable one a
+    // slow division.
+    uint64_t whole = digits;
+    for (int i = 0; i < decimals; ++i)
+        whole /= 10;
+    const int wholeDigits = digitCount(whole);
+    if (std::signbit(value))
+        *out++ = '-';
+    // Written backwards from the end: decimals, point, then the whole part.
+    char *const end = out + wholeDigits + (decimals > 0 ? decimals + 1 : 0);
+    char *first = end;
+    if (decimals > 0) {
+        first = writeDigitsBackwards(first, digits - whole * kPowersOfTen[decimals], decimals);
         *--first = '.';
-    do {
-        *--first = static_cast<char>('0' + digits % 10);
-        digits /= 10;
-    } while (digits != 0);
-    if (negative)
-        *--first = '-';
-    return std::string(first, text + sizeof text);
+    }
+    writeDigitsBackwards(first, whole, wholeDigits);
+    return end;
+}
+
+void appendFixed(std::string &text, double value, int decimals, int width)
+{
+    // Room for blanks of the usual widths before the short form.
+    constexpr int kBlankRoom = 24;
+    char buffer[kBlankRoom + kShortFixedRoom];
+    char *first = buffer + kBlankRoom;
+    if (const char *end = writeShortFixed(first, value, decimals)) {
+        while (first > buffer && end - first < width)
+            *--first = ' ';
+        appendPadded(text, std::string_view(first, static_cast<std::size_t>(end - first)), width);
+        return;
+    }
+    if (decimals > 64) {
+        appendPadded(text, format("%.*f", decimals, value), width);
+        return;
+    }
+    // The largest double has 309 integral digits; the rest is room for sign, point and decimals.
+    char longText[320 + 64];
+    const auto result = std::to_chars(longText, longText + sizeof longText, value,
+                                      std::chars_format::fixed, decimals);
+    appendPadded(text,
+                 std::string_view(longText, static_cast<std::size_t>(result.ptr - longText)),
+                 width);
 }
 
 std::string formatFixed(double value, int decimals)
 {
-    assert(decimals >= 0 && "negative number of decimals");
-    // Most stored numbers take the fast way: their digits as an integer, then the point.
-    uint64_t digits = 0;
-    if (scaledDigits(value, decimals, digits))
-        return fixedText(digits, std::signbit(value), decimals);
-    // The largest double has 309 integral digits; the rest is room for sign, point and decimals.
-    char text[320 + 64];
-    if (decimals > 64)
-        return format("%.*f", decimals, value);
-    const auto result =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    return std::string(text, result.ptr);
+    std::string text;
+    appendFixed(text, value, decimals);
+    return text;
+}
+
+void appendInteger(std::string &text, long long value)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    text.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
 std::string formatInteger(long long value)
 {
-    char text[24];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
+    std::string text;
+    appendInteger(text, value);
+    return text;
 }
 
 } // namespace morvane

@@ -19,7 +19,23 @@ std::string formatV(const char *format, va_list args);
 /// many numbers of a stored document. decimals must be 0 or more.
 std::string formatFixed(double value, int decimals);
 
+/// The room that writeShortFixed() needs.
+inline constexpr int kShortFixedRoom = 40;
+
+/// Writes the text of formatFixed(value, decimals) at out, which has room for kShortFixedRoom
+/// characters, and gives where it ends, when the number is short: decimals below 16 and
+/// |value| * 10^decimals below 2^52. Otherwise writes nothing and gives null.
+char *writeShortFixed(char *out, double value, int decimals);
+
+/// Appends the text of format("%*.*f", width, decimals, value) to text (formatFixed() after
+/// blanks up to width characters), with no string in between: for writers that put many
+/// numbers into one text.
+void appendFixed(std::string &text, double value, int decimals, int width = 0);
+
 /// The text of format("%lld", value), made without printf.
 std::string formatInteger(long long value);
+
+/// Appends the text of formatInteger(value) to text.
+void appendInteger(std::string &text, long long value);
 
 } // namespace morvane

@@ -41,12 +41,23 @@ TEST(TextFormatTest, FormatsFixedAndIntegersAsPrintfDoes)
         for (const int decimals : {0, 1, 3, 6, 7, 17}) {
             SCOPED_TRACE(format("%.17g with %d decimals", value, decimals));
             EXPECT_EQ(formatFixed(value, decimals), format("%.*f", decimals, value));
+            std::string appended = "x=";
+            appendFixed(appended, value, decimals);
+            EXPECT_EQ(appended, format("x=%.*f", decimals, value));
+            for (const int width : {1, 9, 40}) {
+                std::string padded = "x=";
+                appendFixed(padded, value, decimals, width);
+                EXPECT_EQ(padded, format("x=%*.*f", width, decimals, value));
+            }
         }
     }
     EXPECT_EQ(formatFixed(2.5, 3), "2.500");
     for (const long long value : {0LL, -1LL, 2121LL, std::numeric_limits<long long>::min(),
                                   std::numeric_limits<long long>::max()}) {
         EXPECT_EQ(formatInteger(value), format("%lld", value));
+        std::string appended = "n=";
+        appendInteger(appended, value);
+        EXPECT_EQ(appended, format("n=%lld", value));
     }
 }
 

@@ -28,6 +28,10 @@ public:
         piece.m_sCategory = extras.category;
         int curveCount = 0;
         pattern.GetCurveCount(curveCount);
+        std::size_t outlinePointCount = 0;
+        for (int c = 0; c < curveCount; ++c)
+            outlinePointCount += static_cast<std::size_t>(pattern.GetCurveAt(c)->GetPointCount());
+        piece.m_oBoundaryPoints.reserve(outlinePointCount);
         for (int c = 0; c < curveCount; ++c) {
             const CAamaGradeCurve &curve = *pattern.GetCurveAt(c);
             for (int i = 0; i + 1 < curve.GetPointCount(); ++i)

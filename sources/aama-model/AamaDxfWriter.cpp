@@ -332,12 +332,24 @@ void writeEntities(DxfText &dxf, const CAamaDxfDocument &document, const std::tm
     dxf.group(0, "ENDSEC");
 }
 
+// About what the file takes: each point is written as a vertex and a point entity, some with a
+// label; the rest is small beside them.
+std::size_t expectedSize(const CAamaDxfDocument &document)
+{
+    constexpr std::size_t kBytesPerPoint = 100;
+    std::size_t points = 0;
+    for (const AamaPiece &piece : document.m_oPieces)
+        points += piece.m_oBoundaryPoints.size() + piece.m_oInternalPoints.size();
+    return 4096 + kBytesPerPoint * points;
+}
+
 } // namespace
 
 void WriteAamaDxf(const CAamaDxfDocument &document, const std::filesystem::path &path,
                   const morvane::LocalClock &clock)
 {
     DxfText dxf;
+    dxf.reserve(expectedSize(document));
     dxf.groups(kHeaderSection);
     writeTables(dxf);
     writeBlocks(dxf, document);

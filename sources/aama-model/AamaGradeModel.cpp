@@ -124,14 +124,15 @@ GM_ERROR CAamaGradeModel::Fail(GM_ERROR code, std::string message)
 GM_ERROR CAamaGradeModel::Load(const std::string &path)
 {
     m_sLastError.clear();
-    const std::optional<std::string> content = readFileContent(path);
-    if (!content)
+    const std::optional<FileBytes> bytes = readFileBytes(path);
+    if (!bytes)
         return Fail(GM_NO_SUCH_FILE, path + ": the file cannot be opened");
-    const bool masterSize = content->find("MASTER SIZE") != std::string::npos;
+    const std::string_view content = bytes->view();
+    const bool masterSize = content.find("MASTER SIZE") != std::string_view::npos;
     std::string error;
     std::optional<LoadedFile> file =
-        masterSize ? readPatterns<JWCAData>(*content, loadJwcaPiece, error)
-                   : readPatterns<AAMAData>(*content, loadAamaPiece, error);
+        masterSize ? readPatterns<JWCAData>(content, loadJwcaPiece, error)
+                   : readPatterns<AAMAData>(content, loadAamaPiece, error);
     if (!file)
         return Fail(GM_BAD_STRUCTURE, path + ": " + error);
     if (const std::string why = whyNoPattern(*file); !why.empty())

@@ -106,8 +106,9 @@ void CAamaGradePattern::BuildCurvesFromBoundary()
 
 void CAamaGradePattern::ResetPositions(const std::vector<int> &sizeCounts)
 {
+    const auto layout = CAamaGradePoint::LayoutOf(sizeCounts);
     for (CAamaGradePoint *point : m_oBoundaryPoints)
-        point->ResetPositions(sizeCounts);
+        point->ResetPositions(layout);
     for (CAamaGradePoint *point : m_oInternalPoints)
-        point->ResetPositions(sizeCounts);
+        point->ResetPositions(layout);
 }

@@ -3,6 +3,7 @@
 #include "sources/aama-model/AamaGradePoint.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace morvane {
 
@@ -21,19 +22,6 @@ int32_t pointKindFromFlags(int flags)
 
 } // namespace morvane
 
-// The entry of table and size in positions (one array per table), or null; const or not as
-// positions is.
-template <typename Positions> static auto findPosition(Positions &positions, int table, int size)
-{
-    decltype(&positions[0][0]) found = nullptr;
-    if (table < 0 || size < 0 || static_cast<std::size_t>(table) >= positions.size())
-        return found;
-    auto &sizes = positions[static_cast<std::size_t>(table)];
-    if (static_cast<std::size_t>(size) < sizes.size())
-        found = &sizes[static_cast<std::size_t>(size)];
-    return found;
-}
-
 CAamaGradePoint::CAamaGradePoint(double x, double y, int32_t kind, int32_t ruleNumber)
     : m_nRuleNumber(ruleNumber)
     , m_nKind(kind)
@@ -50,8 +38,8 @@ GM_ERROR CAamaGradePoint::GetPosition(GradeSize size, DPOINT &position)
 
 GM_ERROR CAamaGradePoint::SetPosition(int table, int size, double x, double y)
 {
-    if (DPOINT *stored = findPosition(m_oPositions, table, size))
-        *stored = {x, y};
+    if (const std::optional<std::size_t> place = PlaceOf(table, size))
+        m_oPositions[*place] = {x, y};
     return GM_NO_ERROR;
 }
 
@@ -73,13 +61,33 @@ GM_ERROR CAamaGradePoint::GetSliderInfo(int &isSlider, IGradeCurve *&curve, int 
 
 DPOINT CAamaGradePoint::GetGradedPosition(GradeSize size) const
 {
-    const DPOINT *stored = findPosition(m_oPositions, size.table, size.size);
-    return stored != nullptr ? *stored : GetBasePosition();
+    const std::optional<std::size_t> place = PlaceOf(size.table, size.size);
+    return place ? m_oPositions[*place] : GetBasePosition();
 }
 
-void CAamaGradePoint::ResetPositions(const std::vector<int> &sizeCounts)
+std::optional<std::size_t> CAamaGradePoint::PlaceOf(int table, int size) const
 {
-    m_oPositions.clear();
+    if (!m_pLayout || table < 0 || size < 0)
+        return std::nullopt;
+    const PositionLayout &starts = *m_pLayout;
+    const auto t = static_cast<std::size_t>(table);
+    if (t + 1 >= starts.size())
+        return std::nullopt;
+    const std::size_t place = starts[t] + static_cast<std::size_t>(size);
+    return place < starts[t + 1] ? std::optional<std::size_t>(place) : std::nullopt;
+}
+
+std::shared_ptr<const CAamaGradePoint::PositionLayout>
+CAamaGradePoint::LayoutOf(const std::vector<int> &sizeCounts)
+{
+    auto starts = std::make_shared<PositionLayout>(1, 0);
     for (const int count : sizeCounts)
-        m_oPositions.emplace_back(static_cast<std::size_t>(std::max(count, 0)), GetBasePosition());
+        starts->push_back(starts->back() + static_cast<std::size_t>(std::max(count, 0)));
+    return starts;
+}
+
+void CAamaGradePoint::ResetPositions(std::shared_ptr<const PositionLayout> layout)
+{
+    m_oPositions.assign(layout->back(), GetBasePosition());
+    m_pLayout = std::move(layout);
 }

@@ -4,7 +4,10 @@
 
 #include "sources/grade-model/IGradePattern.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace morvane {
@@ -74,16 +77,25 @@ public:
     int32_t GetExtraValue() const { return m_nExtraValue; }
     void SetExtraValue(int32_t value) { m_nExtraValue = value; }
 
-    /// One array of positions per entry of sizeCounts, with that many sizes, each the base
-    /// position (a negative count counts as 0).
-    void ResetPositions(const std::vector<int> &sizeCounts);
+    /// Where the sizes of each grade table start among a point's positions, and the end after
+    /// the last table: one layout shared by many points.
+    using PositionLayout = std::vector<std::size_t>;
+    /// The layout of sizeCounts: each table with that many sizes (a negative count counts as 0).
+    static std::shared_ptr<const PositionLayout> LayoutOf(const std::vector<int> &sizeCounts);
+
+    /// Positions for every size of layout, each the base position.
+    void ResetPositions(std::shared_ptr<const PositionLayout> layout);
 
 private:
+    /// The place of table and size among the positions; none outside the layout.
+    std::optional<std::size_t> PlaceOf(int table, int size) const;
+
     int32_t m_nRuleNumber;
     int32_t m_nKind;
     double m_dX;
     double m_dY;
-    std::vector<std::vector<DPOINT>> m_oPositions;
+    std::shared_ptr<const PositionLayout> m_pLayout;
+    std::vector<DPOINT> m_oPositions;
     CAamaNotch *m_pNotch = nullptr;
     int32_t m_nExtraValue = 0;
 };

@@ -5,6 +5,10 @@
 #include "foundation/TextFormat.h"
 #include "sources/aama-model/FixedWidthText.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,11 +28,24 @@ struct DxfGroup
 class DxfText
 {
 public:
+    /// Makes room for a text of about size characters, so that it grows without copying.
+    void reserve(std::size_t size)
+    {
+        if (size > m_capacity)
+            grow(size);
+    }
+
     void group(int code, std::string_view value)
     {
+        // Most groups are written straight into the text: code line and short value together.
+        if (isShortCode(code) && value.size() <= kShortValue) {
+            char *const line = lineRoom();
+            endLine(line, std::copy(value.begin(), value.end(), writeCodeLine(line, code)));
+            return;
+        }
         appendCode(code);
-        m_text += value;
-        m_text += "\r\n";
+        append(value);
+        append("\r\n");
     }
 
     void groups(std::span<const DxfGroup> fixed)
@@ -37,9 +54,28 @@ public:
             group(each.code, each.value);
     }
 
-    void layer(int number) { group(8, formatInteger(number)); }
+    void layer(int number)
+    {
+        char *const line = lineRoom();
+        char *const digits = writeCodeLine(line, 8);
+        endLine(line, std::to_chars(digits, digits + 16, number).ptr);
+    }
 
-    void coordinate(int code, double value) { group(code, formatFixed(value, 3)); }
+    void coordinate(int code, double value)
+    {
+        if (isShortCode(code)) {
+            char *const line = lineRoom();
+            if (char *end = writeShortFixed(writeCodeLine(line, code), value, 3)) {
+                endLine(line, end);
+                return;
+            }
+        }
+        appendCode(code);
+        std::string number;
+        appendFixed(number, value, 3);
+        append(number);
+        append("\r\n");
+    }
 
     /// Groups 10 and 20.
     void position(double x, double y)
@@ -48,24 +84,82 @@ public:
         coordinate(20, y);
     }
 
-    const std::string &text() const { return m_text; }
+    std::string_view text() const { return {m_buffer.get(), m_size}; }
 
 private:
-    // The code line, as "%3d" writes it.
-    void appendCode(int code)
+    /// A code line of a code from 0 to 999: three characters and CR LF.
+    static constexpr int kCodeLineLength = 5;
+    static constexpr std::size_t kShortValue = 64;
+
+    /// The room for a code line and a short value line with its line end.
+    static constexpr std::size_t kLineRoom =
+        kCodeLineLength + std::max<std::size_t>(kShortValue, kShortFixedRoom) + 2;
+
+    static bool isShortCode(int code) { return code >= 0 && code <= 999; }
+
+    // The code line of a short code, as "%3d" writes it; gives its end.
+    static char *writeCodeLine(char *out, int code)
     {
-        if (code >= 0 && code <= 999) {
-            const char line[] = {code >= 100 ? char('0' + code / 100) : ' ',
-                                 code >= 10 ? char('0' + code / 10 % 10) : ' ',
-                                 char('0' + code % 10), '\r', '\n'};
-            m_text.append(line, sizeof line);
-            return;
-        }
-        m_text += blankPadded(code, 3);
-        m_text += "\r\n";
+        *out++ = code >= 100 ? char('0' + code / 100) : ' ';
+        *out++ = code >= 10 ? char('0' + code / 10 % 10) : ' ';
+        *out++ = char('0' + code % 10);
+        *out++ = '\r';
+        *out++ = '\n';
+        return out;
     }
 
-    std::string m_text;
+    // Where a group of a code line and a short value is written, with room for it.
+    char *lineRoom()
+    {
+        makeRoom(kLineRoom);
+        return m_buffer.get() + m_size;
+    }
+
+    // Ends the group written from line to end with CR LF and takes it into the text.
+    void endLine(char *line, char *end)
+    {
+        *end++ = '\r';
+        *end++ = '\n';
+        m_size += static_cast<std::size_t>(end - line);
+    }
+
+    // The code line of any code.
+    void appendCode(int code)
+    {
+        if (isShortCode(code)) {
+            char line[kCodeLineLength];
+            append({line, static_cast<std::size_t>(writeCodeLine(line, code) - line)});
+            return;
+        }
+        append(blankPadded(code, 3));
+        append("\r\n");
+    }
+
+    void append(std::string_view characters)
+    {
+        makeRoom(characters.size());
+        std::memcpy(m_buffer.get() + m_size, characters.data(), characters.size());
+        m_size += characters.size();
+    }
+
+    void makeRoom(std::size_t count)
+    {
+        if (m_capacity - m_size < count)
+            grow(std::max(2 * m_capacity, m_size + count));
+    }
+
+    void grow(std::size_t capacity)
+    {
+        auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
+        if (m_size > 0)
+            std::memcpy(bigger.get(), m_buffer.get(), m_size);
+        m_buffer = std::move(bigger);
+        m_capacity = capacity;
+    }
+
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
 };
 
 } // namespace morvane

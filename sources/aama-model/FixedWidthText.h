@@ -26,14 +26,4 @@ inline std::string zeroPadded(long long value, int width)
     return text;
 }
 
-/// The text of format("%*.*f", width, decimals, value).
-inline std::string blankPaddedFixed(double value, int width, int decimals)
-{
-    const std::string digits = formatFixed(value, decimals);
-    if (static_cast<int>(digits.size()) >= width)
-        return digits;
-    std::string text(static_cast<std::size_t>(width) - digits.size(), ' ');
-    return text += digits;
-}
-
 } // namespace morvane

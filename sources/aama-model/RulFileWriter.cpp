@@ -4,10 +4,10 @@
 
 #include "foundation/TextFormat.h"
 #include "sources/aama-model/AtomicFileSave.h"
-#include "sources/aama-model/FixedWidthText.h"
 #include "sources/grade-model/IGradeData.h"
 #include "sources/grade-model/IGradePattern.h"
 
+#include <algorithm>
 #include <utility>
 
 using morvane::SizeCombination;
@@ -32,6 +32,41 @@ DPOINT displacement(IGradePoint &point, const SizeCombination &combination)
     return sum;
 }
 
+// The width of a displacement coordinate: "%9.2f".
+constexpr int kValueWidth = 9;
+
+// Writes a displacement coordinate at out when it is short; gives its end, or null.
+char *writeShortValue(char *out, double value)
+{
+    char digits[morvane::kShortFixedRoom];
+    const char *const end = morvane::writeShortFixed(digits, value, 2);
+    if (end == nullptr)
+        return nullptr;
+    const auto length = static_cast<int>(end - digits);
+    if (length < kValueWidth)
+        out = std::fill_n(out, kValueWidth - length, ' ');
+    return std::copy(static_cast<const char *>(digits), end, out);
+}
+
+// Appends " %9.2f,%9.2f" of a displacement: written in one piece when both numbers are short.
+void appendDisplacement(std::string &text, const DPOINT &value)
+{
+    char pair[2 * (kValueWidth + morvane::kShortFixedRoom)];
+    char *end = pair;
+    *end++ = ' ';
+    if ((end = writeShortValue(end, value.x)) != nullptr) {
+        *end++ = ',';
+        if ((end = writeShortValue(end, value.y)) != nullptr) {
+            text.append(pair, static_cast<std::size_t>(end - pair));
+            return;
+        }
+    }
+    text += ' ';
+    morvane::appendFixed(text, value.x, 2, kValueWidth);
+    text += ',';
+    morvane::appendFixed(text, value.y, 2, kValueWidth);
+}
+
 void writeRule(std::string &text, const RulRulePoint &rule,
                const std::vector<SizeCombination> &combinations)
 {
@@ -39,11 +74,7 @@ void writeRule(std::string &text, const RulRulePoint &rule,
     text += rule.m_sName;
     text += kLineEnd;
     for (std::size_t i = 0; i < combinations.size(); ++i) {
-        const DPOINT value = displacement(*rule.m_pPoint, combinations[i]);
-        text += ' ';
-        text += morvane::blankPaddedFixed(value.x, 9, 2);
-        text += ',';
-        text += morvane::blankPaddedFixed(value.y, 9, 2);
+        appendDisplacement(text, displacement(*rule.m_pPoint, combinations[i]));
         // After every fourth value and after the last: a single line end when both hold.
         if ((i + 1) % 4 == 0 || i + 1 == combinations.size())
             text += kLineEnd;
@@ -79,6 +110,8 @@ void CRulFileWriter::Write(const std::filesystem::path &path, const IGradeData *
         "SAMPLE SIZE: " + sampleSize,
     };
     std::string text;
+    // A rule's line and 20 characters for each size.
+    text.reserve(1024 + rulePoints.size() * (32 + 20 * combinations.size()));
     for (const std::string &line : header)
         text += line + kLineEnd;
     for (const RulRulePoint &rule : rulePoints)

@@ -15,13 +15,13 @@ AAMAData::~AAMAData() = default;
 
 bool AAMAData::Load(const std::filesystem::path &path)
 {
-    const std::optional<std::string> content = morvane::readFileContent(path);
+    const std::optional<morvane::FileBytes> content = morvane::readFileBytes(path);
     if (!content) {
         m_pData = std::make_unique<CAamaDataImpl>();
         m_sLoadError = "the file cannot be read";
         return false;
     }
-    return LoadText(*content);
+    return LoadText(content->view());
 }
 
 bool AAMAData::LoadText(std::string_view content)

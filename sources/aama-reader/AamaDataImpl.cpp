@@ -74,8 +74,6 @@ std::unique_ptr<CAamaDataImpl> CAamaDataImpl::Read(std::string_view content, std
         error = groups.Incompleteness();
         return nullptr;
     }
-    for (const auto &block : data->m_oBlocks)
-        block->Classify();
     data->CollectPiecesAndHeaderTexts();
     return data;
 }
@@ -124,6 +122,8 @@ void CAamaDataImpl::ReadBlocks(CAamaGroupList &groups)
         if (group->Is(0, "BLOCK")) {
             auto block = std::make_unique<CAamaBlock>();
             block->ReadBlock(groups);
+            // While the block's entities are still in the cache.
+            block->Classify();
             m_oBlocks.push_back(std::move(block));
         }
     }

@@ -7,11 +7,6 @@
 
 namespace morvane {
 
-bool isNear(double x1, double y1, double x2, double y2)
-{
-    return std::fabs(x1 - x2) < kAamaNearDistance && std::fabs(y1 - y2) < kAamaNearDistance;
-}
-
 NearGrid::NearGrid(std::size_t count, double distance)
     : m_mask(std::bit_ceil(std::max<std::size_t>(count, 1)) - 1)
     , m_distance(distance)
@@ -29,7 +24,7 @@ void NearIndex::add(double x, double y, std::size_t id)
 
 void NearIndex::build()
 {
-    m_grid = NearGrid(2 * m_added.size(), m_distance);
+    m_grid = NearGrid(m_added.size(), m_distance);
     // Counting sort by bucket.
     m_bucketStart.assign(m_grid.bucketCount() + 1, 0);
     std::vector<std::size_t> buckets(m_added.size());

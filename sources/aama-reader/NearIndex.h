@@ -14,7 +14,10 @@ inline constexpr double kAamaNearDistance = 0.001;
 
 /// Two positions are near each other when both |dx| and |dy| are below 0.001 (strictly).
 /// A position with a NaN coordinate is near nothing.
-bool isNear(double x1, double y1, double x2, double y2);
+inline bool isNear(double x1, double y1, double x2, double y2)
+{
+    return std::fabs(x1 - x2) < kAamaNearDistance && std::fabs(y1 - y2) < kAamaNearDistance;
+}
 
 /// The plane cut into square cells of sixteen times a distance, hashed into a power-of-two
 /// number of buckets: everything within that distance of a position (in x and in y) lies in one

@@ -46,6 +46,9 @@ PointMarksIndex::PointMarksIndex(std::span<const CAamaPoint *const> points)
     : m_points(points)
     , m_grid(2 * points.size())
 {
+    m_ruleNumbers.reserve(points.size());
+    for (const CAamaPoint *point : points)
+        m_ruleNumbers.push_back(point->RuleNumber());
     // The points by bucket, in file order within each (a counting sort).
     m_bucketStart.assign(m_grid.bucketCount() + 1, 0);
     std::vector<std::size_t> bucketOfPoint(points.size(), kNone);
@@ -79,7 +82,7 @@ PointMarksIndex::PointMarksIndex(std::span<const CAamaPoint *const> points)
                                      });
             if (site == m_sites.end())
                 site = m_sites.insert(m_sites.end(), Site{point.m_dX, point.m_dY, {}});
-            site->deciding.AddPoint(place, KindOf(point.m_nLayer), point.RuleNumber() >= 0);
+            site->deciding.AddPoint(place, KindOf(point.m_nLayer), m_ruleNumbers[place] >= 0);
         }
         m_bucketStart[bucket] = firstSite;
     }
@@ -113,7 +116,7 @@ AamaPointMarks PointMarksIndex::MarksAt(double x, double y) const
     // Each point in turn sets the rule number until one of 0 or more is set.
     const std::size_t ruled = deciding.firstRuled != kNone ? deciding.firstRuled : deciding.latest;
     if (ruled != kNone)
-        marks.ruleNumber = m_points[ruled]->RuleNumber();
+        marks.ruleNumber = m_ruleNumbers[ruled];
     return marks;
 }
 

@@ -71,6 +71,8 @@ private:
     static std::size_t KindOf(int layer);
 
     std::span<const CAamaPoint *const> m_points;
+    /// The rule number of each point, read from its label once.
+    std::vector<int> m_ruleNumbers;
     NearGrid m_grid;
     /// The sites by bucket, and where those of each bucket start, with the end after the last.
     std::vector<Site> m_sites;

@@ -4,6 +4,7 @@
 
 #include "foundation/NumberText.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -60,13 +61,12 @@ int readInteger(std::string_view text)
     return value;
 }
 
-// Adds the digits from text[i] on to value; gives how many there were.
-int readDigits(std::string_view text, std::size_t &i, std::uint64_t &value)
+// Adds the digits from first on to value; gives where they end.
+const char *readDigits(const char *first, const char *end, std::uint64_t &value)
 {
-    const std::size_t start = i;
-    for (; i < text.size() && isDigit(text[i]); ++i)
-        value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
-    return static_cast<int>(i - start);
+    for (; first < end && isDigit(*first); ++first)
+        value = value * 10 + static_cast<std::uint64_t>(*first - '0');
+    return first;
 }
 
 double readReal(std::string_view text)
@@ -75,32 +75,101 @@ double readReal(std::string_view text)
     // rounded division then gives the nearest double, as the general parser does.
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    const bool negative = i < text.size() && text[i] == '-';
+    const char *position = text.data();
+    const char *const end = position + text.size();
+    while (position < end && *position == ' ')
+        ++position;
+    const bool negative = position < end && *position == '-';
     if (negative)
-        ++i;
+        ++position;
     std::uint64_t mantissa = 0;
-    const int wholeDigits = readDigits(text, i, mantissa);
-    int decimals = 0;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        decimals = readDigits(text, i, mantissa);
+    const char *const wholeStart = position;
+    position = readDigits(position, end, mantissa);
+    long digits = position - wholeStart;
+    long decimals = 0;
+    if (position < end && *position == '.') {
+        const char *const decimalsStart = ++position;
+        position = readDigits(position, end, mantissa);
+        decimals = position - decimalsStart;
+        digits += decimals;
     }
-    const int digits = wholeDigits + decimals;
-    if (i != text.size() || digits == 0 || digits > 15)
+    if (position != end || digits == 0 || digits > 15)
         return morvane::parseDouble(text);
     const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
     return negative ? -value : value;
 }
 
-// The position of the first LF at or after from, or the end of the text.
-std::size_t findNewline(std::string_view text, std::size_t from)
+// The first LF from first on, or end: eight characters at a time where eight are left.
+const char *findNewline(const char *first, const char *end)
 {
-    const void *found = std::memchr(text.data() + from, '\n', text.size() - from);
-    return found ? static_cast<std::size_t>(static_cast<const char *>(found) - text.data())
-                 : text.size();
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    for (; end - first >= 8; first += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, first, sizeof word);
+        // A byte of word ^ LFs is zero where word holds an LF; the lowest such byte is marked
+        // exactly (bytes above a zero byte may be marked wrongly, never those below it).
+        const std::uint64_t apart = word ^ (kOnes * '\n');
+        const std::uint64_t zeros = (apart - kOnes) & ~apart & kHighBits;
+        if (zeros != 0) {
+            static_assert(std::endian::native == std::endian::little);
+            return first + std::countr_zero(zeros) / 8;
+        }
+    }
+    while (first < end && *first != '\n')
+        ++first;
+    return first;
+}
+
+// The line from start on, without its line end (LF or CR LF, or the end of the text); next
+// becomes where the line after it starts.
+std::string_view lineAt(const char *start, const char *textEnd, const char *&next)
+{
+    const char *end = findNewline(start, textEnd);
+    next = end < textEnd ? end + 1 : end;
+    if (end > start && end[-1] == '\r')
+        --end;
+    return {start, static_cast<std::size_t>(end - start)};
+}
+
+// Reads a code line at position where it stands, without looking for the line end first:
+// blanks, up to four digits, blanks, and the line end. Gives where the next line starts, or
+// null for any other line.
+const char *readPlainCode(const char *position, const char *end, int &code)
+{
+    // The usual line first: three characters of right-aligned digits, then CR LF or LF.
+    if (end - position >= 5) {
+        const char hundreds = position[0];
+        const char tens = position[1];
+        const char ones = position[2];
+        const bool aligned = hundreds == ' ' ? tens == ' ' || isDigit(tens)
+                                             : isDigit(hundreds) && isDigit(tens);
+        const char *lineEnd = position + 3;
+        if (*lineEnd == '\r')
+            ++lineEnd;
+        if (aligned && isDigit(ones) && *lineEnd == '\n') {
+            code = (hundreds == ' ' ? 0 : (hundreds - '0') * 100) +
+                   (tens == ' ' ? 0 : (tens - '0') * 10) + (ones - '0');
+            return lineEnd + 1;
+        }
+    }
+    while (position < end && *position == ' ')
+        ++position;
+    const char *const digits = position;
+    const char *const digitsEnd = end - position > 4 ? position + 4 : end;
+    int value = 0;
+    for (; position < digitsEnd && isDigit(*position); ++position)
+        value = value * 10 + (*position - '0');
+    if (position == digits)
+        return nullptr;
+    while (position < end && (*position == ' ' || *position == '\t'))
+        ++position;
+    if (position < end && *position == '\r')
+        ++position;
+    if (position < end && *position != '\n')
+        return nullptr;
+    code = value;
+    return position < end ? position + 1 : position;
 }
 
 } // namespace
@@ -115,44 +184,6 @@ double CAamaGroup::Real() const
     return readReal(m_sValue);
 }
 
-std::string_view CAamaGroupList::NextLine()
-{
-    const std::size_t start = m_nPosition;
-    std::size_t end = findNewline(m_sText, start);
-    ++m_nLine;
-    m_nPosition = end < m_sText.size() ? end + 1 : end;
-    if (end > start && m_sText[end - 1] == '\r')
-        --end;
-    return m_sText.substr(start, end - start);
-}
-
-bool CAamaGroupList::ReadPlainCode()
-{
-    // Read where it stands, without looking for the line end first: blanks, up to four digits,
-    // blanks, and the line end.
-    const char *const text = m_sText.data();
-    const std::size_t size = m_sText.size();
-    std::size_t i = m_nPosition;
-    while (i < size && text[i] == ' ')
-        ++i;
-    const std::size_t digits = i;
-    int code = 0;
-    while (i < size && i - digits < 4 && isDigit(text[i]))
-        code = code * 10 + (text[i++] - '0');
-    if (i == digits)
-        return false;
-    while (i < size && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    if (i < size && text[i] == '\r')
-        ++i;
-    if (i < size && text[i] != '\n')
-        return false;
-    m_oGroup.m_nCode = code;
-    m_nPosition = i < size ? i + 1 : i;
-    ++m_nLine;
-    return true;
-}
-
 const CAamaGroup *CAamaGroupList::Next()
 {
     if (m_nPosition >= m_nEnd)
@@ -165,15 +196,24 @@ const CAamaGroup *CAamaGroupList::Next()
     }
     m_nPrevious = m_nPosition;
     m_nPreviousLine = m_nLine;
-    if (!ReadPlainCode()) {
-        const std::string_view codeLine = NextLine();
+    const char *const text = m_sText.data();
+    const char *const end = text + m_sText.size();
+    const char *position = readPlainCode(text + m_nPosition, end, m_oGroup.m_nCode);
+    if (!position) {
+        const std::string_view codeLine = lineAt(text + m_nPosition, end, position);
         if (!isCodeLine(codeLine)) {
             RefuseCodeLine(codeLine);
             return nullptr;
         }
         m_oGroup.m_nCode = readInteger(codeLine);
     }
-    m_oGroup.m_sValue = m_nPosition < m_sText.size() ? NextLine() : std::string_view();
+    ++m_nLine;
+    m_oGroup.m_sValue = std::string_view();
+    if (position < end) {
+        m_oGroup.m_sValue = lineAt(position, end, position);
+        ++m_nLine;
+    }
+    m_nPosition = static_cast<std::size_t>(position - text);
     if (!m_bEndOfFile && m_oGroup.Is(0, "EOF")) {
         m_bEndOfFile = true;
         m_nEnd = m_nPosition;

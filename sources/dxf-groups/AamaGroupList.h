@@ -55,10 +55,6 @@ public:
     void Skip();
 
 private:
-    std::string_view NextLine();
-    /// Reads a code line of at most four digits at the cursor; false, leaving the cursor, for
-    /// any other line.
-    bool ReadPlainCode();
     void RefuseCodeLine(std::string_view line);
 
     std::string_view m_sText;

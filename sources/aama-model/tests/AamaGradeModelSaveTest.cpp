@@ -4,6 +4,7 @@
 #include "AamaDxfSamples.h"
 #include "ScopedLocale.h"
 #include "TestFiles.h"
+#include "foundation/TextFormat.h"
 #include "sources/aama-model/AamaGradeModel.h"
 #include "sources/aama-model/SizeCombinations.h"
 #include "sources/grade-model/testing/FakeGradeData.h"
@@ -93,6 +94,41 @@ TEST_F(AamaGradeModelSaveTest, EndsAFullLineOfValuesOnceWhenNoValueFollows)
     const std::string end = unmoved + "\r\nEND\r\n";
     ASSERT_GT(rul.size(), end.size());
     EXPECT_EQ(rul.substr(rul.size() - end.size()), end);
+}
+
+// The first point that the save labels "1": the first ruled point along the outline.
+CAamaGradePoint *firstRulePoint(CAamaGradeModel &model)
+{
+    CAamaGradePattern &pattern = *model.GetPatternAt(0);
+    int curveCount = 0;
+    pattern.GetCurveCount(curveCount);
+    for (int c = 0; c < curveCount; ++c) {
+        const CAamaGradeCurve &curve = *pattern.GetCurveAt(c);
+        for (int i = 0; i + 1 < curve.GetPointCount(); ++i) {
+            if (curve.GetPointAt(i)->HasRule())
+                return curve.GetPointAt(i);
+        }
+    }
+    return nullptr;
+}
+
+// Small, rounded and huge displacements are written as printf wrote them.
+TEST_F(AamaGradeModelSaveTest, WritesDisplacementsOfAnySizeAsPrintfDid)
+{
+    CAamaGradePoint *point = firstRulePoint(m_model);
+    ASSERT_NE(point, nullptr);
+    const DPOINT base = point->GetBasePosition();
+    const DPOINT moves[] = {{1e14, -123456789.125}, {-0.005, 2.675}, {1e300, -1e17}};
+    std::string expected = "RULE: DELTA 1\r\n";
+    for (int size = 0; size < 3; ++size) {
+        const DPOINT moved = {base.x + moves[size].x, base.y + moves[size].y};
+        point->SetPosition(0, size, moved.x, moved.y);
+        expected += morvane::format(" %9.2f,%9.2f", moved.x - base.x, moved.y - base.y);
+    }
+    ASSERT_EQ(saveAs("huge.dxf"), GM_NO_ERROR);
+
+    EXPECT_NE(readFile(m_folder / "huge.RUL").find(expected + "\r\nRULE: DELTA 2\r\n"),
+              std::string::npos);
 }
 
 TEST(SizeCombinationsTest, KeepsTheCombinationsOfTheEarlierTables)

@@ -1,6 +1,7 @@
 // Morvane AAMA grade model tests.
 // The writers' numbers and dates, made without printf, are byte for byte what printf made.
 #include "foundation/TextFormat.h"
+#include "sources/aama-model/DxfText.h"
 #include "sources/aama-model/FixedWidthText.h"
 #include "sources/aama-model/LocalClock.h"
 
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
+#include <string>
 
 using morvane::format;
 
@@ -25,7 +27,9 @@ TEST(FixedWidthTextTest, WritesWhatPrintfWrites)
         reals.push_back(spread(random));
     for (const double value : reals) {
         SCOPED_TRACE(format("%.17g", value));
-        EXPECT_EQ(morvane::blankPaddedFixed(value, 9, 2), format("%9.2f", value));
+        std::string padded = "RULE ";
+        morvane::appendFixed(padded, value, 2, 9);
+        EXPECT_EQ(padded, format("RULE %9.2f", value));
         EXPECT_EQ(morvane::formatFixed(value, 3), format("%.3f", value));
     }
     for (const long long value : {0LL, 7LL, -7LL, 42LL, 999LL, 1000LL, -12345LL, 2147483647LL}) {
@@ -50,4 +54,32 @@ TEST(FixedWidthTextTest, WritesDatesAsPrintfDid)
     EXPECT_EQ(morvane::yearMonthDayMinuteText(time), "2024/03/05 04:07");
     time.tm_year = -1901;
     EXPECT_EQ(morvane::dayMonthYearText(time), "05-03--1");
+}
+
+// Short groups are written in one piece and the rest group by group: both as printf wrote them.
+TEST(FixedWidthTextTest, WritesDxfGroupsAsPrintfDid)
+{
+    const std::string longValue(200, 'v');
+    const std::pair<int, std::string> texts[] = {
+        {0, "SECTION"}, {999, ""}, {1000, "wide code"}, {-5, "negative code"}, {8, longValue},
+    };
+    const double reals[] = {2.5, -0.0005, 0.0, -0.0, 123456.7895, 1e300, -1e17,
+                            std::numeric_limits<double>::quiet_NaN()};
+    morvane::DxfText dxf;
+    std::string expected;
+    for (const auto &[code, value] : texts) {
+        dxf.group(code, value);
+        expected += format("%3d\r\n%s\r\n", code, value.c_str());
+    }
+    for (const double value : reals) {
+        for (const int code : {10, 1071, -1}) {
+            dxf.coordinate(code, value);
+            expected += format("%3d\r\n%.3f\r\n", code, value);
+        }
+    }
+    for (const int layer : {1, -12, std::numeric_limits<int>::max()}) {
+        dxf.layer(layer);
+        expected += format("  8\r\n%d\r\n", layer);
+    }
+    EXPECT_EQ(dxf.text(), expected);
 }
