@@ -10,8 +10,7 @@
 
 using namespace morvane;
 
-static const CRuntimeClass kMeasureDistP2SClass("CMeasureDistP2S",
-                                                &CreateObjectOf<CMeasureDistP2S>,
+static const CRuntimeClass kMeasureDistP2SClass("CMeasureDistP2S", &CreateObjectOf<CMeasureDistP2S>,
                                                 CBaseMeasureFormula::GetThisClass());
 
 static std::unique_ptr<IBaseFormula> makeMeasureDistP2S(void *context, const FormulaTarget &target)
@@ -22,8 +21,8 @@ static std::unique_ptr<IBaseFormula> makeMeasureDistP2S(void *context, const For
     return formula;
 }
 
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_PATTERN,
-                                             CMeasureDistP2S::kFormulaType, &makeMeasureDistP2S);
+static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_PATTERN, CMeasureDistP2S::kFormulaType,
+                                             &makeMeasureDistP2S);
 
 const CRuntimeClass *CMeasureDistP2S::GetThisClass()
 {

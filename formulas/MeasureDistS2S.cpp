@@ -9,8 +9,7 @@
 
 using namespace morvane;
 
-static const CRuntimeClass kMeasureDistS2SClass("CMeasureDistS2S",
-                                                &CreateObjectOf<CMeasureDistS2S>,
+static const CRuntimeClass kMeasureDistS2SClass("CMeasureDistS2S", &CreateObjectOf<CMeasureDistS2S>,
                                                 CBaseMeasureFormula::GetThisClass());
 
 static std::unique_ptr<IBaseFormula> makeMeasureDistS2S(void *context, const FormulaTarget &target)
@@ -21,8 +20,8 @@ static std::unique_ptr<IBaseFormula> makeMeasureDistS2S(void *context, const For
     return formula;
 }
 
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_REGION,
-                                             CMeasureDistS2S::kFormulaType, &makeMeasureDistS2S);
+static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_REGION, CMeasureDistS2S::kFormulaType,
+                                             &makeMeasureDistS2S);
 
 const CRuntimeClass *CMeasureDistS2S::GetThisClass()
 {

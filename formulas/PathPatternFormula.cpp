@@ -22,9 +22,8 @@ static std::unique_ptr<IBaseFormula> makePathPatternFormula(void *context,
     return formula;
 }
 
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_PATTERN,
-                                             CPathPatternFormula::kFormulaType,
-                                             &makePathPatternFormula);
+static const FormulaMakerRegistration
+    kMaker(FORMULA_ATTACH_PATTERN, CPathPatternFormula::kFormulaType, &makePathPatternFormula);
 
 const CRuntimeClass *CPathPatternFormula::GetThisClass()
 {
@@ -146,7 +145,6 @@ void CPathPatternFormula::Recalculate()
 
 void CPathPatternFormula::DoGetDisplayText(std::string &out, bool flag)
 {
-    const std::string path =
-        flag ? FormatPathText(GetFirstPoint(), GetLastPoint()) : GetPathText();
+    const std::string path = flag ? FormatPathText(GetFirstPoint(), GetLastPoint()) : GetPathText();
     out = GetDisplayName() + path;
 }

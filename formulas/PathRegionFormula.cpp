@@ -21,9 +21,8 @@ static std::unique_ptr<IBaseFormula> makePathRegionFormula(void *context,
     return formula;
 }
 
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_REGION,
-                                             CPathRegionFormula::kFormulaType,
-                                             &makePathRegionFormula);
+static const FormulaMakerRegistration
+    kMaker(FORMULA_ATTACH_REGION, CPathRegionFormula::kFormulaType, &makePathRegionFormula);
 
 const CRuntimeClass *CPathRegionFormula::GetThisClass()
 {

@@ -20,8 +20,7 @@ static const CRuntimeClass kPropDistRegionFormulaClass("CPropDistRegionFormula",
                                                        &kBasePropDistFormulaClass);
 
 // Made under type 1 of their categories so that the undo history can copy their state.
-static std::unique_ptr<IBaseFormula> makePatternPropDist(void *context,
-                                                         const FormulaTarget &target)
+static std::unique_ptr<IBaseFormula> makePatternPropDist(void *context, const FormulaTarget &target)
 {
     auto formula = std::make_unique<CPropDistPatternFormula>();
     formula->SetContextValue(context);
@@ -37,12 +36,10 @@ static std::unique_ptr<IBaseFormula> makeRegionPropDist(void *context, const For
     return formula;
 }
 
-static const FormulaMakerRegistration kPatternMaker(FORMULA_ATTACH_PATTERN,
-                                                    CBasePropDistFormula::kFormulaType,
-                                                    &makePatternPropDist);
-static const FormulaMakerRegistration kRegionMaker(FORMULA_ATTACH_REGION,
-                                                   CBasePropDistFormula::kFormulaType,
-                                                   &makeRegionPropDist);
+static const FormulaMakerRegistration
+    kPatternMaker(FORMULA_ATTACH_PATTERN, CBasePropDistFormula::kFormulaType, &makePatternPropDist);
+static const FormulaMakerRegistration
+    kRegionMaker(FORMULA_ATTACH_REGION, CBasePropDistFormula::kFormulaType, &makeRegionPropDist);
 
 const CRuntimeClass *CBasePropDistFormula::GetThisClass()
 {

@@ -21,9 +21,8 @@ static std::unique_ptr<IBaseFormula> makePropRegionFormula(void *context,
     return formula;
 }
 
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_REGION,
-                                             CPropRegionFormula::kFormulaType,
-                                             &makePropRegionFormula);
+static const FormulaMakerRegistration
+    kMaker(FORMULA_ATTACH_REGION, CPropRegionFormula::kFormulaType, &makePropRegionFormula);
 
 const CRuntimeClass *CPropRegionFormula::GetThisClass()
 {

@@ -211,7 +211,9 @@ bool CGradePath::FillFromContour(CContour &contour, CBasePoint *start, CBasePoin
 void CGradePath::FillPath(CBasePoint *start, CBasePoint *end, bool reverse)
 {
     Clear();
-    CPattern *pattern = start->GetParent();
+    CPattern *pattern = start != nullptr ? start->GetParent() : nullptr;
+    if (pattern == nullptr || end == nullptr)
+        return;
     for (int i = 0; i < pattern->GetContourCount(); ++i) {
         Clear();
         if (FillFromContour(*pattern->GetContourAt(i), start, end, reverse))

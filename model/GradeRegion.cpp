@@ -237,9 +237,10 @@ bool CGradeRegion::ClipToRect(const CDRect &rect, std::vector<DPOINT> &out) cons
     const Corners corners = GetCornersReaching(rect);
     const DPOINT regionPoints[] = {corners.baseLeft, corners.topLeft, corners.topRight,
                                    corners.baseRight};
-    const DPOINT rectPoints[] = {
-        {rect.minX, rect.minY}, {rect.minX, rect.maxY}, {rect.maxX, rect.maxY},
-        {rect.maxX, rect.minY}};
+    const DPOINT rectPoints[] = {{rect.minX, rect.minY},
+                                 {rect.minX, rect.maxY},
+                                 {rect.maxX, rect.maxY},
+                                 {rect.maxX, rect.minY}};
     CCurveShape region;
     region.SetPoints(regionPoints);
     CCurveShape view;
@@ -282,8 +283,7 @@ bool CGradeRegion::GetClippedEdge(const CDRect &rect, int edge, DPOINT &from, DP
     const Corners corners = GetCornersReaching(rect);
     const DPOINT starts[] = {corners.baseRight, corners.baseLeft, corners.topLeft,
                              corners.topRight};
-    const DPOINT ends[] = {corners.baseLeft, corners.topLeft, corners.topRight,
-                           corners.baseRight};
+    const DPOINT ends[] = {corners.baseLeft, corners.topLeft, corners.topRight, corners.baseRight};
     from = starts[edge];
     to = ends[edge];
     return clipSegmentToRect(rect, from, to);

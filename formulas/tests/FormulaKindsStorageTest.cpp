@@ -1,6 +1,9 @@
 // Morvane formula library tests.
 // Measures, path formulas and proportional-distance formulas in the mask file: saved, loaded
 // back with their references, and saved again unchanged.
+#include "MaskFixtures.h"
+#include "RegionFixtures.h"
+#include "TemporaryFolder.h"
 #include "formulas/MeasureDistP2S.h"
 #include "formulas/MeasureDistS2S.h"
 #include "formulas/MeasureP2P.h"
@@ -8,17 +11,12 @@
 #include "formulas/PathRegionFormula.h"
 #include "formulas/PropDistFormula.h"
 #include "formulas/PropRegionFormula.h"
-
-#include "MaskFixtures.h"
-#include "RegionFixtures.h"
-#include "TemporaryFolder.h"
 #include "foundation/FileContent.h"
 #include "model/GradeMask.h"
 #include "model/MaskPoint.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 
 using namespace testmodel;

@@ -1,17 +1,15 @@
 // Morvane formula library tests.
 // Measures: variable names, point-to-point values per size, the tangent direction and the
 // expression measure's text and value table.
+#include "GradedSquare.h"
+#include "MaskFixtures.h"
 #include "formulas/MeasureExpressionFormula.h"
 #include "formulas/MeasureP2P.h"
 #include "formulas/MeasureTangent.h"
-
-#include "GradedSquare.h"
-#include "MaskFixtures.h"
 #include "model/FormulaMessageList.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

@@ -1,18 +1,16 @@
 // Morvane formula library tests.
 // Path formulas: the path between the input points two mask points stand for, its length per
 // size and texts, and the run of an outline inside a grade region.
-#include "formulas/PathPatternFormula.h"
-#include "formulas/PathRegionFormula.h"
-
 #include "GradedSquare.h"
 #include "MaskFixtures.h"
 #include "RegionFixtures.h"
+#include "formulas/PathPatternFormula.h"
+#include "formulas/PathRegionFormula.h"
 #include "model/FormulaMessageList.h"
 #include "model/MaskPoint.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
 using namespace testformulas;

@@ -1,15 +1,13 @@
 // Morvane formula library tests.
 // The measures that probe the outline along a ray: from a point, and across a grade region,
 // per size, with the grade points beside the crossings.
+#include "GradedSquare.h"
+#include "RegionFixtures.h"
 #include "formulas/MeasureDistP2S.h"
 #include "formulas/MeasureDistS2S.h"
 
-#include "GradedSquare.h"
-#include "RegionFixtures.h"
-
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <numbers>
 #include <string>
 

@@ -1,14 +1,12 @@
 // Morvane formula library tests.
 // Grade regions and their formulas: finding a region's formula, the kind an older file gets
 // from it, and a region removed together with its formulas.
-#include "formulas/BaseFormula.h"
-
 #include "RegionFixtures.h"
+#include "formulas/BaseFormula.h"
 #include "model/FormulaFactory.h"
 #include "model/GradeMask.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 using namespace testmodel;
@@ -59,8 +57,8 @@ class RegionFormulaTest : public ::testing::Test
 {
 protected:
     RegionFormulaTest()
-        : m_previous(CFormulaFactory::SetMaker(FORMULA_ATTACH_REGION, kRegionType,
-                                               &makeRegionFormula))
+        : m_previous(
+              CFormulaFactory::SetMaker(FORMULA_ATTACH_REGION, kRegionType, &makeRegionFormula))
     {
     }
     ~RegionFormulaTest() override

@@ -1,13 +1,13 @@
 // Morvane model library tests.
 // Grade paths along a pattern's contour: filling, points and shapes, lengths, the two paths
 // between two points, and the stretch of an outline inside a grade region.
-#include "MaskFixtures.h"
-#include "RegionFixtures.h"
 #include "model/GradePath.h"
 
-#include <gtest/gtest.h>
+#include "MaskFixtures.h"
+#include "RegionFixtures.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 #include <numbers>
 #include <string>
@@ -169,6 +169,13 @@ TEST_F(GradePathTest, AnEmptySegmentNeverSurvives)
     CGradePath path;
     path.FillPath(point(1), point(1), false);
     EXPECT_EQ(path.GetSegmentCount(), 0);
+    path.FillPath(nullptr, point(1), false);
+    EXPECT_EQ(path.GetSegmentCount(), 0);
+    path.FillPath(point(1), nullptr, true);
+    EXPECT_EQ(path.GetSegmentCount(), 0);
+    CMaskPoint loose;
+    path.FillPath(&loose, point(1), true);
+    EXPECT_EQ(path.GetSegmentCount(), 0);
 
     path.AddSegment(square, 1, 2, 2, false);
     path.AddSegment(square, 1, 0, 3, false);
@@ -179,6 +186,11 @@ TEST_F(GradePathTest, AnEmptySegmentNeverSurvives)
     EXPECT_EQ(segmentNames(path), (Texts{"P2 - P3", "P3 - P4", "P4 - P1"}));
     path.RemoveAt(1);
     EXPECT_EQ(segmentNames(path), (Texts{"P2 - P3", "P4 - P1"}));
+
+    const CPathSegment fresh;
+    EXPECT_EQ(fresh.GetName(), "P? - P?");
+    EXPECT_EQ(fresh.GetStartPoint(), nullptr);
+    EXPECT_EQ(fresh.GetLength(nullptr), 0.0);
 }
 
 TEST_F(GradePathTest, TheRunInsideARegionGoesFromTheEndNearerItsPosition)
@@ -194,8 +206,12 @@ TEST_F(GradePathTest, TheRunInsideARegionGoesFromTheEndNearerItsPosition)
     };
     const Row rows[] = {
         {"base below: start nearer", boxShape(35, -5, 45, 45), true, "P2", "P3", false},
-        {"base above: end nearer", {{40, 45}, -std::numbers::pi / 2, -5.0, 5.0, 50.0}, true,
-         "P3", "P2", true},
+        {"base above: end nearer",
+         {{40, 45}, -std::numbers::pi / 2, -5.0, 5.0, 50.0},
+         true,
+         "P3",
+         "P2",
+         true},
         {"one point inside", boxShape(-5, -5, 5, 5), false, "", "", false},
     };
     for (const Row &row : rows) {

@@ -2,7 +2,6 @@
 // Loads arbitrary bytes as a grade mask file over a graded input piece, quietly, then asks every
 // measure and path formula for its values, paths, texts and checks, undoes a removal and saves.
 #include "GradedSquare.h"
-
 #include "foundation/XmlArchive.h"
 #include "foundation/XmlErrorReporter.h"
 #include "model/FormulaMessageList.h"
