@@ -127,6 +127,8 @@ public:
     /// Parameter n, first appending empty expression parameters until it exists.
     CStrParam *GetParam(int n);
     int GetParamCount() const { return m_oStrParams.GetCount(); }
+    /// Removes every parameter.
+    void ClearParams() { m_oStrParams.RemoveAll(); }
     /// The trimmed text of parameter n; "0" when that is empty.
     std::string GetParamText(int n);
     /// The trimmed text of parameter n as stored; empty when it is empty or absent.
