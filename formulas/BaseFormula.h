@@ -220,6 +220,9 @@ protected:
     /// Called after a resolved point changed; nothing here.
     virtual void OnResolvedChanged(int index);
     void SetRequiredIndexCount(int count) { m_nRequiredIndexCount = count; }
+    /// Stores name, trimmed and lower-cased, in the variable name field; a change sends the
+    /// change events (property 0).
+    void StoreVarName(std::string &field, const std::string &name);
     /// The check of a formula over a set of points: the base check without its resolved points;
     /// then, without points, message 110 (with a reporter) and false.
     bool ValidatePointSet(CFormulaMessageList *reporter, IFormulaTextChecker *checker,

@@ -4,10 +4,12 @@
 // storage and update.
 #include "GradedSquare.h"
 #include "MaskFixtures.h"
+#include "RegionFixtures.h"
 #include "PointGrader.h"
 #include "TemporaryFolder.h"
 #include "formulas/GlobPropDistFormula.h"
 #include "formulas/PathPatternFormula.h"
+#include "formulas/RegionRelativeFormula.h"
 #include "formulas/RuntimeFormulaLikePoint.h"
 #include "foundation/FileContent.h"
 #include "model/FormulaMessageList.h"
@@ -58,6 +60,16 @@ protected:
         added->SetSource(square.point(source));
         added->SetTarget(square.point(target));
         return added;
+    }
+
+    // A relative formula of a region over the square's right side (P2 to P3).
+    CRegionRelativeFormula *addRegionFormula()
+    {
+        CGradeRegion *region =
+            testmodel::addRegion(square.mask, testmodel::boxShape(35, -5, 50, 40), REGION_GRADE);
+        return dynamic_cast<CRegionRelativeFormula *>(
+            square.mask.GetFormulaManager()->AddNewRegionFormula(
+                CBaseRelativeFormula::kRelativeType, nullptr, region));
     }
 
     ISegmentPath *ownSegment(int i) const { return own->GetPath()->GetSegmentAt(i); }
@@ -299,6 +311,62 @@ TEST_F(RelativeFormulaTest, TheMaskFileKeepsTheFormula)
     EXPECT_EQ(back->GetGradePathProperties().GetAt(0)->GetGradeFormula(),
               loaded.GetFormulaManager()->GetFormulaAt(0));
     EXPECT_EQ(back->GetMeasurePaths().GetAt(0), loaded.GetFormulaManager()->GetFormulaAt(1));
+    ASSERT_TRUE(loaded.Save(folder / "second.msk"));
+    EXPECT_EQ(morvane::readFileContent(folder / "second.msk").value_or(""), text);
+}
+
+TEST_F(RelativeFormulaTest, ARegionFormulaGradesAlongTheRunInsideItsRegion)
+{
+    CRegionRelativeFormula *along = addRegionFormula();
+    ASSERT_NE(along, nullptr);
+    CGradeRegion *region = along->GetGradeRegion();
+    along->SetVarName(" Side ");
+    EXPECT_EQ(along->GetVarName(), "side");
+    EXPECT_EQ(along->GetRegion(), region);
+    EXPECT_NEAR(along->GetValue(-1, -1), 30.0, 1e-9);
+    EXPECT_NEAR(along->GetValue(0, 1), 32.0, 1e-9);
+    EXPECT_EQ(displayOf(*along, true), "(R1)");
+    EXPECT_EQ(displayOf(*along, false), "(P2<-P3)");
+    EXPECT_TRUE(along->UsesPoint(square.point(2)));
+    EXPECT_FALSE(along->UsesPoint(square.point(1)));
+    CPtrCollection<CBasePoint> points;
+    along->CollectPoints(points);
+    EXPECT_EQ(points.GetCount(), 2);
+
+    along->GetMeasurePaths().Add(measured);
+    EXPECT_TRUE(along->Validate(nullptr, nullptr));
+    along->ComputeJoinedSegments(0, 1);
+    EXPECT_NEAR(along->GetRatioFor(along->GetGradePath()->GetSegmentAt(0)), 74.0 / 30.0, 1e-9);
+
+    // The region moves off the pattern: nothing to grade.
+    region->SetPosition({200, 200});
+    EXPECT_FALSE(along->HasPath());
+    CFormulaMessageList messages;
+    EXPECT_FALSE(along->Validate(&messages, nullptr));
+    EXPECT_GE(messages.Find(FM_NOTHING_TO_GRADE, along), 0);
+    EXPECT_EQ(displayOf(*along, false), "(P?<-P?)");
+}
+
+TEST_F(RelativeFormulaTest, TheMaskFileKeepsARegionFormula)
+{
+    CRegionRelativeFormula *along = addRegionFormula();
+    ASSERT_NE(along, nullptr);
+    along->SetVarName("side");
+    along->SetRelative(false);
+    const TemporaryFolder folder{"region-relative"};
+    ASSERT_TRUE(square.mask.Save(folder / "first.msk")) << square.mask.GetLastError();
+    const std::string text = morvane::readFileContent(folder / "first.msk").value_or("");
+    EXPECT_NE(text.find("<Relative>0</Relative>"), std::string::npos);
+
+    CGradeMask loaded;
+    ASSERT_TRUE(loaded.Load(folder / "first.msk")) << loaded.GetLastError();
+    auto *back =
+        dynamic_cast<CRegionRelativeFormula *>(loaded.GetFormulaManager()->GetFormulaAt(3));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->GetVarName(), "side");
+    EXPECT_FALSE(back->IsRelative());
+    EXPECT_EQ(back->GetFormulaType(), 32);
+    EXPECT_EQ(back->GetGradeRegion(), loaded.GetGradeRegionAt(0));
     ASSERT_TRUE(loaded.Save(folder / "second.msk"));
     EXPECT_EQ(morvane::readFileContent(folder / "second.msk").value_or(""), text);
 }
