@@ -10,6 +10,7 @@
 #include "model/GradePath.h"
 #include "model/IGradePathSource.h"
 #include "model/IPathFormula.h"
+#include "model/MaskPoint.h"
 #include "model/PathSegment.h"
 
 #include <algorithm>
@@ -317,13 +318,28 @@ int CBaseRelativeFormula::GetGlobalSegmentIndex(const ISegmentPath *segment) con
     return found == segments.end() ? -1 : static_cast<int>(found - segments.begin());
 }
 
-// Whether segment i of the list opens at point: its start, or the end of the one before it.
-static bool opensAt(const std::vector<ISegmentPath *> &segments, size_t i, const CBasePoint *point)
+// Whether a side of a point match holds point: it is the point, or a mask point that stands for
+// it.
+static bool holds(CBasePoint *side, const CBasePoint *point)
 {
-    if (point == nullptr)
+    if (side == nullptr || point == nullptr)
         return false;
-    return segments[i]->GetStartPoint() == point ||
-           (i > 0 && segments[i - 1]->GetEndPoint() == point);
+    if (side == point)
+        return true;
+    const IMaskPoint *maskPoint = side->GetMaskPoint();
+    if (maskPoint == nullptr)
+        return false;
+    CPtrCollection<CBasePoint> inputs;
+    maskPoint->AppendInputAssociations(inputs);
+    return inputs.Find(point) >= 0;
+}
+
+// Whether segment i of the list opens at a point the side holds: its start, or the end of the
+// one before it.
+static bool opensAt(const std::vector<ISegmentPath *> &segments, size_t i, CBasePoint *side)
+{
+    return holds(side, segments[i]->GetStartPoint()) ||
+           (i > 0 && holds(side, segments[i - 1]->GetEndPoint()));
 }
 
 // The first segment of the own list at which a pending match's source opens one and whose

@@ -11,7 +11,8 @@ class CBasePoint;
 class CBaseRelativeFormula;
 
 /// A source point on the formula's own paths matched with a target point on the paths it
-/// measures; the joined segments of the formula are split at its matches. Its text (the
+/// measures (a side holds its point and, for a mask point, the input points it stands for);
+/// the joined segments of the formula are split at its matches. Its text (the
 /// relation the joined segment it opens is graded by) is the formula's parameter at the
 /// match's index. Stored: "Source" and "Target" (points by name, required) and
 /// "ProportionalByLength"; the owner is not stored.

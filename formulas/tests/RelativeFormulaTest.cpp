@@ -138,6 +138,18 @@ TEST_F(RelativeFormulaTest, MatchesSplitBothPathsIntoJoinedSegments)
     EXPECT_EQ(formula->GetRatioTextFor(ownSegment(1)), "(back)/40.000000");
 }
 
+TEST_F(RelativeFormulaTest, AMaskPointHoldsTheInputPointsItStandsFor)
+{
+    CSegmentMatch *first = formula->AddPointMatch();
+    first->SetSource(maskPoint(1));
+    first->SetTarget(maskPoint(1));
+    CSegmentMatch *second = formula->AddPointMatch();
+    second->SetSource(maskPoint(4));
+    second->SetTarget(maskPoint(2));
+    EXPECT_TRUE(formula->Validate(nullptr, nullptr));
+    EXPECT_EQ(formula->GetJoinedSegmentCount(), 2);
+}
+
 TEST_F(RelativeFormulaTest, AFormulaThatMeasuresItsOwnPathsSplitsThemAtTheSources)
 {
     formula->SetRelative(false);
@@ -290,7 +302,10 @@ TEST_F(RelativeFormulaTest, PointsWithoutPartnersGenerateNothing)
 
 TEST_F(RelativeFormulaTest, TheMaskFileKeepsTheFormula)
 {
-    match(4, 2)->SetProportionalByLength(true);
+    CSegmentMatch *stored = formula->AddPointMatch();
+    stored->SetSource(maskPoint(4));
+    stored->SetTarget(maskPoint(2));
+    stored->SetProportionalByLength(true);
     formula->SetPathsGradeType(1);
     const TemporaryFolder folder{"relative-formula"};
     ASSERT_TRUE(square.mask.Save(folder / "first.msk")) << square.mask.GetLastError();
@@ -307,6 +322,9 @@ TEST_F(RelativeFormulaTest, TheMaskFileKeepsTheFormula)
     ASSERT_EQ(back->GetPointMatchCount(), 1);
     EXPECT_EQ(back->GetPointMatch(0)->GetOwner(), back);
     EXPECT_TRUE(back->GetPointMatch(0)->GetProportionalByLength());
+    const CMaskPattern *backSquare = loaded.GetMaskPatternAt(0);
+    EXPECT_EQ(back->GetPointMatch(0)->GetSource(), backSquare->GetBasePointAt(3));
+    EXPECT_EQ(back->GetPointMatch(0)->GetTarget(), backSquare->GetBasePointAt(1));
     ASSERT_EQ(back->GetGradePathProperties().GetCount(), 1);
     EXPECT_EQ(back->GetGradePathProperties().GetAt(0)->GetGradeFormula(),
               loaded.GetFormulaManager()->GetFormulaAt(0));
