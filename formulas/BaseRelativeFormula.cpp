@@ -46,7 +46,12 @@ const CRuntimeClass *CBaseRelativeFormula::GetThisClass()
     return &kBaseRelativeFormulaClass;
 }
 
-CBaseRelativeFormula::CBaseRelativeFormula() = default;
+// Marked for recomputation, so that the point matches of a loaded formula give its resolved
+// points when they are first asked for.
+CBaseRelativeFormula::CBaseRelativeFormula()
+{
+    Invalidate();
+}
 
 CBaseRelativeFormula::~CBaseRelativeFormula() = default;
 

@@ -325,6 +325,7 @@ TEST_F(RelativeFormulaTest, TheMaskFileKeepsTheFormula)
     const CMaskPattern *backSquare = loaded.GetMaskPatternAt(0);
     EXPECT_EQ(back->GetPointMatch(0)->GetSource(), backSquare->GetBasePointAt(3));
     EXPECT_EQ(back->GetPointMatch(0)->GetTarget(), backSquare->GetBasePointAt(1));
+    EXPECT_EQ(back->GetResolvedPoint(1), backSquare->GetBasePointAt(1));
     ASSERT_EQ(back->GetGradePathProperties().GetCount(), 1);
     EXPECT_EQ(back->GetGradePathProperties().GetAt(0)->GetGradeFormula(),
               loaded.GetFormulaManager()->GetFormulaAt(0));
