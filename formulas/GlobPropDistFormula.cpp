@@ -119,23 +119,41 @@ CPathPatternFormula *CGlobPropDistFormula::FindSinglePatternPath() const
     return pathFormula;
 }
 
+// The formula grades the points of its paths in the run through its counterpart. Of the path
+// formula's two paths (its path and its mask path) each pair of points on one pattern gives one
+// runtime like-point formula (made by type id, apply types 1 and 1) that grades the point like
+// its partner, owned by the manager for the run. A point without a partner gets no formula of
+// its own: the counterpart grades it along the path, so the update makes the fewest formulas
+// that grade the paths' points and the pairs.
 void CGlobPropDistFormula::Update()
 {
-    CPathPatternFormula *pathFormula = FindSinglePatternPath();
-    if (pathFormula == nullptr) {
-        if (std::unique_ptr<IBaseFormula> counterpart = FindManagedCounterpartOf())
-            RefreshThroughRuntimeCopy(std::move(counterpart));
-        return;
-    }
-    GenerateFormulas(*pathFormula);
+    if (std::unique_ptr<IBaseFormula> counterpart = FindManagedCounterpartOf())
+        RefreshThroughRuntimeCopy(std::move(counterpart));
+    if (CPathPatternFormula *pathFormula = FindSinglePatternPath())
+        GenerateFormulas(*pathFormula);
 }
 
-// The points of the longer of the path formula's two paths (its path, then its mask path, the
-// first when both are as long) are paired with the first point of the other path on the same
-// pattern, each partner taken once. Each pair gives one runtime like-point formula (made by
-// type id, apply types 1 and 1) that grades the point like its partner; the manager owns it
-// for the running evaluation. A point without a partner gets no formula: with nothing to
-// follow it would grade nothing, so the update makes the fewest formulas that grade the pairs.
+std::vector<std::pair<CBasePoint *, CBasePoint *>>
+CGlobPropDistFormula::PairPoints(const CPtrCollection<CBasePoint> &first,
+                                 const CPtrCollection<CBasePoint> &second)
+{
+    const bool firstIsWalked = first.GetCount() >= second.GetCount();
+    const CPtrCollection<CBasePoint> &walked = firstIsWalked ? first : second;
+    CPtrCollection<CBasePoint> others = firstIsWalked ? second : first;
+    std::vector<std::pair<CBasePoint *, CBasePoint *>> pairs;
+    for (CBasePoint *point : walked) {
+        CBasePoint *partner = nullptr;
+        for (int i = 0; i < others.GetCount() && partner == nullptr; ++i) {
+            if (others.GetAt(i)->GetParent() == point->GetParent()) {
+                partner = others.GetAt(i);
+                others.RemoveAt(i);
+            }
+        }
+        pairs.emplace_back(point, partner);
+    }
+    return pairs;
+}
+
 void CGlobPropDistFormula::GenerateFormulas(CPathPatternFormula &pathFormula)
 {
     CPtrCollection<CBasePoint> first;
@@ -144,16 +162,7 @@ void CGlobPropDistFormula::GenerateFormulas(CPathPatternFormula &pathFormula)
         path->AppendGradePoints(first);
     if (const IGradePath *path = pathFormula.GetMaskPath())
         path->AppendGradePoints(second);
-    CPtrCollection<CBasePoint> &walked = first.GetCount() >= second.GetCount() ? first : second;
-    CPtrCollection<CBasePoint> &other = &walked == &first ? second : first;
-    for (CBasePoint *point : walked) {
-        CBasePoint *partner = nullptr;
-        for (int i = 0; i < other.GetCount() && partner == nullptr; ++i) {
-            if (other.GetAt(i)->GetParent() == point->GetParent()) {
-                partner = other.GetAt(i);
-                other.RemoveAt(i);
-            }
-        }
+    for (const auto &[point, partner] : PairPoints(first, second)) {
         if (partner == nullptr)
             continue;
         std::unique_ptr<IBaseFormula> made = CFormulaFactory::Make(

@@ -272,32 +272,70 @@ TEST_F(RelativeFormulaTest, CopiesTakeSettingsMatchesAndProperties)
     EXPECT_EQ(copy.GetMeasurePaths().GetAt(0), measured);
 }
 
+// The run holds the formula's counterpart, refreshed through it, and no other of its kind.
+static int counterpartsIn(const CPtrCollection<IBaseFormula> &order, CGlobPropDistFormula *formula)
+{
+    int counterparts = 0;
+    for (IBaseFormula *item : order) {
+        if (item != formula && dynamic_cast<CGlobPropDistFormula *>(item) != nullptr &&
+            item->GetBaseFormula()->GetRefreshSource() == formula)
+            ++counterparts;
+    }
+    EXPECT_EQ(order.Find(formula), -1);
+    return counterparts;
+}
+
+static int likePointsIn(const CPtrCollection<IBaseFormula> &order)
+{
+    int count = 0;
+    for (IBaseFormula *item : order)
+        count += dynamic_cast<CRuntimeFormulaLikePoint *>(item) != nullptr ? 1 : 0;
+    return count;
+}
+
 TEST_F(RelativeFormulaTest, WithMorePathsTheUpdateOnlyRefreshesItsCounterpart)
 {
     formula->AddPathProperty(measured);
     CPtrCollection<IBaseFormula> order;
     square.mask.GetFormulas().GetEvaluationOrder(order);
-    int counterparts = 0;
-    for (IBaseFormula *item : order) {
-        if (item != formula && dynamic_cast<CGlobPropDistFormula *>(item) != nullptr) {
-            EXPECT_EQ(item->GetBaseFormula()->GetRefreshSource(), formula);
-            ++counterparts;
-        }
-    }
-    EXPECT_EQ(counterparts, 1);
-    EXPECT_EQ(order.Find(formula), -1);
+    EXPECT_EQ(counterpartsIn(order, formula), 1);
+    EXPECT_EQ(likePointsIn(order), 0);
 }
 
 // The path formula's path lies on the input pattern, its mask path on the mask pattern: no
-// point has a partner, so nothing is generated for the run.
-TEST_F(RelativeFormulaTest, PointsWithoutPartnersGenerateNothing)
+// point has a partner, so only the counterpart grades them.
+TEST_F(RelativeFormulaTest, PointsWithoutPartnersAreLeftToTheCounterpart)
 {
     CPtrCollection<IBaseFormula> order;
     square.mask.GetFormulas().GetEvaluationOrder(order);
-    for (IBaseFormula *item : order) {
-        EXPECT_EQ(dynamic_cast<CRuntimeFormulaLikePoint *>(item), nullptr);
-        EXPECT_EQ(dynamic_cast<CGlobPropDistFormula *>(item), nullptr);
-    }
+    EXPECT_EQ(counterpartsIn(order, formula), 1);
+    EXPECT_EQ(likePointsIn(order), 0);
+}
+
+TEST_F(RelativeFormulaTest, PointsPairWithTheFirstPointOfTheirPatternOnTheOtherPath)
+{
+    CPtrCollection<CBasePoint> input;
+    for (int n : {1, 2, 3})
+        input.Add(square.point(n));
+    CPtrCollection<CBasePoint> mixed;
+    mixed.Add(maskPoint(1));
+    mixed.Add(square.point(4));
+
+    const auto pairs = CGlobPropDistFormula::PairPoints(mixed, input);
+    ASSERT_EQ(pairs.size(), 3u);
+    EXPECT_EQ(pairs[0].first, square.point(1));
+    EXPECT_EQ(pairs[0].second, square.point(4));
+    EXPECT_EQ(pairs[1].second, nullptr);
+    EXPECT_EQ(pairs[2].second, nullptr);
+
+    // As long: the first list is walked, each partner taken once.
+    mixed.Add(square.point(2));
+    const auto even = CGlobPropDistFormula::PairPoints(mixed, input);
+    ASSERT_EQ(even.size(), 3u);
+    EXPECT_EQ(even[0].first, maskPoint(1));
+    EXPECT_EQ(even[0].second, nullptr);
+    EXPECT_EQ(even[1].second, square.point(1));
+    EXPECT_EQ(even[2].second, square.point(2));
 }
 
 TEST_F(RelativeFormulaTest, TheMaskFileKeepsTheFormula)
