@@ -24,7 +24,10 @@ static const CRuntimeClass kBaseRelativeFormulaClass("CBaseRelativeFormula", nul
 class CBaseRelativeFormula::CSegmentTerm : public IRatioTerm
 {
 public:
-    explicit CSegmentTerm(const ISegmentPath *segment) : m_pSegment(segment) {}
+    explicit CSegmentTerm(const ISegmentPath *segment)
+        : m_pSegment(segment)
+    {
+    }
 
     double GetValue(const IGradeSize *size) const override { return m_pSegment->GetLength(size); }
 
@@ -351,8 +354,7 @@ static bool opensAt(const std::vector<ISegmentPath *> &segments, size_t i, CBase
 // target opens a segment of the measured list wins.
 bool CBaseRelativeFormula::FindMatch(const std::vector<CSegmentMatch *> &pending,
                                      const std::vector<ISegmentPath *> &own,
-                                     const std::vector<ISegmentPath *> &measured,
-                                     MatchFound &found)
+                                     const std::vector<ISegmentPath *> &measured, MatchFound &found)
 {
     for (size_t i = 0; i < own.size(); ++i) {
         const auto match = std::find_if(pending.begin(), pending.end(), [&](CSegmentMatch *m) {
@@ -370,16 +372,14 @@ bool CBaseRelativeFormula::FindMatch(const std::vector<CSegmentMatch *> &pending
     return false;
 }
 
-template <class T>
-static std::vector<T> takeFront(std::vector<T> &list, size_t count)
+template <class T> static std::vector<T> takeFront(std::vector<T> &list, size_t count)
 {
     std::vector<T> front(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(count));
     list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(count));
     return front;
 }
 
-template <class T>
-static void rotateToFront(std::vector<T> &list, size_t first)
+template <class T> static void rotateToFront(std::vector<T> &list, size_t first)
 {
     std::rotate(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(first), list.end());
 }

@@ -17,12 +17,12 @@ static const CRuntimeClass kGlobPropDistFormulaClass("CGlobPropDistFormula",
                                                      CBaseRelativeFormula::GetThisClass());
 
 // Under both types, so that the undo history can copy a formula that measures its own paths.
-static const FormulaMakerRegistration
-    kRelativeMaker(FORMULA_ATTACH_NONE, CBaseRelativeFormula::kRelativeType,
-                   &makeGlobalFormula<CGlobPropDistFormula>);
-static const FormulaMakerRegistration
-    kOwnPathsMaker(FORMULA_ATTACH_NONE, CBaseRelativeFormula::kOwnPathsType,
-                   &makeGlobalFormula<CGlobPropDistFormula>);
+static const FormulaMakerRegistration kRelativeMaker(FORMULA_ATTACH_NONE,
+                                                     CBaseRelativeFormula::kRelativeType,
+                                                     &makeGlobalFormula<CGlobPropDistFormula>);
+static const FormulaMakerRegistration kOwnPathsMaker(FORMULA_ATTACH_NONE,
+                                                     CBaseRelativeFormula::kOwnPathsType,
+                                                     &makeGlobalFormula<CGlobPropDistFormula>);
 
 const CRuntimeClass *CGlobPropDistFormula::GetThisClass()
 {
@@ -32,9 +32,9 @@ const CRuntimeClass *CGlobPropDistFormula::GetThisClass()
 CGlobPropDistFormula::CGlobPropDistFormula()
 {
     m_oGradePathProperties.SetOwner(this);
-    AddClassCollectionAttribute(&m_oGradePathProperties, "GradePathProperties",
-                                "GradePathProperty", CGradePathProperty::GetThisClass(),
-                                XmlNaming::None, XmlPresence::Optional);
+    AddClassCollectionAttribute(&m_oGradePathProperties, "GradePathProperties", "GradePathProperty",
+                                CGradePathProperty::GetThisClass(), XmlNaming::None,
+                                XmlPresence::Optional);
     RegisterRelativeFlag();
     RegisterRelativeKeys();
 }

@@ -15,12 +15,12 @@ static const CRuntimeClass kRegionRelativeFormulaClass("CRegionRelativeFormula",
                                                        CBaseRelativeFormula::GetThisClass());
 
 // Under both types, so that the undo history can copy a formula that measures its own path.
-static const FormulaMakerRegistration
-    kRelativeMaker(FORMULA_ATTACH_REGION, CBaseRelativeFormula::kRelativeType,
-                   &makeRegionFormula<CRegionRelativeFormula>);
-static const FormulaMakerRegistration
-    kOwnPathMaker(FORMULA_ATTACH_REGION, CBaseRelativeFormula::kOwnPathsType,
-                  &makeRegionFormula<CRegionRelativeFormula>);
+static const FormulaMakerRegistration kRelativeMaker(FORMULA_ATTACH_REGION,
+                                                     CBaseRelativeFormula::kRelativeType,
+                                                     &makeRegionFormula<CRegionRelativeFormula>);
+static const FormulaMakerRegistration kOwnPathMaker(FORMULA_ATTACH_REGION,
+                                                    CBaseRelativeFormula::kOwnPathsType,
+                                                    &makeRegionFormula<CRegionRelativeFormula>);
 
 const CRuntimeClass *CRegionRelativeFormula::GetThisClass()
 {

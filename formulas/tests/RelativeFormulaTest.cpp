@@ -4,8 +4,8 @@
 // storage and update.
 #include "GradedSquare.h"
 #include "MaskFixtures.h"
-#include "RegionFixtures.h"
 #include "PointGrader.h"
+#include "RegionFixtures.h"
 #include "TemporaryFolder.h"
 #include "formulas/GlobPropDistFormula.h"
 #include "formulas/PathPatternFormula.h"
@@ -78,10 +78,9 @@ protected:
     CMaskPattern *maskSquare = testmodel::placeSquare(square.mask, "Mask");
     CPathPatternFormula *own = addPath("own", false);
     CPathPatternFormula *measured = addPath("measured", true);
-    CGlobPropDistFormula *formula =
-        static_cast<CGlobPropDistFormula *>(square.mask.GetFormulas().AddFormula(
-            square.mask.GetFormulas().MakeGlobalFormula(CBaseRelativeFormula::kRelativeType,
-                                                        nullptr)));
+    CGlobPropDistFormula *formula = static_cast<CGlobPropDistFormula *>(
+        square.mask.GetFormulas().AddFormula(square.mask.GetFormulas().MakeGlobalFormula(
+            CBaseRelativeFormula::kRelativeType, nullptr)));
 };
 
 /// A relative formula whose joined segments the test lays down: two, without point matches.
