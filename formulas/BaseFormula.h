@@ -70,6 +70,7 @@ public:
     /// True.
     bool TakesPartInEvaluation() const override { return true; }
     bool IsRuntimeFormula() const override { return false; }
+    const IBaseFormula *GetRefreshOrigin() const override { return m_pRefreshSource; }
     /// Nothing.
     void TakeOverFrom(IBaseFormula *replaced) override;
     /// Nothing.

@@ -208,6 +208,19 @@ TEST_F(RelativeFormulaTest, APointOfThePathGradedElsewhereIsReported)
     square.mask.GetFormulas().SetWorkingFormulas({});
 }
 
+// The run holds the formula's counterpart, which grades the same points: it is no other formula.
+TEST_F(RelativeFormulaTest, ItsOwnCounterpartInTheRunGradesNothingElsewhere)
+{
+    CPtrCollection<IBaseFormula> order;
+    square.mask.GetFormulas().GetEvaluationOrder(order);
+    CFormulaMessageList messages;
+    EXPECT_TRUE(formula->Validate(&messages, nullptr));
+    EXPECT_EQ(messages.GetCount(), 0);
+    CGradePathProperty *property = formula->GetGradePathProperties().GetAt(0);
+    property->UpdateStartGraded();
+    EXPECT_FALSE(property->GetStartGraded());
+}
+
 TEST_F(RelativeFormulaTest, EndsGradedElsewhereAreLeftToTheirFormulas)
 {
     CGradePathProperty *property = formula->GetGradePathProperties().GetAt(0);
