@@ -221,6 +221,19 @@ TEST_F(RelativeFormulaTest, ItsOwnCounterpartInTheRunGradesNothingElsewhere)
     EXPECT_FALSE(property->GetStartGraded());
 }
 
+TEST_F(RelativeFormulaTest, EndFlagsFollowTheOtherFormulasOfTheRun)
+{
+    Grader start{square.point(1)};
+    CPtrCollection<IBaseFormula> working;
+    working.Add(&start);
+    square.mask.GetFormulas().SetWorkingFormulas(working);
+    formula->RefreshEndFlags();
+    const CGradePathProperty *property = formula->GetGradePathProperties().GetAt(0);
+    EXPECT_TRUE(property->GetStartGraded());
+    EXPECT_FALSE(property->GetEndGraded());
+    square.mask.GetFormulas().SetWorkingFormulas({});
+}
+
 TEST_F(RelativeFormulaTest, EndsGradedElsewhereAreLeftToTheirFormulas)
 {
     CGradePathProperty *property = formula->GetGradePathProperties().GetAt(0);
@@ -282,6 +295,11 @@ TEST_F(RelativeFormulaTest, CopiesTakeSettingsMatchesAndProperties)
     ASSERT_EQ(copy.GetGradePathProperties().GetCount(), 1);
     EXPECT_EQ(copy.GetGradePathProperties().GetAt(0)->GetOwner(), &copy);
     EXPECT_EQ(copy.GetMeasurePaths().GetAt(0), measured);
+
+    copy.GetParam(0)->SetValue("a");
+    copy.Clear();
+    EXPECT_EQ(copy.GetPointMatchCount(), 0);
+    EXPECT_EQ(copy.GetParamCount(), 0);
 }
 
 // The run holds the formula's counterpart, refreshed through it, and no other of its kind.
