@@ -228,6 +228,8 @@ protected:
     /// then, without points, message 110 (with a reporter) and false.
     bool ValidatePointSet(CFormulaMessageList *reporter, IFormulaTextChecker *checker,
                           bool hasPoints);
+    /// Adds message code with text about this formula to reporter (when there is one); false.
+    bool Refuse(CFormulaMessageList *reporter, int code, const std::string &text);
 
 private:
     bool ComputeDependency(IBaseFormula *other);

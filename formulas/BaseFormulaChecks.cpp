@@ -66,8 +66,13 @@ bool CBaseFormula::ValidatePointSet(CFormulaMessageList *reporter, IFormulaTextC
         return false;
     if (hasPoints)
         return true;
+    return Refuse(reporter, FM_REGION_WITHOUT_POINTS, {});
+}
+
+bool CBaseFormula::Refuse(CFormulaMessageList *reporter, int code, const std::string &text)
+{
     if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_REGION_WITHOUT_POINTS, this, {});
+        reporter->AddFormulaMessage(code, this, text);
     return false;
 }
 

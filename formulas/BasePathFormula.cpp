@@ -53,9 +53,7 @@ bool CBasePathFormula::Validate(CFormulaMessageList *reporter, IFormulaTextCheck
         return false;
     if (GetPath()->GetSegmentCount() > 0)
         return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_NO_PATH, this, {});
-    return false;
+    return Refuse(reporter, FM_NO_PATH, {});
 }
 
 double CBasePathFormula::ComputeValue(int table, int size)

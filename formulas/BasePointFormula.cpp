@@ -113,6 +113,24 @@ bool CBasePointFormula::IsResolvedPoint(const CBasePoint *point, int i)
     return point != nullptr && GetResolvedPoint(i) == point;
 }
 
+bool CBasePointFormula::IsAmongResolvedPoints(const CBasePoint *point, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (IsResolvedPoint(point, i))
+            return true;
+    }
+    return false;
+}
+
+std::string CBasePointFormula::DisplayTextOfReferences(int count, bool maskLabels,
+                                                       const std::string &separator)
+{
+    std::string text = GetDisplayName() + "(";
+    for (int i = 0; i < count; ++i)
+        text += (i > 0 ? separator : std::string()) + ReferenceLabel(i, maskLabels);
+    return text + ")";
+}
+
 void CBasePointFormula::AddFormulaText(std::vector<std::string> &texts)
 {
     if (CanWriteLine())
@@ -125,28 +143,20 @@ bool CBasePointFormula::CheckIndexPoints(CFormulaMessageList *reporter)
         return false;
     if (m_eApplyTypeX != APPLY_NONE || m_eApplyTypeY != APPLY_NONE)
         return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_NOTHING_TO_GRADE, this, {});
-    return false;
+    return Refuse(reporter, FM_NOTHING_TO_GRADE, {});
 }
 
 bool CBasePointFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker)
 {
     if (!CBaseFormula::Validate(reporter, checker))
         return false;
-    if (m_pBoundPoint == nullptr) {
-        if (reporter != nullptr && m_pBasePoint != nullptr)
-            reporter->AddFormulaMessage(FM_POINT_WITHOUT_RULE, this, m_pBasePoint->GetFormatName());
-        else if (reporter != nullptr)
-            reporter->AddFormulaMessage(FM_POINT_NOT_NUMBERED, this, "#0");
-        return false;
-    }
+    if (m_pBoundPoint == nullptr && m_pBasePoint != nullptr)
+        return Refuse(reporter, FM_POINT_WITHOUT_RULE, m_pBasePoint->GetFormatName());
+    if (m_pBoundPoint == nullptr)
+        return Refuse(reporter, FM_POINT_NOT_NUMBERED, "#0");
     const IGradeMask *mask = GetOwner();
-    if (mask != nullptr && mask->IsInReadOnlyRegion(m_pBoundPoint)) {
-        if (reporter != nullptr)
-            reporter->AddFormulaMessage(FM_READ_ONLY_REGION, this, m_pBoundPoint->GetFormatName());
-        return false;
-    }
+    if (mask != nullptr && mask->IsInReadOnlyRegion(m_pBoundPoint))
+        return Refuse(reporter, FM_READ_ONLY_REGION, m_pBoundPoint->GetFormatName());
     return true;
 }
 

@@ -110,6 +110,11 @@ protected:
     bool CanWriteLine();
     /// Whether point is resolved point i (a null point never is).
     bool IsResolvedPoint(const CBasePoint *point, int i);
+    /// Whether point is one of resolved points 0 to count - 1 (a null point never is).
+    bool IsAmongResolvedPoints(const CBasePoint *point, int count);
+    /// "<name>(<reference 0><separator>...<reference count - 1>)", each reference labelled as
+    /// ReferenceLabel labels it.
+    std::string DisplayTextOfReferences(int count, bool maskLabels, const std::string &separator);
 
 private:
     CBasePoint *ResolveInMask(CBasePoint *indexPoint) const;

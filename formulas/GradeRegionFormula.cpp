@@ -117,9 +117,7 @@ bool CGradeRegionFormula::CheckIndexPoints(CFormulaMessageList *reporter)
         return false;
     if (GetApplyTypeX() != APPLY_NONE || GetApplyTypeY() != APPLY_NONE)
         return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_NOTHING_TO_GRADE, this, {});
-    return false;
+    return Refuse(reporter, FM_NOTHING_TO_GRADE, {});
 }
 
 bool CGradeRegionFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker)

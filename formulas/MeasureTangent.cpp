@@ -66,9 +66,7 @@ bool CMeasureTangent::Validate(CFormulaMessageList *reporter, IFormulaTextChecke
         return false;
     if (m_pPolyline != nullptr)
         return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_NO_POLYLINE, this, {});
-    return false;
+    return Refuse(reporter, FM_NO_POLYLINE, {});
 }
 
 double CMeasureTangent::ComputeValue(int table, int size)

@@ -26,21 +26,18 @@ CPointFormulaClosedDart::CPointFormulaClosedDart()
     AddBoolAttribute(&m_bFoldAtBeginPoint, "FoldAtBeginPoint", XmlPresence::Optional);
 }
 
-void CPointFormulaClosedDart::AddFormulaText(std::vector<std::string> &texts)
+std::string CPointFormulaClosedDart::GetLineValue()
 {
-    if (!CanWriteLine())
-        return;
     const int first = m_bFoldAtBeginPoint ? 0 : 2;
     const int second = m_bFoldAtBeginPoint ? 2 : 0;
-    texts.push_back(GetPointAddress() + "=%DGC(" + BoundLabel() + "," +
-                    ReferenceLabel(first, false) + "," +
-                    ReferenceLabel(1, false) + "," +
-                    ReferenceLabel(second, false) + "," + FormatParam(0) + ")");
+    return "%DGC(" + BoundLabel() + "," + ReferenceLabel(first, false) + "," +
+           ReferenceLabel(1, false) + "," + ReferenceLabel(second, false) + "," + FormatParam(0) +
+           ")";
 }
 
 bool CPointFormulaClosedDart::UsesPoint(const CBasePoint *point)
 {
-    return IsResolvedPoint(point, 0) || IsResolvedPoint(point, 1) || IsResolvedPoint(point, 2);
+    return IsAmongResolvedPoints(point, 3);
 }
 
 void CPointFormulaClosedDart::CopyFrom(const CBaseFormula &other)
@@ -52,6 +49,5 @@ void CPointFormulaClosedDart::CopyFrom(const CBaseFormula &other)
 
 void CPointFormulaClosedDart::DoGetDisplayText(std::string &out, bool maskLabels)
 {
-    out = GetDisplayName() + "(" + ReferenceLabel(0, maskLabels) + "," +
-          ReferenceLabel(1, maskLabels) + "," + ReferenceLabel(2, maskLabels) + ")";
+    out = DisplayTextOfReferences(3, maskLabels, ",");
 }

@@ -31,21 +31,16 @@ std::string CPointFormulaExtend::DistanceSuffix() const
     return m_pPathFormula != nullptr ? " - SYSTEMPARSERVAR" : "";
 }
 
-void CPointFormulaExtend::AddFormulaText(std::vector<std::string> &texts)
+std::string CPointFormulaExtend::GetLineValue()
 {
-    if (!CanWriteLine())
-        return;
     const std::string distance = GetParamText(0) + DistanceSuffix();
-    if (GetRefreshSource()->GetFormulaType() == kFormulaType) {
-        texts.push_back(GetPointAddress() + "=%CLE(" + BoundLabel() + "," +
-                        ReferenceLabel(0, false) + "," + distance + "," + formatFixed(1.0, 6) +
-                        ")");
-        return;
-    }
+    if (GetRefreshSource()->GetFormulaType() == kFormulaType)
+        return "%CLE(" + BoundLabel() + "," + ReferenceLabel(0, false) + "," + distance + "," +
+               formatFixed(1.0, 6) + ")";
     const DPOINT from = GetResolvedPoint(0)->GetPosition(nullptr);
     const DPOINT to = GetBoundPoint()->GetAbsPosition();
     const double angle = RadToDeg(CDPoint(from).GetAngleTo(to.x, to.y));
-    texts.push_back(GetPointAddress() + "=%RG(" + formatFixed(angle, 6) + "," + distance + ",0)");
+    return "%RG(" + formatFixed(angle, 6) + "," + distance + ",0)";
 }
 
 bool CPointFormulaExtend::DependsOnFormula(IBaseFormula *other)

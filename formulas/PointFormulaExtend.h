@@ -2,7 +2,7 @@
 // The point formula that sets its point on the line from a reference point through it.
 #pragma once
 
-#include "formulas/BasePointFormula.h"
+#include "formulas/BaseParserLinePointFormula.h"
 
 /// Sets its point at a distance (parameter 0) on the line from reference point 0 through it;
 /// with a path formula the parser's SYSTEMPARSERVAR is subtracted from the distance. The copy of
@@ -10,7 +10,7 @@
 /// refreshed through another kind of formula (a complex dart) writes
 /// "%PA(...)=%RG(<angle>,<d>[ - SYSTEMPARSERVAR],0)" with the angle from the reference point to
 /// the point in degrees. Type 10. Stored: "PathFormula" (a formula, when set).
-class CPointFormulaExtend : public CBasePointFormula
+class CPointFormulaExtend : public CBaseParserLinePointFormula
 {
 public:
     static constexpr int kFormulaType = 10;
@@ -22,8 +22,6 @@ public:
     const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     int GetFormulaType() const override { return kFormulaType; }
-    std::string GetFormulaText() override { return {}; }
-    void AddFormulaText(std::vector<std::string> &texts) override;
     /// Also the path formula.
     bool DependsOnFormula(IBaseFormula *other) override;
     /// A removed path formula is dropped.
@@ -36,6 +34,7 @@ public:
     void SetPathFormula(IBaseFormula *formula) { m_pPathFormula = formula; }
 
 protected:
+    std::string GetLineValue() override;
     /// "<name>(<reference>, <distance>[-<path formula's text>])".
     void DoGetDisplayText(std::string &out, bool maskLabels) override;
 

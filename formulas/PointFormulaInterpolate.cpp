@@ -24,26 +24,22 @@ CPointFormulaInterpolate::CPointFormulaInterpolate()
     AddBoolAttribute(&m_bKeepOnCurve, "KeepOnCurve", XmlPresence::Optional);
 }
 
-void CPointFormulaInterpolate::AddFormulaText(std::vector<std::string> &texts)
+std::string CPointFormulaInterpolate::GetLineValue()
 {
-    if (!CanWriteLine())
-        return;
-    const std::string points = BoundLabel() + "," +
-                               ReferenceLabel(0, false) + "," +
-                               ReferenceLabel(1, false);
+    const std::string points =
+        BoundLabel() + "," + ReferenceLabel(0, false) + "," + ReferenceLabel(1, false);
     const bool onlyX = GetApplyTypeX() != APPLY_NONE && GetApplyTypeY() == APPLY_NONE;
     const bool onlyY = GetApplyTypeX() == APPLY_NONE && GetApplyTypeY() != APPLY_NONE;
     if (m_bKeepOnCurve && onlyX)
-        texts.push_back(GetPointAddress() + "=%IPLM(" + points + ", 0.0)");
-    else if (m_bKeepOnCurve && onlyY)
-        texts.push_back(GetPointAddress() + "=%IPLM(" + points + ", 90.0)");
-    else
-        texts.push_back(GetPointAddress() + "=%IPL(" + points + ")");
+        return "%IPLM(" + points + ", 0.0)";
+    if (m_bKeepOnCurve && onlyY)
+        return "%IPLM(" + points + ", 90.0)";
+    return "%IPL(" + points + ")";
 }
 
 bool CPointFormulaInterpolate::UsesPoint(const CBasePoint *point)
 {
-    return IsResolvedPoint(point, 0) || IsResolvedPoint(point, 1);
+    return IsAmongResolvedPoints(point, 2);
 }
 
 void CPointFormulaInterpolate::CopyFrom(const CBaseFormula &other)
@@ -55,6 +51,5 @@ void CPointFormulaInterpolate::CopyFrom(const CBaseFormula &other)
 
 void CPointFormulaInterpolate::DoGetDisplayText(std::string &out, bool maskLabels)
 {
-    out = GetDisplayName() + "(" + ReferenceLabel(0, maskLabels) + ", " +
-          ReferenceLabel(1, maskLabels) + ")";
+    out = DisplayTextOfReferences(2, maskLabels, ", ");
 }

@@ -2,13 +2,13 @@
 // The point formula that interpolates its point between two reference points.
 #pragma once
 
-#include "formulas/BasePointFormula.h"
+#include "formulas/BaseParserLinePointFormula.h"
 
 /// Grades its point by interpolation between two reference points:
 /// "%PA(...)=%IPL(<B>,<r0>,<r1>)", or, keeping the point on its curve while only one axis is
 /// acted on, "%IPLM(<B>,<r0>,<r1>, 0.0)" (X only) or "..., 90.0)" (Y only). Type 12. Stored:
 /// "KeepOnCurve".
-class CPointFormulaInterpolate : public CBasePointFormula
+class CPointFormulaInterpolate : public CBaseParserLinePointFormula
 {
 public:
     static constexpr int kFormulaType = 12;
@@ -20,10 +20,6 @@ public:
     const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     int GetFormulaType() const override { return kFormulaType; }
-    /// Empty: the line is added by AddFormulaText.
-    std::string GetFormulaText() override { return {}; }
-    /// The line of the bound point, when it and every resolved point are there.
-    void AddFormulaText(std::vector<std::string> &texts) override;
     /// Resolved point 0 or 1.
     bool UsesPoint(const CBasePoint *point) override;
     void CopyFrom(const CBaseFormula &other) override;
@@ -33,6 +29,7 @@ public:
     void SetKeepOnCurve(bool keep) { m_bKeepOnCurve = keep; }
 
 protected:
+    std::string GetLineValue() override;
     void DoGetDisplayText(std::string &out, bool maskLabels) override;
 
 private:

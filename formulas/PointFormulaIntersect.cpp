@@ -23,22 +23,18 @@ CPointFormulaIntersect::CPointFormulaIntersect()
     SetPointCount(2);
 }
 
-void CPointFormulaIntersect::AddFormulaText(std::vector<std::string> &texts)
+std::string CPointFormulaIntersect::GetLineValue()
 {
-    if (!CanWriteLine())
-        return;
-    texts.push_back(GetPointAddress() + "=%IS(" + BoundLabel() + "," +
-                    ReferenceLabel(0, false) + "," +
-                    ReferenceLabel(1, false) + ")");
+    return "%IS(" + BoundLabel() + "," + ReferenceLabel(0, false) + "," + ReferenceLabel(1, false) +
+           ")";
 }
 
 bool CPointFormulaIntersect::UsesPoint(const CBasePoint *point)
 {
-    return IsResolvedPoint(point, 0) || IsResolvedPoint(point, 1);
+    return IsAmongResolvedPoints(point, 2);
 }
 
 void CPointFormulaIntersect::DoGetDisplayText(std::string &out, bool maskLabels)
 {
-    out = GetDisplayName() + "(" + ReferenceLabel(0, maskLabels) + ", " +
-          ReferenceLabel(1, maskLabels) + ")";
+    out = DisplayTextOfReferences(2, maskLabels, ", ");
 }

@@ -25,19 +25,15 @@ CPointFormulaKeepAngleLength::CPointFormulaKeepAngleLength()
     AddBoolAttribute(&m_bKeepSameLength, "KeepSameLength");
 }
 
-void CPointFormulaKeepAngleLength::AddFormulaText(std::vector<std::string> &texts)
+std::string CPointFormulaKeepAngleLength::GetLineValue()
 {
-    if (!CanWriteLine())
-        return;
-    texts.push_back(GetPointAddress() + "=%ROTL(" + BoundLabel() + ", " +
-                    ReferenceLabel(0, false) + ", " +
-                    ReferenceLabel(1, false) + ", " +
-                    (m_bKeepSameLength ? "1" : "0") + ")");
+    return "%ROTL(" + BoundLabel() + ", " + ReferenceLabel(0, false) + ", " +
+           ReferenceLabel(1, false) + ", " + (m_bKeepSameLength ? "1" : "0") + ")";
 }
 
 bool CPointFormulaKeepAngleLength::UsesPoint(const CBasePoint *point)
 {
-    return IsResolvedPoint(point, 0) || IsResolvedPoint(point, 1);
+    return IsAmongResolvedPoints(point, 2);
 }
 
 void CPointFormulaKeepAngleLength::CopyFrom(const CBaseFormula &other)
@@ -49,6 +45,5 @@ void CPointFormulaKeepAngleLength::CopyFrom(const CBaseFormula &other)
 
 void CPointFormulaKeepAngleLength::DoGetDisplayText(std::string &out, bool maskLabels)
 {
-    out = GetDisplayName() + "(" + ReferenceLabel(0, maskLabels) + ", " +
-          ReferenceLabel(1, maskLabels) + ")";
+    out = DisplayTextOfReferences(2, maskLabels, ", ");
 }

@@ -31,7 +31,7 @@ std::string CPointFormulaLikePoint::GetFormulaText()
 
 bool CPointFormulaLikePoint::UsesPoint(const CBasePoint *point)
 {
-    return IsResolvedPoint(point, 0) || IsResolvedPoint(point, 1);
+    return IsAmongResolvedPoints(point, 2);
 }
 
 void CPointFormulaLikePoint::SetSecondPoint(CBasePoint *point)

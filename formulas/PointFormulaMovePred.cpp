@@ -53,12 +53,9 @@ double CPointFormulaMovePred::GetDirection() const
     return direction;
 }
 
-void CPointFormulaMovePred::AddFormulaText(std::vector<std::string> &texts)
+std::string CPointFormulaMovePred::GetLineValue()
 {
-    if (!CanWriteLine())
-        return;
-    texts.push_back(GetPointAddress() + "=%RG(" + formatFixed(RadToDeg(GetDirection()), 6) + "," +
-                    GetParamText(0) + ",0)");
+    return "%RG(" + formatFixed(RadToDeg(GetDirection()), 6) + "," + GetParamText(0) + ",0)";
 }
 
 bool CPointFormulaMovePred::CheckIndexPoints(CFormulaMessageList *reporter)
@@ -67,9 +64,7 @@ bool CPointFormulaMovePred::CheckIndexPoints(CFormulaMessageList *reporter)
         return false;
     if (m_pPolyline != nullptr)
         return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_NO_POLYLINE, this, {});
-    return false;
+    return Refuse(reporter, FM_NO_POLYLINE, {});
 }
 
 void CPointFormulaMovePred::ResolvePolyline()

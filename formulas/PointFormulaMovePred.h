@@ -2,7 +2,7 @@
 // The point formula that moves its point along the direction in which its polyline leaves it.
 #pragma once
 
-#include "formulas/BasePointFormula.h"
+#include "formulas/BaseParserLinePointFormula.h"
 
 class CPolyline;
 
@@ -10,7 +10,7 @@ class CPolyline;
 /// it (or enters it, backward): "%PA(...)=%RG(<direction in degrees>,<distance>,0)". For the
 /// bound input point, of the polylines through it the direction nearest the mask polyline's is
 /// taken. Type 7. Stored: "Backward" (always) and "Polyline" (when set).
-class CPointFormulaMovePred : public CBasePointFormula
+class CPointFormulaMovePred : public CBaseParserLinePointFormula
 {
 public:
     static constexpr int kFormulaType = 7;
@@ -22,8 +22,6 @@ public:
     const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     int GetFormulaType() const override { return kFormulaType; }
-    std::string GetFormulaText() override { return {}; }
-    void AddFormulaText(std::vector<std::string> &texts) override;
     /// The base check; without a polyline it fails (105, with a reporter).
     bool CheckIndexPoints(CFormulaMessageList *reporter) override;
     void CopyFrom(const CBaseFormula &other) override;
@@ -44,6 +42,7 @@ public:
     double GetDirection() const;
 
 protected:
+    std::string GetLineValue() override;
     /// "<name><-(<distance>)" backward, "<name>->(<distance>)" forward.
     void DoGetDisplayText(std::string &out, bool maskLabels) override;
 

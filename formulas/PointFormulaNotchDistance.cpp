@@ -104,11 +104,8 @@ bool CPointFormulaNotchDistance::Validate(CFormulaMessageList *reporter,
     if (!CBasePointFormula::Validate(reporter, checker))
         return false;
     CPolyline *line = nullptr;
-    if (FindSlider(line) == nullptr) {
-        if (reporter != nullptr)
-            reporter->AddFormulaMessage(FM_NO_SLIDER_POINT, this, BoundLabel());
-        return false;
-    }
+    if (FindSlider(line) == nullptr)
+        return Refuse(reporter, FM_NO_SLIDER_POINT, BoundLabel());
     CBasePoint *reference = GetResolvedPoint(0);
     if (!m_bAlongLine || reference == nullptr || line == nullptr)
         return true;
@@ -116,9 +113,7 @@ bool CPointFormulaNotchDistance::Validate(CFormulaMessageList *reporter,
     reference->FindSliderPoint(referenceLine);
     if (line->FindBasePoint(reference) >= 0 || referenceLine == line)
         return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_NOT_ON_SLIDER_LINE, this, reference->GetFormatName());
-    return false;
+    return Refuse(reporter, FM_NOT_ON_SLIDER_LINE, reference->GetFormatName());
 }
 
 bool CPointFormulaNotchDistance::UsesPoint(const CBasePoint *point)

@@ -44,20 +44,14 @@ static std::string unwrappedIncrement(std::string text)
     return text;
 }
 
-void CPointFormulaRotate::AddFormulaText(std::vector<std::string> &texts)
+std::string CPointFormulaRotate::GetLineValue()
 {
-    if (!CanWriteLine())
-        return;
-    const std::string points =
-        BoundLabel() + ", " + ReferenceLabel(0, false) + ", ";
+    const std::string points = BoundLabel() + ", " + ReferenceLabel(0, false) + ", ";
     const std::string inSize = m_bRotateInSize ? "1" : "0";
     if (IsAbsolute())
-        texts.push_back(GetPointAddress() + "=%ROTA(" + points + GetParamText(0) + ", " + inSize +
-                        ")");
-    else
-        texts.push_back(GetPointAddress() + "=%ROT(" + points +
-                        unwrappedIncrement(GetParamText(0)) + ", " + GetParamText(1) + ", " +
-                        inSize + ")");
+        return "%ROTA(" + points + GetParamText(0) + ", " + inSize + ")";
+    return "%ROT(" + points + unwrappedIncrement(GetParamText(0)) + ", " + GetParamText(1) + ", " +
+           inSize + ")";
 }
 
 bool CPointFormulaRotate::UsesPoint(const CBasePoint *point)

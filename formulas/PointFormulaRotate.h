@@ -2,13 +2,13 @@
 // The point formula that rotates its point about a reference point.
 #pragma once
 
-#include "formulas/BasePointFormula.h"
+#include "formulas/BaseParserLinePointFormula.h"
 
 /// Rotates its point about reference point 0 by parameter 0. Absolute (parameter 1 of type 1,
 /// the default): "%PA(...)=%ROTA(<B>, <c>, <angle>, <in size>)"; relative:
 /// "%PA(...)=%ROT(<B>, <c>, <angle>, <second>, <in size>)" with the angle's first "%INC(...)"
 /// unwrapped. Type 9. Stored: "RotateInSize" (always).
-class CPointFormulaRotate : public CBasePointFormula
+class CPointFormulaRotate : public CBaseParserLinePointFormula
 {
 public:
     static constexpr int kFormulaType = 9;
@@ -20,10 +20,6 @@ public:
     const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     int GetFormulaType() const override { return kFormulaType; }
-    /// Empty: the line is added by AddFormulaText.
-    std::string GetFormulaText() override { return {}; }
-    /// The line of the bound point, when it and every resolved point are there.
-    void AddFormulaText(std::vector<std::string> &texts) override;
     /// Resolved point 0, only while the rotation follows the size.
     bool UsesPoint(const CBasePoint *point) override;
     void CopyFrom(const CBaseFormula &other) override;
@@ -40,6 +36,7 @@ public:
     void SetRotateInSize(bool rotate) { m_bRotateInSize = rotate; }
 
 protected:
+    std::string GetLineValue() override;
     void DoGetDisplayText(std::string &out, bool maskLabels) override;
 
 private:

@@ -97,9 +97,7 @@ bool CRegionFormulaLikePoint::Validate(CFormulaMessageList *reporter,
         return false;
     if (m_nResolvedCount > GetRequiredIndexCount())
         return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_REGION_WITHOUT_POINTS, this, {});
-    return false;
+    return Refuse(reporter, FM_REGION_WITHOUT_POINTS, {});
 }
 
 std::string CRegionFormulaLikePoint::GetFormulaText()

@@ -23,12 +23,6 @@ CRuntimeFormulaLikePoint::CRuntimeFormulaLikePoint()
     SetRequiredIndexCount(3);
 }
 
-CBasePoint *CRuntimeFormulaLikePoint::GetBasePoint() const
-{
-    const CBasePoint *graded = PeekResolvedPoint(0);
-    return graded != nullptr ? graded->GetAssociatedPoint() : nullptr;
-}
-
 std::string CRuntimeFormulaLikePoint::GetFormulaText()
 {
     const CBasePoint *graded = GetResolvedPoint(0);
@@ -41,18 +35,6 @@ std::string CRuntimeFormulaLikePoint::GetFormulaText()
 bool CRuntimeFormulaLikePoint::UsesPoint(const CBasePoint *point)
 {
     return point != nullptr && point == GetResolvedPoint(1);
-}
-
-bool CRuntimeFormulaLikePoint::IsIndexedPoint(const CBasePoint *point) const
-{
-    const CBasePoint *copied = PeekResolvedPoint(1);
-    return point != nullptr && copied != nullptr && point == copied->GetAssociatedPoint();
-}
-
-void CRuntimeFormulaLikePoint::DoCollectPoints(CPtrCollection<CBasePoint> &list)
-{
-    if (CBasePoint *graded = GetResolvedPoint(0))
-        list.Add(graded);
 }
 
 void CRuntimeFormulaLikePoint::DoGetDisplayText(std::string &out, bool maskLabels)

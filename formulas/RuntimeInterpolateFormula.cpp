@@ -24,12 +24,6 @@ CRuntimeInterpolateFormula::CRuntimeInterpolateFormula()
     SetRequiredIndexCount(3);
 }
 
-CBasePoint *CRuntimeInterpolateFormula::GetBasePoint() const
-{
-    const CBasePoint *graded = PeekResolvedPoint(0);
-    return graded != nullptr ? graded->GetAssociatedPoint() : nullptr;
-}
-
 std::string CRuntimeInterpolateFormula::GetFormulaText()
 {
     for (int i = 0; i < 3; ++i) {
@@ -67,22 +61,6 @@ bool CRuntimeInterpolateFormula::IsDependentOn(IBaseFormula *other)
             return false;
     }
     return CBaseFormula::IsDependentOn(other);
-}
-
-bool CRuntimeInterpolateFormula::IsIndexedPoint(const CBasePoint *point) const
-{
-    for (int position = 1; position <= 2; ++position) {
-        const CBasePoint *end = PeekResolvedPoint(position);
-        if (point != nullptr && end != nullptr && point == end->GetAssociatedPoint())
-            return true;
-    }
-    return false;
-}
-
-void CRuntimeInterpolateFormula::DoCollectPoints(CPtrCollection<CBasePoint> &list)
-{
-    if (CBasePoint *graded = GetResolvedPoint(0))
-        list.Add(graded);
 }
 
 void CRuntimeInterpolateFormula::DoGetDisplayText(std::string &out, bool maskLabels)

@@ -2,11 +2,18 @@
 // The stored part of every model object: its members registered as XML attributes, in order.
 #include "foundation/AttContainer.h"
 
+#include "foundation/AttributeLayout.h"
 #include "foundation/ClassRegistry.h"
 #include "foundation/RuntimeClass.h"
 #include "foundation/XmlArchive.h"
 #include "foundation/XmlErrorReporter.h"
 
+#include <cstdint>
+
+using morvane::AttributeLayout;
+using morvane::SharedAttribute;
+using morvane::SharedValueAttribute;
+using morvane::ValueRegistration;
 using morvane::XmlForm;
 using morvane::XmlPresence;
 
@@ -18,18 +25,36 @@ static bool isCollection(const CXmlAttribute &attribute)
     return attribute.GetKind() == atCollectionEx || attribute.GetKind() == atPtrCollectionEx;
 }
 
-CAttContainer::CAttContainer() = default;
+CAttContainer::CAttContainer()
+    : m_pLayout(&AttributeLayout::Empty())
+{
+}
 
 CAttContainer::~CAttContainer() = default;
 
 bool CAttContainer::LoadAttributes(CXmlArchive &archive)
 {
     int position = 0;
-    for (const auto &attribute : m_aAttributes) {
-        if (attribute->GetPresence() != XmlPresence::Ignored)
-            LoadAttribute(archive, *attribute, position);
-    }
+    ForEachAttribute(
+        [&](CXmlAttribute &attribute) {
+            if (attribute.GetPresence() != XmlPresence::Ignored)
+                LoadAttribute(archive, attribute, position);
+        },
+        [&](const SharedAttribute &shared) {
+            if (shared.GetPresence() != XmlPresence::Ignored)
+                LoadShared(archive, shared, position);
+        });
     return true;
+}
+
+void CAttContainer::LoadShared(CXmlArchive &archive, const SharedAttribute &shared,
+                               int &position)
+{
+    if (shared.Load(archive, *this, position))
+        return;
+    shared.OnMissing(*this);
+    if (shared.GetPresence() == XmlPresence::Required)
+        GetXmlErrorReporter().Report(kMissingAttribute, shared.GetName());
 }
 
 void CAttContainer::LoadAttribute(CXmlArchive &archive, CXmlAttribute &attribute, int &position)
@@ -69,36 +94,59 @@ bool CAttContainer::LoadFromChild(CXmlArchive &archive, CXmlAttribute &attribute
 
 void CAttContainer::SaveAttributes(CXmlArchive &archive)
 {
+    ForEachAttribute([&](CXmlAttribute &attribute) { SaveAttribute(archive, attribute); },
+                     [&](const SharedAttribute &shared) { shared.Save(archive, *this); });
+}
+
+void CAttContainer::SaveAttribute(CXmlArchive &archive, CXmlAttribute &attribute)
+{
+    if (!attribute.MustSave())
+        return;
+    if (attribute.GetForm() == XmlForm::Attribute) {
+        attribute.Save(archive);
+        return;
+    }
     CScrivel &filer = archive.GetFiler();
-    for (const auto &attribute : m_aAttributes) {
-        if (!attribute->MustSave())
-            continue;
-        if (attribute->GetForm() == XmlForm::Attribute) {
-            attribute->Save(archive);
-            continue;
-        }
-        filer.AddItem(attribute->GetName());
-        attribute->Save(archive);
-        filer.ReturnBack();
+    filer.AddItem(attribute.GetName());
+    attribute.Save(archive);
+    filer.ReturnBack();
+}
+
+template <class OwnAction, class SharedAction>
+void CAttContainer::ForEachAttribute(OwnAction ownAction, SharedAction sharedAction)
+{
+    if (m_pLayout == nullptr) {
+        for (const auto &attribute : m_aAttributes)
+            ownAction(*attribute);
+        return;
+    }
+    for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
+        if (entry.shared == nullptr)
+            ownAction(*m_aAttributes[static_cast<size_t>(entry.ownIndex)]);
+        else
+            sharedAction(*entry.shared);
     }
 }
 
 void CAttContainer::RegisterNames(CXmlArchive &archive)
 {
-    for (const auto &attribute : m_aAttributes)
-        attribute->RegisterNames(archive);
+    ForEachAttribute([&](CXmlAttribute &attribute) { attribute.RegisterNames(archive); },
+                     [&](const SharedAttribute &shared) { shared.RegisterNames(archive, *this); });
 }
 
 void CAttContainer::RedirectReferences(CAttContainer *from, CAttContainer *to)
 {
-    for (const auto &attribute : m_aAttributes)
-        attribute->RedirectReferences(from, to);
+    ForEachAttribute(
+        [&](CXmlAttribute &attribute) { attribute.RedirectReferences(from, to); },
+        [&](const SharedAttribute &shared) { shared.RedirectReferences(*this, from, to); });
 }
 
 void CAttContainer::ResolveReferences(CXmlArchive &archive)
 {
-    for (const auto &attribute : m_aAttributes)
-        attribute->ResolveReferences(archive);
+    ForEachAttribute(
+        [&](CXmlAttribute &attribute) { attribute.ResolveReferences(archive); },
+        [&](const SharedAttribute &shared) { shared.ResolveReferences(archive, *this); });
+    m_pPendingReferences.reset();
     OnReferencesResolved();
 }
 
@@ -113,8 +161,18 @@ void CAttContainer::RegisterName(CXmlNameMap &map, CXmlArchive &archive)
 
 bool CAttContainer::HasAttributesToSave() const
 {
-    for (const auto &attribute : m_aAttributes) {
-        if (attribute->MustSave())
+    if (m_pLayout == nullptr) {
+        for (const auto &attribute : m_aAttributes) {
+            if (attribute->MustSave())
+                return true;
+        }
+        return false;
+    }
+    for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
+        const bool mustSave = entry.shared == nullptr
+                                  ? m_aAttributes[static_cast<size_t>(entry.ownIndex)]->MustSave()
+                                  : entry.shared->MustSave(*this);
+        if (mustSave)
             return true;
     }
     return false;
@@ -143,28 +201,62 @@ int CAttContainer::LoadFromFile(const std::filesystem::path &fileName, const std
 int CAttContainer::AddStringAttribute(std::string *member, std::string name, XmlPresence presence,
                                       XmlForm form)
 {
-    return AddAttribute(std::make_unique<CStringAttribute>(member, std::move(name)), presence,
-                        form);
+    ValueRegistration registration{atPtrString, name, presence, form};
+    registration.text = *member;
+    return AddValue(registration, member);
+}
+
+int CAttContainer::AddIntMember(void *member, const morvane::IntMemberAccess &access,
+                                std::string_view name, XmlPresence presence, XmlForm form)
+{
+    ValueRegistration registration{atPtrInteger, name, presence, form};
+    registration.integer = access.get(member);
+    registration.access = &access;
+    return AddValue(registration, member);
 }
 
 int CAttContainer::AddDwordAttribute(uint32_t *member, std::string name, XmlPresence presence,
                                      XmlForm form)
 {
-    return AddAttribute(std::make_unique<CDwordAttribute>(member, std::move(name)), presence, form);
+    ValueRegistration registration{atPtrDword, name, presence, form};
+    registration.integer = *member;
+    return AddValue(registration, member);
 }
 
 int CAttContainer::AddBoolAttribute(bool *member, std::string name, XmlPresence presence,
                                     XmlForm form)
 {
-    return AddAttribute(std::make_unique<CBoolAttribute>(member, std::move(name)), presence, form);
+    ValueRegistration registration{atPtrBoolean, name, presence, form};
+    registration.integer = *member ? 1 : 0;
+    return AddValue(registration, member);
 }
 
 int CAttContainer::AddDoubleAttribute(double *member, std::string name, XmlPresence presence,
                                       XmlForm form, int precision)
 {
-    auto attribute = std::make_unique<CDoubleAttribute>(member, std::move(name));
-    attribute->SetPrecision(precision);
-    return AddAttribute(std::move(attribute), presence, form);
+    ValueRegistration registration{atPtrDouble, name, presence, form};
+    registration.real = *member;
+    registration.precision = precision;
+    return AddValue(registration, member);
+}
+
+ptrdiff_t CAttContainer::OffsetOf(const void *member) const
+{
+    return static_cast<ptrdiff_t>(reinterpret_cast<uintptr_t>(member) -
+                                  reinterpret_cast<uintptr_t>(this));
+}
+
+int CAttContainer::AddValue(ValueRegistration &registration, const void *member)
+{
+    registration.offset = OffsetOf(member);
+    if (m_pLayout != nullptr) {
+        if (const AttributeLayout *next = m_pLayout->WithValue(registration)) {
+            m_pLayout = next;
+            return GetAttributeCount() - 1;
+        }
+        UseOwnAttributes();
+    }
+    return AppendOwnAttribute(SharedValueAttribute(registration).Bind(*this));
 }
 
 int CAttContainer::AddContainerAttribute(CAttContainer *embedded, std::string name,
@@ -188,16 +280,99 @@ void CAttContainer::AddCollectionClasses(std::string_view attributeName,
         AddCollectionClass(attributeName, registry.GetClassAt(i));
 }
 
+int CAttContainer::AddCollectionMember(morvane::CollectionRegistration registration,
+                                       void *collection, morvane::MakeCollectionAttribute make)
+{
+    registration.offset = OffsetOf(collection);
+    registration.make = make;
+    if (m_pLayout != nullptr) {
+        if (const AttributeLayout *next = m_pLayout->WithCollection(registration)) {
+            m_pLayout = next;
+            return GetAttributeCount() - 1;
+        }
+    }
+    return AddAttribute(make(collection, std::string(registration.name),
+                             std::string(registration.elementName), registration.naming,
+                             registration.cls),
+                        registration.presence, registration.form);
+}
+
+int CAttContainer::AddReferenceMember(morvane::ReferenceRegistration registration, void *member,
+                                      const morvane::PtrMemberAccess &access)
+{
+    registration.offset = OffsetOf(member);
+    registration.access = &access;
+    if (m_pLayout != nullptr) {
+        if (const AttributeLayout *next = m_pLayout->WithReference(registration)) {
+            m_pLayout = next;
+            return GetAttributeCount() - 1;
+        }
+    }
+    return AddAttribute(access.bind(member, std::string(registration.name),
+                                    std::string(registration.targetElementName)),
+                        registration.presence, registration.form);
+}
+
+morvane::PendingReferences &CAttContainer::GetPendingReferences()
+{
+    if (m_pPendingReferences == nullptr)
+        m_pPendingReferences = std::make_unique<morvane::PendingReferences>();
+    return *m_pPendingReferences;
+}
+
 int CAttContainer::AddAttribute(std::unique_ptr<CXmlAttribute> attribute, XmlPresence presence,
                                 XmlForm form)
 {
     attribute->SetPresence(presence);
     attribute->SetForm(form);
+    if (m_pLayout != nullptr) {
+        if (const AttributeLayout *next = m_pLayout->WithOwnAttribute()) {
+            m_pLayout = next;
+            m_aAttributes.push_back(std::move(attribute));
+            return GetAttributeCount() - 1;
+        }
+        UseOwnAttributes();
+    }
+    return AppendOwnAttribute(std::move(attribute));
+}
+
+int CAttContainer::AppendOwnAttribute(std::unique_ptr<CXmlAttribute> attribute)
+{
     // Most stored classes register a handful of members: one allocation serves them.
     if (m_aAttributes.empty())
         m_aAttributes.reserve(8);
     m_aAttributes.push_back(std::move(attribute));
     return static_cast<int>(m_aAttributes.size()) - 1;
+}
+
+void CAttContainer::UseOwnAttributes() const
+{
+    if (m_pLayout == nullptr)
+        return;
+    auto &self = const_cast<CAttContainer &>(*this);
+    const std::vector<AttributeLayout::Entry> &entries = m_pLayout->GetEntries();
+    // The attributes are all made before the object's own ones move: a failure leaves the
+    // object as it was.
+    std::vector<std::unique_ptr<CXmlAttribute>> attributes(entries.size());
+    CXmlValueAttribute *nameAttribute = nullptr;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].shared == nullptr)
+            continue;
+        std::unique_ptr<CXmlAttribute> attribute = entries[i].shared->Bind(self);
+        if (entries[i].shared == m_pSharedName)
+            nameAttribute = dynamic_cast<CXmlValueAttribute *>(attribute.get());
+        attributes[i] = std::move(attribute);
+    }
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].shared == nullptr)
+            attributes[i] = std::move(m_aAttributes[static_cast<size_t>(entries[i].ownIndex)]);
+    }
+    m_aAttributes = std::move(attributes);
+    if (m_pSharedName != nullptr) {
+        m_pNameAttribute = nameAttribute;
+        m_pSharedName = nullptr;
+    }
+    m_pLayout = nullptr;
 }
 
 void CAttContainer::SetAttributeOption(int index, bool namesOnLoad)
@@ -209,17 +384,56 @@ void CAttContainer::SetAttributeOption(int index, bool namesOnLoad)
 
 void CAttContainer::SetNameAttribute(std::string_view name)
 {
-    m_pNameAttribute = dynamic_cast<CXmlValueAttribute *>(GetAttribute(name));
+    const int index = FindAttribute(name);
+    assert(index >= 0 && "no attribute of that name");
+    m_pSharedName = nullptr;
+    m_pNameAttribute = nullptr;
+    if (m_pLayout != nullptr) {
+        m_pSharedName = dynamic_cast<const SharedValueAttribute *>(
+            m_pLayout->GetEntries()[static_cast<size_t>(index)].shared);
+        if (m_pSharedName != nullptr)
+            return;
+    }
+    m_pNameAttribute = dynamic_cast<CXmlValueAttribute *>(GetAttributeAt(index));
     assert(m_pNameAttribute != nullptr && "no value attribute of that name");
 }
 
 int CAttContainer::FindAttribute(std::string_view name) const
 {
-    for (size_t i = 0; i < m_aAttributes.size(); ++i) {
-        if (m_aAttributes[i]->GetName() == name)
+    if (m_pLayout == nullptr) {
+        for (size_t i = 0; i < m_aAttributes.size(); ++i) {
+            if (m_aAttributes[i]->GetName() == name)
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+    const std::vector<AttributeLayout::Entry> &entries = m_pLayout->GetEntries();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::string &entryName =
+            entries[i].shared != nullptr
+                ? entries[i].shared->GetName()
+                : m_aAttributes[static_cast<size_t>(entries[i].ownIndex)]->GetName();
+        if (entryName == name)
             return static_cast<int>(i);
     }
     return -1;
+}
+
+int CAttContainer::GetAttributeCount() const
+{
+    return static_cast<int>(m_pLayout == nullptr ? m_aAttributes.size()
+                                                 : m_pLayout->GetEntries().size());
+}
+
+CXmlAttribute *CAttContainer::GetAttributeAt(int index) const
+{
+    if (m_pLayout != nullptr) {
+        const AttributeLayout::Entry &entry = m_pLayout->GetEntries()[static_cast<size_t>(index)];
+        if (entry.shared == nullptr)
+            return m_aAttributes[static_cast<size_t>(entry.ownIndex)].get();
+        UseOwnAttributes();
+    }
+    return m_aAttributes[static_cast<size_t>(index)].get();
 }
 
 CXmlAttribute *CAttContainer::GetAttribute(std::string_view name) const
@@ -230,6 +444,8 @@ CXmlAttribute *CAttContainer::GetAttribute(std::string_view name) const
 
 std::string CAttContainer::GetObjectName() const
 {
+    if (m_pSharedName != nullptr)
+        return m_pSharedName->GetValueText(*this);
     return m_pNameAttribute != nullptr ? m_pNameAttribute->GetValueText() : m_sName;
 }
 
@@ -264,6 +480,8 @@ void CAttContainer::RemoveExtraAttribute(std::string_view name)
     const CStringAttribute *extra = FindExtraAttribute(name);
     if (extra == nullptr)
         return;
+    // The object no longer registers what the others of its class do.
+    UseOwnAttributes();
     if (m_pNameAttribute == extra)
         m_pNameAttribute = nullptr;
     m_aAttributes.erase(m_aAttributes.begin() + FindAttribute(name));

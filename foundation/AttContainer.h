@@ -3,6 +3,9 @@
 #pragma once
 
 #include "foundation/PtrCollection.h"
+#include "foundation/SharedCollectionAttribute.h"
+#include "foundation/SharedReferenceAttribute.h"
+#include "foundation/SharedValueAttribute.h"
 #include "foundation/XmlCollectionAttributes.h"
 #include "foundation/XmlNameMap.h"
 #include "foundation/XmlObjectAttributes.h"
@@ -18,6 +21,10 @@
 class CClassRegistry;
 class CXmlArchive;
 class CRuntimeClass;
+
+namespace morvane {
+class AttributeLayout;
+}
 
 /// The stored part of a model object. The object registers its members in its constructor, in
 /// the order they are to appear in the file (base-class members first); each registration
@@ -52,6 +59,15 @@ class CRuntimeClass;
 ///
 /// The container owns its attributes. It is not copyable: its attributes point at the members
 /// of this object.
+///
+/// Objects of one class register the same members at the same places with the same values:
+/// value members (strings, integers, unsigned values, booleans, doubles), references and owning
+/// collections of one class of elements are described once for all of them
+/// (morvane::AttributeLayout) and cost an object nothing of its own. An object
+/// gets attributes of its own for them when one is asked for (GetAttribute, GetAttributeAt) or
+/// an extra attribute is removed; it then behaves as before, and what is done through the
+/// attribute (SetPresence, ...) concerns this object alone. Other members always have
+/// attributes of the object's own.
 class CAttContainer
 {
 public:
@@ -102,8 +118,7 @@ public:
                         morvane::XmlPresence presence = morvane::XmlPresence::Required,
                         morvane::XmlForm form = morvane::XmlForm::Element)
     {
-        return AddAttribute(std::make_unique<CIntAttribute>(member, std::move(name)), presence,
-                            form);
+        return AddIntMember(member, morvane::intMemberAccess<T>(), name, presence, form);
     }
     int AddDwordAttribute(uint32_t *member, std::string name,
                           morvane::XmlPresence presence = morvane::XmlPresence::Required,
@@ -122,9 +137,8 @@ public:
                         morvane::XmlPresence presence = morvane::XmlPresence::Required,
                         morvane::XmlForm form = morvane::XmlForm::Element)
     {
-        return AddAttribute(std::make_unique<morvane::PtrAttributeOf<T>>(
-                                member, std::move(name), std::move(targetElementName)),
-                            presence, form);
+        return AddReferenceMember({name, targetElementName, presence, form}, member,
+                                  morvane::ptrMemberAccess<T>());
     }
 
     /// An embedded object (a member of this object) with attributes of its own.
@@ -153,9 +167,13 @@ public:
                                     morvane::XmlPresence presence = morvane::XmlPresence::Required,
                                     morvane::XmlForm form = morvane::XmlForm::Element)
     {
-        return AddAttribute(std::make_unique<morvane::CollectionAttributeOf<T>>(
-                                collection, std::move(name), std::move(elementName), naming, cls),
-                            presence, form);
+        if (cls == nullptr)
+            return AddAttribute(std::make_unique<morvane::CollectionAttributeOf<T>>(
+                                    collection, std::move(name), std::move(elementName), naming,
+                                    cls),
+                                presence, form);
+        return AddCollectionMember({name, elementName, naming, cls, presence, form}, collection,
+                                   &morvane::makeCollectionAttribute<T>);
     }
     /// Appends cls to the class list of the polymorphic collection attribute of that name.
     void AddCollectionClass(std::string_view attributeName, const CRuntimeClass *cls);
@@ -191,10 +209,11 @@ public:
     int FindAttribute(std::string_view name) const;
     /// The attribute of that name; null when none.
     CXmlAttribute *GetAttribute(std::string_view name) const;
-    CXmlAttribute *GetAttributeAt(int index) const
-    {
-        return m_aAttributes[static_cast<size_t>(index)].get();
-    }
+    int GetAttributeCount() const;
+    /// The attribute at index. A member described with the other objects of the class gets an
+    /// attribute of this object first (see the class comment), so that what is done through it
+    /// concerns this object alone.
+    CXmlAttribute *GetAttributeAt(int index) const;
 
     /// The value of the name attribute if there is one, else the stored name.
     std::string GetObjectName() const;
@@ -217,11 +236,44 @@ public:
     void SetExtraAttribute(std::string_view name, std::string_view value);
 
 private:
+    int AddIntMember(void *member, const morvane::IntMemberAccess &access, std::string_view name,
+                     morvane::XmlPresence presence, morvane::XmlForm form);
+    int AddValue(morvane::ValueRegistration &registration, const void *member);
+    int AddCollectionMember(morvane::CollectionRegistration registration, void *collection,
+                            morvane::MakeCollectionAttribute make);
+    int AddReferenceMember(morvane::ReferenceRegistration registration, void *member,
+                           const morvane::PtrMemberAccess &access);
+    // Where shared references keep the names they read until they are resolved.
+    friend class morvane::SharedReferenceAttribute;
+    morvane::PendingReferences &GetPendingReferences();
+    morvane::PendingReferences *FindPendingReferences() const
+    {
+        return m_pPendingReferences.get();
+    }
+    ptrdiff_t OffsetOf(const void *member) const;
+    // Calls ownAction for each attribute of the object's own and sharedAction for each shared
+    // member, in registration order.
+    template <class OwnAction, class SharedAction>
+    void ForEachAttribute(OwnAction ownAction, SharedAction sharedAction);
+    int AppendOwnAttribute(std::unique_ptr<CXmlAttribute> attribute);
+    // Gives every member an attribute of this object's own, shared members included.
+    void UseOwnAttributes() const;
     bool LoadFromChild(CXmlArchive &archive, CXmlAttribute &attribute, int &position);
     void LoadAttribute(CXmlArchive &archive, CXmlAttribute &attribute, int &position);
+    void LoadShared(CXmlArchive &archive, const morvane::SharedAttribute &shared, int &position);
+    void SaveAttribute(CXmlArchive &archive, CXmlAttribute &attribute);
     CStringAttribute *FindExtraAttribute(std::string_view name) const;
 
-    std::vector<std::unique_ptr<CXmlAttribute>> m_aAttributes;
-    CXmlValueAttribute *m_pNameAttribute = nullptr;
+    // The members registered so far, shared with the objects that registered the same; null
+    // once the object has an attribute of its own for every member. Changed by const
+    // GetAttributeAt, which hands out an attribute of this object.
+    mutable const morvane::AttributeLayout *m_pLayout;
+    // With a layout: the attributes of the layout's own entries, in order; without: all.
+    mutable std::vector<std::unique_ptr<CXmlAttribute>> m_aAttributes;
+    // The name attribute: a shared value while there is a layout, else an own attribute.
+    mutable const morvane::SharedValueAttribute *m_pSharedName = nullptr;
+    mutable CXmlValueAttribute *m_pNameAttribute = nullptr;
+    // The names read by shared references, from their load to their resolution.
+    std::unique_ptr<morvane::PendingReferences> m_pPendingReferences;
     std::string m_sName;
 };

@@ -91,12 +91,55 @@ std::string CCollectionAttribute::GetIdentifierName() const
     return GetElementName() + "ID";
 }
 
+bool CCollectionAttribute::MustSave() const
+{
+    return MustSaveIn(GetCollection());
+}
+
+bool CCollectionAttribute::MustSaveIn(const void *collection) const
+{
+    if (!IsWritable())
+        return false;
+    return IsRequired() || CountIn(collection) > 0;
+}
+
+void CCollectionAttribute::OnMissing()
+{
+    OnMissingIn(GetCollection());
+}
+
+void CCollectionAttribute::OnMissingIn(void *collection) const
+{
+    if (GetPresence() == XmlPresence::WhenSet)
+        RemoveAllIn(collection);
+}
+
+int CCollectionAttribute::GetCount() const
+{
+    return CountIn(GetCollection());
+}
+
+CAttContainer *CCollectionAttribute::GetElementContainer(int i) const
+{
+    return ElementIn(GetCollection(), i);
+}
+
+void CCollectionAttribute::RemoveAll()
+{
+    RemoveAllIn(GetCollection());
+}
+
 void CCollectionAttribute::Save(CXmlArchive &archive)
+{
+    SaveIn(archive, GetCollection());
+}
+
+void CCollectionAttribute::SaveIn(CXmlArchive &archive, const void *collection) const
 {
     CScrivel &filer = archive.GetFiler();
     const std::string identifierName = GetIdentifierName();
-    for (int i = 0; i < GetCount(); ++i) {
-        CAttContainer *element = GetElementContainer(i);
+    for (int i = 0; i < CountIn(collection); ++i) {
+        CAttContainer *element = ElementIn(collection, i);
         if (element == nullptr)
             continue;
         filer.AddItem(GetElementName());
@@ -111,12 +154,17 @@ void CCollectionAttribute::Save(CXmlArchive &archive)
 
 void CCollectionAttribute::RegisterNames(CXmlArchive &archive)
 {
+    RegisterNamesIn(archive, GetCollection());
+}
+
+void CCollectionAttribute::RegisterNamesIn(CXmlArchive &archive, const void *collection) const
+{
     CXmlNameMap *nameMap =
         m_eNaming == XmlNaming::None ? nullptr : &archive.GetNameMap(GetElementName());
     if (nameMap != nullptr)
-        nameMap->reserve(nameMap->size() + static_cast<size_t>(GetCount()));
-    for (int i = 0; i < GetCount(); ++i) {
-        CAttContainer *element = GetElementContainer(i);
+        nameMap->reserve(nameMap->size() + static_cast<size_t>(CountIn(collection)));
+    for (int i = 0; i < CountIn(collection); ++i) {
+        CAttContainer *element = ElementIn(collection, i);
         if (element == nullptr)
             continue;
         if (m_eNaming == XmlNaming::Numbered)
@@ -129,23 +177,39 @@ void CCollectionAttribute::RegisterNames(CXmlArchive &archive)
 
 void CCollectionAttribute::ResolveReferences(CXmlArchive &archive)
 {
-    for (int i = 0; i < GetCount(); ++i) {
-        if (CAttContainer *element = GetElementContainer(i))
+    ResolveReferencesIn(archive, GetCollection());
+}
+
+void CCollectionAttribute::ResolveReferencesIn(CXmlArchive &archive, const void *collection) const
+{
+    for (int i = 0; i < CountIn(collection); ++i) {
+        if (CAttContainer *element = ElementIn(collection, i))
             element->ResolveReferences(archive);
     }
 }
 
 void CCollectionAttribute::RedirectReferences(CAttContainer *from, CAttContainer *to)
 {
-    for (int i = 0; i < GetCount(); ++i) {
-        if (CAttContainer *element = GetElementContainer(i))
+    RedirectReferencesIn(GetCollection(), from, to);
+}
+
+void CCollectionAttribute::RedirectReferencesIn(const void *collection, CAttContainer *from,
+                                                CAttContainer *to) const
+{
+    for (int i = 0; i < CountIn(collection); ++i) {
+        if (CAttContainer *element = ElementIn(collection, i))
             element->RedirectReferences(from, to);
     }
 }
 
 void CCollectionAttribute::LoadElements(CXmlArchive &archive, int first)
 {
-    RemoveAll();
+    LoadElementsIn(archive, first, GetCollection());
+}
+
+void CCollectionAttribute::LoadElementsIn(CXmlArchive &archive, int first, void *collection) const
+{
+    RemoveAllIn(collection);
     const bool named = m_eNaming != XmlNaming::None && m_bNamesOnLoad;
     CXmlNameMap *nameMap = named ? &archive.GetNameMap(GetElementName()) : nullptr;
     const int count = archive.GetFiler().GetChildsCount();
@@ -153,7 +217,7 @@ void CCollectionAttribute::LoadElements(CXmlArchive &archive, int first)
         nameMap->reserve(nameMap->size() + static_cast<size_t>(count - first));
     for (int i = first; i < count; ++i) {
         const ChildScope child(archive, i);
-        LoadElement(archive, nameMap);
+        LoadElement(archive, nameMap, collection);
     }
 }
 
@@ -170,13 +234,14 @@ const CRuntimeClass *CCollectionAttribute::FindClass(std::string_view className)
     return nullptr;
 }
 
-void CCollectionAttribute::LoadElement(CXmlArchive &archive, CXmlNameMap *nameMap)
+void CCollectionAttribute::LoadElement(CXmlArchive &archive, CXmlNameMap *nameMap,
+                                       void *collection) const
 {
     std::string_view className;
     if (IsPolymorphic())
         archive.GetFiler().GetItemVal(kClassNameAttribute, className);
     const CRuntimeClass *cls = FindClass(className);
-    CAttContainer *element = cls == nullptr ? nullptr : AppendCreated(cls->CreateObject());
+    CAttContainer *element = cls == nullptr ? nullptr : AppendCreatedTo(collection, cls->CreateObject());
     if (element == nullptr) {
         const std::string_view named = cls == nullptr ? className : cls->m_sClassName;
         GetXmlErrorReporter().Report(kUnknownClass, named);
@@ -184,7 +249,7 @@ void CCollectionAttribute::LoadElement(CXmlArchive &archive, CXmlNameMap *nameMa
     }
 
     CScrivel &filer = archive.GetFiler();
-    const int index = GetCount() - 1;
+    const int index = CountIn(collection) - 1;
     const int depth = filer.GetDepth();
     const size_t mark = archive.GetRegistrationMark();
     try {
@@ -195,13 +260,13 @@ void CCollectionAttribute::LoadElement(CXmlArchive &archive, CXmlNameMap *nameMa
         while (filer.GetDepth() > depth)
             filer.ReturnBack();
         archive.ForgetRegistrationsSince(mark);
-        DeleteAt(index);
+        DeleteAtIn(collection, index);
         GetXmlErrorReporter().Report(kBadElement, GetIdentifierName());
     }
 }
 
 void CCollectionAttribute::LoadAndName(CXmlArchive &archive, CAttContainer &element,
-                                       CXmlNameMap *nameMap)
+                                       CXmlNameMap *nameMap) const
 {
     element.LoadAttributes(archive);
     if (nameMap == nullptr)

@@ -96,24 +96,48 @@ public:
     /// "<element name>ID".
     std::string GetIdentifierName() const;
 
+    bool MustSave() const override;
+    void OnMissing() override;
+    int GetCount() const override;
+    CAttContainer *GetElementContainer(int i) const override;
+    void RemoveAll() override;
     void Save(CXmlArchive &archive) override;
     void RegisterNames(CXmlArchive &archive) override;
     void ResolveReferences(CXmlArchive &archive) override;
     /// Redirects the references that the elements hold.
     void RedirectReferences(CAttContainer *from, CAttContainer *to) override;
 
+    // The same on the collection at the given address: the one the attribute is bound to, or
+    // that of any object, when the attribute describes the member for every object of a class
+    // (morvane::SharedCollectionAttribute).
+    bool MustSaveIn(const void *collection) const;
+    void OnMissingIn(void *collection) const;
+    void SaveIn(CXmlArchive &archive, const void *collection) const;
+    void RegisterNamesIn(CXmlArchive &archive, const void *collection) const;
+    void ResolveReferencesIn(CXmlArchive &archive, const void *collection) const;
+    void RedirectReferencesIn(const void *collection, CAttContainer *from,
+                              CAttContainer *to) const;
+    /// Empties the collection, then loads children first..count-1 of the current element.
+    void LoadElementsIn(CXmlArchive &archive, int first, void *collection) const;
+
 protected:
+    /// The collection the attribute is bound to; null when it describes the member for all.
+    virtual void *GetCollection() const = 0;
+    virtual int CountIn(const void *collection) const = 0;
+    virtual CAttContainer *ElementIn(const void *collection, int i) const = 0;
+    virtual void RemoveAllIn(void *collection) const = 0;
     /// Appends object as a new last element and returns its stored part; null (the object is
     /// deleted) when object is not an element of the collection's type.
-    virtual CAttContainer *AppendCreated(std::unique_ptr<CObject> object) = 0;
+    virtual CAttContainer *AppendCreatedTo(void *collection,
+                                           std::unique_ptr<CObject> object) const = 0;
     /// Removes element i and deletes it.
-    virtual void DeleteAt(int i) = 0;
+    virtual void DeleteAtIn(void *collection, int i) const = 0;
 
     void LoadElements(CXmlArchive &archive, int first) override;
 
 private:
-    void LoadElement(CXmlArchive &archive, CXmlNameMap *nameMap);
-    void LoadAndName(CXmlArchive &archive, CAttContainer &element, CXmlNameMap *nameMap);
+    void LoadElement(CXmlArchive &archive, CXmlNameMap *nameMap, void *collection) const;
+    void LoadAndName(CXmlArchive &archive, CAttContainer &element, CXmlNameMap *nameMap) const;
     const CRuntimeClass *FindClass(std::string_view className) const;
 
     morvane::XmlNaming m_eNaming;
@@ -183,31 +207,62 @@ protected:
 };
 
 /// CCollectionAttribute over an owning collection of T.
-template <class T>
-class CollectionAttributeOf final
-    : public CollectionBinding<CCollectionAttribute, COwningCollection<T>>
+template <class T> class CollectionAttributeOf final : public CCollectionAttribute
 {
 public:
+    /// collection may be null for an attribute that describes the member for all objects.
     CollectionAttributeOf(COwningCollection<T> *collection, std::string name,
                           std::string elementName, XmlNaming naming, const CRuntimeClass *cls)
-        : CollectionBinding<CCollectionAttribute, COwningCollection<T>>(
-              collection, std::move(name), std::move(elementName), naming, cls)
+        : CCollectionAttribute(std::move(name), std::move(elementName), naming, cls)
+        , m_collection(collection)
     {
     }
 
 protected:
-    CAttContainer *AppendCreated(std::unique_ptr<CObject> object) override
+    void *GetCollection() const override { return m_collection; }
+    int CountIn(const void *collection) const override { return of(collection).GetCount(); }
+    CAttContainer *ElementIn(const void *collection, int i) const override
+    {
+        return toContainer(of(collection).GetAt(i));
+    }
+    void RemoveAllIn(void *collection) const override { of(collection).RemoveAll(); }
+    CAttContainer *AppendCreatedTo(void *collection, std::unique_ptr<CObject> object) const override
     {
         T *element = dynamic_cast<T *>(object.get());
         CAttContainer *container = toContainer(element);
         if (container == nullptr)
             return nullptr;
         object.release();
-        this->m_collection->Add(element);
+        of(collection).Add(element);
         return container;
     }
-    void DeleteAt(int i) override { this->m_collection->DeleteAt(i); }
+    void DeleteAtIn(void *collection, int i) const override { of(collection).DeleteAt(i); }
+
+private:
+    static COwningCollection<T> &of(const void *collection)
+    {
+        return *static_cast<COwningCollection<T> *>(const_cast<void *>(collection));
+    }
+
+    COwningCollection<T> *m_collection;
 };
+
+/// How an owning collection of T is stored: makes its attribute over the collection at an
+/// address (null for one that describes the member for all objects).
+using MakeCollectionAttribute = std::unique_ptr<CCollectionAttribute> (*)(
+    void *collection, std::string &&name, std::string &&elementName, XmlNaming naming,
+    const CRuntimeClass *cls);
+
+template <class T>
+std::unique_ptr<CCollectionAttribute> makeCollectionAttribute(void *collection, std::string &&name,
+                                                              std::string &&elementName,
+                                                              XmlNaming naming,
+                                                              const CRuntimeClass *cls)
+{
+    return std::make_unique<CollectionAttributeOf<T>>(
+        static_cast<COwningCollection<T> *>(collection), std::move(name), std::move(elementName),
+        naming, cls);
+}
 
 /// CPtrCollectionAttribute over a collection of T.
 template <class T>

@@ -73,6 +73,12 @@ bool CPtrAttribute::Load(CXmlArchive &archive)
     return true;
 }
 
+void CPtrAttribute::SetPendingName(std::string name, uint64_t loadId)
+{
+    m_sPendingName = std::move(name);
+    m_nPendingLoad = loadId;
+}
+
 void CPtrAttribute::Save(CXmlArchive &archive)
 {
     const CAttContainer *target = GetTarget();

@@ -5,6 +5,7 @@
 #include "foundation/XmlAttribute.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <type_traits>
 
@@ -78,6 +79,10 @@ public:
     /// object is not of the member's type).
     void RedirectReferences(CAttContainer *from, CAttContainer *to) override;
 
+    /// Takes name as read by the load loadId (CXmlArchive::GetLoadId), to resolve as a name
+    /// the attribute read itself.
+    void SetPendingName(std::string name, uint64_t loadId);
+
 protected:
     /// The stored part of the member's target; null when the member is null.
     virtual CAttContainer *GetTarget() const = 0;
@@ -115,5 +120,33 @@ protected:
 private:
     T **m_member;
 };
+
+/// How a reference member of one type is read, set and given its attribute.
+struct PtrMemberAccess
+{
+    CAttContainer *(*get)(const void *member);
+    /// As CPtrAttribute::SetTarget.
+    bool (*set)(void *member, CAttContainer *target);
+    std::unique_ptr<CPtrAttribute> (*bind)(void *member, std::string &&name,
+                                           std::string &&targetElementName);
+};
+
+/// The one access of members of type T*.
+template <class T> const PtrMemberAccess &ptrMemberAccess()
+{
+    static constexpr PtrMemberAccess access{
+        [](const void *member) { return toContainer(*static_cast<T *const *>(member)); },
+        [](void *member, CAttContainer *target) {
+            T *&pointer = *static_cast<T **>(member);
+            pointer = fromContainer<T>(target);
+            return pointer != nullptr;
+        },
+        [](void *member, std::string &&name,
+           std::string &&targetElementName) -> std::unique_ptr<CPtrAttribute> {
+            return std::make_unique<PtrAttributeOf<T>>(static_cast<T **>(member), std::move(name),
+                                                       std::move(targetElementName));
+        }};
+    return access;
+}
 
 } // namespace morvane

@@ -119,6 +119,31 @@ private:
     int m_nRegistered;
 };
 
+namespace morvane {
+
+/// How an integer or enumeration member of one type is read and written as an int, and how its
+/// attribute is made.
+struct IntMemberAccess
+{
+    int (*get)(const void *member);
+    void (*set)(void *member, int value);
+    std::unique_ptr<CXmlValueAttribute> (*bind)(void *member, std::string &&name);
+};
+
+/// The one access of members of type T.
+template <class T> const IntMemberAccess &intMemberAccess()
+{
+    static constexpr IntMemberAccess access{
+        [](const void *member) { return static_cast<int>(*static_cast<const T *>(member)); },
+        [](void *member, int value) { *static_cast<T *>(member) = static_cast<T>(value); },
+        [](void *member, std::string &&name) -> std::unique_ptr<CXmlValueAttribute> {
+            return std::make_unique<CIntAttribute>(static_cast<T *>(member), std::move(name));
+        }};
+    return access;
+}
+
+} // namespace morvane
+
 /// An unsigned 32-bit member, written "%d" (its bits as a signed number, so 0xFFFFFFFF is -1).
 class CDwordAttribute : public morvane::MemberValueAttribute<uint32_t>
 {

@@ -39,10 +39,7 @@ void CInputPoint::Create(CInputPattern *pattern, IGradePoint *gradePoint)
 
 std::string CInputPoint::GetFormatName() const
 {
-    if (m_pInputPattern == nullptr)
-        return CBasePoint::GetFormatName();
-    const int index = m_pInputPattern->FindInputPoint(m_pGradePoint);
-    if (index >= 0 && m_pInputPattern->GetBasePointAt(index) == this)
+    if (m_pHost == nullptr)
         return CBasePoint::GetFormatName();
     return format("S%d", m_nPointId);
 }
@@ -231,6 +228,7 @@ void CInputPoint::AddGradePoint(IGradePoint *gradePoint)
     }
     auto tied = std::make_unique<CInputPoint>();
     tied->Create(m_pInputPattern, gradePoint);
+    tied->m_pHost = this;
     tied->SetPointID(m_nPointId);
     m_oTiedSliderPoints.AddOwned(std::move(tied));
 }

@@ -146,4 +146,6 @@ private:
     CPtrCollection<IGradePoint> m_oMergedGradePoints;
     COwningCollection<CInputPoint> m_oTiedSliderPoints;
     CInputPoint *m_pLinkedPoint = nullptr;
+    /// The point that owns this one as a tied slider point; null for a point of the pattern.
+    CInputPoint *m_pHost = nullptr;
 };

@@ -396,6 +396,11 @@ int CScrivel::FindChild(std::string_view name, int first)
     return -1;
 }
 
+std::string_view CScrivel::GetChildValue(int i)
+{
+    return Private::childAt(*m_pPrivate->treeFrame(), i).child_value();
+}
+
 bool CScrivel::SelectChild(int i)
 {
     Frame *frame = m_pPrivate->treeFrame();

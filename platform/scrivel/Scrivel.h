@@ -66,6 +66,9 @@ public:
     /// The index of the first child element named name at index first or after; -1 when there
     /// is none (also when there is no current element).
     int FindChild(std::string_view name, int first);
+    /// The text of child element i (0 <= i < GetChildsCount()), as GetValue gives it once the
+    /// child is current; the cursor stays.
+    std::string_view GetChildValue(int i);
     /// Makes child element i current; false, leaving the cursor, when there is no such child or
     /// it lies deeper than kMaxDepth (GetLastError() then says so).
     bool SelectChild(int i);

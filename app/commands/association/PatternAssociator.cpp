@@ -6,6 +6,8 @@
 #include "app/commands/association/ContourSetMatcher.h"
 #include "app/commands/association/ContourShapes.h"
 #include "app/commands/association/ShapeMatcher.h"
+#include "app/documents/IDocumentServices.h"
+#include "app/documents/IOptions.h"
 #include "foundation/CurveShape.h"
 #include "model/Contour.h"
 #include "model/FormulaManager.h"
@@ -142,6 +144,12 @@ PatternAssociationParams byPosition(int type, double maxSizeDissimilarity, doubl
 
 } // namespace
 
+void CPatternAssociator::SetDocument(IDocumentServices &document)
+{
+    m_pGradeMask = document.GetActiveGradeMask();
+    m_dMaxSizeDissimilarity = document.GetOptions().GetDoubleOption("MAX_SIZE_DISSIMILARITY");
+}
+
 void CPatternAssociator::runPatternPass(const CPtrCollection<CPattern> &patterns,
                                         const PatternAssociationParams &params)
 {
@@ -149,6 +157,9 @@ void CPatternAssociator::runPatternPass(const CPtrCollection<CPattern> &patterns
         return;
     CPtrCollection<CContour> inputContours;
     for (CPattern *pattern : patterns) {
+        // A pattern of the mask itself would pair with itself.
+        if (m_pGradeMask->FindPattern(pattern) >= 0)
+            continue;
         if (params.method == 1 || isPlaced(*pattern))
             CollectPatternContours(*pattern, inputContours);
     }

@@ -11,15 +11,13 @@ class CBasePoint;
 class CShapeMatcher;
 class CContour;
 class CPattern;
+class IDocumentServices;
 class IGradeMask;
 
 /// The association engine, made for one command run: it pairs input patterns with the mask
 /// patterns of a grade mask by the costs of their closed contours (CContourSetMatcher) and writes
 /// each pair into the mask pattern's list of associated patterns; and it pairs the points of two
 /// associated patterns (CContourCorrespondence) into the mask's point association map.
-///
-/// The document services that will hand it the active mask and the options do not exist yet, so
-/// it is given the grade mask itself, and the options' size dissimilarity as a value.
 class CPatternAssociator
 {
 public:
@@ -30,7 +28,11 @@ public:
         CContour *contour = nullptr;
     };
 
-    /// The mask whose patterns are associated (not owned); must be set before any run.
+    /// Works on the document's active grade mask, with the size dissimilarity of the options
+    /// ("MAX_SIZE_DISSIMILARITY"); a run without an active mask changes nothing. Must be called
+    /// (or SetGradeMask) before any run.
+    void SetDocument(IDocumentServices &document);
+    /// The mask whose patterns are associated (not owned).
     void SetGradeMask(IGradeMask *mask) { m_pGradeMask = mask; }
     /// The size dissimilarity, percent, of the comparisons that the options govern (default 40).
     void SetMaxSizeDissimilarity(double percent) { m_dMaxSizeDissimilarity = percent; }
@@ -38,7 +40,7 @@ public:
     /// Associates the patterns with the mask's patterns: multiple association (type 1) first
     /// pairs one-to-one, then adds the further partners within the multiple threshold. A
     /// pattern takes part when the method compares by position (1) or it is placed (a pattern
-    /// that is not an input pattern counts as placed). Always true.
+    /// that is not an input pattern counts as placed), unless the mask holds it. Always true.
     bool AssociatePatterns(const CPtrCollection<CPattern> &patterns,
                            const PatternAssociationParams &params);
     /// The cheapest pair of closed contours of the two patterns by position, and its cost;

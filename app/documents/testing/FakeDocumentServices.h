@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/documents/IDocumentServices.h"
+#include "app/documents/testing/FakeGradingEvents.h"
 
 #include <array>
 #include <string>
@@ -55,17 +56,18 @@ public:
     IPatternAssociationMap *GetPatternAssociationMap() override { return nullptr; }
     IPointAssociationMap *GetPointAssociationMap() override { return nullptr; }
     IGradeMask *GetActiveGradeMask() override { return activeMask; }
-    IGradeModel *GetLoadedGradeModel() override { return nullptr; }
-    IInputPatterns *GetInputPatterns() override { return nullptr; }
+    IGradeModel *GetLoadedGradeModel() override { return gradeModel; }
+    IInputPatterns *GetInputPatterns() override { return inputPatterns; }
     CGradeSizeSelection *GetSizeSelection() override { return nullptr; }
-    IBrismond *GetTableSet() override { return nullptr; }
+    IBrismond *GetTableSet() override { return tableSet; }
     CMorvaneWorkspace *GetWorkspace() override { return nullptr; }
     void SetGradeModel(IGradeModel *, int kind) override { m_modelKind = kind; }
     int GetGradeModelKind() override { return m_modelKind; }
     void SetFailed(bool failed) override { m_failed = failed; }
     bool IsFailed() override { return m_failed; }
     void BeginBulkChange() override { ++m_bulk; }
-    void EndBulkChange() override { --m_bulk; }
+    /// Never below zero, as the document's counter.
+    void EndBulkChange() override { m_bulk = m_bulk > 0 ? m_bulk - 1 : 0; }
     bool IsBulkChange() override { return m_bulk > 0; }
     void CollectPointsInArea(const CObject *, CPtrCollection<CBasePoint> &) override {}
     CMeasureTableDoc *GetMeasureTableDoc() override { return nullptr; }
@@ -77,9 +79,27 @@ public:
     bool IsEditMode() override { return m_editMode; }
     void SetEditMode(bool editMode) override { m_editMode = editMode; }
     void GetNameSources(std::vector<const IFormulaNameSource *> &out) override { out = nameSources; }
+    IOptions &GetOptions() override { return options; }
+    CPattern *GetActivePattern() override { return activePattern; }
+    void BeginWaitCursor() override
+    {
+        ++waitCursorDepth;
+        ++waitCursorsShown;
+    }
+    void EndWaitCursor() override { --waitCursorDepth; }
+
+    int GetBulkChangeCount() const { return m_bulk; }
 
     IGradeMask *activeMask = nullptr;
+    IGradeModel *gradeModel = nullptr;
+    IInputPatterns *inputPatterns = nullptr;
+    IBrismond *tableSet = nullptr;
     std::vector<const IFormulaNameSource *> nameSources;
+    FakeOptions options;
+    CPattern *activePattern = nullptr;
+    /// Begun and not yet ended wait cursors, and all begun.
+    int waitCursorDepth = 0;
+    int waitCursorsShown = 0;
 
 private:
     std::array<std::string, 8> m_strings;

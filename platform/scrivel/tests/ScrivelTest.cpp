@@ -73,6 +73,9 @@ TEST(ScrivelTest, WritesElementsAndAttributesInCallOrder)
     EXPECT_EQ(kind, "a&b") << "left unchanged";
     ASSERT_EQ(reader.GetChildsCount(), 2);
     EXPECT_EQ(reader.GetChildName(1), "Empty");
+    EXPECT_EQ(reader.GetChildValue(0), "<front>");
+    EXPECT_EQ(reader.GetChildValue(1), "");
+    EXPECT_EQ(reader.GetActiveItemName(), "Root") << "reading a child's text leaves the cursor";
     ASSERT_TRUE(reader.SelectChild(0));
     EXPECT_EQ(reader.GetValue(), "<front>");
     EXPECT_TRUE(reader.ReturnBack());

@@ -39,6 +39,16 @@ protected:
         QTest::mouseDClick(m_grid.viewport(), Qt::LeftButton, Qt::NoModifier,
                            rectOf(row, col).center());
     }
+    /// Focuses the cell and starts editing it; its line editor, null when there is none.
+    QLineEdit *startEditing(int row, int col)
+    {
+        m_grid.SetFocusCell(row, col);
+        if (!m_grid.OnEditCell(row, col)) {
+            ADD_FAILURE() << "cell " << row << "," << col << " refused the edit";
+            return nullptr;
+        }
+        return qobject_cast<QLineEdit *>(editorOf(row, col));
+    }
     /// Ends the edit with key; the delegate takes the text on the next pass of the event loop.
     static void finish(QWidget *editor, Qt::Key key = Qt::Key_Return)
     {
@@ -83,9 +93,7 @@ TEST_F(GridEditTest, TheOwnerCanRefuseBeforeAndAfter)
 
     m_notes.answers.clear();
     m_notes.answers[GN_END_EDIT] = -1;
-    m_grid.SetFocusCell(3, 1);
-    ASSERT_TRUE(m_grid.OnEditCell(3, 1));
-    auto *editor = qobject_cast<QLineEdit *>(editorOf(3, 1));
+    auto *editor = startEditing(3, 1);
     ASSERT_NE(editor, nullptr);
     editor->setText("refused");
     finish(editor);
@@ -95,9 +103,7 @@ TEST_F(GridEditTest, TheOwnerCanRefuseBeforeAndAfter)
 
 TEST_F(GridEditTest, EscapeOrTheSameTextSendsNoEndOfEdit)
 {
-    m_grid.SetFocusCell(2, 3);
-    ASSERT_TRUE(m_grid.OnEditCell(2, 3));
-    auto *editor = qobject_cast<QLineEdit *>(editorOf(2, 3));
+    auto *editor = startEditing(2, 3);
     ASSERT_NE(editor, nullptr);
     editor->setText("dropped");
     finish(editor, Qt::Key_Escape);
@@ -110,9 +116,7 @@ TEST_F(GridEditTest, EscapeOrTheSameTextSendsNoEndOfEdit)
 
 TEST_F(GridEditTest, TabEndsTheEditAndGoesOnEditingTheNextCell)
 {
-    m_grid.SetFocusCell(2, 2);
-    ASSERT_TRUE(m_grid.OnEditCell(2, 2));
-    auto *editor = qobject_cast<QLineEdit *>(editorOf(2, 2));
+    auto *editor = startEditing(2, 2);
     ASSERT_NE(editor, nullptr);
     editor->setText("left");
     finish(editor, Qt::Key_Tab);

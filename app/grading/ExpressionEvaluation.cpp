@@ -1,0 +1,143 @@
+// Morvane program grading.
+// One formula through the formula parser: its points' increments in, its targets' increments out.
+#include "app/grading/ExpressionEvaluation.h"
+
+#include "app/grading/GradingFailure.h"
+#include "app/grading/GradingMeasures.h"
+#include "app/grading/GradingSizes.h"
+#include "app/grading/GradingWrites.h"
+#include "app/grading/ParseErrorText.h"
+#include "model/BasePoint.h"
+#include "model/GradeMask.h"
+#include "model/InputPoint.h"
+#include "platform/hollicot/GradeParse.h"
+
+#include <cmath>
+
+using hollicot::CellRows;
+using hollicot::Vec2;
+
+namespace {
+
+Vec2 incrementOnMask(CBasePoint *point, GradeSize key)
+{
+    IInputPoint *input = point->GetInputPoint();
+    if (input == nullptr || key.IsBaseSize())
+        return {};
+    const DPOINT shift = input->GetAbsGradeShift({}, key);
+    return {shift.x, shift.y};
+}
+
+CellRows incrementsOf(const CPtrCollection<CBasePoint> &variables, const GradingSizes &sizes)
+{
+    CellRows cells(static_cast<std::size_t>(variables.GetCount()));
+    for (int v = 0; v < variables.GetCount(); ++v) {
+        auto &row = cells[static_cast<std::size_t>(v)];
+        row.resize(static_cast<std::size_t>(sizes.count));
+        for (int s = 0; s < sizes.count; ++s)
+            if (s != sizes.base)
+                row[static_cast<std::size_t>(s)] =
+                    incrementOnMask(variables.GetAt(v), sizes.key(s));
+    }
+    return cells;
+}
+
+bool isFiniteRow(const std::vector<Vec2> &row)
+{
+    for (const Vec2 &cell : row)
+        if (!std::isfinite(cell.x) || !std::isfinite(cell.y))
+            return false;
+    return true;
+}
+
+void writeIncrements(CBasePoint *target, const std::vector<Vec2> &row, const GradingSizes &sizes)
+{
+    for (int s = 0; s < sizes.count; ++s) {
+        if (s == sizes.base)
+            continue;
+        const Vec2 wanted = row[static_cast<std::size_t>(s)];
+        setGradingOnMask(target, sizes.key(s), {wanted.x, wanted.y});
+    }
+}
+
+void throwParseFailure(const hollicot::IGradeParseData &parser, const std::string &formulaText)
+{
+    int code = 0;
+    std::string faultyText;
+    parser.GetError(code, faultyText);
+    throw GradingFailure(formatParseFailure(formulaText, code, faultyText));
+}
+
+/// Runs the texts over the variables through the parser, the cells in and out.
+void compute(const std::string &formulaText, const std::vector<std::string> &names,
+             const std::vector<Vec2> &positions, const std::vector<std::string> &texts,
+             const GradingSizes &sizes, const GradingMeasures &measures, CellRows &cells)
+{
+    auto parser = hollicot::CGradeDataFactory::MakeGradeData();
+    int code = parser->SetUp(names, &positions, texts, sizes.base, sizes.count, &measures.rows,
+                             measures.names, 0, &cells, true);
+    if (code == 0)
+        code = parser->Compute();
+    if (code != 0)
+        throwParseFailure(*parser, formulaText);
+}
+
+void computeIncrements(const ExpressionProblem &problem, const GradingSizes &sizes,
+                       const GradingMeasures &measures, CellRows &cells)
+{
+    std::vector<std::string> names;
+    std::vector<Vec2> positions;
+    for (int v = 0; v < problem.variables.GetCount(); ++v) {
+        const CBasePoint *variable = problem.variables.GetAt(v);
+        names.push_back(variable->GetFormatName());
+        const DPOINT position = variable->GetAbsPosition();
+        positions.push_back({position.x, position.y});
+    }
+    compute(problem.formulaText, names, positions, problem.texts, sizes, measures, cells);
+}
+
+} // namespace
+
+void EvaluateExpressions(const ExpressionProblem &problem, const GradingSizes &sizes,
+                         const GradingMeasures &measures, const IGradeMask *mask)
+{
+    if (problem.texts.empty() || problem.variables.GetCount() == 0)
+        return;
+    CellRows cells = incrementsOf(problem.variables, sizes);
+    computeIncrements(problem, sizes, measures, cells);
+
+    std::vector<std::pair<CBasePoint *, const std::vector<Vec2> *>> results;
+    for (int t = 0; t < problem.targets.GetCount(); ++t) {
+        CBasePoint *target = problem.targets.GetAt(t);
+        const int row = problem.variables.Find(target);
+        if (row < 0)
+            continue;
+        if (mask != nullptr && mask->IsInExcludeRegion(target->GetAbsPosition()))
+            continue;
+        const auto &cellsOfTarget = cells[static_cast<std::size_t>(row)];
+        if (!isFiniteRow(cellsOfTarget))
+            throw GradingFailure("formula '" + problem.formulaText + "': the result for " +
+                                 target->GetFormatName() + " is not a finite number");
+        results.emplace_back(target, &cellsOfTarget);
+    }
+    for (const auto &[target, row] : results)
+        writeIncrements(target, *row, sizes);
+}
+
+std::vector<double> EvaluateMeasure(const std::string &formulaText, const std::string &name,
+                                    const std::string &text, const GradingSizes &sizes,
+                                    const GradingMeasures &measures)
+{
+    if (text.empty())
+        return {};
+    CellRows cells(1, std::vector<Vec2>(static_cast<std::size_t>(sizes.count)));
+    compute(formulaText, {name}, {Vec2{}}, {text}, sizes, measures, cells);
+    std::vector<double> values;
+    for (const Vec2 &cell : cells.front()) {
+        if (!std::isfinite(cell.x))
+            throw GradingFailure("formula '" + formulaText + "': the value of " + name +
+                                 " is not a finite number");
+        values.push_back(cell.x);
+    }
+    return values;
+}

@@ -1,0 +1,280 @@
+// Morvane program grading.
+// The main document's grading: one grading state per input pattern, kept current and applied.
+#include "app/grading/GradingManager.h"
+
+#include "app/documents/IDocumentServices.h"
+#include "app/grading/GradingMessages.h"
+#include "app/grading/GradingUpdateGuard.h"
+#include "app/grading/PatternGrading.h"
+#include "foundation/EnumValueMap.h"
+#include "model/BasePoint.h"
+#include "model/FormulaManager.h"
+#include "model/GradeMask.h"
+#include "model/IInputPatterns.h"
+#include "model/InputPattern.h"
+#include "model/MorvaneException.h"
+#include "platform/brismond/IBrismond.h"
+#include "platform/brismond/IMeasureTable.h"
+#include "platform/brismond/IMeasurement.h"
+#include "sources/grade-model/IGradeModel.h"
+
+#include <algorithm>
+
+namespace {
+
+/// Where notifications start: the low 16 bits of their first handler's id.
+enum Origin : uint32_t {
+    kMaskOrigin = 1,
+    kFormulaOrigin = 3,
+    kInputPatternsOrigin = 10,
+    kMainDocumentOrigin = 100,
+    kMaskDocumentsOrigin = 107,
+    kMaskDocumentOrigin = 108,
+    kTableSetOrigin = 1000,
+    kTableOrigin = 1001,
+};
+
+constexpr uint32_t kAllProperties = 0xFFFF;
+constexpr uint32_t kFormulaProperty = 2;
+constexpr uint32_t kOptionsProperty = 3;
+
+uint32_t originOf(const EventData &data)
+{
+    return data.m_aIds[0] & 0xFFFF;
+}
+
+uint32_t argumentOf(const EventData &data)
+{
+    return data.m_nFirst & 0xFFFF;
+}
+
+bool isKey(const EventData &data, uint32_t origin, uint32_t argument)
+{
+    return originOf(data) == origin && argumentOf(data) == argument;
+}
+
+void appendNew(std::vector<std::string> &names, const std::string &name)
+{
+    if (std::find(names.begin(), names.end(), name) == names.end())
+        names.push_back(name);
+}
+
+} // namespace
+
+CGradingManager::CGradingManager(IDocumentServices &services, IGradingMessages &messages)
+    : m_services(services)
+    , m_messages(messages)
+{
+}
+
+CGradingManager::~CGradingManager() = default;
+
+void CGradingManager::Rebuild()
+{
+    m_oGradings.RemoveAll();
+    Invalidate();
+    IInputPatterns *patterns = m_services.GetInputPatterns();
+    if (patterns == nullptr)
+        return;
+    for (int i = 0; i < patterns->GetPatternCount(); ++i) {
+        auto grading = std::make_unique<CPatternGrading>();
+        grading->Attach(this, patterns->GetPatternAt(i));
+        m_oGradings.Add(grading.release());
+    }
+}
+
+bool CGradingManager::RestartGrading()
+{
+    IGradeModel *model = m_services.GetLoadedGradeModel();
+    if (model == nullptr)
+        return true;
+    const GM_ERROR result = model->BeginGrading();
+    if (result == GM_NO_ERROR)
+        return true;
+    std::string name;
+    model->GetName(name);
+    m_messages.ReportProblem("Error begin grading in model '" + name +
+                             "': " + CMorvaneException::GetErrorNames().GetNameById(result));
+    return false;
+}
+
+bool CGradingManager::ApplyGradeRules()
+{
+    IGradeMask *mask = GetActiveMask();
+    if (mask == nullptr)
+        return false;
+    IFormulaManager *formulas = mask->GetFormulaManager();
+    formulas->CheckAllFormulas();
+    if (formulas->GetMessages()->GetCount() > 0 &&
+        !m_messages.AskYesNo("Some formulas have problems (see the message list).\n"
+                             "Grade the patterns anyway?"))
+        return false;
+    GradingUpdateGuard raised(m_services);
+    bool allGraded = true;
+    for (CPatternGrading *grading : m_oGradings)
+        allGraded = grading->ApplyGradeRules() && allGraded;
+    return allGraded;
+}
+
+void CGradingManager::Invalidate()
+{
+    m_bRuntimeStale = true;
+    m_bNamesStale = true;
+    m_bPointsDirty = true;
+    for (CPatternGrading *grading : m_oGradings)
+        grading->Invalidate();
+}
+
+void CGradingManager::SetGradePointOptions(const GradePointOptions &options)
+{
+    m_oGradePointOptions = options;
+    Invalidate();
+}
+
+CPatternGrading *CGradingManager::FindPatternGrading(const CInputPattern *pattern) const
+{
+    for (CPatternGrading *grading : m_oGradings)
+        if (grading->GetPattern() == pattern)
+            return grading;
+    return nullptr;
+}
+
+const CPtrCollection<CBasePoint> &CGradingManager::GetGradePoints()
+{
+    if (m_bPointsDirty)
+        RebuildGradePoints();
+    return m_oGradePoints;
+}
+
+void CGradingManager::RebuildGradePoints()
+{
+    m_bPointsDirty = false;
+    m_oGradePoints.RemoveAll();
+    IInputPatterns *patterns = m_services.GetInputPatterns();
+    if (patterns == nullptr)
+        return;
+    CPtrCollection<CBasePoint> all;
+    for (int i = 0; i < patterns->GetPatternCount(); ++i) {
+        CInputPattern *pattern = patterns->GetPatternAt(i);
+        if (pattern->IsFlagged())
+            pattern->AppendGradePoints(all);
+    }
+    const IGradeMask *mask = GetActiveMask();
+    for (CBasePoint *point : all) {
+        const bool readOnly = mask != nullptr && point->GetGradeType() == GRADE_POINT_GRADE &&
+                              mask->IsInReadOnlyRegion(point);
+        if (!readOnly)
+            m_oGradePoints.Add(point);
+    }
+}
+
+bool CGradingManager::HasPoint(int id)
+{
+    const CPtrCollection<CBasePoint> &points = GetGradePoints();
+    return std::any_of(points.begin(), points.end(),
+                       [id](const CBasePoint *point) { return point->GetPointId() == id; });
+}
+
+bool CGradingManager::HasRuntimeFormulas()
+{
+    return std::any_of(m_oGradings.begin(), m_oGradings.end(),
+                       [](CPatternGrading *grading) { return grading->HasRuntimeFormulas(); });
+}
+
+IGradeMask *CGradingManager::GetActiveMask() const
+{
+    return m_services.GetActiveGradeMask();
+}
+
+IGradeData *CGradingManager::GetGradeData() const
+{
+    IBrismond *tableSet = m_services.GetTableSet();
+    return tableSet != nullptr ? &tableSet->GetGradeData() : nullptr;
+}
+
+const IMeasureTable *CGradingManager::GetMeasureTable(int table) const
+{
+    IBrismond *tableSet = m_services.GetTableSet();
+    return tableSet != nullptr ? tableSet->GetTableAt(table) : nullptr;
+}
+
+const CPtrCollection<IBaseFormula> &CGradingManager::GetRuntimeFormulas()
+{
+    if (!m_bRuntimeStale)
+        return m_oRuntimeFormulas;
+    m_bRuntimeStale = false;
+    m_oRuntimeFormulas.RemoveAll();
+    IGradeMask *mask = GetActiveMask();
+    if (mask != nullptr)
+        mask->GetFormulaManager()->GetEvaluationOrder(m_oRuntimeFormulas);
+    return m_oRuntimeFormulas;
+}
+
+const std::vector<std::string> &CGradingManager::GetFormulaNames()
+{
+    if (!m_bNamesStale)
+        return m_oFormulaNames;
+    m_bNamesStale = false;
+    m_oFormulaNames.clear();
+    IBrismond *tableSet = m_services.GetTableSet();
+    for (int t = 0; tableSet != nullptr && t < tableSet->GetTableCount(); ++t) {
+        const IMeasureTable *table = tableSet->GetTableAt(t);
+        for (int m = 0; m < table->GetMeasurementCount(); ++m)
+            appendNew(m_oFormulaNames, table->GetMeasurementAt(m)->GetName());
+    }
+    if (IGradeMask *mask = GetActiveMask())
+        mask->GetFormulaManager()->CollectNames(m_oFormulaNames);
+    return m_oFormulaNames;
+}
+
+void CGradingManager::OnAttached(EventData *data)
+{
+    if (isKey(*data, kMaskOrigin, kFormulaOrigin) || isKey(*data, kTableSetOrigin, kTableOrigin))
+        Invalidate();
+}
+
+void CGradingManager::OnDetached(EventData *data)
+{
+    if (isKey(*data, kMaskOrigin, kFormulaOrigin) ||
+        isKey(*data, kMaskDocumentsOrigin, kMaskDocumentOrigin) ||
+        isKey(*data, kTableSetOrigin, kTableOrigin))
+        Invalidate();
+}
+
+void CGradingManager::OnBeforeChange(EventData *data)
+{
+    OnFormulaChange(data);
+}
+
+void CGradingManager::OnAfterChange(EventData *data)
+{
+    OnFormulaChange(data);
+    if (isKey(*data, kMainDocumentOrigin, kOptionsProperty))
+        Invalidate();
+}
+
+void CGradingManager::OnFormulaChange(EventData *data)
+{
+    if (isKey(*data, kFormulaOrigin, kFormulaProperty) ||
+        isKey(*data, kFormulaOrigin, kAllProperties))
+        Invalidate();
+}
+
+void CGradingManager::OnEndUpdate(EventData *data)
+{
+    switch (originOf(*data)) {
+    case kInputPatternsOrigin:
+        Rebuild();
+        return;
+    case kMaskOrigin:
+    case kTableSetOrigin:
+        Invalidate();
+        return;
+    }
+}
+
+void CGradingManager::OnEvent128(EventData *data)
+{
+    if (isKey(*data, kMainDocumentOrigin, kMaskDocumentOrigin))
+        Invalidate();
+}

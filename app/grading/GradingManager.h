@@ -1,0 +1,111 @@
+// Morvane program grading.
+// The main document's grading: one grading state per input pattern, kept current and applied.
+#pragma once
+
+#include "app/grading/GradePointFormulas.h"
+#include "foundation/EventSink.h"
+#include "foundation/PtrCollection.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CBasePoint;
+class CInputPattern;
+class CPatternGrading;
+class IBaseFormula;
+class IDocumentServices;
+class IGradeData;
+class IGradeMask;
+class IGradingMessages;
+class IMeasureTable;
+
+/// Keeps one grading state (CPatternGrading) per input pattern of the document, applies the
+/// active grade mask's formulas to them on request, and keeps the list of grade points that
+/// grading may move. Sizes and measures come from the document's measurement table set: each of
+/// its tables is one grade table.
+///
+/// The runtime formulas (the mask's formulas with their copies bound to input points) are made
+/// once per invalidation and shared by the grading states; the mask's formula manager owns
+/// them, and every state is made stale whenever they are made again.
+///
+/// As a listener (of the main document, or of the mask, the input patterns and the table set)
+/// it keeps itself current: a formula added to or removed from a mask, a formula's change, a
+/// mask's bulk change, the options, the active mask or a closed mask document make it stale;
+/// a bulk change of the input patterns ends in one grading state per pattern again; tables added,
+/// removed or reloaded make it stale. A notification is known by the low 16 bits of the id of
+/// the handler it started at and the low 16 bits of its first argument.
+class CGradingManager : public CEventSink
+{
+public:
+    /// Neither is owned. Call Rebuild once the document has its input patterns.
+    CGradingManager(IDocumentServices &services, IGradingMessages &messages);
+    ~CGradingManager() override;
+    CGradingManager(const CGradingManager &) = delete;
+    CGradingManager &operator=(const CGradingManager &) = delete;
+
+    /// Drops every grading state and makes one, attached, per input pattern.
+    void Rebuild();
+    /// Begins grading in the loaded grade model again (its rule tables follow the current
+    /// table set). False, with the report "Error begin grading in model '<name>'" and the
+    /// model's error, when the model refuses; true without a model.
+    bool RestartGrading();
+    /// Checks the mask's formulas; when any has a problem asks whether to grade anyway (no
+    /// ends here with nothing changed). Then, with the grading-update counter raised, applies
+    /// the grade rules of each pattern in turn; a pattern that fails (reported by its grading
+    /// state) does not keep the others from grading. False when asked and refused, when a
+    /// pattern failed, or without an active grade mask.
+    bool ApplyGradeRules();
+    /// Marks the runtime formulas, every grading state and the grade-point list stale.
+    void Invalidate();
+    /// Which grade points that nothing grades get runtime formulas; then Invalidate.
+    void SetGradePointOptions(const GradePointOptions &options);
+    const GradePointOptions &GetGradePointOptions() const { return m_oGradePointOptions; }
+
+    int GetPatternGradingCount() const { return m_oGradings.GetCount(); }
+    CPatternGrading *GetPatternGradingAt(int i) const { return m_oGradings.GetAt(i); }
+    /// The grading state of pattern; null when none.
+    CPatternGrading *FindPatternGrading(const CInputPattern *pattern) const;
+    /// The grade points of the input patterns that take part in grading, less the grade points
+    /// inside read-only regions of the active mask; rebuilt only after Invalidate.
+    const CPtrCollection<CBasePoint> &GetGradePoints();
+    /// Whether some input pattern's grade point has that id.
+    bool HasPoint(int id);
+    /// Whether some grading state grades its pattern with runtime formulas.
+    bool HasRuntimeFormulas();
+
+    IDocumentServices &GetOwner() const { return m_services; }
+    IGradingMessages &GetMessages() const { return m_messages; }
+    IGradeMask *GetActiveMask() const;
+    /// The table set's tables and sizes; null without a table set.
+    IGradeData *GetGradeData() const;
+    /// The measurement table of grade table index; null when none.
+    const IMeasureTable *GetMeasureTable(int table) const;
+    /// The runtime formulas of the active mask, made when stale; empty without a mask.
+    const CPtrCollection<IBaseFormula> &GetRuntimeFormulas();
+    /// The names that parameter texts may use: the measurements of every table and the
+    /// formulas' measure names; gathered again after Invalidate.
+    const std::vector<std::string> &GetFormulaNames();
+
+    void OnAttached(EventData *data) override;
+    void OnDetached(EventData *data) override;
+    void OnBeforeChange(EventData *data) override;
+    void OnAfterChange(EventData *data) override;
+    void OnEndUpdate(EventData *data) override;
+    void OnEvent128(EventData *data) override;
+
+private:
+    void RebuildGradePoints();
+    void OnFormulaChange(EventData *data);
+
+    IDocumentServices &m_services;
+    IGradingMessages &m_messages;
+    COwningCollection<CPatternGrading> m_oGradings;
+    CPtrCollection<IBaseFormula> m_oRuntimeFormulas;
+    CPtrCollection<CBasePoint> m_oGradePoints;
+    std::vector<std::string> m_oFormulaNames;
+    GradePointOptions m_oGradePointOptions;
+    bool m_bRuntimeStale = true;
+    bool m_bNamesStale = true;
+    bool m_bPointsDirty = true;
+};

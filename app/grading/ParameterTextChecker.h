@@ -1,0 +1,24 @@
+// Morvane program grading.
+// Judges formula parameter texts by the names formula text may use.
+#pragma once
+
+#include "model/IBaseFormula.h"
+#include "platform/hollicot/GradeParse.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+/// A parameter text is faulty when the parser refuses it over the declared names (its syntax,
+/// its functions, or a name it does not know).
+class ParameterTextChecker : public IFormulaTextChecker
+{
+public:
+    explicit ParameterTextChecker(const std::vector<std::string> &names);
+
+    bool IsFaultyText(const std::string &text) override;
+
+private:
+    std::unique_ptr<hollicot::IGradeParseData> m_parser;
+    std::unique_ptr<hollicot::IGradeParseExpression> m_expression;
+};

@@ -1,0 +1,332 @@
+// Morvane program grading.
+// The grading state of one input pattern: its formulas in evaluation order, graded size by size.
+#include "app/grading/PatternGrading.h"
+
+#include "app/grading/ExpressionEvaluation.h"
+#include "app/grading/GradePointFormulas.h"
+#include "app/grading/GradingFailure.h"
+#include "app/grading/GradingManager.h"
+#include "app/grading/GradingMeasures.h"
+#include "app/grading/GradingMessages.h"
+#include "app/grading/GradingSizes.h"
+#include "app/grading/GradingUpdateGuard.h"
+#include "app/grading/GradingWrites.h"
+#include "app/grading/ParameterTextChecker.h"
+#include "formulas/BaseFormula.h"
+#include "formulas/MeasureExpressionFormula.h"
+#include "formulas/PointFormulaExtend.h"
+#include "model/BasePoint.h"
+#include "model/FormulaManager.h"
+#include "model/GradeMask.h"
+#include "model/IMeasureFormula.h"
+#include "model/InputPattern.h"
+#include "model/InputPoint.h"
+#include "sources/grade-model/IGradeData.h"
+
+namespace {
+
+/// Formula types by what grading does with them.
+enum FormulaType {
+    kGradeRegion = 0,
+    kDartPattern = 3,
+    kDartRegion = 4,
+    kPointInterpolate = 12,
+    kLapel = 13,
+    kRuntimeLikePoint = 14,
+    kMeasureExpression = 17,
+    kComplexDart = 26,
+};
+
+/// The types graded by evaluating their texts: grade regions (0), darts and lapels (3, 4, 13,
+/// 26), the point formulas (5-10, 22, 27, 30) and the interpolations (12, 14, 15, 24, 25).
+bool isExpressionType(int type)
+{
+    const auto within = [type](int first, int last) { return type >= first && type <= last; };
+    return type == kGradeRegion || within(3, 10) || within(12, 15) || type == 22 ||
+           within(24, 27) || type == 30;
+}
+
+/// Dart and lapel formulas that grade no point are passed over, so a fault in their texts is
+/// not reported; interpolations grade only when attached to a point or to nothing.
+bool isPassedOver(IBaseFormula *formula, const CPtrCollection<CBasePoint> &targets)
+{
+    switch (formula->GetFormulaType()) {
+    case kDartPattern:
+    case kDartRegion:
+    case kLapel:
+    case kComplexDart:
+        return targets.GetCount() == 0;
+    case kPointInterpolate:
+    case kRuntimeLikePoint:
+        return formula->GetAttachKind() != FORMULA_ATTACH_NONE &&
+               formula->GetAttachKind() != FORMULA_ATTACH_POINT;
+    default:
+        return false;
+    }
+}
+
+std::string displayTextOf(IBaseFormula *formula)
+{
+    std::string text;
+    formula->GetDisplayText(text, false);
+    return text.empty() ? formula->GetFormulaText() : text;
+}
+
+/// Whether list holds formula itself or a runtime copy made from it.
+bool holdsFormulaOrCopy(const CPtrCollection<IBaseFormula> &list, IBaseFormula *formula)
+{
+    for (IBaseFormula *held : list)
+        if (held == formula || held->GetBaseFormula()->GetRefreshSource() == formula)
+            return true;
+    return false;
+}
+
+/// The measure behind "SYSTEMPARSERVAR": an extend formula's path formula; null for every
+/// other formula and for an extend formula that names none.
+IMeasureFormula *measureHolderOf(IBaseFormula *formula)
+{
+    const auto *extend = dynamic_cast<const CPointFormulaExtend *>(formula->GetBaseFormula());
+    IBaseFormula *path = extend != nullptr ? extend->GetPathFormula() : nullptr;
+    return path != nullptr ? path->AsMeasureFormula() : nullptr;
+}
+
+/// The formula's problem for the pattern: every point it acts on and reads is a variable, but
+/// only the pattern's own points among those it acts on are targets, so a formula over several
+/// patterns' points (a grade region's) writes each pattern's points in that pattern's pass alone.
+ExpressionProblem problemOf(IBaseFormula *formula, const CPattern *pattern)
+{
+    ExpressionProblem problem;
+    problem.formulaText = displayTextOf(formula);
+    formula->CollectPoints(problem.variables);
+    for (CBasePoint *point : problem.variables)
+        if (point != nullptr && point->GetParent() == pattern)
+            problem.targets.Add(point);
+    formula->GetBaseFormula()->CollectResolvedPoints(problem.variables);
+    formula->AddFormulaText(problem.texts);
+    return problem;
+}
+
+} // namespace
+
+void CPatternGrading::Attach(CGradingManager *manager, CInputPattern *pattern)
+{
+    m_pManager = manager;
+    m_pPattern = pattern;
+    Invalidate();
+}
+
+void CPatternGrading::Invalidate()
+{
+    if (m_bStale)
+        return;
+    m_bStale = true;
+    Clear();
+}
+
+void CPatternGrading::Detach()
+{
+    Clear();
+}
+
+void CPatternGrading::Clear()
+{
+    m_oRuntimeFormulas.RemoveAll();
+    m_oOrderedFormulas.RemoveAll();
+    m_oCyclicFormulas.RemoveAll();
+    m_oUnmatchedFormulas.RemoveAll();
+    m_oOwnedFormulas.RemoveAll();
+    m_oMeasureFormulas.RemoveAll();
+}
+
+void CPatternGrading::Update()
+{
+    if (!m_bStale || m_bUpdating)
+        return;
+    m_bUpdating = true;
+    m_bStale = false;
+    ++m_nRebuildCount;
+    Clear();
+    IGradeMask *mask = m_pManager->GetActiveMask();
+    if (mask != nullptr) {
+        CollectRuntimeFormulas();
+        GradePointFormulas(*m_pPattern, m_pManager->GetGradePoints(), *mask->GetFormulaManager(),
+                           m_oRuntimeFormulas, m_oOwnedFormulas, m_pManager->GetGradePointOptions())
+            .makeFormulas();
+        m_oOrderedFormulas.Append(m_oRuntimeFormulas);
+        for (IBaseFormula *formula : m_oOrderedFormulas)
+            formula->ClearLookupMap();
+        mask->GetFormulaManager()->SortByDependency(m_oOrderedFormulas, m_oCyclicFormulas);
+    }
+    m_bUpdating = false;
+}
+
+bool CPatternGrading::GradesOwnPoint(IBaseFormula *formula) const
+{
+    CPtrCollection<CBasePoint> points;
+    formula->CollectPoints(points);
+    for (const CBasePoint *point : points)
+        if (point != nullptr && point->GetParent() == m_pPattern)
+            return true;
+    return points.GetCount() == 0 && formula->AsMeasureFormula() != nullptr;
+}
+
+void CPatternGrading::CollectRuntimeFormulas()
+{
+    const CPtrCollection<IBaseFormula> &runtime = m_pManager->GetRuntimeFormulas();
+    if (runtime.GetCount() == 0)
+        return;
+    ParameterTextChecker checker(m_pManager->GetFormulaNames());
+    for (IBaseFormula *formula : runtime) {
+        if (!GradesOwnPoint(formula))
+            continue;
+        if (!formula->IsValid(&checker)) {
+            m_oUnmatchedFormulas.Add(formula);
+            continue;
+        }
+        m_oRuntimeFormulas.Add(formula);
+        if (formula->AsMeasureFormula() != nullptr)
+            m_oMeasureFormulas.Add(formula);
+    }
+}
+
+bool CPatternGrading::ApplyGradeRules()
+{
+    Update();
+    IGradeData *gradeData = m_pManager->GetGradeData();
+    if (m_oOrderedFormulas.GetCount() == 0 || gradeData == nullptr)
+        return true;
+    ReportCycles();
+    GradingUpdateGuard raised(m_pManager->GetOwner());
+    PatternGradingChange changing(*m_pPattern);
+    try {
+        for (int table = 0; table < gradeData->GetTableCount(); ++table) {
+            const GradingSizes sizes{table, gradeData->GetSizeCount(table),
+                                     gradeData->GetSampleSize(table)};
+            if (sizes.count == 0)
+                continue;
+            RestoreInputGrading(sizes);
+            GradeTable(sizes,
+                       GradingMeasures::fromTable(m_pManager->GetMeasureTable(table), sizes));
+        }
+    } catch (const GradingFailure &failure) {
+        m_pManager->GetMessages().ReportProblem(failure.what());
+        return false;
+    }
+    return true;
+}
+
+void CPatternGrading::ReportCycles() const
+{
+    for (IBaseFormula *formula : m_oCyclicFormulas)
+        m_pManager->GetMessages().ReportProblem(
+            "formula '" + displayTextOf(formula) +
+            "': it depends on itself through other formulas and is not graded");
+}
+
+void CPatternGrading::RestoreInputGrading(const GradingSizes &sizes)
+{
+    for (int i = 0; i < m_pPattern->GetBasePointCount(); ++i) {
+        CBasePoint *point = m_pPattern->GetBasePointAt(i);
+        IInputPoint *input = point->GetInputPoint();
+        if (input == nullptr)
+            continue;
+        auto &original = m_oInputGrading[point];
+        for (int s = 0; s < sizes.count; ++s) {
+            if (s == sizes.base)
+                continue;
+            const DPOINT current = input->GetGradeShift({}, sizes.key(s));
+            const auto [entry, first] = original.try_emplace({sizes.table, s}, current);
+            const DPOINT &wanted = entry->second;
+            if (!first && (wanted.x != current.x || wanted.y != current.y))
+                setOwnGrading(point, sizes.key(s), wanted);
+        }
+    }
+}
+
+void CPatternGrading::GradeTable(const GradingSizes &sizes, const GradingMeasures &measures)
+{
+    for (IBaseFormula *formula : m_oOrderedFormulas) {
+        if (m_oCyclicFormulas.Find(formula) >= 0)
+            continue;
+        if (m_oMeasureFormulas.GetCount() == 0) {
+            GradeFormula(formula, sizes, measures);
+            continue;
+        }
+        // The measures of the formulas graded so far, as they are now.
+        GradingMeasures withFormulas = measures;
+        withFormulas.appendFormulaMeasures(m_oMeasureFormulas, sizes,
+                                           formula->GetFormulaType() != kMeasureExpression);
+        GradeFormula(formula, sizes, withFormulas);
+    }
+}
+
+void CPatternGrading::GradeFormula(IBaseFormula *formula, const GradingSizes &sizes,
+                                   const GradingMeasures &measures)
+{
+    if (formula->GetFormulaType() == kMeasureExpression) {
+        GradeMeasure(*static_cast<CMeasureExpressionFormula *>(formula->GetBaseFormula()), sizes,
+                     measures);
+        return;
+    }
+    if (!isExpressionType(formula->GetFormulaType()))
+        return;
+    const ExpressionProblem problem = problemOf(formula, m_pPattern);
+    if (isPassedOver(formula, problem.targets))
+        return;
+    IMeasureFormula *holder = measureHolderOf(formula);
+    if (holder == nullptr) {
+        EvaluateExpressions(problem, sizes, measures, m_pManager->GetActiveMask());
+        return;
+    }
+    GradingMeasures withSystemVariable = measures;
+    withSystemVariable.appendSystemVariable(*holder, sizes);
+    EvaluateExpressions(problem, sizes, withSystemVariable, m_pManager->GetActiveMask());
+}
+
+void CPatternGrading::GradeMeasure(CMeasureExpressionFormula &formula, const GradingSizes &sizes,
+                                   const GradingMeasures &measures)
+{
+    const std::vector<double> values = EvaluateMeasure(
+        displayTextOf(&formula), formula.GetVarName(), formula.GetFormulaText(), sizes, measures);
+    for (std::size_t s = 0; s < values.size(); ++s)
+        formula.SetValue(sizes.table, static_cast<int>(s), values[s]);
+    if (sizes.table == 0 && sizes.base >= 0 && sizes.base < static_cast<int>(values.size()))
+        formula.SetValue(-1, -1, values[static_cast<std::size_t>(sizes.base)]);
+}
+
+void CPatternGrading::CollectFormulas(CPtrCollection<IBaseFormula> &list)
+{
+    Update();
+    list.Append(m_oOrderedFormulas);
+    list.Append(m_oUnmatchedFormulas);
+}
+
+void CPatternGrading::CollectCyclicFormulas(CPtrCollection<IBaseFormula> &list)
+{
+    Update();
+    list.Append(m_oCyclicFormulas);
+}
+
+bool CPatternGrading::IsCyclic(IBaseFormula *formula)
+{
+    Update();
+    return holdsFormulaOrCopy(m_oCyclicFormulas, formula);
+}
+
+bool CPatternGrading::IsUnmatched(IBaseFormula *formula)
+{
+    Update();
+    return holdsFormulaOrCopy(m_oUnmatchedFormulas, formula);
+}
+
+bool CPatternGrading::HasUnmatchedFormulas()
+{
+    Update();
+    return m_oUnmatchedFormulas.GetCount() > 0;
+}
+
+bool CPatternGrading::HasRuntimeFormulas()
+{
+    Update();
+    return m_oRuntimeFormulas.GetCount() > 0;
+}

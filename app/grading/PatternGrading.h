@@ -1,0 +1,95 @@
+// Morvane program grading.
+// The grading state of one input pattern: its formulas in evaluation order, graded size by size.
+#pragma once
+
+#include "foundation/DPoint.h"
+#include "foundation/PtrCollection.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+class CBasePoint;
+class CGradingManager;
+class CInputPattern;
+class CMeasureExpressionFormula;
+class IBaseFormula;
+struct GradingMeasures;
+struct GradingSizes;
+
+/// The runtime grading state of one input pattern. It takes, from the grading manager's runtime
+/// formulas (the mask's formulas and their copies bound to input points), those that grade a
+/// point of its pattern, tests each one's parameter texts against the names formula text may
+/// use, makes runtime formulas for the grade points that nothing grades (GradePointFormulas),
+/// orders the formulas by dependency and grades them through the formula parser,
+/// table by table and size by size. A measure formula without points is graded by every
+/// pattern's state (its values are the same for each). It rebuilds lazily: only on the first use
+/// after Invalidate.
+class CPatternGrading
+{
+public:
+    CPatternGrading() = default;
+    CPatternGrading(const CPatternGrading &) = delete;
+    CPatternGrading &operator=(const CPatternGrading &) = delete;
+
+    /// Stores the manager and the pattern (neither owned) and marks the state stale.
+    void Attach(CGradingManager *manager, CInputPattern *pattern);
+    /// Marks the state stale and forgets the formula lists; nothing when already stale.
+    void Invalidate();
+    /// Forgets the formula lists without marking the state stale.
+    void Detach();
+    /// Rebuilds the formula lists when stale.
+    void Update();
+
+    /// Update, then grades every formula in order for every grade table that has sizes, with the
+    /// document's grading-update counter raised for the pass. Each pass starts from the grading
+    /// the pattern's points came with (read at the first pass), so grading again after a change
+    /// gives the new result, never one stacked on the last. A formula in a cycle is reported
+    /// and left out; the rest still grade. A formula the parser refuses is reported, ends the
+    /// pass (later formulas are not graded) and the result is false.
+    bool ApplyGradeRules();
+
+    /// Update; appends the ordered formulas, then the unmatched ones.
+    void CollectFormulas(CPtrCollection<IBaseFormula> &list);
+    /// Update; appends the formulas found in a cycle.
+    void CollectCyclicFormulas(CPtrCollection<IBaseFormula> &list);
+    /// Update; whether formula, or a runtime copy made from it, is in a cycle.
+    bool IsCyclic(IBaseFormula *formula);
+    /// Update; whether formula, or a runtime copy made from it, failed the parameter test.
+    bool IsUnmatched(IBaseFormula *formula);
+    bool HasUnmatchedFormulas();
+    /// Whether some runtime formula grades a point of this pattern.
+    bool HasRuntimeFormulas();
+
+    CInputPattern *GetPattern() const { return m_pPattern; }
+    /// How often the state was rebuilt.
+    int GetRebuildCount() const { return m_nRebuildCount; }
+
+private:
+    void Clear();
+    bool GradesOwnPoint(IBaseFormula *formula) const;
+    void CollectRuntimeFormulas();
+    void ReportCycles() const;
+    void RestoreInputGrading(const GradingSizes &sizes);
+    void GradeTable(const GradingSizes &sizes, const GradingMeasures &measures);
+    void GradeFormula(IBaseFormula *formula, const GradingSizes &sizes,
+                      const GradingMeasures &measures);
+    void GradeMeasure(CMeasureExpressionFormula &formula, const GradingSizes &sizes,
+                      const GradingMeasures &measures);
+
+    CGradingManager *m_pManager = nullptr;
+    CInputPattern *m_pPattern = nullptr;
+    CPtrCollection<IBaseFormula> m_oRuntimeFormulas;
+    CPtrCollection<IBaseFormula> m_oOrderedFormulas;
+    CPtrCollection<IBaseFormula> m_oCyclicFormulas;
+    CPtrCollection<IBaseFormula> m_oUnmatchedFormulas;
+    /// The runtime formulas made for the pattern's grade points that nothing grades.
+    COwningCollection<IBaseFormula> m_oOwnedFormulas;
+    /// The runtime formulas that publish a measure, which formula text may name.
+    CPtrCollection<IBaseFormula> m_oMeasureFormulas;
+    /// The grading each point came with, by (table, size), in the pattern's own frame.
+    std::map<const CBasePoint *, std::map<std::pair<int, int>, DPOINT>> m_oInputGrading;
+    bool m_bStale = false;
+    bool m_bUpdating = false;
+    int m_nRebuildCount = 0;
+};

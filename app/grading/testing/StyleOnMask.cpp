@@ -1,0 +1,93 @@
+// Morvane program grading test support.
+// A style to grade without windows: an AAMA file's pieces on a mask made from them, with sizes
+// and measures from a table-set file, and the grading manager over them.
+#include "app/grading/testing/StyleOnMask.h"
+
+#include "model/InputPattern.h"
+#include "model/InputPoint.h"
+#include "model/MaskPattern.h"
+#include "model/MaskPoint.h"
+#include "model/MaskPointList.h"
+#include "model/MorvaneFactory.h"
+#include "platform/brismond/TableSetFactory.h"
+
+namespace testgrading {
+
+StyleOnMask::StyleOnMask(const std::filesystem::path &style, const std::filesystem::path &tableSet,
+                         const std::filesystem::path &savedAs)
+    : model(std::make_unique<CAamaGradeModel>(
+          [savedAs](const morvane::SaveFileRequest &) { return savedAs; }))
+{
+    m_tableSet = CTableSetFactory::Make("Sizes", m_tableSetHandler);
+    m_patterns = CMorvaneFactory::MakeInputPatterns(m_patternsHandler);
+    if (model->Load(style.string()) != GM_NO_ERROR)
+        m_problem = model->GetLastError();
+    else if (!m_tableSet->Load(tableSet))
+        m_problem = m_tableSet->GetLastError();
+    model->OnAttach(&m_tableSet->GetGradeData());
+    int count = 0;
+    model->GetPatternCount(count);
+    for (int p = 0; p < count; ++p)
+        m_patterns->AddPattern(model->GetPatternAt(p));
+    m_patterns->Update();
+    makeMask();
+
+    m_services.activeMask = m_mask;
+    m_services.inputPatterns = m_patterns.get();
+    m_services.tableSet = m_tableSet.get();
+    m_services.gradeModel = model.get();
+    m_manager.Rebuild();
+}
+
+StyleOnMask::~StyleOnMask()
+{
+    m_patterns->SetGradeMask(nullptr);
+}
+
+void StyleOnMask::makeMask()
+{
+    m_maskItf = CMorvaneFactory::MakeGradeMask(m_maskHandler, m_patterns.get());
+    m_mask = static_cast<CGradeMask *>(m_maskItf.get());
+    m_patterns->SetGradeMask(m_mask);
+    for (int p = 0; p < m_patterns->GetPatternCount(); ++p) {
+        CInputPattern *input = m_patterns->GetPatternAt(p);
+        std::unique_ptr<CMaskPattern> made = m_mask->MakePattern();
+        made->CreateFromInput(*input);
+        CMaskPattern *pattern = made.get();
+        m_mask->InsertPatternAt(m_mask->GetPatternCount(), std::move(made));
+        for (int i = 0; i < input->GetBasePointCount(); ++i) {
+            CBasePoint *point = input->GetBasePointAt(i);
+            const int found =
+                pattern->FindBasePoint({point->GetX(), point->GetY()}, 1e-9, GRADE_POINT_GRADE);
+            if (found >= 0)
+                m_mask->GetPointAssociationMap()->AddAssociation(
+                    pattern->GetBasePointAt(found)->GetMaskPoint(), point);
+        }
+        input->SetFlagged();
+    }
+}
+
+CBasePoint *StyleOnMask::inputPoint(int p, int i) const
+{
+    return m_patterns->GetPatternAt(p)->GetBasePointAt(i);
+}
+
+CBasePoint *StyleOnMask::maskPoint(int p, int i) const
+{
+    return inputPoint(p, i)->GetAssociatedPoint();
+}
+
+DPOINT StyleOnMask::filePosition(int p, int i) const
+{
+    DPOINT position;
+    inputPoint(p, i)->GetInputPoint()->GetGradePoint()->GetPosition({}, position);
+    return position;
+}
+
+bool StyleOnMask::grade()
+{
+    m_manager.Invalidate();
+    return m_manager.RestartGrading() && m_manager.ApplyGradeRules();
+}
+
+} // namespace testgrading

@@ -1,0 +1,249 @@
+// Morvane program grading tests.
+// A style graded without any window: an AAMA file and a table set in, formulas of several kinds
+// on a mask, graded and saved as AAMA DXF and RUL, and read back.
+#include "RegionFixtures.h"
+#include "TemporaryFolder.h"
+#include "app/grading/testing/MaskFormulas.h"
+#include "app/grading/testing/StyleOnMask.h"
+#include "formulas/GradeRegionFormula.h"
+#include "formulas/PointFormulaIncrement.h"
+#include "foundation/TextFormat.h"
+#include "sources/aama-reader/AAMAData.h"
+#include "sources/aama-reader/IAAMAData.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kSizes = 6;
+constexpr int kBase = 2;
+
+fs::path sourcePath(const std::string &relative)
+{
+    const char *root = std::getenv("MORVANE_SOURCE_DIR");
+    EXPECT_NE(root, nullptr) << "MORVANE_SOURCE_DIR is not set";
+    return fs::path(root != nullptr ? root : ".") / relative;
+}
+
+/// The displacement of every rule of a RUL file in every size, by rule name.
+std::map<std::string, std::vector<DPOINT>> readRulRules(const fs::path &path)
+{
+    std::map<std::string, std::vector<DPOINT>> rules;
+    std::ifstream file(path);
+    std::string line;
+    std::vector<DPOINT> *current = nullptr;
+    while (std::getline(file, line)) {
+        if (line.rfind("RULE: DELTA ", 0) == 0) {
+            std::string name = line.substr(12);
+            while (!name.empty() && (name.back() == '\r' || name.back() == ' '))
+                name.pop_back();
+            current = &rules[name];
+            continue;
+        }
+        if (current == nullptr || line.rfind("END", 0) == 0)
+            continue;
+        std::replace(line.begin(), line.end(), ',', ' ');
+        std::istringstream numbers(line);
+        numbers.imbue(std::locale::classic());
+        double x = 0;
+        double y = 0;
+        while (numbers >> x >> y)
+            current->push_back({x, y});
+    }
+    return rules;
+}
+
+/// A point of the saved file that carries a rule: where it lies and its rule's name.
+struct RulePlace
+{
+    DPOINT position;
+    std::string rule;
+};
+
+std::vector<RulePlace> readRulePlaces(const IAAMAData &data)
+{
+    std::vector<RulePlace> places;
+    for (int piece = 0; piece < data.GetPieceCount(); ++piece) {
+        for (int v = 0; v < data.GetVertexCount(piece, -1); ++v) {
+            int flags = 0;
+            int rule = -1;
+            double notch[2] = {0, 0};
+            const morvane::AamaPosition at = data.GetVertex(piece, -1, v, flags, rule, notch);
+            if (rule >= 0)
+                places.push_back({{at.x, at.y}, std::to_string(rule)});
+        }
+        for (int h = 0; h < data.GetDrillHoleCount(piece); ++h) {
+            int rule = -1;
+            const morvane::AamaPosition at = data.GetDrillHole(piece, h, rule);
+            if (rule >= 0)
+                places.push_back({{at.x, at.y}, std::to_string(rule)});
+        }
+    }
+    return places;
+}
+
+std::string describePlace(const std::string &rule, double x, double y)
+{
+    return rule + " " + morvane::format("%.3f %.3f", x, y);
+}
+
+/// The rule labels of the DXF file as ezdxf reads them, each "<rule> <x> <y>".
+std::set<std::string> readRuleLabelsWithEzdxf(const fs::path &dxf, const fs::path &listing)
+{
+    const std::string command = "/usr/bin/python3 '" +
+                                sourcePath("app/grading/tests/list_rule_labels.py").string() +
+                                "' '" + dxf.string() + "' > '" + listing.string() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    std::set<std::string> labels;
+    std::ifstream file(listing);
+    std::string rule;
+    double x = 0;
+    double y = 0;
+    file.imbue(std::locale::classic());
+    while (file >> rule >> x >> y)
+        labels.insert(describePlace(rule, x, y));
+    return labels;
+}
+
+/// What the test's formulas make of one point in size s, worked out by hand.
+using Increment = std::function<DPOINT(int size)>;
+
+class GradeStyleEndToEndTest : public ::testing::Test
+{
+protected:
+    /// The points no formula grades keep their grading: every value is worked out by hand.
+    GradeStyleEndToEndTest()
+    {
+        EXPECT_EQ(m_style.GetProblem(), "");
+        m_style.manager().SetGradePointOptions({false, false});
+    }
+
+    void gradeAndSave()
+    {
+        ASSERT_TRUE(m_style.grade());
+        ASSERT_EQ(m_style.model->Save(), GM_NO_ERROR) << m_style.model->GetLastError();
+        const auto &problems = m_style.messages.problems;
+        EXPECT_TRUE(problems.empty()) << (problems.empty() ? "" : problems[0]);
+    }
+
+    /// Reads the saved files back: every point with a rule moves in every size by what the
+    /// formulas make of it (nothing for the points no formula grades), and each expected point
+    /// is one of them; ezdxf finds the same rule labels at the same places. An outline lists its
+    /// closing point twice.
+    void expectSavedGrading(const std::vector<std::pair<DPOINT, Increment>> &expected) const
+    {
+        AAMAData data;
+        ASSERT_TRUE(data.Load(m_folder / "graded.dxf")) << data.GetLoadError();
+        const std::vector<RulePlace> places = readRulePlaces(*data.GetIAAMADataItf());
+        std::set<std::string> described;
+        for (const RulePlace &place : places)
+            described.insert(describePlace(place.rule, place.position.x, place.position.y));
+        EXPECT_EQ(readRuleLabelsWithEzdxf(m_folder / "graded.dxf", m_folder / "labels.txt"),
+                  described);
+        const auto rules = readRulRules(m_folder / "graded.RUL");
+        std::set<std::string> matched;
+        for (const RulePlace &place : places) {
+            Increment increment = [](int) { return DPOINT{0, 0}; };
+            for (const auto &[position, graded] : expected) {
+                if (std::hypot(position.x - place.position.x, position.y - place.position.y) <
+                    1e-3) {
+                    increment = graded;
+                    matched.insert(place.rule);
+                }
+            }
+            SCOPED_TRACE("rule " + place.rule);
+            ASSERT_EQ(rules.count(place.rule), 1u);
+            const std::vector<DPOINT> &deltas = rules.at(place.rule);
+            ASSERT_EQ(deltas.size(), static_cast<std::size_t>(kSizes));
+            for (int s = 0; s < kSizes; ++s) {
+                SCOPED_TRACE("size " + std::to_string(s));
+                EXPECT_NEAR(deltas[s].x, increment(s).x, 0.006);
+                EXPECT_NEAR(deltas[s].y, increment(s).y, 0.006);
+            }
+        }
+        EXPECT_EQ(matched.size(), expected.size());
+    }
+
+    TemporaryFolder m_folder{"grade-style"};
+    testgrading::StyleOnMask m_style{sourcePath("sources/aama-model/tests/data/shirt.dxf"),
+                                     sourcePath("app/grading/tests/data/women.mst"),
+                                     m_folder / "graded.dxf"};
+};
+
+DPOINT steps(int size, double x, double y)
+{
+    return {x * (size - kBase), y * (size - kBase)};
+}
+
+DPOINT outsideBase(int size, double x, double y)
+{
+    return size == kBase ? DPOINT{0, 0} : DPOINT{x, y};
+}
+
+} // namespace
+
+TEST_F(GradeStyleEndToEndTest, EveryRuleOfTheSavedStyleMovesAsItsFormulasSay)
+{
+    ASSERT_EQ(m_style.patternCount(), 2);
+    // FRONT: a measure and a step, and a point graded like it; BACK: a fixed increment.
+    using testgrading::addIncrement;
+    testgrading::addLikePoint(m_style.formulas(), m_style.maskPoint(0, 1), m_style.maskPoint(0, 0));
+    addIncrement(m_style.formulas(), m_style.maskPoint(0, 0), "waist/40", "%INC(0.5)");
+    CPointFormulaIncrement *back =
+        addIncrement(m_style.formulas(), m_style.maskPoint(1, 0), "1.25", "-0.75");
+    // A grade region across both pieces (FRONT's (10, 12), BACK's (40, 10)), running up.
+    CGradeRegion *region =
+        testmodel::addRegion(m_style.mask(), testmodel::boxShape(-1, 9, 41, 13), REGION_GRADE);
+    auto *across = static_cast<CGradeRegionFormula *>(
+        m_style.formulas().AddNewRegionFormula(CGradeRegionFormula::kFormulaType, nullptr, region));
+    across->GetParam(0)->SetValue("hip/80");
+
+    gradeAndSave();
+
+    // waist grows by 30 a size: waist/40 is 0.75 a size; hip by 40: hip/80 is 0.5.
+    const Increment front = [](int s) { return steps(s, 0.75, 0.5); };
+    const Increment inRegion = [](int s) { return steps(s, 0, 0.5); };
+    expectSavedGrading(
+        {{m_style.filePosition(0, 0), front},
+         {m_style.filePosition(0, 1), front},
+         {{10, 12}, inRegion},
+         {{40, 10}, inRegion},
+         {m_style.filePosition(1, 0), [](int s) { return outsideBase(s, 1.25, -0.75); }}});
+
+    // Grading again with a changed formula gives the changed result, nothing of the last.
+    back->SetParamText(0, "hip/20");
+    gradeAndSave();
+
+    expectSavedGrading({{m_style.filePosition(0, 0), front},
+                        {m_style.filePosition(0, 1), front},
+                        {{10, 12}, inRegion},
+                        {{40, 10}, inRegion},
+                        {m_style.filePosition(1, 0), [](int s) {
+                             return DPOINT{2.0 * (s - kBase), s == kBase ? 0 : -0.75};
+                         }}});
+}
+
+TEST_F(GradeStyleEndToEndTest, AFormulaTheParserRefusesStopsItsPieceAndTheOtherPieceStillGrades)
+{
+    using testgrading::addIncrement;
+    addIncrement(m_style.formulas(), m_style.maskPoint(0, 0), "1/0", "0");
+    addIncrement(m_style.formulas(), m_style.maskPoint(1, 0), "1.25", "-0.75");
+
+    EXPECT_FALSE(m_style.grade());
+    ASSERT_EQ(m_style.messages.problems.size(), 1u);
+    EXPECT_NE(m_style.messages.problems[0].find("\"%PA(0,0,"), std::string::npos)
+        << m_style.messages.problems[0];
+    ASSERT_EQ(m_style.model->Save(), GM_NO_ERROR) << m_style.model->GetLastError();
+
+    expectSavedGrading(
+        {{m_style.filePosition(1, 0), [](int s) { return outsideBase(s, 1.25, -0.75); }}});
+}

@@ -1,0 +1,87 @@
+// Morvane foundation library.
+// A member described once for every object of a class that registers it alike.
+#include "foundation/SharedAttribute.h"
+
+#include "foundation/XmlArchive.h"
+
+#include <cstdint>
+
+namespace morvane {
+
+SharedAttribute::SharedAttribute(std::string_view name, XML_ATTRIBUTE_KIND kind,
+                                 XmlPresence presence, XmlForm form, ptrdiff_t offset)
+    : m_sName(name)
+    , m_eKind(kind)
+    , m_ePresence(presence)
+    , m_eForm(form)
+    , m_nOffset(offset)
+{
+}
+
+SharedAttribute::~SharedAttribute() = default;
+
+bool SharedAttribute::MatchesValue(const ValueRegistration &) const
+{
+    return false;
+}
+
+bool SharedAttribute::MatchesCollection(const CollectionRegistration &) const
+{
+    return false;
+}
+
+bool SharedAttribute::MatchesReference(const ReferenceRegistration &) const
+{
+    return false;
+}
+
+void SharedAttribute::RegisterNames(CXmlArchive &, const CAttContainer &) const {}
+
+void SharedAttribute::ResolveReferences(CXmlArchive &, CAttContainer &) const {}
+
+void SharedAttribute::RedirectReferences(const CAttContainer &, CAttContainer *,
+                                         CAttContainer *) const
+{
+}
+
+void *SharedAttribute::MemberOf(const CAttContainer &container) const
+{
+    return reinterpret_cast<void *>(reinterpret_cast<uintptr_t>(&container) +
+                                    static_cast<uintptr_t>(m_nOffset));
+}
+
+bool SharedAttribute::ReadText(CXmlArchive &archive, int &position, std::string_view &text) const
+{
+    CScrivel &filer = archive.GetFiler();
+    if (m_eForm == XmlForm::Attribute)
+        return filer.GetItemVal(m_sName, text);
+    const int i = filer.FindChild(m_sName, position);
+    if (i < 0)
+        return false;
+    // Not entering the child, which is refused all the same where entering it would be.
+    if (filer.GetDepth() >= CScrivel::kMaxDepth)
+        archive.SelectChild(i);
+    text = filer.GetChildValue(i);
+    position = i + 1;
+    return true;
+}
+
+void SharedAttribute::WriteText(CXmlArchive &archive, std::string_view text) const
+{
+    CScrivel &filer = archive.GetFiler();
+    if (m_eForm == XmlForm::Attribute) {
+        filer.AddItemVal(m_sName, text);
+        return;
+    }
+    filer.AddItem(m_sName);
+    filer.SetValue(text);
+    filer.ReturnBack();
+}
+
+bool SharedAttribute::IsWritable() const
+{
+    return m_ePresence == XmlPresence::Optional || m_ePresence == XmlPresence::Required ||
+           m_ePresence == XmlPresence::WhenSet;
+}
+
+} // namespace morvane

@@ -1,0 +1,223 @@
+// Morvane foundation library.
+// A value member described once for every object of a class: found by its place in the object.
+#include "foundation/SharedValueAttribute.h"
+
+#include "foundation/AttContainer.h"
+#include "foundation/NumberText.h"
+#include "foundation/TextFormat.h"
+
+#include <bit>
+#include <utility>
+
+namespace morvane {
+
+namespace {
+
+template <class T> T &memberAt(void *member)
+{
+    return *static_cast<T *>(member);
+}
+
+} // namespace
+
+SharedValueAttribute::SharedValueAttribute(const ValueRegistration &registration)
+    : SharedAttribute(registration.name, registration.kind, registration.presence,
+                      registration.form, registration.offset)
+    , m_nRegistered(registration.integer)
+    , m_dRegistered(registration.real)
+    , m_sRegistered(registration.text)
+    , m_nPrecision(registration.precision)
+    , m_pAccess(registration.access)
+{
+}
+
+bool SharedValueAttribute::MatchesValue(const ValueRegistration &registration) const
+{
+    // Doubles compare by their bits, so that a NaN at registration matches itself.
+    return GetOffset() == registration.offset && GetKind() == registration.kind &&
+           GetPresence() == registration.presence && GetForm() == registration.form &&
+           m_nRegistered == registration.integer &&
+           std::bit_cast<uint64_t>(m_dRegistered) == std::bit_cast<uint64_t>(registration.real) &&
+           m_nPrecision == registration.precision && m_pAccess == registration.access &&
+           GetName() == registration.name && m_sRegistered == registration.text;
+}
+
+bool SharedValueAttribute::Load(CXmlArchive &archive, CAttContainer &container,
+                                int &position) const
+{
+    std::string_view text;
+    if (!ReadText(archive, position, text))
+        return false;
+    SetValueText(container, text);
+    return true;
+}
+
+void SharedValueAttribute::Save(CXmlArchive &archive, const CAttContainer &container) const
+{
+    if (MustSave(container))
+        WriteText(archive, GetValueText(container));
+}
+
+void SharedValueAttribute::SetValueText(CAttContainer &container, std::string_view text) const
+{
+    void *member = MemberOf(container);
+    switch (GetKind()) {
+    case atPtrString:
+        memberAt<std::string>(member).assign(text);
+        return;
+    case atPtrInteger:
+        m_pAccess->set(member, parseInt(text));
+        return;
+    case atPtrDword:
+        memberAt<uint32_t>(member) = static_cast<uint32_t>(parseInt(text));
+        return;
+    case atPtrBoolean:
+        memberAt<bool>(member) = parseInt(text) != 0;
+        return;
+    default:
+        memberAt<double>(member) = parseDouble(text);
+        return;
+    }
+}
+
+std::string SharedValueAttribute::GetValueText(const CAttContainer &container) const
+{
+    void *member = MemberOf(container);
+    switch (GetKind()) {
+    case atPtrString:
+        return memberAt<std::string>(member);
+    case atPtrInteger:
+        return formatInteger(m_pAccess->get(member));
+    case atPtrDword:
+        return formatInteger(static_cast<int32_t>(memberAt<uint32_t>(member)));
+    case atPtrBoolean:
+        return memberAt<bool>(member) ? "1" : "0";
+    default:
+        // Precisions 1 to 7 have their own format; any other is "%f", which has 6 decimals.
+        return formatFixed(memberAt<double>(member),
+                           m_nPrecision >= 1 && m_nPrecision <= 7 ? m_nPrecision : 6);
+    }
+}
+
+bool SharedValueAttribute::IsAtRegistrationValue(const CAttContainer &container) const
+{
+    void *member = MemberOf(container);
+    switch (GetKind()) {
+    case atPtrString:
+        return memberAt<std::string>(member) == m_sRegistered;
+    case atPtrInteger:
+        return m_pAccess->get(member) == m_nRegistered;
+    case atPtrDword:
+        return memberAt<uint32_t>(member) == m_nRegistered;
+    case atPtrBoolean:
+        return memberAt<bool>(member) == (m_nRegistered != 0);
+    default:
+        return memberAt<double>(member) == m_dRegistered;
+    }
+}
+
+void SharedValueAttribute::RestoreRegistrationValue(CAttContainer &container) const
+{
+    void *member = MemberOf(container);
+    switch (GetKind()) {
+    case atPtrString:
+        memberAt<std::string>(member) = m_sRegistered;
+        return;
+    case atPtrInteger:
+        m_pAccess->set(member, static_cast<int>(m_nRegistered));
+        return;
+    case atPtrDword:
+        memberAt<uint32_t>(member) = static_cast<uint32_t>(m_nRegistered);
+        return;
+    case atPtrBoolean:
+        memberAt<bool>(member) = m_nRegistered != 0;
+        return;
+    default:
+        memberAt<double>(member) = m_dRegistered;
+        return;
+    }
+}
+
+bool SharedValueAttribute::MustSave(const CAttContainer &container) const
+{
+    switch (GetPresence()) {
+    case XmlPresence::Required:
+        return true;
+    case XmlPresence::Optional:
+        return GetKind() != atPtrString || !memberAt<std::string>(MemberOf(container)).empty();
+    case XmlPresence::WhenSet:
+        return !IsAtRegistrationValue(container);
+    case XmlPresence::Ignored:
+    case XmlPresence::ReadOnly:
+        return false;
+    }
+    return false;
+}
+
+void SharedValueAttribute::OnMissing(CAttContainer &container) const
+{
+    if (GetPresence() == XmlPresence::WhenSet)
+        RestoreRegistrationValue(container);
+}
+
+std::unique_ptr<CXmlValueAttribute> SharedValueAttribute::MakeAttribute(void *member) const
+{
+    std::string name = GetName();
+    switch (GetKind()) {
+    case atPtrString:
+        return std::make_unique<CStringAttribute>(static_cast<std::string *>(member),
+                                                  std::move(name));
+    case atPtrInteger:
+        return m_pAccess->bind(member, std::move(name));
+    case atPtrDword:
+        return std::make_unique<CDwordAttribute>(static_cast<uint32_t *>(member), std::move(name));
+    case atPtrBoolean:
+        return std::make_unique<CBoolAttribute>(static_cast<bool *>(member), std::move(name));
+    default: {
+        auto attribute =
+            std::make_unique<CDoubleAttribute>(static_cast<double *>(member), std::move(name));
+        attribute->SetPrecision(m_nPrecision);
+        return attribute;
+    }
+    }
+}
+
+std::unique_ptr<CXmlAttribute> SharedValueAttribute::Bind(CAttContainer &container) const
+{
+    std::unique_ptr<CXmlValueAttribute> attribute = MakeAtRegistrationValue(MemberOf(container));
+    attribute->SetPresence(GetPresence());
+    attribute->SetForm(GetForm());
+    return attribute;
+}
+
+std::unique_ptr<CXmlValueAttribute> SharedValueAttribute::MakeAtRegistrationValue(void *member) const
+{
+    // An attribute takes the value its member holds when it is made as the value at
+    // registration: the member holds that value for the moment.
+    const auto madeAt = [this, member](auto &value, const auto &registered) {
+        auto current = std::move(value);
+        value = registered;
+        std::unique_ptr<CXmlValueAttribute> attribute = MakeAttribute(member);
+        value = std::move(current);
+        return attribute;
+    };
+    switch (GetKind()) {
+    case atPtrString:
+        return madeAt(memberAt<std::string>(member), m_sRegistered);
+    case atPtrInteger: {
+        const int current = m_pAccess->get(member);
+        m_pAccess->set(member, static_cast<int>(m_nRegistered));
+        std::unique_ptr<CXmlValueAttribute> attribute = MakeAttribute(member);
+        m_pAccess->set(member, current);
+        return attribute;
+    }
+    case atPtrDword:
+        return madeAt(memberAt<uint32_t>(member), static_cast<uint32_t>(m_nRegistered));
+    case atPtrBoolean:
+        return madeAt(memberAt<bool>(member), m_nRegistered != 0);
+    default:
+        return madeAt(memberAt<double>(member), m_dRegistered);
+    }
+}
+
+} // namespace morvane

@@ -1,0 +1,73 @@
+// Morvane foundation library.
+// A value member described once for every object of a class: found by its place in the object.
+#pragma once
+
+#include "foundation/SharedAttribute.h"
+#include "foundation/XmlValueAttributes.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class CAttContainer;
+
+namespace morvane {
+
+/// What one registration of a value member says: enough to tell whether two objects registered
+/// the same member, and to make the attribute that stores it.
+struct ValueRegistration
+{
+    XML_ATTRIBUTE_KIND kind;
+    std::string_view name;
+    XmlPresence presence;
+    XmlForm form;
+    /// Where the member lies, in bytes from the registering container.
+    ptrdiff_t offset = 0;
+    /// The member's value at registration: integer for integers, unsigned values and booleans,
+    /// real for doubles, text for strings.
+    int64_t integer = 0;
+    double real = 0.0;
+    std::string_view text = {};
+    /// Doubles: the decimals (as CDoubleAttribute::SetPrecision).
+    int precision = 0;
+    /// Integers: how the member's type is read and written.
+    const IntMemberAccess *access = nullptr;
+};
+
+/// A value member (string, integer, unsigned value, boolean or double) as every object of a
+/// class registers it, with its value at registration. It stores and reads the member exactly
+/// as the attribute classes of XmlValueAttributes.h do.
+class SharedValueAttribute final : public SharedAttribute
+{
+public:
+    explicit SharedValueAttribute(const ValueRegistration &registration);
+
+    bool MatchesValue(const ValueRegistration &registration) const override;
+
+    /// Reads the text of the member's child element without entering it (form Element), or
+    /// the object's XML attribute (form Attribute).
+    bool Load(CXmlArchive &archive, CAttContainer &container, int &position) const override;
+    void Save(CXmlArchive &archive, const CAttContainer &container) const override;
+    bool MustSave(const CAttContainer &container) const override;
+    void OnMissing(CAttContainer &container) const override;
+    std::unique_ptr<CXmlAttribute> Bind(CAttContainer &container) const override;
+
+    void SetValueText(CAttContainer &container, std::string_view text) const;
+    std::string GetValueText(const CAttContainer &container) const;
+
+private:
+    bool IsAtRegistrationValue(const CAttContainer &container) const;
+    void RestoreRegistrationValue(CAttContainer &container) const;
+    std::unique_ptr<CXmlValueAttribute> MakeAttribute(void *member) const;
+    std::unique_ptr<CXmlValueAttribute> MakeAtRegistrationValue(void *member) const;
+
+    int64_t m_nRegistered;
+    double m_dRegistered;
+    std::string m_sRegistered;
+    int m_nPrecision;
+    const IntMemberAccess *m_pAccess;
+};
+
+} // namespace morvane
