@@ -70,6 +70,7 @@ public:
     /// True.
     bool TakesPartInEvaluation() const override { return true; }
     bool IsRuntimeFormula() const override { return false; }
+    const IBaseFormula *GetRefreshOrigin() const override { return m_pRefreshSource; }
     /// Nothing.
     void TakeOverFrom(IBaseFormula *replaced) override;
     /// Nothing.
@@ -127,6 +128,8 @@ public:
     /// Parameter n, first appending empty expression parameters until it exists.
     CStrParam *GetParam(int n);
     int GetParamCount() const { return m_oStrParams.GetCount(); }
+    /// Removes every parameter.
+    void ClearParams() { m_oStrParams.RemoveAll(); }
     /// The trimmed text of parameter n; "0" when that is empty.
     std::string GetParamText(int n);
     /// The trimmed text of parameter n as stored; empty when it is empty or absent.
@@ -218,6 +221,9 @@ protected:
     /// Called after a resolved point changed; nothing here.
     virtual void OnResolvedChanged(int index);
     void SetRequiredIndexCount(int count) { m_nRequiredIndexCount = count; }
+    /// Stores name, trimmed and lower-cased, in the variable name field; a change sends the
+    /// change events (property 0).
+    void StoreVarName(std::string &field, const std::string &name);
     /// The check of a formula over a set of points: the base check without its resolved points;
     /// then, without points, message 110 (with a reporter) and false.
     bool ValidatePointSet(CFormulaMessageList *reporter, IFormulaTextChecker *checker,

@@ -3,6 +3,7 @@
 #include "formulas/BaseFormula.h"
 
 #include "formulas/FormulaText.h"
+#include "foundation/NameCompare.h"
 #include "model/BasePoint.h"
 #include "model/Pattern.h"
 
@@ -76,4 +77,14 @@ std::string CBaseFormula::GetPointDisplayName(const CBasePoint *point) const
     if (pattern != nullptr && pattern != GetOwnPattern())
         name = pattern->GetPatternName() + ":" + name;
     return name + axisSuffix(GetApplyTypeX(), GetApplyTypeY());
+}
+
+void CBaseFormula::StoreVarName(std::string &field, const std::string &name)
+{
+    const std::string stored = toLowerAscii(trimBlanks(name));
+    if (stored == field)
+        return;
+    SendBeforeChange(0);
+    field = stored;
+    SendAfterChange(0);
 }

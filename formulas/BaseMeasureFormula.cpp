@@ -3,7 +3,6 @@
 #include "formulas/BaseMeasureFormula.h"
 
 #include "formulas/FormulaText.h"
-#include "foundation/NameCompare.h"
 
 using namespace morvane;
 
@@ -38,12 +37,7 @@ std::string CBaseMeasureFormula::GetPointsText()
 
 void CBaseMeasureFormula::SetVarName(const std::string &name)
 {
-    const std::string stored = toLowerAscii(trimBlanks(name));
-    if (stored == m_sVarName)
-        return;
-    SendBeforeChange(0);
-    m_sVarName = stored;
-    SendAfterChange(0);
+    StoreVarName(m_sVarName, name);
 }
 
 void CBaseMeasureFormula::CopyFrom(const CBaseFormula &other)

@@ -54,25 +54,37 @@ void CPathRegionFormula::CopyFrom(const CBaseFormula &other)
     CBasePathFormula::CopyFrom(other);
 }
 
+bool CPathRegionFormula::FindRunInside(const CGradeRegion &region, CBasePoint *&start,
+                                       CBasePoint *&end, bool &direction)
+{
+    CPtrCollection<CInputPattern> patterns;
+    region.AppendShownInputPatterns(patterns);
+    for (const CInputPattern *pattern : patterns) {
+        CBasePoint *first = nullptr;
+        CBasePoint *last = nullptr;
+        bool runDirection = direction;
+        if (!pattern->FindGradePathReg(region, first, last, runDirection))
+            continue;
+        start = first;
+        end = last;
+        direction = runDirection;
+        return true;
+    }
+    return false;
+}
+
 void CPathRegionFormula::ResolveEndPoints()
 {
     SetEndPoint(0, nullptr);
     SetEndPoint(1, nullptr);
-    if (m_pRegion == nullptr)
+    CBasePoint *start = nullptr;
+    CBasePoint *end = nullptr;
+    bool direction = GetFillDirection();
+    if (m_pRegion == nullptr || !FindRunInside(*m_pRegion, start, end, direction))
         return;
-    CPtrCollection<CInputPattern> patterns;
-    m_pRegion->AppendShownInputPatterns(patterns);
-    for (const CInputPattern *pattern : patterns) {
-        CBasePoint *start = nullptr;
-        CBasePoint *end = nullptr;
-        bool direction = GetFillDirection();
-        if (!pattern->FindGradePathReg(*m_pRegion, start, end, direction))
-            continue;
-        m_bReverse = !direction;
-        SetEndPoint(0, start);
-        SetEndPoint(1, end);
-        return;
-    }
+    m_bReverse = !direction;
+    SetEndPoint(0, start);
+    SetEndPoint(1, end);
 }
 
 void CPathRegionFormula::Recalculate()

@@ -29,6 +29,12 @@ public:
     CGradeRegion *GetGradeRegion() const { return m_pRegion; }
     void SetRegion(CGradeRegion *region);
 
+    /// The run of the outline inside the region on the first input pattern shown on the
+    /// region's mask that has one: its ends, and its direction (in: the one to try first).
+    /// False, the arguments untouched, when no shown pattern has such a run.
+    static bool FindRunInside(const CGradeRegion &region, CBasePoint *&start, CBasePoint *&end,
+                              bool &direction);
+
 protected:
     /// Finds the run in the region, then fills the path along it.
     void Recalculate() override;

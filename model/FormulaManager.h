@@ -190,7 +190,7 @@ public:
     /// The working list of the last evaluation run (or SetWorkingFormulas).
     const CPtrCollection<IBaseFormula> &GetFormulas() const { return m_oWorkingList; }
     /// Whether another working formula grades point in x and in y (x, y set to the answer);
-    /// ignored (when given) counts as none of them either.
+    /// ignored (when given) and the runtime copies refreshed through it count as none of them.
     void IsPointGraded(const CBasePoint *point, bool &x, bool &y,
                        const IBaseFormula *ignored = nullptr);
     /// Deletes every formula (no history records), then clears the mask's history.

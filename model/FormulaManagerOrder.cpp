@@ -157,7 +157,8 @@ void CFormulaManager::IsPointGraded(const CBasePoint *point, bool &x, bool &y,
     const bool excluded = m_pMask != nullptr && m_pMask->IsInExcludeRegion(point->GetAbsPosition());
     for (IBaseFormula *formula : m_oWorkingList) {
         if (formula == ignored || formula->GetBasePoint() == point ||
-            formula->GetFormulaType() == 2)
+            formula->GetFormulaType() == 2 ||
+            (ignored != nullptr && formula->GetRefreshOrigin() == ignored))
             continue;
         if (excluded && formula->GetFormulaType() == 0)
             continue;

@@ -4,6 +4,7 @@
 
 #include "foundation/AttContainer.h"
 #include "foundation/PtrCollection.h"
+#include "model/IGradePathSource.h"
 #include "model/MvItem.h"
 
 #include <memory>
@@ -12,7 +13,6 @@
 class CBasePoint;
 class CGradePathPropertyList;
 class IBaseFormula;
-class IGradePath;
 
 /// One path formula along whose path a global proportional-distance formula (the owner) grades,
 /// with two options and whether the path's ends are graded by other formulas. Stored as
@@ -20,7 +20,7 @@ class IGradePath;
 ///
 /// The options belong to every property but the first of its list: there they read as false
 /// and cannot be set.
-class CGradePathProperty : public CAttContainer, public CMvItem
+class CGradePathProperty : public CAttContainer, public CMvItem, public IGradePathSource
 {
 public:
     CGradePathProperty();
@@ -41,17 +41,17 @@ public:
     /// measure or no path formula.
     std::string GetText() const;
     /// The path formula's path; null without a path formula.
-    IGradePath *GetGradePath() const;
+    IGradePath *GetGradePath() const override;
     IBaseFormula *GetGradeFormula() const { return m_pGradeFormula; }
-    bool GetStartGraded() const { return m_bStartGraded; }
-    bool GetEndGraded() const { return m_bEndGraded; }
-    void SetStartGraded(bool graded) { m_bStartGraded = graded; }
-    void SetEndGraded(bool graded) { m_bEndGraded = graded; }
+    bool GetStartGraded() const override { return m_bStartGraded; }
+    bool GetEndGraded() const override { return m_bEndGraded; }
+    void SetStartGraded(bool graded) override { m_bStartGraded = graded; }
+    void SetEndGraded(bool graded) override { m_bEndGraded = graded; }
     /// Whether a formula other than the owner grades the path's first point (in x or y); false
     /// when the path has no point.
-    void UpdateStartGraded();
+    void UpdateStartGraded() override;
     /// The same for the path's last point.
-    void UpdateEndGraded();
+    void UpdateEndGraded() override;
     /// False for the first property of its list.
     bool GetFirstOption() const;
     bool GetSecondOption() const;

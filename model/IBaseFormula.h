@@ -99,6 +99,9 @@ public:
     virtual bool TakesPartInEvaluation() const = 0;
     /// Whether the formula is a runtime formula made for one evaluation.
     virtual bool IsRuntimeFormula() const = 0;
+    /// The formula this one is refreshed through (the original of a runtime copy); the
+    /// formula itself when it is its own.
+    virtual const IBaseFormula *GetRefreshOrigin() const = 0;
     /// Takes over the settings of replaced, a formula of an older kind that this one replaces
     /// when an old mask file is brought up to date.
     virtual void TakeOverFrom(IBaseFormula *replaced) = 0;

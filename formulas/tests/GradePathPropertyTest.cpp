@@ -4,6 +4,7 @@
 #include "model/GradePathProperty.h"
 
 #include "MaskFixtures.h"
+#include "PointGrader.h"
 #include "formulas/BaseFormula.h"
 #include "model/GradeMask.h"
 #include "model/GradePath.h"
@@ -11,37 +12,13 @@
 #include "model/IPathFormula.h"
 
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <memory>
 #include <string>
 
+using namespace testformulas;
 using namespace testmodel;
 
 namespace {
-
-/// A formula that grades the points it is given, in x and in y.
-class Grader : public CBaseFormula
-{
-public:
-    Grader(std::initializer_list<CBasePoint *> points)
-    {
-        for (CBasePoint *point : points)
-            m_oPoints.Add(point);
-    }
-
-    const CRuntimeClass *GetRuntimeClass() const override { return CBaseFormula::GetThisClass(); }
-    int GetFormulaType() const override { return 5; }
-    int GetApplyTypeX() const override { return 1; }
-    int GetApplyTypeY() const override { return 1; }
-    std::string GetFormulaText() override { return {}; }
-
-protected:
-    void DoCollectPoints(CPtrCollection<CBasePoint> &list) override { list.Append(m_oPoints); }
-    void DoGetDisplayText(std::string &out, bool) override { out.clear(); }
-
-private:
-    CPtrCollection<CBasePoint> m_oPoints;
-};
 
 /// A measure of the length of the path from one point to another.
 class PathMeasure : public CBaseFormula, public IMeasureFormula, public IPathFormula

@@ -84,6 +84,9 @@ TEST_F(GradeRegionFormulaTest, GradesEveryRegionPointAlongTheDirectionInDegrees)
     EXPECT_TRUE(along->Validate(nullptr, nullptr));
     along->OnRegionPointRemoved(m_square.point(1));
     EXPECT_EQ(along->GetFormulaText(), "%PA(0, 2, P2,P3,P4)=%RG(0.000000,dx,)");
+    EXPECT_EQ(along->GetResolvedPoint(0), m_square.point(2));
+    EXPECT_EQ(along->GetResolvedPoint(2), m_square.point(4));
+    EXPECT_EQ(along->GetResolvedPoint(3), nullptr);
 
     auto *across = makeFor<CGradeRegionFormula>(addRegion(1));
     across->GetParam(0)->SetValue("dx");

@@ -1,7 +1,9 @@
 // Morvane formula library fuzz target.
 // Loads arbitrary bytes as a grade mask file over a graded input piece, quietly, then asks every
-// measure and path formula for its values, paths, texts and checks, undoes a removal and saves.
+// measure, path and relative formula for its values, paths, joined segments, texts and checks,
+// runs an evaluation, undoes a removal and saves.
 #include "GradedSquare.h"
+#include "formulas/BaseRelativeFormula.h"
 #include "foundation/XmlArchive.h"
 #include "foundation/XmlErrorReporter.h"
 #include "model/FormulaMessageList.h"
@@ -15,6 +17,24 @@
 #include <fstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
+
+// The joined segments and their ratios in a size, and the end flags of the paths.
+static void askRelative(CBaseRelativeFormula &formula)
+{
+    formula.BuildJoinedSegments();
+    formula.ComputeJoinedSegments(0, 2);
+    for (int i = 0; i < formula.GetPathSourceCount(); ++i) {
+        std::vector<ISegmentPath *> segments;
+        formula.AppendSourceSegments(i, segments);
+        for (const ISegmentPath *segment : segments) {
+            formula.GetRatioFor(segment);
+            formula.GetRatioTextFor(segment);
+            formula.GetGlobalSegmentIndex(segment);
+        }
+    }
+    formula.RefreshEndFlags();
+}
 
 // The values in three sizes, the path and its texts, and whether it uses each input point.
 static void ask(IBaseFormula &formula, testformulas::GradedSquare &square)
@@ -34,6 +54,8 @@ static void ask(IBaseFormula &formula, testformulas::GradedSquare &square)
     formula.GetFormulaText();
     CFormulaMessageList messages;
     formula.Validate(&messages, nullptr);
+    if (auto *relative = dynamic_cast<CBaseRelativeFormula *>(&formula))
+        askRelative(*relative);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -50,6 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CFormulaManager &manager = square.mask.GetFormulas();
     for (int i = 0; i < manager.GetFormulaCount(); ++i)
         ask(*manager.GetFormulaAt(i), square);
+    CPtrCollection<IBaseFormula> order;
+    manager.GetEvaluationOrder(order);
+    for (IBaseFormula *formula : order)
+        formula->GetFormulaText();
     if (square.mask.GetGradeRegionCount() > 0)
         square.mask.RemoveGradeRegionAt(0);
     square.mask.GetHistory()->Undo();
