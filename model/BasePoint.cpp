@@ -2,7 +2,6 @@
 // The abstract point of a pattern: its grade type, id, label and place for each size.
 #include "model/BasePoint.h"
 
-#include "foundation/TextFormat.h"
 #include "model/Contour.h"
 #include "model/Pattern.h"
 
@@ -33,7 +32,7 @@ void CBasePoint::OnSetPointID() {}
 
 std::string CBasePoint::GetFormatName() const
 {
-    return format(m_eGradeType != GRADE_POINT_INTERMEDIATE ? "P%d" : "I%d", m_nPointId);
+    return (m_eGradeType != GRADE_POINT_INTERMEDIATE ? "P" : "I") + std::to_string(m_nPointId);
 }
 
 IInputPoint *CBasePoint::GetInputPoint()

@@ -6,6 +6,9 @@
 #include "model/BasePoint.h"
 #include "model/GradeMask.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 /// The formula types whose update runs after every other formula's in an evaluation run.
@@ -15,20 +18,62 @@ bool isDartLike(const IBaseFormula &formula)
     return type == 3 || type == 4 || type == 26;
 }
 
-/// The first formula of work that depends on no other formula of work; -1 when there is none.
-int findIndependent(const CPtrCollection<IBaseFormula> &work)
+/// Which formulas of a list still wait for another formula of the list not yet taken. Each
+/// pair is asked at most once: a formula's scan of the others stops at the first it depends on
+/// and goes on from there once that one is taken, and a formula found to wait for nothing that
+/// is left never waits again.
+class DependencyScan
 {
-    for (int i = 0; i < work.GetCount(); ++i) {
-        bool independent = true;
-        for (int j = 0; j < work.GetCount() && independent; ++j) {
-            if (j != i && work.GetAt(i)->IsDependentOn(work.GetAt(j)))
-                independent = false;
-        }
-        if (independent)
-            return i;
+public:
+    explicit DependencyScan(const CPtrCollection<IBaseFormula> &list)
+        : m_list(list)
+        , m_next(static_cast<std::size_t>(list.GetCount()), 0)
+        , m_blocking(m_next.size(), false)
+        , m_taken(m_next.size(), false)
+    {
     }
-    return -1;
-}
+
+    /// The first formula not yet taken that waits for none; -1 when every one waits.
+    int firstReady()
+    {
+        for (int i = 0; i < m_list.GetCount(); ++i)
+            if (!isTaken(i) && !waits(i))
+                return i;
+        return -1;
+    }
+
+    /// The first formula not yet taken.
+    int firstLeft() const
+    {
+        return static_cast<int>(std::find(m_taken.begin(), m_taken.end(), false) - m_taken.begin());
+    }
+
+    bool isTaken(int i) const { return m_taken[static_cast<std::size_t>(i)]; }
+    void take(int i) { m_taken[static_cast<std::size_t>(i)] = true; }
+
+private:
+    /// Whether formula i depends on a formula not yet taken; m_next[i] is left at the first
+    /// such formula, which is not asked about again while it is not taken.
+    bool waits(int i)
+    {
+        int &next = m_next[static_cast<std::size_t>(i)];
+        if (next < m_list.GetCount() && m_blocking[static_cast<std::size_t>(i)] && !isTaken(next))
+            return true;
+        for (; next < m_list.GetCount(); ++next) {
+            if (next != i && !isTaken(next) &&
+                m_list.GetAt(i)->IsDependentOn(m_list.GetAt(next))) {
+                m_blocking[static_cast<std::size_t>(i)] = true;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const CPtrCollection<IBaseFormula> &m_list;
+    std::vector<int> m_next;
+    std::vector<bool> m_blocking;
+    std::vector<bool> m_taken;
+};
 
 /// The formula or point a formula is attached to, whatever its kind.
 const void *targetOf(const IBaseFormula &formula)
@@ -49,21 +94,23 @@ const void *targetOf(const IBaseFormula &formula)
 void CFormulaManager::SortByDependency(CPtrCollection<IBaseFormula> &list,
                                        CPtrCollection<IBaseFormula> &cyclic)
 {
-    CPtrCollection<IBaseFormula> work(list);
-    list.RemoveAll();
+    DependencyScan scan(list);
     CPtrCollection<IBaseFormula> ordered;
     bool cycleSeen = false;
-    while (work.GetCount() > 0) {
-        int picked = findIndependent(work);
+    for (int left = list.GetCount(); left > 0; --left) {
+        int picked = scan.firstReady();
         if (picked < 0) {
-            picked = 0;
+            picked = scan.firstLeft();
             if (!cycleSeen)
-                cyclic.Append(work);
+                for (int i = 0; i < list.GetCount(); ++i)
+                    if (!scan.isTaken(i))
+                        cyclic.Add(list.GetAt(i));
             cycleSeen = true;
         }
-        ordered.Add(work.GetAt(picked));
-        work.RemoveAt(picked);
+        scan.take(picked);
+        ordered.Add(list.GetAt(picked));
     }
+    list.RemoveAll();
     list.Append(ordered);
 }
 

@@ -2,7 +2,6 @@
 // The point of an input pattern: a grade point of the source with the points merged into it.
 #include "model/InputPoint.h"
 
-#include "foundation/TextFormat.h"
 #include "model/GradeSize.h"
 #include "model/GradeSourceQueries.h"
 #include "model/InputPattern.h"
@@ -41,7 +40,7 @@ std::string CInputPoint::GetFormatName() const
 {
     if (m_pHost == nullptr)
         return CBasePoint::GetFormatName();
-    return format("S%d", m_nPointId);
+    return "S" + std::to_string(m_nPointId);
 }
 
 void CInputPoint::OnSetPointID()

@@ -53,10 +53,11 @@ bool isKey(const EventData &data, uint32_t origin, uint32_t argument)
     return originOf(data) == origin && argumentOf(data) == argument;
 }
 
-void appendNew(std::vector<std::string> &names, const std::string &name)
+template <typename T>
+void appendNew(std::vector<T> &values, const T &value)
 {
-    if (std::find(names.begin(), names.end(), name) == names.end())
-        names.push_back(name);
+    if (std::find(values.begin(), values.end(), value) == values.end())
+        values.push_back(value);
 }
 
 } // namespace
@@ -207,7 +208,36 @@ const CPtrCollection<IBaseFormula> &CGradingManager::GetRuntimeFormulas()
     IGradeMask *mask = GetActiveMask();
     if (mask != nullptr)
         mask->GetFormulaManager()->GetEvaluationOrder(m_oRuntimeFormulas);
+    IndexRuntimePatterns();
     return m_oRuntimeFormulas;
+}
+
+void CGradingManager::IndexRuntimePatterns()
+{
+    m_oRuntimeReach.clear();
+    for (IBaseFormula *formula : m_oRuntimeFormulas) {
+        CPtrCollection<CBasePoint> points;
+        formula->CollectPoints(points);
+        RuntimeReach reach;
+        reach.everyPattern = points.GetCount() == 0 && formula->AsMeasureFormula() != nullptr;
+        for (const CBasePoint *point : points)
+            if (point != nullptr)
+                appendNew<const CPattern *>(reach.patterns, point->GetParent());
+        m_oRuntimeReach.push_back(std::move(reach));
+    }
+}
+
+CPtrCollection<IBaseFormula> CGradingManager::GetRuntimeFormulasOf(const CPattern *pattern)
+{
+    const CPtrCollection<IBaseFormula> &runtime = GetRuntimeFormulas();
+    CPtrCollection<IBaseFormula> own;
+    for (int i = 0; i < runtime.GetCount(); ++i) {
+        const RuntimeReach &reach = m_oRuntimeReach[static_cast<std::size_t>(i)];
+        if (reach.everyPattern || std::find(reach.patterns.begin(), reach.patterns.end(),
+                                            pattern) != reach.patterns.end())
+            own.Add(runtime.GetAt(i));
+    }
+    return own;
 }
 
 const std::vector<std::string> &CGradingManager::GetFormulaNames()

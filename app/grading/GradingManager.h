@@ -12,6 +12,7 @@
 
 class CBasePoint;
 class CInputPattern;
+class CPattern;
 class CPatternGrading;
 class IBaseFormula;
 class IDocumentServices;
@@ -83,6 +84,9 @@ public:
     const IMeasureTable *GetMeasureTable(int table) const;
     /// The runtime formulas of the active mask, made when stale; empty without a mask.
     const CPtrCollection<IBaseFormula> &GetRuntimeFormulas();
+    /// The runtime formulas, in their order, that grade a point of pattern, and the measure
+    /// formulas without points (every pattern grades those).
+    CPtrCollection<IBaseFormula> GetRuntimeFormulasOf(const CPattern *pattern);
     /// The names that parameter texts may use: the measurements of every table and the
     /// formulas' measure names; gathered again after Invalidate.
     const std::vector<std::string> &GetFormulaNames();
@@ -96,12 +100,21 @@ public:
 
 private:
     void RebuildGradePoints();
+    void IndexRuntimePatterns();
     void OnFormulaChange(EventData *data);
 
     IDocumentServices &m_services;
     IGradingMessages &m_messages;
     COwningCollection<CPatternGrading> m_oGradings;
     CPtrCollection<IBaseFormula> m_oRuntimeFormulas;
+    /// Which patterns a runtime formula grades: those of the points it acts on, or every
+    /// pattern for a measure formula without points.
+    struct RuntimeReach {
+        bool everyPattern = false;
+        std::vector<const CPattern *> patterns;
+    };
+    /// The reach of each runtime formula, in their order.
+    std::vector<RuntimeReach> m_oRuntimeReach;
     CPtrCollection<CBasePoint> m_oGradePoints;
     std::vector<std::string> m_oFormulaNames;
     GradePointOptions m_oGradePointOptions;

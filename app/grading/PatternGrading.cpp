@@ -160,25 +160,13 @@ void CPatternGrading::Update()
     m_bUpdating = false;
 }
 
-bool CPatternGrading::GradesOwnPoint(IBaseFormula *formula) const
-{
-    CPtrCollection<CBasePoint> points;
-    formula->CollectPoints(points);
-    for (const CBasePoint *point : points)
-        if (point != nullptr && point->GetParent() == m_pPattern)
-            return true;
-    return points.GetCount() == 0 && formula->AsMeasureFormula() != nullptr;
-}
-
 void CPatternGrading::CollectRuntimeFormulas()
 {
-    const CPtrCollection<IBaseFormula> &runtime = m_pManager->GetRuntimeFormulas();
+    const CPtrCollection<IBaseFormula> runtime = m_pManager->GetRuntimeFormulasOf(m_pPattern);
     if (runtime.GetCount() == 0)
         return;
     ParameterTextChecker checker(m_pManager->GetFormulaNames());
     for (IBaseFormula *formula : runtime) {
-        if (!GradesOwnPoint(formula))
-            continue;
         if (!formula->IsValid(&checker)) {
             m_oUnmatchedFormulas.Add(formula);
             continue;

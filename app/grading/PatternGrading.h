@@ -67,7 +67,6 @@ public:
 
 private:
     void Clear();
-    bool GradesOwnPoint(IBaseFormula *formula) const;
     void CollectRuntimeFormulas();
     void ReportCycles() const;
     void RestoreInputGrading(const GradingSizes &sizes);

@@ -83,6 +83,13 @@ TEST_F(FormulaManagerTest, SortByDependencyPutsFormulasAfterWhatTheyNeed)
     TestFormula *d = addPointFormula(3);
     c->SetReferenced(d);
     d->SetReferenced(c);
+    TestFormula *x = addPointFormula(0);
+    TestFormula *y = addPointFormula(1);
+    TestFormula *z = addPointFormula(2);
+    x->SetReferenced(y);
+    y->SetReferenced(z);
+    TestFormula *afterCycle = addPointFormula(4);
+    afterCycle->SetReferenced(c);
 
     struct SortCase
     {
@@ -96,6 +103,10 @@ TEST_F(FormulaManagerTest, SortByDependencyPutsFormulasAfterWhatTheyNeed)
         {"needing first moves back", {a, b}, {b, a}, {}},
         {"a cycle keeps input order", {c, d}, {c, d}, {c, d}},
         {"the cycle is listed once", {d, c, b}, {b, d, c}, {d, c}},
+        {"a chain comes out from its end", {x, y, z}, {z, y, x}, {}},
+        {"a chain waits behind a later need", {x, a, y, b, z}, {b, a, z, y, x}, {}},
+        {"what needs a cycle is taken with it", {afterCycle, c, d, b}, {b, afterCycle, c, d},
+         {afterCycle, c, d}},
     };
     for (const auto &row : cases) {
         SCOPED_TRACE(row.name);
