@@ -65,11 +65,18 @@ int CBaseFormula::SetTableRelativeType(int value)
 
 void CBaseFormula::TakeOverFrom(IBaseFormula *) {}
 
+void CBaseFormula::UpdateFromVersion2115to2116() {}
+
 void CBaseFormula::CollectReferencedObjects(CPtrCollection<CObject> &) {}
 
 void CBaseFormula::OnIndexPointsChanged(IBaseFormula *) {}
 
 bool CBaseFormula::UsesPoint(const CBasePoint *)
+{
+    return false;
+}
+
+bool CBaseFormula::IsIndexedPoint(const CBasePoint *) const
 {
     return false;
 }
@@ -332,6 +339,17 @@ void CBaseFormula::RefreshThrough(CBaseFormula *formula)
     UpdateIfNeeded();
     if (CFormulaManager *manager = GetOwnerManager())
         manager->AddExtraItem(formula);
+}
+
+CBaseFormula *CBaseFormula::RefreshThroughRuntimeCopy(std::unique_ptr<IBaseFormula> copy)
+{
+    CBaseFormula *formula = copy->GetBaseFormula();
+    formula->m_pRefreshSource = this;
+    UpdateIfNeeded();
+    CFormulaManager *manager = GetOwnerManager();
+    if (manager == nullptr || manager->AddRuntimeItem(std::move(copy)) == nullptr)
+        return nullptr;
+    return formula;
 }
 
 // Copy.

@@ -17,6 +17,7 @@
 #include <unordered_map>
 
 class CFormulaManager;
+class IPointFormula;
 class IUserFormulaConfig;
 
 /// The base of every formula kind. A formula names the points it works on through numbered
@@ -58,6 +59,7 @@ public:
     CPattern *GetPattern() const override { return nullptr; }
     IRegion *GetRegion() const override { return nullptr; }
     IMeasureFormula *AsMeasureFormula() override { return nullptr; }
+    IPathFormula *AsPathFormula() override { return nullptr; }
     void *GetContextValue() const override { return m_pContext; }
     IGradeMask *GetOwner() const override { return m_pOwner; }
     void SetOwner(IGradeMask *owner) override;
@@ -70,6 +72,8 @@ public:
     bool IsRuntimeFormula() const override { return false; }
     /// Nothing.
     void TakeOverFrom(IBaseFormula *replaced) override;
+    /// Nothing.
+    void UpdateFromVersion2115to2116() override;
     bool Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker) override;
     bool IsValid(IFormulaTextChecker *checker) override;
     bool CheckIndexPoints(CFormulaMessageList *reporter) override;
@@ -94,6 +98,8 @@ public:
     CBasePoint *GetIndexPoint(int index) const override;
     int SetIndexPoint(int index, CBasePoint *point) override;
     void GetDisplayText(std::string &out, bool flag) override;
+    /// Appends GetFormulaText() when it is not empty.
+    void AddFormulaText(std::vector<std::string> &texts) override;
     /// Empty.
     std::string GetFormulaName() override;
     int GetTableRelativeType() const override { return m_eTableRelativeType; }
@@ -112,6 +118,10 @@ public:
     std::unique_ptr<IBaseFormula> FindManagedCounterpartOf();
     /// FindManagedCounterpartOf.
     std::unique_ptr<IBaseFormula> GetManagedCounterpart() { return FindManagedCounterpartOf(); }
+    /// The point formula interface; null for other kinds.
+    virtual IPointFormula *AsPointFormula() { return nullptr; }
+    /// Whether the point is one the formula is indexed by; false here.
+    virtual bool IsIndexedPoint(const CBasePoint *point) const;
 
     /// Parameter n, first appending empty expression parameters until it exists.
     CStrParam *GetParam(int n);
@@ -151,7 +161,7 @@ public:
     /// SetResolved(index, rule) for every index whose point is point.
     void SetResolvedForPoint(const CBasePoint *point, CBasePoint *rule);
     /// Appends every non-null index point, in index order.
-    void CollectIndexPoints(CPtrCollection<CBasePoint> &list) const;
+    virtual void CollectIndexPoints(CPtrCollection<CBasePoint> &list) const;
     /// CollectResolvedPointsFrom(list, 0).
     int CollectResolvedPoints(CPtrCollection<CBasePoint> &list);
     /// Appends each resolved point from position first on that the list does not hold.
@@ -171,6 +181,10 @@ public:
     /// formula's refresh source becomes this formula; this one updates and formula joins
     /// the working list of the owner's formula manager.
     void RefreshThrough(CBaseFormula *formula);
+    /// RefreshThrough for a runtime copy that the owner's formula manager takes over for the
+    /// running evaluation; returns the copy, or null when there is no run to take it (the copy
+    /// is then deleted).
+    CBaseFormula *RefreshThroughRuntimeCopy(std::unique_ptr<IBaseFormula> copy);
     CBaseFormula *GetRefreshSource() const { return m_pRefreshSource; }
     bool IsChanged() const { return m_bChanged; }
     int GetRequiredIndexCount() const { return m_nRequiredIndexCount; }

@@ -13,6 +13,13 @@ void CBaseFormula::GetDisplayText(std::string &out, bool flag)
     DoGetDisplayText(out, flag);
 }
 
+void CBaseFormula::AddFormulaText(std::vector<std::string> &texts)
+{
+    std::string text = GetFormulaText();
+    if (!text.empty())
+        texts.push_back(std::move(text));
+}
+
 std::string CBaseFormula::FormatPointAddress(const std::string &name) const
 {
     return formatPointAddress(GetApplyTypeX(), GetApplyTypeY(), name);

@@ -63,7 +63,8 @@ const CClassRegistry &formulaClasses()
 }
 
 // The grade mask, which cannot see this library, finds the formula classes through the factory.
-[[maybe_unused]] const bool kInstalled = (CFormulaFactory::SetClassRegistrySource(&formulaClasses), true);
+[[maybe_unused]] const bool kInstalled =
+    (CFormulaFactory::SetClassRegistrySource(&formulaClasses), true);
 
 std::unique_ptr<CBaseFormula> createFormula(const CRuntimeClass *cls)
 {

@@ -304,8 +304,9 @@ std::string CFormulaManager::MakeUniqueNameWithExtras(const std::string &base) c
     return MakeUniqueNameAvoiding(base, m_pExtraList);
 }
 
-std::string CFormulaManager::MakeUniqueNameAvoiding(const std::string &base,
-                                                    const CPtrCollection<IBaseFormula> *extras) const
+std::string
+CFormulaManager::MakeUniqueNameAvoiding(const std::string &base,
+                                        const CPtrCollection<IBaseFormula> *extras) const
 {
     CNameArray names;
     for (IBaseFormula *formula : m_oFormulas)

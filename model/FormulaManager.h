@@ -184,17 +184,23 @@ public:
     /// Appends formula to the working list of the running evaluation; nothing outside one.
     void AddExtraItem(IBaseFormula *formula);
     /// Takes over a runtime formula made for the running evaluation (a bound copy, a
-    /// generated formula) and appends it to the working list; outside a run it is deleted.
-    void AddRuntimeItem(std::unique_ptr<IBaseFormula> formula);
+    /// generated formula) and appends it to the working list; returns it. Outside a run it is
+    /// deleted and the result is null.
+    IBaseFormula *AddRuntimeItem(std::unique_ptr<IBaseFormula> formula);
     /// The working list of the last evaluation run (or SetWorkingFormulas).
     const CPtrCollection<IBaseFormula> &GetFormulas() const { return m_oWorkingList; }
-    /// Whether another working formula grades point in x and in y (x, y set to the answer).
-    void IsPointGraded(const CBasePoint *point, bool &x, bool &y);
+    /// Whether another working formula grades point in x and in y (x, y set to the answer);
+    /// ignored (when given) counts as none of them either.
+    void IsPointGraded(const CBasePoint *point, bool &x, bool &y,
+                       const IBaseFormula *ignored = nullptr);
     /// Deletes every formula (no history records), then clears the mask's history.
     void RemoveAll();
     /// Takes every formula of other over, in order, without history records.
     void TakeFormulasOf(CFormulaManager &other);
 
+    /// Every formula brings its own settings up to date (point formulas turn their legacy apply
+    /// type into the two apply types).
+    void UpdateFromVersion2115to2116();
     /// Gives every formula with an empty measure name the name MakeUniqueName("m").
     void UpdateFromVersion2117to2118();
     /// Replaces every pattern dart formula by a complex dart formula copied from it.

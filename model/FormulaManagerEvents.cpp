@@ -102,6 +102,12 @@ void CFormulaManager::InvalidateFormulasOfObject(const CObject *object)
     }
 }
 
+void CFormulaManager::UpdateFromVersion2115to2116()
+{
+    for (IBaseFormula *formula : m_oFormulas)
+        formula->UpdateFromVersion2115to2116();
+}
+
 void CFormulaManager::UpdateFromVersion2117to2118()
 {
     for (IBaseFormula *formula : m_oFormulas) {

@@ -97,13 +97,14 @@ void CFormulaManager::AddExtraItem(IBaseFormula *formula)
         m_pExtraList->Add(formula);
 }
 
-void CFormulaManager::AddRuntimeItem(std::unique_ptr<IBaseFormula> formula)
+IBaseFormula *CFormulaManager::AddRuntimeItem(std::unique_ptr<IBaseFormula> formula)
 {
-    if (m_pExtraList == nullptr)
-        return;
+    if (m_pExtraList == nullptr || formula == nullptr)
+        return nullptr;
     IBaseFormula *added = formula.get();
     m_oRuntimeFormulas.AddOwned(std::move(formula));
     m_pExtraList->Add(added);
+    return added;
 }
 
 void CFormulaManager::GetEvaluationOrder(CPtrCollection<IBaseFormula> &out)
@@ -145,7 +146,8 @@ static bool gradesPoint(IBaseFormula &formula, const CBasePoint *point)
     return points.Find(point) >= 0;
 }
 
-void CFormulaManager::IsPointGraded(const CBasePoint *point, bool &x, bool &y)
+void CFormulaManager::IsPointGraded(const CBasePoint *point, bool &x, bool &y,
+                                    const IBaseFormula *ignored)
 {
     x = false;
     y = false;
@@ -154,7 +156,8 @@ void CFormulaManager::IsPointGraded(const CBasePoint *point, bool &x, bool &y)
     m_bBusy = true;
     const bool excluded = m_pMask != nullptr && m_pMask->IsInExcludeRegion(point->GetAbsPosition());
     for (IBaseFormula *formula : m_oWorkingList) {
-        if (formula->GetBasePoint() == point || formula->GetFormulaType() == 2)
+        if (formula == ignored || formula->GetBasePoint() == point ||
+            formula->GetFormulaType() == 2)
             continue;
         if (excluded && formula->GetFormulaType() == 0)
             continue;

@@ -229,6 +229,8 @@ private:
     /// pattern and of its points.
     void RemovePatternFormulas(const CMaskPattern *pattern);
     void SetFileName(const std::filesystem::path &name);
+    /// Removes, through the formula manager and within a history group, the formulas of region.
+    void RemoveRegionFormulas(const CGradeRegion *region);
     /// "R1", "R2", ...: the first that no region has (ignoring case).
     std::string GetNextAvailableRegionName() const;
     /// Whether a region of that kind holds the point.

@@ -43,8 +43,20 @@ void CGradeMask::InsertGradeRegionAt(int i, std::unique_ptr<CGradeRegion> region
 void CGradeMask::RemoveGradeRegionAt(int i)
 {
     m_oHistory.BeginGroup();
+    CGradeRegion *region = m_oGradeRegions.GetAt(i);
     m_oHistory.AddRemoval(m_oGradeRegions, i);
     m_oGradeRegions.RemoveAt(i);
+    RemoveRegionFormulas(region);
+    m_oHistory.EndGroup();
+}
+
+void CGradeMask::RemoveRegionFormulas(const CGradeRegion *region)
+{
+    m_oHistory.BeginGroup();
+    for (int i = m_oFormulaManager.GetFormulaCount() - 1; i >= 0; --i) {
+        if (m_oFormulaManager.GetFormulaAt(i)->GetRegion() == region)
+            m_oFormulaManager.RemoveFormulaAt(i);
+    }
     m_oHistory.EndGroup();
 }
 

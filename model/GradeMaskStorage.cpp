@@ -115,6 +115,8 @@ void CGradeMask::UpdateFromVersion(int version)
 {
     if (version < 2115)
         UpdateFromVersion2100to2115();
+    if (version < 2116)
+        m_oFormulaManager.UpdateFromVersion2115to2116();
     if (version < 2117)
         UpdateFromVersion2116to2117();
     if (version < 2118)
@@ -133,6 +135,8 @@ void CGradeMask::UpdateFromVersion2100to2115()
 
 void CGradeMask::UpdateFromVersion2116to2117()
 {
+    for (CGradeRegion *region : m_oGradeRegions)
+        region->UpdateTypeFromFormula();
     for (CMaskPattern *pattern : m_oPatterns)
         pattern->UpdateFromVersion2116to2117();
 }

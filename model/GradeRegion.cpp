@@ -323,6 +323,18 @@ void CGradeRegion::UpdateRegionPoints(CPtrCollection<CBasePoint> &out) const
     }
 }
 
+IBaseFormula *CGradeRegion::FindGradeFormula() const
+{
+    if (m_pGradeMask == nullptr)
+        return nullptr;
+    return m_pGradeMask->GetFormulaManager()->FindRegionFormula(this);
+}
+
+void CGradeRegion::UpdateTypeFromFormula()
+{
+    SetType(FindGradeFormula() != nullptr ? REGION_GRADE : REGION_EXCLUDE);
+}
+
 std::unique_ptr<IFormulaCopy> CGradeRegion::FindManagedCounterpart()
 {
     auto copy = std::make_unique<CGradeRegion>();

@@ -182,7 +182,15 @@ public:
     void Assign(IFormulaCopy *other) override;
 
     CGradeMask *GetGradeMask() const { return m_pGradeMask; }
-    /// Stores the formula pointer (not owned); no event.
+    /// The first formula of the mask's formula manager whose region is this one; null when
+    /// none, or without a mask.
+    IBaseFormula *FindGradeFormula() const;
+    /// Makes the region a grade region when FindGradeFormula finds a formula, else an exclude
+    /// region (files of version 2116 knew no kinds: a region without a formula excluded its
+    /// points).
+    void UpdateTypeFromFormula();
+    /// Stores the formula pointer (not owned); no event. Only the conversion of an older file's
+    /// proportional-distance grading sets it, to the formula it was converted into.
     void SetGradeFormula(IBaseFormula *formula) { m_pGradeFormula = formula; }
     /// Appends to out (not owning) the grade points of the input patterns shown on the mask
     /// (in pattern order, then point order) whose absolute base-size position lies in the

@@ -16,6 +16,7 @@ class CObject;
 class CPattern;
 class IGradeMask;
 class IMeasureFormula;
+class IPathFormula;
 class IRegion;
 
 /// What a formula is attached to (GetAttachKind).
@@ -77,6 +78,8 @@ public:
     virtual IRegion *GetRegion() const = 0;
     /// The measure interface (variable name and value); null for formulas that publish no name.
     virtual IMeasureFormula *AsMeasureFormula() = 0;
+    /// The path interface (the path and its text); null for formulas that measure no path.
+    virtual IPathFormula *AsPathFormula() = 0;
     /// The value the factory was given with the type id (the program's measurement table);
     /// never read by the library.
     virtual void *GetContextValue() const = 0;
@@ -99,6 +102,8 @@ public:
     /// Takes over the settings of replaced, a formula of an older kind that this one replaces
     /// when an old mask file is brought up to date.
     virtual void TakeOverFrom(IBaseFormula *replaced) = 0;
+    /// Brings settings read from a file older than version 2116 up to date.
+    virtual void UpdateFromVersion2115to2116() = 0;
 
     /// Checks the formula: false when something is missing or faulty. With a reporter each
     /// problem is recorded there under its code; without one the check stops at the first
@@ -150,6 +155,8 @@ public:
     virtual int GetApplyTypeY() const = 0;
     /// The text handed to the parser.
     virtual std::string GetFormulaText() = 0;
+    /// Appends the formula's parser lines (none for a formula that hands the parser nothing).
+    virtual void AddFormulaText(std::vector<std::string> &texts) = 0;
     /// The text shown to the user; flag chooses between a point's own label and its rule's.
     virtual void GetDisplayText(std::string &out, bool flag) = 0;
     /// The formula's name: its measure variable name, else empty.

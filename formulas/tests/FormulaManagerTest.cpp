@@ -67,7 +67,8 @@ TEST_F(FormulaManagerTest, CategoryFactoriesMakeOnlyTheirOwnTypes)
     EXPECT_EQ(m_manager.MakePatternFormula(18, nullptr, m_square), nullptr);
     EXPECT_EQ(m_manager.MakeGlobalFormula(99, nullptr), nullptr);
 
-    std::unique_ptr<IBaseFormula> onPoint = m_manager.MakePointFormula(kPointType, nullptr, point(2));
+    std::unique_ptr<IBaseFormula> onPoint =
+        m_manager.MakePointFormula(kPointType, nullptr, point(2));
     ASSERT_NE(onPoint, nullptr);
     EXPECT_EQ(onPoint->GetBasePoint(), point(2));
     EXPECT_EQ(onPoint->GetAttachKind(), FORMULA_ATTACH_POINT);
@@ -239,7 +240,8 @@ TEST_F(FormulaManagerTest, EvaluationOrderLeadsWithDartsAndOwnsTheRuntimeCopies)
 {
     TestFormula *point0 = addPointFormula(0);
     point0->SetContributesCopy(true);
-    IBaseFormula *dart = m_manager.AddFormula(m_manager.MakePatternFormula(kDartType, nullptr, m_square));
+    IBaseFormula *dart =
+        m_manager.AddFormula(m_manager.MakePatternFormula(kDartType, nullptr, m_square));
     TestFormula *point1 = addPointFormula(1);
 
     CPtrCollection<IBaseFormula> order;

@@ -6,25 +6,17 @@
 #include "TemporaryFolder.h"
 #include "foundation/XmlErrorReporter.h"
 #include "formulas/ValidationFormula.h"
+#include "foundation/FileContent.h"
 #include "model/GradeMask.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 using namespace testformulas;
 using testmodel::maskPointAt;
 
 namespace {
-
-std::string readFile(const std::filesystem::path &path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void writeFile(const std::filesystem::path &path, const std::string &text)
 {
@@ -61,7 +53,7 @@ protected:
     {
         const std::filesystem::path path = m_folder / "mask.msk";
         EXPECT_TRUE(m_mask.Save(path)) << m_mask.GetLastError();
-        std::string text = readFile(path);
+        std::string text = morvane::readFileContent(path).value_or("");
         replaceAll(text, "Version=\"2121\"", "Version=\"" + std::to_string(version) + "\"");
         if (edit != nullptr)
             edit(text);
@@ -91,7 +83,7 @@ TEST_F(MaskFormulaStorageTest, FormulasComeBackWithTheirPointsAndReferences)
 
     const std::filesystem::path path = m_folder / "mask.msk";
     ASSERT_TRUE(m_mask.Save(path)) << m_mask.GetLastError();
-    const std::string text = readFile(path);
+    const std::string text = morvane::readFileContent(path).value_or("");
     EXPECT_NE(text.find("<Formulas>"), std::string::npos);
     EXPECT_NE(text.find("<GradeFormula GradeFormulaID=\"0\" ClassName=\"CValidationFormula\">"),
               std::string::npos);

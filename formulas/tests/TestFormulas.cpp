@@ -183,8 +183,8 @@ const CClassRegistry &testClassRegistry()
 TestKinds::TestKinds()
 {
     for (const KindMaker &kind : kMakers) {
-        m_replaced.push_back(
-            {kind.category, kind.type, CFormulaFactory::SetMaker(kind.category, kind.type, kind.maker)});
+        m_replaced.push_back({kind.category, kind.type,
+                              CFormulaFactory::SetMaker(kind.category, kind.type, kind.maker)});
     }
     CFormulaFactory::SetClassRegistrySource(&testClassRegistry);
 }

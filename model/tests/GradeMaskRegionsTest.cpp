@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -240,4 +241,24 @@ TEST(GradeMaskRegionsTest, RegionsAreSavedAndLoadedBack)
 
     loaded.Clear();
     EXPECT_EQ(loaded.GetGradeRegionCount(), 0);
+}
+
+// Files before version 2117 knew no region kinds: a region without a formula excluded points.
+TEST(GradeMaskRegionsTest, RegionsOfAnOlderFileTakeTheirKindFromTheirFormulas)
+{
+    const TemporaryFolder folder("mask-regions");
+    CGradeMask original;
+    addRegion(original, boxShape(0, 0, 10, 10), REGION_GRADE);
+    addRegion(original, boxShape(0, 0, 10, 10), REGION_READ_ONLY);
+    ASSERT_TRUE(original.Save(folder / "current.msk"));
+    std::string text = morvane::readFileContent(folder / "current.msk").value_or("");
+    text.replace(text.find("2121"), 4, "2116");
+    std::ofstream(folder / "older.msk", std::ios::binary) << text;
+
+    CGradeMask loaded;
+    ASSERT_TRUE(loaded.Load(folder / "older.msk")) << loaded.GetLastError();
+    EXPECT_EQ(loaded.GetGradeRegionAt(0)->GetType(), REGION_EXCLUDE);
+    EXPECT_EQ(loaded.GetGradeRegionAt(1)->GetType(), REGION_EXCLUDE);
+    ASSERT_TRUE(loaded.Load(folder / "current.msk"));
+    EXPECT_EQ(loaded.GetGradeRegionAt(1)->GetType(), REGION_READ_ONLY);
 }

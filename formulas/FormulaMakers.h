@@ -1,0 +1,28 @@
+// Morvane formula library.
+// The makers through which the formula factory creates the kinds attached to a point or a region.
+#pragma once
+
+#include "model/FormulaFactory.h"
+#include "model/GradeRegion.h"
+
+#include <memory>
+
+/// A new T grading target.point (a point formula kind), keeping context.
+template <class T>
+std::unique_ptr<IBaseFormula> makePointFormula(void *context, const FormulaTarget &target)
+{
+    auto formula = std::make_unique<T>();
+    formula->SetContextValue(context);
+    formula->SetBasePoint(target.point);
+    return formula;
+}
+
+/// A new T over the grade region target.region (a region formula kind), keeping context.
+template <class T>
+std::unique_ptr<IBaseFormula> makeRegionFormula(void *context, const FormulaTarget &target)
+{
+    auto formula = std::make_unique<T>();
+    formula->SetContextValue(context);
+    formula->SetRegion(dynamic_cast<CGradeRegion *>(target.region));
+    return formula;
+}
