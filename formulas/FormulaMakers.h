@@ -1,5 +1,5 @@
 // Morvane formula library.
-// The makers through which the formula factory creates the kinds attached to a point or a region.
+// The makers through which the formula factory creates the kinds attached to a point, a pattern or a region.
 #pragma once
 
 #include "model/FormulaFactory.h"
@@ -14,6 +14,16 @@ std::unique_ptr<IBaseFormula> makePointFormula(void *context, const FormulaTarge
     auto formula = std::make_unique<T>();
     formula->SetContextValue(context);
     formula->SetBasePoint(target.point);
+    return formula;
+}
+
+/// A new T on the pattern target.pattern (a pattern formula kind), keeping context.
+template <class T>
+std::unique_ptr<IBaseFormula> makePatternFormula(void *context, const FormulaTarget &target)
+{
+    auto formula = std::make_unique<T>();
+    formula->SetContextValue(context);
+    formula->SetPattern(target.pattern);
     return formula;
 }
 
