@@ -168,3 +168,8 @@ void CBaseDartFormula::CopyFrom(const CBaseFormula &other)
         m_eLengthControl = dart->m_eLengthControl;
     }
 }
+
+void CBaseDartFormula::TakeOverFrom(IBaseFormula *replaced)
+{
+    CopyFrom(*replaced->GetBaseFormula());
+}

@@ -40,6 +40,8 @@ public:
     bool Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker) override;
     /// The base copy, then symmetry, move control and length control.
     void CopyFrom(const CBaseFormula &other) override;
+    /// CopyFrom the replaced formula (the dart that a complex dart replaces in an older mask).
+    void TakeOverFrom(IBaseFormula *replaced) override;
 
     std::string GetDepthText() { return FormatParamForDisplay(0); }
     bool SetDepthText(const std::string &text) { return SetParamText(0, text); }

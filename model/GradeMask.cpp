@@ -41,6 +41,9 @@ CGradeMask::CGradeMask()
     AddCollectionAttribute(&m_oFormulaManager.GetFormulaCollection(), "Formulas", "GradeFormula",
                            XmlNaming::Numbered, XmlPresence::Optional);
     AddCollectionClasses("Formulas", CFormulaFactory::GetClassRegistry());
+    AddCollectionAttribute(&m_oOldFormulas, "GradeFormulas", "GradeFormula", XmlNaming::Numbered,
+                           XmlPresence::ReadOnly);
+    AddCollectionClasses("GradeFormulas", CFormulaFactory::GetOldClassRegistry());
 }
 
 CGradeMask::~CGradeMask()
@@ -133,6 +136,7 @@ void CGradeMask::ClearData()
     m_oPatternReleaser.ReleaseAll();
     m_oFormulaManager.RemoveAll();
     m_oGradeRegions.RemoveAll();
+    m_oOldFormulas.RemoveAll();
     m_oPatterns.RemoveAll();
     m_oAssociationMap.RemoveAll();
     m_oCenter = {0.0, 0.0};

@@ -2,6 +2,8 @@
 // A grade region of the mask: a half plane, strip or box whose points one formula grades.
 #include "model/GradeRegion.h"
 
+#include "model/IOldFormula.h"
+
 #include "foundation/CurveShape.h"
 #include "foundation/DLine.h"
 #include "foundation/Geometry.h"
@@ -43,6 +45,7 @@ CGradeRegion::CGradeRegion()
     AddBoolAttribute(&m_bLimLeft90, "LimLeft90");
     AddBoolAttribute(&m_bLimRight90, "LimRight90");
     AddIntAttribute(&m_eType, "Type", XmlPresence::WhenSet);
+    AddPtrAttribute(&m_pOldFormula, "BaseFormula", "GradeFormula", XmlPresence::ReadOnly);
 }
 
 CGradeRegion::~CGradeRegion() = default;
