@@ -130,8 +130,8 @@ double CBaseDartFormula::GetReferenceLength()
     if (position == lastPosition && position > 0) {
         forward = false;
     } else if (position > 0) {
-        const int dartSide = line->FindBasePoint(last) >= 0 ? line->FindBasePoint(last)
-                                                            : line->FindBasePoint(apex);
+        const int dartSide =
+            line->FindBasePoint(last) >= 0 ? line->FindBasePoint(last) : line->FindBasePoint(apex);
         forward = dartSide < position;
     }
     // Forward leads away from the dart towards the line's last point.
@@ -147,9 +147,9 @@ std::string CBaseDartFormula::GetFormulaText()
     return std::string(IsOpeningAngle() ? "%DGA(" : "%DG(") + GetDartPoint(0)->GetFormatName() +
            "," + GetDartPoint(1)->GetFormatName() + "," + GetDartPoint(2)->GetFormatName() + "," +
            parameterForParser(*this, 2) + "," + parameterForParser(*this, 0) + "," +
-           parameterForParser(*this, 1) + "," +
-           formatInteger(m_eMoveControl) + "," + formatFixed(GetReferenceLength(), 6) + "," +
-           (m_bSymmetric ? "1" : "0") + "," + formatInteger(m_eLengthControl) + ")";
+           parameterForParser(*this, 1) + "," + formatInteger(m_eMoveControl) + "," +
+           formatFixed(GetReferenceLength(), 6) + "," + (m_bSymmetric ? "1" : "0") + "," +
+           formatInteger(m_eLengthControl) + ")";
 }
 
 bool CBaseDartFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker)

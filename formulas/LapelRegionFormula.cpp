@@ -62,9 +62,9 @@ static CBasePoint *nearestTo(DPOINT reference, const CPtrCollection<CBasePoint> 
     return nearest;
 }
 
-CPtrCollection<CBasePoint> CLapelRegionFormula::WalkOutline(
-    const CPtrCollection<CBasePoint> &outline, int start, bool forward,
-    const CPtrCollection<CBasePoint> &candidates) const
+CPtrCollection<CBasePoint>
+CLapelRegionFormula::WalkOutline(const CPtrCollection<CBasePoint> &outline, int start, bool forward,
+                                 const CPtrCollection<CBasePoint> &candidates) const
 {
     const CGradeMask *mask = m_pRegion->GetGradeMask();
     const int count = outline.GetCount();
@@ -80,8 +80,8 @@ CPtrCollection<CBasePoint> CLapelRegionFormula::WalkOutline(
     return run;
 }
 
-CPtrCollection<CBasePoint> CLapelRegionFormula::FindChain(
-    const CPtrCollection<CBasePoint> &candidates) const
+CPtrCollection<CBasePoint>
+CLapelRegionFormula::FindChain(const CPtrCollection<CBasePoint> &candidates) const
 {
     CBasePoint *start = nearestTo(m_pRegion->GetPosition(), candidates);
     if (start == nullptr)

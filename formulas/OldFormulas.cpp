@@ -82,8 +82,9 @@ void CBaseFormulaOld::CopyToNewFormula(CBaseFormula &converted) const
         converted.GetParam(i)->SetValue(m_oStrParams.GetAt(i)->GetValue());
 }
 
-std::unique_ptr<IBaseFormula> CBaseFormulaOld::TakeConverted(
-    std::unique_ptr<CBaseFormula> formula, std::initializer_list<std::string> leadingTexts)
+std::unique_ptr<IBaseFormula>
+CBaseFormulaOld::TakeConverted(std::unique_ptr<CBaseFormula> formula,
+                               std::initializer_list<std::string> leadingTexts)
 {
     if (formula == nullptr)
         return nullptr;

@@ -3,8 +3,8 @@
 // conversion into the current kinds.
 #pragma once
 
-#include "foundation/AttContainer.h"
 #include "formulas/StrParam.h"
+#include "foundation/AttContainer.h"
 #include "model/IOldFormula.h"
 #include "model/MvItem.h"
 

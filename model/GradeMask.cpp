@@ -311,6 +311,22 @@ void CGradeMask::GetLastPointId(int &grade, int &other) const
     }
 }
 
+std::unique_ptr<CMaskPattern> CGradeMask::TakePatternAt(int i)
+{
+    LockEvents();
+    std::unique_ptr<CMaskPattern> pattern = m_oPatterns.TakeAt(i);
+    UnlockEvents();
+    return pattern;
+}
+
+std::unique_ptr<CGradeRegion> CGradeMask::TakeGradeRegionAt(int i)
+{
+    LockEvents();
+    std::unique_ptr<CGradeRegion> region = m_oGradeRegions.TakeAt(i);
+    UnlockEvents();
+    return region;
+}
+
 void CGradeMask::OnReferencesResolved()
 {
     for (CGradeRegion *region : m_oGradeRegions)

@@ -218,6 +218,11 @@ public:
     /// The largest point ids in use over every point of every pattern: grade points (type 1)
     /// into grade, the other points into other; 0 when there are none.
     void GetLastPointId(int &grade, int &other) const;
+    /// Hands pattern i over without a history record or event (the clipboard's payload mask
+    /// gives its patterns to the mask they are pasted into).
+    std::unique_ptr<CMaskPattern> TakePatternAt(int i);
+    /// Hands region i over without a history record or event.
+    std::unique_ptr<CGradeRegion> TakeGradeRegionAt(int i);
     /// The version the mask holds (kVersion, also after loading an older file).
     int GetVersion() const { return m_nVersion; }
     /// Why the last Load or Save failed; empty after a success.

@@ -2,14 +2,13 @@
 // A grade region of the mask: a half plane, strip or box whose points one formula grades.
 #include "model/GradeRegion.h"
 
-#include "model/IOldFormula.h"
-
 #include "foundation/CurveShape.h"
 #include "foundation/DLine.h"
 #include "foundation/Geometry.h"
 #include "model/GradeMask.h"
 #include "model/GradeSourceQueries.h"
 #include "model/IInputPatterns.h"
+#include "model/IOldFormula.h"
 #include "model/InputPattern.h"
 #include "model/InputPoint.h"
 #include "platform/dunmere/DunmereHelper.h"

@@ -29,8 +29,8 @@ protected:
     {
         CGradeRegion *region = addRegion(m_piece.mask, shape, REGION_GRADE);
         return static_cast<CLapelRegionFormula *>(
-            m_piece.mask.GetFormulaManager()->AddNewRegionFormula(
-                CLapelRegionFormula::kFormulaType, nullptr, region));
+            m_piece.mask.GetFormulaManager()->AddNewRegionFormula(CLapelRegionFormula::kFormulaType,
+                                                                  nullptr, region));
     }
 
     std::vector<std::string> resolvedLabels(CBaseLapelFormula &lapel)
@@ -41,8 +41,15 @@ protected:
         return labels;
     }
 
-    DrawnPiece m_piece{{{0, 0}, {100, 0}, {100, 20}, {105, 40}, {110, 60}, {110, 80},
-                        {105, 100}, {100, 120}, {0, 120}}};
+    DrawnPiece m_piece{{{0, 0},
+                        {100, 0},
+                        {100, 20},
+                        {105, 40},
+                        {110, 60},
+                        {110, 80},
+                        {105, 100},
+                        {100, 120},
+                        {0, 120}}};
 };
 
 } // namespace

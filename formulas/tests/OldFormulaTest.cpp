@@ -7,9 +7,8 @@
 #include "formulas/OldFormulas.h"
 #include "model/GradeMask.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -64,8 +63,7 @@ TEST_F(OldFormulaTest, AMaskOfVersion1901LoadsIntoTheCurrentKinds)
     EXPECT_EQ(dart->GetPattern(), m_mask.GetPatternAt(0));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(dart->GetIndexPoint(i), m_mask.GetPatternAt(0)->GetBasePointAt(i));
-    EXPECT_EQ(parameterTexts(*dart),
-              (std::vector<std::string>{"depth", "opening", "move", "e"}));
+    EXPECT_EQ(parameterTexts(*dart), (std::vector<std::string>{"depth", "opening", "move", "e"}));
 
     auto *lapel = formulaAt<CLapelRegionFormula>(2);
     ASSERT_NE(lapel, nullptr);
@@ -103,4 +101,3 @@ TEST_F(OldFormulaTest, TheUpdatedMaskIsSavedWithoutItsOldFormulas)
     EXPECT_NE(dynamic_cast<CComplexDartFormula *>(reloaded.GetFormulaManager()->GetFormulaAt(1)),
               nullptr);
 }
-
