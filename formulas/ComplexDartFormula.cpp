@@ -4,7 +4,13 @@
 #include "formulas/ComplexDartFormula.h"
 
 #include "formulas/FormulaMakers.h"
-#include "model/Pattern.h"
+#include "formulas/PointFormulaClosedDart.h"
+#include "formulas/PointFormulaKeepAngleLength.h"
+#include "formulas/ResolvedPointHelpers.h"
+#include "model/BasePoint.h"
+#include "model/GradeMask.h"
+
+using namespace morvane;
 
 static const CRuntimeClass kComplexDartFormulaClass("CComplexDartFormula",
                                                     &CreateObjectOf<CComplexDartFormula>,
@@ -116,4 +122,64 @@ void CComplexDartFormula::CopyFrom(const CBaseFormula &other)
         m_iClosedDartPoint = dart->m_iClosedDartPoint;
     }
     RecountRequiredPoints();
+}
+
+void CComplexDartFormula::Update()
+{
+    const CPtrCollection<CBasePoint> apexes = inputAssociationsOf(GetIndexPoint(1));
+    if (apexes.GetCount() == 0) {
+        CDartPatternFormula::Update();
+        return;
+    }
+    for (CBasePoint *apex : apexes) {
+        const CPattern *pattern = apex->GetParent();
+        std::unique_ptr<IBaseFormula> made = FindManagedCounterpartOf();
+        if (made == nullptr)
+            return;
+        auto *dart = static_cast<CComplexDartFormula *>(made->GetBaseFormula());
+        dart->SetResolved(0, inputAssociationOn(GetIndexPoint(0), pattern));
+        dart->SetResolved(1, apex);
+        dart->SetResolved(2, inputAssociationOn(GetIndexPoint(2), pattern));
+        if (RefreshThroughRuntimeCopy(std::move(made)) != nullptr && dart->IsValid(nullptr))
+            GeneratePointFormulas(pattern);
+    }
+}
+
+void CComplexDartFormula::GeneratePointFormulas(const CPattern *pattern)
+{
+    if (auto *closed = static_cast<CPointFormulaClosedDart *>(MakeBoundFormula(
+            CPointFormulaClosedDart::kFormulaType, GetClosedDartPoint(), pattern, {0, 1, 2}))) {
+        closed->SetFoldAtBeginPoint(m_bFoldAtBeginPoint);
+        closed->GetParam(0)->SetValue("0");
+    }
+    if (m_bRotateBegin)
+        MakeBoundFormula(CPointFormulaKeepAngleLength::kFormulaType, GetBeginAffectedPoint(),
+                         pattern, {0, 1});
+    if (m_bRotateEnd)
+        MakeBoundFormula(CPointFormulaKeepAngleLength::kFormulaType, GetEndAffectedPoint(), pattern,
+                         {2, 1});
+}
+
+CBasePointFormula *CComplexDartFormula::MakeBoundFormula(int type, CBasePoint *maskPoint,
+                                                         const CPattern *pattern,
+                                                         std::initializer_list<int> references)
+{
+    CBasePoint *bound = inputAssociationOn(maskPoint, pattern);
+    if (bound == nullptr || GetOwner() == nullptr)
+        return nullptr;
+    std::unique_ptr<IBaseFormula> made =
+        GetOwner()->GetFormulaManager()->MakePointFormula(type, GetContextValue(), maskPoint);
+    auto *formula =
+        made != nullptr ? dynamic_cast<CBasePointFormula *>(made->GetBaseFormula()) : nullptr;
+    if (formula == nullptr)
+        return nullptr;
+    int index = 0;
+    for (int reference : references)
+        formula->SetIndexPoint(index++, GetIndexPoint(reference));
+    formula->SetBoundPoint(bound);
+    if (RefreshThroughRuntimeCopy(std::move(made)) == nullptr)
+        return nullptr;
+    formula->Invalidate();
+    formula->UpdateIfNeeded();
+    return formula;
 }

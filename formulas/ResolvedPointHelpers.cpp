@@ -6,6 +6,7 @@
 #include "model/BasePoint.h"
 #include "model/FormulaMessageList.h"
 #include "model/GradeMask.h"
+#include "model/MaskPoint.h"
 
 namespace morvane {
 
@@ -32,6 +33,24 @@ CPattern *patternOfFirstPoint(CBaseFormula &formula)
     CPtrCollection<CBasePoint> points;
     formula.CollectAllPoints(points);
     return points.GetCount() > 0 ? points.GetAt(0)->GetParent() : nullptr;
+}
+
+CPtrCollection<CBasePoint> inputAssociationsOf(const CBasePoint *point)
+{
+    CPtrCollection<CBasePoint> associations;
+    auto *mutablePoint = const_cast<CBasePoint *>(point);
+    if (IMaskPoint *maskPoint = mutablePoint != nullptr ? mutablePoint->GetMaskPoint() : nullptr)
+        maskPoint->AppendInputAssociations(associations);
+    return associations;
+}
+
+CBasePoint *inputAssociationOn(const CBasePoint *point, const CPattern *pattern)
+{
+    for (CBasePoint *input : inputAssociationsOf(point)) {
+        if (input->GetParent() == pattern)
+            return input;
+    }
+    return nullptr;
 }
 
 std::string parameterForParser(CBaseFormula &formula, int n)

@@ -2,9 +2,12 @@
 // Helpers shared by the formulas that grade a fixed set of resolved points (darts, lapels).
 #pragma once
 
+#include "foundation/PtrCollection.h"
+
 #include <string>
 
 class CBaseFormula;
+class CBasePoint;
 class CFormulaMessageList;
 class CPattern;
 
@@ -17,6 +20,12 @@ bool checkResolvedPointsWritable(CBaseFormula &formula, int count, CFormulaMessa
 
 /// The pattern of the first point the formula's CollectAllPoints gives; null when none.
 CPattern *patternOfFirstPoint(CBaseFormula &formula);
+
+/// The input points associated with a mask point (none for null or another point).
+CPtrCollection<CBasePoint> inputAssociationsOf(const CBasePoint *point);
+
+/// The input point associated with the mask point that lies on pattern; null when none.
+CBasePoint *inputAssociationOn(const CBasePoint *point, const CPattern *pattern);
 
 /// The text of parameter n as the parser receives it; "0" for an empty one.
 std::string parameterForParser(CBaseFormula &formula, int n);
