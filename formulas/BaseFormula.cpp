@@ -238,6 +238,11 @@ void CBaseFormula::SetResolvedForPoint(const CBasePoint *point, CBasePoint *rule
 CBasePoint *CBaseFormula::GetResolvedPoint(int position)
 {
     UpdateIfNeeded();
+    return PeekResolvedPoint(position);
+}
+
+CBasePoint *CBaseFormula::PeekResolvedPoint(int position) const
+{
     const auto found = m_oResolved.find(position);
     return found != m_oResolved.end() ? found->second : nullptr;
 }
@@ -249,6 +254,8 @@ int CBaseFormula::CollectResolvedPoints(CPtrCollection<CBasePoint> &list)
 
 int CBaseFormula::CollectResolvedPointsFrom(CPtrCollection<CBasePoint> &list, int first)
 {
+    // The count may change with the update.
+    UpdateIfNeeded();
     for (int position = first; position < GetResolvedCount(); ++position) {
         CBasePoint *point = GetResolvedPoint(position);
         if (point != nullptr && list.Find(point) < 0)

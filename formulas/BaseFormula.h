@@ -156,6 +156,8 @@ public:
 
     /// The resolved point of position, after UpdateIfNeeded; null when none.
     CBasePoint *GetResolvedPoint(int position);
+    /// The resolved point of position as it stands, without updating; null when none.
+    CBasePoint *PeekResolvedPoint(int position) const;
     /// Sets (null: removes) the resolved point of index; a change calls OnResolvedChanged.
     void SetResolved(int index, CBasePoint *rule);
     void ClearResolved() { m_oResolved.clear(); }
@@ -165,7 +167,8 @@ public:
     virtual void CollectIndexPoints(CPtrCollection<CBasePoint> &list) const;
     /// CollectResolvedPointsFrom(list, 0).
     int CollectResolvedPoints(CPtrCollection<CBasePoint> &list);
-    /// Appends each resolved point from position first on that the list does not hold.
+    /// After UpdateIfNeeded, appends each resolved point from position first on that the list
+    /// does not hold.
     int CollectResolvedPointsFrom(CPtrCollection<CBasePoint> &list, int first);
     bool HasIndexPoint(const CBasePoint *point) const;
     bool UsesAnyPointOf(const CPtrCollection<CBasePoint> &list) const;

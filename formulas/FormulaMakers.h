@@ -1,11 +1,20 @@
 // Morvane formula library.
-// The makers through which the formula factory creates the kinds attached to a point, a pattern or a region.
+// The makers through which the formula factory creates the formula kinds, by what they attach to.
 #pragma once
 
 #include "model/FormulaFactory.h"
 #include "model/GradeRegion.h"
 
 #include <memory>
+
+/// A new T attached to nothing (a global formula kind), keeping context.
+template <class T>
+std::unique_ptr<IBaseFormula> makeGlobalFormula(void *context, const FormulaTarget &)
+{
+    auto formula = std::make_unique<T>();
+    formula->SetContextValue(context);
+    return formula;
+}
 
 /// A new T grading target.point (a point formula kind), keeping context.
 template <class T>

@@ -7,9 +7,10 @@
 
 using namespace morvane;
 
-static const CRuntimeClass kMeasureExpressionFormulaClass(
-    "CMeasureExpressionFormula", &CreateObjectOf<CMeasureExpressionFormula>,
-    CBaseMeasureFormula::GetThisClass());
+static const CRuntimeClass
+    kMeasureExpressionFormulaClass("CMeasureExpressionFormula",
+                                   &CreateObjectOf<CMeasureExpressionFormula>,
+                                   CBaseMeasureFormula::GetThisClass());
 
 static std::unique_ptr<IBaseFormula> makeExpressionMeasure(void *context, const FormulaTarget &)
 {
@@ -18,9 +19,8 @@ static std::unique_ptr<IBaseFormula> makeExpressionMeasure(void *context, const 
     return formula;
 }
 
-static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_NONE,
-                                             CMeasureExpressionFormula::kFormulaType,
-                                             &makeExpressionMeasure);
+static const FormulaMakerRegistration
+    kMaker(FORMULA_ATTACH_NONE, CMeasureExpressionFormula::kFormulaType, &makeExpressionMeasure);
 
 const CRuntimeClass *CMeasureExpressionFormula::GetThisClass()
 {

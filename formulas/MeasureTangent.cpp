@@ -12,8 +12,7 @@
 
 using namespace morvane;
 
-static const CRuntimeClass kMeasureTangentClass("CMeasureTangent",
-                                                &CreateObjectOf<CMeasureTangent>,
+static const CRuntimeClass kMeasureTangentClass("CMeasureTangent", &CreateObjectOf<CMeasureTangent>,
                                                 CBaseMeasureFormula::GetThisClass());
 
 static std::unique_ptr<IBaseFormula> makeMeasureTangent(void *context, const FormulaTarget &)

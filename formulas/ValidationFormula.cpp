@@ -3,7 +3,7 @@
 #include "formulas/ValidationFormula.h"
 
 #include "formulas/FormulaText.h"
-#include "model/FormulaFactory.h"
+#include "formulas/FormulaMakers.h"
 
 using namespace morvane;
 
@@ -11,15 +11,8 @@ static const CRuntimeClass kValidationFormulaClass("CValidationFormula",
                                                    &CreateObjectOf<CValidationFormula>,
                                                    CBaseFormula::GetThisClass());
 
-static std::unique_ptr<IBaseFormula> makeValidationFormula(void *context, const FormulaTarget &)
-{
-    auto formula = std::make_unique<CValidationFormula>();
-    formula->SetContextValue(context);
-    return formula;
-}
-
 static const FormulaMakerRegistration kMaker(FORMULA_ATTACH_NONE, CValidationFormula::kFormulaType,
-                                             &makeValidationFormula);
+                                             &makeGlobalFormula<CValidationFormula>);
 
 const CRuntimeClass *CValidationFormula::GetThisClass()
 {

@@ -1,9 +1,8 @@
 // Morvane model library.
 // The grade mask's regions: making, naming, inserting and removing them, and the region tests.
-#include "model/GradeMask.h"
-
 #include "foundation/NameCompare.h"
 #include "foundation/TextFormat.h"
+#include "model/GradeMask.h"
 
 using namespace morvane;
 

@@ -166,6 +166,17 @@ CBasePoint *CGradePath::GetLastPoint() const
     return GetSegmentCount() == 0 ? nullptr : m_oSegments.GetLast()->GetEndPoint();
 }
 
+// The position of point in the polyline next to position from (the walk's next step), or else
+// its first position: a closed polyline holds its first point again at its end.
+static int positionNextTo(const CPolyline &polyline, const CBasePoint *point, int from)
+{
+    if (from + 1 < polyline.GetPointCount() && polyline.GetBasePointAt(from + 1) == point)
+        return from + 1;
+    if (from >= 1 && polyline.GetBasePointAt(from - 1) == point)
+        return from - 1;
+    return polyline.FindBasePoint(point);
+}
+
 bool CGradePath::FillFromContour(CContour &contour, CBasePoint *start, CBasePoint *end,
                                  bool reverse)
 {
@@ -179,12 +190,19 @@ bool CGradePath::FillFromContour(CContour &contour, CBasePoint *start, CBasePoin
     for (int i = 0; i < points.GetCount(); ++i) {
         const IContourLine *line = lines.GetAt(i);
         CPolyline *polyline = line->GetPolyline();
-        const int index = polyline->FindBasePoint(points.GetAt(i));
-        if (polyline == previousLine && GetSegmentCount() > 0)
-            m_oSegments.GetLast()->SetEndIndex(index);
-        else
-            AddSegment(pattern, pattern->FindPolyline(polyline), index, index,
-                       backward != line->IsBackward());
+        const CBasePoint *point = points.GetAt(i);
+        const bool reversed = backward != line->IsBackward();
+        CPathSegment *open = GetSegmentCount() > 0 ? m_oSegments.GetLast() : nullptr;
+        if (polyline != previousLine || open == nullptr) {
+            const int index = polyline->FindBasePoint(point);
+            AddSegment(pattern, pattern->FindPolyline(polyline), index, index, reversed);
+        } else if (point == points.GetAt(i - 1)) {
+            // The walk crossed the joint of a closed polyline: on from its other end.
+            const int index = open->GetEndIndex() == 0 ? polyline->GetPointCount() - 1 : 0;
+            AddSegment(pattern, pattern->FindPolyline(polyline), index, index, reversed);
+        } else {
+            open->SetEndIndex(positionNextTo(*polyline, point, open->GetEndIndex()));
+        }
         previousLine = polyline;
     }
     return GetSegmentCount() > 0;
@@ -193,7 +211,9 @@ bool CGradePath::FillFromContour(CContour &contour, CBasePoint *start, CBasePoin
 void CGradePath::FillPath(CBasePoint *start, CBasePoint *end, bool reverse)
 {
     Clear();
-    CPattern *pattern = start->GetParent();
+    CPattern *pattern = start != nullptr ? start->GetParent() : nullptr;
+    if (pattern == nullptr || end == nullptr)
+        return;
     for (int i = 0; i < pattern->GetContourCount(); ++i) {
         Clear();
         if (FillFromContour(*pattern->GetContourAt(i), start, end, reverse))

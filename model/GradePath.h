@@ -80,8 +80,10 @@ public:
     /// Clears the path, then tries each contour of start's pattern in order, walking from
     /// start to end the way reverse gives (on a closed contour: against the contour's own
     /// orientation when reverse differs from IsClockwise), and keeps the segments of the first
-    /// contour that gives any. Empty segments are dropped, the rest split into single steps
-    /// (SplitToGradePoints), and the grade points gathered.
+    /// contour that gives any. A walk across the joint of a closed polyline (its first point
+    /// again at its end) goes on from the polyline's other end. Empty segments are dropped, the
+    /// rest split into single steps (SplitToGradePoints), and the grade points gathered. A
+    /// missing point, or a start point on no pattern, leaves the path empty.
     void FillPath(CBasePoint *start, CBasePoint *end, bool reverse) override;
     CPattern *GetPattern() const override;
     void AppendGradePoints(CPtrCollection<CBasePoint> &out) const override;

@@ -239,9 +239,10 @@ bool CGradeRegion::ClipToRect(const CDRect &rect, std::vector<DPOINT> &out) cons
     const Corners corners = GetCornersReaching(rect);
     const DPOINT regionPoints[] = {corners.baseLeft, corners.topLeft, corners.topRight,
                                    corners.baseRight};
-    const DPOINT rectPoints[] = {
-        {rect.minX, rect.minY}, {rect.minX, rect.maxY}, {rect.maxX, rect.maxY},
-        {rect.maxX, rect.minY}};
+    const DPOINT rectPoints[] = {{rect.minX, rect.minY},
+                                 {rect.minX, rect.maxY},
+                                 {rect.maxX, rect.maxY},
+                                 {rect.maxX, rect.minY}};
     CCurveShape region;
     region.SetPoints(regionPoints);
     CCurveShape view;
@@ -284,8 +285,7 @@ bool CGradeRegion::GetClippedEdge(const CDRect &rect, int edge, DPOINT &from, DP
     const Corners corners = GetCornersReaching(rect);
     const DPOINT starts[] = {corners.baseRight, corners.baseLeft, corners.topLeft,
                              corners.topRight};
-    const DPOINT ends[] = {corners.baseLeft, corners.topLeft, corners.topRight,
-                           corners.baseRight};
+    const DPOINT ends[] = {corners.baseLeft, corners.topLeft, corners.topRight, corners.baseRight};
     from = starts[edge];
     to = ends[edge];
     return clipSegmentToRect(rect, from, to);
@@ -308,21 +308,38 @@ bool CGradeRegion::IsDroppedByKind(CBasePoint *point) const
     }
 }
 
-void CGradeRegion::UpdateRegionPoints(CPtrCollection<CBasePoint> &out) const
+void CGradeRegion::AppendShownInputPatterns(CPtrCollection<CInputPattern> &out) const
 {
     if (m_pGradeMask == nullptr || m_pGradeMask->GetInputPatterns() == nullptr)
         return;
     const IInputPatterns &patterns = *m_pGradeMask->GetInputPatterns();
-    CPtrCollection<CBasePoint> gradePoints;
     for (int i = 0; i < patterns.GetPatternCount(); ++i) {
-        CInputPattern *pattern = patterns.GetPatternAt(i);
-        if (pattern->IsFlagged())
-            pattern->AppendGradePoints(gradePoints);
+        if (patterns.GetPatternAt(i)->IsFlagged())
+            out.Add(patterns.GetPatternAt(i));
     }
+}
+
+void CGradeRegion::UpdateRegionPoints(CPtrCollection<CBasePoint> &out) const
+{
+    CPtrCollection<CInputPattern> patterns;
+    AppendShownInputPatterns(patterns);
+    CPtrCollection<CBasePoint> gradePoints;
+    for (const CInputPattern *pattern : patterns)
+        pattern->AppendGradePoints(gradePoints);
     for (CBasePoint *point : gradePoints) {
         if (IsPointInside(point->GetAbsPosition()) && !IsDroppedByKind(point))
             out.Add(point);
     }
+}
+
+// The formula may have left the mask since (and the history may have deleted it): only a
+// formula the mask's manager holds is handed out.
+IBaseFormula *CGradeRegion::GetGradeFormula() const
+{
+    if (m_pGradeFormula == nullptr || m_pGradeMask == nullptr ||
+        !m_pGradeMask->GetFormulaManager()->ContainsFormula(m_pGradeFormula))
+        return nullptr;
+    return m_pGradeFormula;
 }
 
 IBaseFormula *CGradeRegion::FindGradeFormula() const

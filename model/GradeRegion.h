@@ -17,6 +17,7 @@
 
 class CBasePoint;
 class CGradeMask;
+class CInputPattern;
 class IBaseFormula;
 class IOldFormula;
 
@@ -95,8 +96,8 @@ public:
     virtual int GetType() const = 0;
     virtual void SetType(int type) = 0;
     virtual void SetGradeMask(CGradeMask *mask) = 0;
-    /// The formula an older file's proportional-distance grading was converted into; null
-    /// otherwise.
+    /// The formula an older file's proportional-distance grading was converted into, while the
+    /// mask holds it; null otherwise.
     virtual IBaseFormula *GetGradeFormula() const = 0;
 };
 
@@ -174,7 +175,7 @@ public:
     int GetType() const override { return m_eType; }
     void SetType(int type) override;
     void SetGradeMask(CGradeMask *mask) override { m_pGradeMask = mask; }
-    IBaseFormula *GetGradeFormula() const override { return m_pGradeFormula; }
+    IBaseFormula *GetGradeFormula() const override;
 
     /// A new region holding a copy of this one's geometry, limits, name and kind.
     std::unique_ptr<IFormulaCopy> FindManagedCounterpart() override;
@@ -203,6 +204,9 @@ public:
     /// source's mark points, and, for a read-only region, the points in an exclude region. An
     /// exclude region keeps them all. Nothing without a mask or input patterns.
     void UpdateRegionPoints(CPtrCollection<CBasePoint> &out) const;
+    /// Appends the input patterns shown on the mask (flagged), in order; nothing without a mask
+    /// or input patterns.
+    void AppendShownInputPatterns(CPtrCollection<CInputPattern> &out) const;
 
 private:
     /// The effective left and right offsets and height, each brought into [-reach, reach].

@@ -27,19 +27,31 @@ int CPathSegment::GetMaxIndex() const
     return std::max(m_nStartIndex, m_nEndIndex);
 }
 
+CBasePoint *CPathSegment::GetPolylinePoint(int index) const
+{
+    if (m_pPattern == nullptr || m_nPolyline < 0 || index < 0)
+        return nullptr;
+    return m_pPattern->GetPatternPolylineAt(m_nPolyline)->GetBasePointAt(index);
+}
+
 CBasePoint *CPathSegment::GetStartPoint() const
 {
-    return m_pPattern->GetPatternPolylineAt(m_nPolyline)->GetBasePointAt(m_nStartIndex);
+    return GetPolylinePoint(m_nStartIndex);
 }
 
 CBasePoint *CPathSegment::GetEndPoint() const
 {
-    return m_pPattern->GetPatternPolylineAt(m_nPolyline)->GetBasePointAt(m_nEndIndex);
+    return GetPolylinePoint(m_nEndIndex);
+}
+
+static std::string labelOf(const CBasePoint *point)
+{
+    return point != nullptr ? point->GetFormatName() : "P?";
 }
 
 std::string CPathSegment::GetName() const
 {
-    return GetStartPoint()->GetFormatName() + " - " + GetEndPoint()->GetFormatName();
+    return labelOf(GetStartPoint()) + " - " + labelOf(GetEndPoint());
 }
 
 bool CPathSegment::GetNextVertex(int current, const std::vector<int> &pointOfVertex,
@@ -72,10 +84,21 @@ std::vector<int> CPathSegment::WalkVertices(const std::vector<int> &pointOfVerte
     return walk;
 }
 
+// A closed polyline holds its first point again at its end, and its shape may list the last
+// vertex under the first position: it is taken as the last position, so that a walk can end or
+// start there.
 void CPathSegment::GetPolylineShape(const IGradeSize *size, std::vector<DPOINT> &shape,
                                     std::vector<int> &pointOfVertex) const
 {
-    m_pPattern->GetPatternPolylineAt(m_nPolyline)->GetShape(size, shape, &pointOfVertex);
+    const CPolyline *polyline = m_pPattern->GetPatternPolylineAt(m_nPolyline);
+    polyline->GetShape(size, shape, &pointOfVertex);
+    const auto lastListed = std::find_if(pointOfVertex.rbegin(), pointOfVertex.rend(),
+                                         [](int point) { return point >= 0; });
+    const int lastPosition = polyline->GetPointCount() - 1;
+    if (lastListed == pointOfVertex.rend() || *lastListed == lastPosition || lastPosition < 1)
+        return;
+    if (polyline->GetBasePointAt(*lastListed) == polyline->GetBasePointAt(lastPosition))
+        *lastListed = lastPosition;
 }
 
 int CPathSegment::PatternPointIndex(int polylinePoint) const
@@ -116,8 +139,8 @@ void CPathSegment::GetPoints(std::vector<PATTERNDPOINT> &out, const IGradeSize *
         walk.erase(walk.begin());
     for (const int vertex : walk) {
         const size_t at = static_cast<size_t>(vertex);
-        out.push_back({m_pPattern, PatternPointIndex(pointOfVertex[at]), shape[at], m_nPolyline,
-                       vertex});
+        out.push_back(
+            {m_pPattern, PatternPointIndex(pointOfVertex[at]), shape[at], m_nPolyline, vertex});
     }
 }
 
@@ -131,6 +154,8 @@ void CPathSegment::GetShape(std::vector<DPOINT> &out, const IGradeSize *size) co
 
 void CPathSegment::SplitAtPoints(COwningCollection<CPathSegment> &out) const
 {
+    if (m_pPattern == nullptr || m_nPolyline < 0)
+        return;
     std::vector<DPOINT> shape;
     std::vector<int> pointOfVertex;
     GetPolylineShape(nullptr, shape, pointOfVertex);
@@ -140,8 +165,8 @@ void CPathSegment::SplitAtPoints(COwningCollection<CPathSegment> &out) const
         if (point < 0)
             continue;
         if (pieceStart >= 0)
-            out.AddOwned(std::make_unique<CPathSegment>(m_pPattern, m_nPolyline, pieceStart,
-                                                        point, m_bReversed));
+            out.AddOwned(std::make_unique<CPathSegment>(m_pPattern, m_nPolyline, pieceStart, point,
+                                                        m_bReversed));
         pieceStart = point;
         if (point == m_nEndIndex)
             break;

@@ -43,7 +43,7 @@ public:
     /// would leave the shape).
     virtual bool GetNextVertex(int current, const std::vector<int> &pointOfVertex,
                                int &next) const = 0;
-    /// "<start> - <end>" with the points' labels.
+    /// "<start> - <end>" with the points' labels ("P?" for a missing one).
     virtual std::string GetName() const = 0;
     /// The length along the shape from the start point to the end point for the size; 0 when
     /// the start point has no vertex.
@@ -55,9 +55,9 @@ public:
     /// The larger of the start and end index.
     virtual int GetMaxIndex() const = 0;
     virtual void SetEndIndex(int index) = 0;
-    /// The polyline's point at the start index.
+    /// The polyline's point at the start index; null for a segment without pattern.
     virtual CBasePoint *GetStartPoint() const = 0;
-    /// The polyline's point at the end index.
+    /// The polyline's point at the end index; null for a segment without pattern.
     virtual CBasePoint *GetEndPoint() const = 0;
 };
 
@@ -97,6 +97,8 @@ public:
     void SplitAtPoints(COwningCollection<CPathSegment> &out) const;
 
 private:
+    /// The polyline's point at index; null without a pattern or polyline, or for index -1.
+    CBasePoint *GetPolylinePoint(int index) const;
     /// The polyline's shape for the size and the polyline point of each vertex.
     void GetPolylineShape(const IGradeSize *size, std::vector<DPOINT> &shape,
                           std::vector<int> &pointOfVertex) const;

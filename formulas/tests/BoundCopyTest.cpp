@@ -6,6 +6,7 @@
 #include "MaskFixtures.h"
 #include "formulas/PointFormulaLikePoint.h"
 #include "formulas/PointFormulaNotchDistance.h"
+#include "formulas/RuntimeExternalFormula.h"
 #include "model/FormulaMessageList.h"
 #include "model/GradeMask.h"
 #include "model/InputPattern.h"
@@ -180,4 +181,17 @@ TEST_F(NotchDistanceTest, AReferenceOffTheSliderLineFails)
     EXPECT_EQ(messages.GetAt(0)->GetText(), inputPoint(5)->GetFormatName());
     formula->SetAlongLine(false);
     EXPECT_TRUE(formula->Validate(nullptr, nullptr));
+}
+
+TEST_F(NotchDistanceTest, ARuntimeExternalFormulaReadsTheSliderAnchorsLine)
+{
+    CRuntimeExternalFormula formula;
+    formula.SetPoint(inputPoint(4));
+
+    EXPECT_TRUE(formula.UsesPoint(inputPoint(0)));
+    EXPECT_TRUE(formula.UsesPoint(inputPoint(2)));
+    EXPECT_FALSE(formula.UsesPoint(inputPoint(5)));
+    std::vector<std::string> texts;
+    formula.AddFormulaText(texts);
+    EXPECT_TRUE(texts.empty());
 }

@@ -1,17 +1,16 @@
 // Morvane formula library tests.
 // Path properties of a global proportional-distance formula: the options of the first property,
 // the text, and whether other formulas grade the ends of the path.
-#include "formulas/BaseFormula.h"
+#include "model/GradePathProperty.h"
 
 #include "MaskFixtures.h"
+#include "formulas/BaseFormula.h"
 #include "model/GradeMask.h"
 #include "model/GradePath.h"
-#include "model/GradePathProperty.h"
 #include "model/IMeasureFormula.h"
 #include "model/IPathFormula.h"
 
 #include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <memory>
 #include <string>

@@ -8,6 +8,13 @@ using namespace testmodel;
 
 namespace testformulas {
 
+std::string displayOf(IBaseFormula &formula, bool flag)
+{
+    std::string text;
+    formula.GetDisplayText(text, flag);
+    return text;
+}
+
 GradedSquare::GradedSquare()
     : patterns(CMorvaneFactory::MakeInputPatterns(handler))
 {
@@ -17,7 +24,6 @@ GradedSquare::GradedSquare()
     FakePoint *c = source.addPoint(40, 30);
     c->growth = {1, 1};
     FakePoint *d = source.addPoint(0, 30);
-    d->growth = {0, 1};
     source.addCurve({a, b, c, d, a});
     patterns->AddPattern(&source);
     patterns->Update();

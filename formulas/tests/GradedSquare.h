@@ -8,13 +8,17 @@
 #include "model/InputPattern.h"
 
 #include <memory>
+#include <string>
 
 namespace testformulas {
 
+/// The formula's display text with the flag.
+std::string displayOf(IBaseFormula &formula, bool flag);
+
 /// A grade model's piece, a rectangle of grade points P1 (0, 0), P2 (40, 0), P3 (40, 30) and
-/// P4 (0, 30) on one closed curve, that grows with the size: in size (t, s) P2 lies (s + 1) to
-/// the right, P3 (s + 1) to the right and up, P4 (s + 1) up. Its input pattern is shown on the
-/// mask, which has no region or formula yet.
+/// P4 (0, 30) on one closed counter-clockwise curve, that grows with the size: in size (t, s)
+/// P2 lies (s + 1) to the right and P3 (s + 1) to the right and up. Its input pattern is shown
+/// on the mask, which has no region or formula yet.
 class GradedSquare
 {
 public:

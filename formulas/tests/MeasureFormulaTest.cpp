@@ -1,17 +1,15 @@
 // Morvane formula library tests.
 // Measures: variable names, point-to-point values per size, the tangent direction and the
 // expression measure's text and value table.
+#include "GradedSquare.h"
+#include "MaskFixtures.h"
 #include "formulas/MeasureExpressionFormula.h"
 #include "formulas/MeasureP2P.h"
 #include "formulas/MeasureTangent.h"
-
-#include "GradedSquare.h"
-#include "MaskFixtures.h"
 #include "model/FormulaMessageList.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -55,7 +53,7 @@ TEST(MeasureFormulaTest, PointToPointMeasuresEachTypePerSize)
         int size;
         double value;
     };
-    // In size (0, s) P2 lies s + 1 further right, P3 s + 1 further right and up, P4 s + 1 up.
+    // In size (0, s) P2 lies s + 1 further right, P3 s + 1 further right and up.
     const Row rows[] = {
         {"distance, base size", MEASURE_DISTANCE, 1, 3, -1, 50.0},
         {"distance, size 1", MEASURE_DISTANCE, 1, 3, 1, std::hypot(42.0, 32.0)},

@@ -1,14 +1,12 @@
 // Morvane formula library tests.
 // Grade regions and their formulas: finding a region's formula, the kind an older file gets
 // from it, and a region removed together with its formulas.
-#include "formulas/BaseFormula.h"
-
 #include "RegionFixtures.h"
+#include "formulas/BaseFormula.h"
 #include "model/FormulaFactory.h"
 #include "model/GradeMask.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 using namespace testmodel;
@@ -59,8 +57,8 @@ class RegionFormulaTest : public ::testing::Test
 {
 protected:
     RegionFormulaTest()
-        : m_previous(CFormulaFactory::SetMaker(FORMULA_ATTACH_REGION, kRegionType,
-                                               &makeRegionFormula))
+        : m_previous(
+              CFormulaFactory::SetMaker(FORMULA_ATTACH_REGION, kRegionType, &makeRegionFormula))
     {
     }
     ~RegionFormulaTest() override
@@ -122,4 +120,19 @@ TEST_F(RegionFormulaTest, RemovingARegionRemovesItsFormulasInOneUndoStep)
     EXPECT_EQ(mask.GetFormulaManager()->GetFormulaCount(), 1);
     mask.GetHistory()->Clear();
     EXPECT_EQ(second->FindGradeFormula(), kept);
+}
+
+// The conversion of an older file points a region at the formula it made; once that formula
+// leaves the mask (and the history deletes it), the region hands out nothing.
+TEST_F(RegionFormulaTest, ARegionNeverHandsOutAFormulaTheMaskNoLongerHolds)
+{
+    IBaseFormula *formula = addFormula(first);
+    first->SetGradeFormula(formula);
+    EXPECT_EQ(first->GetGradeFormula(), formula);
+    mask.GetFormulaManager()->RemoveFormulaAt(0);
+    mask.GetHistory()->Clear();
+    EXPECT_EQ(first->GetGradeFormula(), nullptr);
+    CGradeRegion alone;
+    alone.SetGradeFormula(formula);
+    EXPECT_EQ(alone.GetGradeFormula(), nullptr);
 }

@@ -9,9 +9,8 @@
 #include "model/InputPatterns.h"
 #include "model/MorvaneFactory.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,7 +20,6 @@ using namespace testmodel;
 namespace {
 
 using Texts = std::vector<std::string>;
-
 
 Texts regionNames(const CGradeMask &mask)
 {

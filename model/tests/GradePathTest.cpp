@@ -1,13 +1,14 @@
 // Morvane model library tests.
 // Grade paths along a pattern's contour: filling, points and shapes, lengths, the two paths
 // between two points, and the stretch of an outline inside a grade region.
-#include "MaskFixtures.h"
-#include "RegionFixtures.h"
 #include "model/GradePath.h"
 
-#include <gtest/gtest.h>
+#include "MaskFixtures.h"
+#include "RegionFixtures.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -168,6 +169,13 @@ TEST_F(GradePathTest, AnEmptySegmentNeverSurvives)
     CGradePath path;
     path.FillPath(point(1), point(1), false);
     EXPECT_EQ(path.GetSegmentCount(), 0);
+    path.FillPath(nullptr, point(1), false);
+    EXPECT_EQ(path.GetSegmentCount(), 0);
+    path.FillPath(point(1), nullptr, true);
+    EXPECT_EQ(path.GetSegmentCount(), 0);
+    CMaskPoint loose;
+    path.FillPath(&loose, point(1), true);
+    EXPECT_EQ(path.GetSegmentCount(), 0);
 
     path.AddSegment(square, 1, 2, 2, false);
     path.AddSegment(square, 1, 0, 3, false);
@@ -178,6 +186,11 @@ TEST_F(GradePathTest, AnEmptySegmentNeverSurvives)
     EXPECT_EQ(segmentNames(path), (Texts{"P2 - P3", "P3 - P4", "P4 - P1"}));
     path.RemoveAt(1);
     EXPECT_EQ(segmentNames(path), (Texts{"P2 - P3", "P4 - P1"}));
+
+    const CPathSegment fresh;
+    EXPECT_EQ(fresh.GetName(), "P? - P?");
+    EXPECT_EQ(fresh.GetStartPoint(), nullptr);
+    EXPECT_EQ(fresh.GetLength(nullptr), 0.0);
 }
 
 TEST_F(GradePathTest, TheRunInsideARegionGoesFromTheEndNearerItsPosition)
@@ -193,8 +206,12 @@ TEST_F(GradePathTest, TheRunInsideARegionGoesFromTheEndNearerItsPosition)
     };
     const Row rows[] = {
         {"base below: start nearer", boxShape(35, -5, 45, 45), true, "P2", "P3", false},
-        {"base above: end nearer", {{40, 45}, -std::numbers::pi / 2, -5.0, 5.0, 50.0}, true,
-         "P3", "P2", true},
+        {"base above: end nearer",
+         {{40, 45}, -std::numbers::pi / 2, -5.0, 5.0, 50.0},
+         true,
+         "P3",
+         "P2",
+         true},
         {"one point inside", boxShape(-5, -5, 5, 5), false, "", "", false},
     };
     for (const Row &row : rows) {
@@ -238,4 +255,43 @@ TEST_F(GradePathTest, TheRunInsideARegionFollowsAMovedPattern)
     ASSERT_TRUE(square->FindGradePathReg(region, start, end, direction));
     EXPECT_EQ(start, point(3));
     EXPECT_EQ(end, point(2));
+}
+
+// One closed line P1-P2-P3-P4-P1 (points 0 to 3): either way round from P1 crosses its joint.
+TEST(GradePathClosedLineTest, WalksAcrossTheJointOfAClosedLine)
+{
+    CGradeMask mask;
+    std::unique_ptr<CMaskPattern> pattern = mask.MakePattern();
+    pattern->SetPatternName("Ring");
+    for (const DPOINT p : {DPOINT{0, 0}, DPOINT{40, 0}, DPOINT{40, 30}, DPOINT{0, 30}})
+        pattern->AddPoint(p, GRADE_POINT_GRADE);
+    addLine(*pattern, {0, 1, 2, 3, 0});
+    pattern->BuildContours();
+    CMaskPattern *ring = pattern.get();
+    mask.InsertPatternAt(0, std::move(pattern));
+    struct Row
+    {
+        const char *name;
+        int from;
+        int to;
+        bool reverse;
+        Texts labels;
+        double length;
+    };
+    const Row rows[] = {
+        {"forward from the joint", 0, 2, false, {"P1", "P2", "P3"}, 70},
+        {"backward from the joint", 0, 2, true, {"P1", "P4", "P3"}, 70},
+        {"forward into the joint", 2, 0, false, {"P3", "P4", "P1"}, 70},
+        {"forward across the joint", 3, 1, false, {"P4", "P1", "P2"}, 70},
+        {"backward across the joint", 1, 3, true, {"P2", "P1", "P4"}, 70},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        CGradePath path;
+        path.FillPath(ring->GetBasePointAt(row.from), ring->GetBasePointAt(row.to), row.reverse);
+        EXPECT_EQ(labelsOf(path), row.labels);
+        EXPECT_NEAR(path.GetPathLength(nullptr), row.length, 1e-9);
+        EXPECT_EQ(path.GetFirstPoint(), ring->GetBasePointAt(row.from));
+        EXPECT_EQ(path.GetLastPoint(), ring->GetBasePointAt(row.to));
+    }
 }

@@ -1,13 +1,13 @@
 // Morvane model library tests.
 // Grade regions: the inside test, clipping to a view, clipped edges, setters and their events.
+#include "model/GradeRegion.h"
+
 #include "MaskFixtures.h"
 #include "RegionFixtures.h"
 #include "foundation/Geometry.h"
-#include "model/GradeRegion.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -158,8 +158,8 @@ TEST(GradeRegionTest, ClipsAHalfPlaneToASmallViewWithoutLosingPrecision)
     for (size_t i = 1; i < out.size(); ++i) {
         SCOPED_TRACE(i);
         const DPOINT p = out[i];
-        const double along = (p.x - position.x) * std::cos(direction) +
-                             (p.y - position.y) * std::sin(direction);
+        const double along =
+            (p.x - position.x) * std::cos(direction) + (p.y - position.y) * std::sin(direction);
         EXPECT_GE(along, -1e-12);
         const bool onView = std::abs(p.x) < 1e-12 || std::abs(p.x - 1) < 1e-12 ||
                             std::abs(p.y) < 1e-12 || std::abs(p.y - 1) < 1e-12;
@@ -201,7 +201,11 @@ const EdgeCase kEdgeCases[] = {
     {"base, cut at the view's bottom", 0, CDRect(-1, -1, 10, 10), true, {0, -1}, {0, 2}},
     {"left side, inside the view", 1, CDRect(-1, -1, 10, 10), true, {0, 2}, {4, 2}},
     {"top, cut at the view's bottom", 2, CDRect(-1, -1, 10, 10), true, {4, 2}, {4, -1}},
-    {"right side, cut at both view sides", 3, CDRect(-1, -1e11, 10, 10), true, {4, -1e10},
+    {"right side, cut at both view sides",
+     3,
+     CDRect(-1, -1e11, 10, 10),
+     true,
+     {4, -1e10},
      {0, -1e10}},
     {"base, missing the view", 0, CDRect(100, 100, 110, 110), false, {}, {}},
     {"no edge 4", 4, CDRect(-1, -1, 10, 10), false, {}, {}},
@@ -244,9 +248,9 @@ TEST(GradeRegionTest, SettersSendTheirPropertyOnlyOnChange)
     region.SetType(REGION_GRADE);
     region.SetType(REGION_READ_ONLY);
     region.RemoveListener(&log);
-    EXPECT_EQ(log.events, (Texts{"4:2:0", "8:2:0", "4:2:1", "8:2:1", "4:2:2", "8:2:2", "4:2:2",
-                                 "8:2:2", "4:2:3", "8:2:3", "4:2:4", "8:2:4", "4:2:5", "8:2:5",
-                                 "4:2:6", "8:2:6"}));
+    EXPECT_EQ(log.events,
+              (Texts{"4:2:0", "8:2:0", "4:2:1", "8:2:1", "4:2:2", "8:2:2", "4:2:2", "8:2:2",
+                     "4:2:3", "8:2:3", "4:2:4", "8:2:4", "4:2:5", "8:2:5", "4:2:6", "8:2:6"}));
     EXPECT_EQ(region.GetPosition().x, 2);
     EXPECT_EQ(region.GetName(), "R7");
     EXPECT_EQ(region.GetType(), REGION_READ_ONLY);

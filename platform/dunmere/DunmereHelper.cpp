@@ -8,10 +8,9 @@
 // so a far corner (an unlimited side of a grade region lies 1e10 away) coarsens every result.
 #define BOOST_GEOMETRY_NO_ROBUSTNESS
 #include <boost/geometry.hpp>
+#include <boost/geometry/geometries/multi_polygon.hpp>
 #include <boost/geometry/geometries/point_xy.hpp>
 #include <boost/geometry/geometries/polygon.hpp>
-#include <boost/geometry/geometries/multi_polygon.hpp>
-
 #include <cmath>
 #include <optional>
 #include <string>
@@ -122,8 +121,8 @@ static const Polygon &largestPart(const MultiPolygon &parts)
 }
 
 // Reads both outlines and applies the operation; nothing, with the reason kept, on failure.
-static std::optional<MultiPolygon> compute(unsigned long operation, const IPoly *a,
-                                           const IPoly *b, std::string &error)
+static std::optional<MultiPolygon> compute(unsigned long operation, const IPoly *a, const IPoly *b,
+                                           std::string &error)
 {
     const ReadOutline first = readOutline(*a, "first");
     if (!first.error.empty()) {
@@ -146,8 +145,7 @@ static std::optional<MultiPolygon> compute(unsigned long operation, const IPoly 
     }
 }
 
-int CDunmereHelper::Dunmere(unsigned long operation, const IPoly *a, const IPoly *b,
-                            IOutPoly *out)
+int CDunmereHelper::Dunmere(unsigned long operation, const IPoly *a, const IPoly *b, IOutPoly *out)
 {
     out->ClearPoly();
     m_sLastError.clear();

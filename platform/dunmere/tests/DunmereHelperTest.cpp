@@ -4,9 +4,8 @@
 
 #include "platform/dunmere/Poly.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <limits>
 #include <utility>
@@ -19,7 +18,10 @@ class Outline : public IPoly, public IOutPoly
 {
 public:
     Outline() = default;
-    Outline(std::initializer_list<std::pair<double, double>> points) : m_points(points) {}
+    Outline(std::initializer_list<std::pair<double, double>> points)
+        : m_points(points)
+    {
+    }
 
     int GetPolyPointCount() const override { return static_cast<int>(m_points.size()); }
     void GetPolyPoint(int i, double &x, double &y) const override
@@ -79,19 +81,18 @@ const AreaCase kAreaCases[] = {
     {"overlapping squares, intersection", DUNMERE_INTERSECTION, square(0, 0, 2, 2),
      square(1, 1, 3, 3), 1.0},
     {"overlapping squares, union", DUNMERE_UNION, square(0, 0, 2, 2), square(1, 1, 3, 3), 7.0},
-    {"overlapping squares, difference", DUNMERE_DIFFERENCE, square(0, 0, 2, 2),
-     square(1, 1, 3, 3), 3.0},
-    {"concave ell and square, intersection", DUNMERE_INTERSECTION, kEll, square(0, 0, 2, 2),
+    {"overlapping squares, difference", DUNMERE_DIFFERENCE, square(0, 0, 2, 2), square(1, 1, 3, 3),
      3.0},
+    {"concave ell and square, intersection", DUNMERE_INTERSECTION, kEll, square(0, 0, 2, 2), 3.0},
     {"concave ell and square, union", DUNMERE_UNION, kEll, square(0, 0, 2, 2), 6.0},
     {"two concave outlines, intersection", DUNMERE_INTERSECTION, kEll, kU, 5.0},
-    {"touching squares, intersection", DUNMERE_INTERSECTION, square(0, 0, 1, 1),
-     square(1, 0, 2, 1), 0.0},
+    {"touching squares, intersection", DUNMERE_INTERSECTION, square(0, 0, 1, 1), square(1, 0, 2, 1),
+     0.0},
     {"touching squares, union", DUNMERE_UNION, square(0, 0, 1, 1), square(1, 0, 2, 1), 2.0},
-    {"disjoint squares, intersection", DUNMERE_INTERSECTION, square(0, 0, 1, 1),
-     square(5, 5, 7, 7), 0.0},
-    {"disjoint squares, union: both parts", DUNMERE_UNION, square(0, 0, 1, 1),
-     square(5, 5, 7, 7), 5.0},
+    {"disjoint squares, intersection", DUNMERE_INTERSECTION, square(0, 0, 1, 1), square(5, 5, 7, 7),
+     0.0},
+    {"disjoint squares, union: both parts", DUNMERE_UNION, square(0, 0, 1, 1), square(5, 5, 7, 7),
+     5.0},
     {"U cut by a bar: both parts", DUNMERE_INTERSECTION, kU, square(-1, 2, 5, 2.5), 1.5},
     {"square less an inner square: the hole", DUNMERE_DIFFERENCE, square(0, 0, 4, 4),
      square(1, 1, 2, 2), 15.0},
@@ -99,8 +100,8 @@ const AreaCase kAreaCases[] = {
      square(1, 1, 3, 3), 1.0},
     {"repeated closing vertex", DUNMERE_INTERSECTION,
      Outline{{0, 0}, {2, 0}, {2, 2}, {0, 2}, {0, 0}}, square(1, 1, 3, 3), 1.0},
-    {"outline of two vertices is empty", DUNMERE_UNION, Outline{{0, 0}, {5, 5}},
-     square(1, 1, 3, 3), 4.0},
+    {"outline of two vertices is empty", DUNMERE_UNION, Outline{{0, 0}, {5, 5}}, square(1, 1, 3, 3),
+     4.0},
 };
 
 TEST(DunmereHelperTest, AreaSumsEveryPartOfTheResult)
@@ -127,18 +128,48 @@ struct OutlineCase
 };
 
 const OutlineCase kOutlineCases[] = {
-    {"overlapping squares", DUNMERE_INTERSECTION, square(0, 0, 2, 2), square(1, 1, 3, 3),
-     DUNMERE_OUTLINE, 1.0, {2, 2}},
-    {"concave result", DUNMERE_INTERSECTION, kEll, square(0, 0, 2, 2), DUNMERE_OUTLINE, 3.0,
+    {"overlapping squares",
+     DUNMERE_INTERSECTION,
+     square(0, 0, 2, 2),
+     square(1, 1, 3, 3),
+     DUNMERE_OUTLINE,
+     1.0,
+     {2, 2}},
+    {"concave result",
+     DUNMERE_INTERSECTION,
+     kEll,
+     square(0, 0, 2, 2),
+     DUNMERE_OUTLINE,
+     3.0,
      {1, 1}},
-    {"touching squares joined", DUNMERE_UNION, square(0, 0, 1, 1), square(1, 0, 2, 1),
-     DUNMERE_OUTLINE, 2.0, {2, 1}},
-    {"disjoint union: the larger square", DUNMERE_UNION, square(0, 0, 1, 1), square(5, 5, 7, 7),
-     DUNMERE_OUTLINE | DUNMERE_LARGEST_PART, 4.0, {7, 7}},
-    {"U cut by a bar: the wider arm", DUNMERE_INTERSECTION, kU, square(-1, 2, 5, 2.5),
-     DUNMERE_OUTLINE | DUNMERE_LARGEST_PART, 1.0, {4, 2.5}},
-    {"square less an inner square", DUNMERE_DIFFERENCE, square(0, 0, 4, 4), square(1, 1, 2, 2),
-     DUNMERE_OUTLINE | DUNMERE_HOLES_LEFT_OUT, 16.0, {4, 4}},
+    {"touching squares joined",
+     DUNMERE_UNION,
+     square(0, 0, 1, 1),
+     square(1, 0, 2, 1),
+     DUNMERE_OUTLINE,
+     2.0,
+     {2, 1}},
+    {"disjoint union: the larger square",
+     DUNMERE_UNION,
+     square(0, 0, 1, 1),
+     square(5, 5, 7, 7),
+     DUNMERE_OUTLINE | DUNMERE_LARGEST_PART,
+     4.0,
+     {7, 7}},
+    {"U cut by a bar: the wider arm",
+     DUNMERE_INTERSECTION,
+     kU,
+     square(-1, 2, 5, 2.5),
+     DUNMERE_OUTLINE | DUNMERE_LARGEST_PART,
+     1.0,
+     {4, 2.5}},
+    {"square less an inner square",
+     DUNMERE_DIFFERENCE,
+     square(0, 0, 4, 4),
+     square(1, 1, 2, 2),
+     DUNMERE_OUTLINE | DUNMERE_HOLES_LEFT_OUT,
+     16.0,
+     {4, 4}},
 };
 
 TEST(DunmereHelperTest, OutlineIsTheLargestPartCounterClockwise)

@@ -1,0 +1,167 @@
+// Morvane formula library.
+// The base of the formulas that grade chosen points of a set by interpolation from the others.
+#include "formulas/BaseGlobalInterpolateFormula.h"
+
+#include "foundation/TextFormat.h"
+#include "model/BasePoint.h"
+#include "model/FormulaManager.h"
+#include "model/FormulaMessageList.h"
+#include "model/GradeMask.h"
+
+using namespace morvane;
+
+static const CRuntimeClass kBaseGlobalInterpolateFormulaClass("CBaseGlobalInterpolateFormula",
+                                                              nullptr,
+                                                              CBaseFormula::GetThisClass());
+
+const CRuntimeClass *CBaseGlobalInterpolateFormula::GetThisClass()
+{
+    return &kBaseGlobalInterpolateFormulaClass;
+}
+
+CBaseGlobalInterpolateFormula::CBaseGlobalInterpolateFormula() = default;
+
+void CBaseGlobalInterpolateFormula::SetPointKind(uint32_t kind, bool set)
+{
+    m_nPointKinds = set ? (m_nPointKinds | kind) : (m_nPointKinds & ~kind);
+}
+
+void CBaseGlobalInterpolateFormula::StorePoints(const CPtrCollection<CBasePoint> &points)
+{
+    ClearResolved();
+    for (int i = 0; i < points.GetCount(); ++i)
+        SetResolved(i, points.GetAt(i));
+    m_nResolvedCount = points.GetCount();
+}
+
+// A formula of the mask other than a global interpolation that passes its own check and acts on
+// the point grades it already.
+bool CBaseGlobalInterpolateFormula::IsGradedElsewhere(const CBasePoint *point) const
+{
+    const IGradeMask *mask = GetOwner();
+    if (mask == nullptr)
+        return false;
+    const IFormulaManager &manager = *const_cast<IGradeMask *>(mask)->GetFormulaManager();
+    for (int i = 0; i < manager.GetFormulaCount(); ++i) {
+        IBaseFormula *formula = manager.GetFormulaAt(i);
+        if (formula == this || formula->GetFormulaType() == 24)
+            continue;
+        if (formula->GetBaseFormula()->HasPoint(point) && formula->IsValid(nullptr))
+            return true;
+    }
+    return false;
+}
+
+bool CBaseGlobalInterpolateFormula::IsOfChosenKind(CBasePoint *point) const
+{
+    const bool contour = point->IsContourPoint();
+    if (HasPointKind(INTERPOLATE_FREE) && !contour)
+        return true;
+    const bool outline = point->IsOutlinePoint();
+    const bool end = outline && point->IsEndPolylinePoint();
+    if (HasPointKind(INTERPOLATE_OUTLINE_END) && end)
+        return true;
+    if (HasPointKind(INTERPOLATE_OUTLINE) && outline && !end && contour)
+        return true;
+    return HasPointKind(INTERPOLATE_INNER_CONTOUR) && !outline && contour;
+}
+
+bool CBaseGlobalInterpolateFormula::IsSelected(CBasePoint *point)
+{
+    return point != nullptr && !IsGradedElsewhere(point) && IsOfChosenKind(point);
+}
+
+void CBaseGlobalInterpolateFormula::DoCollectPoints(CPtrCollection<CBasePoint> &list)
+{
+    CPtrCollection<CBasePoint> candidates;
+    CollectResolvedPoints(candidates);
+    for (CBasePoint *point : candidates) {
+        if (IsSelected(point))
+            list.Add(point);
+    }
+}
+
+bool CBaseGlobalInterpolateFormula::IsCircular(const CBasePoint *point,
+                                               const CPtrCollection<CBasePoint> &selected)
+{
+    const IGradeMask *mask = GetOwner();
+    if (mask == nullptr)
+        return false;
+    IFormulaManager &manager = *const_cast<IGradeMask *>(mask)->GetFormulaManager();
+    for (int i = 0; i < manager.GetFormulaCount(); ++i) {
+        IBaseFormula *formula = manager.GetFormulaAt(i);
+        if (formula == this || !formula->GetBaseFormula()->HasPoint(point))
+            continue;
+        for (const CBasePoint *graded : selected) {
+            if (formula->UsesPoint(graded) && formula->IsValid(nullptr))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool CBaseGlobalInterpolateFormula::UsesPoint(const CBasePoint *point)
+{
+    CPtrCollection<CBasePoint> candidates;
+    CollectResolvedPoints(candidates);
+    auto *candidate = const_cast<CBasePoint *>(point);
+    if (point == nullptr || candidates.Find(point) < 0 || IsSelected(candidate))
+        return false;
+    CPtrCollection<CBasePoint> selected;
+    DoCollectPoints(selected);
+    return !IsCircular(point, selected);
+}
+
+std::string CBaseGlobalInterpolateFormula::SupportText()
+{
+    CPtrCollection<CBasePoint> support;
+    CollectUsedPoints(support);
+    std::string text;
+    for (const CBasePoint *point : support)
+        text += (text.empty() ? "" : ",") + point->GetFormatName();
+    return text;
+}
+
+void CBaseGlobalInterpolateFormula::AddFormulaText(std::vector<std::string> &texts)
+{
+    const std::string support = SupportText();
+    CPtrCollection<CBasePoint> selected;
+    DoCollectPoints(selected);
+    for (const CBasePoint *point : selected) {
+        const std::string label = point->GetFormatName();
+        texts.push_back(format("%%PA(%d, %d, %s)=%%GI(%s,%d,%s)", GetApplyTypeX(), GetApplyTypeY(),
+                               label.c_str(), label.c_str(), m_nInterpolationKind,
+                               support.c_str()));
+    }
+}
+
+bool CBaseGlobalInterpolateFormula::Validate(CFormulaMessageList *reporter,
+                                             IFormulaTextChecker *checker)
+{
+    UpdateIfNeeded();
+    const int count = m_nResolvedCount;
+    m_nResolvedCount = 0;
+    const bool valid = CBaseFormula::Validate(reporter, checker);
+    m_nResolvedCount = count;
+    if (!valid)
+        return false;
+    if (count > 0)
+        return true;
+    if (reporter != nullptr)
+        reporter->AddFormulaMessage(FM_REGION_WITHOUT_POINTS, this, {});
+    return false;
+}
+
+void CBaseGlobalInterpolateFormula::CopyFrom(const CBaseFormula &other)
+{
+    CBaseFormula::CopyFrom(other);
+    if (const auto *same = dynamic_cast<const CBaseGlobalInterpolateFormula *>(&other)) {
+        m_nPointKinds = same->m_nPointKinds;
+        m_nInterpolationKind = same->m_nInterpolationKind;
+    }
+}
+
+void CBaseGlobalInterpolateFormula::DoGetDisplayText(std::string &out, bool)
+{
+    out = GetDisplayName() + "(" + SupportText() + ")";
+}
