@@ -117,6 +117,11 @@ std::string CBaseFormula::GetParamText(int n)
     return text.empty() ? "0" : text;
 }
 
+std::string CBaseFormula::GetStoredParamText(int n) const
+{
+    return n < GetParamCount() ? trimBlanks(m_oStrParams.GetAt(n)->GetValue()) : std::string();
+}
+
 bool CBaseFormula::SetParamText(int n, const std::string &text)
 {
     IUserFormulaConfig *config = GetUserConfig();

@@ -98,6 +98,7 @@ public:
     std::vector<int> GetIndexPointIndexes() const override;
     CBasePoint *GetIndexPoint(int index) const override;
     int SetIndexPoint(int index, CBasePoint *point) override;
+    /// DoGetDisplayText; empty when asked again while it runs (formulas that show each other).
     void GetDisplayText(std::string &out, bool flag) override;
     /// Appends GetFormulaText() when it is not empty.
     void AddFormulaText(std::vector<std::string> &texts) override;
@@ -129,6 +130,8 @@ public:
     int GetParamCount() const { return m_oStrParams.GetCount(); }
     /// The trimmed text of parameter n; "0" when that is empty.
     std::string GetParamText(int n);
+    /// The trimmed text of parameter n as stored; empty when it is empty or absent.
+    std::string GetStoredParamText(int n) const;
     /// Parameter n takes text as the owner's formula configuration normalises it; false (the
     /// parameter unchanged) when the configuration refuses it or there is no owner.
     bool SetParamText(int n, const std::string &text);
@@ -216,9 +219,14 @@ protected:
     /// Called after a resolved point changed; nothing here.
     virtual void OnResolvedChanged(int index);
     void SetRequiredIndexCount(int count) { m_nRequiredIndexCount = count; }
+    /// The check of a formula over a set of points: the base check without its resolved points;
+    /// then, without points, message 110 (with a reporter) and false.
+    bool ValidatePointSet(CFormulaMessageList *reporter, IFormulaTextChecker *checker,
+                          bool hasPoints);
 
 private:
     bool ComputeDependency(IBaseFormula *other);
+    bool IsExtendOfThisPath(IBaseFormula *other);
     CFormulaManager *GetOwnerManager() const;
     IUserFormulaConfig *GetUserConfig() const;
     const CPattern *GetOwnPattern() const;
@@ -230,6 +238,8 @@ private:
     bool m_bUpdating = false;
     bool m_bValidating = false;
     bool m_bCollecting = false;
+    bool m_bSkipResolvedCheck = false;
+    bool m_bShowing = false;
     std::unordered_map<const IBaseFormula *, bool> m_oDependencyMemo;
     IGradeMask *m_pOwner = nullptr;
     COwningCollection<CIndexPoint> m_oIndexPoints;

@@ -30,7 +30,8 @@ bool CBaseFormula::CheckIndexPoints(CFormulaMessageList *reporter)
 bool CBaseFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker)
 {
     bool valid = true;
-    for (int i = 0; i < GetResolvedCount(); ++i) {
+    const int resolved = m_bSkipResolvedCheck ? 0 : GetResolvedCount();
+    for (int i = 0; i < resolved; ++i) {
         if (GetResolvedPoint(i) != nullptr)
             continue;
         valid = false;
@@ -53,6 +54,21 @@ bool CBaseFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *
         reporter->AddFormulaMessage(FM_FAULTY_PARAMETER, this, text);
     }
     return valid;
+}
+
+bool CBaseFormula::ValidatePointSet(CFormulaMessageList *reporter, IFormulaTextChecker *checker,
+                                    bool hasPoints)
+{
+    m_bSkipResolvedCheck = true;
+    const bool valid = CBaseFormula::Validate(reporter, checker);
+    m_bSkipResolvedCheck = false;
+    if (!valid)
+        return false;
+    if (hasPoints)
+        return true;
+    if (reporter != nullptr)
+        reporter->AddFormulaMessage(FM_REGION_WITHOUT_POINTS, this, {});
+    return false;
 }
 
 bool CBaseFormula::IsValid(IFormulaTextChecker *checker)
@@ -120,6 +136,16 @@ void CBaseFormula::CollectDependentFormulas(CPtrCollection<IBaseFormula> &list)
     }
 }
 
+// An extend formula measured along this path formula needs the path, not the other way round,
+// even when the path reads the point it grades.
+bool CBaseFormula::IsExtendOfThisPath(IBaseFormula *other)
+{
+    constexpr int kPathType = 2;
+    constexpr int kExtendType = 10;
+    return GetFormulaType() == kPathType && other->GetFormulaType() == kExtendType &&
+           !IsRuntimeFormula() && !other->IsRuntimeFormula() && other->DependsOnFormula(this);
+}
+
 bool CBaseFormula::IsDependentOn(IBaseFormula *other)
 {
     const auto remembered = m_oDependencyMemo.find(other);
@@ -136,6 +162,8 @@ bool CBaseFormula::ComputeDependency(IBaseFormula *other)
 {
     if (DependsOnFormula(other) || ReferencesFormula(other))
         return true;
+    if (IsExtendOfThisPath(other))
+        return false;
     CPtrCollection<CBasePoint> points;
     other->CollectPoints(points);
     for (const CBasePoint *point : points) {

@@ -10,7 +10,14 @@ using namespace morvane;
 
 void CBaseFormula::GetDisplayText(std::string &out, bool flag)
 {
+    // Texts that show other formulas' texts may meet this one again in a damaged file's ring.
+    if (m_bShowing) {
+        out.clear();
+        return;
+    }
+    m_bShowing = true;
     DoGetDisplayText(out, flag);
+    m_bShowing = false;
 }
 
 void CBaseFormula::AddFormulaText(std::vector<std::string> &texts)

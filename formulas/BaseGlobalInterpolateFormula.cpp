@@ -38,10 +38,10 @@ void CBaseGlobalInterpolateFormula::StorePoints(const CPtrCollection<CBasePoint>
 // the point grades it already.
 bool CBaseGlobalInterpolateFormula::IsGradedElsewhere(const CBasePoint *point) const
 {
-    const IGradeMask *mask = GetOwner();
+    IGradeMask *mask = GetOwner();
     if (mask == nullptr)
         return false;
-    const IFormulaManager &manager = *const_cast<IGradeMask *>(mask)->GetFormulaManager();
+    const IFormulaManager &manager = *mask->GetFormulaManager();
     for (int i = 0; i < manager.GetFormulaCount(); ++i) {
         IBaseFormula *formula = manager.GetFormulaAt(i);
         if (formula == this || formula->GetFormulaType() == 24)
@@ -84,10 +84,10 @@ void CBaseGlobalInterpolateFormula::DoCollectPoints(CPtrCollection<CBasePoint> &
 bool CBaseGlobalInterpolateFormula::IsCircular(const CBasePoint *point,
                                                const CPtrCollection<CBasePoint> &selected)
 {
-    const IGradeMask *mask = GetOwner();
+    IGradeMask *mask = GetOwner();
     if (mask == nullptr)
         return false;
-    IFormulaManager &manager = *const_cast<IGradeMask *>(mask)->GetFormulaManager();
+    const IFormulaManager &manager = *mask->GetFormulaManager();
     for (int i = 0; i < manager.GetFormulaCount(); ++i) {
         IBaseFormula *formula = manager.GetFormulaAt(i);
         if (formula == this || !formula->GetBaseFormula()->HasPoint(point))
@@ -104,8 +104,8 @@ bool CBaseGlobalInterpolateFormula::UsesPoint(const CBasePoint *point)
 {
     CPtrCollection<CBasePoint> candidates;
     CollectResolvedPoints(candidates);
-    auto *candidate = const_cast<CBasePoint *>(point);
-    if (point == nullptr || candidates.Find(point) < 0 || IsSelected(candidate))
+    const int index = candidates.Find(point);
+    if (point == nullptr || index < 0 || IsSelected(candidates.GetAt(index)))
         return false;
     CPtrCollection<CBasePoint> selected;
     DoCollectPoints(selected);
@@ -139,17 +139,7 @@ bool CBaseGlobalInterpolateFormula::Validate(CFormulaMessageList *reporter,
                                              IFormulaTextChecker *checker)
 {
     UpdateIfNeeded();
-    const int count = m_nResolvedCount;
-    m_nResolvedCount = 0;
-    const bool valid = CBaseFormula::Validate(reporter, checker);
-    m_nResolvedCount = count;
-    if (!valid)
-        return false;
-    if (count > 0)
-        return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_REGION_WITHOUT_POINTS, this, {});
-    return false;
+    return ValidatePointSet(reporter, checker, m_nResolvedCount > 0);
 }
 
 void CBaseGlobalInterpolateFormula::CopyFrom(const CBaseFormula &other)

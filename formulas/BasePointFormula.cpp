@@ -150,23 +150,22 @@ bool CBasePointFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChec
     return true;
 }
 
-static CPtrCollection<CBasePoint> inputAssociationsOf(const CBasePoint *point)
+static CPtrCollection<CBasePoint> inputAssociationsOf(CBasePoint *point)
 {
     CPtrCollection<CBasePoint> associations;
-    auto *mutablePoint = const_cast<CBasePoint *>(point);
-    if (IMaskPoint *maskPoint = mutablePoint != nullptr ? mutablePoint->GetMaskPoint() : nullptr)
+    if (IMaskPoint *maskPoint = point != nullptr ? point->GetMaskPoint() : nullptr)
         maskPoint->AppendInputAssociations(associations);
     return associations;
 }
 
 // The formula in the mask takes the first input point associated with the index point.
-CBasePoint *CBasePointFormula::ResolveInMask(const CBasePoint *indexPoint) const
+CBasePoint *CBasePointFormula::ResolveInMask(CBasePoint *indexPoint) const
 {
     return inputAssociationsOf(indexPoint).GetFirst();
 }
 
 // A bound copy prefers the associated input point on the bound point's pattern.
-CBasePoint *CBasePointFormula::ResolveForBoundPattern(const CBasePoint *indexPoint) const
+CBasePoint *CBasePointFormula::ResolveForBoundPattern(CBasePoint *indexPoint) const
 {
     const CPtrCollection<CBasePoint> associations = inputAssociationsOf(indexPoint);
     const CPattern *boundPattern = m_pBoundPoint != nullptr ? m_pBoundPoint->GetParent() : nullptr;
@@ -181,7 +180,7 @@ void CBasePointFormula::Recalculate()
 {
     const bool inMask = GetRefreshSource() == this;
     for (int i = 0; i < GetRequiredIndexCount(); ++i) {
-        const CBasePoint *indexPoint = GetIndexPoint(i);
+        CBasePoint *indexPoint = GetIndexPoint(i);
         SetResolved(i, inMask ? ResolveInMask(indexPoint) : ResolveForBoundPattern(indexPoint));
     }
     if (inMask)

@@ -112,8 +112,8 @@ protected:
     bool IsResolvedPoint(const CBasePoint *point, int i);
 
 private:
-    CBasePoint *ResolveInMask(const CBasePoint *indexPoint) const;
-    CBasePoint *ResolveForBoundPattern(const CBasePoint *indexPoint) const;
+    CBasePoint *ResolveInMask(CBasePoint *indexPoint) const;
+    CBasePoint *ResolveForBoundPattern(CBasePoint *indexPoint) const;
 
     int m_nResolvedCount = 0;
     CBasePoint *m_pBasePoint = nullptr;

@@ -57,9 +57,8 @@ static bool isAlong(double angle, double direction)
 
 int CGradeRegionFormula::ApplyTypeFor(bool xAxis) const
 {
-    auto *self = const_cast<CGradeRegionFormula *>(this);
-    const std::string x = trimBlanks(self->GetParam(0)->GetValue());
-    const std::string y = trimBlanks(self->GetParam(1)->GetValue());
+    const std::string x = GetStoredParamText(0);
+    const std::string y = GetStoredParamText(1);
     if (x.empty() && y.empty())
         return APPLY_NONE;
     const double angle = GetGradingAngle(true);
@@ -126,17 +125,7 @@ bool CGradeRegionFormula::CheckIndexPoints(CFormulaMessageList *reporter)
 bool CGradeRegionFormula::Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker)
 {
     UpdateIfNeeded();
-    const int count = m_nResolvedCount;
-    m_nResolvedCount = 0;
-    const bool valid = CBaseGradeFormula::Validate(reporter, checker);
-    m_nResolvedCount = count;
-    if (!valid)
-        return false;
-    if (count > 0)
-        return true;
-    if (reporter != nullptr)
-        reporter->AddFormulaMessage(FM_REGION_WITHOUT_POINTS, this, {});
-    return false;
+    return ValidatePointSet(reporter, checker, m_nResolvedCount > 0);
 }
 
 std::string CGradeRegionFormula::GetFormulaText()
@@ -147,8 +136,7 @@ std::string CGradeRegionFormula::GetFormulaText()
         names += (i > 0 ? "," : "") + GetLabelOrUnknown(GetResolvedPoint(i));
     return "%PA(" + formatInteger(GetApplyTypeX()) + ", " + formatInteger(GetApplyTypeY()) + ", " +
            names + ")=%RG(" + formatFixed(GetGradingAngle(false), 6) + "," +
-           trimBlanks(GetParam(0)->GetValue()) +
-           "," + trimBlanks(GetParam(1)->GetValue()) + ")";
+           GetStoredParamText(0) + "," + GetStoredParamText(1) + ")";
 }
 
 void CGradeRegionFormula::DoGetDisplayText(std::string &out, bool)

@@ -72,13 +72,10 @@ void CPointFormulaExtend::DoGetDisplayText(std::string &out, bool maskLabels)
     if (m_pPathFormula == this)
         m_pPathFormula = nullptr;
     out = GetDisplayName() + "(" + ReferenceLabel(0, maskLabels) + ", " + FormatParamForDisplay(0);
-    // A damaged file may make path formulas name each other in a ring: each is shown once.
-    if (m_pPathFormula != nullptr && !m_bShowing) {
-        m_bShowing = true;
+    if (m_pPathFormula != nullptr) {
         std::string pathText;
         m_pPathFormula->GetDisplayText(pathText, maskLabels);
         out += "-" + pathText;
-        m_bShowing = false;
     }
     out += ")";
 }

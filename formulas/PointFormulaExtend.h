@@ -44,6 +44,4 @@ private:
     std::string DistanceSuffix() const;
 
     IBaseFormula *m_pPathFormula = nullptr;
-    /// Guards the display text against path formulas that name each other.
-    bool m_bShowing = false;
 };

@@ -219,6 +219,24 @@ TEST_F(BaseFormulaTest, DependsOnMeasuresItNamesAndOnFormulasOfPointsItReads)
     EXPECT_FALSE(usesWaist.IsDependentOn(&waist));
 }
 
+TEST_F(BaseFormulaTest, APathDoesNotWaitForTheExtendFormulaMeasuredAlongIt)
+{
+    TestFormula path;
+    path.SetType(2);
+    path.SetIndexPoint(0, point(0));
+    TestFormula extend;
+    extend.SetType(10);
+    extend.SetBasePoint(point(0));
+    TestFormula unrelated;
+    unrelated.SetType(10);
+    unrelated.SetBasePoint(point(0));
+
+    extend.SetReferenced(&path);
+    EXPECT_TRUE(extend.IsDependentOn(&path));
+    EXPECT_FALSE(path.IsDependentOn(&extend));
+    EXPECT_TRUE(path.IsDependentOn(&unrelated));
+}
+
 TEST_F(BaseFormulaTest, AssignOfAnotherTypeOnlyMarksTheFormulaChanged)
 {
     TestFormula target;
