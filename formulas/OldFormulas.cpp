@@ -8,10 +8,14 @@
 #include "formulas/GradeRegionFormula.h"
 #include "formulas/LapelPatternFormula.h"
 #include "formulas/LapelRegionFormula.h"
+#include "formulas/PathPatternFormula.h"
+#include "formulas/PathRegionFormula.h"
 #include "foundation/ClassRegistry.h"
 #include "model/BasePoint.h"
 #include "model/FormulaFactory.h"
 #include "model/GradeRegion.h"
+#include "model/MaskPattern.h"
+#include "model/MaskPoint.h"
 
 using namespace morvane;
 
@@ -27,6 +31,11 @@ static const CRuntimeClass kDartFormulaClass("CDartFormula", &CreateObjectOf<CDa
 static const CRuntimeClass kGradeLapelFormulaClass("CGradeLapelFormula",
                                                    &CreateObjectOf<CGradeLapelFormula>,
                                                    &kBaseFormulaOldClass);
+static const CRuntimeClass kPathDefinitionClass("CPathDefinition", &CreateObjectOf<CPathDefinition>,
+                                                &kBaseFormulaOldClass);
+static const CRuntimeClass kPointPathDefinitionClass("CPointPathDefinition",
+                                                     &CreateObjectOf<CPointPathDefinition>,
+                                                     &kPathDefinitionClass);
 
 namespace {
 
@@ -34,8 +43,9 @@ const CClassRegistry &oldFormulaClasses()
 {
     static const CClassRegistry registry = [] {
         CClassRegistry classes;
-        const CRuntimeClass *kinds[] = {&kGradeFormulaClass, &kGlobalGradeFormulaClass,
-                                        &kDartFormulaClass, &kGradeLapelFormulaClass};
+        const CRuntimeClass *kinds[] = {&kGradeFormulaClass,   &kGlobalGradeFormulaClass,
+                                        &kDartFormulaClass,    &kGradeLapelFormulaClass,
+                                        &kPathDefinitionClass, &kPointPathDefinitionClass};
         uint32_t id = 0;
         for (const CRuntimeClass *kind : kinds)
             classes.Register(id++, kind, kind->m_sClassName);
@@ -182,4 +192,59 @@ std::unique_ptr<IBaseFormula> CGradeLapelFormula::ConvertToNewFormula(IRegion *r
     return TakeConverted(
         makeConverted<CLapelRegionFormula, CLapelPatternFormula>(region, GetBasePoint(0)),
         {m_sDelta1, m_sDelta2});
+}
+
+const CRuntimeClass *CPathDefinition::GetThisClass()
+{
+    return &kPathDefinitionClass;
+}
+
+CPathDefinition::CPathDefinition()
+{
+    AddExtraAttribute("SegmentCount", XmlPresence::ReadOnly, XmlForm::Element);
+}
+
+std::unique_ptr<IBaseFormula> CPathDefinition::ConvertToNewFormula(IRegion *region)
+{
+    auto *gradeRegion = dynamic_cast<CGradeRegion *>(region);
+    if (gradeRegion == nullptr)
+        return nullptr;
+    auto formula = std::make_unique<CPathRegionFormula>();
+    formula->SetRegion(gradeRegion);
+    m_pConverted = formula.get();
+    return formula;
+}
+
+const CRuntimeClass *CPointPathDefinition::GetThisClass()
+{
+    return &kPointPathDefinitionClass;
+}
+
+CPointPathDefinition::CPointPathDefinition()
+{
+    AddBoolAttribute(&m_bClockWise, "ClockWise", XmlPresence::Optional);
+    AddPtrAttribute(&m_pPointStart, "PointStart", "BasePoint", XmlPresence::Optional);
+    AddPtrAttribute(&m_pPointEnd, "PointEnd", "BasePoint", XmlPresence::Optional);
+}
+
+// The mask point of a point; null for none or for a point of another kind.
+static IMaskPoint *maskPointOf(CBasePoint *point)
+{
+    return point != nullptr ? point->GetMaskPoint() : nullptr;
+}
+
+std::unique_ptr<IBaseFormula> CPointPathDefinition::ConvertToNewFormula(IRegion *)
+{
+    auto *pattern = m_pPointStart != nullptr
+                        ? dynamic_cast<CMaskPattern *>(m_pPointStart->GetParent())
+                        : nullptr;
+    if (pattern == nullptr)
+        return nullptr;
+    auto formula = std::make_unique<CPathPatternFormula>();
+    formula->SetPattern(pattern);
+    formula->SetFirstPoint(maskPointOf(m_pPointStart));
+    formula->SetLastPoint(maskPointOf(m_pPointEnd));
+    formula->SetReverse(m_bClockWise);
+    m_pConverted = formula.get();
+    return formula;
 }

@@ -125,3 +125,39 @@ private:
     std::string m_sDelta1;
     std::string m_sDelta2;
 };
+
+/// The old path definition: the length of the path its region finds ("SegmentCount", a text
+/// read and never written, is not used). It becomes a region path formula for its region; null
+/// without a region.
+class CPathDefinition : public CBaseFormulaOld
+{
+public:
+    CPathDefinition();
+
+    /// "CPathDefinition", base CBaseFormulaOld, creatable by name.
+    static const CRuntimeClass *GetThisClass();
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
+
+    std::unique_ptr<IBaseFormula> ConvertToNewFormula(IRegion *region) override;
+};
+
+/// The old path between two points of a pattern: "ClockWise", "PointStart" and "PointEnd"
+/// (references to "BasePoint" elements), after the path definition's keys. It becomes a
+/// pattern path formula on the start point's pattern from the start point to the end point,
+/// reversed when the old path ran clockwise; null without a start point.
+class CPointPathDefinition : public CPathDefinition
+{
+public:
+    CPointPathDefinition();
+
+    /// "CPointPathDefinition", base CPathDefinition, creatable by name.
+    static const CRuntimeClass *GetThisClass();
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
+
+    std::unique_ptr<IBaseFormula> ConvertToNewFormula(IRegion *region) override;
+
+private:
+    bool m_bClockWise = false;
+    CBasePoint *m_pPointStart = nullptr;
+    CBasePoint *m_pPointEnd = nullptr;
+};

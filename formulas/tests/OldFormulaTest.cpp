@@ -5,6 +5,8 @@
 #include "formulas/GradeRegionFormula.h"
 #include "formulas/LapelRegionFormula.h"
 #include "formulas/OldFormulas.h"
+#include "formulas/PathPatternFormula.h"
+#include "formulas/PathRegionFormula.h"
 #include "model/GradeMask.h"
 
 #include <filesystem>
@@ -44,12 +46,13 @@ protected:
 
 // The file holds, in order: a grade formula "2,3,4" for region R1, a dart on three points of
 // Front with four parameters, a lapel for region R2, a grade formula of an unknown kind, a dart
-// with neither region nor points, a shared grade formula "5" without region, and a dart on three
-// points of Front for region R3.
+// with neither region nor points, a shared grade formula "5" without region, a dart on three
+// points of Front for region R3, a path definition for region R4, a clockwise path from point 0
+// to point 2 of Front, a path definition without region and a point path without start.
 TEST_F(OldFormulaTest, AMaskOfVersion1901LoadsIntoTheCurrentKinds)
 {
     EXPECT_EQ(m_mask.GetVersion(), CGradeMask::kVersion);
-    ASSERT_EQ(m_mask.GetFormulaManager()->GetFormulaCount(), 5);
+    ASSERT_EQ(m_mask.GetFormulaManager()->GetFormulaCount(), 7);
 
     auto *grade = formulaAt<CGradeRegionFormula>(0);
     ASSERT_NE(grade, nullptr);
@@ -84,6 +87,17 @@ TEST_F(OldFormulaTest, AMaskOfVersion1901LoadsIntoTheCurrentKinds)
     EXPECT_EQ(regionDart->GetIndexPoint(2), m_mask.GetPatternAt(0)->GetBasePointAt(3));
     EXPECT_EQ(parameterTexts(*regionDart), (std::vector<std::string>{"d", "o", ""}));
 
+    auto *regionPath = formulaAt<CPathRegionFormula>(5);
+    ASSERT_NE(regionPath, nullptr);
+    EXPECT_EQ(regionPath->GetRegion(), m_mask.GetGradeRegionAt(3));
+
+    auto *path = formulaAt<CPathPatternFormula>(6);
+    ASSERT_NE(path, nullptr);
+    EXPECT_EQ(path->GetPattern(), m_mask.GetPatternAt(0));
+    EXPECT_EQ(path->GetFirstPoint(), m_mask.GetPatternAt(0)->GetBasePointAt(0));
+    EXPECT_EQ(path->GetLastPoint(), m_mask.GetPatternAt(0)->GetBasePointAt(2));
+    EXPECT_TRUE(path->GetReverse());
+
     for (int i = 0; i < m_mask.GetGradeRegionCount(); ++i)
         EXPECT_EQ(m_mask.GetGradeRegionAt(i)->GetOldFormula(), nullptr);
 }
@@ -97,7 +111,7 @@ TEST_F(OldFormulaTest, TheUpdatedMaskIsSavedWithoutItsOldFormulas)
     ASSERT_TRUE(reloaded.Load(copy)) << reloaded.GetLastError();
     std::filesystem::remove(copy);
 
-    EXPECT_EQ(reloaded.GetFormulaManager()->GetFormulaCount(), 5);
+    EXPECT_EQ(reloaded.GetFormulaManager()->GetFormulaCount(), 7);
     EXPECT_NE(dynamic_cast<CComplexDartFormula *>(reloaded.GetFormulaManager()->GetFormulaAt(1)),
               nullptr);
 }
