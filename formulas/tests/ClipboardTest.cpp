@@ -1,6 +1,7 @@
 // Morvane formula library tests.
 // The clipboard payload: what a copy collects and writes, and how a paste renames, renumbers
 // and detaches what it brings into a mask.
+#include "GradedSquare.h"
 #include "MaskFixtures.h"
 #include "RegionFixtures.h"
 #include "TestFormulas.h"
@@ -210,4 +211,25 @@ TEST_F(ClipboardTest, ACopyThatFailsWhileWritingLeavesTheSourceWhole)
     EXPECT_EQ(m_source.GetFormulaManager()->GetFormulaCount(), 4);
     EXPECT_EQ(m_pointFormula->GetIndexPoint(1), maskPointAt(*m_front, 2));
     EXPECT_EQ(m_source.GetGradeRegionAt(0)->FindGradeFormula()->GetOwner(), &m_source);
+}
+
+TEST(ClipboardInputTest, AnInputPatternIsCopiedAsAMaskPatternMadeFromIt)
+{
+    GradedSquare square;
+    std::string text;
+    {
+        CMVClipboard copy;
+        copy.Create(&square.mask);
+        copy.AddClipboardItem(square.pattern());
+        ASSERT_TRUE(copy.GetXmlContent(text)) << copy.GetLastError();
+    }
+    EXPECT_EQ(square.mask.GetPatternCount(), 0);
+
+    CGradeMask target;
+    CMVClipboard clipboard;
+    ASSERT_TRUE(clipboard.Create(text)) << clipboard.GetLastError();
+    clipboard.UpdateMask(target);
+    ASSERT_EQ(target.GetPatternCount(), 1);
+    EXPECT_EQ(target.GetPatternAt(0)->GetPatternName(), "Front");
+    EXPECT_EQ(target.GetPatternAt(0)->GetBasePointCount(), 4);
 }
