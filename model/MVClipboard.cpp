@@ -3,6 +3,7 @@
 // as XML text, and their paste into a mask.
 #include "model/MVClipboard.h"
 
+#include "foundation/XmlErrorReporter.h"
 #include "model/BasePoint.h"
 #include "model/ClipboardMaskView.h"
 #include "model/GradeMask.h"
@@ -185,15 +186,21 @@ bool CMVClipboard::GetXmlContent(std::string &out)
         m_oArchive.Reset();
         const int failed = m_oArchive.SaveObject(payload, kRootName);
         m_oClipboardItems.RemoveAll();
-        if (failed != 0) {
-            m_sLastError =
-                "The clipboard payload could not be written: " + m_oArchive.GetLastError();
-            return false;
-        }
+        m_sLastError = failed != 0 ? "The clipboard payload could not be written: " + saveProblem()
+                                   : std::string();
     }
-    m_sLastError.clear();
+    if (!m_sLastError.empty())
+        return false;
     out = m_oArchive.GetXmlContents();
     return true;
+}
+
+std::string CMVClipboard::saveProblem() const
+{
+    const std::vector<std::string> &reports = GetXmlErrorReporter().GetMessages();
+    const std::string aborted =
+        m_oArchive.GetLastError().empty() ? "saving aborted" : m_oArchive.GetLastError();
+    return reports.empty() ? aborted : reports.back() + " (" + aborted + ")";
 }
 
 bool CMVClipboard::Create(const std::string &text)

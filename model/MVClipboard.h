@@ -50,7 +50,8 @@ public:
     int AddClipboardItem(IRegion *region);
     /// The payload text. When items were added since the last call, the dependencies are
     /// collected, the text written and the items dropped; a later call without new items gives
-    /// the same text. False, with GetLastError() saying why, when writing failed.
+    /// the same text. False, with GetLastError() saying why, when writing failed (and for every
+    /// later call of the same copy).
     bool GetXmlContent(std::string &out);
 
     /// Reads a payload text; false, with GetLastError() saying why, when it is not one.
@@ -67,6 +68,8 @@ public:
     const std::string &GetLastError() const { return m_sLastError; }
 
 private:
+    /// Why the last save of the archive failed.
+    std::string saveProblem() const;
     bool IsItemPattern(const CPattern *pattern) const;
     bool IsItemRegion(const IRegion *region) const;
     bool CanPasteFormula(IBaseFormula *formula) const;

@@ -201,7 +201,8 @@ TEST_F(ClipboardTest, ACopyThatFailsWhileWritingLeavesTheSourceWhole)
         copy.Create(&m_source);
         copy.AddClipboardItem(m_front);
         written = copy.GetXmlContent(text);
-        EXPECT_NE(copy.GetLastError(), "");
+        EXPECT_NE(copy.GetLastError().find("could not be written"), std::string::npos);
+        EXPECT_FALSE(copy.GetXmlContent(text)) << "a failed payload is never handed out";
     }
     GetXmlErrorReporter().SetQuestion(nullptr);
 
