@@ -38,17 +38,24 @@ function(morvane_expose_headers target folder)
     endif()
 endfunction()
 
-# morvane_add_tests(<name> SOURCES <files...> LIBS <targets...>)
-# One GoogleTest executable per folder's tests/, every case listed in CTest.
+# morvane_add_tests(<name> [QT] SOURCES <files...> LIBS <targets...>)
+# One GoogleTest executable per folder's tests/, every case listed in CTest. With QT the tests
+# run inside a QApplication, on the offscreen platform unless QT_QPA_PLATFORM names another.
 function(morvane_add_tests name)
     if(MORVANE_FUZZ)
         return()
     endif()
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_compile_options(${name} PRIVATE ${MORVANE_WARNINGS})
     target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/testing")
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
+    if(ARG_QT)
+        find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+        target_sources(${name} PRIVATE "${PROJECT_SOURCE_DIR}/testing/QtTestMain.cpp")
+        target_link_libraries(${name} PRIVATE Qt6::Widgets Qt6::Test)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
         PROPERTIES LABELS unit ENVIRONMENT "MORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()

@@ -41,6 +41,7 @@ public:
     void SetVarName(const std::string &name) override;
     /// Brings the formula up to date, then ComputeValue.
     double GetValue(int table, int size) override;
+    using CBaseFormula::IsValid;
     /// IsValid without a checker.
     bool IsValid() override { return CBaseFormula::IsValid(nullptr); }
     bool IsRuntime() const override { return false; }

@@ -191,7 +191,6 @@ public:
     int FindAttribute(std::string_view name) const;
     /// The attribute of that name; null when none.
     CXmlAttribute *GetAttribute(std::string_view name) const;
-    int GetAttributeCount() const { return static_cast<int>(m_aAttributes.size()); }
     CXmlAttribute *GetAttributeAt(int index) const
     {
         return m_aAttributes[static_cast<size_t>(index)].get();

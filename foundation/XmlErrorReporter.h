@@ -56,7 +56,6 @@ public:
     void SetQuestion(Question question);
     /// In quiet mode no question is asked; every report is taken as Ignore. Kept across loads.
     void SetQuiet(bool quiet);
-    bool IsQuiet() const { return m_bQuiet; }
 
     /// Reports a problem: after an Abort of the same load, throws XmlLoadFailure at once
     /// without asking; otherwise keeps the text and asks the question (unless quiet or none is

@@ -78,8 +78,6 @@ public:
     /// object is not of the member's type).
     void RedirectReferences(CAttContainer *from, CAttContainer *to) override;
 
-    const std::string &GetTargetElementName() const { return m_sTargetElementName; }
-
 protected:
     /// The stored part of the member's target; null when the member is null.
     virtual CAttContainer *GetTarget() const = 0;

@@ -156,7 +156,6 @@ public:
     }
 
     void SetPrecision(int precision) { m_nPrecision = precision; }
-    int GetPrecision() const { return m_nPrecision; }
 
     void SetValueText(std::string_view text) override;
     std::string GetValueText() const override;

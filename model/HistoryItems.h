@@ -114,8 +114,6 @@ public:
     }
 
     COLLECTION_CHANGE GetKind() const { return m_eKind; }
-    /// The element concerned; null for a move, and once the record has deleted it.
-    T *GetItem() const { return m_pItem; }
 
 private:
     CCollectionChangeItem(CPtrCollection<T> &collection, COLLECTION_CHANGE kind, int index,

@@ -48,7 +48,8 @@ public:
     virtual int AddPoint(DPOINT p, GRADE_POINT_TYPE type) = 0;
     /// A new mask contour bound to this pattern, not yet one of its contours.
     virtual std::unique_ptr<CMaskContour> CreateMaskContour() = 0;
-    /// Takes over contour at index; recorded.
+    /// Takes over contour at index (appends it when index is negative or past the end);
+    /// recorded.
     virtual void InsertContour(int index, std::unique_ptr<CMaskContour> contour) = 0;
     /// Deletes polyline index: a contour made of it alone is removed, other contours lose it;
     /// the line is removed, then each of its points that nothing uses any more

@@ -195,6 +195,8 @@ void CMaskPattern::InsertContour(int index, std::unique_ptr<CMaskContour> contou
 {
     InvalidateRect();
     contour->Create(this);
+    if (index < 0 || index > GetContourCount())
+        index = GetContourCount();
     m_oContours.InsertAt(index, contour.release());
     recordInsertion(m_oContours, index, GetRecordingHistory());
 }

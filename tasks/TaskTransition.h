@@ -28,7 +28,6 @@ public:
     const std::string &GetGuardText() const { return m_sGuard; }
     const std::string &GetTarget() const { return m_sTarget; }
     const std::string &GetId() const { return m_sId; }
-    const std::vector<CTransitionCondition> &GetConditions() const { return m_oConditions; }
     ICommand *GetCommand() const { return m_pCommand; }
     /// A registered prototype, or null for none.
     void SetCommand(ICommand *command) { m_pCommand = command; }

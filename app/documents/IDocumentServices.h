@@ -16,6 +16,7 @@ class CMeasureLine;
 class CMeasureTableDoc;
 class CMorvaneWorkspace;
 class CObject;
+class CPattern;
 class CRotationPivot;
 class CTaskManager;
 class IBrismond;
@@ -24,6 +25,7 @@ class IGradeMask;
 class IGradeModel;
 class IGradingInterface;
 class IInputPatterns;
+class IOptions;
 class IPatternAssociationMap;
 class IPointAssociationMap;
 struct CDRect;
@@ -103,4 +105,12 @@ public:
     /// The sources of the names that formula text may use besides the mask's associations, in
     /// the order their names are listed.
     virtual void GetNameSources(std::vector<const IFormulaNameSource *> &out) = 0;
+    /// The program's options.
+    virtual IOptions &GetOptions() = 0;
+    /// The active grade-mask document's active item when it is a pattern (of the mask or an
+    /// input pattern); null otherwise, also when no mask is active.
+    virtual CPattern *GetActivePattern() = 0;
+    /// Shows the wait cursor until the matching EndWaitCursor; calls nest.
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
 };

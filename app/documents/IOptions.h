@@ -13,5 +13,6 @@ public:
 
     virtual bool GetBoolOption(const std::string &name) const = 0;
     virtual int GetIntOption(const std::string &name) const = 0;
+    virtual double GetDoubleOption(const std::string &name) const = 0;
     virtual std::string GetStringOption(const std::string &name) const = 0;
 };

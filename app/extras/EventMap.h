@@ -76,7 +76,6 @@ public:
 
     /// 0, 1 or 2: the arguments the handler takes (see the handler types).
     int GetKind() const;
-    uint32_t GetType() const { return m_nType; }
 
     /// True when the entry answers a notification of this type with this data.
     bool Matches(uint32_t type, const EventData &data) const;
@@ -125,7 +124,6 @@ public:
 
     /// Appends an entry to the table.
     void AddEntry(CEventMapEntry entry);
-    int GetEntryCount() const { return static_cast<int>(m_aEntries.size()); }
 
     void OnAttached(EventData *data) override;
     void OnDetached(EventData *data) override;

@@ -17,8 +17,6 @@ public:
 
     /// Chooses the segment of each curve to measure between.
     void SetSegments(int firstSegment, int secondSegment);
-    int GetFirstSegment() const { return m_nFirstSegment; }
-    int GetSecondSegment() const { return m_nSecondSegment; }
 
     double GetDistance() const;
 

@@ -43,7 +43,6 @@ public:
                        int32_t group);
     /// Appends a reference of any kind.
     void AddShape(const CShapeRef &ref);
-    int GetShapeCount() const { return static_cast<int>(m_aRefs.size()); }
     /// Forgets every reference (and so the hit of the last search).
     void RemoveAllShapes();
 

@@ -27,8 +27,6 @@ public:
     /// "[m]", "[cm]", "[inch]", "[dm]" or "[mm]".
     std::string GetUnitLabel() const;
 
-    int32_t GetUnit() const { return m_nUnit; }
-
 private:
     double GetMillimetresPerUnit() const;
 

@@ -60,49 +60,79 @@ TEST(ContourBuilderTest, EmptyBuilderFindsNothing)
     EXPECT_EQ(builder.GetChainCount(), 0);
 }
 
-TEST(ContourBuilderTest, ThreeLinesMeetingWithinToleranceMakeOneCycleWithDirections)
+TEST(ContourBuilderTest, FindsTheLoopsAndRunsAmongTheLines)
 {
-    Lines lines;
-    CContourBuilder builder;
-    builder.SetTolerance(0.5);
-    builder.AddPolylineEdge({0, 0}, {10, 0}, lines[0]);
-    builder.AddPolylineEdge({5, 8}, {10.3, 0.2}, lines[1]);
-    builder.AddPolylineEdge({5, 8.4}, {0.1, -0.1}, lines[2]);
-    builder.Build();
-    ASSERT_EQ(builder.GetCycleCount(), 1);
-    EXPECT_EQ(builder.GetChainCount(), 0);
-    EXPECT_EQ(builder.GetCycleEdgeCount(0), 3);
-    // Walked from the leftmost node, first along the edge least turned counter-clockwise from
-    // the left.
-    EXPECT_EQ(cycle(builder, lines, 0), (Edges{"0+", "1-", "2+"}));
-}
-
-TEST(ContourBuilderTest, OpenRunBecomesOneChainFromItsLowerEnd)
-{
-    Lines lines;
-    CContourBuilder builder;
-    builder.AddPolylineEdge({0, 0}, {10, 0}, lines[0]);
-    builder.AddPolylineEdge({20, 5}, {10, 0}, lines[1]);
-    builder.Build();
-    EXPECT_EQ(builder.GetCycleCount(), 0);
-    ASSERT_EQ(builder.GetChainCount(), 1);
-    EXPECT_EQ(builder.GetChainEdgeCount(0), 2);
-    EXPECT_EQ(chain(builder, lines, 0), (Edges{"0+", "1-"}));
-}
-
-TEST(ContourBuilderTest, TailHangingOffALoopIsPeeledFirst)
-{
-    Lines lines;
-    CContourBuilder builder;
-    builder.AddPolylineEdge({0, 0}, {10, 0}, lines[0]);
-    builder.AddPolylineEdge({10, 0}, {10, 10}, lines[1]);
-    builder.AddPolylineEdge({10, 10}, {0, 0}, lines[2]);
-    builder.AddPolylineEdge({20, 0}, {10, 0}, lines[3]);
-    builder.Build();
-    ASSERT_EQ(builder.GetChainCount(), 1);
-    EXPECT_EQ(chain(builder, lines, 0), (Edges{"3+"}));
-    ASSERT_EQ(builder.GetCycleCount(), 1);
-    EXPECT_EQ(builder.GetCycleEdgeCount(0), 3);
+    constexpr double kDefaultTolerance = 0.001;
+    struct Edge
+    {
+        DPOINT from;
+        DPOINT to;
+    };
+    struct Row
+    {
+        const char *name;
+        double tolerance;
+        std::vector<Edge> edges; // edge i is line i
+        std::vector<Edges> cycles;
+        std::vector<Edges> chains;
+    };
+    const Row rows[] = {
+        // Walked from the leftmost node, first along the edge least turned counter-clockwise
+        // from the left.
+        {"three lines meeting within the tolerance make one loop with directions",
+         0.5,
+         {{{0, 0}, {10, 0}}, {{5, 8}, {10.3, 0.2}}, {{5, 8.4}, {0.1, -0.1}}},
+         {{"0+", "1-", "2+"}},
+         {}},
+        {"an open run is one chain from its lower end",
+         kDefaultTolerance,
+         {{{0, 0}, {10, 0}}, {{20, 5}, {10, 0}}},
+         {},
+         {{"0+", "1-"}}},
+        {"a tail hanging off a loop is peeled first",
+         kDefaultTolerance,
+         {{{0, 0}, {10, 0}}, {{10, 0}, {10, 10}}, {{10, 10}, {0, 0}}, {{20, 0}, {10, 0}}},
+         {{"0+", "1+", "2+"}},
+         {{"3+"}}},
+        {"two disjoint loops come leftmost first",
+         kDefaultTolerance,
+         {{{100, 0}, {110, 0}},
+          {{110, 0}, {105, 10}},
+          {{105, 10}, {100, 0}},
+          {{0, 0}, {10, 0}},
+          {{10, 0}, {5, 10}},
+          {{5, 10}, {0, 0}}},
+         {{"3+", "4+", "5+"}, {"0+", "1+", "2+"}},
+         {}},
+        {"loops sharing a node (a figure eight) come one after the other",
+         kDefaultTolerance,
+         {{{0, 0}, {10, 0}},
+          {{10, 0}, {5, 5}},
+          {{5, 5}, {0, 0}},
+          {{10, 0}, {20, 0}},
+          {{20, 0}, {15, 5}},
+          {{15, 5}, {10, 0}}},
+         {{"3+", "4+", "5+"}, {"0+", "1+", "2+"}},
+         {}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        Lines lines;
+        CContourBuilder builder;
+        builder.SetTolerance(row.tolerance);
+        for (size_t i = 0; i < row.edges.size(); ++i)
+            builder.AddPolylineEdge(row.edges[i].from, row.edges[i].to,
+                                    lines[static_cast<int>(i)]);
+        builder.Build();
+        std::vector<Edges> cycles;
+        for (int i = 0; i < builder.GetCycleCount(); ++i)
+            cycles.push_back(cycle(builder, lines, i));
+        std::vector<Edges> chains;
+        for (int i = 0; i < builder.GetChainCount(); ++i)
+            chains.push_back(chain(builder, lines, i));
+        EXPECT_EQ(cycles, row.cycles);
+        EXPECT_EQ(chains, row.chains);
+    }
 }
 
 TEST(ContourBuilderTest, RefusesSecondEdgeBetweenTheSameNodesAndEdgesToItself)
@@ -127,41 +157,6 @@ TEST(ContourBuilderTest, FindsNodesWithinToleranceIncludingItsEdge)
     EXPECT_EQ(builder.FindOrAddNode({0, 0}, 0.5), 0);
     EXPECT_EQ(builder.FindOrAddNode({0.3, 0.4}, 0.5), 0);
     EXPECT_EQ(builder.FindOrAddNode({0.3, 0.41}, 0.5), 1);
-}
-
-TEST(ContourBuilderTest, TwoDisjointLoopsComeLeftmostFirst)
-{
-    Lines lines;
-    CContourBuilder builder;
-    builder.AddPolylineEdge({100, 0}, {110, 0}, lines[0]);
-    builder.AddPolylineEdge({110, 0}, {105, 10}, lines[1]);
-    builder.AddPolylineEdge({105, 10}, {100, 0}, lines[2]);
-    builder.AddPolylineEdge({0, 0}, {10, 0}, lines[3]);
-    builder.AddPolylineEdge({10, 0}, {5, 10}, lines[4]);
-    builder.AddPolylineEdge({5, 10}, {0, 0}, lines[5]);
-    builder.Build();
-    ASSERT_EQ(builder.GetCycleCount(), 2);
-    EXPECT_EQ(cycle(builder, lines, 0), (Edges{"3+", "4+", "5+"}));
-    EXPECT_EQ(cycle(builder, lines, 1), (Edges{"0+", "1+", "2+"}));
-    EXPECT_EQ(builder.GetChainCount(), 0);
-}
-
-TEST(ContourBuilderTest, LoopsSharingANodeAreFoundOneAfterTheOther)
-{
-    Lines lines;
-    CContourBuilder builder;
-    // A figure eight: two triangles meeting at (10, 0).
-    builder.AddPolylineEdge({0, 0}, {10, 0}, lines[0]);
-    builder.AddPolylineEdge({10, 0}, {5, 5}, lines[1]);
-    builder.AddPolylineEdge({5, 5}, {0, 0}, lines[2]);
-    builder.AddPolylineEdge({10, 0}, {20, 0}, lines[3]);
-    builder.AddPolylineEdge({20, 0}, {15, 5}, lines[4]);
-    builder.AddPolylineEdge({15, 5}, {10, 0}, lines[5]);
-    builder.Build();
-    ASSERT_EQ(builder.GetCycleCount(), 2);
-    EXPECT_EQ(builder.GetCycleEdgeCount(0), 3);
-    EXPECT_EQ(builder.GetCycleEdgeCount(1), 3);
-    EXPECT_EQ(builder.GetChainCount(), 0);
 }
 
 TEST(ContourBuilderTest, BuildCanRunAgainOnTheUnchangedGraph)

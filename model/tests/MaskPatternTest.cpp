@@ -246,6 +246,21 @@ TEST(MaskPatternTest, EditsOffTheMaskAreNotRecorded)
     EXPECT_EQ(describePoints(*pattern), "P2 P3 P4");
 }
 
+TEST(MaskPatternTest, AContourInsertedOutOfRangeIsAppended)
+{
+    CGradeMask mask;
+    std::unique_ptr<CMaskPattern> pattern = makeSquare(mask, "Front");
+    const int before = pattern->GetContourCount();
+    for (const int index : {-1, 99}) {
+        SCOPED_TRACE(index);
+        std::unique_ptr<CMaskContour> contour = pattern->CreateMaskContour();
+        const CMaskContour *inserted = contour.get();
+        pattern->InsertContour(index, std::move(contour));
+        EXPECT_EQ(pattern->GetContourAt(pattern->GetContourCount() - 1), inserted);
+    }
+    EXPECT_EQ(pattern->GetContourCount(), before + 2);
+}
+
 TEST(MaskPatternTest, AssociationsFollowThePatternsLinks)
 {
     CGradeMask mask;

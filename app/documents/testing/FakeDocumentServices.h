@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/documents/IDocumentServices.h"
+#include "app/documents/testing/FakeGradingEvents.h"
 
 #include <array>
 #include <string>
@@ -77,9 +78,22 @@ public:
     bool IsEditMode() override { return m_editMode; }
     void SetEditMode(bool editMode) override { m_editMode = editMode; }
     void GetNameSources(std::vector<const IFormulaNameSource *> &out) override { out = nameSources; }
+    IOptions &GetOptions() override { return options; }
+    CPattern *GetActivePattern() override { return activePattern; }
+    void BeginWaitCursor() override
+    {
+        ++waitCursorDepth;
+        ++waitCursorsShown;
+    }
+    void EndWaitCursor() override { --waitCursorDepth; }
 
     IGradeMask *activeMask = nullptr;
     std::vector<const IFormulaNameSource *> nameSources;
+    FakeOptions options;
+    CPattern *activePattern = nullptr;
+    /// Begun and not yet ended wait cursors, and all begun.
+    int waitCursorDepth = 0;
+    int waitCursorsShown = 0;
 
 private:
     std::array<std::string, 8> m_strings;

@@ -6,6 +6,7 @@
 #include "app/documents/IOptions.h"
 
 #include <array>
+#include <charconv>
 #include <map>
 #include <string>
 
@@ -20,6 +21,13 @@ public:
     {
         const auto found = m_values.find(name);
         return found != m_values.end() ? std::stoi(found->second) : 0;
+    }
+    double GetDoubleOption(const std::string &name) const override
+    {
+        const std::string text = GetStringOption(name);
+        double value = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value;
     }
     std::string GetStringOption(const std::string &name) const override
     {

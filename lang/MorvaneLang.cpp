@@ -1,0 +1,121 @@
+// Morvane language resources.
+// The English texts of the program, the language library loaded when no other language is asked
+// for. A text keeps its id for good; new texts take new ids.
+#include "lang/LanguageTables.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr LanguageString kStrings[] = {
+    {57344, "Morvane"},
+    {61223, "Directory sets"},
+    {61518, "All files"},
+    {62001, "Options"},
+};
+
+constexpr LanguageDialogText kDialogs[] = {
+    // The directories page of the options.
+    {106, 0, "Directories"},
+    {106, 4061, "Mask files"},
+    {106, 4030, "Images"},
+    {106, 4031, "Input patterns"},
+    {106, 4032, "Measurement table sets"},
+    {106, 4033, "Measurement images"},
+    {106, 4062, "Browse..."},
+    {106, 4063, "Browse..."},
+    {106, 4064, "Browse..."},
+    {106, 4065, "Browse..."},
+    {106, 4066, "Browse..."},
+    {106, 1225, "Use the mask folder for all"},
+    {106, 1223, "Save directory set..."},
+    {106, 1224, "Load directory set..."},
+    // The colours page.
+    {108, 0, "Colours"},
+    {108, 4001, "Work area background"},
+    {108, 4002, "Region background"},
+    {108, 40014, "Region background, second level"},
+    {108, 40015, "Region background, third level"},
+    {108, 12041, "Region background, deeper levels"},
+    {108, 4051, "Excluding regions"},
+    {108, 4052, "Regions of their own only"},
+    {108, 4019, "Show region backgrounds"},
+    {108, 4004, "Formula directions"},
+    {108, 4021, "Show formula directions"},
+    {108, 4003, "Region borders"},
+    {108, 4020, "Show region borders"},
+    {108, 4022, "Region base lines"},
+    {108, 4023, "Show region base lines"},
+    {108, 4006, "Pattern lines"},
+    {108, 4007, "Pattern markers"},
+    {108, 4008, "Notches"},
+    {108, 1150, "Focus point of a pattern"},
+    {108, 4067, "Selected parts"},
+    {108, 4005, "Selected objects"},
+    {108, 12042, "Show grade points"},
+    {108, 4014, "Mask patterns"},
+    {108, 4009, "Base sizes"},
+    {108, 4010, "Disabled sizes"},
+    {108, 4011, "Measure names"},
+    {108, 4012, "Measure comments"},
+    // The general page.
+    {4020, 0, "General"},
+    {4020, 4054, "Grade-mask store file"},
+    {4020, 4055, "Browse..."},
+    {4020, 1122, "Grade points proportionally"},
+    {4020, 1123, "Points of single polylines"},
+    {4020, 12055, "Interpolate mark points"},
+    {4020, 12056, "Interpolate internal line points"},
+    {4020, 1199, "Look for mask files in the input folder"},
+    {4020, 1201, "Look for table set files in the input folder"},
+    {4020, 12043, "Last directory set file"},
+    {4020, 4048,
+     "Display unit\nMillimetres\nCentimetres\nInches in quarters\nInches in eighths\n"
+     "Inches in sixteenths\nInches in thirty-seconds\nInches in sixty-fourths\n"
+     "Inches in hundredths"},
+    // The associations page.
+    {4029, 0, "Associations"},
+    {4029, 1073, "Shift match [mm]"},
+    {4029, 12044, "Shift factor"},
+    {4029, 12045, "Tangent angle match [deg]"},
+    {4029, 1074, "Corner angle match [deg]"},
+    {4029, 12046, "Corner factor"},
+    {4029, 12047, "Local match area [%]"},
+    {4029, 1163, "Largest size dissimilarity [%]"},
+    {4029, 1075, "Show the point association dialog"},
+    {4029, 1080, "Match notches with notches"},
+    {4029, 1082, "Local conversion"},
+    {4029, 1212, "Point association\nPoint correspondence\nShape context"},
+    {4029, 1216, "Show the pattern association dialog"},
+    {4029, 1217, "Pattern association\nOne to one\nMultiple"},
+    {4029, 1218, "Largest shape error [%]"},
+    {4029, 12008, "Largest shape error, multiple [%]"},
+    // The favourites page.
+    {4031, 0, "Favourites"},
+    {4031, 4015, "Separate tables"},
+    {4031, 4016, "Relative measurement values"},
+    {4031, 4017, "Recalculate automatically"},
+    {4031, 4027, "Repeat interactive tools"},
+    {4031, 4028, "Repeat adding regions"},
+    {4031, 1227, "Repeat moving the view"},
+    {4031, 1226, "Repeat zooming to a rectangle"},
+    {4031, 1124, "Open the last workspace at start"},
+    {4031, 1125, "Apply the last context at start"},
+    {4031, 1128, "Start in edit mode"},
+    {4031, 1149, "Start with move mode"},
+    {4031, 4025, "Show grading of the selection only"},
+};
+
+} // namespace
+
+extern "C" const LanguageString *morvane_language_strings(size_t *count)
+{
+    *count = std::size(kStrings);
+    return kStrings;
+}
+
+extern "C" const LanguageDialogText *morvane_language_dialogs(size_t *count)
+{
+    *count = std::size(kDialogs);
+    return kDialogs;
+}

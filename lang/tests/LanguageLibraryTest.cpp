@@ -1,0 +1,76 @@
+// Morvane language resources, tests.
+// Loading the language library by name, its fallbacks and its texts.
+#include "lang/LanguageLibrary.h"
+
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::filesystem::path kLanguageFolder = MORVANE_LANGUAGE_DIR;
+
+struct LoadCase
+{
+    const char *code;
+    const char *expectedFile;
+    const char *expectedTitle;
+};
+
+// A code whose library is missing, or is no language library, falls back to the English one.
+constexpr LoadCase kLoadCases[] = {
+    {"", "MorvaneLang.so", "Morvane"},
+    {"T1", "MorvaneLang_T1.so", "Morvane T1"},
+    {"ZZ", "MorvaneLang.so", "Morvane"},
+    {"XX", "MorvaneLang.so", "Morvane"},
+};
+
+} // namespace
+
+TEST(LanguageLibraryTest, LoadsByCodeAndFallsBackWithoutCode)
+{
+    for (const auto &row : kLoadCases) {
+        SCOPED_TRACE(row.code);
+        CLanguageLibrary library;
+        ASSERT_TRUE(library.LoadLanguageLibrary(kLanguageFolder, row.code));
+        EXPECT_EQ(library.GetLoadedFile(), kLanguageFolder / row.expectedFile);
+        EXPECT_EQ(library.GetString(57344), row.expectedTitle);
+        EXPECT_EQ(CLanguageLibrary::GetCurrent(), &library);
+    }
+    EXPECT_EQ(CLanguageLibrary::GetCurrent(), nullptr);
+}
+
+TEST(LanguageLibraryTest, FailsWithReasonWhenNoLibraryLoads)
+{
+    const TemporaryFolder empty("morvane-lang");
+    CLanguageLibrary library;
+    EXPECT_FALSE(library.LoadLanguageLibrary(empty.path(), "DE"));
+    EXPECT_FALSE(library.IsLoaded());
+    EXPECT_NE(library.GetFailureReason().find("MorvaneLang_DE.so"), std::string::npos);
+    EXPECT_NE(library.GetFailureReason().find("MorvaneLang.so"), std::string::npos);
+    EXPECT_STREQ(CLanguageLibrary::kLoadFailedMessage, "Failed to load language resources!");
+    EXPECT_EQ(CLanguageLibrary::GetCurrent(), nullptr);
+}
+
+TEST(LanguageLibraryTest, FreeingForgetsTheTextsAndTheCurrentLibrary)
+{
+    CLanguageLibrary library;
+    EXPECT_FALSE(library.FreeLanguageLibrary());
+    ASSERT_TRUE(library.LoadLanguageLibrary(kLanguageFolder, ""));
+    EXPECT_TRUE(library.FreeLanguageLibrary());
+    EXPECT_EQ(library.GetString(57344), "");
+    EXPECT_EQ(CLanguageLibrary::GetCurrent(), nullptr);
+}
+
+TEST(LanguageLibraryTest, AnswersDialogTextsByControl)
+{
+    CLanguageLibrary library;
+    ASSERT_TRUE(library.LoadLanguageLibrary(kLanguageFolder, ""));
+    const DialogTemplate page = library.GetDialog(106);
+    EXPECT_EQ(page.m_sCaption, "Directories");
+    ASSERT_NE(page.FindItem(4061), nullptr);
+    EXPECT_EQ(page.FindItem(4061)->m_sText, "Mask files");
+    EXPECT_EQ(page.FindItem(9999), nullptr);
+    EXPECT_TRUE(library.GetDialog(9999).m_aItems.empty());
+    EXPECT_EQ(library.GetString(1), "");
+}
