@@ -161,6 +161,14 @@ CBasePoint *CBaseFormula::GetIndexPoint(int index) const
     return nullptr;
 }
 
+std::vector<int> CBaseFormula::GetIndexPointIndexes() const
+{
+    std::vector<int> indexes;
+    for (const CIndexPoint *record : m_oIndexPoints)
+        indexes.push_back(record->GetIndex());
+    return indexes;
+}
+
 int CBaseFormula::SetIndexPoint(int index, CBasePoint *point)
 {
     if (GetIndexPoint(index) == point)

@@ -96,6 +96,7 @@ public:
     void CollectAllPoints(CPtrCollection<CBasePoint> &list) override;
     void CollectUsedPoints(CPtrCollection<CBasePoint> &list) override;
     int GetIndexPointCount() const override { return m_oIndexPoints.GetCount(); }
+    std::vector<int> GetIndexPointIndexes() const override;
     CBasePoint *GetIndexPoint(int index) const override;
     int SetIndexPoint(int index, CBasePoint *point) override;
     /// DoGetDisplayText; empty when asked again while it runs (formulas that show each other).

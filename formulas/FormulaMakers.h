@@ -26,6 +26,16 @@ std::unique_ptr<IBaseFormula> makePointFormula(void *context, const FormulaTarge
     return formula;
 }
 
+/// A new T on the pattern target.pattern (a pattern formula kind), keeping context.
+template <class T>
+std::unique_ptr<IBaseFormula> makePatternFormula(void *context, const FormulaTarget &target)
+{
+    auto formula = std::make_unique<T>();
+    formula->SetContextValue(context);
+    formula->SetPattern(target.pattern);
+    return formula;
+}
+
 /// A new T over the grade region target.region (a region formula kind), keeping context.
 template <class T>
 std::unique_ptr<IBaseFormula> makeRegionFormula(void *context, const FormulaTarget &target)

@@ -20,6 +20,15 @@ std::map<MakerKey, FormulaMaker> &makers()
 }
 
 const CClassRegistry &(*g_classRegistrySource)() = nullptr;
+const CClassRegistry &(*g_oldClassRegistrySource)() = nullptr;
+
+const CClassRegistry &registryOf(const CClassRegistry &(*source)())
+{
+    if (source != nullptr)
+        return source();
+    static const CClassRegistry empty;
+    return empty;
+}
 
 } // namespace
 
@@ -56,8 +65,15 @@ void CFormulaFactory::SetClassRegistrySource(const CClassRegistry &(*source)())
 
 const CClassRegistry &CFormulaFactory::GetClassRegistry()
 {
-    if (g_classRegistrySource != nullptr)
-        return g_classRegistrySource();
-    static const CClassRegistry empty;
-    return empty;
+    return registryOf(g_classRegistrySource);
+}
+
+void CFormulaFactory::SetOldClassRegistrySource(const CClassRegistry &(*source)())
+{
+    g_oldClassRegistrySource = source;
+}
+
+const CClassRegistry &CFormulaFactory::GetOldClassRegistry()
+{
+    return registryOf(g_oldClassRegistrySource);
 }

@@ -42,6 +42,12 @@ public:
     /// The registry of the formula classes a mask file may name; an empty one when the formula
     /// library did not install its own.
     static const CClassRegistry &GetClassRegistry();
+
+    /// Installs the function that gives the registry of the old-format formula classes that
+    /// masks of versions before 2100 hold.
+    static void SetOldClassRegistrySource(const CClassRegistry &(*source)());
+    /// The registry of the old-format formula classes; an empty one when none was installed.
+    static const CClassRegistry &GetOldClassRegistry();
 };
 
 /// Registers a maker while the library loads: a static object beside each formula class.

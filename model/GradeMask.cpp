@@ -41,6 +41,9 @@ CGradeMask::CGradeMask()
     AddCollectionAttribute(&m_oFormulaManager.GetFormulaCollection(), "Formulas", "GradeFormula",
                            XmlNaming::Numbered, XmlPresence::Optional);
     AddCollectionClasses("Formulas", CFormulaFactory::GetClassRegistry());
+    AddCollectionAttribute(&m_oOldFormulas, "GradeFormulas", "GradeFormula", XmlNaming::Numbered,
+                           XmlPresence::ReadOnly);
+    AddCollectionClasses("GradeFormulas", CFormulaFactory::GetOldClassRegistry());
 }
 
 CGradeMask::~CGradeMask()
@@ -133,6 +136,7 @@ void CGradeMask::ClearData()
     m_oPatternReleaser.ReleaseAll();
     m_oFormulaManager.RemoveAll();
     m_oGradeRegions.RemoveAll();
+    m_oOldFormulas.RemoveAll();
     m_oPatterns.RemoveAll();
     m_oAssociationMap.RemoveAll();
     m_oCenter = {0.0, 0.0};
@@ -305,6 +309,22 @@ void CGradeMask::GetLastPointId(int &grade, int &other) const
             last = std::max(last, point->GetPointId());
         }
     }
+}
+
+std::unique_ptr<CMaskPattern> CGradeMask::TakePatternAt(int i)
+{
+    LockEvents();
+    std::unique_ptr<CMaskPattern> pattern = m_oPatterns.TakeAt(i);
+    UnlockEvents();
+    return pattern;
+}
+
+std::unique_ptr<CGradeRegion> CGradeMask::TakeGradeRegionAt(int i)
+{
+    LockEvents();
+    std::unique_ptr<CGradeRegion> region = m_oGradeRegions.TakeAt(i);
+    UnlockEvents();
+    return region;
 }
 
 void CGradeMask::OnReferencesResolved()

@@ -10,6 +10,7 @@
 #include "model/FormulaManager.h"
 #include "model/GradeRegion.h"
 #include "model/History.h"
+#include "model/IOldFormula.h"
 #include "model/InputPatternMask.h"
 #include "model/MaskCenterPlace.h"
 #include "model/MaskPattern.h"
@@ -124,8 +125,10 @@ public:
 /// attribute "Version" (written as 2121), "CenterX", "CenterY", "Patterns" (the mask patterns,
 /// referred to by name), "GradeRegions" (the grade regions, referred to by name),
 /// "AssociationMap" and "Formulas" (the formulas, "GradeFormula" elements of the formula classes
-/// by "ClassName", referred to by number), the last four written when set. Nothing else of the
-/// mask is stored.
+/// by "ClassName", referred to by number), the last four written when set. Masks older than
+/// version 2100 hold "GradeFormulas" (old-format formulas, "GradeFormula" elements by
+/// "ClassName"), which is read, converted into formulas and emptied, never written. Nothing else
+/// of the mask is stored.
 ///
 /// The event handler has the id kModelHandlerId | 1 with the mask as owner; the mask point list
 /// and the association map are its children.
@@ -215,6 +218,11 @@ public:
     /// The largest point ids in use over every point of every pattern: grade points (type 1)
     /// into grade, the other points into other; 0 when there are none.
     void GetLastPointId(int &grade, int &other) const;
+    /// Hands pattern i over without a history record or event (the clipboard's payload mask
+    /// gives its patterns to the mask they are pasted into).
+    std::unique_ptr<CMaskPattern> TakePatternAt(int i);
+    /// Hands region i over without a history record or event.
+    std::unique_ptr<CGradeRegion> TakeGradeRegionAt(int i);
     /// The version the mask holds (kVersion, also after loading an older file).
     int GetVersion() const { return m_nVersion; }
     /// Why the last Load or Save failed; empty after a success.
@@ -239,6 +247,9 @@ private:
     bool ReadFile(const std::filesystem::path &path, int &version);
     void TakeContentOf(CGradeMask &loaded);
     void UpdateFromVersion(int version);
+    void UpdateFromVersion1901to2100();
+    /// The first region that the old formula graded; null when none.
+    CGradeRegion *FindGradeRegion(const IOldFormula *formula) const;
     void UpdateFromVersion2100to2115();
     void UpdateFromVersion2116to2117();
     void UpdateFromVersion2117to2118();
@@ -260,6 +271,8 @@ private:
     std::string m_sLastError;
     IUserFormulaConfig *m_pUserConfig = nullptr;
     CFormulaManager m_oFormulaManager;
+    /// The formulas of a mask older than version 2100, until they are converted.
+    COwningCollection<IOldFormula> m_oOldFormulas;
     /// Last, so that it goes first: discarding its records may delete removed patterns.
     CHistory m_oHistory;
 };

@@ -107,12 +107,16 @@ void CGradeMask::TakeContentOf(CGradeMask &loaded)
     }
     m_oAssociationMap.TakeItemsOf(loaded.m_oAssociationMap);
     m_oFormulaManager.TakeFormulasOf(loaded.m_oFormulaManager);
+    while (loaded.m_oOldFormulas.GetCount() > 0)
+        m_oOldFormulas.AddOwned(loaded.m_oOldFormulas.TakeAt(0));
     m_oFormulaManager.AfterLoad(this);
 }
 
 // Each step runs for a file older than its version, in this order.
 void CGradeMask::UpdateFromVersion(int version)
 {
+    if (version < 2100)
+        UpdateFromVersion1901to2100();
     if (version < 2115)
         UpdateFromVersion2100to2115();
     if (version < 2116)
@@ -125,6 +129,47 @@ void CGradeMask::UpdateFromVersion(int version)
         UpdateToVersion2120();
     if (version < 2121)
         UpdateToVersion2121();
+}
+
+CGradeRegion *CGradeMask::FindGradeRegion(const IOldFormula *formula) const
+{
+    for (CGradeRegion *region : m_oGradeRegions) {
+        if (region->GetOldFormula() == formula)
+            return region;
+    }
+    return nullptr;
+}
+
+// Whether an old formula of that type number is converted.
+static bool isConvertedOldType(int type)
+{
+    switch (type) {
+    case OLD_FORMULA_GRADE:
+    case OLD_FORMULA_PATH:
+    case OLD_FORMULA_POINT_PATH:
+    case OLD_FORMULA_DART:
+    case OLD_FORMULA_LAPEL:
+        return true;
+    }
+    return false;
+}
+
+// Each old formula of a converted kind becomes a formula of the manager (none is recorded in the
+// history, which the load has cleared); then the old formulas go.
+void CGradeMask::UpdateFromVersion1901to2100()
+{
+    for (IOldFormula *old : m_oOldFormulas) {
+        if (!isConvertedOldType(old->GetOldFormulaType()))
+            continue;
+        std::unique_ptr<IBaseFormula> formula = old->ConvertToNewFormula(FindGradeRegion(old));
+        if (formula == nullptr)
+            continue;
+        formula->SetOwner(this);
+        m_oFormulaManager.GetFormulaCollection().AddOwned(std::move(formula));
+    }
+    for (CGradeRegion *region : m_oGradeRegions)
+        region->ClearOldFormula();
+    m_oOldFormulas.RemoveAll();
 }
 
 void CGradeMask::UpdateFromVersion2100to2115()

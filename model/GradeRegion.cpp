@@ -8,6 +8,7 @@
 #include "model/GradeMask.h"
 #include "model/GradeSourceQueries.h"
 #include "model/IInputPatterns.h"
+#include "model/IOldFormula.h"
 #include "model/InputPattern.h"
 #include "model/InputPoint.h"
 #include "platform/dunmere/DunmereHelper.h"
@@ -43,6 +44,7 @@ CGradeRegion::CGradeRegion()
     AddBoolAttribute(&m_bLimLeft90, "LimLeft90");
     AddBoolAttribute(&m_bLimRight90, "LimRight90");
     AddIntAttribute(&m_eType, "Type", XmlPresence::WhenSet);
+    AddPtrAttribute(&m_pOldFormula, "BaseFormula", "GradeFormula", XmlPresence::ReadOnly);
 }
 
 CGradeRegion::~CGradeRegion() = default;

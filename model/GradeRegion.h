@@ -19,6 +19,7 @@ class CBasePoint;
 class CGradeMask;
 class CInputPattern;
 class IBaseFormula;
+class IOldFormula;
 
 /// The kinds of grade region.
 enum REGION_TYPE {
@@ -193,6 +194,10 @@ public:
     /// Stores the formula pointer (not owned); no event. Only the conversion of an older file's
     /// proportional-distance grading sets it, to the formula it was converted into.
     void SetGradeFormula(IBaseFormula *formula) { m_pGradeFormula = formula; }
+    /// The old-format formula that graded the region in a mask before version 2100 (read from
+    /// "BaseFormula", never written); null otherwise and once the mask is brought up to date.
+    IOldFormula *GetOldFormula() const { return m_pOldFormula; }
+    void ClearOldFormula() { m_pOldFormula = nullptr; }
     /// Appends to out (not owning) the grade points of the input patterns shown on the mask
     /// (in pattern order, then point order) whose absolute base-size position lies in the
     /// region, less, for a grade region, the points in an exclude or read-only region and the
@@ -239,5 +244,6 @@ private:
     std::string m_sName;
     int m_eType = REGION_GRADE;
     IBaseFormula *m_pGradeFormula = nullptr;
+    IOldFormula *m_pOldFormula = nullptr;
     CGradeMask *m_pGradeMask = nullptr;
 };

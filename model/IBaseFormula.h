@@ -148,6 +148,8 @@ public:
     virtual void CollectUsedPoints(CPtrCollection<CBasePoint> &list) = 0;
 
     virtual int GetIndexPointCount() const = 0;
+    /// The indexes under which index points are stored, in the order they were stored.
+    virtual std::vector<int> GetIndexPointIndexes() const = 0;
     /// The point stored under index; null when none.
     virtual CBasePoint *GetIndexPoint(int index) const = 0;
     /// Sets, replaces or (null point) removes the point of index; nothing when it already

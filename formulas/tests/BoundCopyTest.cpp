@@ -2,6 +2,7 @@
 // Point formulas over input patterns: one copy bound to each associated input point, and the
 // slider points of the notch-distance formula.
 #include "FakeGradeSource.h"
+#include "InputSquares.h"
 #include "MaskFixtures.h"
 #include "formulas/PointFormulaLikePoint.h"
 #include "formulas/PointFormulaNotchDistance.h"
@@ -13,8 +14,6 @@
 #include "model/MorvaneFactory.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
 
 using testmodel::FakeCurve;
 using testmodel::FakePattern;
@@ -28,57 +27,23 @@ namespace {
 class BoundCopyTest : public ::testing::Test
 {
 protected:
-    BoundCopyTest()
-    {
-        m_patterns = CMorvaneFactory::MakeInputPatterns(m_patternsHandler);
-        for (FakePattern &source : m_sources) {
-            FakePoint *a = source.addPoint(0, 0);
-            FakePoint *b = source.addPoint(40, 0);
-            FakePoint *c = source.addPoint(40, 40);
-            FakePoint *d = source.addPoint(0, 40);
-            source.addCurve({a, b, c, d, a});
-            m_patterns->AddPattern(&source);
-        }
-        m_patterns->Update();
-        m_maskItf = CMorvaneFactory::MakeGradeMask(m_maskHandler, m_patterns.get());
-        m_mask = static_cast<CGradeMask *>(m_maskItf.get());
-        m_patterns->SetGradeMask(m_mask);
-        m_square = testmodel::placeSquare(*m_mask, "Front");
-        for (int i = 0; i < m_patterns->GetPatternCount(); ++i)
-            m_patterns->GetPatternAt(i)->SetFlagged();
-    }
-    ~BoundCopyTest() override { m_patterns->SetGradeMask(nullptr); }
-
-    CBasePoint *inputPoint(int pattern, int i) const
-    {
-        return m_patterns->GetPatternAt(pattern)->GetBasePointAt(i);
-    }
-
-    /// Associates point i of the mask's square with point i of every input pattern.
-    void associateEverywhere(int i)
-    {
-        for (int pattern = 0; pattern < m_patterns->GetPatternCount(); ++pattern)
-            m_mask->GetPointAssociationMap()->AddAssociation(
-                maskPointAt(*m_square, i)->GetMaskPoint(), inputPoint(pattern, i));
-    }
+    CBasePoint *inputPoint(int pattern, int i) const { return m_squares.inputPoint(pattern, i); }
+    void associateEverywhere(int i) { m_squares.associateEverywhere(i); }
 
     CPointFormulaLikePoint *likeThirdPoint()
     {
         CFormulaManager &manager = m_mask->GetFormulas();
-        auto *formula = static_cast<CPointFormulaLikePoint *>(manager.AddFormula(
-            manager.MakePointFormula(CPointFormulaLikePoint::kFormulaType, nullptr,
-                                     maskPointAt(*m_square, 0))));
+        auto *formula =
+            static_cast<CPointFormulaLikePoint *>(manager.AddFormula(manager.MakePointFormula(
+                CPointFormulaLikePoint::kFormulaType, nullptr, maskPointAt(*m_square, 0))));
         formula->SetReferencePoint(maskPointAt(*m_square, 2));
         return formula;
     }
 
-    std::array<FakePattern, 3> m_sources{FakePattern("A"), FakePattern("B"), FakePattern("C")};
-    CEventHandler *m_patternsHandler = nullptr;
-    std::unique_ptr<IInputPatterns> m_patterns;
-    CEventHandler *m_maskHandler = nullptr;
-    std::unique_ptr<IGradeMask> m_maskItf;
-    CGradeMask *m_mask = nullptr;
-    CMaskPattern *m_square = nullptr;
+    testformulas::InputSquares m_squares{{"A", "B", "C"}, false};
+    std::unique_ptr<IInputPatterns> &m_patterns = m_squares.patterns;
+    CGradeMask *m_mask = m_squares.mask;
+    CMaskPattern *m_square = m_squares.square;
 };
 
 } // namespace
@@ -187,8 +152,8 @@ TEST_F(NotchDistanceTest, GradesTheSliderPointAlongItsLineOrOutline)
     std::vector<std::string> texts;
     formula->AddFormulaText(texts);
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0], "%PA(1,1," + slider + ")=%CR(" + slider + "," + a + ",7.5," + a + "," + a +
-                            ",0)");
+    EXPECT_EQ(texts[0],
+              "%PA(1,1," + slider + ")=%CR(" + slider + "," + a + ",7.5," + a + "," + a + ",0)");
     EXPECT_TRUE(formula->Validate(nullptr, nullptr));
     EXPECT_TRUE(formula->UsesPoint(inputPoint(0)));
     EXPECT_TRUE(formula->UsesPoint(inputPoint(1)));
