@@ -11,21 +11,37 @@ namespace {
 
 /// A collection attribute that writes the objects of a plain (non-owning) collection as
 /// elements; loading gives it nothing to keep.
-template <class T>
-class BorrowedCollectionAttribute final
-    : public CollectionBinding<CCollectionAttribute, CPtrCollection<T>>
+template <class T> class BorrowedCollectionAttribute final : public CCollectionAttribute
 {
 public:
     BorrowedCollectionAttribute(CPtrCollection<T> *collection, std::string name,
                                 std::string elementName, XmlNaming naming, const CRuntimeClass *cls)
-        : CollectionBinding<CCollectionAttribute, CPtrCollection<T>>(
-              collection, std::move(name), std::move(elementName), naming, cls)
+        : CCollectionAttribute(std::move(name), std::move(elementName), naming, cls)
+        , m_collection(collection)
     {
     }
 
 protected:
-    CAttContainer *AppendCreated(std::unique_ptr<CObject>) override { return nullptr; }
-    void DeleteAt(int i) override { this->m_collection->RemoveAt(i); }
+    void *GetCollection() const override { return m_collection; }
+    int CountIn(const void *collection) const override { return of(collection).GetCount(); }
+    CAttContainer *ElementIn(const void *collection, int i) const override
+    {
+        return toContainer(of(collection).GetAt(i));
+    }
+    void RemoveAllIn(void *collection) const override { of(collection).RemoveAll(); }
+    CAttContainer *AppendCreatedTo(void *, std::unique_ptr<CObject>) const override
+    {
+        return nullptr;
+    }
+    void DeleteAtIn(void *collection, int i) const override { of(collection).RemoveAt(i); }
+
+private:
+    static CPtrCollection<T> &of(const void *collection)
+    {
+        return *static_cast<CPtrCollection<T> *>(const_cast<void *>(collection));
+    }
+
+    CPtrCollection<T> *m_collection;
 };
 
 template <class T>
