@@ -16,6 +16,9 @@ void CXmlErrorFormatter::FormatMessage(int code, std::string_view subject, std::
     case 1:
         text = morvane::format("Attribute [%s] loading failed !", name.c_str());
         break;
+    case 4:
+        text = morvane::format("Reference [%s] not found !", name.c_str());
+        break;
     case 5:
         text = morvane::format("Missing runtime class [%s] ", name.c_str());
         break;

@@ -562,7 +562,10 @@ TEST(AttContainerTest, DropsUnresolvedReferencesAndReportsThem)
     ASSERT_EQ(document.marked.GetCount(), 1);
     EXPECT_EQ(document.favourite, nullptr) << "an optional reference to nothing";
     EXPECT_EQ(line->start, nullptr);
-    EXPECT_EQ(question.asked, std::vector<std::string>(3, "Internal error [4] !"));
+    EXPECT_EQ(question.asked,
+              (std::vector<std::string>{"Reference [Points] not found !",
+                                        "Reference [Points] not found !",
+                                        "Reference [Marked] not found !"}));
 }
 
 TEST(AttContainerTest, ReportsARequiredReferenceThatFindsNothingOrTheWrongKind)
@@ -590,7 +593,8 @@ TEST(AttContainerTest, ReportsARequiredReferenceThatFindsNothingOrTheWrongKind)
               0);
     EXPECT_EQ(holder.point, nullptr) << "the object of that name is no point";
     EXPECT_EQ(holder.other, nullptr);
-    EXPECT_EQ(question.asked, std::vector<std::string>(2, "Internal error [4] !"));
+    EXPECT_EQ(question.asked, (std::vector<std::string>{"Reference [Other] not found !",
+                                                        "Reference [Point] not found !"}));
 }
 
 TEST(AttContainerTest, ReportsAMissingIdentifier)
@@ -622,7 +626,7 @@ TEST(AttContainerTest, RemovesAnElementThatFailsToLoadWithEverythingItNamed)
     ASSERT_EQ(document.marked.GetCount(), 1) << "the deleted pattern's point is not referenced";
     EXPECT_EQ(document.marked.GetAt(0), document.patterns.GetAt(0)->points.GetAt(0));
     EXPECT_EQ(question.asked, (std::vector<std::string>{"Missing runtime attribute [PatternID] ",
-                                                        "Internal error [4] !"}));
+                                                        "Reference [Marked] not found !"}));
 }
 
 TEST(AttContainerTest, EntersNoNamesWhenNamesOnLoadAreSwitchedOff)

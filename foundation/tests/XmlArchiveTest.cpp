@@ -137,7 +137,7 @@ TEST(XmlArchiveTest, FormatsTheLoadErrorTexts)
         {0, "Required attribute [Name] not found !"},
         {1, "Attribute [Name] loading failed !"},
         {2, "Internal error [2] !"},
-        {4, "Internal error [4] !"},
+        {4, "Reference [Name] not found !"},
         {5, "Missing runtime class [Name] "},
         {6, "Missing runtime attribute [Name] "},
         {7, "Internal error [7] !"},
