@@ -562,10 +562,9 @@ TEST(AttContainerTest, DropsUnresolvedReferencesAndReportsThem)
     ASSERT_EQ(document.marked.GetCount(), 1);
     EXPECT_EQ(document.favourite, nullptr) << "an optional reference to nothing";
     EXPECT_EQ(line->start, nullptr);
-    EXPECT_EQ(question.asked,
-              (std::vector<std::string>{"Reference [Points] not found !",
-                                        "Reference [Points] not found !",
-                                        "Reference [Marked] not found !"}));
+    EXPECT_EQ(question.asked, (std::vector<std::string>{"Reference [Points] not found !",
+                                                        "Reference [Points] not found !",
+                                                        "Reference [Marked] not found !"}));
 }
 
 TEST(AttContainerTest, ReportsARequiredReferenceThatFindsNothingOrTheWrongKind)
