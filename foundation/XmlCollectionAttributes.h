@@ -115,8 +115,7 @@ public:
     void SaveIn(CXmlArchive &archive, const void *collection) const;
     void RegisterNamesIn(CXmlArchive &archive, const void *collection) const;
     void ResolveReferencesIn(CXmlArchive &archive, const void *collection) const;
-    void RedirectReferencesIn(const void *collection, CAttContainer *from,
-                              CAttContainer *to) const;
+    void RedirectReferencesIn(const void *collection, CAttContainer *from, CAttContainer *to) const;
     /// Empties the collection, then loads children first..count-1 of the current element.
     void LoadElementsIn(CXmlArchive &archive, int first, void *collection) const;
 
@@ -206,13 +205,14 @@ protected:
     Collection *m_collection;
 };
 
-/// CCollectionAttribute over an owning collection of T.
-template <class T> class CollectionAttributeOf final : public CCollectionAttribute
+/// CCollectionAttribute bound to a collection of type Collection: the element access; the
+/// kinds add how elements are appended and deleted.
+template <class Collection> class CollectionAttributeOver : public CCollectionAttribute
 {
 public:
     /// collection may be null for an attribute that describes the member for all objects.
-    CollectionAttributeOf(COwningCollection<T> *collection, std::string name,
-                          std::string elementName, XmlNaming naming, const CRuntimeClass *cls)
+    CollectionAttributeOver(Collection *collection, std::string name, std::string elementName,
+                            XmlNaming naming, const CRuntimeClass *cls)
         : CCollectionAttribute(std::move(name), std::move(elementName), naming, cls)
         , m_collection(collection)
     {
@@ -226,6 +226,26 @@ protected:
         return toContainer(of(collection).GetAt(i));
     }
     void RemoveAllIn(void *collection) const override { of(collection).RemoveAll(); }
+
+    static Collection &of(const void *collection)
+    {
+        return *static_cast<Collection *>(const_cast<void *>(collection));
+    }
+
+private:
+    Collection *m_collection;
+};
+
+/// CCollectionAttribute over an owning collection of T.
+template <class T>
+class CollectionAttributeOf final : public CollectionAttributeOver<COwningCollection<T>>
+{
+    using Over = CollectionAttributeOver<COwningCollection<T>>;
+
+public:
+    using Over::Over;
+
+protected:
     CAttContainer *AppendCreatedTo(void *collection, std::unique_ptr<CObject> object) const override
     {
         T *element = dynamic_cast<T *>(object.get());
@@ -233,31 +253,24 @@ protected:
         if (container == nullptr)
             return nullptr;
         object.release();
-        of(collection).Add(element);
+        Over::of(collection).Add(element);
         return container;
     }
-    void DeleteAtIn(void *collection, int i) const override { of(collection).DeleteAt(i); }
-
-private:
-    static COwningCollection<T> &of(const void *collection)
-    {
-        return *static_cast<COwningCollection<T> *>(const_cast<void *>(collection));
-    }
-
-    COwningCollection<T> *m_collection;
+    void DeleteAtIn(void *collection, int i) const override { Over::of(collection).DeleteAt(i); }
 };
 
 /// How an owning collection of T is stored: makes its attribute over the collection at an
 /// address (null for one that describes the member for all objects).
-using MakeCollectionAttribute = std::unique_ptr<CCollectionAttribute> (*)(
-    void *collection, std::string &&name, std::string &&elementName, XmlNaming naming,
-    const CRuntimeClass *cls);
+using MakeCollectionAttribute = std::unique_ptr<CCollectionAttribute> (*)(void *collection,
+                                                                          std::string &&name,
+                                                                          std::string &&elementName,
+                                                                          XmlNaming naming,
+                                                                          const CRuntimeClass *cls);
 
 template <class T>
-std::unique_ptr<CCollectionAttribute> makeCollectionAttribute(void *collection, std::string &&name,
-                                                              std::string &&elementName,
-                                                              XmlNaming naming,
-                                                              const CRuntimeClass *cls)
+std::unique_ptr<CCollectionAttribute>
+makeCollectionAttribute(void *collection, std::string &&name, std::string &&elementName,
+                        XmlNaming naming, const CRuntimeClass *cls)
 {
     return std::make_unique<CollectionAttributeOf<T>>(
         static_cast<COwningCollection<T> *>(collection), std::move(name), std::move(elementName),

@@ -11,37 +11,20 @@ namespace {
 
 /// A collection attribute that writes the objects of a plain (non-owning) collection as
 /// elements; loading gives it nothing to keep.
-template <class T> class BorrowedCollectionAttribute final : public CCollectionAttribute
+template <class T>
+class BorrowedCollectionAttribute final : public CollectionAttributeOver<CPtrCollection<T>>
 {
+    using Over = CollectionAttributeOver<CPtrCollection<T>>;
+
 public:
-    BorrowedCollectionAttribute(CPtrCollection<T> *collection, std::string name,
-                                std::string elementName, XmlNaming naming, const CRuntimeClass *cls)
-        : CCollectionAttribute(std::move(name), std::move(elementName), naming, cls)
-        , m_collection(collection)
-    {
-    }
+    using Over::Over;
 
 protected:
-    void *GetCollection() const override { return m_collection; }
-    int CountIn(const void *collection) const override { return of(collection).GetCount(); }
-    CAttContainer *ElementIn(const void *collection, int i) const override
-    {
-        return toContainer(of(collection).GetAt(i));
-    }
-    void RemoveAllIn(void *collection) const override { of(collection).RemoveAll(); }
     CAttContainer *AppendCreatedTo(void *, std::unique_ptr<CObject>) const override
     {
         return nullptr;
     }
-    void DeleteAtIn(void *collection, int i) const override { of(collection).RemoveAt(i); }
-
-private:
-    static CPtrCollection<T> &of(const void *collection)
-    {
-        return *static_cast<CPtrCollection<T> *>(const_cast<void *>(collection));
-    }
-
-    CPtrCollection<T> *m_collection;
+    void DeleteAtIn(void *collection, int i) const override { Over::of(collection).RemoveAt(i); }
 };
 
 template <class T>
