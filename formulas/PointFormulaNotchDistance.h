@@ -40,6 +40,10 @@ public:
     /// lines; nothing when the bound point has no slider point.
     void AddSliderTexts(std::vector<std::string> &texts, CPtrCollection<CBasePoint> &points,
                         CPtrCollection<CPolyline> &lines);
+    /// The points from which the distance is measured, in order: the slider line's points
+    /// (slider points included) with the along-line flag or when no contour holds the line,
+    /// else the outline of the contour that holds it; closed is set for a closed contour.
+    CPtrCollection<CBasePoint> MeasuredPoints(const CPolyline &line, bool &closed) const;
 
 protected:
     /// The slider point of the bound point, once.
@@ -50,9 +54,6 @@ protected:
 private:
     /// The slider point of the bound point and its polyline; null when none.
     CBasePoint *FindSlider(CPolyline *&line) const;
-    /// The points from which the distance is measured: the slider line's points or the outline
-    /// of the contour that holds it; closed is set for a closed contour.
-    CPtrCollection<CBasePoint> MeasuredPoints(const CPolyline &line, bool &closed) const;
 
     bool m_bAlongLine = true;
 };

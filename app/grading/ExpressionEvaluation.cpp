@@ -28,58 +28,12 @@ Vec2 incrementOnMask(CBasePoint *point, GradeSize key)
     return {shift.x, shift.y};
 }
 
-CellRows incrementsOf(const CPtrCollection<CBasePoint> &variables, const GradingSizes &sizes)
-{
-    CellRows cells(static_cast<std::size_t>(variables.GetCount()));
-    for (int v = 0; v < variables.GetCount(); ++v) {
-        auto &row = cells[static_cast<std::size_t>(v)];
-        row.resize(static_cast<std::size_t>(sizes.count));
-        for (int s = 0; s < sizes.count; ++s)
-            if (s != sizes.base)
-                row[static_cast<std::size_t>(s)] =
-                    incrementOnMask(variables.GetAt(v), sizes.key(s));
-    }
-    return cells;
-}
-
-bool isFiniteRow(const std::vector<Vec2> &row)
-{
-    for (const Vec2 &cell : row)
-        if (!std::isfinite(cell.x) || !std::isfinite(cell.y))
-            return false;
-    return true;
-}
-
-void writeIncrements(CBasePoint *target, const std::vector<Vec2> &row, const GradingSizes &sizes)
-{
-    for (int s = 0; s < sizes.count; ++s) {
-        if (s == sizes.base)
-            continue;
-        const Vec2 wanted = row[static_cast<std::size_t>(s)];
-        setGradingOnMask(target, sizes.key(s), {wanted.x, wanted.y});
-    }
-}
-
 void throwParseFailure(const hollicot::IGradeParseData &parser, const std::string &formulaText)
 {
     int code = 0;
     std::string faultyText;
     parser.GetError(code, faultyText);
     throw GradingFailure(formatParseFailure(formulaText, code, faultyText));
-}
-
-/// Runs the texts over the variables through the parser, the cells in and out.
-void compute(const std::string &formulaText, const std::vector<std::string> &names,
-             const std::vector<Vec2> &positions, const std::vector<std::string> &texts,
-             const GradingSizes &sizes, const GradingMeasures &measures, CellRows &cells)
-{
-    auto parser = hollicot::CGradeDataFactory::MakeGradeData();
-    int code = parser->SetUp(names, &positions, texts, sizes.base, sizes.count, &measures.rows,
-                             measures.names, 0, &cells, true);
-    if (code == 0)
-        code = parser->Compute();
-    if (code != 0)
-        throwParseFailure(*parser, formulaText);
 }
 
 void computeIncrements(const ExpressionProblem &problem, const GradingSizes &sizes,
@@ -93,17 +47,62 @@ void computeIncrements(const ExpressionProblem &problem, const GradingSizes &siz
         const DPOINT position = variable->GetAbsPosition();
         positions.push_back({position.x, position.y});
     }
-    compute(problem.formulaText, names, positions, problem.texts, sizes, measures, cells);
+    ComputeThroughParser(problem.formulaText, names, positions, problem.texts, sizes, measures,
+                         cells);
 }
 
 } // namespace
+
+std::vector<Vec2> IncrementsOnMask(CBasePoint *point, const GradingSizes &sizes)
+{
+    std::vector<Vec2> row(static_cast<std::size_t>(sizes.count));
+    for (int s = 0; s < sizes.count; ++s)
+        if (s != sizes.base)
+            row[static_cast<std::size_t>(s)] = incrementOnMask(point, sizes.key(s));
+    return row;
+}
+
+void ComputeThroughParser(const std::string &formulaText, const std::vector<std::string> &names,
+                          const std::vector<Vec2> &positions, const std::vector<std::string> &texts,
+                          const GradingSizes &sizes, const GradingMeasures &measures,
+                          CellRows &cells)
+{
+    auto parser = hollicot::CGradeDataFactory::MakeGradeData();
+    int code = parser->SetUp(names, &positions, texts, sizes.base, sizes.count, &measures.rows,
+                             measures.names, 0, &cells, true);
+    if (code == 0)
+        code = parser->Compute();
+    if (code != 0)
+        throwParseFailure(*parser, formulaText);
+}
+
+void CheckResultRow(const std::string &formulaText, const CBasePoint &target,
+                    const std::vector<Vec2> &row)
+{
+    for (const Vec2 &cell : row)
+        if (!std::isfinite(cell.x) || !std::isfinite(cell.y))
+            throw GradingFailure("formula '" + formulaText + "': the result for " +
+                                 target.GetFormatName() + " is not a finite number");
+}
+
+void WriteResultRow(CBasePoint *target, const std::vector<Vec2> &row, const GradingSizes &sizes)
+{
+    for (int s = 0; s < sizes.count; ++s) {
+        if (s == sizes.base)
+            continue;
+        const Vec2 wanted = row[static_cast<std::size_t>(s)];
+        setGradingOnMask(target, sizes.key(s), {wanted.x, wanted.y});
+    }
+}
 
 void EvaluateExpressions(const ExpressionProblem &problem, const GradingSizes &sizes,
                          const GradingMeasures &measures, const IGradeMask *mask)
 {
     if (problem.texts.empty() || problem.variables.GetCount() == 0)
         return;
-    CellRows cells = incrementsOf(problem.variables, sizes);
+    CellRows cells;
+    for (CBasePoint *variable : problem.variables)
+        cells.push_back(IncrementsOnMask(variable, sizes));
     computeIncrements(problem, sizes, measures, cells);
 
     std::vector<std::pair<CBasePoint *, const std::vector<Vec2> *>> results;
@@ -115,13 +114,11 @@ void EvaluateExpressions(const ExpressionProblem &problem, const GradingSizes &s
         if (mask != nullptr && mask->IsInExcludeRegion(target->GetAbsPosition()))
             continue;
         const auto &cellsOfTarget = cells[static_cast<std::size_t>(row)];
-        if (!isFiniteRow(cellsOfTarget))
-            throw GradingFailure("formula '" + problem.formulaText + "': the result for " +
-                                 target->GetFormatName() + " is not a finite number");
+        CheckResultRow(problem.formulaText, *target, cellsOfTarget);
         results.emplace_back(target, &cellsOfTarget);
     }
     for (const auto &[target, row] : results)
-        writeIncrements(target, *row, sizes);
+        WriteResultRow(target, *row, sizes);
 }
 
 std::vector<double> EvaluateMeasure(const std::string &formulaText, const std::string &name,
@@ -131,7 +128,7 @@ std::vector<double> EvaluateMeasure(const std::string &formulaText, const std::s
     if (text.empty())
         return {};
     CellRows cells(1, std::vector<Vec2>(static_cast<std::size_t>(sizes.count)));
-    compute(formulaText, {name}, {Vec2{}}, {text}, sizes, measures, cells);
+    ComputeThroughParser(formulaText, {name}, {Vec2{}}, {text}, sizes, measures, cells);
     std::vector<double> values;
     for (const Vec2 &cell : cells.front()) {
         if (!std::isfinite(cell.x))

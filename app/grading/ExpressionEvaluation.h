@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/PtrCollection.h"
+#include "platform/hollicot/GradeParse.h"
 
 #include <string>
 #include <vector>
@@ -46,3 +47,27 @@ void EvaluateExpressions(const ExpressionProblem &problem, const GradingSizes &s
 std::vector<double> EvaluateMeasure(const std::string &formulaText, const std::string &name,
                                     const std::string &text, const GradingSizes &sizes,
                                     const GradingMeasures &measures);
+
+// The steps of an evaluation that the notch-distance grading shares.
+
+/// The point's grading in every size of sizes, turned onto the mask; (0, 0) in the base size
+/// and for a point that is no input point.
+std::vector<hollicot::Vec2> IncrementsOnMask(CBasePoint *point, const GradingSizes &sizes);
+
+/// Runs texts over the variables (names and base positions) through the parser: cells holds one
+/// increment row per variable on the way in and the results on the way out. Throws
+/// GradingFailure, naming formulaText, the parser's code and message and the text at fault, when
+/// the parser refuses the problem.
+void ComputeThroughParser(const std::string &formulaText, const std::vector<std::string> &names,
+                          const std::vector<hollicot::Vec2> &positions,
+                          const std::vector<std::string> &texts, const GradingSizes &sizes,
+                          const GradingMeasures &measures, hollicot::CellRows &cells);
+
+/// Throws GradingFailure, naming formulaText and the target, when a value of the target's
+/// result row is not a finite number.
+void CheckResultRow(const std::string &formulaText, const CBasePoint &target,
+                    const std::vector<hollicot::Vec2> &row);
+
+/// Writes each size's result of row into target's grading, the base size left as drawn.
+void WriteResultRow(CBasePoint *target, const std::vector<hollicot::Vec2> &row,
+                    const GradingSizes &sizes);

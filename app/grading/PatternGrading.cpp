@@ -11,10 +11,12 @@
 #include "app/grading/GradingSizes.h"
 #include "app/grading/GradingUpdateGuard.h"
 #include "app/grading/GradingWrites.h"
+#include "app/grading/NotchDistanceGrading.h"
 #include "app/grading/ParameterTextChecker.h"
 #include "formulas/BaseFormula.h"
 #include "formulas/MeasureExpressionFormula.h"
 #include "formulas/PointFormulaExtend.h"
+#include "formulas/PointFormulaNotchDistance.h"
 #include "model/BasePoint.h"
 #include "model/FormulaManager.h"
 #include "model/GradeMask.h"
@@ -30,6 +32,7 @@ enum FormulaType {
     kGradeRegion = 0,
     kDartPattern = 3,
     kDartRegion = 4,
+    kNotchDistance = 11,
     kPointInterpolate = 12,
     kLapel = 13,
     kRuntimeLikePoint = 14,
@@ -254,6 +257,11 @@ void CPatternGrading::GradeFormula(IBaseFormula *formula, const GradingSizes &si
     if (formula->GetFormulaType() == kMeasureExpression) {
         GradeMeasure(*static_cast<CMeasureExpressionFormula *>(formula->GetBaseFormula()), sizes,
                      measures);
+        return;
+    }
+    if (formula->GetFormulaType() == kNotchDistance) {
+        GradeNotchDistance(*static_cast<CPointFormulaNotchDistance *>(formula->GetBaseFormula()),
+                           displayTextOf(formula), sizes, measures, m_pManager->GetActiveMask());
         return;
     }
     if (!isExpressionType(formula->GetFormulaType()))
