@@ -5,6 +5,7 @@
 #include "TemporaryFolder.h"
 #include "app/grading/testing/MaskFormulas.h"
 #include "app/grading/testing/StyleOnMask.h"
+#include "formulas/DartPatternFormula.h"
 #include "formulas/GradeRegionFormula.h"
 #include "formulas/PointFormulaIncrement.h"
 #include "foundation/TextFormat.h"
@@ -246,4 +247,27 @@ TEST_F(GradeStyleEndToEndTest, AFormulaTheParserRefusesStopsItsPieceAndTheOtherP
 
     expectSavedGrading(
         {{m_style.filePosition(1, 0), [](int s) { return outsideBase(s, 1.25, -0.75); }}});
+}
+
+TEST_F(GradeStyleEndToEndTest, ADartGradesItsThreePointsTogether)
+{
+    // FRONT's dart: legs from (0, 0) and (20, 0) to the apex (10, 12), so it opens along x and
+    // runs up y. Per size step: 1 deeper, 2 wider on both legs alike, moved by hip/80 (0.5).
+    auto *dart = static_cast<CDartPatternFormula *>(
+        m_style.formulas().AddFormula(m_style.formulas().MakePatternFormula(
+            CDartPatternFormula::kFormulaType, nullptr,
+            m_style.maskPoint(0, 0)->GetParent())));
+    dart->SetIndexPoint(0, m_style.maskPoint(0, 0));
+    dart->SetIndexPoint(1, m_style.maskPoint(0, 2));
+    dart->SetIndexPoint(2, m_style.maskPoint(0, 1));
+    dart->SetDepthText("%INC(1)");
+    dart->SetOpeningText("%INC(2)");
+    dart->SetMovementText("hip/80");
+    dart->SetSymmetric(true);
+
+    gradeAndSave();
+
+    expectSavedGrading({{m_style.filePosition(0, 0), [](int s) { return steps(s, -0.5, 0); }},
+                        {m_style.filePosition(0, 2), [](int s) { return steps(s, 0.5, 1); }},
+                        {m_style.filePosition(0, 1), [](int s) { return steps(s, 1.5, 0); }}});
 }
