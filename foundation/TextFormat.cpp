@@ -2,6 +2,7 @@
 // printf-style formatting that always uses the "C" locale.
 #include "foundation/TextFormat.h"
 
+#include <array>
 #include <cassert>
 #include <charconv>
 #include <clocale>
@@ -11,6 +12,7 @@
 #include <iterator>
 #include <locale.h>
 #include <string_view>
+#include <utility>
 
 namespace morvane {
 
@@ -60,27 +62,17 @@ std::string format(const char *format, ...)
     return text;
 }
 
-// |value| * 10^decimals rounded to an integer as printf rounds the exact binary value, when
-// the double product decides it; false when the product may lie across a half, or is too large.
-static bool scaledDigits(double value, int decimals, uint64_t &digits)
+// 10^n for n below 16: every one is exact as a double too.
+constexpr uint64_t powerOfTen(int n)
 {
-    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    if (decimals >= static_cast<int>(std::size(kPowersOfTen)))
-        return false;
-    // The power is exact, so the product was rounded once, and rounding keeps order: below 2^52,
-    // where every half is a double, the product lies on the same side of a half as the exact
-    // one, or on the half itself, which needs the exact digits.
-    const double scaled = std::fabs(value) * kPowersOfTen[decimals];
-    if (!(scaled < 0x1p52))
-        return false;
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole;
-    if (fraction == 0.5)
-        return false;
-    digits = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
-    return true;
+    uint64_t power = 1;
+    for (int i = 0; i < n; ++i)
+        power *= 10;
+    return power;
 }
+
+// The most decimals that writeShortFixed() takes.
+constexpr int kShortDecimals = 16;
 
 // Writes the last count digits of value (count of 1 or more) backwards, ending before end, two
 // at a time; gives where they start.
@@ -117,35 +109,57 @@ static void appendPadded(std::string &text, std::string_view digits, int width)
     text.append(digits.data(), digits.size());
 }
 
-char *writeShortFixed(char *out, double value, int decimals)
+namespace {
+
+// writeShortFixed() for a number of decimals known when compiled: every division is by a
+// constant, which is a multiplication.
+template <int Decimals> char *writeFixedDecimals(char *out, double value)
 {
-    static constexpr uint64_t kPowersOfTen[] = {1,         10,         100,         1000,
-                                                10000,     100000,     1000000,     10000000,
-                                                100000000, 1000000000, 10000000000, 100000000000,
-                                                1000000000000, 10000000000000, 100000000000000,
-                                                1000000000000000};
-    assert(decimals >= 0 && "negative number of decimals");
-    // Most stored numbers take this way: their digits as an integer, then the point.
-    uint64_t digits = 0;
-    if (!scaledDigits(value, decimals, digits))
+    constexpr uint64_t unit = powerOfTen(Decimals);
+    // The power is exact, so the product was rounded once, and rounding keeps order: below 2^52,
+    // where every half is a double, the product lies on the same side of a half as the exact
+    // one, or on the half itself, which needs the exact digits. Below 2^52 the truncated
+    // product is its floor and the fraction is exact.
+    const double scaled = std::fabs(value) * static_cast<double>(unit);
+    if (!(scaled < 0x1p52))
         return nullptr;
-    // Divided by ten step by step: a constant divisor is a multiplication, a variable one a
-    // slow division.
-    uint64_t whole = digits;
-    for (int i = 0; i < decimals; ++i)
-        whole /= 10;
+    const auto truncated = static_cast<uint64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(truncated);
+    if (fraction == 0.5)
+        return nullptr;
+    const uint64_t digits = truncated + (fraction > 0.5 ? 1 : 0);
+    const uint64_t whole = digits / unit;
     const int wholeDigits = digitCount(whole);
     if (std::signbit(value))
         *out++ = '-';
     // Written backwards from the end: decimals, point, then the whole part.
-    char *const end = out + wholeDigits + (decimals > 0 ? decimals + 1 : 0);
+    char *const end = out + wholeDigits + (Decimals > 0 ? Decimals + 1 : 0);
     char *first = end;
-    if (decimals > 0) {
-        first = writeDigitsBackwards(first, digits - whole * kPowersOfTen[decimals], decimals);
+    if constexpr (Decimals > 0) {
+        first = writeDigitsBackwards(first, digits - whole * unit, Decimals);
         *--first = '.';
     }
     writeDigitsBackwards(first, whole, wholeDigits);
     return end;
+}
+
+template <int... Decimals>
+constexpr auto fixedWriters(std::integer_sequence<int, Decimals...>)
+{
+    return std::array<char *(*)(char *, double), sizeof...(Decimals)>{
+        &writeFixedDecimals<Decimals>...};
+}
+
+} // namespace
+
+char *writeShortFixed(char *out, double value, int decimals)
+{
+    static constexpr auto kWriters = fixedWriters(std::make_integer_sequence<int, kShortDecimals>());
+    assert(decimals >= 0 && "negative number of decimals");
+    // Most stored numbers take this way: their digits as an integer, then the point.
+    if (decimals >= kShortDecimals)
+        return nullptr;
+    return kWriters[static_cast<std::size_t>(decimals)](out, value);
 }
 
 void appendFixed(std::string &text, double value, int decimals, int width)
