@@ -5,11 +5,10 @@
 #include "app/grading/GradingFailure.h"
 #include "app/grading/GradingMeasures.h"
 #include "app/grading/GradingSizes.h"
-#include "app/grading/GradingWrites.h"
 #include "app/grading/ParseErrorText.h"
+#include "app/grading/PointGrading.h"
 #include "model/BasePoint.h"
 #include "model/GradeMask.h"
-#include "model/InputPoint.h"
 #include "platform/hollicot/GradeParse.h"
 
 #include <cmath>
@@ -19,15 +18,6 @@ using hollicot::Vec2;
 
 namespace {
 
-Vec2 incrementOnMask(CBasePoint *point, GradeSize key)
-{
-    IInputPoint *input = point->GetInputPoint();
-    if (input == nullptr || key.IsBaseSize())
-        return {};
-    const DPOINT shift = input->GetAbsGradeShift({}, key);
-    return {shift.x, shift.y};
-}
-
 void throwParseFailure(const hollicot::IGradeParseData &parser, const std::string &formulaText)
 {
     int code = 0;
@@ -36,8 +26,8 @@ void throwParseFailure(const hollicot::IGradeParseData &parser, const std::strin
     throw GradingFailure(formatParseFailure(formulaText, code, faultyText));
 }
 
-void computeIncrements(const ExpressionProblem &problem, const GradingSizes &sizes,
-                       const GradingMeasures &measures, CellRows &cells)
+void computeIncrements(hollicot::IGradeParseData &parser, const ExpressionProblem &problem,
+                       const GradingSizes &sizes, const GradingMeasures &measures, CellRows &cells)
 {
     std::vector<std::string> names;
     std::vector<Vec2> positions;
@@ -47,33 +37,36 @@ void computeIncrements(const ExpressionProblem &problem, const GradingSizes &siz
         const DPOINT position = variable->GetAbsPosition();
         positions.push_back({position.x, position.y});
     }
-    ComputeThroughParser(problem.formulaText, names, positions, problem.texts, sizes, measures,
-                         cells);
+    ComputeThroughParser(parser, problem.formulaText, names, positions, problem.texts, sizes,
+                         measures, cells);
 }
 
 } // namespace
 
 std::vector<Vec2> IncrementsOnMask(CBasePoint *point, const GradingSizes &sizes)
 {
+    const PointGrading grading(point);
     std::vector<Vec2> row(static_cast<std::size_t>(sizes.count));
-    for (int s = 0; s < sizes.count; ++s)
-        if (s != sizes.base)
-            row[static_cast<std::size_t>(s)] = incrementOnMask(point, sizes.key(s));
+    for (int s = 0; s < sizes.count; ++s) {
+        if (s == sizes.base)
+            continue;
+        const DPOINT increment = grading.GetOnMask(sizes.key(s));
+        row[static_cast<std::size_t>(s)] = {increment.x, increment.y};
+    }
     return row;
 }
 
-void ComputeThroughParser(const std::string &formulaText, const std::vector<std::string> &names,
-                          const std::vector<Vec2> &positions, const std::vector<std::string> &texts,
-                          const GradingSizes &sizes, const GradingMeasures &measures,
-                          CellRows &cells)
+void ComputeThroughParser(hollicot::IGradeParseData &parser, const std::string &formulaText,
+                          const std::vector<std::string> &names, const std::vector<Vec2> &positions,
+                          const std::vector<std::string> &texts, const GradingSizes &sizes,
+                          const GradingMeasures &measures, CellRows &cells)
 {
-    auto parser = hollicot::CGradeDataFactory::MakeGradeData();
-    int code = parser->SetUp(names, &positions, texts, sizes.base, sizes.count, &measures.rows,
-                             measures.names, 0, &cells, true);
+    int code = parser.SetUp(names, &positions, texts, sizes.base, sizes.count, &measures.rows,
+                            measures.names, 0, &cells, true);
     if (code == 0)
-        code = parser->Compute();
+        code = parser.Compute();
     if (code != 0)
-        throwParseFailure(*parser, formulaText);
+        throwParseFailure(parser, formulaText);
 }
 
 void CheckResultRow(const std::string &formulaText, const CBasePoint &target,
@@ -87,23 +80,25 @@ void CheckResultRow(const std::string &formulaText, const CBasePoint &target,
 
 void WriteResultRow(CBasePoint *target, const std::vector<Vec2> &row, const GradingSizes &sizes)
 {
+    PointGrading grading(target);
     for (int s = 0; s < sizes.count; ++s) {
         if (s == sizes.base)
             continue;
         const Vec2 wanted = row[static_cast<std::size_t>(s)];
-        setGradingOnMask(target, sizes.key(s), {wanted.x, wanted.y});
+        grading.SetOnMask(sizes.key(s), {wanted.x, wanted.y});
     }
 }
 
-void EvaluateExpressions(const ExpressionProblem &problem, const GradingSizes &sizes,
-                         const GradingMeasures &measures, const IGradeMask *mask)
+void EvaluateExpressions(hollicot::IGradeParseData &parser, const ExpressionProblem &problem,
+                         const GradingSizes &sizes, const GradingMeasures &measures,
+                         const IGradeMask *mask)
 {
     if (problem.texts.empty() || problem.variables.GetCount() == 0)
         return;
     CellRows cells;
     for (CBasePoint *variable : problem.variables)
         cells.push_back(IncrementsOnMask(variable, sizes));
-    computeIncrements(problem, sizes, measures, cells);
+    computeIncrements(parser, problem, sizes, measures, cells);
 
     std::vector<std::pair<CBasePoint *, const std::vector<Vec2> *>> results;
     for (int t = 0; t < problem.targets.GetCount(); ++t) {
@@ -121,14 +116,15 @@ void EvaluateExpressions(const ExpressionProblem &problem, const GradingSizes &s
         WriteResultRow(target, *row, sizes);
 }
 
-std::vector<double> EvaluateMeasure(const std::string &formulaText, const std::string &name,
+std::vector<double> EvaluateMeasure(hollicot::IGradeParseData &parser,
+                                    const std::string &formulaText, const std::string &name,
                                     const std::string &text, const GradingSizes &sizes,
                                     const GradingMeasures &measures)
 {
     if (text.empty())
         return {};
     CellRows cells(1, std::vector<Vec2>(static_cast<std::size_t>(sizes.count)));
-    ComputeThroughParser(formulaText, {name}, {Vec2{}}, {text}, sizes, measures, cells);
+    ComputeThroughParser(parser, formulaText, {name}, {Vec2{}}, {text}, sizes, measures, cells);
     std::vector<double> values;
     for (const Vec2 &cell : cells.front()) {
         if (!std::isfinite(cell.x))

@@ -34,17 +34,20 @@ struct ExpressionProblem
 /// pattern's placement on the way in and back on the way out. A target that the mask excludes
 /// from grading, or that is not among the variables, receives nothing.
 ///
+/// The parser is set up afresh for the problem, so one parser serves a whole pass.
 /// Does nothing without texts or variables. Throws GradingFailure, naming the formula, the
 /// parser's code and message and the text at fault, when the parser refuses the problem or a
 /// result is not a finite number; nothing is written then.
-void EvaluateExpressions(const ExpressionProblem &problem, const GradingSizes &sizes,
-                         const GradingMeasures &measures, const IGradeMask *mask);
+void EvaluateExpressions(hollicot::IGradeParseData &parser, const ExpressionProblem &problem,
+                         const GradingSizes &sizes, const GradingMeasures &measures,
+                         const IGradeMask *mask);
 
 /// Evaluates a measure's text (its line addresses the one variable name, based at (0, 0), with
 /// no increments) in every size of sizes; the first coordinate of each size's result, the base
 /// size included. Throws GradingFailure as EvaluateExpressions does; an empty text gives no
 /// values.
-std::vector<double> EvaluateMeasure(const std::string &formulaText, const std::string &name,
+std::vector<double> EvaluateMeasure(hollicot::IGradeParseData &parser,
+                                    const std::string &formulaText, const std::string &name,
                                     const std::string &text, const GradingSizes &sizes,
                                     const GradingMeasures &measures);
 
@@ -58,7 +61,8 @@ std::vector<hollicot::Vec2> IncrementsOnMask(CBasePoint *point, const GradingSiz
 /// increment row per variable on the way in and the results on the way out. Throws
 /// GradingFailure, naming formulaText, the parser's code and message and the text at fault, when
 /// the parser refuses the problem.
-void ComputeThroughParser(const std::string &formulaText, const std::vector<std::string> &names,
+void ComputeThroughParser(hollicot::IGradeParseData &parser, const std::string &formulaText,
+                          const std::vector<std::string> &names,
                           const std::vector<hollicot::Vec2> &positions,
                           const std::vector<std::string> &texts, const GradingSizes &sizes,
                           const GradingMeasures &measures, hollicot::CellRows &cells);

@@ -43,7 +43,8 @@ int rowNamed(const std::vector<std::string> &names, const std::string &name)
     return -1;
 }
 
-void gradeSlider(const std::string &formulaText, const std::string &text, CBasePoint *slider,
+void gradeSlider(hollicot::IGradeParseData &parser, const std::string &formulaText,
+                 const std::string &text, CBasePoint *slider,
                  const CPtrCollection<CBasePoint> &outline, const GradingSizes &sizes,
                  const GradingMeasures &measures, const IGradeMask *mask)
 {
@@ -54,7 +55,7 @@ void gradeSlider(const std::string &formulaText, const std::string &text, CBaseP
     // Starting from (0, 0) would wipe the grading of an axis that the text does not set.
     const int own = rowNamed(variables.names, slider->GetFormatName());
     cells[static_cast<std::size_t>(own)] = IncrementsOnMask(slider, sizes);
-    ComputeThroughParser(formulaText, variables.names, variables.positions, {text}, sizes,
+    ComputeThroughParser(parser, formulaText, variables.names, variables.positions, {text}, sizes,
                          measures, cells);
     WriteResultsByName(formulaText, slider, variables.names, cells, sizes, mask);
 }
@@ -102,7 +103,8 @@ void GradeNotchDistance(CPointFormulaNotchDistance &formula, const std::string &
     CPtrCollection<CBasePoint> sliders;
     CPtrCollection<CPolyline> lines;
     formula.AddSliderTexts(texts, sliders, lines);
+    const auto parser = hollicot::CGradeDataFactory::MakeGradeData();
     for (int i = 0; i < sliders.GetCount(); ++i)
-        gradeSlider(formulaText, texts[static_cast<std::size_t>(i)], sliders.GetAt(i),
+        gradeSlider(*parser, formulaText, texts[static_cast<std::size_t>(i)], sliders.GetAt(i),
                     outlineOf(formula, *lines.GetAt(i)), sizes, measures, mask);
 }

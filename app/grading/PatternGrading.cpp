@@ -13,6 +13,7 @@
 #include "app/grading/GradingWrites.h"
 #include "app/grading/NotchDistanceGrading.h"
 #include "app/grading/ParameterTextChecker.h"
+#include "app/grading/PointGrading.h"
 #include "formulas/BaseFormula.h"
 #include "formulas/MeasureExpressionFormula.h"
 #include "formulas/PointFormulaExtend.h"
@@ -187,6 +188,8 @@ bool CPatternGrading::ApplyGradeRules()
     if (m_oOrderedFormulas.GetCount() == 0 || gradeData == nullptr)
         return true;
     ReportCycles();
+    if (m_pParser == nullptr)
+        m_pParser = hollicot::CGradeDataFactory::MakeGradeData();
     GradingUpdateGuard raised(m_pManager->GetOwner());
     PatternGradingChange changing(*m_pPattern);
     try {
@@ -218,18 +221,18 @@ void CPatternGrading::RestoreInputGrading(const GradingSizes &sizes)
 {
     for (int i = 0; i < m_pPattern->GetBasePointCount(); ++i) {
         CBasePoint *point = m_pPattern->GetBasePointAt(i);
-        IInputPoint *input = point->GetInputPoint();
-        if (input == nullptr)
+        if (point->GetInputPoint() == nullptr)
             continue;
+        PointGrading grading(point);
         auto &original = m_oInputGrading[point];
         for (int s = 0; s < sizes.count; ++s) {
             if (s == sizes.base)
                 continue;
-            const DPOINT current = input->GetGradeShift({}, sizes.key(s));
+            const DPOINT current = grading.GetOwn(sizes.key(s));
             const auto [entry, first] = original.try_emplace({sizes.table, s}, current);
             const DPOINT &wanted = entry->second;
             if (!first && (wanted.x != current.x || wanted.y != current.y))
-                setOwnGrading(point, sizes.key(s), wanted);
+                grading.SetOwn(sizes.key(s), wanted);
         }
     }
 }
@@ -271,19 +274,21 @@ void CPatternGrading::GradeFormula(IBaseFormula *formula, const GradingSizes &si
         return;
     IMeasureFormula *holder = measureHolderOf(formula);
     if (holder == nullptr) {
-        EvaluateExpressions(problem, sizes, measures, m_pManager->GetActiveMask());
+        EvaluateExpressions(*m_pParser, problem, sizes, measures, m_pManager->GetActiveMask());
         return;
     }
     GradingMeasures withSystemVariable = measures;
     withSystemVariable.appendSystemVariable(*holder, sizes);
-    EvaluateExpressions(problem, sizes, withSystemVariable, m_pManager->GetActiveMask());
+    EvaluateExpressions(*m_pParser, problem, sizes, withSystemVariable,
+                        m_pManager->GetActiveMask());
 }
 
 void CPatternGrading::GradeMeasure(CMeasureExpressionFormula &formula, const GradingSizes &sizes,
                                    const GradingMeasures &measures)
 {
-    const std::vector<double> values = EvaluateMeasure(
-        displayTextOf(&formula), formula.GetVarName(), formula.GetFormulaText(), sizes, measures);
+    const std::vector<double> values =
+        EvaluateMeasure(*m_pParser, displayTextOf(&formula), formula.GetVarName(),
+                        formula.GetFormulaText(), sizes, measures);
     for (std::size_t s = 0; s < values.size(); ++s)
         formula.SetValue(sizes.table, static_cast<int>(s), values[s]);
     if (sizes.table == 0 && sizes.base >= 0 && sizes.base < static_cast<int>(values.size()))

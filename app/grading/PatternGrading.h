@@ -4,8 +4,10 @@
 
 #include "foundation/DPoint.h"
 #include "foundation/PtrCollection.h"
+#include "platform/hollicot/GradeParse.h"
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -88,6 +90,8 @@ private:
     CPtrCollection<IBaseFormula> m_oMeasureFormulas;
     /// The grading each point came with, by (table, size), in the pattern's own frame.
     std::map<const CBasePoint *, std::map<std::pair<int, int>, DPOINT>> m_oInputGrading;
+    /// The parser every formula of a pass is evaluated through, made at the first pass.
+    std::unique_ptr<hollicot::IGradeParseData> m_pParser;
     bool m_bStale = false;
     bool m_bUpdating = false;
     int m_nRebuildCount = 0;

@@ -139,7 +139,8 @@ int GradeParseData::SetUp(const std::vector<std::string> &variables,
         return code;
     m_baseSize = baseSize;
     m_sizeCount = sizeCount;
-    m_declared = std::make_shared<DeclaredNames>(measureNames);
+    if (m_declared->names != measureNames)
+        m_declared = std::make_shared<DeclaredNames>(measureNames);
     if (const int code = compileTexts(variables, expressions))
         return code;
     m_positions = positions ? *positions : std::vector<Vec2>(variables.size());

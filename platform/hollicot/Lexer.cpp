@@ -4,6 +4,7 @@
 
 #include "platform/hollicot/ErrorCode.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -34,7 +35,10 @@ bool isSkippedBlank(char c)
 class Lexer
 {
 public:
-    explicit Lexer(std::string_view text) : m_text(text) {}
+    explicit Lexer(std::string_view text) : m_text(text)
+    {
+        m_tokens.reserve(text.size() / 2 + 1);
+    }
 
     TokenList run()
     {
@@ -200,13 +204,17 @@ private:
 
 bool isNameCharacter(char c)
 {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x80)
-        return true;
-    if (byte <= 0x20 || byte == 0x7F)
-        return false;
-    return kForbidden.find(c) == std::string_view::npos &&
-           kPunctuation.find(c) == std::string_view::npos;
+    static const std::array<bool, 256> table = [] {
+        std::array<bool, 256> names{};
+        for (int byte = 0x21; byte < 0x100; ++byte) {
+            const char c = static_cast<char>(byte);
+            names[static_cast<std::size_t>(byte)] =
+                byte >= 0x80 || (byte != 0x7F && kForbidden.find(c) == std::string_view::npos &&
+                                 kPunctuation.find(c) == std::string_view::npos);
+        }
+        return names;
+    }();
+    return table[static_cast<unsigned char>(c)];
 }
 
 bool isName(std::string_view text)
