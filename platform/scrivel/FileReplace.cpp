@@ -48,8 +48,7 @@ mode_t permissionsFor(const std::filesystem::path &fileName)
 int fillAndClose(int fd, std::string_view contents, const std::filesystem::path &fileName)
 {
     int code = 0;
-    if (!writeAll(fd, contents) || ::fchmod(fd, permissionsFor(fileName)) != 0 ||
-        ::fsync(fd) != 0)
+    if (!writeAll(fd, contents) || ::fchmod(fd, permissionsFor(fileName)) != 0 || ::fsync(fd) != 0)
         code = errno;
     // A delayed write error can surface only when the file is closed.
     if (::close(fd) != 0 && code == 0)

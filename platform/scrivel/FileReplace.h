@@ -25,8 +25,8 @@ struct FileReplaceFailure
 /// then renamed over fileName, so fileName holds either its old contents or the new ones, never
 /// a part. A new file gets the permissions that the process's umask allows; an existing file
 /// keeps its permissions. When fileName is a symbolic link, the file it points at is replaced
-/// (the temporary file lies beside that one) and the link stays. On any failure the temporary file is removed, the old file is left
-/// untouched and the failure is returned; nothing on success.
+/// (the temporary file lies beside that one) and the link stays. On any failure the temporary file
+/// is removed, the old file is left untouched and the failure is returned; nothing on success.
 std::optional<FileReplaceFailure> replaceFile(const std::filesystem::path &fileName,
                                               std::string_view contents);
 

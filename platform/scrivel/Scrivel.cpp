@@ -3,14 +3,16 @@
 #include "platform/scrivel/Scrivel.h"
 
 #include "platform/scrivel/FileReplace.h"
+#include "platform/scrivel/XmlIndex.h"
 #include "platform/scrivel/XmlTextWriter.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <pugixml.hpp>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -29,6 +31,17 @@ struct Frame
     pugi::xml_node child;
     int childIndex = 0;
     // -1 until counted.
+    int childCount = -1;
+};
+
+constexpr uint32_t kNoElement = UINT32_MAX;
+
+// One level of the cursor in an indexed document: as Frame, with elements of the index.
+struct IndexFrame
+{
+    uint32_t element = 0;
+    uint32_t child = kNoElement;
+    int childIndex = 0;
     int childCount = -1;
 };
 
@@ -115,7 +128,8 @@ uint32_t codeUnit(std::string_view text, size_t i, size_t unitSize, bool bigEndi
 // encoding: the characters of text are walked until their UTF-8 form reaches the place.
 int lineAt(std::string_view text, pugi::xml_encoding encoding, ptrdiff_t offset)
 {
-    const bool bigEndian = encoding == pugi::encoding_utf16_be || encoding == pugi::encoding_utf32_be;
+    const bool bigEndian =
+        encoding == pugi::encoding_utf16_be || encoding == pugi::encoding_utf32_be;
     size_t unitSize = 0;
     switch (encoding) {
     case pugi::encoding_latin1:
@@ -182,6 +196,33 @@ bool hasName(pugi::xml_node node, std::string_view name)
     return *nodeName == '\0';
 }
 
+// Reads the rest of file into text, which takes no more memory than the file needs when its
+// size can be told beforehand.
+bool readWhole(std::FILE *file, std::string &text)
+{
+    struct stat status = {};
+    if (fstat(fileno(file), &status) == 0 && status.st_size > 0)
+        text.reserve(static_cast<size_t>(status.st_size));
+    char buffer[65536];
+    size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, read);
+    return std::ferror(file) == 0;
+}
+
+// As hasName for a name of the index. Names are short and mostly differ in their first letters:
+// a plain loop.
+bool hasName(std::string_view childName, std::string_view name)
+{
+    if (childName.size() != name.size())
+        return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (childName[i] != name[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 struct CScrivel::Private
@@ -194,15 +235,22 @@ struct CScrivel::Private
         return false;
     }
 
-    bool parse(std::string_view text, std::string_view source);
+    bool parse(std::string text, std::string_view source);
+    bool parseTree(std::string_view text, std::string_view source);
     void clear()
     {
         document.reset();
+        index.clear();
         writer.clear();
         depth = 0;
     }
     // A document being written becomes a tree, its cursor on the same element.
     void readBackWrittenText();
+    // An indexed document becomes a tree before it changes, its cursor on the same element.
+    void treeFromIndex();
+    // A tree parsed from text, its cursor following path from the root.
+    void makeTree(std::string_view text, const std::vector<int> &path);
+    bool isIndexed() const { return !index.empty(); }
     // The current element as a tree, for the operations that reach other elements.
     Frame *treeFrame()
     {
@@ -210,11 +258,26 @@ struct CScrivel::Private
             readBackWrittenText();
         return current();
     }
+    // The current element as a tree that is about to change.
+    Frame *changingFrame()
+    {
+        if (isIndexed())
+            treeFromIndex();
+        return current();
+    }
 
     Frame *current() { return depth == 0 ? nullptr : &frames[static_cast<size_t>(depth - 1)]; }
     const Frame *current() const
     {
         return depth == 0 ? nullptr : &frames[static_cast<size_t>(depth - 1)];
+    }
+    IndexFrame *indexCurrent()
+    {
+        return depth == 0 ? nullptr : &indexFrames[static_cast<size_t>(depth - 1)];
+    }
+    const IndexFrame *indexCurrent() const
+    {
+        return depth == 0 ? nullptr : &indexFrames[static_cast<size_t>(depth - 1)];
     }
 
     void push(pugi::xml_node node)
@@ -229,10 +292,29 @@ struct CScrivel::Private
         ++depth;
     }
 
+    void push(uint32_t element)
+    {
+        if (static_cast<size_t>(depth) == indexFrames.size())
+            indexFrames.emplace_back();
+        indexFrames[static_cast<size_t>(depth)] = {element, kNoElement, 0, -1};
+        ++depth;
+    }
+
     static int childCount(Frame &frame)
     {
         if (frame.childCount < 0)
             frame.childCount = countElements(frame.node);
+        return frame.childCount;
+    }
+
+    int childCount(IndexFrame &frame) const
+    {
+        if (frame.childCount < 0) {
+            const uint32_t end = index.end(frame.element);
+            frame.childCount = 0;
+            for (uint32_t child = frame.element + 1; child < end; child = index.end(child))
+                ++frame.childCount;
+        }
         return frame.childCount;
     }
 
@@ -250,22 +332,87 @@ struct CScrivel::Private
         return frame.child;
     }
 
-    // A document started empty is written straight to text (writer); a loaded one, or a
-    // written one read back, is a tree (document).
+    // As childAt in an indexed document; kNoElement when it has no more children.
+    uint32_t childAt(IndexFrame &frame, int i) const
+    {
+        const uint32_t end = index.end(frame.element);
+        if (frame.child == kNoElement || i < frame.childIndex) {
+            frame.child = frame.element + 1 < end ? frame.element + 1 : kNoElement;
+            frame.childIndex = 0;
+        }
+        while (frame.child != kNoElement && frame.childIndex < i) {
+            const uint32_t next = index.end(frame.child);
+            frame.child = next < end ? next : kNoElement;
+            ++frame.childIndex;
+        }
+        return frame.child;
+    }
+
+    std::string_view childName(IndexFrame &frame, int i) const
+    {
+        const uint32_t child = childAt(frame, i);
+        return child == kNoElement ? std::string_view() : index.name(child);
+    }
+
+    std::string_view childValue(IndexFrame &frame, int i) const
+    {
+        const uint32_t child = childAt(frame, i);
+        return child == kNoElement ? std::string_view() : index.value(child);
+    }
+
+    int findChild(IndexFrame &frame, std::string_view name, int first) const
+    {
+        const uint32_t end = index.end(frame.element);
+        int i = std::max(first, 0);
+        for (uint32_t child = childAt(frame, i); child < end; child = index.end(child), ++i) {
+            if (hasName(index.name(child), name)) {
+                frame.child = child;
+                frame.childIndex = i;
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    // Whether the cursor may go one level deeper; says why not when it may not.
+    bool mayDescend()
+    {
+        if (depth < kMaxDepth)
+            return true;
+        lastError =
+            sourceName + ": elements nested deeper than " + std::to_string(kMaxDepth) + " levels";
+        return false;
+    }
+
+    // A document started empty is written straight to text (writer); a loaded one of the
+    // common kind is an index over its text (index); any other, or one that changed after it
+    // was loaded or written, is a tree (document).
     pugi::xml_document document;
+    morvane::XmlIndex index;
     morvane::XmlTextWriter writer;
     std::string sourceName;
-    // frames[0 .. depth-1] is the path from the root to the current element of the tree;
-    // deeper entries are kept only to reuse their storage.
+    // frames[0 .. depth-1] (indexFrames for an indexed document) is the path from the root to
+    // the current element; deeper entries are kept only to reuse their storage.
     std::vector<Frame> frames;
+    std::vector<IndexFrame> indexFrames;
     int depth = 0;
     std::string lastError;
 };
 
-bool CScrivel::Private::parse(std::string_view text, std::string_view source)
+bool CScrivel::Private::parse(std::string text, std::string_view source)
 {
     clear();
     lastError.clear();
+    sourceName = source;
+    if (index.read(std::move(text)))
+        return true;
+    const bool parsed = parseTree(index.text(), source);
+    index.clear();
+    return parsed;
+}
+
+bool CScrivel::Private::parseTree(std::string_view text, std::string_view source)
+{
     if (text.empty())
         return refuse(source, 1, "the document is empty");
     const pugi::xml_parse_result result =
@@ -276,7 +423,6 @@ bool CScrivel::Private::parse(std::string_view text, std::string_view source)
     if (countElements(document) != 1)
         return refuse(source, lineAt(text, result.encoding, document.last_child().offset_debug()),
                       "more than one root element");
-    sourceName = source;
     return true;
 }
 
@@ -285,11 +431,28 @@ void CScrivel::Private::readBackWrittenText()
     const std::vector<int> path = writer.openPath();
     const std::string text = writer.contents();
     writer.clear();
+    makeTree(text, path);
+}
+
+void CScrivel::Private::treeFromIndex()
+{
+    std::vector<int> path;
+    for (int level = 0; level + 1 < depth; ++level)
+        path.push_back(indexFrames[static_cast<size_t>(level)].childIndex);
+    const bool hasCursor = depth > 0;
+    makeTree(index.text(), path);
+    index.clear();
+    if (!hasCursor)
+        depth = 0;
+}
+
+void CScrivel::Private::makeTree(std::string_view text, const std::vector<int> &path)
+{
     document.load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_utf8);
     depth = 0;
     push(document.document_element());
-    for (const int index : path)
-        push(childAt(*current(), index));
+    for (const int i : path)
+        push(childAt(*current(), i));
 }
 
 CScrivel::CScrivel()
@@ -308,11 +471,7 @@ bool CScrivel::LoadFromFile(const std::filesystem::path &fileName)
         return false;
     }
     std::string text;
-    char buffer[65536];
-    size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, read);
-    const bool readFailed = std::ferror(file) != 0;
+    const bool readFailed = !readWhole(file, text);
     const int code = errno;
     std::fclose(file);
     if (readFailed) {
@@ -320,12 +479,12 @@ bool CScrivel::LoadFromFile(const std::filesystem::path &fileName)
         m_pPrivate->lastError = fileName.string() + ": cannot read: " + std::strerror(code);
         return false;
     }
-    return m_pPrivate->parse(text, fileName.string());
+    return m_pPrivate->parse(std::move(text), fileName.string());
 }
 
 bool CScrivel::LoadFromText(std::string_view text, std::string_view sourceName)
 {
-    return m_pPrivate->parse(text, sourceName);
+    return m_pPrivate->parse(std::string(text), sourceName);
 }
 
 bool CScrivel::SaveToFile(const std::filesystem::path &fileName)
@@ -339,6 +498,13 @@ std::string CScrivel::GetXmlContents() const
         return m_pPrivate->writer.contents();
     std::string text;
     StringWriter writer(text);
+    if (m_pPrivate->isIndexed()) {
+        pugi::xml_document tree;
+        const std::string &indexed = m_pPrivate->index.text();
+        tree.load_buffer(indexed.data(), indexed.size(), kParseOptions, pugi::encoding_utf8);
+        tree.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
+        return text;
+    }
     m_pPrivate->document.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
     return text;
 }
@@ -353,6 +519,10 @@ bool CScrivel::SelectRootItem()
     if (m_pPrivate->writer.isStarted())
         m_pPrivate->readBackWrittenText();
     m_pPrivate->depth = 0;
+    if (m_pPrivate->isIndexed()) {
+        m_pPrivate->push(uint32_t{0});
+        return true;
+    }
     pugi::xml_node root = m_pPrivate->document.document_element();
     if (!root)
         return false;
@@ -364,23 +534,37 @@ std::string_view CScrivel::GetActiveItemName() const
 {
     if (m_pPrivate->writer.isStarted())
         return m_pPrivate->writer.elementName();
+    if (m_pPrivate->isIndexed()) {
+        const IndexFrame *frame = m_pPrivate->indexCurrent();
+        return frame == nullptr ? std::string_view() : m_pPrivate->index.name(frame->element);
+    }
     const Frame *frame = m_pPrivate->current();
     return frame == nullptr ? std::string_view() : frame->node.name();
 }
 
 int CScrivel::GetChildsCount()
 {
+    if (m_pPrivate->isIndexed()) {
+        IndexFrame *frame = m_pPrivate->indexCurrent();
+        return frame == nullptr ? 0 : m_pPrivate->childCount(*frame);
+    }
     Frame *frame = m_pPrivate->treeFrame();
     return frame == nullptr ? 0 : Private::childCount(*frame);
 }
 
 std::string_view CScrivel::GetChildName(int i)
 {
+    if (m_pPrivate->isIndexed())
+        return m_pPrivate->childName(*m_pPrivate->indexCurrent(), i);
     return Private::childAt(*m_pPrivate->treeFrame(), i).name();
 }
 
 int CScrivel::FindChild(std::string_view name, int first)
 {
+    if (m_pPrivate->isIndexed()) {
+        IndexFrame *frame = m_pPrivate->indexCurrent();
+        return frame == nullptr ? -1 : m_pPrivate->findChild(*frame, name, first);
+    }
     Frame *frame = m_pPrivate->treeFrame();
     if (frame == nullptr)
         return -1;
@@ -398,22 +582,29 @@ int CScrivel::FindChild(std::string_view name, int first)
 
 std::string_view CScrivel::GetChildValue(int i)
 {
+    if (m_pPrivate->isIndexed())
+        return m_pPrivate->childValue(*m_pPrivate->indexCurrent(), i);
     return Private::childAt(*m_pPrivate->treeFrame(), i).child_value();
 }
 
 bool CScrivel::SelectChild(int i)
 {
+    if (m_pPrivate->isIndexed()) {
+        IndexFrame *frame = m_pPrivate->indexCurrent();
+        if (frame == nullptr || i < 0)
+            return false;
+        const uint32_t child = m_pPrivate->childAt(*frame, i);
+        if (child == kNoElement || !m_pPrivate->mayDescend())
+            return false;
+        m_pPrivate->push(child);
+        return true;
+    }
     Frame *frame = m_pPrivate->treeFrame();
     if (frame == nullptr || i < 0)
         return false;
     const pugi::xml_node child = Private::childAt(*frame, i);
-    if (!child)
+    if (!child || !m_pPrivate->mayDescend())
         return false;
-    if (m_pPrivate->depth >= kMaxDepth) {
-        m_pPrivate->lastError = m_pPrivate->sourceName + ": elements nested deeper than " +
-                                std::to_string(kMaxDepth) + " levels";
-        return false;
-    }
     m_pPrivate->push(child);
     return true;
 }
@@ -441,7 +632,9 @@ bool CScrivel::AddItem(const std::string &name)
         m_pPrivate->writer.openElement(name);
         return true;
     }
-    Frame *frame = m_pPrivate->current();
+    if (m_pPrivate->isIndexed() && m_pPrivate->depth == 0)
+        return false;
+    Frame *frame = m_pPrivate->changingFrame();
     if (frame == nullptr) {
         if (m_pPrivate->document.document_element())
             return false;
@@ -459,6 +652,10 @@ std::string_view CScrivel::GetValue() const
 {
     if (m_pPrivate->writer.isStarted())
         return m_pPrivate->writer.text();
+    if (m_pPrivate->isIndexed()) {
+        const IndexFrame *frame = m_pPrivate->indexCurrent();
+        return frame == nullptr ? std::string_view() : m_pPrivate->index.value(frame->element);
+    }
     const Frame *frame = m_pPrivate->current();
     return frame == nullptr ? std::string_view() : frame->node.child_value();
 }
@@ -469,7 +666,7 @@ void CScrivel::SetValue(std::string_view value)
         m_pPrivate->writer.setText(value);
         return;
     }
-    Frame *frame = m_pPrivate->current();
+    Frame *frame = m_pPrivate->changingFrame();
     if (frame == nullptr)
         return;
     pugi::xml_text text = frame->node.text();
@@ -487,16 +684,17 @@ void CScrivel::SetValue(std::string_view value)
 bool CScrivel::HasAttribute(const std::string &name) const
 {
     std::string_view value;
-    if (m_pPrivate->writer.isStarted())
-        return m_pPrivate->writer.findAttribute(name, value);
-    const Frame *frame = m_pPrivate->current();
-    return frame != nullptr && frame->node.attribute(name.c_str());
+    return GetItemVal(name, value);
 }
 
 bool CScrivel::GetItemVal(const std::string &name, std::string_view &value) const
 {
     if (m_pPrivate->writer.isStarted())
         return m_pPrivate->writer.findAttribute(name, value);
+    if (m_pPrivate->isIndexed()) {
+        const IndexFrame *frame = m_pPrivate->indexCurrent();
+        return frame != nullptr && m_pPrivate->index.findAttribute(frame->element, name, value);
+    }
     const Frame *frame = m_pPrivate->current();
     if (frame == nullptr)
         return false;
@@ -513,7 +711,7 @@ bool CScrivel::AddItemVal(const std::string &name, std::string_view value)
         m_pPrivate->writer.setAttribute(name, value);
         return true;
     }
-    Frame *frame = m_pPrivate->current();
+    Frame *frame = m_pPrivate->changingFrame();
     if (frame == nullptr)
         return false;
     pugi::xml_attribute attribute = frame->node.attribute(name.c_str());

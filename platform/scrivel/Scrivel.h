@@ -27,6 +27,10 @@
 /// written so far back into a tree, keeping the cursor where it is; a text that is empty or
 /// only blanks beside child elements does not come back from that reading.
 ///
+/// A loaded document of the common kind (see morvane::XmlIndex) is read into a compact index over
+/// its text rather than a tree; the first change to it (AddItem, SetValue, AddItemVal) makes it
+/// a tree, keeping the cursor where it is.
+///
 /// Texts returned as std::string_view stay valid until the document is changed or reloaded.
 class CScrivel
 {

@@ -85,7 +85,8 @@ void appendEscaped(std::string &out, std::string_view text, unsigned char where)
 }
 
 // A line break and the indentation of an element at depth d: the first d characters.
-constexpr std::string_view kLineBreaks = "\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+constexpr std::string_view kLineBreaks =
+    "\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
 
 void appendLineBreak(std::string &out, size_t depth)
 {
@@ -115,7 +116,8 @@ char entityCharacter(std::string_view entity)
 void appendUnescaped(std::string &out, std::string_view text)
 {
     size_t position = 0;
-    for (size_t amp = text.find('&'); amp != std::string_view::npos; amp = text.find('&', position)) {
+    for (size_t amp = text.find('&'); amp != std::string_view::npos;
+         amp = text.find('&', position)) {
         out.append(text.substr(position, amp - position));
         const size_t semicolon = text.find(';', amp);
         out += entityCharacter(text.substr(amp + 1, semicolon - amp - 1));

@@ -16,7 +16,10 @@ namespace {
 class TreeBuilder
 {
 public:
-    void startDocument(const std::string &name) { m_current = m_document.append_child(name.c_str()); }
+    void startDocument(const std::string &name)
+    {
+        m_current = m_document.append_child(name.c_str());
+    }
     void openElement(const std::string &name) { m_current = m_current.append_child(name.c_str()); }
     bool closeElement()
     {
@@ -136,17 +139,29 @@ TEST(XmlTextWriterTest, WritesWhatTheTreeWouldPrint)
         {"text replaced",
          {{Step::Open, "x", ""}, {Step::Text, "", "first"}, {Step::Text, "", "s&cond"}}},
         {"text after children",
-         {{Step::Open, "c", ""}, {Step::Close, "", ""}, {Step::Text, "", "t"},
-          {Step::Open, "d", ""}, {Step::Close, "", ""}, {Step::Text, "", "again"}}},
+         {{Step::Open, "c", ""},
+          {Step::Close, "", ""},
+          {Step::Text, "", "t"},
+          {Step::Open, "d", ""},
+          {Step::Close, "", ""},
+          {Step::Text, "", "again"}}},
         {"child after text",
-         {{Step::Open, "n", ""}, {Step::Text, "", "x"}, {Step::Open, "c", ""},
+         {{Step::Open, "n", ""},
+          {Step::Text, "", "x"},
+          {Step::Open, "c", ""},
           {Step::Open, "cc", ""}}},
         {"attribute after children",
-         {{Step::Open, "c", ""}, {Step::Text, "", "1"}, {Step::Close, "", ""},
-          {Step::Attribute, "a", "late"}, {Step::Attribute, "a", "later & longer"},
-          {Step::Attribute, "b", ""}, {Step::Attribute, "a", ""}}},
+         {{Step::Open, "c", ""},
+          {Step::Text, "", "1"},
+          {Step::Close, "", ""},
+          {Step::Attribute, "a", "late"},
+          {Step::Attribute, "a", "later & longer"},
+          {Step::Attribute, "b", ""},
+          {Step::Attribute, "a", ""}}},
         {"anonymous names",
-         {{Step::Attribute, "", "1"}, {Step::Attribute, "", "2"}, {Step::Open, "", ""},
+         {{Step::Attribute, "", "1"},
+          {Step::Attribute, "", "2"},
+          {Step::Open, "", ""},
           {Step::Text, "", "t"}}},
         {"null characters",
          {{Step::Attribute, std::string("a\0b", 3), std::string("v\0w", 3)},
@@ -177,8 +192,8 @@ TEST(XmlTextWriterTest, IndentsDeepElementsAsTheTree)
 TEST(XmlTextWriterTest, WritesWhatTheTreeWouldPrintForAnyCalls)
 {
     const std::vector<std::string> names = {"a", "b", "", "ClassName", "Point"};
-    const std::vector<std::string> values = {"", "1", "-0.250", "a&b", "<x>", "\"q\"", "\t\n",
-                                             "  ", "\x02", std::string("z\0", 2)};
+    const std::vector<std::string> values = {
+        "", "1", "-0.250", "a&b", "<x>", "\"q\"", "\t\n", "  ", "\x02", std::string("z\0", 2)};
     std::mt19937 random(2121);
     for (int document = 0; document < 200; ++document) {
         SCOPED_TRACE(document);
@@ -186,7 +201,8 @@ TEST(XmlTextWriterTest, WritesWhatTheTreeWouldPrintForAnyCalls)
         const int length = static_cast<int>(random() % 40);
         for (int i = 0; i < length; ++i) {
             const auto step = static_cast<Step>(random() % 4);
-            calls.push_back({step, names[random() % names.size()], values[random() % values.size()]});
+            calls.push_back(
+                {step, names[random() % names.size()], values[random() % values.size()]});
         }
         expectSameAsTree(calls);
     }

@@ -1,0 +1,438 @@
+// Morvane Scrivel XML filer.
+// A document of the common kind read in one pass into a compact index of its elements.
+#include "platform/scrivel/XmlIndex.h"
+
+#include <array>
+#include <cstring>
+
+using namespace std::string_view_literals;
+
+namespace morvane {
+
+namespace {
+
+enum : unsigned char {
+    kBlank = 1,
+    kNameStart = 2,
+    kName = 4,
+    // What a value cannot be taken as it stands with.
+    kInValue = 8,
+    // What a text cannot be taken as it stands with.
+    kDecodedInText = 16,
+    kNotBlank = 32,
+    // The '<' or the final null that ends a text.
+    kEndsText = 64,
+};
+
+// Names are a subset of what the general parser takes: no colons.
+constexpr std::array<unsigned char, 256> makeCharacterTable()
+{
+    std::array<unsigned char, 256> table{};
+    for (const char c : {' ', '\t', '\n', '\r'})
+        table[static_cast<unsigned char>(c)] = kBlank;
+    for (int c = 0; c < 26; ++c) {
+        table[static_cast<size_t>('a' + c)] = kNameStart | kName;
+        table[static_cast<size_t>('A' + c)] = kNameStart | kName;
+    }
+    for (int c = 0x80; c < 0x100; ++c)
+        table[static_cast<size_t>(c)] = kNameStart | kName;
+    table['_'] = kNameStart | kName;
+    for (const char c : {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', '-', '.'})
+        table[static_cast<unsigned char>(c)] = kName;
+    for (const char c : {'&', '\r', '<', '\t', '\n'})
+        table[static_cast<unsigned char>(c)] |= kInValue;
+    for (const char c : {'&', '\r'})
+        table[static_cast<unsigned char>(c)] |= kDecodedInText;
+    for (int c = 0; c < 256; ++c) {
+        if ((table[static_cast<size_t>(c)] & kBlank) == 0)
+            table[static_cast<size_t>(c)] |= kNotBlank;
+    }
+    table['<'] |= kEndsText;
+    table[0] |= kEndsText;
+    return table;
+}
+
+constexpr std::array<unsigned char, 256> kCharacters = makeCharacterTable();
+
+bool is(char c, unsigned char kind)
+{
+    return (kCharacters[static_cast<unsigned char>(c)] & kind) != 0;
+}
+
+bool startsWith(const char *p, std::string_view prefix)
+{
+    // The text ends with a null character that no prefix holds, so this stops at the end.
+    // Prefixes are short names: a plain loop.
+    for (const char c : prefix) {
+        if (*p++ != c)
+            return false;
+    }
+    return true;
+}
+
+// The high bit of each byte of word that equals c.
+uint64_t bytesEqualTo(uint64_t word, char c)
+{
+    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    const uint64_t x = word ^ (0x0101010101010101ull * static_cast<unsigned char>(c));
+    return ~(((x & kLow7) + kLow7) | x | kLow7);
+}
+
+// The character of a character reference "&#...;" or "&#x...;" at p (past "&#"), which must
+// be below 128 and not null; advances p past the ';'. 0 when it is none such.
+char referencedCharacter(const char *&p)
+{
+    const int base = *p == 'x' ? 16 : 10;
+    const char *digit = base == 16 ? p + 1 : p;
+    int code = 0;
+    for (int count = 0; *digit != ';'; ++digit, ++count) {
+        const char c = *digit;
+        int value = 0;
+        if (c >= '0' && c <= '9')
+            value = c - '0';
+        else if (base == 16 && (c | ' ') >= 'a' && (c | ' ') <= 'f')
+            value = (c | ' ') - 'a' + 10;
+        else
+            return 0;
+        code = code * base + value;
+        if (code >= 128 || count > 8)
+            return 0;
+    }
+    if (digit == (base == 16 ? p + 1 : p))
+        return 0;
+    p = digit + 1;
+    return static_cast<char>(code);
+}
+
+// The character of the entity at p (past '&'); advances p past it. 0 when it is none that the
+// index reads.
+char entityCharacter(const char *&p)
+{
+    if (*p == '#') {
+        ++p;
+        return referencedCharacter(p);
+    }
+    static constexpr std::pair<std::string_view, char> kEntities[] = {
+        {"amp;"sv, '&'}, {"lt;"sv, '<'}, {"gt;"sv, '>'}, {"quot;"sv, '"'}, {"apos;"sv, '\''}};
+    for (const auto &[entity, character] : kEntities) {
+        if (startsWith(p, entity)) {
+            p += entity.size();
+            return character;
+        }
+    }
+    return 0;
+}
+
+// The number of bytes of mask with their high bit set, the others being 0 (without a popcount
+// instruction, which not every processor has).
+size_t highBitCount(uint64_t mask)
+{
+    return static_cast<size_t>(((mask >> 7) * 0x0101010101010101ull) >> 56);
+}
+
+} // namespace
+
+// Reads the text of an index into it, refusing at the first thing outside what it reads.
+class XmlIndex::Reader
+{
+public:
+    explicit Reader(XmlIndex &index)
+        : m_index(index)
+        , m_begin(index.m_text.c_str())
+        , m_p(m_begin)
+        , m_end(m_begin + index.m_text.size())
+    {
+    }
+
+    bool read();
+
+private:
+    void reserve();
+    bool readProlog();
+    bool readDeclaration();
+    void skipBlanks();
+    bool skipComment();
+    bool readStartTag();
+    bool readAttribute(const char *&p);
+    bool readEndTag();
+    bool readText();
+    // An XML attribute's value.
+    bool readValue(const char *begin, const char *end, Span &span);
+    bool decode(const char *begin, const char *end, bool attribute, Span &span);
+    Span spanOf(const char *begin, const char *end) const
+    {
+        return {static_cast<uint32_t>(begin - m_begin), static_cast<uint32_t>(end - begin)};
+    }
+
+    XmlIndex &m_index;
+    const char *const m_begin;
+    const char *m_p;
+    const char *const m_end;
+    // The elements whose end tag is still to come, from the root.
+    std::vector<uint32_t> m_open;
+};
+
+bool XmlIndex::Reader::read()
+{
+    if (m_index.m_text.size() >= kDecoded || std::memchr(m_begin, '\0', m_index.m_text.size()))
+        return false;
+    reserve();
+    if (!readProlog() || !readStartTag())
+        return false;
+    while (!m_open.empty()) {
+        bool read = false;
+        if (*m_p != '<')
+            read = readText();
+        else if (m_p[1] == '/')
+            read = readEndTag();
+        else if (startsWith(m_p, "<!--"))
+            read = skipComment();
+        else
+            read = readStartTag();
+        if (!read)
+            return false;
+    }
+    // Only blanks and comments after the root.
+    for (;;) {
+        skipBlanks();
+        if (m_p == m_end)
+            return true;
+        if (!startsWith(m_p, "<!--") || !skipComment())
+            return false;
+    }
+}
+
+void XmlIndex::Reader::reserve()
+{
+    // Every element starts with a '<' not followed by '/': reserving for them all keeps the
+    // index from growing by copies, and its memory to what it needs.
+    // Eight bytes at a time, each beside the byte after it (the text's final null included).
+    size_t startTags = 0;
+    const char *p = m_begin;
+    for (; m_end - p >= 8; p += 8) {
+        uint64_t here = 0;
+        uint64_t next = 0;
+        std::memcpy(&here, p, sizeof here);
+        std::memcpy(&next, p + 1, sizeof next);
+        startTags += highBitCount(bytesEqualTo(here, '<') & ~bytesEqualTo(next, '/'));
+    }
+    for (; p != m_end; ++p)
+        startTags += static_cast<size_t>(p[0] == '<') & static_cast<size_t>(p[1] != '/');
+    m_index.m_elements.reserve(startTags);
+}
+
+bool XmlIndex::Reader::readProlog()
+{
+    if (startsWith(m_p, "<?xml") && is(m_p[5], kBlank) && !readDeclaration())
+        return false;
+    for (;;) {
+        skipBlanks();
+        if (!startsWith(m_p, "<!--"))
+            return *m_p == '<' && is(m_p[1], kNameStart);
+        if (!skipComment())
+            return false;
+    }
+}
+
+bool XmlIndex::Reader::readDeclaration()
+{
+    const char *close = std::strstr(m_p, "?>");
+    if (close == nullptr)
+        return false;
+    // An encoding other than UTF-8 is converted by the general parser.
+    const std::string_view declaration(m_p, static_cast<size_t>(close - m_p));
+    const size_t encoding = declaration.find("encoding");
+    if (encoding != std::string_view::npos &&
+        !declaration.substr(encoding).starts_with("encoding=\"UTF-8\""))
+        return false;
+    m_p = close + 2;
+    return true;
+}
+
+void XmlIndex::Reader::skipBlanks()
+{
+    while (is(*m_p, kBlank))
+        ++m_p;
+}
+
+bool XmlIndex::Reader::skipComment()
+{
+    const char *close = std::strstr(m_p + 4, "-->");
+    if (close == nullptr)
+        return false;
+    m_p = close + 3;
+    return true;
+}
+
+bool XmlIndex::Reader::readStartTag()
+{
+    const char *name = m_p + 1;
+    if (!is(*name, kNameStart))
+        return false;
+    const char *p = name + 1;
+    while (is(*p, kName))
+        ++p;
+    const auto element = static_cast<uint32_t>(m_index.m_elements.size());
+    m_index.m_elements.push_back(
+        {spanOf(name, p), {}, 0, static_cast<uint32_t>(m_index.m_attributes.size())});
+    for (;;) {
+        if (*p == '>') {
+            m_open.push_back(element);
+            m_p = p + 1;
+            return true;
+        }
+        if (*p == '/') {
+            if (p[1] != '>')
+                return false;
+            m_index.m_elements[element].end = element + 1;
+            m_p = p + 2;
+            return true;
+        }
+        if (!is(*p, kBlank))
+            return false;
+        while (is(*p, kBlank))
+            ++p;
+        if (is(*p, kNameStart) && !readAttribute(p))
+            return false;
+    }
+}
+
+bool XmlIndex::Reader::readAttribute(const char *&p)
+{
+    const char *name = p;
+    while (is(*++p, kName)) {
+    }
+    const char *equals = p;
+    if (*equals != '=')
+        return false;
+    const char quote = equals[1];
+    if (quote != '"' && quote != '\'')
+        return false;
+    const char *value = equals + 2;
+    const auto *close =
+        static_cast<const char *>(std::memchr(value, quote, static_cast<size_t>(m_end - value)));
+    Attribute attribute{spanOf(name, equals), {}};
+    if (close == nullptr || !readValue(value, close, attribute.value))
+        return false;
+    m_index.m_attributes.push_back(attribute);
+    p = close + 1;
+    return true;
+}
+
+bool XmlIndex::Reader::readEndTag()
+{
+    const std::string_view name = m_index.name(m_open.back());
+    const char *p = m_p + 2;
+    if (!startsWith(p, name) || is(p[name.size()], kName))
+        return false;
+    p += name.size();
+    while (is(*p, kBlank))
+        ++p;
+    if (*p != '>')
+        return false;
+    m_index.m_elements[m_open.back()].end = static_cast<uint32_t>(m_index.m_elements.size());
+    m_open.pop_back();
+    m_p = p + 1;
+    return true;
+}
+
+bool XmlIndex::Reader::readText()
+{
+    // One pass to the '<' that ends the text, noting whether it holds anything but blanks and
+    // anything to decode.
+    const char *begin = m_p;
+    const char *end = begin;
+    unsigned char seen = 0;
+    for (unsigned char kinds = kCharacters[static_cast<unsigned char>(*end)];
+         (kinds & kEndsText) == 0; kinds = kCharacters[static_cast<unsigned char>(*++end)])
+        seen |= kinds;
+    if (*end != '<')
+        return false;
+    m_p = end;
+    const uint32_t element = m_open.back();
+    Span &value = m_index.m_elements[element].value;
+    // Only the first text counts; a text of blanks only when it stands alone before the end tag.
+    if (value.length > 0)
+        return true;
+    const bool afterChild = m_index.m_elements.size() > element + 1;
+    if ((seen & kNotBlank) == 0 && (afterChild || end[1] != '/'))
+        return true;
+    if ((seen & kDecodedInText) != 0)
+        return decode(begin, end, false, value);
+    value = spanOf(begin, end);
+    return true;
+}
+
+bool XmlIndex::Reader::readValue(const char *begin, const char *end, Span &span)
+{
+    for (const char *p = begin; p != end; ++p) {
+        if (is(*p, kInValue))
+            return decode(begin, end, true, span);
+    }
+    span = spanOf(begin, end);
+    return true;
+}
+
+bool XmlIndex::Reader::decode(const char *begin, const char *end, bool attribute, Span &span)
+{
+    std::string &out = m_index.m_decoded;
+    const size_t start = out.size();
+    for (const char *p = begin; p != end;) {
+        const char c = *p++;
+        if (c == '&') {
+            const char character = entityCharacter(p);
+            if (character == 0 || p > end)
+                return false;
+            out += character;
+        } else if (c == '\r') {
+            out += attribute ? ' ' : '\n';
+            if (p != end && *p == '\n')
+                ++p;
+        } else if (attribute && (c == '\t' || c == '\n')) {
+            out += ' ';
+        } else if (attribute && c == '<') {
+            return false;
+        } else {
+            out += c;
+        }
+    }
+    if (out.size() >= kDecoded)
+        return false;
+    span = {static_cast<uint32_t>(start) | kDecoded, static_cast<uint32_t>(out.size() - start)};
+    return true;
+}
+
+bool XmlIndex::read(std::string text)
+{
+    clear();
+    m_text = std::move(text);
+    if (Reader(*this).read())
+        return true;
+    m_elements.clear();
+    m_attributes.clear();
+    m_decoded.clear();
+    return false;
+}
+
+void XmlIndex::clear()
+{
+    m_text = std::string();
+    m_decoded = std::string();
+    m_elements = std::vector<Element>();
+    m_attributes = std::vector<Attribute>();
+}
+
+bool XmlIndex::findAttribute(uint32_t e, std::string_view name, std::string_view &value) const
+{
+    const uint32_t last = e + 1 < m_elements.size() ? m_elements[e + 1].firstAttribute
+                                                    : static_cast<uint32_t>(m_attributes.size());
+    for (uint32_t a = m_elements[e].firstAttribute; a < last; ++a) {
+        if (view(m_attributes[a].name) == name) {
+            value = view(m_attributes[a].value);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace morvane

@@ -1,0 +1,83 @@
+// Morvane Scrivel XML filer.
+// A document of the common kind read in one pass into a compact index of its elements.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morvane {
+
+/// A well-formed XML document read in one pass into an index over its text: for each element,
+/// in document order, its name, its first text, its XML attributes and where its descendants
+/// end. Element 0 is the root; the children of element e are e + 1, then each one's end() for
+/// as long as that lies before end(e).
+///
+/// It reads only the common kind of document, as the filer writes it and people edit it: UTF-8
+/// without a byte-order mark or an encoding in the declaration, elements, XML attributes in
+/// quotes, texts, comments, the entities &amp; &lt; &gt; &quot; &apos; and character references
+/// below 128. Anything else (other encodings, CDATA, processing instructions, a document type,
+/// text outside the root, other entities, and any document that is not well-formed) is not
+/// read: read() then returns false and the caller parses the text with a general parser, which
+/// either accepts it or says what is wrong. What read() accepts, that parser reads alike: texts
+/// and values come out as it gives them (line ends made "\n", blanks of values made spaces),
+/// and an element's text is its first text that the parser keeps (a text of blanks only when
+/// it stands alone before the end tag).
+class XmlIndex
+{
+public:
+    /// Reads text; false, leaving the index empty, when it is not of the kind described above.
+    /// The text is kept.
+    bool read(std::string text);
+    /// Forgets the document and its text.
+    void clear();
+    bool empty() const { return m_elements.empty(); }
+    /// The text that was read.
+    const std::string &text() const { return m_text; }
+
+    /// One past the last element below e (e + 1 when e has no child elements).
+    uint32_t end(uint32_t e) const { return m_elements[e].end; }
+    std::string_view name(uint32_t e) const { return view(m_elements[e].name); }
+    /// Element e's first text; empty when it has none.
+    std::string_view value(uint32_t e) const { return view(m_elements[e].value); }
+    /// The value of element e's first XML attribute of that name; false when it has none.
+    bool findAttribute(uint32_t e, std::string_view name, std::string_view &value) const;
+
+private:
+    // Where a name or a text lies: in the text read, or (kDecoded set in offset) in m_decoded
+    // when entities or line ends had to be replaced.
+    struct Span
+    {
+        uint32_t offset = 0;
+        uint32_t length = 0;
+    };
+    struct Element
+    {
+        Span name;
+        Span value;
+        uint32_t end = 0;
+        uint32_t firstAttribute = 0;
+    };
+    struct Attribute
+    {
+        Span name;
+        Span value;
+    };
+    class Reader;
+
+    static constexpr uint32_t kDecoded = 0x80000000u;
+
+    std::string_view view(Span span) const
+    {
+        const std::string &from = (span.offset & kDecoded) != 0 ? m_decoded : m_text;
+        return std::string_view(from).substr(span.offset & ~kDecoded, span.length);
+    }
+
+    std::string m_text;
+    std::string m_decoded;
+    std::vector<Element> m_elements;
+    std::vector<Attribute> m_attributes;
+};
+
+} // namespace morvane
