@@ -35,11 +35,30 @@ CBasePoint *CPointFormulaNotchDistance::FindSlider(CPolyline *&line) const
     return bound != nullptr ? bound->FindSliderPoint(line) : nullptr;
 }
 
-static CPtrCollection<CBasePoint> linePoints(const CPolyline &line)
+static int firstNonNullAt(const CPtrCollection<CBasePoint> &points, bool fromEnd)
+{
+    const int count = points.GetCount();
+    for (int i = 0; i < count; ++i) {
+        const int at = fromEnd ? count - 1 - i : i;
+        if (points.GetAt(at) != nullptr)
+            return at;
+    }
+    return -1;
+}
+
+/// The line's points with its slider points. A line that ends at the point it starts from is
+/// closed and lists that point once: measured between one point and itself it would have no
+/// length.
+static CPtrCollection<CBasePoint> linePoints(const CPolyline &line, bool &closed)
 {
     std::vector<DPOINT> shape;
     CPtrCollection<CBasePoint> points;
     line.GetShapeWithSliderPoints(nullptr, shape, &points, false);
+    const int first = firstNonNullAt(points, false);
+    const int last = firstNonNullAt(points, true);
+    closed = first < last && points.GetAt(first) == points.GetAt(last);
+    if (closed)
+        points.RemoveAt(last);
     return points;
 }
 
@@ -53,7 +72,7 @@ CPtrCollection<CBasePoint> CPointFormulaNotchDistance::MeasuredPoints(const CPol
     const int contour =
         pattern != nullptr ? pattern->FindContour(&line, reversed, position) : -1;
     if (m_bAlongLine || contour < 0)
-        return linePoints(line);
+        return linePoints(line, closed);
     const CContour *outline = pattern->GetContourAt(contour);
     CPtrCollection<CBasePoint> points;
     outline->GetOutContour(&points, false, false);
@@ -63,13 +82,8 @@ CPtrCollection<CBasePoint> CPointFormulaNotchDistance::MeasuredPoints(const CPol
 
 static CBasePoint *firstNonNull(const CPtrCollection<CBasePoint> &points, bool fromEnd)
 {
-    const int count = points.GetCount();
-    for (int i = 0; i < count; ++i) {
-        CBasePoint *point = points.GetAt(fromEnd ? count - 1 - i : i);
-        if (point != nullptr)
-            return point;
-    }
-    return nullptr;
+    const int at = firstNonNullAt(points, fromEnd);
+    return at >= 0 ? points.GetAt(at) : nullptr;
 }
 
 void CPointFormulaNotchDistance::AddSliderTexts(std::vector<std::string> &texts,

@@ -9,8 +9,8 @@ class CPolyline;
 /// Grades the slider point S that governs the bound point at a distance (parameter 0) from
 /// reference point 0, measured along S's polyline (along-line flag set) or along the outline of
 /// the contour that holds it: "%PA(...S)=%CR(<S>,<r0>,<d>,<first>,<last>,<closed>)" with the
-/// first and last points of that line or outline. Type 11, apply types 1 and 1; the along-line
-/// flag is not stored.
+/// first and last points of that line or outline (closed: 1 for a closed contour or line, else
+/// 0). Type 11, apply types 1 and 1; the along-line flag is not stored.
 class CPointFormulaNotchDistance : public CBasePointFormula
 {
 public:
@@ -42,7 +42,8 @@ public:
                         CPtrCollection<CPolyline> &lines);
     /// The points from which the distance is measured, in order: the slider line's points
     /// (slider points included) with the along-line flag or when no contour holds the line,
-    /// else the outline of the contour that holds it; closed is set for a closed contour.
+    /// else the outline of the contour that holds it; closed is set for a closed contour, and
+    /// for a line that ends at the point it starts from, which then lists that point once.
     CPtrCollection<CBasePoint> MeasuredPoints(const CPolyline &line, bool &closed) const;
 
 protected:

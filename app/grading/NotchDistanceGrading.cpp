@@ -21,15 +21,15 @@ Vec2 vec(DPOINT point)
     return {point.x, point.y};
 }
 
-/// The measured points of the slider's line, each once: a closed line lists its first point
-/// again at its end.
+/// The measured points of the slider's line; the places of its shape that are no point are
+/// left out.
 CPtrCollection<CBasePoint> outlineOf(const CPointFormulaNotchDistance &formula,
                                      const CPolyline &line)
 {
     bool closed = false;
     CPtrCollection<CBasePoint> outline;
     for (CBasePoint *point : formula.MeasuredPoints(line, closed))
-        if (point != nullptr && outline.Find(point) < 0)
+        if (point != nullptr)
             outline.Add(point);
     return outline;
 }

@@ -148,12 +148,14 @@ TEST_F(NotchDistanceTest, GradesTheSliderPointAlongItsLineOrOutline)
     std::unique_ptr<CPointFormulaNotchDistance> formula = boundToSlider(0);
     const std::string slider = inputPoint(4)->GetFormatName();
     const std::string a = inputPoint(0)->GetFormatName();
+    const std::string d = inputPoint(3)->GetFormatName();
 
+    // The curve ends at the point it starts from: it is closed and ends at the point before.
     std::vector<std::string> texts;
     formula->AddFormulaText(texts);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0],
-              "%PA(1,1," + slider + ")=%CR(" + slider + "," + a + ",7.5," + a + "," + a + ",0)");
+              "%PA(1,1," + slider + ")=%CR(" + slider + "," + a + ",7.5," + a + "," + d + ",1)");
     EXPECT_TRUE(formula->Validate(nullptr, nullptr));
     EXPECT_TRUE(formula->UsesPoint(inputPoint(0)));
     EXPECT_TRUE(formula->UsesPoint(inputPoint(1)));

@@ -48,8 +48,9 @@ protected:
     }
 
     /// A notch-distance copy bound to the slider, measured from input point reference along
-    /// the square's outline.
-    std::unique_ptr<CPointFormulaNotchDistance> notch(int reference, const std::string &distance)
+    /// the square's outline, or along the curve itself when asked.
+    std::unique_ptr<CPointFormulaNotchDistance> notch(int reference, const std::string &distance,
+                                                      bool alongLine = false)
     {
         auto formula = std::make_unique<CPointFormulaNotchDistance>();
         formula->SetIndexPoint(0, inputPoint(reference));
@@ -57,7 +58,7 @@ protected:
         formula->SetBoundPoint(inputPoint(4));
         formula->SetResolved(0, inputPoint(reference));
         formula->GetParam(0)->SetValue(distance);
-        formula->SetAlongLine(false);
+        formula->SetAlongLine(alongLine);
         return formula;
     }
 
@@ -107,12 +108,17 @@ TEST_F(NotchDistanceGradingTest, TheSliderKeepsItsDistanceFromTheReferenceChange
         {1, "0", {10, 0, 30, 40}},
         {1, "%INC(2)", {12, 0, 28, 36}},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE("reference " + std::to_string(c.reference) + ", distance " + c.distance);
-        GradeNotchDistance(*notch(c.reference, c.distance), "notch", kSizes, m_measures, nullptr);
-        for (int s = 0; s < kSizes.count; ++s) {
-            EXPECT_NEAR(sliderShift(s).x, c.perSize[s], 1e-9) << "size " << s;
-            EXPECT_NEAR(sliderShift(s).y, 0, 1e-9) << "size " << s;
+    // The curve ends where it starts: along it the slider is measured as along the outline.
+    for (const bool alongLine : {false, true}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE("reference " + std::to_string(c.reference) + ", distance " +
+                         c.distance + (alongLine ? ", along the curve" : ""));
+            GradeNotchDistance(*notch(c.reference, c.distance, alongLine), "notch", kSizes,
+                               m_measures, nullptr);
+            for (int s = 0; s < kSizes.count; ++s) {
+                EXPECT_NEAR(sliderShift(s).x, c.perSize[s], 1e-9) << "size " << s;
+                EXPECT_NEAR(sliderShift(s).y, 0, 1e-9) << "size " << s;
+            }
         }
     }
 }
