@@ -106,9 +106,11 @@ void CAamaGradePattern::BuildCurvesFromBoundary()
 
 void CAamaGradePattern::ResetPositions(const std::vector<int> &sizeCounts)
 {
-    const auto layout = CAamaGradePoint::LayoutOf(sizeCounts);
+    m_oPositions.Reset(sizeCounts, static_cast<std::size_t>(m_oBoundaryPoints.GetCount() +
+                                                            m_oInternalPoints.GetCount()));
+    std::size_t slot = 0;
     for (CAamaGradePoint *point : m_oBoundaryPoints)
-        point->ResetPositions(layout);
+        point->ResetPositions(m_oPositions, slot++);
     for (CAamaGradePoint *point : m_oInternalPoints)
-        point->ResetPositions(layout);
+        point->ResetPositions(m_oPositions, slot++);
 }

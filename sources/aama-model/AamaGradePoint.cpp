@@ -39,7 +39,7 @@ GM_ERROR CAamaGradePoint::GetPosition(GradeSize size, DPOINT &position)
 GM_ERROR CAamaGradePoint::SetPosition(int table, int size, double x, double y)
 {
     if (const std::optional<std::size_t> place = PlaceOf(table, size))
-        m_oPositions[*place] = {x, y};
+        m_pPositions[*place] = {x, y};
     return GM_NO_ERROR;
 }
 
@@ -62,14 +62,14 @@ GM_ERROR CAamaGradePoint::GetSliderInfo(int &isSlider, IGradeCurve *&curve, int 
 DPOINT CAamaGradePoint::GetGradedPosition(GradeSize size) const
 {
     const std::optional<std::size_t> place = PlaceOf(size.table, size.size);
-    return place ? m_oPositions[*place] : GetBasePosition();
+    return place ? m_pPositions[*place] : GetBasePosition();
 }
 
 std::optional<std::size_t> CAamaGradePoint::PlaceOf(int table, int size) const
 {
     if (!m_pLayout || table < 0 || size < 0)
         return std::nullopt;
-    const PositionLayout &starts = *m_pLayout;
+    const CAamaPositionTable::Layout &starts = *m_pLayout;
     const auto t = static_cast<std::size_t>(table);
     if (t + 1 >= starts.size())
         return std::nullopt;
@@ -77,17 +77,17 @@ std::optional<std::size_t> CAamaGradePoint::PlaceOf(int table, int size) const
     return place < starts[t + 1] ? std::optional<std::size_t>(place) : std::nullopt;
 }
 
-std::shared_ptr<const CAamaGradePoint::PositionLayout>
-CAamaGradePoint::LayoutOf(const std::vector<int> &sizeCounts)
+void CAamaPositionTable::Reset(const std::vector<int> &sizeCounts, std::size_t pointCount)
 {
-    auto starts = std::make_shared<PositionLayout>(1, 0);
+    layout.assign(1, 0);
     for (const int count : sizeCounts)
-        starts->push_back(starts->back() + static_cast<std::size_t>(std::max(count, 0)));
-    return starts;
+        layout.push_back(layout.back() + static_cast<std::size_t>(std::max(count, 0)));
+    positions.resize(pointCount * layout.back());
 }
 
-void CAamaGradePoint::ResetPositions(std::shared_ptr<const PositionLayout> layout)
+void CAamaGradePoint::ResetPositions(CAamaPositionTable &table, std::size_t slot)
 {
-    m_oPositions.assign(layout->back(), GetBasePosition());
-    m_pLayout = std::move(layout);
+    m_pLayout = &table.layout;
+    m_pPositions = table.positions.data() + slot * table.layout.back();
+    std::fill_n(m_pPositions, table.layout.back(), GetBasePosition());
 }

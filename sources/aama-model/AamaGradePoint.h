@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -30,6 +29,21 @@ int32_t pointKindFromFlags(int flags);
 } // namespace morvane
 
 class CAamaGradePoint;
+
+/// The positions per size of the points of a pattern, in one array: each point has a run of
+/// layout.back() positions, where the sizes of table t start at layout[t].
+struct CAamaPositionTable
+{
+    using Layout = std::vector<std::size_t>;
+
+    /// Where the sizes of each grade table start in a point's run, and the end after the last.
+    Layout layout{0};
+    std::vector<DPOINT> positions;
+
+    /// Lays out sizeCounts (each table with that many sizes, a negative count counting as 0) for
+    /// pointCount points, whose runs CAamaGradePoint::ResetPositions() then fills.
+    void Reset(const std::vector<int> &sizeCounts, std::size_t pointCount);
+};
 
 /// The notch that a point carries: its vector (the direction and depth of the cut, as read) and,
 /// from the second reader, its angle in degrees (0 otherwise).
@@ -77,14 +91,10 @@ public:
     int32_t GetExtraValue() const { return m_nExtraValue; }
     void SetExtraValue(int32_t value) { m_nExtraValue = value; }
 
-    /// Where the sizes of each grade table start among a point's positions, and the end after
-    /// the last table: one layout shared by many points.
-    using PositionLayout = std::vector<std::size_t>;
-    /// The layout of sizeCounts: each table with that many sizes (a negative count counts as 0).
-    static std::shared_ptr<const PositionLayout> LayoutOf(const std::vector<int> &sizeCounts);
-
-    /// Positions for every size of layout, each the base position.
-    void ResetPositions(std::shared_ptr<const PositionLayout> layout);
+    /// Positions for every size of table, each the base position: the slot-th run of
+    /// table.layout.back() positions in table.positions, which must not move while the point
+    /// uses it.
+    void ResetPositions(CAamaPositionTable &table, std::size_t slot);
 
 private:
     /// The place of table and size among the positions; none outside the layout.
@@ -94,8 +104,9 @@ private:
     int32_t m_nKind;
     double m_dX;
     double m_dY;
-    std::shared_ptr<const PositionLayout> m_pLayout;
-    std::vector<DPOINT> m_oPositions;
+    /// The layout and the first of the point's positions; null before the first reset.
+    const CAamaPositionTable::Layout *m_pLayout = nullptr;
+    DPOINT *m_pPositions = nullptr;
     CAamaNotch *m_pNotch = nullptr;
     int32_t m_nExtraValue = 0;
 };

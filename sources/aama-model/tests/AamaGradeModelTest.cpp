@@ -154,6 +154,33 @@ TEST(AamaGradePatternTest, SplitsAtEachTurnPointThatDoesNotStartACurve)
     EXPECT_EQ(curvePoints(*pattern.GetCurveAt(2)), (Points{"9,0", "10,0", "11,0", "0,0"}));
 }
 
+// The points of a pattern keep their positions per size side by side; a point added after the
+// layout has none until the next one, and answers its base position meanwhile.
+TEST(AamaGradePatternTest, GivesPositionsToThePointsItHadWhenLaidOut)
+{
+    CAamaGradePattern pattern("P");
+    CAamaGradePoint *outline = pattern.AddBoundaryPoint(
+        std::make_unique<CAamaGradePoint>(1, 2, morvane::kAamaTurnPoint, 1));
+    CAamaGradePoint *hole = pattern.AddInternalPoint(
+        std::make_unique<CAamaGradePoint>(3, 4, morvane::kAamaInternalPoint, 2));
+    pattern.ResetPositions({3});
+    outline->SetPosition(0, 2, 10, 20);
+    hole->SetPosition(0, 2, 30, 40);
+    CAamaGradePoint *later = pattern.AddInternalPoint(
+        std::make_unique<CAamaGradePoint>(5, 6, morvane::kAamaInternalPoint, 3));
+    later->SetPosition(0, 2, 50, 60);
+    expectPoint(positionIn(*outline, kLarge), 10, 20);
+    expectPoint(positionIn(*outline, kSmall), 1, 2);
+    expectPoint(positionIn(*hole, kLarge), 30, 40);
+    expectPoint(positionIn(*later, kLarge), 5, 6);
+
+    pattern.ResetPositions({1, 3});
+    later->SetPosition(1, 2, 50, 60);
+    expectPoint(positionIn(*outline, kLarge), 1, 2);
+    expectPoint(positionIn(*later, {1, 2}), 50, 60);
+    expectPoint(positionIn(*hole, {1, 2}), 3, 4);
+}
+
 TEST(AamaGradePatternTest, LeavesOutOrdinaryPointsAndCopiesInternalOnes)
 {
     struct Case
