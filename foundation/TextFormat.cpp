@@ -143,8 +143,7 @@ template <int Decimals> char *writeFixedDecimals(char *out, double value)
     return end;
 }
 
-template <int... Decimals>
-constexpr auto fixedWriters(std::integer_sequence<int, Decimals...>)
+template <int... Decimals> constexpr auto fixedWriters(std::integer_sequence<int, Decimals...>)
 {
     return std::array<char *(*)(char *, double), sizeof...(Decimals)>{
         &writeFixedDecimals<Decimals>...};
@@ -154,7 +153,8 @@ constexpr auto fixedWriters(std::integer_sequence<int, Decimals...>)
 
 char *writeShortFixed(char *out, double value, int decimals)
 {
-    static constexpr auto kWriters = fixedWriters(std::make_integer_sequence<int, kShortDecimals>());
+    static constexpr auto kWriters =
+        fixedWriters(std::make_integer_sequence<int, kShortDecimals>());
     assert(decimals >= 0 && "negative number of decimals");
     // Most stored numbers take this way: their digits as an integer, then the point.
     if (decimals >= kShortDecimals)

@@ -85,8 +85,8 @@ TEST(TextFormatTest, RoundsFixedLikePrintfNextToHalves)
 // up to the largest values it writes.
 TEST(TextFormatTest, FormatsFixedWithEveryCountOfDecimals)
 {
-    const double values[] = {0.0,      -0.0,  7.0,        -149.949,      0.045,   99.995,
-                             1e-12,    1e6,   123456.789, 4503599627.5, -2.5e14, 0.5};
+    const double values[] = {0.0,   -0.0, 7.0,        -149.949,     0.045,   99.995,
+                             1e-12, 1e6,  123456.789, 4503599627.5, -2.5e14, 0.5};
     for (int decimals = 0; decimals <= 16; ++decimals) {
         for (const double value : values) {
             SCOPED_TRACE(format("%.17g with %d decimals", value, decimals));

@@ -66,10 +66,13 @@ private:
 
     std::int64_t cellOf(double coordinate) const
     {
-        const double cell = std::floor(coordinate * m_cellsPerUnit);
-        return static_cast<std::int64_t>(cell < -kLastCell ? -kLastCell
-                                         : cell > kLastCell ? kLastCell
-                                                            : cell);
+        const double scaled = coordinate * m_cellsPerUnit;
+        const double cell = scaled < -kLastCell  ? -kLastCell
+                            : scaled > kLastCell ? kLastCell
+                                                 : scaled;
+        // The floor: truncation, one less for a negative fraction.
+        const auto truncated = static_cast<std::int64_t>(cell);
+        return cell < static_cast<double>(truncated) ? truncated - 1 : truncated;
     }
 
     std::size_t bucketOfCell(std::int64_t cx, std::int64_t cy) const
