@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_set>
 
 using namespace morvane;
 
@@ -178,8 +179,11 @@ void CContour::AppendBasePoints(CPtrCollection<CBasePoint> &out, bool unique, bo
     ContourData scratch;
     const ContourData outline =
         outlineCopy(GetOutline(nullptr, withSliders, attachAtEnds, scratch), m_bClosed, true);
+    std::unordered_set<const CBasePoint *> held;
+    if (unique)
+        held.insert(out.begin(), out.end());
     for (CBasePoint *point : outline.m_aBasePoints) {
-        if (point == nullptr || (unique && out.Find(point) >= 0))
+        if (point == nullptr || (unique && !held.insert(point).second))
             continue;
         out.Add(point);
     }

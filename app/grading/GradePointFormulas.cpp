@@ -9,6 +9,8 @@
 #include "model/Pattern.h"
 #include "model/Polyline.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kPathFormulaType = 2;
@@ -46,8 +48,6 @@ void GradePointFormulas::makePass(bool endPoints)
             continue;
         const Axes graded = gradedAxes(point);
         if (graded.both() || point->IsSliderPoint())
-            continue;
-        if (endPoints && !point->IsContourPoint())
             continue;
         makePathFormula(point, graded, endPoints);
     }
@@ -127,6 +127,9 @@ void GradePointFormulas::makePathFormula(CBasePoint *point, Axes graded, bool en
 {
     const PolylinePlace place = placeOnLines(point);
     if (endPoints ? !place.end : (place.end || !place.interior))
+        return;
+    // Asked last: finding whether a point is on the outline searches every line.
+    if (endPoints && !point->IsContourPoint())
         return;
     const bool wanted =
         endPoints ? m_options.singlePolylinePoints : m_options.gradeProportionalPoints;
@@ -212,15 +215,16 @@ bool GradePointFormulas::isAnchorFor(CBasePoint *candidate, const CBasePoint *po
 {
     if (candidate == nullptr || candidate == point || !gradedAxes(candidate).both())
         return false;
-    std::set<const CBasePoint *> visited;
+    std::vector<const CBasePoint *> visited;
     return !dependsOn(candidate, point, visited);
 }
 
 bool GradePointFormulas::dependsOn(const CBasePoint *graded, const CBasePoint *point,
-                                   std::set<const CBasePoint *> &visited) const
+                                   std::vector<const CBasePoint *> &visited) const
 {
-    if (!visited.insert(graded).second)
+    if (std::find(visited.begin(), visited.end(), graded) != visited.end())
         return false;
+    visited.push_back(graded);
     const auto formulas = m_gradingFormulas.find(graded);
     if (formulas == m_gradingFormulas.end())
         return false;

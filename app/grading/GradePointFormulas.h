@@ -6,7 +6,6 @@
 
 #include <map>
 #include <memory>
-#include <set>
 #include <vector>
 
 class CBasePoint;
@@ -80,7 +79,7 @@ private:
     CBasePoint *walkLine(const CBasePoint *point, const LinePlace &place, int step);
     bool isAnchorFor(CBasePoint *candidate, const CBasePoint *point);
     bool dependsOn(const CBasePoint *graded, const CBasePoint *point,
-                   std::set<const CBasePoint *> &visited) const;
+                   std::vector<const CBasePoint *> &visited) const;
     bool isReferenced(const CBasePoint *point) const;
     void makePathFormula(CBasePoint *point, Axes graded, bool endPoints);
 
