@@ -126,10 +126,8 @@ bool GradePointFormulas::isReferenced(const CBasePoint *point) const
 void GradePointFormulas::makePathFormula(CBasePoint *point, Axes graded, bool endPoints)
 {
     const PolylinePlace place = placeOnLines(point);
+    // A point at the end of one of the pattern's lines is on its outline.
     if (endPoints ? !place.end : (place.end || !place.interior))
-        return;
-    // Asked last: finding whether a point is on the outline searches every line.
-    if (endPoints && !point->IsContourPoint())
         return;
     const bool wanted =
         endPoints ? m_options.singlePolylinePoints : m_options.gradeProportionalPoints;
