@@ -4,6 +4,7 @@
 
 #include "foundation/NumberText.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -191,11 +192,9 @@ const CAamaGroup *CAamaGroupList::Next()
     // After Back() the same group is read again.
     if (m_nPosition == m_nPrevious && m_nAfterGroup > m_nPosition) {
         m_nPosition = m_nAfterGroup;
-        m_nLine = m_nLineAfterGroup;
         return &m_oGroup;
     }
     m_nPrevious = m_nPosition;
-    m_nPreviousLine = m_nLine;
     const char *const text = m_sText.data();
     const char *const end = text + m_sText.size();
     const char *position = readPlainCode(text + m_nPosition, end, m_oGroup.m_nCode);
@@ -207,28 +206,25 @@ const CAamaGroup *CAamaGroupList::Next()
         }
         m_oGroup.m_nCode = readInteger(codeLine);
     }
-    ++m_nLine;
     m_oGroup.m_sValue = std::string_view();
-    if (position < end) {
+    if (position < end)
         m_oGroup.m_sValue = lineAt(position, end, position);
-        ++m_nLine;
-    }
     m_nPosition = static_cast<std::size_t>(position - text);
     if (!m_bEndOfFile && m_oGroup.Is(0, "EOF")) {
         m_bEndOfFile = true;
         m_nEnd = m_nPosition;
     }
     m_nAfterGroup = m_nPosition;
-    m_nLineAfterGroup = m_nLine;
     return &m_oGroup;
 }
 
 void CAamaGroupList::RefuseCodeLine(std::string_view line)
 {
-    m_sDamage = "line " + std::to_string(m_nPreviousLine) + ": the group code \"" +
-                shownLine(line) + "\" is not a number";
+    // Every line before the refused one ends with LF.
+    const auto lineNumber = 1 + std::count(m_sText.begin(), m_sText.begin() + m_nPrevious, '\n');
+    m_sDamage = "line " + std::to_string(lineNumber) + ": the group code \"" + shownLine(line) +
+                "\" is not a number";
     m_nPosition = m_nPrevious;
-    m_nLine = m_nPreviousLine;
     m_nEnd = m_nPosition;
 }
 
@@ -242,7 +238,6 @@ std::string CAamaGroupList::Incompleteness() const
 void CAamaGroupList::Back()
 {
     m_nPosition = m_nPrevious;
-    m_nLine = m_nPreviousLine;
 }
 
 void CAamaGroupList::Skip()

@@ -59,13 +59,9 @@ private:
 
     std::string_view m_sText;
     std::size_t m_nPosition = 0;
-    /// The number of the line at m_nPosition, from 1.
-    int m_nLine = 1;
-    /// Where the group that Next() gave last starts and ends, and the line numbers there.
+    /// Where the group that Next() gave last starts and ends.
     std::size_t m_nPrevious = 0;
     std::size_t m_nAfterGroup = 0;
-    int m_nPreviousLine = 1;
-    int m_nLineAfterGroup = 1;
     /// The end of the text, or of its EOF group once that has been read.
     std::size_t m_nEnd;
     bool m_bEndOfFile = false;
