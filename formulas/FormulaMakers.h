@@ -45,3 +45,13 @@ std::unique_ptr<IBaseFormula> makeRegionFormula(void *context, const FormulaTarg
     formula->SetRegion(dynamic_cast<CGradeRegion *>(target.region));
     return formula;
 }
+
+/// A relative formula T made by maker that measures its own paths, so that the kind made under
+/// the own-paths type answers that type.
+template <class T, std::unique_ptr<IBaseFormula> (*maker)(void *, const FormulaTarget &)>
+std::unique_ptr<IBaseFormula> makeOwnPathsFormula(void *context, const FormulaTarget &target)
+{
+    std::unique_ptr<IBaseFormula> formula = maker(context, target);
+    static_cast<T &>(*formula).SetRelative(false);
+    return formula;
+}

@@ -20,9 +20,9 @@ static const CRuntimeClass kGlobPropDistFormulaClass("CGlobPropDistFormula",
 static const FormulaMakerRegistration kRelativeMaker(FORMULA_ATTACH_NONE,
                                                      CBaseRelativeFormula::kRelativeType,
                                                      &makeGlobalFormula<CGlobPropDistFormula>);
-static const FormulaMakerRegistration kOwnPathsMaker(FORMULA_ATTACH_NONE,
-                                                     CBaseRelativeFormula::kOwnPathsType,
-                                                     &makeGlobalFormula<CGlobPropDistFormula>);
+static const FormulaMakerRegistration kOwnPathsMaker(
+    FORMULA_ATTACH_NONE, CBaseRelativeFormula::kOwnPathsType,
+    &makeOwnPathsFormula<CGlobPropDistFormula, &makeGlobalFormula<CGlobPropDistFormula>>);
 
 const CRuntimeClass *CGlobPropDistFormula::GetThisClass()
 {

@@ -18,9 +18,9 @@ static const CRuntimeClass kRegionRelativeFormulaClass("CRegionRelativeFormula",
 static const FormulaMakerRegistration kRelativeMaker(FORMULA_ATTACH_REGION,
                                                      CBaseRelativeFormula::kRelativeType,
                                                      &makeRegionFormula<CRegionRelativeFormula>);
-static const FormulaMakerRegistration kOwnPathMaker(FORMULA_ATTACH_REGION,
-                                                    CBaseRelativeFormula::kOwnPathsType,
-                                                    &makeRegionFormula<CRegionRelativeFormula>);
+static const FormulaMakerRegistration kOwnPathMaker(
+    FORMULA_ATTACH_REGION, CBaseRelativeFormula::kOwnPathsType,
+    &makeOwnPathsFormula<CRegionRelativeFormula, &makeRegionFormula<CRegionRelativeFormula>>);
 
 const CRuntimeClass *CRegionRelativeFormula::GetThisClass()
 {

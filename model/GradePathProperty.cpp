@@ -35,6 +35,8 @@ void CGradePathProperty::CopyFrom(const CGradePathProperty &other)
     m_pGradeFormula = other.m_pGradeFormula;
     m_bFirstOption = other.m_bFirstOption;
     m_bSecondOption = other.m_bSecondOption;
+    m_bStartGraded = other.m_bStartGraded;
+    m_bEndGraded = other.m_bEndGraded;
 }
 
 std::string CGradePathProperty::GetText() const

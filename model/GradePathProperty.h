@@ -30,7 +30,8 @@ public:
     const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     void Create(IBaseFormula *owner, IBaseFormula *pathFormula);
-    /// Takes the path formula and both options of other (not its owner).
+    /// Takes the path formula, both options and both end flags of other (not its owner), so
+    /// that the copy a run grades with leaves out the ends other formulas grade.
     void CopyFrom(const CGradePathProperty &other);
     void SetOwner(IBaseFormula *owner) { m_pOwner = owner; }
     IBaseFormula *GetOwner() const { return m_pOwner; }

@@ -14,7 +14,9 @@
 #include "app/grading/NotchDistanceGrading.h"
 #include "app/grading/ParameterTextChecker.h"
 #include "app/grading/PointGrading.h"
+#include "app/grading/RuleConverter.h"
 #include "formulas/BaseFormula.h"
+#include "formulas/BaseRelativeFormula.h"
 #include "formulas/MeasureExpressionFormula.h"
 #include "formulas/PointFormulaExtend.h"
 #include "formulas/PointFormulaNotchDistance.h"
@@ -265,6 +267,12 @@ void CPatternGrading::GradeFormula(IBaseFormula *formula, const GradingSizes &si
     if (formula->GetFormulaType() == kNotchDistance) {
         GradeNotchDistance(*static_cast<CPointFormulaNotchDistance *>(formula->GetBaseFormula()),
                            displayTextOf(formula), sizes, measures, m_pManager->GetActiveMask());
+        return;
+    }
+    if (auto *global = dynamic_cast<CBaseRelativeFormula *>(formula->GetBaseFormula())) {
+        CRuleConverter(*global, *m_pPattern, sizes, measures, m_pManager->GetMessages(),
+                       displayTextOf(formula))
+            .Run();
         return;
     }
     if (!isExpressionType(formula->GetFormulaType()))

@@ -1,0 +1,71 @@
+// Morvane program grading.
+// The parser lines that solve a path of a global path formula, and the names they use.
+#include "app/grading/RuleTexts.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+constexpr int kFromLastBit = 32768;
+
+std::string pathText(const std::string &first, const std::string &last)
+{
+    return "%LP(" + first + ", " + last + ")";
+}
+
+std::string fitEndText(const std::string &path, const std::string &reference, int mode)
+{
+    return "%RKD(" + path + ", " + reference + ", " + std::to_string(mode) + ")";
+}
+
+bool sameName(const std::string &a, const std::string &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+bool holds(const std::vector<std::string> &names, const std::string &name)
+{
+    return std::any_of(names.begin(), names.end(),
+                       [&name](const std::string &held) { return sameName(held, name); });
+}
+
+} // namespace
+
+std::vector<std::string> pathEndTexts(bool endKept, bool startKept, int sizeMode,
+                                      const std::string &first, const std::string &last,
+                                      const std::string &endRule, const std::string &startRule)
+{
+    const std::string path = pathText(first, last);
+    if (endKept && startKept)
+        return {"%MF(" + path + ", " + endRule + ")", fitEndText(path, endRule, 0)};
+    if (endKept)
+        return {"%TR(" + path + ", " + endRule + ".X-" + last + ".X, " + endRule + ".Y-" + last +
+                    ".Y)",
+                fitEndText(path, startRule, sizeMode | kFromLastBit)};
+    return {fitEndText(path, endRule, sizeMode)};
+}
+
+std::string pathDistributionText(const std::string &start, const std::string &end,
+                                 const std::vector<std::string> &list)
+{
+    std::string joined;
+    for (const std::string &entry : list)
+        joined += (joined.empty() ? "" : ",") + entry;
+    return "%LHD(" + pathText(start, end) + ", %VA(" + joined + "))";
+}
+
+std::string uniquePointName(const std::string &name, const std::vector<std::string> &names)
+{
+    if (!holds(names, name))
+        return name;
+    const std::string stem = name + "_";
+    for (int counter = 1;; ++counter) {
+        std::string candidate = stem + std::to_string(counter);
+        if (!holds(names, candidate))
+            return candidate;
+    }
+}
