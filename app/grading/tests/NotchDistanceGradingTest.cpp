@@ -3,18 +3,22 @@
 #include "app/grading/NotchDistanceGrading.h"
 
 #include "FakeGradeSource.h"
+#include "MaskFixtures.h"
+#include "SquareOnMask.h"
 #include "app/grading/GradingFailure.h"
 #include "app/grading/GradingMeasures.h"
 #include "app/grading/GradingSizes.h"
 #include "formulas/PointFormulaNotchDistance.h"
 #include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
+#include "model/FormulaManager.h"
 #include "model/InputPoint.h"
 #include "model/MorvaneFactory.h"
 
 #include <gtest/gtest.h>
 
 using testmodel::FakePoint;
+using testmodel::maskPointAt;
 
 namespace {
 
@@ -164,6 +168,37 @@ TEST_F(NotchDistanceGradingTest, ResultsGoBackByNameWhateverTheLetterCase)
     EXPECT_EQ(b->GetInputPoint()->GetGradeShift({}, kSizes.key(0)).y, 2);
     EXPECT_EQ(b->GetInputPoint()->GetGradeShift({}, kSizes.key(1)).x, 20);
     EXPECT_EQ(b->GetInputPoint()->GetGradeShift({}, kSizes.key(3)).x, 5);
+}
+
+/// The square on its mask with a slider on its outline, graded through the manager.
+class NotchOnMaskTest : public ::testing::Test, public testgrading::SquareOnMask
+{
+protected:
+    NotchOnMaskTest()
+        : SquareOnMask(true)
+    {
+    }
+};
+
+TEST_F(NotchOnMaskTest, TheManagerGradesTheSliderAfterThePointsOfItsOutline)
+{
+    CFormulaManager &formulas = m_mask->GetFormulas();
+    auto *notch = static_cast<CPointFormulaNotchDistance *>(
+        formulas.AddFormula(formulas.MakePointFormula(CPointFormulaNotchDistance::kFormulaType,
+                                                      nullptr, maskPointAt(*m_square, 4))));
+    notch->SetIndexPoint(0, maskPointAt(*m_square, 1));
+    notch->SetDistance("%INC(-1)");
+    addIncrement(1, "%INC(10)", "0");
+
+    ASSERT_TRUE(m_manager.ApplyGradeRules());
+
+    // 20 before b, which moves out by 10 a step, and 1 nearer it a step.
+    const auto &problems = m_messages.problems;
+    EXPECT_TRUE(problems.empty()) << (problems.empty() ? "" : problems[0]);
+    for (int s = 0; s < 5; ++s) {
+        EXPECT_NEAR(shiftOf(4, s).x, 11.0 * (s - 1), 1e-9) << "size " << s;
+        EXPECT_NEAR(shiftOf(4, s).y, 0, 1e-9) << "size " << s;
+    }
 }
 
 } // namespace

@@ -20,14 +20,16 @@ using testmodel::maskPointAt;
 
 namespace testgrading {
 
-SquareOnMask::SquareOnMask()
+SquareOnMask::SquareOnMask(bool withSlider)
 {
     m_patterns = CMorvaneFactory::MakeInputPatterns(m_patternsHandler);
     FakePoint *a = m_source.addPoint(0, 0);
     FakePoint *b = m_source.addPoint(40, 0);
     FakePoint *c = m_source.addPoint(40, 40);
     FakePoint *d = m_source.addPoint(0, 40);
-    m_source.addCurve({a, b, c, d, a});
+    testmodel::FakeCurve *outline = m_source.addCurve({a, b, c, d, a});
+    if (withSlider)
+        m_source.addPoint(20, 0)->slideCurve = outline;
     m_patterns->AddPattern(&m_source);
     m_patterns->Update();
     m_maskItf = CMorvaneFactory::MakeGradeMask(m_maskHandler, m_patterns.get());
@@ -35,7 +37,7 @@ SquareOnMask::SquareOnMask()
     m_patterns->SetGradeMask(m_mask);
     m_square = testmodel::placeSquare(*m_mask, "Front");
     m_patterns->GetPatternAt(0)->SetFlagged();
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < (withSlider ? 5 : 4); ++i)
         m_mask->GetPointAssociationMap()->AddAssociation(maskPointAt(*m_square, i)->GetMaskPoint(),
                                                          inputPoint(i));
 

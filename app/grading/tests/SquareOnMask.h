@@ -24,10 +24,12 @@ namespace testgrading {
 /// point associated with the input point of the same index. The table set has one table of the
 /// five sizes S, M (base), L, XL and XXL with the measurement "waist" 70, 74, 78, 82 and 86.
 /// Grade points that nothing grades keep their grading unless a test asks for runtime formulas.
+/// With a slider, the piece also has a point P5 (20, 0) that slides on its outline, associated
+/// with the square's ordinary point 4 (20, -1).
 class SquareOnMask
 {
 public:
-    SquareOnMask();
+    explicit SquareOnMask(bool withSlider = false);
     ~SquareOnMask();
     SquareOnMask(const SquareOnMask &) = delete;
     SquareOnMask &operator=(const SquareOnMask &) = delete;
