@@ -10,7 +10,9 @@
 #include "formulas/LapelRegionFormula.h"
 #include "formulas/PathPatternFormula.h"
 #include "formulas/PathRegionFormula.h"
+#include "formulas/PropDistFormula.h"
 #include "foundation/ClassRegistry.h"
+#include "foundation/NumberText.h"
 #include "model/BasePoint.h"
 #include "model/FormulaFactory.h"
 #include "model/GradeRegion.h"
@@ -36,6 +38,10 @@ static const CRuntimeClass kPathDefinitionClass("CPathDefinition", &CreateObject
 static const CRuntimeClass kPointPathDefinitionClass("CPointPathDefinition",
                                                      &CreateObjectOf<CPointPathDefinition>,
                                                      &kPathDefinitionClass);
+static const CRuntimeClass
+    kProportionalDistanceGradingClass("CProportionalDistanceGrading",
+                                      &CreateObjectOf<CProportionalDistanceGrading>,
+                                      &kBaseFormulaOldClass);
 
 namespace {
 
@@ -43,9 +49,13 @@ const CClassRegistry &oldFormulaClasses()
 {
     static const CClassRegistry registry = [] {
         CClassRegistry classes;
-        const CRuntimeClass *kinds[] = {&kGradeFormulaClass,   &kGlobalGradeFormulaClass,
-                                        &kDartFormulaClass,    &kGradeLapelFormulaClass,
-                                        &kPathDefinitionClass, &kPointPathDefinitionClass};
+        const CRuntimeClass *kinds[] = {&kGradeFormulaClass,
+                                        &kGlobalGradeFormulaClass,
+                                        &kDartFormulaClass,
+                                        &kGradeLapelFormulaClass,
+                                        &kPathDefinitionClass,
+                                        &kPointPathDefinitionClass,
+                                        &kProportionalDistanceGradingClass};
         uint32_t id = 0;
         for (const CRuntimeClass *kind : kinds)
             classes.Register(id++, kind, kind->m_sClassName);
@@ -247,4 +257,98 @@ std::unique_ptr<IBaseFormula> CPointPathDefinition::ConvertToNewFormula(IRegion 
     formula->SetReverse(m_bClockWise);
     m_pConverted = formula.get();
     return formula;
+}
+
+const CRuntimeClass *CProportionalDistanceGrading::GetThisClass()
+{
+    return &kProportionalDistanceGradingClass;
+}
+
+CProportionalDistanceGrading::CProportionalDistanceGrading()
+{
+    AddPtrCollectionAttribute(&m_oGradePathDefinitions, "GradePathDefinitions", "GradeFormula",
+                              XmlPresence::ReadOnly);
+    AddPtrCollectionAttribute(&m_oMeasurePathDefinitions, "MeasurePathDefinitions", "GradeFormula",
+                              XmlPresence::Optional);
+    AddClassCollectionAttribute(&m_oMeasurePathProperties, "MeasurePathProperties",
+                                "MeasurePathProperty", CMeasurePathProperty::GetThisClass(),
+                                XmlNaming::None, XmlPresence::Optional);
+}
+
+void CProportionalDistanceGrading::ConvertPathProperties()
+{
+    for (const CBaseFormulaOld *definition : m_oMeasurePathDefinitions) {
+        auto property = std::make_unique<CMeasurePathProperty>();
+        int segments = 0;
+        if (definition != nullptr &&
+            tryParseInt(definition->GetExtraAttribute("SegmentCount"), segments) && segments > 0) {
+            property->SetAutoSegments(false);
+            property->SetSegments(segments);
+        }
+        m_oMeasurePathProperties.AddOwned(std::move(property));
+    }
+}
+
+bool CProportionalDistanceGrading::HoldsGradePath(const IOldFormula *formula) const
+{
+    for (const CBaseFormulaOld *definition : m_oGradePathDefinitions) {
+        if (definition != nullptr && definition == formula)
+            return true;
+    }
+    return false;
+}
+
+bool CProportionalDistanceGrading::HoldsPath(const IOldFormula *formula) const
+{
+    if (HoldsGradePath(formula))
+        return true;
+    for (const CBaseFormulaOld *definition : m_oMeasurePathDefinitions) {
+        if (definition != nullptr && definition == formula)
+            return true;
+    }
+    return false;
+}
+
+std::unique_ptr<IBaseFormula> CProportionalDistanceGrading::ConvertToNewFormula(IRegion *region)
+{
+    std::unique_ptr<CBasePropDistFormula> formula = MakeFormula(region);
+    AddMeasurePaths(*formula);
+    m_pConverted = formula.get();
+    return formula;
+}
+
+std::unique_ptr<CBasePropDistFormula>
+CProportionalDistanceGrading::MakeFormula(IRegion *region) const
+{
+    if (region != nullptr) {
+        auto formula = std::make_unique<CPropDistRegionFormula>();
+        formula->SetRegion(dynamic_cast<CGradeRegion *>(region));
+        return formula;
+    }
+    auto formula = std::make_unique<CPropDistPatternFormula>();
+    const auto *ends =
+        m_oGradePathDefinitions.GetCount() > 0
+            ? dynamic_cast<const CPointPathDefinition *>(m_oGradePathDefinitions.GetAt(0))
+            : nullptr;
+    if (ends != nullptr && ends->GetPointStart() != nullptr) {
+        formula->SetPattern(dynamic_cast<CMaskPattern *>(ends->GetPointStart()->GetParent()));
+        formula->SetIndexPoint(0, ends->GetPointStart());
+        formula->SetIndexPoint(1, ends->GetPointEnd());
+        formula->SetReverse(ends->GetClockWise());
+    }
+    return formula;
+}
+
+void CProportionalDistanceGrading::AddMeasurePaths(CBasePropDistFormula &formula) const
+{
+    for (int i = 0; i < m_oMeasurePathDefinitions.GetCount(); ++i) {
+        const CBaseFormulaOld *definition = m_oMeasurePathDefinitions.GetAt(i);
+        CBaseFormula *path = definition != nullptr ? definition->GetConvertedFormula() : nullptr;
+        // A definition that became no formula leaves nothing to measure along.
+        if (path == nullptr)
+            continue;
+        CMeasureGradePath *measure = formula.GetMeasurePathAt(formula.AddMeasurePath(path));
+        if (i < m_oMeasurePathProperties.GetCount())
+            measure->CopySegmentsFrom(*m_oMeasurePathProperties.GetAt(i));
+    }
 }

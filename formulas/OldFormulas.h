@@ -3,6 +3,7 @@
 // conversion into the current kinds.
 #pragma once
 
+#include "formulas/MeasureGradePath.h"
 #include "formulas/StrParam.h"
 #include "foundation/AttContainer.h"
 #include "model/IOldFormula.h"
@@ -14,6 +15,7 @@
 
 class CBaseFormula;
 class CBasePoint;
+class CBasePropDistFormula;
 
 /// An old-format formula: base points ("BasePoints", references to "BasePoint" elements), text
 /// parameters ("Parameters", "Param" elements) and a type number ("FormulaType", read only,
@@ -156,8 +158,47 @@ public:
 
     std::unique_ptr<IBaseFormula> ConvertToNewFormula(IRegion *region) override;
 
+    CBasePoint *GetPointStart() const { return m_pPointStart; }
+    CBasePoint *GetPointEnd() const { return m_pPointEnd; }
+    bool GetClockWise() const { return m_bClockWise; }
+
 private:
     bool m_bClockWise = false;
     CBasePoint *m_pPointStart = nullptr;
     CBasePoint *m_pPointEnd = nullptr;
+};
+
+/// The old proportional-distance grading: references to old path definitions that give its end
+/// points or mark it as a region's ("GradePathDefinitions", read only), the paths it measures
+/// along ("MeasurePathDefinitions") and how their segments are counted
+/// ("MeasurePathProperties"). It becomes a proportional-distance formula of its region, else of
+/// the pattern of its end points, measuring along what its measure path definitions became.
+class CProportionalDistanceGrading : public CBaseFormulaOld, public IOldPropDistGrading
+{
+public:
+    CProportionalDistanceGrading();
+
+    /// "CProportionalDistanceGrading", base CBaseFormulaOld, creatable by name.
+    static const CRuntimeClass *GetThisClass();
+    const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
+
+    /// Appends one property per measure path definition: automatic, unless the definition's
+    /// "SegmentCount" reads as an integer above 0, which becomes its segment count.
+    void ConvertPathProperties() override;
+    bool HoldsGradePath(const IOldFormula *formula) const override;
+    bool HoldsPath(const IOldFormula *formula) const override;
+    /// For a region, a region formula on it; otherwise a pattern formula whose end points,
+    /// pattern and direction come from the first grade path definition when that is a point
+    /// path. Each measure path definition that was converted into a formula becomes a measure
+    /// path on that formula, counting its segments as the property of the same index. Call it
+    /// after the path definitions are converted.
+    std::unique_ptr<IBaseFormula> ConvertToNewFormula(IRegion *region) override;
+
+private:
+    std::unique_ptr<CBasePropDistFormula> MakeFormula(IRegion *region) const;
+    void AddMeasurePaths(CBasePropDistFormula &formula) const;
+
+    CPtrCollection<CBaseFormulaOld> m_oGradePathDefinitions;
+    CPtrCollection<CBaseFormulaOld> m_oMeasurePathDefinitions;
+    COwningCollection<CMeasurePathProperty> m_oMeasurePathProperties;
 };

@@ -151,13 +151,18 @@ void CFormulaManager::UpdateToVersion2121()
     }
 }
 
-// The replacement takes over the old formula's settings, its list position and every reference
-// that stored objects (other formulas, regions) hold to it; the old formula is deleted. Not
-// recorded in the history.
+// The replacement takes over the old formula's settings, its list position, every reference
+// that stored objects (other formulas, regions) hold to it and the regions that grade with it;
+// the old formula is deleted. Not recorded in the history.
 void CFormulaManager::ReplaceFormulaAt(int i, std::unique_ptr<IBaseFormula> replacement)
 {
     IBaseFormula *old = GetFormulaAt(i);
     replacement->TakeOverFrom(old);
+    for (int r = 0; m_pMask != nullptr && r < m_pMask->GetGradeRegionCount(); ++r) {
+        auto *region = dynamic_cast<CGradeRegion *>(m_pMask->GetGradeRegionAt(r));
+        if (region != nullptr && region->GetGradeFormula() == old)
+            region->SetGradeFormula(replacement.get());
+    }
     auto *oldStored = dynamic_cast<CAttContainer *>(old);
     auto *newStored = dynamic_cast<CAttContainer *>(replacement.get());
     if (auto *maskStored = dynamic_cast<CAttContainer *>(m_pMask)) {

@@ -247,9 +247,18 @@ private:
     bool ReadFile(const std::filesystem::path &path, int &version);
     void TakeContentOf(CGradeMask &loaded);
     void UpdateFromVersion(int version);
+    /// Every old proportional-distance grading takes the segment counting of its measure paths
+    /// from their definitions.
+    void UpdateFromVersion1001to1100();
     void UpdateFromVersion1901to2100();
-    /// The first region that the old formula graded; null when none.
+    /// The first region that the old formula graded, itself or as a path of the
+    /// proportional-distance grading of the region; null when none.
     CGradeRegion *FindGradeRegion(const IOldFormula *formula) const;
+    /// Whether an old proportional-distance grading has the formula among its grade paths.
+    bool IsGradePathOfGrading(const IOldFormula *formula) const;
+    /// Adds what the old formula converts into for the region (may be null), owned by the
+    /// manager with this mask as owner; returns it, or null when it converts into nothing.
+    IBaseFormula *AddConvertedFormula(IOldFormula &old, CGradeRegion *region);
     void UpdateFromVersion2100to2115();
     void UpdateFromVersion2116to2117();
     void UpdateFromVersion2117to2118();

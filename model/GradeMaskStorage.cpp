@@ -5,6 +5,8 @@
 #include "foundation/XmlArchive.h"
 #include "model/GradeMask.h"
 
+#include <vector>
+
 using namespace morvane;
 
 namespace {
@@ -115,6 +117,8 @@ void CGradeMask::TakeContentOf(CGradeMask &loaded)
 // Each step runs for a file older than its version, in this order.
 void CGradeMask::UpdateFromVersion(int version)
 {
+    if (version < 1100)
+        UpdateFromVersion1001to1100();
     if (version < 2100)
         UpdateFromVersion1901to2100();
     if (version < 2115)
@@ -131,16 +135,39 @@ void CGradeMask::UpdateFromVersion(int version)
         UpdateToVersion2121();
 }
 
+void CGradeMask::UpdateFromVersion1001to1100()
+{
+    for (IOldFormula *old : m_oOldFormulas) {
+        auto *grading = dynamic_cast<IOldPropDistGrading *>(old);
+        if (grading != nullptr && old->GetOldFormulaType() == OLD_FORMULA_PROPORTIONAL)
+            grading->ConvertPathProperties();
+    }
+}
+
 CGradeRegion *CGradeMask::FindGradeRegion(const IOldFormula *formula) const
 {
     for (CGradeRegion *region : m_oGradeRegions) {
-        if (region->GetOldFormula() == formula)
+        IOldFormula *old = region->GetOldFormula();
+        if (old == formula)
+            return region;
+        auto *grading = dynamic_cast<const IOldPropDistGrading *>(old);
+        if (grading != nullptr && grading->HoldsPath(formula))
             return region;
     }
     return nullptr;
 }
 
-// Whether an old formula of that type number is converted.
+bool CGradeMask::IsGradePathOfGrading(const IOldFormula *formula) const
+{
+    for (IOldFormula *old : m_oOldFormulas) {
+        auto *grading = dynamic_cast<const IOldPropDistGrading *>(old);
+        if (grading != nullptr && grading->HoldsGradePath(formula))
+            return true;
+    }
+    return false;
+}
+
+// Whether an old formula of that type number is converted in the first round.
 static bool isConvertedOldType(int type)
 {
     switch (type) {
@@ -154,18 +181,35 @@ static bool isConvertedOldType(int type)
     return false;
 }
 
+IBaseFormula *CGradeMask::AddConvertedFormula(IOldFormula &old, CGradeRegion *region)
+{
+    std::unique_ptr<IBaseFormula> formula = old.ConvertToNewFormula(region);
+    if (formula == nullptr)
+        return nullptr;
+    formula->SetOwner(this);
+    IBaseFormula *added = formula.get();
+    m_oFormulaManager.GetFormulaCollection().AddOwned(std::move(formula));
+    return added;
+}
+
 // Each old formula of a converted kind becomes a formula of the manager (none is recorded in the
-// history, which the load has cleared); then the old formulas go.
+// history, which the load has cleared), the proportional-distance gradings last, as their
+// measure paths are the formulas that their path definitions became; then the old formulas go.
 void CGradeMask::UpdateFromVersion1901to2100()
 {
+    std::vector<IOldFormula *> gradings;
     for (IOldFormula *old : m_oOldFormulas) {
-        if (!isConvertedOldType(old->GetOldFormulaType()))
-            continue;
-        std::unique_ptr<IBaseFormula> formula = old->ConvertToNewFormula(FindGradeRegion(old));
-        if (formula == nullptr)
-            continue;
-        formula->SetOwner(this);
-        m_oFormulaManager.GetFormulaCollection().AddOwned(std::move(formula));
+        if (old->GetOldFormulaType() == OLD_FORMULA_PROPORTIONAL)
+            gradings.push_back(old);
+        else if (isConvertedOldType(old->GetOldFormulaType()) && !IsGradePathOfGrading(old))
+            AddConvertedFormula(*old, FindGradeRegion(old));
+    }
+    for (IOldFormula *grading : gradings) {
+        CGradeRegion *region = FindGradeRegion(grading);
+        IBaseFormula *formula = AddConvertedFormula(*grading, region);
+        // The region grades with what the grading became: the grading itself goes below.
+        if (region != nullptr && formula != nullptr)
+            region->SetGradeFormula(formula);
     }
     for (CGradeRegion *region : m_oGradeRegions)
         region->ClearOldFormula();

@@ -192,7 +192,8 @@ public:
     /// points).
     void UpdateTypeFromFormula();
     /// Stores the formula pointer (not owned); no event. Only the conversion of an older file's
-    /// proportional-distance grading sets it, to the formula it was converted into.
+    /// proportional-distance grading sets it, to the formula it was converted into, and a
+    /// formula that replaces that one in a later update takes it over.
     void SetGradeFormula(IBaseFormula *formula) { m_pGradeFormula = formula; }
     /// The old-format formula that graded the region in a mask before version 2100 (read from
     /// "BaseFormula", never written); null otherwise and once the mask is brought up to date.

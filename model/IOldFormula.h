@@ -31,3 +31,20 @@ public:
     /// formula has no owner yet.
     virtual std::unique_ptr<IBaseFormula> ConvertToNewFormula(IRegion *region) = 0;
 };
+
+/// The old proportional-distance grading (type OLD_FORMULA_PROPORTIONAL), beside IOldFormula:
+/// it refers to old path definitions, which the grade mask asks it about while converting.
+class IOldPropDistGrading
+{
+public:
+    virtual ~IOldPropDistGrading() = default;
+    /// Appends the segment counting of each measure path definition, taken from its
+    /// "SegmentCount" (masks before version 1100 keep it there).
+    virtual void ConvertPathProperties() = 0;
+    /// Whether formula is one of its grade path definitions, which give its end points: it
+    /// converts them itself, so they are not converted on their own.
+    virtual bool HoldsGradePath(const IOldFormula *formula) const = 0;
+    /// Whether formula is one of its grade or measure path definitions: the region that it
+    /// grades is theirs too.
+    virtual bool HoldsPath(const IOldFormula *formula) const = 0;
+};
