@@ -47,8 +47,7 @@ bool CAttContainer::LoadAttributes(CXmlArchive &archive)
     return true;
 }
 
-void CAttContainer::LoadShared(CXmlArchive &archive, const SharedAttribute &shared,
-                               int &position)
+void CAttContainer::LoadShared(CXmlArchive &archive, const SharedAttribute &shared, int &position)
 {
     if (shared.Load(archive, *this, position))
         return;
@@ -198,8 +197,8 @@ int CAttContainer::LoadFromFile(const std::filesystem::path &fileName, const std
     return result;
 }
 
-int CAttContainer::AddStringAttribute(std::string *member, std::string name, XmlPresence presence,
-                                      XmlForm form)
+int CAttContainer::AddStringAttribute(std::string *member, std::string_view name,
+                                      XmlPresence presence, XmlForm form)
 {
     ValueRegistration registration{atPtrString, name, presence, form};
     registration.text = *member;
@@ -215,7 +214,7 @@ int CAttContainer::AddIntMember(void *member, const morvane::IntMemberAccess &ac
     return AddValue(registration, member);
 }
 
-int CAttContainer::AddDwordAttribute(uint32_t *member, std::string name, XmlPresence presence,
+int CAttContainer::AddDwordAttribute(uint32_t *member, std::string_view name, XmlPresence presence,
                                      XmlForm form)
 {
     ValueRegistration registration{atPtrDword, name, presence, form};
@@ -223,7 +222,7 @@ int CAttContainer::AddDwordAttribute(uint32_t *member, std::string name, XmlPres
     return AddValue(registration, member);
 }
 
-int CAttContainer::AddBoolAttribute(bool *member, std::string name, XmlPresence presence,
+int CAttContainer::AddBoolAttribute(bool *member, std::string_view name, XmlPresence presence,
                                     XmlForm form)
 {
     ValueRegistration registration{atPtrBoolean, name, presence, form};
@@ -231,7 +230,7 @@ int CAttContainer::AddBoolAttribute(bool *member, std::string name, XmlPresence 
     return AddValue(registration, member);
 }
 
-int CAttContainer::AddDoubleAttribute(double *member, std::string name, XmlPresence presence,
+int CAttContainer::AddDoubleAttribute(double *member, std::string_view name, XmlPresence presence,
                                       XmlForm form, int precision)
 {
     ValueRegistration registration{atPtrDouble, name, presence, form};

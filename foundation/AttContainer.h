@@ -109,25 +109,25 @@ public:
     int LoadFromFile(const std::filesystem::path &fileName, const std::string &rootName,
                      std::string *error = nullptr);
 
-    int AddStringAttribute(std::string *member, std::string name,
+    int AddStringAttribute(std::string *member, std::string_view name,
                            morvane::XmlPresence presence = morvane::XmlPresence::Required,
                            morvane::XmlForm form = morvane::XmlForm::Element);
     /// An integer or enumeration member whose values fit an int.
     template <class T>
-    int AddIntAttribute(T *member, std::string name,
+    int AddIntAttribute(T *member, std::string_view name,
                         morvane::XmlPresence presence = morvane::XmlPresence::Required,
                         morvane::XmlForm form = morvane::XmlForm::Element)
     {
         return AddIntMember(member, morvane::intMemberAccess<T>(), name, presence, form);
     }
-    int AddDwordAttribute(uint32_t *member, std::string name,
+    int AddDwordAttribute(uint32_t *member, std::string_view name,
                           morvane::XmlPresence presence = morvane::XmlPresence::Required,
                           morvane::XmlForm form = morvane::XmlForm::Element);
-    int AddBoolAttribute(bool *member, std::string name,
+    int AddBoolAttribute(bool *member, std::string_view name,
                          morvane::XmlPresence presence = morvane::XmlPresence::Required,
                          morvane::XmlForm form = morvane::XmlForm::Element);
     /// precision as CDoubleAttribute: 1 to 7 decimals, anything else "%f".
-    int AddDoubleAttribute(double *member, std::string name,
+    int AddDoubleAttribute(double *member, std::string_view name,
                            morvane::XmlPresence presence = morvane::XmlPresence::Required,
                            morvane::XmlForm form = morvane::XmlForm::Element, int precision = 3);
 
@@ -168,10 +168,10 @@ public:
                                     morvane::XmlForm form = morvane::XmlForm::Element)
     {
         if (cls == nullptr)
-            return AddAttribute(std::make_unique<morvane::CollectionAttributeOf<T>>(
-                                    collection, std::move(name), std::move(elementName), naming,
-                                    cls),
-                                presence, form);
+            return AddAttribute(
+                std::make_unique<morvane::CollectionAttributeOf<T>>(
+                    collection, std::move(name), std::move(elementName), naming, cls),
+                presence, form);
         return AddCollectionMember({name, elementName, naming, cls, presence, form}, collection,
                                    &morvane::makeCollectionAttribute<T>);
     }
@@ -246,10 +246,7 @@ private:
     // Where shared references keep the names they read until they are resolved.
     friend class morvane::SharedReferenceAttribute;
     morvane::PendingReferences &GetPendingReferences();
-    morvane::PendingReferences *FindPendingReferences() const
-    {
-        return m_pPendingReferences.get();
-    }
+    morvane::PendingReferences *FindPendingReferences() const { return m_pPendingReferences.get(); }
     ptrdiff_t OffsetOf(const void *member) const;
     // Calls ownAction for each attribute of the object's own and sharedAction for each shared
     // member, in registration order.

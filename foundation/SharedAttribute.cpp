@@ -55,13 +55,12 @@ bool SharedAttribute::ReadText(CXmlArchive &archive, int &position, std::string_
     CScrivel &filer = archive.GetFiler();
     if (m_eForm == XmlForm::Attribute)
         return filer.GetItemVal(m_sName, text);
-    const int i = filer.FindChild(m_sName, position);
+    const int i = filer.FindChildValue(m_sName, position, text);
     if (i < 0)
         return false;
     // Not entering the child, which is refused all the same where entering it would be.
     if (filer.GetDepth() >= CScrivel::kMaxDepth)
         archive.SelectChild(i);
-    text = filer.GetChildValue(i);
     position = i + 1;
     return true;
 }
@@ -73,9 +72,7 @@ void SharedAttribute::WriteText(CXmlArchive &archive, std::string_view text) con
         filer.AddItemVal(m_sName, text);
         return;
     }
-    filer.AddItem(m_sName);
-    filer.SetValue(text);
-    filer.ReturnBack();
+    filer.AddTextItem(m_sName, text);
 }
 
 bool SharedAttribute::IsWritable() const

@@ -13,6 +13,17 @@ namespace morvane {
 
 namespace {
 
+bool isSameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
+
 template <class T> T &memberAt(void *member)
 {
     return *static_cast<T *>(member);
@@ -33,17 +44,18 @@ SharedValueAttribute::SharedValueAttribute(const ValueRegistration &registration
 
 bool SharedValueAttribute::MatchesValue(const ValueRegistration &registration) const
 {
-    // Doubles compare by their bits, so that a NaN at registration matches itself.
+    // Doubles compare by their bits, so that a NaN at registration matches itself. The names,
+    // short and mostly alike in length, compare last and without a library call.
     return GetOffset() == registration.offset && GetKind() == registration.kind &&
            GetPresence() == registration.presence && GetForm() == registration.form &&
            m_nRegistered == registration.integer &&
            std::bit_cast<uint64_t>(m_dRegistered) == std::bit_cast<uint64_t>(registration.real) &&
            m_nPrecision == registration.precision && m_pAccess == registration.access &&
-           GetName() == registration.name && m_sRegistered == registration.text;
+           m_sRegistered.size() == registration.text.size() &&
+           isSameName(GetName(), registration.name) && m_sRegistered == registration.text;
 }
 
-bool SharedValueAttribute::Load(CXmlArchive &archive, CAttContainer &container,
-                                int &position) const
+bool SharedValueAttribute::Load(CXmlArchive &archive, CAttContainer &container, int &position) const
 {
     std::string_view text;
     if (!ReadText(archive, position, text))
@@ -190,7 +202,8 @@ std::unique_ptr<CXmlAttribute> SharedValueAttribute::Bind(CAttContainer &contain
     return attribute;
 }
 
-std::unique_ptr<CXmlValueAttribute> SharedValueAttribute::MakeAtRegistrationValue(void *member) const
+std::unique_ptr<CXmlValueAttribute>
+SharedValueAttribute::MakeAtRegistrationValue(void *member) const
 {
     // An attribute takes the value its member holds when it is made as the value at
     // registration: the member holds that value for the moment.

@@ -580,6 +580,18 @@ int CScrivel::FindChild(std::string_view name, int first)
     return -1;
 }
 
+int CScrivel::FindChildValue(std::string_view name, int first, std::string_view &value)
+{
+    const int i = FindChild(name, first);
+    if (i < 0)
+        return i;
+    if (m_pPrivate->isIndexed())
+        value = m_pPrivate->index.value(m_pPrivate->indexCurrent()->child);
+    else
+        value = m_pPrivate->current()->child.child_value();
+    return i;
+}
+
 std::string_view CScrivel::GetChildValue(int i)
 {
     if (m_pPrivate->isIndexed())
@@ -645,6 +657,19 @@ bool CScrivel::AddItem(const std::string &name)
     if (frame->childCount >= 0)
         ++frame->childCount;
     m_pPrivate->push(child);
+    return true;
+}
+
+bool CScrivel::AddTextItem(const std::string &name, std::string_view value)
+{
+    if (m_pPrivate->writer.isStarted()) {
+        m_pPrivate->writer.writeTextElement(name, value);
+        return true;
+    }
+    if (m_pPrivate->depth == 0 || !AddItem(name))
+        return false;
+    SetValue(value);
+    ReturnBack();
     return true;
 }
 

@@ -70,6 +70,9 @@ public:
     /// The index of the first child element named name at index first or after; -1 when there
     /// is none (also when there is no current element).
     int FindChild(std::string_view name, int first);
+    /// FindChild, giving also the text of the child found as GetChildValue does (value is
+    /// left unchanged when there is none).
+    int FindChildValue(std::string_view name, int first, std::string_view &value);
     /// The text of child element i (0 <= i < GetChildsCount()), as GetValue gives it once the
     /// child is current; the cursor stays.
     std::string_view GetChildValue(int i);
@@ -83,6 +86,11 @@ public:
     /// Appends a child element to the current element (on an empty document: creates the root)
     /// and makes it current. False when the document has a root but no current element.
     bool AddItem(const std::string &name);
+
+    /// Appends a child element holding value as its text to the current element, which stays
+    /// current: AddItem, SetValue and ReturnBack in one step. False when there is no current
+    /// element.
+    bool AddTextItem(const std::string &name, std::string_view value);
 
     /// The current element's text (its first text or CDATA child); empty when it has none.
     std::string_view GetValue() const;

@@ -153,6 +153,26 @@ void XmlTextWriter::openElement(std::string_view name)
     beginElement(name);
 }
 
+void XmlTextWriter::writeTextElement(std::string_view name, std::string_view text)
+{
+    assert(isStarted() && "an element added to no document");
+    OpenElement &parent = current();
+    closeStartTag(parent);
+    if (!parent.endsWithText)
+        appendLineBreak(m_text, m_depth + 1);
+    parent.endsWithText = false;
+    ++parent.childCount;
+    const std::string_view written = untilNull(name);
+    const std::string_view shown = written.empty() ? kAnonymous : written;
+    m_text += '<';
+    m_text += shown;
+    m_text += '>';
+    appendEscaped(m_text, text, kInText);
+    m_text += "</"sv;
+    m_text += shown;
+    m_text += '>';
+}
+
 void XmlTextWriter::beginElement(std::string_view name)
 {
     if (m_depth == m_open.size())

@@ -30,6 +30,9 @@ public:
     void startDocument(std::string_view name);
     /// Appends a child element to the current element and makes it current.
     void openElement(std::string_view name);
+    /// Appends a child element holding only text to the current element, which stays current:
+    /// what openElement, setText and closeElement write, in one step.
+    void writeTextElement(std::string_view name, std::string_view text);
     /// Closes the current element and makes its parent current; false at the root, which stays.
     bool closeElement();
     /// How deep the current element lies: 1 for the root.

@@ -133,6 +133,29 @@ TEST(ScrivelTest, ReadsBackADocumentBeingWritten)
     EXPECT_EQ(filer.GetChildName(2), "Third");
 }
 
+TEST(ScrivelTest, AddsTextElementsInOneStep)
+{
+    CScrivel written;
+    EXPECT_FALSE(written.AddTextItem("x", "1")) << "no current element";
+    ASSERT_TRUE(written.AddItem("r"));
+    EXPECT_TRUE(written.AddTextItem("x", "a&b"));
+    EXPECT_EQ(written.GetActiveItemName(), "r");
+    EXPECT_TRUE(written.AddTextItem("y", ""));
+
+    CScrivel loaded;
+    ASSERT_TRUE(loaded.LoadFromText("<r><w/></r>"));
+    EXPECT_FALSE(loaded.AddTextItem("x", "1")) << "no current element";
+    ASSERT_TRUE(loaded.SelectRootItem());
+    EXPECT_TRUE(loaded.AddTextItem("x", "a&b"));
+    EXPECT_TRUE(loaded.AddTextItem("y", ""));
+    EXPECT_EQ(loaded.GetActiveItemName(), "r");
+
+    EXPECT_EQ(written.GetXmlContents(),
+              "<?xml version=\"1.0\"?>\n<r>\n\t<x>a&amp;b</x>\n\t<y></y>\n</r>\n");
+    EXPECT_EQ(loaded.GetXmlContents(), "<?xml version=\"1.0\"?>\n<r>\n\t<w />\n\t<x>a&amp;b</x>\n"
+                                       "\t<y></y>\n</r>\n");
+}
+
 TEST(ScrivelTest, ChangesTheTextsOfALoadedDocument)
 {
     CScrivel filer;
@@ -183,6 +206,26 @@ TEST(ScrivelTest, FindsChildElementsByWholeName)
     EXPECT_EQ(filer.FindChild("ab", -3), 0);
     EXPECT_EQ(filer.FindChild("abc", 0), -1);
     EXPECT_EQ(filer.FindChild("", 0), -1);
+}
+
+TEST(ScrivelTest, FindsAChildWithItsText)
+{
+    CScrivel loaded;
+    ASSERT_TRUE(loaded.LoadFromText("<r><a>1</a><b>x&amp;</b><a>2</a></r>"));
+    CScrivel written;
+    ASSERT_TRUE(written.AddItem("r"));
+    for (const auto &[name, text] : {std::pair{"a", "1"}, {"b", "x&"}, {"a", "2"}})
+        ASSERT_TRUE(written.AddTextItem(name, text));
+    for (CScrivel *filer : {&loaded, &written}) {
+        ASSERT_TRUE(filer->SelectRootItem());
+        std::string_view value = "unchanged";
+        EXPECT_EQ(filer->FindChildValue("c", 0, value), -1);
+        EXPECT_EQ(value, "unchanged");
+        EXPECT_EQ(filer->FindChildValue("b", 0, value), 1);
+        EXPECT_EQ(value, "x&");
+        EXPECT_EQ(filer->FindChildValue("a", 1, value), 2);
+        EXPECT_EQ(value, "2");
+    }
 }
 
 TEST(ScrivelTest, AddsTheRootOnlyToAnEmptyDocument)

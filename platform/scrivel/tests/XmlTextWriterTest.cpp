@@ -71,7 +71,7 @@ private:
 };
 
 // One step of building a document, applied to both sides.
-enum class Step { Open, Close, Text, Attribute };
+enum class Step { Open, Close, Text, Attribute, TextElement };
 
 struct Call
 {
@@ -97,6 +97,12 @@ void apply(const Call &call, XmlTextWriter &writer, TreeBuilder &tree)
     case Step::Attribute:
         writer.setAttribute(call.name, call.value);
         tree.setAttribute(call.name, call.value);
+        return;
+    case Step::TextElement:
+        writer.writeTextElement(call.name, call.value);
+        tree.openElement(call.name);
+        tree.setText(call.value);
+        tree.closeElement();
         return;
     }
 }
@@ -189,7 +195,10 @@ TEST(XmlTextWriterTest, IndentsDeepElementsAsTheTree)
     expectSameAsTree(calls);
 }
 
-TEST(XmlTextWriterTest, WritesWhatTheTreeWouldPrintForAnyCalls)
+namespace {
+
+// Documents of random calls of the first stepCount kinds of step.
+void expectSameAsTreeForRandomCalls(int stepCount)
 {
     const std::vector<std::string> names = {"a", "b", "", "ClassName", "Point"};
     const std::vector<std::string> values = {
@@ -200,12 +209,24 @@ TEST(XmlTextWriterTest, WritesWhatTheTreeWouldPrintForAnyCalls)
         std::vector<Call> calls;
         const int length = static_cast<int>(random() % 40);
         for (int i = 0; i < length; ++i) {
-            const auto step = static_cast<Step>(random() % 4);
+            const auto step = static_cast<Step>(random() % static_cast<unsigned>(stepCount));
             calls.push_back(
                 {step, names[random() % names.size()], values[random() % values.size()]});
         }
         expectSameAsTree(calls);
     }
+}
+
+} // namespace
+
+TEST(XmlTextWriterTest, WritesWhatTheTreeWouldPrintForAnyCalls)
+{
+    expectSameAsTreeForRandomCalls(4);
+}
+
+TEST(XmlTextWriterTest, WritesTextElementsInOneStepAsTheTree)
+{
+    expectSameAsTreeForRandomCalls(5);
 }
 
 TEST(XmlTextWriterTest, KnowsThePathOfTheOpenElements)
