@@ -7,6 +7,7 @@
 #include "foundation/TextFormat.h"
 
 #include <bit>
+#include <charconv>
 #include <utility>
 
 namespace morvane {
@@ -66,8 +67,47 @@ bool SharedValueAttribute::Load(CXmlArchive &archive, CAttContainer &container, 
 
 void SharedValueAttribute::Save(CXmlArchive &archive, const CAttContainer &container) const
 {
-    if (MustSave(container))
+    if (!MustSave(container))
+        return;
+    // Written from the member or a buffer on the stack, without a string in between, when it can.
+    char buffer[kShortFixedRoom];
+    std::string_view text;
+    if (ViewValueText(container, buffer, text))
+        WriteText(archive, text);
+    else
         WriteText(archive, GetValueText(container));
+}
+
+bool SharedValueAttribute::ViewValueText(const CAttContainer &container,
+                                         char (&buffer)[kShortFixedRoom],
+                                         std::string_view &text) const
+{
+    void *member = MemberOf(container);
+    const char *end = nullptr;
+    switch (GetKind()) {
+    case atPtrString:
+        text = memberAt<std::string>(member);
+        return true;
+    case atPtrInteger:
+        end = std::to_chars(buffer, buffer + kShortFixedRoom, m_pAccess->get(member)).ptr;
+        break;
+    case atPtrDword:
+        end = std::to_chars(buffer, buffer + kShortFixedRoom,
+                            static_cast<int32_t>(memberAt<uint32_t>(member)))
+                  .ptr;
+        break;
+    case atPtrBoolean:
+        text = memberAt<bool>(member) ? "1" : "0";
+        return true;
+    default:
+        end = writeShortFixed(buffer, memberAt<double>(member),
+                              m_nPrecision >= 1 && m_nPrecision <= 7 ? m_nPrecision : 6);
+        if (end == nullptr)
+            return false;
+        break;
+    }
+    text = std::string_view(buffer, static_cast<size_t>(end - buffer));
+    return true;
 }
 
 void SharedValueAttribute::SetValueText(CAttContainer &container, std::string_view text) const

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/SharedAttribute.h"
+#include "foundation/TextFormat.h"
 #include "foundation/XmlValueAttributes.h"
 
 #include <cstddef>
@@ -58,6 +59,10 @@ public:
     std::string GetValueText(const CAttContainer &container) const;
 
 private:
+    // The text of GetValueText as a view of the member or of buffer; false when it is too long
+    // for the buffer.
+    bool ViewValueText(const CAttContainer &container, char (&buffer)[kShortFixedRoom],
+                       std::string_view &text) const;
     bool IsAtRegistrationValue(const CAttContainer &container) const;
     void RestoreRegistrationValue(CAttContainer &container) const;
     std::unique_ptr<CXmlValueAttribute> MakeAttribute(void *member) const;

@@ -46,42 +46,61 @@ std::string_view untilNull(std::string_view text)
     return text;
 }
 
-// Appends text escaped for where (kInText or kInAttribute), up to a null character.
-void appendEscaped(std::string &out, std::string_view text, unsigned char where)
+// The most characters that one byte of a text or value becomes when escaped.
+constexpr size_t kMaxEscapedLength = 6;
+
+char *put(char *out, std::string_view text)
+{
+    // Short names and entities: a plain loop.
+    for (const char c : text)
+        *out++ = c;
+    return out;
+}
+
+// Writes text escaped for where (kInText or kInAttribute) at out, up to a null character, and
+// gives where it ends; out has room for kMaxEscapedLength characters per byte of text.
+char *writeEscaped(char *out, std::string_view text, unsigned char where)
 {
     const unsigned char stop = where | kEnd;
-    const char *plain = text.data();
-    const char *const end = text.data() + text.size();
-    for (const char *p = plain; p != end; ++p) {
-        const auto c = static_cast<unsigned char>(*p);
-        if ((kEscapes[c] & stop) == 0)
+    for (const char character : text) {
+        const auto c = static_cast<unsigned char>(character);
+        if ((kEscapes[c] & stop) == 0) {
+            *out++ = character;
             continue;
-        out.append(plain, static_cast<size_t>(p - plain));
-        plain = p + 1;
+        }
         switch (c) {
         case '\0':
-            return;
+            return out;
         case '&':
-            out += "&amp;"sv;
+            out = put(out, "&amp;"sv);
             break;
         case '<':
-            out += "&lt;"sv;
+            out = put(out, "&lt;"sv);
             break;
         case '>':
-            out += "&gt;"sv;
+            out = put(out, "&gt;"sv);
             break;
         case '"':
-            out += "&quot;"sv;
+            out = put(out, "&quot;"sv);
             break;
         default:
             // A control character, as two decimal digits.
-            const char entity[] = {'&', '#', static_cast<char>('0' + c / 10),
-                                   static_cast<char>('0' + c % 10), ';'};
-            out.append(entity, sizeof entity);
+            out = put(out, "&#"sv);
+            *out++ = static_cast<char>('0' + c / 10);
+            *out++ = static_cast<char>('0' + c % 10);
+            *out++ = ';';
             break;
         }
     }
-    out.append(plain, static_cast<size_t>(end - plain));
+    return out;
+}
+
+// Appends text escaped for where, up to a null character.
+void appendEscaped(std::string &out, std::string_view text, unsigned char where)
+{
+    const size_t at = out.size();
+    out.resize(at + kMaxEscapedLength * text.size());
+    out.resize(static_cast<size_t>(writeEscaped(out.data() + at, text, where) - out.data()));
 }
 
 // A line break and the indentation of an element at depth d: the first d characters.
@@ -158,19 +177,28 @@ void XmlTextWriter::writeTextElement(std::string_view name, std::string_view tex
     assert(isStarted() && "an element added to no document");
     OpenElement &parent = current();
     closeStartTag(parent);
-    if (!parent.endsWithText)
-        appendLineBreak(m_text, m_depth + 1);
+    const bool lineBreak = !parent.endsWithText;
     parent.endsWithText = false;
     ++parent.childCount;
     const std::string_view written = untilNull(name);
     const std::string_view shown = written.empty() ? kAnonymous : written;
-    m_text += '<';
-    m_text += shown;
-    m_text += '>';
-    appendEscaped(m_text, text, kInText);
-    m_text += "</"sv;
-    m_text += shown;
-    m_text += '>';
+    // Written through a pointer into room made once: most of these elements hold one number.
+    const size_t at = m_text.size();
+    m_text.resize(at + m_depth + 1 + 2 * shown.size() + 5 + kMaxEscapedLength * text.size());
+    char *out = m_text.data() + at;
+    if (lineBreak) {
+        *out++ = '\n';
+        for (size_t level = 0; level < m_depth; ++level)
+            *out++ = '\t';
+    }
+    *out++ = '<';
+    out = put(out, shown);
+    *out++ = '>';
+    out = writeEscaped(out, text, kInText);
+    out = put(out, "</"sv);
+    out = put(out, shown);
+    *out++ = '>';
+    m_text.resize(static_cast<size_t>(out - m_text.data()));
 }
 
 void XmlTextWriter::beginElement(std::string_view name)
