@@ -106,11 +106,9 @@ void CAamaGradePattern::BuildCurvesFromBoundary()
 
 void CAamaGradePattern::ResetPositions(const std::vector<int> &sizeCounts)
 {
-    m_oPositions.Reset(sizeCounts, static_cast<std::size_t>(m_oBoundaryPoints.GetCount() +
-                                                            m_oInternalPoints.GetCount()));
-    std::size_t slot = 0;
+    m_oPositionLayout.Reset(sizeCounts);
     for (CAamaGradePoint *point : m_oBoundaryPoints)
-        point->ResetPositions(m_oPositions, slot++);
+        point->ResetPositions(m_oPositionLayout);
     for (CAamaGradePoint *point : m_oInternalPoints)
-        point->ResetPositions(m_oPositions, slot++);
+        point->ResetPositions(m_oPositionLayout);
 }

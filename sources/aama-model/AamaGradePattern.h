@@ -84,7 +84,7 @@ private:
     CPtrCollection<CAamaGradePoint> m_oRulePoints;
     COwningCollection<CAamaGradePoint> m_oBoundaryPoints;
     COwningCollection<CAamaNotch> m_oNotches;
-    /// The positions per size of the outline and internal points, in that order.
-    CAamaPositionTable m_oPositions;
+    /// The layout of the positions per size of the outline and internal points.
+    CAamaPositionLayout m_oPositionLayout;
     morvane::AamaPieceExtras m_oExtras;
 };

@@ -39,7 +39,7 @@ GM_ERROR CAamaGradePoint::GetPosition(GradeSize size, DPOINT &position)
 GM_ERROR CAamaGradePoint::SetPosition(int table, int size, double x, double y)
 {
     if (const std::optional<std::size_t> place = PlaceOf(table, size))
-        m_pPositions[*place] = {x, y};
+        m_oPositions[*place] = {x, y};
     return GM_NO_ERROR;
 }
 
@@ -62,14 +62,14 @@ GM_ERROR CAamaGradePoint::GetSliderInfo(int &isSlider, IGradeCurve *&curve, int 
 DPOINT CAamaGradePoint::GetGradedPosition(GradeSize size) const
 {
     const std::optional<std::size_t> place = PlaceOf(size.table, size.size);
-    return place ? m_pPositions[*place] : GetBasePosition();
+    return place ? m_oPositions[*place] : GetBasePosition();
 }
 
 std::optional<std::size_t> CAamaGradePoint::PlaceOf(int table, int size) const
 {
     if (!m_pLayout || table < 0 || size < 0)
         return std::nullopt;
-    const CAamaPositionTable::Layout &starts = *m_pLayout;
+    const std::vector<std::size_t> &starts = m_pLayout->starts;
     const auto t = static_cast<std::size_t>(table);
     if (t + 1 >= starts.size())
         return std::nullopt;
@@ -77,17 +77,15 @@ std::optional<std::size_t> CAamaGradePoint::PlaceOf(int table, int size) const
     return place < starts[t + 1] ? std::optional<std::size_t>(place) : std::nullopt;
 }
 
-void CAamaPositionTable::Reset(const std::vector<int> &sizeCounts, std::size_t pointCount)
+void CAamaPositionLayout::Reset(const std::vector<int> &sizeCounts)
 {
-    layout.assign(1, 0);
+    starts.assign(1, 0);
     for (const int count : sizeCounts)
-        layout.push_back(layout.back() + static_cast<std::size_t>(std::max(count, 0)));
-    positions.resize(pointCount * layout.back());
+        starts.push_back(starts.back() + static_cast<std::size_t>(std::max(count, 0)));
 }
 
-void CAamaGradePoint::ResetPositions(CAamaPositionTable &table, std::size_t slot)
+void CAamaGradePoint::ResetPositions(const CAamaPositionLayout &layout)
 {
-    m_pLayout = &table.layout;
-    m_pPositions = table.positions.data() + slot * table.layout.back();
-    std::fill_n(m_pPositions, table.layout.back(), GetBasePosition());
+    m_oPositions.assign(layout.starts.back(), GetBasePosition());
+    m_pLayout = &layout;
 }

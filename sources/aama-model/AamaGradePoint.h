@@ -30,19 +30,14 @@ int32_t pointKindFromFlags(int flags);
 
 class CAamaGradePoint;
 
-/// The positions per size of the points of a pattern, in one array: each point has a run of
-/// layout.back() positions, where the sizes of table t start at layout[t].
-struct CAamaPositionTable
+/// Where the sizes of each grade table start among a point's positions per size, and the end
+/// after the last table: one layout shared by the points of a pattern.
+struct CAamaPositionLayout
 {
-    using Layout = std::vector<std::size_t>;
+    std::vector<std::size_t> starts{0};
 
-    /// Where the sizes of each grade table start in a point's run, and the end after the last.
-    Layout layout{0};
-    std::vector<DPOINT> positions;
-
-    /// Lays out sizeCounts (each table with that many sizes, a negative count counting as 0) for
-    /// pointCount points, whose runs CAamaGradePoint::ResetPositions() then fills.
-    void Reset(const std::vector<int> &sizeCounts, std::size_t pointCount);
+    /// Lays out sizeCounts: each table with that many sizes (a negative count counting as 0).
+    void Reset(const std::vector<int> &sizeCounts);
 };
 
 /// The notch that a point carries: its vector (the direction and depth of the cut, as read) and,
@@ -91,10 +86,9 @@ public:
     int32_t GetExtraValue() const { return m_nExtraValue; }
     void SetExtraValue(int32_t value) { m_nExtraValue = value; }
 
-    /// Positions for every size of table, each the base position: the slot-th run of
-    /// table.layout.back() positions in table.positions, which must not move while the point
-    /// uses it.
-    void ResetPositions(CAamaPositionTable &table, std::size_t slot);
+    /// Positions for every size of layout, each the base position. The layout must outlive the
+    /// point's use of it.
+    void ResetPositions(const CAamaPositionLayout &layout);
 
 private:
     /// The place of table and size among the positions; none outside the layout.
@@ -104,9 +98,9 @@ private:
     int32_t m_nKind;
     double m_dX;
     double m_dY;
-    /// The layout and the first of the point's positions; null before the first reset.
-    const CAamaPositionTable::Layout *m_pLayout = nullptr;
-    DPOINT *m_pPositions = nullptr;
+    /// Null before the first reset.
+    const CAamaPositionLayout *m_pLayout = nullptr;
+    std::vector<DPOINT> m_oPositions;
     CAamaNotch *m_pNotch = nullptr;
     int32_t m_nExtraValue = 0;
 };

@@ -154,7 +154,7 @@ TEST(AamaGradePatternTest, SplitsAtEachTurnPointThatDoesNotStartACurve)
     EXPECT_EQ(curvePoints(*pattern.GetCurveAt(2)), (Points{"9,0", "10,0", "11,0", "0,0"}));
 }
 
-// The points of a pattern keep their positions per size side by side; a point added after the
+// The points of a pattern share its layout of positions per size; a point added after the
 // layout has none until the next one, and answers its base position meanwhile.
 TEST(AamaGradePatternTest, GivesPositionsToThePointsItHadWhenLaidOut)
 {
