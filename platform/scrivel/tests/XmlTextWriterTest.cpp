@@ -139,6 +139,8 @@ TEST(XmlTextWriterTest, WritesWhatTheTreeWouldPrint)
     } rows[] = {
         {"empty root", {}},
         {"text only", {{Step::Text, "", "12.500"}}},
+        {"long text element",
+         {{Step::TextElement, "a", std::string(100, '&')}, {Step::TextElement, "b", "1"}}},
         {"special characters",
          {{Step::Attribute, "a", special}, {Step::Open, "b", ""}, {Step::Text, "", special}}},
         {"empty text", {{Step::Open, "Name", ""}, {Step::Text, "", ""}, {Step::Close, "", ""}}},
