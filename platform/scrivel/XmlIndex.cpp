@@ -321,16 +321,21 @@ bool XmlIndex::Reader::readAttribute(const char *&p)
 
 bool XmlIndex::Reader::readEndTag()
 {
-    const std::string_view name = m_index.name(m_open.back());
+    Element &element = m_index.m_elements[m_open.back()];
+    // A name is always in the text read.
+    const char *name = m_begin + element.name.offset;
     const char *p = m_p + 2;
-    if (!startsWith(p, name) || is(p[name.size()], kName))
+    for (const char *end = name + element.name.length; name != end; ++name, ++p) {
+        if (*p != *name)
+            return false;
+    }
+    if (is(*p, kName))
         return false;
-    p += name.size();
     while (is(*p, kBlank))
         ++p;
     if (*p != '>')
         return false;
-    m_index.m_elements[m_open.back()].end = static_cast<uint32_t>(m_index.m_elements.size());
+    element.end = static_cast<uint32_t>(m_index.m_elements.size());
     m_open.pop_back();
     m_p = p + 1;
     return true;
