@@ -98,6 +98,8 @@ public:
     /// with property 0) or has changed (true: every line's shapes and the cached extent are
     /// dropped, then the after-change event with property 0).
     void OnGradingChange(bool changed);
+    /// Drops every line's cached shapes, to be asked again as the points are graded now.
+    void InvalidatePolylines();
 
     /// The index of an existing point within kMergeDistance of the grade point (that point takes
     /// it in, CInputPoint::AddGradePoint), or else of a new point for it (AddInputPoint). A grade
@@ -119,7 +121,6 @@ private:
     /// within the tolerance in the base size, it does not slide, and for a slider grade point it
     /// has no tied slider point on another curve. -1 when none.
     int FindNearInputPoint(IGradePoint *gradePoint, double tolerance) const;
-    void InvalidatePolylines();
 
     IInputPatterns *m_pOwner = nullptr;
     DPOINT m_oOrigin;

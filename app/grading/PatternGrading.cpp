@@ -248,7 +248,9 @@ void CPatternGrading::GradeTable(const GradingSizes &sizes, const GradingMeasure
             GradeFormula(formula, sizes, measures);
             continue;
         }
-        // The measures of the formulas graded so far, as they are now.
+        // The measures of the formulas graded so far, as they are now: the paths are measured on
+        // the pattern's points as graded so far in this pass, not on shapes kept from before.
+        m_pPattern->InvalidatePolylines();
         GradingMeasures withFormulas = measures;
         withFormulas.appendFormulaMeasures(m_oMeasureFormulas, sizes,
                                            formula->GetFormulaType() != kMeasureExpression);

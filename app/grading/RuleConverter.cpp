@@ -15,7 +15,6 @@
 #include "model/GradePathProperty.h"
 #include "model/IGradePathSource.h"
 #include "model/InputPattern.h"
-#include "model/NoGeomPolyline.h"
 
 #include <cmath>
 
@@ -77,8 +76,7 @@ bool CRuleConverter::Run()
     m_pFormula->BuildJoinedSegments();
     // The pattern's shapes are kept from before the pass; the measured paths are measured as
     // graded so far.
-    for (int i = 0; i < m_pPattern->GetPolylineCount(); ++i)
-        m_pPattern->GetInputPolylineAt(i)->Invalidate();
+    m_pPattern->InvalidatePolylines();
     CollectItems();
     RecordRules();
     const bool chained = m_nChainMode != 0;

@@ -287,3 +287,14 @@ TEST_F(RuleConverterTest, AChainGrowsEachPathByItsShareAndFitsItsEnds)
         gradeAndExpect({{0, c.p1}, {1, c.p2}, {2, {0, 0}}});
     }
 }
+
+// The top side grows by 2 per step once P4 is graded; a formula graded after P4 in the same pass
+// reads the side's measure as it is then, not as the outline was before the pass.
+TEST_F(RuleConverterTest, AMeasuredPathReadLaterInThePassHasItsNewLength)
+{
+    addIncrement(2, "0", "0");
+    addIncrement(3, "%INC(-2)", "0");
+    addPath("top", 2, 3, true);
+    addIncrement(1, "top", "0");
+    gradeAndExpect({{1, {2, 0}}, {2, {0, 0}}, {3, {-2, 0}}});
+}
