@@ -112,6 +112,14 @@ ExpressionProblem problemOf(IBaseFormula *formula, const CPattern *pattern)
     return problem;
 }
 
+/// A global path formula grades its paths' ends only where no other formula does; the sort asks
+/// which points it grades, so that is found out before, whatever its last check left.
+void refreshGradedEnds(IBaseFormula &formula)
+{
+    if (auto *global = dynamic_cast<CBaseRelativeFormula *>(formula.GetBaseFormula()))
+        global->RefreshEndFlags();
+}
+
 } // namespace
 
 void CPatternGrading::Attach(CGradingManager *manager, CInputPattern *pattern)
@@ -159,8 +167,10 @@ void CPatternGrading::Update()
                            m_oRuntimeFormulas, m_oOwnedFormulas, m_pManager->GetGradePointOptions())
             .makeFormulas();
         m_oOrderedFormulas.Append(m_oRuntimeFormulas);
-        for (IBaseFormula *formula : m_oOrderedFormulas)
+        for (IBaseFormula *formula : m_oOrderedFormulas) {
             formula->ClearLookupMap();
+            refreshGradedEnds(*formula);
+        }
         mask->GetFormulaManager()->SortByDependency(m_oOrderedFormulas, m_oCyclicFormulas);
     }
     m_bUpdating = false;

@@ -72,7 +72,6 @@ CRuleConverter::CRuleConverter(CBaseRelativeFormula &formula, CInputPattern &pat
 
 bool CRuleConverter::Run()
 {
-    m_pFormula->RefreshEndFlags();
     m_pFormula->BuildJoinedSegments();
     // The pattern's shapes are kept from before the pass; the measured paths are measured as
     // graded so far.

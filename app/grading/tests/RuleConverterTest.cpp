@@ -298,3 +298,15 @@ TEST_F(RuleConverterTest, AMeasuredPathReadLaterInThePassHasItsNewLength)
     addIncrement(1, "top", "0");
     gradeAndExpect({{1, {2, 0}}, {2, {0, 0}}, {3, {-2, 0}}});
 }
+
+// Other formulas grade both ends of the path P1-P3: P1 by its increment, P3 like P1. The formula's
+// own check never ran, so only the grading finds that it leaves its ends to them; were it taken
+// to grade P1 and P3 itself, it and the like point would wait for each other. All three move
+// alike, P2 between its ends.
+TEST_F(RuleConverterTest, EndsGradedElsewhereAreLeftToThemBeforeTheFormulasAreOrdered)
+{
+    addIncrement(0, "%INC(1)", "0");
+    addLikePoint(2, 0);
+    addGlobal(false, 0, 0)->AddPathProperty(addPath("front", 0, 2, true));
+    gradeAndExpect({{0, {1, 0}}, {1, {1, 0}}, {2, {1, 0}}, {3, {0, 0}}});
+}
