@@ -6,9 +6,12 @@
 #include "app/grading/testing/MaskFormulas.h"
 #include "app/grading/testing/StyleOnMask.h"
 #include "formulas/DartPatternFormula.h"
+#include "formulas/GlobPropDistFormula.h"
 #include "formulas/GradeRegionFormula.h"
+#include "formulas/PathPatternFormula.h"
 #include "formulas/PointFormulaIncrement.h"
 #include "foundation/TextFormat.h"
+#include "model/MaskPattern.h"
 #include "sources/aama-reader/AAMAData.h"
 #include "sources/aama-reader/IAAMAData.h"
 
@@ -270,4 +273,39 @@ TEST_F(GradeStyleEndToEndTest, ADartGradesItsThreePointsTogether)
     expectSavedGrading({{m_style.filePosition(0, 0), [](int s) { return steps(s, -0.5, 0); }},
                         {m_style.filePosition(0, 2), [](int s) { return steps(s, 0.5, 1); }},
                         {m_style.filePosition(0, 1), [](int s) { return steps(s, 1.5, 0); }}});
+}
+
+TEST_F(GradeStyleEndToEndTest, AProportionalDistanceSpreadsItsEndsAlongAPath)
+{
+    // FRONT's outline the long way from (0, 0) to (20, 0): up to (0, 10), over the top point
+    // (10, 12), down by (20, 10). The proportional distance grades the path's points between
+    // its ends, which stay as graded: (0, 0) by nothing, (20, 0) by its increment. The top point
+    // lies halfway along, so it takes half of (20, 0)'s movement.
+    auto *mask = static_cast<CMaskPattern *>(m_style.maskPoint(0, 0)->GetParent());
+    auto path = std::make_unique<CPathPatternFormula>();
+    path->SetPattern(mask);
+    path->SetVarName("rim");
+    path->SetFirstPoint(m_style.maskPoint(0, 0)->GetMaskPoint());
+    path->SetLastPoint(m_style.maskPoint(0, 1)->GetMaskPoint());
+    path->SetReverse(false);
+    path->SetOwner(&m_style.mask());
+    auto *rim = m_style.formulas().AddFormula(std::move(path));
+    auto *spread = static_cast<CGlobPropDistFormula *>(m_style.formulas().AddFormula(
+        m_style.formulas().MakeGlobalFormula(CBaseRelativeFormula::kOwnPathsType, nullptr)));
+    spread->SetRelative(false);
+    spread->AddPathProperty(rim);
+    CPointFormulaIncrement *end = testgrading::addIncrement(
+        m_style.formulas(), m_style.maskPoint(0, 1), "%INC(2)", "%INC(1)");
+
+    gradeAndSave();
+
+    expectSavedGrading({{m_style.filePosition(0, 1), [](int s) { return steps(s, 2, 1); }},
+                        {m_style.filePosition(0, 2), [](int s) { return steps(s, 1, 0.5); }}});
+
+    // Grading again with the end's increment changed moves the top point by the new half.
+    end->SetParamText(1, "%INC(-3)");
+    gradeAndSave();
+
+    expectSavedGrading({{m_style.filePosition(0, 1), [](int s) { return steps(s, 2, -3); }},
+                        {m_style.filePosition(0, 2), [](int s) { return steps(s, 1, -1.5); }}});
 }
