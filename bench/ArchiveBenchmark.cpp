@@ -196,7 +196,7 @@ std::string saveDocument(const Document &document)
 {
     CXmlArchive archive;
     archive.SaveObject(const_cast<Document &>(document), "Benchmark");
-    return archive.GetXmlContents();
+    return archive.TakeXmlContents();
 }
 
 const std::string &documentText()

@@ -127,6 +127,11 @@ std::string CXmlArchive::GetXmlContents() const
     return m_oFiler.GetXmlContents();
 }
 
+std::string CXmlArchive::TakeXmlContents()
+{
+    return m_oFiler.TakeXmlContents();
+}
+
 void CXmlArchive::Reset()
 {
     m_oNameMaps.clear();

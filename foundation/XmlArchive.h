@@ -33,7 +33,8 @@ class CAttContainer;
 ///     ...
 /// ```
 /// or, without a version check, `archive.LoadObjectFromFile(path, object, "Root")`. Saving:
-/// `archive.SaveObjectToFile(path, object, "GradeMask")`, or SaveObject then GetXmlContents.
+/// `archive.SaveObjectToFile(path, object, "GradeMask")`, or SaveObject then GetXmlContents (or
+/// TakeXmlContents, when the archive is done with).
 ///
 /// Problems inside a document (a required member missing, an unknown class, a reference that
 /// names no object) go to the process's CXmlErrorReporter, whose answer decides whether the
@@ -79,6 +80,9 @@ public:
                          const std::string &rootName);
     /// The whole document as text.
     std::string GetXmlContents() const;
+    /// The whole document as text, handed over without a copy where it can be; the archive is
+    /// left without a document.
+    std::string TakeXmlContents();
     /// Why the last load or save failed; empty after a success.
     const std::string &GetLastError() const { return m_sLastError; }
 

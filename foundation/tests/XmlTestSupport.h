@@ -16,7 +16,7 @@ inline std::string saveText(CAttContainer &object, const std::string &rootName =
 {
     CXmlArchive archive;
     EXPECT_EQ(archive.SaveObject(object, rootName), 0) << archive.GetLastError();
-    return archive.GetXmlContents();
+    return archive.TakeXmlContents();
 }
 
 /// Loads object from text: LoadObject's result, or -1 (and a failure) when text does not parse.

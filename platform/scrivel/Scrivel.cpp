@@ -489,7 +489,12 @@ bool CScrivel::LoadFromText(std::string_view text, std::string_view sourceName)
 
 bool CScrivel::SaveToFile(const std::filesystem::path &fileName)
 {
-    return morvane::replaceFileContents(fileName, GetXmlContents(), m_pPrivate->lastError);
+    std::string &error = m_pPrivate->lastError;
+    if (m_pPrivate->writer.isStarted())
+        return m_pPrivate->writer.useContents([&](std::string_view contents) {
+            return morvane::replaceFileContents(fileName, contents, error);
+        });
+    return morvane::replaceFileContents(fileName, GetXmlContents(), error);
 }
 
 std::string CScrivel::GetXmlContents() const
@@ -506,6 +511,14 @@ std::string CScrivel::GetXmlContents() const
         return text;
     }
     m_pPrivate->document.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
+    return text;
+}
+
+std::string CScrivel::TakeXmlContents()
+{
+    std::string text =
+        m_pPrivate->writer.isStarted() ? m_pPrivate->writer.takeContents() : GetXmlContents();
+    m_pPrivate->clear();
     return text;
 }
 

@@ -54,6 +54,9 @@ public:
     bool SaveToFile(const std::filesystem::path &fileName);
     /// The whole document as indented UTF-8 text with an XML declaration.
     std::string GetXmlContents() const;
+    /// GetXmlContents, handing a written document's text over without a copy; the document is
+    /// left empty.
+    std::string TakeXmlContents();
     /// Why the last load or save failed: "<source>: line <n>: <reason>" for a refused document,
     /// "<file>: <reason>" otherwise; empty after a successful load or save. A refused SelectChild
     /// below kMaxDepth leaves "<source>: elements nested deeper than <kMaxDepth> levels".

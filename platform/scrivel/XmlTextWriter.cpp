@@ -346,10 +346,38 @@ std::string XmlTextWriter::contents() const
     std::string out;
     out.reserve(m_text.size() + m_depth * (m_depth + 64) + 1);
     out = m_text;
+    appendClosing(out);
+    return out;
+}
+
+std::string XmlTextWriter::takeContents()
+{
+    if (!isStarted())
+        return std::string(kDeclaration);
+    appendClosing(m_text);
+    std::string out = std::move(m_text);
+    clear();
+    return out;
+}
+
+void XmlTextWriter::appendClosing(std::string &out) const
+{
     for (size_t depth = m_depth; depth > 0; --depth)
         appendEndTag(out, m_open[depth - 1], depth);
     out += '\n';
-    return out;
+}
+
+XmlTextWriter::ClosingScope::ClosingScope(XmlTextWriter &writer)
+    : m_writer(writer)
+    , m_written(writer.m_text.size())
+{
+    assert(m_writer.isStarted() && "no document to close");
+    m_writer.appendClosing(m_writer.m_text);
+}
+
+XmlTextWriter::ClosingScope::~ClosingScope()
+{
+    m_writer.m_text.resize(m_written);
 }
 
 void XmlTextWriter::replace(Span &span, std::string_view replacement)

@@ -54,6 +54,16 @@ public:
 
     /// The whole document, every open element closed.
     std::string contents() const;
+    /// The whole document as contents() gives it, handed over without a copy; the writer is left
+    /// without a document.
+    std::string takeContents();
+    /// Calls use with a view of the whole document as contents() gives it, without a copy, and
+    /// gives use's result; the document, which must be started, stays as it was.
+    template <class Use> auto useContents(Use use)
+    {
+        const ClosingScope closing(*this);
+        return use(std::string_view(m_text));
+    }
 
 private:
     struct Span
@@ -81,7 +91,24 @@ private:
         std::vector<Attribute> attributes;
     };
 
+    // Appends the end tags of the open elements and the final line break to the text for its
+    // lifetime.
+    class ClosingScope
+    {
+    public:
+        explicit ClosingScope(XmlTextWriter &writer);
+        ~ClosingScope();
+        ClosingScope(const ClosingScope &) = delete;
+        ClosingScope &operator=(const ClosingScope &) = delete;
+
+    private:
+        XmlTextWriter &m_writer;
+        size_t m_written;
+    };
+
     void beginElement(std::string_view name);
+    // Appends the end tags of the open elements and the final line break to out.
+    void appendClosing(std::string &out) const;
     void closeStartTag(OpenElement &element);
     OpenElement &current() { return m_open[m_depth - 1]; }
     const OpenElement &current() const { return m_open[m_depth - 1]; }

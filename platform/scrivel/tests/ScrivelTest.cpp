@@ -5,7 +5,9 @@
 #include "TemporaryFolder.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -300,6 +302,32 @@ TEST_F(ScrivelFileTest, SavesAndLoadsFiles)
     ASSERT_TRUE(reader.LoadFromFile(file)) << reader.GetLastError();
     ASSERT_TRUE(reader.SelectRootItem());
     EXPECT_EQ(reader.GetValue(), "x");
+}
+
+TEST_F(ScrivelFileTest, SavesADocumentBeingWrittenAndGoesOnWritingIt)
+{
+    CScrivel writer;
+    ASSERT_TRUE(writer.AddItem("Root"));
+    ASSERT_TRUE(writer.AddItem("Open"));
+    writer.SetValue("x");
+    const std::string written = writer.GetXmlContents();
+    const std::filesystem::path file = m_folder / "doc.xml";
+    ASSERT_TRUE(writer.SaveToFile(file)) << writer.GetLastError();
+    std::ifstream saved(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), written);
+
+    EXPECT_TRUE(writer.ReturnBack());
+    ASSERT_TRUE(writer.AddTextItem("After", "y"));
+    const std::string more = writer.GetXmlContents();
+    EXPECT_NE(more.find("</Open>\n\t<After>y</After>\n</Root>"), std::string::npos) << more;
+    EXPECT_EQ(writer.TakeXmlContents(), more);
+    EXPECT_EQ(writer.GetDepth(), 0) << "the text was handed over with the document";
+    EXPECT_EQ(writer.TakeXmlContents(), "<?xml version=\"1.0\"?>\n");
+
+    CScrivel loaded;
+    ASSERT_TRUE(loaded.LoadFromText(more));
+    EXPECT_EQ(loaded.TakeXmlContents(), more);
+    EXPECT_FALSE(loaded.SelectRootItem());
 }
 
 TEST_F(ScrivelFileTest, NamesTheFileWhenItCannotBeReadOrWritten)

@@ -124,7 +124,13 @@ void expectSameAsTree(const std::vector<Call> &calls)
             ASSERT_EQ(written, built) << name;
         }
     }
-    EXPECT_EQ(writer.contents(), tree.contents());
+    const std::string expected = tree.contents();
+    EXPECT_EQ(writer.contents(), expected);
+    EXPECT_EQ(writer.useContents([](std::string_view text) { return std::string(text); }),
+              expected);
+    EXPECT_EQ(writer.contents(), expected) << "the document stays as it was after useContents";
+    EXPECT_EQ(writer.takeContents(), expected);
+    EXPECT_FALSE(writer.isStarted());
 }
 
 } // namespace
