@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cassert>
+#include <cstdint>
+#include <cstring>
 
 using namespace std::string_view_literals;
 
@@ -57,10 +59,51 @@ char *put(char *out, std::string_view text)
     return out;
 }
 
+// Eight bytes of text from position at, in the order of the machine.
+uint64_t blockAt(std::string_view text, size_t at)
+{
+    uint64_t block = 0;
+    std::memcpy(&block, text.data() + at, sizeof block);
+    return block;
+}
+
+// Whether one of the eight bytes of block is a control or null character, '&', '<', '>' or '"':
+// one that an escaped text may have to change. Bytes from 0x80 on are none of them.
+bool mayNeedEscape(uint64_t block)
+{
+    constexpr uint64_t kOnes = 0x0101010101010101;
+    constexpr uint64_t kHighs = 0x8080808080808080;
+    // A byte below n sets its high bit in block - n * kOnes, and the bytes under it borrow
+    // only from one that does so.
+    const auto below = [block](unsigned char n) { return (block - n * kOnes) & ~block & kHighs; };
+    const auto equal = [](uint64_t bytes, char c) {
+        const uint64_t differences = bytes ^ (static_cast<unsigned char>(c) * kOnes);
+        return (differences - kOnes) & ~differences & kHighs;
+    };
+    return (below(0x20) | equal(block, '&') | equal(block, '<') | equal(block, '>') |
+            equal(block, '"')) != 0;
+}
+
+// Whether text, of eight bytes or more, holds no byte that escaping may change: looked at eight
+// bytes at a time, the last eight overlapping the ones before.
+bool isPlainLongText(std::string_view text)
+{
+    for (size_t at = 0; at + 8 < text.size(); at += 8) {
+        if (mayNeedEscape(blockAt(text, at)))
+            return false;
+    }
+    return !mayNeedEscape(blockAt(text, text.size() - 8));
+}
+
 // Writes text escaped for where (kInText or kInAttribute) at out, up to a null character, and
 // gives where it ends; out has room for kMaxEscapedLength characters per byte of text.
 char *writeEscaped(char *out, std::string_view text, unsigned char where)
 {
+    // Most texts are numbers of eight characters or more, with nothing to escape.
+    if (text.size() >= 8 && isPlainLongText(text)) {
+        std::memcpy(out, text.data(), text.size());
+        return out + text.size();
+    }
     const unsigned char stop = where | kEnd;
     for (const char character : text) {
         const auto c = static_cast<unsigned char>(character);
