@@ -65,6 +65,11 @@ int CBaseFormula::SetTableRelativeType(int value)
 
 void CBaseFormula::TakeOverFrom(IBaseFormula *) {}
 
+bool CBaseFormula::RelinkFrom(IBaseFormula *, IBaseFormula *)
+{
+    return false;
+}
+
 void CBaseFormula::UpdateFromVersion2115to2116() {}
 
 void CBaseFormula::CollectReferencedObjects(CPtrCollection<CObject> &) {}

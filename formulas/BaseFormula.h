@@ -73,6 +73,8 @@ public:
     const IBaseFormula *GetRefreshOrigin() const override { return m_pRefreshSource; }
     /// Nothing.
     void TakeOverFrom(IBaseFormula *replaced) override;
+    /// False: nothing taken.
+    bool RelinkFrom(IBaseFormula *replaced, IBaseFormula *pathFormula) override;
     /// Nothing.
     void UpdateFromVersion2115to2116() override;
     bool Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker) override;

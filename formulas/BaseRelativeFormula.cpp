@@ -4,6 +4,7 @@
 #include "formulas/BaseRelativeFormula.h"
 
 #include "formulas/FormulaText.h"
+#include "formulas/PropDistFormula.h"
 #include "foundation/TextFormat.h"
 #include "model/FormulaMessageList.h"
 #include "model/GradeMask.h"
@@ -250,6 +251,21 @@ void CBaseRelativeFormula::CopyFrom(const CBaseFormula &other)
     m_oPointMatches.RemoveAll();
     for (const CSegmentMatch *match : formula->m_oPointMatches)
         AddPointMatch()->CopyFrom(*match);
+}
+
+// How each measure path counts its segments has no place here: the point matches split the
+// measured paths instead.
+void CBaseRelativeFormula::RelinkSettingsFrom(const CBasePropDistFormula &replaced)
+{
+    SetTableRelativeType(replaced.GetTableRelativeType());
+    m_ePathAdjustType = replaced.GetAdjustType();
+    m_bProportionByLength = replaced.GetProportionByLength();
+    m_oMeasurePaths.RemoveAll();
+    for (int i = 0; i < replaced.GetMeasurePathCount(); ++i) {
+        if (IBaseFormula *pathFormula = replaced.GetMeasurePathAt(i)->GetPathFormula())
+            m_oMeasurePaths.Add(pathFormula);
+    }
+    Invalidate();
 }
 
 void CBaseRelativeFormula::OnReferencesResolved()

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class CBasePropDistFormula;
 class IGradePathSource;
 class ISegmentPath;
 
@@ -128,6 +129,9 @@ protected:
     void RegisterRelativeKeys();
     /// Registers "Relative".
     void RegisterRelativeFlag();
+    /// Takes the table-relative type, adjust type and proportion flag of a proportional-distance
+    /// formula, and measures the paths of the path formulas of its measure paths.
+    void RelinkSettingsFrom(const CBasePropDistFormula &replaced);
     /// Deletes every joined segment.
     void ClearJoinedSegments();
     /// Appends a joined segment of the two lists of segments with the flag and text.

@@ -5,6 +5,7 @@
 
 #include "formulas/FormulaMakers.h"
 #include "formulas/PathPatternFormula.h"
+#include "formulas/PropDistFormula.h"
 #include "formulas/RuntimeFormulaLikePoint.h"
 #include "model/BasePoint.h"
 #include "model/GradePath.h"
@@ -69,6 +70,18 @@ void CGlobPropDistFormula::CopyFrom(const CBaseFormula &other)
         m_oGradePathProperties.RemoveAll();
         m_oGradePathProperties.CopyFrom(formula->m_oGradePathProperties);
     }
+}
+
+bool CGlobPropDistFormula::RelinkFrom(IBaseFormula *replaced, IBaseFormula *pathFormula)
+{
+    const auto *old = dynamic_cast<const CPropDistPatternFormula *>(replaced);
+    if (old == nullptr)
+        return false;
+    RelinkSettingsFrom(*old);
+    m_oGradePathProperties.RemoveAll();
+    if (pathFormula != nullptr)
+        AddPathProperty(pathFormula);
+    return true;
 }
 
 void CGlobPropDistFormula::OnReferencesResolved()

@@ -31,6 +31,10 @@ public:
     IGradePathSource *GetPathSource(int i) const override;
     /// The relative part, then copies of other's grade-path properties.
     void CopyFrom(const CBaseFormula &other) override;
+    /// From a pattern's proportional-distance formula: its settings and measured paths
+    /// (RelinkSettingsFrom), and one grade-path property for pathFormula (when given), the path
+    /// formula that took over its end points.
+    bool RelinkFrom(IBaseFormula *replaced, IBaseFormula *pathFormula) override;
     /// Every loaded point match and grade-path property gets this formula as its owner.
     void OnReferencesResolved() override;
     /// Refreshes its managed counterpart through itself; then, with one grade-path property

@@ -103,6 +103,16 @@ void CPathPatternFormula::TakeOverPropDist(const CPropDistPatternFormula &formul
     m_bMaskPathStale = true;
 }
 
+bool CPathPatternFormula::RelinkFrom(IBaseFormula *replaced, IBaseFormula *)
+{
+    const auto *old = dynamic_cast<const CPropDistPatternFormula *>(replaced);
+    if (old == nullptr)
+        return false;
+    SetPattern(old->GetMaskPattern());
+    TakeOverPropDist(*old);
+    return true;
+}
+
 static CPtrCollection<CBasePoint> candidatesOf(CBasePoint &maskPoint)
 {
     CPtrCollection<CBasePoint> candidates;

@@ -43,6 +43,10 @@ public:
     /// Takes the variable name, the end points and the reverse flag of the proportional-distance
     /// formula (when an older mask is brought up to date).
     void TakeOverPropDist(const CPropDistPatternFormula &formula);
+    /// From a pattern's proportional-distance formula: its pattern and what TakeOverPropDist
+    /// takes, so that this formula gives the path that the points between its end points are
+    /// graded along.
+    bool RelinkFrom(IBaseFormula *replaced, IBaseFormula *pathFormula) override;
 
 protected:
     /// Its own refresh source: the end points are resolved first (ResolveEndPoints).

@@ -6,6 +6,7 @@
 #include "formulas/FormulaMakers.h"
 #include "formulas/MeasureSize.h"
 #include "formulas/PathRegionFormula.h"
+#include "formulas/PropDistFormula.h"
 #include "model/GradeMask.h"
 
 using namespace morvane;
@@ -62,6 +63,17 @@ void CRegionRelativeFormula::CopyFrom(const CBaseFormula &other)
         m_sVarName = formula->m_sVarName;
     }
     Invalidate();
+}
+
+bool CRegionRelativeFormula::RelinkFrom(IBaseFormula *replaced, IBaseFormula *)
+{
+    const auto *old = dynamic_cast<const CPropDistRegionFormula *>(replaced);
+    if (old == nullptr)
+        return false;
+    RelinkSettingsFrom(*old);
+    SetRegion(old->GetGradeRegion());
+    SetVarName(old->GetVarName());
+    return true;
 }
 
 IGradePathSource *CRegionRelativeFormula::GetPathSource(int i) const

@@ -29,6 +29,9 @@ public:
     IMeasureFormula *AsMeasureFormula() override { return this; }
     /// The relative part, the reverse flag and the variable name.
     void CopyFrom(const CBaseFormula &other) override;
+    /// From a region's proportional-distance formula: its settings and measured paths
+    /// (RelinkSettingsFrom), its region and its variable name. The path is the region's own.
+    bool RelinkFrom(IBaseFormula *replaced, IBaseFormula *pathFormula) override;
 
     CGradeRegion *GetGradeRegion() const { return m_pRegion; }
     void SetRegion(CGradeRegion *region);

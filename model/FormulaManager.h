@@ -206,7 +206,9 @@ public:
     /// Replaces every pattern dart formula by a complex dart formula copied from it.
     void UpdateToVersion2120();
     /// Replaces every proportional-distance formula by a global proportional-distance formula
-    /// (pattern) or a region relative formula (region), re-linked from it.
+    /// (pattern) or a region relative formula (region), re-linked from it; a pattern's formula
+    /// also gives a new path formula between its end points, appended, that the global formula
+    /// grades along.
     void UpdateToVersion2121();
 
     void OnAfterChange(EventData *data) override;
@@ -220,6 +222,10 @@ private:
     std::string MakeUniqueNameAvoiding(const std::string &base,
                                        const CPtrCollection<IBaseFormula> *extras) const;
     void ReplaceFormulaAt(int i, std::unique_ptr<IBaseFormula> replacement);
+    void ReplaceByGlobalFormula(int i);
+    void ReplaceByRegionFormula(int i);
+    /// Gives a measure with an empty (or blank) name the name MakeUniqueName("m").
+    void NameIfUnnamed(IBaseFormula &formula) const;
     void InvalidateFormulasOfObject(const CObject *object);
     void UpdateLinkedFormulas(const IRegion *region);
     CHistory *GetHistory() const;

@@ -15,6 +15,7 @@ constexpr uint32_t kDartFormulaType = 3;
 constexpr uint32_t kComplexDartFormulaType = 26;
 constexpr uint32_t kProportionalFormulaType = 1;
 constexpr uint32_t kRelativeFormulaType = 28;
+constexpr uint32_t kPathFormulaType = 2;
 
 uint32_t originKind(const EventData &data)
 {
@@ -29,6 +30,11 @@ uint32_t propertyOf(const EventData &data)
 bool isRegionChange(uint32_t property)
 {
     return property <= 4 || property == 6;
+}
+
+bool isBlank(const std::string &name)
+{
+    return name.find_last_not_of(' ') == std::string::npos;
 }
 
 } // namespace
@@ -110,14 +116,8 @@ void CFormulaManager::UpdateFromVersion2115to2116()
 
 void CFormulaManager::UpdateFromVersion2117to2118()
 {
-    for (IBaseFormula *formula : m_oFormulas) {
-        IMeasureFormula *measure = formula->AsMeasureFormula();
-        if (measure == nullptr)
-            continue;
-        const std::string name = measure->GetVarName();
-        if (name.find_last_not_of(' ') == std::string::npos)
-            measure->SetVarName(MakeUniqueName("m"));
-    }
+    for (IBaseFormula *formula : m_oFormulas)
+        NameIfUnnamed(*formula);
 }
 
 void CFormulaManager::UpdateToVersion2120()
@@ -129,8 +129,10 @@ void CFormulaManager::UpdateToVersion2120()
             continue;
         std::unique_ptr<IBaseFormula> replacement = MakePatternFormula(
             kComplexDartFormulaType, formula->GetContextValue(), formula->GetPattern());
-        if (replacement != nullptr)
-            ReplaceFormulaAt(i, std::move(replacement));
+        if (replacement == nullptr)
+            continue;
+        replacement->TakeOverFrom(formula);
+        ReplaceFormulaAt(i, std::move(replacement));
     }
 }
 
@@ -140,24 +142,60 @@ void CFormulaManager::UpdateToVersion2121()
         IBaseFormula *formula = GetFormulaAt(i);
         if (formula->GetFormulaType() != static_cast<int>(kProportionalFormulaType))
             continue;
-        std::unique_ptr<IBaseFormula> replacement;
         if (formula->GetAttachKind() == FORMULA_ATTACH_PATTERN)
-            replacement = MakeGlobalFormula(kRelativeFormulaType, formula->GetContextValue());
+            ReplaceByGlobalFormula(i);
         else if (formula->GetAttachKind() == FORMULA_ATTACH_REGION)
-            replacement = MakeRegionFormula(kRelativeFormulaType, formula->GetContextValue(),
-                                            formula->GetRegion());
-        if (replacement != nullptr)
-            ReplaceFormulaAt(i, std::move(replacement));
+            ReplaceByRegionFormula(i);
     }
 }
 
-// The replacement takes over the old formula's settings, its list position, every reference
-// that stored objects (other formulas, regions) hold to it and the regions that grade with it;
-// the old formula is deleted. Not recorded in the history.
+// The global formula grades along the path of a new path formula that takes over the old
+// formula's pattern, end points, direction and variable name; it is appended to the formulas.
+void CFormulaManager::ReplaceByGlobalFormula(int i)
+{
+    IBaseFormula *old = GetFormulaAt(i);
+    std::unique_ptr<IBaseFormula> replacement =
+        MakeGlobalFormula(kRelativeFormulaType, old->GetContextValue());
+    if (replacement == nullptr)
+        return;
+    std::unique_ptr<IBaseFormula> path =
+        MakePatternFormula(kPathFormulaType, old->GetContextValue(), old->GetPattern());
+    if (path != nullptr && path->RelinkFrom(old, nullptr))
+        NameIfUnnamed(*path);
+    else
+        path.reset();
+    replacement->RelinkFrom(old, path.get());
+    ReplaceFormulaAt(i, std::move(replacement));
+    if (path != nullptr)
+        m_oFormulas.AddOwned(std::move(path));
+}
+
+void CFormulaManager::ReplaceByRegionFormula(int i)
+{
+    IBaseFormula *old = GetFormulaAt(i);
+    std::unique_ptr<IBaseFormula> replacement =
+        MakeRegionFormula(kRelativeFormulaType, old->GetContextValue(), old->GetRegion());
+    if (replacement == nullptr)
+        return;
+    if (replacement->RelinkFrom(old, nullptr))
+        NameIfUnnamed(*replacement);
+    ReplaceFormulaAt(i, std::move(replacement));
+}
+
+// A measure made by an update after the one that names measures gets a name as that one gives.
+void CFormulaManager::NameIfUnnamed(IBaseFormula &formula) const
+{
+    IMeasureFormula *measure = formula.AsMeasureFormula();
+    if (measure != nullptr && isBlank(measure->GetVarName()))
+        measure->SetVarName(MakeUniqueName("m"));
+}
+
+// The replacement takes over the old formula's list position, every reference that stored
+// objects (other formulas, regions) hold to it and the regions that grade with it; the old
+// formula is deleted. Not recorded in the history.
 void CFormulaManager::ReplaceFormulaAt(int i, std::unique_ptr<IBaseFormula> replacement)
 {
     IBaseFormula *old = GetFormulaAt(i);
-    replacement->TakeOverFrom(old);
     for (int r = 0; m_pMask != nullptr && r < m_pMask->GetGradeRegionCount(); ++r) {
         auto *region = dynamic_cast<CGradeRegion *>(m_pMask->GetGradeRegionAt(r));
         if (region != nullptr && region->GetGradeFormula() == old)

@@ -105,6 +105,11 @@ public:
     /// Takes over the settings of replaced, a formula of an older kind that this one replaces
     /// when an old mask file is brought up to date.
     virtual void TakeOverFrom(IBaseFormula *replaced) = 0;
+    /// Takes over what replaced, a proportional-distance formula of an older mask that this
+    /// one replaces, holds and this kind has a place for: end points, target, measured paths,
+    /// variable name and settings. pathFormula, when given, is the path formula made to stand
+    /// for replaced's own path. Returns whether replaced was of a kind this one takes over.
+    virtual bool RelinkFrom(IBaseFormula *replaced, IBaseFormula *pathFormula) = 0;
     /// Brings settings read from a file older than version 2116 up to date.
     virtual void UpdateFromVersion2115to2116() = 0;
 

@@ -171,7 +171,7 @@ TEST(ProportionalDistanceMaskTest, AnOldMaskLoadsWithItsRegionOnTheConvertedForm
     CGradeMask mask;
     ASSERT_TRUE(mask.Load(fixtureFile())) << mask.GetLastError();
     IFormulaManager *formulas = mask.GetFormulaManager();
-    ASSERT_EQ(formulas->GetFormulaCount(), 6);
+    ASSERT_EQ(formulas->GetFormulaCount(), 7);
     CMaskPattern *front = mask.GetMaskPatternAt(0);
     CGradeRegion *region = mask.GetGradeRegionAt(0);
 
@@ -205,5 +205,5 @@ TEST(ProportionalDistanceMaskTest, TheUpdatedMaskSavesAndLoadsAgain)
     CGradeMask reloaded;
     ASSERT_TRUE(reloaded.Load(copy)) << reloaded.GetLastError();
     std::filesystem::remove(copy);
-    EXPECT_EQ(reloaded.GetFormulaManager()->GetFormulaCount(), 6);
+    EXPECT_EQ(reloaded.GetFormulaManager()->GetFormulaCount(), 7);
 }
