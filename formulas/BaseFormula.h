@@ -80,7 +80,12 @@ public:
     bool Validate(CFormulaMessageList *reporter, IFormulaTextChecker *checker) override;
     bool IsValid(IFormulaTextChecker *checker) override;
     bool CheckIndexPoints(CFormulaMessageList *reporter) override;
+    /// IsDependentOnCollected with other's points collected here, remembered.
     bool IsDependentOn(IBaseFormula *other) override;
+    /// Through other's measure name in this one's parameters, or a point that other acts on
+    /// and this one reads.
+    bool IsDependentOnCollected(IBaseFormula *other,
+                                const CPtrCollection<CBasePoint> &otherPoints) override;
     void ClearLookupMap() override { m_oDependencyMemo.clear(); }
     /// False.
     bool DependsOnFormula(IBaseFormula *other) override;
@@ -235,7 +240,6 @@ protected:
     bool Refuse(CFormulaMessageList *reporter, int code, const std::string &text);
 
 private:
-    bool ComputeDependency(IBaseFormula *other);
     bool IsExtendOfThisPath(IBaseFormula *other);
     CFormulaManager *GetOwnerManager() const;
     IUserFormulaConfig *GetUserConfig() const;

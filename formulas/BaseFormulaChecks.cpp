@@ -156,22 +156,21 @@ bool CBaseFormula::IsDependentOn(IBaseFormula *other)
     const auto remembered = m_oDependencyMemo.find(other);
     if (remembered != m_oDependencyMemo.end())
         return remembered->second;
-    const bool dependent = ComputeDependency(other);
+    CPtrCollection<CBasePoint> points;
+    other->CollectPoints(points);
+    const bool dependent = IsDependentOnCollected(other, points);
     m_oDependencyMemo.emplace(other, dependent);
     return dependent;
 }
 
-// Through the other formula's measure name in this one's parameters, or a point that the other
-// formula acts on and this one reads.
-bool CBaseFormula::ComputeDependency(IBaseFormula *other)
+bool CBaseFormula::IsDependentOnCollected(IBaseFormula *other,
+                                          const CPtrCollection<CBasePoint> &otherPoints)
 {
     if (DependsOnFormula(other) || ReferencesFormula(other))
         return true;
     if (IsExtendOfThisPath(other))
         return false;
-    CPtrCollection<CBasePoint> points;
-    other->CollectPoints(points);
-    for (const CBasePoint *point : points) {
+    for (const CBasePoint *point : otherPoints) {
         if (UsesPoint(point))
             return true;
     }

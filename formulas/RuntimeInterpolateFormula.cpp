@@ -49,18 +49,17 @@ bool CRuntimeInterpolateFormula::UsesPoint(const CBasePoint *point)
     return line != nullptr && line->FindBasePoint(point) >= 0;
 }
 
-bool CRuntimeInterpolateFormula::IsDependentOn(IBaseFormula *other)
+bool CRuntimeInterpolateFormula::IsDependentOnCollected(
+    IBaseFormula *other, const CPtrCollection<CBasePoint> &otherPoints)
 {
     constexpr int kExtendType = 10;
-    if (other->GetFormulaType() != kExtendType || other->IsRuntimeFormula())
-        return CBaseFormula::IsDependentOn(other);
-    CPtrCollection<CBasePoint> points;
-    other->CollectPoints(points);
-    for (int position = 1; position <= 2; ++position) {
-        if (points.Find(GetResolvedPoint(position)) >= 0)
-            return false;
+    if (other->GetFormulaType() == kExtendType && !other->IsRuntimeFormula()) {
+        for (int position = 1; position <= 2; ++position) {
+            if (otherPoints.Find(GetResolvedPoint(position)) >= 0)
+                return false;
+        }
     }
-    return CBaseFormula::IsDependentOn(other);
+    return CBaseFormula::IsDependentOnCollected(other, otherPoints);
 }
 
 void CRuntimeInterpolateFormula::DoGetDisplayText(std::string &out, bool maskLabels)

@@ -25,7 +25,8 @@ public:
     bool UsesPoint(const CBasePoint *point) override;
     /// An extend formula that acts on one of the two end points is not needed: the base test
     /// otherwise.
-    bool IsDependentOn(IBaseFormula *other) override;
+    bool IsDependentOnCollected(IBaseFormula *other,
+                                const CPtrCollection<CBasePoint> &otherPoints) override;
 
     void SetPoint(int position, CBasePoint *point) { SetResolved(position, point); }
     CBasePoint *GetPoint(int position) { return GetResolvedPoint(position); }

@@ -21,16 +21,19 @@ bool isDartLike(const IBaseFormula &formula)
 /// Which formulas of a list still wait for another formula of the list not yet taken. Each
 /// pair is asked at most once: a formula's scan of the others stops at the first it depends on
 /// and goes on from there once that one is taken, and a formula found to wait for nothing that
-/// is left never waits again.
+/// is left never waits again. Each formula's points are collected once for the whole scan.
 class DependencyScan
 {
 public:
     explicit DependencyScan(const CPtrCollection<IBaseFormula> &list)
         : m_list(list)
-        , m_next(static_cast<std::size_t>(list.GetCount()), 0)
-        , m_blocking(m_next.size(), false)
-        , m_taken(m_next.size(), false)
+        , m_points(static_cast<std::size_t>(list.GetCount()))
+        , m_next(m_points.size(), 0)
+        , m_blocking(m_points.size(), false)
+        , m_taken(m_points.size(), false)
     {
+        for (int i = 0; i < list.GetCount(); ++i)
+            list.GetAt(i)->CollectPoints(m_points[static_cast<std::size_t>(i)]);
     }
 
     /// The first formula not yet taken that waits for none; -1 when every one waits.
@@ -61,7 +64,8 @@ private:
             return true;
         for (; next < m_list.GetCount(); ++next) {
             if (next != i && !isTaken(next) &&
-                m_list.GetAt(i)->IsDependentOn(m_list.GetAt(next))) {
+                m_list.GetAt(i)->IsDependentOnCollected(
+                    m_list.GetAt(next), m_points[static_cast<std::size_t>(next)])) {
                 m_blocking[static_cast<std::size_t>(i)] = true;
                 return true;
             }
@@ -70,6 +74,7 @@ private:
     }
 
     const CPtrCollection<IBaseFormula> &m_list;
+    std::vector<CPtrCollection<CBasePoint>> m_points;
     std::vector<int> m_next;
     std::vector<bool> m_blocking;
     std::vector<bool> m_taken;

@@ -127,6 +127,10 @@ public:
     /// that its parameters use, or a point of other that it reads. Remembered per formula
     /// until ClearLookupMap.
     virtual bool IsDependentOn(IBaseFormula *other) = 0;
+    /// IsDependentOn with other's CollectPoints given, for a caller that asks about other
+    /// many times; answered afresh, neither read from nor kept in the remembered answers.
+    virtual bool IsDependentOnCollected(IBaseFormula *other,
+                                        const CPtrCollection<CBasePoint> &otherPoints) = 0;
     /// Forgets the remembered answers of IsDependentOn.
     virtual void ClearLookupMap() = 0;
     /// Whether the formula refers to other directly (interpolation, symmetry, extend kinds).

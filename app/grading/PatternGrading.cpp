@@ -167,10 +167,8 @@ void CPatternGrading::Update()
                            m_oRuntimeFormulas, m_oOwnedFormulas, m_pManager->GetGradePointOptions())
             .makeFormulas();
         m_oOrderedFormulas.Append(m_oRuntimeFormulas);
-        for (IBaseFormula *formula : m_oOrderedFormulas) {
-            formula->ClearLookupMap();
+        for (IBaseFormula *formula : m_oOrderedFormulas)
             refreshGradedEnds(*formula);
-        }
         mask->GetFormulaManager()->SortByDependency(m_oOrderedFormulas, m_oCyclicFormulas);
     }
     m_bUpdating = false;

@@ -219,6 +219,26 @@ TEST_F(BaseFormulaTest, DependsOnMeasuresItNamesAndOnFormulasOfPointsItReads)
     EXPECT_FALSE(usesWaist.IsDependentOn(&waist));
 }
 
+TEST_F(BaseFormulaTest, DependencyOnGivenPointsReadsThemAndIsNotRemembered)
+{
+    TestFormula gradesA;
+    gradesA.SetBasePoint(point(0));
+    TestFormula readsA;
+    readsA.SetIndexPoint(0, point(0));
+    CPtrCollection<CBasePoint> pointsOfA;
+    gradesA.CollectPoints(pointsOfA);
+    CPtrCollection<CBasePoint> pointsOfB;
+    pointsOfB.Add(point(1));
+
+    EXPECT_TRUE(readsA.IsDependentOnCollected(&gradesA, pointsOfA));
+    EXPECT_FALSE(readsA.IsDependentOnCollected(&gradesA, pointsOfB));
+    EXPECT_FALSE(gradesA.IsDependentOnCollected(&readsA, pointsOfA));
+
+    // Nothing was remembered: the next question is answered from the points as they are.
+    readsA.SetIndexPoint(0, point(1));
+    EXPECT_FALSE(readsA.IsDependentOn(&gradesA));
+}
+
 TEST_F(BaseFormulaTest, APathDoesNotWaitForTheExtendFormulaMeasuredAlongIt)
 {
     TestFormula path;
