@@ -20,30 +20,46 @@ void PendingReferences::StartLoad(uint64_t loadId)
     if (m_nLoadId == loadId)
         return;
     m_nLoadId = loadId;
-    m_aNames.clear();
+    m_oFirst.reference = nullptr;
+    m_aMore.clear();
+}
+
+PendingReferences::Entry *PendingReferences::Find(const SharedAttribute *reference)
+{
+    if (m_oFirst.reference == reference)
+        return &m_oFirst;
+    for (Entry &entry : m_aMore) {
+        if (entry.reference == reference)
+            return &entry;
+    }
+    return nullptr;
 }
 
 void PendingReferences::Add(const SharedAttribute *reference, std::string_view name)
 {
-    for (auto &[pending, pendingName] : m_aNames) {
-        if (pending == reference) {
-            pendingName = name;
-            return;
-        }
+    if (Entry *entry = Find(reference)) {
+        entry->name = name;
+        return;
     }
-    m_aNames.emplace_back(reference, name);
+    if (m_oFirst.reference == nullptr) {
+        m_oFirst.reference = reference;
+        m_oFirst.name = name;
+        return;
+    }
+    m_aMore.push_back({reference, std::string(name)});
 }
 
 bool PendingReferences::Take(const SharedAttribute *reference, std::string &name)
 {
-    for (auto entry = m_aNames.begin(); entry != m_aNames.end(); ++entry) {
-        if (entry->first == reference) {
-            name = std::move(entry->second);
-            m_aNames.erase(entry);
-            return true;
-        }
-    }
-    return false;
+    Entry *entry = Find(reference);
+    if (entry == nullptr)
+        return false;
+    name = std::move(entry->name);
+    if (entry == &m_oFirst)
+        m_oFirst.reference = nullptr;
+    else
+        m_aMore.erase(m_aMore.begin() + (entry - m_aMore.data()));
+    return true;
 }
 
 SharedReferenceAttribute::SharedReferenceAttribute(const ReferenceRegistration &registration)

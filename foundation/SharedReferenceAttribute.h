@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace morvane {
@@ -37,8 +36,19 @@ public:
     bool Take(const SharedAttribute *reference, std::string &name);
 
 private:
+    struct Entry
+    {
+        // Null for a free entry.
+        const SharedAttribute *reference = nullptr;
+        std::string name;
+    };
+
+    Entry *Find(const SharedAttribute *reference);
+
     uint64_t m_nLoadId = 0;
-    std::vector<std::pair<const SharedAttribute *, std::string>> m_aNames;
+    // Most objects hold one reference: its name needs no room of its own.
+    Entry m_oFirst;
+    std::vector<Entry> m_aMore;
 };
 
 /// A pointer to another stored object (kind atPtrAttribute) as every object of a class

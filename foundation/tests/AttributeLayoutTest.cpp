@@ -337,6 +337,7 @@ public:
     {
         AddStringAttribute(&name, "Name");
         AddPtrAttribute(&next, "Next", "Linked", XmlPresence::Optional);
+        AddPtrAttribute(&back, "Back", "Linked", XmlPresence::Optional);
         SetNameAttribute("Name");
     }
 
@@ -350,6 +351,7 @@ public:
 
     std::string name;
     Linked *next = nullptr;
+    Linked *back = nullptr;
 };
 
 const CRuntimeClass kLinkedClass("Linked", &CreateObjectOf<Linked>, CObject::GetThisClass());
@@ -392,4 +394,25 @@ TEST(AttributeLayoutTest, AReferenceReadBeforeTheObjectTakesItsOwnAttributesIsRe
     a->RedirectReferences(b, a);
     EXPECT_EQ(b->next, b);
     EXPECT_EQ(a->next, a);
+}
+
+TEST(AttributeLayoutTest, EachReferenceOfAnObjectResolvesToTheObjectItNames)
+{
+    const char *const text = R"(<r><Links>
+        <Linked><Name>a</Name><Next>b</Next><Back>own c</Back></Linked>
+        <Linked><Name>b</Name><Back>a</Back></Linked>
+        <Linked><Name>own c</Name><Next>a</Next><Back>b</Back></Linked>
+    </Links></r>)";
+    Chain chain;
+    ASSERT_EQ(loadText(chain, text), 0);
+    ASSERT_EQ(chain.links.GetCount(), 3);
+    Linked *a = chain.links.GetAt(0);
+    Linked *b = chain.links.GetAt(1);
+    Linked *c = chain.links.GetAt(2);
+    EXPECT_EQ(a->next, b);
+    EXPECT_EQ(a->back, c);
+    EXPECT_EQ(b->next, nullptr) << "not in the file";
+    EXPECT_EQ(b->back, a);
+    EXPECT_EQ(c->next, a) << "read before the object took attributes of its own";
+    EXPECT_EQ(c->back, b);
 }
