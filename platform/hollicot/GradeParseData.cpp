@@ -82,7 +82,7 @@ int GradeParseData::checkTables(const std::vector<std::string> &variables,
 }
 
 int GradeParseData::compileTexts(const std::vector<std::string> &variables,
-                                 const std::vector<std::string> &expressions)
+                                 const std::vector<std::string> &expressions, SourceTexts &texts)
 {
     const NameIndex variableIndex(variables);
     const NameIndex &measureIndex = m_declared->index;
@@ -105,7 +105,7 @@ int GradeParseData::compileTexts(const std::vector<std::string> &variables,
         CompileResult compiled = compile(source, tokens, parsed.tree, setting);
         if (compiled.code != kOk)
             return fail(compiled.code, source.substr(compiled.faultOffset, compiled.faultLength));
-        m_texts.push_back({source, std::move(compiled.text)});
+        texts.push_back({source, std::move(compiled.text)});
     }
     return kOk;
 }
@@ -131,7 +131,7 @@ int GradeParseData::SetUp(const std::vector<std::string> &variables,
                           CellRows *cells, bool /*samePattern*/)
 {
     m_ready = false;
-    m_texts.clear();
+    m_texts = nullptr;
     m_rows = nullptr;
     m_cells.attach(nullptr, 0);
     if (const int code = checkTables(variables, positions, baseSize, sizeCount, measureRows,
@@ -141,8 +141,15 @@ int GradeParseData::SetUp(const std::vector<std::string> &variables,
     m_sizeCount = sizeCount;
     if (m_declared->names != measureNames)
         m_declared = std::make_shared<DeclaredNames>(measureNames);
-    if (const int code = compileTexts(variables, expressions))
-        return code;
+    const CompileInput input{variables, expressions, measureNames, sizeCount, baseSize};
+    m_texts = m_compiled.find(input);
+    if (m_texts == nullptr) {
+        auto texts = std::make_shared<SourceTexts>();
+        if (const int code = compileTexts(variables, expressions, *texts))
+            return code;
+        m_compiled.keep(input, texts);
+        m_texts = std::move(texts);
+    }
     m_positions = positions ? *positions : std::vector<Vec2>(variables.size());
     keepMeasures(measureRows, measureNames.size());
     m_column.assign(variables.size() + 1, Vec2{});
@@ -176,7 +183,7 @@ int GradeParseData::computeOne(int size)
     state.size = size;
     state.isBase = size == m_baseSize;
     state.step = m_baseSize < 0 ? 0 : size - m_baseSize;
-    for (const Text &text : m_texts) {
+    for (const SourceText &text : *m_texts) {
         for (const CompiledStatement &statement : text.compiled.statements) {
             if (const int code = m_machine.runStatement(text.compiled, statement, state))
                 return fail(code, text.source.substr(statement.offset, statement.length));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/hollicot/CellTable.h"
+#include "platform/hollicot/CompiledTextCache.h"
 #include "platform/hollicot/DeclaredNames.h"
 #include "platform/hollicot/GradeParse.h"
 #include "platform/hollicot/Machine.h"
@@ -17,7 +18,9 @@ namespace hollicot {
 
 /// The parse object. SetUp parses every text and binds every name to a row; Compute then runs
 /// the statements in text order for each size on a copy of that size's cells and writes the
-/// copy back only when the whole size succeeded, so a failing size keeps its cells.
+/// copy back only when the whole size succeeded, so a failing size keeps its cells. Texts that
+/// compiled are kept with the names and sizes they were compiled for, and a later SetUp with the
+/// same texts, names and sizes reuses them.
 class GradeParseData : public IGradeParseData
 {
 public:
@@ -53,18 +56,13 @@ private:
                     int baseSize, int sizeCount, const MeasureRows *measureRows,
                     const std::vector<std::string> &measureNames, const CellRows *cells);
     int compileTexts(const std::vector<std::string> &variables,
-                     const std::vector<std::string> &expressions);
+                     const std::vector<std::string> &expressions, SourceTexts &texts);
     void keepMeasures(const MeasureRows *measureRows, std::size_t measureCount);
     int computeOne(int size);
 
-    struct Text
-    {
-        std::string source;
-        CompiledText compiled;
-    };
-
     std::shared_ptr<const DeclaredNames> m_declared;
-    std::vector<Text> m_texts;
+    std::shared_ptr<const SourceTexts> m_texts;
+    CompiledTextCache m_compiled;
     std::vector<Vec2> m_positions;
     std::vector<double> m_measures; ///< [size][measure]
     std::size_t m_measureCount = 0;

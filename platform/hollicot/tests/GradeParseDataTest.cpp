@@ -126,3 +126,70 @@ TEST(GradeParseDataTest, ComputesOneSizeFromCellsSetThroughTheTable)
     }
     EXPECT_EQ(cells[2][0].x, 0);
 }
+
+namespace {
+
+struct SetUpInput
+{
+    const char *change;
+    Names variables;
+    Names texts;
+    Names measureNames;
+    int sizeCount;
+    int baseSize;
+};
+
+/// The cells computed from zeros; measure m is worth 10 * (m + 1) * size.
+std::vector<std::vector<double>> computed(IGradeParseData &parser, const SetUpInput &input)
+{
+    const auto sizes = static_cast<std::size_t>(input.sizeCount);
+    CellRows cells(input.variables.size(), std::vector<Vec2>(sizes));
+    const std::vector<Vec2> positions(input.variables.size());
+    MeasureRows measures;
+    for (std::size_t m = 0; m < input.measureNames.size(); ++m) {
+        measures.emplace_back();
+        for (std::size_t s = 0; s < sizes; ++s)
+            measures.back().push_back(10.0 * static_cast<double>((m + 1) * s));
+    }
+    EXPECT_EQ(parser.SetUp(input.variables, &positions, input.texts, input.baseSize,
+                           input.sizeCount, &measures, input.measureNames, 0, &cells, true),
+              0);
+    EXPECT_EQ(parser.Compute(), 0);
+    std::vector<std::vector<double>> values;
+    for (const std::vector<Vec2> &row : cells) {
+        values.emplace_back();
+        for (const Vec2 cell : row) {
+            values.back().push_back(cell.x);
+            values.back().push_back(cell.y);
+        }
+    }
+    return values;
+}
+
+} // namespace
+
+// What a parser compiled is reused only for the same texts, names and sizes: set up again after
+// any change, it computes what a fresh parser computes.
+TEST(GradeParseDataTest, SetUpAgainComputesAsAFreshParserAfterAnyChange)
+{
+    const SetUpInput first{"nothing",  {"P1", "P2"}, {"%PA(0,0,P2)=(width,%INC(1))"},
+                           {"width", "height"}, 3, 1};
+    const SetUpInput changes[] = {
+        first,
+        {"the text", {"P1", "P2"}, {"%PA(0,0,P2)=(height,%INC(1))"}, {"width", "height"}, 3, 1},
+        {"the variables' order", {"P2", "P1"}, first.texts, first.measureNames, 3, 1},
+        {"a variable's name", {"P1", "P3"}, {"%PA(0,0,P3)=(width,%INC(1))"}, first.measureNames,
+         3, 1},
+        {"the measures' order", first.variables, first.texts, {"height", "width"}, 3, 1},
+        {"the base size", first.variables, first.texts, first.measureNames, 3, 0},
+        {"the size count", first.variables, first.texts, first.measureNames, 4, 1},
+    };
+    auto reused = CGradeDataFactory::MakeGradeData();
+    for (const SetUpInput &changed : changes) {
+        SCOPED_TRACE(changed.change);
+        computed(*reused, first);
+        auto fresh = CGradeDataFactory::MakeGradeData();
+        EXPECT_EQ(computed(*reused, changed), computed(*fresh, changed));
+    }
+}
+
