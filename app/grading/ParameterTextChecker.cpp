@@ -12,5 +12,8 @@ ParameterTextChecker::ParameterTextChecker(const std::vector<std::string> &names
 
 bool ParameterTextChecker::IsFaultyText(const std::string &text)
 {
-    return m_expression->SetText(text) != 0;
+    const auto [judged, added] = m_judged.try_emplace(text, false);
+    if (added)
+        judged->second = m_expression->SetText(text) != 0;
+    return judged->second;
 }

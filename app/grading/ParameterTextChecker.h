@@ -7,10 +7,11 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 /// A parameter text is faulty when the parser refuses it over the declared names (its syntax,
-/// its functions, or a name it does not know).
+/// its functions, or a name it does not know). Each text is judged once.
 class ParameterTextChecker : public IFormulaTextChecker
 {
 public:
@@ -21,4 +22,5 @@ public:
 private:
     std::unique_ptr<hollicot::IGradeParseData> m_parser;
     std::unique_ptr<hollicot::IGradeParseExpression> m_expression;
+    std::unordered_map<std::string, bool> m_judged;
 };
