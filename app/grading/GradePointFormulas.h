@@ -4,7 +4,7 @@
 
 #include "foundation/PtrCollection.h"
 
-#include <map>
+#include <unordered_map>
 #include <memory>
 #include <vector>
 
@@ -91,8 +91,8 @@ private:
     GradePointOptions m_options;
     /// The formulas that count as grading each point, and the axes they grade; made again for
     /// each pass.
-    std::map<const CBasePoint *, std::vector<IBaseFormula *>> m_gradingFormulas;
-    std::map<const CBasePoint *, Axes> m_gradedAxes;
-    std::map<const CContour *, CPtrCollection<CBasePoint>> m_outlines;
-    std::map<const CBasePoint *, std::vector<LinePlace>> m_lines;
+    std::unordered_map<const CBasePoint *, std::vector<IBaseFormula *>> m_gradingFormulas;
+    std::unordered_map<const CBasePoint *, Axes> m_gradedAxes;
+    std::unordered_map<const CContour *, CPtrCollection<CBasePoint>> m_outlines;
+    std::unordered_map<const CBasePoint *, std::vector<LinePlace>> m_lines;
 };
