@@ -393,9 +393,11 @@ bool CRuleConverter::Solve(const std::vector<std::string> &texts,
         code = alternative ? SearchChain(*parser) : parser->Compute();
     if (code == 0)
         return true;
+    // A cell the search could not set is not a parser error: the parser has none stored then.
+    int storedCode = 0;
     std::string faultyText;
-    parser->GetError(code, faultyText);
-    Report(formatParseFailure(m_sFormulaText, code, faultyText));
+    parser->GetError(storedCode, faultyText);
+    Report(formatParseFailure(m_sFormulaText, storedCode != 0 ? storedCode : code, faultyText));
     return false;
 }
 

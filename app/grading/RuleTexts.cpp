@@ -33,6 +33,14 @@ bool holds(const std::vector<std::string> &names, const std::string &name)
                        [&name](const std::string &held) { return sameName(held, name); });
 }
 
+/// "k" or "K" and digits: the shape of the segment measures' names, which a point must not take.
+bool looksLikeMeasureName(const std::string &name)
+{
+    return name.size() > 1 && (name[0] == 'k' || name[0] == 'K') &&
+           std::all_of(name.begin() + 1, name.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
 } // namespace
 
 std::vector<std::string> pathEndTexts(bool endKept, bool startKept, int sizeMode,
@@ -60,7 +68,7 @@ std::string pathDistributionText(const std::string &start, const std::string &en
 
 std::string uniquePointName(const std::string &name, const std::vector<std::string> &names)
 {
-    if (!holds(names, name))
+    if (!holds(names, name) && !looksLikeMeasureName(name))
         return name;
     const std::string stem = name + "_";
     for (int counter = 1;; ++counter) {

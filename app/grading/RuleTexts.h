@@ -20,6 +20,7 @@ std::vector<std::string> pathEndTexts(bool endKept, bool startKept, int sizeMode
 std::string pathDistributionText(const std::string &start, const std::string &end,
                                  const std::vector<std::string> &list);
 
-/// name when names does not hold it (compared without regard to case); else name, "_" and the
-/// first counter from 1 that gives a name names does not hold.
+/// name when names does not hold it (compared without regard to case) and it does not look like a
+/// segment measure's name ("k" and digits, which the parser would read as the point); else name,
+/// "_" and the first counter from 1 that gives a name names does not hold.
 std::string uniquePointName(const std::string &name, const std::vector<std::string> &names);

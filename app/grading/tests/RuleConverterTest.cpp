@@ -65,6 +65,11 @@ TEST(RuleTextsTest, ANameAlreadyTakenGetsACounter)
     EXPECT_EQ(uniquePointName("P2", names), "P2");
     EXPECT_EQ(uniquePointName("P1", names), "P1_1");
     EXPECT_EQ(uniquePointName("P9", names), "P9_2");
+    // A point must not hide a segment measure of the same name from the parser.
+    EXPECT_EQ(uniquePointName("K0", names), "K0_1");
+    EXPECT_EQ(uniquePointName("k12", names), "k12_1");
+    EXPECT_EQ(uniquePointName("K", names), "K");
+    EXPECT_EQ(uniquePointName("K1a", names), "K1a");
 }
 
 TEST(ChainPlacementTest, TheDefaultPlacementLeavesPositionsAndIncrementsAlone)
