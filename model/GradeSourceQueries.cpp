@@ -8,9 +8,11 @@
 
 namespace morvane {
 
+// Success is the answer nearly always; it is told apart here, without a call per answer.
 static void check(GM_ERROR result)
 {
-    CMorvaneException::HandleCriticalError(result);
+    if (result != GM_NO_ERROR)
+        CMorvaneException::HandleCriticalError(result);
 }
 
 // Objects 0 .. count - 1 as at(i) answers them, up to the first null.

@@ -209,7 +209,18 @@ CBasePoint *CInputPoint::GetSliderAnchor(CPolyline *&line)
 
 void CInputPoint::MoveGradePosition(GradeSize key, double dx, double dy)
 {
-    DPOINT position = GetGradePosition(key);
+    MoveGradePositionFrom(key, GetGradePosition(key), dx, dy);
+}
+
+void CInputPoint::SetGradeIncrement(GradeSize key, DPOINT base, DPOINT increment)
+{
+    const DPOINT current = GetGradePosition(key);
+    MoveGradePositionFrom(key, current, increment.x - (current.x - base.x),
+                          increment.y - (current.y - base.y));
+}
+
+void CInputPoint::MoveGradePositionFrom(GradeSize key, DPOINT position, double dx, double dy)
+{
     position.x += dx;
     position.y += dy;
     storePosition(*m_pGradePoint, key, position);

@@ -118,6 +118,9 @@ public:
     /// written to the grade point and given to every merged grade point; every tied slider
     /// point is moved by the same shift (MoveGradePoint). The source ignores the base size.
     void MoveGradePosition(GradeSize key, double dx, double dy);
+    /// MoveGradePosition by the shift that makes the position for the key less base equal to
+    /// increment, reading the position once.
+    void SetGradeIncrement(GradeSize key, DPOINT base, DPOINT increment);
     /// A source point at this point's place: a slider point becomes a new tied slider point,
     /// any other a merged grade point.
     void AddGradePoint(IGradePoint *gradePoint);
@@ -141,6 +144,9 @@ public:
     CInputPattern *GetInputPattern() const { return m_pInputPattern; }
 
 private:
+    /// Writes position plus the shift as MoveGradePosition does, position being the one read.
+    void MoveGradePositionFrom(GradeSize key, DPOINT position, double dx, double dy);
+
     CInputPattern *m_pInputPattern = nullptr;
     IGradePoint *m_pGradePoint = nullptr;
     CPtrCollection<IGradePoint> m_oMergedGradePoints;

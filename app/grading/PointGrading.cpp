@@ -50,8 +50,7 @@ void PointGrading::SetOwn(GradeSize size, DPOINT increment)
 {
     if (m_pInput == nullptr)
         return;
-    const DPOINT current = GetOwn(size);
-    m_pInput->MoveGradePosition(size, increment.x - current.x, increment.y - current.y);
+    m_pInput->SetGradeIncrement(size, m_oBase, increment);
 }
 
 void PointGrading::SetOnMask(GradeSize size, DPOINT increment)
