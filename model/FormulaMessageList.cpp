@@ -48,6 +48,7 @@ int CFormulaMessageList::AddFormulaMessage(int code, IBaseFormula *formula,
     auto message = std::make_unique<CFormulaMessage>(code, formula);
     if (!text.empty())
         message->AddText(text);
+    m_oFormulasWithRecords.insert(formula);
     return m_oMessages.AddOwned(std::move(message));
 }
 
@@ -62,12 +63,15 @@ void CFormulaMessageList::RemoveMessagesOf(const IBaseFormula *formula)
         removing = true;
         m_oMessages.DeleteAt(i);
     }
+    m_oFormulasWithRecords.erase(formula);
     if (removing)
         SendEndUpdate();
 }
 
 int CFormulaMessageList::Find(int code, const IBaseFormula *formula) const
 {
+    if (!m_oFormulasWithRecords.contains(formula))
+        return -1;
     for (int i = 0; i < GetCount(); ++i) {
         const CFormulaMessage *message = GetAt(i);
         if (message->GetCode() == code && message->GetFormula() == formula)
@@ -80,6 +84,7 @@ void CFormulaMessageList::Clear()
 {
     if (GetCount() == 0)
         return;
+    m_oFormulasWithRecords.clear();
     SendBeginUpdate();
     while (GetCount() > 0)
         m_oMessages.DeleteAt(GetCount() - 1);

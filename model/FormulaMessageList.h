@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class IBaseFormula;
@@ -70,6 +71,8 @@ public:
 
 private:
     CParentedCollection<CFormulaMessage> m_oMessages;
+    /// The formulas that have records: Find looks through the records only for one of them.
+    std::unordered_set<const IBaseFormula *> m_oFormulasWithRecords;
     IFormulaTextChecker *m_pContext = nullptr;
     bool m_bMessageAdded = false;
 };

@@ -160,6 +160,27 @@ TEST_F(FormulaManagerTest, MessagesOfOneCodeAndFormulaShareARecord)
     EXPECT_EQ(messages->GetCount(), 0);
 }
 
+TEST_F(FormulaManagerTest, RecordsAreFoundAgainAfterTheirFormulaLostThem)
+{
+    TestFormula *first = addPointFormula(0);
+    TestFormula *second = addPointFormula(1);
+    CFormulaMessageList *messages = m_manager.GetMessages();
+    messages->AddFormulaMessage(FM_INDEX_POINT_MISSING, first, "#1");
+    messages->AddFormulaMessage(FM_FAULTY_PARAMETER, second, "x");
+    EXPECT_EQ(messages->Find(FM_FAULTY_PARAMETER, first), -1);
+
+    messages->RemoveMessagesOf(first);
+    EXPECT_EQ(messages->Find(FM_INDEX_POINT_MISSING, first), -1);
+    EXPECT_EQ(messages->Find(FM_FAULTY_PARAMETER, second), 0);
+    EXPECT_EQ(messages->AddFormulaMessage(FM_INDEX_POINT_MISSING, first, "#2"), 1);
+    EXPECT_EQ(messages->Find(FM_INDEX_POINT_MISSING, first), 1);
+
+    messages->Clear();
+    EXPECT_EQ(messages->Find(FM_FAULTY_PARAMETER, second), -1);
+    EXPECT_EQ(messages->AddFormulaMessage(FM_FAULTY_PARAMETER, second, "y"), 0);
+    EXPECT_EQ(messages->Find(FM_FAULTY_PARAMETER, second), 0);
+}
+
 TEST_F(FormulaManagerTest, RankCountsTheFormulasOfTheSameTarget)
 {
     TestFormula *first = addPointFormula(0);
