@@ -4,6 +4,7 @@
 
 #include "model/Contour.h"
 #include "model/Pattern.h"
+#include "model/PointName.h"
 
 using namespace morvane;
 
@@ -32,7 +33,7 @@ void CBasePoint::OnSetPointID() {}
 
 std::string CBasePoint::GetFormatName() const
 {
-    return (m_eGradeType != GRADE_POINT_INTERMEDIATE ? "P" : "I") + std::to_string(m_nPointId);
+    return pointName(m_eGradeType != GRADE_POINT_INTERMEDIATE ? 'P' : 'I', m_nPointId);
 }
 
 IInputPoint *CBasePoint::GetInputPoint()

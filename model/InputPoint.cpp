@@ -8,6 +8,7 @@
 #include "model/MaskPoint.h"
 #include "model/NoGeomPolyline.h"
 #include "model/PatternLocation.h"
+#include "model/PointName.h"
 
 #include <cassert>
 #include <memory>
@@ -40,7 +41,7 @@ std::string CInputPoint::GetFormatName() const
 {
     if (m_pHost == nullptr)
         return CBasePoint::GetFormatName();
-    return "S" + std::to_string(m_nPointId);
+    return pointName('S', m_nPointId);
 }
 
 void CInputPoint::OnSetPointID()

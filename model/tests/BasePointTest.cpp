@@ -23,6 +23,7 @@ TEST(BasePointTest, LabelFollowsGradeTypeAndId)
         {0, 4, "I4"},
         {1, 7, "P7"},
         {2, 3, "P3"},
+        {1, 2147483647, "P2147483647"},
     };
     for (const Case &row : cases) {
         SCOPED_TRACE(row.label);
