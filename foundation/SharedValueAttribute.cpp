@@ -14,17 +14,6 @@ namespace morvane {
 
 namespace {
 
-bool isSameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i])
-            return false;
-    }
-    return true;
-}
-
 template <class T> T &memberAt(void *member)
 {
     return *static_cast<T *>(member);
@@ -53,7 +42,7 @@ bool SharedValueAttribute::MatchesValue(const ValueRegistration &registration) c
            std::bit_cast<uint64_t>(m_dRegistered) == std::bit_cast<uint64_t>(registration.real) &&
            m_nPrecision == registration.precision && m_pAccess == registration.access &&
            m_sRegistered.size() == registration.text.size() &&
-           isSameName(GetName(), registration.name) && m_sRegistered == registration.text;
+           GetName() == registration.name && m_sRegistered == registration.text;
 }
 
 bool SharedValueAttribute::Load(CXmlArchive &archive, CAttContainer &container, int &position) const

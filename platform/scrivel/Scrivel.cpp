@@ -210,19 +210,6 @@ bool readWhole(std::FILE *file, std::string &text)
     return std::ferror(file) == 0;
 }
 
-// As hasName for a name of the index. Names are short and mostly differ in their first letters:
-// a plain loop.
-bool hasName(std::string_view childName, std::string_view name)
-{
-    if (childName.size() != name.size())
-        return false;
-    for (size_t i = 0; i < name.size(); ++i) {
-        if (childName[i] != name[i])
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 struct CScrivel::Private
@@ -365,7 +352,7 @@ struct CScrivel::Private
         const uint32_t end = index.end(frame.element);
         int i = std::max(first, 0);
         for (uint32_t child = childAt(frame, i); child < end; child = index.end(child), ++i) {
-            if (hasName(index.name(child), name)) {
+            if (index.name(child) == name) {
                 frame.child = child;
                 frame.childIndex = i;
                 return i;
