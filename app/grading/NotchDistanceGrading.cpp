@@ -51,10 +51,10 @@ void gradeSlider(hollicot::IGradeParseData &parser, const std::string &formulaTe
     OutlineVariables variables = ContourVariables(outline, sizes);
     variables.names.push_back(slider->GetFormatName());
     variables.positions.push_back(vec(slider->GetAbsPosition()));
-    CellRows cells(variables.names.size(), std::vector<Vec2>(static_cast<std::size_t>(sizes.count)));
+    CellRows cells(variables.names.size(),
+                   std::vector<Vec2>(static_cast<std::size_t>(sizes.count)));
     // Starting from (0, 0) would wipe the grading of an axis that the text does not set.
-    const int own = rowNamed(variables.names, slider->GetFormatName());
-    cells[static_cast<std::size_t>(own)] = IncrementsOnMask(slider, sizes);
+    cells.back() = IncrementsOnMask(slider, sizes);
     ComputeThroughParser(parser, formulaText, variables.names, variables.positions, {text}, sizes,
                          measures, cells);
     WriteResultsByName(formulaText, slider, variables.names, cells, sizes, mask);
@@ -95,16 +95,15 @@ void WriteResultsByName(const std::string &formulaText, CBasePoint *point,
     WriteResultRow(point, result, sizes);
 }
 
-void GradeNotchDistance(CPointFormulaNotchDistance &formula, const std::string &formulaText,
-                        const GradingSizes &sizes, const GradingMeasures &measures,
-                        const IGradeMask *mask)
+void GradeNotchDistance(hollicot::IGradeParseData &parser, CPointFormulaNotchDistance &formula,
+                        const std::string &formulaText, const GradingSizes &sizes,
+                        const GradingMeasures &measures, const IGradeMask *mask)
 {
     std::vector<std::string> texts;
     CPtrCollection<CBasePoint> sliders;
     CPtrCollection<CPolyline> lines;
     formula.AddSliderTexts(texts, sliders, lines);
-    const auto parser = hollicot::CGradeDataFactory::MakeGradeData();
     for (int i = 0; i < sliders.GetCount(); ++i)
-        gradeSlider(*parser, formulaText, texts[static_cast<std::size_t>(i)], sliders.GetAt(i),
+        gradeSlider(parser, formulaText, texts[static_cast<std::size_t>(i)], sliders.GetAt(i),
                     outlineOf(formula, *lines.GetAt(i)), sizes, measures, mask);
 }

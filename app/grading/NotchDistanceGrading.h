@@ -35,11 +35,11 @@ void WriteResultsByName(const std::string &formulaText, CBasePoint *point,
                         const std::vector<std::string> &names, const hollicot::CellRows &results,
                         const GradingSizes &sizes, const IGradeMask *mask);
 
-/// Grades the slider point of a notch-distance formula in every size of sizes: its text is
-/// evaluated over the outline variables of its line (ContourVariables of the formula's measured
-/// points) and the point itself, and its result is written back by name. The point's own row
-/// starts from the grading it has, so an axis the formula leaves alone keeps its grading.
+/// Grades the slider point of a notch-distance formula in every size of sizes through parser: its
+/// text is evaluated over the outline variables of its line (ContourVariables of the formula's
+/// measured points) and the point itself, and its result is written back by name. The point's own
+/// row starts from the grading it has, so an axis the formula leaves alone keeps its grading.
 /// Throws GradingFailure as EvaluateExpressions does; nothing is written then.
-void GradeNotchDistance(CPointFormulaNotchDistance &formula, const std::string &formulaText,
-                        const GradingSizes &sizes, const GradingMeasures &measures,
-                        const IGradeMask *mask);
+void GradeNotchDistance(hollicot::IGradeParseData &parser, CPointFormulaNotchDistance &formula,
+                        const std::string &formulaText, const GradingSizes &sizes,
+                        const GradingMeasures &measures, const IGradeMask *mask);

@@ -275,7 +275,8 @@ void CPatternGrading::GradeFormula(IBaseFormula *formula, const GradingSizes &si
         return;
     }
     if (formula->GetFormulaType() == kNotchDistance) {
-        GradeNotchDistance(*static_cast<CPointFormulaNotchDistance *>(formula->GetBaseFormula()),
+        GradeNotchDistance(*m_pParser,
+                           *static_cast<CPointFormulaNotchDistance *>(formula->GetBaseFormula()),
                            displayTextOf(formula), sizes, measures, m_pManager->GetActiveMask());
         return;
     }

@@ -22,8 +22,6 @@ PointGrading::PointGrading(CBasePoint *point)
     m_bFlipped = location->IsFlipped();
     m_dCos = std::cos(angle);
     m_dSin = std::sin(angle);
-    m_dBackCos = std::cos(-angle);
-    m_dBackSin = std::sin(-angle);
 }
 
 DPOINT PointGrading::GetOwn(GradeSize size) const
@@ -42,6 +40,7 @@ DPOINT PointGrading::GetOnMask(GradeSize size) const
     if (m_bFlipped)
         shift.MirrorY();
     shift.RotateCosSin(m_dCos, m_dSin);
+    // Placed at the origin (0, 0), as a transformation to absolute places it: a -0 becomes 0.
     shift += DPOINT{};
     return shift.GetDPoint();
 }
@@ -60,7 +59,7 @@ void PointGrading::SetOnMask(GradeSize size, DPOINT increment)
         return;
     }
     CDPoint own(increment);
-    own.RotateCosSin(m_dBackCos, m_dBackSin);
+    own.RotateCosSin(m_dCos, -m_dSin);
     if (m_bFlipped)
         own.MirrorY();
     SetOwn(size, own.GetDPoint());

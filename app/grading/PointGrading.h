@@ -38,6 +38,4 @@ private:
     /// The cosine and sine of the placement's angle, and of the angle turned back.
     double m_dCos = 1;
     double m_dSin = 0;
-    double m_dBackCos = 1;
-    double m_dBackSin = 0;
 };

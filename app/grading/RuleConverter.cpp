@@ -4,6 +4,7 @@
 #include "app/grading/RuleConverter.h"
 
 #include "app/grading/ChainSearch.h"
+#include "app/grading/ExpressionEvaluation.h"
 #include "app/grading/GradingMeasures.h"
 #include "app/grading/GradingMessages.h"
 #include "app/grading/ParseErrorText.h"
@@ -198,9 +199,9 @@ bool CRuleConverter::SolveChain()
     for (std::size_t i = 0; i < m_oItems.size(); ++i) {
         m_bChainFlag = m_oItems[i].endKept;
         if (i > 0)
-            placement = ChainPlacement::follow(
-                positionsOf(m_oItems[i - 1].vertices), placement,
-                positionsOf(m_oItems[i].vertices), m_oItems[i].turn, m_oItems[i].mirror);
+            placement = ChainPlacement::follow(positionsOf(m_oItems[i - 1].vertices), placement,
+                                               positionsOf(m_oItems[i].vertices), m_oItems[i].turn,
+                                               m_oItems[i].mirror);
         CollectEntries(m_oItems[i], placement);
     }
     if (!HasNamedEnds())
@@ -233,8 +234,8 @@ void CRuleConverter::FinishChain()
         for (const PATTERNDPOINT &vertex : item.vertices)
             if (CBasePoint *point = pointOf(vertex))
                 points.insert(point);
-        CBasePoint *reference = item.endKept ? item.path->GetLastPoint()
-                                             : item.path->GetFirstPoint();
+        CBasePoint *reference =
+            item.endKept ? item.path->GetLastPoint() : item.path->GetFirstPoint();
         if (reference == nullptr)
             continue;
         for (int s = 0; s < m_sizes.count; ++s) {
@@ -335,8 +336,8 @@ void CRuleConverter::MeasuredChanges(const PathItem &item, std::vector<std::stri
     const auto sizes = static_cast<std::size_t>(m_sizes.count);
     const int count = item.path->GetSegmentCount();
     for (int j = 0; j < count; ++j) {
-        names.push_back("k" + std::to_string(m_pFormula->GetGlobalSegmentIndex(
-                                  item.path->GetSegmentAt(j))));
+        names.push_back(
+            "k" + std::to_string(m_pFormula->GetGlobalSegmentIndex(item.path->GetSegmentAt(j))));
         rows.emplace_back(sizes);
     }
     for (int s = 0; s < m_sizes.count; ++s) {
@@ -344,7 +345,6 @@ void CRuleConverter::MeasuredChanges(const PathItem &item, std::vector<std::stri
         for (int j = 0; j < count; ++j)
             rows[static_cast<std::size_t>(j)][static_cast<std::size_t>(s)] =
                 m_pFormula->GetRatioFor(item.path->GetSegmentAt(j));
-
     }
     for (int j = 0; j < count; ++j) {
         auto &row = rows[static_cast<std::size_t>(j)];
@@ -481,15 +481,8 @@ bool CRuleConverter::Commit()
         }
         targets.push_back(point);
     }
-    for (CBasePoint *point : targets) {
-        PointGrading grading(point);
-        for (int s = 0; s < m_sizes.count; ++s) {
-            if (s == m_sizes.base)
-                continue;
-            const Vec2 &offset = m_oOffsets[point][static_cast<std::size_t>(s)];
-            grading.SetOnMask(m_sizes.key(s), {offset.x, offset.y});
-        }
-    }
+    for (CBasePoint *point : targets)
+        WriteResultRow(point, m_oOffsets[point], m_sizes);
     return true;
 }
 

@@ -2,6 +2,8 @@
 // The parser lines that solve a path of a global path formula, and the names they use.
 #include "app/grading/RuleTexts.h"
 
+#include "foundation/NameCompare.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -19,18 +21,11 @@ std::string fitEndText(const std::string &path, const std::string &reference, in
     return "%RKD(" + path + ", " + reference + ", " + std::to_string(mode) + ")";
 }
 
-bool sameName(const std::string &a, const std::string &b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 bool holds(const std::vector<std::string> &names, const std::string &name)
 {
-    return std::any_of(names.begin(), names.end(),
-                       [&name](const std::string &held) { return sameName(held, name); });
+    return std::any_of(names.begin(), names.end(), [&name](const std::string &held) {
+        return morvane::equalsNoCase(held, name);
+    });
 }
 
 /// "k" or "K" and digits: the shape of the segment measures' names, which a point must not take.

@@ -9,13 +9,14 @@
 #include "app/grading/GradingMeasures.h"
 #include "app/grading/GradingSizes.h"
 #include "formulas/PointFormulaNotchDistance.h"
+#include "model/FormulaManager.h"
 #include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
-#include "model/FormulaManager.h"
 #include "model/InputPoint.h"
 #include "model/MorvaneFactory.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 using testmodel::FakePoint;
 using testmodel::maskPointAt;
@@ -76,6 +77,9 @@ protected:
     CEventHandler *m_handler = nullptr;
     std::unique_ptr<IInputPatterns> m_patterns = CMorvaneFactory::MakeInputPatterns(m_handler);
     GradingMeasures m_measures;
+    // One parser for every grading of a test, as a pattern's pass has.
+    std::unique_ptr<hollicot::IGradeParseData> m_parser =
+        hollicot::CGradeDataFactory::MakeGradeData();
 };
 
 TEST_F(NotchDistanceGradingTest, OutlinePointsAreNamedAndPlacedSizeBySize)
@@ -115,10 +119,10 @@ TEST_F(NotchDistanceGradingTest, TheSliderKeepsItsDistanceFromTheReferenceChange
     // The curve ends where it starts: along it the slider is measured as along the outline.
     for (const bool alongLine : {false, true}) {
         for (const Case &c : cases) {
-            SCOPED_TRACE("reference " + std::to_string(c.reference) + ", distance " +
-                         c.distance + (alongLine ? ", along the curve" : ""));
-            GradeNotchDistance(*notch(c.reference, c.distance, alongLine), "notch", kSizes,
-                               m_measures, nullptr);
+            SCOPED_TRACE("reference " + std::to_string(c.reference) + ", distance " + c.distance +
+                         (alongLine ? ", along the curve" : ""));
+            GradeNotchDistance(*m_parser, *notch(c.reference, c.distance, alongLine), "notch",
+                               kSizes, m_measures, nullptr);
             for (int s = 0; s < kSizes.count; ++s) {
                 EXPECT_NEAR(sliderShift(s).x, c.perSize[s], 1e-9) << "size " << s;
                 EXPECT_NEAR(sliderShift(s).y, 0, 1e-9) << "size " << s;
@@ -133,7 +137,7 @@ TEST_F(NotchDistanceGradingTest, AnAxisTheFormulaLeavesAloneKeepsItsGrading)
     std::unique_ptr<CPointFormulaNotchDistance> formula = notch(0, "%INC(2)");
     formula->SetApplyTypeY(2);
 
-    GradeNotchDistance(*formula, "notch", kSizes, m_measures, nullptr);
+    GradeNotchDistance(*m_parser, *formula, "notch", kSizes, m_measures, nullptr);
 
     EXPECT_NEAR(sliderShift(0).x, -2, 1e-9);
     EXPECT_NEAR(sliderShift(0).y, 3, 1e-9);
@@ -144,7 +148,8 @@ TEST_F(NotchDistanceGradingTest, AnAxisTheFormulaLeavesAloneKeepsItsGrading)
 TEST_F(NotchDistanceGradingTest, AFailureNamesTheFormulaAndWritesNothing)
 {
     try {
-        GradeNotchDistance(*notch(0, "1/0"), "notch(P1, 1/0)", kSizes, m_measures, nullptr);
+        GradeNotchDistance(*m_parser, *notch(0, "1/0"), "notch(P1, 1/0)", kSizes, m_measures,
+                           nullptr);
         FAIL() << "no failure";
     } catch (const GradingFailure &failure) {
         EXPECT_NE(std::string(failure.what()).find("notch(P1, 1/0)"), std::string::npos)
@@ -183,9 +188,9 @@ protected:
 TEST_F(NotchOnMaskTest, TheManagerGradesTheSliderAfterThePointsOfItsOutline)
 {
     CFormulaManager &formulas = m_mask->GetFormulas();
-    auto *notch = static_cast<CPointFormulaNotchDistance *>(
-        formulas.AddFormula(formulas.MakePointFormula(CPointFormulaNotchDistance::kFormulaType,
-                                                      nullptr, maskPointAt(*m_square, 4))));
+    auto *notch =
+        static_cast<CPointFormulaNotchDistance *>(formulas.AddFormula(formulas.MakePointFormula(
+            CPointFormulaNotchDistance::kFormulaType, nullptr, maskPointAt(*m_square, 4))));
     notch->SetIndexPoint(0, maskPointAt(*m_square, 1));
     notch->SetDistance("%INC(-1)");
     addIncrement(1, "%INC(10)", "0");
