@@ -3,13 +3,12 @@
 // file into group-code pairs and converts every real value it meets. Both are repeated in random
 // interleaving and compared by their medians.
 #include "ComparingReporter.h"
+#include "DxfGroupSplit.h"
 #include "sources/aama-model/AamaDxfWriter.h"
 #include "sources/aama-reader/AAMAData.h"
 
 #include <benchmark/benchmark.h>
-#include <charconv>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -104,12 +103,6 @@ std::string readWholeFile(const fs::path &path)
     return content;
 }
 
-// Whether a group code holds a real (codes 10 to 59 in DXF).
-bool isRealCode(int code)
-{
-    return code >= 10 && code <= 59;
-}
-
 // The least any reader does: read the file and split it into lines, pairing each code line,
 // read as a number, with its value line, and convert every real value.
 void BM_SplitIntoGroupPairsConvertingReals(benchmark::State &state)
@@ -117,37 +110,8 @@ void BM_SplitIntoGroupPairsConvertingReals(benchmark::State &state)
     const fs::path &path = generatedFile();
     for (auto _ : state) {
         const std::string content = readWholeFile(path);
-        const char *position = content.data();
-        const char *end = position + content.size();
-        long long codeSum = 0;
-        std::size_t valueBytes = 0;
-        double realSum = 0.0;
-        while (position < end) {
-            const char *codeEnd =
-                static_cast<const char *>(std::memchr(position, '\n', end - position));
-            if (!codeEnd)
-                break;
-            const char *digits = position;
-            while (digits < codeEnd && *digits == ' ')
-                ++digits;
-            int code = 0;
-            std::from_chars(digits, codeEnd, code);
-            codeSum += code;
-            const char *valueEnd =
-                static_cast<const char *>(std::memchr(codeEnd + 1, '\n', end - codeEnd - 1));
-            if (!valueEnd)
-                break;
-            valueBytes += static_cast<std::size_t>(valueEnd - codeEnd - 1);
-            if (isRealCode(code)) {
-                double value = 0.0;
-                std::from_chars(codeEnd + 1, valueEnd, value);
-                realSum += value;
-            }
-            position = valueEnd + 1;
-        }
-        benchmark::DoNotOptimize(codeSum);
-        benchmark::DoNotOptimize(valueBytes);
-        benchmark::DoNotOptimize(realSum);
+        const DxfGroupSplitSums sums = splitIntoGroupPairsConvertingReals(content);
+        benchmark::DoNotOptimize(sums);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(fs::file_size(path)));
 }

@@ -1,9 +1,12 @@
 // Morvane benchmarks.
 // A style of 100 pieces loaded, graded over 12 sizes and saved through the AAMA grade model,
 // beside writing the same bytes with plain fwrite of text formatted beforehand, and beside
-// writing them as safely as a save does (a temporary file flushed to disk, then renamed).
+// writing them as safely as a save does (a temporary file flushed to disk, then renamed), and
+// beside the least a load and a save do: splitting the style into group pairs, converting every
+// real, and writing the saved bytes with plain fwrite.
 #include "AamaDxfSamples.h"
 #include "ComparingReporter.h"
+#include "DxfGroupSplit.h"
 #include "sources/aama-model/AamaDxfWriter.h"
 #include "sources/aama-model/AamaGradeModel.h"
 #include "sources/aama-model/AtomicFileSave.h"
@@ -173,8 +176,16 @@ std::optional<SavedFiles> savedFiles(const StyleFolder &folder)
     return SavedFiles{readWholeFile(folder.graded()), readWholeFile(folder.gradedRules())};
 }
 
-// The least a save does: the files' bytes, formatted beforehand, written with fwrite.
-void plainFwrite(benchmark::State &state)
+// Writes both files with plain fwrite; whether both were written.
+bool writeWithFwrite(const StyleFolder &folder, const SavedFiles &files)
+{
+    return writeWithFwrite(folder.graded(), files.dxf) &&
+           writeWithFwrite(folder.gradedRules(), files.rules);
+}
+
+// Runs the benchmark's loop with the saved files' bytes, which one load, grade and save gives.
+template <typename WriteFiles>
+void runWithSavedFiles(benchmark::State &state, WriteFiles writeFiles)
 {
     const StyleFolder &folder = styleFolder();
     const std::optional<SavedFiles> files = savedFiles(folder);
@@ -182,37 +193,50 @@ void plainFwrite(benchmark::State &state)
         state.SkipWithError("the style did not load, grade and save");
         return;
     }
-    for (auto _ : state) {
-        if (!writeWithFwrite(folder.graded(), files->dxf) ||
-            !writeWithFwrite(folder.gradedRules(), files->rules))
-            state.SkipWithError("the files could not be written");
-    }
+    for (auto _ : state)
+        writeFiles(folder, *files);
     state.counters["bytes"] = static_cast<double>(files->dxf.size() + files->rules.size());
+}
+
+// The least a save does: the files' bytes, formatted beforehand, written with fwrite.
+void plainFwrite(benchmark::State &state)
+{
+    runWithSavedFiles(state, [&state](const StyleFolder &folder, const SavedFiles &files) {
+        if (!writeWithFwrite(folder, files))
+            state.SkipWithError("the files could not be written");
+    });
+}
+
+// The least a load and a save do: the style read and split into group pairs with every real
+// converted, and the saved bytes, formatted beforehand, written with fwrite.
+void splitAndFwrite(benchmark::State &state)
+{
+    runWithSavedFiles(state, [&state](const StyleFolder &folder, const SavedFiles &files) {
+        const std::string style = readWholeFile(folder.style());
+        benchmark::DoNotOptimize(splitIntoGroupPairsConvertingReals(style));
+        if (!writeWithFwrite(folder, files))
+            state.SkipWithError("the files could not be written");
+    });
 }
 
 // The least a safe save does: the same bytes through a temporary file, flushed to disk and
 // renamed over the old file, as the model saves them.
 void safeWrite(benchmark::State &state)
 {
-    const StyleFolder &folder = styleFolder();
-    const std::optional<SavedFiles> files = savedFiles(folder);
-    if (!files) {
-        state.SkipWithError("the style did not load, grade and save");
-        return;
-    }
-    for (auto _ : state) {
+    runWithSavedFiles(state, [&state](const StyleFolder &folder, const SavedFiles &files) {
         try {
-            morvane::saveFileAtomically(folder.graded(), files->dxf);
-            morvane::saveFileAtomically(folder.gradedRules(), files->rules);
+            morvane::saveFileAtomically(folder.graded(), files.dxf);
+            morvane::saveFileAtomically(folder.gradedRules(), files.rules);
         } catch (const morvane::FileSaveError &error) {
             state.SkipWithError(error.what());
         }
-    }
+    });
 }
 
 BENCHMARK(aamaLoadGradeSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(plainFwrite)->Unit(benchmark::kMillisecond);
 BENCHMARK(safeWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(splitAndFwrite)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -227,6 +251,8 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("aamaLoadGradeSave", "plainFwrite");
     reporter.printRatio("aamaLoadGradeSave", "safeWrite");
+    reporter.printRatio("aamaLoadGradeSave", "splitAndFwrite");
+    reporter.printRatio("splitAndFwrite", "plainFwrite");
     benchmark::Shutdown();
     return 0;
 }
