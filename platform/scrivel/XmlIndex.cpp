@@ -70,14 +70,6 @@ bool startsWith(const char *p, std::string_view prefix)
     return true;
 }
 
-// The high bit of each byte of word that equals c.
-uint64_t bytesEqualTo(uint64_t word, char c)
-{
-    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
-    const uint64_t x = word ^ (0x0101010101010101ull * static_cast<unsigned char>(c));
-    return ~(((x & kLow7) + kLow7) | x | kLow7);
-}
-
 // The character of a character reference "&#...;" or "&#x...;" at p (past "&#"), which must
 // be below 128 and not null; advances p past the ';'. 0 when it is none such.
 char referencedCharacter(const char *&p)
@@ -123,13 +115,6 @@ char entityCharacter(const char *&p)
     return 0;
 }
 
-// The number of bytes of mask with their high bit set, the others being 0 (without a popcount
-// instruction, which not every processor has).
-size_t highBitCount(uint64_t mask)
-{
-    return static_cast<size_t>(((mask >> 7) * 0x0101010101010101ull) >> 56);
-}
-
 } // namespace
 
 // Reads the text of an index into it, refusing at the first thing outside what it reads.
@@ -147,7 +132,6 @@ public:
     bool read();
 
 private:
-    void reserve();
     bool readProlog();
     bool readDeclaration();
     void skipBlanks();
@@ -168,18 +152,18 @@ private:
     const char *const m_begin;
     const char *m_p;
     const char *const m_end;
-    // The elements whose end tag is still to come, from the root.
-    std::vector<uint32_t> m_open;
+    // The innermost element whose end tag is still to come; kNone outside the root. Until its
+    // end tag, an element's end holds the element it lies in (kNone for the root).
+    uint32_t m_open = kNone;
 };
 
 bool XmlIndex::Reader::read()
 {
     if (m_index.m_text.size() >= kDecoded || std::memchr(m_begin, '\0', m_index.m_text.size()))
         return false;
-    reserve();
     if (!readProlog() || !readStartTag())
         return false;
-    while (!m_open.empty()) {
+    while (m_open != kNone) {
         bool read = false;
         if (*m_p != '<')
             read = readText();
@@ -200,25 +184,6 @@ bool XmlIndex::Reader::read()
         if (!startsWith(m_p, "<!--") || !skipComment())
             return false;
     }
-}
-
-void XmlIndex::Reader::reserve()
-{
-    // Every element starts with a '<' not followed by '/': reserving for them all keeps the
-    // index from growing by copies, and its memory to what it needs.
-    // Eight bytes at a time, each beside the byte after it (the text's final null included).
-    size_t startTags = 0;
-    const char *p = m_begin;
-    for (; m_end - p >= 8; p += 8) {
-        uint64_t here = 0;
-        uint64_t next = 0;
-        std::memcpy(&here, p, sizeof here);
-        std::memcpy(&next, p + 1, sizeof next);
-        startTags += highBitCount(bytesEqualTo(here, '<') & ~bytesEqualTo(next, '/'));
-    }
-    for (; p != m_end; ++p)
-        startTags += static_cast<size_t>(p[0] == '<') & static_cast<size_t>(p[1] != '/');
-    m_index.m_elements.reserve(startTags);
 }
 
 bool XmlIndex::Reader::readProlog()
@@ -272,19 +237,18 @@ bool XmlIndex::Reader::readStartTag()
     const char *p = name + 1;
     while (is(*p, kName))
         ++p;
-    const auto element = static_cast<uint32_t>(m_index.m_elements.size());
-    m_index.m_elements.push_back(
-        {spanOf(name, p), {}, 0, static_cast<uint32_t>(m_index.m_attributes.size())});
+    const uint32_t element = m_index.append(
+        {spanOf(name, p), {}, m_open, static_cast<uint32_t>(m_index.m_attributes.size())});
     for (;;) {
         if (*p == '>') {
-            m_open.push_back(element);
+            m_open = element;
             m_p = p + 1;
             return true;
         }
         if (*p == '/') {
             if (p[1] != '>')
                 return false;
-            m_index.m_elements[element].end = element + 1;
+            m_index.element(element).end = element + 1;
             m_p = p + 2;
             return true;
         }
@@ -321,7 +285,7 @@ bool XmlIndex::Reader::readAttribute(const char *&p)
 
 bool XmlIndex::Reader::readEndTag()
 {
-    Element &element = m_index.m_elements[m_open.back()];
+    Element &element = m_index.element(m_open);
     // A name is always in the text read.
     const char *name = m_begin + element.name.offset;
     const char *p = m_p + 2;
@@ -335,8 +299,8 @@ bool XmlIndex::Reader::readEndTag()
         ++p;
     if (*p != '>')
         return false;
-    element.end = static_cast<uint32_t>(m_index.m_elements.size());
-    m_open.pop_back();
+    m_open = element.end;
+    element.end = m_index.m_count;
     m_p = p + 1;
     return true;
 }
@@ -354,12 +318,12 @@ bool XmlIndex::Reader::readText()
     if (*end != '<')
         return false;
     m_p = end;
-    const uint32_t element = m_open.back();
-    Span &value = m_index.m_elements[element].value;
+    const uint32_t element = m_open;
+    Span &value = m_index.element(element).value;
     // Only the first text counts; a text of blanks only when it stands alone before the end tag.
     if (value.length > 0)
         return true;
-    const bool afterChild = m_index.m_elements.size() > element + 1;
+    const bool afterChild = m_index.m_count > element + 1;
     if ((seen & kNotBlank) == 0 && (afterChild || end[1] != '/'))
         return true;
     if ((seen & kDecodedInText) != 0)
@@ -413,7 +377,8 @@ bool XmlIndex::read(std::string text)
     m_text = std::move(text);
     if (Reader(*this).read())
         return true;
-    m_elements.clear();
+    m_blocks.clear();
+    m_count = 0;
     m_attributes.clear();
     m_decoded.clear();
     return false;
@@ -423,15 +388,21 @@ void XmlIndex::clear()
 {
     m_text = std::string();
     m_decoded = std::string();
-    m_elements = std::vector<Element>();
+    m_blocks = std::vector<std::unique_ptr<Element[]>>();
+    m_count = 0;
     m_attributes = std::vector<Attribute>();
+}
+
+void XmlIndex::addBlock()
+{
+    m_blocks.push_back(std::make_unique_for_overwrite<Element[]>(kBlockSize));
 }
 
 bool XmlIndex::findAttribute(uint32_t e, std::string_view name, std::string_view &value) const
 {
-    const uint32_t last = e + 1 < m_elements.size() ? m_elements[e + 1].firstAttribute
-                                                    : static_cast<uint32_t>(m_attributes.size());
-    for (uint32_t a = m_elements[e].firstAttribute; a < last; ++a) {
+    const uint32_t last = e + 1 < m_count ? element(e + 1).firstAttribute
+                                          : static_cast<uint32_t>(m_attributes.size());
+    for (uint32_t a = element(e).firstAttribute; a < last; ++a) {
         if (view(m_attributes[a].name) == name) {
             value = view(m_attributes[a].value);
             return true;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,15 +33,15 @@ public:
     bool read(std::string text);
     /// Forgets the document and its text.
     void clear();
-    bool empty() const { return m_elements.empty(); }
+    bool empty() const { return m_count == 0; }
     /// The text that was read.
     const std::string &text() const { return m_text; }
 
     /// One past the last element below e (e + 1 when e has no child elements).
-    uint32_t end(uint32_t e) const { return m_elements[e].end; }
-    std::string_view name(uint32_t e) const { return view(m_elements[e].name); }
+    uint32_t end(uint32_t e) const { return element(e).end; }
+    std::string_view name(uint32_t e) const { return view(element(e).name); }
     /// Element e's first text; empty when it has none.
-    std::string_view value(uint32_t e) const { return view(m_elements[e].value); }
+    std::string_view value(uint32_t e) const { return view(element(e).value); }
     /// The value of element e's first XML attribute of that name; false when it has none.
     bool findAttribute(uint32_t e, std::string_view name, std::string_view &value) const;
 
@@ -67,6 +68,26 @@ private:
     class Reader;
 
     static constexpr uint32_t kDecoded = 0x80000000u;
+    static constexpr uint32_t kNone = UINT32_MAX;
+    // Elements are kept in blocks of a fixed size, so that the index grows without copying
+    // them or counting them beforehand, and holds no more room than one block beyond them.
+    static constexpr uint32_t kBlockBits = 12;
+    static constexpr uint32_t kBlockSize = 1u << kBlockBits;
+
+    const Element &element(uint32_t e) const
+    {
+        return m_blocks[e >> kBlockBits][e & (kBlockSize - 1)];
+    }
+    Element &element(uint32_t e) { return m_blocks[e >> kBlockBits][e & (kBlockSize - 1)]; }
+    // Appends an element; returns its number.
+    uint32_t append(const Element &element)
+    {
+        if ((m_count & (kBlockSize - 1)) == 0)
+            addBlock();
+        m_blocks.back()[m_count & (kBlockSize - 1)] = element;
+        return m_count++;
+    }
+    void addBlock();
 
     std::string_view view(Span span) const
     {
@@ -76,7 +97,8 @@ private:
 
     std::string m_text;
     std::string m_decoded;
-    std::vector<Element> m_elements;
+    std::vector<std::unique_ptr<Element[]>> m_blocks;
+    uint32_t m_count = 0;
     std::vector<Attribute> m_attributes;
 };
 
