@@ -352,13 +352,22 @@ struct CScrivel::Private
         const uint32_t end = index.end(frame.element);
         int i = std::max(first, 0);
         for (uint32_t child = childAt(frame, i); child < end; child = index.end(child), ++i) {
-            if (index.name(child) == name) {
+            if (index.hasName(child, name)) {
                 frame.child = child;
                 frame.childIndex = i;
                 return i;
             }
         }
         return -1;
+    }
+
+    int findChildValue(std::string_view name, int first, std::string_view &value)
+    {
+        IndexFrame *frame = indexCurrent();
+        const int i = frame == nullptr ? -1 : findChild(*frame, name, first);
+        if (i >= 0)
+            value = index.value(frame->child);
+        return i;
     }
 
     // Whether the cursor may go one level deeper; says why not when it may not.
@@ -582,12 +591,10 @@ int CScrivel::FindChild(std::string_view name, int first)
 
 int CScrivel::FindChildValue(std::string_view name, int first, std::string_view &value)
 {
-    const int i = FindChild(name, first);
-    if (i < 0)
-        return i;
     if (m_pPrivate->isIndexed())
-        value = m_pPrivate->index.value(m_pPrivate->indexCurrent()->child);
-    else
+        return m_pPrivate->findChildValue(name, first, value);
+    const int i = FindChild(name, first);
+    if (i >= 0)
         value = m_pPrivate->current()->child.child_value();
     return i;
 }

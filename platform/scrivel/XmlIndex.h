@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -40,6 +41,14 @@ public:
     /// One past the last element below e (e + 1 when e has no child elements).
     uint32_t end(uint32_t e) const { return element(e).end; }
     std::string_view name(uint32_t e) const { return view(element(e).name); }
+    /// Whether element e is named name.
+    bool hasName(uint32_t e, std::string_view name) const
+    {
+        // A name always lies in the text read.
+        const Span span = element(e).name;
+        return span.length == name.size() &&
+               std::memcmp(m_text.data() + span.offset, name.data(), name.size()) == 0;
+    }
     /// Element e's first text; empty when it has none.
     std::string_view value(uint32_t e) const { return view(element(e).value); }
     /// The value of element e's first XML attribute of that name; false when it has none.
