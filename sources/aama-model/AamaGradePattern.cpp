@@ -107,8 +107,14 @@ void CAamaGradePattern::BuildCurvesFromBoundary()
 void CAamaGradePattern::ResetPositions(const std::vector<int> &sizeCounts)
 {
     m_oPositionLayout.Reset(sizeCounts);
-    for (CAamaGradePoint *point : m_oBoundaryPoints)
-        point->ResetPositions(m_oPositionLayout);
-    for (CAamaGradePoint *point : m_oInternalPoints)
-        point->ResetPositions(m_oPositionLayout);
+    const std::size_t count = m_oPositionLayout.PositionCount();
+    m_oPositions.resize(count * static_cast<std::size_t>(m_oBoundaryPoints.GetCount() +
+                                                         m_oInternalPoints.GetCount()));
+    DPOINT *positions = m_oPositions.data();
+    for (const auto *points : {&m_oBoundaryPoints, &m_oInternalPoints}) {
+        for (CAamaGradePoint *point : *points) {
+            point->ResetPositions(m_oPositionLayout, positions);
+            positions += count;
+        }
+    }
 }

@@ -84,7 +84,9 @@ private:
     CPtrCollection<CAamaGradePoint> m_oRulePoints;
     COwningCollection<CAamaGradePoint> m_oBoundaryPoints;
     COwningCollection<CAamaNotch> m_oNotches;
-    /// The layout of the positions per size of the outline and internal points.
+    /// The layout of the positions per size of the outline and internal points, and those
+    /// positions: one run of the layout's count per point, outline points first.
     CAamaPositionLayout m_oPositionLayout;
+    std::vector<DPOINT> m_oPositions;
     morvane::AamaPieceExtras m_oExtras;
 };

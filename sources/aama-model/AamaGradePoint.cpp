@@ -39,7 +39,7 @@ GM_ERROR CAamaGradePoint::GetPosition(GradeSize size, DPOINT &position)
 GM_ERROR CAamaGradePoint::SetPosition(int table, int size, double x, double y)
 {
     if (const std::optional<std::size_t> place = PlaceOf(table, size))
-        m_oPositions[*place] = {x, y};
+        m_pPositions[*place] = {x, y};
     return GM_NO_ERROR;
 }
 
@@ -59,24 +59,6 @@ GM_ERROR CAamaGradePoint::GetSliderInfo(int &isSlider, IGradeCurve *&curve, int 
     return GM_NO_ERROR;
 }
 
-DPOINT CAamaGradePoint::GetGradedPosition(GradeSize size) const
-{
-    const std::optional<std::size_t> place = PlaceOf(size.table, size.size);
-    return place ? m_oPositions[*place] : GetBasePosition();
-}
-
-std::optional<std::size_t> CAamaGradePoint::PlaceOf(int table, int size) const
-{
-    if (!m_pLayout || table < 0 || size < 0)
-        return std::nullopt;
-    const std::vector<std::size_t> &starts = m_pLayout->starts;
-    const auto t = static_cast<std::size_t>(table);
-    if (t + 1 >= starts.size())
-        return std::nullopt;
-    const std::size_t place = starts[t] + static_cast<std::size_t>(size);
-    return place < starts[t + 1] ? std::optional<std::size_t>(place) : std::nullopt;
-}
-
 void CAamaPositionLayout::Reset(const std::vector<int> &sizeCounts)
 {
     starts.assign(1, 0);
@@ -84,8 +66,9 @@ void CAamaPositionLayout::Reset(const std::vector<int> &sizeCounts)
         starts.push_back(starts.back() + static_cast<std::size_t>(std::max(count, 0)));
 }
 
-void CAamaGradePoint::ResetPositions(const CAamaPositionLayout &layout)
+void CAamaGradePoint::ResetPositions(const CAamaPositionLayout &layout, DPOINT *positions)
 {
-    m_oPositions.assign(layout.starts.back(), GetBasePosition());
+    std::fill_n(positions, layout.PositionCount(), GetBasePosition());
     m_pLayout = &layout;
+    m_pPositions = positions;
 }

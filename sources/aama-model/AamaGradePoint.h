@@ -38,6 +38,19 @@ struct CAamaPositionLayout
 
     /// Lays out sizeCounts: each table with that many sizes (a negative count counting as 0).
     void Reset(const std::vector<int> &sizeCounts);
+
+    /// The number of positions of each point.
+    std::size_t PositionCount() const { return starts.back(); }
+
+    /// The place of table and size among a point's positions; none outside the layout (a
+    /// negative index wraps to one far outside).
+    std::optional<std::size_t> PlaceOf(int table, int size) const
+    {
+        const auto t = static_cast<std::size_t>(table);
+        if (t + 1 >= starts.size() || static_cast<std::size_t>(size) >= starts[t + 1] - starts[t])
+            return std::nullopt;
+        return starts[t] + static_cast<std::size_t>(size);
+    }
 };
 
 /// The notch that a point carries: its vector (the direction and depth of the cut, as read) and,
@@ -53,7 +66,7 @@ struct CAamaNotch
 /// base position until the program stores another; a size outside the arrays (before the first
 /// BeginGrading, or of a table the model does not know) answers the base position, and storing
 /// one there changes nothing.
-class CAamaGradePoint : public IGradePoint
+class CAamaGradePoint final : public IGradePoint
 {
 public:
     CAamaGradePoint(double x, double y, int32_t kind, int32_t ruleNumber);
@@ -73,7 +86,11 @@ public:
 
     /// The position in size: the stored one, or the base position for a base size or a size
     /// outside the arrays.
-    DPOINT GetGradedPosition(GradeSize size) const;
+    DPOINT GetGradedPosition(GradeSize size) const
+    {
+        const std::optional<std::size_t> place = PlaceOf(size.table, size.size);
+        return place ? m_pPositions[*place] : GetBasePosition();
+    }
     DPOINT GetBasePosition() const { return {m_dX, m_dY}; }
     int32_t GetKind() const { return m_nKind; }
     /// The rule number of the input file; -1 for none.
@@ -86,21 +103,27 @@ public:
     int32_t GetExtraValue() const { return m_nExtraValue; }
     void SetExtraValue(int32_t value) { m_nExtraValue = value; }
 
-    /// Positions for every size of layout, each the base position. The layout must outlive the
-    /// point's use of it.
-    void ResetPositions(const CAamaPositionLayout &layout);
+    /// Takes positions for every size of layout at positions (layout.PositionCount() of them,
+    /// owned by the point's pattern), each set to the base position. The layout and the
+    /// positions must outlive the point's use of them.
+    void ResetPositions(const CAamaPositionLayout &layout, DPOINT *positions);
 
 private:
     /// The place of table and size among the positions; none outside the layout.
-    std::optional<std::size_t> PlaceOf(int table, int size) const;
+    std::optional<std::size_t> PlaceOf(int table, int size) const
+    {
+        if (m_pLayout == nullptr)
+            return std::nullopt;
+        return m_pLayout->PlaceOf(table, size);
+    }
 
     int32_t m_nRuleNumber;
     int32_t m_nKind;
     double m_dX;
     double m_dY;
-    /// Null before the first reset.
+    /// Both null before the first reset.
     const CAamaPositionLayout *m_pLayout = nullptr;
-    std::vector<DPOINT> m_oPositions;
+    DPOINT *m_pPositions = nullptr;
     CAamaNotch *m_pNotch = nullptr;
     int32_t m_nExtraValue = 0;
 };

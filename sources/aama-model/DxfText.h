@@ -4,6 +4,7 @@
 
 #include "foundation/TextFormat.h"
 #include "sources/aama-model/FixedWidthText.h"
+#include "sources/aama-model/TextBuffer.h"
 
 #include <algorithm>
 #include <charconv>
@@ -29,18 +30,14 @@ class DxfText
 {
 public:
     /// Makes room for a text of about size characters, so that it grows without copying.
-    void reserve(std::size_t size)
-    {
-        if (size > m_capacity)
-            grow(size);
-    }
+    void reserve(std::size_t size) { m_text.reserve(size); }
 
     void group(int code, std::string_view value)
     {
         // Most groups are written straight into the text: code line and short value together.
         if (isShortCode(code) && value.size() <= kShortValue) {
             char *const line = lineRoom();
-            endLine(line, std::copy(value.begin(), value.end(), writeCodeLine(line, code)));
+            endLine(std::copy(value.begin(), value.end(), writeCodeLine(line, code)));
             return;
         }
         appendCode(code);
@@ -58,7 +55,7 @@ public:
     {
         char *const line = lineRoom();
         char *const digits = writeCodeLine(line, 8);
-        endLine(line, std::to_chars(digits, digits + 16, number).ptr);
+        endLine(std::to_chars(digits, digits + 16, number).ptr);
     }
 
     void coordinate(int code, double value)
@@ -66,7 +63,7 @@ public:
         if (isShortCode(code)) {
             char *const line = lineRoom();
             if (char *end = writeShortFixed(writeCodeLine(line, code), value, 3)) {
-                endLine(line, end);
+                endLine(end);
                 return;
             }
         }
@@ -84,7 +81,7 @@ public:
         coordinate(20, y);
     }
 
-    std::string_view text() const { return {m_buffer.get(), m_size}; }
+    std::string_view text() const { return m_text.text(); }
 
 private:
     /// A code line of a code from 0 to 999: three characters and CR LF.
@@ -109,18 +106,14 @@ private:
     }
 
     // Where a group of a code line and a short value is written, with room for it.
-    char *lineRoom()
-    {
-        makeRoom(kLineRoom);
-        return m_buffer.get() + m_size;
-    }
+    char *lineRoom() { return m_text.room(kLineRoom); }
 
-    // Ends the group written from line to end with CR LF and takes it into the text.
-    void endLine(char *line, char *end)
+    // Ends the group written up to end with CR LF and takes it into the text.
+    void endLine(char *end)
     {
         *end++ = '\r';
         *end++ = '\n';
-        m_size += static_cast<std::size_t>(end - line);
+        m_text.commit(end);
     }
 
     // The code line of any code.
@@ -135,31 +128,9 @@ private:
         append("\r\n");
     }
 
-    void append(std::string_view characters)
-    {
-        makeRoom(characters.size());
-        std::memcpy(m_buffer.get() + m_size, characters.data(), characters.size());
-        m_size += characters.size();
-    }
+    void append(std::string_view characters) { m_text.append(characters); }
 
-    void makeRoom(std::size_t count)
-    {
-        if (m_capacity - m_size < count)
-            grow(std::max(2 * m_capacity, m_size + count));
-    }
-
-    void grow(std::size_t capacity)
-    {
-        auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
-        if (m_size > 0)
-            std::memcpy(bigger.get(), m_buffer.get(), m_size);
-        m_buffer = std::move(bigger);
-        m_capacity = capacity;
-    }
-
-    std::unique_ptr<char[]> m_buffer;
-    std::size_t m_size = 0;
-    std::size_t m_capacity = 0;
+    TextBuffer m_text;
 };
 
 } // namespace morvane

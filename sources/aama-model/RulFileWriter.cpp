@@ -3,29 +3,31 @@
 #include "sources/aama-model/RulFileWriter.h"
 
 #include "foundation/TextFormat.h"
+#include "sources/aama-model/AamaGradePoint.h"
 #include "sources/aama-model/AtomicFileSave.h"
+#include "sources/aama-model/TextBuffer.h"
 #include "sources/grade-model/IGradeData.h"
-#include "sources/grade-model/IGradePattern.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string_view>
 #include <utility>
 
 using morvane::SizeCombination;
+using morvane::TextBuffer;
 
 namespace {
 
-constexpr const char *kLineEnd = "\r\n";
+constexpr std::string_view kLineEnd = "\r\n";
 
-DPOINT displacement(IGradePoint &point, const SizeCombination &combination)
+DPOINT displacement(const CAamaGradePoint &point, const SizeCombination &combination)
 {
-    DPOINT base;
-    point.GetPosition({}, base);
+    const DPOINT base = point.GetBasePosition();
     DPOINT sum;
     for (std::size_t table = 0; table < combination.size(); ++table) {
         if (combination[table] < 0)
             continue;
-        DPOINT position;
-        point.GetPosition({static_cast<int>(table), combination[table]}, position);
+        const DPOINT position = point.GetGradedPosition({static_cast<int>(table), combination[table]});
         sum.x += position.x - base.x;
         sum.y += position.y - base.y;
     }
@@ -34,50 +36,63 @@ DPOINT displacement(IGradePoint &point, const SizeCombination &combination)
 
 // The width of a displacement coordinate: "%9.2f".
 constexpr int kValueWidth = 9;
+// The most characters of a short coordinate copied in one fixed-size move.
+constexpr int kValueMove = 16;
+// The room of " %9.2f,%9.2f" for short coordinates, with what a fixed-size move writes past
+// the last one.
+constexpr std::size_t kDisplacementRoom = 2 + 2 * morvane::kShortFixedRoom + kValueMove;
 
-// Writes a displacement coordinate at out when it is short; gives its end, or null.
+// Writes a displacement coordinate at out, which has room for kShortFixedRoom characters and
+// kValueMove more, when it is short; gives its end, or null.
 char *writeShortValue(char *out, double value)
 {
-    char digits[morvane::kShortFixedRoom];
-    const char *const end = morvane::writeShortFixed(digits, value, 2);
+    // The number written after blanks: the field is its last kValueWidth characters when it is
+    // narrower, the number itself otherwise.
+    char field[kValueWidth + morvane::kShortFixedRoom];
+    std::memset(field, ' ', sizeof field);
+    char *const number = field + kValueWidth;
+    const char *const end = morvane::writeShortFixed(number, value, 2);
     if (end == nullptr)
         return nullptr;
-    const auto length = static_cast<int>(end - digits);
-    if (length < kValueWidth)
-        out = std::fill_n(out, kValueWidth - length, ' ');
-    return std::copy(static_cast<const char *>(digits), end, out);
+    const auto length = std::max<std::ptrdiff_t>(end - number, kValueWidth);
+    if (length <= kValueMove)
+        std::memcpy(out, end - length, kValueMove);
+    else
+        std::memcpy(out, end - length, static_cast<std::size_t>(length));
+    return out + length;
 }
 
-// Appends " %9.2f,%9.2f" of a displacement: written in one piece when both numbers are short.
-void appendDisplacement(std::string &text, const DPOINT &value)
+// Appends " %9.2f,%9.2f" of a displacement: written in place when both numbers are short.
+void appendDisplacement(TextBuffer &text, const DPOINT &value)
 {
-    char pair[2 * (kValueWidth + morvane::kShortFixedRoom)];
-    char *end = pair;
+    char *const start = text.room(kDisplacementRoom);
+    char *end = start;
     *end++ = ' ';
     if ((end = writeShortValue(end, value.x)) != nullptr) {
         *end++ = ',';
         if ((end = writeShortValue(end, value.y)) != nullptr) {
-            text.append(pair, static_cast<std::size_t>(end - pair));
+            text.commit(end);
             return;
         }
     }
-    text += ' ';
-    morvane::appendFixed(text, value.x, 2, kValueWidth);
-    text += ',';
-    morvane::appendFixed(text, value.y, 2, kValueWidth);
+    std::string pair = " ";
+    morvane::appendFixed(pair, value.x, 2, kValueWidth);
+    pair += ',';
+    morvane::appendFixed(pair, value.y, 2, kValueWidth);
+    text.append(pair);
 }
 
-void writeRule(std::string &text, const RulRulePoint &rule,
+void writeRule(TextBuffer &text, const RulRulePoint &rule,
                const std::vector<SizeCombination> &combinations)
 {
-    text += "RULE: DELTA ";
-    text += rule.m_sName;
-    text += kLineEnd;
+    text.append("RULE: DELTA ");
+    text.append(rule.m_sName);
+    text.append(kLineEnd);
     for (std::size_t i = 0; i < combinations.size(); ++i) {
         appendDisplacement(text, displacement(*rule.m_pPoint, combinations[i]));
         // After every fourth value and after the last: a single line end when both hold.
         if ((i + 1) % 4 == 0 || i + 1 == combinations.size())
-            text += kLineEnd;
+            text.append(kLineEnd);
     }
 }
 
@@ -109,13 +124,16 @@ void CRulFileWriter::Write(const std::filesystem::path &path, const IGradeData *
         "SIZE LIST: " + sizeList,
         "SAMPLE SIZE: " + sampleSize,
     };
-    std::string text;
+    TextBuffer text;
     // A rule's line and 20 characters for each size.
-    text.reserve(1024 + rulePoints.size() * (32 + 20 * combinations.size()));
-    for (const std::string &line : header)
-        text += line + kLineEnd;
+    text.reserve(1024 + sizeList.size() + rulePoints.size() * (32 + 20 * combinations.size()));
+    for (const std::string &line : header) {
+        text.append(line);
+        text.append(kLineEnd);
+    }
     for (const RulRulePoint &rule : rulePoints)
         writeRule(text, rule, combinations);
-    text += std::string("END") + kLineEnd;
-    morvane::saveFileAtomically(path, text);
+    text.append("END");
+    text.append(kLineEnd);
+    morvane::saveFileAtomically(path, text.text());
 }

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
+class CAamaGradePoint;
 class IGradeData;
-class IGradePoint;
 
 /// A point that an AAMA DXF file labels, with the label text (its rule name).
 struct RulRulePoint
 {
     std::string m_sName;
-    IGradePoint *m_pPoint = nullptr;
+    const CAamaGradePoint *m_pPoint = nullptr;
 };
 
 /// Writes RUL grade-rule files: nine header lines (version, author, the clock's date and time,
