@@ -2,7 +2,9 @@
 // A document written straight to text while it is built, in the form the filer prints a tree.
 #include "platform/scrivel/XmlTextWriter.h"
 
+#include <algorithm>
 #include <array>
+#include <atomic>
 #include <cassert>
 #include <cstdint>
 #include <cstring>
@@ -38,22 +40,18 @@ constexpr std::array<unsigned char, 256> makeEscapeTable()
 
 constexpr std::array<unsigned char, 256> kEscapes = makeEscapeTable();
 
-// A name ends at a null character, as the tree keeps it. Names are short: a plain loop.
-std::string_view untilNull(std::string_view text)
+// A name ends at a null character, as the tree keeps it.
+std::string_view untilNull(std::string_view name)
 {
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\0')
-            return text.substr(0, i);
-    }
-    return text;
+    return name.substr(0, name.find('\0'));
 }
 
 // The most characters that one byte of a text or value becomes when escaped.
 constexpr size_t kMaxEscapedLength = 6;
 
-char *put(char *out, std::string_view text)
+// Copies text, short as names and entities are, with a plain loop.
+char *copy(char *out, std::string_view text)
 {
-    // Short names and entities: a plain loop.
     for (const char c : text)
         *out++ = c;
     return out;
@@ -84,15 +82,23 @@ bool mayNeedEscape(uint64_t block)
             equal(block, '"')) != 0;
 }
 
-// Whether text, of eight bytes or more, holds no byte that escaping may change: looked at eight
-// bytes at a time, the last eight overlapping the ones before.
-bool isPlainLongText(std::string_view text)
+// Copies text, of eight bytes or more, to out eight bytes at a time, the last eight
+// overlapping the ones before, while it holds no byte that escaping may change; false when it
+// holds one.
+bool copyPlainLongText(char *out, std::string_view text)
 {
+    const auto copyBlock = [out, text](size_t at) {
+        const uint64_t block = blockAt(text, at);
+        if (mayNeedEscape(block))
+            return false;
+        std::memcpy(out + at, &block, sizeof block);
+        return true;
+    };
     for (size_t at = 0; at + 8 < text.size(); at += 8) {
-        if (mayNeedEscape(blockAt(text, at)))
+        if (!copyBlock(at))
             return false;
     }
-    return !mayNeedEscape(blockAt(text, text.size() - 8));
+    return copyBlock(text.size() - 8);
 }
 
 // Writes text escaped for where (kInText or kInAttribute) at out, up to a null character, and
@@ -100,10 +106,8 @@ bool isPlainLongText(std::string_view text)
 char *writeEscaped(char *out, std::string_view text, unsigned char where)
 {
     // Most texts are numbers of eight characters or more, with nothing to escape.
-    if (text.size() >= 8 && isPlainLongText(text)) {
-        std::memcpy(out, text.data(), text.size());
+    if (text.size() >= 8 && copyPlainLongText(out, text))
         return out + text.size();
-    }
     const unsigned char stop = where | kEnd;
     for (const char character : text) {
         const auto c = static_cast<unsigned char>(character);
@@ -115,20 +119,20 @@ char *writeEscaped(char *out, std::string_view text, unsigned char where)
         case '\0':
             return out;
         case '&':
-            out = put(out, "&amp;"sv);
+            out = copy(out, "&amp;"sv);
             break;
         case '<':
-            out = put(out, "&lt;"sv);
+            out = copy(out, "&lt;"sv);
             break;
         case '>':
-            out = put(out, "&gt;"sv);
+            out = copy(out, "&gt;"sv);
             break;
         case '"':
-            out = put(out, "&quot;"sv);
+            out = copy(out, "&quot;"sv);
             break;
         default:
             // A control character, as two decimal digits.
-            out = put(out, "&#"sv);
+            out = copy(out, "&#"sv);
             *out++ = static_cast<char>('0' + c / 10);
             *out++ = static_cast<char>('0' + c % 10);
             *out++ = ';';
@@ -139,26 +143,47 @@ char *writeEscaped(char *out, std::string_view text, unsigned char where)
 }
 
 // Appends text escaped for where, up to a null character.
-void appendEscaped(std::string &out, std::string_view text, unsigned char where)
+void appendEscapedTo(std::string &out, std::string_view text, unsigned char where)
 {
     const size_t at = out.size();
     out.resize(at + kMaxEscapedLength * text.size());
     out.resize(static_cast<size_t>(writeEscaped(out.data() + at, text, where) - out.data()));
 }
 
-// A line break and the indentation of an element at depth d: the first d characters.
-constexpr std::string_view kLineBreaks =
-    "\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
-
-void appendLineBreak(std::string &out, size_t depth)
+// Writes a line break and the indentation of an element at depth: depth - 1 tabs.
+char *writeLineBreak(char *out, size_t depth)
 {
-    if (depth <= kLineBreaks.size()) {
-        out.append(kLineBreaks.substr(0, depth));
-        return;
-    }
-    out += '\n';
-    out.append(depth - 1, '\t');
+    *out++ = '\n';
+    for (size_t level = 1; level < depth; ++level)
+        *out++ = '\t';
+    return out;
 }
+
+// Writes name up to a null character, as the tree keeps it, or kAnonymous when that leaves
+// nothing; out has room for the longer of the two.
+char *writeName(char *out, std::string_view name)
+{
+    char *const begin = out;
+    for (const char c : name) {
+        if (c == '\0')
+            break;
+        *out++ = c;
+    }
+    return out == begin ? copy(out, kAnonymous) : out;
+}
+
+// The room for name as writeName writes it.
+size_t nameRoom(std::string_view name)
+{
+    return name.size() + kAnonymous.size();
+}
+
+// How much room is made beyond what is asked for when the text needs more.
+constexpr size_t kRoomStep = 64 * 1024;
+
+// The size of the last document finished in the process: a new writer reserves it, so that a
+// document saved again, or one like it, is written without moving its text as it grows.
+std::atomic<size_t> g_lastDocumentSize{0};
 
 // The character of one of the entities that appendEscaped writes (without '&' and ';').
 char entityCharacter(std::string_view entity)
@@ -192,14 +217,18 @@ void appendUnescaped(std::string &out, std::string_view text)
 
 void XmlTextWriter::clear()
 {
-    m_text.clear();
+    m_size = 0;
     m_depth = 0;
 }
 
 void XmlTextWriter::startDocument(std::string_view name)
 {
-    m_text.assign(kDeclaration);
+    m_size = 0;
     m_depth = 0;
+    const size_t last = g_lastDocumentSize.load(std::memory_order_relaxed);
+    // With a margin for a document grown a little, and for the room asked beyond the text.
+    m_text.reserve(last + last / 8 + 2 * kRoomStep);
+    append(kDeclaration);
     beginElement(name);
 }
 
@@ -209,7 +238,7 @@ void XmlTextWriter::openElement(std::string_view name)
     OpenElement &parent = current();
     closeStartTag(parent);
     if (!parent.endsWithText)
-        appendLineBreak(m_text, m_depth + 1);
+        writtenUpTo(writeLineBreak(room(1 + m_depth), m_depth + 1));
     parent.endsWithText = false;
     ++parent.childCount;
     beginElement(name);
@@ -219,29 +248,27 @@ void XmlTextWriter::writeTextElement(std::string_view name, std::string_view tex
 {
     assert(isStarted() && "an element added to no document");
     OpenElement &parent = current();
-    closeStartTag(parent);
-    const bool lineBreak = !parent.endsWithText;
+    // Written through a pointer into room made once: most of these elements hold one number.
+    char *out = room(1 + 1 + m_depth + 2 * nameRoom(name) + 5 + kMaxEscapedLength * text.size());
+    if (!parent.hasContent) {
+        *out++ = '>';
+        parent.hasContent = true;
+    }
+    if (!parent.endsWithText)
+        out = writeLineBreak(out, m_depth + 1);
     parent.endsWithText = false;
     ++parent.childCount;
-    const std::string_view written = untilNull(name);
-    const std::string_view shown = written.empty() ? kAnonymous : written;
-    // Written through a pointer into room made once: most of these elements hold one number.
-    const size_t at = m_text.size();
-    m_text.resize(at + m_depth + 1 + 2 * shown.size() + 5 + kMaxEscapedLength * text.size());
-    char *out = m_text.data() + at;
-    if (lineBreak) {
-        *out++ = '\n';
-        for (size_t level = 0; level < m_depth; ++level)
-            *out++ = '\t';
-    }
     *out++ = '<';
-    out = put(out, shown);
+    const char *const nameBegin = out;
+    out = writeName(out, name);
+    const std::string_view written(nameBegin, static_cast<size_t>(out - nameBegin));
     *out++ = '>';
     out = writeEscaped(out, text, kInText);
-    out = put(out, "</"sv);
-    out = put(out, shown);
+    *out++ = '<';
+    *out++ = '/';
+    out = copy(out, written);
     *out++ = '>';
-    m_text.resize(static_cast<size_t>(out - m_text.data()));
+    writtenUpTo(out);
 }
 
 void XmlTextWriter::beginElement(std::string_view name)
@@ -249,11 +276,15 @@ void XmlTextWriter::beginElement(std::string_view name)
     if (m_depth == m_open.size())
         m_open.emplace_back();
     OpenElement &element = m_open[m_depth++];
-    const std::string_view written = untilNull(name);
-    m_text += '<';
-    element.name = {m_text.size(), m_text.size() + written.size()};
-    m_text += written.empty() ? kAnonymous : written;
-    element.attributesEnd = m_text.size();
+    char *out = room(1 + nameRoom(name));
+    *out++ = '<';
+    const size_t nameBegin = m_size + 1;
+    out = writeName(out, name);
+    writtenUpTo(out);
+    // An element without a name keeps an empty name span.
+    const bool anonymous = name.empty() || name.front() == '\0';
+    element.name = {nameBegin, anonymous ? nameBegin : m_size};
+    element.attributesEnd = m_size;
     element.hasContent = false;
     element.endsWithText = false;
     element.hasText = false;
@@ -267,7 +298,7 @@ void XmlTextWriter::closeStartTag(OpenElement &element)
     // Only the current element can be without content, and its start tag then ends the text.
     if (element.hasContent)
         return;
-    m_text += '>';
+    append(">"sv);
     element.hasContent = true;
 }
 
@@ -275,22 +306,23 @@ bool XmlTextWriter::closeElement()
 {
     if (m_depth <= 1)
         return false;
-    appendEndTag(m_text, current(), m_depth);
+    char *out = room(m_depth + 3 + kAnonymous.size() + view(current().name).size());
+    writtenUpTo(writeEndTag(out, current(), m_depth));
     --m_depth;
     return true;
 }
 
-void XmlTextWriter::appendEndTag(std::string &out, const OpenElement &element, size_t depth) const
+char *XmlTextWriter::writeEndTag(char *out, const OpenElement &element, size_t depth) const
 {
-    if (!element.hasContent) {
-        out += " />"sv;
-        return;
-    }
+    if (!element.hasContent)
+        return copy(out, " />"sv);
     if (!element.endsWithText)
-        appendLineBreak(out, depth);
-    out += "</"sv;
-    out += element.name.begin == element.name.end ? kAnonymous : view(element.name);
-    out += '>';
+        out = writeLineBreak(out, depth);
+    *out++ = '<';
+    *out++ = '/';
+    out = copy(out, element.name.begin == element.name.end ? kAnonymous : view(element.name));
+    *out++ = '>';
+    return out;
 }
 
 std::vector<int> XmlTextWriter::openPath() const
@@ -311,14 +343,14 @@ void XmlTextWriter::setText(std::string_view text)
     OpenElement &element = current();
     if (element.hasText) {
         m_scratch.clear();
-        appendEscaped(m_scratch, text, kInText);
+        appendEscapedTo(m_scratch, text, kInText);
         replace(element.text, m_scratch);
         return;
     }
     closeStartTag(element);
-    element.text.begin = m_text.size();
-    appendEscaped(m_text, text, kInText);
-    element.text.end = m_text.size();
+    element.text.begin = m_size;
+    appendEscaped(text, kInText);
+    element.text.end = m_size;
     element.hasText = true;
     element.endsWithText = true;
 }
@@ -336,36 +368,38 @@ void XmlTextWriter::setAttribute(std::string_view name, std::string_view value)
     for (Attribute &attribute : element.attributes) {
         if (!key.empty() && view(attribute.name) == key) {
             m_scratch.clear();
-            appendEscaped(m_scratch, value, kInAttribute);
+            appendEscapedTo(m_scratch, value, kInAttribute);
             replace(attribute.value, m_scratch);
             return;
         }
     }
-    // Written at the end of the start tag: straight onto the text while nothing follows it.
     const size_t at = element.attributesEnd;
-    const bool atEnd = at == m_text.size();
-    std::string &out = atEnd ? m_text : m_scratch;
-    const size_t base = atEnd ? 0 : at;
-    if (!atEnd)
-        m_scratch.clear();
-    Attribute added;
-    out += ' ';
-    // An anonymous attribute keeps an empty name span, so no name finds it.
-    added.name.begin = base + out.size();
-    added.name.end = added.name.begin + key.size();
-    out += key.empty() ? kAnonymous : key;
-    out += "=\""sv;
-    added.value.begin = base + out.size();
-    appendEscaped(out, value, kInAttribute);
-    added.value.end = base + out.size();
-    out += '"';
-    if (atEnd) {
-        element.attributesEnd = m_text.size();
-    } else {
-        m_text.insert(at, m_scratch);
-        shiftFrom(at, m_scratch.size());
-    }
+    const size_t end = m_size;
+    Attribute added = writeAttribute(key, value);
+    // Written at the end of the text, then moved into the start tag when something follows it.
+    std::rotate(m_text.data() + at, m_text.data() + end, m_text.data() + m_size);
+    shiftFrom(at, m_size - end);
+    for (size_t *offset : {&added.name.begin, &added.name.end, &added.value.begin, &added.value.end})
+        *offset -= end - at;
     element.attributes.push_back(added);
+}
+
+XmlTextWriter::Attribute XmlTextWriter::writeAttribute(std::string_view key, std::string_view value)
+{
+    char *out = room(1 + key.size() + kAnonymous.size() + 3 + kMaxEscapedLength * value.size());
+    Attribute written;
+    *out++ = ' ';
+    written.name.begin = m_size + 1;
+    written.name.end = written.name.begin + key.size();
+    out = copy(out, key.empty() ? kAnonymous : key);
+    *out++ = '=';
+    *out++ = '"';
+    written.value.begin = written.name.begin + (key.empty() ? kAnonymous : key).size() + 2;
+    out = writeEscaped(out, value, kInAttribute);
+    written.value.end = static_cast<size_t>(out - m_text.data());
+    *out++ = '"';
+    writtenUpTo(out);
+    return written;
 }
 
 bool XmlTextWriter::findAttribute(std::string_view name, std::string_view &value)
@@ -386,10 +420,9 @@ std::string XmlTextWriter::contents() const
 {
     if (!isStarted())
         return std::string(kDeclaration);
-    std::string out;
-    out.reserve(m_text.size() + m_depth * (m_depth + 64) + 1);
-    out = m_text;
-    appendClosing(out);
+    std::string out(m_size + closingRoom(), '\0');
+    std::memcpy(out.data(), m_text.data(), m_size);
+    out.resize(static_cast<size_t>(writeClosing(out.data() + m_size) - out.data()));
     return out;
 }
 
@@ -397,37 +430,84 @@ std::string XmlTextWriter::takeContents()
 {
     if (!isStarted())
         return std::string(kDeclaration);
-    appendClosing(m_text);
+    writtenUpTo(writeClosing(room(closingRoom())));
+    g_lastDocumentSize.store(m_size, std::memory_order_relaxed);
+    m_text.resize(m_size);
     std::string out = std::move(m_text);
+    m_text.clear();
     clear();
     return out;
 }
 
-void XmlTextWriter::appendClosing(std::string &out) const
+size_t XmlTextWriter::closingRoom() const
+{
+    size_t room = 1;
+    for (size_t depth = m_depth; depth > 0; --depth)
+        room += depth + 3 + kAnonymous.size() + view(m_open[depth - 1].name).size();
+    return room;
+}
+
+char *XmlTextWriter::writeClosing(char *out) const
 {
     for (size_t depth = m_depth; depth > 0; --depth)
-        appendEndTag(out, m_open[depth - 1], depth);
-    out += '\n';
+        out = writeEndTag(out, m_open[depth - 1], depth);
+    *out++ = '\n';
+    return out;
 }
 
 XmlTextWriter::ClosingScope::ClosingScope(XmlTextWriter &writer)
     : m_writer(writer)
-    , m_written(writer.m_text.size())
+    , m_written(writer.m_size)
 {
     assert(m_writer.isStarted() && "no document to close");
-    m_writer.appendClosing(m_writer.m_text);
+    m_writer.writtenUpTo(m_writer.writeClosing(m_writer.room(m_writer.closingRoom())));
+    g_lastDocumentSize.store(m_writer.m_size, std::memory_order_relaxed);
 }
 
 XmlTextWriter::ClosingScope::~ClosingScope()
 {
-    m_writer.m_text.resize(m_written);
+    m_writer.m_size = m_written;
+}
+
+void XmlTextWriter::makeRoom(size_t count)
+{
+    // The string fills what it grows by: room is made in steps that stay in the cache until
+    // they are written over, while the capacity grows by doubling.
+    const size_t size = m_size + count + kRoomStep;
+    if (size > m_text.capacity())
+        m_text.reserve(std::max(size, 2 * m_text.capacity()));
+    m_text.resize(size);
+}
+
+void XmlTextWriter::append(std::string_view text)
+{
+    char *out = room(text.size());
+    std::memcpy(out, text.data(), text.size());
+    writtenUpTo(out + text.size());
+}
+
+void XmlTextWriter::appendEscaped(std::string_view text, unsigned char where)
+{
+    writtenUpTo(writeEscaped(room(kMaxEscapedLength * text.size()), text, where));
+}
+
+void XmlTextWriter::splice(size_t begin, size_t end, std::string_view replacement)
+{
+    const size_t tail = m_size - end;
+    const size_t length = replacement.size();
+    if (length > end - begin)
+        room(length - (end - begin));
+    char *data = m_text.data();
+    std::memmove(data + begin + length, data + end, tail);
+    std::memcpy(data + begin, replacement.data(), length);
+    m_size = begin + length + tail;
 }
 
 void XmlTextWriter::replace(Span &span, std::string_view replacement)
 {
     const size_t begin = span.begin;
     const size_t oldEnd = span.end;
-    m_text.replace(begin, oldEnd - begin, replacement);
+    splice(begin, oldEnd, replacement);
     // Unsigned arithmetic wraps, so a shorter replacement moves what follows back.
     shiftFrom(oldEnd, replacement.size() - (oldEnd - begin));
     span = {begin, begin + replacement.size()};
@@ -455,7 +535,7 @@ void XmlTextWriter::shiftFrom(size_t position, size_t delta)
 
 std::string_view XmlTextWriter::view(Span span) const
 {
-    return std::string_view(m_text).substr(span.begin, span.end - span.begin);
+    return std::string_view(m_text.data() + span.begin, span.end - span.begin);
 }
 
 std::string_view XmlTextWriter::unescaped(Span span)

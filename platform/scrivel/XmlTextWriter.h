@@ -62,7 +62,7 @@ public:
     template <class Use> auto useContents(Use use)
     {
         const ClosingScope closing(*this);
-        return use(std::string_view(m_text));
+        return use(std::string_view(m_text.data(), m_size));
     }
 
 private:
@@ -107,12 +107,31 @@ private:
     };
 
     void beginElement(std::string_view name);
-    // Appends the end tags of the open elements and the final line break to out.
-    void appendClosing(std::string &out) const;
+    // The room that the end tags of the open elements and the final line break need, and
+    // writes them at out.
+    size_t closingRoom() const;
+    char *writeClosing(char *out) const;
     void closeStartTag(OpenElement &element);
     OpenElement &current() { return m_open[m_depth - 1]; }
     const OpenElement &current() const { return m_open[m_depth - 1]; }
-    void appendEndTag(std::string &out, const OpenElement &element, size_t depth) const;
+    char *writeEndTag(char *out, const OpenElement &element, size_t depth) const;
+    // Room for count more characters after the text, and where they go; writtenUpTo then ends
+    // the text where they ended.
+    char *room(size_t count)
+    {
+        if (m_text.size() - m_size < count)
+            makeRoom(count);
+        return m_text.data() + m_size;
+    }
+    void makeRoom(size_t count);
+    void writtenUpTo(const char *end) { m_size = static_cast<size_t>(end - m_text.data()); }
+    void append(std::string_view text);
+    // Writes the XML attribute at the end of the text and gives where its parts lie; an
+    // anonymous one keeps an empty name span, so no name finds it.
+    Attribute writeAttribute(std::string_view key, std::string_view value);
+    void appendEscaped(std::string_view text, unsigned char where);
+    // Replaces the characters from begin to end by replacement, moving what follows.
+    void splice(size_t begin, size_t end, std::string_view replacement);
     // Replaces a span of the current element by replacement, moving what follows.
     void replace(Span &span, std::string_view replacement);
     // Moves every offset of the current element at or after position by delta.
@@ -120,7 +139,10 @@ private:
     std::string_view view(Span span) const;
     std::string_view unescaped(Span span);
 
+    // The document so far is m_text's first m_size characters; the rest of m_text is room,
+    // made in large steps so that writing an element does not fill it first.
     std::string m_text;
+    size_t m_size = 0;
     // m_open[0 .. m_depth-1] are the open elements from the root; entries beyond keep their
     // storage for reuse.
     std::vector<OpenElement> m_open;
