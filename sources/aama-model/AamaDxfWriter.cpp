@@ -146,7 +146,7 @@ void writePointEntity(DxfText &dxf, const AamaPiecePoint &point)
     if (point.m_nRuleNumber == -1)
         return;
     startText(dxf, layer, point.m_dX, point.m_dY);
-    dxf.group(1, "# " + morvane::formatInteger(point.m_nRuleNumber));
+    dxf.numberedGroup(1, "# ", point.m_nRuleNumber);
 }
 
 void writeVertex(DxfText &dxf, int layer, const AamaPiecePoint &point)
@@ -336,7 +336,7 @@ void writeEntities(DxfText &dxf, const CAamaDxfDocument &document, const std::tm
 // label; the rest is small beside them.
 std::size_t expectedSize(const CAamaDxfDocument &document)
 {
-    constexpr std::size_t kBytesPerPoint = 100;
+    constexpr std::size_t kBytesPerPoint = 128;
     std::size_t points = 0;
     for (const AamaPiece &piece : document.m_oPieces)
         points += piece.m_oBoundaryPoints.size() + piece.m_oInternalPoints.size();

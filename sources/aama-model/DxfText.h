@@ -3,15 +3,10 @@
 #pragma once
 
 #include "foundation/TextFormat.h"
-#include "sources/aama-model/FixedWidthText.h"
 #include "sources/aama-model/TextBuffer.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstring>
-#include <memory>
 #include <span>
-#include <string>
 #include <string_view>
 
 namespace morvane {
@@ -26,6 +21,10 @@ struct DxfGroup
 /// The text of a DXF file under construction: each group is a code line, right-aligned in three
 /// characters, and a value line, both ending with CR LF. Reals are written "%.3f" in every
 /// process locale alike.
+///
+/// A group of a code from 0 to 999 and a short value is written in place in one step, small
+/// enough to be compiled into its caller, where a constant code becomes fixed characters; any
+/// other takes a slower way.
 class DxfText
 {
 public:
@@ -34,15 +33,11 @@ public:
 
     void group(int code, std::string_view value)
     {
-        // Most groups are written straight into the text: code line and short value together.
-        if (isShortCode(code) && value.size() <= kShortValue) {
-            char *const line = lineRoom();
-            endLine(std::copy(value.begin(), value.end(), writeCodeLine(line, code)));
+        if (!isShortCode(code) || value.size() > kShortValue) {
+            appendLongGroup(code, value);
             return;
         }
-        appendCode(code);
-        append(value);
-        append("\r\n");
+        endLine(std::copy(value.begin(), value.end(), writeCodeLine(lineRoom(), code)));
     }
 
     void groups(std::span<const DxfGroup> fixed)
@@ -51,27 +46,32 @@ public:
             group(each.code, each.value);
     }
 
+    /// A group whose value is prefix followed by number in decimal, as "# 12".
+    void numberedGroup(int code, std::string_view prefix, int number);
+
+    /// Group 8; the layers of one or two digits in place.
     void layer(int number)
     {
-        char *const line = lineRoom();
-        char *const digits = writeCodeLine(line, 8);
-        endLine(std::to_chars(digits, digits + 16, number).ptr);
+        if (number < 0 || number > 99) {
+            numberedGroup(8, {}, number);
+            return;
+        }
+        char *digits = writeCodeLine(lineRoom(), 8);
+        if (number >= 10)
+            *digits++ = char('0' + number / 10);
+        *digits++ = char('0' + number % 10);
+        endLine(digits);
     }
 
     void coordinate(int code, double value)
     {
         if (isShortCode(code)) {
-            char *const line = lineRoom();
-            if (char *end = writeShortFixed(writeCodeLine(line, code), value, 3)) {
+            if (char *end = writeShortFixed(writeCodeLine(lineRoom(), code), value, 3)) {
                 endLine(end);
                 return;
             }
         }
-        appendCode(code);
-        std::string number;
-        appendFixed(number, value, 3);
-        append(number);
-        append("\r\n");
+        appendLongCoordinate(code, value);
     }
 
     /// Groups 10 and 20.
@@ -116,19 +116,10 @@ private:
         m_text.commit(end);
     }
 
+    void appendLongGroup(int code, std::string_view value);
+    void appendLongCoordinate(int code, double value);
     // The code line of any code.
-    void appendCode(int code)
-    {
-        if (isShortCode(code)) {
-            char line[kCodeLineLength];
-            append({line, static_cast<std::size_t>(writeCodeLine(line, code) - line)});
-            return;
-        }
-        append(blankPadded(code, 3));
-        append("\r\n");
-    }
-
-    void append(std::string_view characters) { m_text.append(characters); }
+    void appendCode(int code);
 
     TextBuffer m_text;
 };
