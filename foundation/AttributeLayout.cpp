@@ -28,21 +28,6 @@ const AttributeLayout &AttributeLayout::Empty()
 
 namespace {
 
-bool matches(const SharedAttribute &shared, const ValueRegistration &registration)
-{
-    return shared.MatchesValue(registration);
-}
-
-bool matches(const SharedAttribute &shared, const CollectionRegistration &registration)
-{
-    return shared.MatchesCollection(registration);
-}
-
-bool matches(const SharedAttribute &shared, const ReferenceRegistration &registration)
-{
-    return shared.MatchesReference(registration);
-}
-
 std::unique_ptr<SharedAttribute> describe(const ReferenceRegistration &registration)
 {
     return std::make_unique<SharedReferenceAttribute>(registration);
@@ -61,25 +46,10 @@ std::unique_ptr<SharedAttribute> describe(const CollectionRegistration &registra
 } // namespace
 
 template <class Registration>
-const AttributeLayout *AttributeLayout::FindShared(const Registration &registration) const
-{
-    for (const auto &next : m_aNextByShared) {
-        const AttributeLayout *layout = next.load(std::memory_order_acquire);
-        if (layout == nullptr)
-            return nullptr;
-        if (matches(*layout->m_pShared, registration))
-            return layout;
-    }
-    return nullptr;
-}
-
-template <class Registration>
-const AttributeLayout *AttributeLayout::WithShared(const Registration &registration) const
+const AttributeLayout *AttributeLayout::AddShared(const Registration &registration) const
 {
     if (registration.offset <= -kMaxMemberDistance || registration.offset >= kMaxMemberDistance)
         return nullptr;
-    if (const AttributeLayout *layout = FindShared(registration))
-        return layout;
     const std::lock_guard lock(g_growing);
     if (const AttributeLayout *layout = FindShared(registration))
         return layout;
@@ -94,21 +64,19 @@ const AttributeLayout *AttributeLayout::WithShared(const Registration &registrat
     return nullptr;
 }
 
-const AttributeLayout *AttributeLayout::WithValue(const ValueRegistration &registration) const
+const AttributeLayout *AttributeLayout::Grow(const ValueRegistration &registration) const
 {
-    return WithShared(registration);
+    return AddShared(registration);
 }
 
-const AttributeLayout *AttributeLayout::WithReference(
-    const ReferenceRegistration &registration) const
+const AttributeLayout *AttributeLayout::Grow(const ReferenceRegistration &registration) const
 {
-    return WithShared(registration);
+    return AddShared(registration);
 }
 
-const AttributeLayout *AttributeLayout::WithCollection(
-    const CollectionRegistration &registration) const
+const AttributeLayout *AttributeLayout::Grow(const CollectionRegistration &registration) const
 {
-    return WithShared(registration);
+    return AddShared(registration);
 }
 
 const AttributeLayout *AttributeLayout::WithOwnAttribute() const

@@ -39,10 +39,24 @@ public:
     /// The layout of an object that has registered nothing.
     static const AttributeLayout &Empty();
 
-    /// The layout after this one and the member; null when it cannot be shared.
-    const AttributeLayout *WithValue(const ValueRegistration &registration) const;
-    const AttributeLayout *WithCollection(const CollectionRegistration &registration) const;
-    const AttributeLayout *WithReference(const ReferenceRegistration &registration) const;
+    /// The layout after this one and the member; null when it cannot be shared. Objects
+    /// register every member of theirs through one of these: the layout is found inline, and
+    /// only a member new to the tree takes the way out.
+    const AttributeLayout *WithValue(const ValueRegistration &registration) const
+    {
+        const AttributeLayout *layout = FindShared(registration);
+        return layout != nullptr ? layout : Grow(registration);
+    }
+    const AttributeLayout *WithCollection(const CollectionRegistration &registration) const
+    {
+        const AttributeLayout *layout = FindShared(registration);
+        return layout != nullptr ? layout : Grow(registration);
+    }
+    const AttributeLayout *WithReference(const ReferenceRegistration &registration) const
+    {
+        const AttributeLayout *layout = FindShared(registration);
+        return layout != nullptr ? layout : Grow(registration);
+    }
     /// The layout after this one and one attribute of the object's own; null when there is no
     /// room for it.
     const AttributeLayout *WithOwnAttribute() const;
@@ -58,10 +72,36 @@ private:
     static constexpr int kMaxBranches = 8;
 
     AttributeLayout() = default;
+    static bool Matches(const SharedAttribute &shared, const ValueRegistration &registration)
+    {
+        return shared.MatchesValue(registration);
+    }
+    static bool Matches(const SharedAttribute &shared, const CollectionRegistration &registration)
+    {
+        return shared.MatchesCollection(registration);
+    }
+    static bool Matches(const SharedAttribute &shared, const ReferenceRegistration &registration)
+    {
+        return shared.MatchesReference(registration);
+    }
     template <class Registration>
-    const AttributeLayout *WithShared(const Registration &registration) const;
+    const AttributeLayout *FindShared(const Registration &registration) const
+    {
+        for (const auto &next : m_aNextByShared) {
+            const AttributeLayout *layout = next.load(std::memory_order_acquire);
+            if (layout == nullptr)
+                return nullptr;
+            if (Matches(*layout->m_pShared, registration))
+                return layout;
+        }
+        return nullptr;
+    }
+    // Adds the layout after this one and the member to the tree; null when it cannot be shared.
+    const AttributeLayout *Grow(const ValueRegistration &registration) const;
+    const AttributeLayout *Grow(const CollectionRegistration &registration) const;
+    const AttributeLayout *Grow(const ReferenceRegistration &registration) const;
     template <class Registration>
-    const AttributeLayout *FindShared(const Registration &registration) const;
+    const AttributeLayout *AddShared(const Registration &registration) const;
     const AttributeLayout *Extend(std::unique_ptr<SharedAttribute> shared) const;
 
     std::vector<Entry> m_aEntries;
