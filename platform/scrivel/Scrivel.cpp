@@ -40,6 +40,8 @@ constexpr uint32_t kNoElement = UINT32_MAX;
 struct IndexFrame
 {
     uint32_t element = 0;
+    // One past the element's last descendant.
+    uint32_t end = 0;
     uint32_t child = kNoElement;
     int childIndex = 0;
     int childCount = -1;
@@ -283,7 +285,7 @@ struct CScrivel::Private
     {
         if (static_cast<size_t>(depth) == indexFrames.size())
             indexFrames.emplace_back();
-        indexFrames[static_cast<size_t>(depth)] = {element, kNoElement, 0, -1};
+        indexFrames[static_cast<size_t>(depth)] = {element, index.end(element), kNoElement, 0, -1};
         ++depth;
     }
 
@@ -297,9 +299,8 @@ struct CScrivel::Private
     int childCount(IndexFrame &frame) const
     {
         if (frame.childCount < 0) {
-            const uint32_t end = index.end(frame.element);
             frame.childCount = 0;
-            for (uint32_t child = frame.element + 1; child < end; child = index.end(child))
+            for (uint32_t child = frame.element + 1; child < frame.end; child = index.end(child))
                 ++frame.childCount;
         }
         return frame.childCount;
@@ -322,14 +323,13 @@ struct CScrivel::Private
     // As childAt in an indexed document; kNoElement when it has no more children.
     uint32_t childAt(IndexFrame &frame, int i) const
     {
-        const uint32_t end = index.end(frame.element);
         if (frame.child == kNoElement || i < frame.childIndex) {
-            frame.child = frame.element + 1 < end ? frame.element + 1 : kNoElement;
+            frame.child = frame.element + 1 < frame.end ? frame.element + 1 : kNoElement;
             frame.childIndex = 0;
         }
         while (frame.child != kNoElement && frame.childIndex < i) {
             const uint32_t next = index.end(frame.child);
-            frame.child = next < end ? next : kNoElement;
+            frame.child = next < frame.end ? next : kNoElement;
             ++frame.childIndex;
         }
         return frame.child;
@@ -349,9 +349,8 @@ struct CScrivel::Private
 
     int findChild(IndexFrame &frame, std::string_view name, int first) const
     {
-        const uint32_t end = index.end(frame.element);
         int i = std::max(first, 0);
-        for (uint32_t child = childAt(frame, i); child < end; child = index.end(child), ++i) {
+        for (uint32_t child = childAt(frame, i); child < frame.end; child = index.end(child), ++i) {
             if (index.hasName(child, name)) {
                 frame.child = child;
                 frame.childIndex = i;
