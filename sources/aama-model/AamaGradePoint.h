@@ -47,7 +47,7 @@ struct CAamaPositionLayout
     std::optional<std::size_t> PlaceOf(int table, int size) const
     {
         const auto t = static_cast<std::size_t>(table);
-        if (t + 1 >= starts.size() || static_cast<std::size_t>(size) >= starts[t + 1] - starts[t])
+        if (t >= starts.size() - 1 || static_cast<std::size_t>(size) >= starts[t + 1] - starts[t])
             return std::nullopt;
         return starts[t] + static_cast<std::size_t>(size);
     }

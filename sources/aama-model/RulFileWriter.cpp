@@ -27,7 +27,8 @@ DPOINT displacement(const CAamaGradePoint &point, const SizeCombination &combina
     for (std::size_t table = 0; table < combination.size(); ++table) {
         if (combination[table] < 0)
             continue;
-        const DPOINT position = point.GetGradedPosition({static_cast<int>(table), combination[table]});
+        const DPOINT position =
+            point.GetGradedPosition({static_cast<int>(table), combination[table]});
         sum.x += position.x - base.x;
         sum.y += position.y - base.y;
     }

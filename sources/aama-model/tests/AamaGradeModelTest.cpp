@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace fs = std::filesystem;
 
@@ -179,6 +180,27 @@ TEST(AamaGradePatternTest, GivesPositionsToThePointsItHadWhenLaidOut)
     expectPoint(positionIn(*outline, kLarge), 1, 2);
     expectPoint(positionIn(*later, {1, 2}), 50, 60);
     expectPoint(positionIn(*hole, {1, 2}), 3, 4);
+}
+
+// A size outside the layout, by a negative index or one past its tables or sizes, answers the
+// base position, and storing a position there changes none inside it.
+TEST(AamaGradePatternTest, AnswersTheBasePositionOutsideTheLayout)
+{
+    CAamaGradePattern pattern("P");
+    CAamaGradePoint *point = pattern.AddBoundaryPoint(
+        std::make_unique<CAamaGradePoint>(1, 2, morvane::kAamaTurnPoint, 1));
+    pattern.ResetPositions({3, 2});
+    constexpr int kLowest = std::numeric_limits<int>::min();
+    const GradeSize outside[] = {{-1, 0}, {-1, 1}, {0, -1}, {1, -1},      {0, 3},
+                                 {1, 2},  {2, 0},  {-2, 4}, {0, kLowest}, {kLowest, 0}};
+    for (const GradeSize size : outside) {
+        SCOPED_TRACE(testing::Message() << size.table << ", " << size.size);
+        EXPECT_EQ(point->SetPosition(size.table, size.size, 50, 60), GM_NO_ERROR);
+        expectPoint(positionIn(*point, size), 1, 2);
+    }
+    for (const GradeSize size :
+         {GradeSize{0, 0}, GradeSize{0, 2}, GradeSize{1, 0}, GradeSize{1, 1}})
+        expectPoint(positionIn(*point, size), 1, 2);
 }
 
 TEST(AamaGradePatternTest, LeavesOutOrdinaryPointsAndCopiesInternalOnes)
