@@ -254,17 +254,26 @@ void CAamaBlock::Classify()
     GiveDrillHolesTheRulesAtThem();
 }
 
-morvane::AamaPointMarks CAamaBlock::BoundaryMarksAt(double x, double y) const
+const std::vector<morvane::AamaPointMarks> &CAamaBlock::BoundaryMarks() const
 {
-    std::call_once(m_oMarkPointIndexBuilt, [this] {
-        m_oMarkPointIndex = morvane::PointMarksIndex(m_oMarkPoints);
-    });
-    morvane::AamaPointMarks marks = m_oMarkPointIndex.MarksAt(x, y);
-    if (marks.ruleNumber >= 0)
-        return marks;
-    if (const CAamaText *label = LastLabelAt(x, y, true))
-        marks.ruleNumber = morvane::aamaRuleNumber(label->m_sText);
-    return marks;
+    std::call_once(m_oBoundaryMarked, [this] { MarkBoundaryVertices(); });
+    return m_oBoundaryMarks;
+}
+
+void CAamaBlock::MarkBoundaryVertices() const
+{
+    if (!m_bHasBoundary)
+        return;
+    const morvane::PointMarksIndex index(m_oMarkPoints);
+    m_oBoundaryMarks.reserve(m_oBoundary.m_oVertices.size());
+    for (const CAamaVertex &vertex : m_oBoundary.m_oVertices) {
+        morvane::AamaPointMarks &marks =
+            m_oBoundaryMarks.emplace_back(index.MarksAt(vertex.m_dX, vertex.m_dY));
+        if (marks.ruleNumber >= 0)
+            continue;
+        if (const CAamaText *label = LastLabelAt(vertex.m_dX, vertex.m_dY, true))
+            marks.ruleNumber = morvane::aamaRuleNumber(label->m_sText);
+    }
 }
 
 std::vector<const CAamaPolyline *> CAamaBlock::OtherPolylines() const

@@ -49,10 +49,11 @@ public:
     /// continue it, with a vertex added for each notch on one of its edges; null when the block
     /// has no layer-1 polyline.
     const CAamaPolyline *Boundary() const { return m_bHasBoundary ? &m_oBoundary : nullptr; }
-    /// What the points of the block (all but drill holes) make of the position (x, y): the
-    /// marks of the outline vertex there. Without a rule number from the points, a "#" label on
-    /// layer 1 or 2 at the position gives it. The points are indexed when first asked.
-    morvane::AamaPointMarks BoundaryMarksAt(double x, double y) const;
+    /// What the points of the block (all but drill holes) make of each outline vertex, in the
+    /// outline's order: the marks of the points at its position. Without a rule number from the
+    /// points, a "#" label on layer 1 or 2 at the position gives it. Found for all vertices
+    /// when first asked.
+    const std::vector<morvane::AamaPointMarks> &BoundaryMarks() const;
     /// The polylines that are not part of the outline, in file order.
     std::vector<const CAamaPolyline *> OtherPolylines() const;
     /// The POINTs on layer 13.
@@ -81,6 +82,7 @@ private:
     void DirectNotchesWithoutAngle();
     void MatchRuleLabels();
     void GiveDrillHolesTheRulesAtThem();
+    void MarkBoundaryVertices() const;
     /// Of the labels at (x, y) (with namesAnyPoint, only those on layers that name any point
     /// they stand at), the last one in the file; null when none.
     const CAamaText *LastLabelAt(double x, double y, bool namesAnyPoint) const;
@@ -100,11 +102,11 @@ private:
     bool m_bHasBoundary = false;
     /// For each polyline, whether it is part of the outline.
     std::vector<bool> m_oInBoundary;
-    /// The points that may mark the outline (all but drill holes), in file order, and their
-    /// index.
+    /// The points that may mark the outline (all but drill holes), in file order.
     std::vector<CAamaPoint *> m_oMarkPoints;
-    mutable std::once_flag m_oMarkPointIndexBuilt;
-    mutable morvane::PointMarksIndex m_oMarkPointIndex;
+    /// The marks of each outline vertex, once asked for.
+    mutable std::once_flag m_oBoundaryMarked;
+    mutable std::vector<morvane::AamaPointMarks> m_oBoundaryMarks;
     std::vector<CAamaPoint *> m_oDrillHoles;
     std::vector<const CAamaText *> m_oRuleLabels;
     morvane::NearIndex m_oRuleLabelIndex;

@@ -306,7 +306,7 @@ AamaPosition CAamaDataImpl::GetVertex(int piece, int line, int v, int &pointFlag
         return {};
     const CAamaBlock &block = *PieceBlock(piece);
     const CAamaVertex &vertex = block.Boundary()->m_oVertices[std::size_t(v)];
-    const morvane::AamaPointMarks marks = block.BoundaryMarksAt(vertex.m_dX, vertex.m_dY);
+    const morvane::AamaPointMarks &marks = block.BoundaryMarks()[std::size_t(v)];
     pointFlags = marks.pointFlags;
     ruleNumber = marks.ruleNumber;
     notchVector[0] = marks.notchVector[0];

@@ -43,6 +43,10 @@ public:
         const std::int64_t lastX = cellOf(x + 2 * m_distance);
         const std::int64_t firstY = cellOf(y - 2 * m_distance);
         const std::int64_t lastY = cellOf(y + 2 * m_distance);
+        if (firstX == lastX && firstY == lastY) {
+            visit(bucketOfCell(firstX, firstY));
+            return;
+        }
         std::size_t visited[9];
         std::size_t visitedCount = 0;
         for (std::int64_t cx = firstX; cx <= lastX; ++cx) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace morvane {
 
@@ -46,10 +47,8 @@ PointMarksIndex::PointMarksIndex(std::span<const CAamaPoint *const> points)
     : m_points(points)
     , m_grid(2 * points.size())
 {
-    m_ruleNumbers.reserve(points.size());
-    for (const CAamaPoint *point : points)
-        m_ruleNumbers.push_back(point->RuleNumber());
-    // The points by bucket, in file order within each (a counting sort).
+    // The points by bucket, in file order within each (a counting sort): first the count of
+    // each bucket, then where each bucket ends, filled from its end.
     m_bucketStart.assign(m_grid.bucketCount() + 1, 0);
     std::vector<std::size_t> bucketOfPoint(points.size(), kNone);
     for (std::size_t place = 0; place < points.size(); ++place) {
@@ -58,15 +57,14 @@ PointMarksIndex::PointMarksIndex(std::span<const CAamaPoint *const> points)
         if (!std::isfinite(point.m_dX) || !std::isfinite(point.m_dY))
             continue;
         bucketOfPoint[place] = m_grid.bucketOf(point.m_dX, point.m_dY);
-        ++m_bucketStart[bucketOfPoint[place] + 1];
+        ++m_bucketStart[bucketOfPoint[place]];
     }
     for (std::size_t bucket = 1; bucket < m_bucketStart.size(); ++bucket)
         m_bucketStart[bucket] += m_bucketStart[bucket - 1];
     std::vector<std::size_t> byBucket(m_bucketStart.back());
-    std::vector<std::size_t> next(m_bucketStart.begin(), m_bucketStart.end() - 1);
-    for (std::size_t place = 0; place < points.size(); ++place) {
+    for (std::size_t place = points.size(); place-- > 0;) {
         if (bucketOfPoint[place] != kNone)
-            byBucket[next[bucketOfPoint[place]]++] = place;
+            byBucket[--m_bucketStart[bucketOfPoint[place]]] = place;
     }
 
     // The points of one position become one site; a bucket's sites stand together.
@@ -81,8 +79,13 @@ PointMarksIndex::PointMarksIndex(std::span<const CAamaPoint *const> points)
                                          return s.x == point.m_dX && s.y == point.m_dY;
                                      });
             if (site == m_sites.end())
-                site = m_sites.insert(m_sites.end(), Site{point.m_dX, point.m_dY, {}});
-            site->deciding.AddPoint(place, KindOf(point.m_nLayer), m_ruleNumbers[place] >= 0);
+                site = m_sites.insert(m_sites.end(), Site{point.m_dX, point.m_dY, {}, {}});
+            const int ruleNumber = point.RuleNumber();
+            site->deciding.AddPoint(place, KindOf(point.m_nLayer), ruleNumber >= 0);
+            AamaPointMarks &marks = site->marks;
+            if (marks.ruleNumber < 0)
+                marks.ruleNumber = ruleNumber;
+            marks.pointFlags = point.ApplyKind(marks.pointFlags, marks.notchVector);
         }
         m_bucketStart[bucket] = firstSite;
     }
@@ -91,21 +94,37 @@ PointMarksIndex::PointMarksIndex(std::span<const CAamaPoint *const> points)
 
 AamaPointMarks PointMarksIndex::MarksAt(double x, double y) const
 {
-    AamaPointMarks marks;
     if (m_sites.empty())
-        return marks;
-    Deciding deciding;
+        return {};
+    // Nearly always a single site is near; what several decide together is merged.
+    const Site *found = nullptr;
+    std::optional<Deciding> merged;
     m_grid.nearBuckets(x, y, [&](std::size_t bucket) {
         for (std::size_t i = m_bucketStart[bucket]; i < m_bucketStart[bucket + 1]; ++i) {
-            if (isNear(m_sites[i].x, m_sites[i].y, x, y))
-                deciding.Add(m_sites[i].deciding);
+            const Site &site = m_sites[i];
+            if (!isNear(site.x, site.y, x, y))
+                continue;
+            if (!found) {
+                found = &site;
+                continue;
+            }
+            if (!merged)
+                merged = found->deciding;
+            merged->Add(site.deciding);
         }
     });
+    if (merged)
+        return MarksOf(*merged);
+    return found ? found->marks : AamaPointMarks();
+}
 
+AamaPointMarks PointMarksIndex::MarksOf(const Deciding &deciding) const
+{
     // Every kind sets or clears a fixed set of flag bits and keeps the others, so each bit ends
     // as the latest point that touches it leaves it: applying the latest point of each kind, in
     // file order, gives the flags that all the points give. The notch vector is the latest
     // notch's.
+    AamaPointMarks marks;
     std::array<std::size_t, kKindCount> latest = deciding.latestOfKind;
     std::sort(latest.begin(), latest.end());
     for (const std::size_t place : latest) {
@@ -116,7 +135,7 @@ AamaPointMarks PointMarksIndex::MarksAt(double x, double y) const
     // Each point in turn sets the rule number until one of 0 or more is set.
     const std::size_t ruled = deciding.firstRuled != kNone ? deciding.firstRuled : deciding.latest;
     if (ruled != kNone)
-        marks.ruleNumber = m_ruleNumbers[ruled];
+        marks.ruleNumber = m_points[ruled]->RuleNumber();
     return marks;
 }
 

@@ -28,7 +28,8 @@ struct AamaPointMarks
 /// each kind, the latest point and the first point with a rule number of 0 or more decide the
 /// marks, so the index keeps just those for each position that points lie on, in a hashed grid:
 /// a search costs the number of distinct positions close to it, however many points lie on
-/// each, and the index takes memory in proportion to the number of points.
+/// each, and the index takes memory in proportion to the number of points. Each position keeps
+/// its marks, so a search that finds a single position only looks them up.
 class PointMarksIndex
 {
 public:
@@ -59,20 +60,22 @@ private:
         void AddPoint(std::size_t place, std::size_t kind, bool ruled);
     };
 
-    /// One position that points lie on, and what they decide.
+    /// One position that points lie on, what they decide and the marks they give, folded in
+    /// file order.
     struct Site
     {
         double x;
         double y;
         Deciding deciding;
+        AamaPointMarks marks;
     };
 
     /// The slot of a point's layer among the kinds; kNone for a layer that keeps the flags.
     static std::size_t KindOf(int layer);
+    /// The marks that the points of several sites give, from what they decide.
+    AamaPointMarks MarksOf(const Deciding &deciding) const;
 
     std::span<const CAamaPoint *const> m_points;
-    /// The rule number of each point, read from its label once.
-    std::vector<int> m_ruleNumbers;
     NearGrid m_grid;
     /// The sites by bucket, and where those of each bucket start, with the end after the last.
     std::vector<Site> m_sites;

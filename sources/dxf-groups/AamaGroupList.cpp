@@ -12,6 +12,8 @@
 
 namespace {
 
+using PlainNumber = CAamaGroup::PlainNumber;
+
 // Numbers in DXF files are nearly always plain: blanks, a sign and a few digits, with a decimal
 // point in reals. Those are read here, to the same value as the general parser gives; anything
 // else goes through it.
@@ -70,34 +72,56 @@ const char *readDigits(const char *first, const char *end, std::uint64_t &value)
     return first;
 }
 
-double readReal(std::string_view text)
+// Reads blanks, an optional minus, digits and an optional decimal point with more digits from
+// position on into number; gives where they end.
+const char *scanNumber(const char *position, const char *end, PlainNumber &number)
 {
-    // Up to 15 digits are exact in a double, and so are the powers of ten used: one correctly
-    // rounded division then gives the nearest double, as the general parser does.
-    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const char *position = text.data();
-    const char *const end = position + text.size();
+    // More digits than this never make a plain number.
+    constexpr long kTooMany = 16;
     while (position < end && *position == ' ')
         ++position;
     const bool negative = position < end && *position == '-';
     if (negative)
         ++position;
-    std::uint64_t mantissa = 0;
+    std::uint64_t digits = 0;
     const char *const wholeStart = position;
-    position = readDigits(position, end, mantissa);
-    long digits = position - wholeStart;
-    long decimals = 0;
+    position = readDigits(position, end, digits);
+    long count = position - wholeStart;
+    long decimals = -1;
     if (position < end && *position == '.') {
         const char *const decimalsStart = ++position;
-        position = readDigits(position, end, mantissa);
+        position = readDigits(position, end, digits);
         decimals = position - decimalsStart;
-        digits += decimals;
+        count += decimals;
     }
-    if (position != end || digits == 0 || digits > 15)
-        return morvane::parseDouble(text);
-    const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
-    return negative ? -value : value;
+    number.digits = digits;
+    number.count = static_cast<int>(std::min(count, kTooMany));
+    number.decimals = static_cast<int>(std::min(decimals, kTooMany));
+    number.negative = negative;
+    return position;
+}
+
+// Whether a number read whole is read here: up to 15 digits are exact in a double, and so are
+// the powers of ten used, so one correctly rounded division gives the nearest double, as the
+// general parser does.
+bool isPlainReal(const PlainNumber &number)
+{
+    return number.count >= 1 && number.count <= 15;
+}
+
+double plainReal(const PlainNumber &number)
+{
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double value = static_cast<double>(number.digits) /
+                         kPowersOfTen[number.decimals > 0 ? number.decimals : 0];
+    return number.negative ? -value : value;
+}
+
+// Whether a number read whole is an integer that readInteger() reads itself.
+bool isPlainInteger(const PlainNumber &number)
+{
+    return number.count >= 1 && number.count <= 9 && number.decimals < 0 && !number.negative;
 }
 
 // The first LF from first on, or end: eight characters at a time where eight are left.
@@ -131,6 +155,19 @@ std::string_view lineAt(const char *start, const char *textEnd, const char *&nex
     if (end > start && end[-1] == '\r')
         --end;
     return {start, static_cast<std::size_t>(end - start)};
+}
+
+// Where the next line starts when a line ends at position (with LF, CR LF or the end of the
+// text); null when it does not.
+const char *afterLineEnd(const char *position, const char *end)
+{
+    if (position == end)
+        return end;
+    if (*position == '\n')
+        return position + 1;
+    if (*position == '\r' && end - position >= 2 && position[1] == '\n')
+        return position + 2;
+    return nullptr;
 }
 
 // Reads a code line at position where it stands, without looking for the line end first:
@@ -173,59 +210,72 @@ const char *readPlainCode(const char *position, const char *end, int &code)
     return position < end ? position + 1 : position;
 }
 
+// Reads the value line from position on into value and number; gives where the next line
+// starts. A number is read as the line end is looked for: most values are numbers, and most
+// lines end right after them.
+const char *readValue(const char *position, const char *end, std::string_view &value,
+                      PlainNumber &number)
+{
+    const char *const numberEnd = scanNumber(position, end, number);
+    if (const char *next = afterLineEnd(numberEnd, end)) {
+        value = {position, static_cast<std::size_t>(numberEnd - position)};
+        return next;
+    }
+    number.count = 0;
+    const char *next = nullptr;
+    value = lineAt(position, end, next);
+    return next;
+}
+
 } // namespace
 
 int CAamaGroup::Integer() const
 {
-    return readInteger(m_sValue);
+    return isPlainInteger(m_oNumber) ? static_cast<int>(m_oNumber.digits) : readInteger(m_sValue);
 }
 
 double CAamaGroup::Real() const
 {
-    return readReal(m_sValue);
+    return isPlainReal(m_oNumber) ? plainReal(m_oNumber) : morvane::parseDouble(m_sValue);
 }
 
 const CAamaGroup *CAamaGroupList::Next()
 {
-    if (m_nPosition >= m_nEnd)
+    if (m_pPosition >= m_pEnd)
         return nullptr;
     // After Back() the same group is read again.
-    if (m_nPosition == m_nPrevious && m_nAfterGroup > m_nPosition) {
-        m_nPosition = m_nAfterGroup;
+    if (m_pPosition == m_pPrevious && m_pAfterGroup > m_pPosition) {
+        m_pPosition = m_pAfterGroup;
         return &m_oGroup;
     }
-    m_nPrevious = m_nPosition;
-    const char *const text = m_sText.data();
-    const char *const end = text + m_sText.size();
-    const char *position = readPlainCode(text + m_nPosition, end, m_oGroup.m_nCode);
+    m_pPrevious = m_pPosition;
+    const char *const end = m_sText.data() + m_sText.size();
+    const char *position = readPlainCode(m_pPosition, end, m_oGroup.m_nCode);
     if (!position) {
-        const std::string_view codeLine = lineAt(text + m_nPosition, end, position);
+        const std::string_view codeLine = lineAt(m_pPosition, end, position);
         if (!isCodeLine(codeLine)) {
             RefuseCodeLine(codeLine);
             return nullptr;
         }
         m_oGroup.m_nCode = readInteger(codeLine);
     }
-    m_oGroup.m_sValue = std::string_view();
-    if (position < end)
-        m_oGroup.m_sValue = lineAt(position, end, position);
-    m_nPosition = static_cast<std::size_t>(position - text);
-    if (!m_bEndOfFile && m_oGroup.Is(0, "EOF")) {
+    m_pPosition = readValue(position, end, m_oGroup.m_sValue, m_oGroup.m_oNumber);
+    if (m_oGroup.m_nCode == 0 && !m_bEndOfFile && m_oGroup.m_sValue == "EOF") {
         m_bEndOfFile = true;
-        m_nEnd = m_nPosition;
+        m_pEnd = m_pPosition;
     }
-    m_nAfterGroup = m_nPosition;
+    m_pAfterGroup = m_pPosition;
     return &m_oGroup;
 }
 
 void CAamaGroupList::RefuseCodeLine(std::string_view line)
 {
     // Every line before the refused one ends with LF.
-    const auto lineNumber = 1 + std::count(m_sText.begin(), m_sText.begin() + m_nPrevious, '\n');
+    const auto lineNumber = 1 + std::count(m_sText.data(), m_pPrevious, '\n');
     m_sDamage = "line " + std::to_string(lineNumber) + ": the group code \"" + shownLine(line) +
                 "\" is not a number";
-    m_nPosition = m_nPrevious;
-    m_nEnd = m_nPosition;
+    m_pPosition = m_pPrevious;
+    m_pEnd = m_pPosition;
 }
 
 std::string CAamaGroupList::Incompleteness() const
@@ -237,7 +287,7 @@ std::string CAamaGroupList::Incompleteness() const
 
 void CAamaGroupList::Back()
 {
-    m_nPosition = m_nPrevious;
+    m_pPosition = m_pPrevious;
 }
 
 void CAamaGroupList::Skip()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,23 @@ struct CAamaGroup
     /// skipped, trailing text ignored, 0 when it does not start with a number.
     int Integer() const;
     double Real() const;
+
+    /// A value of blanks, an optional minus, digits and an optional decimal point with more
+    /// digits, as the group list reads it while it looks for the line end.
+    struct PlainNumber
+    {
+        std::uint64_t digits = 0;
+        /// How many digits, 16 for any more; 0 when the value is not such a number.
+        int count = 0;
+        /// How many of them follow the decimal point; -1 without a point.
+        int decimals = -1;
+        bool negative = false;
+    };
+
+private:
+    friend class CAamaGroupList;
+
+    PlainNumber m_oNumber;
 };
 
 /// The groups of a text in file order, up to and including its first (0, "EOF") group, read
@@ -32,7 +50,10 @@ class CAamaGroupList
 public:
     explicit CAamaGroupList(std::string_view text)
         : m_sText(text)
-        , m_nEnd(text.size())
+        , m_pPosition(text.data())
+        , m_pPrevious(text.data())
+        , m_pAfterGroup(text.data())
+        , m_pEnd(text.data() + text.size())
     {
     }
 
@@ -58,12 +79,12 @@ private:
     void RefuseCodeLine(std::string_view line);
 
     std::string_view m_sText;
-    std::size_t m_nPosition = 0;
+    const char *m_pPosition;
     /// Where the group that Next() gave last starts and ends.
-    std::size_t m_nPrevious = 0;
-    std::size_t m_nAfterGroup = 0;
+    const char *m_pPrevious;
+    const char *m_pAfterGroup;
     /// The end of the text, or of its EOF group once that has been read.
-    std::size_t m_nEnd;
+    const char *m_pEnd;
     bool m_bEndOfFile = false;
     std::string m_sDamage;
     CAamaGroup m_oGroup;

@@ -337,6 +337,10 @@ TEST(AAMADataTest, ReadsNumbersAsTheNumberParserDoes)
         "0.000000000000001",
         "0.00000000000001",
         "-99999.999",
+        "  -3.5",
+        "4.25 ",
+        "1234567890123456",
+        "7\r8",
     };
     const ScopedLocale german("de_DE.UTF-8");
     ASSERT_TRUE(german.isActive());
