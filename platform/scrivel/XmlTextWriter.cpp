@@ -40,10 +40,14 @@ constexpr std::array<unsigned char, 256> makeEscapeTable()
 
 constexpr std::array<unsigned char, 256> kEscapes = makeEscapeTable();
 
-// A name ends at a null character, as the tree keeps it.
+// A name ends at a null character, as the tree keeps it. Names are short: a plain loop.
 std::string_view untilNull(std::string_view name)
 {
-    return name.substr(0, name.find('\0'));
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\0')
+            return name.substr(0, i);
+    }
+    return name;
 }
 
 // The most characters that one byte of a text or value becomes when escaped.
@@ -58,28 +62,27 @@ char *copy(char *out, std::string_view text)
 }
 
 // Eight bytes of text from position at, in the order of the machine.
-uint64_t blockAt(std::string_view text, size_t at)
+inline uint64_t blockAt(std::string_view text, size_t at)
 {
     uint64_t block = 0;
     std::memcpy(&block, text.data() + at, sizeof block);
     return block;
 }
 
-// Whether one of the eight bytes of block is a control or null character, '&', '<', '>' or '"':
-// one that an escaped text may have to change. Bytes from 0x80 on are none of them.
-bool mayNeedEscape(uint64_t block)
+// Whether one of the eight bytes of block may be one that an escaped text changes: a control or
+// null character, or one from '"' to '&' or from '<' to '>' (those in between that never change
+// only take the slower way). Bytes from 0x80 on are none of them.
+inline bool mayNeedEscape(uint64_t block)
 {
     constexpr uint64_t kOnes = 0x0101010101010101;
     constexpr uint64_t kHighs = 0x8080808080808080;
-    // A byte below n sets its high bit in block - n * kOnes, and the bytes under it borrow
-    // only from one that does so.
-    const auto below = [block](unsigned char n) { return (block - n * kOnes) & ~block & kHighs; };
-    const auto equal = [](uint64_t bytes, char c) {
-        const uint64_t differences = bytes ^ (static_cast<unsigned char>(c) * kOnes);
-        return (differences - kOnes) & ~differences & kHighs;
-    };
-    return (below(0x20) | equal(block, '&') | equal(block, '<') | equal(block, '>') |
-            equal(block, '"')) != 0;
+    // Of the seven low bits of a byte plus 0x80 - c, the high bit tells whether they are c or
+    // more, and no sum carries into the next byte.
+    const uint64_t lowBits = block & ~kHighs;
+    const auto atLeast = [lowBits](uint64_t c) { return lowBits + (0x80 - c) * kOnes; };
+    const uint64_t marked = ~atLeast(0x20) | (atLeast('"') & ~atLeast('&' + 1)) |
+                            (atLeast('<') & ~atLeast('>' + 1));
+    return (marked & ~block & kHighs) != 0;
 }
 
 // Copies text, of eight bytes or more, to out eight bytes at a time, the last eight
@@ -150,9 +153,24 @@ void appendEscapedTo(std::string &out, std::string_view text, unsigned char wher
     out.resize(static_cast<size_t>(writeEscaped(out.data() + at, text, where) - out.data()));
 }
 
+// A line break and the indentation of an element at depth 1 to 16: the first depth characters.
+constexpr std::string_view kLineBreak = "\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+
+// The room that writeLineBreak needs.
+size_t lineBreakRoom(size_t depth)
+{
+    return std::max(depth, kLineBreak.size());
+}
+
 // Writes a line break and the indentation of an element at depth: depth - 1 tabs.
 char *writeLineBreak(char *out, size_t depth)
 {
+    // Most elements lie less deep: a copy of a fixed size, the characters beyond the
+    // indentation to be written over next.
+    if (depth <= kLineBreak.size()) {
+        std::memcpy(out, kLineBreak.data(), kLineBreak.size());
+        return out + depth;
+    }
     *out++ = '\n';
     for (size_t level = 1; level < depth; ++level)
         *out++ = '\t';
@@ -238,7 +256,7 @@ void XmlTextWriter::openElement(std::string_view name)
     OpenElement &parent = current();
     closeStartTag(parent);
     if (!parent.endsWithText)
-        writtenUpTo(writeLineBreak(room(1 + m_depth), m_depth + 1));
+        writtenUpTo(writeLineBreak(room(lineBreakRoom(m_depth + 1)), m_depth + 1));
     parent.endsWithText = false;
     ++parent.childCount;
     beginElement(name);
@@ -249,7 +267,8 @@ void XmlTextWriter::writeTextElement(std::string_view name, std::string_view tex
     assert(isStarted() && "an element added to no document");
     OpenElement &parent = current();
     // Written through a pointer into room made once: most of these elements hold one number.
-    char *out = room(1 + 1 + m_depth + 2 * nameRoom(name) + 5 + kMaxEscapedLength * text.size());
+    char *out = room(1 + lineBreakRoom(m_depth + 1) + 2 * nameRoom(name) + 5 +
+                     kMaxEscapedLength * text.size());
     if (!parent.hasContent) {
         *out++ = '>';
         parent.hasContent = true;
@@ -298,7 +317,8 @@ void XmlTextWriter::closeStartTag(OpenElement &element)
     // Only the current element can be without content, and its start tag then ends the text.
     if (element.hasContent)
         return;
-    append(">"sv);
+    *room(1) = '>';
+    ++m_size;
     element.hasContent = true;
 }
 
@@ -306,7 +326,7 @@ bool XmlTextWriter::closeElement()
 {
     if (m_depth <= 1)
         return false;
-    char *out = room(m_depth + 3 + kAnonymous.size() + view(current().name).size());
+    char *out = room(lineBreakRoom(m_depth) + 3 + kAnonymous.size() + view(current().name).size());
     writtenUpTo(writeEndTag(out, current(), m_depth));
     --m_depth;
     return true;
@@ -376,7 +396,12 @@ void XmlTextWriter::setAttribute(std::string_view name, std::string_view value)
     const size_t at = element.attributesEnd;
     const size_t end = m_size;
     Attribute added = writeAttribute(key, value);
-    // Written at the end of the text, then moved into the start tag when something follows it.
+    if (at == end) {
+        element.attributesEnd = m_size;
+        element.attributes.push_back(added);
+        return;
+    }
+    // Written at the end of the text, then moved into the start tag, which something follows.
     std::rotate(m_text.data() + at, m_text.data() + end, m_text.data() + m_size);
     shiftFrom(at, m_size - end);
     for (size_t *offset : {&added.name.begin, &added.name.end, &added.value.begin, &added.value.end})
@@ -443,7 +468,7 @@ size_t XmlTextWriter::closingRoom() const
 {
     size_t room = 1;
     for (size_t depth = m_depth; depth > 0; --depth)
-        room += depth + 3 + kAnonymous.size() + view(m_open[depth - 1].name).size();
+        room += lineBreakRoom(depth) + 3 + kAnonymous.size() + view(m_open[depth - 1].name).size();
     return room;
 }
 
