@@ -8,11 +8,14 @@
 
 #include <cmath>
 #include <numbers>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using morvane::DxfGroup;
+using morvane::DxfRun;
 using morvane::DxfText;
 using morvane::format;
 
@@ -115,7 +118,17 @@ void startText(DxfText &dxf, int layer, double x, double y)
     dxf.group(40, "0.0");
 }
 
-void writeNotch(DxfText &dxf, const AamaPiecePoint &point)
+// The position of a point: the groups written for it before, or else written now.
+DxfRun writePosition(DxfText &dxf, const AamaPiecePoint &point, DxfRun written)
+{
+    if (written.size == 0)
+        return dxf.position(point.m_dX, point.m_dY);
+    dxf.repeat(written);
+    return written;
+}
+
+// The depth and angle of a notch, after its position.
+void writeNotchCut(DxfText &dxf, const AamaPiecePoint &point)
 {
     double dx = point.m_dDirectionX - point.m_dX;
     const double dy = point.m_dDirectionY - point.m_dY;
@@ -125,35 +138,49 @@ void writeNotch(DxfText &dxf, const AamaPiecePoint &point)
     double angle = std::atan(dy / dx);
     if (dx < 0.0)
         angle += dy >= 0.0 ? std::numbers::pi : -std::numbers::pi;
-    dxf.group(0, "POINT");
-    dxf.layer(kNotchLayer);
-    dxf.position(point.m_dX, point.m_dY);
     dxf.coordinate(30, depth);
     dxf.coordinate(50, angle * 180.0 / std::numbers::pi);
 }
 
-// A point as a POINT entity, followed by its "# n" label when it has a rule number.
-void writePointEntity(DxfText &dxf, const AamaPiecePoint &point)
+// A point as a POINT entity, followed by its "# n" label when it has a rule number; written is
+// where its position was written before, if it was.
+void writePointEntity(DxfText &dxf, const AamaPiecePoint &point, DxfRun written)
 {
     const int layer = pointLayer(point.m_nKind);
-    if (layer == kNotchLayer) {
-        writeNotch(dxf, point);
-    } else {
-        dxf.group(0, "POINT");
-        dxf.layer(layer);
-        dxf.position(point.m_dX, point.m_dY);
-    }
+    dxf.group(0, "POINT");
+    dxf.layer(layer);
+    const DxfRun position = writePosition(dxf, point, written);
+    if (layer == kNotchLayer)
+        writeNotchCut(dxf, point);
     if (point.m_nRuleNumber == -1)
         return;
-    startText(dxf, layer, point.m_dX, point.m_dY);
+    dxf.group(0, "TEXT");
+    dxf.layer(layer);
+    dxf.repeat(position);
+    dxf.group(40, "0.0");
     dxf.numberedGroup(1, "# ", point.m_nRuleNumber);
 }
 
-void writeVertex(DxfText &dxf, int layer, const AamaPiecePoint &point)
+DxfRun writeVertex(DxfText &dxf, int layer, const AamaPiecePoint &point, DxfRun written = {})
 {
     dxf.group(0, "VERTEX");
     dxf.layer(layer);
-    dxf.position(point.m_dX, point.m_dY);
+    return writePosition(dxf, point, written);
+}
+
+// Vertices of points on layer, each position kept in positions for the points' entities.
+void writeVertices(DxfText &dxf, int layer, std::span<const AamaPiecePoint> points,
+                   std::vector<DxfRun> &positions)
+{
+    for (const AamaPiecePoint &point : points)
+        positions.push_back(writeVertex(dxf, layer, point));
+}
+
+void writePointEntities(DxfText &dxf, std::span<const AamaPiecePoint> points,
+                        const std::vector<DxfRun> &positions)
+{
+    for (std::size_t i = 0; i < points.size(); ++i)
+        writePointEntity(dxf, points[i], positions[i]);
 }
 
 // The outline, closed both by its flag and by repeating its first vertex, then its points.
@@ -163,13 +190,13 @@ void writeBoundary(DxfText &dxf, const std::vector<AamaPiecePoint> &points)
     dxf.layer(kBoundaryLayer);
     dxf.group(66, "1");
     dxf.group(70, "   1");
-    for (const AamaPiecePoint &point : points)
-        writeVertex(dxf, kBoundaryLayer, point);
+    std::vector<DxfRun> positions;
+    positions.reserve(points.size());
+    writeVertices(dxf, kBoundaryLayer, points, positions);
     if (!points.empty())
-        writeVertex(dxf, kBoundaryLayer, points.front());
+        writeVertex(dxf, kBoundaryLayer, points.front(), positions.front());
     dxf.group(0, "SEQEND");
-    for (const AamaPiecePoint &point : points)
-        writePointEntity(dxf, point);
+    writePointEntities(dxf, points, positions);
 }
 
 void checkLine(const AamaPiece &piece, std::size_t index)
@@ -189,27 +216,28 @@ void checkLine(const AamaPiece &piece, std::size_t index)
 // its last point on the layer of its kind; then its points.
 void writeLine(DxfText &dxf, const AamaPiece &piece, const AamaPieceLine &line)
 {
-    const auto first = piece.m_oInternalPoints.begin() + line.m_nFirstPoint;
-    const auto end = first + line.m_nPointCount;
+    const std::span<const AamaPiecePoint> points(
+        piece.m_oInternalPoints.data() + line.m_nFirstPoint,
+        static_cast<std::size_t>(line.m_nPointCount));
+    std::vector<DxfRun> positions;
+    positions.reserve(points.size());
     const int layer = lineLayer(line.m_nKind);
     if (layer == kInternalLineLayer) {
         dxf.group(0, "POLYLINE");
         dxf.layer(layer);
         dxf.group(66, "1");
         dxf.group(70, "   0");
-        for (auto point = first; point != end; ++point)
-            writeVertex(dxf, layer, *point);
+        writeVertices(dxf, layer, points, positions);
         dxf.group(0, "SEQEND");
     } else {
-        const AamaPiecePoint &last = *(end - 1);
         dxf.group(0, "LINE");
         dxf.layer(layer);
-        dxf.position(first->m_dX, first->m_dY);
-        dxf.coordinate(11, last.m_dX);
-        dxf.coordinate(21, last.m_dY);
+        positions.resize(points.size());
+        positions.front() = dxf.position(points.front().m_dX, points.front().m_dY);
+        dxf.coordinate(11, points.back().m_dX);
+        dxf.coordinate(21, points.back().m_dY);
     }
-    for (auto point = first; point != end; ++point)
-        writePointEntity(dxf, *point);
+    writePointEntities(dxf, points, positions);
 }
 
 // What the piece draws besides its outline, as it was read: on its own layer, without labels.

@@ -18,6 +18,13 @@ struct DxfGroup
     std::string_view value;
 };
 
+/// Where groups already written lie in the text, to be written again.
+struct DxfRun
+{
+    std::size_t start = 0;
+    std::size_t size = 0;
+};
+
 /// The text of a DXF file under construction: each group is a code line, right-aligned in three
 /// characters, and a value line, both ending with CR LF. Reals are written "%.3f" in every
 /// process locale alike.
@@ -74,12 +81,18 @@ public:
         appendLongCoordinate(code, value);
     }
 
-    /// Groups 10 and 20.
-    void position(double x, double y)
+    /// Groups 10 and 20; gives where they lie, so that a position written for several entities
+    /// is formatted once.
+    DxfRun position(double x, double y)
     {
+        const std::size_t start = m_text.text().size();
         coordinate(10, x);
         coordinate(20, y);
+        return {start, m_text.text().size() - start};
     }
+
+    /// Writes the groups of run again.
+    void repeat(DxfRun run) { m_text.repeat(run.start, run.size); }
 
     std::string_view text() const { return m_text.text(); }
 

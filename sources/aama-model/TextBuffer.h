@@ -42,6 +42,16 @@ public:
         commit(out + characters.size());
     }
 
+    /// Writes count characters of the text from start again at its end.
+    void repeat(std::size_t start, std::size_t count)
+    {
+        if (count == 0)
+            return;
+        char *const out = room(count);
+        std::memcpy(out, m_buffer.get() + start, count);
+        commit(out + count);
+    }
+
     std::string_view text() const { return {m_buffer.get(), m_size}; }
 
 private:
