@@ -98,6 +98,15 @@ AamaDxfExport buildAamaDxfExport(CAamaGradeModel &model, const std::string &grad
     ExportBuilder builder(result);
     int patternCount = 0;
     model.GetPatternCount(patternCount);
+    // The labelled points are rule points of their patterns.
+    std::size_t rulePointCount = 0;
+    for (int i = 0; i < patternCount; ++i) {
+        int count = 0;
+        model.GetPatternAt(i)->GetInternalPointCount(count);
+        rulePointCount += static_cast<std::size_t>(count);
+    }
+    result.rulePoints.reserve(rulePointCount);
+    result.document.m_oPieces.reserve(static_cast<std::size_t>(patternCount));
     for (int i = 0; i < patternCount; ++i)
         builder.addPattern(*model.GetPatternAt(i));
     return result;
