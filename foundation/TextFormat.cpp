@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
+#include <limits>
 #include <locale.h>
 #include <string_view>
 #include <utility>
@@ -76,7 +77,7 @@ constexpr int kShortDecimals = 16;
 
 // Writes the last count digits of value (count of 1 or more) backwards, ending before end, two
 // at a time; gives where they start.
-static char *writeDigitsBackwards(char *end, uint64_t value, int count)
+template <class Unsigned> static char *writeDigitsBackwards(char *end, Unsigned value, int count)
 {
     static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930"
                                      "31323334353637383940414243444546474849505152535455565758596061"
@@ -92,15 +93,6 @@ static char *writeDigitsBackwards(char *end, uint64_t value, int count)
     return end;
 }
 
-// The number of decimal digits of value, at least 1.
-static int digitCount(uint64_t value)
-{
-    int count = 1;
-    for (; value >= 100; value /= 100)
-        count += 2;
-    return value >= 10 ? count + 1 : count;
-}
-
 // Appends text after blanks up to width characters.
 static void appendPadded(std::string &text, std::string_view digits, int width)
 {
@@ -110,6 +102,21 @@ static void appendPadded(std::string &text, std::string_view digits, int width)
 }
 
 namespace {
+
+// Writes digits with a point before the last Decimals of them, and at least one digit before
+// it.
+template <int Decimals, class Unsigned> char *writeDecimal(char *out, Unsigned digits)
+{
+    const auto unit = static_cast<Unsigned>(powerOfTen(Decimals));
+    const Unsigned whole = digits / unit;
+    out = std::to_chars(out, out + std::numeric_limits<Unsigned>::digits10 + 1, whole).ptr;
+    if constexpr (Decimals > 0) {
+        *out++ = '.';
+        writeDigitsBackwards(out + Decimals, static_cast<Unsigned>(digits - whole * unit), Decimals);
+        out += Decimals;
+    }
+    return out;
+}
 
 // writeShortFixed() for a number of decimals known when compiled: every division is by a
 // constant, which is a multiplication.
@@ -128,19 +135,14 @@ template <int Decimals> char *writeFixedDecimals(char *out, double value)
     if (fraction == 0.5)
         return nullptr;
     const uint64_t digits = truncated + (fraction > 0.5 ? 1 : 0);
-    const uint64_t whole = digits / unit;
-    const int wholeDigits = digitCount(whole);
     if (std::signbit(value))
         *out++ = '-';
-    // Written backwards from the end: decimals, point, then the whole part.
-    char *const end = out + wholeDigits + (Decimals > 0 ? Decimals + 1 : 0);
-    char *first = end;
-    if constexpr (Decimals > 0) {
-        first = writeDigitsBackwards(first, digits - whole * unit, Decimals);
-        *--first = '.';
+    // Most stored numbers fit 32 bits, in which divisions by constants take fewer steps.
+    if constexpr (Decimals <= 9) {
+        if (digits <= UINT32_MAX)
+            return writeDecimal<Decimals>(out, static_cast<uint32_t>(digits));
     }
-    writeDigitsBackwards(first, whole, wholeDigits);
-    return end;
+    return writeDecimal<Decimals>(out, digits);
 }
 
 template <int... Decimals> constexpr auto fixedWriters(std::integer_sequence<int, Decimals...>)
