@@ -133,7 +133,7 @@ public:
 
     /// A reference to an object of a named collection of targetElementName (CPtrAttribute).
     template <class T>
-    int AddPtrAttribute(T **member, std::string name, std::string targetElementName,
+    int AddPtrAttribute(T **member, std::string_view name, std::string_view targetElementName,
                         morvane::XmlPresence presence = morvane::XmlPresence::Required,
                         morvane::XmlForm form = morvane::XmlForm::Element)
     {
@@ -149,20 +149,20 @@ public:
     /// A polymorphic owning collection: each element carries "ClassName"; its classes are
     /// added with AddCollectionClass or AddCollectionClasses.
     template <class T>
-    int AddCollectionAttribute(COwningCollection<T> *collection, std::string name,
-                               std::string elementName,
+    int AddCollectionAttribute(COwningCollection<T> *collection, std::string_view name,
+                               std::string_view elementName,
                                morvane::XmlNaming naming = morvane::XmlNaming::None,
                                morvane::XmlPresence presence = morvane::XmlPresence::Required,
                                morvane::XmlForm form = morvane::XmlForm::Element)
     {
-        return AddClassCollectionAttribute(collection, std::move(name), std::move(elementName),
-                                           nullptr, naming, presence, form);
+        return AddClassCollectionAttribute(collection, name, elementName, nullptr, naming,
+                                           presence, form);
     }
     /// An owning collection whose elements are all created from cls (no "ClassName" written);
     /// cls null makes it polymorphic, as AddCollectionAttribute.
     template <class T>
-    int AddClassCollectionAttribute(COwningCollection<T> *collection, std::string name,
-                                    std::string elementName, const CRuntimeClass *cls,
+    int AddClassCollectionAttribute(COwningCollection<T> *collection, std::string_view name,
+                                    std::string_view elementName, const CRuntimeClass *cls,
                                     morvane::XmlNaming naming = morvane::XmlNaming::None,
                                     morvane::XmlPresence presence = morvane::XmlPresence::Required,
                                     morvane::XmlForm form = morvane::XmlForm::Element)
@@ -170,7 +170,7 @@ public:
         if (cls == nullptr)
             return AddAttribute(
                 std::make_unique<morvane::CollectionAttributeOf<T>>(
-                    collection, std::move(name), std::move(elementName), naming, cls),
+                    collection, std::string(name), std::string(elementName), naming, cls),
                 presence, form);
         return AddCollectionMember({name, elementName, naming, cls, presence, form}, collection,
                                    &morvane::makeCollectionAttribute<T>);

@@ -215,9 +215,10 @@ void CCollectionAttribute::LoadElementsIn(CXmlArchive &archive, int first, void 
     const int count = archive.GetFiler().GetChildsCount();
     if (nameMap != nullptr)
         nameMap->reserve(nameMap->size() + static_cast<size_t>(count - first));
+    const std::string identifierName = GetIdentifierName();
     for (int i = first; i < count; ++i) {
         const ChildScope child(archive, i);
-        LoadElement(archive, nameMap, collection);
+        LoadElement(archive, {nameMap, identifierName}, collection);
     }
 }
 
@@ -234,7 +235,7 @@ const CRuntimeClass *CCollectionAttribute::FindClass(std::string_view className)
     return nullptr;
 }
 
-void CCollectionAttribute::LoadElement(CXmlArchive &archive, CXmlNameMap *nameMap,
+void CCollectionAttribute::LoadElement(CXmlArchive &archive, const Naming &naming,
                                        void *collection) const
 {
     std::string_view className;
@@ -253,7 +254,7 @@ void CCollectionAttribute::LoadElement(CXmlArchive &archive, CXmlNameMap *nameMa
     const int depth = filer.GetDepth();
     const size_t mark = archive.GetRegistrationMark();
     try {
-        LoadAndName(archive, *element, nameMap);
+        LoadAndName(archive, *element, naming);
     } catch (const morvane::XmlLoadFailure &) {
         throw;
     } catch (const std::exception &) {
@@ -261,26 +262,25 @@ void CCollectionAttribute::LoadElement(CXmlArchive &archive, CXmlNameMap *nameMa
             filer.ReturnBack();
         archive.ForgetRegistrationsSince(mark);
         DeleteAtIn(collection, index);
-        GetXmlErrorReporter().Report(kBadElement, GetIdentifierName());
+        GetXmlErrorReporter().Report(kBadElement, naming.identifierName);
     }
 }
 
 void CCollectionAttribute::LoadAndName(CXmlArchive &archive, CAttContainer &element,
-                                       CXmlNameMap *nameMap) const
+                                       const Naming &naming) const
 {
     element.LoadAttributes(archive);
-    if (nameMap == nullptr)
+    if (naming.map == nullptr)
         return;
     if (m_eNaming == XmlNaming::Numbered) {
         std::string_view identifier;
-        const std::string identifierName = GetIdentifierName();
-        if (!archive.GetFiler().GetItemVal(identifierName, identifier)) {
-            GetXmlErrorReporter().Report(kBadElement, identifierName);
+        if (!archive.GetFiler().GetItemVal(naming.identifierName, identifier)) {
+            GetXmlErrorReporter().Report(kBadElement, naming.identifierName);
             return;
         }
         element.SetObjectName(std::string(identifier));
     }
-    element.RegisterName(*nameMap, archive);
+    element.RegisterName(*naming.map, archive);
 }
 
 CPtrCollectionAttribute::CPtrCollectionAttribute(std::string &&name, std::string &&elementName)

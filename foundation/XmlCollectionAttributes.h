@@ -135,8 +135,15 @@ protected:
     void LoadElements(CXmlArchive &archive, int first) override;
 
 private:
-    void LoadElement(CXmlArchive &archive, CXmlNameMap *nameMap, void *collection) const;
-    void LoadAndName(CXmlArchive &archive, CAttContainer &element, CXmlNameMap *nameMap) const;
+    // How the elements of one load are named: the map they go into (null when they are not
+    // entered), and the identifier attribute's name.
+    struct Naming
+    {
+        CXmlNameMap *map;
+        const std::string &identifierName;
+    };
+    void LoadElement(CXmlArchive &archive, const Naming &naming, void *collection) const;
+    void LoadAndName(CXmlArchive &archive, CAttContainer &element, const Naming &naming) const;
     const CRuntimeClass *FindClass(std::string_view className) const;
 
     morvane::XmlNaming m_eNaming;

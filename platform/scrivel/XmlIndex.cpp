@@ -22,6 +22,8 @@ enum : unsigned char {
     kNotBlank = 32,
     // The '<' or the final null that ends a text.
     kEndsText = 64,
+    // A blank that a text keeps as it stands (not a carriage return).
+    kPlainBlank = 128,
 };
 
 // Names are a subset of what the general parser takes: no colons.
@@ -47,6 +49,8 @@ constexpr std::array<unsigned char, 256> makeCharacterTable()
         if ((table[static_cast<size_t>(c)] & kBlank) == 0)
             table[static_cast<size_t>(c)] |= kNotBlank;
     }
+    for (const char c : {' ', '\t', '\n'})
+        table[static_cast<unsigned char>(c)] |= kPlainBlank;
     table['<'] |= kEndsText;
     table[0] |= kEndsText;
     return table;
@@ -167,12 +171,12 @@ bool XmlIndex::Reader::read()
         bool read = false;
         if (*m_p != '<')
             read = readText();
+        else if (is(m_p[1], kNameStart))
+            read = readStartTag();
         else if (m_p[1] == '/')
             read = readEndTag();
-        else if (startsWith(m_p, "<!--"))
-            read = skipComment();
         else
-            read = readStartTag();
+            read = startsWith(m_p, "<!--") && skipComment();
         if (!read)
             return false;
     }
@@ -311,6 +315,9 @@ bool XmlIndex::Reader::readText()
     // anything to decode.
     const char *begin = m_p;
     const char *end = begin;
+    // Most texts between tags are blanks that indent the next tag: passed over first.
+    while (is(*end, kPlainBlank))
+        ++end;
     unsigned char seen = 0;
     for (unsigned char kinds = kCharacters[static_cast<unsigned char>(*end)];
          (kinds & kEndsText) == 0; kinds = kCharacters[static_cast<unsigned char>(*++end)])
