@@ -256,7 +256,11 @@ void CAamaBlock::Classify()
 
 const std::vector<morvane::AamaPointMarks> &CAamaBlock::BoundaryMarks() const
 {
-    std::call_once(m_oBoundaryMarked, [this] { MarkBoundaryVertices(); });
+    // Looked at before the once flag, whose every call costs far more than reading the marks.
+    if (!m_bBoundaryMarked.load(std::memory_order_acquire)) {
+        std::call_once(m_oBoundaryMarking, [this] { MarkBoundaryVertices(); });
+        m_bBoundaryMarked.store(true, std::memory_order_release);
+    }
     return m_oBoundaryMarks;
 }
 
@@ -264,16 +268,14 @@ void CAamaBlock::MarkBoundaryVertices() const
 {
     if (!m_bHasBoundary)
         return;
-    const morvane::PointMarksIndex index(m_oMarkPoints);
-    m_oBoundaryMarks.reserve(m_oBoundary.m_oVertices.size());
-    for (const CAamaVertex &vertex : m_oBoundary.m_oVertices) {
-        morvane::AamaPointMarks &marks =
-            m_oBoundaryMarks.emplace_back(index.MarksAt(vertex.m_dX, vertex.m_dY));
-        if (marks.ruleNumber >= 0)
-            continue;
-        if (const CAamaText *label = LastLabelAt(vertex.m_dX, vertex.m_dY, true))
-            marks.ruleNumber = morvane::aamaRuleNumber(label->m_sText);
+    morvane::OutlineMarks marks(m_oBoundary.m_oVertices);
+    for (const CAamaPoint *point : m_oMarkPoints)
+        marks.AddPoint(*point);
+    for (const CAamaText *label : m_oRuleLabels) {
+        if (labelsAnyPoint(label->m_nLayer))
+            marks.AddLabel(*label);
     }
+    m_oBoundaryMarks = marks.VertexMarks();
 }
 
 std::vector<const CAamaPolyline *> CAamaBlock::OtherPolylines() const
@@ -533,12 +535,11 @@ void CAamaBlock::GiveDrillHolesTheRulesAtThem()
     }
 }
 
-const CAamaText *CAamaBlock::LastLabelAt(double x, double y, bool namesAnyPoint) const
+const CAamaText *CAamaBlock::LastLabelAt(double x, double y) const
 {
     std::optional<std::size_t> last;
     m_oRuleLabelIndex.forEachNear(x, y, [&](std::size_t i) {
-        const bool names = !namesAnyPoint || labelsAnyPoint(m_oRuleLabels[i]->m_nLayer);
-        if (names && (!last || i > *last))
+        if (!last || i > *last)
             last = i;
     });
     return last ? m_oRuleLabels[*last] : nullptr;
@@ -546,7 +547,7 @@ const CAamaText *CAamaBlock::LastLabelAt(double x, double y, bool namesAnyPoint)
 
 void CAamaBlock::LabelLineEnd(const CAamaPoint *end, int &ruleNumber) const
 {
-    const CAamaText *label = end ? LastLabelAt(end->m_dX, end->m_dY, false) : nullptr;
+    const CAamaText *label = end ? LastLabelAt(end->m_dX, end->m_dY) : nullptr;
     if (label)
         ruleNumber = morvane::aamaRuleNumber(label->m_sText);
 }

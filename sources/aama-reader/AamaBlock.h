@@ -5,8 +5,9 @@
 
 #include "sources/aama-reader/AamaEntities.h"
 #include "sources/aama-reader/NearIndex.h"
-#include "sources/aama-reader/PointMarksIndex.h"
+#include "sources/aama-reader/OutlineMarks.h"
 
+#include <atomic>
 #include <cstddef>
 #include <deque>
 #include <mutex>
@@ -83,9 +84,8 @@ private:
     void MatchRuleLabels();
     void GiveDrillHolesTheRulesAtThem();
     void MarkBoundaryVertices() const;
-    /// Of the labels at (x, y) (with namesAnyPoint, only those on layers that name any point
-    /// they stand at), the last one in the file; null when none.
-    const CAamaText *LastLabelAt(double x, double y, bool namesAnyPoint) const;
+    /// Of the labels at (x, y), the last one in the file; null when none.
+    const CAamaText *LastLabelAt(double x, double y) const;
     void LabelLineEnd(const CAamaPoint *end, int &ruleNumber) const;
 
     std::string m_sName;
@@ -105,7 +105,8 @@ private:
     /// The points that may mark the outline (all but drill holes), in file order.
     std::vector<CAamaPoint *> m_oMarkPoints;
     /// The marks of each outline vertex, once asked for.
-    mutable std::once_flag m_oBoundaryMarked;
+    mutable std::once_flag m_oBoundaryMarking;
+    mutable std::atomic<bool> m_bBoundaryMarked = false;
     mutable std::vector<morvane::AamaPointMarks> m_oBoundaryMarks;
     std::vector<CAamaPoint *> m_oDrillHoles;
     std::vector<const CAamaText *> m_oRuleLabels;

@@ -124,26 +124,87 @@ bool isPlainInteger(const PlainNumber &number)
     return number.count >= 1 && number.count <= 9 && number.decimals < 0 && !number.negative;
 }
 
+// Eight characters of the text, the first one in the lowest byte.
+std::uint64_t wordAt(const char *first)
+{
+    static_assert(std::endian::native == std::endian::little);
+    std::uint64_t word;
+    std::memcpy(&word, first, sizeof word);
+    return word;
+}
+
+constexpr std::uint64_t kOnes = 0x0101010101010101u;
+constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+
+// The high bit of each byte of word that holds c. The lowest one is marked exactly; bytes above
+// it may be marked wrongly, never those below it.
+std::uint64_t bytesHolding(std::uint64_t word, char c)
+{
+    const std::uint64_t apart = word ^ (kOnes * static_cast<std::uint8_t>(c));
+    return (apart - kOnes) & ~apart & kHighBits;
+}
+
+// The high bit of each byte of word that is no digit; the lowest one is marked exactly.
+std::uint64_t nonDigitBytes(std::uint64_t word)
+{
+    return ((word + kOnes * 0x46) | (word - kOnes * '0')) & kHighBits;
+}
+
+// The lowest count bytes of a word set (count up to 8).
+std::uint64_t lowBytes(int count)
+{
+    return count < 8 ? (std::uint64_t(1) << (8 * count)) - 1 : ~std::uint64_t(0);
+}
+
+// The byte of the lowest marked high bit.
+int lowestMarked(std::uint64_t marks)
+{
+    return std::countr_zero(marks) / 8;
+}
+
 // The first LF from first on, or end: eight characters at a time where eight are left.
 const char *findNewline(const char *first, const char *end)
 {
-    constexpr std::uint64_t kOnes = 0x0101010101010101u;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
     for (; end - first >= 8; first += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, first, sizeof word);
-        // A byte of word ^ LFs is zero where word holds an LF; the lowest such byte is marked
-        // exactly (bytes above a zero byte may be marked wrongly, never those below it).
-        const std::uint64_t apart = word ^ (kOnes * '\n');
-        const std::uint64_t zeros = (apart - kOnes) & ~apart & kHighBits;
-        if (zeros != 0) {
-            static_assert(std::endian::native == std::endian::little);
-            return first + std::countr_zero(zeros) / 8;
-        }
+        if (const std::uint64_t newlines = bytesHolding(wordAt(first), '\n'))
+            return first + lowestMarked(newlines);
     }
     while (first < end && *first != '\n')
         ++first;
     return first;
+}
+
+// The plain number that the first length characters of word (up to 8) hold, all at once: the
+// minus taken off, the decimal point taken out, the digits checked and summed in pairs, fours
+// and eights. Not a number (count 0) when anything else is there.
+PlainNumber plainNumberIn(std::uint64_t word, int length)
+{
+    PlainNumber number;
+    number.negative = length > 0 && (word & 0xFF) == '-';
+    if (number.negative) {
+        word >>= 8;
+        --length;
+    }
+    int count = length;
+    if (const std::uint64_t points = bytesHolding(word, '.') & lowBytes(length)) {
+        const int point = lowestMarked(points);
+        const std::uint64_t before = lowBytes(point);
+        word = (word & before) | ((word >> 8) & ~before);
+        --count;
+        number.decimals = count - point;
+    }
+    if (count == 0 || (nonDigitBytes(word) & lowBytes(count)) != 0)
+        return {};
+    // The digits to the top bytes, so that the bytes below read as leading zeros.
+    std::uint64_t digits = (word - kOnes * '0') << (8 * (8 - count));
+    digits = digits * 10 + (digits >> 8);
+    constexpr std::uint64_t kEveryFourth = 0x000000FF000000FF;
+    digits = ((digits & kEveryFourth) * (100 + (1000000ull << 32)) +
+              ((digits >> 16) & kEveryFourth) * (1 + (10000ull << 32))) >>
+             32;
+    number.digits = digits & 0xFFFFFFFF;
+    number.count = count;
+    return number;
 }
 
 // The line from start on, without its line end (LF or CR LF, or the end of the text); next
@@ -210,12 +271,42 @@ const char *readPlainCode(const char *position, const char *end, int &code)
     return position < end ? position + 1 : position;
 }
 
+// Reads a value line of up to 15 characters that does not start with a blank, looking for its
+// line end eight characters at a time; gives where the next line starts, or null for any other
+// line or one near the end of the text.
+const char *readShortValue(const char *position, const char *end, std::string_view &value,
+                           PlainNumber &number)
+{
+    if (end - position < 16 || *position == ' ')
+        return nullptr;
+    const std::uint64_t first = wordAt(position);
+    int newline = 0;
+    std::uint64_t newlines = bytesHolding(first, '\n');
+    if (newlines == 0) {
+        newline = 8;
+        newlines = bytesHolding(wordAt(position + 8), '\n');
+        if (newlines == 0)
+            return nullptr;
+    }
+    newline += lowestMarked(newlines);
+    const int length = newline > 0 && position[newline - 1] == '\r' ? newline - 1 : newline;
+    value = {position, static_cast<std::size_t>(length)};
+    if (length <= 8) {
+        number = plainNumberIn(first, length);
+    } else if (scanNumber(position, position + length, number) != position + length) {
+        number.count = 0;
+    }
+    return position + newline + 1;
+}
+
 // Reads the value line from position on into value and number; gives where the next line
 // starts. A number is read as the line end is looked for: most values are numbers, and most
 // lines end right after them.
 const char *readValue(const char *position, const char *end, std::string_view &value,
                       PlainNumber &number)
 {
+    if (const char *next = readShortValue(position, end, value, number))
+        return next;
     const char *const numberEnd = scanNumber(position, end, number);
     if (const char *next = afterLineEnd(numberEnd, end)) {
         value = {position, static_cast<std::size_t>(numberEnd - position)};

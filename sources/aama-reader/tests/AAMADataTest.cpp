@@ -341,6 +341,11 @@ TEST(AAMADataTest, ReadsNumbersAsTheNumberParserDoes)
         "4.25 ",
         "1234567890123456",
         "7\r8",
+        "-210.000",
+        "12345678",
+        "1234.567",
+        "-1234567",
+        "-.25",
     };
     const ScopedLocale german("de_DE.UTF-8");
     ASSERT_TRUE(german.isActive());
