@@ -6,6 +6,7 @@
 #include "sources/aama-reader/IAAMAData.h"
 #include "sources/aama-reader/NearIndex.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -27,6 +28,7 @@ std::vector<Vertex> readOutline(const IAAMAData &data, int piece)
 {
     std::vector<Vertex> vertices;
     const int count = data.GetVertexCount(piece, -1);
+    vertices.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int v = 0; v < count; ++v) {
         Vertex vertex;
         double notch[2] = {};

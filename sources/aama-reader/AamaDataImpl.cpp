@@ -341,6 +341,7 @@ std::vector<morvane::AamaDrawingItem> CAamaDataImpl::GetPieceDrawing(int piece) 
     for (const CAamaPolyline *polyline : block->OtherPolylines()) {
         Item &item = drawing.emplace_back(Item{Item::Kind::Polyline, polyline->m_nLayer,
                                                 polyline->IsClosed(), {}, {}, 0.0});
+        item.points.reserve(polyline->m_oVertices.size());
         for (const CAamaVertex &vertex : polyline->m_oVertices)
             item.points.push_back(positionOf(vertex));
     }

@@ -2,6 +2,7 @@
 // The nearness rule of the format and a search for positions near a given one.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -71,9 +72,7 @@ private:
     std::int64_t cellOf(double coordinate) const
     {
         const double scaled = coordinate * m_cellsPerUnit;
-        const double cell = scaled < -kLastCell  ? -kLastCell
-                            : scaled > kLastCell ? kLastCell
-                                                 : scaled;
+        const double cell = std::min(std::max(scaled, -kLastCell), kLastCell);
         // The floor: truncation, one less for a negative fraction.
         const auto truncated = static_cast<std::int64_t>(cell);
         return cell < static_cast<double>(truncated) ? truncated - 1 : truncated;
