@@ -68,7 +68,7 @@ public:
     void BuildCurvesFromBoundary();
 
     /// Gives every point one array of positions per table, sizeCounts[t] sizes each, all at the
-    /// base position.
+    /// base position: one block for all the points, laid out alike.
     void ResetPositions(const std::vector<int> &sizeCounts);
 
     void SetExtras(morvane::AamaPieceExtras extras) { m_oExtras = std::move(extras); }

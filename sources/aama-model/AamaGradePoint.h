@@ -62,10 +62,10 @@ struct CAamaNotch
     double m_dAngle = 0.0;
 };
 
-/// A point of an AAMA pattern. It keeps one position per size of every grade table, each the
-/// base position until the program stores another; a size outside the arrays (before the first
-/// BeginGrading, or of a table the model does not know) answers the base position, and storing
-/// one there changes nothing.
+/// A point of an AAMA pattern. It has one position per size of every grade table, held in its
+/// pattern's block of positions, each the base position until the program stores another; a
+/// size outside the arrays (before the first BeginGrading, or of a table the model does not
+/// know) answers the base position, and storing one there changes nothing.
 class CAamaGradePoint final : public IGradePoint
 {
 public:
