@@ -72,17 +72,21 @@ private:
     static constexpr int kMaxBranches = 8;
 
     AttributeLayout() = default;
+    // Whether the shared member is the one registered; its kind tells its class.
     static bool Matches(const SharedAttribute &shared, const ValueRegistration &registration)
     {
-        return shared.MatchesValue(registration);
+        return shared.GetKind() == registration.kind &&
+               static_cast<const SharedValueAttribute &>(shared).Matches(registration);
     }
     static bool Matches(const SharedAttribute &shared, const CollectionRegistration &registration)
     {
-        return shared.MatchesCollection(registration);
+        return shared.GetKind() == atCollectionEx &&
+               static_cast<const SharedCollectionAttribute &>(shared).Matches(registration);
     }
     static bool Matches(const SharedAttribute &shared, const ReferenceRegistration &registration)
     {
-        return shared.MatchesReference(registration);
+        return shared.GetKind() == atPtrAttribute &&
+               static_cast<const SharedReferenceAttribute &>(shared).Matches(registration);
     }
     template <class Registration>
     const AttributeLayout *FindShared(const Registration &registration) const

@@ -20,21 +20,6 @@ SharedAttribute::SharedAttribute(std::string_view name, XML_ATTRIBUTE_KIND kind,
 
 SharedAttribute::~SharedAttribute() = default;
 
-bool SharedAttribute::MatchesValue(const ValueRegistration &) const
-{
-    return false;
-}
-
-bool SharedAttribute::MatchesCollection(const CollectionRegistration &) const
-{
-    return false;
-}
-
-bool SharedAttribute::MatchesReference(const ReferenceRegistration &) const
-{
-    return false;
-}
-
 void SharedAttribute::RegisterNames(CXmlArchive &, const CAttContainer &) const {}
 
 void SharedAttribute::ResolveReferences(CXmlArchive &, CAttContainer &) const {}

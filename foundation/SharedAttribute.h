@@ -14,14 +14,12 @@ class CXmlArchive;
 
 namespace morvane {
 
-struct CollectionRegistration;
-struct ReferenceRegistration;
-struct ValueRegistration;
-
 /// A member as every object of a class registers it: name, kind, presence, form, and the
 /// member's place counted in bytes from the object's container, so that one description serves
 /// all the objects (see AttributeLayout). It does for the container it is given what the
 /// attribute classes do for their one object, and Bind makes that attribute for one object.
+/// Its kind tells its class: a value kind SharedValueAttribute, atPtrAttribute
+/// SharedReferenceAttribute, atCollectionEx SharedCollectionAttribute.
 class SharedAttribute
 {
 public:
@@ -30,11 +28,6 @@ public:
     virtual ~SharedAttribute();
     SharedAttribute(const SharedAttribute &) = delete;
     SharedAttribute &operator=(const SharedAttribute &) = delete;
-
-    /// Whether the registration describes this member.
-    virtual bool MatchesValue(const ValueRegistration &registration) const;
-    virtual bool MatchesCollection(const CollectionRegistration &registration) const;
-    virtual bool MatchesReference(const ReferenceRegistration &registration) const;
 
     const std::string &GetName() const { return m_sName; }
     XML_ATTRIBUTE_KIND GetKind() const { return m_eKind; }

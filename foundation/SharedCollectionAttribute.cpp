@@ -17,7 +17,7 @@ SharedCollectionAttribute::SharedCollectionAttribute(const CollectionRegistratio
 {
 }
 
-bool SharedCollectionAttribute::MatchesCollection(const CollectionRegistration &registration) const
+bool SharedCollectionAttribute::Matches(const CollectionRegistration &registration) const
 {
     return GetOffset() == registration.offset && m_pfnMake == registration.make &&
            m_pClass == registration.cls && m_eNaming == registration.naming &&

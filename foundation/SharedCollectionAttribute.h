@@ -32,7 +32,8 @@ class SharedCollectionAttribute final : public SharedAttribute
 public:
     explicit SharedCollectionAttribute(const CollectionRegistration &registration);
 
-    bool MatchesCollection(const CollectionRegistration &registration) const override;
+    /// Whether the registration describes this member.
+    bool Matches(const CollectionRegistration &registration) const;
 
     bool Load(CXmlArchive &archive, CAttContainer &container, int &position) const override;
     void Save(CXmlArchive &archive, const CAttContainer &container) const override;

@@ -70,7 +70,7 @@ SharedReferenceAttribute::SharedReferenceAttribute(const ReferenceRegistration &
 {
 }
 
-bool SharedReferenceAttribute::MatchesReference(const ReferenceRegistration &registration) const
+bool SharedReferenceAttribute::Matches(const ReferenceRegistration &registration) const
 {
     return GetOffset() == registration.offset && m_pAccess == registration.access &&
            GetPresence() == registration.presence && GetForm() == registration.form &&

@@ -60,7 +60,8 @@ class SharedReferenceAttribute final : public SharedAttribute
 public:
     explicit SharedReferenceAttribute(const ReferenceRegistration &registration);
 
-    bool MatchesReference(const ReferenceRegistration &registration) const override;
+    /// Whether the registration describes this member.
+    bool Matches(const ReferenceRegistration &registration) const;
 
     bool Load(CXmlArchive &archive, CAttContainer &container, int &position) const override;
     void Save(CXmlArchive &archive, const CAttContainer &container) const override;

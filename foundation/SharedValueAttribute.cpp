@@ -6,7 +6,6 @@
 #include "foundation/NumberText.h"
 #include "foundation/TextFormat.h"
 
-#include <bit>
 #include <charconv>
 #include <utility>
 
@@ -30,19 +29,6 @@ SharedValueAttribute::SharedValueAttribute(const ValueRegistration &registration
     , m_nPrecision(registration.precision)
     , m_pAccess(registration.access)
 {
-}
-
-bool SharedValueAttribute::MatchesValue(const ValueRegistration &registration) const
-{
-    // Doubles compare by their bits, so that a NaN at registration matches itself. The names,
-    // short and mostly alike in length, compare last and without a library call.
-    return GetOffset() == registration.offset && GetKind() == registration.kind &&
-           GetPresence() == registration.presence && GetForm() == registration.form &&
-           m_nRegistered == registration.integer &&
-           std::bit_cast<uint64_t>(m_dRegistered) == std::bit_cast<uint64_t>(registration.real) &&
-           m_nPrecision == registration.precision && m_pAccess == registration.access &&
-           m_sRegistered.size() == registration.text.size() &&
-           GetName() == registration.name && m_sRegistered == registration.text;
 }
 
 bool SharedValueAttribute::Load(CXmlArchive &archive, CAttContainer &container, int &position) const

@@ -6,6 +6,7 @@
 #include "foundation/TextFormat.h"
 #include "foundation/XmlValueAttributes.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -45,7 +46,21 @@ class SharedValueAttribute final : public SharedAttribute
 public:
     explicit SharedValueAttribute(const ValueRegistration &registration);
 
-    bool MatchesValue(const ValueRegistration &registration) const override;
+    /// Whether the registration describes this member. Every registration of a value member
+    /// asks it, so it is compared in line.
+    bool Matches(const ValueRegistration &registration) const
+    {
+        // Doubles compare by their bits, so that a NaN at registration matches itself; the
+        // texts last.
+        return GetOffset() == registration.offset && GetKind() == registration.kind &&
+               GetPresence() == registration.presence && GetForm() == registration.form &&
+               m_nRegistered == registration.integer &&
+               std::bit_cast<uint64_t>(m_dRegistered) ==
+                   std::bit_cast<uint64_t>(registration.real) &&
+               m_nPrecision == registration.precision && m_pAccess == registration.access &&
+               m_sRegistered.size() == registration.text.size() &&
+               GetName() == registration.name && m_sRegistered == registration.text;
+    }
 
     /// Reads the text of the member's child element without entering it (form Element), or
     /// the object's XML attribute (form Attribute).
