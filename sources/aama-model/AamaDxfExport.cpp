@@ -77,8 +77,9 @@ private:
         result.m_dX = point.GetBasePosition().x;
         result.m_dY = point.GetBasePosition().y;
         if (point.HasRule()) {
-            m_result.rulePoints.push_back({formatInteger(static_cast<long long>(m_result.rulePoints.size()) + 1), &point});
-            result.m_nRuleNumber = static_cast<int>(m_result.rulePoints.size());
+            const auto label = static_cast<long long>(m_result.rulePoints.size()) + 1;
+            m_result.rulePoints.push_back({formatInteger(label), &point});
+            result.m_nRuleNumber = static_cast<int>(label);
         }
         return result;
     }

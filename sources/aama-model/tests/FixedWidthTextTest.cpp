@@ -10,6 +10,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 
 using morvane::format;
 
@@ -77,9 +78,32 @@ TEST(FixedWidthTextTest, WritesDxfGroupsAsPrintfDid)
             expected += format("%3d\r\n%.3f\r\n", code, value);
         }
     }
-    for (const int layer : {1, -12, std::numeric_limits<int>::max()}) {
+    for (const int layer : {0, 1, 13, 99, 100, -12, std::numeric_limits<int>::max()}) {
         dxf.layer(layer);
         expected += format("  8\r\n%d\r\n", layer);
     }
+    const std::string longPrefix(60, 'p');
+    const std::tuple<int, std::string, int> numbered[] = {
+        {1, "# ", 12}, {1, "# ", -3}, {1000, "# ", 5}, {7, longPrefix, 42}, {2, "", 0}};
+    for (const auto &[code, prefix, number] : numbered) {
+        dxf.numberedGroup(code, prefix, number);
+        expected += format("%3d\r\n%s%d\r\n", code, prefix.c_str(), number);
+    }
+    EXPECT_EQ(dxf.text(), expected);
+}
+
+// A position written again is the same groups, also after the text has grown in between.
+TEST(FixedWidthTextTest, RepeatsAWrittenPosition)
+{
+    morvane::DxfText dxf;
+    dxf.group(0, "VERTEX");
+    const morvane::DxfRun position = dxf.position(-12.3456, 7.0);
+    std::string expected = format("  0\r\nVERTEX\r\n 10\r\n%.3f\r\n 20\r\n%.3f\r\n", -12.3456, 7.0);
+    for (int i = 0; i < 1000; ++i) {
+        dxf.group(0, "POINT");
+        expected += "  0\r\nPOINT\r\n";
+    }
+    dxf.repeat(position);
+    expected += " 10\r\n-12.346\r\n 20\r\n7.000\r\n";
     EXPECT_EQ(dxf.text(), expected);
 }
