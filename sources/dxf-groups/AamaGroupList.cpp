@@ -299,25 +299,6 @@ const char *readShortValue(const char *position, const char *end, std::string_vi
     return position + newline + 1;
 }
 
-// Reads the value line from position on into value and number; gives where the next line
-// starts. A number is read as the line end is looked for: most values are numbers, and most
-// lines end right after them.
-const char *readValue(const char *position, const char *end, std::string_view &value,
-                      PlainNumber &number)
-{
-    if (const char *next = readShortValue(position, end, value, number))
-        return next;
-    const char *const numberEnd = scanNumber(position, end, number);
-    if (const char *next = afterLineEnd(numberEnd, end)) {
-        value = {position, static_cast<std::size_t>(numberEnd - position)};
-        return next;
-    }
-    number.count = 0;
-    const char *next = nullptr;
-    value = lineAt(position, end, next);
-    return next;
-}
-
 } // namespace
 
 int CAamaGroup::Integer() const
@@ -342,21 +323,44 @@ const CAamaGroup *CAamaGroupList::Next()
     m_pPrevious = m_pPosition;
     const char *const end = m_sText.data() + m_sText.size();
     const char *position = readPlainCode(m_pPosition, end, m_oGroup.m_nCode);
-    if (!position) {
-        const std::string_view codeLine = lineAt(m_pPosition, end, position);
-        if (!isCodeLine(codeLine)) {
-            RefuseCodeLine(codeLine);
-            return nullptr;
-        }
-        m_oGroup.m_nCode = readInteger(codeLine);
-    }
-    m_pPosition = readValue(position, end, m_oGroup.m_sValue, m_oGroup.m_oNumber);
+    if (!position && !(position = ReadCodeLine()))
+        return nullptr;
+    m_pPosition = readShortValue(position, end, m_oGroup.m_sValue, m_oGroup.m_oNumber);
+    if (!m_pPosition)
+        m_pPosition = ReadValue(position);
     if (m_oGroup.m_nCode == 0 && !m_bEndOfFile && m_oGroup.m_sValue == "EOF") {
         m_bEndOfFile = true;
         m_pEnd = m_pPosition;
     }
     m_pAfterGroup = m_pPosition;
     return &m_oGroup;
+}
+
+const char *CAamaGroupList::ReadCodeLine()
+{
+    const char *next = nullptr;
+    const std::string_view codeLine = lineAt(m_pPosition, m_sText.data() + m_sText.size(), next);
+    if (!isCodeLine(codeLine)) {
+        RefuseCodeLine(codeLine);
+        return nullptr;
+    }
+    m_oGroup.m_nCode = readInteger(codeLine);
+    return next;
+}
+
+const char *CAamaGroupList::ReadValue(const char *position)
+{
+    const char *const end = m_sText.data() + m_sText.size();
+    PlainNumber &number = m_oGroup.m_oNumber;
+    const char *const numberEnd = scanNumber(position, end, number);
+    if (const char *next = afterLineEnd(numberEnd, end)) {
+        m_oGroup.m_sValue = {position, static_cast<std::size_t>(numberEnd - position)};
+        return next;
+    }
+    number.count = 0;
+    const char *next = nullptr;
+    m_oGroup.m_sValue = lineAt(position, end, next);
+    return next;
 }
 
 void CAamaGroupList::RefuseCodeLine(std::string_view line)

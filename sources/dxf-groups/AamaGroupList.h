@@ -76,6 +76,12 @@ public:
     void Skip();
 
 private:
+    /// Reads the code line at the cursor when it is not a plain one; gives where the value line
+    /// starts, or null when the line is refused.
+    const char *ReadCodeLine();
+    /// Reads any value line from position on; gives where the next line starts. A number is
+    /// read as the line end is looked for.
+    const char *ReadValue(const char *position);
     void RefuseCodeLine(std::string_view line);
 
     std::string_view m_sText;
