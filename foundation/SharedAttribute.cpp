@@ -4,7 +4,6 @@
 
 #include "foundation/XmlArchive.h"
 
-#include <cstdint>
 
 namespace morvane {
 
@@ -27,12 +26,6 @@ void SharedAttribute::ResolveReferences(CXmlArchive &, CAttContainer &) const {}
 void SharedAttribute::RedirectReferences(const CAttContainer &, CAttContainer *,
                                          CAttContainer *) const
 {
-}
-
-void *SharedAttribute::MemberOf(const CAttContainer &container) const
-{
-    return reinterpret_cast<void *>(reinterpret_cast<uintptr_t>(&container) +
-                                    static_cast<uintptr_t>(m_nOffset));
 }
 
 bool SharedAttribute::ReadText(CXmlArchive &archive, int &position, std::string_view &text) const

@@ -5,6 +5,7 @@
 #include "foundation/XmlAttribute.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -54,7 +55,11 @@ public:
     virtual std::unique_ptr<CXmlAttribute> Bind(CAttContainer &container) const = 0;
 
 protected:
-    void *MemberOf(const CAttContainer &container) const;
+    void *MemberOf(const CAttContainer &container) const
+    {
+        return reinterpret_cast<void *>(reinterpret_cast<uintptr_t>(&container) +
+                                        static_cast<uintptr_t>(m_nOffset));
+    }
     /// The text stored for a member kept as one text: that of its child element at or after
     /// position (which then moves past it), read without entering the child, or the object's
     /// XML attribute. False when there is none.

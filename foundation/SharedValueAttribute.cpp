@@ -27,6 +27,8 @@ SharedValueAttribute::SharedValueAttribute(const ValueRegistration &registration
     , m_dRegistered(registration.real)
     , m_sRegistered(registration.text)
     , m_nPrecision(registration.precision)
+    // Precisions 1 to 7 have their own format; any other is "%f", which has 6 decimals.
+    , m_nDecimals(m_nPrecision >= 1 && m_nPrecision <= 7 ? m_nPrecision : 6)
     , m_pAccess(registration.access)
 {
 }
@@ -75,8 +77,7 @@ bool SharedValueAttribute::ViewValueText(const CAttContainer &container,
         text = memberAt<bool>(member) ? "1" : "0";
         return true;
     default:
-        end = writeShortFixed(buffer, memberAt<double>(member),
-                              m_nPrecision >= 1 && m_nPrecision <= 7 ? m_nPrecision : 6);
+        end = writeShortFixed(buffer, memberAt<double>(member), m_nDecimals);
         if (end == nullptr)
             return false;
         break;
@@ -120,9 +121,7 @@ std::string SharedValueAttribute::GetValueText(const CAttContainer &container) c
     case atPtrBoolean:
         return memberAt<bool>(member) ? "1" : "0";
     default:
-        // Precisions 1 to 7 have their own format; any other is "%f", which has 6 decimals.
-        return formatFixed(memberAt<double>(member),
-                           m_nPrecision >= 1 && m_nPrecision <= 7 ? m_nPrecision : 6);
+        return formatFixed(memberAt<double>(member), m_nDecimals);
     }
 }
 

@@ -87,6 +87,8 @@ private:
     double m_dRegistered;
     std::string m_sRegistered;
     int m_nPrecision;
+    // The decimals that a double is written with.
+    int m_nDecimals;
     const IntMemberAccess *m_pAccess;
 };
 

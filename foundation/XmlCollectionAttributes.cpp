@@ -137,7 +137,8 @@ void CCollectionAttribute::Save(CXmlArchive &archive)
 void CCollectionAttribute::SaveIn(CXmlArchive &archive, const void *collection) const
 {
     CScrivel &filer = archive.GetFiler();
-    const std::string identifierName = GetIdentifierName();
+    const std::string identifierName =
+        m_eNaming == XmlNaming::Numbered ? GetIdentifierName() : std::string();
     for (int i = 0; i < CountIn(collection); ++i) {
         CAttContainer *element = ElementIn(collection, i);
         if (element == nullptr)
