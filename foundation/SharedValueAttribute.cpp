@@ -55,9 +55,9 @@ void SharedValueAttribute::Save(CXmlArchive &archive, const CAttContainer &conta
         WriteText(archive, GetValueText(container));
 }
 
-bool SharedValueAttribute::ViewValueText(const CAttContainer &container,
-                                         char (&buffer)[kShortFixedRoom],
-                                         std::string_view &text) const
+inline bool SharedValueAttribute::ViewValueText(const CAttContainer &container,
+                                                char (&buffer)[kShortFixedRoom],
+                                                std::string_view &text) const
 {
     void *member = MemberOf(container);
     const char *end = nullptr;

@@ -112,7 +112,8 @@ template <int Decimals, class Unsigned> char *writeDecimal(char *out, Unsigned d
     out = std::to_chars(out, out + std::numeric_limits<Unsigned>::digits10 + 1, whole).ptr;
     if constexpr (Decimals > 0) {
         *out++ = '.';
-        writeDigitsBackwards(out + Decimals, static_cast<Unsigned>(digits - whole * unit), Decimals);
+        writeDigitsBackwards(out + Decimals, static_cast<Unsigned>(digits - whole * unit),
+                             Decimals);
         out += Decimals;
     }
     return out;

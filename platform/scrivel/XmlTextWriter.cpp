@@ -80,8 +80,8 @@ inline bool mayNeedEscape(uint64_t block)
     // more, and no sum carries into the next byte.
     const uint64_t lowBits = block & ~kHighs;
     const auto atLeast = [lowBits](uint64_t c) { return lowBits + (0x80 - c) * kOnes; };
-    const uint64_t marked = ~atLeast(0x20) | (atLeast('"') & ~atLeast('&' + 1)) |
-                            (atLeast('<') & ~atLeast('>' + 1));
+    const uint64_t marked =
+        ~atLeast(0x20) | (atLeast('"') & ~atLeast('&' + 1)) | (atLeast('<') & ~atLeast('>' + 1));
     return (marked & ~block & kHighs) != 0;
 }
 
@@ -404,7 +404,8 @@ void XmlTextWriter::setAttribute(std::string_view name, std::string_view value)
     // Written at the end of the text, then moved into the start tag, which something follows.
     std::rotate(m_text.data() + at, m_text.data() + end, m_text.data() + m_size);
     shiftFrom(at, m_size - end);
-    for (size_t *offset : {&added.name.begin, &added.name.end, &added.value.begin, &added.value.end})
+    for (size_t *offset :
+         {&added.name.begin, &added.name.end, &added.value.begin, &added.value.end})
         *offset -= end - at;
     element.attributes.push_back(added);
 }

@@ -26,7 +26,9 @@ public:
     bool isStarted() const { return m_depth > 0; }
     /// Forgets the document.
     void clear();
-    /// Starts a new document whose root element is name; the root becomes current.
+    /// Starts a new document whose root element is name; the root becomes current. Reserves
+    /// room for a little more text than the last document finished in the process held, so that
+    /// a document saved again is written without moving its text as it grows.
     void startDocument(std::string_view name);
     /// Appends a child element to the current element and makes it current.
     void openElement(std::string_view name);
