@@ -140,10 +140,13 @@ private:
     bool readDeclaration();
     void skipBlanks();
     bool skipComment();
+    // Tags and texts are read in line in the reader's loop, which meets one at every step.
     bool readStartTag();
-    bool readAttribute(const char *&p);
     bool readEndTag();
     bool readText();
+    // The rest of a start tag from p, past element's name: its XML attributes and its close.
+    bool readTagEnd(uint32_t element, const char *p);
+    bool readAttribute(const char *&p);
     // An XML attribute's value.
     bool readValue(const char *begin, const char *end, Span &span);
     bool decode(const char *begin, const char *end, bool attribute, Span &span);
@@ -165,9 +168,10 @@ bool XmlIndex::Reader::read()
 {
     if (m_index.m_text.size() >= kDecoded || std::memchr(m_begin, '\0', m_index.m_text.size()))
         return false;
-    if (!readProlog() || !readStartTag())
+    if (!readProlog())
         return false;
-    while (m_open != kNone) {
+    // From the root's start tag to its end tag.
+    do {
         bool read = false;
         if (*m_p != '<')
             read = readText();
@@ -179,7 +183,7 @@ bool XmlIndex::Reader::read()
             read = startsWith(m_p, "<!--") && skipComment();
         if (!read)
             return false;
-    }
+    } while (m_open != kNone);
     // Only blanks and comments after the root.
     for (;;) {
         skipBlanks();
@@ -233,7 +237,7 @@ bool XmlIndex::Reader::skipComment()
     return true;
 }
 
-bool XmlIndex::Reader::readStartTag()
+inline bool XmlIndex::Reader::readStartTag()
 {
     const char *name = m_p + 1;
     if (!is(*name, kNameStart))
@@ -243,6 +247,16 @@ bool XmlIndex::Reader::readStartTag()
         ++p;
     const uint32_t element = m_index.append(
         {spanOf(name, p), {}, m_open, static_cast<uint32_t>(m_index.m_attributes.size())});
+    if (*p == '>') {
+        m_open = element;
+        m_p = p + 1;
+        return true;
+    }
+    return readTagEnd(element, p);
+}
+
+bool XmlIndex::Reader::readTagEnd(uint32_t element, const char *p)
+{
     for (;;) {
         if (*p == '>') {
             m_open = element;
@@ -287,7 +301,7 @@ bool XmlIndex::Reader::readAttribute(const char *&p)
     return true;
 }
 
-bool XmlIndex::Reader::readEndTag()
+inline bool XmlIndex::Reader::readEndTag()
 {
     Element &element = m_index.element(m_open);
     // A name is always in the text read.
@@ -309,7 +323,7 @@ bool XmlIndex::Reader::readEndTag()
     return true;
 }
 
-bool XmlIndex::Reader::readText()
+inline bool XmlIndex::Reader::readText()
 {
     // One pass to the '<' that ends the text, noting whether it holds anything but blanks and
     // anything to decode.
