@@ -190,6 +190,21 @@ char *writeName(char *out, std::string_view name)
     return out == begin ? copy(out, kAnonymous) : out;
 }
 
+// The most characters of a name written into the text that copyWrittenName copies in one step.
+constexpr size_t kShortName = 16;
+
+// Copies a name already written into the text before out, and gives where the copy ends; the
+// text has room for kShortName characters from the name and from out. A short name takes one
+// copy of a fixed size, whose characters beyond the name are written over next.
+char *copyWrittenName(char *out, std::string_view written)
+{
+    if (written.size() > kShortName)
+        return copy(out, written);
+    // The two may overlap.
+    std::memmove(out, written.data(), kShortName);
+    return out + written.size();
+}
+
 // The room for name as writeName writes it.
 size_t nameRoom(std::string_view name)
 {
@@ -268,7 +283,7 @@ void XmlTextWriter::writeTextElement(std::string_view name, std::string_view tex
     OpenElement &parent = current();
     // Written through a pointer into room made once: most of these elements hold one number.
     char *out = room(1 + lineBreakRoom(m_depth + 1) + 2 * nameRoom(name) + 5 +
-                     kMaxEscapedLength * text.size());
+                     kMaxEscapedLength * text.size() + kShortName);
     if (!parent.hasContent) {
         *out++ = '>';
         parent.hasContent = true;
@@ -285,7 +300,7 @@ void XmlTextWriter::writeTextElement(std::string_view name, std::string_view tex
     out = writeEscaped(out, text, kInText);
     *out++ = '<';
     *out++ = '/';
-    out = copy(out, written);
+    out = copyWrittenName(out, written);
     *out++ = '>';
     writtenUpTo(out);
 }

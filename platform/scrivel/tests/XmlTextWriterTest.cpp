@@ -208,12 +208,17 @@ namespace {
 // Documents of random calls of the first stepCount kinds of step.
 void expectSameAsTreeForRandomCalls(int stepCount)
 {
-    const std::vector<std::string> names = {"a", "b", "", "ClassName", "Point"};
+    // Names below, at and above sixteen characters, beyond which the writer copies them otherwise.
+    const std::vector<std::string> names = {
+        "a", "b", "", "ClassName", "Point", "SixteenCharName1", "SeventeenCharName"};
     const std::vector<std::string> values = {
         "", "1", "-0.250", "a&b", "<x>", "\"q\"", "\t\n", "  ", "\x02", std::string("z\0", 2),
         // Eight bytes and more, with what escaping changes in either block or nowhere.
         "-12500.000", "Shape 9999", "0123456789&", "1234567<89", "abc>defghij", "\"quoted\" text",
-        "one\ttwo\nthree", "abcdefgh\x1f", "caf\xc3\xa9 cr\xc3\xa8me", std::string("12345678\0tail", 13)};
+        "one\ttwo\nthree", "abcdefgh\x1f", "caf\xc3\xa9 cr\xc3\xa8me",
+        std::string("12345678\0tail", 13),
+        // Eight bytes and more, with characters beside those that escaping changes.
+        "#1 = 2% of $3'"};
     std::mt19937 random(2121);
     for (int document = 0; document < 200; ++document) {
         SCOPED_TRACE(document);
