@@ -239,22 +239,22 @@ int CAttContainer::AddDoubleAttribute(double *member, std::string_view name, Xml
     return AddValue(registration, member);
 }
 
-ptrdiff_t CAttContainer::OffsetOf(const void *member) const
-{
-    return static_cast<ptrdiff_t>(reinterpret_cast<uintptr_t>(member) -
-                                  reinterpret_cast<uintptr_t>(this));
-}
-
-int CAttContainer::AddValue(ValueRegistration &registration, const void *member)
+// In line in the registration calls, which every object of a model makes for each of its values.
+inline int CAttContainer::AddValue(ValueRegistration &registration, const void *member)
 {
     registration.offset = OffsetOf(member);
-    if (m_pLayout != nullptr) {
-        if (const AttributeLayout *next = m_pLayout->WithValue(registration)) {
-            m_pLayout = next;
-            return GetAttributeCount() - 1;
-        }
-        UseOwnAttributes();
-    }
+    if (m_pLayout == nullptr)
+        return AddOwnValue(registration);
+    const AttributeLayout *next = m_pLayout->WithValue(registration);
+    if (next == nullptr)
+        return AddOwnValue(registration);
+    m_pLayout = next;
+    return static_cast<int>(next->GetEntries().size()) - 1;
+}
+
+int CAttContainer::AddOwnValue(const ValueRegistration &registration)
+{
+    UseOwnAttributes();
     return AppendOwnAttribute(SharedValueAttribute(registration).Bind(*this));
 }
 

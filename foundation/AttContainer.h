@@ -239,6 +239,8 @@ private:
     int AddIntMember(void *member, const morvane::IntMemberAccess &access, std::string_view name,
                      morvane::XmlPresence presence, morvane::XmlForm form);
     int AddValue(morvane::ValueRegistration &registration, const void *member);
+    // AddValue for a member that no layout can share.
+    int AddOwnValue(const morvane::ValueRegistration &registration);
     int AddCollectionMember(morvane::CollectionRegistration registration, void *collection,
                             morvane::MakeCollectionAttribute make);
     int AddReferenceMember(morvane::ReferenceRegistration registration, void *member,
@@ -247,7 +249,11 @@ private:
     friend class morvane::SharedReferenceAttribute;
     morvane::PendingReferences &GetPendingReferences();
     morvane::PendingReferences *FindPendingReferences() const { return m_pPendingReferences.get(); }
-    ptrdiff_t OffsetOf(const void *member) const;
+    ptrdiff_t OffsetOf(const void *member) const
+    {
+        return static_cast<ptrdiff_t>(reinterpret_cast<uintptr_t>(member) -
+                                      reinterpret_cast<uintptr_t>(this));
+    }
     // Calls ownAction for each attribute of the object's own and sharedAction for each shared
     // member, in registration order.
     template <class OwnAction, class SharedAction>
