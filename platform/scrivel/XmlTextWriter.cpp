@@ -218,7 +218,7 @@ constexpr size_t kRoomStep = 64 * 1024;
 // document saved again, or one like it, is written without moving its text as it grows.
 std::atomic<size_t> g_lastDocumentSize{0};
 
-// The character of one of the entities that appendEscaped writes (without '&' and ';').
+// The character of one of the entities that writeEscaped writes (without '&' and ';').
 char entityCharacter(std::string_view entity)
 {
     if (entity == "amp")
@@ -425,7 +425,8 @@ void XmlTextWriter::setAttribute(std::string_view name, std::string_view value)
     element.attributes.push_back(added);
 }
 
-XmlTextWriter::Attribute XmlTextWriter::writeAttribute(std::string_view key, std::string_view value)
+inline XmlTextWriter::Attribute XmlTextWriter::writeAttribute(std::string_view key,
+                                                              std::string_view value)
 {
     char *out = room(1 + key.size() + kAnonymous.size() + 3 + kMaxEscapedLength * value.size());
     Attribute written;
