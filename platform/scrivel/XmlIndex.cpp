@@ -22,8 +22,6 @@ enum : unsigned char {
     kNotBlank = 32,
     // The '<' or the final null that ends a text.
     kEndsText = 64,
-    // A blank that a text keeps as it stands (not a carriage return).
-    kPlainBlank = 128,
 };
 
 // Names are a subset of what the general parser takes: no colons.
@@ -49,8 +47,6 @@ constexpr std::array<unsigned char, 256> makeCharacterTable()
         if ((table[static_cast<size_t>(c)] & kBlank) == 0)
             table[static_cast<size_t>(c)] |= kNotBlank;
     }
-    for (const char c : {' ', '\t', '\n'})
-        table[static_cast<unsigned char>(c)] |= kPlainBlank;
     table['<'] |= kEndsText;
     table[0] |= kEndsText;
     return table;
@@ -305,12 +301,12 @@ inline bool XmlIndex::Reader::readEndTag()
 {
     Element &element = m_index.element(m_open);
     // A name is always in the text read.
-    const char *name = m_begin + element.name.offset;
+    const size_t length = element.name.length;
     const char *p = m_p + 2;
-    for (const char *end = name + element.name.length; name != end; ++name, ++p) {
-        if (*p != *name)
-            return false;
-    }
+    if (static_cast<size_t>(m_end - p) < length ||
+        std::memcmp(p, m_begin + element.name.offset, length) != 0)
+        return false;
+    p += length;
     if (is(*p, kName))
         return false;
     while (is(*p, kBlank))
@@ -329,9 +325,6 @@ inline bool XmlIndex::Reader::readText()
     // anything to decode.
     const char *begin = m_p;
     const char *end = begin;
-    // Most texts between tags are blanks that indent the next tag: passed over first.
-    while (is(*end, kPlainBlank))
-        ++end;
     unsigned char seen = 0;
     for (unsigned char kinds = kCharacters[static_cast<unsigned char>(*end)];
          (kinds & kEndsText) == 0; kinds = kCharacters[static_cast<unsigned char>(*++end)])

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -43,16 +44,10 @@ public:
     /// Whether element e is named name.
     bool hasName(uint32_t e, std::string_view name) const
     {
-        // A name always lies in the text read. Names are a few letters long: compared in place.
+        // A name always lies in the text read.
         const Span span = element(e).name;
-        if (span.length != name.size())
-            return false;
-        const char *text = m_text.data() + span.offset;
-        for (const char c : name) {
-            if (*text++ != c)
-                return false;
-        }
-        return true;
+        return span.length == name.size() &&
+               std::memcmp(m_text.data() + span.offset, name.data(), name.size()) == 0;
     }
     /// Element e's first text; empty when it has none.
     std::string_view value(uint32_t e) const { return view(element(e).value); }
