@@ -37,12 +37,12 @@ public:
             for (int i = 0; i + 1 < curve.GetPointCount(); ++i)
                 piece.m_oBoundaryPoints.push_back(outlinePoint(*curve.GetPointAt(i)));
         }
-        const CPtrCollection<CAamaGradePoint> &internalPoints = pattern.GetInternalPoints();
-        if (internalPoints.GetCount() > 0) {
+        const auto internalPoints = pattern.GetInternalPoints();
+        if (!internalPoints.empty()) {
             piece.m_oLines.push_back(
-                {internalPoints.GetCount(), 0, morvane::kAamaDrillHoleLineKind});
-            for (CAamaGradePoint *point : internalPoints)
-                piece.m_oInternalPoints.push_back(written(*point, kAamaDrillHolePointKind));
+                {static_cast<int>(internalPoints.size()), 0, morvane::kAamaDrillHoleLineKind});
+            for (CAamaGradePoint &point : internalPoints)
+                piece.m_oInternalPoints.push_back(written(point, kAamaDrillHolePointKind));
         }
         m_result.document.m_oPieces.push_back(std::move(piece));
     }

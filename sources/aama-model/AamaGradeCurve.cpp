@@ -5,28 +5,44 @@
 #include "sources/grade-geometry/GradeInterpolation.h"
 #include "sources/grade-geometry/NotchDistance.h"
 
-#include <utility>
+#include <algorithm>
+#include <iterator>
 #include <vector>
+
+namespace {
+
+// Element index of items, or null for an index out of range.
+template <typename T> T *itemAt(const std::vector<T *> &items, int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= items.size())
+        return nullptr;
+    return items[static_cast<std::size_t>(index)];
+}
+
+} // namespace
 
 GM_ERROR CAamaGradeCurve::GetShape(GradeSize size, std::vector<DPOINT> *points,
                                    std::vector<int> *gradeIndex)
 {
-    const int count = m_oPoints.GetCount();
-    std::vector<DPOINT> shape;
-    shape.reserve(static_cast<std::size_t>(count));
+    const int count = GetPointCount();
+    // Built in the caller's vector, where it may find room from an earlier shape.
+    std::vector<DPOINT> ownShape;
+    std::vector<DPOINT> &shape = points != nullptr ? *points : ownShape;
+    shape.clear();
+    shape.reserve(m_oPoints.size());
     for (const CAamaGradePoint *point : m_oPoints)
         shape.push_back(point->HasRule() ? point->GetGradedPosition(size)
                                          : point->GetBasePosition());
 
     if (!size.IsBaseSize()) {
+        const auto pointAt = [this](int i) { return m_oPoints[static_cast<std::size_t>(i)]; };
         morvane::forEachInterpolatedPoint(
-            count, [this](int i) { return m_oPoints.GetAt(i)->HasRule(); },
+            count, [&](int i) { return pointAt(i)->HasRule(); },
             [&](int i, int previous, int next) {
-                CAamaGradePoint *point = m_oPoints.GetAt(i);
+                CAamaGradePoint *point = pointAt(i);
                 DPOINT &position = shape[static_cast<std::size_t>(i)];
                 position = morvane::interpolateGradedPosition(
-                    m_oPoints.GetAt(previous)->GetBasePosition(),
-                    m_oPoints.GetAt(next)->GetBasePosition(),
+                    pointAt(previous)->GetBasePosition(), pointAt(next)->GetBasePosition(),
                     shape[static_cast<std::size_t>(previous)],
                     shape[static_cast<std::size_t>(next)], point->GetBasePosition());
                 DPOINT vector;
@@ -39,40 +55,37 @@ GM_ERROR CAamaGradeCurve::GetShape(GradeSize size, std::vector<DPOINT> *points,
 
     if (gradeIndex != nullptr) {
         gradeIndex->clear();
+        gradeIndex->reserve(m_oPoints.size());
         int nextGradeIndex = 0;
         for (const CAamaGradePoint *point : m_oPoints)
             gradeIndex->push_back(point->HasRule() ? nextGradeIndex++ : -1);
     }
-    if (points != nullptr)
-        *points = std::move(shape);
     return GM_NO_ERROR;
 }
 
 GM_ERROR CAamaGradeCurve::GetGradePointCount(int &count)
 {
-    count = m_oGradePoints.GetCount();
+    count = static_cast<int>(m_oGradePoints.size());
     return GM_NO_ERROR;
 }
 
 CAamaGradePoint *CAamaGradeCurve::GetGradePointAt(int index)
 {
-    if (index < 0 || index >= m_oGradePoints.GetCount())
-        return nullptr;
-    return m_oGradePoints.GetAt(index);
+    return itemAt(m_oGradePoints, index);
 }
 
 GM_ERROR CAamaGradeCurve::GetNotchCount(int &count)
 {
-    count = m_oNotches.GetCount();
+    count = static_cast<int>(m_oNotches.size());
     return GM_NO_ERROR;
 }
 
 CAamaGradePoint *CAamaGradeCurve::GetNotchAt(int index, GradeSize size, DPOINT &vector,
                                              float &distance, int &)
 {
-    if (index < 0 || index >= m_oNotches.GetCount())
+    const CAamaNotch *notch = itemAt(m_oNotches, index);
+    if (notch == nullptr)
         return nullptr;
-    const CAamaNotch *notch = m_oNotches.GetAt(index);
     vector = notch->m_oVector;
     // The shape first: it stores the position of an interpolated notch in size.
     std::vector<DPOINT> shape;
@@ -83,19 +96,31 @@ CAamaGradePoint *CAamaGradeCurve::GetNotchAt(int index, GradeSize size, DPOINT &
 
 void CAamaGradeCurve::AddPoint(CAamaGradePoint *point)
 {
-    m_oPoints.Add(point);
+    m_oPoints.push_back(point);
     if (point->HasRule())
-        m_oGradePoints.Add(point);
+        m_oGradePoints.push_back(point);
+}
+
+void CAamaGradeCurve::AddPoints(std::span<CAamaGradePoint *const> points)
+{
+    const auto hasRule = [](const CAamaGradePoint *point) { return point->HasRule(); };
+    m_oPoints.insert(m_oPoints.end(), points.begin(), points.end());
+    m_oGradePoints.reserve(m_oGradePoints.size() +
+                           static_cast<std::size_t>(std::ranges::count_if(points, hasRule)));
+    std::ranges::copy_if(points, std::back_inserter(m_oGradePoints), hasRule);
+}
+
+void CAamaGradeCurve::ReservePoints(int count)
+{
+    m_oPoints.reserve(m_oPoints.size() + static_cast<std::size_t>(std::max(count, 0)));
 }
 
 void CAamaGradeCurve::AddNotch(CAamaNotch *notch)
 {
-    m_oNotches.Add(notch);
+    m_oNotches.push_back(notch);
 }
 
 CAamaGradePoint *CAamaGradeCurve::GetPointAt(int index) const
 {
-    if (index < 0 || index >= m_oPoints.GetCount())
-        return nullptr;
-    return m_oPoints.GetAt(index);
+    return itemAt(m_oPoints, index);
 }

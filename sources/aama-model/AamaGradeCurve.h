@@ -2,11 +2,12 @@
 // A curve of an AAMA pattern: points of its pattern in curve order, with its notches.
 #pragma once
 
-#include "foundation/PtrCollection.h"
 #include "sources/aama-model/AamaGradePoint.h"
 #include "sources/grade-model/IGradePattern.h"
 
 #include <cstdint>
+#include <span>
+#include <vector>
 
 /// A curve of an AAMA pattern: a run of its outline between turn points, or a line of a file
 /// with a master size. It refers to points and notches of its pattern without owning them. Its
@@ -37,8 +38,12 @@ public:
 
     /// Appends point; a point with a rule number also joins the grade points.
     void AddPoint(CAamaGradePoint *point);
+    /// Appends points in order, as AddPoint does each, making room for them all at once.
+    void AddPoints(std::span<CAamaGradePoint *const> points);
+    /// Makes room for count more points.
+    void ReservePoints(int count);
     void AddNotch(CAamaNotch *notch);
-    int GetPointCount() const { return m_oPoints.GetCount(); }
+    int GetPointCount() const { return static_cast<int>(m_oPoints.size()); }
     /// Point index in curve order; null for an index out of range.
     CAamaGradePoint *GetPointAt(int index) const;
 
@@ -51,9 +56,9 @@ public:
     void SetStraightLine(bool straight) { m_bStraightLine = straight; }
 
 private:
-    CPtrCollection<CAamaGradePoint> m_oGradePoints;
-    CPtrCollection<CAamaGradePoint> m_oPoints;
-    CPtrCollection<CAamaNotch> m_oNotches;
+    std::vector<CAamaGradePoint *> m_oGradePoints;
+    std::vector<CAamaGradePoint *> m_oPoints;
+    std::vector<CAamaNotch *> m_oNotches;
     int32_t m_nLineType = 0;
     bool m_bStraightLine = false;
 };

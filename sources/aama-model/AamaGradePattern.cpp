@@ -2,6 +2,7 @@
 // One pattern of an AAMA grade model: its outline points, curves, notches and internal points.
 #include "sources/aama-model/AamaGradePattern.h"
 
+#include <algorithm>
 #include <utility>
 
 using namespace morvane;
@@ -19,101 +20,108 @@ GM_ERROR CAamaGradePattern::GetName(std::string &name)
 
 GM_ERROR CAamaGradePattern::GetCurveCount(int &count)
 {
-    count = m_oCurves.GetCount();
+    count = static_cast<int>(m_oCurves.size());
     return GM_NO_ERROR;
 }
 
 CAamaGradeCurve *CAamaGradePattern::GetCurveAt(int index)
 {
-    if (index < 0 || index >= m_oCurves.GetCount())
+    if (index < 0 || static_cast<std::size_t>(index) >= m_oCurves.size())
         return nullptr;
-    return m_oCurves.GetAt(index);
+    return &m_oCurves[static_cast<std::size_t>(index)];
 }
 
 GM_ERROR CAamaGradePattern::GetInternalPointCount(int &count)
 {
-    count = m_oRulePoints.GetCount();
+    count = static_cast<int>(m_oRulePoints.size());
     return GM_NO_ERROR;
 }
 
 CAamaGradePoint *CAamaGradePattern::GetInternalPointAt(int index)
 {
-    if (index < 0 || index >= m_oRulePoints.GetCount())
+    if (index < 0 || static_cast<std::size_t>(index) >= m_oRulePoints.size())
         return nullptr;
-    return m_oRulePoints.GetAt(index);
+    return m_oRulePoints[static_cast<std::size_t>(index)];
 }
 
-CAamaGradePoint *CAamaGradePattern::AddBoundaryPoint(std::unique_ptr<CAamaGradePoint> point)
+CAamaGradePoint *CAamaGradePattern::AddBoundaryPoint(double x, double y, int32_t kind,
+                                                     int32_t ruleNumber)
 {
-    return m_oBoundaryPoints.GetAt(m_oBoundaryPoints.AddOwned(std::move(point)));
+    return &m_oBoundaryPoints.emplace_back(x, y, kind, ruleNumber);
 }
 
-CAamaGradePoint *CAamaGradePattern::AddInternalPoint(std::unique_ptr<CAamaGradePoint> point)
+CAamaGradePoint *CAamaGradePattern::AddInternalPoint(double x, double y, int32_t kind,
+                                                     int32_t ruleNumber)
 {
-    CAamaGradePoint *added = m_oInternalPoints.GetAt(m_oInternalPoints.AddOwned(std::move(point)));
+    CAamaGradePoint *added = &m_oInternalPoints.emplace_back(x, y, kind, ruleNumber);
     AddRulePoint(added);
     return added;
 }
 
 CAamaGradeCurve *CAamaGradePattern::AddCurve()
 {
-    return m_oCurves.GetAt(m_oCurves.AddOwned(std::make_unique<CAamaGradeCurve>()));
+    return &m_oCurves.emplace_back();
 }
 
 CAamaNotch *CAamaGradePattern::AddNotch(CAamaGradePoint *point, DPOINT vector, double angle)
 {
-    auto notch = std::make_unique<CAamaNotch>(CAamaNotch{point, vector, angle});
-    CAamaNotch *added = m_oNotches.GetAt(m_oNotches.AddOwned(std::move(notch)));
+    CAamaNotch *added = &m_oNotches.emplace_back(point, vector, angle);
     point->SetNotch(added);
     return added;
 }
 
 void CAamaGradePattern::AddRulePoint(CAamaGradePoint *point)
 {
-    if (m_oRulePoints.Find(point) < 0)
-        m_oRulePoints.Add(point);
+    if (std::find(m_oRulePoints.begin(), m_oRulePoints.end(), point) == m_oRulePoints.end())
+        m_oRulePoints.push_back(point);
 }
 
 void CAamaGradePattern::BuildCurvesFromBoundary()
 {
-    if (m_oBoundaryPoints.GetCount() == 0)
+    if (m_oBoundaryPoints.empty())
         return;
     CAamaGradeCurve *curve = AddCurve();
-    for (CAamaGradePoint *point : m_oBoundaryPoints) {
-        const int32_t kind = point->GetKind();
+    // The points of the current curve, given to it at once when it ends.
+    std::vector<CAamaGradePoint *> run;
+    run.reserve(m_oBoundaryPoints.size() + 1);
+    // Where the outline closes: where its first curve starts (a skipped point does not count).
+    CAamaGradePoint *first = nullptr;
+    for (CAamaGradePoint &point : m_oBoundaryPoints) {
+        const int32_t kind = point.GetKind();
         if (kind == kAamaInternalPoint) {
-            AddInternalPoint(std::make_unique<CAamaGradePoint>(point->GetBasePosition().x,
-                                                               point->GetBasePosition().y, kind,
-                                                               point->GetRuleNumber()));
+            AddInternalPoint(point.GetBasePosition().x, point.GetBasePosition().y, kind,
+                             point.GetRuleNumber());
             continue;
         }
         if (kind != kAamaTurnPoint && kind != kAamaCurvePoint && kind != kAamaNotchPoint)
             continue;
-        curve->AddPoint(point);
-        if (point->HasRule())
-            AddRulePoint(point);
-        if (kind == kAamaNotchPoint && point->GetNotch() != nullptr)
-            curve->AddNotch(point->GetNotch());
-        if (kind == kAamaTurnPoint && curve->GetPointCount() > 1) {
+        if (first == nullptr)
+            first = &point;
+        run.push_back(&point);
+        if (point.HasRule())
+            AddRulePoint(&point);
+        if (kind == kAamaNotchPoint && point.GetNotch() != nullptr)
+            curve->AddNotch(point.GetNotch());
+        if (kind == kAamaTurnPoint && run.size() > 1) {
+            curve->AddPoints(run);
             curve = AddCurve();
-            curve->AddPoint(point);
+            run.assign(1, &point);
         }
     }
-    // The outline closes where its first curve starts; a skipped first point does not count.
-    if (CAamaGradePoint *first = m_oCurves.GetAt(0)->GetPointAt(0))
-        curve->AddPoint(first);
+    if (first != nullptr)
+        run.push_back(first);
+    curve->AddPoints(run);
 }
 
 void CAamaGradePattern::ResetPositions(const std::vector<int> &sizeCounts)
 {
     m_oPositionLayout.Reset(sizeCounts);
     const std::size_t count = m_oPositionLayout.PositionCount();
-    m_oPositions.resize(count * static_cast<std::size_t>(m_oBoundaryPoints.GetCount() +
-                                                         m_oInternalPoints.GetCount()));
+    m_oPositions.resize(count * (m_oBoundaryPoints.size() + m_oInternalPoints.size()));
     DPOINT *positions = m_oPositions.data();
-    for (const auto *points : {&m_oBoundaryPoints, &m_oInternalPoints}) {
-        for (CAamaGradePoint *point : *points) {
-            point->ResetPositions(m_oPositionLayout, positions);
+    for (auto *points : {&m_oBoundaryPoints, &m_oInternalPoints}) {
+        for (CAamaGradePoint &point : *points) {
+            point.ResetPositions(m_oPositionLayout, positions);
             positions += count;
         }
     }

@@ -2,13 +2,13 @@
 // One pattern of an AAMA grade model: its outline points, curves, notches and internal points.
 #pragma once
 
-#include "foundation/PtrCollection.h"
 #include "sources/aama-model/AamaGradeCurve.h"
 #include "sources/aama-model/AamaGradePoint.h"
 #include "sources/aama-reader/IAAMAData.h"
 #include "sources/grade-model/IGradePattern.h"
 
-#include <memory>
+#include <deque>
+#include <ranges>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,8 +30,9 @@ struct AamaPieceExtras
 
 /// A pattern read from one piece of a pattern file. It owns its outline points, its internal
 /// points (drill holes, and copies of internal points found on the outline), its notches and
-/// its curves. Its grade points, as IGradePattern lists them, are its rule points: every
-/// internal point and every curve point with a rule number, each once, in order of addition.
+/// its curves, each kind in its own store, where they keep their addresses as more are added. Its
+/// grade points, as IGradePattern lists them, are its rule points: every internal point and every
+/// curve point with a rule number, each once, in order of addition.
 class CAamaGradePattern : public IGradePattern
 {
 public:
@@ -48,10 +49,11 @@ public:
 
     const std::string &GetPatternName() const { return m_sName; }
 
-    /// Appends an outline point; returns it.
-    CAamaGradePoint *AddBoundaryPoint(std::unique_ptr<CAamaGradePoint> point);
-    /// Appends an internal point, which also becomes a rule point; returns it.
-    CAamaGradePoint *AddInternalPoint(std::unique_ptr<CAamaGradePoint> point);
+    /// Appends an outline point of that position, kind and rule number; returns it.
+    CAamaGradePoint *AddBoundaryPoint(double x, double y, int32_t kind, int32_t ruleNumber);
+    /// Appends an internal point of that position, kind and rule number, which also becomes a
+    /// rule point; returns it.
+    CAamaGradePoint *AddInternalPoint(double x, double y, int32_t kind, int32_t ruleNumber);
     /// Appends a new, empty curve; returns it.
     CAamaGradeCurve *AddCurve();
     /// Gives point (a point of this pattern) a notch of that vector and angle; returns it.
@@ -75,15 +77,22 @@ public:
     const morvane::AamaPieceExtras &GetExtras() const { return m_oExtras; }
 
     /// The owned internal points, in order of addition.
-    const CPtrCollection<CAamaGradePoint> &GetInternalPoints() const { return m_oInternalPoints; }
+    std::ranges::ref_view<std::deque<CAamaGradePoint>> GetInternalPoints()
+    {
+        return std::views::all(m_oInternalPoints);
+    }
+    std::ranges::ref_view<const std::deque<CAamaGradePoint>> GetInternalPoints() const
+    {
+        return std::views::all(m_oInternalPoints);
+    }
 
 private:
     std::string m_sName;
-    COwningCollection<CAamaGradeCurve> m_oCurves;
-    COwningCollection<CAamaGradePoint> m_oInternalPoints;
-    CPtrCollection<CAamaGradePoint> m_oRulePoints;
-    COwningCollection<CAamaGradePoint> m_oBoundaryPoints;
-    COwningCollection<CAamaNotch> m_oNotches;
+    std::deque<CAamaGradeCurve> m_oCurves;
+    std::deque<CAamaGradePoint> m_oInternalPoints;
+    std::vector<CAamaGradePoint *> m_oRulePoints;
+    std::deque<CAamaGradePoint> m_oBoundaryPoints;
+    std::deque<CAamaNotch> m_oNotches;
     /// The layout of the positions per size of the outline and internal points, and those
     /// positions: one run of the layout's count per point, outline points first.
     CAamaPositionLayout m_oPositionLayout;

@@ -50,8 +50,7 @@ void loadDrillHoles(const Data &data, int piece, CAamaGradePattern &pattern)
     for (int h = 0; h < data.GetDrillHoleCount(piece); ++h) {
         int ruleNumber = -1;
         const auto hole = data.GetDrillHole(piece, h, ruleNumber);
-        pattern.AddInternalPoint(
-            std::make_unique<CAamaGradePoint>(hole.x, hole.y, kAamaInternalPoint, ruleNumber));
+        pattern.AddInternalPoint(hole.x, hole.y, kAamaInternalPoint, ruleNumber);
     }
 }
 
@@ -75,9 +74,9 @@ std::unique_ptr<CAamaGradePattern> loadAamaPiece(const IAAMAData &data, int piec
     pattern->SetExtras(extrasOf(data, piece));
     loadDrillHoles(data, piece, *pattern);
     for (const Vertex &vertex : readOutline(data, piece)) {
-        CAamaGradePoint *point = pattern->AddBoundaryPoint(
-            std::make_unique<CAamaGradePoint>(vertex.position.x, vertex.position.y,
-                                              pointKindFromFlags(vertex.flags), vertex.ruleNumber));
+        CAamaGradePoint *point =
+            pattern->AddBoundaryPoint(vertex.position.x, vertex.position.y,
+                                      pointKindFromFlags(vertex.flags), vertex.ruleNumber);
         if (point->GetKind() == kAamaNotchPoint)
             pattern->AddNotch(point, vertex.notchVector, 0.0);
     }
@@ -109,7 +108,9 @@ void loadJwcaLine(const IJwcaAAMAData &data, int piece, int line, CAamaGradePatt
 {
     CAamaGradeCurve *curve = pattern.AddCurve();
     curve->SetLineType(data.GetLineType(piece, line));
-    for (int v = 0; v < data.GetVertexCount(piece, line); ++v) {
+    const int vertexCount = data.GetVertexCount(piece, line);
+    curve->ReservePoints(vertexCount);
+    for (int v = 0; v < vertexCount; ++v) {
         int flags = 0;
         int ruleNumber = -1;
         double notch[2] = {};
@@ -121,8 +122,7 @@ void loadJwcaLine(const IJwcaAAMAData &data, int piece, int line, CAamaGradePatt
                 curve->AddNotch(shared->GetNotch());
             continue;
         }
-        CAamaGradePoint *point = pattern.AddBoundaryPoint(
-            std::make_unique<CAamaGradePoint>(position.x, position.y, kind, ruleNumber));
+        CAamaGradePoint *point = pattern.AddBoundaryPoint(position.x, position.y, kind, ruleNumber);
         point->SetExtraValue(data.GetVertexExtraValue(piece, line, v));
         curve->AddPoint(point);
         if (point->GetKind() == kAamaNotchPoint) {
@@ -144,10 +144,8 @@ void loadJwcaStraightLine(const IJwcaAAMAData &data, int piece, int line,
     CAamaGradeCurve *curve = pattern.AddCurve();
     curve->SetStraightLine(true);
     curve->SetLineType(data.GetInternalLineType(piece, line));
-    for (const DPOINT &end : ends) {
-        curve->AddPoint(pattern.AddBoundaryPoint(
-            std::make_unique<CAamaGradePoint>(end.x, end.y, kAamaTurnPoint, -1)));
-    }
+    for (const DPOINT &end : ends)
+        curve->AddPoint(pattern.AddBoundaryPoint(end.x, end.y, kAamaTurnPoint, -1));
 }
 
 } // namespace

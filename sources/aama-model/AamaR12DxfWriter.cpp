@@ -108,10 +108,8 @@ private:
 
     void writePolyline(CAamaGradeCurve &curve)
     {
-        std::vector<DPOINT> shape;
-        std::vector<int> gradeIndex;
-        curve.GetShape(m_size, &shape, &gradeIndex);
-        if (shape.empty())
+        curve.GetShape(m_size, &m_shape, &m_gradeIndex);
+        if (m_shape.empty())
             return;
         const int32_t kind = curve.GetLineType();
         m_dxf.group(0, "POLYLINE");
@@ -119,11 +117,11 @@ private:
         m_dxf.layer(1);
         m_dxf.group(66, "1");
         m_dxf.group(70, "   1");
-        for (std::size_t i = 0; i < shape.size(); ++i) {
+        for (std::size_t i = 0; i < m_shape.size(); ++i) {
             const CAamaGradePoint *gradePoint =
-                gradeIndex[i] < 0 ? nullptr : curve.GetGradePointAt(gradeIndex[i]);
-            assert((gradeIndex[i] < 0 || gradePoint != nullptr) && "grade index without a point");
-            writeVertex(kind, shape[i], gradePoint, *curve.GetPointAt(static_cast<int>(i)));
+                m_gradeIndex[i] < 0 ? nullptr : curve.GetGradePointAt(m_gradeIndex[i]);
+            assert((m_gradeIndex[i] < 0 || gradePoint != nullptr) && "grade index without a point");
+            writeVertex(kind, m_shape[i], gradePoint, *curve.GetPointAt(static_cast<int>(i)));
         }
         m_dxf.group(0, "SEQEND");
     }
@@ -183,6 +181,9 @@ private:
     DxfText &m_dxf;
     CAamaGradePattern &m_pattern;
     GradeSize m_size;
+    // The shape of the curve being written and its grade indices, their room kept for the next.
+    std::vector<DPOINT> m_shape;
+    std::vector<int> m_gradeIndex;
 };
 
 } // namespace

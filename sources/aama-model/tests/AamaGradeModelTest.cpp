@@ -142,7 +142,7 @@ TEST(AamaGradePatternTest, SplitsAtEachTurnPointThatDoesNotStartACurve)
     for (int v = 0; v < 12; ++v) {
         const int kind =
             v == 0 || v == 4 || v == 9 ? morvane::kAamaTurnPoint : morvane::kAamaCurvePoint;
-        pattern.AddBoundaryPoint(std::make_unique<CAamaGradePoint>(v, 0, kind, -1));
+        pattern.AddBoundaryPoint(v, 0, kind, -1);
     }
     pattern.BuildCurvesFromBoundary();
     int count = 0;
@@ -160,15 +160,12 @@ TEST(AamaGradePatternTest, SplitsAtEachTurnPointThatDoesNotStartACurve)
 TEST(AamaGradePatternTest, GivesPositionsToThePointsItHadWhenLaidOut)
 {
     CAamaGradePattern pattern("P");
-    CAamaGradePoint *outline = pattern.AddBoundaryPoint(
-        std::make_unique<CAamaGradePoint>(1, 2, morvane::kAamaTurnPoint, 1));
-    CAamaGradePoint *hole = pattern.AddInternalPoint(
-        std::make_unique<CAamaGradePoint>(3, 4, morvane::kAamaInternalPoint, 2));
+    CAamaGradePoint *outline = pattern.AddBoundaryPoint(1, 2, morvane::kAamaTurnPoint, 1);
+    CAamaGradePoint *hole = pattern.AddInternalPoint(3, 4, morvane::kAamaInternalPoint, 2);
     pattern.ResetPositions({3});
     outline->SetPosition(0, 2, 10, 20);
     hole->SetPosition(0, 2, 30, 40);
-    CAamaGradePoint *later = pattern.AddInternalPoint(
-        std::make_unique<CAamaGradePoint>(5, 6, morvane::kAamaInternalPoint, 3));
+    CAamaGradePoint *later = pattern.AddInternalPoint(5, 6, morvane::kAamaInternalPoint, 3);
     later->SetPosition(0, 2, 50, 60);
     expectPoint(positionIn(*outline, kLarge), 10, 20);
     expectPoint(positionIn(*outline, kSmall), 1, 2);
@@ -182,13 +179,39 @@ TEST(AamaGradePatternTest, GivesPositionsToThePointsItHadWhenLaidOut)
     expectPoint(positionIn(*hole, {1, 2}), 3, 4);
 }
 
+// Points added after others leave those where they were: a curve and the rule points still
+// reach them, with the positions they were given.
+TEST(AamaGradePatternTest, KeepsItsPointsInPlaceAsMoreAreAdded)
+{
+    CAamaGradePattern pattern("P");
+    std::vector<CAamaGradePoint *> added;
+    for (int v = 0; v < 1000; ++v) {
+        added.push_back(pattern.AddBoundaryPoint(v, 0, morvane::kAamaNotchPoint, v));
+        pattern.AddNotch(added.back(), {0, 1}, 0.0);
+        added.push_back(pattern.AddInternalPoint(v, 1, morvane::kAamaInternalPoint, v));
+    }
+    pattern.BuildCurvesFromBoundary();
+    pattern.ResetPositions({3});
+    for (CAamaGradePoint *point : added)
+        point->SetPosition(0, 2, point->GetBasePosition().x, 5);
+    const CAamaGradeCurve &curve = *pattern.GetCurveAt(0);
+    ASSERT_EQ(curve.GetPointCount(), 1001);
+    for (int v = 0; v < 1000; ++v) {
+        EXPECT_EQ(curve.GetPointAt(v), added[static_cast<std::size_t>(2 * v)]);
+        expectPoint(positionIn(*pattern.GetInternalPointAt(1000 + v), kLarge), v, 5);
+    }
+    int notchCount = 0;
+    pattern.GetCurveAt(0)->GetNotchCount(notchCount);
+    EXPECT_EQ(notchCount, 1000);
+    EXPECT_EQ(added.front()->GetNotch()->m_pPoint, added.front());
+}
+
 // A size outside the layout, by a negative index or one past its tables or sizes, answers the
 // base position, and storing a position there changes none inside it.
 TEST(AamaGradePatternTest, AnswersTheBasePositionOutsideTheLayout)
 {
     CAamaGradePattern pattern("P");
-    CAamaGradePoint *point = pattern.AddBoundaryPoint(
-        std::make_unique<CAamaGradePoint>(1, 2, morvane::kAamaTurnPoint, 1));
+    CAamaGradePoint *point = pattern.AddBoundaryPoint(1, 2, morvane::kAamaTurnPoint, 1);
     pattern.ResetPositions({3, 2});
     constexpr int kLowest = std::numeric_limits<int>::min();
     const GradeSize outside[] = {{-1, 0}, {-1, 1}, {0, -1}, {1, -1},      {0, 3},
@@ -223,8 +246,8 @@ TEST(AamaGradePatternTest, LeavesOutOrdinaryPointsAndCopiesInternalOnes)
         SCOPED_TRACE(row.name);
         CAamaGradePattern pattern("P");
         for (std::size_t v = 0; v < row.kinds.size(); ++v) {
-            pattern.AddBoundaryPoint(std::make_unique<CAamaGradePoint>(
-                static_cast<double>(v), 0, row.kinds[v], static_cast<int>(v) + 20));
+            pattern.AddBoundaryPoint(static_cast<double>(v), 0, row.kinds[v],
+                                     static_cast<int>(v) + 20);
         }
         pattern.BuildCurvesFromBoundary();
         int count = 0;
@@ -236,11 +259,9 @@ TEST(AamaGradePatternTest, LeavesOutOrdinaryPointsAndCopiesInternalOnes)
 
     // The copy of an internal point is a grade point of the pattern; the ordinary point is none.
     CAamaGradePattern pattern("P");
-    pattern.AddBoundaryPoint(std::make_unique<CAamaGradePoint>(0, 0, morvane::kAamaTurnPoint, 1));
-    CAamaGradePoint *internal = pattern.AddBoundaryPoint(
-        std::make_unique<CAamaGradePoint>(1, 1, morvane::kAamaInternalPoint, 2));
-    pattern.AddBoundaryPoint(
-        std::make_unique<CAamaGradePoint>(2, 0, morvane::kAamaOrdinaryPoint, 3));
+    pattern.AddBoundaryPoint(0, 0, morvane::kAamaTurnPoint, 1);
+    CAamaGradePoint *internal = pattern.AddBoundaryPoint(1, 1, morvane::kAamaInternalPoint, 2);
+    pattern.AddBoundaryPoint(2, 0, morvane::kAamaOrdinaryPoint, 3);
     pattern.BuildCurvesFromBoundary();
     int count = 0;
     pattern.GetInternalPointCount(count);
@@ -248,7 +269,7 @@ TEST(AamaGradePatternTest, LeavesOutOrdinaryPointsAndCopiesInternalOnes)
     EXPECT_EQ(pattern.GetInternalPointAt(0)->GetRuleNumber(), 1);
     EXPECT_NE(pattern.GetInternalPointAt(1), internal);
     EXPECT_EQ(pattern.GetInternalPointAt(1)->GetRuleNumber(), 2);
-    EXPECT_EQ(pattern.GetInternalPoints().GetCount(), 1);
+    EXPECT_EQ(pattern.GetInternalPoints().size(), 1U);
 }
 
 TEST(AamaGradeModelLoadTest, PicksTheReaderByMasterSize)

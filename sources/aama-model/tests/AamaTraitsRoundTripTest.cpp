@@ -73,8 +73,8 @@ std::string describeModel(CAamaGradeModel &model)
             for (int i = 0; i < curve.GetPointCount(); ++i)
                 text += "    " + describePoint(*curve.GetPointAt(i)) + "\n";
         }
-        for (const CAamaGradePoint *point : pattern.GetInternalPoints())
-            text += "  internal " + describePoint(*point) + "\n";
+        for (const CAamaGradePoint &point : pattern.GetInternalPoints())
+            text += "  internal " + describePoint(point) + "\n";
         int rulePoints = 0;
         pattern.GetInternalPointCount(rulePoints);
         text += format("  rule points %d\n", rulePoints);
