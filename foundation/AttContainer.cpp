@@ -245,7 +245,7 @@ inline int CAttContainer::AddValue(ValueRegistration &registration, const void *
     registration.offset = OffsetOf(member);
     if (m_pLayout == nullptr)
         return AddOwnValue(registration);
-    const AttributeLayout *next = m_pLayout->WithValue(registration);
+    const AttributeLayout *next = m_pLayout->With(registration);
     if (next == nullptr)
         return AddOwnValue(registration);
     m_pLayout = next;
@@ -285,7 +285,7 @@ int CAttContainer::AddCollectionMember(morvane::CollectionRegistration registrat
     registration.offset = OffsetOf(collection);
     registration.make = make;
     if (m_pLayout != nullptr) {
-        if (const AttributeLayout *next = m_pLayout->WithCollection(registration)) {
+        if (const AttributeLayout *next = m_pLayout->With(registration)) {
             m_pLayout = next;
             return GetAttributeCount() - 1;
         }
@@ -302,7 +302,7 @@ int CAttContainer::AddReferenceMember(morvane::ReferenceRegistration registratio
     registration.offset = OffsetOf(member);
     registration.access = &access;
     if (m_pLayout != nullptr) {
-        if (const AttributeLayout *next = m_pLayout->WithReference(registration)) {
+        if (const AttributeLayout *next = m_pLayout->With(registration)) {
             m_pLayout = next;
             return GetAttributeCount() - 1;
         }

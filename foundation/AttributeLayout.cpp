@@ -46,7 +46,7 @@ std::unique_ptr<SharedAttribute> describe(const CollectionRegistration &registra
 } // namespace
 
 template <class Registration>
-const AttributeLayout *AttributeLayout::AddShared(const Registration &registration) const
+const AttributeLayout *AttributeLayout::Grow(const Registration &registration) const
 {
     if (registration.offset <= -kMaxMemberDistance || registration.offset >= kMaxMemberDistance)
         return nullptr;
@@ -64,20 +64,9 @@ const AttributeLayout *AttributeLayout::AddShared(const Registration &registrati
     return nullptr;
 }
 
-const AttributeLayout *AttributeLayout::Grow(const ValueRegistration &registration) const
-{
-    return AddShared(registration);
-}
-
-const AttributeLayout *AttributeLayout::Grow(const ReferenceRegistration &registration) const
-{
-    return AddShared(registration);
-}
-
-const AttributeLayout *AttributeLayout::Grow(const CollectionRegistration &registration) const
-{
-    return AddShared(registration);
-}
+template const AttributeLayout *AttributeLayout::Grow(const ValueRegistration &) const;
+template const AttributeLayout *AttributeLayout::Grow(const ReferenceRegistration &) const;
+template const AttributeLayout *AttributeLayout::Grow(const CollectionRegistration &) const;
 
 const AttributeLayout *AttributeLayout::WithOwnAttribute() const
 {

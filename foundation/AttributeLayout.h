@@ -39,20 +39,12 @@ public:
     /// The layout of an object that has registered nothing.
     static const AttributeLayout &Empty();
 
-    /// The layout after this one and the member; null when it cannot be shared. Objects
-    /// register every member of theirs through one of these: the layout is found inline, and
-    /// only a member new to the tree takes the way out.
-    const AttributeLayout *WithValue(const ValueRegistration &registration) const
-    {
-        const AttributeLayout *layout = FindShared(registration);
-        return layout != nullptr ? layout : Grow(registration);
-    }
-    const AttributeLayout *WithCollection(const CollectionRegistration &registration) const
-    {
-        const AttributeLayout *layout = FindShared(registration);
-        return layout != nullptr ? layout : Grow(registration);
-    }
-    const AttributeLayout *WithReference(const ReferenceRegistration &registration) const
+    /// The layout after this one and the member (a ValueRegistration, CollectionRegistration
+    /// or ReferenceRegistration); null when it cannot be shared. Objects register every member
+    /// of theirs through it: the layout is found in line, and only a member new to the tree
+    /// takes the way that grows it.
+    template <class Registration>
+    const AttributeLayout *With(const Registration &registration) const
     {
         const AttributeLayout *layout = FindShared(registration);
         return layout != nullptr ? layout : Grow(registration);
@@ -101,11 +93,8 @@ private:
         return nullptr;
     }
     // Adds the layout after this one and the member to the tree; null when it cannot be shared.
-    const AttributeLayout *Grow(const ValueRegistration &registration) const;
-    const AttributeLayout *Grow(const CollectionRegistration &registration) const;
-    const AttributeLayout *Grow(const ReferenceRegistration &registration) const;
     template <class Registration>
-    const AttributeLayout *AddShared(const Registration &registration) const;
+    const AttributeLayout *Grow(const Registration &registration) const;
     const AttributeLayout *Extend(std::unique_ptr<SharedAttribute> shared) const;
 
     std::vector<Entry> m_aEntries;
