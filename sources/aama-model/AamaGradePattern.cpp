@@ -3,6 +3,7 @@
 #include "sources/aama-model/AamaGradePattern.h"
 
 #include <algorithm>
+#include <cassert>
 #include <utility>
 
 using namespace morvane;
@@ -72,8 +73,11 @@ CAamaNotch *CAamaGradePattern::AddNotch(CAamaGradePoint *point, DPOINT vector, d
 
 void CAamaGradePattern::AddRulePoint(CAamaGradePoint *point)
 {
-    if (std::find(m_oRulePoints.begin(), m_oRulePoints.end(), point) == m_oRulePoints.end())
-        m_oRulePoints.push_back(point);
+    // The loaders add each point once, as they read it; looking for it first in every build would
+    // make loading a file with many rule points quadratic.
+    assert(std::find(m_oRulePoints.begin(), m_oRulePoints.end(), point) == m_oRulePoints.end() &&
+           "a rule point added twice");
+    m_oRulePoints.push_back(point);
 }
 
 void CAamaGradePattern::BuildCurvesFromBoundary()

@@ -58,7 +58,7 @@ public:
     CAamaGradeCurve *AddCurve();
     /// Gives point (a point of this pattern) a notch of that vector and angle; returns it.
     CAamaNotch *AddNotch(CAamaGradePoint *point, DPOINT vector, double angle);
-    /// Appends point to the rule points unless it is there already.
+    /// Appends point, a point of this pattern that is no rule point yet, to the rule points.
     void AddRulePoint(CAamaGradePoint *point);
 
     /// Splits the outline into curves at its turn points, in outline order. Ordinary points are
