@@ -37,7 +37,7 @@ public:
             for (int i = 0; i + 1 < curve.GetPointCount(); ++i)
                 piece.m_oBoundaryPoints.push_back(outlinePoint(*curve.GetPointAt(i)));
         }
-        const auto internalPoints = pattern.GetInternalPoints();
+        auto &internalPoints = pattern.GetInternalPoints();
         if (!internalPoints.empty()) {
             piece.m_oLines.push_back(
                 {static_cast<int>(internalPoints.size()), 0, morvane::kAamaDrillHoleLineKind});

@@ -66,7 +66,7 @@ CAamaGradeCurve *CAamaGradePattern::AddCurve()
 
 CAamaNotch *CAamaGradePattern::AddNotch(CAamaGradePoint *point, DPOINT vector, double angle)
 {
-    CAamaNotch *added = &m_oNotches.emplace_back(point, vector, angle);
+    CAamaNotch *added = &m_oNotches.emplace_back(CAamaNotch{point, vector, angle});
     point->SetNotch(added);
     return added;
 }

@@ -8,7 +8,6 @@
 #include "sources/grade-model/IGradePattern.h"
 
 #include <deque>
-#include <ranges>
 #include <string>
 #include <utility>
 #include <vector>
@@ -77,14 +76,8 @@ public:
     const morvane::AamaPieceExtras &GetExtras() const { return m_oExtras; }
 
     /// The owned internal points, in order of addition.
-    std::ranges::ref_view<std::deque<CAamaGradePoint>> GetInternalPoints()
-    {
-        return std::views::all(m_oInternalPoints);
-    }
-    std::ranges::ref_view<const std::deque<CAamaGradePoint>> GetInternalPoints() const
-    {
-        return std::views::all(m_oInternalPoints);
-    }
+    std::deque<CAamaGradePoint> &GetInternalPoints() { return m_oInternalPoints; }
+    const std::deque<CAamaGradePoint> &GetInternalPoints() const { return m_oInternalPoints; }
 
 private:
     std::string m_sName;
