@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -256,7 +255,7 @@ public:
 protected:
     CAttContainer *AppendCreatedTo(void *collection, std::unique_ptr<CObject> object) const override
     {
-        T *element = asElement(object.get());
+        T *element = castTo<T>(object.get());
         CAttContainer *container = toContainer(element);
         if (container == nullptr)
             return nullptr;
@@ -265,18 +264,6 @@ protected:
         return container;
     }
     void DeleteAtIn(void *collection, int i) const override { Over::of(collection).DeleteAt(i); }
-
-private:
-    // object as a T; null when it is null or no T. An object of type T itself, as nearly every
-    // element is, is told by its type alone, without the search of a dynamic_cast.
-    static T *asElement(CObject *object)
-    {
-        if constexpr (requires { static_cast<T *>(object); }) {
-            if (object != nullptr && typeid(*object) == typeid(T))
-                return static_cast<T *>(object);
-        }
-        return dynamic_cast<T *>(object);
-    }
 };
 
 /// How an owning collection of T is stored: makes its attribute over the collection at an

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <typeinfo>
 
 class CAttContainer;
 
@@ -23,11 +24,22 @@ template <class T> CAttContainer *toContainer(T *object)
         return dynamic_cast<CAttContainer *>(object);
 }
 
+/// object as a T; null when object is null or not a T. An object of type T itself, the usual
+/// case, is told by its type alone, without the search of a dynamic_cast.
+template <class T, class Base> T *castTo(Base *object)
+{
+    if constexpr (requires { static_cast<T *>(object); }) {
+        if (object != nullptr && typeid(*object) == typeid(T))
+            return static_cast<T *>(object);
+    }
+    return dynamic_cast<T *>(object);
+}
+
 /// The object of type T whose stored part is container; null when container is null or its
 /// object is not a T.
 template <class T> T *fromContainer(CAttContainer *container)
 {
-    return dynamic_cast<T *>(container);
+    return castTo<T>(container);
 }
 
 } // namespace morvane
