@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -67,6 +68,12 @@ protected:
     /// Writes text as the member's child element or XML attribute.
     void WriteText(CXmlArchive &archive, std::string_view text) const;
     ptrdiff_t GetOffset() const { return m_nOffset; }
+    /// Whether two texts are equal; in line, as every registration compares a few.
+    static bool SameText(std::string_view a, std::string_view b)
+    {
+        return a.size() == b.size() &&
+               (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0);
+    }
     /// Whether the presence lets the member be written at all.
     bool IsWritable() const;
 

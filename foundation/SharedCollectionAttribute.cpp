@@ -22,7 +22,8 @@ bool SharedCollectionAttribute::Matches(const CollectionRegistration &registrati
     return GetOffset() == registration.offset && m_pfnMake == registration.make &&
            m_pClass == registration.cls && m_eNaming == registration.naming &&
            GetPresence() == registration.presence && GetForm() == registration.form &&
-           GetName() == registration.name && m_sElementName == registration.elementName;
+           SameText(GetName(), registration.name) &&
+           SameText(m_sElementName, registration.elementName);
 }
 
 std::unique_ptr<CCollectionAttribute> SharedCollectionAttribute::Make(void *collection) const

@@ -74,8 +74,8 @@ bool SharedReferenceAttribute::Matches(const ReferenceRegistration &registration
 {
     return GetOffset() == registration.offset && m_pAccess == registration.access &&
            GetPresence() == registration.presence && GetForm() == registration.form &&
-           GetName() == registration.name &&
-           m_sTargetElementName == registration.targetElementName;
+           SameText(GetName(), registration.name) &&
+           SameText(m_sTargetElementName, registration.targetElementName);
 }
 
 bool SharedReferenceAttribute::Load(CXmlArchive &archive, CAttContainer &container,

@@ -58,8 +58,7 @@ public:
                std::bit_cast<uint64_t>(m_dRegistered) ==
                    std::bit_cast<uint64_t>(registration.real) &&
                m_nPrecision == registration.precision && m_pAccess == registration.access &&
-               m_sRegistered.size() == registration.text.size() &&
-               GetName() == registration.name && m_sRegistered == registration.text;
+               SameText(m_sRegistered, registration.text) && SameText(GetName(), registration.name);
     }
 
     /// Reads the text of the member's child element without entering it (form Element), or
