@@ -144,27 +144,26 @@ CXmlNameMap &CXmlArchive::GetNameMap(const std::string &elementName)
     return m_oNameMaps.try_emplace(elementName, &m_oNameMemory).first->second;
 }
 
-CXmlNameMap *CXmlArchive::FindNameMap(const std::string &elementName)
+CXmlNameMap *CXmlArchive::FindNameMap(std::string_view elementName)
 {
     const auto found = m_oNameMaps.find(elementName);
     return found == m_oNameMaps.end() ? nullptr : &found->second;
 }
 
-void CXmlArchive::RegisterObject(CXmlNameMap &map, const std::string &name, CAttContainer *object)
+void CXmlArchive::RegisterObject(CXmlNameMap &map, std::string_view name, CAttContainer *object)
 {
-    map.insert_or_assign(name, object);
+    map.Assign(name, object);
     m_aRegistrations.push_back({&map, object});
 }
 
-CAttContainer *CXmlArchive::LookupObject(const CXmlNameMap &map, const std::string &name)
+CAttContainer *CXmlArchive::LookupObject(const CXmlNameMap &map, std::string_view name)
 {
-    const auto found = map.find(name);
-    return found == map.end() ? nullptr : found->second;
+    return map.Find(name);
 }
 
 std::string CXmlArchive::AddNumberedName(CXmlNameMap &map, CAttContainer *object)
 {
-    std::string name = morvane::formatInteger(static_cast<long long>(map.size()));
+    std::string name = morvane::formatInteger(static_cast<long long>(map.GetCount()));
     RegisterObject(map, name, object);
     return name;
 }
@@ -175,8 +174,7 @@ void CXmlArchive::ForgetRegistrationsSince(size_t mark)
     // small and fast for the usual load.
     while (m_aRegistrations.size() > mark) {
         const Registration &last = m_aRegistrations.back();
-        std::erase_if(*last.map,
-                      [&last](const auto &entry) { return entry.second == last.object; });
+        last.map->Erase(last.object);
         m_aRegistrations.pop_back();
     }
 }

@@ -91,11 +91,11 @@ public:
     /// The name map of an element name, made empty on first use.
     CXmlNameMap &GetNameMap(const std::string &elementName);
     /// The name map of an element name; null when there is none.
-    CXmlNameMap *FindNameMap(const std::string &elementName);
+    CXmlNameMap *FindNameMap(std::string_view elementName);
     /// Enters object under name, replacing an object of the same name.
-    void RegisterObject(CXmlNameMap &map, const std::string &name, CAttContainer *object);
+    void RegisterObject(CXmlNameMap &map, std::string_view name, CAttContainer *object);
     /// The object entered under name; null when none.
-    static CAttContainer *LookupObject(const CXmlNameMap &map, const std::string &name);
+    static CAttContainer *LookupObject(const CXmlNameMap &map, std::string_view name);
     /// Enters object under the map's current number of entries as decimal text ("0", "1", ...)
     /// and returns that name.
     std::string AddNumberedName(CXmlNameMap &map, CAttContainer *object);

@@ -163,7 +163,7 @@ void CCollectionAttribute::RegisterNamesIn(CXmlArchive &archive, const void *col
     CXmlNameMap *nameMap =
         m_eNaming == XmlNaming::None ? nullptr : &archive.GetNameMap(GetElementName());
     if (nameMap != nullptr)
-        nameMap->reserve(nameMap->size() + static_cast<size_t>(CountIn(collection)));
+        Reserve(*nameMap, CountIn(collection));
     for (int i = 0; i < CountIn(collection); ++i) {
         CAttContainer *element = ElementIn(collection, i);
         if (element == nullptr)
@@ -174,6 +174,14 @@ void CCollectionAttribute::RegisterNamesIn(CXmlArchive &archive, const void *col
             element->RegisterName(*nameMap, archive);
         element->RegisterNames(archive);
     }
+}
+
+void CCollectionAttribute::Reserve(CXmlNameMap &map, int count) const
+{
+    if (m_eNaming == XmlNaming::Numbered)
+        map.ReserveNumbers(static_cast<size_t>(count));
+    else
+        map.ReserveNames(static_cast<size_t>(count));
 }
 
 void CCollectionAttribute::ResolveReferences(CXmlArchive &archive)
@@ -215,7 +223,7 @@ void CCollectionAttribute::LoadElementsIn(CXmlArchive &archive, int first, void 
     CXmlNameMap *nameMap = named ? &archive.GetNameMap(GetElementName()) : nullptr;
     const int count = archive.GetFiler().GetChildsCount();
     if (nameMap != nullptr)
-        nameMap->reserve(nameMap->size() + static_cast<size_t>(count - first));
+        Reserve(*nameMap, count - first);
     const std::string identifierName = GetIdentifierName();
     for (int i = first; i < count; ++i) {
         const ChildScope child(archive, i);

@@ -145,6 +145,8 @@ private:
     void LoadElement(CXmlArchive &archive, const Naming &naming, void *collection) const;
     void LoadAndName(CXmlArchive &archive, CAttContainer &element, const Naming &naming) const;
     const CRuntimeClass *FindClass(std::string_view className) const;
+    // Makes room in map for count more elements under the collection's kind of names.
+    void Reserve(CXmlNameMap &map, int count) const;
 
     morvane::XmlNaming m_eNaming;
     bool m_bNamesOnLoad;

@@ -4,9 +4,11 @@
 
 #include <cstddef>
 #include <memory_resource>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 class CAttContainer;
 
@@ -17,6 +19,7 @@ namespace morvane {
 /// any other name takes the standard string hash.
 struct XmlNameHash
 {
+    using is_transparent = void;
     size_t operator()(std::string_view name) const noexcept;
 };
 
@@ -25,4 +28,35 @@ struct XmlNameHash
 /// Object name -> object, for the objects of one element name ("Pattern", "BasePoint", ...).
 /// The maps of an archive take their memory from the archive, which keeps the entries of a
 /// document close together; so neither a map nor its contents moved elsewhere outlive the archive.
-using CXmlNameMap = std::pmr::unordered_map<std::string, CAttContainer *, morvane::XmlNameHash>;
+///
+/// Generated names ("0", "1", ... in the order the objects are named) are kept in a table by
+/// number, which costs a name neither a copy nor a hash; any other name (and a number written
+/// with leading zeros, or far beyond the numbers so far) is kept in a hash map.
+class CXmlNameMap
+{
+public:
+    explicit CXmlNameMap(std::pmr::memory_resource *memory);
+
+    /// Enters object (not null) under name, replacing an object of the same name.
+    void Assign(std::string_view name, CAttContainer *object);
+    /// The object entered under name; null when none.
+    CAttContainer *Find(std::string_view name) const;
+    /// Takes out every entry of object.
+    void Erase(const CAttContainer *object);
+    /// The number of entries.
+    size_t GetCount() const { return m_nNumbered + m_oNamed.size(); }
+    /// Makes room for count more entries under generated names.
+    void ReserveNumbers(size_t count);
+    /// Makes room for count more entries under other names.
+    void ReserveNames(size_t count);
+
+private:
+    // The number that name writes, when it is written as a generated name.
+    static std::optional<size_t> NumberOf(std::string_view name);
+
+    // By number; a null slot holds no entry.
+    std::pmr::vector<CAttContainer *> m_aByNumber;
+    size_t m_nNumbered = 0;
+    std::pmr::unordered_map<std::string, CAttContainer *, morvane::XmlNameHash, std::equal_to<>>
+        m_oNamed;
+};
