@@ -39,7 +39,7 @@ constexpr std::array<unsigned char, 256> makeCharacterTable()
     table['_'] = kNameStart | kName;
     for (const char c : {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', '-', '.'})
         table[static_cast<unsigned char>(c)] = kName;
-    for (const char c : {'&', '\r', '<', '\t', '\n'})
+    for (const char c : {'&', '\r', '<', '\t', '\n', '\0'})
         table[static_cast<unsigned char>(c)] |= kInValue;
     for (const char c : {'&', '\r'})
         table[static_cast<unsigned char>(c)] |= kDecodedInText;
@@ -143,8 +143,6 @@ private:
     // The rest of a start tag from p, past element's name: its XML attributes and its close.
     bool readTagEnd(uint32_t element, const char *p);
     bool readAttribute(const char *&p);
-    // An XML attribute's value.
-    bool readValue(const char *begin, const char *end, Span &span);
     bool decode(const char *begin, const char *end, bool attribute, Span &span);
     Span spanOf(const char *begin, const char *end) const
     {
@@ -162,7 +160,8 @@ private:
 
 bool XmlIndex::Reader::read()
 {
-    if (m_index.m_text.size() >= kDecoded || std::memchr(m_begin, '\0', m_index.m_text.size()))
+    // A null character is refused where it is met: it ends texts, names and comments.
+    if (m_index.m_text.size() >= kDecoded)
         return false;
     if (!readProlog())
         return false;
@@ -287,11 +286,18 @@ bool XmlIndex::Reader::readAttribute(const char *&p)
     if (quote != '"' && quote != '\'')
         return false;
     const char *value = equals + 2;
-    const auto *close =
-        static_cast<const char *>(std::memchr(value, quote, static_cast<size_t>(m_end - value)));
-    Attribute attribute{spanOf(name, equals), {}};
-    if (close == nullptr || !readValue(value, close, attribute.value))
-        return false;
+    // Values are short: one pass to the closing quote, unless something on the way must be
+    // decoded or refused.
+    const char *close = value;
+    while (*close != quote && !is(*close, kInValue))
+        ++close;
+    Attribute attribute{spanOf(name, equals), spanOf(value, close)};
+    if (*close != quote) {
+        close = static_cast<const char *>(
+            std::memchr(close, quote, static_cast<size_t>(m_end - close)));
+        if (close == nullptr || !decode(value, close, true, attribute.value))
+            return false;
+    }
     m_index.m_attributes.push_back(attribute);
     p = close + 1;
     return true;
@@ -332,27 +338,16 @@ inline bool XmlIndex::Reader::readText()
     if (*end != '<')
         return false;
     m_p = end;
-    const uint32_t element = m_open;
-    Span &value = m_index.element(element).value;
     // Only the first text counts; a text of blanks only when it stands alone before the end tag.
-    if (value.length > 0)
-        return true;
-    const bool afterChild = m_index.m_count > element + 1;
+    const bool afterChild = m_index.m_count > m_open + 1;
     if ((seen & kNotBlank) == 0 && (afterChild || end[1] != '/'))
+        return true;
+    Span &value = m_index.element(m_open).value;
+    if (value.length > 0)
         return true;
     if ((seen & kDecodedInText) != 0)
         return decode(begin, end, false, value);
     value = spanOf(begin, end);
-    return true;
-}
-
-bool XmlIndex::Reader::readValue(const char *begin, const char *end, Span &span)
-{
-    for (const char *p = begin; p != end; ++p) {
-        if (is(*p, kInValue))
-            return decode(begin, end, true, span);
-    }
-    span = spanOf(begin, end);
     return true;
 }
 
@@ -373,7 +368,8 @@ bool XmlIndex::Reader::decode(const char *begin, const char *end, bool attribute
                 ++p;
         } else if (attribute && (c == '\t' || c == '\n')) {
             out += ' ';
-        } else if (attribute && c == '<') {
+        } else if (c == '<' || c == '\0') {
+            // Neither lies in a text; both are refused in a value.
             return false;
         } else {
             out += c;
