@@ -279,7 +279,7 @@ void CAttContainer::AddCollectionClasses(std::string_view attributeName,
         AddCollectionClass(attributeName, registry.GetClassAt(i));
 }
 
-int CAttContainer::AddCollectionMember(morvane::CollectionRegistration registration,
+int CAttContainer::AddCollectionMember(morvane::CollectionRegistration &&registration,
                                        void *collection, morvane::MakeCollectionAttribute make)
 {
     registration.offset = OffsetOf(collection);
@@ -296,7 +296,7 @@ int CAttContainer::AddCollectionMember(morvane::CollectionRegistration registrat
                         registration.presence, registration.form);
 }
 
-int CAttContainer::AddReferenceMember(morvane::ReferenceRegistration registration, void *member,
+int CAttContainer::AddReferenceMember(morvane::ReferenceRegistration &&registration, void *member,
                                       const morvane::PtrMemberAccess &access)
 {
     registration.offset = OffsetOf(member);

@@ -241,9 +241,11 @@ private:
     int AddValue(morvane::ValueRegistration &registration, const void *member);
     // AddValue for a member that no layout can share.
     int AddOwnValue(const morvane::ValueRegistration &registration);
-    int AddCollectionMember(morvane::CollectionRegistration registration, void *collection,
+    // Registrations are taken by reference: copying one into the argument area (wide loads of
+    // fields just stored narrow) stalls every object's constructor.
+    int AddCollectionMember(morvane::CollectionRegistration &&registration, void *collection,
                             morvane::MakeCollectionAttribute make);
-    int AddReferenceMember(morvane::ReferenceRegistration registration, void *member,
+    int AddReferenceMember(morvane::ReferenceRegistration &&registration, void *member,
                            const morvane::PtrMemberAccess &access);
     // Where shared references keep the names they read until they are resolved.
     friend class morvane::SharedReferenceAttribute;

@@ -21,6 +21,17 @@ namespace morvane {
 /// the same member, and to make the attribute that stores it.
 struct ValueRegistration
 {
+    // Not an aggregate: brace-initialising one zero-fills it whole with a slow string store
+    // in every registration call.
+    ValueRegistration(XML_ATTRIBUTE_KIND kind, std::string_view name, XmlPresence presence,
+                      XmlForm form)
+        : kind(kind)
+        , name(name)
+        , presence(presence)
+        , form(form)
+    {
+    }
+
     XML_ATTRIBUTE_KIND kind;
     std::string_view name;
     XmlPresence presence;
