@@ -2,6 +2,7 @@
 // Locale-free number parsing with the forgiving rules of the C library's atof and atoi.
 #include "foundation/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <climits>
@@ -62,21 +63,21 @@ bool parseWhole(std::string_view text, T &value)
     return true;
 }
 
-// The most digits of a decimal that a double holds exactly.
-constexpr int kMaxDigits = 15;
-
-// Appends the decimal digits from text[i] on to digits, moving i past them and counting them in
-// count; false when there would be more than kMaxDigits.
-bool appendDigits(std::string_view text, size_t &i, uint64_t &digits, int &count)
+// Reads the decimal digits from first on (before end) into digits, which they continue, and
+// gives where they end. Past 19 digits the value wraps: the caller refuses that many.
+const char *readDigits(const char *first, const char *end, uint64_t &digits)
 {
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (count == kMaxDigits)
-            return false;
-        digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
-        ++count;
+    for (; first != end; ++first) {
+        const unsigned digit = static_cast<unsigned char>(*first) - unsigned{'0'};
+        if (digit > 9)
+            break;
+        digits = digits * 10 + digit;
     }
-    return true;
+    return first;
 }
+
+// The most digits of a decimal that a double holds exactly.
+constexpr long kMaxDigits = 15;
 
 // A plain decimal of at most 15 digits ("-12.375", no exponent) is the quotient of two exact
 // doubles, which division rounds as the full parser does. False for any other text.
@@ -84,21 +85,65 @@ bool parsePlainDecimal(std::string_view text, double &value)
 {
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = !text.empty() && text.front() == '-';
-    size_t i = negative ? 1 : 0;
+    const char *next = text.data();
+    const char *const end = next + text.size();
+    const bool negative = next != end && *next == '-';
+    const char *const whole = next + (negative ? 1 : 0);
     uint64_t digits = 0;
-    int count = 0;
-    if (!appendDigits(text, i, digits, count))
+    const char *const point = readDigits(whole, end, digits);
+    next = point;
+    long decimals = 0;
+    if (next != end && *next == '.') {
+        next = readDigits(next + 1, end, digits);
+        decimals = next - point - 1;
+    }
+    const long count = (point - whole) + decimals;
+    if (count == 0 || count > kMaxDigits || (next != end && (*next == 'e' || *next == 'E')))
         return false;
-    const int wholeCount = count;
-    if (i < text.size() && text[i] == '.' && !appendDigits(text, ++i, digits, count))
-        return false;
-    if (count == 0 || (i < text.size() && (text[i] == 'e' || text[i] == 'E')))
-        return false;
-    value = static_cast<double>(digits) / kPowersOfTen[count - wholeCount];
+    value = static_cast<double>(digits) / kPowersOfTen[decimals];
     if (negative)
         value = -value;
     return true;
+}
+
+// An integer of at most 9 digits ("-42", anything after them ignored) lies within int.
+constexpr long kMaxIntDigits = 9;
+
+// Reads a plain integer of at most 9 digits; false for any other text.
+bool parsePlainInt(std::string_view text, int &value)
+{
+    const char *const end = text.data() + text.size();
+    const bool negative = !text.empty() && text.front() == '-';
+    const char *const first = text.data() + (negative ? 1 : 0);
+    uint64_t digits = 0;
+    const long count = readDigits(first, end, digits) - first;
+    if (count == 0 || count > kMaxIntDigits)
+        return false;
+    value = negative ? -static_cast<int>(digits) : static_cast<int>(digits);
+    return true;
+}
+
+// Whether a decimal that from_chars took but found out of range ("1e999", "-0.5e-400") is too
+// large for a double rather than too small: its first significant digit stands for a power of
+// ten of 0 or more.
+bool isTooLarge(std::string_view number)
+{
+    const size_t signs = number.front() == '-' ? 1 : 0;
+    const size_t exponentAt = std::min(number.find_first_of("eE"), number.size());
+    const std::string_view mantissa = number.substr(signs, exponentAt - signs);
+    const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+    const auto first = static_cast<long long>(mantissa.find_first_of("123456789"));
+    const long long power = first < point ? point - first - 1 : point - first;
+    if (exponentAt == number.size())
+        return power >= 0;
+    std::string_view exponent = number.substr(exponentAt + 1);
+    if (exponent.front() == '+')
+        exponent.remove_prefix(1);
+    long long value = 0;
+    // Past the range of long long the exponent decides alone.
+    if (parsePrefix(exponent, value).ec != std::errc())
+        return exponent.front() != '-';
+    return value >= -power;
 }
 
 } // namespace
@@ -110,14 +155,22 @@ double parseDouble(std::string_view text)
     if (parsePlainDecimal(text, value))
         return value;
     const auto result = parsePrefix(text, value);
-    if (result.ec == std::errc::result_out_of_range)
-        return text.front() == '-' ? -HUGE_VAL : HUGE_VAL;
+    if (result.ec == std::errc::result_out_of_range) {
+        const double magnitude =
+            isTooLarge(std::string_view(text.data(), static_cast<size_t>(result.ptr - text.data())))
+                ? HUGE_VAL
+                : 0.0;
+        return text.front() == '-' ? -magnitude : magnitude;
+    }
     return result.ec == std::errc() ? value : 0.0;
 }
 
 int parseInt(std::string_view text)
 {
     text = dropPlusSign(trimLeft(text));
+    int plain = 0;
+    if (parsePlainInt(text, plain))
+        return plain;
     long long value = 0;
     const auto result = parsePrefix(text, value);
     if (result.ec == std::errc::result_out_of_range)

@@ -4,7 +4,10 @@
 #include "foundation/NumberText.h"
 #include "foundation/TextFormat.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -141,6 +144,47 @@ TEST(NumberTextTest, ParsesDecimalsToTheNearestDouble)
     }
 }
 
+// Texts of every form that the parsers meet: blanks and signs before the number, none to many
+// digits on both sides of the point, exponents in and out of a double's range, trailing text.
+std::string randomNumberText(std::mt19937_64 &random, bool withPoint)
+{
+    static constexpr const char *kBefore[] = {"", "", "", "", " ", "\t ", "+", "-", "-", " -", "+-"};
+    static constexpr const char *kAfter[] = {"",     "",      "",   "",      "mm",   " 7",
+                                             ",5",   "e",     "e+", "E-3",   "e12",  "e-320",
+                                             "e400", "e-400", "x",  "e-99999999999999999999"};
+    const auto digits = [&random](std::string &text) {
+        const int count = random() % 8 == 0 ? 300 + static_cast<int>(random() % 60)
+                                            : static_cast<int>(random() % 20);
+        const bool zeros = random() % 4 == 0;
+        for (int digit = 0; digit < count; ++digit)
+            text += zeros && digit + 1 < count ? '0' : static_cast<char>('0' + random() % 10);
+    };
+    std::string text = kBefore[random() % std::size(kBefore)];
+    digits(text);
+    if (withPoint && random() % 3 != 0) {
+        text += '.';
+        digits(text);
+    }
+    text += kAfter[random() % std::size(kAfter)];
+    return text;
+}
+
+// Any text reads as strtod reads it in the "C" locale, also a number too large for a double
+// (infinity) or too small (zero).
+TEST(NumberTextTest, ParsesEveryFormAsStrtod)
+{
+    std::mt19937_64 random(2121);
+    for (int i = 0; i < 40000; ++i) {
+        const std::string text = randomNumberText(random, true);
+        SCOPED_TRACE(text);
+        const double expected = std::strtod(text.c_str(), nullptr);
+        ASSERT_EQ(std::bit_cast<uint64_t>(parseDouble(text)), std::bit_cast<uint64_t>(expected));
+    }
+    EXPECT_EQ(parseDouble("1e-400"), 0.0);
+    EXPECT_TRUE(std::signbit(parseDouble("-0.5e-400")));
+    EXPECT_EQ(parseDouble("-1e400"), -HUGE_VAL);
+}
+
 struct IntCase {
     const char *text;
     int expected;
@@ -159,6 +203,23 @@ TEST(NumberTextTest, ParsesIntLikeAtoiWithClamping)
         SCOPED_TRACE(row.text);
         EXPECT_EQ(parseInt(row.text), row.expected);
     }
+}
+
+// Any text reads as strtoll reads it, clamped to the range of int.
+TEST(NumberTextTest, ParsesEveryIntFormAsClampedStrtoll)
+{
+    std::mt19937_64 random(2121);
+    for (int i = 0; i < 40000; ++i) {
+        const std::string text = randomNumberText(random, false);
+        SCOPED_TRACE(text);
+        const long long parsed = std::strtoll(text.c_str(), nullptr, 10);
+        const long long expected = std::clamp<long long>(parsed, std::numeric_limits<int>::min(),
+                                                         std::numeric_limits<int>::max());
+        ASSERT_EQ(parseInt(text), expected);
+    }
+    EXPECT_EQ(parseInt("-2147483648"), std::numeric_limits<int>::min());
+    EXPECT_EQ(parseInt("2147483648"), std::numeric_limits<int>::max());
+    EXPECT_EQ(parseInt("-999999999"), -999999999);
 }
 
 TEST(NumberTextTest, StrictParsingRefusesJunk)
