@@ -112,14 +112,15 @@ void CAttContainer::SaveAttribute(CXmlArchive &archive, CXmlAttribute &attribute
 }
 
 template <class OwnAction, class SharedAction>
-void CAttContainer::ForEachAttribute(OwnAction ownAction, SharedAction sharedAction)
+void CAttContainer::ForEachAttribute(OwnAction ownAction, SharedAction sharedAction, bool linksOnly)
 {
     if (m_pLayout == nullptr) {
         for (const auto &attribute : m_aAttributes)
             ownAction(*attribute);
         return;
     }
-    for (const AttributeLayout::Entry &entry : m_pLayout->GetEntries()) {
+    const auto &entries = linksOnly ? m_pLayout->GetLinkEntries() : m_pLayout->GetEntries();
+    for (const AttributeLayout::Entry &entry : entries) {
         if (entry.shared == nullptr)
             ownAction(*m_aAttributes[static_cast<size_t>(entry.ownIndex)]);
         else
@@ -130,21 +131,22 @@ void CAttContainer::ForEachAttribute(OwnAction ownAction, SharedAction sharedAct
 void CAttContainer::RegisterNames(CXmlArchive &archive)
 {
     ForEachAttribute([&](CXmlAttribute &attribute) { attribute.RegisterNames(archive); },
-                     [&](const SharedAttribute &shared) { shared.RegisterNames(archive, *this); });
+                     [&](const SharedAttribute &shared) { shared.RegisterNames(archive, *this); },
+                     true);
 }
 
 void CAttContainer::RedirectReferences(CAttContainer *from, CAttContainer *to)
 {
     ForEachAttribute(
         [&](CXmlAttribute &attribute) { attribute.RedirectReferences(from, to); },
-        [&](const SharedAttribute &shared) { shared.RedirectReferences(*this, from, to); });
+        [&](const SharedAttribute &shared) { shared.RedirectReferences(*this, from, to); }, true);
 }
 
 void CAttContainer::ResolveReferences(CXmlArchive &archive)
 {
     ForEachAttribute(
         [&](CXmlAttribute &attribute) { attribute.ResolveReferences(archive); },
-        [&](const SharedAttribute &shared) { shared.ResolveReferences(archive, *this); });
+        [&](const SharedAttribute &shared) { shared.ResolveReferences(archive, *this); }, true);
     m_pPendingReferences.reset();
     OnReferencesResolved();
 }

@@ -257,9 +257,10 @@ private:
                                       reinterpret_cast<uintptr_t>(this));
     }
     // Calls ownAction for each attribute of the object's own and sharedAction for each shared
-    // member, in registration order.
+    // member, in registration order; linksOnly passes by the shared values, which neither name
+    // objects nor refer to them.
     template <class OwnAction, class SharedAction>
-    void ForEachAttribute(OwnAction ownAction, SharedAction sharedAction);
+    void ForEachAttribute(OwnAction ownAction, SharedAction sharedAction, bool linksOnly = false);
     int AppendOwnAttribute(std::unique_ptr<CXmlAttribute> attribute);
     // Gives every member an attribute of this object's own, shared members included.
     void UseOwnAttributes() const;

@@ -89,11 +89,14 @@ const AttributeLayout *AttributeLayout::Extend(std::unique_ptr<SharedAttribute> 
     auto *layout = new AttributeLayout();
     layout->m_aEntries.reserve(m_aEntries.size() + 1);
     layout->m_aEntries = m_aEntries;
+    layout->m_aLinkEntries = m_aLinkEntries;
     layout->m_nOwnCount = m_nOwnCount;
     if (shared != nullptr)
         layout->m_aEntries.push_back({shared.get(), -1});
     else
         layout->m_aEntries.push_back({nullptr, layout->m_nOwnCount++});
+    if (dynamic_cast<const SharedValueAttribute *>(shared.get()) == nullptr)
+        layout->m_aLinkEntries.push_back(layout->m_aEntries.back());
     layout->m_pShared = std::move(shared);
     return layout;
 }

@@ -54,6 +54,9 @@ public:
     const AttributeLayout *WithOwnAttribute() const;
 
     const std::vector<Entry> &GetEntries() const { return m_aEntries; }
+    /// The entries, in order, whose members may name objects or refer to them: all but the
+    /// shared values, so that naming and resolving references pass the values by.
+    const std::vector<Entry> &GetLinkEntries() const { return m_aLinkEntries; }
     /// The number of the object's own attributes.
     int GetOwnCount() const { return m_nOwnCount; }
 
@@ -98,6 +101,7 @@ private:
     const AttributeLayout *Extend(std::unique_ptr<SharedAttribute> shared) const;
 
     std::vector<Entry> m_aEntries;
+    std::vector<Entry> m_aLinkEntries;
     int m_nOwnCount = 0;
     // The shared member of the last entry; null when it is an attribute of the object's own.
     std::unique_ptr<SharedAttribute> m_pShared;
