@@ -18,6 +18,29 @@ template <class T> T &memberAt(void *member)
     return *static_cast<T *>(member);
 }
 
+// Stores text in a member of the kind as the attribute classes read it.
+void storeText(XML_ATTRIBUTE_KIND kind, void *member, const IntMemberAccess *access,
+               std::string_view text)
+{
+    switch (kind) {
+    case atPtrString:
+        memberAt<std::string>(member).assign(text);
+        return;
+    case atPtrInteger:
+        access->set(member, parseInt(text));
+        return;
+    case atPtrDword:
+        memberAt<uint32_t>(member) = static_cast<uint32_t>(parseInt(text));
+        return;
+    case atPtrBoolean:
+        memberAt<bool>(member) = parseInt(text) != 0;
+        return;
+    default:
+        memberAt<double>(member) = parseDouble(text);
+        return;
+    }
+}
+
 } // namespace
 
 SharedValueAttribute::SharedValueAttribute(const ValueRegistration &registration)
@@ -38,7 +61,7 @@ bool SharedValueAttribute::Load(CXmlArchive &archive, CAttContainer &container, 
     std::string_view text;
     if (!ReadText(archive, position, text))
         return false;
-    SetValueText(container, text);
+    storeText(GetKind(), MemberOf(container), m_pAccess, text);
     return true;
 }
 
@@ -84,28 +107,6 @@ inline bool SharedValueAttribute::ViewValueText(const CAttContainer &container,
     }
     text = std::string_view(buffer, static_cast<size_t>(end - buffer));
     return true;
-}
-
-void SharedValueAttribute::SetValueText(CAttContainer &container, std::string_view text) const
-{
-    void *member = MemberOf(container);
-    switch (GetKind()) {
-    case atPtrString:
-        memberAt<std::string>(member).assign(text);
-        return;
-    case atPtrInteger:
-        m_pAccess->set(member, parseInt(text));
-        return;
-    case atPtrDword:
-        memberAt<uint32_t>(member) = static_cast<uint32_t>(parseInt(text));
-        return;
-    case atPtrBoolean:
-        memberAt<bool>(member) = parseInt(text) != 0;
-        return;
-    default:
-        memberAt<double>(member) = parseDouble(text);
-        return;
-    }
 }
 
 std::string SharedValueAttribute::GetValueText(const CAttContainer &container) const

@@ -80,7 +80,6 @@ public:
     void OnMissing(CAttContainer &container) const override;
     std::unique_ptr<CXmlAttribute> Bind(CAttContainer &container) const override;
 
-    void SetValueText(CAttContainer &container, std::string_view text) const;
     std::string GetValueText(const CAttContainer &container) const;
 
 private:

@@ -146,12 +146,13 @@ TEST(NumberTextTest, ParsesDecimalsToTheNearestDouble)
 
 // Texts of every form that the parsers meet: blanks and signs before the number, none to many
 // digits on both sides of the point, exponents in and out of a double's range, trailing text.
-std::string randomNumberText(std::mt19937_64 &random, bool withPoint)
+static std::string randomNumberText(std::mt19937_64 &random, bool withPoint)
 {
-    static constexpr const char *kBefore[] = {"", "", "", "", " ", "\t ", "+", "-", "-", " -", "+-"};
-    static constexpr const char *kAfter[] = {"",     "",      "",   "",      "mm",   " 7",
-                                             ",5",   "e",     "e+", "E-3",   "e12",  "e-320",
-                                             "e400", "e-400", "x",  "e-99999999999999999999"};
+    static constexpr const char *kBefore[] = {"",  "",  "",  "",   " ", "\t ",
+                                              "+", "-", "-", " -", "+-"};
+    static constexpr const char *kAfter[] = {
+        "",   "",    "",    "",      "mm",   " 7",    ",5", "e",
+        "e+", "E-3", "e12", "e-320", "e400", "e-400", "x",  "e-99999999999999999999"};
     const auto digits = [&random](std::string &text) {
         const int count = random() % 8 == 0 ? 300 + static_cast<int>(random() % 60)
                                             : static_cast<int>(random() % 20);
