@@ -413,7 +413,10 @@ bool XmlIndex::findAttribute(uint32_t e, std::string_view name, std::string_view
     const uint32_t last = e + 1 < m_count ? element(e + 1).firstAttribute
                                           : static_cast<uint32_t>(m_attributes.size());
     for (uint32_t a = element(e).firstAttribute; a < last; ++a) {
-        if (view(m_attributes[a].name) == name) {
+        // An attribute's name always lies in the text read.
+        const Span attributeName = m_attributes[a].name;
+        if (attributeName.length == name.size() &&
+            sameName(m_text.data() + attributeName.offset, name)) {
             value = view(m_attributes[a].value);
             return true;
         }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,8 +45,7 @@ public:
     {
         // A name always lies in the text read.
         const Span span = element(e).name;
-        return span.length == name.size() &&
-               std::memcmp(m_text.data() + span.offset, name.data(), name.size()) == 0;
+        return span.length == name.size() && sameName(m_text.data() + span.offset, name);
     }
     /// Element e's first text; empty when it has none.
     std::string_view value(uint32_t e) const { return view(element(e).value); }
@@ -97,6 +95,17 @@ private:
         return m_count++;
     }
     void addBlock();
+
+    // Whether the name.size() bytes at text are name. Names are short: a plain loop costs less
+    // than a call to compare them.
+    static bool sameName(const char *text, std::string_view name)
+    {
+        for (size_t i = 0; i < name.size(); ++i) {
+            if (text[i] != name[i])
+                return false;
+        }
+        return true;
+    }
 
     std::string_view view(Span span) const
     {
