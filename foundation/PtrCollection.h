@@ -147,6 +147,13 @@ public:
         return i <= 0 ? GetLast() : GetAt(i - 1);
     }
 
+    /// Makes room for count elements in all, so that adding up to that many allocates no more.
+    void Reserve(int count)
+    {
+        assert(count >= 0 && "negative collection size");
+        m_aItems.reserve(static_cast<size_t>(count));
+    }
+
     /// Sets the count; new slots are null. The owning form ignores it.
     virtual void SetSize(int n)
     {

@@ -222,6 +222,8 @@ void CCollectionAttribute::LoadElementsIn(CXmlArchive &archive, int first, void 
     const bool named = m_eNaming != XmlNaming::None && m_bNamesOnLoad;
     CXmlNameMap *nameMap = named ? &archive.GetNameMap(GetElementName()) : nullptr;
     const int count = archive.GetFiler().GetChildsCount();
+    // Every child is an element, unless it fails to load.
+    ReserveIn(collection, count - first);
     if (nameMap != nullptr)
         Reserve(*nameMap, count - first);
     const std::string identifierName = GetIdentifierName();

@@ -125,6 +125,8 @@ protected:
     virtual int CountIn(const void *collection) const = 0;
     virtual CAttContainer *ElementIn(const void *collection, int i) const = 0;
     virtual void RemoveAllIn(void *collection) const = 0;
+    /// Makes room for count elements in all.
+    virtual void ReserveIn(void *collection, int count) const = 0;
     /// Appends object as a new last element and returns its stored part; null (the object is
     /// deleted) when object is not an element of the collection's type.
     virtual CAttContainer *AppendCreatedTo(void *collection,
@@ -235,6 +237,7 @@ protected:
         return toContainer(of(collection).GetAt(i));
     }
     void RemoveAllIn(void *collection) const override { of(collection).RemoveAll(); }
+    void ReserveIn(void *collection, int count) const override { of(collection).Reserve(count); }
 
     static Collection &of(const void *collection)
     {

@@ -148,6 +148,21 @@ TEST_F(PtrCollectionTest, AppendsSetsSizeAndCopies)
     EXPECT_EQ(collection.GetCount(), 0);
 }
 
+TEST_F(PtrCollectionTest, ReserveKeepsTheElementsAndTheRoomItMade)
+{
+    CPtrCollection<Item> collection = make({&a, &b});
+    collection.Reserve(5);
+    EXPECT_EQ(names(collection), "ab");
+    const auto storage = collection.begin();
+    collection.Add(&c);
+    collection.InsertAt(0, &d);
+    collection.Add(&e);
+    EXPECT_EQ(names(collection), "dabce");
+    EXPECT_EQ(collection.begin(), storage) << "no element moved to new room";
+    collection.Reserve(1);
+    EXPECT_EQ(names(collection), "dabce") << "reserving less takes nothing out";
+}
+
 TEST(OwningCollectionTest, DeletesOnlyThroughTheDeletingOperations)
 {
     int alive = 0;
