@@ -2,6 +2,8 @@
 // Typed pointer collections: the plain form that only refers, and the owning form.
 #pragma once
 
+#include "foundation/SmallPtrArray.h"
+
 #include <cassert>
 #include <memory>
 #include <utility>
@@ -22,11 +24,10 @@ public:
     virtual ~CPtrCollection() = default;
     CPtrCollection(const CPtrCollection &) = default;
     CPtrCollection &operator=(const CPtrCollection &) = default;
-    CPtrCollection(CPtrCollection &&other) noexcept : m_aItems(std::exchange(other.m_aItems, {}))
-    {}
+    CPtrCollection(CPtrCollection &&other) noexcept : m_aItems(std::move(other.m_aItems)) {}
     CPtrCollection &operator=(CPtrCollection &&other) noexcept
     {
-        m_aItems = std::exchange(other.m_aItems, {});
+        m_aItems = std::move(other.m_aItems);
         return *this;
     }
 
@@ -45,7 +46,7 @@ public:
     virtual void RemoveAt(int i)
     {
         assert(IsIndex(i) && "collection index out of range");
-        m_aItems.erase(m_aItems.begin() + i);
+        m_aItems.erase(static_cast<size_t>(i));
     }
 
     /// Empties the collection (the owning form deletes the elements first).
@@ -72,7 +73,7 @@ public:
     virtual void InsertAt(int i, T *p)
     {
         assert(i >= 0 && i <= GetCount() && "collection insert position out of range");
-        m_aItems.insert(m_aItems.begin() + i, p);
+        m_aItems.insert(static_cast<size_t>(i), p);
     }
 
     /// The index of the first element that is p (pointer identity), -1 when absent.
@@ -90,7 +91,7 @@ public:
     /// removes two occurrences here when there are two.
     virtual int RemoveItems(const CPtrCollection &other)
     {
-        const std::vector<T *> toRemove = other.m_aItems;
+        const std::vector<T *> toRemove(other.begin(), other.end());
         int removed = 0;
         for (T *p : toRemove) {
             const int index = Find(p);
@@ -118,16 +119,16 @@ public:
     /// Appends every element of other, in order.
     virtual void Append(const CPtrCollection &other)
     {
-        const std::vector<T *> toAdd = other.m_aItems;
+        const std::vector<T *> toAdd(other.begin(), other.end());
         for (T *p : toAdd)
             Add(p);
     }
 
     /// The last element; null when empty.
-    virtual T *GetLast() const { return m_aItems.empty() ? nullptr : m_aItems.back(); }
+    virtual T *GetLast() const { return m_aItems.empty() ? nullptr : m_aItems[m_aItems.size() - 1]; }
 
     /// The first element; null when empty.
-    virtual T *GetFirst() const { return m_aItems.empty() ? nullptr : m_aItems.front(); }
+    virtual T *GetFirst() const { return m_aItems.empty() ? nullptr : m_aItems[0]; }
 
     /// Element i + 1, cyclic: element 0 after the last index (or beyond it); null when empty.
     virtual T *GetNext(int i) const
@@ -158,17 +159,17 @@ public:
     virtual void SetSize(int n)
     {
         assert(n >= 0 && "negative collection size");
-        m_aItems.resize(static_cast<size_t>(n), nullptr);
+        m_aItems.resize(static_cast<size_t>(n));
     }
 
     /// Read-only iteration over the elements, for range-for.
-    auto begin() const { return m_aItems.cbegin(); }
-    auto end() const { return m_aItems.cend(); }
+    auto begin() const { return m_aItems.begin(); }
+    auto end() const { return m_aItems.end(); }
 
 private:
     bool IsIndex(int i) const { return i >= 0 && i < GetCount(); }
 
-    std::vector<T *> m_aItems;
+    morvane::SmallPtrArray<T> m_aItems;
 };
 
 /// The same collection, under the name used where the elements are interface pointers or small
