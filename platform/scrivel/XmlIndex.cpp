@@ -158,7 +158,10 @@ private:
     uint32_t m_open = kNone;
 };
 
-bool XmlIndex::Reader::read()
+// Aligned to a cache line so that the place of its loops, above all the one over texts, is set
+// by this function alone: where other code shifted the text loop across a line, the read took
+// a tenth longer.
+[[gnu::aligned(64)]] bool XmlIndex::Reader::read()
 {
     // A null character is refused where it is met: it ends texts, names and comments.
     if (m_index.m_text.size() >= kDecoded)
@@ -291,14 +294,15 @@ bool XmlIndex::Reader::readAttribute(const char *&p)
     const char *close = value;
     while (*close != quote && !is(*close, kInValue))
         ++close;
-    Attribute attribute{spanOf(name, equals), spanOf(value, close)};
+    // Stored at once: an attribute built aside and copied in would be read back before its
+    // stores are done.
+    m_index.m_attributes.push_back({spanOf(name, equals), spanOf(value, close)});
     if (*close != quote) {
         close = static_cast<const char *>(
             std::memchr(close, quote, static_cast<size_t>(m_end - close)));
-        if (close == nullptr || !decode(value, close, true, attribute.value))
+        if (close == nullptr || !decode(value, close, true, m_index.m_attributes.back().value))
             return false;
     }
-    m_index.m_attributes.push_back(attribute);
     p = close + 1;
     return true;
 }
