@@ -226,7 +226,8 @@ void CCollectionAttribute::LoadElementsIn(CXmlArchive &archive, int first, void 
     ReserveIn(collection, count - first);
     if (nameMap != nullptr)
         Reserve(*nameMap, count - first);
-    const std::string identifierName = GetIdentifierName();
+    // Made once for the collection, and only when the elements are named.
+    const std::string identifierName = nameMap != nullptr ? GetIdentifierName() : std::string();
     for (int i = first; i < count; ++i) {
         const ChildScope child(archive, i);
         LoadElement(archive, {nameMap, identifierName}, collection);
@@ -273,7 +274,7 @@ void CCollectionAttribute::LoadElement(CXmlArchive &archive, const Naming &namin
             filer.ReturnBack();
         archive.ForgetRegistrationsSince(mark);
         DeleteAtIn(collection, index);
-        GetXmlErrorReporter().Report(kBadElement, naming.identifierName);
+        GetXmlErrorReporter().Report(kBadElement, GetIdentifierName());
     }
 }
 

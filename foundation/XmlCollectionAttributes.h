@@ -138,7 +138,7 @@ protected:
 
 private:
     // How the elements of one load are named: the map they go into (null when they are not
-    // entered), and the identifier attribute's name.
+    // entered), and the identifier attribute's name (empty when they are not).
     struct Naming
     {
         CXmlNameMap *map;

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <memory_resource>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -45,15 +44,14 @@ public:
     void Erase(const CAttContainer *object);
     /// The number of entries.
     size_t GetCount() const { return m_nNumbered + m_oNamed.size(); }
-    /// Makes room for count more entries under generated names.
+    /// Makes room for count more entries under generated names. The room at least doubles
+    /// when it grows, so that the many collections that may share the map, each making room
+    /// for its own elements, do not move the entries each time.
     void ReserveNumbers(size_t count);
-    /// Makes room for count more entries under other names.
+    /// The same for entries under other names.
     void ReserveNames(size_t count);
 
 private:
-    // The number that name writes, when it is written as a generated name.
-    static std::optional<size_t> NumberOf(std::string_view name);
-
     // By number; a null slot holds no entry.
     std::pmr::vector<CAttContainer *> m_aByNumber;
     size_t m_nNumbered = 0;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <memory_resource>
+#include <string>
 
 namespace {
 
@@ -73,3 +74,52 @@ TEST_F(XmlNameMapTest, ErasesEveryEntryOfAnObject)
 }
 
 } // namespace
+
+namespace {
+
+// Counts the blocks that a map takes.
+class CountingMemory : public std::pmr::memory_resource
+{
+public:
+    int blocks = 0;
+
+private:
+    void *do_allocate(size_t bytes, size_t alignment) override
+    {
+        ++blocks;
+        return std::pmr::new_delete_resource()->allocate(bytes, alignment);
+    }
+    void do_deallocate(void *block, size_t bytes, size_t alignment) override
+    {
+        std::pmr::new_delete_resource()->deallocate(block, bytes, alignment);
+    }
+    bool do_is_equal(const memory_resource &other) const noexcept override
+    {
+        return this == &other;
+    }
+};
+
+} // namespace
+
+TEST(XmlNameMapGrowthTest, ManySmallCollectionsDoNotMoveTheEntriesEachTime)
+{
+    constexpr int kCollections = 1000;
+    constexpr int kElements = 3;
+    sample::Point point;
+    CountingMemory numberMemory;
+    CXmlNameMap numbers(&numberMemory);
+    CountingMemory nameMemory;
+    CXmlNameMap names(&nameMemory);
+    for (int i = 0; i < kCollections; ++i) {
+        numbers.ReserveNumbers(kElements);
+        names.ReserveNames(kElements);
+        for (int j = 0; j < kElements; ++j) {
+            numbers.Assign(std::to_string(numbers.GetCount()), &point);
+            names.Assign("P" + std::to_string(names.GetCount()), &point);
+        }
+    }
+    EXPECT_EQ(numbers.GetCount(), static_cast<size_t>(kCollections * kElements));
+    EXPECT_LT(numberMemory.blocks, 30);
+    // One block per entry, and the bucket arrays.
+    EXPECT_LT(nameMemory.blocks, kCollections * kElements + 30);
+}
