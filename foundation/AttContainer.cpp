@@ -11,6 +11,7 @@
 #include <cstdint>
 
 using morvane::AttributeLayout;
+using morvane::MemberName;
 using morvane::SharedAttribute;
 using morvane::SharedValueAttribute;
 using morvane::ValueRegistration;
@@ -199,8 +200,8 @@ int CAttContainer::LoadFromFile(const std::filesystem::path &fileName, const std
     return result;
 }
 
-int CAttContainer::AddStringAttribute(std::string *member, std::string_view name,
-                                      XmlPresence presence, XmlForm form)
+int CAttContainer::AddStringAttribute(std::string *member, MemberName name, XmlPresence presence,
+                                      XmlForm form)
 {
     ValueRegistration registration{atPtrString, name, presence, form};
     registration.text = *member;
@@ -208,7 +209,7 @@ int CAttContainer::AddStringAttribute(std::string *member, std::string_view name
 }
 
 int CAttContainer::AddIntMember(void *member, const morvane::IntMemberAccess &access,
-                                std::string_view name, XmlPresence presence, XmlForm form)
+                                MemberName name, XmlPresence presence, XmlForm form)
 {
     ValueRegistration registration{atPtrInteger, name, presence, form};
     registration.integer = access.get(member);
@@ -216,7 +217,7 @@ int CAttContainer::AddIntMember(void *member, const morvane::IntMemberAccess &ac
     return AddValue(registration, member);
 }
 
-int CAttContainer::AddDwordAttribute(uint32_t *member, std::string_view name, XmlPresence presence,
+int CAttContainer::AddDwordAttribute(uint32_t *member, MemberName name, XmlPresence presence,
                                      XmlForm form)
 {
     ValueRegistration registration{atPtrDword, name, presence, form};
@@ -224,7 +225,7 @@ int CAttContainer::AddDwordAttribute(uint32_t *member, std::string_view name, Xm
     return AddValue(registration, member);
 }
 
-int CAttContainer::AddBoolAttribute(bool *member, std::string_view name, XmlPresence presence,
+int CAttContainer::AddBoolAttribute(bool *member, MemberName name, XmlPresence presence,
                                     XmlForm form)
 {
     ValueRegistration registration{atPtrBoolean, name, presence, form};
@@ -232,7 +233,7 @@ int CAttContainer::AddBoolAttribute(bool *member, std::string_view name, XmlPres
     return AddValue(registration, member);
 }
 
-int CAttContainer::AddDoubleAttribute(double *member, std::string_view name, XmlPresence presence,
+int CAttContainer::AddDoubleAttribute(double *member, MemberName name, XmlPresence presence,
                                       XmlForm form, int precision)
 {
     ValueRegistration registration{atPtrDouble, name, presence, form};

@@ -2,6 +2,7 @@
 // The stored part of every model object: its members registered as XML attributes, in order.
 #pragma once
 
+#include "foundation/MemberName.h"
 #include "foundation/PtrCollection.h"
 #include "foundation/SharedCollectionAttribute.h"
 #include "foundation/SharedReferenceAttribute.h"
@@ -31,6 +32,7 @@ class AttributeLayout;
 /// returns the attribute's index. The presence (default Required) and form (default Element)
 /// are as morvane::XmlPresence and morvane::XmlForm describe. A member must hold its initial
 /// value when it is registered: that is its "value at registration" for XmlPresence::WhenSet.
+/// A value member's name is a constant text (morvane::MemberName), as the file's names are.
 ///
 /// A mask point, for instance, declares its keys so:
 /// ```
@@ -109,25 +111,25 @@ public:
     int LoadFromFile(const std::filesystem::path &fileName, const std::string &rootName,
                      std::string *error = nullptr);
 
-    int AddStringAttribute(std::string *member, std::string_view name,
+    int AddStringAttribute(std::string *member, morvane::MemberName name,
                            morvane::XmlPresence presence = morvane::XmlPresence::Required,
                            morvane::XmlForm form = morvane::XmlForm::Element);
     /// An integer or enumeration member whose values fit an int.
     template <class T>
-    int AddIntAttribute(T *member, std::string_view name,
+    int AddIntAttribute(T *member, morvane::MemberName name,
                         morvane::XmlPresence presence = morvane::XmlPresence::Required,
                         morvane::XmlForm form = morvane::XmlForm::Element)
     {
         return AddIntMember(member, morvane::intMemberAccess<T>(), name, presence, form);
     }
-    int AddDwordAttribute(uint32_t *member, std::string_view name,
+    int AddDwordAttribute(uint32_t *member, morvane::MemberName name,
                           morvane::XmlPresence presence = morvane::XmlPresence::Required,
                           morvane::XmlForm form = morvane::XmlForm::Element);
-    int AddBoolAttribute(bool *member, std::string_view name,
+    int AddBoolAttribute(bool *member, morvane::MemberName name,
                          morvane::XmlPresence presence = morvane::XmlPresence::Required,
                          morvane::XmlForm form = morvane::XmlForm::Element);
     /// precision as CDoubleAttribute: 1 to 7 decimals, anything else "%f".
-    int AddDoubleAttribute(double *member, std::string_view name,
+    int AddDoubleAttribute(double *member, morvane::MemberName name,
                            morvane::XmlPresence presence = morvane::XmlPresence::Required,
                            morvane::XmlForm form = morvane::XmlForm::Element, int precision = 3);
 
@@ -155,8 +157,8 @@ public:
                                morvane::XmlPresence presence = morvane::XmlPresence::Required,
                                morvane::XmlForm form = morvane::XmlForm::Element)
     {
-        return AddClassCollectionAttribute(collection, name, elementName, nullptr, naming,
-                                           presence, form);
+        return AddClassCollectionAttribute(collection, name, elementName, nullptr, naming, presence,
+                                           form);
     }
     /// An owning collection whose elements are all created from cls (no "ClassName" written);
     /// cls null makes it polymorphic, as AddCollectionAttribute.
@@ -236,7 +238,7 @@ public:
     void SetExtraAttribute(std::string_view name, std::string_view value);
 
 private:
-    int AddIntMember(void *member, const morvane::IntMemberAccess &access, std::string_view name,
+    int AddIntMember(void *member, const morvane::IntMemberAccess &access, morvane::MemberName name,
                      morvane::XmlPresence presence, morvane::XmlForm form);
     int AddValue(morvane::ValueRegistration &registration, const void *member);
     // AddValue for a member that no layout can share.

@@ -2,6 +2,7 @@
 // A value member described once for every object of a class: found by its place in the object.
 #pragma once
 
+#include "foundation/MemberName.h"
 #include "foundation/SharedAttribute.h"
 #include "foundation/TextFormat.h"
 #include "foundation/XmlValueAttributes.h"
@@ -23,8 +24,7 @@ struct ValueRegistration
 {
     // Not an aggregate: brace-initialising one zero-fills it whole with a slow string store
     // in every registration call.
-    ValueRegistration(XML_ATTRIBUTE_KIND kind, std::string_view name, XmlPresence presence,
-                      XmlForm form)
+    ValueRegistration(XML_ATTRIBUTE_KIND kind, MemberName name, XmlPresence presence, XmlForm form)
         : kind(kind)
         , name(name)
         , presence(presence)
@@ -33,7 +33,7 @@ struct ValueRegistration
     }
 
     XML_ATTRIBUTE_KIND kind;
-    std::string_view name;
+    MemberName name;
     XmlPresence presence;
     XmlForm form;
     /// Where the member lies, in bytes from the registering container.
@@ -62,14 +62,17 @@ public:
     bool Matches(const ValueRegistration &registration) const
     {
         // Doubles compare by their bits, so that a NaN at registration matches itself; the
-        // texts last.
+        // texts last, the name by its address first: the same constant is the same name.
+        const std::string_view name = registration.name;
         return GetOffset() == registration.offset && GetKind() == registration.kind &&
                GetPresence() == registration.presence && GetForm() == registration.form &&
                m_nRegistered == registration.integer &&
                std::bit_cast<uint64_t>(m_dRegistered) ==
                    std::bit_cast<uint64_t>(registration.real) &&
                m_nPrecision == registration.precision && m_pAccess == registration.access &&
-               SameText(m_sRegistered, registration.text) && SameText(GetName(), registration.name);
+               SameText(m_sRegistered, registration.text) &&
+               ((name.data() == m_pRegisteredName && name.size() == GetName().size()) ||
+                SameText(GetName(), name));
     }
 
     /// Reads the text of the member's child element without entering it (form Element), or
@@ -92,6 +95,9 @@ private:
     std::unique_ptr<CXmlValueAttribute> MakeAttribute(void *member) const;
     std::unique_ptr<CXmlValueAttribute> MakeAtRegistrationValue(void *member) const;
 
+    // Where the name registered lies: a constant (MemberName), so that a registration of the
+    // same constant is the same name.
+    const char *m_pRegisteredName;
     int64_t m_nRegistered;
     double m_dRegistered;
     std::string m_sRegistered;

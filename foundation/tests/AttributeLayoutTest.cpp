@@ -88,6 +88,30 @@ TEST(AttributeLayoutTest, AnAttributeAskedForConcernsItsObjectAlone)
     EXPECT_TRUE(writes(saveText(fresh), "<Length>0.000</Length>"));
 }
 
+// The same member registered under the name the constructor is given.
+class Measure : public CAttContainer
+{
+public:
+    explicit Measure(MemberName name) { AddDoubleAttribute(&value, name); }
+
+    double value = 0.0;
+};
+
+TEST(AttributeLayoutTest, AMemberIsStoredUnderTheNameItWasRegisteredWith)
+{
+    // The same text at another address is the same name; another text at the same place is not.
+    static constexpr char kWidthElsewhere[] = "Width";
+    Measure width("Width");
+    Measure sameWidth(kWidthElsewhere);
+    Measure height("Height");
+    EXPECT_TRUE(writes(saveText(width), "<Width>")) << saveText(width);
+    EXPECT_TRUE(writes(saveText(sameWidth), "<Width>")) << saveText(sameWidth);
+    EXPECT_TRUE(writes(saveText(height), "<Height>")) << saveText(height);
+    EXPECT_FALSE(writes(saveText(height), "<Width>")) << saveText(height);
+    ASSERT_EQ(loadText(height, "<r><Width>1.5</Width><Height>2.5</Height></r>"), 0);
+    EXPECT_EQ(height.value, 2.5);
+}
+
 TEST(AttributeLayoutTest, KeepsTheValueAtRegistrationWhenTheObjectTakesItsOwnAttributes)
 {
     Counter counter(7);
@@ -155,8 +179,8 @@ TEST(AttributeLayoutTest, AttributesOfTheObjectsOwnKeepTheirPlaceAmongSharedValu
         << "an attribute of the object's own is handed out as it is";
 
     Mixed loaded;
-    ASSERT_EQ(loadText(loaded, R"(<r Flag="1"><Name>n</Name><Tenths>0.5</Tenths><Bits>6</Bits></r>)"),
-              0);
+    ASSERT_EQ(
+        loadText(loaded, R"(<r Flag="1"><Name>n</Name><Tenths>0.5</Tenths><Bits>6</Bits></r>)"), 0);
     EXPECT_EQ(loaded.name, "n");
     EXPECT_EQ(loaded.tenths, 0.5);
     EXPECT_TRUE(loaded.flag);
