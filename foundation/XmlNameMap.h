@@ -30,7 +30,8 @@ struct XmlNameHash
 ///
 /// Generated names ("0", "1", ... in the order the objects are named) are kept in a table by
 /// number, which costs a name neither a copy nor a hash; any other name (and a number written
-/// with leading zeros, or far beyond the numbers so far) is kept in a hash map.
+/// with leading zeros, or beyond the numbers so far until the table reaches it) is kept in a hash
+/// map.
 class CXmlNameMap
 {
 public:
