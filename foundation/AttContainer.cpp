@@ -33,6 +33,17 @@ CAttContainer::CAttContainer()
 
 CAttContainer::~CAttContainer() = default;
 
+// In line in the loop over an object's members.
+inline void CAttContainer::LoadShared(CXmlArchive &archive, const SharedAttribute &shared,
+                                      int &position)
+{
+    if (shared.Load(archive, *this, position))
+        return;
+    shared.OnMissing(*this);
+    if (shared.GetPresence() == XmlPresence::Required)
+        GetXmlErrorReporter().Report(kMissingAttribute, shared.GetName());
+}
+
 bool CAttContainer::LoadAttributes(CXmlArchive &archive)
 {
     int position = 0;
@@ -46,15 +57,6 @@ bool CAttContainer::LoadAttributes(CXmlArchive &archive)
                 LoadShared(archive, shared, position);
         });
     return true;
-}
-
-void CAttContainer::LoadShared(CXmlArchive &archive, const SharedAttribute &shared, int &position)
-{
-    if (shared.Load(archive, *this, position))
-        return;
-    shared.OnMissing(*this);
-    if (shared.GetPresence() == XmlPresence::Required)
-        GetXmlErrorReporter().Report(kMissingAttribute, shared.GetName());
 }
 
 void CAttContainer::LoadAttribute(CXmlArchive &archive, CXmlAttribute &attribute, int &position)
