@@ -32,7 +32,8 @@ class AttributeLayout;
 /// returns the attribute's index. The presence (default Required) and form (default Element)
 /// are as morvane::XmlPresence and morvane::XmlForm describe. A member must hold its initial
 /// value when it is registered: that is its "value at registration" for XmlPresence::WhenSet.
-/// A value member's name is a constant text (morvane::MemberName), as the file's names are.
+/// A member's name, and the element name of its collection or reference, are constant texts
+/// (morvane::MemberName), as the file's names are.
 ///
 /// A mask point, for instance, declares its keys so:
 /// ```
@@ -135,7 +136,7 @@ public:
 
     /// A reference to an object of a named collection of targetElementName (CPtrAttribute).
     template <class T>
-    int AddPtrAttribute(T **member, std::string_view name, std::string_view targetElementName,
+    int AddPtrAttribute(T **member, morvane::MemberName name, morvane::MemberName targetElementName,
                         morvane::XmlPresence presence = morvane::XmlPresence::Required,
                         morvane::XmlForm form = morvane::XmlForm::Element)
     {
@@ -151,8 +152,8 @@ public:
     /// A polymorphic owning collection: each element carries "ClassName"; its classes are
     /// added with AddCollectionClass or AddCollectionClasses.
     template <class T>
-    int AddCollectionAttribute(COwningCollection<T> *collection, std::string_view name,
-                               std::string_view elementName,
+    int AddCollectionAttribute(COwningCollection<T> *collection, morvane::MemberName name,
+                               morvane::MemberName elementName,
                                morvane::XmlNaming naming = morvane::XmlNaming::None,
                                morvane::XmlPresence presence = morvane::XmlPresence::Required,
                                morvane::XmlForm form = morvane::XmlForm::Element)
@@ -163,8 +164,8 @@ public:
     /// An owning collection whose elements are all created from cls (no "ClassName" written);
     /// cls null makes it polymorphic, as AddCollectionAttribute.
     template <class T>
-    int AddClassCollectionAttribute(COwningCollection<T> *collection, std::string_view name,
-                                    std::string_view elementName, const CRuntimeClass *cls,
+    int AddClassCollectionAttribute(COwningCollection<T> *collection, morvane::MemberName name,
+                                    morvane::MemberName elementName, const CRuntimeClass *cls,
                                     morvane::XmlNaming naming = morvane::XmlNaming::None,
                                     morvane::XmlPresence presence = morvane::XmlPresence::Required,
                                     morvane::XmlForm form = morvane::XmlForm::Element)

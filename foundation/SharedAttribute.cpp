@@ -4,12 +4,12 @@
 
 #include "foundation/XmlArchive.h"
 
-
 namespace morvane {
 
-SharedAttribute::SharedAttribute(std::string_view name, XML_ATTRIBUTE_KIND kind,
-                                 XmlPresence presence, XmlForm form, ptrdiff_t offset)
-    : m_sName(name)
+SharedAttribute::SharedAttribute(MemberName name, XML_ATTRIBUTE_KIND kind, XmlPresence presence,
+                                 XmlForm form, ptrdiff_t offset)
+    : m_sName(name.View())
+    , m_pNameConstant(name.View().data())
     , m_eKind(kind)
     , m_ePresence(presence)
     , m_eForm(form)

@@ -2,6 +2,7 @@
 // A member described once for every object of a class that registers it alike.
 #pragma once
 
+#include "foundation/MemberName.h"
 #include "foundation/XmlAttribute.h"
 
 #include <cstddef>
@@ -25,8 +26,8 @@ namespace morvane {
 class SharedAttribute
 {
 public:
-    SharedAttribute(std::string_view name, XML_ATTRIBUTE_KIND kind, XmlPresence presence,
-                    XmlForm form, ptrdiff_t offset);
+    SharedAttribute(MemberName name, XML_ATTRIBUTE_KIND kind, XmlPresence presence, XmlForm form,
+                    ptrdiff_t offset);
     virtual ~SharedAttribute();
     SharedAttribute(const SharedAttribute &) = delete;
     SharedAttribute &operator=(const SharedAttribute &) = delete;
@@ -74,11 +75,21 @@ protected:
         return a.size() == b.size() &&
                (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0);
     }
+    /// Whether name is the member's name: the same constant, told by its address, or the same
+    /// text at another.
+    bool HasName(MemberName name) const { return SameConstant(m_sName, m_pNameConstant, name); }
+    /// Whether name is text, which was registered as the constant at address constant.
+    static bool SameConstant(const std::string &text, const char *constant, MemberName name)
+    {
+        const std::string_view view = name;
+        return (view.data() == constant && view.size() == text.size()) || SameText(text, view);
+    }
     /// Whether the presence lets the member be written at all.
     bool IsWritable() const;
 
 private:
     std::string m_sName;
+    const char *m_pNameConstant;
     XML_ATTRIBUTE_KIND m_eKind;
     XmlPresence m_ePresence;
     XmlForm m_eForm;

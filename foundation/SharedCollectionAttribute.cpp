@@ -9,7 +9,8 @@ namespace morvane {
 SharedCollectionAttribute::SharedCollectionAttribute(const CollectionRegistration &registration)
     : SharedAttribute(registration.name, atCollectionEx, registration.presence, registration.form,
                       registration.offset)
-    , m_sElementName(registration.elementName)
+    , m_sElementName(registration.elementName.View())
+    , m_pElementConstant(registration.elementName.View().data())
     , m_eNaming(registration.naming)
     , m_pClass(registration.cls)
     , m_pfnMake(registration.make)
@@ -22,15 +23,14 @@ bool SharedCollectionAttribute::Matches(const CollectionRegistration &registrati
     return GetOffset() == registration.offset && m_pfnMake == registration.make &&
            m_pClass == registration.cls && m_eNaming == registration.naming &&
            GetPresence() == registration.presence && GetForm() == registration.form &&
-           SameText(GetName(), registration.name) &&
-           SameText(m_sElementName, registration.elementName);
+           HasName(registration.name) &&
+           SameConstant(m_sElementName, m_pElementConstant, registration.elementName);
 }
 
 std::unique_ptr<CCollectionAttribute> SharedCollectionAttribute::Make(void *collection) const
 {
-    std::unique_ptr<CCollectionAttribute> attribute =
-        m_pfnMake(collection, std::string(GetName()), std::string(m_sElementName), m_eNaming,
-                  m_pClass);
+    std::unique_ptr<CCollectionAttribute> attribute = m_pfnMake(
+        collection, std::string(GetName()), std::string(m_sElementName), m_eNaming, m_pClass);
     attribute->SetPresence(GetPresence());
     attribute->SetForm(GetForm());
     return attribute;

@@ -13,8 +13,8 @@ namespace morvane {
 /// What one registration of an owning collection of one class of elements says.
 struct CollectionRegistration
 {
-    std::string_view name;
-    std::string_view elementName;
+    MemberName name;
+    MemberName elementName;
     XmlNaming naming;
     const CRuntimeClass *cls;
     XmlPresence presence;
@@ -49,6 +49,8 @@ private:
     std::unique_ptr<CCollectionAttribute> Make(void *collection) const;
 
     std::string m_sElementName;
+    // Where the constant registered as the element name lies (see HasName).
+    const char *m_pElementConstant;
     XmlNaming m_eNaming;
     const CRuntimeClass *m_pClass;
     MakeCollectionAttribute m_pfnMake;

@@ -65,7 +65,8 @@ bool PendingReferences::Take(const SharedAttribute *reference, std::string &name
 SharedReferenceAttribute::SharedReferenceAttribute(const ReferenceRegistration &registration)
     : SharedAttribute(registration.name, atPtrAttribute, registration.presence, registration.form,
                       registration.offset)
-    , m_sTargetElementName(registration.targetElementName)
+    , m_sTargetElementName(registration.targetElementName.View())
+    , m_pTargetElementConstant(registration.targetElementName.View().data())
     , m_pAccess(registration.access)
 {
 }
@@ -74,8 +75,9 @@ bool SharedReferenceAttribute::Matches(const ReferenceRegistration &registration
 {
     return GetOffset() == registration.offset && m_pAccess == registration.access &&
            GetPresence() == registration.presence && GetForm() == registration.form &&
-           SameText(GetName(), registration.name) &&
-           SameText(m_sTargetElementName, registration.targetElementName);
+           HasName(registration.name) &&
+           SameConstant(m_sTargetElementName, m_pTargetElementConstant,
+                        registration.targetElementName);
 }
 
 bool SharedReferenceAttribute::Load(CXmlArchive &archive, CAttContainer &container,

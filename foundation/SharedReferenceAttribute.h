@@ -15,8 +15,8 @@ namespace morvane {
 /// What one registration of a reference member says.
 struct ReferenceRegistration
 {
-    std::string_view name;
-    std::string_view targetElementName;
+    MemberName name;
+    MemberName targetElementName;
     XmlPresence presence;
     XmlForm form;
     /// Where the member lies, in bytes from the registering container.
@@ -76,6 +76,8 @@ private:
     void Read(CXmlArchive &archive, CAttContainer &container, std::string_view name) const;
 
     std::string m_sTargetElementName;
+    // Where the constant registered as the target element name lies (see HasName).
+    const char *m_pTargetElementConstant;
     const PtrMemberAccess *m_pAccess;
 };
 

@@ -46,7 +46,6 @@ void storeText(XML_ATTRIBUTE_KIND kind, void *member, const IntMemberAccess *acc
 SharedValueAttribute::SharedValueAttribute(const ValueRegistration &registration)
     : SharedAttribute(registration.name, registration.kind, registration.presence,
                       registration.form, registration.offset)
-    , m_pRegisteredName(registration.name.View().data())
     , m_nRegistered(registration.integer)
     , m_dRegistered(registration.real)
     , m_sRegistered(registration.text)

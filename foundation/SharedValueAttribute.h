@@ -62,17 +62,14 @@ public:
     bool Matches(const ValueRegistration &registration) const
     {
         // Doubles compare by their bits, so that a NaN at registration matches itself; the
-        // texts last, the name by its address first: the same constant is the same name.
-        const std::string_view name = registration.name;
+        // texts last.
         return GetOffset() == registration.offset && GetKind() == registration.kind &&
                GetPresence() == registration.presence && GetForm() == registration.form &&
                m_nRegistered == registration.integer &&
                std::bit_cast<uint64_t>(m_dRegistered) ==
                    std::bit_cast<uint64_t>(registration.real) &&
                m_nPrecision == registration.precision && m_pAccess == registration.access &&
-               SameText(m_sRegistered, registration.text) &&
-               ((name.data() == m_pRegisteredName && name.size() == GetName().size()) ||
-                SameText(GetName(), name));
+               SameText(m_sRegistered, registration.text) && HasName(registration.name);
     }
 
     /// Reads the text of the member's child element without entering it (form Element), or
@@ -95,9 +92,6 @@ private:
     std::unique_ptr<CXmlValueAttribute> MakeAttribute(void *member) const;
     std::unique_ptr<CXmlValueAttribute> MakeAtRegistrationValue(void *member) const;
 
-    // Where the name registered lies: a constant (MemberName), so that a registration of the
-    // same constant is the same name.
-    const char *m_pRegisteredName;
     int64_t m_nRegistered;
     double m_dRegistered;
     std::string m_sRegistered;
