@@ -75,10 +75,12 @@ constexpr uint64_t powerOfTen(int n)
 // The most decimals that writeShortFixed() takes.
 constexpr int kShortDecimals = 16;
 
-// Writes the last count digits of value (count of 1 or more) backwards, ending before end, two
-// at a time; gives where they start.
-template <class Unsigned> static char *writeDigitsBackwards(char *end, Unsigned value, int count)
+// Writes the last count digits of value (count of 1 or more) at out, two at a time from the
+// last; gives where they end.
+template <class Unsigned> static char *writeLastDigits(char *out, Unsigned value, int count)
 {
+    char *const last = out + count;
+    char *end = last;
     static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930"
                                      "31323334353637383940414243444546474849505152535455565758596061"
                                      "6263646566676869707172737475767778798081828384858687888990919293"
@@ -90,7 +92,7 @@ template <class Unsigned> static char *writeDigitsBackwards(char *end, Unsigned 
     }
     if (count == 1)
         *--end = static_cast<char>('0' + value % 10);
-    return end;
+    return last;
 }
 
 // Appends text after blanks up to width characters.
@@ -112,9 +114,7 @@ template <int Decimals, class Unsigned> char *writeDecimal(char *out, Unsigned d
     out = std::to_chars(out, out + std::numeric_limits<Unsigned>::digits10 + 1, whole).ptr;
     if constexpr (Decimals > 0) {
         *out++ = '.';
-        writeDigitsBackwards(out + Decimals, static_cast<Unsigned>(digits - whole * unit),
-                             Decimals);
-        out += Decimals;
+        out = writeLastDigits(out, static_cast<Unsigned>(digits - whole * unit), Decimals);
     }
     return out;
 }

@@ -237,9 +237,8 @@ bool XmlIndex::Reader::skipComment()
 
 inline bool XmlIndex::Reader::readStartTag()
 {
+    // The reader's loop comes here only where a name starts.
     const char *name = m_p + 1;
-    if (!is(*name, kNameStart))
-        return false;
     const char *p = name + 1;
     while (is(*p, kName))
         ++p;
@@ -409,7 +408,9 @@ void XmlIndex::clear()
 
 void XmlIndex::addBlock()
 {
-    m_blocks.push_back(std::make_unique_for_overwrite<Element[]>(kBlockSize));
+    // Filled from the start: the fill brings the block into the cache in one sweep, which the
+    // reader's stores, spread over it, would do one line at a time.
+    m_blocks.push_back(std::make_unique<Element[]>(kBlockSize));
 }
 
 bool XmlIndex::findAttribute(uint32_t e, std::string_view name, std::string_view &value) const
@@ -417,10 +418,7 @@ bool XmlIndex::findAttribute(uint32_t e, std::string_view name, std::string_view
     const uint32_t last = e + 1 < m_count ? element(e + 1).firstAttribute
                                           : static_cast<uint32_t>(m_attributes.size());
     for (uint32_t a = element(e).firstAttribute; a < last; ++a) {
-        // An attribute's name always lies in the text read.
-        const Span attributeName = m_attributes[a].name;
-        if (attributeName.length == name.size() &&
-            sameName(m_text.data() + attributeName.offset, name)) {
+        if (isName(m_attributes[a].name, name)) {
             value = view(m_attributes[a].value);
             return true;
         }

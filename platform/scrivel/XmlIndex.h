@@ -41,12 +41,7 @@ public:
     uint32_t end(uint32_t e) const { return element(e).end; }
     std::string_view name(uint32_t e) const { return view(element(e).name); }
     /// Whether element e is named name.
-    bool hasName(uint32_t e, std::string_view name) const
-    {
-        // A name always lies in the text read.
-        const Span span = element(e).name;
-        return span.length == name.size() && sameName(m_text.data() + span.offset, name);
-    }
+    bool hasName(uint32_t e, std::string_view name) const { return isName(element(e).name, name); }
     /// Element e's first text; empty when it has none.
     std::string_view value(uint32_t e) const { return view(element(e).value); }
     /// The value of element e's first XML attribute of that name; false when it has none.
@@ -96,10 +91,13 @@ private:
     }
     void addBlock();
 
-    // Whether the name.size() bytes at text are name. Names are short: a plain loop costs less
-    // than a call to compare them.
-    static bool sameName(const char *text, std::string_view name)
+    // Whether the name at span (always in the text read) is name. Names are short: a plain
+    // loop costs less than a call to compare them.
+    bool isName(Span span, std::string_view name) const
     {
+        if (span.length != name.size())
+            return false;
+        const char *text = m_text.data() + span.offset;
         for (size_t i = 0; i < name.size(); ++i) {
             if (text[i] != name[i])
                 return false;

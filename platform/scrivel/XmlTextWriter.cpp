@@ -269,7 +269,7 @@ void XmlTextWriter::openElement(std::string_view name)
 {
     assert(isStarted() && "an element added to no document");
     OpenElement &parent = current();
-    closeStartTag(parent);
+    writtenUpTo(closeStartTag(room(1), parent));
     if (!parent.endsWithText)
         writtenUpTo(writeLineBreak(room(lineBreakRoom(m_depth + 1)), m_depth + 1));
     parent.endsWithText = false;
@@ -284,10 +284,7 @@ void XmlTextWriter::writeTextElement(std::string_view name, std::string_view tex
     // Written through a pointer into room made once: most of these elements hold one number.
     char *out = room(1 + lineBreakRoom(m_depth + 1) + 2 * nameRoom(name) + 5 +
                      kMaxEscapedLength * text.size() + kShortName);
-    if (!parent.hasContent) {
-        *out++ = '>';
-        parent.hasContent = true;
-    }
+    out = closeStartTag(out, parent);
     if (!parent.endsWithText)
         out = writeLineBreak(out, m_depth + 1);
     parent.endsWithText = false;
@@ -327,21 +324,26 @@ void XmlTextWriter::beginElement(std::string_view name)
     element.attributes.clear();
 }
 
-void XmlTextWriter::closeStartTag(OpenElement &element)
+char *XmlTextWriter::closeStartTag(char *out, OpenElement &element)
 {
     // Only the current element can be without content, and its start tag then ends the text.
     if (element.hasContent)
-        return;
-    *room(1) = '>';
-    ++m_size;
+        return out;
     element.hasContent = true;
+    *out++ = '>';
+    return out;
+}
+
+size_t XmlTextWriter::endTagRoom(const OpenElement &element, size_t depth) const
+{
+    return lineBreakRoom(depth) + 3 + kAnonymous.size() + view(element.name).size();
 }
 
 bool XmlTextWriter::closeElement()
 {
     if (m_depth <= 1)
         return false;
-    char *out = room(lineBreakRoom(m_depth) + 3 + kAnonymous.size() + view(current().name).size());
+    char *out = room(endTagRoom(current(), m_depth));
     writtenUpTo(writeEndTag(out, current(), m_depth));
     --m_depth;
     return true;
@@ -382,7 +384,7 @@ void XmlTextWriter::setText(std::string_view text)
         replace(element.text, m_scratch);
         return;
     }
-    closeStartTag(element);
+    writtenUpTo(closeStartTag(room(1), element));
     element.text.begin = m_size;
     appendEscaped(text, kInText);
     element.text.end = m_size;
@@ -436,7 +438,7 @@ inline XmlTextWriter::Attribute XmlTextWriter::writeAttribute(std::string_view k
     out = copy(out, key.empty() ? kAnonymous : key);
     *out++ = '=';
     *out++ = '"';
-    written.value.begin = written.name.begin + (key.empty() ? kAnonymous : key).size() + 2;
+    written.value.begin = static_cast<size_t>(out - m_text.data());
     out = writeEscaped(out, value, kInAttribute);
     written.value.end = static_cast<size_t>(out - m_text.data());
     *out++ = '"';
@@ -485,7 +487,7 @@ size_t XmlTextWriter::closingRoom() const
 {
     size_t room = 1;
     for (size_t depth = m_depth; depth > 0; --depth)
-        room += lineBreakRoom(depth) + 3 + kAnonymous.size() + view(m_open[depth - 1].name).size();
+        room += endTagRoom(m_open[depth - 1], depth);
     return room;
 }
 

@@ -113,10 +113,13 @@ private:
     // writes them at out.
     size_t closingRoom() const;
     char *writeClosing(char *out) const;
-    void closeStartTag(OpenElement &element);
+    // Ends element's start tag at out when it is still open; gives where writing goes on.
+    static char *closeStartTag(char *out, OpenElement &element);
     OpenElement &current() { return m_open[m_depth - 1]; }
     const OpenElement &current() const { return m_open[m_depth - 1]; }
     char *writeEndTag(char *out, const OpenElement &element, size_t depth) const;
+    // The room that writeEndTag needs.
+    size_t endTagRoom(const OpenElement &element, size_t depth) const;
     // Room for count more characters after the text, and where they go; writtenUpTo then ends
     // the text where they ended.
     char *room(size_t count)
