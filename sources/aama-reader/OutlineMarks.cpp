@@ -4,60 +4,40 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace morvane {
 
 OutlineMarks::OutlineMarks(std::span<const CAamaVertex> vertices)
     : m_siteOfVertex(vertices.size(), kNone)
-    , m_grid(2 * vertices.size())
 {
-    // The vertices by bucket, in order within each (a counting sort): first the count of each
-    // bucket, then where each bucket ends, filled from its end.
-    m_bucketStart.assign(m_grid.bucketCount() + 1, 0);
-    std::vector<std::size_t> bucketOfVertex(vertices.size(), kNone);
+    // The vertices on the finite plane in order of position, so that those of one position
+    // stand together and share a site.
+    std::vector<std::size_t> byPosition;
+    byPosition.reserve(vertices.size());
     for (std::size_t v = 0; v < vertices.size(); ++v) {
-        if (!std::isfinite(vertices[v].m_dX) || !std::isfinite(vertices[v].m_dY))
-            continue;
-        bucketOfVertex[v] = m_grid.bucketOf(vertices[v].m_dX, vertices[v].m_dY);
-        ++m_bucketStart[bucketOfVertex[v]];
+        if (std::isfinite(vertices[v].m_dX) && std::isfinite(vertices[v].m_dY))
+            byPosition.push_back(v);
     }
-    for (std::size_t bucket = 1; bucket < m_bucketStart.size(); ++bucket)
-        m_bucketStart[bucket] += m_bucketStart[bucket - 1];
-    std::vector<std::size_t> byBucket(m_bucketStart.back());
-    for (std::size_t v = vertices.size(); v-- > 0;) {
-        if (bucketOfVertex[v] != kNone)
-            byBucket[--m_bucketStart[bucketOfVertex[v]]] = v;
+    std::stable_sort(byPosition.begin(), byPosition.end(), [&](std::size_t a, std::size_t b) {
+        return std::pair(vertices[a].m_dX, vertices[a].m_dY) <
+               std::pair(vertices[b].m_dX, vertices[b].m_dY);
+    });
+    for (const std::size_t v : byPosition) {
+        const CAamaVertex &vertex = vertices[v];
+        if (m_sites.empty() || m_sites.back().x != vertex.m_dX || m_sites.back().y != vertex.m_dY)
+            m_sites.push_back(Site{vertex.m_dX, vertex.m_dY, {}, nullptr});
+        m_siteOfVertex[v] = m_sites.size() - 1;
     }
-
-    // The vertices of one position share a site; a bucket's sites stand together.
-    m_sites.reserve(byBucket.size());
-    for (std::size_t bucket = 0; bucket + 1 < m_bucketStart.size(); ++bucket) {
-        const std::size_t firstSite = m_sites.size();
-        for (std::size_t i = m_bucketStart[bucket]; i < m_bucketStart[bucket + 1]; ++i) {
-            const CAamaVertex &vertex = vertices[byBucket[i]];
-            const auto first = m_sites.begin() + std::ptrdiff_t(firstSite);
-            auto site = std::find_if(first, m_sites.end(), [&](const Site &s) {
-                return s.x == vertex.m_dX && s.y == vertex.m_dY;
-            });
-            if (site == m_sites.end())
-                site = m_sites.insert(m_sites.end(), Site{vertex.m_dX, vertex.m_dY, {}, nullptr});
-            m_siteOfVertex[byBucket[i]] = std::size_t(site - m_sites.begin());
-        }
-        m_bucketStart[bucket] = firstSite;
-    }
-    m_bucketStart.back() = m_sites.size();
+    m_index.reserve(m_sites.size());
+    for (std::size_t site = 0; site < m_sites.size(); ++site)
+        m_index.add(m_sites[site].x, m_sites[site].y, site);
+    m_index.build();
 }
 
 template <typename Visit> void OutlineMarks::ForEachSiteNear(double x, double y, Visit visit)
 {
-    if (m_sites.empty())
-        return;
-    m_grid.nearBuckets(x, y, [&](std::size_t bucket) {
-        for (std::size_t i = m_bucketStart[bucket]; i < m_bucketStart[bucket + 1]; ++i) {
-            if (isNear(m_sites[i].x, m_sites[i].y, x, y))
-                visit(m_sites[i]);
-        }
-    });
+    m_index.forEachNear(x, y, [&](std::size_t site) { visit(m_sites[site]); });
 }
 
 void OutlineMarks::AddPoint(const CAamaPoint &point)

@@ -23,9 +23,9 @@ struct AamaPointMarks
     double notchVector[2] = {0.0, 0.0};
 };
 
-/// The marks of each vertex of an outline. The vertices are indexed by position once, in a
-/// hashed grid where the vertices of one position share an entry; then each point and label of
-/// the block, in file order, is folded into the positions near it. Reading a block costs the
+/// The marks of each vertex of an outline. The vertices of one position share a site, and the
+/// sites are indexed by position once; then each point and label of the block, in file order,
+/// is folded into the sites near it. Reading a block costs the
 /// number of distinct vertex positions near each point and label, however many points or
 /// vertices lie on each.
 class OutlineMarks
@@ -60,10 +60,9 @@ private:
 
     /// The site of each vertex; kNone for one off the finite plane, which is near nothing.
     std::vector<std::size_t> m_siteOfVertex;
-    NearGrid m_grid;
-    /// The sites by bucket, and where those of each bucket start, with the end after the last.
     std::vector<Site> m_sites;
-    std::vector<std::size_t> m_bucketStart;
+    /// The sites by position, with their index in m_sites.
+    NearIndex m_index;
 };
 
 } // namespace morvane
