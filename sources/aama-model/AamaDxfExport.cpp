@@ -37,18 +37,18 @@ public:
             for (int i = 0; i + 1 < curve.GetPointCount(); ++i)
                 piece.m_oBoundaryPoints.push_back(outlinePoint(*curve.GetPointAt(i)));
         }
-        auto &internalPoints = pattern.GetInternalPoints();
+        const auto &internalPoints = pattern.GetInternalPoints();
         if (!internalPoints.empty()) {
             piece.m_oLines.push_back(
                 {static_cast<int>(internalPoints.size()), 0, morvane::kAamaDrillHoleLineKind});
-            for (CAamaGradePoint &point : internalPoints)
+            for (const CAamaGradePoint &point : internalPoints)
                 piece.m_oInternalPoints.push_back(written(point, kAamaDrillHolePointKind));
         }
         m_result.document.m_oPieces.push_back(std::move(piece));
     }
 
 private:
-    AamaPiecePoint outlinePoint(CAamaGradePoint &point)
+    AamaPiecePoint outlinePoint(const CAamaGradePoint &point)
     {
         switch (point.GetKind()) {
         case kAamaTurnPoint:
@@ -70,7 +70,7 @@ private:
     }
 
     // The point as written with that kind, labelled when it has a rule number.
-    AamaPiecePoint written(CAamaGradePoint &point, int kind)
+    AamaPiecePoint written(const CAamaGradePoint &point, int kind)
     {
         AamaPiecePoint result;
         result.m_nKind = kind;

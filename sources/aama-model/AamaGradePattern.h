@@ -76,7 +76,6 @@ public:
     const morvane::AamaPieceExtras &GetExtras() const { return m_oExtras; }
 
     /// The owned internal points, in order of addition.
-    std::deque<CAamaGradePoint> &GetInternalPoints() { return m_oInternalPoints; }
     const std::deque<CAamaGradePoint> &GetInternalPoints() const { return m_oInternalPoints; }
 
 private:

@@ -26,15 +26,6 @@ void DxfText::appendLongGroup(int code, std::string_view value)
     m_text.append("\r\n");
 }
 
-void DxfText::appendLongCoordinate(int code, double value)
-{
-    appendCode(code);
-    std::string number;
-    appendFixed(number, value, 3);
-    m_text.append(number);
-    m_text.append("\r\n");
-}
-
 void DxfText::appendCode(int code)
 {
     if (isShortCode(code)) {

@@ -78,7 +78,7 @@ public:
                 return;
             }
         }
-        appendLongCoordinate(code, value);
+        appendLongGroup(code, formatFixed(value, 3));
     }
 
     /// Groups 10 and 20; gives where they lie, so that a position written for several entities
@@ -130,7 +130,6 @@ private:
     }
 
     void appendLongGroup(int code, std::string_view value);
-    void appendLongCoordinate(int code, double value);
     // The code line of any code.
     void appendCode(int code);
 

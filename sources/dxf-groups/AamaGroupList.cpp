@@ -328,7 +328,7 @@ const CAamaGroup *CAamaGroupList::Next()
     m_pPosition = readShortValue(position, end, m_oGroup.m_sValue, m_oGroup.m_oNumber);
     if (!m_pPosition)
         m_pPosition = ReadValue(position);
-    if (m_oGroup.m_nCode == 0 && !m_bEndOfFile && m_oGroup.m_sValue == "EOF") {
+    if (!m_bEndOfFile && m_oGroup.Is(0, "EOF")) {
         m_bEndOfFile = true;
         m_pEnd = m_pPosition;
     }
