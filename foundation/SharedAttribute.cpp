@@ -33,6 +33,10 @@ bool SharedAttribute::ReadText(CXmlArchive &archive, int &position, std::string_
     CScrivel &filer = archive.GetFiler();
     if (m_eForm == XmlForm::Attribute)
         return filer.GetItemVal(m_sName, text);
+    // Members are written in the order they are registered: the child looked for is most
+    // often the next one.
+    if (filer.ReadNextChildValue(m_sName, position, text))
+        return true;
     const int i = filer.FindChildValue(m_sName, position, text);
     if (i < 0)
         return false;

@@ -369,6 +369,27 @@ struct CScrivel::Private
         return i;
     }
 
+    // CScrivel::ReadNextChildValue. The child is reached in one step from the one reached
+    // last, which the previous call left there.
+    bool readNextChildValue(std::string_view name, int &position, std::string_view &value)
+    {
+        if (!isIndexed() || depth == 0 || depth >= kMaxDepth)
+            return false;
+        IndexFrame &frame = indexFrames[static_cast<size_t>(depth - 1)];
+        uint32_t child = frame.element + 1;
+        if (position != 0) {
+            if (frame.child == kNoElement || frame.childIndex + 1 != position)
+                return false;
+            child = index.end(frame.child);
+        }
+        if (child >= frame.end || !index.hasName(child, name))
+            return false;
+        value = index.value(child);
+        frame.child = child;
+        frame.childIndex = position++;
+        return true;
+    }
+
     // Whether the cursor may go one level deeper; says why not when it may not.
     bool mayDescend()
     {
@@ -596,6 +617,11 @@ int CScrivel::FindChildValue(std::string_view name, int first, std::string_view 
     if (i >= 0)
         value = m_pPrivate->current()->child.child_value();
     return i;
+}
+
+bool CScrivel::ReadNextChildValue(std::string_view name, int &position, std::string_view &value)
+{
+    return m_pPrivate->readNextChildValue(name, position, value);
 }
 
 std::string_view CScrivel::GetChildValue(int i)

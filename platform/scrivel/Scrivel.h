@@ -76,6 +76,12 @@ public:
     /// FindChild, giving also the text of the child found as GetChildValue does (value is
     /// left unchanged when there is none).
     int FindChildValue(std::string_view name, int first, std::string_view &value);
+    /// A step for reading children in order: when child element position is named name and
+    /// could be made current (it lies no deeper than kMaxDepth), gives its text as
+    /// FindChildValue does, moves position past it and returns true. False, changing nothing,
+    /// in any other case, and always for a document that is not indexed: FindChildValue then
+    /// tells.
+    bool ReadNextChildValue(std::string_view name, int &position, std::string_view &value);
     /// The text of child element i (0 <= i < GetChildsCount()), as GetValue gives it once the
     /// child is current; the cursor stays.
     std::string_view GetChildValue(int i);

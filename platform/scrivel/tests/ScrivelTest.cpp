@@ -230,6 +230,50 @@ TEST(ScrivelTest, FindsAChildWithItsText)
     }
 }
 
+TEST(ScrivelTest, StepsToTheNextChildOfTheNameWithItsText)
+{
+    CScrivel filer;
+    ASSERT_TRUE(filer.LoadFromText("<r><a>1</a><b>x&amp;</b><c/><a>2</a></r>"));
+    ASSERT_TRUE(filer.SelectRootItem());
+    int position = 0;
+    std::string_view value = "unchanged";
+    EXPECT_FALSE(filer.ReadNextChildValue("b", position, value)) << "the next child is <a>";
+    EXPECT_TRUE(filer.ReadNextChildValue("a", position, value));
+    EXPECT_EQ(value, "1");
+    EXPECT_TRUE(filer.ReadNextChildValue("b", position, value));
+    EXPECT_EQ(value, "x&");
+    EXPECT_EQ(position, 2);
+    EXPECT_FALSE(filer.ReadNextChildValue("a", position, value)) << "<c> comes between";
+    EXPECT_EQ(position, 2);
+    EXPECT_EQ(value, "x&");
+    position = 3;
+    EXPECT_FALSE(filer.ReadNextChildValue("a", position, value))
+        << "only the child after the one reached last is stepped to";
+    EXPECT_EQ(filer.FindChildValue("a", position, value), 3);
+    EXPECT_EQ(value, "2");
+    position = 4;
+    EXPECT_FALSE(filer.ReadNextChildValue("a", position, value)) << "no more children";
+
+    CScrivel written;
+    ASSERT_TRUE(written.AddItem("r"));
+    ASSERT_TRUE(written.AddTextItem("a", "1"));
+    position = 0;
+    EXPECT_FALSE(written.ReadNextChildValue("a", position, value)) << "not an indexed document";
+}
+
+TEST(ScrivelTest, StepsToNoChildBelowItsLimit)
+{
+    CScrivel filer;
+    ASSERT_TRUE(filer.LoadFromText(nested(CScrivel::kMaxDepth + 1)));
+    ASSERT_TRUE(filer.SelectRootItem());
+    while (filer.SelectChild(0)) {
+    }
+    int position = 0;
+    std::string_view value;
+    EXPECT_FALSE(filer.ReadNextChildValue("a", position, value));
+    EXPECT_EQ(filer.FindChildValue("a", position, value), 0);
+}
+
 TEST(ScrivelTest, AddsTheRootOnlyToAnEmptyDocument)
 {
     CScrivel filer;
