@@ -3,6 +3,8 @@
 #include "platform/scrivel/XmlIndex.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 using namespace std::string_view_literals;
@@ -22,6 +24,8 @@ enum : unsigned char {
     kNotBlank = 32,
     // The '<' or the final null that ends a text.
     kEndsText = 64,
+    // The blanks that a text takes as they stand.
+    kPlainBlank = 128,
 };
 
 // Names are a subset of what the general parser takes: no colons.
@@ -39,6 +43,8 @@ constexpr std::array<unsigned char, 256> makeCharacterTable()
     table['_'] = kNameStart | kName;
     for (const char c : {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', '-', '.'})
         table[static_cast<unsigned char>(c)] = kName;
+    for (const char c : {' ', '\t', '\n'})
+        table[static_cast<unsigned char>(c)] |= kPlainBlank;
     for (const char c : {'&', '\r', '<', '\t', '\n', '\0'})
         table[static_cast<unsigned char>(c)] |= kInValue;
     for (const char c : {'&', '\r'})
@@ -143,6 +149,8 @@ private:
     // The rest of a start tag from p, past element's name: its XML attributes and its close.
     bool readTagEnd(uint32_t element, const char *p);
     bool readAttribute(const char *&p);
+    // Whether the name at p is the open element's name at name.
+    bool isOpenName(const char *p, Span name) const;
     bool decode(const char *begin, const char *end, bool attribute, Span &span);
     Span spanOf(const char *begin, const char *end) const
     {
@@ -170,10 +178,11 @@ private:
         return false;
     // From the root's start tag to its end tag.
     do {
+        // A text, if any, then the tag or comment at the '<' that ends it.
+        if (*m_p != '<' && !readText())
+            return false;
         bool read = false;
-        if (*m_p != '<')
-            read = readText();
-        else if (is(m_p[1], kNameStart))
+        if (is(m_p[1], kNameStart))
             read = readStartTag();
         else if (m_p[1] == '/')
             read = readEndTag();
@@ -306,16 +315,36 @@ bool XmlIndex::Reader::readAttribute(const char *&p)
     return true;
 }
 
+inline bool XmlIndex::Reader::isOpenName(const char *p, Span name) const
+{
+    const char *open = m_begin + name.offset;
+    const size_t length = name.length;
+    // Names are short: when both fit in a word that ends inside the text (the open name lies
+    // before p), one comparison of words costs less than a call.
+    if (length <= sizeof(uint64_t) && m_end - p >= static_cast<ptrdiff_t>(sizeof(uint64_t))) {
+        uint64_t word = 0;
+        uint64_t openWord = 0;
+        std::memcpy(&word, p, sizeof word);
+        std::memcpy(&openWord, open, sizeof openWord);
+        // Only the first length characters count; names are never empty.
+        const int unused = static_cast<int>(8 * (sizeof(uint64_t) - length));
+        const uint64_t differ = word ^ openWord;
+        if constexpr (std::endian::native == std::endian::little)
+            return (differ << unused) == 0;
+        else
+            return (differ >> unused) == 0;
+    }
+    return static_cast<size_t>(m_end - p) >= length && std::memcmp(p, open, length) == 0;
+}
+
 inline bool XmlIndex::Reader::readEndTag()
 {
     Element &element = m_index.element(m_open);
     // A name is always in the text read.
-    const size_t length = element.name.length;
     const char *p = m_p + 2;
-    if (static_cast<size_t>(m_end - p) < length ||
-        std::memcmp(p, m_begin + element.name.offset, length) != 0)
+    if (!isOpenName(p, element.name))
         return false;
-    p += length;
+    p += element.name.length;
     if (is(*p, kName))
         return false;
     while (is(*p, kBlank))
@@ -331,10 +360,19 @@ inline bool XmlIndex::Reader::readEndTag()
 inline bool XmlIndex::Reader::readText()
 {
     // One pass to the '<' that ends the text, noting whether it holds anything but blanks and
-    // anything to decode.
+    // anything to decode. Most texts are blanks between tags or values with nothing to decode:
+    // a loop for each, which tests one kind per character, takes them; the last loop, which
+    // notes every kind, takes what is left.
     const char *begin = m_p;
     const char *end = begin;
+    while (is(*end, kPlainBlank))
+        ++end;
     unsigned char seen = 0;
+    if (!is(*end, kEndsText | kDecodedInText)) {
+        seen = kNotBlank;
+        while (!is(*++end, kEndsText | kDecodedInText)) {
+        }
+    }
     for (unsigned char kinds = kCharacters[static_cast<unsigned char>(*end)];
          (kinds & kEndsText) == 0; kinds = kCharacters[static_cast<unsigned char>(*++end)])
         seen |= kinds;
@@ -342,8 +380,7 @@ inline bool XmlIndex::Reader::readText()
         return false;
     m_p = end;
     // Only the first text counts; a text of blanks only when it stands alone before the end tag.
-    const bool afterChild = m_index.m_count > m_open + 1;
-    if ((seen & kNotBlank) == 0 && (afterChild || end[1] != '/'))
+    if ((seen & kNotBlank) == 0 && (end[1] != '/' || m_index.m_count > m_open + 1))
         return true;
     Span &value = m_index.element(m_open).value;
     if (value.length > 0)

@@ -32,6 +32,10 @@ TEST(XmlIndexTest, ReadsCommonDocumentsAsTheParserDoes)
         "<r><a  k = \"1\"/></r>",
         "<Point.x-1_a \xc3\xa9=\"\xc3\xa9\">\xc3\xa9</Point.x-1_a >",
         "<r><a><b><c>deep</c></b></a><d/></r>",
+        "<r>\n\t<a> x&amp;y </a>\n\t<b>\tx\ty \n</b>\n\t<c> \r\n </c>\n\t\r\n</r>",
+        "<r><c>\t&lt;</c><d>x\r</d></r>",
+        "<r><LongerThanAWord>x</LongerThanAWord><EightChr/><EightChr></EightChr></r>",
+        "<ab></ab>",
     };
     for (const char *document : documents) {
         SCOPED_TRACE(document);
@@ -59,6 +63,10 @@ TEST(XmlIndexTest, LeavesOtherDocumentsToTheParser)
         {"unclosed", "<a>\n<b>\n</b>\n"},
         {"mismatch", "<a>\n</b>"},
         {"longer end tag", "<a></ab>"},
+        {"shorter end tag", "<r><ab></a>    </r>"},
+        {"end tag that differs in its last character", "<r><abcdefg></abcdefh>\n</r>"},
+        {"end tag that differs beyond a word", "<r><abcdefghij></abcdefghik>\n</r>"},
+        {"end tag cut short", "<abcdefghij></abcdefghi"},
         {"two roots", "<a/>\n<b/>"},
         {"text after the root", "<a/>x"},
         {"text before the root", "x<a/>"},
