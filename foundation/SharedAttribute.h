@@ -69,11 +69,18 @@ protected:
     /// Writes text as the member's child element or XML attribute.
     void WriteText(CXmlArchive &archive, std::string_view text) const;
     ptrdiff_t GetOffset() const { return m_nOffset; }
-    /// Whether two texts are equal; in line, as every registration compares a few.
+    /// Whether two texts are equal; in line, as every registration compares a few. A loop
+    /// rather than a call: the texts are short and mostly empty or told apart by their
+    /// addresses, and a call would make every registration save registers around it.
     static bool SameText(std::string_view a, std::string_view b)
     {
-        return a.size() == b.size() &&
-               (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0);
+        if (a.size() != b.size())
+            return false;
+        for (size_t i = 0; i < a.size(); ++i) {
+            if (a[i] != b[i])
+                return false;
+        }
+        return true;
     }
     /// Whether name is the member's name: the same constant, told by its address, or the same
     /// text at another.

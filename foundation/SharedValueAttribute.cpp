@@ -46,13 +46,12 @@ void storeText(XML_ATTRIBUTE_KIND kind, void *member, const IntMemberAccess *acc
 SharedValueAttribute::SharedValueAttribute(const ValueRegistration &registration)
     : SharedAttribute(registration.name, registration.kind, registration.presence,
                       registration.form, registration.offset)
-    , m_nRegistered(registration.integer)
-    , m_dRegistered(registration.real)
+    , m_key(registration)
     , m_sRegistered(registration.text)
-    , m_nPrecision(registration.precision)
     // Precisions 1 to 7 have their own format; any other is "%f", which has 6 decimals.
-    , m_nDecimals(m_nPrecision >= 1 && m_nPrecision <= 7 ? m_nPrecision : 6)
-    , m_pAccess(registration.access)
+    , m_nDecimals(registration.precision >= 1 && registration.precision <= 7
+                      ? registration.precision
+                      : 6)
 {
 }
 
@@ -61,7 +60,7 @@ bool SharedValueAttribute::Load(CXmlArchive &archive, CAttContainer &container, 
     std::string_view text;
     if (!ReadText(archive, position, text))
         return false;
-    storeText(GetKind(), MemberOf(container), m_pAccess, text);
+    storeText(GetKind(), MemberOf(container), m_key.access, text);
     return true;
 }
 
@@ -89,7 +88,7 @@ inline bool SharedValueAttribute::ViewValueText(const CAttContainer &container,
         text = memberAt<std::string>(member);
         return true;
     case atPtrInteger:
-        end = std::to_chars(buffer, buffer + kShortFixedRoom, m_pAccess->get(member)).ptr;
+        end = std::to_chars(buffer, buffer + kShortFixedRoom, m_key.access->get(member)).ptr;
         break;
     case atPtrDword:
         end = std::to_chars(buffer, buffer + kShortFixedRoom,
@@ -116,7 +115,7 @@ std::string SharedValueAttribute::GetValueText(const CAttContainer &container) c
     case atPtrString:
         return memberAt<std::string>(member);
     case atPtrInteger:
-        return formatInteger(m_pAccess->get(member));
+        return formatInteger(m_key.access->get(member));
     case atPtrDword:
         return formatInteger(static_cast<int32_t>(memberAt<uint32_t>(member)));
     case atPtrBoolean:
@@ -133,13 +132,13 @@ bool SharedValueAttribute::IsAtRegistrationValue(const CAttContainer &container)
     case atPtrString:
         return memberAt<std::string>(member) == m_sRegistered;
     case atPtrInteger:
-        return m_pAccess->get(member) == m_nRegistered;
+        return m_key.access->get(member) == m_key.integer;
     case atPtrDword:
-        return memberAt<uint32_t>(member) == m_nRegistered;
+        return memberAt<uint32_t>(member) == m_key.integer;
     case atPtrBoolean:
-        return memberAt<bool>(member) == (m_nRegistered != 0);
+        return memberAt<bool>(member) == (m_key.integer != 0);
     default:
-        return memberAt<double>(member) == m_dRegistered;
+        return memberAt<double>(member) == m_key.real;
     }
 }
 
@@ -151,16 +150,16 @@ void SharedValueAttribute::RestoreRegistrationValue(CAttContainer &container) co
         memberAt<std::string>(member) = m_sRegistered;
         return;
     case atPtrInteger:
-        m_pAccess->set(member, static_cast<int>(m_nRegistered));
+        m_key.access->set(member, static_cast<int>(m_key.integer));
         return;
     case atPtrDword:
-        memberAt<uint32_t>(member) = static_cast<uint32_t>(m_nRegistered);
+        memberAt<uint32_t>(member) = static_cast<uint32_t>(m_key.integer);
         return;
     case atPtrBoolean:
-        memberAt<bool>(member) = m_nRegistered != 0;
+        memberAt<bool>(member) = m_key.integer != 0;
         return;
     default:
-        memberAt<double>(member) = m_dRegistered;
+        memberAt<double>(member) = m_key.real;
         return;
     }
 }
@@ -195,7 +194,7 @@ std::unique_ptr<CXmlValueAttribute> SharedValueAttribute::MakeAttribute(void *me
         return std::make_unique<CStringAttribute>(static_cast<std::string *>(member),
                                                   std::move(name));
     case atPtrInteger:
-        return m_pAccess->bind(member, std::move(name));
+        return m_key.access->bind(member, std::move(name));
     case atPtrDword:
         return std::make_unique<CDwordAttribute>(static_cast<uint32_t *>(member), std::move(name));
     case atPtrBoolean:
@@ -203,7 +202,7 @@ std::unique_ptr<CXmlValueAttribute> SharedValueAttribute::MakeAttribute(void *me
     default: {
         auto attribute =
             std::make_unique<CDoubleAttribute>(static_cast<double *>(member), std::move(name));
-        attribute->SetPrecision(m_nPrecision);
+        attribute->SetPrecision(m_key.precision);
         return attribute;
     }
     }
@@ -233,18 +232,18 @@ SharedValueAttribute::MakeAtRegistrationValue(void *member) const
     case atPtrString:
         return madeAt(memberAt<std::string>(member), m_sRegistered);
     case atPtrInteger: {
-        const int current = m_pAccess->get(member);
-        m_pAccess->set(member, static_cast<int>(m_nRegistered));
+        const int current = m_key.access->get(member);
+        m_key.access->set(member, static_cast<int>(m_key.integer));
         std::unique_ptr<CXmlValueAttribute> attribute = MakeAttribute(member);
-        m_pAccess->set(member, current);
+        m_key.access->set(member, current);
         return attribute;
     }
     case atPtrDword:
-        return madeAt(memberAt<uint32_t>(member), static_cast<uint32_t>(m_nRegistered));
+        return madeAt(memberAt<uint32_t>(member), static_cast<uint32_t>(m_key.integer));
     case atPtrBoolean:
-        return madeAt(memberAt<bool>(member), m_nRegistered != 0);
+        return madeAt(memberAt<bool>(member), m_key.integer != 0);
     default:
-        return madeAt(memberAt<double>(member), m_dRegistered);
+        return madeAt(memberAt<double>(member), m_key.real);
     }
 }
 

@@ -7,9 +7,9 @@
 #include "foundation/TextFormat.h"
 #include "foundation/XmlValueAttributes.h"
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,35 +18,49 @@ class CAttContainer;
 
 namespace morvane {
 
+/// The fields of a value member's registration besides its name and text. Every registration
+/// compares them with those of the members registered before, as one block of bytes: they
+/// leave no padding between them, and a double compares by its bits, so that a NaN at
+/// registration matches itself.
+struct ValueKey
+{
+    /// Where the member lies, in bytes from the registering container.
+    ptrdiff_t offset;
+    XML_ATTRIBUTE_KIND kind;
+    XmlPresence presence;
+    XmlForm form;
+    /// Doubles: the decimals (as CDoubleAttribute::SetPrecision).
+    int precision;
+    /// The member's value at registration: integer for integers, unsigned values and booleans,
+    /// real for doubles (text, in the registration, for strings).
+    int64_t integer;
+    double real;
+    /// Integers: how the member's type is read and written.
+    const IntMemberAccess *access;
+
+    bool operator==(const ValueKey &other) const
+    {
+        return std::memcmp(this, &other, sizeof(ValueKey)) == 0;
+    }
+};
+static_assert(sizeof(ValueKey) == sizeof(ptrdiff_t) + 3 * sizeof(uint32_t) + sizeof(int) +
+                                      sizeof(int64_t) + sizeof(double) + sizeof(void *),
+              "a ValueKey has no padding");
+
 /// What one registration of a value member says: enough to tell whether two objects registered
 /// the same member, and to make the attribute that stores it.
-struct ValueRegistration
+struct ValueRegistration : ValueKey
 {
     // Not an aggregate: brace-initialising one zero-fills it whole with a slow string store
     // in every registration call.
     ValueRegistration(XML_ATTRIBUTE_KIND kind, MemberName name, XmlPresence presence, XmlForm form)
-        : kind(kind)
+        : ValueKey{0, kind, presence, form, 0, 0, 0.0, nullptr}
         , name(name)
-        , presence(presence)
-        , form(form)
     {
     }
 
-    XML_ATTRIBUTE_KIND kind;
     MemberName name;
-    XmlPresence presence;
-    XmlForm form;
-    /// Where the member lies, in bytes from the registering container.
-    ptrdiff_t offset = 0;
-    /// The member's value at registration: integer for integers, unsigned values and booleans,
-    /// real for doubles, text for strings.
-    int64_t integer = 0;
-    double real = 0.0;
     std::string_view text = {};
-    /// Doubles: the decimals (as CDoubleAttribute::SetPrecision).
-    int precision = 0;
-    /// Integers: how the member's type is read and written.
-    const IntMemberAccess *access = nullptr;
 };
 
 /// A value member (string, integer, unsigned value, boolean or double) as every object of a
@@ -61,15 +75,8 @@ public:
     /// asks it, so it is compared in line.
     bool Matches(const ValueRegistration &registration) const
     {
-        // Doubles compare by their bits, so that a NaN at registration matches itself; the
-        // texts last.
-        return GetOffset() == registration.offset && GetKind() == registration.kind &&
-               GetPresence() == registration.presence && GetForm() == registration.form &&
-               m_nRegistered == registration.integer &&
-               std::bit_cast<uint64_t>(m_dRegistered) ==
-                   std::bit_cast<uint64_t>(registration.real) &&
-               m_nPrecision == registration.precision && m_pAccess == registration.access &&
-               SameText(m_sRegistered, registration.text) && HasName(registration.name);
+        return m_key == registration && SameText(m_sRegistered, registration.text) &&
+               HasName(registration.name);
     }
 
     /// Reads the text of the member's child element without entering it (form Element), or
@@ -92,13 +99,12 @@ private:
     std::unique_ptr<CXmlValueAttribute> MakeAttribute(void *member) const;
     std::unique_ptr<CXmlValueAttribute> MakeAtRegistrationValue(void *member) const;
 
-    int64_t m_nRegistered;
-    double m_dRegistered;
+    // The registration's fields, kept together to be compared at once (the kind, presence,
+    // form and offset as in SharedAttribute).
+    ValueKey m_key;
     std::string m_sRegistered;
-    int m_nPrecision;
     // The decimals that a double is written with.
     int m_nDecimals;
-    const IntMemberAccess *m_pAccess;
 };
 
 } // namespace morvane

@@ -67,6 +67,22 @@ public:
     uint32_t bits = 0;
 };
 
+// A double and a string registered as the constructor says, at the same places in every object.
+class Reading : public CAttContainer
+{
+public:
+    Reading(int precision, double initial, XmlForm form, std::string initialLabel)
+        : value(initial)
+        , label(std::move(initialLabel))
+    {
+        AddDoubleAttribute(&value, "Value", XmlPresence::WhenSet, form, precision);
+        AddStringAttribute(&label, "Label", XmlPresence::WhenSet);
+    }
+
+    double value;
+    std::string label;
+};
+
 bool writes(const std::string &text, const std::string &part)
 {
     return text.find(part) != std::string::npos;
@@ -137,6 +153,39 @@ TEST(AttributeLayoutTest, EachObjectKeepsItsOwnValueAtRegistration)
         ASSERT_EQ(loadText(counter, "<r><Label>x</Label></r>"), 0);
         EXPECT_EQ(counter.id, first);
         EXPECT_EQ(counter.label, "x");
+    }
+}
+
+TEST(AttributeLayoutTest, ObjectsRegisteringAMemberOtherwiseStoreItTheirOwnWay)
+{
+    const struct
+    {
+        int precision;
+        double initial;
+        XmlForm form;
+        const char *initialLabel;
+        double value;
+        const char *label;
+        const char *written;
+    } rows[] = {
+        {3, 0.0, XmlForm::Element, "", 1.5, "", "<Value>1.500</Value>"},
+        {1, 0.0, XmlForm::Element, "", 1.5, "", "<Value>1.5</Value>"},
+        {3, 1.5, XmlForm::Element, "", 1.5, "", "<Example />"},
+        {3, 0.0, XmlForm::Attribute, "", 1.5, "", "<Example Value=\"1.500\" />"},
+        {3, 0.0, XmlForm::Element, "a", 0.0, "b", "<Label>b</Label>"},
+        {3, 0.0, XmlForm::Element, "b", 0.0, "b", "<Example />"},
+        {3, 0.0, XmlForm::Element, "bb", 0.0, "b", "<Label>b</Label>"},
+    };
+    // The second round finds the layouts that the first one made.
+    for (int round = 0; round < 2; ++round) {
+        for (const auto &row : rows) {
+            SCOPED_TRACE(row.written);
+            Reading reading(row.precision, row.initial, row.form, row.initialLabel);
+            reading.value = row.value;
+            reading.label = row.label;
+            const std::string text = saveText(reading);
+            EXPECT_TRUE(writes(text, row.written)) << text;
+        }
     }
 }
 
