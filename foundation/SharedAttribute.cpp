@@ -2,7 +2,6 @@
 // A member described once for every object of a class that registers it alike.
 #include "foundation/SharedAttribute.h"
 
-#include "foundation/XmlArchive.h"
 
 namespace morvane {
 
@@ -28,15 +27,11 @@ void SharedAttribute::RedirectReferences(const CAttContainer &, CAttContainer *,
 {
 }
 
-bool SharedAttribute::ReadText(CXmlArchive &archive, int &position, std::string_view &text) const
+bool SharedAttribute::FindText(CXmlArchive &archive, int &position, std::string_view &text) const
 {
     CScrivel &filer = archive.GetFiler();
     if (m_eForm == XmlForm::Attribute)
         return filer.GetItemVal(m_sName, text);
-    // Members are written in the order they are registered: the child looked for is most
-    // often the next one.
-    if (filer.ReadNextChildValue(m_sName, position, text))
-        return true;
     const int i = filer.FindChildValue(m_sName, position, text);
     if (i < 0)
         return false;

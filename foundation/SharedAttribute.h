@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/MemberName.h"
+#include "foundation/XmlArchive.h"
 #include "foundation/XmlAttribute.h"
 
 #include <cstddef>
@@ -13,7 +14,6 @@
 #include <string_view>
 
 class CAttContainer;
-class CXmlArchive;
 
 namespace morvane {
 
@@ -65,7 +65,16 @@ protected:
     /// The text stored for a member kept as one text: that of its child element at or after
     /// position (which then moves past it), read without entering the child, or the object's
     /// XML attribute. False when there is none.
-    bool ReadText(CXmlArchive &archive, int &position, std::string_view &text) const;
+    bool ReadText(CXmlArchive &archive, int &position, std::string_view &text) const
+    {
+        // Members are written in the order they are registered: the child looked for is most
+        // often the next one, which the filer steps to without a search.
+        return (m_eForm == XmlForm::Element &&
+                archive.GetFiler().ReadNextChildValue(m_sName, position, text)) ||
+               FindText(archive, position, text);
+    }
+    // ReadText where the child looked for is not the next one.
+    bool FindText(CXmlArchive &archive, int &position, std::string_view &text) const;
     /// Writes text as the member's child element or XML attribute.
     void WriteText(CXmlArchive &archive, std::string_view text) const;
     ptrdiff_t GetOffset() const { return m_nOffset; }

@@ -373,7 +373,7 @@ struct CScrivel::Private
     // last, which the previous call left there.
     bool readNextChildValue(std::string_view name, int &position, std::string_view &value)
     {
-        if (!isIndexed() || depth == 0 || depth >= kMaxDepth)
+        if (!isIndexed() || !(depth >= 1 && depth < kMaxDepth))
             return false;
         IndexFrame &frame = indexFrames[static_cast<size_t>(depth - 1)];
         uint32_t child = frame.element + 1;
