@@ -285,7 +285,7 @@ bool XmlIndex::Reader::readTagEnd(uint32_t element, const char *p)
     }
 }
 
-bool XmlIndex::Reader::readAttribute(const char *&p)
+inline bool XmlIndex::Reader::readAttribute(const char *&p)
 {
     const char *name = p;
     while (is(*++p, kName)) {
@@ -373,11 +373,13 @@ inline bool XmlIndex::Reader::readText()
         while (!is(*++end, kEndsText | kDecodedInText)) {
         }
     }
-    for (unsigned char kinds = kCharacters[static_cast<unsigned char>(*end)];
-         (kinds & kEndsText) == 0; kinds = kCharacters[static_cast<unsigned char>(*++end)])
-        seen |= kinds;
-    if (*end != '<')
-        return false;
+    if (*end != '<') {
+        for (unsigned char kinds = kCharacters[static_cast<unsigned char>(*end)];
+             (kinds & kEndsText) == 0; kinds = kCharacters[static_cast<unsigned char>(*++end)])
+            seen |= kinds;
+        if (*end != '<')
+            return false;
+    }
     m_p = end;
     // Only the first text counts; a text of blanks only when it stands alone before the end tag.
     if ((seen & kNotBlank) == 0 && (end[1] != '/' || m_index.m_count > m_open + 1))
