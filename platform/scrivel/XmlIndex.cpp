@@ -121,16 +121,61 @@ char entityCharacter(const char *&p)
     return 0;
 }
 
+const char *skipBlanks(const char *p)
+{
+    while (is(*p, kBlank))
+        ++p;
+    return p;
+}
+
+// Past the comment at p; null when p holds none or it is not closed.
+const char *skipComment(const char *p)
+{
+    if (!startsWith(p, "<!--"))
+        return nullptr;
+    const char *close = std::strstr(p + 4, "-->");
+    return close == nullptr ? nullptr : close + 3;
+}
+
+// Past the XML declaration at p ("<?xml" and a blank); null when it is not closed or names an
+// encoding other than UTF-8, which the general parser converts.
+const char *skipDeclaration(const char *p)
+{
+    const char *close = std::strstr(p, "?>");
+    if (close == nullptr)
+        return nullptr;
+    const std::string_view declaration(p, static_cast<size_t>(close - p));
+    const size_t encoding = declaration.find("encoding");
+    if (encoding != std::string_view::npos &&
+        !declaration.substr(encoding).starts_with("encoding=\"UTF-8\""))
+        return nullptr;
+    return close + 2;
+}
+
+// Past the declaration, blanks and comments before the root at p, to its start tag.
+const char *readProlog(const char *p)
+{
+    if (startsWith(p, "<?xml") && is(p[5], kBlank) && (p = skipDeclaration(p)) == nullptr)
+        return nullptr;
+    for (;;) {
+        p = skipBlanks(p);
+        if (!startsWith(p, "<!--"))
+            return *p == '<' && is(p[1], kNameStart) ? p : nullptr;
+        if ((p = skipComment(p)) == nullptr)
+            return nullptr;
+    }
+}
+
 } // namespace
 
-// Reads the text of an index into it, refusing at the first thing outside what it reads.
+// Reads the text of an index into it, refusing at the first thing outside what it reads. Each
+// step reads what starts at a position and returns where it stops, or null to refuse.
 class XmlIndex::Reader
 {
 public:
     explicit Reader(XmlIndex &index)
         : m_index(index)
         , m_begin(index.m_text.c_str())
-        , m_p(m_begin)
         , m_end(m_begin + index.m_text.size())
     {
     }
@@ -138,17 +183,16 @@ public:
     bool read();
 
 private:
-    bool readProlog();
-    bool readDeclaration();
-    void skipBlanks();
-    bool skipComment();
-    // Tags and texts are read in line in the reader's loop, which meets one at every step.
-    bool readStartTag();
-    bool readEndTag();
-    bool readText();
-    // The rest of a start tag from p, past element's name: its XML attributes and its close.
-    bool readTagEnd(uint32_t element, const char *p);
-    bool readAttribute(const char *&p);
+    // Tags and texts are read in line in the reader's loop, which meets one at every step and
+    // keeps its position and the open element at hand. The open element is the innermost one
+    // whose end tag is still to come; kNone outside the root. Until its end tag, an element's
+    // end holds the element it lies in (kNone for the root).
+    const char *readStartTag(const char *p, uint32_t &open);
+    const char *readEndTag(const char *p, uint32_t &open);
+    const char *readText(const char *p, uint32_t open);
+    // The XML attributes of a start tag from p, past its name, to the '>' or '/' that closes it.
+    const char *readAttributes(const char *p);
+    const char *readAttribute(const char *p);
     // Whether the name at p is the open element's name at name.
     bool isOpenName(const char *p, Span name) const;
     bool decode(const char *begin, const char *end, bool attribute, Span &span);
@@ -159,11 +203,7 @@ private:
 
     XmlIndex &m_index;
     const char *const m_begin;
-    const char *m_p;
     const char *const m_end;
-    // The innermost element whose end tag is still to come; kNone outside the root. Until its
-    // end tag, an element's end holds the element it lies in (kNone for the root).
-    uint32_t m_open = kNone;
 };
 
 // Aligned to a cache line so that the place of its loops, above all the one over texts, is set
@@ -174,128 +214,68 @@ private:
     // A null character is refused where it is met: it ends texts, names and comments.
     if (m_index.m_text.size() >= kDecoded)
         return false;
-    if (!readProlog())
+    const char *p = readProlog(m_begin);
+    if (p == nullptr)
         return false;
     // From the root's start tag to its end tag.
+    uint32_t open = kNone;
     do {
         // A text, if any, then the tag or comment at the '<' that ends it.
-        if (*m_p != '<' && !readText())
+        if (*p != '<' && (p = readText(p, open)) == nullptr)
             return false;
-        bool read = false;
-        if (is(m_p[1], kNameStart))
-            read = readStartTag();
-        else if (m_p[1] == '/')
-            read = readEndTag();
+        if (is(p[1], kNameStart))
+            p = readStartTag(p, open);
+        else if (p[1] == '/')
+            p = readEndTag(p, open);
         else
-            read = startsWith(m_p, "<!--") && skipComment();
-        if (!read)
+            p = skipComment(p);
+        if (p == nullptr)
             return false;
-    } while (m_open != kNone);
+    } while (open != kNone);
     // Only blanks and comments after the root.
     for (;;) {
-        skipBlanks();
-        if (m_p == m_end)
+        p = skipBlanks(p);
+        if (p == m_end)
             return true;
-        if (!startsWith(m_p, "<!--") || !skipComment())
+        if ((p = skipComment(p)) == nullptr)
             return false;
     }
 }
 
-bool XmlIndex::Reader::readProlog()
-{
-    if (startsWith(m_p, "<?xml") && is(m_p[5], kBlank) && !readDeclaration())
-        return false;
-    for (;;) {
-        skipBlanks();
-        if (!startsWith(m_p, "<!--"))
-            return *m_p == '<' && is(m_p[1], kNameStart);
-        if (!skipComment())
-            return false;
-    }
-}
-
-bool XmlIndex::Reader::readDeclaration()
-{
-    const char *close = std::strstr(m_p, "?>");
-    if (close == nullptr)
-        return false;
-    // An encoding other than UTF-8 is converted by the general parser.
-    const std::string_view declaration(m_p, static_cast<size_t>(close - m_p));
-    const size_t encoding = declaration.find("encoding");
-    if (encoding != std::string_view::npos &&
-        !declaration.substr(encoding).starts_with("encoding=\"UTF-8\""))
-        return false;
-    m_p = close + 2;
-    return true;
-}
-
-void XmlIndex::Reader::skipBlanks()
-{
-    while (is(*m_p, kBlank))
-        ++m_p;
-}
-
-bool XmlIndex::Reader::skipComment()
-{
-    const char *close = std::strstr(m_p + 4, "-->");
-    if (close == nullptr)
-        return false;
-    m_p = close + 3;
-    return true;
-}
-
-inline bool XmlIndex::Reader::readStartTag()
+inline const char *XmlIndex::Reader::readStartTag(const char *p, uint32_t &open)
 {
     // The reader's loop comes here only where a name starts.
-    const char *name = m_p + 1;
-    const char *p = name + 1;
+    const char *name = p + 1;
+    p = name + 1;
     while (is(*p, kName))
         ++p;
     const uint32_t element = m_index.append(
-        {spanOf(name, p), {}, m_open, static_cast<uint32_t>(m_index.m_attributes.size())});
+        {spanOf(name, p), {}, open, static_cast<uint32_t>(m_index.m_attributes.size())});
+    if (*p != '>' && (p = readAttributes(p)) == nullptr)
+        return nullptr;
     if (*p == '>') {
-        m_open = element;
-        m_p = p + 1;
-        return true;
+        open = element;
+        return p + 1;
     }
-    return readTagEnd(element, p);
+    if (p[1] != '>')
+        return nullptr;
+    m_index.element(element).end = element + 1;
+    return p + 2;
 }
 
-bool XmlIndex::Reader::readTagEnd(uint32_t element, const char *p)
-{
-    for (;;) {
-        if (*p == '>') {
-            m_open = element;
-            m_p = p + 1;
-            return true;
-        }
-        if (*p == '/') {
-            if (p[1] != '>')
-                return false;
-            m_index.element(element).end = element + 1;
-            m_p = p + 2;
-            return true;
-        }
-        if (!is(*p, kBlank))
-            return false;
-        while (is(*p, kBlank))
-            ++p;
-        if (is(*p, kNameStart) && !readAttribute(p))
-            return false;
-    }
-}
-
-inline bool XmlIndex::Reader::readAttribute(const char *&p)
+// Forced in line in the loop over a tag's attributes, which the compiler would leave as a call
+// costing a sixth of the attribute.
+[[gnu::always_inline]] inline const char *XmlIndex::Reader::readAttribute(const char *p)
 {
     const char *name = p;
     while (is(*++p, kName)) {
     }
     const char *equals = p;
     if (*equals != '=')
-        return false;
+        return nullptr;
     const char quote = equals[1];
     if (quote != '"' && quote != '\'')
-        return false;
+        return nullptr;
     const char *value = equals + 2;
     // Values are short: one pass to the closing quote, unless something on the way must be
     // decoded or refused.
@@ -309,10 +289,23 @@ inline bool XmlIndex::Reader::readAttribute(const char *&p)
         close = static_cast<const char *>(
             std::memchr(close, quote, static_cast<size_t>(m_end - close)));
         if (close == nullptr || !decode(value, close, true, m_index.m_attributes.back().value))
-            return false;
+            return nullptr;
     }
-    p = close + 1;
-    return true;
+    return close + 1;
+}
+
+const char *XmlIndex::Reader::readAttributes(const char *p)
+{
+    for (;;) {
+        if (*p == '>' || *p == '/')
+            return p;
+        if (!is(*p, kBlank))
+            return nullptr;
+        while (is(*p, kBlank))
+            ++p;
+        if (is(*p, kNameStart) && (p = readAttribute(p)) == nullptr)
+            return nullptr;
+    }
 }
 
 inline bool XmlIndex::Reader::isOpenName(const char *p, Span name) const
@@ -337,33 +330,32 @@ inline bool XmlIndex::Reader::isOpenName(const char *p, Span name) const
     return static_cast<size_t>(m_end - p) >= length && std::memcmp(p, open, length) == 0;
 }
 
-inline bool XmlIndex::Reader::readEndTag()
+inline const char *XmlIndex::Reader::readEndTag(const char *p, uint32_t &open)
 {
-    Element &element = m_index.element(m_open);
+    Element &element = m_index.element(open);
     // A name is always in the text read.
-    const char *p = m_p + 2;
+    p += 2;
     if (!isOpenName(p, element.name))
-        return false;
+        return nullptr;
     p += element.name.length;
     if (is(*p, kName))
-        return false;
+        return nullptr;
     while (is(*p, kBlank))
         ++p;
     if (*p != '>')
-        return false;
-    m_open = element.end;
+        return nullptr;
+    open = element.end;
     element.end = m_index.m_count;
-    m_p = p + 1;
-    return true;
+    return p + 1;
 }
 
-inline bool XmlIndex::Reader::readText()
+inline const char *XmlIndex::Reader::readText(const char *p, uint32_t open)
 {
     // One pass to the '<' that ends the text, noting whether it holds anything but blanks and
     // anything to decode. Most texts are blanks between tags or values with nothing to decode:
     // a loop for each, which tests one kind per character, takes them; the last loop, which
     // notes every kind, takes what is left.
-    const char *begin = m_p;
+    const char *begin = p;
     const char *end = begin;
     while (is(*end, kPlainBlank))
         ++end;
@@ -378,19 +370,18 @@ inline bool XmlIndex::Reader::readText()
              (kinds & kEndsText) == 0; kinds = kCharacters[static_cast<unsigned char>(*++end)])
             seen |= kinds;
         if (*end != '<')
-            return false;
+            return nullptr;
     }
-    m_p = end;
     // Only the first text counts; a text of blanks only when it stands alone before the end tag.
-    if ((seen & kNotBlank) == 0 && (end[1] != '/' || m_index.m_count > m_open + 1))
-        return true;
-    Span &value = m_index.element(m_open).value;
+    if ((seen & kNotBlank) == 0 && (end[1] != '/' || m_index.m_count > open + 1))
+        return end;
+    Span &value = m_index.element(open).value;
     if (value.length > 0)
-        return true;
+        return end;
     if ((seen & kDecodedInText) != 0)
-        return decode(begin, end, false, value);
+        return decode(begin, end, false, value) ? end : nullptr;
     value = spanOf(begin, end);
-    return true;
+    return end;
 }
 
 bool XmlIndex::Reader::decode(const char *begin, const char *end, bool attribute, Span &span)
