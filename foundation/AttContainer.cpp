@@ -150,7 +150,7 @@ void CAttContainer::ResolveReferences(CXmlArchive &archive)
     ForEachAttribute(
         [&](CXmlAttribute &attribute) { attribute.ResolveReferences(archive); },
         [&](const SharedAttribute &shared) { shared.ResolveReferences(archive, *this); }, true);
-    m_pPendingReferences.reset();
+    m_oPendingReferences.Clear();
     OnReferencesResolved();
 }
 
@@ -315,13 +315,6 @@ int CAttContainer::AddReferenceMember(morvane::ReferenceRegistration &&registrat
     return AddAttribute(access.bind(member, std::string(registration.name),
                                     std::string(registration.targetElementName)),
                         registration.presence, registration.form);
-}
-
-morvane::PendingReferences &CAttContainer::GetPendingReferences()
-{
-    if (m_pPendingReferences == nullptr)
-        m_pPendingReferences = std::make_unique<morvane::PendingReferences>();
-    return *m_pPendingReferences;
 }
 
 int CAttContainer::AddAttribute(std::unique_ptr<CXmlAttribute> attribute, XmlPresence presence,

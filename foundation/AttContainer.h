@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/MemberName.h"
+#include "foundation/PendingReferences.h"
 #include "foundation/PtrCollection.h"
 #include "foundation/SharedCollectionAttribute.h"
 #include "foundation/SharedReferenceAttribute.h"
@@ -252,8 +253,7 @@ private:
                            const morvane::PtrMemberAccess &access);
     // Where shared references keep the names they read until they are resolved.
     friend class morvane::SharedReferenceAttribute;
-    morvane::PendingReferences &GetPendingReferences();
-    morvane::PendingReferences *FindPendingReferences() const { return m_pPendingReferences.get(); }
+    morvane::PendingReferences &GetPendingReferences() { return m_oPendingReferences; }
     ptrdiff_t OffsetOf(const void *member) const
     {
         return static_cast<ptrdiff_t>(reinterpret_cast<uintptr_t>(member) -
@@ -283,6 +283,6 @@ private:
     mutable const morvane::SharedValueAttribute *m_pSharedName = nullptr;
     mutable CXmlValueAttribute *m_pNameAttribute = nullptr;
     // The names read by shared references, from their load to their resolution.
-    std::unique_ptr<morvane::PendingReferences> m_pPendingReferences;
+    morvane::PendingReferences m_oPendingReferences;
     std::string m_sName;
 };

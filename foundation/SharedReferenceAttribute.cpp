@@ -15,58 +15,11 @@ constexpr int kBadReference = 4;
 
 } // namespace
 
-void PendingReferences::StartLoad(uint64_t loadId)
-{
-    if (m_nLoadId == loadId)
-        return;
-    m_nLoadId = loadId;
-    m_oFirst.reference = nullptr;
-    m_aMore.clear();
-}
-
-PendingReferences::Entry *PendingReferences::Find(const SharedAttribute *reference)
-{
-    if (m_oFirst.reference == reference)
-        return &m_oFirst;
-    for (Entry &entry : m_aMore) {
-        if (entry.reference == reference)
-            return &entry;
-    }
-    return nullptr;
-}
-
-void PendingReferences::Add(const SharedAttribute *reference, std::string_view name)
-{
-    if (Entry *entry = Find(reference)) {
-        entry->name = name;
-        return;
-    }
-    if (m_oFirst.reference == nullptr) {
-        m_oFirst.reference = reference;
-        m_oFirst.name = name;
-        return;
-    }
-    m_aMore.push_back({reference, std::string(name)});
-}
-
-bool PendingReferences::Take(const SharedAttribute *reference, std::string &name)
-{
-    Entry *entry = Find(reference);
-    if (entry == nullptr)
-        return false;
-    name = std::move(entry->name);
-    if (entry == &m_oFirst)
-        m_oFirst.reference = nullptr;
-    else
-        m_aMore.erase(m_aMore.begin() + (entry - m_aMore.data()));
-    return true;
-}
-
 SharedReferenceAttribute::SharedReferenceAttribute(const ReferenceRegistration &registration)
     : SharedAttribute(registration.name, atPtrAttribute, registration.presence, registration.form,
                       registration.offset)
     , m_sTargetElementName(registration.targetElementName.View())
-    , m_pTargetElementConstant(registration.targetElementName.View().data())
+    , m_oTargetElementConstant(registration.targetElementName)
     , m_pAccess(registration.access)
 {
 }
@@ -76,7 +29,7 @@ bool SharedReferenceAttribute::Matches(const ReferenceRegistration &registration
     return GetOffset() == registration.offset && m_pAccess == registration.access &&
            GetPresence() == registration.presence && GetForm() == registration.form &&
            HasName(registration.name) &&
-           SameConstant(m_sTargetElementName, m_pTargetElementConstant,
+           SameConstant(m_sTargetElementName, m_oTargetElementConstant.View().data(),
                         registration.targetElementName);
 }
 
@@ -93,9 +46,7 @@ bool SharedReferenceAttribute::Load(CXmlArchive &archive, CAttContainer &contain
 void SharedReferenceAttribute::Read(CXmlArchive &archive, CAttContainer &container,
                                     std::string_view name) const
 {
-    PendingReferences &pending = container.GetPendingReferences();
-    pending.StartLoad(archive.GetLoadId());
-    pending.Add(this, name);
+    container.GetPendingReferences().Add(archive.GetLoadId(), GetOffset(), name);
     if (name.empty() && GetPresence() == XmlPresence::Required)
         GetXmlErrorReporter().Report(kBadReference, GetName());
 }
@@ -120,8 +71,8 @@ bool SharedReferenceAttribute::MustSave(const CAttContainer &container) const
 void SharedReferenceAttribute::OnMissing(CAttContainer &container) const
 {
     std::string dropped;
-    if (PendingReferences *pending = container.FindPendingReferences())
-        pending->Take(this, dropped);
+    uint64_t loadId = 0;
+    container.GetPendingReferences().Take(GetOffset(), dropped, loadId);
     if (GetPresence() == XmlPresence::WhenSet)
         m_pAccess->set(MemberOf(container), nullptr);
 }
@@ -129,11 +80,9 @@ void SharedReferenceAttribute::OnMissing(CAttContainer &container) const
 void SharedReferenceAttribute::ResolveReferences(CXmlArchive &archive,
                                                  CAttContainer &container) const
 {
-    PendingReferences *pending = container.FindPendingReferences();
-    std::string name;
-    if (pending == nullptr || !pending->Take(this, name))
-        return;
-    if (pending->GetLoadId() != archive.GetLoadId())
+    // The names are dropped all together once the object's references are resolved.
+    std::string_view name;
+    if (!container.GetPendingReferences().Find(archive.GetLoadId(), GetOffset(), name))
         return;
     void *member = MemberOf(container);
     // An empty name was reported when it was read.
@@ -141,7 +90,7 @@ void SharedReferenceAttribute::ResolveReferences(CXmlArchive &archive,
         m_pAccess->set(member, nullptr);
         return;
     }
-    const CXmlNameMap *map = archive.FindNameMap(m_sTargetElementName);
+    const CXmlNameMap *map = archive.FindConstantNameMap(m_oTargetElementConstant);
     CAttContainer *target = map == nullptr ? nullptr : CXmlArchive::LookupObject(*map, name);
     if (!m_pAccess->set(member, target) && GetPresence() == XmlPresence::Required)
         GetXmlErrorReporter().Report(kBadReference, GetName());
@@ -162,9 +111,9 @@ std::unique_ptr<CXmlAttribute> SharedReferenceAttribute::Bind(CAttContainer &con
     attribute->SetPresence(GetPresence());
     attribute->SetForm(GetForm());
     std::string name;
-    PendingReferences *pending = container.FindPendingReferences();
-    if (pending != nullptr && pending->Take(this, name))
-        attribute->SetPendingName(std::move(name), pending->GetLoadId());
+    uint64_t loadId = 0;
+    if (container.GetPendingReferences().Take(GetOffset(), name, loadId))
+        attribute->SetPendingName(std::move(name), loadId);
     return attribute;
 }
 

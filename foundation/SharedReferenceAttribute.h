@@ -5,10 +5,8 @@
 #include "foundation/SharedAttribute.h"
 #include "foundation/XmlObjectAttributes.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace morvane {
 
@@ -24,37 +22,10 @@ struct ReferenceRegistration
     const PtrMemberAccess *access = nullptr;
 };
 
-/// The names that an object's shared references read in one load, until they are resolved.
-class PendingReferences
-{
-public:
-    /// Drops the names of any other load.
-    void StartLoad(uint64_t loadId);
-    uint64_t GetLoadId() const { return m_nLoadId; }
-    void Add(const SharedAttribute *reference, std::string_view name);
-    /// Takes out the name read for the reference; false when there is none.
-    bool Take(const SharedAttribute *reference, std::string &name);
-
-private:
-    struct Entry
-    {
-        // Null for a free entry.
-        const SharedAttribute *reference = nullptr;
-        std::string name;
-    };
-
-    Entry *Find(const SharedAttribute *reference);
-
-    uint64_t m_nLoadId = 0;
-    // Most objects hold one reference: its name needs no room of its own.
-    Entry m_oFirst;
-    std::vector<Entry> m_aMore;
-};
-
 /// A pointer to another stored object (kind atPtrAttribute) as every object of a class
 /// registers it: written as the target's object name and read back as CPtrAttribute does. The
-/// name read waits in the object (CAttContainer keeps a PendingReferences while it has some)
-/// until the references are resolved.
+/// name read waits in the object (in the PendingReferences of its CAttContainer) until the
+/// references are resolved.
 class SharedReferenceAttribute final : public SharedAttribute
 {
 public:
@@ -76,8 +47,8 @@ private:
     void Read(CXmlArchive &archive, CAttContainer &container, std::string_view name) const;
 
     std::string m_sTargetElementName;
-    // Where the constant registered as the target element name lies (see HasName).
-    const char *m_pTargetElementConstant;
+    // The constant registered as the target element name, told by its address (see HasName).
+    MemberName m_oTargetElementConstant;
     const PtrMemberAccess *m_pAccess;
 };
 

@@ -134,6 +134,7 @@ std::string CXmlArchive::TakeXmlContents()
 
 void CXmlArchive::Reset()
 {
+    m_aFoundMaps.clear();
     m_oNameMaps.clear();
     m_aRegistrations.clear();
     m_oNameMemory.release();
@@ -148,6 +149,21 @@ CXmlNameMap *CXmlArchive::FindNameMap(std::string_view elementName)
 {
     const auto found = m_oNameMaps.find(elementName);
     return found == m_oNameMaps.end() ? nullptr : &found->second;
+}
+
+CXmlNameMap *CXmlArchive::FindConstantNameMap(morvane::MemberName elementName)
+{
+    // A constant's text never changes, so its address and size tell it. Only maps found are
+    // remembered: a map asked for before it exists may be made later.
+    const std::string_view name = elementName;
+    for (const auto &[constant, map] : m_aFoundMaps) {
+        if (constant.data() == name.data() && constant.size() == name.size())
+            return map;
+    }
+    CXmlNameMap *map = FindNameMap(name);
+    if (map != nullptr)
+        m_aFoundMaps.emplace_back(name, map);
+    return map;
 }
 
 void CXmlArchive::RegisterObject(CXmlNameMap &map, std::string_view name, CAttContainer *object)

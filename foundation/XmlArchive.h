@@ -2,6 +2,7 @@
 // One load or save of an object tree as one XML document, with the name maps of its references.
 #pragma once
 
+#include "foundation/MemberName.h"
 #include "foundation/XmlNameMap.h"
 #include "platform/scrivel/Scrivel.h"
 
@@ -11,6 +12,7 @@
 #include <memory_resource>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class CAttContainer;
@@ -92,6 +94,10 @@ public:
     CXmlNameMap &GetNameMap(const std::string &elementName);
     /// The name map of an element name; null when there is none.
     CXmlNameMap *FindNameMap(std::string_view elementName);
+    /// FindNameMap for an element name registered as a constant, as the references of a class
+    /// keep theirs. A map found is remembered by the constant's address until Reset: the
+    /// references of a load ask for the same few maps once each.
+    CXmlNameMap *FindConstantNameMap(morvane::MemberName elementName);
     /// Enters object under name, replacing an object of the same name.
     void RegisterObject(CXmlNameMap &map, std::string_view name, CAttContainer *object);
     /// The object entered under name; null when none.
@@ -130,6 +136,8 @@ private:
     // The memory of the name maps; declared first, so that the maps go before it.
     std::pmr::monotonic_buffer_resource m_oNameMemory;
     std::map<std::string, CXmlNameMap, std::less<>> m_oNameMaps;
+    // The maps found for constant element names, by the constants' addresses.
+    std::vector<std::pair<std::string_view, CXmlNameMap *>> m_aFoundMaps;
     std::vector<Registration> m_aRegistrations;
     std::string m_sSource = "XML text";
     std::string m_sLastError;

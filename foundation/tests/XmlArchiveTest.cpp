@@ -107,6 +107,21 @@ TEST(XmlArchiveTest, KeepsOneNameMapPerElementName)
     EXPECT_EQ(archive.FindNameMap("Point"), nullptr);
 }
 
+TEST(XmlArchiveTest, FindsTheNameMapOfAConstantNameUntilReset)
+{
+    CXmlArchive archive;
+    constexpr morvane::MemberName point = "Point";
+    EXPECT_EQ(archive.FindConstantNameMap(point), nullptr);
+    CXmlNameMap &points = archive.GetNameMap("Point");
+    EXPECT_EQ(archive.FindConstantNameMap(point), &points) << "made after it was asked for";
+    EXPECT_EQ(archive.FindConstantNameMap(point), &points);
+    EXPECT_EQ(archive.FindConstantNameMap("Line"), nullptr);
+    archive.Reset();
+    EXPECT_EQ(archive.FindConstantNameMap(point), nullptr);
+    CXmlNameMap &again = archive.GetNameMap("Point");
+    EXPECT_EQ(archive.FindConstantNameMap(point), &again);
+}
+
 TEST(XmlArchiveTest, TellsGeneratedNamesFromLookalikes)
 {
     const XmlNameHash hash;
