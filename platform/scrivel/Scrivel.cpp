@@ -42,8 +42,11 @@ struct IndexFrame
     uint32_t element = 0;
     // One past the element's last descendant.
     uint32_t end = 0;
+    // The child element reached last and its index (kNoElement and -1 before the first), and
+    // the element after it, which is the next child when it lies before end.
     uint32_t child = kNoElement;
-    int childIndex = 0;
+    int childIndex = -1;
+    uint32_t after = 0;
     int childCount = -1;
 };
 
@@ -285,7 +288,8 @@ struct CScrivel::Private
     {
         if (static_cast<size_t>(depth) == indexFrames.size())
             indexFrames.emplace_back();
-        indexFrames[static_cast<size_t>(depth)] = {element, index.end(element), kNoElement, 0, -1};
+        indexFrames[static_cast<size_t>(depth)] = {element, index.end(element), kNoElement, -1,
+                                                   element + 1, -1};
         ++depth;
     }
 
@@ -320,19 +324,25 @@ struct CScrivel::Private
         return frame.child;
     }
 
-    // As childAt in an indexed document; kNoElement when it has no more children.
+    // As childAt in an indexed document; kNoElement when it has no child i.
     uint32_t childAt(IndexFrame &frame, int i) const
     {
-        if (frame.child == kNoElement || i < frame.childIndex) {
-            frame.child = frame.element + 1 < frame.end ? frame.element + 1 : kNoElement;
-            frame.childIndex = 0;
+        if (i < frame.childIndex) {
+            frame.child = kNoElement;
+            frame.childIndex = -1;
+            frame.after = frame.element + 1;
         }
-        while (frame.child != kNoElement && frame.childIndex < i) {
-            const uint32_t next = index.end(frame.child);
-            frame.child = next < frame.end ? next : kNoElement;
-            ++frame.childIndex;
-        }
-        return frame.child;
+        while (frame.childIndex < i && frame.after < frame.end)
+            reach(frame, frame.after, frame.childIndex + 1);
+        return frame.childIndex == i ? frame.child : kNoElement;
+    }
+
+    // Makes child i of the frame's element the one reached last.
+    void reach(IndexFrame &frame, uint32_t child, int i) const
+    {
+        frame.child = child;
+        frame.childIndex = i;
+        frame.after = index.end(child);
     }
 
     std::string_view childName(IndexFrame &frame, int i) const
@@ -352,8 +362,7 @@ struct CScrivel::Private
         int i = std::max(first, 0);
         for (uint32_t child = childAt(frame, i); child < frame.end; child = index.end(child), ++i) {
             if (index.hasName(child, name)) {
-                frame.child = child;
-                frame.childIndex = i;
+                reach(frame, child, i);
                 return i;
             }
         }
@@ -369,24 +378,18 @@ struct CScrivel::Private
         return i;
     }
 
-    // CScrivel::ReadNextChildValue. The child is reached in one step from the one reached
-    // last, which the previous call left there.
+    // CScrivel::ReadNextChildValue: the child after the one reached last, which the previous
+    // call most often left there.
     bool readNextChildValue(std::string_view name, int &position, std::string_view &value)
     {
         if (!isIndexed() || !(depth >= 1 && depth < kMaxDepth))
             return false;
         IndexFrame &frame = indexFrames[static_cast<size_t>(depth - 1)];
-        uint32_t child = frame.element + 1;
-        if (position != 0) {
-            if (frame.child == kNoElement || frame.childIndex + 1 != position)
-                return false;
-            child = index.end(frame.child);
-        }
-        if (child >= frame.end || !index.hasName(child, name))
+        const uint32_t child = frame.after;
+        if (frame.childIndex + 1 != position || child >= frame.end || !index.hasName(child, name))
             return false;
         value = index.value(child);
-        frame.child = child;
-        frame.childIndex = position++;
+        reach(frame, child, position++);
         return true;
     }
 

@@ -261,6 +261,31 @@ TEST(ScrivelTest, StepsToTheNextChildOfTheNameWithItsText)
     EXPECT_FALSE(written.ReadNextChildValue("a", position, value)) << "not an indexed document";
 }
 
+TEST(ScrivelTest, ReachesChildrenInAnyOrder)
+{
+    CScrivel filer;
+    ASSERT_TRUE(filer.LoadFromText("<r><a>1</a><b><x/></b><c>3</c></r>"));
+    ASSERT_TRUE(filer.SelectRootItem());
+    const struct
+    {
+        int i;
+        const char *name;
+    } rows[] = {{2, "c"}, {0, "a"}, {3, ""}, {1, "b"}, {-1, ""}, {2, "c"}, {1, "b"}};
+    for (const auto &row : rows)
+        EXPECT_EQ(filer.GetChildName(row.i), row.name) << row.i;
+    int position = 2;
+    std::string_view value;
+    EXPECT_TRUE(filer.ReadNextChildValue("c", position, value)) << "after the child reached last";
+    ASSERT_TRUE(filer.SelectChild(1));
+    EXPECT_EQ(filer.GetActiveItemName(), "b");
+    EXPECT_EQ(filer.GetChildName(0), "x");
+    ASSERT_TRUE(filer.ReturnBack());
+    position = 2;
+    EXPECT_TRUE(filer.ReadNextChildValue("c", position, value)) << "after the child selected";
+    EXPECT_EQ(value, "3");
+    EXPECT_EQ(filer.GetChildValue(0), "1");
+}
+
 TEST(ScrivelTest, StepsToNoChildBelowItsLimit)
 {
     CScrivel filer;
