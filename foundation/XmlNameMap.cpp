@@ -69,8 +69,11 @@ void CXmlNameMap::Assign(std::string_view name, CAttContainer *object)
     }
     if (number == m_aByNumber.size()) {
         m_aByNumber.push_back(nullptr);
-        if (const auto waiting = m_oNamed.find(name); waiting != m_oNamed.end())
-            m_oNamed.erase(waiting);
+        // Most maps hold generated names alone: nothing waits, and the name needs no hash.
+        if (!m_oNamed.empty()) {
+            if (const auto waiting = m_oNamed.find(name); waiting != m_oNamed.end())
+                m_oNamed.erase(waiting);
+        }
     }
     CAttContainer *&slot = m_aByNumber[number];
     if (slot == nullptr)
