@@ -183,13 +183,20 @@ public:
     bool read();
 
 private:
+    // The innermost element whose end tag is still to come: its number, kNone outside the root,
+    // and where it is kept. Until its end tag, an element's end holds the element it lies in
+    // (kNone for the root).
+    struct Open
+    {
+        uint32_t number = kNone;
+        Element *element = nullptr;
+    };
+
     // Tags and texts are read in line in the reader's loop, which meets one at every step and
-    // keeps its position and the open element at hand. The open element is the innermost one
-    // whose end tag is still to come; kNone outside the root. Until its end tag, an element's
-    // end holds the element it lies in (kNone for the root).
-    const char *readStartTag(const char *p, uint32_t &open);
-    const char *readEndTag(const char *p, uint32_t &open);
-    const char *readText(const char *p, uint32_t open);
+    // keeps its position and the open element at hand.
+    const char *readStartTag(const char *p, Open &open);
+    const char *readEndTag(const char *p, Open &open);
+    const char *readText(const char *p, const Open &open);
     // The XML attributes of a start tag from p, past its name, to the '>' or '/' that closes it.
     const char *readAttributes(const char *p);
     const char *readAttribute(const char *p);
@@ -218,7 +225,7 @@ private:
     if (p == nullptr)
         return false;
     // From the root's start tag to its end tag.
-    uint32_t open = kNone;
+    Open open;
     do {
         // A text, if any, then the tag or comment at the '<' that ends it.
         if (*p != '<' && (p = readText(p, open)) == nullptr)
@@ -231,7 +238,7 @@ private:
             p = skipComment(p);
         if (p == nullptr)
             return false;
-    } while (open != kNone);
+    } while (open.number != kNone);
     // Only blanks and comments after the root.
     for (;;) {
         p = skipBlanks(p);
@@ -242,24 +249,24 @@ private:
     }
 }
 
-inline const char *XmlIndex::Reader::readStartTag(const char *p, uint32_t &open)
+inline const char *XmlIndex::Reader::readStartTag(const char *p, Open &open)
 {
     // The reader's loop comes here only where a name starts.
     const char *name = p + 1;
     p = name + 1;
     while (is(*p, kName))
         ++p;
-    const uint32_t element = m_index.append(
-        {spanOf(name, p), {}, open, static_cast<uint32_t>(m_index.m_attributes.size())});
+    Element &element = m_index.append(
+        {spanOf(name, p), {}, open.number, static_cast<uint32_t>(m_index.m_attributes.size())});
     if (*p != '>' && (p = readAttributes(p)) == nullptr)
         return nullptr;
     if (*p == '>') {
-        open = element;
+        open = {m_index.m_count - 1, &element};
         return p + 1;
     }
     if (p[1] != '>')
         return nullptr;
-    m_index.element(element).end = element + 1;
+    element.end = m_index.m_count;
     return p + 2;
 }
 
@@ -330,9 +337,9 @@ inline bool XmlIndex::Reader::isOpenName(const char *p, Span name) const
     return static_cast<size_t>(m_end - p) >= length && std::memcmp(p, open, length) == 0;
 }
 
-inline const char *XmlIndex::Reader::readEndTag(const char *p, uint32_t &open)
+inline const char *XmlIndex::Reader::readEndTag(const char *p, Open &open)
 {
-    Element &element = m_index.element(open);
+    Element &element = *open.element;
     // A name is always in the text read.
     p += 2;
     if (!isOpenName(p, element.name))
@@ -344,12 +351,14 @@ inline const char *XmlIndex::Reader::readEndTag(const char *p, uint32_t &open)
         ++p;
     if (*p != '>')
         return nullptr;
-    open = element.end;
+    open.number = element.end;
+    if (open.number != kNone)
+        open.element = &m_index.element(open.number);
     element.end = m_index.m_count;
     return p + 1;
 }
 
-inline const char *XmlIndex::Reader::readText(const char *p, uint32_t open)
+inline const char *XmlIndex::Reader::readText(const char *p, const Open &open)
 {
     // One pass to the '<' that ends the text, noting whether it holds anything but blanks and
     // anything to decode. Most texts are blanks between tags or values with nothing to decode:
@@ -373,9 +382,9 @@ inline const char *XmlIndex::Reader::readText(const char *p, uint32_t open)
             return nullptr;
     }
     // Only the first text counts; a text of blanks only when it stands alone before the end tag.
-    if ((seen & kNotBlank) == 0 && (end[1] != '/' || m_index.m_count > open + 1))
+    if ((seen & kNotBlank) == 0 && (end[1] != '/' || m_index.m_count > open.number + 1))
         return end;
-    Span &value = m_index.element(open).value;
+    Span &value = open.element->value;
     if (value.length > 0)
         return end;
     if ((seen & kDecodedInText) != 0)

@@ -81,13 +81,14 @@ private:
         return m_blocks[e >> kBlockBits][e & (kBlockSize - 1)];
     }
     Element &element(uint32_t e) { return m_blocks[e >> kBlockBits][e & (kBlockSize - 1)]; }
-    // Appends an element; returns its number.
-    uint32_t append(const Element &element)
+    // Appends an element, numbered m_count - 1 after; returns where it is kept.
+    Element &append(const Element &element)
     {
         if ((m_count & (kBlockSize - 1)) == 0)
             addBlock();
-        m_blocks.back()[m_count & (kBlockSize - 1)] = element;
-        return m_count++;
+        Element &kept = m_blocks.back()[m_count++ & (kBlockSize - 1)];
+        kept = element;
+        return kept;
     }
     void addBlock();
 
