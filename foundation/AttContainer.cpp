@@ -158,7 +158,13 @@ void CAttContainer::OnReferencesResolved() {}
 
 void CAttContainer::RegisterName(CXmlNameMap &map, CXmlArchive &archive)
 {
-    std::string name = GetObjectName();
+    // Every named object of a load comes here: a stored name is entered without a copy.
+    std::string attributeValue;
+    std::string_view name = m_sName;
+    if (m_pSharedName != nullptr || m_pNameAttribute != nullptr) {
+        attributeValue = GetObjectName();
+        name = attributeValue;
+    }
     if (!name.empty())
         archive.RegisterObject(map, name, this);
 }
