@@ -322,13 +322,9 @@ inline bool XmlIndex::Reader::isOpenName(const char *p, Span name) const
     // Names are short: when both fit in a word that ends inside the text (the open name lies
     // before p), one comparison of words costs less than a call.
     if (length <= sizeof(uint64_t) && m_end - p >= static_cast<ptrdiff_t>(sizeof(uint64_t))) {
-        uint64_t word = 0;
-        uint64_t openWord = 0;
-        std::memcpy(&word, p, sizeof word);
-        std::memcpy(&openWord, open, sizeof openWord);
         // Only the first length characters count; names are never empty.
         const int unused = static_cast<int>(8 * (sizeof(uint64_t) - length));
-        const uint64_t differ = word ^ openWord;
+        const uint64_t differ = load<uint64_t>(p) ^ load<uint64_t>(open);
         if constexpr (std::endian::native == std::endian::little)
             return (differ << unused) == 0;
         else

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -92,18 +93,36 @@ private:
     }
     void addBlock();
 
-    // Whether the name at span (always in the text read) is name. Names are short: a plain
-    // loop costs less than a call to compare them.
+    // Whether the name at span (always in the text read, never empty) is name. Names are
+    // short: rather than a call or a loop over them, two loads from each end that meet or
+    // overlap.
     bool isName(Span span, std::string_view name) const
     {
-        if (span.length != name.size())
+        const size_t length = name.size();
+        if (span.length != length)
             return false;
         const char *text = m_text.data() + span.offset;
-        for (size_t i = 0; i < name.size(); ++i) {
-            if (text[i] != name[i])
-                return false;
-        }
-        return true;
+        if (length >= sizeof(uint32_t))
+            return length <= 2 * sizeof(uint32_t) ? sameEnds<uint32_t>(text, name.data(), length)
+                                                  : std::memcmp(text, name.data(), length) == 0;
+        if (length >= sizeof(uint16_t))
+            return sameEnds<uint16_t>(text, name.data(), length);
+        return text[0] == name[0];
+    }
+    // Whether the first and the last sizeof(Word) of the length characters at a and b are
+    // alike.
+    template <typename Word>
+    static bool sameEnds(const char *a, const char *b, size_t length)
+    {
+        const size_t last = length - sizeof(Word);
+        return load<Word>(a) == load<Word>(b) && load<Word>(a + last) == load<Word>(b + last);
+    }
+    template <typename Word>
+    static Word load(const char *p)
+    {
+        Word word;
+        std::memcpy(&word, p, sizeof word);
+        return word;
     }
 
     std::string_view view(Span span) const

@@ -103,3 +103,25 @@ TEST(XmlIndexTest, LeavesOtherDocumentsToTheParser)
         EXPECT_EQ(index.text(), row.text) << "the text stays for the parser";
     }
 }
+
+TEST(XmlIndexTest, TellsNamesApartInEveryCharacter)
+{
+    const char *const names[] = {"x", "Id", "Pos", "PosX", "Point", "Closed", "Element",
+                                 "RotAngle", "Rotations", "LongerThanAWord"};
+    for (const std::string name : names) {
+        SCOPED_TRACE(name);
+        XmlIndex index;
+        ASSERT_TRUE(index.read("<r><" + name + " " + name + "=\"v\"/></r>"));
+        std::string_view value;
+        EXPECT_TRUE(index.hasName(1, name));
+        EXPECT_TRUE(index.findAttribute(1, name, value));
+        EXPECT_FALSE(index.hasName(1, name + "s"));
+        EXPECT_FALSE(index.hasName(1, name.substr(1)));
+        for (size_t i = 0; i < name.size(); ++i) {
+            std::string other = name;
+            other[i] = '_';
+            EXPECT_FALSE(index.hasName(1, other)) << other;
+            EXPECT_FALSE(index.findAttribute(1, other, value)) << other;
+        }
+    }
+}
