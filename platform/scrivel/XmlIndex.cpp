@@ -341,12 +341,14 @@ inline const char *XmlIndex::Reader::readEndTag(const char *p, Open &open)
     if (!isOpenName(p, element.name))
         return nullptr;
     p += element.name.length;
-    if (is(*p, kName))
-        return nullptr;
-    while (is(*p, kBlank))
-        ++p;
-    if (*p != '>')
-        return nullptr;
+    if (*p != '>') {
+        if (is(*p, kName))
+            return nullptr;
+        while (is(*p, kBlank))
+            ++p;
+        if (*p != '>')
+            return nullptr;
+    }
     open.number = element.end;
     if (open.number != kNone)
         open.element = &m_index.element(open.number);
