@@ -216,11 +216,11 @@ int CAttContainer::AddStringAttribute(std::string *member, MemberName name, XmlP
     return AddValue(registration, member);
 }
 
-int CAttContainer::AddIntMember(void *member, const morvane::IntMemberAccess &access,
+int CAttContainer::AddIntMember(void *member, int value, const morvane::IntMemberAccess &access,
                                 MemberName name, XmlPresence presence, XmlForm form)
 {
     ValueRegistration registration{atPtrInteger, name, presence, form};
-    registration.integer = access.get(member);
+    registration.integer = value;
     registration.access = &access;
     return AddValue(registration, member);
 }

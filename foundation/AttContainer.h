@@ -122,7 +122,9 @@ public:
                         morvane::XmlPresence presence = morvane::XmlPresence::Required,
                         morvane::XmlForm form = morvane::XmlForm::Element)
     {
-        return AddIntMember(member, morvane::intMemberAccess<T>(), name, presence, form);
+        // The value at registration is read here, where the member's type is known.
+        return AddIntMember(member, static_cast<int>(*member), morvane::intMemberAccess<T>(), name,
+                            presence, form);
     }
     int AddDwordAttribute(uint32_t *member, morvane::MemberName name,
                           morvane::XmlPresence presence = morvane::XmlPresence::Required,
@@ -240,8 +242,9 @@ public:
     void SetExtraAttribute(std::string_view name, std::string_view value);
 
 private:
-    int AddIntMember(void *member, const morvane::IntMemberAccess &access, morvane::MemberName name,
-                     morvane::XmlPresence presence, morvane::XmlForm form);
+    int AddIntMember(void *member, int value, const morvane::IntMemberAccess &access,
+                     morvane::MemberName name, morvane::XmlPresence presence,
+                     morvane::XmlForm form);
     int AddValue(morvane::ValueRegistration &registration, const void *member);
     // AddValue for a member that no layout can share.
     int AddOwnValue(const morvane::ValueRegistration &registration);
