@@ -193,7 +193,9 @@ private:
     };
 
     // Tags and texts are read in line in the reader's loop, which meets one at every step and
-    // keeps its position and the open element at hand.
+    // keeps its position and the open element at hand. They are forced in line: the compiler
+    // leaves the text as a call once the loop grows a little, and the load of a document then
+    // runs some 4% more instructions.
     const char *readStartTag(const char *p, Open &open);
     const char *readEndTag(const char *p, Open &open);
     const char *readText(const char *p, const Open &open);
@@ -249,7 +251,7 @@ private:
     }
 }
 
-inline const char *XmlIndex::Reader::readStartTag(const char *p, Open &open)
+[[gnu::always_inline]] inline const char *XmlIndex::Reader::readStartTag(const char *p, Open &open)
 {
     // The reader's loop comes here only where a name starts.
     const char *name = p + 1;
@@ -333,7 +335,7 @@ inline bool XmlIndex::Reader::isOpenName(const char *p, Span name) const
     return static_cast<size_t>(m_end - p) >= length && std::memcmp(p, open, length) == 0;
 }
 
-inline const char *XmlIndex::Reader::readEndTag(const char *p, Open &open)
+[[gnu::always_inline]] inline const char *XmlIndex::Reader::readEndTag(const char *p, Open &open)
 {
     Element &element = *open.element;
     // A name is always in the text read.
@@ -356,7 +358,7 @@ inline const char *XmlIndex::Reader::readEndTag(const char *p, Open &open)
     return p + 1;
 }
 
-inline const char *XmlIndex::Reader::readText(const char *p, const Open &open)
+[[gnu::always_inline]] inline const char *XmlIndex::Reader::readText(const char *p, const Open &open)
 {
     // One pass to the '<' that ends the text, noting whether it holds anything but blanks and
     // anything to decode. Most texts are blanks between tags or values with nothing to decode:
