@@ -2,7 +2,6 @@
 // A member described once for every object of a class that registers it alike.
 #include "foundation/SharedAttribute.h"
 
-
 namespace morvane {
 
 SharedAttribute::SharedAttribute(MemberName name, XML_ATTRIBUTE_KIND kind, XmlPresence presence,
