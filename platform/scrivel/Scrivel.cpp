@@ -586,9 +586,12 @@ int CScrivel::GetChildsCount()
 
 std::string_view CScrivel::GetChildName(int i)
 {
-    if (m_pPrivate->isIndexed())
-        return m_pPrivate->childName(*m_pPrivate->indexCurrent(), i);
-    return Private::childAt(*m_pPrivate->treeFrame(), i).name();
+    if (m_pPrivate->isIndexed()) {
+        IndexFrame *frame = m_pPrivate->indexCurrent();
+        return frame == nullptr || i < 0 ? std::string_view() : m_pPrivate->childName(*frame, i);
+    }
+    Frame *frame = m_pPrivate->treeFrame();
+    return frame == nullptr || i < 0 ? std::string_view() : Private::childAt(*frame, i).name();
 }
 
 int CScrivel::FindChild(std::string_view name, int first)
@@ -629,9 +632,13 @@ bool CScrivel::ReadNextChildValue(std::string_view name, int &position, std::str
 
 std::string_view CScrivel::GetChildValue(int i)
 {
-    if (m_pPrivate->isIndexed())
-        return m_pPrivate->childValue(*m_pPrivate->indexCurrent(), i);
-    return Private::childAt(*m_pPrivate->treeFrame(), i).child_value();
+    if (m_pPrivate->isIndexed()) {
+        IndexFrame *frame = m_pPrivate->indexCurrent();
+        return frame == nullptr || i < 0 ? std::string_view() : m_pPrivate->childValue(*frame, i);
+    }
+    Frame *frame = m_pPrivate->treeFrame();
+    return frame == nullptr || i < 0 ? std::string_view()
+                                     : Private::childAt(*frame, i).child_value();
 }
 
 bool CScrivel::SelectChild(int i)

@@ -68,7 +68,8 @@ public:
     std::string_view GetActiveItemName() const;
     /// The number of child elements (other nodes do not count) of the current element.
     int GetChildsCount();
-    /// The name of child element i (0 <= i < GetChildsCount()).
+    /// The name of child element i (0 <= i < GetChildsCount()); empty when there is no such
+    /// child or no current element.
     std::string_view GetChildName(int i);
     /// The index of the first child element named name at index first or after; -1 when there
     /// is none (also when there is no current element).
@@ -83,7 +84,8 @@ public:
     /// tells.
     bool ReadNextChildValue(std::string_view name, int &position, std::string_view &value);
     /// The text of child element i (0 <= i < GetChildsCount()), as GetValue gives it once the
-    /// child is current; the cursor stays.
+    /// child is current; the cursor stays. Empty when there is no such child or no current
+    /// element.
     std::string_view GetChildValue(int i);
     /// Makes child element i current; false, leaving the cursor, when there is no such child or
     /// it lies deeper than kMaxDepth (GetLastError() then says so).

@@ -286,6 +286,27 @@ TEST(ScrivelTest, ReachesChildrenInAnyOrder)
     EXPECT_EQ(filer.GetChildValue(0), "1");
 }
 
+TEST(ScrivelTest, GivesNoChildWithoutACurrentElementOrBeforeTheFirst)
+{
+    // An indexed document, and one that only the general parser reads (it holds a
+    // processing instruction).
+    for (const char *document : {"<r><a>1</a></r>", "<r><?pi?><a>1</a></r>"}) {
+        SCOPED_TRACE(document);
+        CScrivel filer;
+        ASSERT_TRUE(filer.LoadFromText(document));
+        EXPECT_EQ(filer.GetChildName(0), "") << "no current element";
+        EXPECT_EQ(filer.GetChildValue(0), "") << "no current element";
+        ASSERT_TRUE(filer.SelectRootItem());
+        EXPECT_EQ(filer.GetChildName(-1), "");
+        EXPECT_EQ(filer.GetChildValue(-1), "");
+        EXPECT_EQ(filer.GetChildName(0), "a");
+        EXPECT_EQ(filer.GetChildValue(0), "1");
+    }
+    CScrivel empty;
+    EXPECT_EQ(empty.GetChildName(0), "");
+    EXPECT_EQ(empty.GetChildValue(0), "");
+}
+
 TEST(ScrivelTest, StepsToNoChildBelowItsLimit)
 {
     CScrivel filer;
