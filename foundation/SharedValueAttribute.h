@@ -43,8 +43,10 @@ struct ValueKey
         return std::memcmp(this, &other, sizeof(ValueKey)) == 0;
     }
 };
-static_assert(sizeof(ValueKey) == sizeof(ptrdiff_t) + 3 * sizeof(uint32_t) + sizeof(int) +
-                                      sizeof(int64_t) + sizeof(double) + sizeof(void *),
+static_assert(sizeof(ValueKey) == sizeof(ValueKey::offset) + sizeof(ValueKey::kind) +
+                                      sizeof(ValueKey::presence) + sizeof(ValueKey::form) +
+                                      sizeof(ValueKey::precision) + sizeof(ValueKey::integer) +
+                                      sizeof(ValueKey::real) + sizeof(ValueKey::access),
               "a ValueKey has no padding");
 
 /// What one registration of a value member says: enough to tell whether two objects registered
