@@ -36,13 +36,10 @@ void PendingReferences::Add(uint64_t loadId, ptrdiff_t member, std::string_view 
         record.load = loadId;
         record.entries.clear();
     }
-    for (Entry &entry : record.entries) {
-        if (entry.member == member) {
-            entry.name = name;
-            return;
-        }
-    }
-    record.entries.push_back({member, std::string(name)});
+    if (Entry *entry = record.Find(member))
+        entry->name = name;
+    else
+        record.entries.push_back({member, std::string(name)});
 }
 
 void PendingReferences::MoveToRecord(uint64_t loadId)
@@ -58,15 +55,10 @@ void PendingReferences::MoveToRecord(uint64_t loadId)
 bool PendingReferences::Find(uint64_t loadId, ptrdiff_t member, std::string_view &name) const
 {
     if (InRecord()) {
-        if (m_pRecord->load != loadId)
-            return false;
-        for (const Entry &entry : m_pRecord->entries) {
-            if (entry.member == member) {
-                name = entry.name;
-                return true;
-            }
-        }
-        return false;
+        const Entry *entry = m_pRecord->load == loadId ? m_pRecord->Find(member) : nullptr;
+        if (entry != nullptr)
+            name = entry->name;
+        return entry != nullptr;
     }
     if (m_nLoad == 0 || m_nLoad != loadId || m_nMember != member)
         return false;
@@ -77,16 +69,14 @@ bool PendingReferences::Find(uint64_t loadId, ptrdiff_t member, std::string_view
 bool PendingReferences::Take(ptrdiff_t member, std::string &name, uint64_t &loadId)
 {
     if (InRecord()) {
+        Entry *entry = m_pRecord->Find(member);
+        if (entry == nullptr)
+            return false;
+        name = std::move(entry->name);
+        loadId = m_pRecord->load;
         std::vector<Entry> &entries = m_pRecord->entries;
-        for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
-            if (entry->member == member) {
-                name = std::move(entry->name);
-                loadId = m_pRecord->load;
-                entries.erase(entry);
-                return true;
-            }
-        }
-        return false;
+        entries.erase(entries.begin() + (entry - entries.data()));
+        return true;
     }
     if (m_nLoad == 0 || m_nMember != member)
         return false;

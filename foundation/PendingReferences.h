@@ -48,6 +48,16 @@ private:
     {
         uint64_t load;
         std::vector<Entry> entries;
+
+        // The entry of the member; null when there is none.
+        Entry *Find(ptrdiff_t member)
+        {
+            for (Entry &entry : entries) {
+                if (entry.member == member)
+                    return &entry;
+            }
+            return nullptr;
+        }
     };
 
     // The longest name kept in place.
