@@ -310,8 +310,7 @@ const char *XmlIndex::Reader::readAttributes(const char *p)
             return p;
         if (!is(*p, kBlank))
             return nullptr;
-        while (is(*p, kBlank))
-            ++p;
+        p = skipBlanks(p);
         if (is(*p, kNameStart) && (p = readAttribute(p)) == nullptr)
             return nullptr;
     }
@@ -343,14 +342,9 @@ inline bool XmlIndex::Reader::isOpenName(const char *p, Span name) const
     if (!isOpenName(p, element.name))
         return nullptr;
     p += element.name.length;
-    if (*p != '>') {
-        if (is(*p, kName))
-            return nullptr;
-        while (is(*p, kBlank))
-            ++p;
-        if (*p != '>')
-            return nullptr;
-    }
+    // A name character here makes the end tag's name longer: no blank skips it.
+    if (*p != '>' && *(p = skipBlanks(p)) != '>')
+        return nullptr;
     open.number = element.end;
     if (open.number != kNone)
         open.element = &m_index.element(open.number);
