@@ -332,6 +332,8 @@ void CTask::RaiseEnd(const std::string &event, void *data)
         parent->RaiseEnd(event, data);
         return;
     }
+    // The rule holds, but a chart that lets an end reach the top is wrong: say so.
+    report("nothing takes \"" + event + "\"; the task starts again at \"Entry\"");
     if (m_pCurrentState)
         m_pCurrentState->EndState(data);
     GoToState("Entry", data);

@@ -98,7 +98,8 @@ public:
     void GoToState(const std::string &name, void *data);
     void GoToState(CTaskState &state, void *data);
     /// A final state was reached: offers the event to the task's own transitions, then to the
-    /// enclosing tasks'; the main task restarts at "Entry" when nothing takes it.
+    /// enclosing tasks'; the main task restarts at "Entry" when nothing takes it, and reports
+    /// that through the diagnostic handler.
     void RaiseEnd(const std::string &event, void *data);
     /// Enters a return-to-caller sub-task without leaving the current state.
     void CallSubTask(CTask &subTask, void *data);

@@ -27,7 +27,8 @@ class ITaskDefinition;
 class CTaskManager : public ITaskManager
 {
 public:
-    /// Receives one message per problem found in a chart definition.
+    /// Receives one message per problem found in a chart definition, or in a running chart (an
+    /// end that no task takes).
     using DiagnosticHandler = std::function<void(const std::string &message)>;
 
     /// Empty registries, no main task, no data object; diagnostics go to standard error.
@@ -102,7 +103,7 @@ public:
 
     /// Replaces where definition problems are reported (an empty handler drops them).
     void SetDiagnosticHandler(DiagnosticHandler handler) { m_fnDiagnostic = std::move(handler); }
-    /// Reports a problem of a chart definition, each distinct message once.
+    /// Reports a problem of a chart, each distinct message once.
     void ReportDefinitionError(const std::string &message);
     /// An instance of the template for a sub-task state of `owner`, the template defined first
     /// if needed; null (and a diagnostic) for an unknown template or a template that would

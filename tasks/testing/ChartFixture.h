@@ -1,4 +1,4 @@
-// Morvane command, task and undo engine tests.
+// Morvane command, task and undo engine test support.
 // Commands, definitions and a task manager that log what the engine does to them.
 #pragma once
 

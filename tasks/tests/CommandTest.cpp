@@ -1,6 +1,6 @@
 // Morvane command, task and undo engine tests.
 // Commands: tool tips, clones, callback commands and composite commands.
-#include "ChartFixture.h"
+#include "tasks/testing/ChartFixture.h"
 
 #include "tasks/CallbackCommand.h"
 #include "tasks/CompositeCommand.h"

@@ -1,6 +1,6 @@
 // Morvane command, task and undo engine tests.
 // Event dispatch through the active states, transient and final states, queries and status.
-#include "ChartFixture.h"
+#include "tasks/testing/ChartFixture.h"
 
 #include "tasks/Task.h"
 
@@ -128,6 +128,9 @@ TEST_F(NestedDispatchTest, MainTaskRestartsAtEntryWhenNobodyTakesTheEnd)
               (EventLog{"run SExit", "left A.S", "state A.Exit", "run ExitCmd", "left A.Exit",
                         "exit A", "run AExit", "left Main.A", "state Main.Entry", "left Main.Entry",
                         "state Main.A", "enter A", "state A.Entry", "left A.Entry", "state A.S"}));
+    EXPECT_EQ(m_manager.diagnostics,
+              (std::vector<std::string>{
+                  "task \"Main\": nothing takes \"OnExit\"; the task starts again at \"Entry\""}));
 }
 
 TEST_F(NestedDispatchTest, FinalStateIsLeftOnceWhenItsTaskIsLeftLater)

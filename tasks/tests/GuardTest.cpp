@@ -1,6 +1,6 @@
 // Morvane command, task and undo engine tests.
 // Guard texts: parsed once into conditions, evaluated left to right over task variables.
-#include "ChartFixture.h"
+#include "tasks/testing/ChartFixture.h"
 
 #include "tasks/CommandAttributes.h"
 #include "tasks/TransitionCondition.h"

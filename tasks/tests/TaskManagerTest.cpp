@@ -1,6 +1,6 @@
 // Morvane command, task and undo engine tests.
 // The task manager: registration, definition problems, linking, lifetime.
-#include "ChartFixture.h"
+#include "tasks/testing/ChartFixture.h"
 
 #include "tasks/CompositeCommand.h"
 #include "tasks/Task.h"

@@ -1,6 +1,6 @@
 // Morvane command, task and undo engine tests.
 // Per-task undo: sub-task groups handed to the parent, the undo names, undo from the menu.
-#include "ChartFixture.h"
+#include "tasks/testing/ChartFixture.h"
 
 #include "tasks/Task.h"
 #include "tasks/UndoCommands.h"

@@ -1,6 +1,6 @@
 // Morvane command, task and undo engine tests.
 // Task variables: text held, numbers read and written locale-free, visibility to sub-tasks.
-#include "ChartFixture.h"
+#include "tasks/testing/ChartFixture.h"
 #include "ScopedLocale.h"
 
 #include "tasks/CommandAttributes.h"

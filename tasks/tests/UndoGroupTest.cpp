@@ -1,6 +1,6 @@
 // Morvane command, task and undo engine tests.
 // Undo groups: recording, collapsing, undo and redo, modified state, save point, tool tips.
-#include "ChartFixture.h"
+#include "tasks/testing/ChartFixture.h"
 
 #include "tasks/Task.h"
 #include "tasks/UndoGroup.h"
