@@ -1,0 +1,140 @@
+// Morvane program documents.
+// The records that travel as the data of task events, from the view, frame and panels to commands.
+#pragma once
+
+#include "foundation/DPoint.h"
+
+#include <cstdint>
+#include <vector>
+
+class CFocusObject;
+class IBaseFormula;
+class IMeasureTable;
+class IMeasurement;
+class IMorvaneView;
+class IRegion;
+
+// A record lives with its sender for the length of one dispatch; a command copies what it keeps.
+// Its fields are read by name, never at byte offsets.
+
+/// What the view's mouse record and the move record share: the event as the view saw it.
+struct MouseEventFields
+{
+    /// The pointer, in mask coordinates (millimetres).
+    DPOINT position;
+    /// The key and button flags: kMouseShift, kMouseControl and the buttons.
+    uint32_t keyFlags = 0;
+    /// The view that sent the event, as the interface the program's view implements.
+    IMorvaneView *view = nullptr;
+    /// Where the left button last went down: the point "dist" is measured from.
+    DPOINT pressPosition;
+    /// The view's zoom, pixels per millimetre.
+    double zoom = 1.0;
+    /// Always 0.
+    int16_t reserved = 0;
+};
+
+/// The flags of MouseEventFields::keyFlags that the tasks read.
+inline constexpr uint32_t kMouseShift = 0x0004;
+inline constexpr uint32_t kMouseControl = 0x0008;
+
+/// The data of "OnLButtonDownD", "OnMouseMoveD", "OnLButtonUpD" and "OnRButtonUpD".
+struct VIEW_MOUSE_PARAM : MouseEventFields
+{
+    /// The pointer at the previous "OnMouseMoveD".
+    DPOINT previousPosition;
+};
+
+/// The data of "MoveSelectedItems": a mouse record's fields, then the focus position in place of
+/// the previous pointer.
+struct MoveRecord : MouseEventFields
+{
+    DPOINT focusPosition;
+};
+
+/// The data of "OnKeyDown" and "OnKeyUp": the key as the platform's virtual key code, and the
+/// key data (repeat count and flags).
+struct KeyEventRecord
+{
+    uint32_t virtualKey = 0;
+    uint32_t keyData = 0;
+};
+
+/// The data of "ShowPopupMenu": where the menu opens, in screen coordinates.
+struct PopupMenuPoint
+{
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+/// The data of "EditBaseFormula": the formula and the part to edit (-1 the whole formula; 0, 1
+/// and 2 one expression of a dart or lapel formula).
+struct EditFormulaRecord
+{
+    IBaseFormula *formula = nullptr;
+    int32_t part = -1;
+};
+
+/// The data of "MoveFormula": the formula, towards the start of the list (else the end), and
+/// whether only measure formulas count.
+struct MoveFormulaParam
+{
+    IBaseFormula *formula = nullptr;
+    bool towardsStart = false;
+    bool measuresOnly = false;
+};
+
+/// The data of "AddToSelection".
+struct SELECTION_REQUEST
+{
+    /// Keep the selection and add to it (else replace it).
+    bool bAddToActive = false;
+    /// 0 every shown input pattern, 1 every shown mask pattern, 2 every shown grade region, 3 all
+    /// three in that order, 4 the focus objects of oItems.
+    int32_t nKind = 0;
+    /// The focus objects of kind 4, not owned.
+    std::vector<CFocusObject *> oItems;
+};
+
+/// The data of "ChangeRegionFormulaType".
+struct RegionFormulaTypeParam
+{
+    /// Null: the active region.
+    IRegion *region = nullptr;
+    /// A kind of the formula manager's factory, for the new formula.
+    int32_t formulaKind = 0;
+    /// 0 a graded region, which carries a formula; any other type carries none.
+    int32_t regionType = 0;
+};
+
+/// The data of the size commands of a measurement table.
+struct TableSizeParam
+{
+    IMeasureTable *table = nullptr;
+    /// -1 when none.
+    int32_t size = -1;
+};
+
+/// The data of the measurement commands of a measurement table.
+struct TableMeasurementParam
+{
+    IMeasureTable *table = nullptr;
+    /// Null when none.
+    IMeasurement *measurement = nullptr;
+};
+
+namespace morvane {
+
+/// A small integer carried as the event data itself (a mode, a flag), not as an address.
+inline void *integerEventData(intptr_t value)
+{
+    return reinterpret_cast<void *>(value);
+}
+
+/// The integer that integerEventData() carried; 0 for null data.
+inline intptr_t eventDataInteger(const void *data)
+{
+    return reinterpret_cast<intptr_t>(data);
+}
+
+} // namespace morvane
