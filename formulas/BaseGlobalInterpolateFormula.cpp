@@ -8,6 +8,8 @@
 #include "model/FormulaMessageList.h"
 #include "model/GradeMask.h"
 
+#include <algorithm>
+
 using namespace morvane;
 
 static const CRuntimeClass kBaseGlobalInterpolateFormulaClass("CBaseGlobalInterpolateFormula",
@@ -34,22 +36,33 @@ void CBaseGlobalInterpolateFormula::StorePoints(const CPtrCollection<CBasePoint>
     m_nResolvedCount = points.GetCount();
 }
 
-// A formula of the mask other than a global interpolation that passes its own check and acts on
-// the point grades it already.
-bool CBaseGlobalInterpolateFormula::IsGradedElsewhere(const CBasePoint *point) const
+bool CBaseGlobalInterpolateFormula::AnyOtherFormula(
+    const std::function<bool(IBaseFormula &)> &test) const
 {
+    const auto passes = [this, &test](IBaseFormula *formula) {
+        return formula != this && test(*formula);
+    };
+    if (m_pGradingFormulas != nullptr)
+        return std::any_of(m_pGradingFormulas->begin(), m_pGradingFormulas->end(), passes);
     IGradeMask *mask = GetOwner();
     if (mask == nullptr)
         return false;
     const IFormulaManager &manager = *mask->GetFormulaManager();
     for (int i = 0; i < manager.GetFormulaCount(); ++i) {
-        IBaseFormula *formula = manager.GetFormulaAt(i);
-        if (formula == this || formula->GetFormulaType() == 24)
-            continue;
-        if (formula->GetBaseFormula()->HasPoint(point) && formula->IsValid(nullptr))
+        if (passes(manager.GetFormulaAt(i)))
             return true;
     }
     return false;
+}
+
+// A formula other than a global interpolation that passes its own check and acts on the point
+// grades it already.
+bool CBaseGlobalInterpolateFormula::IsGradedElsewhere(const CBasePoint *point) const
+{
+    return AnyOtherFormula([point](IBaseFormula &formula) {
+        return formula.GetFormulaType() != 24 && formula.GetBaseFormula()->HasPoint(point) &&
+               formula.IsValid(nullptr);
+    });
 }
 
 bool CBaseGlobalInterpolateFormula::IsOfChosenKind(CBasePoint *point) const
@@ -84,20 +97,15 @@ void CBaseGlobalInterpolateFormula::DoCollectPoints(CPtrCollection<CBasePoint> &
 bool CBaseGlobalInterpolateFormula::IsCircular(const CBasePoint *point,
                                                const CPtrCollection<CBasePoint> &selected)
 {
-    IGradeMask *mask = GetOwner();
-    if (mask == nullptr)
-        return false;
-    const IFormulaManager &manager = *mask->GetFormulaManager();
-    for (int i = 0; i < manager.GetFormulaCount(); ++i) {
-        IBaseFormula *formula = manager.GetFormulaAt(i);
-        if (formula == this || !formula->GetBaseFormula()->HasPoint(point))
-            continue;
+    return AnyOtherFormula([point, &selected](IBaseFormula &formula) {
+        if (!formula.GetBaseFormula()->HasPoint(point))
+            return false;
         for (const CBasePoint *graded : selected) {
-            if (formula->UsesPoint(graded) && formula->IsValid(nullptr))
+            if (formula.UsesPoint(graded) && formula.IsValid(nullptr))
                 return true;
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool CBaseGlobalInterpolateFormula::UsesPoint(const CBasePoint *point)

@@ -5,6 +5,7 @@
 #include "formulas/BaseFormula.h"
 
 #include <cstdint>
+#include <functional>
 
 /// The kinds of point a global interpolation grades (bits of "InterpolateType").
 enum INTERPOLATE_POINT_KIND : uint32_t {
@@ -44,6 +45,12 @@ public:
     bool HasPointKind(uint32_t kind) const { return (m_nPointKinds & kind) != 0; }
     /// Whether the formula grades the point.
     bool IsSelected(CBasePoint *point);
+    /// The formulas of a grading run (not owned) that tell which points are graded elsewhere
+    /// and which read the points graded here; null (at first): the mask's formulas.
+    void SetGradingFormulas(const CPtrCollection<IBaseFormula> *formulas)
+    {
+        m_pGradingFormulas = formulas;
+    }
 
 protected:
     CBaseGlobalInterpolateFormula();
@@ -59,6 +66,9 @@ protected:
     uint32_t *PointKinds() { return &m_nPointKinds; }
 
 private:
+    /// Whether test passes for a formula other than this one: of the grading run when one is
+    /// set, else of the mask (none without an owner).
+    bool AnyOtherFormula(const std::function<bool(IBaseFormula &)> &test) const;
     bool IsGradedElsewhere(const CBasePoint *point) const;
     bool IsOfChosenKind(CBasePoint *point) const;
     bool IsCircular(const CBasePoint *point, const CPtrCollection<CBasePoint> &selected);
@@ -67,4 +77,5 @@ private:
     int m_nResolvedCount = 0;
     uint32_t m_nPointKinds = 0;
     int m_nInterpolationKind = 2;
+    const CPtrCollection<IBaseFormula> *m_pGradingFormulas = nullptr;
 };

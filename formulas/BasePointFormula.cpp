@@ -61,6 +61,9 @@ void CBasePointFormula::CopyFrom(const CBaseFormula &other)
 {
     CBaseFormula::CopyFrom(other);
     if (const auto *point = dynamic_cast<const CBasePointFormula *>(&other)) {
+        // The resolved count follows the required count the base copy took: a like point with a
+        // second point reads two points in its copies too.
+        m_nResolvedCount = point->m_nResolvedCount;
         m_eApplyTypeX = point->m_eApplyTypeX;
         m_eApplyTypeY = point->m_eApplyTypeY;
     }

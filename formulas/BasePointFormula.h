@@ -70,7 +70,7 @@ public:
     void CollectIndexPoints(CPtrCollection<CBasePoint> &list) const override;
     /// ConvertApplyType.
     void UpdateFromVersion2115to2116() override { ConvertApplyType(); }
-    /// The base copy, then the two apply types.
+    /// The base copy, then the resolved count and the two apply types.
     void CopyFrom(const CBaseFormula &other) override;
     /// The parser line (GetFormulaText) when there is one; kinds with their own lines override.
     void AddFormulaText(std::vector<std::string> &texts) override;

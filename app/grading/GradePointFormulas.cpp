@@ -2,10 +2,13 @@
 // Runtime formulas for the grade points of a pattern that no formula grades on both axes.
 #include "app/grading/GradePointFormulas.h"
 
+#include "formulas/RuntimeExternalFormula.h"
+#include "formulas/RuntimeGlobalInterpolateFormula.h"
 #include "formulas/RuntimeInterpolateFormula.h"
 #include "model/BasePoint.h"
 #include "model/Contour.h"
 #include "model/FormulaManager.h"
+#include "model/InputPoint.h"
 #include "model/Pattern.h"
 #include "model/Polyline.h"
 
@@ -18,7 +21,7 @@ constexpr int kApplyNone = 2;
 
 } // namespace
 
-GradePointFormulas::GradePointFormulas(const CPattern &pattern,
+GradePointFormulas::GradePointFormulas(CPattern &pattern,
                                        const CPtrCollection<CBasePoint> &gradePoints,
                                        IFormulaManager &manager,
                                        CPtrCollection<IBaseFormula> &runtime,
@@ -36,8 +39,30 @@ GradePointFormulas::GradePointFormulas(const CPattern &pattern,
 void GradePointFormulas::makeFormulas()
 {
     indexLines();
+    m_validationMade = false;
+    makeLikePointFormulas();
     makePass(true);
     makePass(false);
+}
+
+/// A slider whose source names its anchor is graded outside the formulas, after its line.
+void GradePointFormulas::makeLikePointFormulas()
+{
+    for (CBasePoint *point : m_gradePoints) {
+        IInputPoint *input = point->GetInputPoint();
+        if (point->GetParent() != &m_pattern || !point->IsSliderPoint() || input == nullptr)
+            continue;
+        CPolyline *line = nullptr;
+        if (input->GetSliderAnchor(line) == nullptr)
+            continue;
+        std::unique_ptr<IBaseFormula> made =
+            m_manager.MakeGlobalFormula(CRuntimeExternalFormula::kFormulaType, nullptr);
+        auto *external = dynamic_cast<CRuntimeExternalFormula *>(made.get());
+        if (external == nullptr)
+            continue;
+        external->SetPoint(point);
+        addMade(std::move(made));
+    }
 }
 
 void GradePointFormulas::makePass(bool endPoints)
@@ -47,29 +72,69 @@ void GradePointFormulas::makePass(bool endPoints)
         if (point->GetParent() != &m_pattern)
             continue;
         const Axes graded = gradedAxes(point);
-        if (graded.both() || point->IsSliderPoint())
+        if (graded.both())
             continue;
-        makePathFormula(point, graded, endPoints);
+        if (!endPoints)
+            makeSecondPassFormula(point, graded);
+        else if (!point->IsSliderPoint() && !linesThrough(point).empty())
+            makePathFormula(point, graded, true);
     }
 }
 
-/// Path formulas and the runtime formulas made here do not count as grading a point.
+void GradePointFormulas::makeSecondPassFormula(CBasePoint *point, Axes graded)
+{
+    if (point->IsSliderPoint()) {
+        makeNearestPointFormula(point, graded);
+        return;
+    }
+    if (callsForValidation(point)) {
+        makeValidationFormula();
+        return;
+    }
+    makePathFormula(point, graded, false);
+}
+
+bool GradePointFormulas::callsForValidation(CBasePoint *point) const
+{
+    const bool onLine = !linesThrough(point).empty();
+    if (!onLine)
+        return m_options.interpolateMarkPoints;
+    return m_options.interpolateInternalLinePoints && !point->IsOutlinePoint();
+}
+
+/// Path formulas and the interpolations made here between neighbours do not count as grading a
+/// point, but the anchor search follows every formula.
 void GradePointFormulas::indexGradingFormulas()
 {
     m_gradingFormulas.clear();
     m_gradedAxes.clear();
     for (IBaseFormula *formula : m_runtime) {
-        if (formula->GetFormulaType() == kPathFormulaType || m_owned.Find(formula) >= 0)
-            continue;
         CPtrCollection<CBasePoint> points;
         formula->CollectPoints(points);
+        const bool madeInterpolation =
+            formula->IsRuntimeFormula() &&
+            formula->GetFormulaType() == CRuntimeInterpolateFormula::kFormulaType;
+        const bool counts = formula->GetFormulaType() != kPathFormulaType && !madeInterpolation;
         for (const CBasePoint *point : points) {
             m_gradingFormulas[point].push_back(formula);
+            if (!counts)
+                continue;
             Axes &graded = m_gradedAxes[point];
             graded.x = graded.x || formula->GetApplyTypeX() != kApplyNone;
             graded.y = graded.y || formula->GetApplyTypeY() != kApplyNone;
         }
     }
+}
+
+void GradePointFormulas::addMade(std::unique_ptr<IBaseFormula> made)
+{
+    IBaseFormula *formula = made.get();
+    m_runtime.Add(formula);
+    m_owned.Add(made.release());
+    CPtrCollection<CBasePoint> points;
+    formula->CollectPoints(points);
+    for (const CBasePoint *point : points)
+        m_gradingFormulas[point].push_back(formula);
 }
 
 GradePointFormulas::Axes GradePointFormulas::gradedAxes(const CBasePoint *point) const
@@ -137,6 +202,12 @@ void GradePointFormulas::makePathFormula(CBasePoint *point, Axes graded, bool en
     CBasePoint *second = nullptr;
     if (!findNeighbours(point, endPoints, first, second))
         return;
+    makeInterpolation(point, first, second, graded);
+}
+
+void GradePointFormulas::makeInterpolation(CBasePoint *point, CBasePoint *first, CBasePoint *second,
+                                           Axes graded)
+{
     std::unique_ptr<IBaseFormula> made =
         m_manager.MakeGlobalFormula(CRuntimeInterpolateFormula::kFormulaType, nullptr);
     auto *formula = dynamic_cast<CRuntimeInterpolateFormula *>(made.get());
@@ -147,8 +218,41 @@ void GradePointFormulas::makePathFormula(CBasePoint *point, Axes graded, bool en
     formula->SetPoint(2, second);
     formula->SetApplyTypeX(graded.x ? kApplyNone : 1);
     formula->SetApplyTypeY(graded.y ? kApplyNone : 1);
-    m_runtime.Add(formula);
-    m_owned.Add(made.release());
+    addMade(std::move(made));
+}
+
+/// A slider follows the two grade points of its line on either side of it, on the axes nothing
+/// grades; nothing is made when either is missing or would close a cycle.
+void GradePointFormulas::makeNearestPointFormula(CBasePoint *point, Axes graded)
+{
+    CPolyline *line = nullptr;
+    point->FindSliderPoint(line);
+    if (line == nullptr)
+        return;
+    CBasePoint *before = nullptr;
+    CBasePoint *after = nullptr;
+    line->GetNearestGradePoints(point->GetAbsPosition(), before, after);
+    if (before == nullptr || after == nullptr || closesCycle(before, point) ||
+        closesCycle(after, point))
+        return;
+    makeInterpolation(point, before, after, graded);
+}
+
+void GradePointFormulas::makeValidationFormula()
+{
+    if (m_validationMade)
+        return;
+    m_validationMade = true;
+    std::unique_ptr<IBaseFormula> made =
+        m_manager.MakeGlobalFormula(CRuntimeGlobalInterpolateFormula::kFormulaType, nullptr);
+    auto *formula = dynamic_cast<CRuntimeGlobalInterpolateFormula *>(made.get());
+    if (formula == nullptr)
+        return;
+    formula->SetPointsPattern(&m_pattern);
+    formula->SetPointKind(INTERPOLATE_FREE, m_options.interpolateMarkPoints);
+    formula->SetPointKind(INTERPOLATE_INNER_CONTOUR, m_options.interpolateInternalLinePoints);
+    formula->SetGradingFormulas(&m_runtime);
+    addMade(std::move(made));
 }
 
 bool GradePointFormulas::findNeighbours(const CBasePoint *point, bool alongOutline,
@@ -170,8 +274,10 @@ CBasePoint *GradePointFormulas::walkLine(const CBasePoint *point, const LinePlac
     const int count = place.line->GetPointCount();
     for (int i = place.index + step; i >= 0 && i < count; i += step) {
         CBasePoint *candidate = place.line->GetBasePointAt(i);
-        if (i == 0 || i == count - 1 || isAnchorFor(candidate, point))
+        if (isAnchorFor(candidate, point))
             return candidate;
+        if (i == 0 || i == count - 1)
+            return closesCycle(candidate, point) ? nullptr : candidate;
     }
     return nullptr;
 }
@@ -213,8 +319,13 @@ bool GradePointFormulas::isAnchorFor(CBasePoint *candidate, const CBasePoint *po
 {
     if (candidate == nullptr || candidate == point || !gradedAxes(candidate).both())
         return false;
+    return !closesCycle(candidate, point);
+}
+
+bool GradePointFormulas::closesCycle(const CBasePoint *candidate, const CBasePoint *point) const
+{
     std::vector<const CBasePoint *> visited;
-    return !dependsOn(candidate, point, visited);
+    return candidate == point || dependsOn(candidate, point, visited);
 }
 
 bool GradePointFormulas::dependsOn(const CBasePoint *graded, const CBasePoint *point,

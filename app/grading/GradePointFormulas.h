@@ -24,25 +24,40 @@ struct GradePointOptions
     /// "SINGLEPOLYLINEPOINTS": an end point of a line nothing grades follows its graded
     /// neighbours along the outline.
     bool singlePolylinePoints = true;
+    /// "INTERPOLATE_MARK_POINTS": a point on no line that nothing grades is graded by a global
+    /// interpolation from the pattern's other grade points.
+    bool interpolateMarkPoints = false;
+    /// "INTERPOLATE_INTERNAL_LINE_POINTS": so is a point of a line off the outline.
+    bool interpolateInternalLinePoints = false;
 };
 
-/// Completes the formulas of one pattern's grading: a grade point of the pattern that no formula
-/// grades on both axes is graded by interpolation between its two nearest graded neighbours
-/// (a runtime interpolate formula), on the axes nothing grades. End points of lines look for
-/// their neighbours along their contour's outline (round a closed one), interior points along
-/// their line (an end of the line is taken when the walk reaches it). A neighbour is a point
-/// graded on both axes, by formulas that do not read the point being graded.
+/// Completes the formulas of one pattern's grading, in this order:
+/// - a slider point whose source names the grade point it is anchored to is marked as graded
+///   outside the formulas (a runtime external formula);
+/// - end-point pass: an end point of a line that no formula grades on both axes is graded by
+///   interpolation between its two nearest graded neighbours along its contour's outline (round
+///   a closed one), on the axes nothing grades (a runtime interpolate formula);
+/// - second pass: a slider point is interpolated between the two grade points of its line
+///   nearest to it; a point on no line (with "INTERPOLATE_MARK_POINTS") or on a line off the
+///   outline (with "INTERPOLATE_INTERNAL_LINE_POINTS") is left to one global interpolation over
+///   the pattern's grade points (a runtime global interpolate formula, made once); any other
+///   interior point of a line is interpolated between its nearest graded neighbours along the
+///   line (an end of the line is taken when the walk reaches it).
+///
+/// A neighbour is a point graded on both axes whose grading does not depend on the point being
+/// graded, through any formula of the run, the ones made earlier in the same pass included; a
+/// neighbour that would close a cycle is passed over for the next one along the walk.
 ///
 /// Path formulas (type 2) and the runtime formulas made here never count as grading a point.
 /// The formulas made are appended to the runtime list and owned by the caller's list.
 class GradePointFormulas
 {
 public:
-    GradePointFormulas(const CPattern &pattern, const CPtrCollection<CBasePoint> &gradePoints,
+    GradePointFormulas(CPattern &pattern, const CPtrCollection<CBasePoint> &gradePoints,
                        IFormulaManager &manager, CPtrCollection<IBaseFormula> &runtime,
                        COwningCollection<IBaseFormula> &owned, GradePointOptions options = {});
 
-    /// The end-point pass, then the pass for the other points.
+    /// The external formulas of anchored sliders, the end-point pass, then the second pass.
     void makeFormulas();
 
 private:
@@ -58,8 +73,14 @@ private:
         bool end = false;
     };
 
+    void makeLikePointFormulas();
     void makePass(bool endPoints);
+    void makeSecondPassFormula(CBasePoint *point, Axes graded);
+    bool callsForValidation(CBasePoint *point) const;
     void indexGradingFormulas();
+    /// Appends made to the runtime list, gives it to the owned list, and indexes the points it
+    /// grades so that later anchor searches follow it.
+    void addMade(std::unique_ptr<IBaseFormula> made);
     Axes gradedAxes(const CBasePoint *point) const;
     const CPtrCollection<CBasePoint> &outlineOf(const CContour *contour);
     /// A line through a point and the point's (first) index on it.
@@ -78,21 +99,26 @@ private:
     CBasePoint *walkOutline(const CBasePoint *point, const CPolyline *line, int step);
     CBasePoint *walkLine(const CBasePoint *point, const LinePlace &place, int step);
     bool isAnchorFor(CBasePoint *candidate, const CBasePoint *point);
+    bool closesCycle(const CBasePoint *candidate, const CBasePoint *point) const;
     bool dependsOn(const CBasePoint *graded, const CBasePoint *point,
                    std::vector<const CBasePoint *> &visited) const;
     bool isReferenced(const CBasePoint *point) const;
     void makePathFormula(CBasePoint *point, Axes graded, bool endPoints);
+    void makeInterpolation(CBasePoint *point, CBasePoint *first, CBasePoint *second, Axes graded);
+    void makeNearestPointFormula(CBasePoint *point, Axes graded);
+    void makeValidationFormula();
 
-    const CPattern &m_pattern;
+    CPattern &m_pattern;
     const CPtrCollection<CBasePoint> &m_gradePoints;
     IFormulaManager &m_manager;
     CPtrCollection<IBaseFormula> &m_runtime;
     COwningCollection<IBaseFormula> &m_owned;
     GradePointOptions m_options;
-    /// The formulas that count as grading each point, and the axes they grade; made again for
-    /// each pass.
+    /// The formulas that grade each point, the ones made here included, and the axes that the
+    /// formulas counting as grading grade; made again for each pass.
     std::unordered_map<const CBasePoint *, std::vector<IBaseFormula *>> m_gradingFormulas;
     std::unordered_map<const CBasePoint *, Axes> m_gradedAxes;
+    bool m_validationMade = false;
     std::unordered_map<const CContour *, CPtrCollection<CBasePoint>> m_outlines;
     std::unordered_map<const CBasePoint *, std::vector<LinePlace>> m_lines;
 };

@@ -3,12 +3,15 @@
 #include "app/grading/GradingManager.h"
 
 #include "app/documents/IDocumentServices.h"
+#include "app/grading/FormulaDisplayText.h"
 #include "app/grading/GradingMessages.h"
 #include "app/grading/GradingUpdateGuard.h"
+#include "app/grading/ParameterTextChecker.h"
 #include "app/grading/PatternGrading.h"
 #include "foundation/EnumValueMap.h"
 #include "model/BasePoint.h"
 #include "model/FormulaManager.h"
+#include "model/FormulaMessageList.h"
 #include "model/GradeMask.h"
 #include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
@@ -16,6 +19,7 @@
 #include "platform/brismond/IBrismond.h"
 #include "platform/brismond/IMeasureTable.h"
 #include "platform/brismond/IMeasurement.h"
+#include "sources/grade-model/IGradeData.h"
 #include "sources/grade-model/IGradeModel.h"
 
 #include <algorithm>
@@ -104,17 +108,35 @@ bool CGradingManager::ApplyGradeRules()
     IGradeMask *mask = GetActiveMask();
     if (mask == nullptr)
         return false;
-    IFormulaManager *formulas = mask->GetFormulaManager();
-    formulas->CheckAllFormulas();
-    if (formulas->GetMessages()->GetCount() > 0 &&
-        !m_messages.AskYesNo("Some formulas have problems (see the message list).\n"
-                             "Grade the patterns anyway?"))
+    if (!HasSizes())
+        return true;
+    if (!CheckFormulas(*mask->GetFormulaManager()))
         return false;
     GradingUpdateGuard raised(m_services);
     bool allGraded = true;
     for (CPatternGrading *grading : m_oGradings)
         allGraded = grading->ApplyGradeRules() && allGraded;
     return allGraded;
+}
+
+bool CGradingManager::CheckFormulas(IFormulaManager &formulas)
+{
+    CFormulaMessageList &messages = *formulas.GetMessages();
+    messages.Clear();
+    ParameterTextChecker checker(GetFormulaNames());
+    formulas.CheckFormulas(&checker, GetRuntimeFormulas());
+    for (int i = 0; i < messages.GetCount(); ++i) {
+        const CFormulaMessage &message = *messages.GetAt(i);
+        if (message.GetCode() != FM_FAULTY_PARAMETER)
+            continue;
+        for (int t = 0; t < message.GetTextCount(); ++t)
+            m_messages.ReportProblem("formula '" + formulaDisplayText(message.GetFormula()) +
+                                     "': " + checker.DescribeFault(message.GetTextAt(t)) +
+                                     "; it is not graded");
+    }
+    return messages.GetCount() == 0 ||
+           m_messages.AskYesNo("Some formulas have problems (see the message list).\n"
+                               "Grade the patterns anyway?");
 }
 
 void CGradingManager::Invalidate()
@@ -191,6 +213,16 @@ IGradeData *CGradingManager::GetGradeData() const
 {
     IBrismond *tableSet = m_services.GetTableSet();
     return tableSet != nullptr ? &tableSet->GetGradeData() : nullptr;
+}
+
+bool CGradingManager::HasSizes() const
+{
+    const IGradeData *data = GetGradeData();
+    for (int table = 0; data != nullptr && table < data->GetTableCount(); ++table) {
+        if (data->GetSizeCount(table) > 0)
+            return true;
+    }
+    return false;
 }
 
 const IMeasureTable *CGradingManager::GetMeasureTable(int table) const

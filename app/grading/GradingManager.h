@@ -18,6 +18,7 @@ class IBaseFormula;
 class IDocumentServices;
 class IGradeData;
 class IGradeMask;
+class IFormulaManager;
 class IGradingMessages;
 class IMeasureTable;
 
@@ -51,11 +52,16 @@ public:
     /// table set). False, with the report "Error begin grading in model '<name>'" and the
     /// model's error, when the model refuses; true without a model.
     bool RestartGrading();
-    /// Checks the mask's formulas; when any has a problem asks whether to grade anyway (no
-    /// ends here with nothing changed). Then, with the grading-update counter raised, applies
-    /// the grade rules of each pattern in turn; a pattern that fails (reported by its grading
-    /// state) does not keep the others from grading. False when asked and refused, when a
-    /// pattern failed, or without an active grade mask.
+    /// Does nothing (true) when no table of the table set has sizes. Otherwise checks the
+    /// formulas that grading evaluates (the copies of the mask's point formulas bound to input
+    /// points, not the unbound formulas kept in the mask, and the mask's other formulas) into
+    /// the mask's formula messages, reports each parameter text the parser refuses (the formula,
+    /// the parser's error and the names it does not know: the formula is left out), and when
+    /// any formula has a problem asks whether to grade anyway (no ends here with nothing
+    /// changed). Then, with the grading-update counter raised, applies the grade rules of each
+    /// pattern in turn; a pattern that fails (reported by its grading state) does not keep the
+    /// others from grading. False when asked and refused, when a pattern failed, or without an
+    /// active grade mask.
     bool ApplyGradeRules();
     /// Marks the runtime formulas, every grading state and the grade-point list stale.
     void Invalidate();
@@ -80,6 +86,8 @@ public:
     IGradeMask *GetActiveMask() const;
     /// The table set's tables and sizes; null without a table set.
     IGradeData *GetGradeData() const;
+    /// Whether some table of the table set has sizes to grade.
+    bool HasSizes() const;
     /// The measurement table of grade table index; null when none.
     const IMeasureTable *GetMeasureTable(int table) const;
     /// The runtime formulas of the active mask, made when stale; empty without a mask.
@@ -100,6 +108,9 @@ public:
 
 private:
     void RebuildGradePoints();
+    /// Checks the runtime formulas and reports their refused texts; true when none has a
+    /// problem or the user grades anyway.
+    bool CheckFormulas(IFormulaManager &formulas);
     void IndexRuntimePatterns();
     void OnFormulaChange(EventData *data);
 

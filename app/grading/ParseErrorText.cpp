@@ -29,9 +29,14 @@ std::string GetParseErrorText(int code)
     return std::string(hollicot::describeError(code));
 }
 
+std::string describeParseError(int code, const std::string &faultyText)
+{
+    return "error " + std::to_string(code) + " (" + GetParseErrorText(code) + ") in \"" +
+           faultyText + "\"";
+}
+
 std::string formatParseFailure(const std::string &formulaText, int code,
                                const std::string &faultyText)
 {
-    return "formula '" + formulaText + "': error " + std::to_string(code) + " (" +
-           GetParseErrorText(code) + ") in \"" + faultyText + "\"";
+    return "formula '" + formulaText + "': " + describeParseError(code, faultyText);
 }

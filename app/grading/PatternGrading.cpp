@@ -3,6 +3,7 @@
 #include "app/grading/PatternGrading.h"
 
 #include "app/grading/ExpressionEvaluation.h"
+#include "app/grading/FormulaDisplayText.h"
 #include "app/grading/GradePointFormulas.h"
 #include "app/grading/GradingFailure.h"
 #include "app/grading/GradingManager.h"
@@ -71,13 +72,6 @@ bool isPassedOver(IBaseFormula *formula, const CPtrCollection<CBasePoint> &targe
     }
 }
 
-std::string displayTextOf(IBaseFormula *formula)
-{
-    std::string text;
-    formula->GetDisplayText(text, false);
-    return text.empty() ? formula->GetFormulaText() : text;
-}
-
 /// Whether list holds formula itself or a runtime copy made from it.
 bool holdsFormulaOrCopy(const CPtrCollection<IBaseFormula> &list, IBaseFormula *formula)
 {
@@ -102,7 +96,7 @@ IMeasureFormula *measureHolderOf(IBaseFormula *formula)
 ExpressionProblem problemOf(IBaseFormula *formula, const CPattern *pattern)
 {
     ExpressionProblem problem;
-    problem.formulaText = displayTextOf(formula);
+    problem.formulaText = formulaDisplayText(formula);
     formula->CollectPoints(problem.variables);
     for (CBasePoint *point : problem.variables)
         if (point != nullptr && point->GetParent() == pattern)
@@ -194,9 +188,9 @@ void CPatternGrading::CollectRuntimeFormulas()
 bool CPatternGrading::ApplyGradeRules()
 {
     Update();
-    IGradeData *gradeData = m_pManager->GetGradeData();
-    if (m_oOrderedFormulas.GetCount() == 0 || gradeData == nullptr)
+    if (m_oOrderedFormulas.GetCount() == 0 || !m_pManager->HasSizes())
         return true;
+    IGradeData *gradeData = m_pManager->GetGradeData();
     ReportCycles();
     if (m_pParser == nullptr)
         m_pParser = hollicot::CGradeDataFactory::MakeGradeData();
@@ -223,8 +217,9 @@ void CPatternGrading::ReportCycles() const
 {
     for (IBaseFormula *formula : m_oCyclicFormulas)
         m_pManager->GetMessages().ReportProblem(
-            "formula '" + displayTextOf(formula) +
-            "': it depends on itself through other formulas and is not graded");
+            "formula '" + formulaDisplayText(formula) +
+            "': it depends on itself through other formulas, so it is graded in the order "
+            "found, with what the formulas before it gave");
 }
 
 void CPatternGrading::RestoreInputGrading(const GradingSizes &sizes)
@@ -250,8 +245,6 @@ void CPatternGrading::RestoreInputGrading(const GradingSizes &sizes)
 void CPatternGrading::GradeTable(const GradingSizes &sizes, const GradingMeasures &measures)
 {
     for (IBaseFormula *formula : m_oOrderedFormulas) {
-        if (m_oCyclicFormulas.Find(formula) >= 0)
-            continue;
         if (m_oMeasureFormulas.GetCount() == 0) {
             GradeFormula(formula, sizes, measures);
             continue;
@@ -275,14 +268,14 @@ void CPatternGrading::GradeFormula(IBaseFormula *formula, const GradingSizes &si
         return;
     }
     if (formula->GetFormulaType() == kNotchDistance) {
-        GradeNotchDistance(*m_pParser,
-                           *static_cast<CPointFormulaNotchDistance *>(formula->GetBaseFormula()),
-                           displayTextOf(formula), sizes, measures, m_pManager->GetActiveMask());
+        GradeNotchDistance(
+            *m_pParser, *static_cast<CPointFormulaNotchDistance *>(formula->GetBaseFormula()),
+            formulaDisplayText(formula), sizes, measures, m_pManager->GetActiveMask());
         return;
     }
     if (auto *global = dynamic_cast<CBaseRelativeFormula *>(formula->GetBaseFormula())) {
         CRuleConverter(*global, *m_pPattern, sizes, measures, m_pManager->GetMessages(),
-                       displayTextOf(formula))
+                       formulaDisplayText(formula))
             .Run();
         return;
     }
@@ -306,7 +299,7 @@ void CPatternGrading::GradeMeasure(CMeasureExpressionFormula &formula, const Gra
                                    const GradingMeasures &measures)
 {
     const std::vector<double> values =
-        EvaluateMeasure(*m_pParser, displayTextOf(&formula), formula.GetVarName(),
+        EvaluateMeasure(*m_pParser, formulaDisplayText(&formula), formula.GetVarName(),
                         formula.GetFormulaText(), sizes, measures);
     for (std::size_t s = 0; s < values.size(); ++s)
         formula.SetValue(sizes.table, static_cast<int>(s), values[s]);

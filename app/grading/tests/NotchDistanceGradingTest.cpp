@@ -180,7 +180,7 @@ class NotchOnMaskTest : public ::testing::Test, public testgrading::SquareOnMask
 {
 protected:
     NotchOnMaskTest()
-        : SquareOnMask(true)
+        : SquareOnMask({.slider = true})
     {
     }
 };

@@ -5,11 +5,13 @@
 #include "GradingFixture.h"
 #include "MaskFixtures.h"
 #include "RegionFixtures.h"
+#include "app/grading/testing/MaskFormulas.h"
 #include "formulas/BaseFormula.h"
 #include "formulas/BasePointFormula.h"
 #include "formulas/GradeRegionFormula.h"
 #include "formulas/MeasureExpressionFormula.h"
 #include "formulas/PointFormulaExtend.h"
+#include "formulas/PointFormulaLikePoint.h"
 #include "model/InputPattern.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +48,7 @@ TEST_F(PatternGradingTest, AnIncrementGradesEverySizeButTheBase)
         expectShift(1, s, s == kBase ? 0 : 3, s == kBase ? 0 : -2);
     expectShift(0, 0, 0, 0);
     EXPECT_TRUE(m_messages.problems.empty());
+    EXPECT_TRUE(m_messages.questions.empty()) << "a valid mask grades without asking";
 }
 
 TEST_F(PatternGradingTest, MeasuresAndStepsGrowFromTheBaseSize)
@@ -163,22 +166,45 @@ TEST_F(PatternGradingTest, AnExtendFormulaShrinksByTheGrowthOfItsPathFormula)
         expectShift(1, s, s == kBase ? 0 : 1.0 - 2.0 * (s - kBase), 0);
 }
 
-TEST_F(PatternGradingTest, AFormulaInACycleIsReportedAndTheOthersStillGrade)
+TEST_F(PatternGradingTest, AFormulaInACycleIsReportedAndGradedInTheOrderFound)
 {
+    // P1 is moved by 4 and like P2, P2 like P1: the increment comes first; then the cycle is
+    // graded in the mask's order, P1 with what P2 had, then P2 with what P1 had then.
     CBaseFormula *first = addLikePoint(0, 1);
     CBaseFormula *second = addLikePoint(1, 0);
-    CBaseFormula *increment = addIncrement(2, "4", "0");
+    CBaseFormula *increment = addIncrement(0, "4", "0");
 
     EXPECT_TRUE(m_manager.ApplyGradeRules());
 
-    expectShift(2, 3, 4, 0);
-    expectShift(0, 3, 0, 0);
-    expectShift(1, 3, 0, 0);
+    expectShift(0, 3, 4, 0);
+    expectShift(1, 3, 4, 0);
+    expectShift(1, kBase, 0, 0);
     EXPECT_TRUE(grading()->IsCyclic(first));
     EXPECT_TRUE(grading()->IsCyclic(second));
     EXPECT_FALSE(grading()->IsCyclic(increment));
     ASSERT_EQ(m_messages.problems.size(), 2u);
-    EXPECT_NE(m_messages.problems[0].find("is not graded"), std::string::npos);
+    EXPECT_NE(m_messages.problems[0].find("depends on itself"), std::string::npos)
+        << m_messages.problems[0];
+    EXPECT_TRUE(m_messages.questions.empty());
+}
+
+TEST_F(PatternGradingTest, ALikePointGradesLikeTheDifferenceOfTwoPoints)
+{
+    // P2 like P3 - P1: (2 a size, 1) less (1, 0).
+    auto *like =
+        testgrading::addLikePoint(m_mask->GetFormulas(), testmodel::maskPointAt(*m_square, 1),
+                                  testmodel::maskPointAt(*m_square, 2));
+    like->SetSecondPoint(testmodel::maskPointAt(*m_square, 0));
+    addIncrement(2, "%INC(2)", "1");
+    addIncrement(0, "1", "0");
+
+    ASSERT_TRUE(m_manager.ApplyGradeRules());
+
+    for (int s = 0; s < kSizes; ++s) {
+        const bool base = s == kBase;
+        expectShift(1, s, base ? 0 : 2.0 * (s - kBase) - 1, base ? 0 : 1);
+    }
+    EXPECT_TRUE(m_messages.problems.empty());
 }
 
 TEST_F(PatternGradingTest, AParserFailureIsReportedAndEndsThePatternsPass)
@@ -198,9 +224,9 @@ TEST_F(PatternGradingTest, AParserFailureIsReportedAndEndsThePatternsPass)
     EXPECT_EQ(m_services.GetBulkChangeCount(), 1);
 }
 
-TEST_F(PatternGradingTest, AFormulaWhoseTextNamesNothingKnownIsUnmatchedAndNotGraded)
+TEST_F(PatternGradingTest, AFormulaWhoseTextNamesNothingKnownIsReportedUnmatchedAndNotGraded)
 {
-    CBaseFormula *unknown = addIncrement(1, "nosuch", "0");
+    CBaseFormula *unknown = addIncrement(1, "nosuch/4", "0");
     addIncrement(2, "waist", "0");
 
     EXPECT_TRUE(m_manager.ApplyGradeRules());
@@ -213,6 +239,10 @@ TEST_F(PatternGradingTest, AFormulaWhoseTextNamesNothingKnownIsUnmatchedAndNotGr
     grading()->CollectFormulas(formulas);
     ASSERT_EQ(formulas.GetCount(), 2);
     EXPECT_TRUE(grading()->IsUnmatched(formulas.GetAt(1)));
+    EXPECT_EQ(m_messages.problems,
+              std::vector<std::string>{"formula 'nosuch/4,0': error -5 (unknown name) in "
+                                       "\"nosuch/4\": nosuch; it is not graded"});
+    EXPECT_EQ(m_messages.questions.size(), 1u);
 }
 
 TEST_F(PatternGradingTest, GradingAgainAfterAChangeGivesTheNewResultNotOneStackedOnTheLast)
@@ -258,9 +288,7 @@ TEST_F(PatternGradingTest, TheGradingUpdateCounterIsBackWhereItWasAndNeverBelowZ
 TEST_F(PatternGradingTest, AFormulaWithAProblemAsksFirstAndNoLeavesTheGradingAlone)
 {
     addIncrement(1, "3", "0");
-    auto *gradesNothing = dynamic_cast<IPointFormula *>(addIncrement(2, "4", "0"));
-    gradesNothing->SetApplyTypeX(2);
-    gradesNothing->SetApplyTypeY(2);
+    addIncrement(2, "hip", "0");
     m_messages.answer = false;
 
     EXPECT_FALSE(m_manager.ApplyGradeRules());

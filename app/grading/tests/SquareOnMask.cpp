@@ -20,16 +20,32 @@ using testmodel::maskPointAt;
 
 namespace testgrading {
 
-SquareOnMask::SquareOnMask(bool withSlider)
+SquareOnMask::SquareOnMask(SquareExtras extras)
 {
     m_patterns = CMorvaneFactory::MakeInputPatterns(m_patternsHandler);
     FakePoint *a = m_source.addPoint(0, 0);
     FakePoint *b = m_source.addPoint(40, 0);
     FakePoint *c = m_source.addPoint(40, 40);
     FakePoint *d = m_source.addPoint(0, 40);
-    testmodel::FakeCurve *outline = m_source.addCurve({a, b, c, d, a});
-    if (withSlider)
-        m_source.addPoint(20, 0)->slideCurve = outline;
+    testmodel::FakeCurve *outline = nullptr;
+    if (extras.sidesAsLines) {
+        outline = m_source.addCurve({a, b});
+        m_source.addCurve({b, c});
+        m_source.addCurve({c, d});
+        m_source.addCurve({d, a});
+    } else {
+        outline = m_source.addCurve({a, b, c, d, a});
+    }
+    if (extras.slider) {
+        FakePoint *slider = m_source.addPoint(20, 0);
+        slider->slideCurve = outline;
+        slider->sliderIndex = extras.sliderAnchor;
+    }
+    if (extras.markPoint)
+        m_source.addPoint(20, 30)->isMark = true;
+    if (extras.innerLine)
+        m_source.addCurve(
+            {m_source.addPoint(10, 10), m_source.addPoint(20, 10), m_source.addPoint(30, 10)});
     m_patterns->AddPattern(&m_source);
     m_patterns->Update();
     m_maskItf = CMorvaneFactory::MakeGradeMask(m_maskHandler, m_patterns.get());
@@ -37,7 +53,7 @@ SquareOnMask::SquareOnMask(bool withSlider)
     m_patterns->SetGradeMask(m_mask);
     m_square = testmodel::placeSquare(*m_mask, "Front");
     m_patterns->GetPatternAt(0)->SetFlagged();
-    for (int i = 0; i < (withSlider ? 5 : 4); ++i)
+    for (int i = 0; i < (extras.slider ? 5 : 4); ++i)
         m_mask->GetPointAssociationMap()->AddAssociation(maskPointAt(*m_square, i)->GetMaskPoint(),
                                                          inputPoint(i));
 

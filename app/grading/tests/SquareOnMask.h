@@ -24,12 +24,26 @@ namespace testgrading {
 /// point associated with the input point of the same index. The table set has one table of the
 /// five sizes S, M (base), L, XL and XXL with the measurement "waist" 70, 74, 78, 82 and 86.
 /// Grade points that nothing grades keep their grading unless a test asks for runtime formulas.
-/// With a slider, the piece also has a point P5 (20, 0) that slides on its outline, associated
-/// with the square's ordinary point 4 (20, -1).
+/// The extras add input points after the square's, in this order, none on the mask.
+struct SquareExtras
+{
+    /// The input outline drawn as four lines, one a side, so that each corner ends two lines.
+    bool sidesAsLines = false;
+    /// A point (20, 0) that slides on the outline, associated with the square's ordinary point
+    /// 4 (20, -1); the slider information names the outline's grade point sliderAnchor as its
+    /// anchor (none when that is not one of the outline's four).
+    bool slider = false;
+    int sliderAnchor = 0;
+    /// A mark point (20, 30).
+    bool markPoint = false;
+    /// A line (10, 10), (20, 10), (30, 10) inside the square.
+    bool innerLine = false;
+};
+
 class SquareOnMask
 {
 public:
-    explicit SquareOnMask(bool withSlider = false);
+    explicit SquareOnMask(SquareExtras extras = {});
     ~SquareOnMask();
     SquareOnMask(const SquareOnMask &) = delete;
     SquareOnMask &operator=(const SquareOnMask &) = delete;
