@@ -9,12 +9,16 @@
 #include "model/MaskPoint.h"
 #include "model/MaskPointList.h"
 #include "model/MorvaneFactory.h"
+#include "model/PatternLocation.h"
 #include "platform/brismond/TableSetFactory.h"
+
+#include <algorithm>
 
 namespace testgrading {
 
 StyleOnMask::StyleOnMask(const std::filesystem::path &style, const std::filesystem::path &tableSet,
-                         const std::filesystem::path &savedAs)
+                         const std::filesystem::path &savedAs,
+                         const std::vector<PiecePlacement> &placements)
     : model(std::make_unique<CAamaGradeModel>(
           [savedAs](const morvane::SaveFileRequest &) { return savedAs; }))
 {
@@ -24,13 +28,15 @@ StyleOnMask::StyleOnMask(const std::filesystem::path &style, const std::filesyst
         m_problem = model->GetLastError();
     else if (!m_tableSet->Load(tableSet))
         m_problem = m_tableSet->GetLastError();
+    if (!m_problem.empty())
+        messages.ReportProblem(m_problem);
     model->OnAttach(&m_tableSet->GetGradeData());
     int count = 0;
     model->GetPatternCount(count);
     for (int p = 0; p < count; ++p)
         m_patterns->AddPattern(model->GetPatternAt(p));
     m_patterns->Update();
-    makeMask();
+    makeMask(placements);
 
     m_services.activeMask = m_mask;
     m_services.inputPatterns = m_patterns.get();
@@ -44,11 +50,22 @@ StyleOnMask::~StyleOnMask()
     m_patterns->SetGradeMask(nullptr);
 }
 
-void StyleOnMask::makeMask()
+void StyleOnMask::place(const std::vector<PiecePlacement> &placements)
+{
+    const int count = std::min(m_patterns->GetPatternCount(), static_cast<int>(placements.size()));
+    for (int p = 0; p < count; ++p) {
+        IPatternLocation *location = m_patterns->GetPatternAt(p)->GetPatternLocation();
+        const PiecePlacement &placement = placements[static_cast<std::size_t>(p)];
+        location->Set(location->GetPosition(), placement.angleDegrees, placement.flipped);
+    }
+}
+
+void StyleOnMask::makeMask(const std::vector<PiecePlacement> &placements)
 {
     m_maskItf = CMorvaneFactory::MakeGradeMask(m_maskHandler, m_patterns.get());
     m_mask = static_cast<CGradeMask *>(m_maskItf.get());
     m_patterns->SetGradeMask(m_mask);
+    place(placements);
     for (int p = 0; p < m_patterns->GetPatternCount(); ++p) {
         CInputPattern *input = m_patterns->GetPatternAt(p);
         std::unique_ptr<CMaskPattern> made = m_mask->MakePattern();

@@ -14,20 +14,31 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace testgrading {
+
+/// How a piece lies on the mask: turned counter-clockwise by an angle, face down when flipped.
+struct PiecePlacement
+{
+    double angleDegrees = 0;
+    bool flipped = false;
+};
 
 /// The AAMA grade model of style (saved as savedAs), the table set of tableSet (its tables are
 /// the grade tables), one input pattern per piece, and a mask that holds one mask pattern made
 /// from each input pattern, each mask grade point associated with the input point it was made
 /// from. The document's services answer the mask, the input patterns, the table set and the
-/// model; the manager is rebuilt over them. A file that does not load leaves the style empty
-/// with the reason in GetProblem().
+/// model; the manager is rebuilt over them. Piece p lies on the mask as placements[p] says (as
+/// drawn when there is none), and its mask pattern lies the same way. A file that does not load
+/// leaves the style (or the table set) empty with the reason in GetProblem(), reported as the
+/// program reports a file it refuses.
 class StyleOnMask
 {
 public:
     StyleOnMask(const std::filesystem::path &style, const std::filesystem::path &tableSet,
-                const std::filesystem::path &savedAs);
+                const std::filesystem::path &savedAs,
+                const std::vector<PiecePlacement> &placements = {});
     ~StyleOnMask();
     StyleOnMask(const StyleOnMask &) = delete;
     StyleOnMask &operator=(const StyleOnMask &) = delete;
@@ -53,7 +64,8 @@ public:
     RecordingMessages messages;
 
 private:
-    void makeMask();
+    void place(const std::vector<PiecePlacement> &placements);
+    void makeMask(const std::vector<PiecePlacement> &placements);
 
     std::string m_problem;
     CEventHandler *m_tableSetHandler = nullptr;

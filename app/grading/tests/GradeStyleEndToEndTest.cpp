@@ -2,6 +2,7 @@
 // A style graded without any window: an AAMA file and a table set in, formulas of several kinds
 // on a mask, graded and saved as AAMA DXF and RUL, and read back.
 #include "RegionFixtures.h"
+#include "SavedGrading.h"
 #include "TemporaryFolder.h"
 #include "app/grading/testing/MaskFormulas.h"
 #include "app/grading/testing/StyleOnMask.h"
@@ -10,116 +11,17 @@
 #include "formulas/GradeRegionFormula.h"
 #include "formulas/PathPatternFormula.h"
 #include "formulas/PointFormulaIncrement.h"
-#include "foundation/TextFormat.h"
 #include "model/MaskPattern.h"
-#include "sources/aama-reader/AAMAData.h"
-#include "sources/aama-reader/IAAMAData.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
-#include <map>
-#include <set>
-#include <sstream>
-
-namespace fs = std::filesystem;
 
 namespace {
 
+using testgrading::Increment;
+using testgrading::sourcePath;
+
 constexpr int kSizes = 6;
 constexpr int kBase = 2;
-
-fs::path sourcePath(const std::string &relative)
-{
-    const char *root = std::getenv("MORVANE_SOURCE_DIR");
-    EXPECT_NE(root, nullptr) << "MORVANE_SOURCE_DIR is not set";
-    return fs::path(root != nullptr ? root : ".") / relative;
-}
-
-/// The displacement of every rule of a RUL file in every size, by rule name.
-std::map<std::string, std::vector<DPOINT>> readRulRules(const fs::path &path)
-{
-    std::map<std::string, std::vector<DPOINT>> rules;
-    std::ifstream file(path);
-    std::string line;
-    std::vector<DPOINT> *current = nullptr;
-    while (std::getline(file, line)) {
-        if (line.rfind("RULE: DELTA ", 0) == 0) {
-            std::string name = line.substr(12);
-            while (!name.empty() && (name.back() == '\r' || name.back() == ' '))
-                name.pop_back();
-            current = &rules[name];
-            continue;
-        }
-        if (current == nullptr || line.rfind("END", 0) == 0)
-            continue;
-        std::replace(line.begin(), line.end(), ',', ' ');
-        std::istringstream numbers(line);
-        numbers.imbue(std::locale::classic());
-        double x = 0;
-        double y = 0;
-        while (numbers >> x >> y)
-            current->push_back({x, y});
-    }
-    return rules;
-}
-
-/// A point of the saved file that carries a rule: where it lies and its rule's name.
-struct RulePlace
-{
-    DPOINT position;
-    std::string rule;
-};
-
-std::vector<RulePlace> readRulePlaces(const IAAMAData &data)
-{
-    std::vector<RulePlace> places;
-    for (int piece = 0; piece < data.GetPieceCount(); ++piece) {
-        for (int v = 0; v < data.GetVertexCount(piece, -1); ++v) {
-            int flags = 0;
-            int rule = -1;
-            double notch[2] = {0, 0};
-            const morvane::AamaPosition at = data.GetVertex(piece, -1, v, flags, rule, notch);
-            if (rule >= 0)
-                places.push_back({{at.x, at.y}, std::to_string(rule)});
-        }
-        for (int h = 0; h < data.GetDrillHoleCount(piece); ++h) {
-            int rule = -1;
-            const morvane::AamaPosition at = data.GetDrillHole(piece, h, rule);
-            if (rule >= 0)
-                places.push_back({{at.x, at.y}, std::to_string(rule)});
-        }
-    }
-    return places;
-}
-
-std::string describePlace(const std::string &rule, double x, double y)
-{
-    return rule + " " + morvane::format("%.3f %.3f", x, y);
-}
-
-/// The rule labels of the DXF file as ezdxf reads them, each "<rule> <x> <y>".
-std::set<std::string> readRuleLabelsWithEzdxf(const fs::path &dxf, const fs::path &listing)
-{
-    const std::string command = "/usr/bin/python3 '" +
-                                sourcePath("app/grading/tests/list_rule_labels.py").string() +
-                                "' '" + dxf.string() + "' > '" + listing.string() + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    std::set<std::string> labels;
-    std::ifstream file(listing);
-    std::string rule;
-    double x = 0;
-    double y = 0;
-    file.imbue(std::locale::classic());
-    while (file >> rule >> x >> y)
-        labels.insert(describePlace(rule, x, y));
-    return labels;
-}
-
-/// What the test's formulas make of one point in size s, worked out by hand.
-using Increment = std::function<DPOINT(int size)>;
 
 class GradeStyleEndToEndTest : public ::testing::Test
 {
@@ -139,42 +41,9 @@ protected:
         EXPECT_TRUE(problems.empty()) << (problems.empty() ? "" : problems[0]);
     }
 
-    /// Reads the saved files back: every point with a rule moves in every size by what the
-    /// formulas make of it (nothing for the points no formula grades), and each expected point
-    /// is one of them; ezdxf finds the same rule labels at the same places. An outline lists its
-    /// closing point twice.
-    void expectSavedGrading(const std::vector<std::pair<DPOINT, Increment>> &expected) const
+    void expectSavedGrading(const std::vector<testgrading::ExpectedGrading> &expected) const
     {
-        AAMAData data;
-        ASSERT_TRUE(data.Load(m_folder / "graded.dxf")) << data.GetLoadError();
-        const std::vector<RulePlace> places = readRulePlaces(*data.GetIAAMADataItf());
-        std::set<std::string> described;
-        for (const RulePlace &place : places)
-            described.insert(describePlace(place.rule, place.position.x, place.position.y));
-        EXPECT_EQ(readRuleLabelsWithEzdxf(m_folder / "graded.dxf", m_folder / "labels.txt"),
-                  described);
-        const auto rules = readRulRules(m_folder / "graded.RUL");
-        std::set<std::string> matched;
-        for (const RulePlace &place : places) {
-            Increment increment = [](int) { return DPOINT{0, 0}; };
-            for (const auto &[position, graded] : expected) {
-                if (std::hypot(position.x - place.position.x, position.y - place.position.y) <
-                    1e-3) {
-                    increment = graded;
-                    matched.insert(place.rule);
-                }
-            }
-            SCOPED_TRACE("rule " + place.rule);
-            ASSERT_EQ(rules.count(place.rule), 1u);
-            const std::vector<DPOINT> &deltas = rules.at(place.rule);
-            ASSERT_EQ(deltas.size(), static_cast<std::size_t>(kSizes));
-            for (int s = 0; s < kSizes; ++s) {
-                SCOPED_TRACE("size " + std::to_string(s));
-                EXPECT_NEAR(deltas[s].x, increment(s).x, 0.006);
-                EXPECT_NEAR(deltas[s].y, increment(s).y, 0.006);
-            }
-        }
-        EXPECT_EQ(matched.size(), expected.size());
+        testgrading::expectSavedGrading(m_folder.path(), kSizes, expected);
     }
 
     TemporaryFolder m_folder{"grade-style"};
