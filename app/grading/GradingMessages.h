@@ -11,8 +11,8 @@ class IGradingMessages
 public:
     virtual ~IGradingMessages() = default;
 
-    /// A failure the user should read: a formula refused by the parser, a formula in a cycle, a
-    /// grade model that cannot begin grading.
+    /// A failure the user should read: a formula refused by the parser or naming what no table
+    /// holds, a formula in a cycle, a grade model that cannot begin grading.
     virtual void ReportProblem(const std::string &text) = 0;
     /// A yes/no question; true for yes.
     virtual bool AskYesNo(const std::string &text) = 0;

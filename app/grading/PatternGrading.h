@@ -47,8 +47,10 @@ public:
     /// document's grading-update counter raised for the pass. Each pass starts from the grading
     /// the pattern's points came with (read at the first pass), so grading again after a change
     /// gives the new result, never one stacked on the last. A formula in a cycle is reported
-    /// and left out; the rest still grade. A formula the parser refuses is reported, ends the
-    /// pass (later formulas are not graded) and the result is false.
+    /// and graded where the dependency sort put it (the cycle is entered at its first formula in
+    /// list order). A formula the parser refuses is reported, ends the pass (later formulas are
+    /// not graded) and the result is false. Nothing is graded or reported when no table has
+    /// sizes.
     bool ApplyGradeRules();
 
     /// Update; appends the ordered formulas, then the unmatched ones.

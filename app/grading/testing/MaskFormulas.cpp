@@ -2,6 +2,7 @@
 // Point formulas added to a mask the way the formula dialogs add them.
 #include "app/grading/testing/MaskFormulas.h"
 
+#include "formulas/PFSymetryPoint.h"
 #include "formulas/PointFormulaIncrement.h"
 #include "formulas/PointFormulaLikePoint.h"
 #include "model/FormulaManager.h"
@@ -24,6 +25,15 @@ CPointFormulaLikePoint *addLikePoint(CFormulaManager &formulas, CBasePoint *mask
     auto *formula = static_cast<CPointFormulaLikePoint *>(formulas.AddFormula(
         formulas.MakePointFormula(CPointFormulaLikePoint::kFormulaType, nullptr, maskPoint)));
     formula->SetReferencePoint(reference);
+    return formula;
+}
+
+CPFSymetryPoint *addMirror(CFormulaManager &formulas, CBasePoint *maskPoint, CBasePoint *reference)
+{
+    auto *formula = static_cast<CPFSymetryPoint *>(formulas.AddFormula(
+        formulas.MakePointFormula(CPFSymetryPoint::kFormulaType, nullptr, maskPoint)));
+    formula->SetReferencePoint(reference);
+    formula->SetAxisType(SYMMETRY_X);
     return formula;
 }
 

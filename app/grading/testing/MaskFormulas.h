@@ -7,6 +7,7 @@
 class CBasePoint;
 class CFormulaManager;
 class CPointFormulaIncrement;
+class CPFSymetryPoint;
 class CPointFormulaLikePoint;
 
 namespace testgrading {
@@ -17,5 +18,9 @@ CPointFormulaIncrement *addIncrement(CFormulaManager &formulas, CBasePoint *mask
 /// A new like-point formula on the mask point, grading it like reference, added to formulas.
 CPointFormulaLikePoint *addLikePoint(CFormulaManager &formulas, CBasePoint *maskPoint,
                                      CBasePoint *reference);
+
+/// A new symmetry formula on the mask point, grading it as the mirror image of reference about
+/// the mask's X axis, added to formulas.
+CPFSymetryPoint *addMirror(CFormulaManager &formulas, CBasePoint *maskPoint, CBasePoint *reference);
 
 } // namespace testgrading

@@ -44,8 +44,7 @@ AamaPiece sleeve()
     return made;
 }
 
-void writeMeasurement(std::ofstream &file, const std::string &name,
-                      const std::vector<int> &values)
+void writeMeasurement(std::ofstream &file, const std::string &name, const std::vector<int> &values)
 {
     static const char *const kSizes[] = {"XS", "S", "M", "L", "XL", "2XL", "3XL"};
     file << "\t\t<Measurement Name=\"" << name

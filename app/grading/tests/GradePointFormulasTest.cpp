@@ -4,8 +4,8 @@
 #include "MaskFixtures.h"
 #include "SquareOnMask.h"
 #include "app/grading/PatternGrading.h"
+#include "app/grading/testing/MaskFormulas.h"
 #include "formulas/BasePointFormula.h"
-#include "formulas/PFSymetryPoint.h"
 #include "formulas/RuntimeInterpolateFormula.h"
 #include "model/InputPattern.h"
 #include "model/InputPoint.h"
@@ -151,11 +151,8 @@ public:
     /// axis.
     void addMirror(int i, int reference)
     {
-        CFormulaManager &formulas = m_mask->GetFormulas();
-        auto *mirror = static_cast<CPFSymetryPoint *>(formulas.AddFormula(formulas.MakePointFormula(
-            CPFSymetryPoint::kFormulaType, nullptr, testmodel::maskPointAt(*m_square, i))));
-        mirror->SetReferencePoint(testmodel::maskPointAt(*m_square, reference));
-        mirror->SetAxisType(SYMMETRY_X);
+        testgrading::addMirror(m_mask->GetFormulas(), testmodel::maskPointAt(*m_square, i),
+                               testmodel::maskPointAt(*m_square, reference));
         m_manager.Invalidate();
     }
 };

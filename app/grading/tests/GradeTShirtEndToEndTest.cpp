@@ -10,7 +10,6 @@
 #include "app/grading/testing/MaskFormulas.h"
 #include "app/grading/testing/StyleOnMask.h"
 #include "formulas/GradeRegionFormula.h"
-#include "formulas/PFSymetryPoint.h"
 #include "formulas/PointFormulaLikePoint.h"
 #include "sources/aama-model/AamaDxfWriter.h"
 
@@ -106,11 +105,8 @@ protected:
     /// The point mirrored about the mask's X axis.
     void addMirror(Piece piece, int i, int reference)
     {
-        CFormulaManager &formulas = m_style.formulas();
-        auto *mirror = static_cast<CPFSymetryPoint *>(formulas.AddFormula(
-            formulas.MakePointFormula(CPFSymetryPoint::kFormulaType, nullptr, maskPoint(piece, i))));
-        mirror->SetReferencePoint(maskPoint(piece, reference));
-        mirror->SetAxisType(SYMMETRY_X);
+        testgrading::addMirror(m_style.formulas(), maskPoint(piece, i),
+                               maskPoint(piece, reference));
     }
 
     /// A box around BACK's neck points on the mask, graded along its direction (up the mask).
@@ -208,9 +204,29 @@ std::vector<ExpectedGrading> GradeTShirtEndToEndTest::expectedGrading()
     const double top = 1 / 96100.0;
     const double drillShare = (2 * arm + top) / (2 * hem + 2 * arm + top);
 
+    const auto along = [](double x, double y) {
+        return [x, y](double value) { return DPOINT{x * value, y * value}; };
+    };
+    const auto byChest = [=](double x, double y) {
+        return [=](int s) { return along(x, y)(chest(s)); };
+    };
+    const auto byLength = [=](double x, double y) {
+        return [=](int s) { return along(x, y)(length(s)); };
+    };
+    const auto bySteps = [=](double x, double y) {
+        return [=](int s) { return along(x, y)(step(s)); };
+    };
+    const auto armhole = [=](double x) {
+        return [=](int s) { return DPOINT{x * chest(s), -length(s) / 2}; };
+    };
+    const auto sleeveArm = [=](double x) {
+        return [=](int s) { return DPOINT{x * chest(s), -4 * step(s)}; };
+    };
+    const auto still = [](int) { return DPOINT{0, 0}; };
+
     return {
-        expect(kFront, {240, 0}, [=](int s) { return DPOINT{0, chest(s) / 4}; }),
-        expect(kFront, {-240, 0}, [=](int s) { return DPOINT{0, -chest(s) / 4}; }),
+        expect(kFront, {240, 0}, byChest(0, 0.25)),
+        expect(kFront, {-240, 0}, byChest(0, -0.25)),
         expect(kFront, {240, 420}, underarm),
         expect(kFront, {-240, 420}, mirrored(underarm)),
         expect(kFront, {-160, 600}, shoulder),
@@ -218,26 +234,26 @@ std::vector<ExpectedGrading> GradeTShirtEndToEndTest::expectedGrading()
         expect(kFront, {-60, 620}, neck),
         expect(kFront, {60, 620}, mirrored(neck)),
 
-        expect(kBack, {-240, 0}, [=](int s) { return DPOINT{chest(s) / 4, 0}; }),
-        expect(kBack, {240, 0}, [=](int s) { return DPOINT{-chest(s) / 4, 0}; }),
-        expect(kBack, {240, 420}, [=](int s) { return DPOINT{-chest(s) / 4, -length(s) / 2}; }),
-        expect(kBack, {-240, 420}, [=](int s) { return DPOINT{chest(s) / 4, -length(s) / 2}; }),
-        expect(kBack, {160, 620}, [=](int s) { return DPOINT{0, -length(s) / 2}; }),
-        expect(kBack, {-160, 620}, [=](int s) { return DPOINT{0, -length(s) / 2}; }),
-        expect(kBack, {70, 640}, [=](int s) { return DPOINT{0, -3 * step(s)}; }),
-        expect(kBack, {-70, 640}, [=](int s) { return DPOINT{0, -3 * step(s)}; }),
+        expect(kBack, {-240, 0}, byChest(0.25, 0)),
+        expect(kBack, {240, 0}, byChest(-0.25, 0)),
+        expect(kBack, {240, 420}, armhole(-0.25)),
+        expect(kBack, {-240, 420}, armhole(0.25)),
+        expect(kBack, {160, 620}, byLength(0, -0.5)),
+        expect(kBack, {-160, 620}, byLength(0, -0.5)),
+        expect(kBack, {70, 640}, bySteps(0, -3)),
+        expect(kBack, {-70, 640}, bySteps(0, -3)),
 
-        expect(kSleeve, {30, 0}, [=](int s) { return DPOINT{-chest(s) / 10, 0}; }),
-        expect(kSleeve, {330, 0}, [=](int s) { return DPOINT{chest(s) / 10, 0}; }),
-        expect(kSleeve, {360, 400}, [=](int s) { return DPOINT{chest(s) / 8, -4 * step(s)}; }),
-        expect(kSleeve, {0, 400}, [=](int s) { return DPOINT{-chest(s) / 8, -4 * step(s)}; }),
-        expect(kSleeve, {180, 560}, [=](int s) { return DPOINT{0, -4 * step(s)}; }),
-        expect(kSleeve, {180, 250}, [=](int s) { return DPOINT{0, -4 * step(s) * drillShare}; }),
+        expect(kSleeve, {30, 0}, byChest(-0.1, 0)),
+        expect(kSleeve, {330, 0}, byChest(0.1, 0)),
+        expect(kSleeve, {360, 400}, sleeveArm(0.125)),
+        expect(kSleeve, {0, 400}, sleeveArm(-0.125)),
+        expect(kSleeve, {180, 560}, bySteps(0, -4)),
+        expect(kSleeve, {180, 250}, bySteps(0, -4 * drillShare)),
 
-        expect(kNeckband, {0, 0}, [](int) { return DPOINT{0, 0}; }),
-        expect(kNeckband, {500, 0}, [=](int s) { return DPOINT{0, -chest(s) / 8}; }),
-        expect(kNeckband, {500, 40}, [=](int s) { return DPOINT{0, -chest(s) / 8}; }),
-        expect(kNeckband, {0, 40}, [](int) { return DPOINT{0, 0}; }),
+        expect(kNeckband, {0, 0}, still),
+        expect(kNeckband, {500, 0}, byChest(0, -0.125)),
+        expect(kNeckband, {500, 40}, byChest(0, -0.125)),
+        expect(kNeckband, {0, 40}, still),
     };
 }
 
@@ -283,13 +299,9 @@ TEST(GradeTShirtWithoutSizesTest, ARefusedTableSetIsTheOnlyReport)
                                    folder / "graded.dxf", {{90, true}});
     ASSERT_NE(style.GetProblem(), "");
     style.manager().SetGradePointOptions({});
-    for (const auto &[point, reference] : {std::pair{3, 6}, std::pair{4, 5}}) {
-        auto *mirror = static_cast<CPFSymetryPoint *>(
-            style.formulas().AddFormula(style.formulas().MakePointFormula(
-                CPFSymetryPoint::kFormulaType, nullptr, style.maskPoint(kFront, point))));
-        mirror->SetReferencePoint(style.maskPoint(kFront, reference));
-        mirror->SetAxisType(SYMMETRY_X);
-    }
+    for (const auto &[point, reference] : {std::pair{3, 6}, std::pair{4, 5}})
+        testgrading::addMirror(style.formulas(), style.maskPoint(kFront, point),
+                               style.maskPoint(kFront, reference));
     testgrading::addIncrement(style.formulas(), style.maskPoint(kFront, 2), "chest/4", "0");
 
     EXPECT_TRUE(style.manager().ApplyGradeRules());

@@ -119,15 +119,13 @@ void expectSavedGrading(const fs::path &folder, int sizeCount,
     std::set<std::string> described;
     for (const RulePlace &place : places)
         described.insert(describePlace(place.rule, place.position.x, place.position.y));
-    EXPECT_EQ(readRuleLabelsWithEzdxf(folder / "graded.dxf", folder / "labels.txt"),
-              described);
+    EXPECT_EQ(readRuleLabelsWithEzdxf(folder / "graded.dxf", folder / "labels.txt"), described);
     const auto rules = readRulRules(folder / "graded.RUL");
     std::set<std::string> matched;
     for (const RulePlace &place : places) {
         Increment increment = [](int) { return DPOINT{0, 0}; };
         for (const auto &[position, graded] : expected) {
-            if (std::hypot(position.x - place.position.x, position.y - place.position.y) <
-                1e-3) {
+            if (std::hypot(position.x - place.position.x, position.y - place.position.y) < 1e-3) {
                 increment = graded;
                 matched.insert(place.rule);
             }
