@@ -59,6 +59,9 @@ public:
     virtual int GetLineType(int piece, int line) const = 0;
     /// The line kind of internal line: the first value of the LINE's comment.
     virtual int GetInternalLineType(int piece, int line) const = 0;
+    /// 1 when the header value of "UNITS:" is "METRIC", 2 when it is "ENGLISH" (both without
+    /// regard to case); else 0.
+    virtual int GetUnits() const = 0;
 
     virtual ~IJwcaAAMAData() = default;
 };

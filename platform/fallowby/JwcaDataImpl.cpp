@@ -3,6 +3,7 @@
 #include "platform/fallowby/JwcaDataImpl.h"
 
 #include "foundation/Geometry.h"
+#include "foundation/NameCompare.h"
 #include "sources/dxf-groups/AamaGroupList.h"
 #include "sources/dxf-groups/FileText.h"
 #include "sources/dxf-groups/KeyedText.h"
@@ -399,4 +400,14 @@ int CJwcaDataImpl::GetInternalLineType(int piece, int line) const
 {
     const JwcaEntity *internalLine = PieceInternalLine(piece, line);
     return internalLine != nullptr ? internalLine->comment.lineKind : 0;
+}
+
+int CJwcaDataImpl::GetUnits() const
+{
+    const std::string units = keyValue(m_oHeaderTexts, "UNITS:");
+    if (equalsNoCase(units, "METRIC"))
+        return 1;
+    if (equalsNoCase(units, "ENGLISH"))
+        return 2;
+    return 0;
 }

@@ -70,6 +70,7 @@ public:
     double GetVertexNotchValue(int piece, int line, int v) const override;
     int GetLineType(int piece, int line) const override;
     int GetInternalLineType(int piece, int line) const override;
+    int GetUnits() const override;
 
 private:
     void ReadSections(CAamaGroupList &groups);

@@ -12,8 +12,9 @@ namespace {
 class ExportBuilder
 {
 public:
-    explicit ExportBuilder(AamaDxfExport &result)
+    ExportBuilder(AamaDxfExport &result, double millimetresPerFileUnit)
         : m_result(result)
+        , m_millimetresPerFileUnit(millimetresPerFileUnit)
     {
     }
 
@@ -23,6 +24,8 @@ public:
         piece.m_sName = pattern.GetPatternName();
         const AamaPieceExtras &extras = pattern.GetExtras();
         piece.m_oDrawing = extras.drawing;
+        for (AamaDrawingItem &item : piece.m_oDrawing)
+            toFileUnits(item);
         piece.m_sAnnotation = extras.annotation;
         piece.m_nQuantity = extras.quantity;
         piece.m_sCategory = extras.category;
@@ -60,13 +63,22 @@ private:
         }
     }
 
-    static AamaPiecePoint withDirection(AamaPiecePoint written, const CAamaNotch *notch)
+    AamaPiecePoint withDirection(AamaPiecePoint written, const CAamaNotch *notch) const
     {
         if (notch != nullptr) {
-            written.m_dDirectionX = written.m_dX + notch->m_oVector.x;
-            written.m_dDirectionY = written.m_dY + notch->m_oVector.y;
+            written.m_dDirectionX = written.m_dX + inFileUnits(notch->m_oVector.x);
+            written.m_dDirectionY = written.m_dY + inFileUnits(notch->m_oVector.y);
         }
         return written;
+    }
+
+    double inFileUnits(double millimetres) const { return millimetres / m_millimetresPerFileUnit; }
+
+    void toFileUnits(AamaDrawingItem &item) const
+    {
+        for (AamaPosition &point : item.points)
+            point = {inFileUnits(point.x), inFileUnits(point.y)};
+        item.textHeight = inFileUnits(item.textHeight);
     }
 
     // The point as written with that kind, labelled when it has a rule number.
@@ -74,8 +86,8 @@ private:
     {
         AamaPiecePoint result;
         result.m_nKind = kind;
-        result.m_dX = point.GetBasePosition().x;
-        result.m_dY = point.GetBasePosition().y;
+        result.m_dX = inFileUnits(point.GetBasePosition().x);
+        result.m_dY = inFileUnits(point.GetBasePosition().y);
         if (point.HasRule()) {
             const auto label = static_cast<long long>(m_result.rulePoints.size()) + 1;
             m_result.rulePoints.push_back({formatInteger(label), &point});
@@ -85,6 +97,7 @@ private:
     }
 
     AamaDxfExport &m_result;
+    double m_millimetresPerFileUnit;
 };
 
 } // namespace
@@ -96,7 +109,7 @@ AamaDxfExport buildAamaDxfExport(CAamaGradeModel &model, const std::string &grad
     result.document.m_sGradeRuleTable = gradeRuleTable;
     result.document.m_sSampleSize = model.GetSampleSize();
     result.document.m_sUnits = model.IsInInches() ? "ENGLISH" : "METRIC";
-    ExportBuilder builder(result);
+    ExportBuilder builder(result, model.GetMillimetresPerFileUnit());
     int patternCount = 0;
     model.GetPatternCount(patternCount);
     // The labelled points are rule points of their patterns.

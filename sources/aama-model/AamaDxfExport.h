@@ -26,7 +26,8 @@ struct AamaDxfExport
 /// its own kind: a turn point, a curve point, or a notch with its direction point (base position
 /// plus notch vector). Its internal points form one line of drill holes; what else it draws and
 /// its piece values go as they were read. Every written point with a rule number is labelled 1,
-/// 2, 3 ... across the whole model. The units are those of the file read.
+/// 2, 3 ... across the whole model. The units are those of the file read, and every length is
+/// given in them.
 AamaDxfExport buildAamaDxfExport(CAamaGradeModel &model, const std::string &gradeRuleTable);
 
 } // namespace morvane

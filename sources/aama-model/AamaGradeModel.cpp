@@ -37,17 +37,6 @@ struct LoadedFile
 
 constexpr int kEnglishUnits = 2;
 
-int unitsOf(const IAAMAData &data)
-{
-    return data.GetUnits();
-}
-
-// The graded R12 layout is always metric.
-int unitsOf(const IJwcaAAMAData &)
-{
-    return 0;
-}
-
 bool hasOutline(CAamaGradePattern &pattern)
 {
     int curveCount = 0;
@@ -78,10 +67,11 @@ std::optional<LoadedFile> readPatterns(std::string_view content, LoadPiece loadP
         return std::nullopt;
     }
     const auto &data = *reader.GetIAAMADataItf();
-    LoadedFile file{data.GetStyleName(), data.GetSampleSize(), unitsOf(data), {}};
+    LoadedFile file{data.GetStyleName(), data.GetSampleSize(), data.GetUnits(), {}};
+    const double millimetresPerUnit = file.units == kEnglishUnits ? kMillimetresPerInch : 1.0;
     for (int piece = 0; piece < data.GetPieceCount(); ++piece) {
         if (data.GetPieceSize(piece) == file.sampleSize)
-            file.patterns.push_back(loadPiece(data, piece));
+            file.patterns.push_back(loadPiece(data, piece, millimetresPerUnit));
     }
     return file;
 }
@@ -186,7 +176,7 @@ void CAamaGradeModel::SaveAamaFiles(const std::filesystem::path &path)
     const AamaDxfExport exported = buildAamaDxfExport(*this, toUpperAscii(path.stem().string()));
     WriteAamaDxf(exported.document, path, m_fnClock);
     CRulFileWriter(m_fnClock).Write(rulPath, m_pGradeData, m_sSampleSize, exported.rulePoints,
-                                    exported.document.m_sUnits);
+                                    exported.document.m_sUnits, GetMillimetresPerFileUnit());
 }
 
 void CAamaGradeModel::OnAttach(IGradeData *data)

@@ -13,9 +13,19 @@
 #include <string>
 #include <vector>
 
+namespace morvane {
+
+inline constexpr double kMillimetresPerInch = 25.4;
+
+} // namespace morvane
+
 /// The grade model of an AAMA DXF pattern file, or of a graded R12 DXF file (one that names a
 /// "MASTER SIZE"). Only the pieces of the file's sample size become patterns; their points start
 /// at their base positions in every size, and the program stores their graded positions.
+///
+/// Its lengths are millimetres, as the program's are: a file in inches ("ENGLISH") is converted
+/// to millimetres when it is read and back to inches when it is saved, so that a style saved
+/// without grading holds the numbers it was read with.
 ///
 /// Save writes the graded result to the file that the save-path provider names: for an AAMA
 /// file an AAMA DXF file with its RUL grade-rule file beside it (same name, extension ".RUL"),
@@ -70,6 +80,11 @@ public:
     bool IsMasterSizeFile() const { return m_bMasterSize; }
     /// Whether the loaded file is in inches (and is saved in inches).
     bool IsInInches() const { return m_bInches; }
+    /// How many millimetres one length unit of the loaded file is: 25.4 for inches, else 1.
+    double GetMillimetresPerFileUnit() const
+    {
+        return m_bInches ? morvane::kMillimetresPerInch : 1.0;
+    }
     /// Why the last Load or Save failed, naming the file: "shirt.dxf: line 812: the group code
     /// ... is not a number"; empty after one that succeeded.
     const std::string &GetLastError() const { return m_sLastError; }

@@ -16,6 +16,11 @@ namespace morvane {
 
 namespace {
 
+DPOINT scaled(double x, double y, double factor)
+{
+    return {x * factor, y * factor};
+}
+
 struct Vertex
 {
     AamaPosition position;
@@ -45,16 +50,25 @@ std::vector<Vertex> readOutline(const IAAMAData &data, int piece)
 
 // Both readers give a drill hole's position and rule number alike.
 template <typename Data>
-void loadDrillHoles(const Data &data, int piece, CAamaGradePattern &pattern)
+void loadDrillHoles(const Data &data, int piece, double factor, CAamaGradePattern &pattern)
 {
     for (int h = 0; h < data.GetDrillHoleCount(piece); ++h) {
         int ruleNumber = -1;
         const auto hole = data.GetDrillHole(piece, h, ruleNumber);
-        pattern.AddInternalPoint(hole.x, hole.y, kAamaInternalPoint, ruleNumber);
+        pattern.AddInternalPoint(hole.x * factor, hole.y * factor, kAamaInternalPoint, ruleNumber);
     }
 }
 
-AamaPieceExtras extrasOf(const IAAMAData &data, int piece)
+void scaleDrawing(std::vector<AamaDrawingItem> &drawing, double factor)
+{
+    for (AamaDrawingItem &item : drawing) {
+        for (AamaPosition &point : item.points)
+            point = {point.x * factor, point.y * factor};
+        item.textHeight *= factor;
+    }
+}
+
+AamaPieceExtras extrasOf(const IAAMAData &data, int piece, double factor)
 {
     AamaPieceExtras extras;
     extras.annotation = data.GetPieceAnnotation(piece);
@@ -63,22 +77,27 @@ AamaPieceExtras extrasOf(const IAAMAData &data, int piece)
     if (std::string category = data.GetPieceCategory(piece); !category.empty())
         extras.category = std::move(category);
     extras.drawing = data.GetPieceDrawing(piece);
+    scaleDrawing(extras.drawing, factor);
     return extras;
 }
 
 } // namespace
 
-std::unique_ptr<CAamaGradePattern> loadAamaPiece(const IAAMAData &data, int piece)
+std::unique_ptr<CAamaGradePattern> loadAamaPiece(const IAAMAData &data, int piece,
+                                                 double millimetresPerUnit)
 {
+    const double factor = millimetresPerUnit;
     auto pattern = std::make_unique<CAamaGradePattern>(data.GetPieceName(piece));
-    pattern->SetExtras(extrasOf(data, piece));
-    loadDrillHoles(data, piece, *pattern);
+    pattern->SetExtras(extrasOf(data, piece, factor));
+    loadDrillHoles(data, piece, factor, *pattern);
     for (const Vertex &vertex : readOutline(data, piece)) {
-        CAamaGradePoint *point =
-            pattern->AddBoundaryPoint(vertex.position.x, vertex.position.y,
-                                      pointKindFromFlags(vertex.flags), vertex.ruleNumber);
-        if (point->GetKind() == kAamaNotchPoint)
-            pattern->AddNotch(point, vertex.notchVector, 0.0);
+        const DPOINT position = scaled(vertex.position.x, vertex.position.y, factor);
+        CAamaGradePoint *point = pattern->AddBoundaryPoint(
+            position.x, position.y, pointKindFromFlags(vertex.flags), vertex.ruleNumber);
+        if (point->GetKind() == kAamaNotchPoint) {
+            pattern->AddNotch(point, scaled(vertex.notchVector.x, vertex.notchVector.y, factor),
+                              0.0);
+        }
     }
     pattern->BuildCurvesFromBoundary();
     return pattern;
@@ -103,8 +122,8 @@ CAamaGradePoint *sharedRulePoint(const RulePointsByNumber &rulePoints, int ruleN
     return nullptr;
 }
 
-void loadJwcaLine(const IJwcaAAMAData &data, int piece, int line, CAamaGradePattern &pattern,
-                  RulePointsByNumber &rulePoints)
+void loadJwcaLine(const IJwcaAAMAData &data, int piece, int line, double factor,
+                  CAamaGradePattern &pattern, RulePointsByNumber &rulePoints)
 {
     CAamaGradeCurve *curve = pattern.AddCurve();
     curve->SetLineType(data.GetLineType(piece, line));
@@ -114,7 +133,8 @@ void loadJwcaLine(const IJwcaAAMAData &data, int piece, int line, CAamaGradePatt
         int flags = 0;
         int ruleNumber = -1;
         double notch[2] = {};
-        const DPOINT position = data.GetVertex(piece, line, v, flags, ruleNumber, notch);
+        const DPOINT read = data.GetVertex(piece, line, v, flags, ruleNumber, notch);
+        const DPOINT position = scaled(read.x, read.y, factor);
         const int32_t kind = pointKindFromFlags(flags);
         if (CAamaGradePoint *shared = sharedRulePoint(rulePoints, ruleNumber, kind, position)) {
             curve->AddPoint(shared);
@@ -126,7 +146,7 @@ void loadJwcaLine(const IJwcaAAMAData &data, int piece, int line, CAamaGradePatt
         point->SetExtraValue(data.GetVertexExtraValue(piece, line, v));
         curve->AddPoint(point);
         if (point->GetKind() == kAamaNotchPoint) {
-            curve->AddNotch(pattern.AddNotch(point, {notch[0], notch[1]},
+            curve->AddNotch(pattern.AddNotch(point, scaled(notch[0], notch[1], factor),
                                              data.GetVertexNotchValue(piece, line, v)));
         }
         if (point->HasRule()) {
@@ -136,11 +156,13 @@ void loadJwcaLine(const IJwcaAAMAData &data, int piece, int line, CAamaGradePatt
     }
 }
 
-void loadJwcaStraightLine(const IJwcaAAMAData &data, int piece, int line,
+void loadJwcaStraightLine(const IJwcaAAMAData &data, int piece, int line, double factor,
                           CAamaGradePattern &pattern)
 {
     DPOINT ends[2];
     data.GetInternalLine(piece, line, ends[0], ends[1]);
+    for (DPOINT &end : ends)
+        end = scaled(end.x, end.y, factor);
     CAamaGradeCurve *curve = pattern.AddCurve();
     curve->SetStraightLine(true);
     curve->SetLineType(data.GetInternalLineType(piece, line));
@@ -150,16 +172,18 @@ void loadJwcaStraightLine(const IJwcaAAMAData &data, int piece, int line,
 
 } // namespace
 
-std::unique_ptr<CAamaGradePattern> loadJwcaPiece(const IJwcaAAMAData &data, int piece)
+std::unique_ptr<CAamaGradePattern> loadJwcaPiece(const IJwcaAAMAData &data, int piece,
+                                                 double millimetresPerUnit)
 {
+    const double factor = millimetresPerUnit;
     auto pattern = std::make_unique<CAamaGradePattern>(data.GetPieceName(piece));
-    loadDrillHoles(data, piece, *pattern);
+    loadDrillHoles(data, piece, factor, *pattern);
     RulePointsByNumber rulePoints;
     for (int line = 0; line < data.GetLineCount(piece); ++line)
-        loadJwcaLine(data, piece, line, *pattern, rulePoints);
+        loadJwcaLine(data, piece, line, factor, *pattern, rulePoints);
     for (int line = 0; line < data.GetInternalLineCount(piece); ++line) {
         if (data.GetInternalLineKind(piece, line) == kJwcaStraightLineKind)
-            loadJwcaStraightLine(data, piece, line, *pattern);
+            loadJwcaStraightLine(data, piece, line, factor, *pattern);
     }
     return pattern;
 }

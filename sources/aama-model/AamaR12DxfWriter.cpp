@@ -62,10 +62,12 @@ void startText(DxfText &dxf)
 class BlockWriter
 {
 public:
-    BlockWriter(DxfText &dxf, CAamaGradePattern &pattern, GradeSize size)
+    BlockWriter(DxfText &dxf, CAamaGradePattern &pattern, GradeSize size,
+                double millimetresPerUnit)
         : m_dxf(dxf)
         , m_pattern(pattern)
         , m_size(size)
+        , m_millimetresPerUnit(millimetresPerUnit)
     {
     }
 
@@ -140,9 +142,9 @@ private:
             comment(m_dxf, {kind, 0, notch != nullptr ? 1 : 0, 0});
         }
         m_dxf.layer(1);
-        m_dxf.position(position.x, position.y);
+        writePosition(position);
         if (notch != nullptr) {
-            m_dxf.coordinate(38, std::hypot(notch->m_oVector.x, notch->m_oVector.y));
+            m_dxf.coordinate(38, inFileUnits(std::hypot(notch->m_oVector.x, notch->m_oVector.y)));
             m_dxf.coordinate(50, notch->m_dAngle);
         }
     }
@@ -157,9 +159,9 @@ private:
         m_dxf.group(0, "LINE");
         comment(m_dxf, {curve.GetLineType(), kJwcaStraightLineClass, 0, 0});
         m_dxf.layer(1);
-        m_dxf.position(start.x, start.y);
-        m_dxf.coordinate(11, end.x);
-        m_dxf.coordinate(21, end.y);
+        writePosition(start);
+        m_dxf.coordinate(11, inFileUnits(end.x));
+        m_dxf.coordinate(21, inFileUnits(end.y));
     }
 
     void writeInternalPoints()
@@ -174,13 +176,21 @@ private:
             m_dxf.group(0, "POINT");
             comment(m_dxf, {kJwcaDrillHoleKind, 1, 0, point.GetRuleNumber()});
             m_dxf.layer(1);
-            m_dxf.position(position.x, position.y);
+            writePosition(position);
         }
+    }
+
+    double inFileUnits(double millimetres) const { return millimetres / m_millimetresPerUnit; }
+
+    void writePosition(const DPOINT &position)
+    {
+        m_dxf.position(inFileUnits(position.x), inFileUnits(position.y));
     }
 
     DxfText &m_dxf;
     CAamaGradePattern &m_pattern;
     GradeSize m_size;
+    double m_millimetresPerUnit;
     // The shape of the curve being written and its grade indices, their room kept for the next.
     std::vector<DPOINT> m_shape;
     std::vector<int> m_gradeIndex;
@@ -216,7 +226,8 @@ void CAamaR12DxfWriter::WriteBlocks(DxfText &dxf, const IGradeData &data)
     dxf.group(2, "BLOCKS");
     for (int i = 0; i < patternCount; ++i) {
         for (int j = 0; j < data.GetSizeCount(0); ++j) {
-            BlockWriter(dxf, *m_pModel->GetPatternAt(i), {0, j})
+            BlockWriter(dxf, *m_pModel->GetPatternAt(i), {0, j},
+                        m_pModel->GetMillimetresPerFileUnit())
                 .write(blockName(i, j), data.GetSizeName(0, j));
         }
     }
@@ -234,7 +245,7 @@ void CAamaR12DxfWriter::WriteEntities(DxfText &dxf, const IGradeData &data)
         "DATE: " + yearMonthDayMinuteText(now),
         "AUTHOR: VELMORA",
         "MASTER SIZE: " + data.GetSizeName(0, data.GetSampleSize(0)),
-        "UNITS: METRIC",
+        m_pModel->IsInInches() ? "UNITS: ENGLISH" : "UNITS: METRIC",
         "VERSION: 1.00",
     };
     dxf.group(0, "SECTION");

@@ -20,7 +20,8 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-DPOINT displacement(const CAamaGradePoint &point, const SizeCombination &combination)
+DPOINT displacement(const CAamaGradePoint &point, const SizeCombination &combination,
+                    double millimetresPerUnit)
 {
     const DPOINT base = point.GetBasePosition();
     DPOINT sum;
@@ -32,6 +33,8 @@ DPOINT displacement(const CAamaGradePoint &point, const SizeCombination &combina
         sum.x += position.x - base.x;
         sum.y += position.y - base.y;
     }
+    if (millimetresPerUnit != 1.0)
+        sum = {sum.x / millimetresPerUnit, sum.y / millimetresPerUnit};
     return sum;
 }
 
@@ -84,13 +87,13 @@ void appendDisplacement(TextBuffer &text, const DPOINT &value)
 }
 
 void writeRule(TextBuffer &text, const RulRulePoint &rule,
-               const std::vector<SizeCombination> &combinations)
+               const std::vector<SizeCombination> &combinations, double millimetresPerUnit)
 {
     text.append("RULE: DELTA ");
     text.append(rule.m_sName);
     text.append(kLineEnd);
     for (std::size_t i = 0; i < combinations.size(); ++i) {
-        appendDisplacement(text, displacement(*rule.m_pPoint, combinations[i]));
+        appendDisplacement(text, displacement(*rule.m_pPoint, combinations[i], millimetresPerUnit));
         // After every fourth value and after the last: a single line end when both hold.
         if ((i + 1) % 4 == 0 || i + 1 == combinations.size())
             text.append(kLineEnd);
@@ -107,7 +110,7 @@ CRulFileWriter::CRulFileWriter(morvane::LocalClock clock)
 void CRulFileWriter::Write(const std::filesystem::path &path, const IGradeData *data,
                            const std::string &sampleSize,
                            const std::vector<RulRulePoint> &rulePoints,
-                           const std::string &units) const
+                           const std::string &units, double millimetresPerUnit) const
 {
     const std::tm now = m_fnClock();
     const std::vector<SizeCombination> combinations = morvane::buildSizeCombinations(data);
@@ -133,7 +136,7 @@ void CRulFileWriter::Write(const std::filesystem::path &path, const IGradeData *
         text.append(kLineEnd);
     }
     for (const RulRulePoint &rule : rulePoints)
-        writeRule(text, rule, combinations);
+        writeRule(text, rule, combinations, millimetresPerUnit);
     text.append("END");
     text.append(kLineEnd);
     morvane::saveFileAtomically(path, text.text());

@@ -25,7 +25,8 @@ struct RulRulePoint
 /// every size combination,
 /// " %9.2f,%9.2f" each, four to a line, and "END". A displacement is the sum, over the tables
 /// that take part in the combination, of the point's position in that table's size minus its
-/// base position. Lines end with CR LF; numbers are written in every process locale alike.
+/// base position, in the file's units: millimetres divided by millimetresPerUnit. Lines end with
+/// CR LF; numbers are written in every process locale alike.
 class CRulFileWriter
 {
 public:
@@ -36,7 +37,7 @@ public:
     /// and throws morvane::FileSaveError. Without grade data (null) there are no combinations.
     void Write(const std::filesystem::path &path, const IGradeData *data,
                const std::string &sampleSize, const std::vector<RulRulePoint> &rulePoints,
-               const std::string &units = "METRIC") const;
+               const std::string &units = "METRIC", double millimetresPerUnit = 1.0) const;
 
 private:
     morvane::LocalClock m_fnClock;
