@@ -60,13 +60,13 @@ function(morvane_add_tests name)
         PROPERTIES LABELS unit ENVIRONMENT "MORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
 
-# morvane_add_fuzzer(<name> SOURCES <files...> LIBS <targets...> CORPUS <dir>)
+# morvane_add_fuzzer(<name> SOURCES <files...> LIBS <targets...> CORPUS <dirs...>)
 # A libFuzzer target, run by CTest for MORVANE_FUZZ_SECONDS from its fixed seed corpus.
 function(morvane_add_fuzzer name)
     if(NOT MORVANE_FUZZ)
         return()
     endif()
-    cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;CORPUS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_compile_options(${name} PRIVATE ${MORVANE_WARNINGS})
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
@@ -76,7 +76,7 @@ function(morvane_add_fuzzer name)
     add_test(NAME ${name}
         COMMAND ${name} -seed=1 -max_total_time=${MORVANE_FUZZ_SECONDS} -rss_limit_mb=2048
                 -timeout=10 -artifact_prefix=${CMAKE_CURRENT_BINARY_DIR}/${name}-
-                "${work_corpus}" "${ARG_CORPUS}")
+                "${work_corpus}" ${ARG_CORPUS})
     set_tests_properties(${name} PROPERTIES LABELS fuzz)
 endfunction()
 

@@ -8,8 +8,11 @@
 
 /// The content of one graded R12 DXF file: one piece per INSERT of the ENTITIES section that
 /// names a BLOCK of the file, in file order, each piece being a pattern in one size. A piece's
-/// lines are the block's POLYLINEs; its internal lines the block's LINEs; its drill holes the
-/// block's POINTs.
+/// lines are the block's POLYLINEs; its internal lines the block's LINEs; its notches off the
+/// outline the block's POINTs whose comment marks a notch, and its drill holes its other POINTs.
+///
+/// A point's rule number is the comment's fourth value when the comment gives a point class (a
+/// grade point), -1 otherwise.
 ///
 /// Vertex flags use the bits of the AAMA reader: 0x10 a notch, 1 a turn point, 2 a curve point
 /// (0 for a vertex that is no grade point or of another class). They come from the vertex's
@@ -42,7 +45,7 @@ public:
                              double notchVector[2]) const = 0;
     /// Number of drill holes of the piece.
     virtual int GetDrillHoleCount(int piece) const = 0;
-    /// Position of drill hole h and its rule number (the comment's fourth value, 0 when absent).
+    /// Position of drill hole h and its rule number.
     virtual DPOINT GetDrillHole(int piece, int h, int &ruleNumber) const = 0;
     /// The point class that the comment of vertex v gives (0 for none).
     virtual int GetVertexExtraValue(int piece, int line, int v) const = 0;
@@ -62,6 +65,15 @@ public:
     /// 1 when the header value of "UNITS:" is "METRIC", 2 when it is "ENGLISH" (both without
     /// regard to case); else 0.
     virtual int GetUnits() const = 0;
+    /// The code page that the HEADER section names in $DWGCODEPAGE, as written; empty when it
+    /// names none. Every text is given in the file's bytes, unchanged.
+    virtual std::string GetCodePage() const = 0;
+    /// Number of notches of the piece that lie off its outline.
+    virtual int GetNotchOffOutlineCount(int piece) const = 0;
+    /// Position of notch n off the outline, its rule number, its notch vector (depth times
+    /// (cos a, sin a) for its angle a) and its angle in degrees.
+    virtual DPOINT GetNotchOffOutline(int piece, int n, int &ruleNumber, double notchVector[2],
+                                      double &angle) const = 0;
 
     virtual ~IJwcaAAMAData() = default;
 };

@@ -13,7 +13,7 @@
 ///
 /// The text is read up to its (0, "EOF") group; lines after it are ignored. Lines end with LF or
 /// CR LF. Numbers are read the same way under every process locale, and a malformed number
-/// reads as 0. Texts that are not valid UTF-8 are taken as Windows-1252 and converted.
+/// reads as 0. Texts are given in the file's bytes, whatever its code page.
 class JWCAData
 {
 public:

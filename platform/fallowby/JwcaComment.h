@@ -16,6 +16,9 @@ inline constexpr int32_t kJwcaOtherPointClass = 2;
 inline constexpr int32_t kJwcaStraightLineClass = 1;
 /// The first value of the comment of a drill hole.
 inline constexpr int32_t kJwcaDrillHoleKind = 9;
+/// The first value of the comment of a notch that lies on none of the piece's lines (a POINT
+/// whose comment marks a notch).
+inline constexpr int32_t kJwcaNotchOffOutlineKind = 4;
 
 /// The four integers of a comment: the line kind (9 for a drill hole), the point class, 1 when
 /// the vertex carries a notch, and the rule number.

@@ -5,7 +5,6 @@
 #include "foundation/Geometry.h"
 #include "foundation/NameCompare.h"
 #include "sources/dxf-groups/AamaGroupList.h"
-#include "sources/dxf-groups/FileText.h"
 #include "sources/dxf-groups/KeyedText.h"
 
 #include <cmath>
@@ -33,7 +32,7 @@ std::string readBlockName(CAamaGroupList &groups)
     std::string name;
     readEntityGroups(groups, [&](const CAamaGroup &group) {
         if (group.m_nCode == 2)
-            name = textFromFile(group.m_sValue);
+            name = group.m_sValue;
     });
     return name;
 }
@@ -44,7 +43,7 @@ JwcaEntity readEntity(CAamaGroupList &groups)
     readEntityGroups(groups, [&](const CAamaGroup &group) {
         switch (group.m_nCode) {
         case 1:
-            entity.text = textFromFile(group.m_sValue);
+            entity.text = group.m_sValue;
             break;
         case 10:
             entity.position.x = group.Real();
@@ -100,6 +99,19 @@ bool endsSection(const CAamaGroup &group)
     return group.Is(0, "ENDSEC") || group.Is(0, "SECTION") || group.Is(0, "EOF");
 }
 
+bool isNotch(const JwcaEntity &entity)
+{
+    return entity.comment.notch > 0;
+}
+
+void readPoint(JwcaBlock &block, JwcaEntity point)
+{
+    if (isNotch(point))
+        block.notchesOffOutline.push_back(std::move(point));
+    else
+        block.drillHoles.push_back(std::move(point));
+}
+
 void readEntityInto(JwcaBlock &block, const CAamaGroup &name, CAamaGroupList &groups)
 {
     if (name.Is(0, "TEXT"))
@@ -109,7 +121,7 @@ void readEntityInto(JwcaBlock &block, const CAamaGroup &name, CAamaGroupList &gr
     else if (name.Is(0, "LINE"))
         block.lines.push_back(readEntity(groups));
     else if (name.Is(0, "POINT"))
-        block.points.push_back(readEntity(groups));
+        readPoint(block, readEntity(groups));
     else
         groups.Skip();
 }
@@ -177,9 +189,17 @@ int vertexFlags(const JwcaComment &comment)
     return flags;
 }
 
-bool isNotch(const JwcaEntity &vertex)
+// The rule number of a grade point, which has a point class; -1 for any other.
+int ruleNumberOf(const JwcaComment &comment)
 {
-    return vertex.comment.notch > 0;
+    return comment.pointClass > 0 ? comment.ruleNumber : -1;
+}
+
+void setNotchVector(const JwcaEntity &notch, double notchVector[2])
+{
+    const double angle = DegToRad(notch.notchAngle);
+    notchVector[0] = notch.notchDepth * std::cos(angle);
+    notchVector[1] = notch.notchDepth * std::sin(angle);
 }
 
 } // namespace
@@ -207,12 +227,30 @@ void CJwcaDataImpl::ReadSections(CAamaGroupList &groups)
         const CAamaGroup *name = groups.Next();
         if (name == nullptr)
             return;
-        if (name->Is(2, "BLOCKS"))
+        if (name->Is(2, "HEADER"))
+            ReadHeader(groups);
+        else if (name->Is(2, "BLOCKS"))
             ReadBlocks(groups);
         else if (name->Is(2, "ENTITIES"))
             ReadEntities(groups);
         else
             skipSection(groups);
+    }
+}
+
+void CJwcaDataImpl::ReadHeader(CAamaGroupList &groups)
+{
+    bool codePageFollows = false;
+    while (const CAamaGroup *group = groups.Next()) {
+        if (endsSection(*group)) {
+            if (!group->Is(0, "ENDSEC"))
+                groups.Back();
+            return;
+        }
+        if (group->m_nCode == 9)
+            codePageFollows = group->m_sValue == "$DWGCODEPAGE";
+        else if (group->m_nCode == 3 && codePageFollows)
+            m_sCodePage = group->m_sValue;
     }
 }
 
@@ -333,30 +371,26 @@ DPOINT CJwcaDataImpl::GetVertex(int piece, int line, int v, int &pointFlags, int
     if (vertex == nullptr)
         return {};
     pointFlags = vertexFlags(vertex->comment);
-    if (vertex->comment.pointClass > 0)
-        ruleNumber = vertex->comment.ruleNumber;
-    if (isNotch(*vertex)) {
-        const double angle = DegToRad(vertex->notchAngle);
-        notchVector[0] = vertex->notchDepth * std::cos(angle);
-        notchVector[1] = vertex->notchDepth * std::sin(angle);
-    }
+    ruleNumber = ruleNumberOf(vertex->comment);
+    if (isNotch(*vertex))
+        setNotchVector(*vertex, notchVector);
     return vertex->position;
 }
 
 int CJwcaDataImpl::GetDrillHoleCount(int piece) const
 {
     const JwcaBlock *block = PieceBlock(piece);
-    return block != nullptr ? countOf(block->points.size()) : 0;
+    return block != nullptr ? countOf(block->drillHoles.size()) : 0;
 }
 
 DPOINT CJwcaDataImpl::GetDrillHole(int piece, int h, int &ruleNumber) const
 {
     ruleNumber = -1;
     const JwcaBlock *block = PieceBlock(piece);
-    const JwcaEntity *point = block != nullptr ? itemAt(block->points, h) : nullptr;
+    const JwcaEntity *point = block != nullptr ? itemAt(block->drillHoles, h) : nullptr;
     if (point == nullptr)
         return {};
-    ruleNumber = point->comment.ruleNumber;
+    ruleNumber = ruleNumberOf(point->comment);
     return point->position;
 }
 
@@ -402,6 +436,11 @@ int CJwcaDataImpl::GetInternalLineType(int piece, int line) const
     return internalLine != nullptr ? internalLine->comment.lineKind : 0;
 }
 
+std::string CJwcaDataImpl::GetCodePage() const
+{
+    return m_sCodePage;
+}
+
 int CJwcaDataImpl::GetUnits() const
 {
     const std::string units = keyValue(m_oHeaderTexts, "UNITS:");
@@ -410,4 +449,27 @@ int CJwcaDataImpl::GetUnits() const
     if (equalsNoCase(units, "ENGLISH"))
         return 2;
     return 0;
+}
+
+int CJwcaDataImpl::GetNotchOffOutlineCount(int piece) const
+{
+    const JwcaBlock *block = PieceBlock(piece);
+    return block != nullptr ? countOf(block->notchesOffOutline.size()) : 0;
+}
+
+DPOINT CJwcaDataImpl::GetNotchOffOutline(int piece, int n, int &ruleNumber, double notchVector[2],
+                                         double &angle) const
+{
+    ruleNumber = -1;
+    notchVector[0] = 0.0;
+    notchVector[1] = 0.0;
+    angle = 0.0;
+    const JwcaBlock *block = PieceBlock(piece);
+    const JwcaEntity *notch = block != nullptr ? itemAt(block->notchesOffOutline, n) : nullptr;
+    if (notch == nullptr)
+        return {};
+    ruleNumber = ruleNumberOf(notch->comment);
+    setNotchVector(*notch, notchVector);
+    angle = notch->notchAngle;
+    return notch->position;
 }

@@ -39,7 +39,8 @@ struct JwcaBlock
     std::vector<std::string> texts;
     std::vector<JwcaPolyline> polylines;
     std::vector<JwcaEntity> lines;
-    std::vector<JwcaEntity> points;
+    std::vector<JwcaEntity> drillHoles;
+    std::vector<JwcaEntity> notchesOffOutline;
 };
 
 } // namespace morvane
@@ -71,9 +72,14 @@ public:
     int GetLineType(int piece, int line) const override;
     int GetInternalLineType(int piece, int line) const override;
     int GetUnits() const override;
+    std::string GetCodePage() const override;
+    int GetNotchOffOutlineCount(int piece) const override;
+    DPOINT GetNotchOffOutline(int piece, int n, int &ruleNumber, double notchVector[2],
+                              double &angle) const override;
 
 private:
     void ReadSections(CAamaGroupList &groups);
+    void ReadHeader(CAamaGroupList &groups);
     void ReadBlocks(CAamaGroupList &groups);
     void ReadEntities(CAamaGroupList &groups);
     void ResolvePieces();
@@ -90,4 +96,6 @@ private:
     std::vector<std::string> m_oHeaderTexts;
     /// The block of each INSERT that names one.
     std::vector<const morvane::JwcaBlock *> m_oPieces;
+    /// The value of $DWGCODEPAGE; empty when absent.
+    std::string m_sCodePage;
 };

@@ -47,16 +47,32 @@ struct AamaPieceLine
     int m_nKind = 0;
 };
 
+/// A notch of a piece that lies off its outline, written after the item of the piece's drawing
+/// that it lies on (m_nDrawingItem), or after the whole drawing for -1.
+struct AamaLooseNotch
+{
+    AamaPiecePoint m_oPoint;
+    int m_nDrawingItem = -1;
+};
+
 /// One piece: its name, its internal lines and points, its boundary points in order (the
 /// outline is closed by the writer), what else it draws (written as it is, on its own layer)
 /// and the values of its piece texts. Any number of lines, points and drawing items.
+///
+/// Its block is named after it, made a valid DXF name that no other piece's block has: each
+/// character that no DXF name may hold (<>/\":;?*|=` and control characters) becomes "_", an
+/// empty or overlong name gives "PIECE" and the piece's number (from 1), and a name taken before
+/// gets "_2", "_3" ... added. The name itself stays in its "Piece Name:" text.
 struct AamaPiece
 {
     std::string m_sName = "No_name";
+    /// Whether the piece has a "Piece Name:" text; a piece read without one gets none.
+    bool m_bHasNameText = true;
     std::vector<AamaPieceLine> m_oLines;
     std::vector<AamaPiecePoint> m_oInternalPoints;
     std::vector<AamaPiecePoint> m_oBoundaryPoints;
     std::vector<morvane::AamaDrawingItem> m_oDrawing;
+    std::vector<AamaLooseNotch> m_oLooseNotches;
     std::string m_sAnnotation;
     int m_nQuantity = 1;
     std::string m_sCategory = "1";
@@ -70,5 +86,8 @@ struct CAamaDxfDocument
     std::string m_sSampleSize;
     /// "METRIC" or "ENGLISH".
     std::string m_sUnits = "METRIC";
+    /// The code page that the texts are written in, named in the header as $DWGCODEPAGE; empty
+    /// to name none (Windows-1252, or UTF-8 for a style whose texts were read so).
+    std::string m_sCodePage;
     std::vector<AamaPiece> m_oPieces;
 };

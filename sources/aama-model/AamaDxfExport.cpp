@@ -29,6 +29,7 @@ public:
         piece.m_sAnnotation = extras.annotation;
         piece.m_nQuantity = extras.quantity;
         piece.m_sCategory = extras.category;
+        piece.m_bHasNameText = extras.hasNameText;
         int curveCount = 0;
         pattern.GetCurveCount(curveCount);
         std::size_t outlinePointCount = 0;
@@ -46,6 +47,13 @@ public:
                 {static_cast<int>(internalPoints.size()), 0, morvane::kAamaDrillHoleLineKind});
             for (const CAamaGradePoint &point : internalPoints)
                 piece.m_oInternalPoints.push_back(written(point, kAamaDrillHolePointKind));
+        }
+        const auto &looseNotches = pattern.GetNotchesOffOutline();
+        for (std::size_t i = 0; i < looseNotches.size(); ++i) {
+            const CAamaGradePoint &point = looseNotches[i];
+            piece.m_oLooseNotches.push_back(
+                {withDirection(written(point, kAamaNotchPointKind), point.GetNotch()),
+                 pattern.GetNotchDrawingItem(i)});
         }
         m_result.document.m_oPieces.push_back(std::move(piece));
     }
@@ -105,7 +113,8 @@ private:
 AamaDxfExport buildAamaDxfExport(CAamaGradeModel &model, const std::string &gradeRuleTable)
 {
     AamaDxfExport result;
-    model.GetName(result.document.m_sStyleName);
+    result.document.m_sStyleName = model.GetStyleName();
+    result.document.m_sCodePage = model.GetCodePage();
     result.document.m_sGradeRuleTable = gradeRuleTable;
     result.document.m_sSampleSize = model.GetSampleSize();
     result.document.m_sUnits = model.IsInInches() ? "ENGLISH" : "METRIC";

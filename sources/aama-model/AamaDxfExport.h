@@ -20,12 +20,12 @@ struct AamaDxfExport
     std::vector<RulRulePoint> rulePoints;
 };
 
-/// The model's patterns as an AAMA DXF document named gradeRuleTable, with the model's name and
-/// sample size. Each pattern's outline is the points of its curves, each curve's last point
+/// The model's patterns as an AAMA DXF document named gradeRuleTable, with the model's name,
+/// sample size and code page, every text in the file's bytes. Each pattern's outline is the points of its curves, each curve's last point
 /// left out (it starts the next curve or closes the outline), at their base positions, each of
 /// its own kind: a turn point, a curve point, or a notch with its direction point (base position
-/// plus notch vector). Its internal points form one line of drill holes; what else it draws and
-/// its piece values go as they were read. Every written point with a rule number is labelled 1,
+/// plus notch vector). Its internal points form one line of drill holes; what else it draws, its
+/// notches off the outline and its piece values go as they were read. Every written point with a rule number is labelled 1,
 /// 2, 3 ... across the whole model. The units are those of the file read, and every length is
 /// given in them.
 AamaDxfExport buildAamaDxfExport(CAamaGradeModel &model, const std::string &gradeRuleTable);

@@ -2,16 +2,20 @@
 // Writes a document of pieces as an AAMA DXF file.
 #include "sources/aama-model/AamaDxfWriter.h"
 
+#include "foundation/NameCompare.h"
 #include "foundation/TextFormat.h"
 #include "sources/aama-model/AtomicFileSave.h"
 #include "sources/aama-model/DxfText.h"
+#include "sources/dxf-groups/DxfCodePage.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 using morvane::DxfGroup;
@@ -67,10 +71,23 @@ int lineLayer(int kind)
     }
 }
 
-// The HEADER section, the same in every file.
-constexpr DxfGroup kHeaderSection[] = {
-    {0, "SECTION"}, {2, "HEADER"}, {9, "$CLAYER"}, {8, "1"}, {0, "ENDSEC"},
+constexpr DxfGroup kHeaderStart[] = {
+    {0, "SECTION"},
+    {2, "HEADER"},
+    {9, "$CLAYER"},
+    {8, "1"},
 };
+
+// The HEADER section: the current layer, and the code page when the document names one.
+void writeHeader(DxfText &dxf, const CAamaDxfDocument &document)
+{
+    dxf.groups(kHeaderStart);
+    if (!document.m_sCodePage.empty()) {
+        dxf.group(9, "$DWGCODEPAGE");
+        dxf.group(3, document.m_sCodePage);
+    }
+    dxf.group(0, "ENDSEC");
+}
 
 // The tables of line types and text styles, each of one entry.
 constexpr DxfGroup kLineTypeTable[] = {
@@ -276,24 +293,79 @@ void writeDrawingItem(DxfText &dxf, const morvane::AamaDrawingItem &item)
     }
 }
 
-void writePieceTexts(DxfText &dxf, const AamaPiece &piece, const std::string &sampleSize)
+// The characters that no DXF symbol name may hold, besides control characters.
+constexpr std::string_view kNotInSymbolNames = "<>/\\\":;?*|=`";
+// A longer name is not kept as a block name: many readers take no more.
+constexpr std::size_t kLongestBlockName = 255;
+
+bool isSymbolCharacter(char c)
 {
-    const std::string annotation =
-        piece.m_sAnnotation.empty() ? "Annotation:" : "Annotation: " + piece.m_sAnnotation;
-    const std::string texts[] = {"Piece Name: " + piece.m_sName, "Size: " + sampleSize,
-                                 annotation, "Quantity: " + morvane::formatInteger(piece.m_nQuantity),
-                                 "Category: " + piece.m_sCategory};
-    for (const std::string &text : texts) {
-        startText(dxf, kBoundaryLayer, 0.0, 0.0);
-        dxf.group(1, text);
-    }
+    return static_cast<unsigned char>(c) >= 0x20 &&
+           kNotInSymbolNames.find(c) == std::string_view::npos;
 }
 
-void writePiece(DxfText &dxf, const AamaPiece &piece, const std::string &sampleSize)
+// The name as a block name: each character that no symbol name may hold becomes "_"; an empty or
+// overlong name gives "PIECE" and the piece's number. The characters are looked at as the code
+// page shows them, so that the second byte of a two-byte character is never taken for one.
+std::string validBlockName(const std::string &name, std::size_t index,
+                           const morvane::DxfCodePage &codePage)
+{
+    if (name.empty() || name.size() > kLongestBlockName)
+        return "PIECE" + morvane::formatInteger(static_cast<long long>(index) + 1);
+    if (std::all_of(name.begin(), name.end(), isSymbolCharacter))
+        return name;
+    std::string shown = codePage.toUtf8(name);
+    if (std::all_of(shown.begin(), shown.end(), isSymbolCharacter))
+        return name;
+    std::replace_if(shown.begin(), shown.end(), [](char c) { return !isSymbolCharacter(c); },
+                    '_');
+    // A "?" stands for a character the code page lacks; no code page has it inside a character.
+    std::string valid = codePage.fromUtf8(shown);
+    std::replace(valid.begin(), valid.end(), '?', '_');
+    return valid;
+}
+
+// A valid block name for each piece, no two alike without regard to ASCII case: a name taken
+// before gets "_2", "_3" ... added.
+std::vector<std::string> uniqueBlockNames(const CAamaDxfDocument &document)
+{
+    const morvane::DxfCodePage codePage(document.m_sCodePage);
+    std::vector<std::string> names;
+    names.reserve(document.m_oPieces.size());
+    std::unordered_set<std::string> taken;
+    for (std::size_t i = 0; i < document.m_oPieces.size(); ++i) {
+        const std::string valid = validBlockName(document.m_oPieces[i].m_sName, i, codePage);
+        std::string name = valid;
+        for (long long n = 2; !taken.insert(morvane::toUpperAscii(name)).second; ++n)
+            name = valid + "_" + morvane::formatInteger(n);
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+void writePieceText(DxfText &dxf, const std::string &text)
+{
+    startText(dxf, kBoundaryLayer, 0.0, 0.0);
+    dxf.group(1, text);
+}
+
+void writePieceTexts(DxfText &dxf, const AamaPiece &piece, const std::string &sampleSize)
+{
+    if (piece.m_bHasNameText)
+        writePieceText(dxf, "Piece Name: " + piece.m_sName);
+    writePieceText(dxf, "Size: " + sampleSize);
+    writePieceText(dxf, piece.m_sAnnotation.empty() ? "Annotation:"
+                                                   : "Annotation: " + piece.m_sAnnotation);
+    writePieceText(dxf, "Quantity: " + morvane::formatInteger(piece.m_nQuantity));
+    writePieceText(dxf, "Category: " + piece.m_sCategory);
+}
+
+void writePiece(DxfText &dxf, const AamaPiece &piece, const std::string &blockName,
+                const std::string &sampleSize)
 {
     dxf.group(0, "BLOCK");
     dxf.layer(kBoundaryLayer);
-    dxf.group(2, piece.m_sName);
+    dxf.group(2, blockName);
     dxf.group(70, "0");
     dxf.group(10, "0.0");
     dxf.group(20, "0.0");
@@ -304,18 +376,33 @@ void writePiece(DxfText &dxf, const AamaPiece &piece, const std::string &sampleS
         checkLine(piece, i);
         writeLine(dxf, piece, piece.m_oLines[i]);
     }
-    for (const morvane::AamaDrawingItem &item : piece.m_oDrawing)
-        writeDrawingItem(dxf, item);
+    // Each notch off the outline follows what it lies on.
+    const auto writeNotchesOn = [&](int item) {
+        for (const AamaLooseNotch &notch : piece.m_oLooseNotches) {
+            if (notch.m_nDrawingItem == item)
+                writePointEntity(dxf, notch.m_oPoint, {});
+        }
+    };
+    for (std::size_t i = 0; i < piece.m_oDrawing.size(); ++i) {
+        writeDrawingItem(dxf, piece.m_oDrawing[i]);
+        writeNotchesOn(static_cast<int>(i));
+    }
+    for (const AamaLooseNotch &notch : piece.m_oLooseNotches) {
+        if (notch.m_nDrawingItem < 0 ||
+            static_cast<std::size_t>(notch.m_nDrawingItem) >= piece.m_oDrawing.size())
+            writePointEntity(dxf, notch.m_oPoint, {});
+    }
     writePieceTexts(dxf, piece, sampleSize);
     dxf.group(0, "ENDBLK");
 }
 
-void writeBlocks(DxfText &dxf, const CAamaDxfDocument &document)
+void writeBlocks(DxfText &dxf, const CAamaDxfDocument &document,
+                 const std::vector<std::string> &blockNames)
 {
     dxf.group(0, "SECTION");
     dxf.group(2, "BLOCKS");
-    for (const AamaPiece &piece : document.m_oPieces)
-        writePiece(dxf, piece, document.m_sSampleSize);
+    for (std::size_t i = 0; i < document.m_oPieces.size(); ++i)
+        writePiece(dxf, document.m_oPieces[i], blockNames[i], document.m_sSampleSize);
     dxf.group(0, "ENDSEC");
 }
 
@@ -328,14 +415,15 @@ void startHeaderText(DxfText &dxf)
 // Every INSERT is followed by the start of a TEXT; the header texts then complete the open
 // TEXT one after another, each opening the next, so the last INSERT's TEXT carries the style
 // name.
-void writeEntities(DxfText &dxf, const CAamaDxfDocument &document, const std::tm &now)
+void writeEntities(DxfText &dxf, const CAamaDxfDocument &document,
+                   const std::vector<std::string> &blockNames, const std::tm &now)
 {
     dxf.group(0, "SECTION");
     dxf.group(2, "ENTITIES");
-    for (const AamaPiece &piece : document.m_oPieces) {
+    for (const std::string &blockName : blockNames) {
         dxf.group(0, "INSERT");
         dxf.layer(kBoundaryLayer);
-        dxf.group(2, piece.m_sName);
+        dxf.group(2, blockName);
         dxf.group(10, "0.000");
         dxf.group(20, "0.000");
         startHeaderText(dxf);
@@ -378,10 +466,11 @@ void WriteAamaDxf(const CAamaDxfDocument &document, const std::filesystem::path 
 {
     DxfText dxf;
     dxf.reserve(expectedSize(document));
-    dxf.groups(kHeaderSection);
+    writeHeader(dxf, document);
     writeTables(dxf);
-    writeBlocks(dxf, document);
-    writeEntities(dxf, document, clock());
+    const std::vector<std::string> blockNames = uniqueBlockNames(document);
+    writeBlocks(dxf, document, blockNames);
+    writeEntities(dxf, document, blockNames, clock());
     dxf.group(0, "EOF");
     morvane::saveFileAtomically(path, dxf.text());
 }

@@ -117,6 +117,8 @@ void CAamaGradeCurve::ReservePoints(int count)
 
 void CAamaGradeCurve::AddNotch(CAamaNotch *notch)
 {
+    if (notch->m_pCurve == nullptr)
+        notch->m_pCurve = this;
     m_oNotches.push_back(notch);
 }
 

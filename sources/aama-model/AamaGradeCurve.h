@@ -42,7 +42,13 @@ public:
     void AddPoints(std::span<CAamaGradePoint *const> points);
     /// Makes room for count more points.
     void ReservePoints(int count);
+    /// Lists notch among the curve's notches; the first curve to list it holds it.
     void AddNotch(CAamaNotch *notch);
+    /// Whether the curve holds notch (false for null).
+    bool HoldsNotch(const CAamaNotch *notch) const
+    {
+        return notch != nullptr && notch->m_pCurve == this;
+    }
     int GetPointCount() const { return static_cast<int>(m_oPoints.size()); }
     /// Point index in curve order; null for an index out of range.
     CAamaGradePoint *GetPointAt(int index) const;

@@ -15,6 +15,7 @@
 #include "sources/aama-model/RulFileWriter.h"
 #include "sources/aama-reader/AAMAData.h"
 #include "sources/aama-reader/IAAMAData.h"
+#include "sources/dxf-groups/DxfCodePage.h"
 
 #include <algorithm>
 #include <memory>
@@ -32,6 +33,7 @@ struct LoadedFile
     std::string styleName;
     std::string sampleSize;
     int units = 0;
+    std::string codePage;
     Patterns patterns;
 };
 
@@ -45,14 +47,29 @@ bool hasOutline(CAamaGradePattern &pattern)
 }
 
 // Why the pieces of a file give no pattern with an outline; empty when one does.
-std::string whyNoPattern(const LoadedFile &file)
+std::string whyNoPattern(const LoadedFile &file, const DxfCodePage &codePage)
 {
     if (std::any_of(file.patterns.begin(), file.patterns.end(),
                     [](const auto &pattern) { return hasOutline(*pattern); }))
         return {};
+    const std::string sampleSize = codePage.toUtf8(file.sampleSize);
     if (file.patterns.empty())
-        return "no piece has the sample size \"" + file.sampleSize + "\"";
-    return "no piece of the sample size \"" + file.sampleSize + "\" has an outline";
+        return "no piece has the sample size \"" + sampleSize + "\"";
+    return "no piece of the sample size \"" + sampleSize + "\" has an outline";
+}
+
+// Whether every text that the model keeps of the file is UTF-8.
+bool keepsUtf8Texts(const LoadedFile &file)
+{
+    const auto drawsUtf8 = [](const AamaDrawingItem &item) { return isValidUtf8(item.text); };
+    const auto isUtf8Pattern = [&](const auto &pattern) {
+        const AamaPieceExtras &extras = pattern->GetExtras();
+        return isValidUtf8(pattern->GetPatternName()) && isValidUtf8(extras.annotation) &&
+               isValidUtf8(extras.category) &&
+               std::all_of(extras.drawing.begin(), extras.drawing.end(), drawsUtf8);
+    };
+    return isValidUtf8(file.styleName) && isValidUtf8(file.sampleSize) &&
+           std::all_of(file.patterns.begin(), file.patterns.end(), isUtf8Pattern);
 }
 
 // Reads the file's pieces of the sample size with reader (AAMAData or JWCAData); nothing, with
@@ -67,7 +84,8 @@ std::optional<LoadedFile> readPatterns(std::string_view content, LoadPiece loadP
         return std::nullopt;
     }
     const auto &data = *reader.GetIAAMADataItf();
-    LoadedFile file{data.GetStyleName(), data.GetSampleSize(), data.GetUnits(), {}};
+    LoadedFile file{data.GetStyleName(), data.GetSampleSize(), data.GetUnits(),
+                    data.GetCodePage(), {}};
     const double millimetresPerUnit = file.units == kEnglishUnits ? kMillimetresPerInch : 1.0;
     for (int piece = 0; piece < data.GetPieceCount(); ++piece) {
         if (data.GetPieceSize(piece) == file.sampleSize)
@@ -125,15 +143,22 @@ GM_ERROR CAamaGradeModel::Load(const std::string &path)
                    : readPatterns<AAMAData>(content, loadAamaPiece, error);
     if (!file)
         return Fail(GM_BAD_STRUCTURE, path + ": " + error);
-    if (const std::string why = whyNoPattern(*file); !why.empty())
+    const bool utf8Texts = keepsUtf8Texts(*file);
+    const DxfCodePage codePage(file->codePage, utf8Texts);
+    if (const std::string why = whyNoPattern(*file, codePage); !why.empty())
         return Fail(GM_BAD_STRUCTURE, path + ": " + why);
 
     m_oPatterns.RemoveAll();
-    for (auto &pattern : file->patterns)
+    for (auto &pattern : file->patterns) {
+        pattern->SetShownName(codePage.toUtf8(pattern->GetPatternName()));
         m_oPatterns.AddOwned(std::move(pattern));
+    }
     m_oFilePath = path;
     m_sName = file->styleName;
+    m_sShownName = codePage.toUtf8(m_sName);
     m_sSampleSize = file->sampleSize;
+    m_sCodePage = file->codePage;
+    m_bUtf8Texts = utf8Texts;
     m_bInches = file->units == kEnglishUnits;
     m_bMasterSize = masterSize;
     // The new points have no positions per size yet: the next BeginGrading lays them out.
@@ -170,13 +195,22 @@ void CAamaGradeModel::SaveAamaFiles(const std::filesystem::path &path)
     if (rulPath == path)
         throw FileSaveError(
             format("Can not create file %s: it is the name of its grade rules", path.c_str()));
+    const DxfCodePage codePage = GetTextCodePage();
     if (m_pGradeData != nullptr && m_pGradeData->GetTableCount() >= 1)
-        m_sSampleSize = m_pGradeData->GetSizeName(0, m_pGradeData->GetSampleSize(0));
+        m_sSampleSize =
+            codePage.fromUtf8(m_pGradeData->GetSizeName(0, m_pGradeData->GetSampleSize(0)));
     // Built afresh for every save, so a second save labels the same points the same way.
-    const AamaDxfExport exported = buildAamaDxfExport(*this, toUpperAscii(path.stem().string()));
+    const AamaDxfExport exported =
+        buildAamaDxfExport(*this, codePage.fromUtf8(toUpperAscii(path.stem().string())));
     WriteAamaDxf(exported.document, path, m_fnClock);
-    CRulFileWriter(m_fnClock).Write(rulPath, m_pGradeData, m_sSampleSize, exported.rulePoints,
-                                    exported.document.m_sUnits, GetMillimetresPerFileUnit());
+    CRulFileWriter(m_fnClock).Write(
+        rulPath, m_pGradeData, m_sSampleSize, exported.rulePoints,
+        {exported.document.m_sUnits, GetMillimetresPerFileUnit(), &codePage});
+}
+
+DxfCodePage CAamaGradeModel::GetTextCodePage() const
+{
+    return DxfCodePage(m_sCodePage, m_bUtf8Texts);
 }
 
 void CAamaGradeModel::OnAttach(IGradeData *data)
@@ -213,6 +247,6 @@ GM_ERROR CAamaGradeModel::Initialize(const std::string &)
 
 GM_ERROR CAamaGradeModel::GetName(std::string &name)
 {
-    name = m_sName;
+    name = m_sShownName;
     return GM_NO_ERROR;
 }

@@ -17,11 +17,19 @@ namespace morvane {
 
 inline constexpr double kMillimetresPerInch = 25.4;
 
+class DxfCodePage;
+
 } // namespace morvane
 
 /// The grade model of an AAMA DXF pattern file, or of a graded R12 DXF file (one that names a
 /// "MASTER SIZE"). Only the pieces of the file's sample size become patterns; their points start
 /// at their base positions in every size, and the program stores their graded positions.
+///
+/// Its texts are kept in the bytes of the file, whatever its code page, and written back so;
+/// what it shows (the names of the style and its patterns) is in UTF-8, read in the code page
+/// that the file names ($DWGCODEPAGE), else in UTF-8 when all its texts are UTF-8, else in
+/// Windows-1252. Names of the program that a save writes (sizes, the file's own name) are
+/// written in that code page.
 ///
 /// Its lengths are millimetres, as the program's are: a file in inches ("ENGLISH") is converted
 /// to millimetres when it is read and back to inches when it is saved, so that a style saved
@@ -69,13 +77,20 @@ public:
     /// Deletes the model; only for a model created with new.
     GM_ERROR Release() override;
     GM_ERROR Initialize(const std::string &text) override;
-    /// The style name of the file.
+    /// The style name of the file, as shown (UTF-8).
     GM_ERROR GetName(std::string &name) override;
 
     /// The attached grade data; null when none is attached.
     IGradeData *GetGradeData() const { return m_pGradeData; }
-    /// The sample size read from the file, replaced by the program's when an AAMA file is saved.
+    /// The style name in the file's bytes.
+    const std::string &GetStyleName() const { return m_sName; }
+    /// The sample size read from the file, replaced by the program's when an AAMA file is saved;
+    /// in the file's bytes.
     const std::string &GetSampleSize() const { return m_sSampleSize; }
+    /// The code page that the file names in its header, as written; empty when it names none.
+    const std::string &GetCodePage() const { return m_sCodePage; }
+    /// The code page of the file's texts, which the model's files are written in.
+    morvane::DxfCodePage GetTextCodePage() const;
     /// Whether the loaded file names a "MASTER SIZE" (and is saved as graded R12 DXF).
     bool IsMasterSizeFile() const { return m_bMasterSize; }
     /// Whether the loaded file is in inches (and is saved in inches).
@@ -96,7 +111,11 @@ private:
     COwningCollection<CAamaGradePattern> m_oPatterns;
     std::filesystem::path m_oFilePath;
     std::string m_sName;
+    std::string m_sShownName;
     std::string m_sSampleSize;
+    std::string m_sCodePage;
+    /// Whether the file names no code page and all its texts are UTF-8.
+    bool m_bUtf8Texts = false;
     IGradeData *m_pGradeData = nullptr;
     /// The size count of each grade table at the last BeginGrading; none until the first one
     /// after a Load.

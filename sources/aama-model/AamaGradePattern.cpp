@@ -9,13 +9,14 @@
 using namespace morvane;
 
 CAamaGradePattern::CAamaGradePattern(std::string name)
-    : m_sName(std::move(name))
+    : m_sName(name)
+    , m_sShownName(std::move(name))
 {
 }
 
 GM_ERROR CAamaGradePattern::GetName(std::string &name)
 {
-    name = m_sName;
+    name = m_sShownName;
     return GM_NO_ERROR;
 }
 
@@ -66,8 +67,20 @@ CAamaGradeCurve *CAamaGradePattern::AddCurve()
 
 CAamaNotch *CAamaGradePattern::AddNotch(CAamaGradePoint *point, DPOINT vector, double angle)
 {
-    CAamaNotch *added = &m_oNotches.emplace_back(CAamaNotch{point, vector, angle});
+    CAamaNotch *added = &m_oNotches.emplace_back(CAamaNotch{point, vector, angle, nullptr});
     point->SetNotch(added);
+    return added;
+}
+
+CAamaGradePoint *CAamaGradePattern::AddNotchOffOutline(double x, double y, DPOINT vector,
+                                                       double angle, int32_t ruleNumber,
+                                                       int drawingItem)
+{
+    CAamaGradePoint *added = &m_oNotchesOffOutline.emplace_back(x, y, kAamaNotchPoint, ruleNumber);
+    m_oNotchDrawingItems.push_back(drawingItem);
+    AddNotch(added, vector, angle);
+    if (added->HasRule())
+        AddRulePoint(added);
     return added;
 }
 
@@ -121,9 +134,10 @@ void CAamaGradePattern::ResetPositions(const std::vector<int> &sizeCounts)
 {
     m_oPositionLayout.Reset(sizeCounts);
     const std::size_t count = m_oPositionLayout.PositionCount();
-    m_oPositions.resize(count * (m_oBoundaryPoints.size() + m_oInternalPoints.size()));
+    m_oPositions.resize(count * (m_oBoundaryPoints.size() + m_oInternalPoints.size() +
+                                 m_oNotchesOffOutline.size()));
     DPOINT *positions = m_oPositions.data();
-    for (auto *points : {&m_oBoundaryPoints, &m_oInternalPoints}) {
+    for (auto *points : {&m_oBoundaryPoints, &m_oInternalPoints, &m_oNotchesOffOutline}) {
         for (CAamaGradePoint &point : *points) {
             point.ResetPositions(m_oPositionLayout, positions);
             positions += count;

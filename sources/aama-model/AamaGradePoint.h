@@ -53,13 +53,16 @@ struct CAamaPositionLayout
     }
 };
 
-/// The notch that a point carries: its vector (the direction and depth of the cut, as read) and,
-/// from the second reader, its angle in degrees (0 otherwise).
+class CAamaGradeCurve;
+
+/// The notch that a point carries: its vector (the direction and depth of the cut, as read), its
+/// angle in degrees, and the curve that lists it (null for none, as a notch off the outline).
 struct CAamaNotch
 {
     CAamaGradePoint *m_pPoint = nullptr;
     DPOINT m_oVector;
     double m_dAngle = 0.0;
+    const CAamaGradeCurve *m_pCurve = nullptr;
 };
 
 /// A point of an AAMA pattern. It has one position per size of every grade table, held in its

@@ -8,6 +8,7 @@
 #include "sources/aama-model/AtomicFileSave.h"
 #include "sources/aama-model/DxfText.h"
 #include "sources/aama-model/FixedWidthText.h"
+#include "sources/dxf-groups/DxfCodePage.h"
 
 #include <cassert>
 #include <cmath>
@@ -17,8 +18,11 @@ using namespace morvane;
 
 namespace {
 
-constexpr DxfGroup kHeaderSection[] = {
-    {0, "SECTION"}, {2, "HEADER"}, {9, "$ACADVER"}, {1, "AC1009"}, {0, "ENDSEC"},
+constexpr DxfGroup kHeaderStart[] = {
+    {0, "SECTION"},
+    {2, "HEADER"},
+    {9, "$ACADVER"},
+    {1, "AC1009"},
 };
 
 constexpr DxfGroup kTablesSection[] = {
@@ -91,6 +95,7 @@ public:
                 writeLine(*m_pattern.GetCurveAt(c));
         }
         writeInternalPoints();
+        writeNotchesOffOutline();
         m_dxf.group(0, "ENDBLK");
     }
 
@@ -123,17 +128,19 @@ private:
             const CAamaGradePoint *gradePoint =
                 m_gradeIndex[i] < 0 ? nullptr : curve.GetGradePointAt(m_gradeIndex[i]);
             assert((m_gradeIndex[i] < 0 || gradePoint != nullptr) && "grade index without a point");
-            writeVertex(kind, m_shape[i], gradePoint, *curve.GetPointAt(static_cast<int>(i)));
+            const CAamaGradePoint &point = *curve.GetPointAt(static_cast<int>(i));
+            const CAamaNotch *notch = curve.HoldsNotch(point.GetNotch()) ? point.GetNotch() : nullptr;
+            writeVertex(kind, m_shape[i], gradePoint, notch);
         }
         m_dxf.group(0, "SEQEND");
     }
 
     // A grade point carries its class, notch and rule in its comment; any other point only the
-    // line kind, and its notch when it is one, so that no notch is lost.
+    // line kind, and its notch when it is one, so that no notch is lost. A point that ends one
+    // curve and starts another carries its notch only in the curve that holds the notch.
     void writeVertex(int32_t kind, const DPOINT &position, const CAamaGradePoint *gradePoint,
-                     const CAamaGradePoint &point)
+                     const CAamaNotch *notch)
     {
-        const CAamaNotch *notch = point.GetNotch();
         m_dxf.group(0, "VERTEX");
         if (gradePoint != nullptr) {
             comment(m_dxf, {kind, pointClass(gradePoint->GetKind()), notch != nullptr ? 1 : 0,
@@ -174,9 +181,25 @@ private:
                 continue;
             const DPOINT position = point.GetGradedPosition(m_size);
             m_dxf.group(0, "POINT");
-            comment(m_dxf, {kJwcaDrillHoleKind, 1, 0, point.GetRuleNumber()});
+            // Without a rule, no point class: "9,1" would read as rule 0.
+            comment(m_dxf, {kJwcaDrillHoleKind, point.HasRule() ? 1 : 0, 0, point.GetRuleNumber()});
             m_dxf.layer(1);
             writePosition(position);
+        }
+    }
+
+    // A notch off the outline: a POINT in its place in the size, with its depth and angle.
+    void writeNotchesOffOutline()
+    {
+        for (const CAamaGradePoint &point : m_pattern.GetNotchesOffOutline()) {
+            const CAamaNotch &notch = *point.GetNotch();
+            m_dxf.group(0, "POINT");
+            comment(m_dxf, {kJwcaNotchOffOutlineKind, point.HasRule() ? kJwcaOtherPointClass : 0,
+                            1, point.GetRuleNumber()});
+            m_dxf.layer(1);
+            writePosition(point.GetGradedPosition(m_size));
+            m_dxf.coordinate(38, inFileUnits(std::hypot(notch.m_oVector.x, notch.m_oVector.y)));
+            m_dxf.coordinate(50, notch.m_dAngle);
         }
     }
 
@@ -207,7 +230,12 @@ CAamaR12DxfWriter::CAamaR12DxfWriter(CAamaGradeModel &model, LocalClock clock)
 void CAamaR12DxfWriter::Write(const std::filesystem::path &path)
 {
     DxfText dxf;
-    dxf.groups(kHeaderSection);
+    dxf.groups(kHeaderStart);
+    if (!m_pModel->GetCodePage().empty()) {
+        dxf.group(9, "$DWGCODEPAGE");
+        dxf.group(3, m_pModel->GetCodePage());
+    }
+    dxf.group(0, "ENDSEC");
     dxf.groups(kTablesSection);
     const IGradeData *data = m_pModel->GetGradeData();
     if (data != nullptr && data->GetTableCount() >= 1) {
@@ -222,13 +250,14 @@ void CAamaR12DxfWriter::WriteBlocks(DxfText &dxf, const IGradeData &data)
 {
     int patternCount = 0;
     m_pModel->GetPatternCount(patternCount);
+    const DxfCodePage codePage = m_pModel->GetTextCodePage();
     dxf.group(0, "SECTION");
     dxf.group(2, "BLOCKS");
     for (int i = 0; i < patternCount; ++i) {
         for (int j = 0; j < data.GetSizeCount(0); ++j) {
             BlockWriter(dxf, *m_pModel->GetPatternAt(i), {0, j},
                         m_pModel->GetMillimetresPerFileUnit())
-                .write(blockName(i, j), data.GetSizeName(0, j));
+                .write(blockName(i, j), codePage.fromUtf8(data.GetSizeName(0, j)));
         }
     }
     dxf.group(0, "ENDSEC");
@@ -238,13 +267,12 @@ void CAamaR12DxfWriter::WriteBlocks(DxfText &dxf, const IGradeData &data)
 void CAamaR12DxfWriter::WriteEntities(DxfText &dxf, const IGradeData &data)
 {
     const std::tm now = m_fnClock();
-    std::string name;
-    m_pModel->GetName(name);
+    const DxfCodePage codePage = m_pModel->GetTextCodePage();
     const std::string texts[] = {
-        "DESIGN: " + name,
+        "DESIGN: " + m_pModel->GetStyleName(),
         "DATE: " + yearMonthDayMinuteText(now),
         "AUTHOR: VELMORA",
-        "MASTER SIZE: " + data.GetSizeName(0, data.GetSampleSize(0)),
+        "MASTER SIZE: " + codePage.fromUtf8(data.GetSizeName(0, data.GetSampleSize(0))),
         m_pModel->IsInInches() ? "UNITS: ENGLISH" : "UNITS: METRIC",
         "VERSION: 1.00",
     };

@@ -6,6 +6,7 @@
 #include "sources/aama-model/AamaGradePoint.h"
 #include "sources/aama-model/AtomicFileSave.h"
 #include "sources/aama-model/TextBuffer.h"
+#include "sources/dxf-groups/DxfCodePage.h"
 #include "sources/grade-model/IGradeData.h"
 
 #include <algorithm>
@@ -110,20 +111,23 @@ CRulFileWriter::CRulFileWriter(morvane::LocalClock clock)
 void CRulFileWriter::Write(const std::filesystem::path &path, const IGradeData *data,
                            const std::string &sampleSize,
                            const std::vector<RulRulePoint> &rulePoints,
-                           const std::string &units, double millimetresPerUnit) const
+                           const RulFileForm &form) const
 {
+    const auto inFile = [&form](const std::string &text) {
+        return form.codePage != nullptr ? form.codePage->fromUtf8(text) : text;
+    };
     const std::tm now = m_fnClock();
     const std::vector<SizeCombination> combinations = morvane::buildSizeCombinations(data);
     std::string sizeList;
     for (const SizeCombination &combination : combinations)
-        sizeList += morvane::sizeCombinationName(*data, combination) + " ";
+        sizeList += inFile(morvane::sizeCombinationName(*data, combination)) + " ";
     const std::string header[] = {
         "ANSI/AAMA VERSION: 1.0.0",
         "AUTHOR: MORVANE DRIVER",
         "CREATION DATE: " + morvane::dayMonthYearText(now),
         "CREATION TIME: " + morvane::timeOfDayText(now),
-        "UNITS: " + units,
-        "GRADE RULE TABLE: " + path.stem().string(),
+        "UNITS: " + form.units,
+        "GRADE RULE TABLE: " + inFile(path.stem().string()),
         "NUMBER OF SIZES: " + morvane::formatInteger(static_cast<long long>(combinations.size())),
         "SIZE LIST: " + sizeList,
         "SAMPLE SIZE: " + sampleSize,
@@ -136,7 +140,7 @@ void CRulFileWriter::Write(const std::filesystem::path &path, const IGradeData *
         text.append(kLineEnd);
     }
     for (const RulRulePoint &rule : rulePoints)
-        writeRule(text, rule, combinations, millimetresPerUnit);
+        writeRule(text, rule, combinations, form.millimetresPerUnit);
     text.append("END");
     text.append(kLineEnd);
     morvane::saveFileAtomically(path, text.text());

@@ -3,7 +3,6 @@
 #include "sources/aama-reader/AamaBlock.h"
 
 #include "sources/dxf-groups/AamaGroupList.h"
-#include "sources/dxf-groups/FileText.h"
 #include "sources/aama-reader/NearIndex.h"
 
 #include "foundation/Geometry.h"
@@ -63,8 +62,8 @@ bool labelReaches(const CAamaPoint &point, int labelLayer)
            labelLayer == morvane::kAamaDrillHoleLayer;
 }
 
-// Ends of outline pieces this close continue each other; notches this close to an edge lie on
-// it. Files round their coordinates to a few decimals, so the ends need not be exact.
+// Ends of outline pieces this close continue each other. Files round their coordinates to a few
+// decimals, so the ends need not be exact.
 constexpr double kJoinDistance = 0.01;
 
 bool withinJoinDistance(const CAamaVertex &a, const CAamaVertex &b)
@@ -100,20 +99,34 @@ std::vector<CAamaVertex> reversed(const std::vector<CAamaVertex> &vertices)
     return {vertices.rbegin(), vertices.rend()};
 }
 
-// Where (x, y) lies on the segment from a to b: the fraction of the way, when the point is
-// within the join distance of the segment and strictly between its ends.
-std::optional<double> placeOnSegment(const CAamaVertex &a, const CAamaVertex &b, double x, double y)
+// The place on an outline nearest to a position: the edge from vertex edge to the next, and the
+// place on it.
+struct OutlinePlace
 {
-    const double dx = b.m_dX - a.m_dX;
-    const double dy = b.m_dY - a.m_dY;
-    const double lengthSquared = dx * dx + dy * dy;
-    if (!(lengthSquared > 0.0))
+    std::size_t edge = 0;
+    morvane::SegmentPlace place;
+};
+
+// The place on the outline's edges nearest to (x, y), the earlier edge of two as near; none for an
+// outline without edges or a position off the finite plane.
+std::optional<OutlinePlace> nearestOnOutline(const CAamaPolyline &outline, double x, double y)
+{
+    const std::vector<CAamaVertex> &vertices = outline.m_oVertices;
+    if (vertices.size() < 2)
         return std::nullopt;
-    const double t = ((x - a.m_dX) * dx + (y - a.m_dY) * dy) / lengthSquared;
-    if (!(t > 0.0 && t < 1.0))
+    const std::size_t edgeCount = vertices.size() - (outline.IsClosed() ? 0 : 1);
+    std::optional<OutlinePlace> nearest;
+    for (std::size_t edge = 0; edge < edgeCount; ++edge) {
+        const CAamaVertex &from = vertices[edge];
+        const CAamaVertex &to = vertices[(edge + 1) % vertices.size()];
+        const morvane::SegmentPlace place =
+            morvane::nearestOnSegment(from.m_dX, from.m_dY, to.m_dX, to.m_dY, x, y);
+        if (!nearest || place.distance < nearest->place.distance)
+            nearest = OutlinePlace{edge, place};
+    }
+    if (nearest && !std::isfinite(nearest->place.distance))
         return std::nullopt;
-    const double distance = std::hypot(x - (a.m_dX + t * dx), y - (a.m_dY + t * dy));
-    return distance < kJoinDistance ? std::optional<double>(t) : std::nullopt;
+    return nearest;
 }
 
 // Twice the signed area of the outline: positive when it runs counter-clockwise.
@@ -200,7 +213,7 @@ void CAamaBlock::ReadBlock(CAamaGroupList &groups)
 {
     while (const CAamaGroup *group = groups.Next()) {
         if (group->m_nCode == 2) {
-            m_sName = morvane::textFromFile(group->m_sValue);
+            m_sName = group->m_sValue;
         } else if (group->m_nCode == 0) {
             if (group->m_sValue == "ENDBLK")
                 return;
@@ -366,12 +379,10 @@ std::vector<CAamaPoint *> CAamaBlock::MarkPointsOn(int layer) const
 
 void CAamaBlock::PlaceNotchesOnEdges()
 {
-    if (!m_bHasBoundary || m_oBoundary.m_oVertices.size() < 2)
-        return;
-    std::vector<CAamaVertex> &vertices = m_oBoundary.m_oVertices;
     const std::vector<CAamaPoint *> notches = MarkPointsOn(morvane::kAamaNotchLayer);
     if (notches.empty())
         return;
+    std::vector<CAamaVertex> &vertices = m_oBoundary.m_oVertices;
     const CornerFinder corners(vertices, notches.size());
 
     struct OnEdge
@@ -381,16 +392,15 @@ void CAamaBlock::PlaceNotchesOnEdges()
         const CAamaPoint *notch;
     };
     std::vector<OnEdge> found;
-    const std::size_t edgeCount = vertices.size() - (m_oBoundary.IsClosed() ? 0 : 1);
-    for (const CAamaPoint *point : notches) {
-        const bool atCorner = corners.at(point->m_dX, point->m_dY).has_value();
-        for (std::size_t edge = 0; !atCorner && edge < edgeCount; ++edge) {
-            const CAamaVertex &to = vertices[(edge + 1) % vertices.size()];
-            if (const auto place = placeOnSegment(vertices[edge], to, point->m_dX, point->m_dY)) {
-                found.push_back({edge, *place, point});
-                break;
-            }
-        }
+    for (CAamaPoint *point : notches) {
+        if (corners.at(point->m_dX, point->m_dY))
+            continue;
+        const std::optional<OutlinePlace> nearest =
+            nearestOnOutline(m_oBoundary, point->m_dX, point->m_dY);
+        if (nearest && nearest->place.distance < morvane::kAamaOnLineDistance)
+            found.push_back({nearest->edge, nearest->place.fraction, point});
+        else
+            m_oNotchesOffOutline.push_back(point);
     }
     if (found.empty())
         return;
@@ -414,6 +424,22 @@ void CAamaBlock::PlaceNotchesOnEdges()
 
 void CAamaBlock::DirectNotchesWithoutAngle()
 {
+    // A notch off the outline points away from it, into the piece.
+    for (CAamaPoint *notch : m_oNotchesOffOutline) {
+        const std::optional<OutlinePlace> nearest =
+            nearestOnOutline(m_oBoundary, notch->m_dX, notch->m_dY);
+        if (notch->m_bHasAngle || !nearest || !(nearest->place.distance > 0.0))
+            continue;
+        const std::vector<CAamaVertex> &vertices = m_oBoundary.m_oVertices;
+        const CAamaVertex &from = vertices[nearest->edge];
+        const CAamaVertex &to = vertices[(nearest->edge + 1) % vertices.size()];
+        const double t = nearest->place.fraction;
+        const double outlineX = from.m_dX + t * (to.m_dX - from.m_dX);
+        const double outlineY = from.m_dY + t * (to.m_dY - from.m_dY);
+        notch->m_dNotchAngle =
+            RadToDeg(std::atan2(notch->m_dY - outlineY, notch->m_dX - outlineX));
+        notch->m_bHasAngle = true;
+    }
     if (!m_bHasBoundary || m_oBoundary.m_oVertices.size() < 3)
         return;
     const std::vector<CAamaVertex> &vertices = m_oBoundary.m_oVertices;

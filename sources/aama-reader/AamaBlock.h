@@ -47,8 +47,8 @@ public:
     const std::vector<CAamaLine> &Lines() const { return m_oLines; }
 
     /// The outline: the first POLYLINE on layer 1, joined with the layer-1 polylines that
-    /// continue it, with a vertex added for each notch on one of its edges; null when the block
-    /// has no layer-1 polyline.
+    /// continue it, with a vertex added at each notch within kAamaOnLineDistance of one of its
+    /// edges; null when the block has no layer-1 polyline.
     const CAamaPolyline *Boundary() const { return m_bHasBoundary ? &m_oBoundary : nullptr; }
     /// What the points of the block (all but drill holes) make of each outline vertex, in the
     /// outline's order: the marks of the points at its position. Without a rule number from the
@@ -61,6 +61,10 @@ public:
     std::span<const CAamaPoint *const> DrillHoles() const { return m_oDrillHoles; }
     /// The texts on layer 1 that are not "#" labels.
     const std::vector<const CAamaText *> &PieceTexts() const { return m_oPieceTexts; }
+    /// The notches (POINTs on layer 4) that lie neither at an outline vertex nor within
+    /// kAamaOnLineDistance of an outline edge, in file order: on a sew line, an internal line, or
+    /// nothing. One without an angle points away from the outline.
+    std::span<const CAamaPoint *const> NotchesOffOutline() const { return m_oNotchesOffOutline; }
 
 private:
     struct FollowState;
@@ -109,6 +113,7 @@ private:
     mutable std::atomic<bool> m_bBoundaryMarked = false;
     mutable std::vector<morvane::AamaPointMarks> m_oBoundaryMarks;
     std::vector<CAamaPoint *> m_oDrillHoles;
+    std::vector<CAamaPoint *> m_oNotchesOffOutline;
     std::vector<const CAamaText *> m_oRuleLabels;
     morvane::NearIndex m_oRuleLabelIndex;
     std::vector<const CAamaText *> m_oPieceTexts;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 #include <unordered_map>
 
 using morvane::AamaPosition;
@@ -45,10 +46,7 @@ constexpr std::string_view kPieceValueKeys[] = {"Piece Name:", "Size:",     "Sam
 bool isPieceValueText(std::string_view text)
 {
     return std::any_of(std::begin(kPieceValueKeys), std::end(kPieceValueKeys),
-                       [text](std::string_view key) {
-                           return text.size() >= key.size() &&
-                                  morvane::equalsNoCase(text.substr(0, key.size()), key);
-                       });
+                       [text](std::string_view key) { return morvane::startsWithKey(text, key); });
 }
 
 AamaPosition positionOf(const CAamaVertex &vertex)
@@ -101,16 +99,19 @@ void CAamaDataImpl::ReadSections(CAamaGroupList &groups)
 
 void CAamaDataImpl::ReadHeader(CAamaGroupList &groups)
 {
-    int *variable = nullptr;
+    // Group values point into the text, which outlives the reading.
+    std::string_view variable;
     while (const CAamaGroup *group = groups.Next()) {
         if (group->Is(0, "ENDSEC"))
             return;
         if (group->m_nCode == 9)
-            variable = group->m_sValue == "$INSUNITS"      ? &m_nInsertionUnits
-                       : group->m_sValue == "$MEASUREMENT" ? &m_nMeasurement
-                                                           : nullptr;
-        else if (group->m_nCode == 70 && variable)
-            *variable = group->Integer();
+            variable = group->m_sValue;
+        else if (group->m_nCode == 70 && variable == "$INSUNITS")
+            m_nInsertionUnits = group->Integer();
+        else if (group->m_nCode == 70 && variable == "$MEASUREMENT")
+            m_nMeasurement = group->Integer();
+        else if (group->m_nCode == 3 && variable == "$DWGCODEPAGE")
+            m_sCodePage = group->m_sValue;
     }
 }
 
@@ -232,6 +233,11 @@ int CAamaDataImpl::GetUnits() const
     return 0;
 }
 
+std::string CAamaDataImpl::GetCodePage() const
+{
+    return m_sCodePage;
+}
+
 int CAamaDataImpl::GetPieceCount() const
 {
     return countOf(m_oPieces.size());
@@ -240,6 +246,17 @@ int CAamaDataImpl::GetPieceCount() const
 std::string CAamaDataImpl::GetPieceName(int piece) const
 {
     return PieceValue(piece, "Piece Name:");
+}
+
+bool CAamaDataImpl::HasPieceName(int piece) const
+{
+    const CAamaBlock *block = PieceBlock(piece);
+    if (!block)
+        return false;
+    const auto &texts = block->PieceTexts();
+    return std::any_of(texts.begin(), texts.end(), [](const CAamaText *text) {
+        return morvane::startsWithKey(text->m_sText, "Piece Name:");
+    });
 }
 
 std::string CAamaDataImpl::GetPieceCategory(int piece) const
@@ -363,4 +380,58 @@ std::vector<morvane::AamaDrawingItem> CAamaDataImpl::GetPieceDrawing(int piece) 
                                text.m_sText, text.m_dHeight});
     }
     return drawing;
+}
+
+namespace {
+
+// The distance from (x, y) to the nearest segment of points (and of its closing segment when
+// closed).
+double distanceToPolyline(const std::vector<AamaPosition> &points, bool closed, double x,
+                          double y)
+{
+    double nearest = std::numeric_limits<double>::infinity();
+    const std::size_t segments = points.size() < 2 ? 0 : points.size() - (closed ? 0 : 1);
+    for (std::size_t s = 0; s < segments; ++s) {
+        const AamaPosition &from = points[s];
+        const AamaPosition &to = points[(s + 1) % points.size()];
+        nearest = std::min(
+            nearest, morvane::nearestOnSegment(from.x, from.y, to.x, to.y, x, y).distance);
+    }
+    return nearest;
+}
+
+// The drawing item (a polyline or line) that the position lies on; -1 for none.
+int drawingItemAt(const std::vector<morvane::AamaDrawingItem> &drawing, double x, double y)
+{
+    int found = -1;
+    double nearest = morvane::kAamaOnLineDistance;
+    for (std::size_t i = 0; i < drawing.size(); ++i) {
+        if (drawing[i].kind == morvane::AamaDrawingItem::Kind::Text)
+            continue;
+        const double distance = distanceToPolyline(drawing[i].points, drawing[i].closed, x, y);
+        if (distance < nearest) {
+            nearest = distance;
+            found = static_cast<int>(i);
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+std::vector<morvane::AamaNotchOffOutline> CAamaDataImpl::GetNotchesOffOutline(int piece) const
+{
+    std::vector<morvane::AamaNotchOffOutline> notches;
+    const CAamaBlock *block = PieceBlock(piece);
+    if (!block || block->NotchesOffOutline().empty())
+        return notches;
+    const std::vector<morvane::AamaDrawingItem> drawing = GetPieceDrawing(piece);
+    for (const CAamaPoint *point : block->NotchesOffOutline()) {
+        morvane::AamaNotchOffOutline &notch = notches.emplace_back();
+        notch.position = {point->m_dX, point->m_dY};
+        point->ApplyKind(0, notch.notchVector);
+        notch.ruleNumber = point->RuleNumber();
+        notch.drawingItem = drawingItemAt(drawing, point->m_dX, point->m_dY);
+    }
+    return notches;
 }

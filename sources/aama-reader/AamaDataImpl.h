@@ -27,8 +27,10 @@ public:
     std::string GetSampleSize() const override;
     std::string GetGradeRuleTable() const override;
     int GetUnits() const override;
+    std::string GetCodePage() const override;
     int GetPieceCount() const override;
     std::string GetPieceName(int piece) const override;
+    bool HasPieceName(int piece) const override;
     std::string GetPieceCategory(int piece) const override;
     int GetPieceQuantity(int piece) const override;
     std::string GetPieceAnnotation(int piece) const override;
@@ -40,6 +42,7 @@ public:
     int GetDrillHoleCount(int piece) const override;
     morvane::AamaPosition GetDrillHole(int piece, int h, int &ruleNumber) const override;
     std::vector<morvane::AamaDrawingItem> GetPieceDrawing(int piece) const override;
+    std::vector<morvane::AamaNotchOffOutline> GetNotchesOffOutline(int piece) const override;
 
 private:
     void ReadSections(CAamaGroupList &groups);
@@ -64,4 +67,6 @@ private:
     /// The units variables of the HEADER section; -1 when absent.
     int m_nInsertionUnits = -1;
     int m_nMeasurement = -1;
+    /// The value of $DWGCODEPAGE; empty when absent.
+    std::string m_sCodePage;
 };

@@ -5,7 +5,6 @@
 #include "foundation/Geometry.h"
 #include "foundation/NumberText.h"
 #include "sources/dxf-groups/AamaGroupList.h"
-#include "sources/dxf-groups/FileText.h"
 #include "sources/aama-reader/NearIndex.h"
 
 #include <cmath>
@@ -123,7 +122,7 @@ void CAamaInsert::Read(CAamaGroupList &groups)
             groups.Skip();
             break;
         case 2:
-            m_sBlockName = morvane::textFromFile(group->m_sValue);
+            m_sBlockName = group->m_sValue;
             break;
         case 8:
             m_nLayer = group->Integer();
@@ -141,7 +140,7 @@ void CAamaText::Read(CAamaGroupList &groups)
         if (readPosition(group, m_dX, m_dY))
             return;
         if (group.m_nCode == 1)
-            m_sText = morvane::textFromFile(group.m_sValue);
+            m_sText = group.m_sValue;
         else if (group.m_nCode == 40)
             m_dHeight = group.Real();
     });

@@ -30,6 +30,18 @@ struct AamaDrawingItem
     double textHeight = 0.0;
 };
 
+/// A notch of a piece that lies off its outline: on a sew line, an internal line, or nothing.
+struct AamaNotchOffOutline
+{
+    AamaPosition position;
+    /// Its depth times (cos a, sin a) for its angle a; without an angle it points away from the
+    /// outline.
+    double notchVector[2] = {0.0, 0.0};
+    int ruleNumber = -1;
+    /// The index, in the piece's drawing, of the polyline or line it lies on; -1 for none.
+    int drawingItem = -1;
+};
+
 } // namespace morvane
 
 /// The content of one AAMA DXF file. Piece index i counts from 0 over the INSERTs of the
@@ -46,7 +58,8 @@ struct AamaDrawingItem
 /// that continue it, end to start (reversed where needed), as many files split an outline into
 /// several open polylines. The POINTs of the block mark the outline's vertices by position,
 /// wherever they stand in the block; a notch that lies on an edge of the outline between two
-/// vertices becomes a vertex of its own there.
+/// vertices (within 0.05, kAamaOnLineDistance) becomes a vertex of its own there, at its own
+/// position. Every other notch is a notch off the outline.
 class IAAMAData
 {
 public:
@@ -67,11 +80,16 @@ public:
     /// file's HEADER section: $INSUNITS 1 (inches) or 2 (feet) give 2, 4 to 6 (millimetres to
     /// metres) give 1; else $MEASUREMENT 0 gives 2 and 1 gives 1. Else 0.
     virtual int GetUnits() const = 0;
+    /// The code page that the HEADER section names in $DWGCODEPAGE ("ANSI_949"), as written;
+    /// empty when it names none. Every text of the file is given in the file's bytes, unchanged.
+    virtual std::string GetCodePage() const = 0;
 
     /// Number of pieces (INSERTs of the ENTITIES section).
     virtual int GetPieceCount() const = 0;
     /// Piece value of "Piece Name:".
     virtual std::string GetPieceName(int piece) const = 0;
+    /// Whether the piece has a "Piece Name:" text, even one with nothing after the key.
+    virtual bool HasPieceName(int piece) const = 0;
     /// Piece value of "Category:".
     virtual std::string GetPieceCategory(int piece) const = 0;
     /// Piece value of "Quantity:" read as an integer; 0 when absent or not a number.
@@ -112,6 +130,10 @@ public:
     /// "Piece Name:", "Size:", "Sample Size:", "Annotation:", "Quantity:" and "Category:"; in
     /// that order, each kind in file order.
     virtual std::vector<morvane::AamaDrawingItem> GetPieceDrawing(int piece) const = 0;
+
+    /// The notches of the piece that are not at a vertex of its outline, in file order, each
+    /// with the item of GetPieceDrawing() it lies on: the nearest polyline or line within 0.05.
+    virtual std::vector<morvane::AamaNotchOffOutline> GetNotchesOffOutline(int piece) const = 0;
 
     virtual ~IAAMAData() = default;
 };

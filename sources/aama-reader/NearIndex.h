@@ -20,6 +20,33 @@ inline bool isNear(double x1, double y1, double x2, double y2)
     return std::fabs(x1 - x2) < kAamaNearDistance && std::fabs(y1 - y2) < kAamaNearDistance;
 }
 
+/// A notch this close to a line of its piece (the outline, a sew line, an internal line) lies on
+/// it: files round their coordinates, and put notches on the true curve rather than on the
+/// polyline drawn for it.
+inline constexpr double kAamaOnLineDistance = 0.05;
+
+/// The point of a segment nearest to a position: how far along the segment it lies (0 at its
+/// start, 1 at its end) and its distance from the position.
+struct SegmentPlace
+{
+    double fraction = 0.0;
+    double distance = 0.0;
+};
+
+/// The point of the segment from (ax, ay) to (bx, by) nearest to (x, y); the start for a segment
+/// of no length.
+inline SegmentPlace nearestOnSegment(double ax, double ay, double bx, double by, double x,
+                                     double y)
+{
+    const double dx = bx - ax;
+    const double dy = by - ay;
+    const double lengthSquared = dx * dx + dy * dy;
+    double t = 0.0;
+    if (lengthSquared > 0.0)
+        t = std::clamp(((x - ax) * dx + (y - ay) * dy) / lengthSquared, 0.0, 1.0);
+    return {t, std::hypot(x - (ax + t * dx), y - (ay + t * dy))};
+}
+
 /// The plane cut into square cells of sixteen times a distance, hashed into a power-of-two
 /// number of buckets: everything within that distance of a position (in x and in y) lies in one
 /// of the (one to four) buckets that nearBuckets() gives for it.

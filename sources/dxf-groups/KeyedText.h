@@ -13,6 +13,9 @@ namespace morvane {
 /// its case and its trailing blanks.
 std::optional<std::string_view> keyedValue(std::string_view text, std::string_view key);
 
+/// Whether text starts with key, compared without regard to ASCII case.
+bool startsWithKey(std::string_view text, std::string_view key);
+
 /// The value of the first of texts that gives one for key; empty when none does.
 template <typename Texts, typename TextOf>
 std::string_view firstKeyedValue(const Texts &texts, std::string_view key, TextOf textOf)

@@ -2,6 +2,7 @@
 // Reads a graded style back from the AAMA DXF and RUL files it was saved as.
 #include "SavedGrading.h"
 
+#include "RulFileRules.h"
 #include "foundation/TextFormat.h"
 #include "sources/aama-reader/AAMAData.h"
 #include "sources/aama-reader/IAAMAData.h"
@@ -27,34 +28,6 @@ fs::path sourcePath(const std::string &relative)
 }
 
 namespace {
-
-/// The displacement of every rule of a RUL file in every size, by rule name.
-std::map<std::string, std::vector<DPOINT>> readRulRules(const fs::path &path)
-{
-    std::map<std::string, std::vector<DPOINT>> rules;
-    std::ifstream file(path);
-    std::string line;
-    std::vector<DPOINT> *current = nullptr;
-    while (std::getline(file, line)) {
-        if (line.rfind("RULE: DELTA ", 0) == 0) {
-            std::string name = line.substr(12);
-            while (!name.empty() && (name.back() == '\r' || name.back() == ' '))
-                name.pop_back();
-            current = &rules[name];
-            continue;
-        }
-        if (current == nullptr || line.rfind("END", 0) == 0)
-            continue;
-        std::replace(line.begin(), line.end(), ',', ' ');
-        std::istringstream numbers(line);
-        numbers.imbue(std::locale::classic());
-        double x = 0;
-        double y = 0;
-        while (numbers >> x >> y)
-            current->push_back({x, y});
-    }
-    return rules;
-}
 
 /// A point of the saved file that carries a rule: where it lies and its rule's name.
 struct RulePlace

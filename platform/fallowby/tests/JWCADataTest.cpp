@@ -219,3 +219,39 @@ TEST(JWCADataTest, KeepsReadingAfterMissingEndsAndUnknownEntities)
         EXPECT_EQ(data.GetVertexCount(0, 0), row.vertices);
     }
 }
+
+// A POINT whose comment marks a notch is a notch off the outline, with its depth and angle; a
+// POINT without a point class has no rule. The header names the code page and the units.
+TEST(JWCADataTest, ReadsNotchesOffTheOutlineTheCodePageAndTheUnits)
+{
+    const std::string file =
+        "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n9\n$DWGCODEPAGE\n3\nANSI_949\n"
+        "0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n"
+        "0\nPOINT\n999\n4,2,1,7\n10\n5.0\n20\n1.0\n38\n2.0\n50\n90.0\n"
+        "0\nPOINT\n999\n4,,1\n10\n6.0\n20\n1.0\n38\n1.0\n50\n180.0\n"
+        "0\nPOINT\n999\n9\n10\n3.0\n20\n3.0\n"
+        "0\nENDBLK\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nTEXT\n1\nUNITS: English\n"
+        "0\nINSERT\n2\nB\n0\nENDSEC\n0\nEOF\n";
+    JWCAData loaded;
+    ASSERT_TRUE(loaded.LoadText(file));
+    const IJwcaAAMAData &data = *loaded.GetIAAMADataItf();
+    EXPECT_EQ(data.GetCodePage(), "ANSI_949");
+    EXPECT_EQ(data.GetUnits(), 2);
+    ASSERT_EQ(data.GetNotchOffOutlineCount(0), 2);
+    int rule = 0;
+    double vector[2] = {};
+    double angle = 0.0;
+    DPOINT at = data.GetNotchOffOutline(0, 0, rule, vector, angle);
+    EXPECT_DOUBLE_EQ(at.x, 5.0);
+    EXPECT_EQ(rule, 7);
+    EXPECT_NEAR(vector[1], 2.0, 1e-6);
+    EXPECT_DOUBLE_EQ(angle, 90.0);
+    at = data.GetNotchOffOutline(0, 1, rule, vector, angle);
+    EXPECT_DOUBLE_EQ(at.x, 6.0);
+    EXPECT_EQ(rule, -1);
+    EXPECT_NEAR(vector[0], -1.0, 1e-6);
+
+    ASSERT_EQ(data.GetDrillHoleCount(0), 1);
+    data.GetDrillHole(0, 0, rule);
+    EXPECT_EQ(rule, -1);
+}

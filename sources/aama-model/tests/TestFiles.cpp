@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -29,6 +30,16 @@ fs::path dataPath(const std::string &name)
 fs::path readerDataPath(const std::string &name)
 {
     return dataPath("../../../aama-reader/tests/data/" + name).lexically_normal();
+}
+
+std::string fixtureTestName(const char *fixture)
+{
+    std::string name;
+    for (const char *c = fixture; *c != '\0' && *c != '.'; ++c) {
+        if (std::isalnum(static_cast<unsigned char>(*c)))
+            name += *c;
+    }
+    return name;
 }
 
 std::string firstDifference(const std::string &actual, const std::string &expected)

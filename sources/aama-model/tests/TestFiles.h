@@ -50,6 +50,9 @@ private:
     void (*m_previousSignal)(int) = nullptr;
 };
 
+/// A test name made of a fixture's file name: its letters and digits before the extension.
+std::string fixtureTestName(const char *fixture);
+
 /// The path of a file in the AAMA reader's tests/data: files with the traits of other pattern
 /// systems.
 std::filesystem::path readerDataPath(const std::string &name);

@@ -7,9 +7,12 @@
 #include "sources/aama-model/AamaDxfExport.h"
 #include "sources/aama-model/AamaDxfWriter.h"
 #include "sources/aama-model/AamaGradeModel.h"
+#include "sources/aama-model/AamaR12DxfWriter.h"
 #include "sources/aama-model/AtomicFileSave.h"
+#include "sources/dxf-groups/DxfCodePage.h"
 #include "sources/grade-model/testing/FakeGradeData.h"
 
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -21,16 +24,14 @@ using morvane::format;
 
 namespace {
 
-// The sample names are plain ASCII; quotes and backslashes are all that need escaping.
+// A text as the hexadecimal digits of its bytes: the texts of a file are in its code page, not
+// always UTF-8, and the check compares bytes.
 std::string jsonText(const std::string &text)
 {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-    }
-    return quoted + "\"";
+    std::string digits = "\"";
+    for (const char c : text)
+        digits += format("%02x", static_cast<unsigned char>(c));
+    return digits + "\"";
 }
 
 std::string jsonPoint(const AamaPiecePoint &point)
@@ -58,13 +59,36 @@ std::string jsonDrawingItem(const morvane::AamaDrawingItem &item)
            jsonText(item.text) + "}";
 }
 
+// A notch point with its depth, where the file writes it.
+std::string jsonNotch(const AamaPiecePoint &point)
+{
+    return format("{\"x\": %.6f, \"y\": %.6f, \"depth\": %.6f}", point.m_dX, point.m_dY,
+                  std::hypot(point.m_dDirectionX - point.m_dX, point.m_dDirectionY - point.m_dY));
+}
+
+std::vector<AamaPiecePoint> notchesOf(const AamaPiece &piece)
+{
+    std::vector<AamaPiecePoint> notches;
+    for (const AamaPiecePoint &point : piece.m_oBoundaryPoints) {
+        if (point.m_nKind == morvane::kAamaNotchPointKind)
+            notches.push_back(point);
+    }
+    for (const AamaLooseNotch &notch : piece.m_oLooseNotches)
+        notches.push_back(notch.m_oPoint);
+    return notches;
+}
+
 std::string jsonPiece(const AamaPiece &piece)
 {
     const auto jsonLine = [](const AamaPieceLine &line) {
         return format("{\"kind\": %d, \"first\": %d, \"count\": %d}", line.m_nKind,
                       line.m_nFirstPoint, line.m_nPointCount);
     };
+    const auto jsonLoose = [](const AamaLooseNotch &notch) { return jsonPoint(notch.m_oPoint); };
     return "{\"name\": " + jsonText(piece.m_sName) +
+           ", \"has_name_text\": " + (piece.m_bHasNameText ? "true" : "false") +
+           ", \"notches\": " + jsonList(notchesOf(piece), jsonNotch) +
+           ", \"loose\": " + jsonList(piece.m_oLooseNotches, jsonLoose) +
            ", \"boundary\": " + jsonList(piece.m_oBoundaryPoints, jsonPoint) +
            ", \"internal\": " + jsonList(piece.m_oInternalPoints, jsonPoint) +
            ", \"lines\": " + jsonList(piece.m_oLines, jsonLine) +
@@ -77,6 +101,7 @@ std::string jsonDocument(const CAamaDxfDocument &document)
            ", \"table\": " + jsonText(document.m_sGradeRuleTable) +
            ", \"sample\": " + jsonText(document.m_sSampleSize) +
            ", \"units\": " + jsonText(document.m_sUnits) +
+           ", \"codepage\": " + jsonText(document.m_sCodePage) +
            ", \"date\": \"05-03-2024\", \"time\": \"14:07:09\", \"pieces\": " +
            jsonList(document.m_oPieces, jsonPiece) + "}\n";
 }
@@ -94,7 +119,7 @@ std::string jsonR12Block(CAamaGradePattern &pattern, int i, int j, const std::st
         else if (curve.GetPointCount() > 0)
             vertexCounts.push_back(curve.GetPointCount());
     }
-    int points = 0;
+    int points = static_cast<int>(pattern.GetNotchesOffOutline().size());
     int internalCount = 0;
     pattern.GetInternalPointCount(internalCount);
     for (int p = 0; p < internalCount; ++p)
@@ -107,14 +132,14 @@ std::string jsonR12Block(CAamaGradePattern &pattern, int i, int j, const std::st
 }
 
 // What a graded R12 file of the model must hold: per block (pattern and size, pattern-major)
-// the vertex counts of its polylines and the numbers of its lines and points.
+// the vertex counts of its polylines and the numbers of its lines and points; the names in the
+// bytes of the style's code page.
 std::string jsonR12Description(CAamaGradeModel &model, const IGradeData *data)
 {
-    std::string name;
-    model.GetName(name);
+    const morvane::DxfCodePage codePage = model.GetTextCodePage();
     std::vector<std::string> sizes;
     for (int j = 0; data != nullptr && data->GetTableCount() > 0 && j < data->GetSizeCount(0); ++j)
-        sizes.push_back(data->GetSizeName(0, j));
+        sizes.push_back(codePage.fromUtf8(data->GetSizeName(0, j)));
     const bool hasTables = data != nullptr && data->GetTableCount() > 0;
     std::vector<std::string> blocks;
     int patternCount = 0;
@@ -124,18 +149,25 @@ std::string jsonR12Description(CAamaGradeModel &model, const IGradeData *data)
         for (int j = 0; j < static_cast<int>(sizes.size()); ++j)
             blocks.push_back(jsonR12Block(pattern, i, j, sizes[static_cast<std::size_t>(j)]));
     }
-    return "{\"design\": " + jsonText(name) + ", \"tables\": " + (hasTables ? "true" : "false") +
-           ", \"master\": " +
-           jsonText(hasTables ? data->GetSizeName(0, data->GetSampleSize(0)) : std::string()) +
+    return "{\"design\": " + jsonText(model.GetStyleName()) +
+           ", \"tables\": " + (hasTables ? "true" : "false") +
+           ", \"units\": \"" + (model.IsInInches() ? "ENGLISH" : "METRIC") + "\"" +
+           ", \"codepage\": " + jsonText(model.GetCodePage()) + ", \"master\": " +
+           jsonText(hasTables ? codePage.fromUtf8(data->GetSizeName(0, data->GetSampleSize(0)))
+                              : std::string()) +
            ", \"date\": \"2024/03/05 14:07\", \"blocks\": " +
            jsonList(blocks, [](const std::string &block) { return block; }) + "}\n";
 }
 
-// The files with the traits of other pattern systems, each saved as "trait-<stem>".
+// The files with the traits of other pattern systems, each saved as "trait-<stem>", and as graded
+// R12 "trait-r12-<stem>".
 constexpr const char *kTraitFixtures[] = {
-    "split-reversed.dxf",     "copy-before-points.dxf", "labels-off-turn-points.dxf",
-    "hole-rule-by-position.dxf", "edge-notch.dxf",      "notch-without-angle.dxf",
-    "sample-size-keys.dxf",   "inches.dxf",             "internal-lines.dxf",
+    "split-reversed.dxf",     "copy-before-points.dxf",  "labels-off-turn-points.dxf",
+    "hole-rule-by-position.dxf", "edge-notch.dxf",       "notch-without-angle.dxf",
+    "sample-size-keys.dxf",   "inches.dxf",              "internal-lines.dxf",
+    "seam-notches.dxf",       "korean-code-page.dxf",    "korean-no-code-page.dxf",
+    "western-code-page.dxf",  "chinese-code-page.dxf",   "utf8-names.dxf",
+    "slash-names.dxf",        "unnamed-pieces.dxf",      "inch-seam-style.dxf",
 };
 
 void writeModelSamples(const std::filesystem::path &folder, const std::filesystem::path &fixtures,
@@ -168,6 +200,9 @@ void writeModelSamples(const std::filesystem::path &folder, const std::filesyste
         morvane::saveFileAtomically(
             folder / (name + ".json"),
             jsonDocument(morvane::buildAamaDxfExport(*model, morvane::toUpperAscii(name)).document));
+        const std::string r12 = "trait-r12-" + std::filesystem::path(fixture).stem().string();
+        CAamaR12DxfWriter(*model, fixedClock).Write(folder / (r12 + ".dxf"));
+        morvane::saveFileAtomically(folder / (r12 + ".json"), jsonR12Description(*model, &sizes));
     }
 
     const struct
@@ -177,6 +212,7 @@ void writeModelSamples(const std::filesystem::path &folder, const std::filesyste
         const char *name;
     } r12Samples[] = {{"master-size.dxf", &sizes, "model-skirt"},
                       {"empty-line.dxf", &sizes, "model-yoke"},
+                      {"numbered-pieces.dxf", &sizes, "model-numbered"},
                       {"master-size.dxf", nullptr, "model-no-tables"}};
     for (const auto &sample : r12Samples) {
         auto model = savedModel(sample.fixture, sample.data, sample.name);

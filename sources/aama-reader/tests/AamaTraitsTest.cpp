@@ -2,6 +2,7 @@
 // Files written by other pattern systems, which bend the format, and broken block references.
 #include "DxfTestText.h"
 #include "sources/aama-reader/AAMAData.h"
+#include "sources/dxf-groups/DxfCodePage.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -292,16 +293,22 @@ TEST(AamaTraitsTest, RefusesAGroupCodeThatIsNotANumber)
     EXPECT_EQ(missing.GetLoadError(), "the file cannot be read");
 }
 
-TEST(AamaTraitsTest, ConvertsLegacyEightBitTextToUtf8)
+// Texts come in the file's bytes; a file that names no code page shows them as Windows-1252.
+TEST(AamaTraitsTest, KeepsLegacyEightBitTextAndShowsItAsUtf8)
 {
     AAMAData file;
     const IAAMAData &data = load(file, "legacy-encoding.dxf");
     ASSERT_EQ(data.GetPieceCount(), 1);
-    EXPECT_EQ(data.GetPieceName(0), "\u00c4rmel");
-    EXPECT_EQ(data.GetPieceSize(0), "Gr\u00f6\u00dfe 38");
+    EXPECT_EQ(data.GetPieceName(0), "\xC4rmel");
+    EXPECT_EQ(data.GetPieceSize(0), "Gr\xF6\xDF" "e 38");
     EXPECT_EQ(data.GetSampleSize(), data.GetPieceSize(0));
-    EXPECT_EQ(data.GetStyleName(), "Blus\u00e9 \u2013 Sommer");
+    EXPECT_EQ(data.GetCodePage(), "");
     EXPECT_EQ(data.GetVertexCount(0, -1), 3);
+
+    const morvane::DxfCodePage shown(data.GetCodePage());
+    EXPECT_EQ(shown.toUtf8(data.GetPieceName(0)), "\u00c4rmel");
+    EXPECT_EQ(shown.toUtf8(data.GetPieceSize(0)), "Gr\u00f6\u00dfe 38");
+    EXPECT_EQ(shown.toUtf8(data.GetStyleName()), "Blus\u00e9 \u2013 Sommer");
 }
 
 // An INSERT that names no block is a piece without content; blocks that insert themselves,
@@ -372,4 +379,76 @@ TEST(AamaTraitsTest, SkipsInsertAttributesAndUnknownEntities)
                                        {0, "EOF"}})));
     EXPECT_EQ(file.GetIAAMADataItf()->GetPieceCount(), 1);
     EXPECT_EQ(file.GetIAAMADataItf()->GetStyleName(), "RIGHT");
+}
+
+// Notches of a style with seam allowance: one a little off an outline edge and one beside a
+// corner join the outline where they are; those on the sew line (layer 14) and on an internal
+// line are kept with the line, and one on nothing stays where it is.
+TEST(AamaTraitsTest, KeepsEveryNotchOnTheOutlineOrOffIt)
+{
+    AAMAData file;
+    const IAAMAData &data = load(file, "seam-notches.dxf");
+    ASSERT_EQ(data.GetVertexCount(0, -1), 7);
+    const Vertex offEdge = vertexOf(data, 0, 1);
+    EXPECT_EQ(offEdge.position.x, 60.0);
+    EXPECT_EQ(offEdge.position.y, 0.03);
+    EXPECT_EQ(offEdge.flags, 0x11);
+    EXPECT_NEAR(offEdge.notch[1], 5.0, 1e-6);
+    const Vertex besideCorner = vertexOf(data, 0, 2);
+    EXPECT_EQ(besideCorner.position.x, 100.004);
+    EXPECT_EQ(besideCorner.flags, 0x11);
+    EXPECT_EQ(vertexOf(data, 0, 3).position.x, 100.0) << "the corner stays";
+
+    struct Expected
+    {
+        double x;
+        double y;
+        double notch[2];
+        int rule;
+        int drawingItem;
+    };
+    const Expected expected[] = {
+        {50, 10, {0, -3}, 7, 0},
+        {90, 40, {-3, 0}, -1, 0},
+        // Without an angle, it points away from the outline.
+        {30, 45, {2, 0}, -1, 1},
+        {70, 40, {2, 0}, -1, -1},
+    };
+    const std::vector<morvane::AamaNotchOffOutline> notches = data.GetNotchesOffOutline(0);
+    ASSERT_EQ(notches.size(), std::size(expected));
+    for (std::size_t i = 0; i < notches.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(notches[i].position.x, expected[i].x);
+        EXPECT_EQ(notches[i].position.y, expected[i].y);
+        EXPECT_NEAR(notches[i].notchVector[0], expected[i].notch[0], 1e-6);
+        EXPECT_NEAR(notches[i].notchVector[1], expected[i].notch[1], 1e-6);
+        EXPECT_EQ(notches[i].ruleNumber, expected[i].rule);
+        EXPECT_EQ(notches[i].drawingItem, expected[i].drawingItem);
+    }
+    const std::vector<morvane::AamaDrawingItem> drawing = data.GetPieceDrawing(0);
+    ASSERT_EQ(drawing.size(), 2u);
+    EXPECT_EQ(drawing[0].layer, 14);
+    EXPECT_EQ(drawing[1].layer, 8);
+}
+
+// Texts keep their bytes in any code page; the header names it, and a piece tells whether it has
+// a "Piece Name:" text at all.
+TEST(AamaTraitsTest, ReadsTheCodePageAndWhetherAPieceIsNamed)
+{
+    AAMAData korean;
+    const IAAMAData &data = load(korean, "korean-code-page.dxf");
+    EXPECT_EQ(data.GetCodePage(), "ANSI_949");
+    EXPECT_EQ(data.GetPieceName(0), "\xBE\xD5\xC6\xC7");
+    EXPECT_EQ(morvane::DxfCodePage(data.GetCodePage()).toUtf8(data.GetPieceName(0)),
+              "\uC55E\uD310");
+    EXPECT_TRUE(data.HasPieceName(0));
+
+    AAMAData unnamed;
+    const IAAMAData &bare = load(unnamed, "unnamed-pieces.dxf");
+    ASSERT_EQ(bare.GetPieceCount(), 5);
+    for (int piece = 0; piece < 5; ++piece) {
+        SCOPED_TRACE(piece);
+        EXPECT_EQ(bare.GetPieceName(piece), "");
+        EXPECT_EQ(bare.HasPieceName(piece), piece == 2);
+    }
 }

@@ -34,6 +34,8 @@ void readAll(const IJwcaAAMAData &data)
 {
     data.GetStyleName();
     data.GetSampleSize();
+    data.GetUnits();
+    data.GetCodePage();
     for (int piece = -1; piece <= data.GetPieceCount(); ++piece) {
         data.GetPieceName(piece);
         data.GetPieceSize(piece);
@@ -41,6 +43,12 @@ void readAll(const IJwcaAAMAData &data)
         for (int h = -1; h <= data.GetDrillHoleCount(piece); ++h) {
             int rule = 0;
             data.GetDrillHole(piece, h, rule);
+        }
+        for (int n = -1; n <= data.GetNotchOffOutlineCount(piece); ++n) {
+            int rule = 0;
+            double notch[2] = {};
+            double angle = 0.0;
+            data.GetNotchOffOutline(piece, n, rule, notch, angle);
         }
     }
 }

@@ -1,6 +1,7 @@
 // Morvane AAMA DXF reader fuzz target.
 // Loads arbitrary bytes as an AAMA DXF file and reads every value it offers.
 #include "sources/aama-reader/AAMAData.h"
+#include "sources/dxf-groups/DxfCodePage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,11 +11,15 @@ namespace {
 
 void readAll(const IAAMAData &data)
 {
-    data.GetStyleName();
     data.GetUnits();
+    // The file's texts shown in the code page it names, and typed text written in it.
+    const morvane::DxfCodePage codePage(data.GetCodePage());
+    codePage.fromUtf8(codePage.toUtf8(data.GetStyleName()));
     for (int piece = -1; piece <= data.GetPieceCount(); ++piece) {
-        data.GetPieceName(piece);
+        codePage.toUtf8(data.GetPieceName(piece));
+        data.HasPieceName(piece);
         data.GetPieceQuantity(piece);
+        data.GetNotchesOffOutline(piece);
         for (int line = -2; line <= data.GetInternalLineCount(piece); ++line) {
             for (int v = -1; v <= data.GetVertexCount(piece, line); ++v) {
                 int flags = 0;
