@@ -1,7 +1,8 @@
 // Morvane program grading tests.
 // A style graded without any window: an AAMA file and a table set in, formulas of several kinds
-// on a mask, graded and saved as AAMA DXF and RUL, and read back.
+// on a mask, graded and saved as AAMA DXF and RUL, and read back; and a style drawn in inches.
 #include "RegionFixtures.h"
+#include "RulFileRules.h"
 #include "SavedGrading.h"
 #include "TemporaryFolder.h"
 #include "app/grading/testing/MaskFormulas.h"
@@ -11,8 +12,12 @@
 #include "formulas/GradeRegionFormula.h"
 #include "formulas/PathPatternFormula.h"
 #include "formulas/PointFormulaIncrement.h"
+#include "model/Contour.h"
+#include "model/InputPattern.h"
 #include "model/MaskPattern.h"
+#include "sources/aama-reader/AAMAData.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,6 +60,31 @@ protected:
 DPOINT steps(int size, double x, double y)
 {
     return {x * (size - kBase), y * (size - kBase)};
+}
+
+// The base point of the first input pattern that lies at (x, y) millimetres; -1 for none.
+int pointAt(const testgrading::StyleOnMask &style, double x, double y)
+{
+    for (int i = 0; i < style.inputPoint(0, 0)->GetParent()->GetBasePointCount(); ++i) {
+        const DPOINT at = style.filePosition(0, i);
+        if (std::hypot(at.x - x, at.y - y) < 1e-6)
+            return i;
+    }
+    return -1;
+}
+
+// The rule that the saved file labels at (x, y) in inches; -1 for none.
+int ruleAt(const IAAMAData &data, double x, double y)
+{
+    for (int v = 0; v < data.GetVertexCount(0, -1); ++v) {
+        int flags = 0;
+        int rule = -1;
+        double notch[2] = {};
+        const morvane::AamaPosition at = data.GetVertex(0, -1, v, flags, rule, notch);
+        if (std::hypot(at.x - x, at.y - y) < 1e-6)
+            return rule;
+    }
+    return -1;
 }
 
 DPOINT outsideBase(int size, double x, double y)
@@ -177,4 +207,41 @@ TEST_F(GradeStyleEndToEndTest, AProportionalDistanceSpreadsItsEndsAlongAPath)
 
     expectSavedGrading({{m_style.filePosition(0, 1), [](int s) { return steps(s, 2, -3); }},
                         {m_style.filePosition(0, 2), [](int s) { return steps(s, 1, -1.5); }}});
+}
+
+// The sleeve of 12 by 10 inches lies on the mask at its size in millimetres, large enough to be
+// associated, and an increment of 2 mm a size moves its corner by 2 / 25.4 inch a size.
+TEST(InchStyleEndToEndTest, GradesAnInchStyleInMillimetresAndSavesItInInches)
+{
+    TemporaryFolder folder("inch-style");
+    testgrading::StyleOnMask style(sourcePath("sources/aama-reader/tests/data/inch-seam-style.dxf"),
+                                   sourcePath("app/grading/tests/data/women.mst"),
+                                   folder.path() / "graded.dxf");
+    ASSERT_EQ(style.GetProblem(), "");
+    ASSERT_EQ(style.patternCount(), 1);
+    const CDRect outline = style.mask().GetPatternAt(0)->GetOutContour()->GetAbsRect();
+    EXPECT_NEAR(outline.maxX - outline.minX, 12 * 25.4, 1e-6);
+    EXPECT_NEAR(outline.maxY - outline.minY, 10 * 25.4, 1e-6);
+
+    const int corner = pointAt(style, 12 * 25.4, 10 * 25.4);
+    ASSERT_GE(corner, 0);
+    testgrading::addIncrement(style.formulas(), style.maskPoint(0, corner), "%INC(2)", "0");
+    style.manager().SetGradePointOptions({false, false});
+    ASSERT_TRUE(style.grade());
+    ASSERT_EQ(style.model->Save(), GM_NO_ERROR) << style.model->GetLastError();
+
+    AAMAData saved;
+    ASSERT_TRUE(saved.Load(folder.path() / "graded.dxf")) << saved.GetLoadError();
+    EXPECT_EQ(saved.GetIAAMADataItf()->GetUnits(), 2);
+    const int rule = ruleAt(*saved.GetIAAMADataItf(), 12, 10);
+    ASSERT_GE(rule, 0);
+    const auto rules = readRulRules(folder.path() / "graded.RUL");
+    ASSERT_EQ(rules.count(std::to_string(rule)), 1u);
+    const std::vector<DPOINT> &deltas = rules.at(std::to_string(rule));
+    ASSERT_EQ(deltas.size(), static_cast<std::size_t>(kSizes));
+    for (int s = 0; s < kSizes; ++s) {
+        SCOPED_TRACE(s);
+        EXPECT_NEAR(deltas[s].x, steps(s, 2.0 / 25.4, 0).x, 0.006);
+        EXPECT_NEAR(deltas[s].y, 0.0, 0.006);
+    }
 }
