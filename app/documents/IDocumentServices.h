@@ -25,6 +25,7 @@ class IGradeMask;
 class IGradeModel;
 class IGradingInterface;
 class IInputPatterns;
+class IMaskDocumentAccess;
 class IOptions;
 class IPatternAssociationMap;
 class IPointAssociationMap;
@@ -42,7 +43,7 @@ public:
 
 /// The services of the main document, reached without knowing its class. "The active mask" is
 /// the active grade-mask document; the operations that forward to it need one, except
-/// GetFocusManager and GetActiveGradeMask, which answer null without one.
+/// GetFocusManager, GetActiveMaskDocument and GetActiveGradeMask, which answer null without one.
 class IDocumentServices
 {
 public:
@@ -74,6 +75,8 @@ public:
     virtual CDisplayFlags *GetDisplayFlags() = 0;
     virtual CInteractionModes *GetInteractionModes() = 0;
     virtual CFocusManager *GetFocusManager() = 0;
+    /// The active grade-mask document as its interaction objects reach it; null when none.
+    virtual IMaskDocumentAccess *GetActiveMaskDocument() = 0;
     virtual IPatternAssociationMap *GetPatternAssociationMap() = 0;
     virtual IPointAssociationMap *GetPointAssociationMap() = 0;
     virtual IGradeMask *GetActiveGradeMask() = 0;

@@ -45,6 +45,9 @@ public:
     void AddShape(const CShapeRef &ref);
     /// Forgets every reference (and so the hit of the last search).
     void RemoveAllShapes();
+    int GetShapeCount() const { return static_cast<int>(m_aRefs.size()); }
+    /// Reference i, in the order added (unchecked).
+    const CShapeRef &GetShapeAt(int i) const { return *m_aRefs[i]; }
 
     /// Searches the references for the shape nearest to probe. Returns the hit record, which
     /// belongs to the search and stays valid until the next Run or RemoveAllShapes, or null when

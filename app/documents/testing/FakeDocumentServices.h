@@ -5,6 +5,7 @@
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/testing/FakeGradingEvents.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -33,32 +34,40 @@ public:
     void SetExtent(double, double, double, double) override {}
     bool GetExtentFlag() override { return false; }
     void SetExtentFlag(bool) override {}
-    void SetStringAt(int index, const std::string &text) override { m_strings.at(index) = text; }
+    void SetStringAt(int index, const std::string &text) override
+    {
+        m_strings.at(index) = text;
+        ++stringsSet;
+    }
     std::string GetStringAt(int index) override { return m_strings.at(index); }
-    void NotifyChanged0() override {}
+    void NotifyChanged0() override { ++changes0; }
     void NotifyChanged1() override {}
     void NotifyChanged2() override {}
     void NotifyChanged4() override {}
-    void AddFocusType(int) override {}
-    void ClearFocusTypes() override {}
-    bool IsFocusType(int) override { return false; }
-    void ClearItemList() override {}
+    void AddFocusType(int type) override { focusTypes.push_back(type); }
+    void ClearFocusTypes() override { focusTypes.clear(); }
+    bool IsFocusType(int type) override
+    {
+        return std::find(focusTypes.begin(), focusTypes.end(), type) != focusTypes.end();
+    }
+    void ClearItemList() override { ++itemListsCleared; }
     void AddItem(CObject *) override {}
     int GetItemCount() override { return 0; }
     CObject *GetItemAt(int) override { return nullptr; }
     void RemoveItemAt(int) override {}
-    CTaskManager *GetTaskManager() override { return nullptr; }
+    CTaskManager *GetTaskManager() override { return taskManager; }
     CGradePathEditor *GetGradePathEditor() override { return nullptr; }
     CMeasureLine *GetMeasureLine() override { return nullptr; }
-    CDisplayFlags *GetDisplayFlags() override { return nullptr; }
-    CInteractionModes *GetInteractionModes() override { return nullptr; }
-    CFocusManager *GetFocusManager() override { return nullptr; }
+    CDisplayFlags *GetDisplayFlags() override { return displayFlags; }
+    CInteractionModes *GetInteractionModes() override { return interactionModes; }
+    CFocusManager *GetFocusManager() override { return focusManager; }
+    IMaskDocumentAccess *GetActiveMaskDocument() override { return maskDocument; }
     IPatternAssociationMap *GetPatternAssociationMap() override { return nullptr; }
     IPointAssociationMap *GetPointAssociationMap() override { return nullptr; }
     IGradeMask *GetActiveGradeMask() override { return activeMask; }
     IGradeModel *GetLoadedGradeModel() override { return gradeModel; }
     IInputPatterns *GetInputPatterns() override { return inputPatterns; }
-    CGradeSizeSelection *GetSizeSelection() override { return nullptr; }
+    CGradeSizeSelection *GetSizeSelection() override { return sizeSelection; }
     IBrismond *GetTableSet() override { return tableSet; }
     CMorvaneWorkspace *GetWorkspace() override { return nullptr; }
     void SetGradeModel(IGradeModel *, int kind) override { m_modelKind = kind; }
@@ -73,8 +82,8 @@ public:
     CMeasureTableDoc *GetMeasureTableDoc() override { return nullptr; }
     IGradingInterface *GetGradingInterface() override { return nullptr; }
     IDocumentAccess *GetDocumentAccess() override { return nullptr; }
-    CCursorTable *GetCursorTable() override { return nullptr; }
-    void NotifyChanged7() override {}
+    CCursorTable *GetCursorTable() override { return cursorTable; }
+    void NotifyChanged7() override { ++changes7; }
     CRotationPivot *GetRotationPivot() override { return nullptr; }
     bool IsEditMode() override { return m_editMode; }
     void SetEditMode(bool editMode) override { m_editMode = editMode; }
@@ -91,6 +100,21 @@ public:
     int GetBulkChangeCount() const { return m_bulk; }
 
     IGradeMask *activeMask = nullptr;
+    IMaskDocumentAccess *maskDocument = nullptr;
+    CTaskManager *taskManager = nullptr;
+    CFocusManager *focusManager = nullptr;
+    CInteractionModes *interactionModes = nullptr;
+    CDisplayFlags *displayFlags = nullptr;
+    CGradeSizeSelection *sizeSelection = nullptr;
+    CCursorTable *cursorTable = nullptr;
+    /// Notifications 0 and 7 sent.
+    int changes0 = 0;
+    int changes7 = 0;
+    /// SetStringAt calls.
+    int stringsSet = 0;
+    /// The mask document's focus types, in the order added, and ClearItemList calls.
+    std::vector<int> focusTypes;
+    int itemListsCleared = 0;
     IGradeModel *gradeModel = nullptr;
     IInputPatterns *inputPatterns = nullptr;
     IBrismond *tableSet = nullptr;

@@ -53,6 +53,8 @@ public:
     /// Where base point i of input pattern p lies in the style's file, base size.
     DPOINT filePosition(int p, int i) const;
     CGradeMask &mask() { return *m_mask; }
+    IInputPatterns &inputPatterns() { return *m_patterns; }
+    IBrismond &tableSet() { return *m_tableSet; }
     CGradingManager &manager() { return m_manager; }
     CFormulaManager &formulas() { return m_mask->GetFormulas(); }
 

@@ -1,0 +1,42 @@
+// Morvane program interaction test support.
+// A test fixture: a grade-mask document over the shirt style of the source tree.
+#pragma once
+
+#include "TemporaryFolder.h"
+#include "app/interaction/testing/MaskDocumentOnStyle.h"
+#include "app/interaction/testing/SquarePiece.h"
+#include "model/GradeMask.h"
+#include "model/IInputPatterns.h"
+#include "model/InputPattern.h"
+#include "model/MaskPattern.h"
+#include "model/MaskPolyline.h"
+#include "tasks/Task.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace testinteraction {
+
+/// A file of the source tree (MORVANE_SOURCE_DIR).
+inline std::filesystem::path sourcePath(const std::string &relative)
+{
+    const char *root = std::getenv("MORVANE_SOURCE_DIR");
+    EXPECT_NE(root, nullptr) << "MORVANE_SOURCE_DIR is not set";
+    return std::filesystem::path(root != nullptr ? root : ".") / relative;
+}
+
+/// The shirt style (two pieces) on its mask with the women's table set (six sizes, the third
+/// the base); the task manager is not started.
+class ShirtMaskTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_EQ(document.GetProblem(), ""); }
+
+    TemporaryFolder folder{"interaction"};
+    MaskDocumentOnStyle document{sourcePath("sources/aama-model/tests/data/shirt.dxf"),
+                                 sourcePath("app/grading/tests/data/women.mst"), folder.path()};
+    CGradeMask &mask = document.style().mask();
+};
+
+} // namespace testinteraction
