@@ -84,6 +84,15 @@ bool CLanguageLibrary::Open(const std::filesystem::path &file)
             dialog.m_aItems.push_back({text.m_nControlId, text.m_pText});
     }
 
+    const auto images = reinterpret_cast<LanguageImagesFunction>(
+        ::dlsym(handle, kLanguageImagesSymbol));
+    const LanguageImage *imageTable = images ? images(&count) : nullptr;
+    for (size_t i = 0; imageTable != nullptr && i < count; ++i) {
+        const LanguageImage &image = imageTable[i];
+        m_oImages[image.m_nId] = {std::string(image.m_pData, image.m_nSize), image.m_nHotX,
+                                  image.m_nHotY};
+    }
+
     m_pHandle = handle;
     m_oLoadedFile = file;
     g_pCurrent = this;
@@ -99,6 +108,7 @@ bool CLanguageLibrary::FreeLanguageLibrary()
     m_oLoadedFile.clear();
     m_oStrings.clear();
     m_oDialogs.clear();
+    m_oImages.clear();
     if (g_pCurrent == this)
         g_pCurrent = nullptr;
     return true;
@@ -114,6 +124,12 @@ DialogTemplate CLanguageLibrary::GetDialog(uint32_t id) const
 {
     const auto found = m_oDialogs.find(id);
     return found == m_oDialogs.end() ? DialogTemplate() : found->second;
+}
+
+const LanguageImageData *CLanguageLibrary::GetImage(uint32_t id) const
+{
+    const auto found = m_oImages.find(id);
+    return found == m_oImages.end() ? nullptr : &found->second;
 }
 
 const CLanguageLibrary *CLanguageLibrary::GetCurrent()

@@ -26,6 +26,14 @@ struct DialogTemplate
     const DialogItem *FindItem(uint32_t controlId) const;
 };
 
+/// An image of the language library: the bytes of its image file and a cursor's hot spot.
+struct LanguageImageData
+{
+    std::string m_sData;
+    int m_nHotX = 0;
+    int m_nHotY = 0;
+};
+
 /// The program's language library, "MorvaneLang" or "MorvaneLang_<code>", a shared library that
 /// holds every text the user sees by numeric id. While one is loaded it is the program's
 /// current resource library (GetCurrent()).
@@ -64,6 +72,8 @@ public:
     std::string GetString(uint32_t id) const;
     /// The texts of the dialog; an empty template when the library has none of that id.
     DialogTemplate GetDialog(uint32_t id) const;
+    /// The image of that id; null when the library has none.
+    const LanguageImageData *GetImage(uint32_t id) const;
 
     /// The library loaded last and not freed since, or null.
     static const CLanguageLibrary *GetCurrent();
@@ -76,4 +86,5 @@ private:
     std::string m_sFailureReason;
     std::unordered_map<uint32_t, std::string> m_oStrings;
     std::unordered_map<uint32_t, DialogTemplate> m_oDialogs;
+    std::unordered_map<uint32_t, LanguageImageData> m_oImages;
 };

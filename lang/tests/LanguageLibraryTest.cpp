@@ -74,3 +74,19 @@ TEST(LanguageLibraryTest, AnswersDialogTextsByControl)
     EXPECT_TRUE(library.GetDialog(9999).m_aItems.empty());
     EXPECT_EQ(library.GetString(1), "");
 }
+
+TEST(LanguageLibraryTest, ImagesAreKeptByIdAndOptional)
+{
+    CLanguageLibrary library;
+    ASSERT_TRUE(library.LoadLanguageLibrary(kLanguageFolder, ""));
+    const LanguageImageData *cursor = library.GetImage(4010);
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(cursor->m_sData.rfind("/* XPM */", 0), 0u);
+    EXPECT_EQ(cursor->m_nHotX, 15);
+    EXPECT_EQ(library.GetImage(1), nullptr);
+
+    ASSERT_TRUE(library.LoadLanguageLibrary(kLanguageFolder, "T1"));
+    EXPECT_EQ(library.GetImage(4010), nullptr);
+    library.FreeLanguageLibrary();
+    EXPECT_EQ(library.GetImage(4010), nullptr);
+}
