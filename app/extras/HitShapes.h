@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/DPoint.h"
+#include "foundation/DRect.h"
 
 #include <cstdint>
 
@@ -25,6 +26,10 @@ public:
     virtual ~IPointSetShape() = default;
     virtual int GetElementPointCount(int32_t element) const = 0;
     virtual void GetElementPoint(int32_t element, int i, double &x, double &y) const = 0;
+    /// A rectangle holding every point of the element, which lets a search pass over a shape
+    /// far from its probe without reading its points; false (the default) when the shape has
+    /// none to give.
+    virtual bool GetElementBounds(int32_t, CDRect &) const { return false; }
 };
 
 /// A shape at positions (a point in one size, a guide): referenced as Position,

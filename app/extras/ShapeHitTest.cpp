@@ -5,6 +5,7 @@
 #include "foundation/DLine.h"
 #include "foundation/Geometry.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cmath>
@@ -182,9 +183,21 @@ bool CShapeHitTest::MeasureCorners(const CShapeRef &ref, CShapeHit &candidate) c
     return nearest.distance <= GetTolerance(ref);
 }
 
+// The distance from the probe to the nearest point of the rectangle (0 inside it).
+static double distanceToRect(const DPOINT &probe, const CDRect &rect)
+{
+    const double dx = std::max({rect.GetMinX() - probe.x, 0.0, probe.x - rect.GetMaxX()});
+    const double dy = std::max({rect.GetMinY() - probe.y, 0.0, probe.y - rect.GetMaxY()});
+    return std::sqrt(dx * dx + dy * dy);
+}
+
 bool CShapeHitTest::MeasurePolyline(const CShapeRef &ref, CShapeHit &candidate) const
 {
     const IPointSetShape &shape = *ref.GetPointSetShape();
+    CDRect bounds;
+    if (shape.GetElementBounds(ref.GetElement(), bounds) &&
+        distanceToRect(m_oProbe, bounds) > GetTolerance(ref))
+        return false;
     const int count = shape.GetElementPointCount(ref.GetElement());
     if (count < 2)
         return false;
@@ -223,8 +236,14 @@ bool CShapeHitTest::MeasurePointSet(const CShapeRef &ref, CShapeHit &candidate) 
 
 bool CShapeHitTest::MeasurePosition(const CShapeRef &ref, CShapeHit &candidate) const
 {
-    candidate.m_dDistance = GetDistanceToPosition(ref);
-    return candidate.m_dDistance <= GetTolerance(ref);
+    const DPOINT position = elementPosition(*ref.GetPositionShape(), ref.GetElement());
+    const double tolerance = GetTolerance(ref);
+    // A position farther than the tolerance along either axis is farther still in the plane.
+    if (std::abs(position.x - m_oProbe.x) > tolerance ||
+        std::abs(position.y - m_oProbe.y) > tolerance)
+        return false;
+    candidate.m_dDistance = GetDPointDistance(m_oProbe, position);
+    return candidate.m_dDistance <= tolerance;
 }
 
 bool CShapeHitTest::MeasureNearestPoint(const CShapeRef &ref, CShapeHit &candidate) const

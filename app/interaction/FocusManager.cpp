@@ -170,9 +170,20 @@ void CFocusManager::ActivateNearestPoint(const DPOINT &p)
     SetActivePoint(nearest);
 }
 
+void CFocusManager::OnEvent(CEventHandler *sender, EventRecord *record)
+{
+    if (originKind(*record->m_pData) < kFirstProgramKind)
+        ++m_nModelChanges;
+    CEventSink::OnEvent(sender, record);
+}
+
+void CFocusManager::InvalidateShapes()
+{
+    ++m_nModelChanges;
+}
+
 void CFocusManager::OnDetached(EventData *data)
 {
-    countModelChange(*data);
     const uint32_t origin = originKind(*data);
     const uint32_t child = argumentKind(*data);
     if (origin == CGradeMask::kSourceKind && child == CPattern::kSourceKind) {
@@ -197,11 +208,6 @@ void CFocusManager::OnDetached(EventData *data)
     }
 }
 
-void CFocusManager::OnAttached(EventData *data)
-{
-    countModelChange(*data);
-}
-
 void CFocusManager::OnAfterChange(EventData *data)
 {
     const uint32_t origin = originKind(*data);
@@ -218,7 +224,6 @@ void CFocusManager::OnAfterChange(EventData *data)
 
 void CFocusManager::OnBeginUpdate(EventData *data)
 {
-    countModelChange(*data);
     const uint32_t origin = originKind(*data);
     if (origin == CGradeMask::kSourceKind) {
         if (m_pActiveObject->HasClass(CFocusObject::kMaskPatternClass) ||
@@ -229,11 +234,6 @@ void CFocusManager::OnBeginUpdate(EventData *data)
         if (m_pActiveObject->HasClass(CFocusObject::kInputPatternClass))
             ClearActiveObject();
     }
-}
-
-void CFocusManager::OnEndUpdate(EventData *data)
-{
-    countModelChange(*data);
 }
 
 void CFocusManager::writeActiveVariables(const CFocusObject &object)
@@ -254,10 +254,4 @@ void CFocusManager::rebuildRunningToolShapes()
 void CFocusManager::onPatternLineRemoved()
 {
     SetActiveObject(CFocusObject::Create(GetActiveItem(), CFocusObject::kPattern));
-}
-
-void CFocusManager::countModelChange(const EventData &data)
-{
-    if (originKind(data) < kFirstProgramKind)
-        ++m_nModelChanges;
 }

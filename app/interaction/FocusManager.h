@@ -81,21 +81,24 @@ public:
     /// GetActiveGradePoints to p (the first of equally near ones; none when there are none).
     void ActivateNearestPoint(const DPOINT &p);
 
-    /// Counts the model's structural changes heard (children attached or detached, bulk changes):
-    /// whoever keeps references to model objects compares it to know they may be gone.
+    /// Counts the model's changes heard (every event a model object sent) and the calls of
+    /// InvalidateShapes: whoever keeps references to model objects or their positions compares
+    /// it to know they may be gone or moved.
     uint64_t GetModelChangeCount() const { return m_nModelChanges; }
+    /// Tells the keepers of positions that the mask's shapes moved without a model event (the
+    /// document calls it when grading has ended).
+    void InvalidateShapes();
 
+    /// Counts a model event, then sorts it onto the handlers below.
+    void OnEvent(CEventHandler *sender, EventRecord *record) override;
     void OnDetached(EventData *data) override;
-    void OnAttached(EventData *data) override;
     void OnAfterChange(EventData *data) override;
     void OnBeginUpdate(EventData *data) override;
-    void OnEndUpdate(EventData *data) override;
 
 private:
     void writeActiveVariables(const CFocusObject &object);
     void rebuildRunningToolShapes();
     void onPatternLineRemoved();
-    void countModelChange(const EventData &data);
 
     IMaskDocumentAccess *m_pOwner = nullptr;
     std::unique_ptr<CFocusObject> m_pActiveObject;

@@ -31,8 +31,9 @@ public:
 /// embed one; while such a tool runs its task variable "pFocusManager" holds the set's address,
 /// and the focus commands find it there.
 ///
-/// The references name model objects: after the model changed (the focus manager counts the
-/// changes) FindShapeAt first rebuilds them, so it never measures an object the model removed.
+/// The references name model objects and keep their positions once measured: after the model
+/// changed (the focus manager counts the changes) FindShapeAt first rebuilds them, so it never
+/// measures an object the model removed nor a place a shape has left.
 class CFocusShapeSet : public CShapeHitTest
 {
 public:

@@ -7,6 +7,7 @@
 #include "model/GradeRegion.h"
 #include "model/Polyline.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace morvane {
@@ -80,39 +81,68 @@ GradeSizeKey FocusSizeTable::GetKey(int32_t element) const
     return GradeSizeKey::of(GetSize(element));
 }
 
+// The slot of the element in a list kept by element, the list grown to hold it.
+template <class T>
+static std::optional<T> &slotOf(std::vector<std::optional<T>> &slots, int32_t element)
+{
+    const auto index = static_cast<size_t>(std::max(element, 0));
+    if (index >= slots.size())
+        slots.resize(index + 1);
+    return slots[index];
+}
+
 void FocusPointShape::GetElementPosition(int32_t element, double &x, double &y) const
 {
-    const DPOINT position = m_pPlace->GetPosition(sizeOf(element));
-    x = position.x;
-    y = position.y;
+    std::optional<DPOINT> &position = slotOf(m_aPositions, element);
+    if (!position)
+        position = m_pPlace->GetPosition(sizeOf(element));
+    x = position->x;
+    y = position->y;
+}
+
+int FocusPointSetShape::GetElementPointCount(int32_t element) const
+{
+    return static_cast<int>(shapeOf(element).points.size());
+}
+
+void FocusPointSetShape::GetElementPoint(int32_t element, int i, double &x, double &y) const
+{
+    const DPOINT &point = shapeOf(element).points[i];
+    x = point.x;
+    y = point.y;
+}
+
+bool FocusPointSetShape::GetElementBounds(int32_t element, CDRect &bounds) const
+{
+    const Shape &shape = shapeOf(element);
+    bounds = shape.bounds;
+    return shape.hasBounds;
+}
+
+const FocusPointSetShape::Shape &FocusPointSetShape::shapeOf(int32_t element) const
+{
+    std::optional<Shape> &shape = slotOf(m_aShapes, element);
+    if (!shape) {
+        shape.emplace();
+        computeShape(sizeOf(element), shape->points);
+        shape->bounds.IncludePoints(shape->points);
+        shape->hasBounds = shape->bounds.IsValid();
+    }
+    return *shape;
 }
 
 FocusLineShape::FocusLineShape(CPolyline *polyline, const FocusSizeTable &sizes)
-    : FocusShape(polyline, sizes), m_pPolyline(polyline)
+    : FocusPointSetShape(polyline, sizes), m_pPolyline(polyline)
 {}
 
-int FocusLineShape::GetElementPointCount(int32_t element) const
+void FocusLineShape::computeShape(const IGradeSize *size, std::vector<DPOINT> &shape) const
 {
-    m_pPolyline->GetShape(sizeOf(element), m_aShape, nullptr);
-    return static_cast<int>(m_aShape.size());
+    m_pPolyline->GetShape(size, shape, nullptr);
 }
 
-void FocusLineShape::GetElementPoint(int32_t, int i, double &x, double &y) const
+void FocusPathShape::computeShape(const IGradeSize *size, std::vector<DPOINT> &shape) const
 {
-    x = m_aShape[i].x;
-    y = m_aShape[i].y;
-}
-
-int FocusPathShape::GetElementPointCount(int32_t element) const
-{
-    m_pPath->GetShape(m_aShape, sizeOf(element));
-    return static_cast<int>(m_aShape.size());
-}
-
-void FocusPathShape::GetElementPoint(int32_t, int i, double &x, double &y) const
-{
-    x = m_aShape[i].x;
-    y = m_aShape[i].y;
+    m_pPath->GetShape(shape, size);
 }
 
 void FocusRegionShape::GetCorners(DPOINT &a, DPOINT &b, DPOINT &c, DPOINT &d) const

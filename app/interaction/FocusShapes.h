@@ -6,6 +6,8 @@
 #include "model/GradeSize.h"
 
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class CGradePath;
@@ -42,7 +44,9 @@ private:
     std::vector<std::unique_ptr<SizeCopy>> m_aSizes;
 };
 
-/// A model object that a focus search measures. Its item is the model object a focus object
+/// A model object that a focus search measures. Its geometry is read when the search first
+/// asks and kept until the shape is dropped, so the references must be rebuilt when the model
+/// moves (CFocusShapeSet does). Its item is the model object a focus object
 /// of the hit would name (a point, a polyline, a region, the grade mask for its centre; null
 /// for the grade path being edited).
 class FocusShape
@@ -65,7 +69,8 @@ private:
     const FocusSizeTable &m_rSizes;
 };
 
-/// A point (a pattern point, the mask centre): its position on the mask in the element's size.
+/// A point (a pattern point, the mask centre): its position on the mask in the element's size,
+/// computed when first asked and kept.
 class FocusPointShape : public FocusShape, public IPositionShape
 {
 public:
@@ -78,39 +83,67 @@ public:
 
 private:
     IGradePlace *m_pPlace;
+    // By element; empty where not measured yet.
+    mutable std::vector<std::optional<DPOINT>> m_aPositions;
 };
 
-/// A pattern's polyline: its shape on the mask in the element's size. The search reads the
-/// points of one element after asking their count, as it does; the count computes the shape.
-class FocusLineShape : public FocusShape, public IPointSetShape
+/// A line's shape on the mask per element, computed when first asked and kept with its bounds.
+class FocusPointSetShape : public FocusShape, public IPointSetShape
+{
+public:
+    using FocusShape::FocusShape;
+
+    int GetElementPointCount(int32_t element) const override;
+    void GetElementPoint(int32_t element, int i, double &x, double &y) const override;
+    bool GetElementBounds(int32_t element, CDRect &bounds) const override;
+
+protected:
+    /// The shape of the element's size on the mask.
+    virtual void computeShape(const IGradeSize *size, std::vector<DPOINT> &shape) const = 0;
+
+private:
+    struct Shape
+    {
+        std::vector<DPOINT> points;
+        CDRect bounds;
+        bool hasBounds;
+    };
+    const Shape &shapeOf(int32_t element) const;
+
+    // By element; empty where not measured yet.
+    mutable std::vector<std::optional<Shape>> m_aShapes;
+};
+
+/// A pattern's polyline.
+class FocusLineShape : public FocusPointSetShape
 {
 public:
     FocusLineShape(CPolyline *polyline, const FocusSizeTable &sizes);
 
     CPolyline *GetPolyline() const { return m_pPolyline; }
-    int GetElementPointCount(int32_t element) const override;
-    void GetElementPoint(int32_t element, int i, double &x, double &y) const override;
+
+protected:
+    void computeShape(const IGradeSize *size, std::vector<DPOINT> &shape) const override;
 
 private:
     CPolyline *m_pPolyline;
-    mutable std::vector<DPOINT> m_aShape;
 };
 
-/// The grade path being edited: its shape in the element's size, read as FocusLineShape's.
-class FocusPathShape : public FocusShape, public IPointSetShape
+/// The grade path being edited.
+class FocusPathShape : public FocusPointSetShape
 {
 public:
     FocusPathShape(CGradePath *path, const FocusSizeTable &sizes)
-        : FocusShape(nullptr, sizes), m_pPath(path)
+        : FocusPointSetShape(nullptr, sizes), m_pPath(path)
     {}
 
     CGradePath *GetPath() const { return m_pPath; }
-    int GetElementPointCount(int32_t element) const override;
-    void GetElementPoint(int32_t element, int i, double &x, double &y) const override;
+
+protected:
+    void computeShape(const IGradeSize *size, std::vector<DPOINT> &shape) const override;
 
 private:
     CGradePath *m_pPath;
-    mutable std::vector<DPOINT> m_aShape;
 };
 
 /// A grade region: its four corners (base right, base left, top left, top right), so that its

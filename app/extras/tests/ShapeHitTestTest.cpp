@@ -45,6 +45,25 @@ private:
     std::vector<DPOINT> m_points;
 };
 
+// A polyline that gives its bounds and counts the times its points are asked for.
+class BoundedPolyline : public Polyline
+{
+public:
+    using Polyline::Polyline;
+    int GetElementPointCount(int32_t element) const override
+    {
+        ++reads;
+        return Polyline::GetElementPointCount(element);
+    }
+    bool GetElementBounds(int32_t, CDRect &bounds) const override
+    {
+        bounds = {0, 0, 10, 0};
+        return true;
+    }
+
+    mutable int reads = 0;
+};
+
 class Quad : public ICornerShape
 {
 public:
@@ -232,4 +251,18 @@ TEST(ShapeHitTest, GuidesOfOneKindTiedByDistanceGoToTheNearerPosition)
     EXPECT_EQ(hit->GetRef()->GetId(), 1u) << "guides of two kinds follow the general rule";
     EXPECT_NEAR(hit->GetPoint().x, 5.0, kTight);
     EXPECT_EQ(hit->GetIndex(), -1);
+}
+
+TEST(ShapeHitTest, APolylineWhoseBoundsLieBeyondTheToleranceIsNotRead)
+{
+    BoundedPolyline line({{0, 0}, {10, 0}});
+    Search search;
+    search.AddShapeKind3(1, &line, 2, 0, 0);
+    EXPECT_EQ(search.Run({5, 3}), nullptr);
+    EXPECT_EQ(search.Run({13, 0}), nullptr);
+    EXPECT_EQ(line.reads, 0);
+    const CShapeHit *hit = search.Run({11.2, 1.2});
+    ASSERT_NE(hit, nullptr);
+    EXPECT_NEAR(hit->GetDistance(), std::hypot(1.2, 1.2), kTight);
+    EXPECT_EQ(line.reads, 1);
 }

@@ -4,6 +4,7 @@
 #include "app/interaction/FocusShapeSet.h"
 #include "app/interaction/testing/ShirtMaskTest.h"
 #include "model/GradeRegion.h"
+#include "model/MaskPoint.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -385,4 +386,23 @@ TEST_F(FocusRulesTest, TheSearchRebuildsAfterTheModelChanged)
     EXPECT_EQ(shapes.FindShapeAt(kFar + 41, 20), nullptr);
     placeSquare(mask, "C", {kFar + 300, 0});
     EXPECT_NE(shapes.FindShapeAt(kFar + 341, 20), nullptr);
+}
+
+TEST_F(FocusRulesTest, TheSearchMeasuresAgainWhenTheShapesMoved)
+{
+    CFocusShapeSet shapes;
+    shapes.SetOwner(&document.services, &document);
+    shapes.GetFilterList().AddFilter(2, 0, 3, 3, 2, 0, 0);
+    shapes.Rebuild();
+    ASSERT_NE(shapes.FindShapeAt(kFar, 0), nullptr);
+
+    squareA->SetPatternPosition(kFar, 1000);
+    EXPECT_EQ(shapes.FindShapeAt(kFar, 0), nullptr);
+    EXPECT_NE(shapes.FindShapeAt(kFar, 1000), nullptr);
+
+    // A point moved without an event is found where it went once the document says so.
+    static_cast<CMaskPoint *>(squareA->GetBasePointAt(0))->SetX(-500);
+    document.focus.InvalidateShapes();
+    EXPECT_EQ(shapes.FindShapeAt(kFar, 1000), nullptr);
+    EXPECT_NE(shapes.FindShapeAt(kFar - 500, 1000), nullptr);
 }
