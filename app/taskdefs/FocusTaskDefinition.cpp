@@ -6,7 +6,7 @@
 #include "app/interaction/FocusManager.h"
 #include "app/interaction/IMaskDocumentAccess.h"
 #include "app/interaction/InteractionModes.h"
-#include "lang/LanguageLibrary.h"
+#include "lang/ResourceText.h"
 #include "tasks/ICommandAttributes.h"
 #include "tasks/ITask.h"
 #include "tasks/TaskManager.h"
@@ -113,11 +113,5 @@ std::string CFocusTaskDefinition::GetPromptText(ITask *, const std::string &stat
                                         return prompt.state.empty() ? prompt.number == index
                                                                     : prompt.state == stateName;
                                     });
-    return found != prompts.end() ? LoadString(found->stringId) : std::string();
-}
-
-std::string CFocusTaskDefinition::LoadString(uint32_t id)
-{
-    const CLanguageLibrary *library = CLanguageLibrary::GetCurrent();
-    return library != nullptr ? library->GetString(id) : std::string();
+    return found != prompts.end() ? morvane::loadString(found->stringId) : std::string();
 }

@@ -103,8 +103,6 @@ protected:
     /// The text of the state's prompt: the settings' prompt string, empty when the state has
     /// none; a tool that formats its prompts overrides it.
     virtual std::string GetPromptText(ITask *task, const std::string &stateName, int index);
-    /// The language library's string of the id; empty without a library or such a string.
-    static std::string LoadString(uint32_t id);
 
 private:
     morvane::FocusToolSettings m_oSettings;

@@ -2,9 +2,9 @@
 // The standard hooks of a tool with focus rules, run by a real task manager on a real mask.
 #include "app/interaction/MultiFocusObject.h"
 #include "app/interaction/testing/ShirtMaskTest.h"
+#include "app/taskdefs/ChartDeclaration.h"
 #include "app/taskdefs/FocusTaskDefinition.h"
 #include "lang/LanguageLibrary.h"
-#include "tasks/TransitionId.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +26,17 @@ public:
     void Define(ITask *task) override
     {
         DeclareFocusVariable(task);
-        task->AddEntryState("Entry", 0);
-        task->AddFinalState("Exit", 1);
-        task->AddState("Pick", 2);
-        task->AddTransition("Entry", "", "", "Pick", morvane::makeTransitionId());
-        task->AddTransition("Pick", "Again", "", "Pick", morvane::makeTransitionId());
-        task->AddTransition("Pick", "Done", "", "Exit", morvane::makeTransitionId());
+        static constexpr morvane::StateRow kStates[] = {
+            {"Entry", morvane::StateType::Entry, 0},
+            {"Exit", morvane::StateType::Exit, 1},
+            {"Pick", morvane::StateType::Plain, 2},
+        };
+        static constexpr morvane::TransitionRow kTransitions[] = {
+            {"Entry", "", "", "Pick"},
+            {"Pick", "Again", "", "Pick"},
+            {"Pick", "Done", "", "Exit"},
+        };
+        morvane::defineChart(task, {{}, {}, kStates, kTransitions});
     }
 };
 
