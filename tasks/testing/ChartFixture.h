@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -134,13 +135,16 @@ private:
     std::function<void(ITask *)> m_define;
 };
 
-/// A task manager that registers what a test gives it, and keeps the diagnostics.
-class ScriptedTaskManager : public CTaskManager
+/// A task manager that registers what a test gives it after what its base registers (the base's
+/// registrations win on a name both give), and keeps the diagnostics. The base is the engine's
+/// CTaskManager or a task manager of the program.
+template <class Base>
+class BasicScriptedTaskManager : public Base
 {
 public:
-    explicit ScriptedTaskManager(EventLog *log) : m_log(log)
+    explicit BasicScriptedTaskManager(EventLog *log) : m_log(log)
     {
-        SetDiagnosticHandler([this](const std::string &message) {
+        this->SetDiagnosticHandler([this](const std::string &message) {
             diagnostics.push_back(message);
         });
     }
@@ -165,14 +169,15 @@ public:
         m_templates.emplace_back(name, std::move(definition));
         return result;
     }
-    /// Create and Run with `main` as the main task.
-    void start(const std::string &main)
+    /// Create with the data object and Run, with `main` as the main task unless the base names
+    /// its own.
+    void start(const std::string &main, void *data = nullptr)
     {
-        SetMainTask(main);
-        Create(nullptr);
-        Run();
+        this->SetMainTask(main);
+        this->Create(data);
+        this->Run();
     }
-    void link(CTaskManager *other) { AddLinkedManager(other); }
+    void link(CTaskManager *other) { this->AddLinkedManager(other); }
 
     std::vector<std::string> registrationOrder;
     std::vector<std::string> diagnostics;
@@ -183,15 +188,19 @@ protected:
     void RegisterCommands() override
     {
         registrationOrder.push_back("commands");
+        if constexpr (!std::is_same_v<Base, CTaskManager>)
+            Base::RegisterCommands();
         for (auto &command : m_commands)
-            AddCommand(std::move(command));
+            this->AddCommand(std::move(command));
         m_commands.clear();
     }
     void RegisterTaskTemplates() override
     {
         registrationOrder.push_back("templates");
+        if constexpr (!std::is_same_v<Base, CTaskManager>)
+            Base::RegisterTaskTemplates();
         for (auto &[name, definition] : m_templates)
-            AddTaskTemplate(name, std::move(definition));
+            this->AddTaskTemplate(name, std::move(definition));
         m_templates.clear();
     }
 
@@ -200,6 +209,9 @@ private:
     std::vector<std::unique_ptr<CBaseCommand>> m_commands;
     std::vector<std::pair<std::string, std::unique_ptr<ScriptedDefinition>>> m_templates;
 };
+
+/// The engine's task manager, registering what a test gives it.
+using ScriptedTaskManager = BasicScriptedTaskManager<CTaskManager>;
 
 /// Declares a chart as the program's definitions do: "Entry" (0) and the final "Exit" (1)
 /// first, then states numbered on from 2, transitions with generated ids.

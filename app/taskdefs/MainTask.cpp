@@ -1,0 +1,53 @@
+// Morvane interactive tasks.
+// "MainTask": the top task of every grade mask, which holds the variables all tools share.
+#include "app/taskdefs/MainTask.h"
+
+#include "app/documents/IDocumentServices.h"
+#include "app/documents/IOptions.h"
+#include "app/taskdefs/TaskDocument.h"
+#include "tasks/ICommandAttributes.h"
+#include "tasks/ITask.h"
+
+namespace morvane {
+
+namespace {
+
+struct OptionCopy
+{
+    const char *variable;
+    const char *option;
+};
+
+// The option keys keep their spelling: "REPEAT_INTERACIVE_TOOLS" is what "MORVANE.INI" holds.
+constexpr OptionCopy kOptionCopies[] = {
+    {"repeat", "REPEAT_INTERACIVE_TOOLS"},
+    {"repeatAdd", "REPEAT_ADD_REGION"},
+    {"repeatMoveView", "REPEAT_MOVE_VIEW"},
+    {"repeatZoomRectangle", "REPEAT_ZOOM_RECTANGLE"},
+    {"bAutoMove", "START_WITH_MOVE_MODE"},
+};
+
+} // namespace
+
+void MainTaskDefinition::Define(ITask *task)
+{
+    defineChart(task, mainTaskChart());
+}
+
+void MainTaskDefinition::OnEnter(ITask *task)
+{
+    IDocumentServices *services = documentServices(task);
+    if (!services)
+        return;
+    const IOptions &options = services->GetOptions();
+    for (const OptionCopy &copy : kOptionCopies)
+        task->GetAttributes()->SetInteger(copy.variable, options.GetIntOption(copy.option));
+}
+
+void MainTaskDefinition::OnModifiedChanged(ITask *task)
+{
+    if (IDocumentServices *services = documentServices(task))
+        services->NotifyChanged2();
+}
+
+} // namespace morvane

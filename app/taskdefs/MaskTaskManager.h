@@ -1,0 +1,26 @@
+// Morvane interactive tasks.
+// The task manager of one grade mask: its tools, commands and undo history.
+#pragma once
+
+#include "app/taskdefs/ChartDeclaration.h"
+#include "tasks/TaskManager.h"
+
+/// Runs the interactive tools of one grade-mask document. It registers the commands and task
+/// templates of the registration table, in its order (those whose classes are not built yet are
+/// awaited: the charts leave them out), and runs "MainTask". Its data object is the main
+/// document's IDocumentServices, given to Create; its undo history is the mask's own.
+class CMaskTaskManager : public CTaskManager, public morvane::IAwaitedRegistrations
+{
+public:
+    CMaskTaskManager();
+    ~CMaskTaskManager() override;
+
+    /// A name of the registration table whose class is not registered.
+    bool IsAwaited(const std::string &name) const override;
+
+protected:
+    /// The built templates of the table, in order; then "MainTask" becomes the main task.
+    void RegisterTaskTemplates() override;
+    /// The built commands of the table, in order.
+    void RegisterCommands() override;
+};

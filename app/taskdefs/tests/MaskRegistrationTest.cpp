@@ -1,0 +1,154 @@
+// Morvane interactive tasks, tests.
+// The registration table of a grade mask's task manager: its names, what is built, what charts
+// name.
+#include "app/taskdefs/MaskRegistrations.h"
+#include "app/taskdefs/MaskTaskManager.h"
+
+#include "app/documents/testing/FakeDocumentServices.h"
+#include "tasks/BaseCommand.h"
+#include "tasks/CallbackCommand.h"
+#include "tasks/UndoCommands.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace morvane;
+using ::testing::IsEmpty;
+
+namespace {
+
+// What is not built yet, in the table's order. A class that lands takes its name off here;
+// the lists are empty when the last of the editing commands has landed.
+const std::vector<std::string_view> kAwaitedCommands = {
+    "InvalidateView", "SetActiveObject", "SaveInitialRotAngle", "SaveRegionInitialRotAngle",
+    "NewGradeMask", "DeleteFormula", "AddFormula", "UpdateFormula", "MovePattern",
+    "ChangePatternPosition", "RotatePattern", "ChangePatternAngle", "FlipPattern",
+    "MovePatternPivotPoint", "MoveRegion", "RotateRegion", "FlipRegion", "DeleteRegion",
+    "AddRegionH", "AddRegionV", "AddSlopeRegion", "AddNullRegion", "UpdateRectRegion",
+    "UpdateRectRegionV", "MoveMaskCenter", "PlacePattern", "UnPlacePattern", "LoadMask",
+    "PlaceAllPatterns", "UnplaceAllPatterns", "LimitLeft", "LimitRight", "LimitHeight",
+    "UnlimitLeft", "UnlimitRight", "UnlimitHeight", "UpdateRegion", "FindFocusObject",
+    "SetMaskCenter", "UpdatePattern", "SetCapture", "ReleaseCapture", "SaveRegionDelta",
+    "SaveFirstPointDelta", "CopyPatternToMask", "CopyPatternsToMask", "DeletePatternFromMask",
+    "DeletePatternsFromMask", "SaveGradeMask", "MovePatternToFocusPoint", "FindFocusLine",
+    "UpdateMeasure", "InitMeasureObject", "FindMeasurePoint", "ClearMeasure", "ShowPopupMenu",
+    "ShowMaskRegions", "UpdatePointPath", "FindPathPoint", "SetFirstPathPoint", "AddPointPath",
+    "DuplicateRegion", "UpdateBiasRegionAngle", "UpdateBiasRegionHeight", "ClearFocusPoints",
+    "AddFocusPoint", "ChangeRegionDirectionToParallel", "SetPointFilter", "UpdateFocusManager",
+    "UpdateFMActivePolyPoints", "SetActiveItem", "ClearPointsAssociations", "RecalculateGrading",
+    "ActivateNextPatternPoint", "LoadGradePathPoints", "UpdatePathGrading", "SetEditMaskPatterns",
+    "SetInteractiveMode", "PlaceSelectedPatterns", "UnplaceSelectedPatterns",
+    "ClearSelectedPatternsAssociations", "ClearPatternAssociation", "ClearPatternsAssociation",
+    "ClearPointAssociation", "ClearPatternPointsAssociation", "ClearPatternsPointsAssociation",
+    "EditPatternsAssociations", "EditPatternPointsAssociations", "EditPointsAssociation",
+    "AddDartFormula", "EditBaseFormula", "InsertBaseFormula", "ChangeRegionFormulaType",
+    "ShowGrading", "ShowInputPatterns", "ShowGuidePatterns", "AddLapelFormula",
+    "EditInputPatternFormula", "UpdateGradePathSize", "AddPointAssociation", "AddPointAssList",
+    "ClearInteractiveMode", "UpdatePointGrading", "RemoveLastFocusPoint", "SaveModifiedMask",
+    "UpdateMovement", "ChangeViewCenter", "MoveFormula", "DeletePoint", "InsertPoint",
+    "CombinePolylinesAtPoint", "SplitPolyline", "ClosePolyline", "UpdateAssRule",
+    "UpdatePointAss", "RotateItem", "RemoveFocusFromSelection", "AddFocusToSelection",
+    "CopyFocusPolyline", "LoadAllPatternPolylinesToFocusMgr", "AddFocusPolylineToContour",
+    "DeleteMaskPolyline", "UpdateFMActivePolylines", "AddFocusPolyline", "AddToSelection",
+    "FlipObjectList", "RotateObjectList", "MoveSelectedItems", "UpdateFrameRect",
+    "InitializeFrameRect", "UpdateSelectionFromFrameRect", "ZoomToRect", "ZoomOut", "ZoomIn",
+    "CopySelectedObjects", "PasteObjects", "CutSelectedObjects", "UpdateActiveSizePathFocused",
+    "ClearPatternsGrading", "AddTwoPointsPolyline", "LoadActiveMaskPatternToFM",
+    "AutoSelectNextContourLine", "UpdateRectFocusPoints", "AddPointAss",
+    "UpdateActivePointAssFocus", "UpdateNoActivePointAssFocus", "HideFrameRect",
+    "DeleteSelectedItems", "EditPointRules", "AddContourFocusPolyline",
+    "UpdateFMNoActivePolylinesAndPoints", "UpdateFMRotateSelection", "UpdateFMPivotPoint",
+    "RotateSelectedItems",};
+
+const std::vector<std::string_view> kAwaitedTemplates = {
+    "SelectContourPolylinesTask", "SelectPolylinesTask", "EditPointAssTask",
+    "PathDefinitionTask", "SelectPatternPointTask", "MeasureLineLength", "MeasureDistanceTask",
+    "AddRegionThreePointsTask", "AddGradeRegionTwoPointsTask", "AddRectangleRegionTask",
+    "AddRegionHTask", "AddRegionVTask", "RectangleFrameTask", "MultiSelectionTask",
+    "MovePivotPointTask", "AssociatePointsTask", "MoveRegionTask", "MovePatternTask",
+    "RotateSelectionTask", "MoveViewHistoryTask", "ZoomToRectHistoryTask",
+    "AddTwoPointsPolylineTask", "ZoomRectTask", "MoveSelectionTask", "CreateContourTask",
+    "CopyPolylineTask", "AssociatePointTask", "MoveViewTask", "ModifyGradePointTask",
+    "AddLapelFormulaTask", "ModifyPathGradeTask", "AddPathTask",
+    "ChangeRegionDirectionToParallelTask", "AddDartsFormulaTask", "MeasureTask", "AddRegionTask",
+    "MoveCenterTask", "IdleTask",};
+
+/// A mask task manager created on document services in memory, keeping its diagnostics.
+class CreatedMaskTaskManager : public CMaskTaskManager
+{
+public:
+    CreatedMaskTaskManager()
+    {
+        SetDiagnosticHandler([this](const std::string &message) { diagnostics.push_back(message); });
+        Create(&services);
+    }
+
+    FakeDocumentServices services;
+    std::vector<std::string> diagnostics;
+};
+
+} // namespace
+
+TEST(MaskRegistrationTest, ListsTheNamesNotBuiltYet)
+{
+    std::vector<std::string_view> commands;
+    for (const MaskCommandEntry &entry : maskCommandEntries()) {
+        if (!entry.isBuilt())
+            commands.push_back(entry.name);
+    }
+    EXPECT_EQ(commands, kAwaitedCommands);
+    std::vector<std::string_view> templates;
+    for (const MaskTemplateEntry &entry : maskTemplateEntries()) {
+        if (!entry.makeDefinition)
+            templates.push_back(entry.name);
+    }
+    EXPECT_EQ(templates, kAwaitedTemplates);
+}
+
+TEST(MaskRegistrationTest, EveryCommandAChartNamesIsInTheTable)
+{
+    // The engine reports every name a chart gives that is neither registered nor awaited.
+    const CreatedMaskTaskManager manager;
+    EXPECT_THAT(manager.diagnostics, IsEmpty());
+}
+
+TEST(MaskRegistrationTest, TableHoldsEachNameOnceInItsKind)
+{
+    const auto commands = maskCommandEntries();
+    const auto templates = maskTemplateEntries();
+    ASSERT_EQ(commands.size(), 168u);
+    ASSERT_EQ(templates.size(), 39u);
+    EXPECT_EQ(templates.front().name, "MainTask");
+    EXPECT_EQ(templates.back().name, "IdleTask");
+
+    std::set<std::string_view> names;
+    int functions = 0;
+    for (const MaskCommandEntry &entry : commands) {
+        SCOPED_TRACE(std::string(entry.name));
+        EXPECT_TRUE(names.insert(entry.name).second);
+        functions += entry.kind == MaskCommandEntry::Function;
+        // Only "NewGradeMask" empties the history when it runs.
+        EXPECT_EQ(entry.modifyType, entry.name == "NewGradeMask" ? CMT_NEW_HISTORY : CMT_NO_MODIFY);
+        if (entry.makeObject) {
+            EXPECT_EQ(entry.makeObject()->GetName(), entry.name);
+        }
+    }
+    EXPECT_EQ(functions, 38);
+    for (const MaskTemplateEntry &entry : templates)
+        EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
+}
+
+TEST(MaskRegistrationTest, RegistersTheBuiltCommandsByName)
+{
+    CreatedMaskTaskManager manager;
+    EXPECT_NE(dynamic_cast<CCmdUndo *>(manager.GetCommand("Undo")), nullptr);
+    EXPECT_NE(dynamic_cast<CCmdAddParentTaskUndo *>(manager.GetCommand("AddParentTaskUndo")),
+              nullptr);
+    EXPECT_EQ(manager.GetCommand("NoSuchCommand"), nullptr);
+    EXPECT_FALSE(manager.IsAwaited("Undo"));
+    EXPECT_FALSE(manager.IsAwaited("NoSuchCommand"));
+    for (std::string_view name : kAwaitedCommands)
+        EXPECT_TRUE(manager.IsAwaited(std::string(name))) << name;
+}
