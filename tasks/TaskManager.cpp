@@ -2,6 +2,7 @@
 // The engine's entry point: registers commands and task templates, runs the main task.
 #include "tasks/TaskManager.h"
 
+#include "tasks/EventDispatchBlock.h"
 #include "tasks/ITaskDefinition.h"
 #include "tasks/Task.h"
 
@@ -81,6 +82,8 @@ void CTaskManager::Run()
 
 bool CTaskManager::DispatchEvent(const CTaskEvent &event)
 {
+    if (CEventDispatchBlock::IsActive())
+        return false;
     m_oCurrentEvent = event;
     if (!isRunning())
         return false;

@@ -80,7 +80,8 @@ public:
 
     /// Feeds the event to the active states, innermost first. Answers the result of the command
     /// of the transition that fired (false without command, with a disabled command, or when
-    /// nothing fired; an event nobody takes is dropped).
+    /// nothing fired; an event nobody takes is dropped). While a CEventDispatchBlock lives it
+    /// answers false and changes nothing.
     bool DispatchEvent(const CTaskEvent &event);
     bool DispatchEvent(const std::string &name, void *data);
     /// Whether the event would be taken now; changes nothing.

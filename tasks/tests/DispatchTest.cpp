@@ -2,6 +2,7 @@
 // Event dispatch through the active states, transient and final states, queries and status.
 #include "tasks/testing/ChartFixture.h"
 
+#include "tasks/EventDispatchBlock.h"
 #include "tasks/Task.h"
 
 #include <algorithm>
@@ -356,6 +357,31 @@ TEST_F(DispatchTest, DispatchAnswersTheCommandOfTheTransitionTheEventFired)
     EXPECT_EQ(currentState(mainTask()), "Done");
     EXPECT_TRUE(m_manager.DispatchEvent("Go", nullptr));
     EXPECT_FALSE(m_manager.DispatchEvent("Nobody", nullptr));
+}
+
+TEST_F(DispatchTest, NoEventIsDispatchedWhileABlockLives)
+{
+    m_manager.command("Succeed");
+    m_manager.task("Main", [](ITask *task) {
+        Chart chart(task);
+        chart.state("Idle").state("Done");
+        chart.transition("Entry", "", "Idle");
+        chart.transition("Idle", "Go", "Done", "", "Succeed");
+    });
+    start();
+
+    {
+        const CEventDispatchBlock outer;
+        const CEventDispatchBlock inner;
+        EXPECT_TRUE(CEventDispatchBlock::IsActive());
+        EXPECT_FALSE(m_manager.DispatchEvent("Go", nullptr));
+        EXPECT_TRUE(m_manager.CanDispatchEvent("Go", nullptr));
+    }
+    EXPECT_FALSE(CEventDispatchBlock::IsActive());
+    EXPECT_TRUE(m_log.empty());
+    EXPECT_EQ(currentState(mainTask()), "Idle");
+    EXPECT_TRUE(m_manager.DispatchEvent("Go", nullptr));
+    EXPECT_EQ(currentState(mainTask()), "Done");
 }
 
 TEST_F(DispatchTest, TargetThatCannotStartRefusesTheTransitionWhateverTheGuardSays)
