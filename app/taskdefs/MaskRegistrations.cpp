@@ -6,6 +6,7 @@
 #include "app/commands/CmdAssociateSelectedPatterns.h"
 #include "app/commands/CmdAutoPlacePatterns.h"
 #include "app/taskdefs/MainTask.h"
+#include "app/taskdefs/ViewFunctionCommands.h"
 #include "tasks/ITaskDefinition.h"
 #include "tasks/UndoCommands.h"
 
@@ -28,6 +29,13 @@ constexpr MaskCommandEntry commandObject(std::string_view name)
 constexpr MaskCommandEntry awaitedObject(std::string_view name)
 {
     return {name, MaskCommandEntry::Object};
+}
+
+constexpr MaskCommandEntry functionCommand(std::string_view name,
+                                           MaskCommandEntry::FunctionCommand execute,
+                                           COMMAND_MODIFY_TYPE modifyType = CMT_NO_MODIFY)
+{
+    return {name, MaskCommandEntry::Function, nullptr, execute, modifyType};
 }
 
 constexpr MaskCommandEntry awaitedFunction(std::string_view name,
@@ -63,11 +71,11 @@ constexpr MaskCommandEntry kCommands[] = {
     commandObject<CCmdRedo>("Redo"),
     commandObject<CCmdClearParentUndoTask>("ClearParentUndoTask"),
     commandObject<CCmdClearCurrentUndoTask>("ClearCurrentUndoTask"),
-    awaitedFunction("InvalidateView"),
+    functionCommand("InvalidateView", &InvalidateView),
     awaitedObject("SetActiveObject"),
     awaitedFunction("SaveInitialRotAngle"),
     awaitedFunction("SaveRegionInitialRotAngle"),
-    awaitedFunction("NewGradeMask", CMT_NEW_HISTORY),
+    functionCommand("NewGradeMask", &NewGradeMask, CMT_NEW_HISTORY),
     awaitedObject("DeleteFormula"),
     awaitedObject("AddFormula"),
     awaitedObject("UpdateFormula"),
@@ -103,8 +111,8 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("FindFocusObject"),
     awaitedObject("SetMaskCenter"),
     awaitedObject("UpdatePattern"),
-    awaitedFunction("SetCapture"),
-    awaitedFunction("ReleaseCapture"),
+    functionCommand("SetCapture", &SetCapture),
+    functionCommand("ReleaseCapture", &ReleaseCapture),
     awaitedFunction("SaveRegionDelta"),
     awaitedFunction("SaveFirstPointDelta"),
     awaitedObject("CopyPatternToMask"),
@@ -116,7 +124,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("FindFocusLine"),
     awaitedFunction("UpdateMeasure"),
     awaitedFunction("InitMeasureObject"),
-    awaitedFunction("FindMeasurePoint"),
+    functionCommand("FindMeasurePoint", &FindMeasurePoint),
     awaitedFunction("ClearMeasure"),
     awaitedFunction("ShowPopupMenu"),
     awaitedFunction("ShowMaskRegions"),

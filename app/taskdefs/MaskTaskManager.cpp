@@ -3,6 +3,7 @@
 #include "app/taskdefs/MaskTaskManager.h"
 
 #include "app/taskdefs/MaskRegistrations.h"
+#include "tasks/ITask.h"
 #include "tasks/ITaskDefinition.h"
 
 using namespace morvane;
@@ -10,6 +11,11 @@ using namespace morvane;
 CMaskTaskManager::CMaskTaskManager() = default;
 
 CMaskTaskManager::~CMaskTaskManager() = default;
+
+CMaskTaskManager *CMaskTaskManager::OfTask(ITask *task)
+{
+    return task ? dynamic_cast<CMaskTaskManager *>(task->GetTaskManager()) : nullptr;
+}
 
 bool CMaskTaskManager::IsAwaited(const std::string &name) const
 {

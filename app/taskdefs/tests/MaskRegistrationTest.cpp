@@ -22,18 +22,18 @@ namespace {
 // What is not built yet, in the table's order. A class that lands takes its name off here;
 // the lists are empty when the last of the editing commands has landed.
 const std::vector<std::string_view> kAwaitedCommands = {
-    "InvalidateView", "SetActiveObject", "SaveInitialRotAngle", "SaveRegionInitialRotAngle",
-    "NewGradeMask", "DeleteFormula", "AddFormula", "UpdateFormula", "MovePattern",
+    "SetActiveObject", "SaveInitialRotAngle", "SaveRegionInitialRotAngle",
+    "DeleteFormula", "AddFormula", "UpdateFormula", "MovePattern",
     "ChangePatternPosition", "RotatePattern", "ChangePatternAngle", "FlipPattern",
     "MovePatternPivotPoint", "MoveRegion", "RotateRegion", "FlipRegion", "DeleteRegion",
     "AddRegionH", "AddRegionV", "AddSlopeRegion", "AddNullRegion", "UpdateRectRegion",
     "UpdateRectRegionV", "MoveMaskCenter", "PlacePattern", "UnPlacePattern", "LoadMask",
     "PlaceAllPatterns", "UnplaceAllPatterns", "LimitLeft", "LimitRight", "LimitHeight",
     "UnlimitLeft", "UnlimitRight", "UnlimitHeight", "UpdateRegion", "FindFocusObject",
-    "SetMaskCenter", "UpdatePattern", "SetCapture", "ReleaseCapture", "SaveRegionDelta",
+    "SetMaskCenter", "UpdatePattern", "SaveRegionDelta",
     "SaveFirstPointDelta", "CopyPatternToMask", "CopyPatternsToMask", "DeletePatternFromMask",
     "DeletePatternsFromMask", "SaveGradeMask", "MovePatternToFocusPoint", "FindFocusLine",
-    "UpdateMeasure", "InitMeasureObject", "FindMeasurePoint", "ClearMeasure", "ShowPopupMenu",
+    "UpdateMeasure", "InitMeasureObject", "ClearMeasure", "ShowPopupMenu",
     "ShowMaskRegions", "UpdatePointPath", "FindPathPoint", "SetFirstPathPoint", "AddPointPath",
     "DuplicateRegion", "UpdateBiasRegionAngle", "UpdateBiasRegionHeight", "ClearFocusPoints",
     "AddFocusPoint", "ChangeRegionDirectionToParallel", "SetPointFilter", "UpdateFocusManager",
