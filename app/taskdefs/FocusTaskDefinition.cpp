@@ -6,10 +6,10 @@
 #include "app/interaction/FocusManager.h"
 #include "app/interaction/IMaskDocumentAccess.h"
 #include "app/interaction/InteractionModes.h"
+#include "app/taskdefs/TaskDocument.h"
 #include "lang/ResourceText.h"
 #include "tasks/ICommandAttributes.h"
 #include "tasks/ITask.h"
-#include "tasks/TaskManager.h"
 
 #include <algorithm>
 
@@ -19,18 +19,11 @@ CFocusTaskDefinition::CFocusTaskDefinition(morvane::FocusToolSettings settings)
 
 CFocusTaskDefinition::~CFocusTaskDefinition() = default;
 
-IDocumentServices *CFocusTaskDefinition::GetServices(ITask *task)
-{
-    CTaskManager *manager = task->GetTaskManager();
-    return manager != nullptr ? static_cast<IDocumentServices *>(manager->GetDataObject())
-                              : nullptr;
-}
-
 void CFocusTaskDefinition::OnEnter(ITask *task)
 {
     if (!AttachShapeSet(task))
         return;
-    IDocumentServices *services = GetServices(task);
+    IDocumentServices *services = morvane::documentServices(task);
     IMaskDocumentAccess *document = m_oShapeSet.GetMaskDocument();
     if (m_oSettings.activateSelectedPattern && document->GetFocusManager() != nullptr)
         document->GetFocusManager()->ActivateSelectedPattern();
@@ -57,7 +50,7 @@ void CFocusTaskDefinition::OnExit(ITask *task)
 
 void CFocusTaskDefinition::OnStateEnter(ITask *task, const std::string &stateName, int index)
 {
-    IDocumentServices *services = GetServices(task);
+    IDocumentServices *services = morvane::documentServices(task);
     if (services == nullptr || m_oSettings.prompts.empty())
         return;
     const std::string text = GetPromptText(task, stateName, index);
@@ -72,7 +65,7 @@ void CFocusTaskDefinition::DeclareFocusVariable(ITask *task)
 
 bool CFocusTaskDefinition::AttachShapeSet(ITask *task)
 {
-    IDocumentServices *services = GetServices(task);
+    IDocumentServices *services = morvane::documentServices(task);
     IMaskDocumentAccess *document =
         services != nullptr ? services->GetActiveMaskDocument() : nullptr;
     if (document == nullptr)

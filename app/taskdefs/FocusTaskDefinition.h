@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-class IDocumentServices;
 class IMaskDocumentAccess;
 
 namespace morvane {
@@ -82,9 +81,6 @@ public:
     /// The snap mode in force when an instance was last entered.
     int GetSavedSnapMode() const { return m_nSavedSnapMode; }
     const morvane::FocusToolSettings &GetSettings() const { return m_oSettings; }
-
-    /// The main document: the data object of the task's manager; null without one.
-    static IDocumentServices *GetServices(ITask *task);
 
 protected:
     /// Declares "pFocusManager" with "0", read-only for sub-tasks; for Define.

@@ -4,8 +4,11 @@
 
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/IOptions.h"
+#include "app/interaction/DisplayFlags.h"
+#include "app/tables/GradeSizeSelection.h"
 #include "app/taskdefs/TaskDocument.h"
 #include "tasks/ICommandAttributes.h"
+#include "model/IInputPatterns.h"
 #include "tasks/ITask.h"
 
 namespace morvane {
@@ -48,6 +51,20 @@ void MainTaskDefinition::OnModifiedChanged(ITask *task)
 {
     if (IDocumentServices *services = documentServices(task))
         services->NotifyChanged2();
+}
+
+bool MainTaskDefinition::IsEventEnabled(ITask *task, const std::string &event)
+{
+    if (event != "OnModifyGradePath" && event != "OnModifyGradePoint")
+        return false;
+    IDocumentServices *services = documentServices(task);
+    if (!services)
+        return false;
+    const CDisplayFlags *flags = services->GetDisplayFlags();
+    const CGradeSizeSelection *sizes = services->GetSizeSelection();
+    const IInputPatterns *patterns = services->GetInputPatterns();
+    return flags && flags->GetShowGrading() && sizes && !sizes->GetShownSizes().empty()
+           && patterns && patterns->GetPatternCount() > 0 && flags->GetShowInputPatterns();
 }
 
 } // namespace morvane

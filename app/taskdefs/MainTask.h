@@ -22,6 +22,10 @@ public:
     void OnEnter(ITask *task) override;
     /// The mask's modified state changed: the document sends notification 2.
     void OnModifiedChanged(ITask *task) override;
+    /// "enabled" for "OnModifyGradePath" and "OnModifyGradePoint" (exactly so named): grading
+    /// and input patterns are shown, some size is shown and some input pattern is loaded.
+    /// False for every other event.
+    bool IsEventEnabled(ITask *task, const std::string &event) override;
 };
 
 } // namespace morvane

@@ -41,9 +41,9 @@ public:
     }
     std::string GetStringAt(int index) override { return m_strings.at(index); }
     void NotifyChanged0() override { ++changes0; }
-    void NotifyChanged1() override {}
-    void NotifyChanged2() override {}
-    void NotifyChanged4() override {}
+    void NotifyChanged1() override { ++changes1; }
+    void NotifyChanged2() override { ++changes2; }
+    void NotifyChanged4() override { ++changes4; }
     void AddFocusType(int type) override { focusTypes.push_back(type); }
     void ClearFocusTypes() override { focusTypes.clear(); }
     bool IsFocusType(int type) override
@@ -57,7 +57,7 @@ public:
     void RemoveItemAt(int) override {}
     CTaskManager *GetTaskManager() override { return taskManager; }
     CGradePathEditor *GetGradePathEditor() override { return nullptr; }
-    CMeasureLine *GetMeasureLine() override { return nullptr; }
+    CMeasureLine *GetMeasureLine() override { return measureLine; }
     CDisplayFlags *GetDisplayFlags() override { return displayFlags; }
     CInteractionModes *GetInteractionModes() override { return interactionModes; }
     CFocusManager *GetFocusManager() override { return focusManager; }
@@ -84,7 +84,7 @@ public:
     IDocumentAccess *GetDocumentAccess() override { return nullptr; }
     CCursorTable *GetCursorTable() override { return cursorTable; }
     void NotifyChanged7() override { ++changes7; }
-    CRotationPivot *GetRotationPivot() override { return nullptr; }
+    CRotationPivot *GetRotationPivot() override { return rotationPivot; }
     bool IsEditMode() override { return m_editMode; }
     void SetEditMode(bool editMode) override { m_editMode = editMode; }
     void GetNameSources(std::vector<const IFormulaNameSource *> &out) override { out = nameSources; }
@@ -107,8 +107,13 @@ public:
     CDisplayFlags *displayFlags = nullptr;
     CGradeSizeSelection *sizeSelection = nullptr;
     CCursorTable *cursorTable = nullptr;
-    /// Notifications 0 and 7 sent.
+    CMeasureLine *measureLine = nullptr;
+    CRotationPivot *rotationPivot = nullptr;
+    /// Notifications sent, by their number.
     int changes0 = 0;
+    int changes1 = 0;
+    int changes2 = 0;
+    int changes4 = 0;
     int changes7 = 0;
     /// SetStringAt calls.
     int stringsSet = 0;

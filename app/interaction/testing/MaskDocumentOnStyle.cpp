@@ -138,7 +138,7 @@ bool MaskDocumentOnStyle::startTool(const std::string &name)
 int MaskDocumentOnStyle::mainVariable(const std::string &name)
 {
     int value = 0;
-    if (CTask *mainTask = m_tasks.GetMainTask())
+    if (CTask *mainTask = m_pTaskManager->GetMainTask())
         mainTask->GetAttributes()->GetInteger(name, &value);
     return value;
 }

@@ -75,6 +75,14 @@ public:
 
     /// Creates and runs the task manager.
     void start() { m_tasks.start(&services); }
+    /// Lets another task manager (not owned), created with the services by the caller, stand
+    /// for the document's own: the focus objects and modes then write its main task's
+    /// variables. For before start().
+    void useTaskManager(CTaskManager *manager)
+    {
+        m_pTaskManager = manager;
+        services.taskManager = manager;
+    }
     /// Dispatches "Start" + the tool's name; answers whether the tool runs.
     bool startTool(const std::string &name);
 
@@ -87,7 +95,7 @@ public:
 
     IDocumentServices *GetServices() override { return &services; }
     IGradeMask *GetGradeMask() override { return &m_style.mask(); }
-    CTaskManager *GetTaskManager() override { return &m_tasks; }
+    CTaskManager *GetTaskManager() override { return m_pTaskManager; }
     CFocusManager *GetFocusManager() override { return &focus; }
     CInteractionModes *GetInteractionModes() override { return &modes; }
     CMeasureLine *GetMeasureLine() override { return &measureLine; }
@@ -110,6 +118,7 @@ private:
     testgrading::StyleOnMask m_style;
     CEventHandler m_handler;
     ToolTaskManager m_tasks;
+    CTaskManager *m_pTaskManager = &m_tasks;
 };
 
 } // namespace testinteraction

@@ -7,7 +7,6 @@
 #include "tasks/Task.h"
 #include "tasks/testing/ChartFixture.h"
 
-#include <array>
 #include <string>
 
 namespace morvane::test {
@@ -15,20 +14,6 @@ namespace morvane::test {
 /// A CMaskTaskManager that also registers the recording commands and scripted templates a test
 /// gives it, in place of names the registration table awaits.
 using ScriptedMaskTaskManager = BasicScriptedTaskManager<CMaskTaskManager>;
-
-/// Document services in memory that count the change notifications they send.
-class NotifyingDocumentServices : public FakeDocumentServices
-{
-public:
-    void NotifyChanged0() override { ++notifications[0]; }
-    void NotifyChanged1() override { ++notifications[1]; }
-    void NotifyChanged2() override { ++notifications[2]; }
-    void NotifyChanged4() override { ++notifications[4]; }
-    void NotifyChanged7() override { ++notifications[7]; }
-
-    /// How often each notification code was sent.
-    std::array<int, 8> notifications{};
-};
 
 /// The current state of the task and, while it is a sub-task, of the tasks inside it, joined by
 /// "/": "IdleTask/OverFreeSpace".

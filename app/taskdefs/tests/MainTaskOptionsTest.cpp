@@ -21,7 +21,7 @@ using ::testing::IsEmpty;
 namespace {
 
 /// Document services whose options are the program's, read from "MORVANE.INI".
-class ServicesWithOptions : public NotifyingDocumentServices
+class ServicesWithOptions : public FakeDocumentServices
 {
 public:
     IOptions &GetOptions() override { return m_options; }

@@ -101,7 +101,7 @@ protected:
     CUndoGroup &mainHistory() { return *mainTask().GetOwnUndoGroup(); }
 
     EventLog m_log;
-    NotifyingDocumentServices m_services;
+    FakeDocumentServices m_services;
     ScriptedMaskTaskManager m_manager{&m_log};
 };
 
@@ -147,7 +147,7 @@ TEST_F(MainTaskTest, FirstEventIsIgnoredUnlessItActivatesOrAsksToSave)
     for (const FirstEventCase &row : cases) {
         SCOPED_TRACE(row.event);
         EventLog log;
-        NotifyingDocumentServices services;
+        FakeDocumentServices services;
         ScriptedMaskTaskManager manager(&log);
         registerStubs(manager);
         manager.start("MainTask", &services);
@@ -257,13 +257,13 @@ TEST_F(MainTaskTest, FinishedToolBecomesOneStepOfTheMask)
     m_manager.Undo();
     EXPECT_EQ(takeLog(m_log), (EventLog{"undo Step", "undo Step"}));
     // The first tool's step made the mask modified; nothing since changed that.
-    EXPECT_EQ(m_services.notifications[2], 1);
+    EXPECT_EQ(m_services.changes2, 1);
 }
 
 TEST_F(MainTaskTest, TwoMasksKeepTheirOwnHistories)
 {
     EventLog otherLog;
-    NotifyingDocumentServices otherServices;
+    FakeDocumentServices otherServices;
     ScriptedMaskTaskManager other(&otherLog);
     registerStubs(other);
     other.start("MainTask", &otherServices);
@@ -282,9 +282,9 @@ TEST_F(MainTaskTest, ModifiedStateOfTheMaskIsAnnounced)
 {
     activate();
     m_manager.DispatchEvent("PlacePattern", nullptr);
-    EXPECT_EQ(m_services.notifications[2], 1);
+    EXPECT_EQ(m_services.changes2, 1);
     m_manager.Undo();
-    EXPECT_EQ(m_services.notifications[2], 2);
+    EXPECT_EQ(m_services.changes2, 2);
 }
 
 TEST_F(MainTaskTest, ToolEndThatNothingTakesStopsTheEditorAndIsReported)

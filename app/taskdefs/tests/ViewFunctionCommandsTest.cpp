@@ -86,7 +86,7 @@ protected:
     }
 
     EventLog m_log;
-    NotifyingDocumentServices m_services;
+    FakeDocumentServices m_services;
     ScriptedMaskTaskManager m_manager{&m_log};
 };
 
@@ -109,7 +109,10 @@ TEST_F(ViewFunctionCommandsTest, ViewCommandsSendTheirNotifications)
     EXPECT_TRUE(run("SetCapture"));
     EXPECT_TRUE(run("ReleaseCapture"));
     EXPECT_TRUE(run("FindMeasurePoint"));
-    EXPECT_EQ(m_services.notifications, (std::array<int, 8>{1, 1, 0, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(m_services.changes0, 1);
+    EXPECT_EQ(m_services.changes1, 1);
+    EXPECT_EQ(m_services.changes2, 0);
+    EXPECT_EQ(m_services.changes4, 1);
     EXPECT_EQ(capture.releases, 1);
     EXPECT_EQ(takeCommandsRun(m_log), (EventLog{"run FindFocusLine"}));
 
@@ -121,7 +124,7 @@ TEST_F(ViewFunctionCommandsTest, FindMeasurePointFindsNothingWithoutTheSearch)
 {
     start();
     EXPECT_TRUE(run("FindMeasurePoint"));
-    EXPECT_EQ(m_services.notifications[4], 1);
+    EXPECT_EQ(m_services.changes4, 1);
 }
 
 TEST_F(ViewFunctionCommandsTest, NewMaskKeepsTheMaskUnlessTheSaveQuestionAgrees)
@@ -129,7 +132,7 @@ TEST_F(ViewFunctionCommandsTest, NewMaskKeepsTheMaskUnlessTheSaveQuestionAgrees)
     for (const bool agrees : {false, true}) {
         SCOPED_TRACE(agrees);
         EventLog log;
-        NotifyingDocumentServices services;
+        FakeDocumentServices services;
         ScriptedMaskTaskManager manager(&log);
         CEventHandler *handler = nullptr;
         const std::unique_ptr<IGradeMask> mask = CMorvaneFactory::MakeGradeMask(handler);
