@@ -2,15 +2,54 @@
 // Function commands of the view, the measure line, the context menu and the mask's display.
 #include "app/taskdefs/ViewFunctionCommands.h"
 
+#include "app/documents/EventRecords.h"
 #include "app/documents/IDocumentServices.h"
+#include "app/interaction/DisplayFlags.h"
+#include "app/interaction/FocusManager.h"
+#include "app/interaction/FocusObject.h"
+#include "app/interaction/InteractionModes.h"
+#include "app/interaction/MeasureLine.h"
+#include "app/taskdefs/ContextMenuChoice.h"
+#include "app/taskdefs/IMenuPresenter.h"
 #include "app/taskdefs/IMouseCapture.h"
 #include "app/taskdefs/InlineCommand.h"
 #include "app/taskdefs/MaskTaskManager.h"
 #include "app/taskdefs/TaskDocument.h"
 #include "model/GradeMask.h"
+#include "model/InputPattern.h"
+#include "model/Pattern.h"
 #include "tasks/EventDispatchBlock.h"
 
 namespace morvane {
+
+namespace {
+
+/// The measure line and the focus position of the active mask; false without them.
+bool measureAtFocus(IDocumentServices *services, CMeasureLine *&line, DPOINT &focus)
+{
+    line = services ? services->GetMeasureLine() : nullptr;
+    const CFocusManager *focusManager = services ? services->GetFocusManager() : nullptr;
+    if (!line || !focusManager)
+        return false;
+    focus = focusManager->GetFocusPosition();
+    return true;
+}
+
+/// What the choice of the context menu reads of the active object.
+PopupMenuSubject popupMenuSubject(const CFocusObject &active, const CInteractionModes *modes)
+{
+    PopupMenuSubject subject;
+    subject.kind = active.GetType();
+    subject.selectionMode = modes ? modes->GetSelectionMode() : 0;
+    subject.maskPattern = active.IsMaskPattern();
+    CPattern *pattern = active.GetPattern();
+    IInputPattern *input = pattern ? pattern->GetInputPattern() : nullptr;
+    subject.inputPatternPasses = input && input->IsFlagged();
+    subject.onlyRegions = active.IsAllOfClass(CFocusObject::kRegionClass);
+    return subject;
+}
+
+} // namespace
 
 bool InvalidateView(ITask *task, void *)
 {
@@ -38,6 +77,33 @@ bool ReleaseCapture(ITask *task, void *)
     return true;
 }
 
+bool InitMeasureObject(ITask *task, void *)
+{
+    IDocumentServices *services = documentServices(task);
+    CMeasureLine *line = nullptr;
+    DPOINT focus;
+    if (!measureAtFocus(services, line, focus))
+        return false;
+    line->SetActive(true);
+    line->m_oStart = focus;
+    line->m_oEnd = focus;
+    services->NotifyChanged0();
+    return true;
+}
+
+bool UpdateMeasure(ITask *task, void *)
+{
+    IDocumentServices *services = documentServices(task);
+    CMeasureLine *line = nullptr;
+    DPOINT focus;
+    if (!measureAtFocus(services, line, focus))
+        return false;
+    line->m_oEnd = focus;
+    services->NotifyChanged0();
+    services->NotifyChanged4();
+    return true;
+}
+
 bool FindMeasurePoint(ITask *task, void *)
 {
     IDocumentServices *services = documentServices(task);
@@ -45,6 +111,48 @@ bool FindMeasurePoint(ITask *task, void *)
         return false;
     runRegisteredCommand(task, "FindFocusLine", nullptr);
     services->NotifyChanged4();
+    return true;
+}
+
+bool ClearMeasure(ITask *task, void *)
+{
+    IDocumentServices *services = documentServices(task);
+    CInteractionModes *modes = services ? services->GetInteractionModes() : nullptr;
+    if (!modes)
+        return false;
+    modes->SetMeasureMode(0);
+    return true;
+}
+
+bool ShowPopupMenu(ITask *task, void *data)
+{
+    IDocumentServices *services = documentServices(task);
+    const CFocusManager *focus = services ? services->GetFocusManager() : nullptr;
+    const CMaskTaskManager *manager = CMaskTaskManager::OfTask(task);
+    IMenuPresenter *presenter = manager ? manager->GetMenuPresenter() : nullptr;
+    if (!focus || !presenter || !data)
+        return false;
+    const uint32_t menu =
+        choosePopupMenu(popupMenuSubject(*focus->GetActiveObject(), services->GetInteractionModes()));
+    if (menu == 0)
+        return false;
+    const auto *point = static_cast<const PopupMenuPoint *>(data);
+    return presenter->ShowPopupMenu(menu, point->x, point->y);
+}
+
+bool ShowMaskRegions(ITask *task, void *)
+{
+    IDocumentServices *services = documentServices(task);
+    CDisplayFlags *flags = services ? services->GetDisplayFlags() : nullptr;
+    if (!flags)
+        return false;
+    const CFocusManager *focus = services->GetFocusManager();
+    if (flags->GetShowMaskRegions() && focus
+        && (focus->IsActiveRegion() || focus->GetActiveObject()->GetType() == CFocusObject::kMaskCentre)) {
+        const std::unique_ptr<CFocusObject> nothing = CFocusObject::Create(nullptr, CFocusObject::kNothing);
+        runRegisteredCommand(task, "SetActiveItem", nothing.get());
+    }
+    flags->SetShowMaskRegions(!flags->GetShowMaskRegions());
     return true;
 }
 

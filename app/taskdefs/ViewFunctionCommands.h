@@ -16,9 +16,25 @@ bool InvalidateView(ITask *task, void *data);
 bool SetCapture(ITask *task, void *data);
 /// The mouse capture is released through the manager's IMouseCapture. True.
 bool ReleaseCapture(ITask *task, void *data);
+/// Activates the measure line and puts both its points on the focus position; the views
+/// redraw.
+bool InitMeasureObject(ITask *task, void *data);
+/// Moves the measure line's second point to the focus position; the views redraw and the
+/// information panels refresh (notifications 0 and 4).
+bool UpdateMeasure(ITask *task, void *data);
 /// Runs "FindFocusLine" (no data): the line under the pointer becomes the focus; then the
 /// information panels refresh (notification 4). True whatever the search found.
 bool FindMeasurePoint(ITask *task, void *data);
+/// The measure mode becomes 0.
+bool ClearMeasure(ITask *task, void *data);
+/// Shows the context menu that fits the active object (choosePopupMenu) through the manager's
+/// IMenuPresenter, at the PopupMenuPoint of the data. False when no menu fits, without data or
+/// presenter, or when the presenter cannot load the menu.
+bool ShowPopupMenu(ITask *task, void *data);
+/// Switches the display of mask regions over. Before hiding them, a grade region or the mask
+/// centre that is active gives way to nothing ("SetActiveItem" with an empty focus object), so
+/// that nothing hidden stays active. True.
+bool ShowMaskRegions(ITask *task, void *data);
 /// Offers to save the mask ("SaveModifiedMask", no data, with task events held back while it
 /// asks); when that answers true, empties the mask. Answers what "SaveModifiedMask" answered
 /// (false without it). Registered with CMT_NEW_HISTORY: a run that answers true empties the

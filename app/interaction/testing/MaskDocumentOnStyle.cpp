@@ -102,6 +102,8 @@ MaskDocumentOnStyle::MaskDocumentOnStyle(const std::filesystem::path &style,
     services.displayFlags = &displayFlags;
     services.sizeSelection = &sizes;
     services.cursorTable = &cursors;
+    services.measureLine = &measureLine;
+    services.rotationPivot = &pivot;
     displayFlags.SetListener(&services);
     cursors.SetOwner(&services);
     showSizesOfFirstTable();
