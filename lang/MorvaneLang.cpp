@@ -9,6 +9,11 @@ namespace {
 
 constexpr LanguageString kStrings[] = {
     {57344, "Morvane"},
+    // The idle tool's prompts, by what lies under the pointer.
+    {61210, "Mask centre: drag it to move it"},
+    {61211, "Grade region: click to select it, drag to move or turn it"},
+    {61212, "Pattern: click to select it, drag to move or turn it"},
+    {61213, "Pivot point: drag it to move the point the selection turns about"},
     {61223, "Directory sets"},
     {61518, "All files"},
     {62001, "Options"},

@@ -5,6 +5,7 @@
 #include "app/commands/CmdAssociatePatternsPoints.h"
 #include "app/commands/CmdAssociateSelectedPatterns.h"
 #include "app/commands/CmdAutoPlacePatterns.h"
+#include "app/taskdefs/IdleTask.h"
 #include "app/taskdefs/MainTask.h"
 #include "app/taskdefs/ViewFunctionCommands.h"
 #include "tasks/ITaskDefinition.h"
@@ -272,7 +273,7 @@ constexpr MaskTemplateEntry kTemplates[] = {
     awaitedTemplate("MeasureTask"),
     awaitedTemplate("AddRegionTask"),
     awaitedTemplate("MoveCenterTask"),
-    awaitedTemplate("IdleTask"),
+    taskTemplate<IdleTaskDefinition>("IdleTask"),
 };
 
 } // namespace

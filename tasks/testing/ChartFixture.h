@@ -135,9 +135,9 @@ private:
     std::function<void(ITask *)> m_define;
 };
 
-/// A task manager that registers what a test gives it after what its base registers (the base's
-/// registrations win on a name both give), and keeps the diagnostics. The base is the engine's
-/// CTaskManager or a task manager of the program.
+/// A task manager that registers what a test gives it before what its base registers (so a
+/// test's command or template stands in for the base's of the same name), and keeps the
+/// diagnostics. The base is the engine's CTaskManager or a task manager of the program.
 template <class Base>
 class BasicScriptedTaskManager : public Base
 {
@@ -188,20 +188,20 @@ protected:
     void RegisterCommands() override
     {
         registrationOrder.push_back("commands");
-        if constexpr (!std::is_same_v<Base, CTaskManager>)
-            Base::RegisterCommands();
         for (auto &command : m_commands)
             this->AddCommand(std::move(command));
         m_commands.clear();
+        if constexpr (!std::is_same_v<Base, CTaskManager>)
+            Base::RegisterCommands();
     }
     void RegisterTaskTemplates() override
     {
         registrationOrder.push_back("templates");
-        if constexpr (!std::is_same_v<Base, CTaskManager>)
-            Base::RegisterTaskTemplates();
         for (auto &[name, definition] : m_templates)
             this->AddTaskTemplate(name, std::move(definition));
         m_templates.clear();
+        if constexpr (!std::is_same_v<Base, CTaskManager>)
+            Base::RegisterTaskTemplates();
     }
 
 private:

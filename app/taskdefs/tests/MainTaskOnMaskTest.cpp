@@ -38,18 +38,14 @@ const EnabledCase kEnabledCases[] = {
     {"no input pattern loaded", "OnModifyGradePoint", "", true, true, true, false, false},
 };
 
-constexpr StateRow kToolStates[] = {{"Entry", StateType::Entry, 0}, {"Work", StateType::Plain, 1}};
-constexpr TransitionRow kToolTransitions[] = {{"Entry", "", "", "Work"}};
-constexpr ChartDeclaration kToolChart{{}, {}, kToolStates, kToolTransitions};
-constexpr ChartDeclaration kIdleChart{{.sharedUndo = true}, {}, kToolStates, kToolTransitions};
 
 } // namespace
 
 TEST_F(MaskTasksOnShirtTest, GradeEditingToolsStartOnlyWhileTheirEventsAreEnabled)
 {
-    manager.task("IdleTask", [](ITask *task) { defineChart(task, kIdleChart); });
-    manager.task("ModifyPathGradeTask", [](ITask *task) { defineChart(task, kToolChart); });
-    manager.task("ModifyGradePointTask", [](ITask *task) { defineChart(task, kToolChart); });
+    manager.task("IdleTask", defineIdleStub);
+    manager.task("ModifyPathGradeTask", defineToolStub);
+    manager.task("ModifyGradePointTask", defineToolStub);
     start();
     CEventHandler *handler = nullptr;
     const std::unique_ptr<IInputPatterns> noPatterns = CMorvaneFactory::MakeInputPatterns(handler);

@@ -47,15 +47,6 @@ constexpr TransitionRow kZoomTransitions[] = {
 constexpr ChartDeclaration kZoomChart{
     {.sharedUndo = true, .returnToCaller = true}, {}, kZoomStates, kZoomTransitions};
 
-// A stub idle tool: waits, records into the main task's list.
-constexpr StateRow kIdleStates[] = {
-    {"Entry", StateType::Entry, 0},
-    {"Idle", StateType::Plain, 1},
-};
-constexpr TransitionRow kIdleTransitions[] = {{"Entry", "", "", "Idle"}};
-constexpr ChartDeclaration kIdleChart{
-    {.undoEnabled = true, .sharedUndo = true}, {}, kIdleStates, kIdleTransitions};
-
 constexpr CommandFlags kRecorded{.addToHistory = true, .modifyType = CMT_MODIFY};
 constexpr CommandFlags kNotRecorded{.addToHistory = false};
 
@@ -72,7 +63,7 @@ protected:
         for (const char *name : {"RecalculateGrading", "ActivateNextPatternPoint",
                                  "SaveModifiedMask", "ClearInteractiveMode", "SetActiveObject"})
             manager.command(name, kNotRecorded);
-        manager.task("IdleTask", [](ITask *task) { defineChart(task, kIdleChart); });
+        manager.task("IdleTask", defineIdleStub);
         for (const char *tool : {"AddRegionTask", "MeasureTask", "AddDartsFormulaTask"})
             manager.task(tool, [](ITask *task) { defineChart(task, kToolChart); });
         manager.task("ZoomToRectHistoryTask", [](ITask *task) { defineChart(task, kZoomChart); });

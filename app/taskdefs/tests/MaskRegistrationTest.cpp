@@ -71,7 +71,7 @@ const std::vector<std::string_view> kAwaitedTemplates = {
     "CopyPolylineTask", "AssociatePointTask", "MoveViewTask", "ModifyGradePointTask",
     "AddLapelFormulaTask", "ModifyPathGradeTask", "AddPathTask",
     "ChangeRegionDirectionToParallelTask", "AddDartsFormulaTask", "MeasureTask", "AddRegionTask",
-    "MoveCenterTask", "IdleTask",
+    "MoveCenterTask",
 };
 
 /// A mask task manager created on document services in memory, keeping its diagnostics.

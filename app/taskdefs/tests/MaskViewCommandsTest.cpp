@@ -18,30 +18,6 @@ using namespace morvane::test;
 
 namespace {
 
-constexpr StateRow kIdleStates[] = {{"Entry", StateType::Entry, 0}, {"Idle", StateType::Plain, 1}};
-constexpr TransitionRow kIdleTransitions[] = {{"Entry", "", "", "Idle"}};
-constexpr ChartDeclaration kIdleChart{{.sharedUndo = true}, {}, kIdleStates, kIdleTransitions};
-
-/// Keeps the menus it is asked to show; answers as told.
-class RecordingPresenter : public IMenuPresenter
-{
-public:
-    bool ShowPopupMenu(uint32_t menuId, int32_t x, int32_t y) override
-    {
-        shown.push_back({menuId, x, y});
-        return loads;
-    }
-
-    struct Shown
-    {
-        uint32_t menu;
-        int32_t x;
-        int32_t y;
-    };
-    std::vector<Shown> shown;
-    bool loads = true;
-};
-
 /// "SetActiveItem" as the focus manager's active object: a copy of the data's focus object.
 class SetActiveItemStub : public CBaseCommand
 {
@@ -70,7 +46,7 @@ protected:
     void SetUp() override
     {
         MaskTasksOnShirtTest::SetUp();
-        manager.task("IdleTask", [](ITask *task) { defineChart(task, kIdleChart); });
+        manager.task("IdleTask", defineIdleStub);
         manager.command(std::make_unique<SetActiveItemStub>());
         manager.SetMenuPresenter(&presenter);
         start();
@@ -96,7 +72,7 @@ protected:
     }
     int activeKind() { return document.focus.GetActiveObject()->GetType(); }
 
-    RecordingPresenter presenter;
+    RecordingMenuPresenter presenter;
 };
 
 struct MenuScenario

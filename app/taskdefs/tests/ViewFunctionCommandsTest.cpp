@@ -55,24 +55,12 @@ private:
     std::shared_ptr<AskingSaveCommand::Outcome> m_outcome;
 };
 
-class RecordingCapture : public IMouseCapture
-{
-public:
-    void ReleaseCapture() override { ++releases; }
-    int releases = 0;
-};
-
-constexpr StateRow kIdleStates[] = {{"Entry", StateType::Entry, 0}, {"Idle", StateType::Plain, 1}};
-constexpr TransitionRow kIdleTransitions[] = {{"Entry", "", "", "Idle"}};
-constexpr ChartDeclaration kIdleChart{
-    {.undoEnabled = true, .sharedUndo = true}, {}, kIdleStates, kIdleTransitions};
-
 class ViewFunctionCommandsTest : public ::testing::Test
 {
 protected:
     void start()
     {
-        m_manager.task("IdleTask", [](ITask *task) { defineChart(task, kIdleChart); });
+        m_manager.task("IdleTask", defineIdleStub);
         m_manager.command("PlacePattern", {.modifyType = CMT_MODIFY});
         m_manager.start("MainTask", &m_services);
         m_manager.DispatchEvent("OnActivate", nullptr);
@@ -100,7 +88,7 @@ struct NamedItem
 
 TEST_F(ViewFunctionCommandsTest, ViewCommandsSendTheirNotifications)
 {
-    RecordingCapture capture;
+    RecordingMouseCapture capture;
     m_manager.SetMouseCapture(&capture);
     m_manager.command("FindFocusLine", {.addToHistory = false});
     start();
@@ -142,7 +130,7 @@ TEST_F(ViewFunctionCommandsTest, NewMaskKeepsTheMaskUnlessTheSaveQuestionAgrees)
         outcome->answer = agrees;
         manager.command(std::make_unique<AskingSaveCommand>(outcome));
         manager.command("PlacePattern", {.modifyType = CMT_MODIFY});
-        manager.task("IdleTask", [](ITask *task) { defineChart(task, kIdleChart); });
+        manager.task("IdleTask", defineIdleStub);
         manager.start("MainTask", &services);
         manager.DispatchEvent("OnActivate", nullptr);
         manager.DispatchEvent("PlacePattern", nullptr);
