@@ -19,15 +19,16 @@ public:
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             const std::string name = run.run_name.str();
             if (median || (run.run_type == Run::RT_Iteration && !m_fromMedian[name])) {
-                m_times[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+                m_times[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime(),
+                                 benchmark::GetTimeUnitString(run.time_unit)};
                 m_fromMedian[name] = median;
             }
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
-    /// Prints both times and their ratio, in real time and in CPU time; nothing when either
-    /// benchmark did not run.
+    /// Prints both times (in each benchmark's own unit) and their ratio, in real time and in CPU
+    /// time; nothing when either benchmark did not run or their units differ.
     void printRatio(const std::string &ours, const std::string &reference) const
     {
         const auto oursTimes = m_times.find(ours);
@@ -36,9 +37,12 @@ public:
             return;
         const Times &a = oursTimes->second;
         const Times &b = referenceTimes->second;
-        std::printf("%-17s %8.2f ms   %-20s %8.2f ms   ratio %.2f   (CPU %.2f ms / %.2f ms: %.2f)\n",
-                    ours.c_str(), a.real, reference.c_str(), b.real, a.real / b.real, a.cpu,
-                    b.cpu, a.cpu / b.cpu);
+        if (a.unit != b.unit)
+            return;
+        const char *unit = a.unit.c_str();
+        std::printf("%-17s %8.2f %s   %-20s %8.2f %s   ratio %.2f   (CPU %.2f %s / %.2f %s: %.2f)\n",
+                    ours.c_str(), a.real, unit, reference.c_str(), b.real, unit, a.real / b.real,
+                    a.cpu, unit, b.cpu, unit, a.cpu / b.cpu);
     }
 
 private:
@@ -46,6 +50,7 @@ private:
     {
         double real;
         double cpu;
+        std::string unit;
     };
     std::map<std::string, Times> m_times;
     std::map<std::string, bool> m_fromMedian;
