@@ -40,7 +40,8 @@ public:
         if (a.unit != b.unit)
             return;
         const char *unit = a.unit.c_str();
-        std::printf("%-17s %8.2f %s   %-20s %8.2f %s   ratio %.2f   (CPU %.2f %s / %.2f %s: %.2f)\n",
+        std::printf("%-28s %9.4f %s   %-20s %9.4f %s   ratio %.3f   (CPU %.4f %s / %.4f %s: %.3f)
+",
                     ours.c_str(), a.real, unit, reference.c_str(), b.real, unit, a.real / b.real,
                     a.cpu, unit, b.cpu, unit, a.cpu / b.cpu);
     }

@@ -1,7 +1,8 @@
 // Morvane benchmarks.
 // The focus search of one pointer move over a 30-piece style on its mask graded over 12 sizes,
-// with the idle tool's 13 rules (in the base size, and with one reference per shown size),
-// beside a plain loop measuring the same points and segments.
+// with the idle tool's 13 rules (in the base size, and with one reference per shown size), with
+// the pointer between the pieces and on their outlines, beside a plain loop measuring the same
+// points and segments.
 #include "ComparingReporter.h"
 #include "GeneratedStyle.h"
 #include "app/interaction/FocusShapeSet.h"
@@ -68,25 +69,28 @@ public:
                                                patternRule ? patternPointMode : 0);
         }
         m_shapes.Rebuild();
-        // Between the pieces, where nothing is near: every reference is measured.
-        for (int i = 0; i < kPieceCount; ++i)
-            m_probes.push_back({400.0 * i + 200.0, 40.0 * (i % 7) - 120.0});
+        for (int i = 0; i < kPieceCount; ++i) {
+            m_betweenPieces.push_back({400.0 * i + 200.0, 40.0 * (i % 7) - 120.0});
+            // Just off a point of the base outline, where the graded outlines crowd.
+            const AamaPiecePoint &point = stylePiece(i).m_oBoundaryPoints[(37 * i) % kPointCount];
+            m_onOutlines.push_back({point.m_dX + 1.0, point.m_dY + 1.0});
+        }
         copyGeometry();
     }
 
     bool isReady() const { return m_document.GetProblem().empty() && m_shapes.GetShapeCount() > 0; }
     int referenceCount() const { return m_shapes.GetShapeCount(); }
 
-    const CShapeHit *search(int i)
-    {
-        const DPOINT &probe = m_probes[i % m_probes.size()];
-        return m_shapes.FindShapeAt(probe.x, probe.y);
-    }
+    /// Between the pieces, where nothing is near; just off the outlines, where many references
+    /// are near.
+    const std::vector<DPOINT> &betweenPieces() const { return m_betweenPieces; }
+    const std::vector<DPOINT> &onOutlines() const { return m_onOutlines; }
+
+    const CShapeHit *search(const DPOINT &probe) { return m_shapes.FindShapeAt(probe.x, probe.y); }
 
     /// The nearest distance from the probe to the copied points and segments.
-    double plainSearch(int i) const
+    double plainSearch(const DPOINT &probe) const
     {
-        const DPOINT &probe = m_probes[i % m_probes.size()];
         double nearest = CShapeHit::kNoDistance;
         for (const DPOINT &point : m_plain.points)
             nearest = std::min(nearest, GetDPointDistance(probe, point));
@@ -121,7 +125,8 @@ private:
     TemporaryFolder m_scratch{"morvane-focus-bench"};
     testinteraction::MaskDocumentOnStyle m_document;
     CFocusShapeSet m_shapes;
-    std::vector<DPOINT> m_probes;
+    std::vector<DPOINT> m_betweenPieces;
+    std::vector<DPOINT> m_onOutlines;
     PlainGeometry m_plain;
 };
 
@@ -137,28 +142,42 @@ FocusSearch &perSizeSearch()
     return search;
 }
 
-void runSearch(benchmark::State &state, FocusSearch &search)
+void runSearch(benchmark::State &state, FocusSearch &search,
+               const std::vector<DPOINT> &(FocusSearch::*probes)() const)
 {
     if (!search.isReady()) {
         state.SkipWithError("the style did not load");
         return;
     }
-    int i = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(search.search(i++));
+    const std::vector<DPOINT> &points = (search.*probes)();
+    size_t i = 0;
+    int64_t hits = 0;
+    for (auto _ : state) {
+        const CShapeHit *hit = search.search(points[i++ % points.size()]);
+        benchmark::DoNotOptimize(hit);
+        hits += hit != nullptr ? 1 : 0;
+    }
     state.counters["references"] = search.referenceCount();
+    state.counters["hit share"] =
+        state.iterations() > 0 ? static_cast<double>(hits) / state.iterations() : 0.0;
 }
 
 void runPlainLoop(benchmark::State &state, FocusSearch &search)
 {
-    int i = 0;
+    const std::vector<DPOINT> &points = search.betweenPieces();
+    size_t i = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(search.plainSearch(i++));
+        benchmark::DoNotOptimize(search.plainSearch(points[i++ % points.size()]));
 }
 
 void focusSearch(benchmark::State &state)
 {
-    runSearch(state, baseSearch());
+    runSearch(state, baseSearch(), &FocusSearch::betweenPieces);
+}
+
+void focusSearchOnOutlines(benchmark::State &state)
+{
+    runSearch(state, baseSearch(), &FocusSearch::onOutlines);
 }
 
 void plainLoop(benchmark::State &state)
@@ -168,7 +187,12 @@ void plainLoop(benchmark::State &state)
 
 void focusSearchPerSize(benchmark::State &state)
 {
-    runSearch(state, perSizeSearch());
+    runSearch(state, perSizeSearch(), &FocusSearch::betweenPieces);
+}
+
+void focusSearchPerSizeOnOutlines(benchmark::State &state)
+{
+    runSearch(state, perSizeSearch(), &FocusSearch::onOutlines);
 }
 
 void plainLoopPerSize(benchmark::State &state)
@@ -177,8 +201,10 @@ void plainLoopPerSize(benchmark::State &state)
 }
 
 BENCHMARK(focusSearch)->Unit(benchmark::kMillisecond);
+BENCHMARK(focusSearchOnOutlines)->Unit(benchmark::kMillisecond);
 BENCHMARK(plainLoop)->Unit(benchmark::kMillisecond);
 BENCHMARK(focusSearchPerSize)->Unit(benchmark::kMillisecond);
+BENCHMARK(focusSearchPerSizeOnOutlines)->Unit(benchmark::kMillisecond);
 BENCHMARK(plainLoopPerSize)->Unit(benchmark::kMillisecond);
 
 } // namespace
@@ -192,7 +218,9 @@ int main(int argc, char **argv)
     ComparingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("focusSearch", "plainLoop");
+    reporter.printRatio("focusSearchOnOutlines", "plainLoop");
     reporter.printRatio("focusSearchPerSize", "plainLoopPerSize");
+    reporter.printRatio("focusSearchPerSizeOnOutlines", "plainLoopPerSize");
     benchmark::Shutdown();
     return 0;
 }
