@@ -40,8 +40,8 @@ public:
         if (a.unit != b.unit)
             return;
         const char *unit = a.unit.c_str();
-        std::printf("%-28s %9.4f %s   %-20s %9.4f %s   ratio %.3f   (CPU %.4f %s / %.4f %s: %.3f)
-",
+        std::printf("%-28s %9.4f %s   %-20s %9.4f %s   ratio %.4f   (CPU %.4f %s / %.4f %s: "
+                    "%.4f)\n",
                     ours.c_str(), a.real, unit, reference.c_str(), b.real, unit, a.real / b.real,
                     a.cpu, unit, b.cpu, unit, a.cpu / b.cpu);
     }
