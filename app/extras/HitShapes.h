@@ -30,6 +30,10 @@ public:
     /// far from its probe without reading its points; false (the default) when the shape has
     /// none to give.
     virtual bool GetElementBounds(int32_t, CDRect &) const { return false; }
+    /// Whether every element keeps its points for as long as the shape is referenced, so that a
+    /// search may place it once instead of reading it at every probe; false (the default) for a
+    /// shape that may change between searches.
+    virtual bool IsFixed() const { return false; }
 };
 
 /// A shape at positions (a point in one size, a guide): referenced as Position,
@@ -39,6 +43,10 @@ class IPositionShape
 public:
     virtual ~IPositionShape() = default;
     virtual void GetElementPosition(int32_t element, double &x, double &y) const = 0;
+    /// Whether every element keeps its position for as long as the shape is referenced, so that
+    /// a search may place it once instead of reading it at every probe; false (the default) for
+    /// a shape that may move between searches.
+    virtual bool IsFixed() const { return false; }
 };
 
 /// A shape that finds its own point nearest to a probe: referenced as NearestPoint.

@@ -119,13 +119,15 @@ void CShapeHitTest::AddShapeKind5(uint32_t id, IPositionShape *shape, int32_t to
 
 void CShapeHitTest::AddShape(const CShapeRef &ref)
 {
-    m_aRefs.push_back(std::make_unique<CShapeRef>(ref));
+    m_aRefs.push_back(ref);
+    m_oIndex.clear();
 }
 
 void CShapeHitTest::RemoveAllShapes()
 {
     m_oHit.Reset();
     m_aRefs.clear();
+    m_oIndex.clear();
 }
 
 const CShapeHit *CShapeHitTest::Run(const DPOINT &probe)
@@ -133,14 +135,21 @@ const CShapeHit *CShapeHitTest::Run(const DPOINT &probe)
     m_dScale = GetScale();
     m_oHit.Reset();
     m_oProbe = probe;
-    for (const auto &ref : m_aRefs) {
-        if (m_oHit.m_pRef != nullptr && ref->GetGroup() > m_oHit.m_pRef->GetGroup())
+    if (!m_oIndex.isBuiltFor(m_dScale))
+        m_oIndex.build(m_aRefs, m_dScale);
+    m_oIndex.findCandidates(probe, m_aCandidates);
+    // The references skipped are never accepted here, so only an accepted one moves the stop.
+    auto stop = static_cast<uint32_t>(m_aRefs.size());
+    for (const uint32_t i : m_aCandidates) {
+        if (i >= stop)
             break;
+        const CShapeRef &ref = m_aRefs[i];
         CShapeHit candidate;
-        if (!Measure(*ref, candidate) || !Replaces(*ref, candidate.m_dDistance))
+        if (!Measure(ref, candidate) || !Replaces(ref, candidate.m_dDistance))
             continue;
-        candidate.m_pRef = ref.get();
+        candidate.m_pRef = &ref;
         m_oHit = candidate;
+        stop = m_oIndex.stopAfter(i);
     }
     return m_oHit.m_pRef != nullptr ? &m_oHit : nullptr;
 }

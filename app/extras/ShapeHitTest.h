@@ -2,14 +2,15 @@
 // The search for the shape nearest to a probe point over a list of typed shape references.
 #pragma once
 
+#include "app/extras/ShapeHitTestIndex.h"
 #include "app/extras/ShapeRef.h"
 
-#include <memory>
+#include <cstdint>
 #include <vector>
 
-/// The nearest-shape search. It keeps its references (owned, in the order added) between
-/// searches; a subclass supplies the scale by which their integer tolerances are multiplied
-/// (pixels to model units).
+/// The nearest-shape search. It keeps its references (owned, in the order added, each at one
+/// address until RemoveAllShapes) between searches; a subclass supplies the scale by which
+/// their integer tolerances are multiplied (pixels to model units).
 ///
 /// Run visits the references in order. Once a reference is hit, the search stops at the first
 /// reference of a greater group, so references added in ascending group order let a hit in one
@@ -18,6 +19,10 @@
 /// replaces the hit so far only when it is strictly nearer, so the earlier of two equally near
 /// references keeps the hit. Two guides of one kind whose distances differ by less than
 /// 0.001 are decided by the distance from the probe to their positions in the plane.
+///
+/// References of fixed shapes are placed on a grid at the first Run after they or the scale
+/// changed (ShapeHitTestIndex), and a Run measures only those placed near its probe; as a
+/// reference placed elsewhere could not be accepted, the hit is the same.
 class CShapeHitTest
 {
 public:
@@ -47,7 +52,7 @@ public:
     void RemoveAllShapes();
     int GetShapeCount() const { return static_cast<int>(m_aRefs.size()); }
     /// Reference i, in the order added (unchecked).
-    const CShapeRef &GetShapeAt(int i) const { return *m_aRefs[i]; }
+    const CShapeRef &GetShapeAt(int i) const { return m_aRefs[i]; }
 
     /// Searches the references for the shape nearest to probe. Returns the hit record, which
     /// belongs to the search and stays valid until the next Run or RemoveAllShapes, or null when
@@ -66,7 +71,9 @@ private:
     double GetDistanceToPosition(const CShapeRef &ref) const;
     double GetTolerance(const CShapeRef &ref) const;
 
-    std::vector<std::unique_ptr<CShapeRef>> m_aRefs;
+    ShapeHitTestIndex::References m_aRefs;
+    ShapeHitTestIndex m_oIndex;
+    std::vector<uint32_t> m_aCandidates;
     DPOINT m_oProbe;
     CShapeHit m_oHit;
     double m_dScale = 1.0;

@@ -80,6 +80,8 @@ public:
 
     IGradePlace *GetPlace() const { return m_pPlace; }
     void GetElementPosition(int32_t element, double &x, double &y) const override;
+    /// The positions are kept once measured.
+    bool IsFixed() const override { return true; }
 
 private:
     IGradePlace *m_pPlace;
@@ -96,6 +98,8 @@ public:
     int GetElementPointCount(int32_t element) const override;
     void GetElementPoint(int32_t element, int i, double &x, double &y) const override;
     bool GetElementBounds(int32_t element, CDRect &bounds) const override;
+    /// The shapes are kept once measured.
+    bool IsFixed() const override { return true; }
 
 protected:
     /// The shape of the element's size on the mask.
