@@ -1,8 +1,8 @@
 // Morvane benchmarks.
 // The focus search of one pointer move over a 30-piece style on its mask graded over 12 sizes,
 // with the idle tool's 13 rules (in the base size, and with one reference per shown size), with
-// the pointer between the pieces and on their outlines, beside a plain loop measuring the same
-// points and segments.
+// the pointer between the pieces and on their outlines, and the first move after a change of the
+// model or of the zoom, beside a plain loop measuring the same points and segments.
 #include "ComparingReporter.h"
 #include "GeneratedStyle.h"
 #include "app/interaction/FocusShapeSet.h"
@@ -174,6 +174,28 @@ void runSearchAfterChange(benchmark::State &state, FocusSearch &search)
     }
 }
 
+/// The view's zoom, installed for the focus searches while it lives.
+class InstalledZoom : public morvane::IViewZoomSource
+{
+public:
+    InstalledZoom() { CFocusShapeSet::SetViewZoomSource(this); }
+    ~InstalledZoom() override { CFocusShapeSet::SetViewZoomSource(nullptr); }
+    double GetZoom() const override { return zoom; }
+
+    double zoom = 1.0;
+};
+
+void runSearchAfterZoom(benchmark::State &state, FocusSearch &search)
+{
+    const std::vector<DPOINT> &points = search.onOutlines();
+    InstalledZoom installed;
+    size_t i = 0;
+    for (auto _ : state) {
+        installed.zoom = i % 2 == 0 ? 2.0 : 1.0;
+        benchmark::DoNotOptimize(search.search(points[i++ % points.size()]));
+    }
+}
+
 void runPlainLoop(benchmark::State &state, FocusSearch &search)
 {
     const std::vector<DPOINT> &points = search.betweenPieces();
@@ -212,6 +234,11 @@ void focusSearchPerSizeAfterChange(benchmark::State &state)
     runSearchAfterChange(state, perSizeSearch());
 }
 
+void focusSearchPerSizeAfterZoom(benchmark::State &state)
+{
+    runSearchAfterZoom(state, perSizeSearch());
+}
+
 void plainLoopPerSize(benchmark::State &state)
 {
     runPlainLoop(state, perSizeSearch());
@@ -223,6 +250,7 @@ BENCHMARK(plainLoop)->Unit(benchmark::kMicrosecond);
 BENCHMARK(focusSearchPerSize)->Unit(benchmark::kMicrosecond);
 BENCHMARK(focusSearchPerSizeOnOutlines)->Unit(benchmark::kMicrosecond);
 BENCHMARK(focusSearchPerSizeAfterChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(focusSearchPerSizeAfterZoom)->Unit(benchmark::kMicrosecond);
 BENCHMARK(plainLoopPerSize)->Unit(benchmark::kMicrosecond);
 
 } // namespace
@@ -240,6 +268,7 @@ int main(int argc, char **argv)
     reporter.printRatio("focusSearchPerSize", "plainLoopPerSize");
     reporter.printRatio("focusSearchPerSizeOnOutlines", "plainLoopPerSize");
     reporter.printRatio("focusSearchPerSizeAfterChange", "plainLoopPerSize");
+    reporter.printRatio("focusSearchPerSizeAfterZoom", "plainLoopPerSize");
     benchmark::Shutdown();
     return 0;
 }
