@@ -91,52 +91,25 @@ size_t cellOf(double value, double start, double cellSize, size_t count)
 
 void ShapeHitTestIndex::build(const References &refs, double scale)
 {
-    assert(refs.size() < std::numeric_limits<uint32_t>::max() && "too many references");
-    clear();
-    std::vector<int32_t> groups;
-    groups.reserve(refs.size());
-    std::vector<Placed> placed;
-    CDRect scene;
-    for (const auto &ref : refs) {
-        const auto number = static_cast<uint32_t>(groups.size());
-        groups.push_back(ref.GetGroup());
-        const std::optional<CDRect> bounds = fixedBounds(ref);
-        if (!bounds) {
-            m_everywhere.push_back(number);
-            continue;
-        }
-        placed.push_back({*bounds, number, ref.GetTolerance() * scale});
-        scene.Union(*bounds);
-    }
-    findStops(groups);
-    widenByTolerance(std::max(scene.GetWidth(), scene.GetHeight()), placed);
-    placeOnGrid(placed);
-    m_scale = scale;
-    m_built = true;
-}
-
-// A tolerance that reaches across the scene would put its reference in every cell: such a
-// reference goes everywhere instead, and so does one whose tolerance is below 0 or not a number.
-void ShapeHitTestIndex::widenByTolerance(double sceneSize, std::vector<Placed> &placed)
-{
-    const size_t placedEverywhere = m_everywhere.size();
-    auto kept = placed.begin();
-    for (const Placed &entry : placed) {
-        if (entry.tolerance >= 0.0 && entry.tolerance <= sceneSize)
-            *kept++ = {widened(entry.box, entry.tolerance), entry.number, entry.tolerance};
-        else
-            m_everywhere.push_back(entry.number);
-    }
-    placed.erase(kept, placed.end());
-    std::inplace_merge(m_everywhere.begin(), m_everywhere.begin() + placedEverywhere,
-                       m_everywhere.end());
+    if (!m_read)
+        readShapes(refs);
+    placeAt(scale);
 }
 
 void ShapeHitTestIndex::clear()
 {
-    m_built = false;
+    m_read = false;
     m_stops.clear();
+    m_bounds.clear();
+    m_unbounded.clear();
+    m_sceneSize = 0.0;
+    m_placed = false;
     m_everywhere.clear();
+    clearGrid();
+}
+
+void ShapeHitTestIndex::clearGrid()
+{
     m_area = CDRect();
     m_columns = 0;
     m_rows = 0;
@@ -159,6 +132,50 @@ void ShapeHitTestIndex::findCandidates(const DPOINT &probe, std::vector<uint32_t
     std::merge(first, last, m_everywhere.begin(), m_everywhere.end(), std::back_inserter(out));
 }
 
+void ShapeHitTestIndex::readShapes(const References &refs)
+{
+    assert(refs.size() < std::numeric_limits<uint32_t>::max() && "too many references");
+    std::vector<int32_t> groups;
+    groups.reserve(refs.size());
+    CDRect scene;
+    for (const auto &ref : refs) {
+        const auto number = static_cast<uint32_t>(groups.size());
+        groups.push_back(ref.GetGroup());
+        const std::optional<CDRect> bounds = fixedBounds(ref);
+        if (!bounds) {
+            m_unbounded.push_back(number);
+            continue;
+        }
+        m_bounds.push_back({*bounds, number, ref.GetTolerance()});
+        scene.Union(*bounds);
+    }
+    findStops(groups);
+    m_sceneSize = std::max(scene.GetWidth(), scene.GetHeight());
+    m_read = true;
+}
+
+// A tolerance that reaches across the scene would put its reference in every cell: such a
+// reference goes everywhere instead, and so does one whose tolerance is below 0 or not a number.
+void ShapeHitTestIndex::placeAt(double scale)
+{
+    m_everywhere = m_unbounded;
+    std::vector<Placed> placed;
+    placed.reserve(m_bounds.size());
+    for (const Bounds &bounds : m_bounds) {
+        const double tolerance = bounds.tolerance * scale;
+        if (tolerance >= 0.0 && tolerance <= m_sceneSize)
+            placed.push_back({widened(bounds.box, tolerance), bounds.number});
+        else
+            m_everywhere.push_back(bounds.number);
+    }
+    std::inplace_merge(m_everywhere.begin(),
+                       m_everywhere.begin() + static_cast<std::ptrdiff_t>(m_unbounded.size()),
+                       m_everywhere.end());
+    placeOnGrid(placed);
+    m_scale = scale;
+    m_placed = true;
+}
+
 // Each reference's stop is the first later one of a greater group: the references still waiting
 // for a greater group form a stack of non-increasing groups.
 void ShapeHitTestIndex::findStops(const std::vector<int32_t> &groups)
@@ -176,6 +193,7 @@ void ShapeHitTestIndex::findStops(const std::vector<int32_t> &groups)
 
 void ShapeHitTestIndex::placeOnGrid(const std::vector<Placed> &placed)
 {
+    clearGrid();
     if (placed.empty())
         return;
     chooseCells(placed);
@@ -204,7 +222,6 @@ void ShapeHitTestIndex::placeOnGrid(const std::vector<Placed> &placed)
 // few boxes; fewer when they would outnumber the boxes many times.
 void ShapeHitTestIndex::chooseCells(const std::vector<Placed> &placed)
 {
-    m_area = CDRect();
     double boxArea = 0.0;
     for (const Placed &entry : placed) {
         m_area.Union(entry.box);

@@ -26,12 +26,13 @@ public:
     /// A deque keeps each reference at its address as more are added.
     using References = std::deque<CShapeRef>;
 
-    /// Indexes the references for searches at the scale; reads the geometry of every fixed shape.
+    /// Indexes the references for searches at the scale. The first build after clear reads the
+    /// bounds of every fixed shape; a later one only places them for the new scale.
     void build(const References &refs, double scale);
     /// Forgets the index (for references that changed).
     void clear();
     /// Whether build ran for this scale since the last clear.
-    bool isBuiltFor(double scale) const { return m_built && scale == m_scale; }
+    bool isBuiltFor(double scale) const { return m_placed && scale == m_scale; }
 
     /// Fills out with the numbers of the references that may be accepted at the probe, in
     /// ascending order.
@@ -41,24 +42,37 @@ public:
     uint32_t stopAfter(uint32_t i) const { return m_stops[i]; }
 
 private:
-    // A reference's bounds (widened by its tolerance once placed on the grid).
+    // The bounds of a reference's fixed shape, with its tolerance before scaling.
+    struct Bounds
+    {
+        CDRect box;
+        uint32_t number;
+        int32_t tolerance;
+    };
+    // A reference's bounds widened by its tolerance at the scale.
     struct Placed
     {
         CDRect box;
         uint32_t number;
-        double tolerance;
     };
 
+    void readShapes(const References &refs);
     void findStops(const std::vector<int32_t> &groups);
-    void widenByTolerance(double sceneSize, std::vector<Placed> &placed);
+    void placeAt(double scale);
+    void clearGrid();
     void placeOnGrid(const std::vector<Placed> &placed);
     void chooseCells(const std::vector<Placed> &placed);
     size_t columnOf(double x) const;
     size_t rowOf(double y) const;
 
-    bool m_built = false;
-    double m_scale = 1.0;
+    bool m_read = false;
     std::vector<uint32_t> m_stops;
+    std::vector<Bounds> m_bounds;
+    std::vector<uint32_t> m_unbounded;
+    double m_sceneSize = 0.0;
+
+    bool m_placed = false;
+    double m_scale = 1.0;
     std::vector<uint32_t> m_everywhere;
     CDRect m_area;
     double m_cellWidth = 1.0;
