@@ -1,9 +1,11 @@
 // Morvane benchmarks.
 // A style of 30 pieces of 200 outline points (every fifth a rule point) with 20 formulas each,
 // graded over 12 sizes by the grading manager (the files loaded beforehand), beside the AAMA
-// model's save of the same graded style.
+// model's save of the same graded style; and one grade point dragged and regraded through the
+// grading interface, beside the grading of the whole style.
 #include "ComparingReporter.h"
 #include "GeneratedStyle.h"
+#include "app/grading/PatternGrading.h"
 #include "app/grading/testing/MaskFormulas.h"
 #include "app/grading/testing/StyleOnMask.h"
 #include "model/InputPoint.h"
@@ -83,7 +85,38 @@ void saveGradedStyle(benchmark::State &state)
     }
 }
 
+/// How many grading states must grade again.
+int staleGradings(testgrading::StyleOnMask &style)
+{
+    int stale = 0;
+    for (int p = 0; p < style.manager().GetPatternGradingCount(); ++p)
+        stale += style.manager().GetPatternGradingAt(p)->NeedsGrading() ? 1 : 0;
+    return stale;
+}
+
+// A rule point of one piece dragged in one size, as the grade-point tool drags it, and the
+// style graded again through the grading interface.
+void regradeAfterDrag(benchmark::State &state)
+{
+    testgrading::StyleOnMask &style = gradedStyle();
+    IGradingInterface &grading = style.manager();
+    IInputPoint *dragged = style.inputPoint(kPieceCount / 2, 3)->GetInputPoint();
+    double step = 0.5;
+    dragged->MoveGradePoint({0, 2}, step, -step);
+    if (staleGradings(style) != 1) {
+        state.SkipWithError("a drag made more than its piece stale");
+        return;
+    }
+    for (auto _ : state) {
+        step = -step;
+        dragged->MoveGradePoint({0, 2}, step, -step);
+        if (!grading.ApplyGradeRules())
+            state.SkipWithError("the style did not grade");
+    }
+}
+
 BENCHMARK(gradeStyle)->Unit(benchmark::kMillisecond);
+BENCHMARK(regradeAfterDrag)->Unit(benchmark::kMillisecond);
 BENCHMARK(saveGradedStyle)->Unit(benchmark::kMillisecond);
 
 } // namespace
@@ -97,6 +130,7 @@ int main(int argc, char **argv)
     ComparingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("gradeStyle", "saveGradedStyle");
+    reporter.printRatio("regradeAfterDrag", "gradeStyle");
     benchmark::Shutdown();
     return 0;
 }

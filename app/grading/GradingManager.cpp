@@ -23,6 +23,7 @@
 #include "sources/grade-model/IGradeModel.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -38,6 +39,9 @@ enum Origin : uint32_t {
     kTableOrigin = 1001,
 };
 
+/// A pattern's own handler: an input pattern's grading changed (property 0).
+constexpr uint32_t kPatternOrigin = 0;
+constexpr uint32_t kPatternGrading = 0;
 constexpr uint32_t kAllProperties = 0xFFFF;
 constexpr uint32_t kFormulaProperty = 2;
 constexpr uint32_t kOptionsProperty = 3;
@@ -110,21 +114,23 @@ bool CGradingManager::ApplyGradeRules()
         return false;
     if (!HasSizes())
         return true;
-    if (!CheckFormulas(*mask->GetFormulaManager()))
+    RecomputeAll();
+    if (!ReportFormulaProblems(*mask->GetFormulaManager()))
         return false;
     GradingUpdateGuard raised(m_services);
+    const bool wasGrading = std::exchange(m_bGrading, true);
     bool allGraded = true;
     for (CPatternGrading *grading : m_oGradings)
-        allGraded = grading->ApplyGradeRules() && allGraded;
+        if (grading->NeedsGrading())
+            allGraded = grading->ApplyGradeRules() && allGraded;
+    m_bGrading = wasGrading;
     return allGraded;
 }
 
-bool CGradingManager::CheckFormulas(IFormulaManager &formulas)
+bool CGradingManager::ReportFormulaProblems(IFormulaManager &formulas)
 {
-    CFormulaMessageList &messages = *formulas.GetMessages();
-    messages.Clear();
+    const CFormulaMessageList &messages = *formulas.GetMessages();
     ParameterTextChecker checker(GetFormulaNames());
-    formulas.CheckFormulas(&checker, GetRuntimeFormulas());
     for (int i = 0; i < messages.GetCount(); ++i) {
         const CFormulaMessage &message = *messages.GetAt(i);
         if (message.GetCode() != FM_FAULTY_PARAMETER)
@@ -137,6 +143,43 @@ bool CGradingManager::CheckFormulas(IFormulaManager &formulas)
     return messages.GetCount() == 0 ||
            m_messages.AskYesNo("Some formulas have problems (see the message list).\n"
                                "Grade the patterns anyway?");
+}
+
+void CGradingManager::RecomputeAll()
+{
+    if (IGradeMask *mask = GetActiveMask()) {
+        IFormulaManager &formulas = *mask->GetFormulaManager();
+        formulas.GetMessages()->Clear();
+        ParameterTextChecker checker(GetFormulaNames());
+        formulas.CheckFormulas(&checker, GetRuntimeFormulas());
+    }
+    for (CPatternGrading *grading : m_oGradings)
+        grading->Update();
+}
+
+void CGradingManager::CollectGradePoints(CPtrCollection<CBasePoint> &points)
+{
+    if (m_oGradings.GetCount() == 0)
+        return;
+    for (CBasePoint *point : GetGradePoints())
+        if (points.Find(point) < 0)
+            points.Add(point);
+}
+
+void CGradingManager::CollectFormulaPoints(CPtrCollection<CBasePoint> &points)
+{
+    for (CPatternGrading *grading : m_oGradings)
+        grading->CollectFormulaPoints(points);
+}
+
+bool CGradingManager::HasFormulaPoint(int id)
+{
+    if (m_oGradings.GetCount() == 0)
+        return true;
+    CPtrCollection<CBasePoint> points;
+    CollectFormulaPoints(points);
+    return std::any_of(points.begin(), points.end(),
+                       [id](const CBasePoint *point) { return point->GetPointId() == id; });
 }
 
 void CGradingManager::Invalidate()
@@ -193,6 +236,8 @@ void CGradingManager::RebuildGradePoints()
 
 bool CGradingManager::HasPoint(int id)
 {
+    if (m_oGradings.GetCount() == 0)
+        return false;
     const CPtrCollection<CBasePoint> &points = GetGradePoints();
     return std::any_of(points.begin(), points.end(),
                        [id](const CBasePoint *point) { return point->GetPointId() == id; });
@@ -255,6 +300,11 @@ void CGradingManager::IndexRuntimePatterns()
         for (const CBasePoint *point : points)
             if (point != nullptr)
                 appendNew<const CPattern *>(reach.patterns, point->GetParent());
+        CPtrCollection<CBasePoint> read;
+        formula->CollectAllPoints(read);
+        for (const CBasePoint *point : read)
+            if (point != nullptr)
+                appendNew<const CPattern *>(reach.reads, point->GetParent());
         m_oRuntimeReach.push_back(std::move(reach));
     }
 }
@@ -313,6 +363,32 @@ void CGradingManager::OnAfterChange(EventData *data)
     OnFormulaChange(data);
     if (isKey(*data, kMainDocumentOrigin, kOptionsProperty))
         Invalidate();
+    if (isKey(*data, kPatternOrigin, kPatternGrading) && !m_bGrading)
+        OnPatternGradingChanged(data->m_aOwners[0]);
+}
+
+void CGradingManager::OnPatternGradingChanged(const void *pattern)
+{
+    const auto changed = std::find_if(m_oGradings.begin(), m_oGradings.end(),
+                                      [pattern](CPatternGrading *grading) {
+                                          return static_cast<const CPattern *>(
+                                                     grading->GetPattern()) == pattern;
+                                      });
+    if (changed == m_oGradings.end())
+        return;
+    (*changed)->MarkForGrading();
+    // Stale runtime formulas have left every grading stale already.
+    if (m_bRuntimeStale)
+        return;
+    const CPattern *source = (*changed)->GetPattern();
+    for (const RuntimeReach &reach : m_oRuntimeReach) {
+        if (std::find(reach.reads.begin(), reach.reads.end(), source) == reach.reads.end())
+            continue;
+        for (CPatternGrading *grading : m_oGradings)
+            if (std::find(reach.patterns.begin(), reach.patterns.end(), grading->GetPattern()) !=
+                reach.patterns.end())
+                grading->MarkForGrading();
+    }
 }
 
 void CGradingManager::OnFormulaChange(EventData *data)

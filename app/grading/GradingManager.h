@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/grading/GradePointFormulas.h"
+#include "app/grading/IGradingInterface.h"
 #include "foundation/EventSink.h"
 #include "foundation/PtrCollection.h"
 
@@ -37,7 +38,12 @@ class IMeasureTable;
 /// a bulk change of the input patterns ends in one grading state per pattern again; tables added,
 /// removed or reloaded make it stale. A notification is known by the low 16 bits of the id of
 /// the handler it started at and the low 16 bits of its first argument.
-class CGradingManager : public CEventSink
+///
+/// Stale gradings are graded again; the others keep their result. A change of the grading of one
+/// input pattern made outside a grading pass (a grade point dragged) makes only that pattern's
+/// grading stale, and the gradings of the patterns graded by runtime formulas that read its
+/// points.
+class CGradingManager : public CEventSink, public IGradingInterface
 {
 public:
     /// Neither is owned. Call Rebuild once the document has its input patterns.
@@ -52,17 +58,25 @@ public:
     /// table set). False, with the report "Error begin grading in model '<name>'" and the
     /// model's error, when the model refuses; true without a model.
     bool RestartGrading();
-    /// Does nothing (true) when no table of the table set has sizes. Otherwise checks the
-    /// formulas that grading evaluates (the copies of the mask's point formulas bound to input
-    /// points, not the unbound formulas kept in the mask, and the mask's other formulas) into
-    /// the mask's formula messages, reports each parameter text the parser refuses (the formula,
-    /// the parser's error and the names it does not know: the formula is left out), and when
-    /// any formula has a problem asks whether to grade anyway (no ends here with nothing
-    /// changed). Then, with the grading-update counter raised, applies the grade rules of each
-    /// pattern in turn; a pattern that fails (reported by its grading state) does not keep the
-    /// others from grading. False when asked and refused, when a pattern failed, or without an
-    /// active grade mask.
-    bool ApplyGradeRules();
+    /// Does nothing (true) when no table of the table set has sizes. Otherwise RecomputeAll,
+    /// reports each parameter text the parser refuses (the formula, the parser's error and the
+    /// names it does not know: the formula is left out), and when any formula has a problem
+    /// asks whether to grade anyway (no ends here with nothing changed). Then, with the
+    /// grading-update counter raised, grades each pattern whose grading is stale; a pattern
+    /// that fails (reported by its grading state) does not keep the others from grading. False
+    /// when asked and refused, when a pattern failed, or without an active grade mask.
+    bool ApplyGradeRules() override;
+    /// Checks the formulas that grading evaluates (the copies of the mask's point formulas
+    /// bound to input points, not the unbound formulas kept in the mask, and the mask's other
+    /// formulas) into the mask's formula messages, and brings every grading state up to date.
+    void RecomputeAll() override;
+    void CollectGradePoints(CPtrCollection<CBasePoint> &points) override;
+    void CollectFormulaPoints(CPtrCollection<CBasePoint> &points) override;
+    bool HasFormulaPoint(int id) override;
+    /// Whether some input pattern's grade point has that id.
+    bool HasPoint(int id) override;
+    /// Whether some grading state grades its pattern with runtime formulas.
+    bool HasRuntimeFormulas() override;
     /// Marks the runtime formulas, every grading state and the grade-point list stale.
     void Invalidate();
     /// Which grade points that nothing grades get runtime formulas; then Invalidate.
@@ -76,10 +90,6 @@ public:
     /// The grade points of the input patterns that take part in grading, less the grade points
     /// inside read-only regions of the active mask; rebuilt only after Invalidate.
     const CPtrCollection<CBasePoint> &GetGradePoints();
-    /// Whether some input pattern's grade point has that id.
-    bool HasPoint(int id);
-    /// Whether some grading state grades its pattern with runtime formulas.
-    bool HasRuntimeFormulas();
 
     IDocumentServices &GetOwner() const { return m_services; }
     IGradingMessages &GetMessages() const { return m_messages; }
@@ -108,21 +118,26 @@ public:
 
 private:
     void RebuildGradePoints();
-    /// Checks the runtime formulas and reports their refused texts; true when none has a
-    /// problem or the user grades anyway.
-    bool CheckFormulas(IFormulaManager &formulas);
+    /// Reports the refused texts of the formula messages; true when there is no message or the
+    /// user grades anyway.
+    bool ReportFormulaProblems(IFormulaManager &formulas);
     void IndexRuntimePatterns();
     void OnFormulaChange(EventData *data);
+    /// Marks the grading of the pattern whose grading changed, and the gradings of the patterns
+    /// graded by a runtime formula that reads its points, for grading again.
+    void OnPatternGradingChanged(const void *pattern);
 
     IDocumentServices &m_services;
     IGradingMessages &m_messages;
     COwningCollection<CPatternGrading> m_oGradings;
     CPtrCollection<IBaseFormula> m_oRuntimeFormulas;
     /// Which patterns a runtime formula grades: those of the points it acts on, or every
-    /// pattern for a measure formula without points.
+    /// pattern for a measure formula without points; and the patterns of every point it acts on
+    /// or reads.
     struct RuntimeReach {
         bool everyPattern = false;
         std::vector<const CPattern *> patterns;
+        std::vector<const CPattern *> reads;
     };
     /// The reach of each runtime formula, in their order.
     std::vector<RuntimeReach> m_oRuntimeReach;
@@ -132,4 +147,6 @@ private:
     bool m_bRuntimeStale = true;
     bool m_bNamesStale = true;
     bool m_bPointsDirty = true;
+    /// Set during a grading pass, whose own changes of the patterns' grading make nothing stale.
+    bool m_bGrading = false;
 };

@@ -114,6 +114,11 @@ void refreshGradedEnds(IBaseFormula &formula)
         global->RefreshEndFlags();
 }
 
+bool differs(DPOINT a, DPOINT b)
+{
+    return a.x != b.x || a.y != b.y;
+}
+
 } // namespace
 
 void CPatternGrading::Attach(CGradingManager *manager, CInputPattern *pattern)
@@ -125,6 +130,7 @@ void CPatternGrading::Attach(CGradingManager *manager, CInputPattern *pattern)
 
 void CPatternGrading::Invalidate()
 {
+    m_bNeedsGrading = true;
     if (m_bStale)
         return;
     m_bStale = true;
@@ -188,8 +194,10 @@ void CPatternGrading::CollectRuntimeFormulas()
 bool CPatternGrading::ApplyGradeRules()
 {
     Update();
-    if (m_oOrderedFormulas.GetCount() == 0 || !m_pManager->HasSizes())
+    if (m_oOrderedFormulas.GetCount() == 0 || !m_pManager->HasSizes()) {
+        m_bNeedsGrading = false;
         return true;
+    }
     IGradeData *gradeData = m_pManager->GetGradeData();
     ReportCycles();
     if (m_pParser == nullptr)
@@ -205,11 +213,13 @@ bool CPatternGrading::ApplyGradeRules()
             RestoreInputGrading(sizes);
             GradeTable(sizes,
                        GradingMeasures::fromTable(m_pManager->GetMeasureTable(table), sizes));
+            RememberGraded(sizes);
         }
     } catch (const GradingFailure &failure) {
         m_pManager->GetMessages().ReportProblem(failure.what());
         return false;
     }
+    m_bNeedsGrading = false;
     return true;
 }
 
@@ -229,15 +239,40 @@ void CPatternGrading::RestoreInputGrading(const GradingSizes &sizes)
         if (point->GetInputPoint() == nullptr)
             continue;
         PointGrading grading(point);
-        auto &original = m_oInputGrading[point];
+        auto &remembered = m_oInputGrading[point];
         for (int s = 0; s < sizes.count; ++s) {
             if (s == sizes.base)
                 continue;
             const DPOINT current = grading.GetOwn(sizes.key(s));
-            const auto [entry, first] = original.try_emplace({sizes.table, s}, current);
-            const DPOINT &wanted = entry->second;
-            if (!first && (wanted.x != current.x || wanted.y != current.y))
-                grading.SetOwn(sizes.key(s), wanted);
+            const auto [entry, first] =
+                remembered.try_emplace({sizes.table, s}, SizeGrading{current, current});
+            SizeGrading &size = entry->second;
+            if (first)
+                continue;
+            // Moved since the last pass by anything but grading (a drag): the grading it comes
+            // with moves by as much.
+            if (differs(current, size.graded)) {
+                size.input.x += current.x - size.graded.x;
+                size.input.y += current.y - size.graded.y;
+            }
+            if (differs(current, size.input))
+                grading.SetOwn(sizes.key(s), size.input);
+        }
+    }
+}
+
+void CPatternGrading::RememberGraded(const GradingSizes &sizes)
+{
+    for (int i = 0; i < m_pPattern->GetBasePointCount(); ++i) {
+        CBasePoint *point = m_pPattern->GetBasePointAt(i);
+        const auto remembered = m_oInputGrading.find(point);
+        if (remembered == m_oInputGrading.end())
+            continue;
+        PointGrading grading(point);
+        for (int s = 0; s < sizes.count; ++s) {
+            const auto entry = remembered->second.find({sizes.table, s});
+            if (entry != remembered->second.end())
+                entry->second.graded = grading.GetOwn(sizes.key(s));
         }
     }
 }
@@ -342,4 +377,18 @@ bool CPatternGrading::HasRuntimeFormulas()
 {
     Update();
     return m_oRuntimeFormulas.GetCount() > 0;
+}
+
+void CPatternGrading::CollectFormulaPoints(CPtrCollection<CBasePoint> &points)
+{
+    Update();
+    for (IBaseFormula *formula : m_oRuntimeFormulas) {
+        if (m_oOwnedFormulas.Find(formula) >= 0)
+            continue;
+        CPtrCollection<CBasePoint> acted;
+        formula->CollectPoints(acted);
+        for (CBasePoint *point : acted)
+            if (point != nullptr && point->GetParent() == m_pPattern && points.Find(point) < 0)
+                points.Add(point);
+    }
 }

@@ -26,7 +26,8 @@ struct GradingSizes;
 /// orders the formulas by dependency and grades them through the formula parser,
 /// table by table and size by size. A measure formula without points is graded by every
 /// pattern's state (its values are the same for each). It rebuilds lazily: only on the first use
-/// after Invalidate.
+/// after Invalidate. Apart from that it knows whether its pattern must be graded again: from
+/// Attach, Invalidate or MarkForGrading until a pass that succeeds.
 class CPatternGrading
 {
 public:
@@ -36,8 +37,14 @@ public:
 
     /// Stores the manager and the pattern (neither owned) and marks the state stale.
     void Attach(CGradingManager *manager, CInputPattern *pattern);
-    /// Marks the state stale and forgets the formula lists; nothing when already stale.
+    /// Marks the state stale and forgets the formula lists (nothing more when already stale);
+    /// the pattern must be graded again.
     void Invalidate();
+    /// The pattern must be graded again, with the formula lists it has.
+    void MarkForGrading() { m_bNeedsGrading = true; }
+    /// Whether the pattern must be graded again: no pass succeeded since Attach, Invalidate or
+    /// MarkForGrading.
+    bool NeedsGrading() const { return m_bNeedsGrading; }
     /// Forgets the formula lists without marking the state stale.
     void Detach();
     /// Rebuilds the formula lists when stale.
@@ -46,11 +53,12 @@ public:
     /// Update, then grades every formula in order for every grade table that has sizes, with the
     /// document's grading-update counter raised for the pass. Each pass starts from the grading
     /// the pattern's points came with (read at the first pass), so grading again after a change
-    /// gives the new result, never one stacked on the last. A formula in a cycle is reported
-    /// and graded where the dependency sort put it (the cycle is entered at its first formula in
-    /// list order). A formula the parser refuses is reported, ends the pass (later formulas are
-    /// not graded) and the result is false. Nothing is graded or reported when no table has
-    /// sizes.
+    /// gives the new result, never one stacked on the last; a point's grading changed since the
+    /// last pass by anything but grading (a grade point dragged by the user) is kept as the one
+    /// it comes with from then on. A formula in a cycle is reported and graded where the
+    /// dependency sort put it (the cycle is entered at its first formula in list order). A
+    /// formula the parser refuses is reported, ends the pass (later formulas are not graded)
+    /// and the result is false. Nothing is graded or reported when no table has sizes.
     bool ApplyGradeRules();
 
     /// Update; appends the ordered formulas, then the unmatched ones.
@@ -64,6 +72,9 @@ public:
     bool HasUnmatchedFormulas();
     /// Whether some runtime formula grades a point of this pattern.
     bool HasRuntimeFormulas();
+    /// Update; appends the points of the pattern that the mask's formulas grade (not those of
+    /// the formulas made for grade points that nothing grades), each once.
+    void CollectFormulaPoints(CPtrCollection<CBasePoint> &points);
 
     CInputPattern *GetPattern() const { return m_pPattern; }
     /// How often the state was rebuilt.
@@ -74,6 +85,7 @@ private:
     void CollectRuntimeFormulas();
     void ReportCycles() const;
     void RestoreInputGrading(const GradingSizes &sizes);
+    void RememberGraded(const GradingSizes &sizes);
     void GradeTable(const GradingSizes &sizes, const GradingMeasures &measures);
     void GradeFormula(IBaseFormula *formula, const GradingSizes &sizes,
                       const GradingMeasures &measures);
@@ -90,11 +102,19 @@ private:
     COwningCollection<IBaseFormula> m_oOwnedFormulas;
     /// The runtime formulas that publish a measure, which formula text may name.
     CPtrCollection<IBaseFormula> m_oMeasureFormulas;
-    /// The grading each point came with, by (table, size), in the pattern's own frame.
-    std::map<const CBasePoint *, std::map<std::pair<int, int>, DPOINT>> m_oInputGrading;
+    /// A point's grading in one size, in the pattern's own frame: what it came with (or was
+    /// given between passes) and what the last pass left.
+    struct SizeGrading
+    {
+        DPOINT input;
+        DPOINT graded;
+    };
+    /// The grading of each point, by (table, size).
+    std::map<const CBasePoint *, std::map<std::pair<int, int>, SizeGrading>> m_oInputGrading;
     /// The parser every formula of a pass is evaluated through, made at the first pass.
     std::unique_ptr<hollicot::IGradeParseData> m_pParser;
     bool m_bStale = false;
     bool m_bUpdating = false;
+    bool m_bNeedsGrading = true;
     int m_nRebuildCount = 0;
 };

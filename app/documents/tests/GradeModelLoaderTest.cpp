@@ -6,12 +6,12 @@
 
 #include "ExpectThrowMessage.h"
 #include "PluginLog.h"
+#include "SourcePath.h"
 #include "TemporaryFolder.h"
 #include "lang/LanguageLibrary.h"
 #include "model/MorvaneException.h"
 #include "sources/grade-model/IGradeModel.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -152,10 +152,8 @@ TEST_F(GradeModelLoaderTest, TheAamaModelAsksTheInstalledChooserWhereToSave)
         asked.push_back(request.defaultExtension);
         return std::optional<std::filesystem::path>();
     });
-    const char *root = std::getenv("MORVANE_SOURCE_DIR");
-    ASSERT_NE(root, nullptr) << "MORVANE_SOURCE_DIR is not set";
     IGradeModel *aama = model(GMK_AAMA);
-    EXPECT_EQ(aama->Load(std::string(root) + "/sources/aama-model/tests/data/shirt.dxf"),
+    EXPECT_EQ(aama->Load(sourcePath("sources/aama-model/tests/data/shirt.dxf").string()),
               GM_NO_ERROR);
 
     EXPECT_EQ(aama->Save(), GM_NO_ERROR);

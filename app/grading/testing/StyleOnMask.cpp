@@ -43,10 +43,14 @@ StyleOnMask::StyleOnMask(const std::filesystem::path &style, const std::filesyst
     m_services.tableSet = m_tableSet.get();
     m_services.gradeModel = model.get();
     m_manager.Rebuild();
+    for (CEventHandler *handler : {m_maskHandler, m_patternsHandler, m_tableSetHandler})
+        handler->AddListener(&m_manager);
 }
 
 StyleOnMask::~StyleOnMask()
 {
+    for (CEventHandler *handler : {m_maskHandler, m_patternsHandler, m_tableSetHandler})
+        handler->RemoveListener(&m_manager);
     m_patterns->SetGradeMask(nullptr);
 }
 

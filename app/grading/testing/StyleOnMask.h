@@ -29,7 +29,8 @@ struct PiecePlacement
 /// the grade tables), one input pattern per piece, and a mask that holds one mask pattern made
 /// from each input pattern, each mask grade point associated with the input point it was made
 /// from. The document's services answer the mask, the input patterns, the table set and the
-/// model; the manager is rebuilt over them. Piece p lies on the mask as placements[p] says (as
+/// model; the manager is rebuilt over them and listens to the mask, the input patterns and the
+/// table set, as it does in the document. Piece p lies on the mask as placements[p] says (as
 /// drawn when there is none), and its mask pattern lies the same way. A file that does not load
 /// leaves the style (or the table set) empty with the reason in GetProblem(), reported as the
 /// program reports a file it refuses.

@@ -5,6 +5,9 @@
 #include "RegionFixtures.h"
 #include "app/grading/PatternGrading.h"
 #include "app/grading/testing/MaskFormulas.h"
+#include "formulas/BasePointFormula.h"
+#include "formulas/PointFormulaIncrement.h"
+#include "model/InputPoint.h"
 #include "platform/brismond/IMeasureTable.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +91,57 @@ TEST_F(GradingManagerTest, GradePointsInAReadOnlyRegionAreLeftOutOfTheGradePoint
     EXPECT_LT(points.Find(inputPoint(0)), 0);
     EXPECT_LT(points.Find(inputPoint(1)), 0);
     EXPECT_FALSE(m_manager.HasPoint(inputPoint(1)->GetPointId()));
+}
+
+TEST_F(GradingManagerTest, FormulaPointsAreThePointsTheMasksFormulasGrade)
+{
+    testgrading::addIncrement(m_mask->GetFormulas(), testmodel::maskPointAt(*m_square, 1), "3",
+                              "0");
+    IGradingInterface &grading = m_manager;
+
+    CPtrCollection<CBasePoint> formulaPoints;
+    grading.CollectFormulaPoints(formulaPoints);
+    grading.CollectFormulaPoints(formulaPoints);
+    CPtrCollection<CBasePoint> gradePoints;
+    grading.CollectGradePoints(gradePoints);
+
+    ASSERT_EQ(formulaPoints.GetCount(), 1);
+    EXPECT_EQ(formulaPoints.GetAt(0), inputPoint(1));
+    EXPECT_TRUE(grading.HasFormulaPoint(inputPoint(1)->GetPointId()));
+    EXPECT_FALSE(grading.HasFormulaPoint(inputPoint(2)->GetPointId()));
+    EXPECT_EQ(gradePoints.GetCount(), 4);
+    EXPECT_TRUE(grading.HasRuntimeFormulas());
+}
+
+TEST_F(GradingManagerTest, WithoutGradingStatesTheQueriesAnswerAsIfNothingWereGraded)
+{
+    m_patterns->RemoveAll();
+    m_manager.Rebuild();
+    IGradingInterface &grading = m_manager;
+    CPtrCollection<CBasePoint> points;
+
+    grading.CollectGradePoints(points);
+    grading.CollectFormulaPoints(points);
+    grading.RecomputeAll();
+
+    EXPECT_EQ(points.GetCount(), 0);
+    EXPECT_TRUE(grading.HasFormulaPoint(1));
+    EXPECT_FALSE(grading.HasPoint(1));
+    EXPECT_FALSE(grading.HasRuntimeFormulas());
+}
+
+TEST_F(GradingManagerTest, RecomputingChecksTheFormulasAndGradesNothing)
+{
+    auto *gradesNothing = dynamic_cast<IPointFormula *>(testgrading::addIncrement(
+        m_mask->GetFormulas(), testmodel::maskPointAt(*m_square, 1), "3", "0"));
+    gradesNothing->SetApplyTypeX(2);
+    gradesNothing->SetApplyTypeY(2);
+
+    m_manager.RecomputeAll();
+
+    EXPECT_GT(m_mask->GetFormulaManager()->GetMessages()->GetCount(), 0);
+    EXPECT_TRUE(m_manager.GetPatternGradingAt(0)->NeedsGrading());
+    EXPECT_EQ(inputPoint(1)->GetInputPoint()->GetGradeShift({}, {0, 3}).x, 0);
 }
 
 TEST_F(GradingManagerTest, OtherNotificationsLeaveTheGradingAsItIs)
