@@ -376,7 +376,7 @@ void CGradingManager::OnPatternGradingChanged(const void *pattern)
                                       });
     if (changed == m_oGradings.end())
         return;
-    (*changed)->MarkForGrading();
+    (*changed)->OnInputGradingChanged();
     // Stale runtime formulas have left every grading stale already.
     if (m_bRuntimeStale)
         return;

@@ -29,6 +29,8 @@
 #include "model/InputPoint.h"
 #include "sources/grade-model/IGradeData.h"
 
+#include <utility>
+
 namespace {
 
 /// Formula types by what grading does with them.
@@ -137,6 +139,12 @@ void CPatternGrading::Invalidate()
     Clear();
 }
 
+void CPatternGrading::OnInputGradingChanged()
+{
+    m_bInputChanged = true;
+    MarkForGrading();
+}
+
 void CPatternGrading::Detach()
 {
     Clear();
@@ -204,13 +212,14 @@ bool CPatternGrading::ApplyGradeRules()
         m_pParser = hollicot::CGradeDataFactory::MakeGradeData();
     GradingUpdateGuard raised(m_pManager->GetOwner());
     PatternGradingChange changing(*m_pPattern);
+    const bool keepDrags = std::exchange(m_bInputChanged, false);
     try {
         for (int table = 0; table < gradeData->GetTableCount(); ++table) {
             const GradingSizes sizes{table, gradeData->GetSizeCount(table),
                                      gradeData->GetSampleSize(table)};
             if (sizes.count == 0)
                 continue;
-            RestoreInputGrading(sizes);
+            RestoreInputGrading(sizes, keepDrags);
             GradeTable(sizes,
                        GradingMeasures::fromTable(m_pManager->GetMeasureTable(table), sizes));
             RememberGraded(sizes);
@@ -232,7 +241,7 @@ void CPatternGrading::ReportCycles() const
             "found, with what the formulas before it gave");
 }
 
-void CPatternGrading::RestoreInputGrading(const GradingSizes &sizes)
+void CPatternGrading::RestoreInputGrading(const GradingSizes &sizes, bool keepDrags)
 {
     for (int i = 0; i < m_pPattern->GetBasePointCount(); ++i) {
         CBasePoint *point = m_pPattern->GetBasePointAt(i);
@@ -249,9 +258,8 @@ void CPatternGrading::RestoreInputGrading(const GradingSizes &sizes)
             SizeGrading &size = entry->second;
             if (first)
                 continue;
-            // Moved since the last pass by anything but grading (a drag): the grading it comes
-            // with moves by as much.
-            if (differs(current, size.graded)) {
+            // Moved since the last pass by a drag: the grading it comes with moves by as much.
+            if (keepDrags && differs(current, size.graded)) {
                 size.input.x += current.x - size.graded.x;
                 size.input.y += current.y - size.graded.y;
             }

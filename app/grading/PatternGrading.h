@@ -42,6 +42,9 @@ public:
     void Invalidate();
     /// The pattern must be graded again, with the formula lists it has.
     void MarkForGrading() { m_bNeedsGrading = true; }
+    /// The grading of the pattern's points was changed outside a pass (a grade point dragged):
+    /// the next pass keeps each such change beneath the formulas; MarkForGrading.
+    void OnInputGradingChanged();
     /// Whether the pattern must be graded again: no pass succeeded since Attach, Invalidate or
     /// MarkForGrading.
     bool NeedsGrading() const { return m_bNeedsGrading; }
@@ -53,12 +56,12 @@ public:
     /// Update, then grades every formula in order for every grade table that has sizes, with the
     /// document's grading-update counter raised for the pass. Each pass starts from the grading
     /// the pattern's points came with (read at the first pass), so grading again after a change
-    /// gives the new result, never one stacked on the last; a point's grading changed since the
-    /// last pass by anything but grading (a grade point dragged by the user) is kept as the one
-    /// it comes with from then on. A formula in a cycle is reported and graded where the
-    /// dependency sort put it (the cycle is entered at its first formula in list order). A
-    /// formula the parser refuses is reported, ends the pass (later formulas are not graded)
-    /// and the result is false. Nothing is graded or reported when no table has sizes.
+    /// gives the new result, never one stacked on the last; after OnInputGradingChanged, what a
+    /// point's grading was moved by since the last pass moves the grading it comes with as well.
+    /// A formula in a cycle is reported and graded where the dependency sort put it (the cycle is
+    /// entered at its first formula in list order). A formula the parser refuses is reported,
+    /// ends the pass (later formulas are not graded) and the result is false. Nothing is graded
+    /// or reported when no table has sizes.
     bool ApplyGradeRules();
 
     /// Update; appends the ordered formulas, then the unmatched ones.
@@ -84,7 +87,9 @@ private:
     void Clear();
     void CollectRuntimeFormulas();
     void ReportCycles() const;
-    void RestoreInputGrading(const GradingSizes &sizes);
+    /// Puts back the grading each point comes with; with keepDrags, what a point was moved by since
+    /// the last pass moves that grading first.
+    void RestoreInputGrading(const GradingSizes &sizes, bool keepDrags);
     void RememberGraded(const GradingSizes &sizes);
     void GradeTable(const GradingSizes &sizes, const GradingMeasures &measures);
     void GradeFormula(IBaseFormula *formula, const GradingSizes &sizes,
@@ -116,5 +121,6 @@ private:
     bool m_bStale = false;
     bool m_bUpdating = false;
     bool m_bNeedsGrading = true;
+    bool m_bInputChanged = false;
     int m_nRebuildCount = 0;
 };

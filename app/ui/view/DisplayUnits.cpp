@@ -7,34 +7,12 @@
 #include "app/extras/NumberFormat.h"
 #include "app/extras/UnitConverter.h"
 
-#include <iterator>
-
 namespace {
 
-struct DisplayUnit
-{
-    int32_t converterUnit;
-    int denominator; // 0: decimals, no fraction
-};
-
-// One row per value of "USER_UNITS"; any other value shows millimetres.
-constexpr DisplayUnit kDisplayUnits[] = {
-    {0, 0},
-    {morvane::kUnitCentimetres, 0},
-    {morvane::kUnitInches, 4},
-    {morvane::kUnitInches, 8},
-    {morvane::kUnitInches, 16},
-    {morvane::kUnitInches, 32},
-    {morvane::kUnitInches, 64},
-    {morvane::kUnitInches, 100},
-};
-
 // The option is read on every call, so a change in the options dialog shows at once.
-const DisplayUnit &currentUnit()
+const morvane::DisplayUnitChoice &currentUnit()
 {
-    const int32_t choice = COptions::GetInstance()->m_pUserUnits->GetValue();
-    const bool known = choice >= 0 && choice < int32_t(std::size(kDisplayUnits));
-    return kDisplayUnits[known ? choice : 0];
+    return morvane::GetDisplayUnitChoice(COptions::GetInstance()->m_pUserUnits->GetValue());
 }
 
 } // namespace
@@ -51,7 +29,7 @@ double ConvertFromDisplayUnits(double value)
 
 double ConvertToDisplayUnits(double millimetres, int &decimals, bool &fraction, int &denominator)
 {
-    const DisplayUnit &unit = currentUnit();
+    const morvane::DisplayUnitChoice &unit = currentUnit();
     decimals = 2;
     fraction = unit.denominator != 0;
     denominator = unit.denominator;
