@@ -64,6 +64,7 @@ public:
     virtual void ClearFocusTypes() = 0;
     virtual bool IsFocusType(int type) = 0;
     virtual void ClearItemList() = 0;
+    /// The active mask's item list takes item over (without an active mask it is deleted).
     virtual void AddItem(CObject *item) = 0;
     virtual int GetItemCount() = 0;
     virtual CObject *GetItemAt(int index) = 0;
@@ -95,6 +96,9 @@ public:
     virtual void BeginBulkChange() = 0;
     virtual void EndBulkChange() = 0;
     virtual bool IsBulkChange() = 0;
+    /// Appends, each once, the points of the placed input patterns that lie in area (an object
+    /// that implements IPointArea; any other collects nothing), leaving out those in the active
+    /// mask's exclude regions unless the area's mode takes them.
     virtual void CollectPointsInArea(const CObject *area, CPtrCollection<CBasePoint> &out) = 0;
     virtual CMeasureTableDoc *GetMeasureTableDoc() = 0;
     virtual IGradingInterface *GetGradingInterface() = 0;

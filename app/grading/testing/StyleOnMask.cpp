@@ -54,6 +54,26 @@ StyleOnMask::~StyleOnMask()
     m_patterns->SetGradeMask(nullptr);
 }
 
+void placeInputPatterns(IGradeMask &mask, IInputPatterns &patterns)
+{
+    for (int p = 0; p < patterns.GetPatternCount(); ++p) {
+        CInputPattern *input = patterns.GetPatternAt(p);
+        std::unique_ptr<CMaskPattern> made = mask.MakePattern();
+        made->CreateFromInput(*input);
+        CMaskPattern *pattern = made.get();
+        mask.InsertPatternAt(mask.GetPatternCount(), std::move(made));
+        for (int i = 0; i < input->GetBasePointCount(); ++i) {
+            CBasePoint *point = input->GetBasePointAt(i);
+            const int found =
+                pattern->FindBasePoint({point->GetX(), point->GetY()}, 1e-9, GRADE_POINT_GRADE);
+            if (found >= 0)
+                mask.GetPointAssociationMap()->AddAssociation(
+                    pattern->GetBasePointAt(found)->GetMaskPoint(), point);
+        }
+        input->SetFlagged();
+    }
+}
+
 void StyleOnMask::place(const std::vector<PiecePlacement> &placements)
 {
     const int count = std::min(m_patterns->GetPatternCount(), static_cast<int>(placements.size()));
@@ -70,22 +90,7 @@ void StyleOnMask::makeMask(const std::vector<PiecePlacement> &placements)
     m_mask = static_cast<CGradeMask *>(m_maskItf.get());
     m_patterns->SetGradeMask(m_mask);
     place(placements);
-    for (int p = 0; p < m_patterns->GetPatternCount(); ++p) {
-        CInputPattern *input = m_patterns->GetPatternAt(p);
-        std::unique_ptr<CMaskPattern> made = m_mask->MakePattern();
-        made->CreateFromInput(*input);
-        CMaskPattern *pattern = made.get();
-        m_mask->InsertPatternAt(m_mask->GetPatternCount(), std::move(made));
-        for (int i = 0; i < input->GetBasePointCount(); ++i) {
-            CBasePoint *point = input->GetBasePointAt(i);
-            const int found =
-                pattern->FindBasePoint({point->GetX(), point->GetY()}, 1e-9, GRADE_POINT_GRADE);
-            if (found >= 0)
-                m_mask->GetPointAssociationMap()->AddAssociation(
-                    pattern->GetBasePointAt(found)->GetMaskPoint(), point);
-        }
-        input->SetFlagged();
-    }
+    placeInputPatterns(*m_mask, *m_patterns);
 }
 
 CBasePoint *StyleOnMask::inputPoint(int p, int i) const

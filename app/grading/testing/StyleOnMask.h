@@ -25,6 +25,10 @@ struct PiecePlacement
     bool flipped = false;
 };
 
+/// Puts on mask one mask pattern made from each input pattern, each mask grade point associated
+/// with the input point it was made from, and marks every input pattern placed.
+void placeInputPatterns(IGradeMask &mask, IInputPatterns &patterns);
+
 /// The AAMA grade model of style (saved as savedAs), the table set of tableSet (its tables are
 /// the grade tables), one input pattern per piece, and a mask that holds one mask pattern made
 /// from each input pattern, each mask grade point associated with the input point it was made
