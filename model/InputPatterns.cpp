@@ -8,33 +8,6 @@
 
 using namespace morvane;
 
-namespace {
-
-/// A bulk change of the collection: begun and its handler locked on construction, unlocked and
-/// ended on destruction, also when the change ends by an exception.
-class BulkChange
-{
-public:
-    explicit BulkChange(CEventHandler &handler)
-        : m_handler(handler)
-    {
-        m_handler.SendBeginUpdate();
-        m_handler.LockEvents();
-    }
-    ~BulkChange()
-    {
-        m_handler.UnlockEvents();
-        m_handler.SendEndUpdate();
-    }
-    BulkChange(const BulkChange &) = delete;
-    BulkChange &operator=(const BulkChange &) = delete;
-
-private:
-    CEventHandler &m_handler;
-};
-
-} // namespace
-
 CInputPatterns::CInputPatterns()
 {
     SetHandlerId(kModelHandlerId | kSourceKind, this);
@@ -48,7 +21,23 @@ CInputPatterns::~CInputPatterns()
 
 void CInputPatterns::Update()
 {
-    const BulkChange change(*this);
+    SendBeginUpdate();
+    LockEvents();
+    try {
+        RefreshPatterns();
+    } catch (...) {
+        UnlockEvents();
+        SendEndUpdate();
+        throw;
+    }
+    UnlockEvents();
+    // Sent outside any destructor: what a listener throws (a grade model that refuses to grade
+    // again) reaches the caller.
+    SendEndUpdate();
+}
+
+void CInputPatterns::RefreshPatterns()
+{
     for (CInputPattern *pattern : m_oInputPatterns)
         pattern->UpdateOrigin();
     int gradeCounter = 0;

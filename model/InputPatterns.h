@@ -39,6 +39,9 @@ public:
     void InvalidateAll() override;
 
 private:
+    /// Update's work between its begin- and end-update events.
+    void RefreshPatterns();
+
     CParentedCollection<CInputPattern> m_oInputPatterns;
     morvane::InputPatternMask *m_pGradeMask = nullptr;
 };

@@ -307,7 +307,18 @@ void CMorvaneDoc::OnEvent(EventRecord &record)
 {
     if (record.m_nKind == morvane::kEventAfterChange)
         OnModelChanged(*record.m_pData);
+    if (record.m_nKind == morvane::kEventDetached)
+        OnDetached(*record.m_pData);
     m_oListeners.Notify(record);
+}
+
+void CMorvaneDoc::OnDetached(const EventData &data)
+{
+    // A mask document leaving the collection stops being the active one before it is deleted.
+    const bool maskDocument = data.m_aIds[0] == CGradeMaskDocArray::kHandlerId &&
+                              data.m_nFirst == CGradeMaskDoc::kHandlerId;
+    if (maskDocument && data.m_nSecond == reinterpret_cast<uintptr_t>(m_pActiveMaskDoc))
+        SetActiveMaskDoc(nullptr);
 }
 
 void CMorvaneDoc::OnModelChanged(const EventData &data)

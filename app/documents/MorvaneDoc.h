@@ -35,7 +35,8 @@ class IMainWindow;
 /// input patterns', the masks' (through their collection) and the measurement tables' handlers
 /// are its children, and the grading manager listens at it. Every event that reaches it goes on
 /// to the listener list (windows and panels add themselves there); a change event is first read
-/// by the document itself (see the services' notes and OnIdle).
+/// by the document itself (see the services' notes and OnIdle). When the active mask document
+/// leaves the collection, no mask is active any more.
 ///
 /// Its own notifications (property ids of the before- and after-change events it sends): 0, 1, 2
 /// and 4 plain change signals; 5 a status text changed; 6 around a change of the extent or the
@@ -188,6 +189,7 @@ private:
 
     void OnEvent(EventRecord &record);
     void OnModelChanged(const EventData &data);
+    void OnDetached(const EventData &data);
     bool IsPlacedInputPatternLocation(const void *owner) const;
     void SendChange(uint32_t kind, int32_t property, uintptr_t argument = 0);
     void AddInputPatterns(IGradeModel &model, int kind);

@@ -91,6 +91,29 @@ TEST_F(InputPatternsTest, UpdateCentresEachPatternAndNumbersPointsAcrossPatterns
     patterns.RemoveListener(&log);
 }
 
+TEST_F(InputPatternsTest, AListenerThatThrowsAtTheEndOfAnUpdateReachesTheCaller)
+{
+    // The grade model that the end of an update asks to grade again may refuse critically.
+    struct Refusing : CEventSink
+    {
+        void OnEndUpdate(EventData *) override
+        {
+            CMorvaneException::HandleCriticalError(GM_IO_ERROR);
+        }
+    } refusing;
+    add(front);
+    patterns.AddListener(&refusing);
+
+    EXPECT_THROW_MSG(patterns.Update(), CMorvaneException, "GM_IO_ERROR");
+    patterns.RemoveListener(&refusing);
+
+    EventLog log;
+    patterns.AddListener(&log);
+    patterns.Update();
+    EXPECT_EQ(log.events, (std::vector<std::string>{"16:0", "32:0"}));
+    patterns.RemoveListener(&log);
+}
+
 TEST_F(InputPatternsTest, WithoutAMaskAPatternLiesAtItsOwnLocationOnItsGradePoints)
 {
     CInputPattern *pattern = add(back);

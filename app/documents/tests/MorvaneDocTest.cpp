@@ -1,6 +1,7 @@
 // Morvane program documents tests.
 // The main document without windows: a style loaded through the loader, masks activated and
 // graded, its notifications, its flags and its report of an unhandled exception.
+#include "ExpectThrowMessage.h"
 #include "MainDocumentFixture.h"
 #include "RegionFixtures.h"
 
@@ -263,4 +264,71 @@ TEST_F(MorvaneDocTest, RegionFormulaAndPlacementChangesAskForARegradeWhenTheOpti
     // Without a task manager to take "RecalculateGrading" the mark stays.
     m_doc.OnIdle();
     EXPECT_TRUE(m_doc.IsRecalcPending());
+}
+
+namespace {
+
+/// A model that refuses to begin grading with a critical code.
+class RefusingModel : public CClientGradeModel
+{
+public:
+    GM_ERROR BeginGrading() override { return GM_IO_ERROR; }
+    GM_ERROR GetName(std::string &name) override
+    {
+        name = "refusing";
+        return GM_NO_ERROR;
+    }
+};
+
+} // namespace
+
+TEST_F(MorvaneDocTest, BeginningGradingMarksEveryPatternAndAModelThatRefusesEndsTheProgram)
+{
+    m_doc.OnBeginGrading();
+    EXPECT_TRUE(m_prompt.problems.empty());
+
+    loadStyle();
+    placeStyleOn(*addMask());
+    ASSERT_TRUE(m_doc.GetGradingInterface()->ApplyGradeRules());
+    m_doc.OnBeginGrading();
+    EXPECT_TRUE(m_doc.GetGradingManager().GetPatternGradingAt(1)->NeedsGrading());
+    EXPECT_FALSE(m_doc.IsBulkChange());
+
+    // The sizes shown follow the new input patterns and ask to begin grading again.
+    RefusingModel refusing;
+    EXPECT_THROW_MSG(m_doc.SetGradeModel(&refusing, GMK_CLIENT_MODEL), CMorvaneException,
+                     "GM_UNEXPECTED_INTERNAL_ERROR");
+    EXPECT_THROW(m_doc.OnBeginGrading(), CMorvaneException);
+    EXPECT_EQ(m_prompt.problems,
+              std::vector<std::string>(2, "Error begin grading in model 'refusing'"));
+    m_doc.SetGradeModel(nullptr, GMK_NONE);
+}
+
+TEST_F(MorvaneDocTest, ChangedOptionsMakeTheGradingStaleWithOrWithoutMasks)
+{
+    loadStyle();
+    m_doc.GetEventHandler().SendAfterChange(CMorvaneDoc::kOptionsChanged);
+
+    placeStyleOn(*addMask());
+    ASSERT_TRUE(m_doc.GetGradingInterface()->ApplyGradeRules());
+    m_doc.GetEventHandler().SendAfterChange(CMorvaneDoc::kOptionsChanged);
+
+    EXPECT_TRUE(m_doc.GetGradingManager().GetPatternGradingAt(0)->NeedsGrading());
+}
+
+TEST_F(MorvaneDocTest, RemovingTheActiveMaskLeavesNoMaskActive)
+{
+    CGradeMaskDoc *kept = addMask();
+    CGradeMaskDoc *active = addMask();
+    m_doc.SetActiveMaskDoc(active);
+    EventRecorder heard(m_doc.GetEventHandler());
+
+    m_doc.GetMaskDocs()->RemoveAt(1);
+
+    EXPECT_EQ(m_doc.GetActiveMaskDoc(), nullptr);
+    EXPECT_EQ(m_doc.GetActiveGradeMask(), nullptr);
+    EXPECT_EQ(heard.with(108).size(), 3u);
+    m_doc.GetMaskDocs()->RemoveAt(0);
+    EXPECT_EQ(heard.with(108).size(), 3u);
+    (void)kept;
 }
