@@ -4,6 +4,7 @@
 #include "RegionFixtures.h"
 #include "RulFileRules.h"
 #include "SavedGrading.h"
+#include "SourcePath.h"
 #include "TemporaryFolder.h"
 #include "app/grading/testing/MaskFormulas.h"
 #include "app/grading/testing/StyleOnMask.h"
@@ -23,7 +24,6 @@
 namespace {
 
 using testgrading::Increment;
-using testgrading::sourcePath;
 
 constexpr int kSizes = 6;
 constexpr int kBase = 2;

@@ -5,8 +5,6 @@
 #include "RegionFixtures.h"
 #include "app/grading/PatternGrading.h"
 #include "app/grading/testing/MaskFormulas.h"
-#include "formulas/BasePointFormula.h"
-#include "formulas/PointFormulaIncrement.h"
 #include "model/InputPoint.h"
 #include "platform/brismond/IMeasureTable.h"
 
@@ -132,10 +130,10 @@ TEST_F(GradingManagerTest, WithoutGradingStatesTheQueriesAnswerAsIfNothingWereGr
 
 TEST_F(GradingManagerTest, RecomputingChecksTheFormulasAndGradesNothing)
 {
-    auto *gradesNothing = dynamic_cast<IPointFormula *>(testgrading::addIncrement(
-        m_mask->GetFormulas(), testmodel::maskPointAt(*m_square, 1), "3", "0"));
-    gradesNothing->SetApplyTypeX(2);
-    gradesNothing->SetApplyTypeY(2);
+    testgrading::addIncrement(m_mask->GetFormulas(), testmodel::maskPointAt(*m_square, 1), "3",
+                              "0");
+    testgrading::addIncrement(m_mask->GetFormulas(), testmodel::maskPointAt(*m_square, 2), "hip",
+                              "0");
 
     m_manager.RecomputeAll();
 

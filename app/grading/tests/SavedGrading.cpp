@@ -3,6 +3,7 @@
 #include "SavedGrading.h"
 
 #include "RulFileRules.h"
+#include "SourcePath.h"
 #include "foundation/TextFormat.h"
 #include "sources/aama-reader/AAMAData.h"
 #include "sources/aama-reader/IAAMAData.h"
@@ -19,13 +20,6 @@
 namespace fs = std::filesystem;
 
 namespace testgrading {
-
-fs::path sourcePath(const std::string &relative)
-{
-    const char *root = std::getenv("MORVANE_SOURCE_DIR");
-    EXPECT_NE(root, nullptr) << "MORVANE_SOURCE_DIR is not set";
-    return fs::path(root != nullptr ? root : ".") / relative;
-}
 
 namespace {
 

@@ -12,9 +12,6 @@
 
 namespace testgrading {
 
-/// A source file of the project (MORVANE_SOURCE_DIR, set by the test's build).
-std::filesystem::path sourcePath(const std::string &relative);
-
 /// What the formulas make of one point in size s, worked out by hand.
 using Increment = std::function<DPOINT(int size)>;
 

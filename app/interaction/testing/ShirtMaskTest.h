@@ -2,6 +2,7 @@
 // A test fixture: a grade-mask document over the shirt style of the source tree.
 #pragma once
 
+#include "SourcePath.h"
 #include "TemporaryFolder.h"
 #include "app/interaction/testing/MaskDocumentOnStyle.h"
 #include "app/interaction/testing/SquarePiece.h"
@@ -12,19 +13,10 @@
 #include "model/MaskPolyline.h"
 #include "tasks/Task.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
 namespace testinteraction {
-
-/// A file of the source tree (MORVANE_SOURCE_DIR).
-inline std::filesystem::path sourcePath(const std::string &relative)
-{
-    const char *root = std::getenv("MORVANE_SOURCE_DIR");
-    EXPECT_NE(root, nullptr) << "MORVANE_SOURCE_DIR is not set";
-    return std::filesystem::path(root != nullptr ? root : ".") / relative;
-}
 
 /// The shirt style (two pieces) on its mask with the women's table set (six sizes, the third
 /// the base); the task manager is not started.
