@@ -6,6 +6,7 @@
 #include "app/documents/IOptions.h"
 #include "app/extras/UnitConverter.h"
 #include "model/GradeMask.h"
+#include "model/IInputPatterns.h"
 #include "model/MorvaneFactory.h"
 #include "tasks/TaskManager.h"
 
@@ -18,8 +19,12 @@ CGradeMaskDoc::CGradeMaskDoc()
 
 CGradeMaskDoc::~CGradeMaskDoc()
 {
+    m_oHandler.RemoveListener(&m_oFocusManager);
+    if (m_pOwner != nullptr)
+        m_pOwner->GetInputPatterns()->GetEventHandler()->RemoveListener(&m_oFocusManager);
     // The mask goes first, as the tools' state may still point into it until then.
     m_pGradeMask.reset();
+    m_oHandler.RemoveListener(&m_oRotationPivot);
 }
 
 void CGradeMaskDoc::Initialize(IDocumentServices *owner)
@@ -29,7 +34,22 @@ void CGradeMaskDoc::Initialize(IDocumentServices *owner)
     CEventHandler *maskHandler = nullptr;
     m_pGradeMask = CMorvaneFactory::MakeGradeMask(maskHandler, owner->GetInputPatterns());
     m_pGradeMask->SetUserFormulaConfig(&m_oFormulaEvaluator);
-    maskHandler->SetParent(reinterpret_cast<uintptr_t>(m_pGradeMask.get()), &m_oHandler);
+    AdoptHandler(*maskHandler, m_pGradeMask.get());
+    m_oInteractionModes.SetOwner(this);
+    AdoptHandler(m_oInteractionModes, &m_oInteractionModes);
+    m_oFocusManager.Initialize(this);
+    AdoptHandler(m_oFocusManager, &m_oFocusManager);
+    m_oHandler.AddListener(&m_oFocusManager);
+    owner->GetInputPatterns()->GetEventHandler()->AddListener(&m_oFocusManager);
+    m_oGradePathEditor.SetOwner(owner);
+    m_oRotationPivot.SetOwner(this);
+    AdoptHandler(m_oRotationPivot, &m_oRotationPivot);
+    m_oHandler.AddListener(&m_oRotationPivot);
+}
+
+void CGradeMaskDoc::AdoptHandler(CEventHandler &child, const void *object)
+{
+    child.SetParent(reinterpret_cast<uintptr_t>(object), &m_oHandler);
 }
 
 bool CGradeMaskDoc::IsFocusType(uint32_t code) const
@@ -41,11 +61,6 @@ std::string CGradeMaskDoc::GetDisplayName() const
 {
     const std::filesystem::path file = m_pGradeMask ? m_pGradeMask->GetFileName() : "";
     return file.empty() ? GetTitle() : file.stem().string();
-}
-
-bool CGradeMaskDoc::GetViewFlag()
-{
-    return false;
 }
 
 double CGradeMaskDoc::ConvertToDisplayUnits(double millimetres, int &decimals)

@@ -6,6 +6,12 @@
 #include "app/documents/Document.h"
 #include "app/grading/FormulaEvaluator.h"
 #include "app/grading/FormulaEvaluatorHost.h"
+#include "app/interaction/FocusManager.h"
+#include "app/interaction/GradePathEditor.h"
+#include "app/interaction/IMaskDocumentAccess.h"
+#include "app/interaction/InteractionModes.h"
+#include "app/interaction/MeasureLine.h"
+#include "app/interaction/RotationPivot.h"
 #include "foundation/EventHandler.h"
 #include "foundation/RuntimeClass.h"
 
@@ -19,20 +25,25 @@ class IDocumentServices;
 class IGradeMask;
 
 /// An open grade mask. It holds the mask (made over the main document's input patterns), the
-/// task manager that runs the mask's tools with their own undo history, its formula
-/// evaluator, the focus types of the current tool and the item list the tools collect. It is
-/// made and deleted by the main document's collection of mask documents (CGradeMaskDocArray),
-/// never stored through the document base: only its title is used.
+/// task manager that runs the mask's tools with their own undo history, the focus manager and
+/// interaction modes of its tools, its measure line, grade-path editor and rotation pivot, its
+/// formula evaluator, the focus types of the current tool, the item list the tools collect and
+/// the polylines line-selecting tools pick. It is made and deleted by the main document's
+/// collection of mask documents (CGradeMaskDocArray), never stored through the document base:
+/// only its title is used.
 ///
-/// Its event handler (kHandlerId, the document as owner) is the parent of the mask's handler and
-/// a child of the collection's, so a change inside the mask reaches the main document through
-/// it. It announces its item list with kItemListId: attached with the new index, detached with
-/// the item before the item is deleted.
-class CGradeMaskDoc : public CDocument, public IFormulaEvaluatorHost
+/// Its event handler (kHandlerId, the document as owner) is the parent of the mask's, the
+/// interaction modes', the focus manager's and the rotation pivot's handlers and a child of the
+/// collection's, so a change inside the mask reaches the main document through it; the focus
+/// manager and the pivot listen at it (the focus manager at the input patterns too). It
+/// announces its item list with kItemListId and its focus polylines with kFocusPolylinesId:
+/// attached with the new index, detached with the element before the element is deleted.
+class CGradeMaskDoc : public CDocument, public IFormulaEvaluatorHost, public IMaskDocumentAccess
 {
 public:
     static constexpr uint32_t kHandlerId = morvane::kModelHandlerId | 108;
     static constexpr uint32_t kItemListId = 105;
+    static constexpr uint32_t kFocusPolylinesId = 106;
 
     /// An empty document: no mask, no owner.
     CGradeMaskDoc();
@@ -40,14 +51,21 @@ public:
 
     /// Called once, right after construction: keeps owner (not owned), makes the grade mask
     /// over the owner's input patterns with this document's formula evaluator as its formula
-    /// configuration, and links the mask's handler to this document's.
+    /// configuration, and links and registers the mask and the tools' state objects.
     void Initialize(IDocumentServices *owner);
 
     IGradeMask *GetGradeMask() override { return m_pGradeMask.get(); }
     /// Null until the mask's task manager is built.
-    CTaskManager *GetTaskManager() const { return m_pTaskManager.get(); }
+    CTaskManager *GetTaskManager() override { return m_pTaskManager.get(); }
+    IDocumentServices *GetServices() override { return m_pOwner; }
+    CFocusManager *GetFocusManager() override { return &m_oFocusManager; }
+    CInteractionModes *GetInteractionModes() override { return &m_oInteractionModes; }
+    /// The same as GetInteractionModes.
+    CInteractionModes *GetSink() { return &m_oInteractionModes; }
+    CMeasureLine *GetMeasureLine() override { return &m_oMeasureLine; }
+    CGradePathEditor *GetGradePathEditor() override { return &m_oGradePathEditor; }
+    CRotationPivot *GetRotationPivot() override { return &m_oRotationPivot; }
     CFormulaEvaluator *GetFormulaEvaluator() { return &m_oFormulaEvaluator; }
-    IDocumentServices *GetOwner() const { return m_pOwner; }
     CEventHandler &GetEventHandler() { return m_oHandler; }
 
     /// The object-type codes that may take the focus in the current task.
@@ -67,21 +85,43 @@ public:
     /// Removes the items one by one, from the last.
     void ClearItemList() { m_oItems.Clear(); }
 
+    /// The polylines picked one after another, owned and announced (see the class).
+    int AddFocusPolyline(std::unique_ptr<CFocusObject> polyline)
+    {
+        return m_oFocusPolylines.Add(std::move(polyline));
+    }
+    int GetFocusPolylineCount() const { return m_oFocusPolylines.GetCount(); }
+    /// Null for an index out of range.
+    CFocusObject *GetFocusPolylineAt(int index) const { return m_oFocusPolylines.GetAt(index); }
+    /// Nothing for an index out of range.
+    void RemoveFocusPolylineAt(int index) { m_oFocusPolylines.RemoveAt(index); }
+    /// Removes the polylines one by one, from the last.
+    void ClearFocusPolylines() { m_oFocusPolylines.Clear(); }
+
     /// The mask's file name without folder and extension; the document's title while the mask
     /// has no file.
     std::string GetDisplayName() const;
 
-    /// Off until the mask's interaction modes are built.
-    bool GetViewFlag() override;
+    /// The view flag of the interaction modes.
+    bool GetViewFlag() override { return m_oInteractionModes.GetViewFlag(); }
     /// millimetres in the unit of the option "USER_UNITS", two decimals.
     double ConvertToDisplayUnits(double millimetres, int &decimals) override;
 
 private:
+    /// Makes this document's handler the parent of child, whose owner is object.
+    void AdoptHandler(CEventHandler &child, const void *object);
+
     CEventHandler m_oHandler;
     std::unique_ptr<IGradeMask> m_pGradeMask;
     std::unique_ptr<CTaskManager> m_pTaskManager;
     IDocumentServices *m_pOwner = nullptr;
+    CFocusManager m_oFocusManager;
+    CInteractionModes m_oInteractionModes;
     morvane::AnnouncedList<CObject> m_oItems{m_oHandler, kItemListId};
+    CMeasureLine m_oMeasureLine;
+    CGradePathEditor m_oGradePathEditor;
     std::vector<uint32_t> m_aFocusTypes;
     CFormulaEvaluator m_oFormulaEvaluator;
+    morvane::AnnouncedList<CFocusObject> m_oFocusPolylines{m_oHandler, kFocusPolylinesId};
+    CRotationPivot m_oRotationPivot;
 };

@@ -27,7 +27,7 @@ constexpr RepeatOption kRepeatOptions[] = {
     {"repeatZoomRectangle", "REPEAT_ZOOM_RECTANGLE"},
 };
 
-CTask *mainTaskOf(const CGradeMaskDoc &doc)
+CTask *mainTaskOf(CGradeMaskDoc &doc)
 {
     CTaskManager *manager = doc.GetTaskManager();
     return manager != nullptr ? manager->GetMainTask() : nullptr;
@@ -126,7 +126,7 @@ void CGradeMaskDocArray::ResetAssociationsAndFormulas()
 
 void CGradeMaskDocArray::ClearUndoHistories()
 {
-    for (const CGradeMaskDoc *doc : m_oDocs) {
+    for (CGradeMaskDoc *doc : m_oDocs) {
         CTask *mainTask = mainTaskOf(*doc);
         if (mainTask == nullptr)
             continue;
@@ -138,7 +138,7 @@ void CGradeMaskDocArray::ClearUndoHistories()
 void CGradeMaskDocArray::RefreshMainTasks()
 {
     const IOptions &options = m_pOwner->GetOptions();
-    for (const CGradeMaskDoc *doc : m_oDocs) {
+    for (CGradeMaskDoc *doc : m_oDocs) {
         CTask *mainTask = mainTaskOf(*doc);
         if (mainTask == nullptr)
             continue;

@@ -58,6 +58,8 @@ CMorvaneDoc::CMorvaneDoc(IOptions &options, IGradingMessages &prompt,
 {
     m_oHandler.SetHandlerId(kHandlerId, this);
     m_bEditMode = options.GetBoolOption("START_EDIT_MODE");
+    m_oDisplayFlags.SetListener(this);
+    m_oCursors.SetOwner(this);
     m_oMaskDocs.SetOwner(this);
     m_oMeasureTableDoc.Initialize(this);
 

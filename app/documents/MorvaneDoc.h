@@ -10,6 +10,8 @@
 #include "app/documents/IGradingEvents.h"
 #include "app/extras/ListenerList.h"
 #include "app/grading/GradingManager.h"
+#include "app/interaction/CursorTable.h"
+#include "app/interaction/DisplayFlags.h"
 #include "app/tables/MeasureTableDoc.h"
 #include "foundation/DRect.h"
 #include "foundation/EventHandler.h"
@@ -26,7 +28,8 @@ class IMainWindow;
 
 /// The one document of the program. It owns the input patterns and the grade model they come
 /// from, the client grade model an automation client fills, the open grade masks (one of them
-/// active), the measurement-table document and the grading manager. Commands, tasks and panels
+/// active), the measurement-table document, the grading manager, the display switches and the
+/// cursor table. Commands, tasks and panels
 /// reach it through IDocumentServices, task managers through IDocumentAccess, the documents it
 /// owns through IGradingEvents. It opens no window: questions and reports go to the prompt, the
 /// wait cursor to the main window once one is connected.
@@ -115,9 +118,10 @@ public:
     CTaskManager *GetTaskManager() override;
     CGradePathEditor *GetGradePathEditor() override;
     CMeasureLine *GetMeasureLine() override;
-    CDisplayFlags *GetDisplayFlags() override;
+    CDisplayFlags *GetDisplayFlags() override { return &m_oDisplayFlags; }
     CInteractionModes *GetInteractionModes() override;
     CFocusManager *GetFocusManager() override;
+    IMaskDocumentAccess *GetActiveMaskDocument() override;
     IPatternAssociationMap *GetPatternAssociationMap() override;
     IPointAssociationMap *GetPointAssociationMap() override;
     IGradeMask *GetActiveGradeMask() override;
@@ -137,7 +141,7 @@ public:
     CMeasureTableDoc *GetMeasureTableDoc() override { return &m_oMeasureTableDoc; }
     IGradingInterface *GetGradingInterface() override { return &m_oGrading; }
     IDocumentAccess *GetDocumentAccess() override { return this; }
-    CCursorTable *GetCursorTable() override;
+    CCursorTable *GetCursorTable() override { return &m_oCursors; }
     void NotifyChanged7() override;
     CRotationPivot *GetRotationPivot() override;
     bool IsEditMode() override { return m_bEditMode; }
@@ -205,6 +209,7 @@ private:
     std::array<std::string, 4> m_aStrings;
     int m_nBulkChange = 0;
     bool m_bRecalcPending = false;
+    CDisplayFlags m_oDisplayFlags;
     std::unique_ptr<IInputPatterns> m_pInputPatterns;
     CMeasureTableDoc m_oMeasureTableDoc;
     CGradeMaskDocArray m_oMaskDocs;
@@ -212,6 +217,7 @@ private:
     bool m_bFailed = false;
     CGradeMaskDoc *m_pActiveMaskDoc = nullptr;
     CGradingManager m_oGrading;
+    CCursorTable m_oCursors;
     CDRect m_rcExtent;
     bool m_bExtentFlag = false;
     CClientGradeModel m_oClientModel;

@@ -59,48 +59,49 @@ void CMorvaneDoc::RemoveItemAt(int index)
 
 CTaskManager *CMorvaneDoc::GetTaskManager()
 {
-    const CGradeMaskDoc *mask = ActiveMask();
+    CGradeMaskDoc *mask = ActiveMask();
     return mask != nullptr ? mask->GetTaskManager() : GetWorkspaceTaskManager();
 }
 
 CGradePathEditor *CMorvaneDoc::GetGradePathEditor()
 {
-    return nullptr;
+    CGradeMaskDoc *mask = ActiveMask();
+    return mask != nullptr ? mask->GetGradePathEditor() : nullptr;
 }
 
 CMeasureLine *CMorvaneDoc::GetMeasureLine()
 {
-    return nullptr;
-}
-
-CDisplayFlags *CMorvaneDoc::GetDisplayFlags()
-{
-    return nullptr;
+    CGradeMaskDoc *mask = ActiveMask();
+    return mask != nullptr ? mask->GetMeasureLine() : nullptr;
 }
 
 CInteractionModes *CMorvaneDoc::GetInteractionModes()
 {
-    return nullptr;
+    CGradeMaskDoc *mask = ActiveMask();
+    return mask != nullptr ? mask->GetInteractionModes() : nullptr;
 }
 
 CFocusManager *CMorvaneDoc::GetFocusManager()
 {
-    return nullptr;
+    CGradeMaskDoc *mask = ActiveMask();
+    return mask != nullptr ? mask->GetFocusManager() : nullptr;
 }
 
-CCursorTable *CMorvaneDoc::GetCursorTable()
+IMaskDocumentAccess *CMorvaneDoc::GetActiveMaskDocument()
 {
-    return nullptr;
+    return ActiveMask();
 }
 
 CRotationPivot *CMorvaneDoc::GetRotationPivot()
 {
-    return nullptr;
+    CGradeMaskDoc *mask = ActiveMask();
+    return mask != nullptr ? mask->GetRotationPivot() : nullptr;
 }
 
 CPattern *CMorvaneDoc::GetActivePattern()
 {
-    return nullptr;
+    CFocusManager *focus = GetFocusManager();
+    return focus != nullptr ? focus->GetActiveObject()->GetPattern() : nullptr;
 }
 
 CMorvaneWorkspace *CMorvaneDoc::GetWorkspace()

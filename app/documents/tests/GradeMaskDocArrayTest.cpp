@@ -6,6 +6,7 @@
 #include "app/grading/testing/MaskFormulas.h"
 #include "foundation/RuntimeClass.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using testdocuments::EventRecorder;
@@ -96,29 +97,55 @@ TEST_F(GradeMaskDocArrayTest, InsertionIsAnnouncedWithItsIndexAndRemovalWithTheD
     EXPECT_EQ(masks().GetCount(), 2);
 }
 
-TEST_F(GradeMaskDocArrayTest, ItemsAreAnnouncedAndRemovedFromTheLast)
+TEST_F(GradeMaskDocArrayTest, ItemsAndFocusPolylinesAreAnnouncedAndRemovedFromTheLast)
 {
     CGradeMaskDoc *doc = addTitled("Mask1");
-    EventRecorder heard(doc->GetEventHandler());
-    std::vector<uintptr_t> items;
-    for (int i = 0; i < 3; ++i) {
-        auto item = std::make_unique<CObject>();
-        items.push_back(reinterpret_cast<uintptr_t>(item.get()));
-        EXPECT_EQ(doc->AddItem(std::move(item)), i);
+    struct ListCase
+    {
+        const char *name;
+        uint32_t id;
+        std::function<uintptr_t()> add;
+        std::function<void()> clear;
+        std::function<int()> count;
+    };
+    const ListCase lists[] = {
+        {"items", CGradeMaskDoc::kItemListId,
+         [doc] {
+             auto item = std::make_unique<CObject>();
+             const auto added = reinterpret_cast<uintptr_t>(item.get());
+             doc->AddItem(std::move(item));
+             return added;
+         },
+         [doc] { doc->ClearItemList(); }, [doc] { return doc->GetItemCount(); }},
+        {"focus polylines", CGradeMaskDoc::kFocusPolylinesId,
+         [doc] {
+             auto polyline = CFocusObject::Create(nullptr, CFocusObject::kPolyline);
+             const auto added = reinterpret_cast<uintptr_t>(polyline.get());
+             doc->AddFocusPolyline(std::move(polyline));
+             return added;
+         },
+         [doc] { doc->ClearFocusPolylines(); }, [doc] { return doc->GetFocusPolylineCount(); }},
+    };
+    for (const ListCase &list : lists) {
+        SCOPED_TRACE(list.name);
+        EventRecorder heard(doc->GetEventHandler());
+        std::vector<uintptr_t> added;
+        for (int i = 0; i < 3; ++i)
+            added.push_back(list.add());
+
+        list.clear();
+
+        const uint32_t self = kMaskDocument;
+        EXPECT_EQ(heard.events, (std::vector<HeardEvent>{
+                                    {morvane::kEventAttached, self, list.id, 0},
+                                    {morvane::kEventAttached, self, list.id, 1},
+                                    {morvane::kEventAttached, self, list.id, 2},
+                                    {morvane::kEventDetached, self, list.id, added[2]},
+                                    {morvane::kEventDetached, self, list.id, added[1]},
+                                    {morvane::kEventDetached, self, list.id, added[0]},
+                                }));
+        EXPECT_EQ(list.count(), 0);
     }
-
-    doc->ClearItemList();
-
-    const uint32_t self = kMaskDocument;
-    EXPECT_EQ(heard.events, (std::vector<HeardEvent>{
-                                {morvane::kEventAttached, self, 105, 0},
-                                {morvane::kEventAttached, self, 105, 1},
-                                {morvane::kEventAttached, self, 105, 2},
-                                {morvane::kEventDetached, self, 105, items[2]},
-                                {morvane::kEventDetached, self, 105, items[1]},
-                                {morvane::kEventDetached, self, 105, items[0]},
-                            }));
-    EXPECT_EQ(doc->GetItemCount(), 0);
 }
 
 TEST_F(GradeMaskDocArrayTest, FocusTypesAreAListOfCodesEmptyAtFirst)

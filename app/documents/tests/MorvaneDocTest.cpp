@@ -148,6 +148,30 @@ TEST_F(MorvaneDocTest, AnUnhandledExceptionLeavesTheClientModelToTheDocument)
     EXPECT_EQ(m_doc.GetLoadedGradeModel(), nullptr);
 }
 
+TEST_F(MorvaneDocTest, TheActiveMasksToolStateIsReachedThroughTheDocument)
+{
+    loadStyle();
+    CGradeMaskDoc *mask = addMask();
+    placeStyleOn(*mask);
+
+    EXPECT_EQ(m_doc.GetActiveMaskDocument(), mask);
+    EXPECT_EQ(m_doc.GetFocusManager(), mask->GetFocusManager());
+    EXPECT_EQ(m_doc.GetFocusManager()->GetOwner(), mask);
+    EXPECT_EQ(m_doc.GetInteractionModes(), mask->GetSink());
+    EXPECT_EQ(m_doc.GetMeasureLine(), mask->GetMeasureLine());
+    EXPECT_EQ(m_doc.GetGradePathEditor(), mask->GetGradePathEditor());
+    EXPECT_EQ(m_doc.GetRotationPivot(), mask->GetRotationPivot());
+    EXPECT_EQ(m_doc.GetPointAssociationMap(), mask->GetGradeMask()->GetPointAssociationMap());
+
+    CPattern *input = m_doc.GetInputPatterns()->GetPatternAt(0);
+    mask->GetFocusManager()->SetActiveObject(CFocusObject::Create(input, CFocusObject::kPattern));
+    EXPECT_EQ(m_doc.GetActivePattern(), input);
+
+    EventRecorder heard(m_doc.GetEventHandler());
+    m_doc.GetDisplayFlags()->SetShowInputPatterns(false);
+    EXPECT_EQ(heard.with(0).size(), 1u);
+}
+
 TEST_F(MorvaneDocTest, FlagsAndTextsAnnounceOnlyWhatChanged)
 {
     EventRecorder heard(m_doc.GetEventHandler());
@@ -216,6 +240,10 @@ TEST_F(MorvaneDocTest, WithoutAnActiveMaskTheMasksServicesAnswerNothing)
     EXPECT_EQ(m_doc.GetActiveGradeMask(), nullptr);
     EXPECT_EQ(m_doc.GetPointAssociationMap(), nullptr);
     EXPECT_EQ(m_doc.GetTaskManager(), nullptr);
+    EXPECT_EQ(m_doc.GetFocusManager(), nullptr);
+    EXPECT_EQ(m_doc.GetActiveMaskDocument(), nullptr);
+    EXPECT_EQ(m_doc.GetRotationPivot(), nullptr);
+    EXPECT_EQ(m_doc.GetActivePattern(), nullptr);
     EXPECT_TRUE(m_doc.CanDeactivate());
     EXPECT_FALSE(m_doc.GetGradingInterface()->ApplyGradeRules());
 }
