@@ -8,7 +8,6 @@
 #include "model/GradeMask.h"
 #include "model/IInputPatterns.h"
 #include "model/MorvaneFactory.h"
-#include "tasks/TaskManager.h"
 
 #include <algorithm>
 
@@ -27,7 +26,8 @@ CGradeMaskDoc::~CGradeMaskDoc()
     m_oHandler.RemoveListener(&m_oRotationPivot);
 }
 
-void CGradeMaskDoc::Initialize(IDocumentServices *owner)
+void CGradeMaskDoc::Initialize(IDocumentServices *owner,
+                               std::unique_ptr<CMaskTaskManager> taskManager)
 {
     m_pOwner = owner;
     m_oFormulaEvaluator.SetOwner(owner, this);
@@ -41,6 +41,9 @@ void CGradeMaskDoc::Initialize(IDocumentServices *owner)
     AdoptHandler(m_oFocusManager, &m_oFocusManager);
     m_oHandler.AddListener(&m_oFocusManager);
     owner->GetInputPatterns()->GetEventHandler()->AddListener(&m_oFocusManager);
+    m_pTaskManager = std::move(taskManager);
+    m_pTaskManager->Create(owner);
+    m_pTaskManager->Run();
     m_oGradePathEditor.SetOwner(owner);
     m_oRotationPivot.SetOwner(this);
     AdoptHandler(m_oRotationPivot, &m_oRotationPivot);

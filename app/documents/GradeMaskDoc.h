@@ -12,6 +12,7 @@
 #include "app/interaction/InteractionModes.h"
 #include "app/interaction/MeasureLine.h"
 #include "app/interaction/RotationPivot.h"
+#include "app/taskdefs/MaskTaskManager.h"
 #include "foundation/EventHandler.h"
 #include "foundation/RuntimeClass.h"
 
@@ -20,7 +21,6 @@
 #include <string>
 #include <vector>
 
-class CTaskManager;
 class IDocumentServices;
 class IGradeMask;
 
@@ -51,11 +51,11 @@ public:
 
     /// Called once, right after construction: keeps owner (not owned), makes the grade mask
     /// over the owner's input patterns with this document's formula evaluator as its formula
-    /// configuration, and links and registers the mask and the tools' state objects.
-    void Initialize(IDocumentServices *owner);
+    /// configuration, links and registers the mask and the tools' state objects, and creates
+    /// and runs taskManager (with the owner as its data object), which starts "MainTask".
+    void Initialize(IDocumentServices *owner, std::unique_ptr<CMaskTaskManager> taskManager);
 
     IGradeMask *GetGradeMask() override { return m_pGradeMask.get(); }
-    /// Null until the mask's task manager is built.
     CTaskManager *GetTaskManager() override { return m_pTaskManager.get(); }
     IDocumentServices *GetServices() override { return m_pOwner; }
     CFocusManager *GetFocusManager() override { return &m_oFocusManager; }
@@ -113,7 +113,7 @@ private:
 
     CEventHandler m_oHandler;
     std::unique_ptr<IGradeMask> m_pGradeMask;
-    std::unique_ptr<CTaskManager> m_pTaskManager;
+    std::unique_ptr<CMaskTaskManager> m_pTaskManager;
     IDocumentServices *m_pOwner = nullptr;
     CFocusManager m_oFocusManager;
     CInteractionModes m_oInteractionModes;

@@ -4,6 +4,7 @@
 
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/IOptions.h"
+#include "app/taskdefs/MainTask.h"
 #include "foundation/NameCompare.h"
 #include "foundation/NameRegistry.h"
 #include "model/GradeMask.h"
@@ -13,24 +14,9 @@
 
 namespace {
 
-/// The variables of a mask's main task that follow the repeat options, and their options.
-struct RepeatOption
-{
-    const char *variable;
-    const char *option;
-};
-
-constexpr RepeatOption kRepeatOptions[] = {
-    {"repeat", "REPEAT_INTERACIVE_TOOLS"},
-    {"repeatAdd", "REPEAT_ADD_REGION"},
-    {"repeatMoveView", "REPEAT_MOVE_VIEW"},
-    {"repeatZoomRectangle", "REPEAT_ZOOM_RECTANGLE"},
-};
-
 CTask *mainTaskOf(CGradeMaskDoc &doc)
 {
-    CTaskManager *manager = doc.GetTaskManager();
-    return manager != nullptr ? manager->GetMainTask() : nullptr;
+    return doc.GetTaskManager()->GetMainTask();
 }
 
 } // namespace
@@ -48,7 +34,7 @@ CGradeMaskDocArray::~CGradeMaskDocArray()
 std::unique_ptr<CGradeMaskDoc> CGradeMaskDocArray::CreateMaskDoc() const
 {
     auto doc = std::make_unique<CGradeMaskDoc>();
-    doc->Initialize(m_pOwner);
+    doc->Initialize(m_pOwner, m_fnTaskManager());
     return doc;
 }
 
@@ -142,8 +128,6 @@ void CGradeMaskDocArray::RefreshMainTasks()
         CTask *mainTask = mainTaskOf(*doc);
         if (mainTask == nullptr)
             continue;
-        for (const RepeatOption &repeat : kRepeatOptions)
-            mainTask->GetAttributes()->SetInteger(repeat.variable,
-                                                  options.GetIntOption(repeat.option));
+        morvane::copyRepeatOptions(*mainTask, options);
     }
 }

@@ -7,6 +7,7 @@
 #include "foundation/PtrCollection.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,9 @@ public:
     static constexpr uint32_t kHandlerId = morvane::kModelHandlerId | 107;
     static constexpr uint32_t kMaskDocumentId = 108;
 
+    /// Makes the task manager of each mask document made from now on.
+    using TaskManagerFactory = std::function<std::unique_ptr<CMaskTaskManager>()>;
+
     CGradeMaskDocArray();
     /// Deletes the documents without announcing them.
     ~CGradeMaskDocArray();
@@ -34,9 +38,13 @@ public:
     /// gets.
     void SetOwner(IDocumentServices *owner) { m_pOwner = owner; }
     IDocumentServices *GetOwner() const { return m_pOwner; }
+    /// Replaces what makes the masks' task managers (a plain CMaskTaskManager until set): tests
+    /// install managers with stand-ins for the commands not built yet.
+    void SetTaskManagerFactory(TaskManagerFactory factory) { m_fnTaskManager = std::move(factory); }
     CEventHandler &GetEventHandler() { return m_oHandler; }
 
-    /// A new mask document, initialised with the owner, not yet in the collection.
+    /// A new mask document, initialised with the owner and a new task manager, not yet in the
+    /// collection.
     std::unique_ptr<CGradeMaskDoc> CreateMaskDoc() const;
     /// Takes doc over at index (the count appends), links its handler to the collection's and
     /// announces it.
@@ -78,4 +86,5 @@ private:
     CEventHandler m_oHandler;
     COwningCollection<CGradeMaskDoc> m_oDocs;
     IDocumentServices *m_pOwner = nullptr;
+    TaskManagerFactory m_fnTaskManager = [] { return std::make_unique<CMaskTaskManager>(); };
 };

@@ -114,8 +114,7 @@ bool CMorvaneDoc::SaveModifiedItems()
 {
     for (int i = 0; i < m_oMaskDocs.GetCount(); ++i) {
         CGradeMaskDoc *doc = m_oMaskDocs.GetAt(i);
-        CTaskManager *manager = doc->GetTaskManager();
-        if (manager != nullptr && !manager->DispatchEvent("SaveModifiedMask", doc->GetGradeMask()))
+        if (!doc->GetTaskManager()->DispatchEvent("SaveModifiedMask", doc->GetGradeMask()))
             return false;
     }
     return true;
@@ -184,10 +183,8 @@ void CMorvaneDoc::SetActiveMaskDoc(CGradeMaskDoc *doc)
 
 bool CMorvaneDoc::CanDeactivate()
 {
-    if (m_pActiveMaskDoc == nullptr)
-        return true;
-    CTaskManager *manager = m_pActiveMaskDoc->GetTaskManager();
-    return manager == nullptr || manager->CanDispatchEvent("OnDeactivate", nullptr);
+    return m_pActiveMaskDoc == nullptr ||
+           m_pActiveMaskDoc->GetTaskManager()->CanDispatchEvent("OnDeactivate", nullptr);
 }
 
 void CMorvaneDoc::OnBeginGrading()

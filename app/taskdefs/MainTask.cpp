@@ -22,15 +22,26 @@ struct OptionCopy
 };
 
 // The option keys keep their spelling: "REPEAT_INTERACIVE_TOOLS" is what "MORVANE.INI" holds.
-constexpr OptionCopy kOptionCopies[] = {
+constexpr OptionCopy kRepeatOptions[] = {
     {"repeat", "REPEAT_INTERACIVE_TOOLS"},
     {"repeatAdd", "REPEAT_ADD_REGION"},
     {"repeatMoveView", "REPEAT_MOVE_VIEW"},
     {"repeatZoomRectangle", "REPEAT_ZOOM_RECTANGLE"},
-    {"bAutoMove", "START_WITH_MOVE_MODE"},
 };
+constexpr OptionCopy kMoveModeOption = {"bAutoMove", "START_WITH_MOVE_MODE"};
+
+void copyOption(ITask &task, const IOptions &options, const OptionCopy &copy)
+{
+    task.GetAttributes()->SetInteger(copy.variable, options.GetIntOption(copy.option));
+}
 
 } // namespace
+
+void copyRepeatOptions(ITask &mainTask, const IOptions &options)
+{
+    for (const OptionCopy &copy : kRepeatOptions)
+        copyOption(mainTask, options, copy);
+}
 
 void MainTaskDefinition::Define(ITask *task)
 {
@@ -43,8 +54,8 @@ void MainTaskDefinition::OnEnter(ITask *task)
     if (!services)
         return;
     const IOptions &options = services->GetOptions();
-    for (const OptionCopy &copy : kOptionCopies)
-        task->GetAttributes()->SetInteger(copy.variable, options.GetIntOption(copy.option));
+    copyRepeatOptions(*task, options);
+    copyOption(*task, options, kMoveModeOption);
 }
 
 void MainTaskDefinition::OnModifiedChanged(ITask *task)

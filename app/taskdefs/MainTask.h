@@ -5,11 +5,17 @@
 #include "app/taskdefs/ChartDeclaration.h"
 #include "tasks/ITaskDefinition.h"
 
+class IOptions;
+
 namespace morvane {
 
 /// The chart of "MainTask": 27 states, 25 variables, and the transitions that start every tool
 /// from "IdleTask" and come back to it.
 const ChartDeclaration &mainTaskChart();
+
+/// Copies the repeat options into the variables of a mask's main task: "repeat" (the option
+/// "REPEAT_INTERACIVE_TOOLS"), "repeatAdd", "repeatMoveView" and "repeatZoomRectangle".
+void copyRepeatOptions(ITask &mainTask, const IOptions &options);
 
 /// The definition of "MainTask". Its task keeps the mask's undo history, starts in
 /// "NotActiveState" until "OnActivate", and runs "IdleTask" between tools.
