@@ -44,6 +44,8 @@ constexpr uint32_t kPatternOrigin = 0;
 constexpr uint32_t kPatternGrading = 0;
 constexpr uint32_t kAllProperties = 0xFFFF;
 constexpr uint32_t kFormulaProperty = 2;
+/// A measure formula's value changed.
+constexpr uint32_t kMeasureValueProperty = 3;
 constexpr uint32_t kOptionsProperty = 3;
 
 uint32_t originOf(const EventData &data)
@@ -109,13 +111,12 @@ bool CGradingManager::RestartGrading()
 
 bool CGradingManager::ApplyGradeRules()
 {
-    IGradeMask *mask = GetActiveMask();
-    if (mask == nullptr)
-        return false;
     if (!HasSizes())
         return true;
     RecomputeAll();
-    if (!ReportFormulaProblems(*mask->GetFormulaManager()))
+    // Without an active mask there are no formulas to ask about, nor any to grade.
+    IGradeMask *mask = GetActiveMask();
+    if (mask != nullptr && !ReportFormulaProblems(*mask->GetFormulaManager()))
         return false;
     GradingUpdateGuard raised(m_services);
     const bool wasGrading = std::exchange(m_bGrading, true);
@@ -363,8 +364,12 @@ void CGradingManager::OnAfterChange(EventData *data)
     OnFormulaChange(data);
     if (isKey(*data, kMainDocumentOrigin, kOptionsProperty))
         Invalidate();
-    if (isKey(*data, kPatternOrigin, kPatternGrading) && !m_bGrading)
+    if (m_bGrading)
+        return;
+    if (isKey(*data, kPatternOrigin, kPatternGrading))
         OnPatternGradingChanged(data->m_aOwners[0]);
+    if (isKey(*data, kFormulaOrigin, kMeasureValueProperty))
+        MarkEveryGradingForGrading();
 }
 
 void CGradingManager::OnPatternGradingChanged(const void *pattern)
@@ -385,10 +390,17 @@ void CGradingManager::OnPatternGradingChanged(const void *pattern)
         if (std::find(reach.reads.begin(), reach.reads.end(), source) == reach.reads.end())
             continue;
         for (CPatternGrading *grading : m_oGradings)
-            if (std::find(reach.patterns.begin(), reach.patterns.end(), grading->GetPattern()) !=
-                reach.patterns.end())
+            if (reach.everyPattern ||
+                std::find(reach.patterns.begin(), reach.patterns.end(), grading->GetPattern()) !=
+                    reach.patterns.end())
                 grading->MarkForGrading();
     }
+}
+
+void CGradingManager::MarkEveryGradingForGrading()
+{
+    for (CPatternGrading *grading : m_oGradings)
+        grading->MarkForGrading();
 }
 
 void CGradingManager::OnFormulaChange(EventData *data)

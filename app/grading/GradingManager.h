@@ -42,7 +42,8 @@ class IMeasureTable;
 /// Stale gradings are graded again; the others keep their result. A change of the grading of one
 /// input pattern made outside a grading pass (a grade point dragged) makes only that pattern's
 /// grading stale, and the gradings of the patterns graded by runtime formulas that read its
-/// points.
+/// points (every grading when such a formula is a measure, which every pattern grades). A
+/// measure's value changed outside a pass makes every pattern grade again.
 class CGradingManager : public CEventSink, public IGradingInterface
 {
 public:
@@ -64,7 +65,8 @@ public:
     /// asks whether to grade anyway (no ends here with nothing changed). Then, with the
     /// grading-update counter raised, grades each pattern whose grading is stale; a pattern
     /// that fails (reported by its grading state) does not keep the others from grading. False
-    /// when asked and refused, when a pattern failed, or without an active grade mask.
+    /// when asked and refused, or when a pattern failed. Without an active grade mask nothing is
+    /// asked and nothing graded (true).
     bool ApplyGradeRules() override;
     /// Checks the formulas that grading evaluates (the copies of the mask's point formulas
     /// bound to input points, not the unbound formulas kept in the mask, and the mask's other
@@ -126,6 +128,8 @@ private:
     /// Marks the grading of the pattern whose grading changed, and the gradings of the patterns
     /// graded by a runtime formula that reads its points, for grading again.
     void OnPatternGradingChanged(const void *pattern);
+    /// Every pattern grades again at the next pass, with the formula lists it has.
+    void MarkEveryGradingForGrading();
 
     IDocumentServices &m_services;
     IGradingMessages &m_messages;

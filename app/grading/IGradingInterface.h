@@ -18,7 +18,8 @@ public:
     /// (no ends here with nothing changed); then grades every pattern whose grading is stale (a
     /// change reached it since its last pass), with the document's bulk-change counter raised.
     /// A pattern that fails does not keep the others from grading. False when asked and
-    /// refused, when a pattern failed, or without an active grade mask.
+    /// refused, or when a pattern failed. Without an active grade mask there is nothing to ask
+    /// about nor to grade: true, nothing changed.
     virtual bool ApplyGradeRules() = 0;
     /// Checks the active mask's formulas again (their problems go to its message list) and
     /// brings every grading state up to date; grades nothing.

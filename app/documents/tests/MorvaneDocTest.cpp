@@ -8,6 +8,7 @@
 #include "app/documents/IPointArea.h"
 #include "app/grading/PatternGrading.h"
 #include "app/grading/testing/MaskFormulas.h"
+#include "formulas/PointFormulaIncrement.h"
 #include "foundation/RuntimeClass.h"
 #include "model/InputPattern.h"
 #include "model/InputPoint.h"
@@ -25,7 +26,36 @@ constexpr int kSizes = 6;
 constexpr int kBase = 2;
 constexpr uint32_t kDocument = 100;
 
-using MorvaneDocTest = testdocuments::MainDocumentFixture;
+class MorvaneDocTest : public testdocuments::MainDocumentFixture
+{
+protected:
+    /// The style on a new active mask, FRONT's first point graded by a measure and a step and
+    /// BACK's by a fixed increment (as the end-to-end grading of the style), graded through the
+    /// document.
+    bool gradeStyleOnAMask()
+    {
+        loadStyle();
+        CGradeMask &mask = placeStyleOn(*addMask());
+        testgrading::addIncrement(mask.GetFormulas(), inputPoint(0, 0)->GetAssociatedPoint(),
+                                  "waist/40", "%INC(0.5)");
+        testgrading::addIncrement(mask.GetFormulas(), inputPoint(1, 0)->GetAssociatedPoint(),
+                                  "1.25", "-0.75");
+        m_doc.OnBeginGrading();
+        return m_doc.GetGradingInterface()->ApplyGradeRules();
+    }
+
+    /// Every point of every input pattern in every size.
+    std::vector<DPOINT> everyShift()
+    {
+        std::vector<DPOINT> shifts;
+        IInputPatterns &patterns = *m_doc.GetInputPatterns();
+        for (int p = 0; p < patterns.GetPatternCount(); ++p)
+            for (int i = 0; i < patterns.GetPatternAt(p)->GetBasePointCount(); ++i)
+                for (int s = 0; s < kSizes; ++s)
+                    shifts.push_back(inputPoint(p, i)->GetInputPoint()->GetGradeShift({}, {0, s}));
+        return shifts;
+    }
+};
 
 /// A rectangle of the mask that collects points, in the mode given.
 class FramedArea : public CObject, public IPointArea
@@ -88,15 +118,7 @@ TEST_F(MorvaneDocTest, ActivatingAMaskSendsBothNotificationsAndTheGradingHearsTh
 
 TEST_F(MorvaneDocTest, GradingThroughTheDocumentGivesTheStylesGrading)
 {
-    loadStyle();
-    CGradeMask &mask = placeStyleOn(*addMask());
-    testgrading::addIncrement(mask.GetFormulas(), inputPoint(0, 0)->GetAssociatedPoint(),
-                              "waist/40", "%INC(0.5)");
-    testgrading::addIncrement(mask.GetFormulas(), inputPoint(1, 0)->GetAssociatedPoint(), "1.25",
-                              "-0.75");
-
-    m_doc.OnBeginGrading();
-    ASSERT_TRUE(m_doc.GetGradingInterface()->ApplyGradeRules());
+    ASSERT_TRUE(gradeStyleOnAMask());
 
     EXPECT_TRUE(m_prompt.problems.empty());
     EXPECT_EQ(m_doc.IsBulkChange(), false);
@@ -109,6 +131,31 @@ TEST_F(MorvaneDocTest, GradingThroughTheDocumentGivesTheStylesGrading)
         const DPOINT back = inputPoint(1, 0)->GetInputPoint()->GetGradeShift({}, {0, s});
         EXPECT_NEAR(back.x, s == kBase ? 0 : 1.25, 1e-9);
         EXPECT_NEAR(back.y, s == kBase ? 0 : -0.75, 1e-9);
+    }
+}
+
+TEST_F(MorvaneDocTest, ADraggedGradePointRegradesOnlyItsPieceAsAFullRegradeWould)
+{
+    ASSERT_TRUE(gradeStyleOnAMask());
+    IGradingInterface &grading = *m_doc.GetGradingInterface();
+    m_options.set("AUTO_RECALC", "1");
+
+    inputPoint(0, 1)->GetInputPoint()->MoveGradePoint({0, 4}, 2.0, 1.0);
+
+    CGradingManager &manager = m_doc.GetGradingManager();
+    EXPECT_TRUE(manager.GetPatternGradingAt(0)->NeedsGrading());
+    EXPECT_FALSE(manager.GetPatternGradingAt(1)->NeedsGrading());
+    EXPECT_FALSE(m_doc.IsRecalcPending());
+    ASSERT_TRUE(grading.ApplyGradeRules());
+    const std::vector<DPOINT> regraded = everyShift();
+    m_doc.OnBeginGrading();
+    ASSERT_TRUE(grading.ApplyGradeRules());
+    const std::vector<DPOINT> full = everyShift();
+    ASSERT_EQ(regraded.size(), full.size());
+    for (std::size_t k = 0; k < full.size(); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_DOUBLE_EQ(regraded[k].x, full[k].x);
+        EXPECT_DOUBLE_EQ(regraded[k].y, full[k].y);
     }
 }
 
@@ -245,7 +292,34 @@ TEST_F(MorvaneDocTest, WithoutAnActiveMaskTheMasksServicesAnswerNothing)
     EXPECT_EQ(m_doc.GetRotationPivot(), nullptr);
     EXPECT_EQ(m_doc.GetActivePattern(), nullptr);
     EXPECT_TRUE(m_doc.CanDeactivate());
-    EXPECT_FALSE(m_doc.GetGradingInterface()->ApplyGradeRules());
+    EXPECT_TRUE(m_doc.GetGradingInterface()->ApplyGradeRules());
+}
+
+TEST_F(MorvaneDocTest, WithoutAnActiveMaskGradingAsksNothingAndNoPatternIsPlaced)
+{
+    loadStyle();
+    CGradeMask &mask = placeStyleOn(*addMask());
+    // A formula as a mask file may hold it: its measure is in no table.
+    testgrading::addIncrement(mask.GetFormulas(), inputPoint(0, 0)->GetAssociatedPoint(), "1", "0")
+        ->GetParam(0)
+        ->SetValue("chest/4");
+    const DPOINT at = inputPoint(1, 0)->GetAbsPosition();
+    testmodel::addRegion(mask, testmodel::boxShape(at.x - 1, at.y - 1, at.x + 1, at.y + 1),
+                         REGION_READ_ONLY);
+    IGradingInterface &grading = *m_doc.GetGradingInterface();
+    m_prompt.answer = false;
+    EXPECT_FALSE(grading.ApplyGradeRules());
+    CPtrCollection<CBasePoint> onTheMask;
+    grading.CollectGradePoints(onTheMask);
+    EXPECT_LT(onTheMask.Find(inputPoint(1, 0)), 0);
+
+    m_doc.SetActiveMaskDoc(nullptr);
+
+    EXPECT_TRUE(grading.ApplyGradeRules());
+    EXPECT_EQ(m_prompt.questions.size(), 1u);
+    CPtrCollection<CBasePoint> withoutMask;
+    grading.CollectGradePoints(withoutMask);
+    EXPECT_EQ(withoutMask.GetCount(), 0);
 }
 
 TEST_F(MorvaneDocTest, PointsInAnAreaAreCollectedOnceAndExcludeRegionsCountByMode)

@@ -91,6 +91,20 @@ TEST_F(GradingManagerTest, GradePointsInAReadOnlyRegionAreLeftOutOfTheGradePoint
     EXPECT_FALSE(m_manager.HasPoint(inputPoint(1)->GetPointId()));
 }
 
+TEST_F(GradingManagerTest, WithoutAnActiveMaskNoRegionIsAskedAndNothingIsAsked)
+{
+    testmodel::addRegion(*m_mask, testmodel::boxShape(-1, -1, 41, 1), REGION_READ_ONLY);
+    testgrading::addIncrement(m_mask->GetFormulas(), testmodel::maskPointAt(*m_square, 2), "hip",
+                              "0");
+    m_services.activeMask = nullptr;
+    m_manager.Invalidate();
+
+    EXPECT_EQ(m_manager.GetGradePoints().GetCount(), 4);
+    EXPECT_TRUE(m_manager.ApplyGradeRules());
+    EXPECT_TRUE(m_messages.questions.empty());
+    EXPECT_FALSE(m_manager.HasRuntimeFormulas());
+}
+
 TEST_F(GradingManagerTest, FormulaPointsAreThePointsTheMasksFormulasGrade)
 {
     testgrading::addIncrement(m_mask->GetFormulas(), testmodel::maskPointAt(*m_square, 1), "3",

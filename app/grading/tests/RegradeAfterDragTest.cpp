@@ -5,9 +5,13 @@
 #include "SourcePath.h"
 #include "app/grading/testing/MaskFormulas.h"
 #include "app/grading/testing/StyleOnMask.h"
+#include "formulas/MeasureP2P.h"
 #include "model/InputPattern.h"
 #include "model/InputPoint.h"
+#include "model/MaskPointList.h"
+#include "model/PatternLocation.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -128,4 +132,54 @@ TEST_F(RegradeAfterDragTest, AFormulaThatReadsTheDraggedPatternGradesItsOwnPatte
     EXPECT_DOUBLE_EQ(shift(1, 1, kDraggedSize).x, shift(0, 1, kDraggedSize).x);
     EXPECT_DOUBLE_EQ(shift(1, 1, kDraggedSize).y, shift(0, 1, kDraggedSize).y);
     expectFullRegradeGives(everyShift());
+}
+
+TEST_F(RegradeAfterDragTest, AMeasureThatReadsTheDraggedPatternGradesEveryPatternAgain)
+{
+    // A measure across FRONT's points 0 and 1; every pattern grades the measures.
+    auto *span = static_cast<CMeasureP2P *>(m_style.formulas().AddFormula(
+        m_style.formulas().MakePatternFormula(CMeasureP2P::kFormulaType, nullptr,
+                                              m_style.maskPoint(0, 0)->GetParent())));
+    span->SetIndexPoint(0, m_style.maskPoint(0, 0));
+    span->SetIndexPoint(1, m_style.maskPoint(0, 1));
+    span->SetVarName("span");
+    ASSERT_TRUE(m_style.grade());
+
+    drag(0, 1, 2.0, 1.0);
+
+    EXPECT_TRUE(needsGrading(0));
+    EXPECT_TRUE(needsGrading(1));
+    ASSERT_TRUE(grading().ApplyGradeRules());
+    expectFullRegradeGives(everyShift());
+
+    // A measure's value changed between passes reaches every pattern too.
+    span->OnValueChanged();
+    EXPECT_TRUE(needsGrading(0));
+    EXPECT_TRUE(needsGrading(1));
+}
+
+TEST_F(RegradeAfterDragTest, ChangesOtherThanADragGradeAsAFullRegradeDoes)
+{
+    struct Change
+    {
+        const char *name;
+        std::function<void()> act;
+    };
+    IPatternLocation *back = m_style.inputPatterns().GetPatternAt(1)->GetPatternLocation();
+    const Change changes[] = {
+        {"a piece turned", [back] { back->Set(back->GetPosition(), 90, false); }},
+        {"a piece flipped", [back] { back->Set(back->GetPosition(), 90, true); }},
+        {"a point association removed",
+         [this] {
+             m_style.mask().GetPointAssociationMap()->RemoveAssociation(
+                 m_style.maskPoint(1, 0)->GetMaskPoint(), m_style.inputPoint(1, 0));
+         }},
+    };
+    for (const Change &change : changes) {
+        SCOPED_TRACE(change.name);
+        ASSERT_TRUE(grading().ApplyGradeRules());
+        change.act();
+        ASSERT_TRUE(grading().ApplyGradeRules());
+        expectFullRegradeGives(everyShift());
+    }
 }
