@@ -106,7 +106,12 @@ int CMorvaneDoc::OnUnhandledException(const CMorvaneException *exception)
     SetFailed(true);
     m_rPrompt.ReportProblem(exception != nullptr ? exception->GetFormatError()
                                                  : "Critical error!\nApplication will close!");
-    ReleaseLoadedGradeModel();
+    try {
+        ReleaseLoadedGradeModel();
+    } catch (const CMorvaneException &) {
+        // Already closing on a critical error: a model that fails to end must not end the
+        // report with a second one.
+    }
     return 0;
 }
 

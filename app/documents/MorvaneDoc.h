@@ -74,7 +74,8 @@ public:
     /// The report of an exception that left the program's event loop (null: no exception
     /// object): drawing is suspended (SetFailed), the prompt shows the exception's text ("Critical
     /// error!\nApplication will close!" without one), and the loaded grade model is released as
-    /// its kind says. Returns 0.
+    /// its kind says (a model that fails to end is only forgotten). Returns 0; never throws a
+    /// CMorvaneException.
     int OnUnhandledException(const CMorvaneException *exception);
     /// Asked before the program closes: dispatches "SaveModifiedMask" with each open mask's grade
     /// mask to its task manager, in order, whether in edit mode or not; false, leaving the

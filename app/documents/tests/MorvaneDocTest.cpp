@@ -178,6 +178,32 @@ TEST_F(MorvaneDocTest, AnUnhandledExceptionSuspendsDrawingAndReleasesALoadedMode
     EXPECT_TRUE(m_prompt.questions.empty());
 }
 
+namespace {
+
+/// A model that ends with a critical code.
+class FailingToEndModel : public CClientGradeModel
+{
+public:
+    GM_ERROR Release() override
+    {
+        delete this;
+        return GM_UNEXPECTED_INTERNAL_ERROR;
+    }
+};
+
+} // namespace
+
+TEST_F(MorvaneDocTest, AModelThatFailsToEndDoesNotInterruptTheReportOfAnUnhandledException)
+{
+    m_doc.SetGradeModel(new FailingToEndModel, GMK_AAMA);
+
+    EXPECT_NO_THROW(m_doc.OnUnhandledException(nullptr));
+
+    EXPECT_EQ(m_doc.GetLoadedGradeModel(), nullptr);
+    EXPECT_TRUE(m_doc.IsFailed());
+    EXPECT_EQ(m_prompt.problems.size(), 1u);
+}
+
 TEST_F(MorvaneDocTest, AnUnhandledExceptionLeavesTheClientModelToTheDocument)
 {
     CClientGradeModel &client = m_doc.GetClientModel();
