@@ -444,6 +444,23 @@ TEST_F(MorvaneDocTest, ChangedOptionsMakeTheGradingStaleWithOrWithoutMasks)
     EXPECT_TRUE(m_doc.GetGradingManager().GetPatternGradingAt(0)->NeedsGrading());
 }
 
+TEST_F(MorvaneDocTest, ChangingTheActiveTableKeepsTheGrading)
+{
+    loadStyle();
+    placeStyleOn(*addMask());
+    ASSERT_TRUE(m_doc.GetGradingInterface()->ApplyGradeRules());
+    CMeasureTableDoc &tables = *m_doc.GetMeasureTableDoc();
+    IMeasureTable *active = tables.GetActiveTable();
+    ASSERT_NE(active, nullptr);
+
+    tables.SetActiveTable(nullptr);
+    tables.SetActiveTable(active);
+
+    const CGradingManager &grading = m_doc.GetGradingManager();
+    for (int i = 0; i < grading.GetPatternGradingCount(); ++i)
+        EXPECT_FALSE(grading.GetPatternGradingAt(i)->NeedsGrading()) << "pattern " << i;
+}
+
 TEST_F(MorvaneDocTest, RemovingTheActiveMaskLeavesNoMaskActive)
 {
     CGradeMaskDoc *kept = addMask();
