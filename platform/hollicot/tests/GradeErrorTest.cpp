@@ -75,7 +75,9 @@ TEST(GradeErrorTest, EachFaultHasItsCodeAndNamesTheStatement)
 TEST(GradeErrorTest, RefusesNestingDeeperThanTheLimit)
 {
     GradeProblem problem = smallProblem();
-    const std::string deep = std::string(100000, '(') + "1" + std::string(100000, ')');
+    std::string deep(100000, '(');
+    deep += '1';
+    deep.append(100000, ')');
     EXPECT_EQ(problem.run({"%PA(0,0,P1)=(" + deep + ",0)"}), kUnexpectedToken);
     std::string longSum = "%PA(0,0,P1)=(0";
     for (int i = 0; i < 50000; ++i)
