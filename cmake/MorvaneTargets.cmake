@@ -50,14 +50,10 @@ function(morvane_add_tests name)
     target_compile_options(${name} PRIVATE ${MORVANE_WARNINGS})
     target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/testing")
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
-    # The test framework's headers cost more to compile than most test files themselves.
-    target_precompile_headers(${name} PRIVATE <gmock/gmock.h> <gtest/gtest.h>)
     if(ARG_QT)
         find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
         target_sources(${name} PRIVATE "${PROJECT_SOURCE_DIR}/testing/QtTestMain.cpp")
         target_link_libraries(${name} PRIVATE Qt6::Widgets Qt6::Test)
-        target_precompile_headers(${name} PRIVATE <QApplication> <QImage> <QPainter> <QTest>
-                                  <QWidget>)
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
     endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
