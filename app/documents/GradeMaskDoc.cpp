@@ -60,6 +60,20 @@ bool CGradeMaskDoc::IsFocusType(uint32_t code) const
     return std::find(m_aFocusTypes.begin(), m_aFocusTypes.end(), code) != m_aFocusTypes.end();
 }
 
+void CGradeMaskDoc::SetColourIndex(const IBaseFormula *formula, int index)
+{
+    if (index < 0)
+        m_oColourIndexes.erase(formula);
+    else
+        m_oColourIndexes[formula] = index;
+}
+
+int CGradeMaskDoc::GetColourIndex(const IBaseFormula *formula) const
+{
+    const auto found = m_oColourIndexes.find(formula);
+    return found != m_oColourIndexes.end() ? found->second : -1;
+}
+
 std::string CGradeMaskDoc::GetDisplayName() const
 {
     const std::filesystem::path file = m_pGradeMask ? m_pGradeMask->GetFileName() : "";

@@ -19,16 +19,20 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+class IBaseFormula;
 class IDocumentServices;
 class IGradeMask;
+class IGradePlaceList;
 
 /// An open grade mask. It holds the mask (made over the main document's input patterns), the
 /// task manager that runs the mask's tools with their own undo history, the focus manager and
 /// interaction modes of its tools, its measure line, grade-path editor and rotation pivot, its
-/// formula evaluator, the focus types of the current tool, the item list the tools collect and
-/// the polylines line-selecting tools pick. It is made and deleted by the main document's
+/// formula evaluator, the focus types of the current tool, the item list the tools collect, the
+/// polylines line-selecting tools pick, the line a tool highlights and the colour indexes of
+/// region formulas. It is made and deleted by the main document's
 /// collection of mask documents (CGradeMaskDocArray), never stored through the document base:
 /// only its title is used.
 ///
@@ -98,6 +102,17 @@ public:
     /// Removes the polylines one by one, from the last.
     void ClearFocusPolylines() { m_oFocusPolylines.Clear(); }
 
+    /// The line a tool points out on the mask, which the view draws highlighted (not owned;
+    /// null: none).
+    void SetHighlightedItem(IGradePlaceList *item) { m_pHighlightedItem = item; }
+    IGradePlaceList *GetHighlightedItem() const { return m_pHighlightedItem; }
+
+    /// The colour index of a region formula (not owned), by which the view fills its region; a
+    /// negative index takes the formula out of the map.
+    void SetColourIndex(const IBaseFormula *formula, int index);
+    /// -1 for a formula without one.
+    int GetColourIndex(const IBaseFormula *formula) const;
+
     /// The mask's file name without folder and extension; the document's title while the mask
     /// has no file.
     std::string GetDisplayName() const;
@@ -124,4 +139,6 @@ private:
     CFormulaEvaluator m_oFormulaEvaluator;
     morvane::AnnouncedList<CFocusObject> m_oFocusPolylines{m_oHandler, kFocusPolylinesId};
     CRotationPivot m_oRotationPivot;
+    IGradePlaceList *m_pHighlightedItem = nullptr;
+    std::unordered_map<const IBaseFormula *, int> m_oColourIndexes;
 };

@@ -17,18 +17,22 @@ class CMeasureTableDoc;
 class CMorvaneWorkspace;
 class CObject;
 class CPattern;
+class CPolyline;
 class CRotationPivot;
 class CTaskManager;
+class IBaseFormula;
 class IBrismond;
 class IDocumentAccess;
 class IGradeMask;
 class IGradeModel;
+class IGradePlaceList;
 class IGradingInterface;
 class IInputPatterns;
 class IMaskDocumentAccess;
 class IOptions;
 class IPatternAssociationMap;
 class IPointAssociationMap;
+class IViewServices;
 struct CDRect;
 template <class T>
 class CPtrCollection;
@@ -120,4 +124,24 @@ public:
     /// Shows the wait cursor until the matching EndWaitCursor; calls nest.
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
+    /// The line that a task points out on the active mask, drawn highlighted by the view; null
+    /// when none.
+    virtual IGradePlaceList *GetHighlightedItem() = 0;
+    /// The colour index of a region formula: the view fills the formula's grade region in the
+    /// options' region colour of that index. -1 when the document maps none (index 0 then).
+    virtual int GetColourIndex(const IBaseFormula *formula) = 0;
+    /// Empties out, then appends the grading entries of the active pattern: the runtime
+    /// formulas that grade its points, whose points the view marks and whose grade paths it
+    /// draws. Nothing without an active pattern.
+    virtual void CollectPointEntries(CPtrCollection<IBaseFormula> &out) = 0;
+    /// The polylines that the line-selecting tasks of the active mask picked one after another,
+    /// in that order; none without an active mask.
+    virtual int GetFocusPolylineCount() = 0;
+    /// Focus polyline index (which must exist).
+    virtual CPolyline *GetFocusPolylineAt(int index) = 0;
+    /// The main view's services, which the view registers when it starts to listen to the
+    /// document (null: none).
+    virtual void SetViewServices(IViewServices *view) = 0;
+    /// Null while no view is registered.
+    virtual IViewServices *GetViewServices() = 0;
 };

@@ -152,6 +152,16 @@ public:
     CPattern *GetActivePattern() override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    IGradePlaceList *GetHighlightedItem() override;
+    int GetColourIndex(const IBaseFormula *formula) override;
+    /// The runtime formulas that grade the active pattern's points (as the grading manager's
+    /// GetRuntimeFormulasOf gives them).
+    void CollectPointEntries(CPtrCollection<IBaseFormula> &out) override;
+    int GetFocusPolylineCount() override;
+    /// The picked polyline's line; null when it is no line.
+    CPolyline *GetFocusPolylineAt(int index) override;
+    void SetViewServices(IViewServices *view) override { m_pViewServices = view; }
+    IViewServices *GetViewServices() override { return m_pViewServices; }
 
     // IDocumentAccess
     CGradeMaskDocArray *GetMaskDocs() override { return &m_oMaskDocs; }
@@ -225,4 +235,5 @@ private:
     bool m_bEditMode = false;
     int m_nGradeModelKind = 0;
     MeasurementNames m_oMeasurementNames{m_oMeasureTableDoc};
+    IViewServices *m_pViewServices = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "model/GradeMask.h"
 #include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
+#include "model/Polyline.h"
 
 void CMorvaneDoc::AddFocusType(int type)
 {
@@ -96,6 +97,38 @@ CRotationPivot *CMorvaneDoc::GetRotationPivot()
 {
     CGradeMaskDoc *mask = ActiveMask();
     return mask != nullptr ? mask->GetRotationPivot() : nullptr;
+}
+
+IGradePlaceList *CMorvaneDoc::GetHighlightedItem()
+{
+    const CGradeMaskDoc *mask = ActiveMask();
+    return mask != nullptr ? mask->GetHighlightedItem() : nullptr;
+}
+
+int CMorvaneDoc::GetColourIndex(const IBaseFormula *formula)
+{
+    const CGradeMaskDoc *mask = ActiveMask();
+    return mask != nullptr ? mask->GetColourIndex(formula) : -1;
+}
+
+void CMorvaneDoc::CollectPointEntries(CPtrCollection<IBaseFormula> &out)
+{
+    out.RemoveAll();
+    if (const CPattern *pattern = GetActivePattern())
+        out.Append(m_oGrading.GetRuntimeFormulasOf(pattern));
+}
+
+int CMorvaneDoc::GetFocusPolylineCount()
+{
+    const CGradeMaskDoc *mask = ActiveMask();
+    return mask != nullptr ? mask->GetFocusPolylineCount() : 0;
+}
+
+CPolyline *CMorvaneDoc::GetFocusPolylineAt(int index)
+{
+    const CGradeMaskDoc *mask = ActiveMask();
+    const CFocusObject *picked = mask != nullptr ? mask->GetFocusPolylineAt(index) : nullptr;
+    return picked != nullptr ? dynamic_cast<CPolyline *>(picked->GetItem()) : nullptr;
 }
 
 CPattern *CMorvaneDoc::GetActivePattern()

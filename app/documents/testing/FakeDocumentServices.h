@@ -5,9 +5,12 @@
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/testing/FakeGradingEvents.h"
 
+#include "foundation/PtrCollection.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace morvane {
@@ -26,7 +29,8 @@ private:
     std::vector<std::string> m_names;
 };
 
-/// Document services whose objects the test sets; everything else is empty, null or false.
+/// Document services whose objects the test sets (not owned); everything else is empty, null or
+/// false.
 class FakeDocumentServices : public IDocumentServices
 {
 public:
@@ -50,11 +54,15 @@ public:
     {
         return std::find(focusTypes.begin(), focusTypes.end(), type) != focusTypes.end();
     }
-    void ClearItemList() override { ++itemListsCleared; }
-    void AddItem(CObject *) override {}
-    int GetItemCount() override { return 0; }
-    CObject *GetItemAt(int) override { return nullptr; }
-    void RemoveItemAt(int) override {}
+    void ClearItemList() override
+    {
+        ++itemListsCleared;
+        items.clear();
+    }
+    void AddItem(CObject *item) override { items.push_back(item); }
+    int GetItemCount() override { return static_cast<int>(items.size()); }
+    CObject *GetItemAt(int index) override { return items.at(static_cast<size_t>(index)); }
+    void RemoveItemAt(int index) override { items.erase(items.begin() + index); }
     CTaskManager *GetTaskManager() override { return taskManager; }
     CGradePathEditor *GetGradePathEditor() override { return nullptr; }
     CMeasureLine *GetMeasureLine() override { return measureLine; }
@@ -96,6 +104,28 @@ public:
         ++waitCursorsShown;
     }
     void EndWaitCursor() override { --waitCursorDepth; }
+    IGradePlaceList *GetHighlightedItem() override { return highlightedItem; }
+    int GetColourIndex(const IBaseFormula *formula) override
+    {
+        for (const auto &[mapped, index] : colourIndexes) {
+            if (mapped == formula)
+                return index;
+        }
+        return -1;
+    }
+    void CollectPointEntries(CPtrCollection<IBaseFormula> &out) override
+    {
+        out.RemoveAll();
+        for (IBaseFormula *entry : pointEntries)
+            out.Add(entry);
+    }
+    int GetFocusPolylineCount() override { return static_cast<int>(focusPolylines.size()); }
+    CPolyline *GetFocusPolylineAt(int index) override
+    {
+        return focusPolylines.at(static_cast<size_t>(index));
+    }
+    void SetViewServices(IViewServices *view) override { viewServices = view; }
+    IViewServices *GetViewServices() override { return viewServices; }
 
     int GetBulkChangeCount() const { return m_bulk; }
 
@@ -107,8 +137,16 @@ public:
     CDisplayFlags *displayFlags = nullptr;
     CGradeSizeSelection *sizeSelection = nullptr;
     CCursorTable *cursorTable = nullptr;
-    CMeasureLine *measureLine = nullptr;
     CRotationPivot *rotationPivot = nullptr;
+    CMeasureLine *measureLine = nullptr;
+    /// The item list (the measure points of the view).
+    std::vector<CObject *> items;
+    IGradePlaceList *highlightedItem = nullptr;
+    /// The colour-index map: a formula and its index.
+    std::vector<std::pair<const IBaseFormula *, int>> colourIndexes;
+    std::vector<IBaseFormula *> pointEntries;
+    std::vector<CPolyline *> focusPolylines;
+    IViewServices *viewServices = nullptr;
     /// Notifications sent, by their number.
     int changes0 = 0;
     int changes1 = 0;

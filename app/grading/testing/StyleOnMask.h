@@ -62,6 +62,8 @@ public:
     IBrismond &tableSet() { return *m_tableSet; }
     CGradingManager &manager() { return m_manager; }
     CFormulaManager &formulas() { return m_mask->GetFormulas(); }
+    /// The document's services over the style: the mask is active.
+    morvane::FakeDocumentServices &services() { return m_services; }
 
     /// Begins grading in the model again and applies the formulas to every piece; false, with
     /// the reason in the messages, when either fails.

@@ -464,6 +464,33 @@ void CScrollViewEx::SetPenStyle(int style)
     m_pDrawHelper->SetPenStyle(style);
 }
 
+void CScrollViewEx::FillSquareMarker(double x, double y, int half, uint32_t colour)
+{
+    const QPoint centre = WorldToLogical(x, y);
+    m_pDrawHelper->FillRect(centre.x() - half, centre.y() - half, centre.x() + half + 1,
+                            centre.y() + half + 1, colour, colour);
+}
+
+void CScrollViewEx::DrawSquareMarker(double x, double y, int half, uint32_t colour)
+{
+    const QPoint centre = WorldToLogical(x, y);
+    m_pDrawHelper->DrawRect(centre.x() - half, centre.y() - half, centre.x() + half + 1,
+                            centre.y() + half + 1, colour);
+}
+
+void CScrollViewEx::DrawCrossMarker(double x, double y, int half, uint32_t colour)
+{
+    const QPoint centre = WorldToLogical(x, y);
+    m_pDrawHelper->DrawLine(centre.x() - half, centre.y(), centre.x() + half, centre.y(), colour);
+    m_pDrawHelper->DrawLine(centre.x(), centre.y() - half, centre.x(), centre.y() + half, colour);
+}
+
+void CScrollViewEx::DrawCircleMarker(double x, double y, int radius, uint32_t colour)
+{
+    const QPoint centre = WorldToLogical(x, y);
+    m_pDrawHelper->DrawCircle(centre.x(), centre.y(), radius, colour);
+}
+
 void CScrollViewEx::DrawContent()
 {
 }

@@ -96,6 +96,8 @@ public:
     /// The world rectangle that the window shows.
     CDRect GetVisibleWorldRect() const;
     double GetZoom() const { return m_dZoom; }
+    /// Where the left button last went down, in world coordinates.
+    const DPOINT &GetButtonDownPosition() const { return m_oButtonDownPosition; }
     const CDRect &GetWorldRect() const { return m_oWorldRect; }
     const CDRect &GetExtentRect() const { return m_oExtentRect; }
 
@@ -127,6 +129,16 @@ public:
     void DrawPolyline(const DPOINT *points, int count, uint32_t colour);
     int GetPenStyle() const;
     void SetPenStyle(int style);
+
+    // Markers of a fixed size in pixels, about the pixel of a world point.
+    /// A filled square of 2 x half + 1 pixels.
+    void FillSquareMarker(double x, double y, int half, uint32_t colour);
+    /// The outline of a square of 2 x half + 1 pixels.
+    void DrawSquareMarker(double x, double y, int half, uint32_t colour);
+    /// A horizontal and a vertical line of 2 x half + 1 pixels.
+    void DrawCrossMarker(double x, double y, int half, uint32_t colour);
+    /// A circle of radius pixels.
+    void DrawCircleMarker(double x, double y, int radius, uint32_t colour);
 
     QPoint WorldToLogical(double x, double y) const;
     DPOINT LogicalToWorld(QPoint logical) const;
