@@ -5,6 +5,7 @@
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/testing/FakeGradingEvents.h"
 
+#include "foundation/DRect.h"
 #include "foundation/PtrCollection.h"
 
 #include <algorithm>
@@ -34,10 +35,15 @@ private:
 class FakeDocumentServices : public IDocumentServices
 {
 public:
-    void GetExtent(CDRect &) override {}
-    void SetExtent(double, double, double, double) override {}
-    bool GetExtentFlag() override { return false; }
-    void SetExtentFlag(bool) override {}
+    void GetExtent(CDRect &out) override { out = extent; }
+    void SetExtent(double x1, double y1, double x2, double y2) override
+    {
+        extent.SetEmpty();
+        extent.Include(x1, y1);
+        extent.Include(x2, y2);
+    }
+    bool GetExtentFlag() override { return extentFlag; }
+    void SetExtentFlag(bool flag) override { extentFlag = flag; }
     void SetStringAt(int index, const std::string &text) override
     {
         m_strings.at(index) = text;
@@ -147,6 +153,8 @@ public:
     std::vector<IBaseFormula *> pointEntries;
     std::vector<CPolyline *> focusPolylines;
     IViewServices *viewServices = nullptr;
+    CDRect extent;
+    bool extentFlag = false;
     /// Notifications sent, by their number.
     int changes0 = 0;
     int changes1 = 0;

@@ -1,0 +1,143 @@
+// Morvane main window, view and interaction, tests.
+// The mouse turned into task events: the main task's variables and the mouse record, driven with
+// QTest as a user drives the view.
+#include "RecordingTaskManager.h"
+#include "StyleView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QTest>
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using testview::RecordingTaskManager;
+using testview::StyleView;
+using testview::TakenEvent;
+
+namespace {
+
+/// The view over the style at zoom 0.3 about (0, 0), its events going to a recording manager.
+class MorvaneViewMouseTest : public testing::Test
+{
+protected:
+    MorvaneViewMouseTest()
+    {
+        m_fixture.style.services().taskManager = &m_manager;
+        m_fixture.view->ResetView();
+        m_origin = view()->WorldToClient(0.0, 0.0);
+    }
+
+    testview::StateView *view() { return m_fixture.view; }
+    QWidget *viewport() { return m_fixture.view->viewport(); }
+
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> result;
+        for (const TakenEvent &event : m_manager.taken)
+            result.push_back(event.name);
+        return result;
+    }
+
+    StyleView m_fixture;
+    RecordingTaskManager m_manager;
+    QPoint m_origin;
+};
+
+} // namespace
+
+TEST_F(MorvaneViewMouseTest, AMoveWritesDistControlAndShiftToTheMainTaskBeforeItsEvent)
+{
+    ASSERT_DOUBLE_EQ(view()->GetZoom(), 0.3);
+    const QPoint press = m_origin + QPoint(10, 10);
+    QTest::mousePress(viewport(), Qt::LeftButton, Qt::NoModifier, press);
+    QTest::mouseMove(viewport(), press + QPoint(3, 0));
+    QTest::mouseRelease(viewport(), Qt::LeftButton, Qt::ShiftModifier, press + QPoint(3, 0));
+
+    ASSERT_EQ(names(), (std::vector<std::string>{"OnMouseMoveD", "OnLButtonDownD", "OnMouseMoveD",
+                                                 "OnLButtonUpD"}));
+    const auto &taken = m_manager.taken;
+    // At the press point "dist" is 0; 3 pixels (10 mm at 0.3) further it is 3.
+    EXPECT_EQ(taken[0].dist, 0);
+    EXPECT_EQ(taken[2].dist, 3);
+    EXPECT_EQ(taken[2].control, 0);
+    EXPECT_EQ(taken[2].shift, 0);
+    EXPECT_EQ(taken[3].shift, 1);
+    EXPECT_EQ(taken[3].control, 0);
+    const VIEW_MOUSE_PARAM &move = *taken[2].mouse;
+    EXPECT_NEAR(move.position.x - move.pressPosition.x, 10.0, 1e-9);
+    EXPECT_NEAR(move.pressPosition.y, move.position.y, 1e-9);
+    EXPECT_DOUBLE_EQ(move.zoom, 0.3);
+    EXPECT_EQ(move.view, static_cast<IMorvaneView *>(view()));
+}
+
+TEST_F(MorvaneViewMouseTest, ControlGoesToTheMainTaskWhileANestedTaskIsCurrent)
+{
+    QTest::mousePress(viewport(), Qt::LeftButton, Qt::ControlModifier, m_origin + QPoint(5, 5));
+
+    ASSERT_EQ(names(), (std::vector<std::string>{"OnMouseMoveD", "OnLButtonDownD"}));
+    for (const TakenEvent &event : m_manager.taken) {
+        SCOPED_TRACE(event.name);
+        EXPECT_EQ(event.control, 1);
+        EXPECT_EQ(event.shift, 0);
+        EXPECT_EQ(event.nestedControl, -1);
+        EXPECT_TRUE(event.mouse->keyFlags & kMouseControl);
+    }
+}
+
+TEST_F(MorvaneViewMouseTest, RecordsCarryThePreviousMovePoint)
+{
+    const DPOINT first = view()->ClientToWorld(m_origin + QPoint(10, 10));
+    QTest::mouseMove(viewport(), m_origin + QPoint(10, 10));
+    QTest::mouseMove(viewport(), m_origin + QPoint(20, 10));
+    QTest::mouseClick(viewport(), Qt::RightButton, Qt::NoModifier, m_origin + QPoint(20, 10));
+
+    ASSERT_EQ(names(), (std::vector<std::string>{"OnMouseMoveD", "OnMouseMoveD", "OnRButtonUpD"}));
+    const auto &taken = m_manager.taken;
+    EXPECT_EQ(taken[0].mouse->previousPosition.x, 0.0);
+    EXPECT_EQ(taken[0].mouse->previousPosition.y, 0.0);
+    EXPECT_EQ(taken[1].mouse->previousPosition.x, first.x);
+    EXPECT_EQ(taken[1].mouse->previousPosition.y, first.y);
+    // The button carries the last move's point, not its own.
+    EXPECT_EQ(taken[2].mouse->previousPosition.x, taken[1].mouse->position.x);
+    EXPECT_EQ(taken[2].mouse->position.x, taken[1].mouse->position.x);
+}
+
+TEST_F(MorvaneViewMouseTest, NothingWithoutAnActiveMask)
+{
+    m_fixture.style.services().activeMask = nullptr;
+    QTest::mouseMove(viewport(), m_origin + QPoint(10, 10));
+    QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ControlModifier, m_origin + QPoint(12, 10));
+
+    EXPECT_TRUE(m_manager.taken.empty());
+    for (const char *name : {"dist", "control", "shift"})
+        EXPECT_EQ(m_manager.mainVariable(name), -1) << name;
+}
+
+TEST_F(MorvaneViewMouseTest, TheContextMenuIsAskedForAtTheScreenPoint)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(7, 9), QPoint(107, 209));
+    QApplication::sendEvent(viewport(), &event);
+
+    ASSERT_EQ(names(), std::vector<std::string>{"ShowPopupMenu"});
+    EXPECT_EQ(m_manager.taken[0].screenPoint->x, 107);
+    EXPECT_EQ(m_manager.taken[0].screenPoint->y, 209);
+}
+
+TEST_F(MorvaneViewMouseTest, EditActionsAreEnabledAsTheTaskManagerWouldTakeTheirEvents)
+{
+    view()->UpdateEditActions();
+    EXPECT_FALSE(view()->GetCutAction()->isEnabled());
+    EXPECT_TRUE(view()->GetCopyAction()->isEnabled());
+    EXPECT_FALSE(view()->GetPasteAction()->isEnabled());
+
+    view()->GetCopyAction()->trigger();
+    EXPECT_EQ(names(), std::vector<std::string>{"CopySelectedObjects"});
+
+    m_fixture.style.services().taskManager = nullptr;
+    view()->UpdateEditActions();
+    EXPECT_FALSE(view()->GetCopyAction()->isEnabled());
+}

@@ -1,0 +1,263 @@
+// Morvane main window, view and interaction, tests.
+// The view's answers to the model's notifications, recorded where they reach the window, and
+// its zooms to what is shown.
+#include "RegionFixtures.h"
+#include "StyleView.h"
+#include "model/Contour.h"
+#include "model/GradeRegion.h"
+#include "model/IInputPatterns.h"
+#include "model/InputPattern.h"
+#include "model/MorvaneFactory.h"
+#include "model/Pattern.h"
+#include "model/PatternLocation.h"
+#include "model/Polyline.h"
+
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace morvane;
+using testview::StyleView;
+
+namespace {
+
+/// The view recording what its reactions do to the window.
+class RecordingView : public testview::StateView
+{
+public:
+    using StateView::StateView;
+
+    void ZoomAll() override { calls.push_back("zoom"); }
+
+    std::vector<std::string> calls;
+    std::vector<CDRect> areas;
+
+protected:
+    void InvalidateWorld(const CDRect &rect) override
+    {
+        calls.push_back("area");
+        areas.push_back(rect);
+    }
+    void Redraw() override { calls.push_back("redraw"); }
+    void UpdateNow() override { calls.push_back("update"); }
+    void CaptureMouse() override { calls.push_back("capture"); }
+};
+
+/// A notification as it reaches the view: its kind, the sender's handler id and owner, and the
+/// two words.
+struct Notification
+{
+    uint32_t kind;
+    uint32_t sender;
+    void *owner;
+    uint32_t first;
+    uintptr_t second;
+};
+
+void deliver(CEventMap &view, const Notification &n)
+{
+    EventData data;
+    data.m_nFirst = n.first;
+    data.m_nSecond = n.second;
+    data.m_nHopCount = 1;
+    data.m_aIds[0] = kModelHandlerId | n.sender;
+    data.m_aOwners[0] = n.owner;
+    EventRecord record{n.kind, &data};
+    view.OnEvent(nullptr, &record);
+}
+
+class MorvaneViewNotificationTest : public testing::Test
+{
+protected:
+    MorvaneViewNotificationTest()
+    {
+        m_view = new RecordingView(m_fixture.style.services());
+        m_fixture.window.setCentralWidget(m_view);
+        m_view->ResetView();
+    }
+
+    CPattern *inputFront() { return m_fixture.style.services().inputPatterns->GetPatternAt(0); }
+    CPattern *maskFront() { return m_fixture.style.mask().GetPatternAt(0); }
+    /// The square of half side pixels about the point, as the view computes it.
+    CDRect around(DPOINT at, int pixels) const
+    {
+        const double half = m_view->PixelsToWorld(pixels);
+        return {at.x - half, at.y - half, at.x + half, at.y + half};
+    }
+
+    StyleView m_fixture;
+    RecordingView *m_view = nullptr;
+};
+
+uintptr_t word(void *object)
+{
+    return reinterpret_cast<uintptr_t>(object);
+}
+
+} // namespace
+
+TEST_F(MorvaneViewNotificationTest, EachNotificationGetsItsReaction)
+{
+    m_fixture.style.services().SetExtent(-10, -10, 50, 30);
+    m_fixture.style.services().SetExtentFlag(true);
+    m_view->state.pivotPoint = {3, 4};
+    CPattern *input = inputFront();
+    CPattern *mask = maskFront();
+    CGradeMask &gradeMask = m_fixture.style.mask();
+    CContour *contour = input->GetOutContour();
+    CPolyline *line = input->GetPatternPolylineAt(0);
+    auto *location = dynamic_cast<CPatternLocation *>(mask->GetPatternLocation());
+    ASSERT_NE(contour, nullptr);
+    ASSERT_NE(location, nullptr);
+    const CDRect inputArea = m_view->GetPatternArea(input);
+    const CDRect maskArea = m_view->GetPatternArea(mask);
+    const CDRect frame(-10, -10, 50, 30);
+    constexpr uint32_t kAll = 0xFFFFFFFF;
+
+    struct Row
+    {
+        const char *name;
+        Notification notification;
+        std::vector<std::string> calls;
+        std::vector<CDRect> areas;
+    };
+    const Row rows[] = {
+        {"point added to a pattern",
+         {kEventAttached, 0, input, kModelHandlerId | 7, 0},
+         {"area"},
+         {inputArea}},
+        {"input pattern added",
+         {kEventAttached, 10, nullptr, kModelHandlerId, word(input)},
+         {"area"},
+         {inputArea}},
+        {"pattern taken off the mask",
+         {kEventDetached, 1, &gradeMask, kModelHandlerId, word(mask)},
+         {"area"},
+         {maskArea}},
+        {"region added", {kEventAttached, 1, &gradeMask, kModelHandlerId | 2, 0}, {"redraw"}, {}},
+        {"active mask changed", {kEvent128, 100, nullptr, 108, 0}, {"redraw", "zoom"}, {}},
+        {"active object changed", {kEvent128, 103, nullptr, 6, 0}, {"redraw"}, {}},
+        {"mask centre moves",
+         {kEventBeforeChange, 1, &gradeMask, 0, 0},
+         {"area"},
+         {around(gradeMask.GetCenter(), 5)}},
+        {"mask pattern placed", {kEventAfterChange, 16, location, 0, 0}, {"area"}, {maskArea}},
+        {"mask pattern shown",
+         {kEventAfterChange, 16, location, 1, 0},
+         {"area", "update"},
+         {maskArea}},
+        {"contour changed",
+         {kEventAfterChange, 15, contour, kAll, 0},
+         {"area", "area"},
+         {contour->GetAbsRect(), inputArea}},
+        {"polyline updates", {kEventBeginUpdate, 13, line, 0, 0}, {"area"}, {inputArea}},
+        {"mask updated", {kEventEndUpdate, 1, &gradeMask, 0, 0}, {"redraw", "zoom"}, {}},
+        {"region changed", {kEventAfterChange, 2, nullptr, 3, 0}, {"redraw"}, {}},
+        {"formulas changed", {kEventAfterChange, 3, nullptr, kAll, 0}, {"redraw"}, {}},
+        {"options changed", {kEventAfterChange, 100, nullptr, 3, 0}, {"redraw"}, {}},
+        {"drawing suspended or not", {kEventAfterChange, 100, nullptr, 8, 0}, {"redraw"}, {}},
+        {"before suspension", {kEventBeforeChange, 100, nullptr, 8, 0}, {"update"}, {}},
+        {"mouse captured", {kEventAfterChange, 100, nullptr, 1, 0}, {"capture"}, {}},
+        {"frame about to change", {kEventBeforeChange, 100, nullptr, 6, 0}, {"area"}, {frame}},
+        {"frame changed", {kEventAfterChange, 100, nullptr, 6, 0}, {"area"}, {frame}},
+        {"pivot moved", {kEventAfterChange, 110, nullptr, kAll, 0}, {"area"}, {around({3, 4}, 4)}},
+        {"focus changed, no association task",
+         {kEventAfterChange, 103, nullptr, 0, 0},
+         {"redraw"},
+         {}},
+        {"sizes changed", {kEventBeforeChange, 102, nullptr, 0, 0}, {"redraw"}, {}},
+        {"table size removed",
+         {kEventDetached, 1001, nullptr, kModelHandlerId | 1003, 0},
+         {"redraw"},
+         {}},
+        {"not in the table", {kEventBeforeChange, 0, input, 5, 0}, {}, {}},
+        {"not in the table either", {kEvent64, 103, nullptr, 6, 0}, {}, {}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        m_view->calls.clear();
+        m_view->areas.clear();
+        deliver(*m_view, row.notification);
+        EXPECT_EQ(m_view->calls, row.calls);
+        EXPECT_EQ(m_view->areas, row.areas);
+    }
+}
+
+TEST_F(MorvaneViewNotificationTest, AHiddenInputPatternOrASuspendedDrawingGetsNoRepaint)
+{
+    m_fixture.style.services().SetFailed(true);
+    deliver(*m_view, {kEventAfterChange, 100, nullptr, 8, 0});
+    deliver(*m_view, {kEventBeforeChange, 100, nullptr, 8, 0});
+    EXPECT_TRUE(m_view->calls.empty());
+
+    inputFront()->GetInputPattern()->ClearFlagged();
+    m_view->calls.clear();
+    deliver(*m_view, {kEventAttached, 0, inputFront(), kModelHandlerId | 7, 0});
+    EXPECT_TRUE(m_view->calls.empty());
+}
+
+TEST_F(MorvaneViewNotificationTest, APatternRepaintsTheWholeViewDuringABulkChange)
+{
+    m_fixture.style.services().BeginBulkChange();
+    deliver(*m_view, {kEventAttached, 0, inputFront(), kModelHandlerId | 7, 0});
+    EXPECT_EQ(m_view->calls, std::vector<std::string>{"redraw"});
+}
+
+namespace {
+
+/// The view zooming for real, over a mask the test fills.
+class ZoomAllTest : public testing::Test
+{
+protected:
+    ZoomAllTest()
+    {
+        m_mask = CMorvaneFactory::MakeGradeMask(m_handler, nullptr);
+        m_fixture.style.services().activeMask = m_mask.get();
+        m_fixture.style.services().inputPatterns = nullptr;
+        m_fixture.view->ResetView();
+    }
+    ~ZoomAllTest() override { m_fixture.style.services().activeMask = nullptr; }
+
+    DPOINT centre() const { return m_fixture.view->GetClientCenterPoint(); }
+
+    StyleView m_fixture;
+    CEventHandler *m_handler = nullptr;
+    std::unique_ptr<IGradeMask> m_mask;
+};
+
+} // namespace
+
+TEST_F(ZoomAllTest, AnEmptyMaskKeepsTheResetZoomAboutTheOrigin)
+{
+    m_fixture.view->ZoomAll();
+    EXPECT_DOUBLE_EQ(m_fixture.view->GetZoom(), 0.3);
+    EXPECT_NEAR(centre().x, 0.0, 1 / 0.3);
+    EXPECT_NEAR(centre().y, 0.0, 1 / 0.3);
+}
+
+TEST_F(ZoomAllTest, ARegionOfOnePointKeepsTheZoomFiniteAndCentresOnIt)
+{
+    auto *mask = static_cast<CGradeMask *>(m_mask.get());
+    testmodel::addRegion(*mask, {{100, 50}, 0.0, 0.0, 0.0, 0.0}, REGION_GRADE);
+    m_fixture.view->ZoomAll();
+    EXPECT_TRUE(std::isfinite(m_fixture.view->GetZoom()));
+    EXPECT_DOUBLE_EQ(m_fixture.view->GetZoom(), 0.3);
+    EXPECT_NEAR(centre().x, 100.0, 1 / 0.3);
+    EXPECT_NEAR(centre().y, 50.0, 1 / 0.3);
+}
+
+TEST_F(ZoomAllTest, AnUnlimitedRegionCountsOnlyWithWhatItsLimitsFix)
+{
+    auto *mask = static_cast<CGradeMask *>(m_mask.get());
+    testmodel::addRegion(*mask, testmodel::boxShape(0, 0, 100, 60), REGION_GRADE);
+    testmodel::addRegion(*mask, testmodel::kHalfPlaneShape, REGION_EXCLUDE);
+    m_fixture.view->ZoomAll();
+    // The box fills the view but for its margins; the half plane adds only its position.
+    const double zoom = m_fixture.view->GetZoom();
+    EXPECT_GT(zoom, 1.0);
+    EXPECT_NEAR(centre().x, 50.0, 1 / zoom);
+    EXPECT_NEAR(centre().y, 30.0, 1 / zoom);
+}
