@@ -101,10 +101,8 @@ void CNoGeomPolyline::GetShape(const IGradeSize *size, std::vector<DPOINT> &shap
     shape = entry.shape;
     if (indexes != nullptr)
         *indexes = entry.lineIndexes;
-    if (m_pInputPattern == nullptr)
-        return;
-    for (DPOINT &point : shape)
-        point = m_pInputPattern->TransformToAbsolute(point);
+    if (m_pInputPattern != nullptr)
+        m_pInputPattern->TransformToAbsolute(shape);
 }
 
 void CNoGeomPolyline::GetShapeOrigPos(std::vector<DPOINT> &shape, std::vector<int> *indexes) const

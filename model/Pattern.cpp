@@ -5,6 +5,8 @@
 #include "foundation/Geometry.h"
 #include "model/Notch.h"
 
+#include <cmath>
+
 using namespace morvane;
 
 static const CRuntimeClass kPatternClass("CPattern", nullptr, CMvItem::GetThisClass());
@@ -163,6 +165,24 @@ DPOINT CPattern::TransformToAbsolute(const DPOINT &own) const
     const IPatternLocation *location = GetPatternLocation();
     return CDPoint(own).TransformToAbsolute(location->GetPosition(), location->GetRotAngle(true),
                                             location->IsFlipped(), false);
+}
+
+void CPattern::TransformToAbsolute(std::vector<DPOINT> &points) const
+{
+    const IPatternLocation *location = GetPatternLocation();
+    const DPOINT position = location->GetPosition();
+    const double angle = location->GetRotAngle(true);
+    const double cosine = std::cos(angle);
+    const double sine = std::sin(angle);
+    const bool flipped = location->IsFlipped();
+    for (DPOINT &point : points) {
+        CDPoint placed(point);
+        if (flipped)
+            placed.MirrorY();
+        placed.RotateCosSin(cosine, sine);
+        placed += position;
+        point = placed.GetDPoint();
+    }
 }
 
 DPOINT CPattern::TransformToRelative(const DPOINT &absolute) const

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class IGradeSize;
 class IInputPattern;
@@ -102,6 +103,8 @@ public:
     /// A point of the pattern's own coordinates on the mask: y negated when flipped, rotated by
     /// the angle, moved by the position.
     DPOINT TransformToAbsolute(const DPOINT &own) const;
+    /// TransformToAbsolute of every point, with the placement read once.
+    void TransformToAbsolute(std::vector<DPOINT> &points) const;
     /// The inverse of TransformToAbsolute.
     DPOINT TransformToRelative(const DPOINT &absolute) const;
 

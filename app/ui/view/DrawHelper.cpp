@@ -109,6 +109,11 @@ void CDrawHelper::FillRect(int left, int top, int right, int bottom, uint32_t pe
     m_pPainter->drawRect(left, top, right - left - 1, bottom - top - 1);
 }
 
+void CDrawHelper::FillSolidRect(const QRect &rect, uint32_t colour)
+{
+    m_pPainter->fillRect(rect, colourFromRef(colour));
+}
+
 void CDrawHelper::FillPolygon(const QPoint *points, int count, uint32_t colour)
 {
     SetColor(colour);

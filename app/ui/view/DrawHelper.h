@@ -43,6 +43,8 @@ public:
     void DrawRect(int left, int top, int right, int bottom, uint32_t colour);
     void FillRect(int left, int top, int right, int bottom, uint32_t penColour,
                   uint32_t fillColour);
+    /// Fills the pixels of the rectangle in the colour, without a pen.
+    void FillSolidRect(const QRect &rect, uint32_t colour);
     void FillPolygon(const QPoint *points, int count, uint32_t colour);
     void DrawPolyline(const QPoint *points, int count, uint32_t colour);
     void FillTriangle(QPoint a, QPoint b, QPoint c, uint32_t colour);

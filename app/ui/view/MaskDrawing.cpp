@@ -28,8 +28,8 @@
 #include "model/Polyline.h"
 #include "tasks/TaskManager.h"
 
+#include <algorithm>
 #include <cmath>
-#include <unordered_set>
 
 namespace {
 
@@ -612,17 +612,35 @@ void CMaskDrawing::DrawPattern(const Pass &pass, CPattern *pattern, bool selecte
         patternColours(pass.options, *pattern, selected, mask, colourIndex);
     const bool secondNotchForm = pattern->GetInputPattern() != nullptr &&
                                  pass.services.GetGradeModelKind() == kClientGradeModel;
-    std::vector<CBasePoint *> gradePoints;
-    std::unordered_set<const CBasePoint *> collected;
-    std::vector<DPOINT> shape;
+    // The grade points, each once, where the shapes put them in the size.
+    std::vector<std::pair<CBasePoint *, DPOINT>> gradePoints;
+    const auto collect = [&gradePoints](CBasePoint *point, const DPOINT &at) {
+        for (const auto &[known, position] : gradePoints) {
+            if (known == point)
+                return;
+        }
+        gradePoints.emplace_back(point, at);
+    };
+    std::vector<DPOINT> &shape = m_aShape;
+    std::vector<int> &indexes = m_aShapeIndexes;
     for (int i = 0; i < pattern->GetPolylineCount(); ++i) {
         CPolyline *line = pattern->GetPatternPolylineAt(i);
-        line->GetShape(size, shape, nullptr);
+        line->GetShape(size, shape, &indexes);
         drawShape(pass.view, shape, colours.line);
+        std::vector<bool> placed(static_cast<size_t>(line->GetPointCount()), false);
+        for (size_t k = 0; k < shape.size() && k < indexes.size(); ++k) {
+            const int p = indexes[k];
+            if (p < 0 || p >= line->GetPointCount() || placed[static_cast<size_t>(p)])
+                continue;
+            placed[static_cast<size_t>(p)] = true;
+            CBasePoint *point = line->GetBasePointAt(p);
+            if (point->GetGradeType() == GRADE_POINT_GRADE)
+                collect(point, shape[k]);
+        }
         for (int p = 0; p < line->GetPointCount(); ++p) {
             CBasePoint *point = line->GetBasePointAt(p);
-            if (point->GetGradeType() == GRADE_POINT_GRADE && collected.insert(point).second)
-                gradePoints.push_back(point);
+            if (!placed[static_cast<size_t>(p)] && point->GetGradeType() == GRADE_POINT_GRADE)
+                collect(point, point->GetPosition(size));
         }
         for (int n = 0; n < line->GetNotchCount(); ++n) {
             const CNotch *notch = line->GetNotchAt(n);
@@ -634,14 +652,16 @@ void CMaskDrawing::DrawPattern(const Pass &pass, CPattern *pattern, bool selecte
         }
     }
     for (int i = 0; i < pattern->GetMarkPointCount(); ++i) {
-        const CBasePoint *point = pattern->GetMarkPointAt(i);
-        if (collected.count(point) != 0)
+        CBasePoint *point = pattern->GetMarkPointAt(i);
+        const bool isGradePoint =
+            std::any_of(gradePoints.begin(), gradePoints.end(),
+                        [point](const auto &entry) { return entry.first == point; });
+        if (isGradePoint)
             continue;
         const DPOINT at = point->GetPosition(size);
         pass.view.DrawCrossMarker(at.x, at.y, 3, colours.marker);
     }
-    for (CBasePoint *point : gradePoints) {
-        const DPOINT at = point->GetPosition(size);
+    for (const auto &[point, at] : gradePoints) {
         if (const CBasePoint *linked = linkedPoint(*point))
             drawLine(pass.view, at, linked->GetPosition(size), colours.marker);
         else
@@ -649,10 +669,8 @@ void CMaskDrawing::DrawPattern(const Pass &pass, CPattern *pattern, bool selecte
     }
     if (!pass.view.GetMarkerFilterFlag())
         return;
-    for (const CBasePoint *point : gradePoints) {
-        const DPOINT at = point->GetPosition(size);
+    for (const auto &[point, at] : gradePoints)
         pass.view.FillSquareMarker(at.x, at.y, 1, colours.marker);
-    }
 }
 
 void CMaskDrawing::DrawRegion(const Pass &pass, IRegion *region, IBaseFormula *formula,

@@ -75,4 +75,8 @@ private:
 
     std::unordered_map<const IBaseFormula *, std::string> m_oRegionLabels;
     bool m_bLastActiveFlag = false;
+    /// The shape of the line being drawn and its points' places in the line, kept to spare
+    /// allocations.
+    std::vector<DPOINT> m_aShape;
+    std::vector<int> m_aShapeIndexes;
 };

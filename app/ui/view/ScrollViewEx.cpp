@@ -443,8 +443,8 @@ void CScrollViewEx::FillPolygon(const DPOINT *points, int count, uint32_t colour
 
 void CScrollViewEx::DrawPolyline(const DPOINT *points, int count, uint32_t colour)
 {
-    std::vector<QPoint> logical;
-    logical.reserve(count);
+    std::vector<QPoint> &logical = m_aPolylinePixels;
+    logical.clear();
     for (int i = 0; i < count; ++i) {
         const QPoint pixel = WorldToLogical(points[i].x, points[i].y);
         if (logical.empty() || logical.back() != pixel)
@@ -467,8 +467,8 @@ void CScrollViewEx::SetPenStyle(int style)
 void CScrollViewEx::FillSquareMarker(double x, double y, int half, uint32_t colour)
 {
     const QPoint centre = WorldToLogical(x, y);
-    m_pDrawHelper->FillRect(centre.x() - half, centre.y() - half, centre.x() + half + 1,
-                            centre.y() + half + 1, colour, colour);
+    m_pDrawHelper->FillSolidRect(
+        QRect(centre.x() - half, centre.y() - half, 2 * half + 1, 2 * half + 1), colour);
 }
 
 void CScrollViewEx::DrawSquareMarker(double x, double y, int half, uint32_t colour)
@@ -478,11 +478,12 @@ void CScrollViewEx::DrawSquareMarker(double x, double y, int half, uint32_t colo
                             centre.y() + half + 1, colour);
 }
 
+// Two one-pixel bars: the fastest way to set the cross's pixels.
 void CScrollViewEx::DrawCrossMarker(double x, double y, int half, uint32_t colour)
 {
     const QPoint centre = WorldToLogical(x, y);
-    m_pDrawHelper->DrawLine(centre.x() - half, centre.y(), centre.x() + half, centre.y(), colour);
-    m_pDrawHelper->DrawLine(centre.x(), centre.y() - half, centre.x(), centre.y() + half, colour);
+    m_pDrawHelper->FillSolidRect(QRect(centre.x() - half, centre.y(), 2 * half + 1, 1), colour);
+    m_pDrawHelper->FillSolidRect(QRect(centre.x(), centre.y() - half, 1, 2 * half + 1), colour);
 }
 
 void CScrollViewEx::DrawCircleMarker(double x, double y, int radius, uint32_t colour)

@@ -204,4 +204,6 @@ private:
     int m_nHorizontalRange = 0;
     int m_nVerticalRange = 0;
     DPOINT m_oLastMousePosition;
+    /// The pixels of the polyline being drawn, kept to spare an allocation per line.
+    std::vector<QPoint> m_aPolylinePixels;
 };
