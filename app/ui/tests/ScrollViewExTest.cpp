@@ -37,6 +37,8 @@ public:
     bool isRed(int x, int y) { return render().pixelColor(x, y) == Qt::red; }
 
     std::vector<DPOINT> m_aPolyline;
+    /// Where a filled square of half side 1 and, 60 mm to its right, a cross of half side 3 go.
+    std::vector<DPOINT> m_aMarkers;
     std::vector<std::string> m_aCalls;
 
 protected:
@@ -45,6 +47,10 @@ protected:
         FillRectOneColor(10.0, 10.0, 20.0, 20.0, kRed);
         if (!m_aPolyline.empty())
             DrawPolyline(m_aPolyline.data(), int(m_aPolyline.size()), kRed);
+        for (const DPOINT &marker : m_aMarkers) {
+            FillSquareMarker(marker.x, marker.y, 1, kRed);
+            DrawCrossMarker(marker.x + 60.0, marker.y, 3, kRed);
+        }
     }
     void OnMouseMoveD(uint32_t, double x, double y) override { record("move", x, y); }
     void OnLButtonDownD(uint32_t flags, double x, double y) override
@@ -169,6 +175,20 @@ TEST(ScrollViewExTest, APolylineOnOnePixelDrawsNothing)
     EXPECT_FALSE(view.isRed(50, 50));
     view.m_aPolyline.push_back({53.0, 50.0});
     EXPECT_TRUE(view.isRed(51, 50));
+}
+
+TEST(ScrollViewExTest, MarkersCoverTheirSizeInPixelsAboutThePointsPixel)
+{
+    SquareView view;
+    view.m_aMarkers = {{30.0, 50.0}};
+    const QImage image = view.render();
+    const auto red = [&image](int x, int y) { return image.pixelColor(x, y) == Qt::red; };
+    // The square: 3 x 3 pixels about (30, 50).
+    EXPECT_TRUE(red(29, 49) && red(31, 51) && red(30, 50));
+    EXPECT_FALSE(red(28, 50) || red(32, 50) || red(30, 48) || red(30, 52));
+    // The cross: 7 pixels each way about (90, 50), nothing off its two bars.
+    EXPECT_TRUE(red(87, 50) && red(93, 50) && red(90, 47) && red(90, 53));
+    EXPECT_FALSE(red(86, 50) || red(94, 50) || red(90, 46) || red(90, 54) || red(91, 51));
 }
 
 TEST(ScrollViewExTest, AButtonAtANewPlaceMovesTheMouseThereFirst)
