@@ -4,6 +4,7 @@
 // QPainter::drawPolyline into the same image.
 #include "ComparingReporter.h"
 #include "GradedStyle.h"
+#include "app/interaction/DisplayFlags.h"
 #include "app/tables/GradeSizeSelection.h"
 #include "app/ui/options/Options.h"
 #include "app/ui/view/MorvaneView.h"
@@ -29,19 +30,6 @@ using namespace benchstyle;
 
 constexpr QSize kViewSize(1200, 800);
 
-/// The main view with the graded sizes of every shown input pattern drawn.
-class GradedView : public CMorvaneView
-{
-public:
-    using CMorvaneView::CMorvaneView;
-    MaskViewState ReadViewState() override
-    {
-        MaskViewState state;
-        state.gradingShownMode = 1;
-        return state;
-    }
-};
-
 /// The graded style shown in the view, every size of its table shown, the whole style in view.
 struct RedrawScene
 {
@@ -57,6 +45,8 @@ struct RedrawScene
         sizes.SetCustomSizes(list);
         sizes.SetCustomSelection(true);
         style.services().sizeSelection = &sizes;
+        flags.SetShowGrading(true);
+        style.services().displayFlags = &flags;
         view.resize(kViewSize);
         view.show();
         view.ResetView();
@@ -94,7 +84,8 @@ struct RedrawScene
 
     testgrading::StyleOnMask &style = gradedStyle();
     CGradeSizeSelection sizes;
-    GradedView view{style.services()};
+    CDisplayFlags flags;
+    CMorvaneView view{style.services()};
 };
 
 /// Made and destroyed by main, inside the application's lifetime.

@@ -3,14 +3,20 @@
 // MORVANE_VIEW_PNG=<file> saves the picture of the first test for a person to look at.
 #include "RegionFixtures.h"
 #include "StyleView.h"
+#include "app/interaction/FocusObject.h"
 #include "app/ui/options/Options.h"
 #include "formulas/GradeRegionFormula.h"
+#include "model/BasePoint.h"
+#include "model/GradeMask.h"
 #include "model/GradeRegion.h"
 #include "model/IBaseFormula.h"
 #include "model/InputPattern.h"
 #include "model/Pattern.h"
+#include "tasks/ICommandAttributes.h"
+#include "tasks/Task.h"
 
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <numbers>
 #include <utility>
@@ -43,7 +49,7 @@ DPOINT onMask(DPOINT base)
 
 CPattern *inputFront(StyleView &fixture)
 {
-    return fixture.style.services().inputPatterns->GetPatternAt(0);
+    return fixture.inputPattern(0);
 }
 
 } // namespace
@@ -51,9 +57,16 @@ CPattern *inputFront(StyleView &fixture)
 TEST(MaskDrawingTest, DrawsTheGradedStyleOnItsMask)
 {
     StyleView fixture;
-    fixture.view->state.gradingShownMode = 1;
+    fixture.document.displayFlags.SetShowGrading(true);
     fixture.view->SetInputFilterFlag(true);
     fixture.view->SetFocusFilterFlag(true);
+    // A grade region under the style, graded along its direction; the mask's BACK picked.
+    CGradeRegion *region = testmodel::addRegion(
+        fixture.style().mask(), testmodel::boxShape(-20, -25, 60, -10), REGION_GRADE);
+    fixture.style().formulas().AddNewRegionFormula(CGradeRegionFormula::kFormulaType, nullptr,
+                                                   region);
+    fixture.select(fixture.maskPattern(1), CFocusObject::kPattern);
+    fixture.view->ZoomAll();
     const QImage image = fixture.render();
     if (const char *file = std::getenv("MORVANE_VIEW_PNG")) {
         EXPECT_TRUE(image.save(file)) << file;
@@ -61,27 +74,30 @@ TEST(MaskDrawingTest, DrawsTheGradedStyleOnItsMask)
 
     EXPECT_EQ(fixture.colourAt(image, onMask(kFrontBottom)),
               qtColour(colourOf(options().m_pColBoxPieceMask)));
+    EXPECT_EQ(fixture.colourAt(image, onMask({35, 0})),
+              qtColour(colourOf(options().m_pSelectedObjects)));
     EXPECT_EQ(fixture.colourAt(image, kFrontBottom), qtColour(colourOf(options().m_pPieceLines)));
+    EXPECT_EQ(fixture.colourAt(image, {50, -20}), qtColour(options().GetRegionColour(0)));
 }
 
 TEST(MaskDrawingTest, SelectedMaskPatternLiesOnTopInTheSelectionColour)
 {
     StyleView fixture;
     // The mask's FRONT moved down onto the input FRONT, which is drawn after it.
-    CPattern *maskFront = fixture.style.mask().GetPatternAt(0);
+    CPattern *maskFront = fixture.style().mask().GetPatternAt(0);
     IPatternLocation *location = maskFront->GetPatternLocation();
     location->SetPosition(location->GetPosX(), location->GetPosY() - StyleView::kMaskShift);
     const QColor selected = qtColour(colourOf(options().m_pSelectedObjects));
 
     EXPECT_NE(fixture.colourAt(fixture.render(), kFrontBottom), selected);
-    fixture.view->state.activeItems = {maskFront};
+    fixture.select(maskFront, CFocusObject::kPattern);
     EXPECT_EQ(fixture.colourAt(fixture.render(), kFrontBottom), selected);
 }
 
 TEST(MaskDrawingTest, SelectedInputPatternIsDrawnInTheSelectionColourInTheActiveSize)
 {
     StyleView fixture;
-    fixture.view->state.activeItems = {inputFront(fixture)};
+    fixture.select(inputFront(fixture), CFocusObject::kPattern);
     const QImage image = fixture.render();
     EXPECT_EQ(fixture.colourAt(image, kFrontBottom),
               qtColour(colourOf(options().m_pSelectedObjects)));
@@ -92,7 +108,7 @@ TEST(MaskDrawingTest, SelectedInputPatternIsDrawnInTheSelectionColourInTheActive
 TEST(MaskDrawingTest, EachShownSizeTakesTheCustomColourOfItsPlaceInTheList)
 {
     StyleView fixture;
-    fixture.view->state.gradingShownMode = 1;
+    fixture.document.displayFlags.SetShowGrading(true);
     const QImage image = fixture.render();
     // Table size t is shown at t, t + 6 and t + 12 (below 17); the last drawn lies on top, so
     // size 4 shows the colour of the 17th shown size, which is the 1st's.
@@ -184,12 +200,12 @@ TEST(MaskDrawingTest, RegionsAreFilledByTheirFormulasColourIndex)
     double x = 0.0;
     for (const Row &row : rows) {
         CGradeRegion *region = testmodel::addRegion(
-            fixture.style.mask(), testmodel::boxShape(x, -30, x + 8, -20), REGION_GRADE);
+            fixture.style().mask(), testmodel::boxShape(x, -30, x + 8, -20), REGION_GRADE);
         if (row.formulaType >= 0) {
             IBaseFormula *formula =
-                fixture.style.formulas().AddNewRegionFormula(row.formulaType, nullptr, region);
+                fixture.style().formulas().AddNewRegionFormula(row.formulaType, nullptr, region);
             if (row.colourIndex >= 0)
-                fixture.style.services().colourIndexes.emplace_back(formula, row.colourIndex);
+                fixture.services().colourIndexes.emplace_back(formula, row.colourIndex);
         }
         inside.push_back({x + 1.5, -21.5});
         x += 10.0;
@@ -218,10 +234,10 @@ TEST(MaskDrawingTest, RegionLikePointAndGlobalInterpolationGetALabelButNoArrow)
     double x = 0.0;
     for (const Row &row : rows) {
         CGradeRegion *region = testmodel::addRegion(
-            fixture.style.mask(), testmodel::boxShape(x, -30, x + 8, -20), REGION_GRADE);
+            fixture.style().mask(), testmodel::boxShape(x, -30, x + 8, -20), REGION_GRADE);
         regions.push_back(region);
         formulas.push_back(
-            fixture.style.formulas().AddNewRegionFormula(row.formulaType, nullptr, region));
+            fixture.style().formulas().AddNewRegionFormula(row.formulaType, nullptr, region));
         x += 20.0;
     }
     fixture.view->ZoomAll();
@@ -244,6 +260,79 @@ TEST(MaskDrawingTest, RegionLikePointAndGlobalInterpolationGetALabelButNoArrow)
     }
 }
 
+TEST(MaskDrawingTest, TheRunningToolsDecorationsLieWhereTheirObjectsSay)
+{
+    constexpr uint32_t kDarkGreen = 0x008000;
+    constexpr uint32_t kBlue = 0xFF0000;
+    using Place = std::function<DPOINT(StyleView &)>;
+    const auto at = [](DPOINT point) { return [point](StyleView &) { return point; }; };
+    const auto firstGradePoint = [](int pattern) {
+        return [pattern](StyleView &fixture) {
+            return fixture.inputPattern(pattern)->GetGradePointAt(0)->GetAbsPosition();
+        };
+    };
+    struct Row
+    {
+        const char *name;
+        std::function<void(StyleView &)> setUp;
+        Place place;
+        QPoint offset;
+        std::function<uint32_t()> colour;
+    };
+    const Row rows[] = {
+        {"measure line",
+         [](StyleView &fixture) {
+             fixture.document.measureLine.m_oStart = {-5, 25};
+             fixture.document.measureLine.m_oEnd = {5, 25};
+             fixture.document.measureLine.SetActive(true);
+         },
+         at({0, 25}),
+         {0, 0},
+         [] { return kDarkGreen; }},
+        {"measure point, left arm of its cross",
+         [](StyleView &fixture) {
+             fixture.services().items = {fixture.inputPattern(1)->GetGradePointAt(0)};
+         },
+         firstGradePoint(1),
+         {-3, 0},
+         [] { return kDarkGreen; }},
+        {"focus point while points snap, right side of its square",
+         [](StyleView &fixture) {
+             fixture.document.tasks().GetMainTask()->GetAttributes()->SetInteger("nSnapMode", 1);
+             auto focus = CFocusObject::Create(fixture.inputPattern(0), CFocusObject::kPoint);
+             focus->SetPosition({45, 25});
+             fixture.document.focus.SetFocusObject(std::move(focus));
+         },
+         at({45, 25}),
+         {3, 0},
+         [] { return colourOf(options().m_pPieceFocusPoint); }},
+        {"active grade point in point selection",
+         [](StyleView &fixture) {
+             fixture.document.modes.SetSelectionMode(1);
+             fixture.document.focus.SetActivePoint(fixture.inputPattern(0)->GetGradePointAt(0));
+         },
+         firstGradePoint(0),
+         {1, 1},
+         [] { return kBlue; }},
+        {"mask centre picked, right of its circle",
+         [](StyleView &fixture) {
+             fixture.select(&fixture.style().mask(), CFocusObject::kMaskCentre);
+         },
+         at({0, 0}),
+         {3, 0},
+         [] { return colourOf(options().m_pSelectedObjects); }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        StyleView fixture;
+        const DPOINT world = row.place(fixture);
+        const QPoint pixel = fixture.view->WorldToClient(world.x, world.y) + row.offset;
+        EXPECT_NE(fixture.render().pixelColor(pixel), qtColour(row.colour()));
+        row.setUp(fixture);
+        EXPECT_EQ(fixture.render().pixelColor(pixel), qtColour(row.colour()));
+    }
+}
+
 TEST(MaskDrawingTest, OnlyTheBackgroundWithoutActiveMaskOrWhileDrawingIsSuspended)
 {
     struct Row
@@ -256,8 +345,8 @@ TEST(MaskDrawingTest, OnlyTheBackgroundWithoutActiveMaskOrWhileDrawingIsSuspende
         SCOPED_TRACE(row.name);
         StyleView fixture;
         if (!row.mask)
-            fixture.style.services().activeMask = nullptr;
-        fixture.style.services().SetFailed(row.suspended);
+            fixture.services().activeMask = nullptr;
+        fixture.services().SetFailed(row.suspended);
         const QImage image = fixture.render();
         const QColor background = qtColour(colourOf(options().m_pBkgrdWorkArea));
         bool onlyBackground = true;

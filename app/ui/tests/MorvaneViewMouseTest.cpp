@@ -3,6 +3,7 @@
 // QTest as a user drives the view.
 #include "RecordingTaskManager.h"
 #include "StyleView.h"
+#include "app/ui/view/CursorImages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+using morvane::kModelHandlerId;
 using testview::RecordingTaskManager;
 using testview::StyleView;
 using testview::TakenEvent;
@@ -26,12 +28,12 @@ class MorvaneViewMouseTest : public testing::Test
 protected:
     MorvaneViewMouseTest()
     {
-        m_fixture.style.services().taskManager = &m_manager;
+        m_fixture.services().taskManager = &m_manager;
         m_fixture.view->ResetView();
         m_origin = view()->WorldToClient(0.0, 0.0);
     }
 
-    testview::StateView *view() { return m_fixture.view; }
+    CMorvaneView *view() { return m_fixture.view; }
     QWidget *viewport() { return m_fixture.view->viewport(); }
 
     std::vector<std::string> names() const
@@ -108,7 +110,7 @@ TEST_F(MorvaneViewMouseTest, RecordsCarryThePreviousMovePoint)
 
 TEST_F(MorvaneViewMouseTest, NothingWithoutAnActiveMask)
 {
-    m_fixture.style.services().activeMask = nullptr;
+    m_fixture.services().activeMask = nullptr;
     QTest::mouseMove(viewport(), m_origin + QPoint(10, 10));
     QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ControlModifier, m_origin + QPoint(12, 10));
 
@@ -137,7 +139,22 @@ TEST_F(MorvaneViewMouseTest, EditActionsAreEnabledAsTheTaskManagerWouldTakeTheir
     view()->GetCopyAction()->trigger();
     EXPECT_EQ(names(), std::vector<std::string>{"CopySelectedObjects"});
 
-    m_fixture.style.services().taskManager = nullptr;
+    m_fixture.services().taskManager = nullptr;
     view()->UpdateEditActions();
     EXPECT_FALSE(view()->GetCopyAction()->isEnabled());
+}
+
+TEST_F(MorvaneViewMouseTest, TheCursorIsTheCursorTablesWhileAMaskIsActive)
+{
+    m_fixture.document.cursors.SetDefaultCursor(3);
+    EventData data;
+    data.m_nFirst = 7;
+    data.m_aIds[0] = kModelHandlerId | 100;
+    view()->OnAfterChange(&data);
+    EXPECT_TRUE(viewport()->testAttribute(Qt::WA_SetCursor));
+    EXPECT_EQ(viewport()->cursor().shape(), morvane::CursorFromId(3).shape());
+
+    m_fixture.services().activeMask = nullptr;
+    view()->OnAfterChange(&data);
+    EXPECT_FALSE(viewport()->testAttribute(Qt::WA_SetCursor));
 }

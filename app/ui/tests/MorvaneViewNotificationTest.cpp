@@ -3,6 +3,7 @@
 // its zooms to what is shown.
 #include "RegionFixtures.h"
 #include "StyleView.h"
+#include "app/interaction/FocusObject.h"
 #include "model/Contour.h"
 #include "model/GradeRegion.h"
 #include "model/IInputPatterns.h"
@@ -25,10 +26,10 @@ using testview::StyleView;
 namespace {
 
 /// The view recording what its reactions do to the window.
-class RecordingView : public testview::StateView
+class RecordingView : public CMorvaneView
 {
 public:
-    using StateView::StateView;
+    using CMorvaneView::CMorvaneView;
 
     void ZoomAll() override { calls.push_back("zoom"); }
 
@@ -74,13 +75,13 @@ class MorvaneViewNotificationTest : public testing::Test
 protected:
     MorvaneViewNotificationTest()
     {
-        m_view = new RecordingView(m_fixture.style.services());
+        m_view = new RecordingView(m_fixture.services());
         m_fixture.window.setCentralWidget(m_view);
         m_view->ResetView();
     }
 
-    CPattern *inputFront() { return m_fixture.style.services().inputPatterns->GetPatternAt(0); }
-    CPattern *maskFront() { return m_fixture.style.mask().GetPatternAt(0); }
+    CPattern *inputFront() { return m_fixture.inputPattern(0); }
+    CPattern *maskFront() { return m_fixture.style().mask().GetPatternAt(0); }
     /// The square of half side pixels about the point, as the view computes it.
     CDRect around(DPOINT at, int pixels) const
     {
@@ -101,12 +102,12 @@ uintptr_t word(void *object)
 
 TEST_F(MorvaneViewNotificationTest, EachNotificationGetsItsReaction)
 {
-    m_fixture.style.services().SetExtent(-10, -10, 50, 30);
-    m_fixture.style.services().SetExtentFlag(true);
-    m_view->state.pivotPoint = {3, 4};
+    m_fixture.services().SetExtent(-10, -10, 50, 30);
+    m_fixture.services().SetExtentFlag(true);
+    m_fixture.document.pivot.SetPivotPoint({3, 4});
     CPattern *input = inputFront();
     CPattern *mask = maskFront();
-    CGradeMask &gradeMask = m_fixture.style.mask();
+    CGradeMask &gradeMask = m_fixture.style().mask();
     CContour *contour = input->GetOutContour();
     CPolyline *line = input->GetPatternPolylineAt(0);
     auto *location = dynamic_cast<CPatternLocation *>(mask->GetPatternLocation());
@@ -188,7 +189,7 @@ TEST_F(MorvaneViewNotificationTest, EachNotificationGetsItsReaction)
 
 TEST_F(MorvaneViewNotificationTest, AHiddenInputPatternOrASuspendedDrawingGetsNoRepaint)
 {
-    m_fixture.style.services().SetFailed(true);
+    m_fixture.services().SetFailed(true);
     deliver(*m_view, {kEventAfterChange, 100, nullptr, 8, 0});
     deliver(*m_view, {kEventBeforeChange, 100, nullptr, 8, 0});
     EXPECT_TRUE(m_view->calls.empty());
@@ -201,7 +202,7 @@ TEST_F(MorvaneViewNotificationTest, AHiddenInputPatternOrASuspendedDrawingGetsNo
 
 TEST_F(MorvaneViewNotificationTest, APatternRepaintsTheWholeViewDuringABulkChange)
 {
-    m_fixture.style.services().BeginBulkChange();
+    m_fixture.services().BeginBulkChange();
     deliver(*m_view, {kEventAttached, 0, inputFront(), kModelHandlerId | 7, 0});
     EXPECT_EQ(m_view->calls, std::vector<std::string>{"redraw"});
 }
@@ -215,11 +216,11 @@ protected:
     ZoomAllTest()
     {
         m_mask = CMorvaneFactory::MakeGradeMask(m_handler, nullptr);
-        m_fixture.style.services().activeMask = m_mask.get();
-        m_fixture.style.services().inputPatterns = nullptr;
+        m_fixture.services().activeMask = m_mask.get();
+        m_fixture.services().inputPatterns = nullptr;
         m_fixture.view->ResetView();
     }
-    ~ZoomAllTest() override { m_fixture.style.services().activeMask = nullptr; }
+    ~ZoomAllTest() override { m_fixture.services().activeMask = nullptr; }
 
     DPOINT centre() const { return m_fixture.view->GetClientCenterPoint(); }
 
@@ -260,4 +261,22 @@ TEST_F(ZoomAllTest, AnUnlimitedRegionCountsOnlyWithWhatItsLimitsFix)
     EXPECT_GT(zoom, 1.0);
     EXPECT_NEAR(centre().x, 50.0, 1 / zoom);
     EXPECT_NEAR(centre().y, 30.0, 1 / zoom);
+}
+
+TEST(ZoomToFocusTest, FitsTheActiveObjectOverTheShownSizes)
+{
+    StyleView fixture;
+    fixture.select(fixture.inputPattern(1), CFocusObject::kPattern);
+    fixture.view->ZoomToFocus();
+    // BACK, a 10 mm square at (30, 0) in every size, would fill the view beyond the largest
+    // zoom: it lies in the middle at that zoom.
+    const CDRect visible = fixture.view->GetVisibleWorldRect();
+    EXPECT_NEAR(visible.GetCenter().x, 35.0, 0.2);
+    EXPECT_NEAR(visible.GetCenter().y, 5.0, 0.2);
+    EXPECT_DOUBLE_EQ(fixture.view->GetZoom(), 10.0);
+
+    fixture.document.focus.ClearActiveObject();
+    const double zoom = fixture.view->GetZoom();
+    fixture.view->ZoomToFocus();
+    EXPECT_DOUBLE_EQ(fixture.view->GetZoom(), zoom);
 }

@@ -1,12 +1,13 @@
 // Morvane main window, view and interaction, tests.
-// The main view in a host window over a graded style on its mask, with the interaction state
-// the test sets.
+// The main view in a host window over a graded style on its mask, with the grade-mask document's
+// focus manager, modes, pivot, measure line and the display switches of the document.
 #include "StyleView.h"
 
-#include "TemporaryFolder.h"
 #include "app/grading/testing/MaskFormulas.h"
+#include "app/interaction/FocusObject.h"
 #include "app/ui/options/Options.h"
 #include "app/ui/view/ColourRef.h"
+#include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
 #include "model/Pattern.h"
 #include "platform/brismond/TableSetFactory.h"
@@ -55,21 +56,20 @@ QColor qtColour(uint32_t colour)
 }
 
 StyleView::StyleView()
-    : style(sourcePath("sources/aama-model/tests/data/shirt.dxf"),
-            sourcePath("app/grading/tests/data/women.mst"),
-            std::filesystem::temp_directory_path() / "morvane-view-style.dxf")
+    : document(sourcePath("sources/aama-model/tests/data/shirt.dxf"),
+               sourcePath("app/grading/tests/data/women.mst"), scratch.path())
 {
-    EXPECT_EQ(style.GetProblem(), "");
+    EXPECT_EQ(document.GetProblem(), "");
     // Every view starts from the options' defaults.
     COptions::DeleteInstance();
-    const int count = style.services().inputPatterns->GetPatternAt(0)->GetBasePointCount();
+    const int count = inputPattern(0)->GetBasePointCount();
     for (int i = 0; i < count; ++i) {
-        if (CBasePoint *maskPoint = style.maskPoint(0, i))
-            testgrading::addIncrement(style.formulas(), maskPoint, "hip/4", "0");
+        if (CBasePoint *maskPoint = style().maskPoint(0, i))
+            testgrading::addIncrement(style().formulas(), maskPoint, "hip/4", "0");
     }
-    EXPECT_TRUE(style.grade());
-    for (int p = 0; p < style.mask().GetPatternCount(); ++p) {
-        IPatternLocation *location = style.mask().GetPatternAt(p)->GetPatternLocation();
+    EXPECT_TRUE(style().grade());
+    for (int p = 0; p < style().mask().GetPatternCount(); ++p) {
+        IPatternLocation *location = maskPattern(p)->GetPatternLocation();
         location->SetPosition(location->GetPosX(), location->GetPosY() + kMaskShift);
     }
 
@@ -80,11 +80,13 @@ StyleView::StyleView()
         shown.back()->SetPlaceAt(0, tableSize(i));
         list.push_back(shown.back().get());
     }
-    sizes.SetCustomSizes(list);
-    sizes.SetCustomSelection(true);
-    style.services().sizeSelection = &sizes;
+    document.sizes.SetCustomSizes(list);
+    document.sizes.SetCustomSelection(true);
+    services().rotationPivot = &document.pivot;
+    services().measureLine = &document.measureLine;
+    document.start();
 
-    view = new StateView(style.services());
+    view = new CMorvaneView(services());
     window.setCentralWidget(view);
     window.resize(900, 700);
     window.show();
@@ -94,6 +96,21 @@ StyleView::StyleView()
 }
 
 StyleView::~StyleView() = default;
+
+CPattern *StyleView::inputPattern(int i)
+{
+    return style().inputPatterns().GetPatternAt(i);
+}
+
+CPattern *StyleView::maskPattern(int i)
+{
+    return style().mask().GetPatternAt(i);
+}
+
+void StyleView::select(CObject *item, int32_t kind)
+{
+    document.focus.SetActiveObject(CFocusObject::Create(item, kind));
+}
 
 QImage StyleView::render()
 {

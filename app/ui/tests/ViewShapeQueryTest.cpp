@@ -3,6 +3,8 @@
 // and the active object's nodes.
 #include "RegionFixtures.h"
 #include "StyleView.h"
+#include "app/interaction/DisplayFlags.h"
+#include "app/interaction/FocusObject.h"
 #include "app/ui/options/Options.h"
 #include "model/BasePoint.h"
 #include "model/GradeRegion.h"
@@ -10,6 +12,7 @@
 #include "model/InputPattern.h"
 #include "model/Pattern.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using testview::StyleView;
@@ -21,14 +24,13 @@ class ViewShapeQueryTest : public testing::Test
 protected:
     ViewShapeQueryTest()
     {
-        m_region = testmodel::addRegion(m_fixture.style.mask(), testmodel::boxShape(0, -30, 8, -20),
-                                        REGION_GRADE);
+        m_region = testmodel::addRegion(m_fixture.style().mask(),
+                                        testmodel::boxShape(0, -30, 8, -20), REGION_GRADE);
     }
 
     CViewShapeQuery &query() { return m_fixture.view->GetShapeQuery(); }
-    MaskViewState &state() { return m_fixture.view->state; }
-    CPattern *input(int i) { return m_fixture.style.services().inputPatterns->GetPatternAt(i); }
-    CPattern *mask(int i) { return m_fixture.style.mask().GetPatternAt(i); }
+    CPattern *input(int i) { return m_fixture.inputPattern(i); }
+    CPattern *mask(int i) { return m_fixture.maskPattern(i); }
 
     /// A node of the pattern's point under the group, with the sub-kind.
     static ShapeQueryNode pointNode(int group, CPattern *pattern, int subKind)
@@ -75,34 +77,42 @@ TEST_F(ViewShapeQueryTest, PresentsTheMaskAsATree)
     EXPECT_EQ(std::get<CBasePoint *>(query().GetChild(rows[4].node, 0).object),
               input(1)->GetBasePointAt(0));
 
-    m_fixture.style.services().activeMask = nullptr;
+    m_fixture.services().activeMask = nullptr;
     EXPECT_EQ(query().GetChildCount(rows[0].node), 0);
 }
 
 TEST_F(ViewShapeQueryTest, GroupsAreShownAsTheDisplaySwitchesSay)
 {
+    CDisplayFlags &flags = m_fixture.document.displayFlags;
     struct Row
     {
         const char *name;
-        MaskViewState state;
+        std::function<void()> change;
         bool regions;
         bool inputPatterns;
         bool maskPatterns;
         bool sizes;
     };
-    MaskViewState hidden;
-    hidden.showMaskRegions = false;
-    hidden.patternsShownMode = 2;
-    hidden.showGuidePatterns = false;
-    MaskViewState graded;
-    graded.gradingShownMode = 2;
-    graded.patternsShownMode = 1;
-    const Row rows[] = {{"defaults", {}, true, true, true, false},
-                        {"hidden", hidden, false, false, false, false},
-                        {"graded", graded, true, true, true, true}};
+    const Row rows[] = {
+        {"defaults", [] {}, true, true, true, false},
+        {"regions and input patterns hidden",
+         [&flags] {
+             flags.SetShowMaskRegions(false);
+             flags.SetShowInputPatterns(false);
+         },
+         false, false, true, false},
+        {"graded, guide patterns hidden",
+         [&flags] {
+             flags.SetShowMaskRegions(true);
+             flags.SetShowInputPatterns(true);
+             flags.SetShowGuidePatterns(false);
+             flags.SetShowGrading(true);
+         },
+         true, true, false, true},
+    };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        state() = row.state;
+        row.change();
         for (int group = 0; group < 3; ++group)
             EXPECT_EQ(query().IsGroupShown(group), row.regions);
         EXPECT_EQ(query().IsGroupShown(3), row.inputPatterns);
@@ -110,7 +120,6 @@ TEST_F(ViewShapeQueryTest, GroupsAreShownAsTheDisplaySwitchesSay)
         EXPECT_EQ(query().IsGroupShown(5), row.sizes);
         EXPECT_TRUE(query().IsGroupShown(6));
     }
-    state() = {};
     COptions::GetInstance()->m_pShowBkgrdRegion->SetValue(false);
     EXPECT_FALSE(query().IsGroupShown(1));
 }
@@ -185,12 +194,12 @@ TEST_F(ViewShapeQueryTest, NodesTakeTheColoursOfTheirKeys)
 
 TEST_F(ViewShapeQueryTest, NodesOfTheActiveObjectAreActive)
 {
-    state().activeItems = {input(0)};
+    m_fixture.select(input(0), CFocusObject::kPattern);
     EXPECT_EQ(query().GetActiveState(patternNode(3, input(0))), 2);
     EXPECT_EQ(query().GetActiveState(pointNode(3, input(0), 1)), 2);
     EXPECT_EQ(query().GetActiveState({8, 3, 8, 0, input(0)->GetPatternPolylineAt(0), input(0)}), 2);
     EXPECT_EQ(query().GetActiveState(patternNode(3, input(1))), 1);
     EXPECT_EQ(query().GetActiveState({0, 0, 0, 0, m_region, nullptr}), 1);
-    state().activeItems = {m_region};
+    m_fixture.select(m_region, CFocusObject::kRegion);
     EXPECT_EQ(query().GetActiveState({0, 0, 0, 0, m_region, nullptr}), 2);
 }

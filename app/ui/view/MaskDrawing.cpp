@@ -15,6 +15,7 @@
 #include "model/GradeMask.h"
 #include "model/GradePath.h"
 #include "model/GradeRegion.h"
+#include "model/GradeSize.h"
 #include "model/IBaseFormula.h"
 #include "model/IInputPatterns.h"
 #include "model/IPathFormula.h"
@@ -321,8 +322,11 @@ void CMaskDrawing::DrawInputPatterns(const Pass &pass, std::vector<CPattern *> &
 
 void CMaskDrawing::DrawSelectedPatterns(const Pass &pass, const std::vector<CPattern *> &heldBack)
 {
+    CSimpleGradeSize size;
+    size.Create(pass.state.activeSize.table, pass.state.activeSize.size);
+    const IGradeSize *drawnSize = pass.state.activeSize.isBase() ? nullptr : &size;
     for (CPattern *pattern : heldBack)
-        DrawPattern(pass, pattern, true, pattern->IsMaskPattern(), pass.state.activeSize, -1);
+        DrawPattern(pass, pattern, true, pattern->IsMaskPattern(), drawnSize, -1);
 }
 
 void CMaskDrawing::DrawActiveContour(const Pass &pass)

@@ -5,6 +5,7 @@
 
 #include "foundation/DPoint.h"
 #include "foundation/DRect.h"
+#include "model/GradeSize.h"
 
 #include <optional>
 #include <vector>
@@ -49,14 +50,15 @@ struct MaskViewState
     std::vector<const CObject *> activeItems;
     /// The active object's flag.
     bool activeFlag = false;
-    /// The size recorded with the active object; null for the base size.
-    const IGradeSize *activeSize = nullptr;
+    /// The size recorded with the active object.
+    morvane::GradeSizeKey activeSize;
     CContour *activeContour = nullptr;
     CBasePoint *activePoint = nullptr;
     /// Where the focus object was hit; none without an active mask.
     std::optional<DPOINT> focusPosition;
     /// Where the focus point is marked: the focus position while the focus object is a
-    /// polyline or a point that the snap mode admits.
+    /// polyline and the snap mode snaps to lines (3), or a point and it snaps to points (1, 2
+    /// or 5).
     std::optional<DPOINT> focusPoint;
 
     // The active mask's modes, rotation pivot and measure line.
@@ -86,6 +88,6 @@ bool IsPatternShown(CPattern *pattern);
 /// there is none.
 CDRect ReadFrameRect(IDocumentServices &services);
 
-/// Where an entry of the document's item list (a collected focus object) lies; nullopt for an
-/// entry that is no focus object.
+/// Where an entry of the document's item list (a collected point) lies; nullopt for an entry
+/// that is no point.
 std::optional<DPOINT> GetItemPosition(const CObject *item);

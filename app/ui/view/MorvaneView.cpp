@@ -5,8 +5,10 @@
 
 #include "app/documents/EventRecords.h"
 #include "app/documents/IDocumentServices.h"
+#include "app/interaction/CursorTable.h"
 #include "app/tables/GradeSizeSelection.h"
 #include "app/ui/options/Options.h"
+#include "app/ui/view/CursorImages.h"
 #include "app/ui/view/MouseFlags.h"
 #include "model/BasePoint.h"
 #include "model/GradeMask.h"
@@ -123,7 +125,7 @@ void CMorvaneView::OnUpdate(int hint)
         OnInitialUpdate();
 }
 
-MaskViewState CMorvaneView::ReadViewState()
+MaskViewState CMorvaneView::ReadViewState() const
 {
     return ReadMaskViewState(m_rServices);
 }
@@ -458,6 +460,22 @@ void CMorvaneView::ScrollToActivePoint()
         return;
     CenterOn(at.x, at.y);
     Redraw();
+}
+
+void CMorvaneView::UpdateCursor()
+{
+    const CCursorTable *cursors = m_rServices.GetCursorTable();
+    if (m_rServices.GetActiveGradeMask() == nullptr || cursors == nullptr) {
+        viewport()->unsetCursor();
+        return;
+    }
+    viewport()->setCursor(morvane::CursorFromId(cursors->GetCursor()));
+}
+
+void CMorvaneView::enterEvent(QEnterEvent *event)
+{
+    CScrollViewEx::enterEvent(event);
+    UpdateCursor();
 }
 
 CDRect CMorvaneView::GetFrameRect() const

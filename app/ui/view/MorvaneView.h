@@ -82,7 +82,7 @@ public:
         return m_oDrawing.GetRegionLabel(formula);
     }
     /// The state the view draws and reacts with now.
-    virtual MaskViewState ReadViewState();
+    MaskViewState ReadViewState() const;
 
     /// Repaints the world square of half side pixels about the point.
     void InvalidateAround(const DPOINT &point, int pixels);
@@ -106,6 +106,9 @@ public:
     void InvalidateActivePoint();
     /// Centres the view on the active grade point when it lies outside the view.
     void ScrollToActivePoint();
+    /// With an active mask, the cursor that the document's cursor table gives for the focus
+    /// object; the window's own cursor otherwise. Qt shows it while the pointer is over the view.
+    void UpdateCursor();
 
     void ReleaseCapture() override;
     double PixelsToWorld(int pixels) const override;
@@ -144,6 +147,7 @@ protected:
     void OnMouseMoveD(uint32_t flags, double x, double y) override;
     void OnRButtonUpD(uint32_t flags, double x, double y) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
 
 private:
     /// The record of a mouse event at (x, y).

@@ -50,6 +50,7 @@ enum class Reaction {
     Pivot,
     CaptureMouse,
     OptionsChanged,
+    Cursor,
 };
 
 constexpr int kAnyCode = -1;
@@ -124,6 +125,7 @@ constexpr NotificationRow kNotificationTable[] = {
     {kEventAfterChange, 100, 1, Reaction::CaptureMouse},
     {kEventAfterChange, 100, 3, Reaction::OptionsChanged},
     {kEventAfterChange, 100, 6, Reaction::FrameAndActivePoint},
+    {kEventAfterChange, 100, 7, Reaction::Cursor},
     {kEventAfterChange, 100, 8, Reaction::RedrawUnlessSuspended},
     {kEventAfterChange, 103, 0, Reaction::AssociationFocus},
     {kEventAfterChange, 103, 1, Reaction::ActivePointAndScroll},
@@ -288,6 +290,9 @@ void CMorvaneView::React(uint32_t kind, const EventData &data)
         return;
     case Reaction::CaptureMouse:
         CaptureMouse();
+        return;
+    case Reaction::Cursor:
+        UpdateCursor();
         return;
     case Reaction::OptionsChanged:
         SetBackgroundColor(
