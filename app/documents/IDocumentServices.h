@@ -32,7 +32,6 @@ class IMaskDocumentAccess;
 class IOptions;
 class IPatternAssociationMap;
 class IPointAssociationMap;
-class IViewServices;
 struct CDRect;
 template <class T>
 class CPtrCollection;
@@ -139,9 +138,4 @@ public:
     virtual int GetFocusPolylineCount() = 0;
     /// Focus polyline index (which must exist).
     virtual CPolyline *GetFocusPolylineAt(int index) = 0;
-    /// The main view's services, which the view registers when it starts to listen to the
-    /// document (null: none).
-    virtual void SetViewServices(IViewServices *view) = 0;
-    /// Null while no view is registered.
-    virtual IViewServices *GetViewServices() = 0;
 };

@@ -160,8 +160,6 @@ public:
     int GetFocusPolylineCount() override;
     /// The picked polyline's line; null when it is no line.
     CPolyline *GetFocusPolylineAt(int index) override;
-    void SetViewServices(IViewServices *view) override { m_pViewServices = view; }
-    IViewServices *GetViewServices() override { return m_pViewServices; }
 
     // IDocumentAccess
     CGradeMaskDocArray *GetMaskDocs() override { return &m_oMaskDocs; }
@@ -235,5 +233,4 @@ private:
     bool m_bEditMode = false;
     int m_nGradeModelKind = 0;
     MeasurementNames m_oMeasurementNames{m_oMeasureTableDoc};
-    IViewServices *m_pViewServices = nullptr;
 };

@@ -130,8 +130,6 @@ public:
     {
         return focusPolylines.at(static_cast<size_t>(index));
     }
-    void SetViewServices(IViewServices *view) override { viewServices = view; }
-    IViewServices *GetViewServices() override { return viewServices; }
 
     int GetBulkChangeCount() const { return m_bulk; }
 
@@ -152,7 +150,6 @@ public:
     std::vector<std::pair<const IBaseFormula *, int>> colourIndexes;
     std::vector<IBaseFormula *> pointEntries;
     std::vector<CPolyline *> focusPolylines;
-    IViewServices *viewServices = nullptr;
     CDRect extent;
     bool extentFlag = false;
     /// Notifications sent, by their number.

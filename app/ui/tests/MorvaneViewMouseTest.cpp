@@ -158,3 +158,15 @@ TEST_F(MorvaneViewMouseTest, TheCursorIsTheCursorTablesWhileAMaskIsActive)
     view()->OnAfterChange(&data);
     EXPECT_FALSE(viewport()->testAttribute(Qt::WA_SetCursor));
 }
+
+TEST_F(MorvaneViewMouseTest, TheDocumentsChangeOneCapturesTheMouseUntilAToolReleasesIt)
+{
+    EventData data;
+    data.m_nFirst = 1;
+    data.m_aIds[0] = kModelHandlerId | 100;
+    view()->OnAfterChange(&data);
+    EXPECT_EQ(QWidget::mouseGrabber(), viewport());
+
+    static_cast<IMouseCapture *>(view())->ReleaseCapture();
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}

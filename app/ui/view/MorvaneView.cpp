@@ -75,11 +75,7 @@ CMorvaneView::CMorvaneView(IDocumentServices &services, QWidget *parent)
     m_pPasteAction = MakeEditAction(kPasteCommand, QKeySequence::Paste, "PasteObjects");
 }
 
-CMorvaneView::~CMorvaneView()
-{
-    if (m_rServices.GetViewServices() == this)
-        m_rServices.SetViewServices(nullptr);
-}
+CMorvaneView::~CMorvaneView() = default;
 
 QAction *CMorvaneView::MakeEditAction(uint32_t command, QKeySequence::StandardKey key,
                                       const char *event)
@@ -100,7 +96,6 @@ bool CMorvaneView::ResetView()
     SetZoom(kResetZoom);
     CenterOn(0.0, 0.0);
     m_oShapeQuery.SetOwner(&m_rServices, this);
-    m_rServices.SetViewServices(this);
     return true;
 }
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "app/documents/IMorvaneView.h"
-#include "app/documents/IViewServices.h"
 #include "app/extras/EventMap.h"
+#include "app/taskdefs/IMouseCapture.h"
 #include "app/ui/view/MaskDrawing.h"
 #include "app/ui/view/MaskViewState.h"
 #include "app/ui/view/ScrollViewEx.h"
@@ -36,7 +36,7 @@ QT_END_NAMESPACE
 /// pixels per millimetre (Qt scales logical pixels to the screen's device pixels itself).
 class CMorvaneView : public CScrollViewEx,
                      public CEventMap,
-                     public IViewServices,
+                     public IMouseCapture,
                      public IMorvaneView
 {
     Q_OBJECT
@@ -48,8 +48,8 @@ public:
 
     IDocumentServices &GetServices() const { return m_rServices; }
 
-    /// The world (-5000, -5000)-(5000, 5000), the same extent, zoom 0.3 centred on (0, 0); the
-    /// view becomes the document's view services. Returns true.
+    /// The world (-5000, -5000)-(5000, 5000), the same extent, zoom 0.3 centred on (0, 0).
+    /// Returns true.
     bool ResetView();
     /// The base's initial update, the 7-point "Arial" font and the background of the option
     /// "BKGRDWORKAREA".
