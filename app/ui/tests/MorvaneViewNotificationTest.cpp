@@ -242,12 +242,24 @@ TEST_F(ZoomAllTest, AnEmptyMaskKeepsTheResetZoomAboutTheOrigin)
 TEST_F(ZoomAllTest, ARegionOfOnePointKeepsTheZoomFiniteAndCentresOnIt)
 {
     auto *mask = static_cast<CGradeMask *>(m_mask.get());
-    testmodel::addRegion(*mask, {{100, 50}, 0.0, 0.0, 0.0, 0.0}, REGION_GRADE);
-    m_fixture.view->ZoomAll();
-    EXPECT_TRUE(std::isfinite(m_fixture.view->GetZoom()));
-    EXPECT_DOUBLE_EQ(m_fixture.view->GetZoom(), 0.3);
-    EXPECT_NEAR(centre().x, 100.0, 1 / 0.3);
-    EXPECT_NEAR(centre().y, 50.0, 1 / 0.3);
+    CGradeRegion *region =
+        testmodel::addRegion(*mask, {{100, 50}, 0.0, 0.0, 0.0, 0.0}, REGION_GRADE);
+    m_fixture.select(region, CFocusObject::kRegion);
+    struct Row
+    {
+        const char *name;
+        void (CMorvaneView::*zoom)();
+    };
+    for (const Row row : {Row{"everything shown", &CMorvaneView::ZoomAll},
+                          Row{"the active region", &CMorvaneView::ZoomToFocus}}) {
+        SCOPED_TRACE(row.name);
+        m_fixture.view->ResetView();
+        (m_fixture.view->*row.zoom)();
+        EXPECT_TRUE(std::isfinite(m_fixture.view->GetZoom()));
+        EXPECT_DOUBLE_EQ(m_fixture.view->GetZoom(), 0.3);
+        EXPECT_NEAR(centre().x, 100.0, 1 / 0.3);
+        EXPECT_NEAR(centre().y, 50.0, 1 / 0.3);
+    }
 }
 
 TEST_F(ZoomAllTest, AnUnlimitedRegionCountsOnlyWithWhatItsLimitsFix)
