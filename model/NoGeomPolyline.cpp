@@ -98,11 +98,12 @@ void CNoGeomPolyline::GetShape(const IGradeSize *size, std::vector<DPOINT> &shap
     GradeSize key;
     GetGradeSize(size, key);
     const CPolylinePoints &entry = GetPolylinePoints(key);
-    shape = entry.shape;
+    if (m_pInputPattern != nullptr)
+        m_pInputPattern->TransformToAbsolute(entry.shape, shape);
+    else
+        shape = entry.shape;
     if (indexes != nullptr)
         *indexes = entry.lineIndexes;
-    if (m_pInputPattern != nullptr)
-        m_pInputPattern->TransformToAbsolute(shape);
 }
 
 void CNoGeomPolyline::GetShapeOrigPos(std::vector<DPOINT> &shape, std::vector<int> *indexes) const

@@ -167,7 +167,8 @@ DPOINT CPattern::TransformToAbsolute(const DPOINT &own) const
                                             location->IsFlipped(), false);
 }
 
-void CPattern::TransformToAbsolute(std::vector<DPOINT> &points) const
+void CPattern::TransformToAbsolute(const std::vector<DPOINT> &own,
+                                   std::vector<DPOINT> &placed) const
 {
     const IPatternLocation *location = GetPatternLocation();
     const DPOINT position = location->GetPosition();
@@ -175,13 +176,14 @@ void CPattern::TransformToAbsolute(std::vector<DPOINT> &points) const
     const double cosine = std::cos(angle);
     const double sine = std::sin(angle);
     const bool flipped = location->IsFlipped();
-    for (DPOINT &point : points) {
-        CDPoint placed(point);
+    placed.resize(own.size());
+    for (size_t i = 0; i < own.size(); ++i) {
+        CDPoint point(own[i]);
         if (flipped)
-            placed.MirrorY();
-        placed.RotateCosSin(cosine, sine);
-        placed += position;
-        point = placed.GetDPoint();
+            point.MirrorY();
+        point.RotateCosSin(cosine, sine);
+        point += position;
+        placed[i] = point.GetDPoint();
     }
 }
 

@@ -103,8 +103,9 @@ public:
     /// A point of the pattern's own coordinates on the mask: y negated when flipped, rotated by
     /// the angle, moved by the position.
     DPOINT TransformToAbsolute(const DPOINT &own) const;
-    /// TransformToAbsolute of every point, with the placement read once.
-    void TransformToAbsolute(std::vector<DPOINT> &points) const;
+    /// TransformToAbsolute of every point of own, into placed (which may be own), with the
+    /// placement read once.
+    void TransformToAbsolute(const std::vector<DPOINT> &own, std::vector<DPOINT> &placed) const;
     /// The inverse of TransformToAbsolute.
     DPOINT TransformToRelative(const DPOINT &absolute) const;
 

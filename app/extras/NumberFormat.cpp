@@ -7,19 +7,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <limits>
-
-int RoundToInt(double v)
-{
-    if (std::isnan(v))
-        return 0;
-    const double rounded = std::trunc(v >= 0.0 ? v + 0.5 : v - 0.5);
-    if (rounded >= static_cast<double>(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    if (rounded <= static_cast<double>(std::numeric_limits<int>::min()))
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(rounded);
-}
 
 std::string FormatDouble(double v, int decimals)
 {

@@ -2,11 +2,23 @@
 // Rounding, and lengths written with decimals or as mixed numbers ("2 3/8").
 #pragma once
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 /// v rounded half away from zero: 2.5 gives 3, -2.5 gives -3, -0.4 gives 0. Values beyond the
-/// range of int give its nearest end; NaN gives 0.
-int RoundToInt(double v);
+/// range of int give its nearest end; NaN gives 0. Inline: the views round every point they draw.
+inline int RoundToInt(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    const double rounded = std::trunc(v >= 0.0 ? v + 0.5 : v - 0.5);
+    if (rounded >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (rounded <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(rounded);
+}
 
 /// v with the given number of decimals ("%.2f" for 2), or "%f" (six decimals) when decimals is
 /// negative; always with "." as the decimal point.

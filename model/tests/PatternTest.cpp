@@ -213,6 +213,10 @@ TEST(PatternTest, PlacesItsOwnCoordinatesOnTheMaskAndBack)
         TestPoint *point = pattern.AddPoint(3, 4);
         pattern.SetPatternLocation(10, 20, row.angle, row.flipped);
         expectPoint(pattern.TransformToAbsolute({3, 4}), row.placed.x, row.placed.y);
+        std::vector<DPOINT> placed{{1, 1}, {5, 5}, {7, 7}};
+        pattern.TransformToAbsolute({{3, 4}, {3, 4}}, placed);
+        ASSERT_EQ(placed.size(), 2u);
+        expectPoint(placed[1], row.placed.x, row.placed.y);
         expectPoint(point->GetAbsPosition(), row.placed.x, row.placed.y);
         expectPoint(pattern.TransformToRelative(row.placed), 3, 4);
     }

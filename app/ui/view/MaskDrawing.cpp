@@ -627,21 +627,26 @@ void CMaskDrawing::DrawPattern(const Pass &pass, CPattern *pattern, bool selecte
     };
     std::vector<DPOINT> &shape = m_aShape;
     std::vector<int> &indexes = m_aShapeIndexes;
+    std::vector<char> &placed = m_aPointPlaced;
     for (int i = 0; i < pattern->GetPolylineCount(); ++i) {
         CPolyline *line = pattern->GetPatternPolylineAt(i);
         line->GetShape(size, shape, &indexes);
         drawShape(pass.view, shape, colours.line);
-        std::vector<bool> placed(static_cast<size_t>(line->GetPointCount()), false);
+        const int pointCount = line->GetPointCount();
+        placed.assign(static_cast<size_t>(pointCount), 0);
+        int placedCount = 0;
         for (size_t k = 0; k < shape.size() && k < indexes.size(); ++k) {
             const int p = indexes[k];
-            if (p < 0 || p >= line->GetPointCount() || placed[static_cast<size_t>(p)])
+            if (p < 0 || p >= pointCount || placed[static_cast<size_t>(p)])
                 continue;
-            placed[static_cast<size_t>(p)] = true;
+            placed[static_cast<size_t>(p)] = 1;
+            ++placedCount;
             CBasePoint *point = line->GetBasePointAt(p);
             if (point->GetGradeType() == GRADE_POINT_GRADE)
                 collect(point, shape[k]);
         }
-        for (int p = 0; p < line->GetPointCount(); ++p) {
+        // The points that the shape left out are drawn where they lie.
+        for (int p = 0; placedCount < pointCount && p < pointCount; ++p) {
             CBasePoint *point = line->GetBasePointAt(p);
             if (!placed[static_cast<size_t>(p)] && point->GetGradeType() == GRADE_POINT_GRADE)
                 collect(point, point->GetPosition(size));

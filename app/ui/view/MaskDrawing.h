@@ -75,8 +75,9 @@ private:
 
     std::unordered_map<const IBaseFormula *, std::string> m_oRegionLabels;
     bool m_bLastActiveFlag = false;
-    /// The shape of the line being drawn and its points' places in the line, kept to spare
-    /// allocations.
+    /// The shape of the line being drawn, its points' places in the line and which points it
+    /// placed, kept to spare allocations.
     std::vector<DPOINT> m_aShape;
     std::vector<int> m_aShapeIndexes;
+    std::vector<char> m_aPointPlaced;
 };
