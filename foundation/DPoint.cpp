@@ -12,18 +12,6 @@ void CDPoint::GetXY(double &outX, double &outY) const
     outY = y;
 }
 
-void CDPoint::Add(const double &dx, const double &dy)
-{
-    x += dx;
-    y += dy;
-}
-
-CDPoint &CDPoint::operator+=(const DPOINT &offset)
-{
-    Add(offset.x, offset.y);
-    return *this;
-}
-
 CDPoint CDPoint::Minus(double otherX, double otherY) const
 {
     return {x - otherX, y - otherY};
@@ -32,13 +20,6 @@ CDPoint CDPoint::Minus(double otherX, double otherY) const
 void CDPoint::Rotate(double angle)
 {
     RotateCosSin(std::cos(angle), std::sin(angle));
-}
-
-void CDPoint::RotateCosSin(double cosine, double sine)
-{
-    const double oldX = x;
-    x = oldX * cosine - y * sine;
-    y = oldX * sine + y * cosine;
 }
 
 bool CDPoint::IsNear(double px, double py, double tol) const
@@ -59,16 +40,6 @@ double CDPoint::GetAngle() const
 double CDPoint::GetAngleTo(double px, double py) const
 {
     return std::atan2(py - y, px - x);
-}
-
-void CDPoint::MirrorY()
-{
-    y = -y;
-}
-
-void CDPoint::MirrorX()
-{
-    x = -x;
 }
 
 DPOINT CDPoint::TransformToAbsolute(const DPOINT &origin, const double &angle, bool mirrorY,

@@ -25,15 +25,28 @@ public:
     /// The point as a plain DPOINT.
     DPOINT GetDPoint() const { return {x, y}; }
 
-    void Add(const double &dx, const double &dy);
-    CDPoint &operator+=(const DPOINT &offset);
+    void Add(const double &dx, const double &dy)
+    {
+        x += dx;
+        y += dy;
+    }
+    CDPoint &operator+=(const DPOINT &offset)
+    {
+        Add(offset.x, offset.y);
+        return *this;
+    }
     /// A new point (x - otherX, y - otherY).
     CDPoint Minus(double otherX, double otherY) const;
 
     /// Rotates about the origin by angle radians, counter-clockwise.
     void Rotate(double angle);
     /// Rotates about the origin by the angle whose cosine and sine are given.
-    void RotateCosSin(double cosine, double sine);
+    void RotateCosSin(double cosine, double sine)
+    {
+        const double oldX = x;
+        x = oldX * cosine - y * sine;
+        y = oldX * sine + y * cosine;
+    }
 
     /// True when the distance to (px, py) is strictly below tol (IsNearPoint allows equality).
     bool IsNear(double px, double py, double tol) const;
@@ -44,9 +57,9 @@ public:
     double GetAngleTo(double px, double py) const;
 
     /// y := -y.
-    void MirrorY();
+    void MirrorY() { y = -y; }
     /// x := -x.
-    void MirrorX();
+    void MirrorX() { x = -x; }
 
     /// Moves a point from a placed pattern's own frame onto the mask: the optional mirrors
     /// (y first, then x), the rotation by angle, then the offset by origin. The point changes

@@ -10,14 +10,15 @@
 /// range of int give its nearest end; NaN gives 0. Inline: the views round every point they draw.
 inline int RoundToInt(double v)
 {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const double shifted = v >= 0.0 ? v + 0.5 : v - 0.5;
+    // Inside the range the conversion's truncation is the rounding.
+    if (shifted > static_cast<double>(kMin) && shifted < static_cast<double>(kMax))
+        return static_cast<int>(shifted);
     if (std::isnan(v))
         return 0;
-    const double rounded = std::trunc(v >= 0.0 ? v + 0.5 : v - 0.5);
-    if (rounded >= static_cast<double>(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    if (rounded <= static_cast<double>(std::numeric_limits<int>::min()))
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(rounded);
+    return shifted > 0.0 ? kMax : kMin;
 }
 
 /// v with the given number of decimals ("%.2f" for 2), or "%f" (six decimals) when decimals is
