@@ -8,6 +8,7 @@
 class CBasePoint;
 class CCursorTable;
 class CDisplayFlags;
+class CFocusObject;
 class CFocusManager;
 class CGradePathEditor;
 class CGradeSizeSelection;
@@ -17,7 +18,6 @@ class CMeasureTableDoc;
 class CMorvaneWorkspace;
 class CObject;
 class CPattern;
-class CPolyline;
 class CRotationPivot;
 class CTaskManager;
 class IBaseFormula;
@@ -134,8 +134,8 @@ public:
     /// draws. Nothing without an active pattern.
     virtual void CollectPointEntries(CPtrCollection<IBaseFormula> &out) = 0;
     /// The polylines that the line-selecting tasks of the active mask picked one after another,
-    /// in that order; none without an active mask.
+    /// in that order (focus objects of kind 9, a polyline as item); none without an active mask.
     virtual int GetFocusPolylineCount() = 0;
-    /// Focus polyline index (which must exist).
-    virtual CPolyline *GetFocusPolylineAt(int index) = 0;
+    /// Null for an index out of range.
+    virtual CFocusObject *GetFocusPolylineAt(int index) = 0;
 };

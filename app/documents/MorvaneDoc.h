@@ -158,8 +158,7 @@ public:
     /// GetRuntimeFormulasOf gives them).
     void CollectPointEntries(CPtrCollection<IBaseFormula> &out) override;
     int GetFocusPolylineCount() override;
-    /// The picked polyline's line; null when it is no line.
-    CPolyline *GetFocusPolylineAt(int index) override;
+    CFocusObject *GetFocusPolylineAt(int index) override;
 
     // IDocumentAccess
     CGradeMaskDocArray *GetMaskDocs() override { return &m_oMaskDocs; }

@@ -7,7 +7,6 @@
 #include "model/GradeMask.h"
 #include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
-#include "model/Polyline.h"
 
 void CMorvaneDoc::AddFocusType(int type)
 {
@@ -124,11 +123,10 @@ int CMorvaneDoc::GetFocusPolylineCount()
     return mask != nullptr ? mask->GetFocusPolylineCount() : 0;
 }
 
-CPolyline *CMorvaneDoc::GetFocusPolylineAt(int index)
+CFocusObject *CMorvaneDoc::GetFocusPolylineAt(int index)
 {
     const CGradeMaskDoc *mask = ActiveMask();
-    const CFocusObject *picked = mask != nullptr ? mask->GetFocusPolylineAt(index) : nullptr;
-    return picked != nullptr ? dynamic_cast<CPolyline *>(picked->GetItem()) : nullptr;
+    return mask != nullptr ? mask->GetFocusPolylineAt(index) : nullptr;
 }
 
 CPattern *CMorvaneDoc::GetActivePattern()

@@ -126,9 +126,11 @@ public:
             out.Add(entry);
     }
     int GetFocusPolylineCount() override { return static_cast<int>(focusPolylines.size()); }
-    CPolyline *GetFocusPolylineAt(int index) override
+    CFocusObject *GetFocusPolylineAt(int index) override
     {
-        return focusPolylines.at(static_cast<size_t>(index));
+        return index >= 0 && index < GetFocusPolylineCount()
+                   ? focusPolylines[static_cast<size_t>(index)]
+                   : nullptr;
     }
 
     int GetBulkChangeCount() const { return m_bulk; }
@@ -149,7 +151,7 @@ public:
     /// The colour-index map: a formula and its index.
     std::vector<std::pair<const IBaseFormula *, int>> colourIndexes;
     std::vector<IBaseFormula *> pointEntries;
-    std::vector<CPolyline *> focusPolylines;
+    std::vector<CFocusObject *> focusPolylines;
     CDRect extent;
     bool extentFlag = false;
     /// Notifications sent, by their number.

@@ -3,6 +3,7 @@
 #include "app/ui/view/MaskDrawing.h"
 
 #include "app/documents/IDocumentServices.h"
+#include "app/interaction/FocusObject.h"
 #include "app/tables/GradeSizeSelection.h"
 #include "app/ui/options/Options.h"
 #include "app/ui/view/DrawHelper.h"
@@ -544,8 +545,12 @@ void CMaskDrawing::DrawTaskLines(const Pass &pass)
         drawShape(pass.view, shape, kBlue);
     }
     for (int i = 0; i < pass.services.GetFocusPolylineCount(); ++i) {
-        pass.services.GetFocusPolylineAt(i)->GetShape(nullptr, shape, nullptr);
-        drawShape(pass.view, shape, kBlue);
+        const CFocusObject *picked = pass.services.GetFocusPolylineAt(i);
+        if (const auto *line = picked != nullptr ? dynamic_cast<CPolyline *>(picked->GetItem())
+                                                 : nullptr) {
+            line->GetShape(nullptr, shape, nullptr);
+            drawShape(pass.view, shape, kBlue);
+        }
     }
     for (int i = 0; i < pass.services.GetItemCount(); ++i) {
         if (const auto at = GetItemPosition(pass.services.GetItemAt(i)))
