@@ -4,14 +4,11 @@
 
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/testing/FakeGradingEvents.h"
-
-#include "foundation/DRect.h"
 #include "foundation/PtrCollection.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace morvane {
@@ -30,20 +27,14 @@ private:
     std::vector<std::string> m_names;
 };
 
-/// Document services whose objects the test sets (not owned); everything else is empty, null or
-/// false.
+/// Document services whose objects the test sets; everything else is empty, null or false.
 class FakeDocumentServices : public IDocumentServices
 {
 public:
-    void GetExtent(CDRect &out) override { out = extent; }
-    void SetExtent(double x1, double y1, double x2, double y2) override
-    {
-        extent.SetEmpty();
-        extent.Include(x1, y1);
-        extent.Include(x2, y2);
-    }
-    bool GetExtentFlag() override { return extentFlag; }
-    void SetExtentFlag(bool flag) override { extentFlag = flag; }
+    void GetExtent(CDRect &) override {}
+    void SetExtent(double, double, double, double) override {}
+    bool GetExtentFlag() override { return false; }
+    void SetExtentFlag(bool) override {}
     void SetStringAt(int index, const std::string &text) override
     {
         m_strings.at(index) = text;
@@ -60,15 +51,11 @@ public:
     {
         return std::find(focusTypes.begin(), focusTypes.end(), type) != focusTypes.end();
     }
-    void ClearItemList() override
-    {
-        ++itemListsCleared;
-        items.clear();
-    }
-    void AddItem(CObject *item) override { items.push_back(item); }
-    int GetItemCount() override { return static_cast<int>(items.size()); }
-    CObject *GetItemAt(int index) override { return items.at(static_cast<size_t>(index)); }
-    void RemoveItemAt(int index) override { items.erase(items.begin() + index); }
+    void ClearItemList() override { ++itemListsCleared; }
+    void AddItem(CObject *) override {}
+    int GetItemCount() override { return 0; }
+    CObject *GetItemAt(int) override { return nullptr; }
+    void RemoveItemAt(int) override {}
     CTaskManager *GetTaskManager() override { return taskManager; }
     CGradePathEditor *GetGradePathEditor() override { return nullptr; }
     CMeasureLine *GetMeasureLine() override { return measureLine; }
@@ -110,28 +97,11 @@ public:
         ++waitCursorsShown;
     }
     void EndWaitCursor() override { --waitCursorDepth; }
-    IGradePlaceList *GetHighlightedItem() override { return highlightedItem; }
-    int GetColourIndex(const IBaseFormula *formula) override
-    {
-        for (const auto &[mapped, index] : colourIndexes) {
-            if (mapped == formula)
-                return index;
-        }
-        return -1;
-    }
-    void CollectPointEntries(CPtrCollection<IBaseFormula> &out) override
-    {
-        out.RemoveAll();
-        for (IBaseFormula *entry : pointEntries)
-            out.Add(entry);
-    }
-    int GetFocusPolylineCount() override { return static_cast<int>(focusPolylines.size()); }
-    CFocusObject *GetFocusPolylineAt(int index) override
-    {
-        return index >= 0 && index < GetFocusPolylineCount()
-                   ? focusPolylines[static_cast<size_t>(index)]
-                   : nullptr;
-    }
+    IGradePlaceList *GetHighlightedItem() override { return nullptr; }
+    int GetColourIndex(const IBaseFormula *) override { return -1; }
+    void CollectPointEntries(CPtrCollection<IBaseFormula> &out) override { out.RemoveAll(); }
+    int GetFocusPolylineCount() override { return 0; }
+    CFocusObject *GetFocusPolylineAt(int) override { return nullptr; }
 
     int GetBulkChangeCount() const { return m_bulk; }
 
@@ -143,17 +113,8 @@ public:
     CDisplayFlags *displayFlags = nullptr;
     CGradeSizeSelection *sizeSelection = nullptr;
     CCursorTable *cursorTable = nullptr;
-    CRotationPivot *rotationPivot = nullptr;
     CMeasureLine *measureLine = nullptr;
-    /// The item list (the measure points of the view).
-    std::vector<CObject *> items;
-    IGradePlaceList *highlightedItem = nullptr;
-    /// The colour-index map: a formula and its index.
-    std::vector<std::pair<const IBaseFormula *, int>> colourIndexes;
-    std::vector<IBaseFormula *> pointEntries;
-    std::vector<CFocusObject *> focusPolylines;
-    CDRect extent;
-    bool extentFlag = false;
+    CRotationPivot *rotationPivot = nullptr;
     /// Notifications sent, by their number.
     int changes0 = 0;
     int changes1 = 0;

@@ -9,6 +9,7 @@
 #include "app/documents/GradeModelLoader.h"
 #include "app/documents/MorvaneDoc.h"
 #include "app/documents/testing/FakeGradingEvents.h"
+#include "app/documents/testing/ShirtStyle.h"
 #include "app/grading/testing/RecordingMessages.h"
 #include "app/grading/testing/StyleOnMask.h"
 #include "model/GradeMask.h"
@@ -74,18 +75,7 @@ protected:
 
     /// The AAMA style loaded through the loader, attached to the document's table set (the
     /// women's sizes) and handed to the document as kind 2.
-    IGradeModel *loadStyle()
-    {
-        EXPECT_TRUE(m_doc.GetMeasureTableDoc()->LoadFromFile(
-            sourcePath("app/grading/tests/data/women.mst")));
-        IGradeModel *model = nullptr;
-        EXPECT_TRUE(GetGradeModel(GMK_AAMA, &model)) << GetGradeModelLoadError();
-        EXPECT_EQ(model->Load(sourcePath("sources/aama-model/tests/data/shirt.dxf").string()),
-                  GM_NO_ERROR);
-        model->OnAttach(&m_doc.GetTableSet()->GetGradeData());
-        m_doc.SetGradeModel(model, GMK_AAMA);
-        return model;
-    }
+    IGradeModel *loadStyle() { return morvane::loadShirtStyle(m_doc); }
 
     /// A new mask named as new masks are, appended to the open masks.
     CGradeMaskDoc *addMask()

@@ -245,6 +245,51 @@ TEST_F(MorvaneDocTest, TheActiveMasksToolStateIsReachedThroughTheDocument)
     EXPECT_EQ(heard.with(0).size(), 1u);
 }
 
+TEST_F(MorvaneDocTest, TheViewsDecorationsComeFromTheActiveMask)
+{
+    ASSERT_TRUE(gradeStyleOnAMask());
+    CGradeMaskDoc *mask = m_doc.GetActiveMaskDoc();
+    CPattern *front = m_doc.GetInputPatterns()->GetPatternAt(0);
+    CPolyline *line = front->GetPatternPolylineAt(0);
+    mask->SetHighlightedItem(line);
+    mask->AddFocusPolyline(CFocusObject::Create(line, CFocusObject::kPolyline));
+    EXPECT_EQ(m_doc.GetHighlightedItem(), line);
+    ASSERT_EQ(m_doc.GetFocusPolylineCount(), 1);
+    EXPECT_EQ(m_doc.GetFocusPolylineAt(0)->GetItem(), line);
+    EXPECT_EQ(m_doc.GetFocusPolylineAt(1), nullptr);
+
+    // The grading entries are the runtime formulas that grade the active pattern's points, each
+    // on a point of the pattern's mask pattern: FRONT's and BACK's first points have formulas.
+    const CPattern *maskFront = inputPoint(0, 0)->GetAssociatedPoint()->GetParent();
+    CPtrCollection<IBaseFormula> entries;
+    entries.Add(nullptr);
+    m_doc.CollectPointEntries(entries);
+    EXPECT_EQ(entries.GetCount(), 0);
+    const auto entryPoints = [&](CPattern *pattern) {
+        mask->GetFocusManager()->SetActiveObject(
+            CFocusObject::Create(pattern, CFocusObject::kPattern));
+        m_doc.CollectPointEntries(entries);
+        std::vector<CBasePoint *> points;
+        for (IBaseFormula *entry : entries)
+            points.push_back(entry->GetBasePoint());
+        return points;
+    };
+    const std::vector<CBasePoint *> frontPoints = entryPoints(front);
+    ASSERT_FALSE(frontPoints.empty());
+    for (CBasePoint *point : frontPoints)
+        EXPECT_EQ(point->GetParent(), maskFront);
+    const IBaseFormula *formula = entries.GetAt(0);
+    for (CBasePoint *point : entryPoints(m_doc.GetInputPatterns()->GetPatternAt(1)))
+        EXPECT_NE(point->GetParent(), maskFront);
+
+    // A region formula's colour index, until it is taken out of the map.
+    EXPECT_EQ(m_doc.GetColourIndex(formula), -1);
+    mask->SetColourIndex(formula, 3);
+    EXPECT_EQ(m_doc.GetColourIndex(formula), 3);
+    mask->SetColourIndex(formula, -1);
+    EXPECT_EQ(m_doc.GetColourIndex(formula), -1);
+}
+
 TEST_F(MorvaneDocTest, FlagsAndTextsAnnounceOnlyWhatChanged)
 {
     EventRecorder heard(m_doc.GetEventHandler());
@@ -317,6 +362,10 @@ TEST_F(MorvaneDocTest, WithoutAnActiveMaskTheMasksServicesAnswerNothing)
     EXPECT_EQ(m_doc.GetActiveMaskDocument(), nullptr);
     EXPECT_EQ(m_doc.GetRotationPivot(), nullptr);
     EXPECT_EQ(m_doc.GetActivePattern(), nullptr);
+    EXPECT_EQ(m_doc.GetHighlightedItem(), nullptr);
+    EXPECT_EQ(m_doc.GetColourIndex(nullptr), -1);
+    EXPECT_EQ(m_doc.GetFocusPolylineCount(), 0);
+    EXPECT_EQ(m_doc.GetFocusPolylineAt(0), nullptr);
     EXPECT_TRUE(m_doc.CanDeactivate());
     EXPECT_TRUE(m_doc.GetGradingInterface()->ApplyGradeRules());
 }

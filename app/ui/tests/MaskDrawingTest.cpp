@@ -3,7 +3,10 @@
 // MORVANE_VIEW_PNG=<file> saves the picture of the first test for a person to look at.
 #include "RegionFixtures.h"
 #include "StyleView.h"
+#include "app/interaction/FocusManager.h"
 #include "app/interaction/FocusObject.h"
+#include "app/interaction/InteractionModes.h"
+#include "app/interaction/MeasureLine.h"
 #include "app/ui/options/Options.h"
 #include "formulas/GradeRegionFormula.h"
 #include "model/BasePoint.h"
@@ -11,15 +14,19 @@
 #include "model/GradeRegion.h"
 #include "model/IBaseFormula.h"
 #include "model/InputPattern.h"
+#include "model/MaskPoint.h"
 #include "model/Pattern.h"
+#include "model/Polyline.h"
 #include "tasks/ICommandAttributes.h"
 #include "tasks/Task.h"
+#include "tasks/TaskManager.h"
 
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <numbers>
 #include <utility>
+#include <vector>
 
 using testview::qtColour;
 using testview::StyleView;
@@ -52,18 +59,23 @@ CPattern *inputFront(StyleView &fixture)
     return fixture.inputPattern(0);
 }
 
+CPolyline *backLine(StyleView &fixture)
+{
+    return fixture.inputPattern(1)->GetPatternPolylineAt(0);
+}
+
 } // namespace
 
 TEST(MaskDrawingTest, DrawsTheGradedStyleOnItsMask)
 {
     StyleView fixture;
-    fixture.document.displayFlags.SetShowGrading(true);
+    fixture.flags().SetShowGrading(true);
     fixture.view->SetInputFilterFlag(true);
     fixture.view->SetFocusFilterFlag(true);
     // A grade region under the style, graded along its direction; the mask's BACK picked.
     CGradeRegion *region = testmodel::addRegion(
-        fixture.style().mask(), testmodel::boxShape(-20, -25, 60, -10), REGION_GRADE);
-    fixture.style().formulas().AddNewRegionFormula(CGradeRegionFormula::kFormulaType, nullptr,
+        fixture.mask(), testmodel::boxShape(-20, -25, 60, -10), REGION_GRADE);
+    fixture.mask().GetFormulas().AddNewRegionFormula(CGradeRegionFormula::kFormulaType, nullptr,
                                                    region);
     fixture.select(fixture.maskPattern(1), CFocusObject::kPattern);
     fixture.view->ZoomAll();
@@ -84,7 +96,7 @@ TEST(MaskDrawingTest, SelectedMaskPatternLiesOnTopInTheSelectionColour)
 {
     StyleView fixture;
     // The mask's FRONT moved down onto the input FRONT, which is drawn after it.
-    CPattern *maskFront = fixture.style().mask().GetPatternAt(0);
+    CPattern *maskFront = fixture.mask().GetPatternAt(0);
     IPatternLocation *location = maskFront->GetPatternLocation();
     location->SetPosition(location->GetPosX(), location->GetPosY() - StyleView::kMaskShift);
     const QColor selected = qtColour(colourOf(options().m_pSelectedObjects));
@@ -108,7 +120,7 @@ TEST(MaskDrawingTest, SelectedInputPatternIsDrawnInTheSelectionColourInTheActive
 TEST(MaskDrawingTest, EachShownSizeTakesTheCustomColourOfItsPlaceInTheList)
 {
     StyleView fixture;
-    fixture.document.displayFlags.SetShowGrading(true);
+    fixture.flags().SetShowGrading(true);
     const QImage image = fixture.render();
     // Table size t is shown at t, t + 6 and t + 12 (below 17); the last drawn lies on top, so
     // size 4 shows the colour of the 17th shown size, which is the 1st's.
@@ -200,12 +212,12 @@ TEST(MaskDrawingTest, RegionsAreFilledByTheirFormulasColourIndex)
     double x = 0.0;
     for (const Row &row : rows) {
         CGradeRegion *region = testmodel::addRegion(
-            fixture.style().mask(), testmodel::boxShape(x, -30, x + 8, -20), REGION_GRADE);
+            fixture.mask(), testmodel::boxShape(x, -30, x + 8, -20), REGION_GRADE);
         if (row.formulaType >= 0) {
             IBaseFormula *formula =
-                fixture.style().formulas().AddNewRegionFormula(row.formulaType, nullptr, region);
+                fixture.mask().GetFormulas().AddNewRegionFormula(row.formulaType, nullptr, region);
             if (row.colourIndex >= 0)
-                fixture.services().colourIndexes.emplace_back(formula, row.colourIndex);
+                fixture.maskDoc().SetColourIndex(formula, row.colourIndex);
         }
         inside.push_back({x + 1.5, -21.5});
         x += 10.0;
@@ -234,10 +246,10 @@ TEST(MaskDrawingTest, RegionLikePointAndGlobalInterpolationGetALabelButNoArrow)
     double x = 0.0;
     for (const Row &row : rows) {
         CGradeRegion *region = testmodel::addRegion(
-            fixture.style().mask(), testmodel::boxShape(x, -30, x + 8, -20), REGION_GRADE);
+            fixture.mask(), testmodel::boxShape(x, -30, x + 8, -20), REGION_GRADE);
         regions.push_back(region);
         formulas.push_back(
-            fixture.style().formulas().AddNewRegionFormula(row.formulaType, nullptr, region));
+            fixture.mask().GetFormulas().AddNewRegionFormula(row.formulaType, nullptr, region));
         x += 20.0;
     }
     fixture.view->ZoomAll();
@@ -266,6 +278,12 @@ TEST(MaskDrawingTest, TheRunningToolsDecorationsLieWhereTheirObjectsSay)
     constexpr uint32_t kBlue = 0xFF0000;
     using Place = std::function<DPOINT(StyleView &)>;
     const auto at = [](DPOINT point) { return [point](StyleView &) { return point; }; };
+    // The middle of the first segment of BACK's first line.
+    const auto backLineMiddle = [](StyleView &fixture) {
+        std::vector<DPOINT> shape;
+        backLine(fixture)->GetShape(nullptr, shape, nullptr);
+        return DPOINT{(shape[0].x + shape[1].x) / 2, (shape[0].y + shape[1].y) / 2};
+    };
     const auto firstGradePoint = [](int pattern) {
         return [pattern](StyleView &fixture) {
             return fixture.inputPattern(pattern)->GetGradePointAt(0)->GetAbsPosition();
@@ -282,41 +300,58 @@ TEST(MaskDrawingTest, TheRunningToolsDecorationsLieWhereTheirObjectsSay)
     const Row rows[] = {
         {"measure line",
          [](StyleView &fixture) {
-             fixture.document.measureLine.m_oStart = {-5, 25};
-             fixture.document.measureLine.m_oEnd = {5, 25};
-             fixture.document.measureLine.SetActive(true);
+             CMeasureLine &line = *fixture.maskDoc().GetMeasureLine();
+             line.m_oStart = {-5, 25};
+             line.m_oEnd = {5, 25};
+             line.SetActive(true);
          },
          at({0, 25}),
          {0, 0},
          [] { return kDarkGreen; }},
         {"measure point, left arm of its cross",
          [](StyleView &fixture) {
-             fixture.services().items = {fixture.inputPattern(1)->GetGradePointAt(0)};
+             auto *point = new CMaskPoint;
+             point->SetX(25);
+             point->SetY(25);
+             fixture.document.AddItem(point);
          },
-         firstGradePoint(1),
+         at({25, 25}),
          {-3, 0},
          [] { return kDarkGreen; }},
         {"focus point while points snap, right side of its square",
          [](StyleView &fixture) {
-             fixture.document.tasks().GetMainTask()->GetAttributes()->SetInteger("nSnapMode", 1);
+             fixture.maskDoc().GetTaskManager()->GetMainTask()->GetAttributes()->SetInteger("nSnapMode", 1);
              auto focus = CFocusObject::Create(fixture.inputPattern(0), CFocusObject::kPoint);
              focus->SetPosition({45, 25});
-             fixture.document.focus.SetFocusObject(std::move(focus));
+             fixture.maskDoc().GetFocusManager()->SetFocusObject(std::move(focus));
          },
          at({45, 25}),
          {3, 0},
          [] { return colourOf(options().m_pPieceFocusPoint); }},
         {"active grade point in point selection",
          [](StyleView &fixture) {
-             fixture.document.modes.SetSelectionMode(1);
-             fixture.document.focus.SetActivePoint(fixture.inputPattern(0)->GetGradePointAt(0));
+             fixture.maskDoc().GetInteractionModes()->SetSelectionMode(1);
+             fixture.maskDoc().GetFocusManager()->SetActivePoint(fixture.inputPattern(0)->GetGradePointAt(0));
          },
          firstGradePoint(0),
          {1, 1},
          [] { return kBlue; }},
+        {"highlighted line",
+         [](StyleView &fixture) { fixture.maskDoc().SetHighlightedItem(backLine(fixture)); },
+         backLineMiddle,
+         {0, 0},
+         [] { return kBlue; }},
+        {"picked line",
+         [](StyleView &fixture) {
+             fixture.maskDoc().AddFocusPolyline(
+                 CFocusObject::Create(backLine(fixture), CFocusObject::kPolyline));
+         },
+         backLineMiddle,
+         {0, 0},
+         [] { return kBlue; }},
         {"mask centre picked, right of its circle",
          [](StyleView &fixture) {
-             fixture.select(&fixture.style().mask(), CFocusObject::kMaskCentre);
+             fixture.select(&fixture.mask(), CFocusObject::kMaskCentre);
          },
          at({0, 0}),
          {3, 0},
@@ -345,8 +380,8 @@ TEST(MaskDrawingTest, OnlyTheBackgroundWithoutActiveMaskOrWhileDrawingIsSuspende
         SCOPED_TRACE(row.name);
         StyleView fixture;
         if (!row.mask)
-            fixture.services().activeMask = nullptr;
-        fixture.services().SetFailed(row.suspended);
+            fixture.document.SetActiveMaskDoc(nullptr);
+        fixture.document.SetFailed(row.suspended);
         const QImage image = fixture.render();
         const QColor background = qtColour(colourOf(options().m_pBkgrdWorkArea));
         bool onlyBackground = true;

@@ -3,6 +3,7 @@
 // QTest as a user drives the view.
 #include "RecordingTaskManager.h"
 #include "StyleView.h"
+#include "app/interaction/CursorTable.h"
 #include "app/ui/view/CursorImages.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <memory>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -18,19 +20,27 @@
 using morvane::kModelHandlerId;
 using testview::RecordingTaskManager;
 using testview::StyleView;
+using testview::StyleViewSetup;
 using testview::TakenEvent;
 
 namespace {
 
-/// The view over the style at zoom 0.3 about (0, 0), its events going to a recording manager.
+/// The view over the style at zoom 0.3 about (0, 0), the mask's events going to a recording
+/// task manager.
 class MorvaneViewMouseTest : public testing::Test
 {
 protected:
     MorvaneViewMouseTest()
     {
-        m_fixture.services().taskManager = &m_manager;
         m_fixture.view->ResetView();
         m_origin = view()->WorldToClient(0.0, 0.0);
+    }
+
+    static StyleViewSetup recordingTasks()
+    {
+        StyleViewSetup setup;
+        setup.makeTasks = [] { return std::make_unique<RecordingTaskManager>(); };
+        return setup;
     }
 
     CMorvaneView *view() { return m_fixture.view; }
@@ -44,8 +54,9 @@ protected:
         return result;
     }
 
-    StyleView m_fixture;
-    RecordingTaskManager m_manager;
+    StyleView m_fixture{recordingTasks()};
+    RecordingTaskManager &m_manager =
+        static_cast<RecordingTaskManager &>(*m_fixture.maskDoc().GetTaskManager());
     QPoint m_origin;
 };
 
@@ -110,7 +121,7 @@ TEST_F(MorvaneViewMouseTest, RecordsCarryThePreviousMovePoint)
 
 TEST_F(MorvaneViewMouseTest, NothingWithoutAnActiveMask)
 {
-    m_fixture.services().activeMask = nullptr;
+    m_fixture.document.SetActiveMaskDoc(nullptr);
     QTest::mouseMove(viewport(), m_origin + QPoint(10, 10));
     QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ControlModifier, m_origin + QPoint(12, 10));
 
@@ -139,14 +150,15 @@ TEST_F(MorvaneViewMouseTest, EditActionsAreEnabledAsTheTaskManagerWouldTakeTheir
     view()->GetCopyAction()->trigger();
     EXPECT_EQ(names(), std::vector<std::string>{"CopySelectedObjects"});
 
-    m_fixture.services().taskManager = nullptr;
+    // Without an active mask there is no task manager to take them.
+    m_fixture.document.SetActiveMaskDoc(nullptr);
     view()->UpdateEditActions();
     EXPECT_FALSE(view()->GetCopyAction()->isEnabled());
 }
 
 TEST_F(MorvaneViewMouseTest, TheCursorIsTheCursorTablesWhileAMaskIsActive)
 {
-    m_fixture.document.cursors.SetDefaultCursor(3);
+    m_fixture.document.GetCursorTable()->SetDefaultCursor(3);
     EventData data;
     data.m_nFirst = 7;
     data.m_aIds[0] = kModelHandlerId | 100;
@@ -154,7 +166,7 @@ TEST_F(MorvaneViewMouseTest, TheCursorIsTheCursorTablesWhileAMaskIsActive)
     EXPECT_TRUE(viewport()->testAttribute(Qt::WA_SetCursor));
     EXPECT_EQ(viewport()->cursor().shape(), morvane::CursorFromId(3).shape());
 
-    m_fixture.services().activeMask = nullptr;
+    m_fixture.document.SetActiveMaskDoc(nullptr);
     view()->OnAfterChange(&data);
     EXPECT_FALSE(viewport()->testAttribute(Qt::WA_SetCursor));
 }

@@ -3,11 +3,14 @@
 // its zooms to what is shown.
 #include "RegionFixtures.h"
 #include "StyleView.h"
+#include "app/documents/GradeMaskDoc.h"
 #include "app/interaction/FocusObject.h"
+#include "app/interaction/RotationPivot.h"
 #include "model/Contour.h"
 #include "model/GradeRegion.h"
 #include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
+#include "model/MaskPoint.h"
 #include "model/MorvaneFactory.h"
 #include "model/Pattern.h"
 #include "model/PatternLocation.h"
@@ -22,6 +25,7 @@
 
 using namespace morvane;
 using testview::StyleView;
+using testview::StyleViewSetup;
 
 namespace {
 
@@ -70,18 +74,25 @@ void deliver(CEventMap &view, const Notification &n)
     view.OnEvent(nullptr, &record);
 }
 
+/// A StyleView whose view records.
+StyleViewSetup recordingView()
+{
+    StyleViewSetup setup;
+    setup.makeView = [](CMorvaneDoc &document) { return new RecordingView(document); };
+    return setup;
+}
+
 class MorvaneViewNotificationTest : public testing::Test
 {
 protected:
     MorvaneViewNotificationTest()
     {
-        m_view = new RecordingView(m_fixture.services());
-        m_fixture.window.setCentralWidget(m_view);
         m_view->ResetView();
+        m_view->calls.clear();
     }
 
     CPattern *inputFront() { return m_fixture.inputPattern(0); }
-    CPattern *maskFront() { return m_fixture.style().mask().GetPatternAt(0); }
+    CPattern *maskFront() { return m_fixture.maskPattern(0); }
     /// The square of half side pixels about the point, as the view computes it.
     CDRect around(DPOINT at, int pixels) const
     {
@@ -89,8 +100,8 @@ protected:
         return {at.x - half, at.y - half, at.x + half, at.y + half};
     }
 
-    StyleView m_fixture;
-    RecordingView *m_view = nullptr;
+    StyleView m_fixture{recordingView()};
+    RecordingView *m_view = static_cast<RecordingView *>(m_fixture.view);
 };
 
 uintptr_t word(void *object)
@@ -102,12 +113,12 @@ uintptr_t word(void *object)
 
 TEST_F(MorvaneViewNotificationTest, EachNotificationGetsItsReaction)
 {
-    m_fixture.services().SetExtent(-10, -10, 50, 30);
-    m_fixture.services().SetExtentFlag(true);
-    m_fixture.document.pivot.SetPivotPoint({3, 4});
+    m_fixture.document.SetExtent(-10, -10, 50, 30);
+    m_fixture.document.SetExtentFlag(true);
+    m_fixture.maskDoc().GetRotationPivot()->SetPivotPoint({3, 4});
     CPattern *input = inputFront();
     CPattern *mask = maskFront();
-    CGradeMask &gradeMask = m_fixture.style().mask();
+    CGradeMask &gradeMask = m_fixture.mask();
     CContour *contour = input->GetOutContour();
     CPolyline *line = input->GetPatternPolylineAt(0);
     auto *location = dynamic_cast<CPatternLocation *>(mask->GetPatternLocation());
@@ -187,9 +198,67 @@ TEST_F(MorvaneViewNotificationTest, EachNotificationGetsItsReaction)
     }
 }
 
+TEST_F(MorvaneViewNotificationTest, TheDocumentsChangesReachTheViewAsItsListener)
+{
+    CMorvaneDoc &document = m_fixture.document;
+    CGradeMaskDoc &maskDoc = m_fixture.maskDoc();
+    auto *measurePoint = new CMaskPoint;
+    measurePoint->SetX(25);
+    measurePoint->SetY(25);
+    CGradeMaskDoc *otherMask = nullptr;
+    const CDRect frame(-10, -10, 50, 30);
+
+    struct Row
+    {
+        const char *name;
+        std::function<void()> change;
+        std::vector<std::string> calls;
+        std::vector<CDRect> areas;
+    };
+    const Row rows[] = {
+        {"measure point added",
+         [&] { document.AddItem(measurePoint); },
+         {"area"},
+         {around({25, 25}, 4)}},
+        {"measure point removed", [&] { document.RemoveItemAt(0); }, {"area"}, {around({25, 25}, 4)}},
+        {"frame shown and set",
+         [&] {
+             document.SetExtentFlag(true);
+             document.SetExtent(-10, -10, 50, 30);
+         },
+         {"area"},
+         {frame}},
+        {"pivot moved",
+         [&] { maskDoc.GetRotationPivot()->SetPivotPoint({3, 4}); },
+         {"area", "area"},
+         {around({0, 0}, 4), around({3, 4}, 4)}},
+        {"drawing suspended", [&] { document.SetFailed(true); }, {"update"}, {}},
+        {"drawing resumed", [&] { document.SetFailed(false); }, {"redraw"}, {}},
+        {"another mask made active",
+         [&] {
+             CGradeMaskDocArray &masks = *document.GetMaskDocs();
+             masks.InsertAt(1, masks.CreateMaskDoc());
+             otherMask = masks.GetAt(1);
+             m_view->calls.clear();
+             document.SetActiveMaskDoc(otherMask);
+         },
+         {"redraw", "zoom"},
+         {}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        m_view->calls.clear();
+        m_view->areas.clear();
+        row.change();
+        EXPECT_EQ(m_view->calls, row.calls);
+        EXPECT_EQ(m_view->areas, row.areas);
+    }
+}
+
 TEST_F(MorvaneViewNotificationTest, AHiddenInputPatternOrASuspendedDrawingGetsNoRepaint)
 {
-    m_fixture.services().SetFailed(true);
+    m_fixture.document.SetFailed(true);
+    m_view->calls.clear();
     deliver(*m_view, {kEventAfterChange, 100, nullptr, 8, 0});
     deliver(*m_view, {kEventBeforeChange, 100, nullptr, 8, 0});
     EXPECT_TRUE(m_view->calls.empty());
@@ -202,31 +271,29 @@ TEST_F(MorvaneViewNotificationTest, AHiddenInputPatternOrASuspendedDrawingGetsNo
 
 TEST_F(MorvaneViewNotificationTest, APatternRepaintsTheWholeViewDuringABulkChange)
 {
-    m_fixture.services().BeginBulkChange();
+    m_fixture.document.BeginBulkChange();
     deliver(*m_view, {kEventAttached, 0, inputFront(), kModelHandlerId | 7, 0});
     EXPECT_EQ(m_view->calls, std::vector<std::string>{"redraw"});
 }
 
 namespace {
 
-/// The view zooming for real, over a mask the test fills.
+/// The view zooming for real, over the empty mask of a document without a style, which the test
+/// fills.
 class ZoomAllTest : public testing::Test
 {
 protected:
-    ZoomAllTest()
-    {
-        m_mask = CMorvaneFactory::MakeGradeMask(m_handler, nullptr);
-        m_fixture.services().activeMask = m_mask.get();
-        m_fixture.services().inputPatterns = nullptr;
-        m_fixture.view->ResetView();
-    }
-    ~ZoomAllTest() override { m_fixture.services().activeMask = nullptr; }
+    ZoomAllTest() { m_fixture.view->ResetView(); }
 
     DPOINT centre() const { return m_fixture.view->GetClientCenterPoint(); }
+    static StyleViewSetup emptyDocument()
+    {
+        StyleViewSetup setup;
+        setup.withStyle = false;
+        return setup;
+    }
 
-    StyleView m_fixture;
-    CEventHandler *m_handler = nullptr;
-    std::unique_ptr<IGradeMask> m_mask;
+    StyleView m_fixture{emptyDocument()};
 };
 
 } // namespace
@@ -241,7 +308,7 @@ TEST_F(ZoomAllTest, AnEmptyMaskKeepsTheResetZoomAboutTheOrigin)
 
 TEST_F(ZoomAllTest, ARegionOfOnePointKeepsTheZoomFiniteAndCentresOnIt)
 {
-    auto *mask = static_cast<CGradeMask *>(m_mask.get());
+    CGradeMask *mask = &m_fixture.mask();
     CGradeRegion *region =
         testmodel::addRegion(*mask, {{100, 50}, 0.0, 0.0, 0.0, 0.0}, REGION_GRADE);
     m_fixture.select(region, CFocusObject::kRegion);
@@ -264,7 +331,7 @@ TEST_F(ZoomAllTest, ARegionOfOnePointKeepsTheZoomFiniteAndCentresOnIt)
 
 TEST_F(ZoomAllTest, AnUnlimitedRegionCountsOnlyWithWhatItsLimitsFix)
 {
-    auto *mask = static_cast<CGradeMask *>(m_mask.get());
+    CGradeMask *mask = &m_fixture.mask();
     testmodel::addRegion(*mask, testmodel::boxShape(0, 0, 100, 60), REGION_GRADE);
     testmodel::addRegion(*mask, testmodel::kHalfPlaneShape, REGION_EXCLUDE);
     m_fixture.view->ZoomAll();
@@ -287,7 +354,7 @@ TEST(ZoomToFocusTest, FitsTheActiveObjectOverTheShownSizes)
     EXPECT_NEAR(visible.GetCenter().y, 5.0, 0.2);
     EXPECT_DOUBLE_EQ(fixture.view->GetZoom(), 10.0);
 
-    fixture.document.focus.ClearActiveObject();
+    fixture.document.GetFocusManager()->ClearActiveObject();
     const double zoom = fixture.view->GetZoom();
     fixture.view->ZoomToFocus();
     EXPECT_DOUBLE_EQ(fixture.view->GetZoom(), zoom);

@@ -31,13 +31,6 @@ constexpr const char *kMouseEvents[] = {"OnMouseMoveD", "OnLButtonDownD", "OnLBu
 
 } // namespace
 
-RecordingTaskManager::RecordingTaskManager()
-{
-    SetMainTask("Main");
-    Create(nullptr);
-    Run();
-}
-
 int RecordingTaskManager::mainVariable(const char *name) const
 {
     int value = 0;
@@ -54,6 +47,7 @@ void RecordingTaskManager::RegisterCommands()
 
 void RecordingTaskManager::RegisterTaskTemplates()
 {
+    SetMainTask("Main");
     AddTaskTemplate("Main", std::make_unique<ChartDefinition>([](ITask *task) {
                         for (const char *name : {"dist", "control", "shift"})
                             task->GetAttributes()->AddVariable(name, "-1",

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/documents/EventRecords.h"
+#include "app/taskdefs/MaskTaskManager.h"
 #include "tasks/ITaskDefinition.h"
-#include "tasks/TaskManager.h"
 
 #include <functional>
 #include <optional>
@@ -26,13 +26,12 @@ struct TakenEvent
     std::optional<PopupMenuPoint> screenPoint;
 };
 
-/// "Main" (declaring "dist", "control" and "shift", each -1) runs the nested "Tool", which
-/// declares a "control" of its own (-1) and takes the four mouse events, "ShowPopupMenu" and
-/// "CopySelectedObjects", recording each.
-class RecordingTaskManager : public CTaskManager
+/// A grade mask's task manager whose main task "Main" (declaring "dist", "control" and "shift",
+/// each -1) runs the nested "Tool", which declares a "control" of its own (-1) and takes the
+/// four mouse events, "ShowPopupMenu" and "CopySelectedObjects", recording each.
+class RecordingTaskManager : public CMaskTaskManager
 {
 public:
-    RecordingTaskManager();
 
     /// The main task's integer variable.
     int mainVariable(const char *name) const;

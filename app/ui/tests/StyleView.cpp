@@ -1,18 +1,22 @@
 // Morvane main window, view and interaction, tests.
-// The main view in a host window over a graded style on its mask, with the grade-mask document's
-// focus manager, modes, pivot, measure line and the display switches of the document.
+// The main view in a host window over the main document holding a graded style on its active
+// grade mask.
 #include "StyleView.h"
 
+#include "TemporaryFolder.h"
+#include "app/documents/testing/ShirtStyle.h"
+#include "app/grading/IGradingInterface.h"
 #include "app/grading/testing/MaskFormulas.h"
+#include "app/grading/testing/StyleOnMask.h"
 #include "app/interaction/FocusObject.h"
+#include "app/tables/GradeSizeSelection.h"
 #include "app/ui/options/Options.h"
 #include "app/ui/view/ColourRef.h"
+#include "model/GradeMask.h"
 #include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
 #include "model/Pattern.h"
 #include "platform/brismond/TableSetFactory.h"
-
-#include <QApplication>
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -43,36 +47,58 @@ private:
 
 } // namespace
 
-std::filesystem::path sourcePath(const std::string &relative)
-{
-    const char *root = std::getenv("MORVANE_SOURCE_DIR");
-    EXPECT_NE(root, nullptr) << "MORVANE_SOURCE_DIR is not set";
-    return std::filesystem::path(root != nullptr ? root : ".") / relative;
-}
-
 QColor qtColour(uint32_t colour)
 {
     return colourFromRef(colour);
 }
 
-StyleView::StyleView()
-    : document(sourcePath("sources/aama-model/tests/data/shirt.dxf"),
-               sourcePath("app/grading/tests/data/women.mst"), scratch.path())
+StyleView::StyleView(StyleViewSetup setup)
 {
-    EXPECT_EQ(document.GetProblem(), "");
-    // Every view starts from the options' defaults.
-    COptions::DeleteInstance();
-    const int count = inputPattern(0)->GetBasePointCount();
-    for (int i = 0; i < count; ++i) {
-        if (CBasePoint *maskPoint = style().maskPoint(0, i))
-            testgrading::addIncrement(style().formulas(), maskPoint, "hip/4", "0");
-    }
-    EXPECT_TRUE(style().grade());
-    for (int p = 0; p < style().mask().GetPatternCount(); ++p) {
-        IPatternLocation *location = maskPattern(p)->GetPatternLocation();
-        location->SetPosition(location->GetPosX(), location->GetPosY() + kMaskShift);
+    if (setup.makeTasks)
+        document.GetMaskDocs()->SetTaskManagerFactory(std::move(setup.makeTasks));
+    if (setup.withStyle)
+        morvane::loadShirtStyle(document);
+    m_pMaskDoc = &activateEmptyMask();
+    if (setup.withStyle) {
+        testgrading::placeInputPatterns(mask(), *document.GetInputPatterns());
+        gradeFront();
+        for (int p = 0; p < mask().GetPatternCount(); ++p) {
+            IPatternLocation *location = maskPattern(p)->GetPatternLocation();
+            location->SetPosition(location->GetPosX(), location->GetPosY() + kMaskShift);
+        }
+        showSizes();
     }
 
+    // Every view starts from the options' defaults.
+    COptions::DeleteInstance();
+    view = setup.makeView ? setup.makeView(document) : new CMorvaneView(document);
+    window.setCentralWidget(view);
+    window.resize(900, 700);
+    window.show();
+    // Taken into the document's listeners, the view resets itself.
+    document.GetListenerList().Add(view, document.GetEventHandler());
+    view->OnInitialUpdate();
+    view->ZoomAll();
+}
+
+StyleView::~StyleView()
+{
+    document.GetListenerList().Remove(view);
+}
+
+void StyleView::gradeFront()
+{
+    CPattern *front = inputPattern(0);
+    for (int i = 0; i < front->GetBasePointCount(); ++i) {
+        if (CBasePoint *maskPoint = front->GetBasePointAt(i)->GetAssociatedPoint())
+            testgrading::addIncrement(mask().GetFormulas(), maskPoint, "hip/4", "0");
+    }
+    document.OnBeginGrading();
+    EXPECT_TRUE(document.GetGradingInterface()->ApplyGradeRules());
+}
+
+void StyleView::showSizes()
+{
     std::vector<std::unique_ptr<IComplexGradeSize>> shown;
     std::vector<const IComplexGradeSize *> list;
     for (int i = 0; i < kShownSizes; ++i) {
@@ -80,36 +106,40 @@ StyleView::StyleView()
         shown.back()->SetPlaceAt(0, tableSize(i));
         list.push_back(shown.back().get());
     }
-    document.sizes.SetCustomSizes(list);
-    document.sizes.SetCustomSelection(true);
-    services().rotationPivot = &document.pivot;
-    services().measureLine = &document.measureLine;
-    document.start();
-
-    view = new CMorvaneView(services());
-    window.setCentralWidget(view);
-    window.resize(900, 700);
-    window.show();
-    view->ResetView();
-    view->OnInitialUpdate();
-    view->ZoomAll();
+    CGradeSizeSelection &sizes = *document.GetSizeSelection();
+    sizes.SetCustomSizes(list);
+    sizes.SetCustomSelection(true);
 }
 
-StyleView::~StyleView() = default;
+CGradeMaskDoc &StyleView::activateEmptyMask()
+{
+    CGradeMaskDocArray &masks = *document.GetMaskDocs();
+    std::unique_ptr<CGradeMaskDoc> made = masks.CreateMaskDoc();
+    made->SetTitle(masks.MakeUniqueName("Mask"));
+    CGradeMaskDoc &added = *made;
+    masks.InsertAt(masks.GetCount(), std::move(made));
+    document.SetActiveMaskDoc(&added);
+    return added;
+}
+
+CGradeMask &StyleView::mask()
+{
+    return static_cast<CGradeMask &>(*m_pMaskDoc->GetGradeMask());
+}
 
 CPattern *StyleView::inputPattern(int i)
 {
-    return style().inputPatterns().GetPatternAt(i);
+    return document.GetInputPatterns()->GetPatternAt(i);
 }
 
 CPattern *StyleView::maskPattern(int i)
 {
-    return style().mask().GetPatternAt(i);
+    return mask().GetPatternAt(i);
 }
 
 void StyleView::select(CObject *item, int32_t kind)
 {
-    document.focus.SetActiveObject(CFocusObject::Create(item, kind));
+    document.GetFocusManager()->SetActiveObject(CFocusObject::Create(item, kind));
 }
 
 QImage StyleView::render()

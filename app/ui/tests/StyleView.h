@@ -1,10 +1,13 @@
 // Morvane main window, view and interaction, tests.
-// The main view in a host window over a graded style on its mask, with the grade-mask document's
-// focus manager, modes, pivot, measure line and the display switches of the document.
+// The main view in a host window over the main document holding a graded style on its active
+// grade mask.
 #pragma once
 
-#include "TemporaryFolder.h"
-#include "app/interaction/testing/MaskDocumentOnStyle.h"
+#include "app/documents/GradeMaskDoc.h"
+#include "app/documents/GradeMaskDocArray.h"
+#include "app/documents/MorvaneDoc.h"
+#include "app/documents/testing/FakeGradingEvents.h"
+#include "app/grading/testing/RecordingMessages.h"
 #include "app/ui/view/MorvaneView.h"
 
 #include <QColor>
@@ -12,17 +15,30 @@
 #include <QMainWindow>
 
 #include <cstdint>
-#include <filesystem>
 #include <functional>
+
+class CDisplayFlags;
+class CGradeMask;
 
 namespace testview {
 
-/// The style of shirt.dxf (FRONT, a 20 x 12 pentagon at the origin; BACK, a 10 mm square at
-/// (30, 0)) with the sizes of women.mst, on the grade-mask document of the interaction tests.
-/// FRONT is graded by formulas that move every point 10 mm along x a size; the mask patterns
-/// made from the style lie 40 mm higher. 17 sizes are shown, the table's six sizes over and
-/// over (shown size i is size i % 6). The view fills a 900 x 700 host window and shows
-/// everything; the options are at their defaults.
+/// What a StyleView is made with.
+struct StyleViewSetup
+{
+    /// Without it, the document holds no style and its one grade mask is empty.
+    bool withStyle = true;
+    /// Makes the view over the document; a plain CMorvaneView when empty.
+    std::function<CMorvaneView *(CMorvaneDoc &)> makeView;
+    /// Makes the mask's task manager; a CMaskTaskManager when empty.
+    CGradeMaskDocArray::TaskManagerFactory makeTasks;
+};
+
+/// The main document holding the style of shirt.dxf (FRONT, a 20 x 12 pentagon at the origin;
+/// BACK, a 10 mm square at (30, 0)) with the sizes of women.mst, placed on its one grade mask,
+/// which is active. FRONT is graded by formulas that move every point 10 mm along x a size; the
+/// mask patterns lie 40 mm higher than the input patterns. 17 sizes are shown, the table's six
+/// sizes over and over (shown size i is size i % 6). The view fills a 900 x 700 host window,
+/// listens to the document and shows everything; the options are at their defaults.
 class StyleView
 {
 public:
@@ -30,7 +46,7 @@ public:
     static constexpr double kMaskShift = 40.0;
     static constexpr double kSizeStep = 10.0;
 
-    StyleView();
+    explicit StyleView(StyleViewSetup setup = {});
     ~StyleView();
     StyleView(const StyleView &) = delete;
     StyleView &operator=(const StyleView &) = delete;
@@ -43,8 +59,9 @@ public:
         return {base.x + kSizeStep * (size - 2), base.y};
     }
 
-    morvane::FakeDocumentServices &services() { return document.services; }
-    testgrading::StyleOnMask &style() { return document.style(); }
+    CGradeMaskDoc &maskDoc() { return *m_pMaskDoc; }
+    CGradeMask &mask();
+    CDisplayFlags &flags() { return *document.GetDisplayFlags(); }
     CPattern *inputPattern(int i);
     CPattern *maskPattern(int i);
     /// Makes a focus object of the item and kind the active object.
@@ -57,15 +74,22 @@ public:
     bool anyPixel(const QImage &image, DPOINT world, QRect pixels,
                   const std::function<bool(const QColor &)> &test) const;
 
-    TemporaryFolder scratch{"view-style"};
-    testinteraction::MaskDocumentOnStyle document;
+    morvane::FakeOptions options;
+    testgrading::RecordingMessages prompt;
+    CMorvaneDoc document{options, prompt};
     QMainWindow window;
-    CMorvaneView *view;
+    CMorvaneView *view = nullptr;
+
+private:
+    void gradeFront();
+    void showSizes();
+    /// A new empty grade mask, made active.
+    CGradeMaskDoc &activateEmptyMask();
+
+    CGradeMaskDoc *m_pMaskDoc = nullptr;
 };
 
 /// The colour as Qt gives it, from 0x00BBGGRR.
 QColor qtColour(uint32_t colour);
-/// The file beside the sources.
-std::filesystem::path sourcePath(const std::string &relative);
 
 } // namespace testview

@@ -24,7 +24,7 @@ class ViewShapeQueryTest : public testing::Test
 protected:
     ViewShapeQueryTest()
     {
-        m_region = testmodel::addRegion(m_fixture.style().mask(),
+        m_region = testmodel::addRegion(m_fixture.mask(),
                                         testmodel::boxShape(0, -30, 8, -20), REGION_GRADE);
     }
 
@@ -77,13 +77,13 @@ TEST_F(ViewShapeQueryTest, PresentsTheMaskAsATree)
     EXPECT_EQ(std::get<CBasePoint *>(query().GetChild(rows[4].node, 0).object),
               input(1)->GetBasePointAt(0));
 
-    m_fixture.services().activeMask = nullptr;
+    m_fixture.document.SetActiveMaskDoc(nullptr);
     EXPECT_EQ(query().GetChildCount(rows[0].node), 0);
 }
 
 TEST_F(ViewShapeQueryTest, GroupsAreShownAsTheDisplaySwitchesSay)
 {
-    CDisplayFlags &flags = m_fixture.document.displayFlags;
+    CDisplayFlags &flags = m_fixture.flags();
     struct Row
     {
         const char *name;

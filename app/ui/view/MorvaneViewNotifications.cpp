@@ -65,7 +65,8 @@ struct NotificationRow
 
 // Senders: model kinds below 100, then the main document (100), the interaction modes (101),
 // the size selection (102), the focus manager (103), the mask documents (107, 108), the
-// measurement-table document (109), the rotation pivot (110), a table (1001).
+// measurement-table document (109), the rotation pivot (110), a table (1001). The measure points
+// are the active mask document's item list, which it announces as 108 with code 105.
 constexpr NotificationRow kNotificationTable[] = {
     {kEventAttached, 0, 7, Reaction::NotifiedPattern},
     {kEventAttached, 0, 13, Reaction::NotifiedPattern},
@@ -76,7 +77,7 @@ constexpr NotificationRow kNotificationTable[] = {
     {kEventAttached, 107, 108, Reaction::Redraw},
     {kEventAttached, 108, 106, Reaction::Redraw},
     {kEventAttached, 10, 0, Reaction::DataPattern},
-    {kEventAttached, 100, 105, Reaction::MeasurePointAt},
+    {kEventAttached, 108, 105, Reaction::MeasurePointAt},
     {kEventDetached, 0, 7, Reaction::NotifiedPattern},
     {kEventDetached, 0, 13, Reaction::NotifiedPattern},
     {kEventDetached, 1, 0, Reaction::DataPattern},
@@ -86,7 +87,7 @@ constexpr NotificationRow kNotificationTable[] = {
     {kEventDetached, 4, 5, Reaction::Redraw},
     {kEventDetached, 108, 106, Reaction::Redraw},
     {kEventDetached, 1001, 1003, Reaction::Redraw},
-    {kEventDetached, 100, 105, Reaction::MeasurePoint},
+    {kEventDetached, 108, 105, Reaction::MeasurePoint},
     {kEvent128, 100, 108, Reaction::RedrawAndZoomAll},
     {kEvent128, 103, 6, Reaction::Redraw},
     {kEvent128, 109, 1001, Reaction::Redraw},
