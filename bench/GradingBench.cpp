@@ -6,10 +6,7 @@
 // style.
 #include "ComparingReporter.h"
 #include "GradedStyle.h"
-#include "app/documents/GradeModelKind.h"
-#include "app/documents/GradeModelLoader.h"
-#include "app/documents/MorvaneDoc.h"
-#include "app/documents/testing/FakeGradingEvents.h"
+#include "StyleDocument.h"
 #include "app/grading/PatternGrading.h"
 #include "app/grading/testing/MaskFormulas.h"
 #include "app/grading/testing/StyleOnMask.h"
@@ -42,56 +39,6 @@ void saveGradedStyle(benchmark::State &state)
             state.SkipWithError("the graded style could not be saved");
     }
 }
-
-/// The generated style held as the program holds it: a main document that loads it by kind, one
-/// grade mask made active with every piece on it and the formulas of addFormulas, graded once.
-/// Every change reaches the grading through the document's notifications.
-class StyleDocument
-{
-public:
-    StyleDocument()
-    {
-        IGradeModel *model = nullptr;
-        if (!m_doc.GetMeasureTableDoc()->LoadFromFile(styleFolder().tableSet()) ||
-            !GetGradeModel(GMK_AAMA, &model) ||
-            model->Load(styleFolder().style().string()) != GM_NO_ERROR)
-            return;
-        model->OnAttach(&m_doc.GetTableSet()->GetGradeData());
-        m_doc.SetGradeModel(model, GMK_AAMA);
-        CGradeMaskDocArray &masks = *m_doc.GetMaskDocs();
-        masks.InsertAt(0, masks.CreateMaskDoc());
-        m_doc.SetActiveMaskDoc(masks.GetAt(0));
-        auto &mask = static_cast<CGradeMask &>(*m_doc.GetActiveGradeMask());
-        IInputPatterns &patterns = *m_doc.GetInputPatterns();
-        testgrading::placeInputPatterns(mask, patterns);
-        addFormulas(mask.GetFormulas(), patterns);
-        m_doc.OnBeginGrading();
-        m_bGraded = m_doc.GetGradingInterface()->ApplyGradeRules();
-    }
-
-    bool IsGraded() const { return m_bGraded; }
-    CMorvaneDoc &document() { return m_doc; }
-    /// Grade point i of piece p.
-    IInputPoint *inputPoint(int p, int i)
-    {
-        return m_doc.GetInputPatterns()->GetPatternAt(p)->GetBasePointAt(i)->GetInputPoint();
-    }
-    /// How many pieces must grade again.
-    int staleGradings()
-    {
-        int stale = 0;
-        const CGradingManager &manager = m_doc.GetGradingManager();
-        for (int p = 0; p < manager.GetPatternGradingCount(); ++p)
-            stale += manager.GetPatternGradingAt(p)->NeedsGrading() ? 1 : 0;
-        return stale;
-    }
-
-private:
-    morvane::FakeOptions m_options;
-    testgrading::RecordingMessages m_prompt;
-    CMorvaneDoc m_doc{m_options, m_prompt};
-    bool m_bGraded = false;
-};
 
 // A rule point of one piece dragged in one size, as the grade-point tool drags it, and the
 // style graded again through the document's grading interface.

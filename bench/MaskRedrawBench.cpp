@@ -1,9 +1,9 @@
 // Morvane benchmarks.
-// The main view redrawing the grading benchmarks' 30-piece style on its mask with 12 sizes
-// shown, offscreen into an image, beside the same polylines drawn with bare
-// QPainter::drawPolyline into the same image.
+// The main view redrawing the grading benchmarks' 30-piece style, held by a main document, on
+// its mask with 12 sizes shown, offscreen into an image, beside the same polylines drawn with
+// bare QPainter::drawPolyline into the same image.
 #include "ComparingReporter.h"
-#include "GradedStyle.h"
+#include "StyleDocument.h"
 #include "app/interaction/DisplayFlags.h"
 #include "app/tables/GradeSizeSelection.h"
 #include "app/ui/options/Options.h"
@@ -30,7 +30,8 @@ using namespace benchstyle;
 
 constexpr QSize kViewSize(1200, 800);
 
-/// The graded style shown in the view, every size of its table shown, the whole style in view.
+/// The graded style held by a main document, shown in the view that listens to it: every size
+/// of its table shown, the whole style in view.
 struct RedrawScene
 {
     RedrawScene()
@@ -42,24 +43,24 @@ struct RedrawScene
             shown.back()->SetPlaceAt(0, i);
             list.push_back(shown.back().get());
         }
-        sizes.SetCustomSizes(list);
-        sizes.SetCustomSelection(true);
-        style.services().sizeSelection = &sizes;
-        flags.SetShowGrading(true);
-        style.services().displayFlags = &flags;
+        CMorvaneDoc &document = style.document();
+        document.GetSizeSelection()->SetCustomSizes(list);
+        document.GetSizeSelection()->SetCustomSelection(true);
+        document.GetDisplayFlags()->SetShowGrading(true);
         view.resize(kViewSize);
         view.show();
-        view.ResetView();
+        document.GetListenerList().Add(&view, document.GetEventHandler());
         view.OnInitialUpdate();
         view.ZoomAll();
     }
+    ~RedrawScene() { style.document().GetListenerList().Remove(&view); }
 
     /// Every line the view draws for the patterns, in window pixels: the input patterns in the
     /// base size and each shown size, and the mask's patterns.
     std::vector<QPolygon> patternLines()
     {
         std::vector<const IGradeSize *> drawnSizes{nullptr};
-        for (const auto &size : sizes.GetShownSizes())
+        for (const auto &size : style.document().GetSizeSelection()->GetShownSizes())
             drawnSizes.push_back(size.get());
         std::vector<QPolygon> lines;
         std::vector<DPOINT> shape;
@@ -72,7 +73,7 @@ struct RedrawScene
                 lines.push_back(line);
             }
         };
-        IInputPatterns *patterns = style.services().inputPatterns;
+        IInputPatterns *patterns = style.document().GetInputPatterns();
         for (int p = 0; p < patterns->GetPatternCount(); ++p) {
             for (const IGradeSize *size : drawnSizes)
                 addLines(patterns->GetPatternAt(p), size);
@@ -82,10 +83,8 @@ struct RedrawScene
         return lines;
     }
 
-    testgrading::StyleOnMask &style = gradedStyle();
-    CGradeSizeSelection sizes;
-    CDisplayFlags flags;
-    CMorvaneView view{style.services()};
+    StyleDocument style;
+    CMorvaneView view{style.document()};
 };
 
 /// Made and destroyed by main, inside the application's lifetime.
@@ -103,9 +102,10 @@ QImage blankImage()
 
 void redrawMask(benchmark::State &state)
 {
-    testgrading::StyleOnMask &style = scene().style;
-    if (!isGradedAsSaid(state, style))
+    if (!scene().style.IsGraded()) {
+        state.SkipWithError("the style did not load or grade in the document");
         return;
+    }
     QImage image = blankImage();
     for (auto _ : state)
         scene().view.viewport()->render(&image);
