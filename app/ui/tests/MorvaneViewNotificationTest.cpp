@@ -8,10 +8,8 @@
 #include "app/interaction/RotationPivot.h"
 #include "model/Contour.h"
 #include "model/GradeRegion.h"
-#include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
 #include "model/MaskPoint.h"
-#include "model/MorvaneFactory.h"
 #include "model/Pattern.h"
 #include "model/PatternLocation.h"
 #include "model/Polyline.h"
@@ -19,7 +17,6 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
