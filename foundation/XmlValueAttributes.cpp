@@ -148,3 +148,8 @@ std::string CDoubleAttribute::GetValueText() const
     const int decimals = m_nPrecision >= 1 && m_nPrecision <= 7 ? m_nPrecision : 6;
     return morvane::formatFixed(member(), decimals);
 }
+
+std::string CRadianAttribute::GetValueText() const
+{
+    return morvane::formatFixed(member(), 12);
+}

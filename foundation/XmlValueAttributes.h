@@ -188,3 +188,13 @@ public:
 private:
     int m_nPrecision = 3;
 };
+
+/// An angle in radians, written with 12 decimals: the 3 decimals of a plain double attribute
+/// would turn what it places by up to 0.0005 rad on every save and load.
+class CRadianAttribute final : public CDoubleAttribute
+{
+public:
+    using CDoubleAttribute::CDoubleAttribute;
+
+    std::string GetValueText() const override;
+};

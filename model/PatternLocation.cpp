@@ -3,27 +3,12 @@
 #include "model/PatternLocation.h"
 
 #include "foundation/Geometry.h"
-#include "foundation/TextFormat.h"
 #include "model/Pattern.h"
 
 #include <cmath>
 #include <memory>
 
 using namespace morvane;
-
-namespace {
-
-/// An angle in radians, written with 12 decimals: the 3 decimals of a plain double attribute
-/// would turn a pattern by up to 0.0005 rad on every save and load.
-class RadianAttribute final : public CDoubleAttribute
-{
-public:
-    using CDoubleAttribute::CDoubleAttribute;
-
-    std::string GetValueText() const override { return formatFixed(member(), 12); }
-};
-
-} // namespace
 
 static const CRuntimeClass kPatternLocationClass("CPatternLocation",
                                                  &CreateObjectOf<CPatternLocation>,
@@ -40,7 +25,7 @@ CPatternLocation::CPatternLocation(CPattern *pattern)
     SetHandlerId(kModelHandlerId | kSourceKind, this);
     AddDoubleAttribute(&m_dPosX, "PosX");
     AddDoubleAttribute(&m_dPosY, "PosY");
-    AddAttribute(std::make_unique<RadianAttribute>(&m_dRotAngle, "RotAngle"), XmlPresence::Required,
+    AddAttribute(std::make_unique<CRadianAttribute>(&m_dRotAngle, "RotAngle"), XmlPresence::Required,
                  XmlForm::Element);
     AddBoolAttribute(&m_bFliped, "Fliped");
 }

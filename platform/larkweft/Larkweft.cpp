@@ -2,14 +2,13 @@
 // Typed options in INI sections, saved to an options file and edited on property pages.
 #include "platform/larkweft/Larkweft.h"
 
+#include "foundation/ConfigFolder.h"
 #include "platform/larkweft/OptionDialog.h"
 #include "platform/larkweft/OptionPropertyPage.h"
 #include "platform/larkweft/OptionValues.h"
 
 #include <QSettings>
 #include <QStringList>
-
-#include <cstdlib>
 
 namespace {
 
@@ -43,11 +42,7 @@ CLarkweft::~CLarkweft() = default;
 
 std::filesystem::path CLarkweft::GetConfigFolder()
 {
-    const char *configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome && *configHome)
-        return std::filesystem::path(configHome) / "morvane";
-    const char *home = std::getenv("HOME");
-    return std::filesystem::path(home ? home : ".") / ".config" / "morvane";
+    return morvane::userConfigFolder();
 }
 
 void CLarkweft::SetSection(const std::string &name)
