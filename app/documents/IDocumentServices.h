@@ -32,6 +32,7 @@ class IMaskDocumentAccess;
 class IOptions;
 class IPatternAssociationMap;
 class IPointAssociationMap;
+class IUserInterface;
 struct CDRect;
 template <class T>
 class CPtrCollection;
@@ -138,4 +139,7 @@ public:
     virtual int GetFocusPolylineCount() = 0;
     /// Null for an index out of range.
     virtual CFocusObject *GetFocusPolylineAt(int index) = 0;
+    /// The file dialogs, messages, options dialog and image windows of the program (quiet ones
+    /// in batch runs and tests).
+    virtual IUserInterface &GetUserInterface() = 0;
 };

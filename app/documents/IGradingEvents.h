@@ -5,6 +5,7 @@
 #include <string>
 
 class IOptions;
+class IUserInterface;
 
 /// The main document as the documents it owns (the measurement-table document) reach it.
 class IGradingEvents
@@ -23,4 +24,7 @@ public:
     virtual std::string GetStringAt(int index) const = 0;
     /// Stores status text index; listeners hear of it only when the text changed.
     virtual void SetStringAt(int index, const std::string &text) = 0;
+    /// The file dialogs, messages, options dialog and image windows of the program (quiet ones
+    /// in batch runs and tests).
+    virtual IUserInterface &GetUserInterface() = 0;
 };

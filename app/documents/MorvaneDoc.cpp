@@ -377,3 +377,8 @@ void CMorvaneDoc::EndWaitCursor()
     if (m_pMainWindow != nullptr)
         m_pMainWindow->EndWaitCursor();
 }
+
+void CMorvaneDoc::SetUserInterface(IUserInterface *userInterface)
+{
+    m_pUserInterface = userInterface != nullptr ? userInterface : &m_oQuietUserInterface;
+}

@@ -8,6 +8,7 @@
 #include "app/documents/IDocumentAccess.h"
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/IGradingEvents.h"
+#include "app/documents/QuietUserInterface.h"
 #include "app/extras/ListenerList.h"
 #include "app/grading/GradingManager.h"
 #include "app/interaction/CursorTable.h"
@@ -159,6 +160,11 @@ public:
     void CollectPointEntries(CPtrCollection<IBaseFormula> &out) override;
     int GetFocusPolylineCount() override;
     CFocusObject *GetFocusPolylineAt(int index) override;
+    /// The windows the commands open: those installed with SetUserInterface, quiet ones until
+    /// then.
+    IUserInterface &GetUserInterface() override { return *m_pUserInterface; }
+    /// Installs the program's windows (not owned); null goes back to the quiet ones.
+    void SetUserInterface(IUserInterface *userInterface);
 
     // IDocumentAccess
     CGradeMaskDocArray *GetMaskDocs() override { return &m_oMaskDocs; }
@@ -213,6 +219,8 @@ private:
     IOptions &m_rOptions;
     IGradingMessages &m_rPrompt;
     IMainWindow *m_pMainWindow = nullptr;
+    CQuietUserInterface m_oQuietUserInterface;
+    IUserInterface *m_pUserInterface = &m_oQuietUserInterface;
 
     std::array<std::string, 4> m_aStrings;
     int m_nBulkChange = 0;

@@ -102,6 +102,7 @@ public:
     void CollectPointEntries(CPtrCollection<IBaseFormula> &out) override { out.RemoveAll(); }
     int GetFocusPolylineCount() override { return 0; }
     CFocusObject *GetFocusPolylineAt(int) override { return nullptr; }
+    IUserInterface &GetUserInterface() override { return userInterface; }
 
     int GetBulkChangeCount() const { return m_bulk; }
 
@@ -135,6 +136,7 @@ public:
     /// Begun and not yet ended wait cursors, and all begun.
     int waitCursorDepth = 0;
     int waitCursorsShown = 0;
+    CQuietUserInterface userInterface;
 
 private:
     std::array<std::string, 8> m_strings;

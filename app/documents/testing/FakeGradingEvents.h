@@ -4,6 +4,7 @@
 
 #include "app/documents/IGradingEvents.h"
 #include "app/documents/IOptions.h"
+#include "app/documents/QuietUserInterface.h"
 
 #include <array>
 #include <charconv>
@@ -57,11 +58,13 @@ public:
     {
         strings.at(static_cast<size_t>(index)) = text;
     }
+    IUserInterface &GetUserInterface() override { return userInterface; }
 
     bool canDeactivate = true;
     int gradingRestarts = 0;
     FakeOptions options;
     std::array<std::string, 4> strings;
+    CQuietUserInterface userInterface;
 };
 
 } // namespace morvane
