@@ -26,6 +26,9 @@ public:
     const CRuntimeClass *GetRuntimeClass() const override { return GetThisClass(); }
 
     const std::string &GetName() const { return m_sName; }
+    /// Names the mask's file otherwise than Gather does (relative to the context's folder, for
+    /// instance).
+    void SetName(std::string name) { m_sName = std::move(name); }
     int GetPatternCount() const { return m_oContexPatterns.GetCount(); }
     CMvContexPattern *GetPatternAt(int i) const { return m_oContexPatterns.GetAt(i); }
 

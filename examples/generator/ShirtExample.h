@@ -1,0 +1,46 @@
+// Morvane examples.
+// The shirt example: a style, its sizes, a grade mask with formulas, a workspace and a context,
+// all made by the program's own code.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace example {
+
+/// The files of the shirt example, by name in its folder.
+inline constexpr const char *kStyleFile = "shirt.dxf";
+inline constexpr const char *kTableSetFile = "shirt.mst";
+inline constexpr const char *kMaskFile = "shirt.msk";
+inline constexpr const char *kWorkspaceFile = "default.mvw";
+inline constexpr const char *kContextFile = "default.mvc";
+
+/// Writes the style "SHIRT" as AAMA DXF, sample size M, stamped 05-03-2024 14:07:09:
+/// - FRONT, outline (0, 0) rule 1, (10, 0) on a curve, (20, 0) rule 2, a notch at (20, 10)
+///   2 deep pointing left, (10, 12) rule 3, (0, 10) on a curve; a drill hole (5, 5) rule 4;
+/// - BACK, outline (30, 0) rule 5, (40, 0), (40, 10) rule 6, (30, 10).
+void writeShirtStyle(const std::filesystem::path &file);
+
+/// Writes the measurement table set: the table "Women" of the sizes 34 to 44, base 38, with
+/// "waist" 660 to 810 (measured in size 38) and "hip" 880 to 1080, evenly.
+void writeShirtSizes(const std::filesystem::path &file);
+
+/// Writes the grade mask made from the style's pieces as they lie, with its formulas: FRONT's
+/// second point graded like its first, which moves by ("waist/40", "%INC(0.5)"); BACK's first
+/// point by ("1.25", "-0.75"); and a grade region across both pieces, from (-1, 9) to (41, 13)
+/// running up, graded by "hip/80". Throws std::runtime_error naming the file and the reason
+/// when the style cannot be read or the mask written.
+void writeShirtMask(const std::filesystem::path &style, const std::filesystem::path &file);
+
+/// Writes the workspace that opens the example: the style as an AAMA model, the table set and
+/// the mask, each by its name in the example's folder.
+void writeShirtWorkspace(const std::filesystem::path &file);
+
+/// Writes the context that places the style's pieces on the mask where they lie and ties each
+/// point of the mask to the style's point of the same place.
+void writeShirtContext(const std::filesystem::path &style, const std::filesystem::path &file);
+
+/// Writes the whole example into folder (which is made when missing).
+void writeShirtExample(const std::filesystem::path &folder);
+
+} // namespace example
