@@ -4,9 +4,9 @@
 #include "app/commands/CmdAssociatePatternsPoints.h"
 
 #include "app/commands/AssociationRequests.h"
-#include "app/commands/WaitCursor.h"
 #include "app/commands/association/PatternAssociator.h"
 #include "app/documents/IDocumentServices.h"
+#include "app/documents/WaitCursor.h"
 #include "model/Pattern.h"
 
 static void associatePoints(IDocumentServices &document, CPattern &pattern,

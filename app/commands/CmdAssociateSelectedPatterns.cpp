@@ -3,9 +3,9 @@
 // the mask patterns of the active grade mask that they belong to.
 #include "app/commands/CmdAssociateSelectedPatterns.h"
 
-#include "app/commands/WaitCursor.h"
 #include "app/commands/association/PatternAssociator.h"
 #include "app/documents/IDocumentServices.h"
+#include "app/documents/WaitCursor.h"
 #include "model/GradeMask.h"
 #include "model/InputPattern.h"
 #include "model/Pattern.h"

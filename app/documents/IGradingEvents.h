@@ -24,6 +24,9 @@ public:
     virtual std::string GetStringAt(int index) const = 0;
     /// Stores status text index; listeners hear of it only when the text changed.
     virtual void SetStringAt(int index, const std::string &text) = 0;
+    /// Shows the wait cursor until the matching EndWaitCursor; calls nest.
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
     /// The file dialogs, messages, options dialog and image windows of the program (quiet ones
     /// in batch runs and tests).
     virtual IUserInterface &GetUserInterface() = 0;

@@ -31,6 +31,8 @@ void CMeasureTableDoc::Initialize(IGradingEvents *owner)
     m_oSizeSelection.SetDocument(this);
     m_oHandler.AddListener(&m_oSizeSelection);
     m_bRelativeMode = owner->GetOptions().GetBoolOption("RELATIVE_MODE");
+    m_oTaskManager.Create(this);
+    m_oTaskManager.Run();
 }
 
 void CMeasureTableDoc::SetActiveTable(IMeasureTable *table)

@@ -4,6 +4,7 @@
 
 #include "app/documents/Document.h"
 #include "app/tables/GradeSizeSelection.h"
+#include "app/tables/TableSetTaskManager.h"
 #include "foundation/EventHandler.h"
 #include "foundation/EventSink.h"
 
@@ -36,14 +37,17 @@ public:
     explicit CMeasureTableDoc(CRecentFileList *recentFiles = nullptr);
     ~CMeasureTableDoc() override;
 
-    /// Keeps owner (not owned), links the size selection and takes the relative mode from the
-    /// option "RELATIVE_MODE" (without sending).
+    /// Keeps owner (not owned), links the size selection, takes the relative mode from the
+    /// option "RELATIVE_MODE" (without sending), and runs the task manager with the document as
+    /// its data object.
     void Initialize(IGradingEvents *owner);
 
     IBrismond *GetTableSet() const { return m_pTableSet.get(); }
     /// Null when the set has no tables.
     IMeasureTable *GetActiveTable() const { return m_pActiveTable; }
     CGradeSizeSelection &GetSizeSelection() { return m_oSizeSelection; }
+    /// Where every edit of the tables is sent as a named event; it runs from Initialize on.
+    CTaskManager &GetTaskManager() { return m_oTaskManager; }
     bool IsRelativeMode() const { return m_bRelativeMode; }
     /// Null before Initialize.
     IGradingEvents *GetOwner() const { return m_pOwner; }
@@ -92,5 +96,6 @@ private:
     std::unique_ptr<IBrismond> m_pTableSet;
     bool m_bRelativeMode = false;
     CGradeSizeSelection m_oSizeSelection;
+    CTableSetTaskManager m_oTaskManager;
     IGradingEvents *m_pOwner = nullptr;
 };

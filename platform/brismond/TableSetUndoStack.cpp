@@ -29,21 +29,23 @@ struct CTableSetUndoStack::Step
 
 namespace {
 
-// Marks the stack as replaying a step for as long as it lives.
+// Marks the stack as replaying a step (recording nothing) for as long as it lives.
 class Replaying
 {
 public:
     explicit Replaying(bool &flag)
         : m_flag(flag)
+        , m_bWas(flag)
     {
         m_flag = true;
     }
-    ~Replaying() { m_flag = false; }
+    ~Replaying() { m_flag = m_bWas; }
     Replaying(const Replaying &) = delete;
     Replaying &operator=(const Replaying &) = delete;
 
 private:
     bool &m_flag;
+    bool m_bWas;
 };
 
 } // namespace
@@ -152,4 +154,10 @@ void CTableSetUndoStack::push(std::unique_ptr<Step> step)
 {
     m_aRedoSteps.clear();
     m_aUndoSteps.push_back(std::move(step));
+}
+
+void CTableSetUndoStack::RunUnrecorded(const std::function<void()> &body)
+{
+    const Replaying unrecorded(m_bReplaying);
+    body();
 }

@@ -50,6 +50,10 @@ public:
     /// Runs body as one step framed by the begin- and end-update of handler; undoing and redoing
     /// the step is framed the same way.
     void DoUpdate(CEventHandler &handler, const std::function<void()> &body);
+    /// Runs body without recording: its changes are made, with their events, but enter no step,
+    /// so that a change nobody is to undo (a folder found for an image) leaves the history as it
+    /// was.
+    void RunUnrecorded(const std::function<void()> &body);
 
 private:
     struct Step;

@@ -58,12 +58,15 @@ public:
     {
         strings.at(static_cast<size_t>(index)) = text;
     }
+    void BeginWaitCursor() override { ++waitCursorDepth; }
+    void EndWaitCursor() override { --waitCursorDepth; }
     IUserInterface &GetUserInterface() override { return userInterface; }
 
     bool canDeactivate = true;
     int gradingRestarts = 0;
     FakeOptions options;
     std::array<std::string, 4> strings;
+    int waitCursorDepth = 0;
     CQuietUserInterface userInterface;
 };
 

@@ -187,6 +187,23 @@ TEST_F(TableSetEditingTest, NestedStepsUndoAsOneAndChangesOutsideAStepOneByOne)
     EXPECT_FALSE(undo.CanRedo());
 }
 
+TEST_F(TableSetEditingTest, AnUnrecordedChangeIsMadeButEntersNoStep)
+{
+    const std::unique_ptr<IBrismond> set = makeTwoTableSet();
+    CTableSetUndoStack &undo = set->GetUndoStack();
+    undo.Reset();
+    set->SetImageFileName("other.jpg");
+
+    undo.RunUnrecorded([&set] { set->SetImageDirectory("/found/"); });
+    EXPECT_EQ(set->GetImageDirectory(), "/found/");
+    ASSERT_TRUE(undo.Undo());
+    EXPECT_EQ(set->GetImageFileName(), "chart.jpg") << "the step before it is undone";
+    EXPECT_EQ(set->GetImageDirectory(), "/found/");
+    EXPECT_FALSE(undo.CanUndo());
+    set->SetImageDirectory("/next/");
+    EXPECT_TRUE(undo.CanUndo()) << "recording goes on after it";
+}
+
 TEST_F(TableSetEditingTest, RelativeValuesAreTakenFromTheBaseSize)
 {
     const std::unique_ptr<IBrismond> set = makeTwoTableSet();
