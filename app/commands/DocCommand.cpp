@@ -2,6 +2,9 @@
 // The base of the commands that reach the main document.
 #include "app/commands/DocCommand.h"
 
+#include "app/documents/IDocumentServices.h"
+#include "app/tables/MeasureTableDoc.h"
+#include "lang/ResourceText.h"
 #include "tasks/ITask.h"
 #include "tasks/TaskManager.h"
 
@@ -13,9 +16,41 @@ IDocumentServices *CDocCommand::GetDocument() const
     return static_cast<IDocumentServices *>(task->GetTaskManager()->GetDataObject());
 }
 
+void *CDocCommand::GetCurrentTableObject(IDocumentServices &document)
+{
+    const CMeasureTableDoc *tables = document.GetMeasureTableDoc();
+    return tables != nullptr ? tables->GetActiveTable() : nullptr;
+}
+
+void *CDocCommand::GetCurrentTableObject() const
+{
+    IDocumentServices *document = GetDocument();
+    return document != nullptr ? GetCurrentTableObject(*document) : nullptr;
+}
+
+bool CDocCommand::IsEnabled(ITask *task, void *data)
+{
+    SetTask(task);
+    if (m_bNeedsActiveMask && !HasActiveMask())
+        return false;
+    return CBaseCommand::IsEnabled(task, data);
+}
+
 void CDocCommand::SetFlags(bool addToHistory, bool repeat, COMMAND_MODIFY_TYPE modifyType)
 {
     SetAddToHistory(addToHistory);
     SetRepeatCommand(repeat);
     SetCommandModifyType(modifyType);
+}
+
+void CDocCommand::SetToolTips(uint32_t undoTextId)
+{
+    SetUndoToolTip(morvane::loadString(undoTextId));
+    SetRedoToolTip(morvane::loadString(undoTextId + 1));
+}
+
+bool CDocCommand::HasActiveMask() const
+{
+    IDocumentServices *document = GetDocument();
+    return document != nullptr && document->GetActiveGradeMask() != nullptr;
 }

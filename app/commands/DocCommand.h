@@ -4,17 +4,44 @@
 
 #include "tasks/BaseCommand.h"
 
+#include <cstdint>
+
 class IDocumentServices;
 
 /// A command of a grade-mask document. Every mask's task manager has the main document's
 /// services as its data object, so a command reaches the document through its task.
+///
+/// A command class names itself in its constructor (Create), then sets its flags (SetFlags) and
+/// its tool tips (SetToolTips), so that a class derived from another command class keeps its own
+/// name, flags and tips. A command that works on the active grade mask says so
+/// (SetNeedsActiveMask): it is disabled while no mask is active.
 class CDocCommand : public CBaseCommand
 {
 public:
     /// The data object of the command's task's manager; null without a task.
     IDocumentServices *GetDocument() const;
 
+    /// The table object of the document's active measurement table (what the formula
+    /// factories take as their context); null when no table is active.
+    static void *GetCurrentTableObject(IDocumentServices &document);
+    /// GetCurrentTableObject of the command's document; null without one.
+    void *GetCurrentTableObject() const;
+
+    using CBaseCommand::IsEnabled;
+    /// False while the command needs an active mask and the document has none; otherwise
+    /// CBaseCommand's answer (the task stored, IsEnabled(data)).
+    bool IsEnabled(ITask *task, void *data) override;
+
 protected:
     /// Sets the flags a command class chooses in its constructor, after Create.
     void SetFlags(bool addToHistory, bool repeat, COMMAND_MODIFY_TYPE modifyType);
+    /// Both tool tips from the language library: the undo tip's text id, the redo tip's the
+    /// next one.
+    void SetToolTips(uint32_t undoTextId);
+    void SetNeedsActiveMask() { m_bNeedsActiveMask = true; }
+    /// The document's active grade mask is there (false without a document).
+    bool HasActiveMask() const;
+
+private:
+    bool m_bNeedsActiveMask = false;
 };

@@ -80,7 +80,7 @@ public:
     void EndBulkChange() override { m_bulk = m_bulk > 0 ? m_bulk - 1 : 0; }
     bool IsBulkChange() override { return m_bulk > 0; }
     void CollectPointsInArea(const CObject *, CPtrCollection<CBasePoint> &) override {}
-    CMeasureTableDoc *GetMeasureTableDoc() override { return nullptr; }
+    CMeasureTableDoc *GetMeasureTableDoc() override { return measureTableDoc; }
     IGradingInterface *GetGradingInterface() override { return nullptr; }
     IDocumentAccess *GetDocumentAccess() override { return nullptr; }
     CCursorTable *GetCursorTable() override { return cursorTable; }
@@ -114,6 +114,7 @@ public:
     CDisplayFlags *displayFlags = nullptr;
     CGradeSizeSelection *sizeSelection = nullptr;
     CCursorTable *cursorTable = nullptr;
+    CMeasureTableDoc *measureTableDoc = nullptr;
     CMeasureLine *measureLine = nullptr;
     CRotationPivot *rotationPivot = nullptr;
     /// Notifications sent, by their number.
