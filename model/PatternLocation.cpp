@@ -25,8 +25,8 @@ CPatternLocation::CPatternLocation(CPattern *pattern)
     SetHandlerId(kModelHandlerId | kSourceKind, this);
     AddDoubleAttribute(&m_dPosX, "PosX");
     AddDoubleAttribute(&m_dPosY, "PosY");
-    AddAttribute(std::make_unique<CRadianAttribute>(&m_dRotAngle, "RotAngle"), XmlPresence::Required,
-                 XmlForm::Element);
+    AddAttribute(std::make_unique<CRadianAttribute>(&m_dRotAngle, "RotAngle"),
+                 XmlPresence::Required, XmlForm::Element);
     AddBoolAttribute(&m_bFliped, "Fliped");
 }
 

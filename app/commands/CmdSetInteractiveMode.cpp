@@ -41,8 +41,8 @@ bool CCmdSetInteractiveMode::OnExecute(void *data)
         return false;
     switch (morvane::eventDataInteger(data)) {
     case kSwitchOff:
-        variables->SetInteger(variable(*variables, "bAutoRotate") != 0 ? "bAutoRotate" : "bAutoMove",
-                              0);
+        variables->SetInteger(
+            variable(*variables, "bAutoRotate") != 0 ? "bAutoRotate" : "bAutoMove", 0);
         break;
     case kAutoRotate:
         toggle(*variables, "bAutoRotate");

@@ -26,13 +26,13 @@ public:
     virtual ~IFileChooser() = default;
 
     /// An existing file to read; nothing when the user cancels.
-    virtual std::optional<std::filesystem::path> ChooseFileToOpen(
-        const FileDialogRequest &request) = 0;
+    virtual std::optional<std::filesystem::path>
+    ChooseFileToOpen(const FileDialogRequest &request) = 0;
     /// A file to write, an existing one only once the user agreed to replace it; nothing when
     /// the user cancels.
-    virtual std::optional<std::filesystem::path> ChooseFileToSave(
-        const FileDialogRequest &request) = 0;
+    virtual std::optional<std::filesystem::path>
+    ChooseFileToSave(const FileDialogRequest &request) = 0;
     /// A folder, starting from start; nothing when the user cancels.
-    virtual std::optional<std::filesystem::path> ChooseFolder(
-        const std::string &title, const std::filesystem::path &start) = 0;
+    virtual std::optional<std::filesystem::path>
+    ChooseFolder(const std::string &title, const std::filesystem::path &start) = 0;
 };

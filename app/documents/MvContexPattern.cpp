@@ -15,11 +15,9 @@
 
 using namespace morvane;
 
-static const CRuntimeClass kAssPatternNameClass("CAssPatternName",
-                                                &CreateObjectOf<CAssPatternName>,
+static const CRuntimeClass kAssPatternNameClass("CAssPatternName", &CreateObjectOf<CAssPatternName>,
                                                 CMvItem::GetThisClass());
-static const CRuntimeClass kMvContextPointClass("CMvContextPoint",
-                                                &CreateObjectOf<CMvContextPoint>,
+static const CRuntimeClass kMvContextPointClass("CMvContextPoint", &CreateObjectOf<CMvContextPoint>,
                                                 CMvItem::GetThisClass());
 static const CRuntimeClass kMvContexPatternClass("CMvContexPattern",
                                                  &CreateObjectOf<CMvContexPattern>,
@@ -95,7 +93,8 @@ void CMvContexPattern::Gather(CPattern &inputPattern)
     CPtrCollection<CPattern> associated;
     inputPattern.GetAssPatterns(associated);
     for (const CPattern *maskPattern : associated)
-        m_oAssMaskPatterns.AddOwned(std::make_unique<CAssPatternName>(maskPattern->GetPatternName()));
+        m_oAssMaskPatterns.AddOwned(
+            std::make_unique<CAssPatternName>(maskPattern->GetPatternName()));
 
     m_oContextPoints.RemoveAll();
     for (int i = 0; i < inputPattern.GetGradePointCount(); ++i) {

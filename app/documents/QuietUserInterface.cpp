@@ -45,20 +45,20 @@ std::optional<std::filesystem::path> CQuietUserInterface::nextFileAnswer(FileDia
     return answer;
 }
 
-std::optional<std::filesystem::path> CQuietUserInterface::ChooseFileToOpen(
-    const FileDialogRequest &request)
+std::optional<std::filesystem::path>
+CQuietUserInterface::ChooseFileToOpen(const FileDialogRequest &request)
 {
     return nextFileAnswer(request);
 }
 
-std::optional<std::filesystem::path> CQuietUserInterface::ChooseFileToSave(
-    const FileDialogRequest &request)
+std::optional<std::filesystem::path>
+CQuietUserInterface::ChooseFileToSave(const FileDialogRequest &request)
 {
     return nextFileAnswer(request);
 }
 
-std::optional<std::filesystem::path> CQuietUserInterface::ChooseFolder(
-    const std::string &title, const std::filesystem::path &start)
+std::optional<std::filesystem::path>
+CQuietUserInterface::ChooseFolder(const std::string &title, const std::filesystem::path &start)
 {
     FileDialogRequest request;
     request.title = title;

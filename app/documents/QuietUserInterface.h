@@ -53,8 +53,10 @@ public:
     void ClearRecords();
 
 private:
-    std::optional<std::filesystem::path> ChooseFileToOpen(const FileDialogRequest &request) override;
-    std::optional<std::filesystem::path> ChooseFileToSave(const FileDialogRequest &request) override;
+    std::optional<std::filesystem::path>
+    ChooseFileToOpen(const FileDialogRequest &request) override;
+    std::optional<std::filesystem::path>
+    ChooseFileToSave(const FileDialogRequest &request) override;
     std::optional<std::filesystem::path> ChooseFolder(const std::string &title,
                                                       const std::filesystem::path &start) override;
     void ShowMessage(const std::string &text, MessageIcon icon) override;

@@ -4,8 +4,7 @@
 
 /// Shows the wait cursor of document (anything with BeginWaitCursor and EndWaitCursor: the main
 /// document's services, the table document's owner) from construction to destruction.
-template <class Document>
-class WaitCursor
+template <class Document> class WaitCursor
 {
 public:
     explicit WaitCursor(Document &document)

@@ -23,8 +23,7 @@ FileDialogRequest imageFileRequest(const IOptions &options)
     FileDialogRequest request;
     request.title = morvane::loadString(kTitleText);
     request.initialFolder = options.GetStringOption("INPUT_MEASUREMENT_IMAGE_FILES_PATH");
-    request.filter =
-        morvane::fileDialogFilter(kImageFilesText, "*.jpg; *.bmp; *.tif; *.gif");
+    request.filter = morvane::fileDialogFilter(kImageFilesText, "*.jpg; *.bmp; *.tif; *.gif");
     return request;
 }
 

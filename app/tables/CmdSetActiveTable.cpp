@@ -23,8 +23,8 @@ bool CCmdSetActiveTable::OnExecute(void *data)
     if (document == nullptr)
         return false;
     const intptr_t index = morvane::eventDataInteger(data);
-    document->SetActiveTable(index < 0 ? nullptr
-                                       : document->GetTableSet()->GetTableAt(static_cast<int>(index)));
+    document->SetActiveTable(
+        index < 0 ? nullptr : document->GetTableSet()->GetTableAt(static_cast<int>(index)));
     return true;
 }
 

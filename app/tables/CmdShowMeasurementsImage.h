@@ -8,10 +8,10 @@
 
 /// Opens a window on the set's measurement image, found in the folder of the option
 /// "INPUT_MEASUREMENT_IMAGE_FILES_PATH" (when set), else in the set's own image folder (found as
-/// ResolveStoredPath says, from the set's file: an empty folder is the set's own). When neither holds it, the user
-/// chooses its folder (61483, starting at the last place tried): the set keeps that folder,
-/// outside its history, and the image is tried there once more. Each run opens another window.
-/// Not recorded in the history.
+/// ResolveStoredPath says, from the set's file: an empty folder is the set's own). When neither
+/// holds it, the user chooses its folder (61483, starting at the last place tried): the set keeps
+/// that folder, outside its history, and the image is tried there once more. Each run opens another
+/// window. Not recorded in the history.
 class CCmdShowMeasurementsImage : public CTableSetCommand
 {
 public:

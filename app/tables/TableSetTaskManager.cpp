@@ -18,8 +18,7 @@ namespace morvane {
 
 namespace {
 
-template <class Command>
-std::unique_ptr<CBaseCommand> makeCommand()
+template <class Command> std::unique_ptr<CBaseCommand> makeCommand()
 {
     return std::make_unique<Command>();
 }
@@ -68,12 +67,27 @@ constexpr TableSetCommandEntry kCommands[] = {
 
 /// The transitions from "IdleState", in the order they are defined.
 constexpr std::string_view kChartCommands[] = {
-    "EditGradeSize",       "InsertTableAt",      "EditTable",         "LoadTableSet",
-    "SetActiveTable",      "DeleteTable",        "SelectCustomSize",  "SelectBaseSize",
-    "SaveTableSet",        "UpdateMeasurement",  "ViewSelectSizes",   "ShowMeasurementsImage",
-    "NewTableSet",         "DelGradeSize",       "DeleteMeasurement", "InsertGradeSizeAt",
-    "InsertMeasurementAt", "SaveModifiedTableSet", "AssociateMeasurementsImage",
-    "EditMeasurement",     "GridEditPaste",
+    "EditGradeSize",
+    "InsertTableAt",
+    "EditTable",
+    "LoadTableSet",
+    "SetActiveTable",
+    "DeleteTable",
+    "SelectCustomSize",
+    "SelectBaseSize",
+    "SaveTableSet",
+    "UpdateMeasurement",
+    "ViewSelectSizes",
+    "ShowMeasurementsImage",
+    "NewTableSet",
+    "DelGradeSize",
+    "DeleteMeasurement",
+    "InsertGradeSizeAt",
+    "InsertMeasurementAt",
+    "SaveModifiedTableSet",
+    "AssociateMeasurementsImage",
+    "EditMeasurement",
+    "GridEditPaste",
 };
 
 const TableSetCommandEntry &entryOf(std::string_view name)

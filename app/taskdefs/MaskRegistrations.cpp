@@ -5,6 +5,10 @@
 #include "app/commands/CmdAssociatePatternsPoints.h"
 #include "app/commands/CmdAssociateSelectedPatterns.h"
 #include "app/commands/CmdAutoPlacePatterns.h"
+#include "app/commands/CmdClearPatternsGrading.h"
+#include "app/commands/CmdSetInteractiveMode.h"
+#include "app/commands/CmdSetPointFilter.h"
+#include "app/commands/CmdShowGrading.h"
 #include "app/taskdefs/IdleTask.h"
 #include "app/taskdefs/MainTask.h"
 #include "app/taskdefs/ViewFunctionCommands.h"
@@ -139,7 +143,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedFunction("ClearFocusPoints"),
     awaitedFunction("AddFocusPoint"),
     awaitedObject("ChangeRegionDirectionToParallel"),
-    awaitedObject("SetPointFilter"),
+    commandObject<CCmdSetPointFilter>("SetPointFilter"),
     awaitedFunction("UpdateFocusManager"),
     awaitedFunction("UpdateFMActivePolyPoints"),
     awaitedObject("SetActiveItem"),
@@ -151,7 +155,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedFunction("LoadGradePathPoints"),
     awaitedObject("UpdatePathGrading"),
     awaitedObject("SetEditMaskPatterns"),
-    awaitedObject("SetInteractiveMode"),
+    commandObject<CCmdSetInteractiveMode>("SetInteractiveMode"),
     awaitedObject("PlaceSelectedPatterns"),
     awaitedObject("UnplaceSelectedPatterns"),
     commandObject<CCmdAssociatePatternPoints>("AssociatePatternPoints"),
@@ -170,7 +174,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("EditBaseFormula"),
     awaitedObject("InsertBaseFormula"),
     awaitedObject("ChangeRegionFormulaType"),
-    awaitedObject("ShowGrading"),
+    commandObject<CCmdShowGrading>("ShowGrading"),
     awaitedObject("ShowInputPatterns"),
     awaitedObject("ShowGuidePatterns"),
     awaitedFunction("AddLapelFormula"),
@@ -216,7 +220,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("PasteObjects"),
     awaitedObject("CutSelectedObjects"),
     awaitedFunction("UpdateActiveSizePathFocused"),
-    awaitedObject("ClearPatternsGrading"),
+    commandObject<CCmdClearPatternsGrading>("ClearPatternsGrading"),
     awaitedObject("AddTwoPointsPolyline"),
     awaitedFunction("LoadActiveMaskPatternToFM"),
     awaitedObject("AutoSelectNextContourLine"),

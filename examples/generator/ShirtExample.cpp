@@ -53,12 +53,10 @@ CAamaDxfDocument shirtStyle()
     using namespace morvane;
     AamaPiece front;
     front.m_sName = "FRONT";
-    front.m_oBoundaryPoints = {point(kAamaTurnPointKind, 0, 0, 1),
-                               point(kAamaCurvePointKind, 10, 0),
-                               point(kAamaTurnPointKind, 20, 0, 2),
-                               notch(20, 10, 18, 10),
-                               point(kAamaTurnPointKind, 10, 12, 3),
-                               point(kAamaCurvePointKind, 0, 10)};
+    front.m_oBoundaryPoints = {
+        point(kAamaTurnPointKind, 0, 0, 1),   point(kAamaCurvePointKind, 10, 0),
+        point(kAamaTurnPointKind, 20, 0, 2),  notch(20, 10, 18, 10),
+        point(kAamaTurnPointKind, 10, 12, 3), point(kAamaCurvePointKind, 0, 10)};
     front.m_oInternalPoints = {point(kAamaDrillHolePointKind, 5, 5, 4)};
     AamaPieceLine holes;
     holes.m_nKind = kAamaDrillHoleLineKind;
@@ -92,7 +90,7 @@ std::tm exampleClock()
 }
 
 IMeasurement *addMeasurement(IMeasureTable &table, const std::string &name,
-                            const std::string &comment, double first, double step)
+                             const std::string &comment, double first, double step)
 {
     IMeasurement *measurement = table.GetMeasurementAt(table.InsertMeasurement(name, 0, 0, 0, -1));
     measurement->SetComment(comment);
@@ -160,9 +158,9 @@ private:
     void addFormulas()
     {
         CFormulaManager &formulas = m_mask->GetFormulas();
-        auto *like = static_cast<CPointFormulaLikePoint *>(formulas.AddFormula(
-            formulas.MakePointFormula(CPointFormulaLikePoint::kFormulaType, nullptr,
-                                      maskPoint(0, 1))));
+        auto *like =
+            static_cast<CPointFormulaLikePoint *>(formulas.AddFormula(formulas.MakePointFormula(
+                CPointFormulaLikePoint::kFormulaType, nullptr, maskPoint(0, 1))));
         like->SetReferencePoint(maskPoint(0, 0));
         addIncrement(maskPoint(0, 0), "waist/40", "%INC(0.5)");
         addIncrement(maskPoint(1, 0), "1.25", "-0.75");
@@ -214,8 +212,8 @@ void writeShirtSizes(const std::filesystem::path &file)
 {
     CEventHandler *handler = nullptr;
     std::unique_ptr<IBrismond> tableSet = CTableSetFactory::Make("Sizes", handler);
-    IMeasureTable *table = tableSet->GetTableAt(
-        tableSet->InsertTable(0, IMeasureTable::kPlainSizeNames, "Women", -1));
+    IMeasureTable *table =
+        tableSet->GetTableAt(tableSet->InsertTable(0, IMeasureTable::kPlainSizeNames, "Women", -1));
     table->InsertSizesAt({"34", "36", "38", "40", "42", "44"}, 0, -1, 2);
     addMeasurement(*table, "waist", "around the natural waist", 660, 30)->SetOwnSizeIndex(2);
     addMeasurement(*table, "hip", "", 880, 40);

@@ -57,8 +57,8 @@ protected:
             AddCommand(std::move(command));
         }
         AddCommand(
-            "UpdateFocusManager",
-            [this](ITask *, void *) { return ++focusUpdates > 0; }, nullptr, CMT_NO_MODIFY);
+            "UpdateFocusManager", [this](ITask *, void *) { return ++focusUpdates > 0; }, nullptr,
+            CMT_NO_MODIFY);
     }
     void RegisterTaskTemplates() override
     {
@@ -97,8 +97,7 @@ private:
 };
 
 /// A maker of the command class, for CommandTestManager.
-template <class Command>
-CommandTestManager::Maker make()
+template <class Command> CommandTestManager::Maker make()
 {
     return [] { return std::make_unique<Command>(); };
 }

@@ -1,15 +1,14 @@
 // Morvane editing commands tests.
 // The mode commands, "ShowGrading" and "ClearPatternsGrading" and the document command base, run
 // by a grade mask's task manager.
-#include "app/commands/CmdClearPatternsGrading.h"
-#include "app/commands/CmdSetInteractiveMode.h"
-#include "app/commands/CmdSetPointFilter.h"
-#include "app/commands/CmdShowGrading.h"
-
 #include "CommandTestManager.h"
 #include "EventLog.h"
 #include "SourcePath.h"
 #include "TemporaryFolder.h"
+#include "app/commands/CmdClearPatternsGrading.h"
+#include "app/commands/CmdSetInteractiveMode.h"
+#include "app/commands/CmdSetPointFilter.h"
+#include "app/commands/CmdShowGrading.h"
 #include "app/documents/EventRecords.h"
 #include "app/grading/testing/StyleOnMask.h"
 #include "app/interaction/DisplayFlags.h"

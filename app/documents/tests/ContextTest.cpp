@@ -1,10 +1,9 @@
 // Morvane program documents tests.
 // Contexts: where the input patterns lie on a grade mask and how they are tied to it, recorded,
 // written, read back and put back.
-#include "app/documents/MvContext.h"
-
 #include "SourcePath.h"
 #include "TemporaryFolder.h"
+#include "app/documents/MvContext.h"
 #include "app/grading/testing/StyleOnMask.h"
 #include "foundation/TextFormat.h"
 #include "model/BasePoint.h"
@@ -14,7 +13,6 @@
 #include "model/PatternReleaser.h"
 
 #include <fstream>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,8 +58,7 @@ protected:
                     maskPoint->GetMaskPoint()->AppendAssociations(partners);
                     for (const CBasePoint *partner : partners) {
                         if (partner == point)
-                            state.points.emplace_back(point->GetPointId(),
-                                                      maskPoint->GetPointId());
+                            state.points.emplace_back(point->GetPointId(), maskPoint->GetPointId());
                     }
                     partners.RemoveAll();
                 }
@@ -117,9 +114,8 @@ protected:
 /// A context of one mask entry holding the pattern entries.
 std::string contextText(const std::string &maskName, const std::string &patterns)
 {
-    return "<MvContext><ContexMasks><ContexMask><Name>" + maskName +
-           "</Name><ContexPatterns>" + patterns +
-           "</ContexPatterns></ContexMask></ContexMasks></MvContext>";
+    return "<MvContext><ContexMasks><ContexMask><Name>" + maskName + "</Name><ContexPatterns>" +
+           patterns + "</ContexPatterns></ContexMask></ContexMasks></MvContext>";
 }
 
 /// A pattern entry, placed at (10, 20), turned by radians, tied to the mask patterns by the
@@ -130,7 +126,8 @@ std::string patternText(const std::string &name, double radians, const std::stri
     return "<ContexPattern><Name>" + name +
            "</Name><Placed>1</Placed><PosX>10</PosX><PosY>20</PosY><RotAngle>" +
            morvane::formatFixed(radians, 6) + "</RotAngle><Fliped>0</Fliped><AssMaskPatterns>" +
-           (maskPattern.empty() ? "" : "<AssMaskPattern><ap>" + maskPattern + "</ap></AssMaskPattern>") +
+           (maskPattern.empty() ? ""
+                                : "<AssMaskPattern><ap>" + maskPattern + "</ap></AssMaskPattern>") +
            "</AssMaskPatterns><ContextPoints>" + points + "</ContextPoints></ContexPattern>";
 }
 
@@ -210,10 +207,10 @@ TEST_F(ContextTest, FindsAGradePointThatMovedLessThanFiveUnits)
         SCOPED_TRACE(row.name);
         untie();
         CMvContext context;
-        loadText(context, contextText("", patternText("FRONT", 0, "FRONT",
-                                                      pointText(point->GetX() + row.shift,
-                                                                point->GetY(), row.recordedId,
-                                                                maskId))));
+        loadText(context,
+                 contextText("", patternText("FRONT", 0, "FRONT",
+                                             pointText(point->GetX() + row.shift, point->GetY(),
+                                                       row.recordedId, maskId))));
         apply(context);
         const PatternState state = stateOf(0);
         const std::vector<std::pair<int, int>> expected =

@@ -1,14 +1,12 @@
 // Morvane program documents tests.
 // Workspace files: written and read back, refused whole when damaged, paths found where they are.
-#include "app/documents/MorvaneWorkspace.h"
-
 #include "TemporaryFolder.h"
+#include "app/documents/MorvaneWorkspace.h"
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -56,8 +54,9 @@ TEST_F(WorkspaceTest, ReadsBackWhatItWrote)
     EXPECT_EQ(loaded.GetGradeModelType(), 2);
     EXPECT_EQ(loaded.GetInputPatternFile(), "/styles/shirt.dxf");
     EXPECT_EQ(loaded.GetTableSetFile(), "/tables/women.mst");
-    EXPECT_EQ(loaded.GetMaskFiles(),
-              (std::vector<std::string>{"/masks/front.msk", "/masks/back.msk", "/masks/sleeve.msk"}));
+    EXPECT_EQ(
+        loaded.GetMaskFiles(),
+        (std::vector<std::string>{"/masks/front.msk", "/masks/back.msk", "/masks/sleeve.msk"}));
 }
 
 TEST_F(WorkspaceTest, WithoutMasksWritesNoMaskListAndReadsWithoutOne)
@@ -94,8 +93,9 @@ TEST_F(WorkspaceTest, ADamagedFileIsRefusedWithItsReasonAndChangesNothing)
          "<InputPatternFile>a.dxf</InputPatternFile></MorvaneWorkspace>",
          "TableSetFile"},
         {"a mask path without its path",
-         "<MorvaneWorkspace>" + fields + "<MaskFilePaths><FilePath/></MaskFilePaths>"
-                                         "</MorvaneWorkspace>",
+         "<MorvaneWorkspace>" + fields +
+             "<MaskFilePaths><FilePath/></MaskFilePaths>"
+             "</MorvaneWorkspace>",
          "FilePath"},
         {"not a document", "<MorvaneWorkspace>" + fields, "work.mvw"},
         {"empty", "", "work.mvw"},

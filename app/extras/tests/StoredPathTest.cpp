@@ -5,7 +5,6 @@
 #include "TemporaryFolder.h"
 
 #include <fstream>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,7 +77,8 @@ TEST_F(StoredPathTest, TellsTheSameFileWhateverTheLetterCaseOrRoute)
         {"itself", front, front, true},
         {"through another folder", front, m_folder / "work/../styles/front.msk", true},
         {"another letter case", front, m_folder / "styles/FRONT.MSK", true},
-        {"a file that does not exist yet", m_folder / "new.msk", m_folder / "work/../NEW.msk", true},
+        {"a file that does not exist yet", m_folder / "new.msk", m_folder / "work/../NEW.msk",
+         true},
         {"another file", front, m_folder / "work/Back.MSK", false},
         {"empty and a file", "", front, false},
         {"both empty", "", "", true},

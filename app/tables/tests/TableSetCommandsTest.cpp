@@ -1,12 +1,11 @@
 // Morvane measurement tables tests.
 // The table document's task manager: which events it takes, and the commands that load, save
 // and start table sets and choose and show their measurement image, run as the user runs them.
-#include "app/tables/MeasureTableDoc.h"
-
 #include "SourcePath.h"
 #include "TemporaryFolder.h"
 #include "app/documents/EventRecords.h"
 #include "app/documents/testing/FakeGradingEvents.h"
+#include "app/tables/MeasureTableDoc.h"
 #include "app/tables/TableSetTaskManager.h"
 #include "lang/LanguageLibrary.h"
 #include "platform/brismond/IBrismond.h"
@@ -14,7 +13,6 @@
 #include "platform/brismond/TableSetUndoStack.h"
 
 #include <fstream>
-
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -71,12 +69,12 @@ TEST_F(TableSetCommandsTest, TakesTheEventsOfTheCommandsBuiltAndLeavesTheOthers)
         if (!entry.makeObject && !entry.execute)
             awaited.emplace_back(entry.name);
     }
-    EXPECT_EQ(awaited, (std::vector<std::string>{
-                           "EditGradeSize", "InsertTableAt", "EditTable", "DeleteTable",
-                           "SelectCustomSize", "SelectBaseSize", "UpdateMeasurement",
-                           "ViewSelectSizes", "DelGradeSize", "DeleteMeasurement",
-                           "InsertGradeSizeAt", "InsertMeasurementAt", "EditMeasurement",
-                           "GridEditPaste"}))
+    EXPECT_EQ(awaited,
+              (std::vector<std::string>{"EditGradeSize", "InsertTableAt", "EditTable",
+                                        "DeleteTable", "SelectCustomSize", "SelectBaseSize",
+                                        "UpdateMeasurement", "ViewSelectSizes", "DelGradeSize",
+                                        "DeleteMeasurement", "InsertGradeSizeAt",
+                                        "InsertMeasurementAt", "EditMeasurement", "GridEditPaste"}))
         << "they come with the table editor's windows";
 
     CTaskManager &manager = m_document.GetTaskManager();

@@ -9,9 +9,8 @@
 #include "app/documents/MvContext.h"
 
 #include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 

@@ -15,8 +15,8 @@ namespace {
 
 std::filesystem::path fuzzFile()
 {
-    std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                   ("context-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("context-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     return folder / "fuzz.cct";
 }
@@ -43,8 +43,8 @@ void applyAll(const CMvContext &context, testgrading::SquareOnMask &square)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const std::filesystem::path file = fuzzFile();
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char *>(data),
-                                                static_cast<std::streamsize>(size));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
     CMvContext context;
     if (!context.Load(file))
         return 0;

@@ -12,8 +12,8 @@ namespace {
 
 std::filesystem::path fuzzFolder()
 {
-    std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                   ("workspace-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("workspace-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     return folder;
 }
@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const std::filesystem::path folder = fuzzFolder();
     const std::filesystem::path file = folder / "fuzz.mvw";
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char *>(data),
-                                                static_cast<std::streamsize>(size));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
 
     CMorvaneWorkspace workspace;
     workspace.SetInputPatternFile("kept.dxf");
