@@ -54,10 +54,10 @@ CAamaDxfDocument shirtStyle()
     AamaPiece front;
     front.m_sName = "FRONT";
     front.m_oBoundaryPoints = {
-        point(kAamaTurnPointKind, 0, 0, 1),   point(kAamaCurvePointKind, 10, 0),
-        point(kAamaTurnPointKind, 20, 0, 2),  notch(20, 10, 18, 10),
-        point(kAamaTurnPointKind, 10, 12, 3), point(kAamaCurvePointKind, 0, 10)};
-    front.m_oInternalPoints = {point(kAamaDrillHolePointKind, 5, 5, 4)};
+        point(kAamaTurnPointKind, 0, 0, 1),     point(kAamaCurvePointKind, 100, 0),
+        point(kAamaTurnPointKind, 200, 0, 2),   notch(200, 100, 194, 100),
+        point(kAamaTurnPointKind, 100, 120, 3), point(kAamaCurvePointKind, 0, 100)};
+    front.m_oInternalPoints = {point(kAamaDrillHolePointKind, 50, 50, 4)};
     AamaPieceLine holes;
     holes.m_nKind = kAamaDrillHoleLineKind;
     holes.m_nPointCount = 1;
@@ -65,9 +65,9 @@ CAamaDxfDocument shirtStyle()
 
     AamaPiece back;
     back.m_sName = "BACK";
-    back.m_oBoundaryPoints = {point(kAamaTurnPointKind, 30, 0, 5), point(kAamaTurnPointKind, 40, 0),
-                              point(kAamaTurnPointKind, 40, 10, 6),
-                              point(kAamaTurnPointKind, 30, 10)};
+    back.m_oBoundaryPoints = {
+        point(kAamaTurnPointKind, 300, 0, 5), point(kAamaTurnPointKind, 400, 0),
+        point(kAamaTurnPointKind, 400, 100, 6), point(kAamaTurnPointKind, 300, 100)};
 
     CAamaDxfDocument style;
     style.m_sStyleName = "SHIRT";
@@ -166,14 +166,14 @@ private:
         addIncrement(maskPoint(1, 0), "1.25", "-0.75");
 
         std::unique_ptr<CGradeRegion> made = m_mask->MakeRegion();
-        made->SetPosition({20, 9});
+        made->SetPosition({200, 90});
         made->SetDirection(std::numbers::pi / 2, true);
         made->SetLimLeft90(true);
-        made->SetLeft90(-21);
+        made->SetLeft90(-210);
         made->SetLimRight90(true);
-        made->SetRight90(21);
+        made->SetRight90(210);
         made->SetLimMaxHeight(true);
-        made->SetMaxHeight(4);
+        made->SetMaxHeight(40);
         made->SetType(REGION_GRADE);
         CGradeRegion *region = made.get();
         m_mask->InsertGradeRegionAt(m_mask->GetGradeRegionCount(), std::move(made));

@@ -15,10 +15,11 @@ inline constexpr const char *kMaskFile = "shirt.msk";
 inline constexpr const char *kWorkspaceFile = "default.mvw";
 inline constexpr const char *kContextFile = "default.mvc";
 
-/// Writes the style "SHIRT" as AAMA DXF, sample size M, stamped 05-03-2024 14:07:09:
-/// - FRONT, outline (0, 0) rule 1, (10, 0) on a curve, (20, 0) rule 2, a notch at (20, 10)
-///   2 deep pointing left, (10, 12) rule 3, (0, 10) on a curve; a drill hole (5, 5) rule 4;
-/// - BACK, outline (30, 0) rule 5, (40, 0), (40, 10) rule 6, (30, 10).
+/// Writes the style "SHIRT" as AAMA DXF, sample size M, stamped 05-03-2024 14:07:09: the pieces
+/// of the AAMA model's test style at ten times their size, in millimetres:
+/// - FRONT, outline (0, 0) rule 1, (100, 0) on a curve, (200, 0) rule 2, a notch at (200, 100)
+///   6 deep pointing left, (100, 120) rule 3, (0, 100) on a curve; a drill hole (50, 50) rule 4;
+/// - BACK, outline (300, 0) rule 5, (400, 0), (400, 100) rule 6, (300, 100).
 void writeShirtStyle(const std::filesystem::path &file);
 
 /// Writes the measurement table set: the table "Women" of the sizes 34 to 44, base 38, with
@@ -27,9 +28,9 @@ void writeShirtSizes(const std::filesystem::path &file);
 
 /// Writes the grade mask made from the style's pieces as they lie, with its formulas: FRONT's
 /// second point graded like its first, which moves by ("waist/40", "%INC(0.5)"); BACK's first
-/// point by ("1.25", "-0.75"); and a grade region across both pieces, from (-1, 9) to (41, 13)
-/// running up, graded by "hip/80". Throws std::runtime_error naming the file and the reason
-/// when the style cannot be read or the mask written.
+/// point by ("1.25", "-0.75"); and a grade region across both pieces, from (-10, 90) to
+/// (410, 130) running up, graded by "hip/80". Throws std::runtime_error naming the file and the
+/// reason when the style cannot be read or the mask written.
 void writeShirtMask(const std::filesystem::path &style, const std::filesystem::path &file);
 
 /// Writes the workspace that opens the example: the style as an AAMA model, the table set and

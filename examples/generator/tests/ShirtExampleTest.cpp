@@ -58,11 +58,3 @@ TEST(ShirtExampleTest, TheWorkspaceAndContextNameTheFilesBesideThem)
     EXPECT_EQ(context.GetMaskAt(0)->GetName(), example::kMaskFile);
     EXPECT_EQ(context.GetMaskAt(0)->GetPatternCount(), 2);
 }
-
-TEST(ShirtExampleTest, TheStyleIsTheTestStyle)
-{
-    TemporaryFolder folder("shirt-style");
-    example::writeShirtStyle(folder / example::kStyleFile);
-    EXPECT_EQ(readFile(folder / example::kStyleFile),
-              readFile(sourcePath("sources/aama-model/tests/data/shirt.dxf")));
-}
