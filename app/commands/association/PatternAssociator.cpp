@@ -203,8 +203,14 @@ bool CPatternAssociator::isFormulaPoint(const CBasePoint *point) const
 {
     IFormulaManager *formulas = m_pGradeMask->GetFormulaManager();
     for (int i = 0; i < formulas->GetFormulaCount(); ++i) {
-        if (formulas->GetFormulaAt(i)->UsesPoint(point))
+        IBaseFormula *formula = formulas->GetFormulaAt(i);
+        // A formula uses the point it grades as much as the points it reads.
+        if (formula->GetBasePoint() == point || formula->UsesPoint(point))
             return true;
+        for (int index : formula->GetIndexPointIndexes()) {
+            if (formula->GetIndexPoint(index) == point)
+                return true;
+        }
     }
     return false;
 }

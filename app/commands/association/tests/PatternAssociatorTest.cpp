@@ -4,6 +4,7 @@
 
 #include "GarmentStyle.h"
 #include "OutlinePatterns.h"
+#include "formulas/PointFormulaLikePoint.h"
 #include "model/Contour.h"
 #include "model/GradeMask.h"
 #include "model/MaskPattern.h"
@@ -271,6 +272,28 @@ TEST(PatternAssociatorTest, ExistingPointAssociationsStayAndOnlyFormulaPointsAre
     unused.associate(PointAssociationParams{});
     for (int i = 0; i < unused.count; ++i)
         EXPECT_EQ(unused.partnersOf(i).GetCount(), 0) << "no formula uses point " << i;
+}
+
+TEST(PatternAssociatorTest, APointAFormulaGradesOrReadsIsAFormulaPoint)
+{
+    PointPairs pairs(makeStyle()[5].outline, 2);
+    CFormulaManager &formulas = pairs.made.mask.GetFormulas();
+    auto *like =
+        static_cast<CPointFormulaLikePoint *>(formulas.AddFormula(formulas.MakePointFormula(
+            CPointFormulaLikePoint::kFormulaType, nullptr, pairs.maskPattern().GetBasePointAt(1))));
+    like->SetReferencePoint(pairs.maskPattern().GetBasePointAt(3));
+
+    pairs.associate(PointAssociationParams{});
+    for (int i = 0; i < pairs.count; ++i) {
+        SCOPED_TRACE(i);
+        const CPtrCollection<CBasePoint> partners = pairs.partnersOf(i);
+        if (i != 1 && i != 3) {
+            EXPECT_EQ(partners.GetCount(), 0);
+            continue;
+        }
+        ASSERT_EQ(partners.GetCount(), 1) << "graded (1) or read (3) by the formula";
+        EXPECT_EQ(partners.GetAt(0), pairs.ownPartner(i));
+    }
 }
 
 TEST(PatternAssociatorTest, ContourPairsBeyondTheShapeErrorAssociateNoPoints)
