@@ -9,6 +9,7 @@
 #include "app/commands/CmdSetInteractiveMode.h"
 #include "app/commands/CmdSetPointFilter.h"
 #include "app/commands/CmdShowGrading.h"
+#include "app/commands/CmdZoom.h"
 #include "app/taskdefs/IdleTask.h"
 #include "app/taskdefs/MainTask.h"
 #include "app/taskdefs/ViewFunctionCommands.h"
@@ -213,9 +214,9 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("UpdateFrameRect"),
     awaitedObject("InitializeFrameRect"),
     awaitedObject("UpdateSelectionFromFrameRect"),
-    awaitedObject("ZoomToRect"),
-    awaitedObject("ZoomOut"),
-    awaitedObject("ZoomIn"),
+    commandObject<CCmdZoomToRect>("ZoomToRect"),
+    commandObject<CCmdZoomOut>("ZoomOut"),
+    commandObject<CCmdZoomIn>("ZoomIn"),
     awaitedObject("CopySelectedObjects"),
     awaitedObject("PasteObjects"),
     awaitedObject("CutSelectedObjects"),

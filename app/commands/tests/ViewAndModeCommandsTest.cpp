@@ -9,11 +9,14 @@
 #include "app/commands/CmdSetInteractiveMode.h"
 #include "app/commands/CmdSetPointFilter.h"
 #include "app/commands/CmdShowGrading.h"
+#include "app/commands/CmdZoom.h"
 #include "app/documents/EventRecords.h"
+#include "app/documents/IMorvaneView.h"
 #include "app/grading/testing/StyleOnMask.h"
 #include "app/interaction/DisplayFlags.h"
 #include "app/interaction/RotationPivot.h"
 #include "app/tables/MeasureTableDoc.h"
+#include "foundation/DRect.h"
 #include "model/InputPattern.h"
 #include "model/InputPoint.h"
 #include "platform/brismond/IBrismond.h"
@@ -145,4 +148,49 @@ TEST(DocCommandTest, TheCurrentTableObjectIsTheActiveTable)
     ASSERT_TRUE(tables.LoadFromFile(sourcePath("app/grading/tests/data/women.mst")));
     EXPECT_NE(tables.GetActiveTable(), nullptr);
     EXPECT_EQ(CDocCommand::GetCurrentTableObject(document), tables.GetActiveTable());
+}
+
+namespace {
+
+/// A view that writes down the zoom it is asked for.
+class RecordingView : public IMorvaneView
+{
+public:
+    double PixelsToWorld(int pixels) const override { return pixels; }
+    void ZoomInAt(double x, double y) override { calls.push_back("in " + place(x, y)); }
+    void ZoomOutAt(double x, double y) override { calls.push_back("out " + place(x, y)); }
+    void ZoomToRect(const CDRect &rect, int left, int top, int right, int bottom) override
+    {
+        calls.push_back("rect " + place(rect.minX, rect.minY) + " " + place(rect.maxX, rect.maxY) +
+                        " " + std::to_string(left + top + right + bottom));
+    }
+
+    std::vector<std::string> calls;
+
+private:
+    static std::string place(double x, double y)
+    {
+        return std::to_string(static_cast<int>(x)) + "," + std::to_string(static_cast<int>(y));
+    }
+};
+
+} // namespace
+
+TEST(ViewAndModeCommandsTest, ZoomsTheViewThatSentTheEventAboutItsPointOrToTheFrame)
+{
+    CommandTestManager manager({make<CCmdZoomIn>(), make<CCmdZoomOut>(), make<CCmdZoomToRect>()});
+    RecordingView view;
+    VIEW_MOUSE_PARAM record;
+    record.view = &view;
+    record.position = {120, -40};
+
+    EXPECT_TRUE(manager.dispatch("ZoomIn", &record));
+    EXPECT_TRUE(manager.dispatch("ZoomOut", &record));
+    EXPECT_FALSE(manager.dispatch("ZoomToRect", &record)) << "no frame rectangle";
+    manager.document.SetExtent(10, 20, 300, 400);
+    EXPECT_TRUE(manager.dispatch("ZoomToRect", &record));
+    EXPECT_FALSE(manager.dispatch("ZoomIn", nullptr)) << "no record, no view";
+    EXPECT_EQ(view.calls,
+              (std::vector<std::string>{"in 120,-40", "out 120,-40", "rect 10,20 300,400 0"}));
+    EXPECT_FALSE(manager.CanUndo());
 }

@@ -5,6 +5,7 @@
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/testing/FakeGradingEvents.h"
 #include "foundation/PtrCollection.h"
+#include "foundation/DRect.h"
 
 #include <algorithm>
 #include <array>
@@ -31,8 +32,12 @@ private:
 class FakeDocumentServices : public IDocumentServices
 {
 public:
-    void GetExtent(CDRect &) override {}
-    void SetExtent(double, double, double, double) override {}
+    void GetExtent(CDRect &out) override { out = extent; }
+    /// Keeps the rectangle as given (the document orders the corners).
+    void SetExtent(double x1, double y1, double x2, double y2) override
+    {
+        extent = CDRect(x1, y1, x2, y2);
+    }
     bool GetExtentFlag() override { return false; }
     void SetExtentFlag(bool) override {}
     void SetStringAt(int index, const std::string &text) override
@@ -115,6 +120,7 @@ public:
     CGradeSizeSelection *sizeSelection = nullptr;
     CCursorTable *cursorTable = nullptr;
     CMeasureTableDoc *measureTableDoc = nullptr;
+    CDRect extent;
     CMeasureLine *measureLine = nullptr;
     CRotationPivot *rotationPivot = nullptr;
     /// Notifications sent, by their number.

@@ -51,7 +51,7 @@ const std::vector<std::string_view> kAwaitedCommands = {
     "LoadAllPatternPolylinesToFocusMgr", "AddFocusPolylineToContour", "DeleteMaskPolyline",
     "UpdateFMActivePolylines", "AddFocusPolyline", "AddToSelection", "FlipObjectList",
     "RotateObjectList", "MoveSelectedItems", "UpdateFrameRect", "InitializeFrameRect",
-    "UpdateSelectionFromFrameRect", "ZoomToRect", "ZoomOut", "ZoomIn", "CopySelectedObjects",
+    "UpdateSelectionFromFrameRect", "CopySelectedObjects",
     "PasteObjects", "CutSelectedObjects", "UpdateActiveSizePathFocused",
     "AddTwoPointsPolyline", "LoadActiveMaskPatternToFM", "AutoSelectNextContourLine",
     "UpdateRectFocusPoints", "AddPointAss", "UpdateActivePointAssFocus",
