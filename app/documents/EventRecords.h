@@ -5,10 +5,12 @@
 #include "foundation/DPoint.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 class CFocusObject;
 class IBaseFormula;
+class IGradeMask;
 class IMeasureTable;
 class IMeasurement;
 class IMorvaneView;
@@ -121,6 +123,25 @@ struct TableMeasurementParam
     IMeasureTable *table = nullptr;
     /// Null when none.
     IMeasurement *measurement = nullptr;
+};
+
+/// What "LoadInputPatterns" loads: the file (empty: the user chooses it, and the choice is
+/// written back here) and the kind of grade model that reads it (a GRADE_MODEL_KIND).
+struct InputPatternsRequest
+{
+    std::filesystem::path path;
+    int32_t kind = 0;
+};
+
+/// What "SaveGradeMask" saves: the mask, to the file (empty: the user chooses it).
+struct CSaveMaskParam
+{
+    CSaveMaskParam(std::filesystem::path file, IGradeMask *gradeMask)
+        : path(std::move(file)), mask(gradeMask)
+    {
+    }
+    std::filesystem::path path;
+    IGradeMask *mask = nullptr;
 };
 
 namespace morvane {

@@ -4,6 +4,7 @@
 
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/IOptions.h"
+#include "app/extras/StoredPath.h"
 #include "app/taskdefs/MainTask.h"
 #include "foundation/NameCompare.h"
 #include "foundation/NameRegistry.h"
@@ -82,6 +83,17 @@ int CGradeMaskDocArray::FindByName(const std::string &name) const
     for (int i = 0; i < GetCount(); ++i)
         if (morvane::equalsNoCase(m_oDocs.GetAt(i)->GetDisplayName(), name))
             return i;
+    return -1;
+}
+
+int CGradeMaskDocArray::FindByFile(const std::filesystem::path &file) const
+{
+    if (file.empty())
+        return -1;
+    for (int i = 0; i < m_oDocs.GetCount(); ++i) {
+        if (IsSameFileIgnoringCase(m_oDocs.GetAt(i)->GetGradeMask()->GetFileName(), file))
+            return i;
+    }
     return -1;
 }
 

@@ -7,6 +7,7 @@
 #include "foundation/PtrCollection.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -65,6 +66,9 @@ public:
     /// The index of the first document whose display name is name, ignoring case; -1 when
     /// none.
     int FindByName(const std::string &name) const;
+    /// The index of the first document whose grade mask's file is file (IsSameFileIgnoringCase:
+    /// canonical paths, letter case ignored); -1 when none, also for an empty path.
+    int FindByFile(const std::filesystem::path &file) const;
     /// base followed by the first number from 1 on that makes no open mask's display name
     /// (ignoring case); never base alone: with Mask1 and mask2 open, "Mask" gives "Mask3".
     std::string MakeUniqueName(const std::string &base) const;

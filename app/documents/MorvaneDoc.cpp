@@ -73,6 +73,9 @@ CMorvaneDoc::CMorvaneDoc(IOptions &options, IGradingMessages &prompt,
     patternsHandler->AddListener(&m_oMeasureTableDoc.GetSizeSelection());
     m_oHandler.AddListener(&m_oGrading);
     m_oGrading.Rebuild();
+    m_oWorkspace.SetOwner(this);
+    m_oWorkspaceTasks.Create(static_cast<IDocumentAccess *>(this));
+    m_oWorkspaceTasks.Run();
 }
 
 CMorvaneDoc::~CMorvaneDoc()
@@ -96,6 +99,7 @@ CMorvaneDoc::~CMorvaneDoc()
 void CMorvaneDoc::ConnectToFrame(IMainWindow *window)
 {
     m_pMainWindow = window;
+    m_oDocCommands.Connect(window != nullptr ? this : nullptr, window);
     IBrismond *tables = m_oMeasureTableDoc.GetTableSet();
     if (tables != nullptr && tables->GetTableCount() > 0)
         m_oMeasureTableDoc.SetActiveTable(tables->GetTableAt(0));
@@ -150,6 +154,8 @@ void CMorvaneDoc::SetGradeModel(IGradeModel *model, int kind)
         m_pGradeModel = nullptr;
     else
         ReleaseLoadedGradeModel();
+    if (m_pOwnedModel != nullptr && model != m_pOwnedModel.get())
+        m_pOwnedModel.reset();
     m_pGradeModel = model;
     m_nGradeModelKind = kind;
     if (model != nullptr)
@@ -381,4 +387,12 @@ void CMorvaneDoc::EndWaitCursor()
 void CMorvaneDoc::SetUserInterface(IUserInterface *userInterface)
 {
     m_pUserInterface = userInterface != nullptr ? userInterface : &m_oQuietUserInterface;
+}
+
+void CMorvaneDoc::SetOwnedGradeModel(std::unique_ptr<CClientGradeModel> model)
+{
+    CClientGradeModel *installed = model.get();
+    SetGradeModel(nullptr, GMK_NONE);
+    m_pOwnedModel = std::move(model);
+    SetGradeModel(installed, GMK_CLIENT_MODEL);
 }

@@ -3,17 +3,20 @@
 // measurement tables and the grading, reached through the document's services.
 #pragma once
 
+#include "app/documents/DocCommands.h"
 #include "app/documents/Document.h"
 #include "app/documents/GradeMaskDocArray.h"
 #include "app/documents/IDocumentAccess.h"
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/IGradingEvents.h"
+#include "app/documents/MorvaneWorkspace.h"
 #include "app/documents/QuietUserInterface.h"
 #include "app/extras/ListenerList.h"
 #include "app/grading/GradingManager.h"
 #include "app/interaction/CursorTable.h"
 #include "app/interaction/DisplayFlags.h"
 #include "app/tables/MeasureTableDoc.h"
+#include "app/taskdefs/WorkspaceTaskManager.h"
 #include "foundation/DRect.h"
 #include "foundation/EventHandler.h"
 #include "sources/client-model/ClientGradeModel.h"
@@ -91,7 +94,12 @@ public:
     /// Forgets the loaded grade model and releases it as its kind says (the client grade model,
     /// kind 5, stays).
     void ReleaseLoadedGradeModel();
+    /// Makes model, a client grade model built in code, the document's grade model (kind 5). The
+    /// document owns it until the next SetGradeModel installs another.
+    void SetOwnedGradeModel(std::unique_ptr<CClientGradeModel> model);
 
+    /// The menu commands on the focused point, contexts, workspaces and the test model.
+    CDocCommands &GetDocCommands() { return m_oDocCommands; }
     CEventHandler &GetEventHandler() { return m_oHandler; }
     CListenerList &GetListenerList() { return m_oListeners; }
     /// The grade model an automation client fills (kind 5).
@@ -240,4 +248,9 @@ private:
     bool m_bEditMode = false;
     int m_nGradeModelKind = 0;
     MeasurementNames m_oMeasurementNames{m_oMeasureTableDoc};
+    std::unique_ptr<CClientGradeModel> m_pOwnedModel;
+    CDocCommands m_oDocCommands;
+    CMorvaneWorkspace m_oWorkspace;
+    /// Last: its tasks and commands go before anything they reach.
+    CWorkspaceTaskManager m_oWorkspaceTasks;
 };

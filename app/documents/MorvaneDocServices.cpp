@@ -137,12 +137,12 @@ CPattern *CMorvaneDoc::GetActivePattern()
 
 CMorvaneWorkspace *CMorvaneDoc::GetWorkspace()
 {
-    return nullptr;
+    return &m_oWorkspace;
 }
 
 CTaskManager *CMorvaneDoc::GetWorkspaceTaskManager()
 {
-    return nullptr;
+    return &m_oWorkspaceTasks;
 }
 
 IPatternAssociationMap *CMorvaneDoc::GetPatternAssociationMap()

@@ -2,9 +2,19 @@
 // The workspace: the grade model, input-pattern file, table set and mask files worked with.
 #include "app/documents/MorvaneWorkspace.h"
 
+#include "app/documents/EventRecords.h"
+#include "app/documents/GradeMaskDocArray.h"
+#include "app/documents/GradeModelKind.h"
+#include "app/documents/IDocumentAccess.h"
+#include "app/documents/IDocumentServices.h"
 #include "app/documents/StoredFile.h"
 #include "app/extras/StoredPath.h"
+#include "app/tables/MeasureTableDoc.h"
 #include "foundation/ConfigFolder.h"
+#include "model/GradeMask.h"
+#include "model/MorvaneException.h"
+#include "sources/grade-model/IGradeModel.h"
+#include "tasks/TaskManager.h"
 
 using namespace morvane;
 
@@ -42,10 +52,60 @@ bool CMorvaneWorkspace::Load(const std::filesystem::path &file)
 
 bool CMorvaneWorkspace::Save(const std::filesystem::path &file)
 {
+    Record();
     if (!saveStoredFile(*this, file, kRootName, m_sLastError))
         return false;
     m_oFile = file;
     return true;
+}
+
+void CMorvaneWorkspace::Record()
+{
+    if (m_pOwner == nullptr)
+        return;
+    IDocumentServices &services = *m_pOwner->GetServices();
+    m_sTableSetFile = services.GetMeasureTableDoc()->GetPathName().string();
+    m_nGradeModelType = services.GetGradeModelKind();
+    if (m_nGradeModelType == GMK_CLIENT_MODEL)
+        m_sInputPatternFile.clear();
+    std::vector<std::string> maskFiles;
+    const CGradeMaskDocArray &masks = *m_pOwner->GetMaskDocs();
+    for (int i = 0; i < masks.GetCount(); ++i)
+        maskFiles.push_back(masks.GetAt(i)->GetGradeMask()->GetFileName().string());
+    SetMaskFiles(maskFiles);
+}
+
+void CMorvaneWorkspace::Apply(bool loadInputPatterns)
+{
+    if (m_pOwner == nullptr)
+        return;
+    CTaskManager &manager = *m_pOwner->GetWorkspaceTaskManager();
+    for (std::filesystem::path maskFile : GetMaskPaths())
+        manager.DispatchEvent("InsertMaskFromFile", &maskFile);
+    const CGradeMaskDocArray &masks = *m_pOwner->GetMaskDocs();
+    if (masks.GetCount() > 0)
+        manager.DispatchEvent("SetActiveMask", masks.GetAt(0));
+    if (!m_sTableSetFile.empty()) {
+        std::filesystem::path tableSet = GetTableSetPath();
+        m_pOwner->GetServices()->GetMeasureTableDoc()->GetTaskManager().DispatchEvent(
+            "LoadTableSet", &tableSet);
+    }
+    const bool fromFile = m_nGradeModelType == GMK_MASK_FILES || m_nGradeModelType == GMK_AAMA
+                          || m_nGradeModelType == GMK_MODEL_FILES;
+    if (loadInputPatterns && fromFile && !m_sInputPatternFile.empty()) {
+        InputPatternsRequest request{GetInputPatternPath(), m_nGradeModelType};
+        manager.DispatchEvent("LoadInputPatterns", &request);
+    }
+}
+
+std::string CMorvaneWorkspace::GetModelText() const
+{
+    IGradeModel *model = m_pOwner != nullptr ? m_pOwner->GetServices()->GetLoadedGradeModel()
+                                             : nullptr;
+    std::string name;
+    if (model != nullptr)
+        CMorvaneException::HandleCriticalError(model->GetName(name));
+    return name;
 }
 
 void CMorvaneWorkspace::takeFieldsOf(CMorvaneWorkspace &loaded)

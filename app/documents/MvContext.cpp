@@ -2,12 +2,17 @@
 // A context: how the input patterns lie on each open grade mask and are tied to it.
 #include "app/documents/MvContext.h"
 
+#include "app/documents/GradeMaskDocArray.h"
+#include "app/documents/IDocumentAccess.h"
+#include "app/documents/IDocumentServices.h"
 #include "app/documents/StoredFile.h"
 #include "app/extras/StoredPath.h"
 #include "foundation/NameCompare.h"
 #include "model/GradeMask.h"
 #include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
+#include "model/InputPatternMask.h"
+#include "tasks/TaskManager.h"
 
 #include <memory>
 
@@ -89,6 +94,49 @@ bool CMvContext::Load(const std::filesystem::path &file)
 bool CMvContext::Save(const std::filesystem::path &file)
 {
     return saveStoredFile(*this, file, kRootName, m_sLastError);
+}
+
+namespace {
+
+morvane::InputPatternMask *asInputPatternMask(IGradeMask *mask)
+{
+    return dynamic_cast<morvane::InputPatternMask *>(mask);
+}
+
+} // namespace
+
+void CMvContext::Gather(IDocumentAccess &document)
+{
+    IInputPatterns &inputPatterns = *document.GetServices()->GetInputPatterns();
+    morvane::InputPatternMask *shownOn = inputPatterns.GetGradeMask();
+    const CGradeMaskDocArray &masks = *document.GetMaskDocs();
+    for (int i = 0; i < masks.GetCount(); ++i) {
+        IGradeMask &mask = *masks.GetAt(i)->GetGradeMask();
+        inputPatterns.SetGradeMask(asInputPatternMask(&mask));
+        GatherMask(mask, inputPatterns);
+    }
+    inputPatterns.SetGradeMask(shownOn);
+}
+
+void CMvContext::Apply(IDocumentAccess &document) const
+{
+    IInputPatterns &inputPatterns = *document.GetServices()->GetInputPatterns();
+    CGradeMaskDocArray &masks = *document.GetMaskDocs();
+    for (int i = 0; i < masks.GetCount(); ++i) {
+        CGradeMaskDoc *doc = masks.GetAt(i);
+        const CMvContexMask *entry = FindMask(*doc->GetGradeMask());
+        if (entry == nullptr)
+            continue;
+        if (document.GetActiveMaskDoc() != doc)
+            document.GetWorkspaceTaskManager()->DispatchEvent("SetActiveMask", doc);
+        inputPatterns.SetGradeMask(asInputPatternMask(doc->GetGradeMask()));
+        entry->Apply(*doc->GetGradeMask(), inputPatterns);
+    }
+    // A mask whose activation was refused must not keep the input patterns.
+    CGradeMaskDoc *active = document.GetActiveMaskDoc();
+    inputPatterns.SetGradeMask(asInputPatternMask(active != nullptr ? active->GetGradeMask()
+                                                                    : nullptr));
+    masks.ClearUndoHistories();
 }
 
 void CMvContext::GatherMask(IGradeMask &mask, IInputPatterns &inputPatterns)

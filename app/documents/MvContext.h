@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+class IDocumentAccess;
 class IGradeMask;
 class IInputPatterns;
 
@@ -75,6 +76,15 @@ public:
 
     int GetMaskCount() const { return m_oContexMasks.GetCount(); }
     CMvContexMask *GetMaskAt(int i) const { return m_oContexMasks.GetAt(i); }
+    /// Records every open mask of the document, in order, with every input pattern as it lies
+    /// on that mask; the input patterns are shown on the mask they were shown on before.
+    void Gather(IDocumentAccess &document);
+    /// Applies each open mask's entry (FindMask; a mask without one is left as it is): a mask
+    /// not active is activated first ("SetActiveMask" to the document's task manager), then its
+    /// entry is applied to the input patterns. The last mask that had an entry stays active.
+    /// Since the masks changed outside their histories, their undo histories are cleared (a
+    /// mask with unsaved changes keeps them unsaved).
+    void Apply(IDocumentAccess &document) const;
     /// Appends an entry for mask recorded as Gather does (the input patterns shown on mask).
     void GatherMask(IGradeMask &mask, IInputPatterns &inputPatterns);
     /// The first entry naming the mask's file: the stored name found as ResolveStoredPath says

@@ -6,6 +6,10 @@
 #include "app/commands/CmdAssociateSelectedPatterns.h"
 #include "app/commands/CmdAutoPlacePatterns.h"
 #include "app/commands/CmdClearPatternsGrading.h"
+#include "app/commands/CmdLoadMask.h"
+#include "app/commands/CmdRecalculateGrading.h"
+#include "app/commands/CmdSaveGradeMask.h"
+#include "app/commands/CmdSaveModifiedMask.h"
 #include "app/commands/CmdSetInteractiveMode.h"
 #include "app/commands/CmdSetPointFilter.h"
 #include "app/commands/CmdShowGrading.h"
@@ -104,7 +108,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("MoveMaskCenter"),
     awaitedObject("PlacePattern"),
     awaitedObject("UnPlacePattern"),
-    awaitedObject("LoadMask"),
+    commandObject<CCmdLoadMask>("LoadMask"),
     awaitedObject("PlaceAllPatterns"),
     awaitedObject("UnplaceAllPatterns"),
     awaitedObject("LimitLeft"),
@@ -125,7 +129,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("CopyPatternsToMask"),
     awaitedObject("DeletePatternFromMask"),
     awaitedObject("DeletePatternsFromMask"),
-    awaitedObject("SaveGradeMask"),
+    commandObject<CCmdSaveGradeMask>("SaveGradeMask"),
     awaitedObject("MovePatternToFocusPoint"),
     awaitedObject("FindFocusLine"),
     functionCommand("UpdateMeasure", &UpdateMeasure),
@@ -151,7 +155,7 @@ constexpr MaskCommandEntry kCommands[] = {
     commandObject<CCmdAssociatePatternsPoints>("AssociatePatternsPoints"),
     commandObject<CCmdAssociatePatterns>("AssociatePatterns"),
     awaitedObject("ClearPointsAssociations"),
-    awaitedObject("RecalculateGrading"),
+    commandObject<CCmdRecalculateGrading>("RecalculateGrading"),
     awaitedObject("ActivateNextPatternPoint"),
     awaitedFunction("LoadGradePathPoints"),
     awaitedObject("UpdatePathGrading"),
@@ -186,7 +190,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedFunction("ClearInteractiveMode"),
     awaitedObject("UpdatePointGrading"),
     awaitedFunction("RemoveLastFocusPoint"),
-    awaitedObject("SaveModifiedMask"),
+    commandObject<CCmdSaveModifiedMask>("SaveModifiedMask"),
     awaitedFunction("UpdateMovement"),
     awaitedFunction("ChangeViewCenter"),
     awaitedObject("MoveFormula"),

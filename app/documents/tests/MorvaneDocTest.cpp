@@ -357,7 +357,9 @@ TEST_F(MorvaneDocTest, WithoutAnActiveMaskTheMasksServicesAnswerNothing)
     EXPECT_EQ(m_doc.GetItemCount(), 0);
     EXPECT_EQ(m_doc.GetActiveGradeMask(), nullptr);
     EXPECT_EQ(m_doc.GetPointAssociationMap(), nullptr);
-    EXPECT_EQ(m_doc.GetTaskManager(), nullptr);
+    // Events go to the document's own task manager while no mask is active.
+    EXPECT_EQ(m_doc.GetTaskManager(), m_doc.GetWorkspaceTaskManager());
+    EXPECT_NE(m_doc.GetWorkspaceTaskManager(), nullptr);
     EXPECT_EQ(m_doc.GetFocusManager(), nullptr);
     EXPECT_EQ(m_doc.GetActiveMaskDocument(), nullptr);
     EXPECT_EQ(m_doc.GetRotationPivot(), nullptr);

@@ -146,15 +146,23 @@ TEST_F(ViewFunctionCommandsTest, NewMaskKeepsTheMaskUnlessTheSaveQuestionAgrees)
     }
 }
 
-TEST_F(ViewFunctionCommandsTest, NewMaskWithoutTheSaveQuestionChangesNothing)
+TEST_F(ViewFunctionCommandsTest, NewMaskAsksTheSaveQuestionOnlyAboutChanges)
 {
     CEventHandler *handler = nullptr;
     const std::unique_ptr<IGradeMask> mask = CMorvaneFactory::MakeGradeMask(handler);
-    mask->SetCenter({12.0, -3.0});
     m_services.activeMask = mask.get();
+    m_services.userInterface.SetAnswer(PromptAnswer::Cancel);
     start();
-    EXPECT_FALSE(m_manager.DispatchEvent("NewGradeMask", nullptr));
-    EXPECT_EQ(mask->GetCenter().x, 12.0);
+    for (const bool changed : {false, true}) {
+        SCOPED_TRACE(changed);
+        mask->SetCenter({12.0, -3.0});
+        if (changed)
+            m_manager.DispatchEvent("PlacePattern", nullptr);
+        m_services.userInterface.ClearRecords();
+        EXPECT_EQ(m_manager.DispatchEvent("NewGradeMask", nullptr), !changed);
+        EXPECT_EQ(mask->GetCenter().x, changed ? 12.0 : 0.0);
+        EXPECT_EQ(m_services.userInterface.GetQuestions().size(), changed ? 1u : 0u);
+    }
 }
 
 TEST(JoinItemNamesTest, JoinsNamesInOrderWithoutBlanks)
