@@ -58,6 +58,22 @@ std::string loadFailure(IGradeModel &model, GM_ERROR code)
     return CMorvaneException::GetErrorNames().GetNameById(static_cast<uint32_t>(code));
 }
 
+/// A new grade model of kind, which asks the document's file chooser where a save goes.
+bool makeGradeModel(int kind, IDocumentServices &services, IGradeModel **model)
+{
+    SetGradeModelSavePathProvider([&services](const morvane::SaveFileRequest &save) {
+        FileDialogRequest request;
+        request.initialFolder = save.suggestedPath.parent_path();
+        request.suggestedName = save.suggestedPath.filename().string();
+        request.defaultExtension = save.defaultExtension;
+        request.filter = save.filter;
+        return services.GetUserInterface().GetFileChooser().ChooseFileToSave(request);
+    });
+    const bool made = GetGradeModel(kind, model);
+    SetGradeModelSavePathProvider({});
+    return made;
+}
+
 } // namespace
 
 CCmdLoadInputPatterns::CCmdLoadInputPatterns()
@@ -93,7 +109,7 @@ bool CCmdLoadInputPatterns::OnExecute(void *data)
     IGradeModel *model = nullptr;
     GM_ERROR code = GM_UNEXPECTED_INTERNAL_ERROR;
     std::string failure;
-    if (!GetGradeModel(request->kind, &model)) {
+    if (!makeGradeModel(request->kind, services, &model)) {
         failure = GetGradeModelLoadError();
     } else {
         model->OnAttach(&services.GetTableSet()->GetGradeData());

@@ -6,9 +6,10 @@ class CBasePoint;
 class CMorvaneDoc;
 class IMainWindow;
 
-/// Carries out a group of the main document's menu commands. The document connects it (and
-/// the main window) when the window connects itself; unconnected, every command does nothing
-/// and is disabled. The focused point is the point under the pointer in the active mask.
+/// Carries out a group of the main document's menu commands. The document connects itself when
+/// it is made, and the main window when the window connects itself; unconnected, every command
+/// does nothing and is disabled. The focused point is the point under the pointer in the
+/// active mask.
 class CDocCommands
 {
 public:

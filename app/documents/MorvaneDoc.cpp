@@ -74,6 +74,7 @@ CMorvaneDoc::CMorvaneDoc(IOptions &options, IGradingMessages &prompt,
     m_oHandler.AddListener(&m_oGrading);
     m_oGrading.Rebuild();
     m_oWorkspace.SetOwner(this);
+    m_oDocCommands.Connect(this, nullptr);
     m_oWorkspaceTasks.Create(static_cast<IDocumentAccess *>(this));
     m_oWorkspaceTasks.Run();
 }
@@ -99,7 +100,7 @@ CMorvaneDoc::~CMorvaneDoc()
 void CMorvaneDoc::ConnectToFrame(IMainWindow *window)
 {
     m_pMainWindow = window;
-    m_oDocCommands.Connect(window != nullptr ? this : nullptr, window);
+    m_oDocCommands.Connect(this, window);
     IBrismond *tables = m_oMeasureTableDoc.GetTableSet();
     if (tables != nullptr && tables->GetTableCount() > 0)
         m_oMeasureTableDoc.SetActiveTable(tables->GetTableAt(0));

@@ -80,14 +80,21 @@ std::set<std::string> readRuleLabelsWithEzdxf(const fs::path &dxf, const fs::pat
 void expectSavedGrading(const fs::path &folder, int sizeCount,
                         const std::vector<ExpectedGrading> &expected)
 {
+    expectSavedStyle(folder / "graded.dxf", sizeCount, expected);
+}
+
+void expectSavedStyle(const fs::path &dxfFile, int sizeCount,
+                      const std::vector<ExpectedGrading> &expected)
+{
+    const fs::path folder = dxfFile.parent_path();
     AAMAData data;
-    ASSERT_TRUE(data.Load(folder / "graded.dxf")) << data.GetLoadError();
+    ASSERT_TRUE(data.Load(dxfFile)) << data.GetLoadError();
     const std::vector<RulePlace> places = readRulePlaces(*data.GetIAAMADataItf());
     std::set<std::string> described;
     for (const RulePlace &place : places)
         described.insert(describePlace(place.rule, place.position.x, place.position.y));
-    EXPECT_EQ(readRuleLabelsWithEzdxf(folder / "graded.dxf", folder / "labels.txt"), described);
-    const auto rules = readRulRules(folder / "graded.RUL");
+    EXPECT_EQ(readRuleLabelsWithEzdxf(dxfFile, folder / "labels.txt"), described);
+    const auto rules = readRulRules(fs::path(dxfFile).replace_extension(".RUL"));
     std::set<std::string> matched;
     for (const RulePlace &place : places) {
         Increment increment = [](int) { return DPOINT{0, 0}; };

@@ -24,5 +24,8 @@ using ExpectedGrading = std::pair<DPOINT, Increment>;
 /// library written elsewhere, finds the same rule labels at the same places.
 void expectSavedGrading(const std::filesystem::path &folder, int sizeCount,
                         const std::vector<ExpectedGrading> &expected);
+/// The same of the style saved as dxfFile and the RUL file beside it (its extension ".RUL").
+void expectSavedStyle(const std::filesystem::path &dxfFile, int sizeCount,
+                      const std::vector<ExpectedGrading> &expected);
 
 } // namespace testgrading
