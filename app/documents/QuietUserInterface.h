@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,8 @@ public:
     /// The answer to the next file (or folder) dialog; nothing cancels it.
     void QueueFileAnswer(std::optional<std::filesystem::path> answer);
     void SetAnswer(PromptAnswer answer) { m_eAnswer = answer; }
+    /// What the user does in the options dialog each time it is shown (nothing until set).
+    void SetOptionsDialogAction(std::function<void()> action) { m_fnOptionsAction = std::move(action); }
 
     const std::vector<Shown> &GetShown() const { return m_aShown; }
     /// The messages only (not the questions), in order.
@@ -61,7 +64,12 @@ private:
                                                       const std::filesystem::path &start) override;
     void ShowMessage(const std::string &text, MessageIcon icon) override;
     PromptAnswer AskYesNoCancel(const std::string &text) override;
-    void ShowOptionsDialog() override { ++m_nOptionsDialogs; }
+    void ShowOptionsDialog() override
+    {
+        ++m_nOptionsDialogs;
+        if (m_fnOptionsAction)
+            m_fnOptionsAction();
+    }
     void ShowImage(const std::filesystem::path &image) override { m_aImages.push_back(image); }
 
     std::optional<std::filesystem::path> nextFileAnswer(FileDialogRequest request);
@@ -71,5 +79,6 @@ private:
     std::vector<Shown> m_aShown;
     std::vector<FileDialogRequest> m_aFileRequests;
     int m_nOptionsDialogs = 0;
+    std::function<void()> m_fnOptionsAction;
     std::vector<std::filesystem::path> m_aImages;
 };

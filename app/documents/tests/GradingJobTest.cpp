@@ -2,20 +2,14 @@
 // The grading job run through the program's own commands on a real main document: the shirt
 // example's style, sizes and mask are loaded, the pieces placed and tied, graded and saved;
 // and the workspace and context saved on the way open the same job in a fresh document.
+#include "DocumentSession.h"
 #include "SavedGrading.h"
 #include "ShirtExample.h"
 #include "TemporaryFolder.h"
 #include "app/commands/AssociationRequests.h"
 #include "app/documents/EventRecords.h"
-#include "app/documents/GradeMaskDocArray.h"
 #include "app/documents/GradeModelKind.h"
-#include "app/documents/MorvaneDoc.h"
-#include "app/documents/testing/FakeGradingEvents.h"
-#include "app/grading/testing/RecordingMessages.h"
 #include "model/IInputPatterns.h"
-#include "model/InputPattern.h"
-#include "platform/brismond/IBrismond.h"
-#include "tasks/TaskManager.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -44,47 +38,6 @@ std::string readWithoutClock(const std::filesystem::path &file)
     }
     return kept;
 }
-
-/// A main document without windows: options with the association defaults, a grading prompt
-/// that says yes, and quiet windows whose file dialogs answer as the test queues.
-class Session
-{
-public:
-    Session()
-    {
-        m_options.set("MAX_SIZE_DISSIMILARITY", "40");
-        m_options.set("MAX_SHAPE_ERROR", "15");
-        m_options.set("MAX_SHAPE_ERROR_MULTI", "15");
-        m_options.set("START_EDIT_MODE", "1");
-        m_doc.SetUserInterface(&ui);
-    }
-
-    CTaskManager &workspace() { return *m_doc.GetWorkspaceTaskManager(); }
-    CTaskManager &tables() { return m_doc.GetMeasureTableDoc()->GetTaskManager(); }
-    /// The active mask's task manager.
-    CTaskManager &mask() { return *m_doc.GetTaskManager(); }
-    CGradeMaskDocArray &masks() { return *m_doc.GetMaskDocs(); }
-    CPtrCollection<CPattern> inputs()
-    {
-        CPtrCollection<CPattern> patterns;
-        for (int i = 0; i < m_doc.GetInputPatterns()->GetPatternCount(); ++i)
-            patterns.Add(m_doc.GetInputPatterns()->GetPatternAt(i));
-        return patterns;
-    }
-    /// Grades again and saves the graded style to file through "SaveGrading".
-    void gradeAndSave(const std::filesystem::path &file)
-    {
-        ASSERT_TRUE(mask().DispatchEvent("RecalculateGrading", nullptr));
-        ui.QueueFileAnswer(file);
-        ASSERT_TRUE(workspace().DispatchEvent("SaveGrading", nullptr));
-        EXPECT_TRUE(m_prompt.problems.empty()) << m_prompt.problems.front();
-    }
-
-    morvane::FakeOptions m_options;
-    testgrading::RecordingMessages m_prompt;
-    CQuietUserInterface ui;
-    CMorvaneDoc m_doc{m_options, m_prompt};
-};
 
 class GradingJobTest : public ::testing::Test
 {
@@ -121,7 +74,7 @@ protected:
 TEST_F(GradingJobTest, TheCommandsGradeTheStyleAndAWorkspaceAndContextOpenTheSameJobAgain)
 {
     {
-        Session first;
+        testdocuments::Session first;
         InputPatternsRequest style{file(example::kStyleFile), GMK_AAMA};
         ASSERT_TRUE(first.workspace().DispatchEvent("LoadInputPatterns", &style));
         ASSERT_EQ(first.m_doc.GetInputPatterns()->GetPatternCount(), 2);
@@ -145,7 +98,7 @@ TEST_F(GradingJobTest, TheCommandsGradeTheStyleAndAWorkspaceAndContextOpenTheSam
         first.m_doc.GetDocCommands().SaveContext();
     }
 
-    Session fresh;
+    testdocuments::Session fresh;
     fresh.ui.QueueFileAnswer(file("job.mvw"));
     fresh.m_doc.GetDocCommands().LoadWorkspace();
     ASSERT_EQ(fresh.masks().GetCount(), 1);
