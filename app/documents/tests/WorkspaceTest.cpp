@@ -1,5 +1,6 @@
 // Morvane program documents tests.
 // Workspace files: written and read back, refused whole when damaged, paths found where they are.
+#include "FileText.h"
 #include "TemporaryFolder.h"
 #include "app/documents/MorvaneWorkspace.h"
 
@@ -9,14 +10,6 @@
 #include <sstream>
 
 namespace {
-
-std::string readText(const std::filesystem::path &file)
-{
-    std::ifstream in(file);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void writeText(const std::filesystem::path &file, const std::string &text)
 {
@@ -44,7 +37,7 @@ TEST_F(WorkspaceTest, ReadsBackWhatItWrote)
     CMorvaneWorkspace saved;
     setThreeMasks(saved);
     ASSERT_TRUE(saved.Save(m_folder / "work.mvw")) << saved.GetLastError();
-    const std::string text = readText(m_folder / "work.mvw");
+    const std::string text = readFileText(m_folder / "work.mvw");
     EXPECT_NE(text.find("<MorvaneWorkspace"), std::string::npos) << text;
     EXPECT_NE(text.find("<FilePath>\n"), std::string::npos) << text;
     EXPECT_NE(text.find("<FilePath>/masks/back.msk</FilePath>"), std::string::npos) << text;
@@ -64,7 +57,7 @@ TEST_F(WorkspaceTest, WithoutMasksWritesNoMaskListAndReadsWithoutOne)
     CMorvaneWorkspace saved;
     saved.SetTableSetFile("women.mst");
     ASSERT_TRUE(saved.Save(m_folder / "work.mvw"));
-    EXPECT_EQ(readText(m_folder / "work.mvw").find("MaskFilePaths"), std::string::npos);
+    EXPECT_EQ(readFileText(m_folder / "work.mvw").find("MaskFilePaths"), std::string::npos);
 
     CMorvaneWorkspace loaded;
     setThreeMasks(loaded);

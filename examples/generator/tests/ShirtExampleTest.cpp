@@ -3,6 +3,7 @@
 // name each other so that they open from wherever the example lies.
 #include "ShirtExample.h"
 
+#include "FileText.h"
 #include "SourcePath.h"
 #include "TemporaryFolder.h"
 #include "app/documents/MorvaneWorkspace.h"
@@ -13,14 +14,6 @@
 #include <sstream>
 
 namespace {
-
-std::string readFile(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 const char *const kExampleFiles[] = {example::kStyleFile, example::kTableSetFile,
                                      example::kMaskFile, example::kWorkspaceFile,
@@ -35,9 +28,9 @@ TEST(ShirtExampleTest, TheKeptFilesAreWhatTheGeneratorWrites)
     const std::filesystem::path kept = sourcePath("examples/shirt");
     for (const char *name : kExampleFiles) {
         SCOPED_TRACE(name);
-        const std::string written = readFile(folder / name);
+        const std::string written = readFileText(folder / name);
         EXPECT_FALSE(written.empty());
-        EXPECT_EQ(readFile(kept / name), written)
+        EXPECT_EQ(readFileText(kept / name), written)
             << "run make_shirt_example on examples/shirt to bring it up to date";
     }
 }
