@@ -112,6 +112,12 @@ public:
 
     void ReleaseCapture() override;
     double PixelsToWorld(int pixels) const override;
+    void ZoomInAt(double x, double y) override { CScrollViewEx::ZoomInAt(x, y); }
+    void ZoomOutAt(double x, double y) override { CScrollViewEx::ZoomOutAt(x, y); }
+    void ZoomToRect(const CDRect &rect, int left, int top, int right, int bottom) override
+    {
+        CScrollViewEx::ZoomToRect(rect, left, top, right, bottom);
+    }
 
     /// Cut, copy and paste: each dispatches its event ("CutSelectedObjects",
     /// "CopySelectedObjects", "PasteObjects") to the task manager; UpdateEditActions enables
