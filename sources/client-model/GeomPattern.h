@@ -79,6 +79,7 @@ public:
     /// True, with curve set to the first polyline that has a notch on point while point is not
     /// one of its own points; false with curve null otherwise.
     bool IsSliderPoint(const CGeomPoint *point, IGradeCurve *&curve) const;
+    /// A colour reference, 0x00BBGGRR (red in the low byte), as the program keeps colours.
     void SetOutlineColor(uint32_t color) { m_nOutlineColor = color; }
     /// kNoOutlineColor until set.
     uint32_t GetOutlineColor() const { return m_nOutlineColor; }
