@@ -38,15 +38,19 @@ function(morvane_expose_headers target folder)
     endif()
 endfunction()
 
-# morvane_add_tests(<name> [QT] SOURCES <files...> LIBS <targets...>)
+# morvane_add_tests(<name> [QT] SOURCES <files...> LIBS <targets...> [RUN_UNDER <command...>])
 # One GoogleTest executable per folder's tests/, every case listed in CTest. With QT the tests
 # run inside a QApplication, on the offscreen platform unless QT_QPA_PLATFORM names another.
+# RUN_UNDER names a command that CTest starts each case (and the listing of the cases) under.
 function(morvane_add_tests name)
     if(MORVANE_FUZZ)
         return()
     endif()
-    cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS;RUN_UNDER" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
+    if(ARG_RUN_UNDER)
+        set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${ARG_RUN_UNDER}")
+    endif()
     target_compile_options(${name} PRIVATE ${MORVANE_WARNINGS})
     target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/testing")
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
