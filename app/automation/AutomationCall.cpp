@@ -3,7 +3,6 @@
 #include "app/automation/AutomationCall.h"
 
 #include "app/documents/AutomationError.h"
-#include "app/documents/IDocumentAutomation.h"
 #include "model/MorvaneException.h"
 
 #include <QDBusContext>
@@ -12,7 +11,7 @@
 
 namespace morvane::automation {
 
-void replyWithError(QDBusContext &context, IDocumentAutomation &document,
+void replyWithError(QDBusContext &context, const ExceptionReport &report,
                     const std::exception_ptr &error)
 {
     try {
@@ -20,13 +19,16 @@ void replyWithError(QDBusContext &context, IDocumentAutomation &document,
     } catch (const AutomationError &refusal) {
         context.sendErrorReply(QDBusError::InvalidArgs, QString::fromStdString(refusal.what()));
     } catch (const CMorvaneException &failure) {
-        document.OnUnhandledException(&failure);
+        if (report)
+            report(&failure);
         context.sendErrorReply(QDBusError::Failed, QString::fromStdString(failure.what()));
     } catch (const std::exception &failure) {
-        document.OnUnhandledException(nullptr);
+        if (report)
+            report(nullptr);
         context.sendErrorReply(QDBusError::Failed, QString::fromStdString(failure.what()));
     } catch (...) {
-        document.OnUnhandledException(nullptr);
+        if (report)
+            report(nullptr);
         context.sendErrorReply(QDBusError::Failed, QStringLiteral("unknown error"));
     }
 }

@@ -17,10 +17,11 @@ namespace morvane::automation {
 static constexpr const char *kObjectPaths[] = {kDocumentPath, kBatchProcessPath, kPatternPath,
                                                kPolylinePath, kMeasureTablePath, kMeasurementPath};
 
-AutomationService::AutomationService(IDocumentAutomation &document, QDBusConnection connection,
-                                     QObject *parent)
+AutomationService::AutomationService(IDocumentAutomation &document, ExceptionReport report,
+                                     QDBusConnection connection, QObject *parent)
     : QObject(parent)
     , m_document(document)
+    , m_report(std::move(report))
     , m_connection(std::move(connection))
     , m_pClientWatcher(new QDBusServiceWatcher(this))
 {
@@ -53,9 +54,12 @@ bool AutomationService::RegisterObjects()
 {
     const auto onRun = [this](const QString &client) { WatchClient(client); };
     QObject *const objects[] = {
-        new DocumentAdaptor(m_document, onRun, this), new BatchProcessAdaptor(m_document, this),
-        new PatternAdaptor(m_document, this),         new PolylineAdaptor(m_document, this),
-        new MeasureTableAdaptor(m_document, this),    new MeasurementAdaptor(m_document, this),
+        new DocumentAdaptor(m_document, m_report, onRun, this),
+        new BatchProcessAdaptor(m_document, m_report, this),
+        new PatternAdaptor(m_document, m_report, this),
+        new PolylineAdaptor(m_document, m_report, this),
+        new MeasureTableAdaptor(m_document, m_report, this),
+        new MeasurementAdaptor(m_document, m_report, this),
     };
     for (size_t i = 0; i < std::size(kObjectPaths); ++i) {
         if (!m_connection.registerObject(kObjectPaths[i], objects[i],

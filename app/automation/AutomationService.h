@@ -2,6 +2,8 @@
 // The program's automation on the session bus: its name, its objects and the client it serves.
 #pragma once
 
+#include "app/automation/AutomationCall.h"
+
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
@@ -23,9 +25,10 @@ class AutomationService : public QObject
     Q_OBJECT
 
 public:
-    /// The document (not owned) outlives the service.
-    AutomationService(IDocumentAutomation &document, QDBusConnection connection,
-                      QObject *parent = nullptr);
+    /// The document (not owned) outlives the service; report is told of any exception other
+    /// than a refused argument that a call lets out.
+    AutomationService(IDocumentAutomation &document, ExceptionReport report,
+                      QDBusConnection connection, QObject *parent = nullptr);
     /// Gives up the objects and the name.
     ~AutomationService() override;
 
@@ -47,6 +50,7 @@ private:
     void WatchClient(const QString &client);
 
     IDocumentAutomation &m_document;
+    ExceptionReport m_report;
     QDBusConnection m_connection;
     QDBusServiceWatcher *m_pClientWatcher;
     QString m_serviceName;

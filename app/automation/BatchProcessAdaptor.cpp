@@ -8,9 +8,10 @@
 
 namespace morvane::automation {
 
-BatchProcessAdaptor::BatchProcessAdaptor(IDocumentAutomation &document, QObject *parent)
+BatchProcessAdaptor::BatchProcessAdaptor(IDocumentAutomation &document, ExceptionReport report,
+                                         QObject *parent)
     : QObject(parent)
-    , m_document(document)
+    , m_report(std::move(report))
     , m_batch(document.GetBatchProcess())
 {
 }
@@ -19,12 +20,12 @@ BatchProcessAdaptor::~BatchProcessAdaptor() = default;
 
 int BatchProcessAdaptor::AddOperation(int code)
 {
-    return answerCall(*this, m_document, [&] { return m_batch.AddOperation(code); });
+    return answerCall(*this, m_report, [&] { return m_batch.AddOperation(code); });
 }
 
 int BatchProcessAdaptor::AddOperationParam(int position, int index, const QString &text)
 {
-    return answerCall(*this, m_document, [&] {
+    return answerCall(*this, m_report, [&] {
         return m_batch.AddOperationParam(position, index, text.toStdString());
     });
 }
@@ -32,7 +33,7 @@ int BatchProcessAdaptor::AddOperationParam(int position, int index, const QStrin
 int BatchProcessAdaptor::GetLastError(int &position)
 {
     int32_t at = -1;
-    const int code = answerCall(*this, m_document, [&] { return m_batch.GetLastError(at); });
+    const int code = answerCall(*this, m_report, [&] { return m_batch.GetLastError(at); });
     position = at;
     return code;
 }

@@ -2,6 +2,8 @@
 // The batch on the bus: interface org.morvane.BatchProcess at /Document/BatchProcess.
 #pragma once
 
+#include "app/automation/AutomationCall.h"
+
 #include <QDBusContext>
 #include <QObject>
 #include <QString>
@@ -18,7 +20,8 @@ class BatchProcessAdaptor : public QObject, protected QDBusContext
     Q_CLASSINFO("D-Bus Interface", "org.morvane.BatchProcess")
 
 public:
-    explicit BatchProcessAdaptor(IDocumentAutomation &document, QObject *parent = nullptr);
+    BatchProcessAdaptor(IDocumentAutomation &document, ExceptionReport report,
+                        QObject *parent = nullptr);
     ~BatchProcessAdaptor() override;
 
 public slots:
@@ -27,7 +30,7 @@ public slots:
     int GetLastError(int &position);
 
 private:
-    IDocumentAutomation &m_document;
+    ExceptionReport m_report;
     CMvBatchProcess &m_batch;
 };
 

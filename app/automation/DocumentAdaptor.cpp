@@ -14,10 +14,11 @@
 
 namespace morvane::automation {
 
-DocumentAdaptor::DocumentAdaptor(IDocumentAutomation &document,
+DocumentAdaptor::DocumentAdaptor(IDocumentAutomation &document, ExceptionReport report,
                                  std::function<void(const QString &)> onRun, QObject *parent)
     : QObject(parent)
     , m_document(document)
+    , m_report(std::move(report))
     , m_onRun(std::move(onRun))
 {
 }
@@ -26,7 +27,7 @@ DocumentAdaptor::~DocumentAdaptor() = default;
 
 void DocumentAdaptor::Run(const QString &clientPath)
 {
-    answerCall(*this, m_document, [&] {
+    answerCall(*this, m_report, [&] {
         std::unique_ptr<IMorvaneClient> client;
         if (!clientPath.isEmpty()) {
             if (!isObjectPath(clientPath))
@@ -41,18 +42,18 @@ void DocumentAdaptor::Run(const QString &clientPath)
 
 int DocumentAdaptor::AddMeasureTable(int kind, int sizeNaming)
 {
-    return answerCall(*this, m_document,
+    return answerCall(*this, m_report,
                       [&] { return m_document.AddMeasureTable(kind, sizeNaming); });
 }
 
 int DocumentAdaptor::GetMeasureTableCount()
 {
-    return answerCall(*this, m_document, [&] { return m_document.GetMeasureTableCount(); });
+    return answerCall(*this, m_report, [&] { return m_document.GetMeasureTableCount(); });
 }
 
 QDBusObjectPath DocumentAdaptor::GetIMeasureTableAt(int index)
 {
-    return answerCall(*this, m_document, [&] {
+    return answerCall(*this, m_report, [&] {
         m_document.GetIMeasureTableAt(index);
         return QDBusObjectPath(kMeasureTablePath);
     });
@@ -60,17 +61,17 @@ QDBusObjectPath DocumentAdaptor::GetIMeasureTableAt(int index)
 
 int DocumentAdaptor::AddPattern(const QString &name)
 {
-    return answerCall(*this, m_document, [&] { return m_document.AddPattern(name.toStdString()); });
+    return answerCall(*this, m_report, [&] { return m_document.AddPattern(name.toStdString()); });
 }
 
 int DocumentAdaptor::GetPatternCount()
 {
-    return answerCall(*this, m_document, [&] { return m_document.GetPatternCount(); });
+    return answerCall(*this, m_report, [&] { return m_document.GetPatternCount(); });
 }
 
 QDBusObjectPath DocumentAdaptor::GetPatternAt(int index)
 {
-    return answerCall(*this, m_document, [&] {
+    return answerCall(*this, m_report, [&] {
         m_document.GetPatternAt(index);
         return QDBusObjectPath(kPatternPath);
     });
@@ -78,22 +79,22 @@ QDBusObjectPath DocumentAdaptor::GetPatternAt(int index)
 
 void DocumentAdaptor::ClearPatterns()
 {
-    answerCall(*this, m_document, [&] { m_document.ClearPatterns(); });
+    answerCall(*this, m_report, [&] { m_document.ClearPatterns(); });
 }
 
 void DocumentAdaptor::ClearMeasureTables()
 {
-    answerCall(*this, m_document, [&] { m_document.ClearMeasureTables(); });
+    answerCall(*this, m_report, [&] { m_document.ClearMeasureTables(); });
 }
 
 void DocumentAdaptor::SetMaskFile(const QString &path)
 {
-    answerCall(*this, m_document, [&] { m_document.SetMaskFile(path.toStdString()); });
+    answerCall(*this, m_report, [&] { m_document.SetMaskFile(path.toStdString()); });
 }
 
 void DocumentAdaptor::Exit()
 {
-    answerCall(*this, m_document, [&] { m_document.Exit(); });
+    answerCall(*this, m_report, [&] { m_document.Exit(); });
 }
 
 QDBusObjectPath DocumentAdaptor::GetBatchProcess()
@@ -103,7 +104,7 @@ QDBusObjectPath DocumentAdaptor::GetBatchProcess()
 
 void DocumentAdaptor::SetModelName(const QString &name)
 {
-    answerCall(*this, m_document, [&] { m_document.SetModelName(name.toStdString()); });
+    answerCall(*this, m_report, [&] { m_document.SetModelName(name.toStdString()); });
 }
 
 } // namespace morvane::automation

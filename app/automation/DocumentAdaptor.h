@@ -2,6 +2,8 @@
 // The main document on the bus: interface org.morvane.Document at /Document.
 #pragma once
 
+#include "app/automation/AutomationCall.h"
+
 #include <QDBusContext>
 #include <QDBusObjectPath>
 #include <QObject>
@@ -23,8 +25,8 @@ class DocumentAdaptor : public QObject, protected QDBusContext
 
 public:
     /// onRun is told the unique bus name of each client that starts a run.
-    DocumentAdaptor(IDocumentAutomation &document, std::function<void(const QString &)> onRun,
-                    QObject *parent = nullptr);
+    DocumentAdaptor(IDocumentAutomation &document, ExceptionReport report,
+                    std::function<void(const QString &)> onRun, QObject *parent = nullptr);
     ~DocumentAdaptor() override;
 
 public slots:
@@ -44,6 +46,7 @@ public slots:
 
 private:
     IDocumentAutomation &m_document;
+    ExceptionReport m_report;
     std::function<void(const QString &)> m_onRun;
 };
 

@@ -3,6 +3,8 @@
 // /Document/MeasureTable and org.morvane.Measurement at /Document/MeasureTable/Measurement.
 #pragma once
 
+#include "app/automation/AutomationCall.h"
+
 #include <QDBusContext>
 #include <QDBusObjectPath>
 #include <QObject>
@@ -21,7 +23,8 @@ class MeasureTableAdaptor : public QObject, protected QDBusContext
     Q_CLASSINFO("D-Bus Interface", "org.morvane.MeasureTable")
 
 public:
-    explicit MeasureTableAdaptor(IDocumentAutomation &document, QObject *parent = nullptr);
+    MeasureTableAdaptor(IDocumentAutomation &document, ExceptionReport report,
+                        QObject *parent = nullptr);
     ~MeasureTableAdaptor() override;
 
 public slots:
@@ -37,7 +40,7 @@ public slots:
     int GetTableType();
 
 private:
-    IDocumentAutomation &m_document;
+    ExceptionReport m_report;
     CTrgMeasureTable &m_table;
 };
 
@@ -48,7 +51,8 @@ class MeasurementAdaptor : public QObject, protected QDBusContext
     Q_CLASSINFO("D-Bus Interface", "org.morvane.Measurement")
 
 public:
-    explicit MeasurementAdaptor(IDocumentAutomation &document, QObject *parent = nullptr);
+    MeasurementAdaptor(IDocumentAutomation &document, ExceptionReport report,
+                       QObject *parent = nullptr);
     ~MeasurementAdaptor() override;
 
 public slots:
@@ -61,7 +65,7 @@ public slots:
     QString GetName();
 
 private:
-    IDocumentAutomation &m_document;
+    ExceptionReport m_report;
     CTrgMeasurement &m_measurement;
 };
 

@@ -9,9 +9,10 @@
 
 namespace morvane::automation {
 
-PatternAdaptor::PatternAdaptor(IDocumentAutomation &document, QObject *parent)
+PatternAdaptor::PatternAdaptor(IDocumentAutomation &document, ExceptionReport report,
+                               QObject *parent)
     : QObject(parent)
-    , m_document(document)
+    , m_report(std::move(report))
     , m_pattern(document.GetPatternObject())
 {
 }
@@ -20,22 +21,22 @@ PatternAdaptor::~PatternAdaptor() = default;
 
 int PatternAdaptor::AddMarkPoint(int point)
 {
-    return answerCall(*this, m_document, [&] { return m_pattern.AddMarkPoint(point); });
+    return answerCall(*this, m_report, [&] { return m_pattern.AddMarkPoint(point); });
 }
 
 int PatternAdaptor::AddPolyline(int first, int count, int type)
 {
-    return answerCall(*this, m_document, [&] { return m_pattern.AddPolyline(first, count, type); });
+    return answerCall(*this, m_report, [&] { return m_pattern.AddPolyline(first, count, type); });
 }
 
 int PatternAdaptor::GetPolylineCount()
 {
-    return answerCall(*this, m_document, [&] { return m_pattern.GetPolylineCount(); });
+    return answerCall(*this, m_report, [&] { return m_pattern.GetPolylineCount(); });
 }
 
 QDBusObjectPath PatternAdaptor::GetPolylineAt(int index)
 {
-    return answerCall(*this, m_document, [&] {
+    return answerCall(*this, m_report, [&] {
         m_pattern.GetPolylineAt(index);
         return QDBusObjectPath(kPolylinePath);
     });
@@ -43,29 +44,30 @@ QDBusObjectPath PatternAdaptor::GetPolylineAt(int index)
 
 int PatternAdaptor::AddBasePoint(double x, double y, int kind)
 {
-    return answerCall(*this, m_document, [&] { return m_pattern.AddBasePoint(x, y, kind); });
+    return answerCall(*this, m_report, [&] { return m_pattern.AddBasePoint(x, y, kind); });
 }
 
 int PatternAdaptor::GetBasePointCount()
 {
-    return answerCall(*this, m_document, [&] { return m_pattern.GetBasePointCount(); });
+    return answerCall(*this, m_report, [&] { return m_pattern.GetBasePointCount(); });
 }
 
 void PatternAdaptor::GetPointRuleValue(int point, int table, int size, double &dx, double &dy)
 {
     dx = 0.0;
     dy = 0.0;
-    answerCall(*this, m_document, [&] { m_pattern.GetPointRuleValue(point, table, size, dx, dy); });
+    answerCall(*this, m_report, [&] { m_pattern.GetPointRuleValue(point, table, size, dx, dy); });
 }
 
 void PatternAdaptor::SetOutlineColor(int colour)
 {
-    answerCall(*this, m_document, [&] { m_pattern.SetOutlineColor(colour); });
+    answerCall(*this, m_report, [&] { m_pattern.SetOutlineColor(colour); });
 }
 
-PolylineAdaptor::PolylineAdaptor(IDocumentAutomation &document, QObject *parent)
+PolylineAdaptor::PolylineAdaptor(IDocumentAutomation &document, ExceptionReport report,
+                                 QObject *parent)
     : QObject(parent)
-    , m_document(document)
+    , m_report(std::move(report))
     , m_polyline(document.GetPatternObject().GetPolyline())
 {
 }
@@ -74,37 +76,37 @@ PolylineAdaptor::~PolylineAdaptor() = default;
 
 int PolylineAdaptor::AddNotch(int point, double vx, double vy)
 {
-    return answerCall(*this, m_document, [&] { return m_polyline.AddNotch(point, vx, vy); });
+    return answerCall(*this, m_report, [&] { return m_polyline.AddNotch(point, vx, vy); });
 }
 
 int PolylineAdaptor::GetPointCount()
 {
-    return answerCall(*this, m_document, [&] { return m_polyline.GetPointCount(); });
+    return answerCall(*this, m_report, [&] { return m_polyline.GetPointCount(); });
 }
 
 int PolylineAdaptor::GetPointAt(int index)
 {
-    return answerCall(*this, m_document, [&] { return m_polyline.GetPointAt(index); });
+    return answerCall(*this, m_report, [&] { return m_polyline.GetPointAt(index); });
 }
 
 int PolylineAdaptor::AddPoint(int point)
 {
-    return answerCall(*this, m_document, [&] { return m_polyline.AddPoint(point); });
+    return answerCall(*this, m_report, [&] { return m_polyline.AddPoint(point); });
 }
 
 int PolylineAdaptor::GetNotchCount()
 {
-    return answerCall(*this, m_document, [&] { return m_polyline.GetNotchCount(); });
+    return answerCall(*this, m_report, [&] { return m_polyline.GetNotchCount(); });
 }
 
 int PolylineAdaptor::GetNotchRefGradePoint(int notch)
 {
-    return answerCall(*this, m_document, [&] { return m_polyline.GetNotchRefGradePoint(notch); });
+    return answerCall(*this, m_report, [&] { return m_polyline.GetNotchRefGradePoint(notch); });
 }
 
 double PolylineAdaptor::GetNotchDistanceValue(int notch, int table, int size)
 {
-    return answerCall(*this, m_document,
+    return answerCall(*this, m_report,
                       [&] { return m_polyline.GetNotchDistanceValue(notch, table, size); });
 }
 

@@ -3,6 +3,8 @@
 // org.morvane.Polyline at /Document/Pattern/Polyline.
 #pragma once
 
+#include "app/automation/AutomationCall.h"
+
 #include <QDBusContext>
 #include <QDBusObjectPath>
 #include <QObject>
@@ -20,7 +22,8 @@ class PatternAdaptor : public QObject, protected QDBusContext
     Q_CLASSINFO("D-Bus Interface", "org.morvane.Pattern")
 
 public:
-    explicit PatternAdaptor(IDocumentAutomation &document, QObject *parent = nullptr);
+    PatternAdaptor(IDocumentAutomation &document, ExceptionReport report,
+                   QObject *parent = nullptr);
     ~PatternAdaptor() override;
 
 public slots:
@@ -34,7 +37,7 @@ public slots:
     void SetOutlineColor(int colour);
 
 private:
-    IDocumentAutomation &m_document;
+    ExceptionReport m_report;
     CTrgPattern &m_pattern;
 };
 
@@ -45,7 +48,8 @@ class PolylineAdaptor : public QObject, protected QDBusContext
     Q_CLASSINFO("D-Bus Interface", "org.morvane.Polyline")
 
 public:
-    explicit PolylineAdaptor(IDocumentAutomation &document, QObject *parent = nullptr);
+    PolylineAdaptor(IDocumentAutomation &document, ExceptionReport report,
+                    QObject *parent = nullptr);
     ~PolylineAdaptor() override;
 
 public slots:
@@ -58,7 +62,7 @@ public slots:
     double GetNotchDistanceValue(int notch, int table, int size);
 
 private:
-    IDocumentAutomation &m_document;
+    ExceptionReport m_report;
     CTrgPolyline &m_polyline;
 };
 

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-class CMorvaneException;
 class CMvBatchProcess;
 class CTrgMeasureTable;
 class CTrgPattern;
@@ -59,7 +58,4 @@ public:
     /// at fixed places).
     virtual CTrgPattern &GetPatternObject() = 0;
     virtual CTrgMeasureTable &GetMeasureTableObject() = 0;
-    /// The report of an exception that an automation call let out (null: no exception object);
-    /// during a client's run the batch records it and the client is told.
-    virtual int OnUnhandledException(const CMorvaneException *exception) = 0;
 };
