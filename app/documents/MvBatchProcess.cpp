@@ -41,6 +41,17 @@ const CBatchOperation *CMvBatchProcess::GetOperationAt(int position) const
     return m_oOperations.GetAt(position);
 }
 
+void CMvBatchProcess::AddStartOperation(const std::string &maskFile)
+{
+    if (!IsEmpty())
+        return;
+    if (maskFile.empty()) {
+        AddOperation(BO_INSERT_NEW_MASK);
+        return;
+    }
+    SetOperationParam(AddOperation(BO_INSERT_MASK_FROM_FILE), 1, maskFile);
+}
+
 void CMvBatchProcess::AddError(const CBatchOperation *operation, int32_t code)
 {
     m_oErrors.AddOwned(std::make_unique<CBatchError>(code, operation));

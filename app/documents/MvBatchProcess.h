@@ -42,6 +42,10 @@ public:
     const CBatchOperation *GetOperationAt(int position) const;
     /// The same as AddOperationParam, for the program's own use at start-up.
     int32_t SetOperationParam(int32_t position, int32_t index, const std::string &text);
+    /// What the main window does before it runs the batch of a client's run: when the batch is
+    /// empty, it inserts the client's mask file (BO_INSERT_MASK_FROM_FILE with parameter 1) or,
+    /// without one, a new mask (BO_INSERT_NEW_MASK).
+    void AddStartOperation(const std::string &maskFile);
     /// Records an error of operation (null: of none).
     void AddError(const CBatchOperation *operation, int32_t code);
     int GetErrorCount() const { return m_oErrors.GetCount(); }

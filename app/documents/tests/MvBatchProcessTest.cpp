@@ -171,3 +171,24 @@ TEST(MvBatchProcessWithoutRunnerTest, EveryOperationFailsWithARecord)
     EXPECT_EQ(batch.GetLastError(position), BE_OPERATION_FAILED);
     EXPECT_EQ(position, 0);
 }
+
+TEST_F(MvBatchProcessTest, AClientRunStartsWithItsMaskFileOrANewMaskWhenTheBatchIsEmpty)
+{
+    CMvBatchProcess withFile;
+    withFile.AddStartOperation("front.msk");
+    ASSERT_EQ(withFile.GetOperationCount(), 1);
+    EXPECT_EQ(withFile.GetOperationAt(0)->GetCode(), BO_INSERT_MASK_FROM_FILE);
+    std::string file;
+    EXPECT_TRUE(withFile.GetOperationAt(0)->GetParam(1, file));
+    EXPECT_EQ(file, "front.msk");
+
+    CMvBatchProcess withoutFile;
+    withoutFile.AddStartOperation("");
+    ASSERT_EQ(withoutFile.GetOperationCount(), 1);
+    EXPECT_EQ(withoutFile.GetOperationAt(0)->GetCode(), BO_INSERT_NEW_MASK);
+
+    // A batch the client filled is run as it is.
+    addOperations({BO_LOAD_TABLE_SET});
+    m_batch.AddStartOperation("front.msk");
+    EXPECT_EQ(m_batch.GetOperationCount(), 1);
+}
