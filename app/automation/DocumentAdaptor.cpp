@@ -40,10 +40,10 @@ void DocumentAdaptor::Run(const QString &clientPath)
     });
 }
 
-int DocumentAdaptor::AddMeasureTable(int kind, int sizeNaming)
+int DocumentAdaptor::AddMeasureTable(int sizes, int measurements)
 {
     return answerCall(*this, m_report,
-                      [&] { return m_document.AddMeasureTable(kind, sizeNaming); });
+                      [&] { return m_document.AddMeasureTable(sizes, measurements); });
 }
 
 int DocumentAdaptor::GetMeasureTableCount()

@@ -31,7 +31,7 @@ public:
 
 public slots:
     void Run(const QString &clientPath);
-    int AddMeasureTable(int kind, int sizeNaming);
+    int AddMeasureTable(int sizes, int measurements);
     int GetMeasureTableCount();
     QDBusObjectPath GetIMeasureTableAt(int index);
     int AddPattern(const QString &name);

@@ -33,9 +33,9 @@ public:
     /// shows the main window and runs its start routine (which runs the batch). client (may be
     /// null) is told when the run ends; a client still held from an earlier run is told first.
     virtual void Run(std::unique_ptr<IMorvaneClient> client) = 0;
-    /// Adds a table named by the table set's proposal, of the two numbers' kind and size naming;
+    /// Adds a table named by the table set's proposal, with that many sizes and measurements;
     /// returns its index.
-    virtual int32_t AddMeasureTable(int32_t kind, int32_t sizeNaming) = 0;
+    virtual int32_t AddMeasureTable(int32_t sizes, int32_t measurements) = 0;
     virtual int32_t GetMeasureTableCount() = 0;
     /// The table object, aimed at table index.
     virtual CTrgMeasureTable &GetIMeasureTableAt(int32_t index) = 0;

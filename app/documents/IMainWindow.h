@@ -2,6 +2,8 @@
 // The program's main window as the documents use it, without knowing any window.
 #pragma once
 
+#include <string>
+
 /// What the main window does for the documents. Batch runs and tests run without one.
 class IMainWindow
 {
@@ -11,4 +13,14 @@ public:
     /// Shows the wait cursor until the matching EndWaitCursor; calls nest.
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
+
+    /// A client's run starts: the window shows itself, gives itself its initial update and
+    /// connects itself to the document.
+    virtual void ShowForClient() = 0;
+    /// The window's start routine: mode is the launch mode (0 for a client's run), startPath
+    /// what the command line names (empty for a client's run). In a client's run it adds the
+    /// start operation to the document's batch and runs it.
+    virtual void InitSession(int mode, const std::string &startPath) = 0;
+    /// Asks the window to close, as if the user closed it, once the current call has returned.
+    virtual void PostClose() = 0;
 };
