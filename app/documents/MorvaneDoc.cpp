@@ -77,6 +77,7 @@ CMorvaneDoc::CMorvaneDoc(IOptions &options, IGradingMessages &prompt,
     m_oDocCommands.Connect(this, nullptr);
     m_oWorkspaceTasks.Create(static_cast<IDocumentAccess *>(this));
     m_oWorkspaceTasks.Run();
+    m_oAutomation.GetBatchProcess().SetRunner(&m_oBatchOperations);
 }
 
 CMorvaneDoc::~CMorvaneDoc()
@@ -101,6 +102,7 @@ void CMorvaneDoc::ConnectToFrame(IMainWindow *window)
 {
     m_pMainWindow = window;
     m_oDocCommands.Connect(this, window);
+    m_oAutomation.SetMainWindow(window);
     IBrismond *tables = m_oMeasureTableDoc.GetTableSet();
     if (tables != nullptr && tables->GetTableCount() > 0)
         m_oMeasureTableDoc.SetActiveTable(tables->GetTableAt(0));
@@ -108,6 +110,11 @@ void CMorvaneDoc::ConnectToFrame(IMainWindow *window)
 
 int CMorvaneDoc::OnUnhandledException(const CMorvaneException *exception)
 {
+    if (m_oAutomation.IsRunByClient()) {
+        m_oAutomation.OnRunException();
+        m_rPrompt.ReportProblem("Unhandled exception!\nClose after client program finished!");
+        return 0;
+    }
     SetFailed(true);
     m_rPrompt.ReportProblem(exception != nullptr ? exception->GetFormatError()
                                                  : "Critical error!\nApplication will close!");

@@ -3,8 +3,10 @@
 // measurement tables and the grading, reached through the document's services.
 #pragma once
 
+#include "app/documents/BatchOperations.h"
 #include "app/documents/DocCommands.h"
 #include "app/documents/Document.h"
+#include "app/documents/DocumentAutomation.h"
 #include "app/documents/GradeMaskDocArray.h"
 #include "app/documents/IDocumentAccess.h"
 #include "app/documents/IDocumentServices.h"
@@ -27,6 +29,7 @@
 #include <string>
 
 class CMorvaneException;
+class IBatchDocumentFiles;
 class IGradingMessages;
 class IMainWindow;
 
@@ -104,6 +107,17 @@ public:
     CListenerList &GetListenerList() { return m_oListeners; }
     /// The grade model an automation client fills (kind 5).
     CClientGradeModel &GetClientModel() { return m_oClientModel; }
+    /// What an automation client calls: the client's model and tables, the batch and its run.
+    DocumentAutomation &GetAutomation() { return m_oAutomation; }
+    /// Whether an automation client started a run.
+    bool IsRunByClient() const { return m_oAutomation.IsRunByClient(); }
+    /// The grade-mask file the client named for its run; empty when none.
+    std::string GetMaskFile() const { return m_oAutomation.GetMaskFile(); }
+    /// Tells the client of the current run, once, that its run ended.
+    void ReleaseClient() { m_oAutomation.ReleaseClient(); }
+    /// The program's files (not owned) that the batch's table-set, context and workspace
+    /// operations go through; without them those operations fail.
+    void SetBatchFiles(IBatchDocumentFiles *files) { m_oBatchOperations.SetFiles(files); }
     CGradingManager &GetGradingManager() { return m_oGrading; }
 
     // IDocumentServices
@@ -245,6 +259,8 @@ private:
     CDRect m_rcExtent;
     bool m_bExtentFlag = false;
     CClientGradeModel m_oClientModel;
+    DocumentAutomation m_oAutomation{*this, *this, m_oClientModel};
+    BatchOperations m_oBatchOperations{*this, m_oAutomation};
     bool m_bEditMode = false;
     int m_nGradeModelKind = 0;
     MeasurementNames m_oMeasurementNames{m_oMeasureTableDoc};

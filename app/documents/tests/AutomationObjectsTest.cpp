@@ -5,6 +5,7 @@
 #include "app/documents/AutomationError.h"
 #include "app/documents/TrgMeasureTable.h"
 #include "app/documents/TrgPattern.h"
+#include "app/documents/testing/ClientTestModel.h"
 #include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
 #include "model/InputPoint.h"
@@ -37,18 +38,7 @@ protected:
     {
         m_model.AddPattern("Rectangle");
         CGeomPattern &pattern = *m_model.GetGeomPatternAt(0);
-        const double points[9][2] = {{0, 0},  {450, 0}, {350, 50}, {300, 50}, {150, 50},
-                                     {0, 50}, {0, 0},   {350, 50}, {40, 50}};
-        for (const auto &point : points)
-            pattern.AddBasePoint(point[0], point[1], 1);
-        pattern.AddPolyline(0, 2, 0);
-        pattern.AddPolyline(1, 2, 0);
-        pattern.AddPolyline(2, 4, 0);
-        pattern.AddPolyline(5, 2, 0);
-        CGeomPolyline &line = *pattern.GetPatternPolylineAt(2);
-        line.AddNotch(7, -2.0, -8.0);
-        line.AddNotch(4, 0.0, -8.0);
-        line.AddNotch(8, 0.0, -8.0);
+        morvane::addTestRectangle(pattern);
 
         IMeasureTable &table = *m_set->GetTableAt(m_set->InsertTable(0, 1, "Women", -1));
         table.InsertSizesAt({"S", "M", "L"}, 0, -1, 1);

@@ -12,6 +12,7 @@
 #include "sources/client-model/GradeRuleData.h"
 #include "app/documents/testing/FakeDocumentServices.h"
 #include "app/documents/testing/FakeGradingEvents.h"
+#include "app/documents/testing/ClientTestModel.h"
 #include "app/documents/testing/FakeMainWindow.h"
 
 #include <functional>
@@ -21,6 +22,7 @@
 #include <vector>
 
 using morvane::AutomationError;
+using morvane::CountingClient;
 using morvane::FakeGradingEvents;
 using morvane::FakeMainWindow;
 
@@ -56,17 +58,6 @@ public:
 
 private:
     std::vector<std::string> &m_entries;
-};
-
-/// A client that counts its returns.
-class CountingClient : public IMorvaneClient
-{
-public:
-    explicit CountingClient(int &returns) : m_returns(returns) {}
-    void OnReturn() override { ++m_returns; }
-
-private:
-    int &m_returns;
 };
 
 /// Carries out BO_EXIT as the document does, and fails every other operation with error 2.
