@@ -121,14 +121,9 @@ QString pathOf(const QVariant &value)
     return value.value<QDBusObjectPath>().path();
 }
 
-} // namespace
-
-TEST(AutomationServiceTest, AClientBuildsItsPatternAndTableThroughTheObjectsAtFixedPaths)
+/// The client's test rectangle: nine points, four polylines, three notches on polyline 2.
+void buildTestRectangle(Client &client)
 {
-    Host host;
-    ASSERT_EQ(host.serviceName(), QLatin1String(kServiceName));
-    Client client(host.serviceName());
-
     EXPECT_EQ(client.value(kDocumentPath, kDocument, "AddPattern", {"Rectangle"}).toInt(), 0);
     EXPECT_EQ(pathOf(client.value(kDocumentPath, kDocument, "GetPatternAt", {0})),
               QLatin1String(kPatternPath));
@@ -148,6 +143,17 @@ TEST(AutomationServiceTest, AClientBuildsItsPatternAndTableThroughTheObjectsAtFi
     EXPECT_EQ(client.value(kPolylinePath, kPolyline, "GetNotchCount").toInt(), 3);
     EXPECT_EQ(client.value(kPolylinePath, kPolyline, "GetPointCount").toInt(), 4);
 
+}
+
+} // namespace
+
+TEST(AutomationServiceTest, AClientBuildsItsPatternAndTableThroughTheObjectsAtFixedPaths)
+{
+    Host host;
+    ASSERT_EQ(host.serviceName(), QLatin1String(kServiceName));
+    Client client(host.serviceName());
+
+    buildTestRectangle(client);
     EXPECT_EQ(client.value(kDocumentPath, kDocument, "AddMeasureTable", {3, 1}).toInt(), 0);
     EXPECT_EQ(pathOf(client.value(kDocumentPath, kDocument, "GetIMeasureTableAt", {0})),
               QLatin1String(kMeasureTablePath));
@@ -199,18 +205,33 @@ TEST(AutomationServiceTest, IndexesThatNameNothingAreErrorsOfTheCallAndTheServer
     EXPECT_EQ(client.value(kPatternPath, kPattern, "GetBasePointCount").toInt(), 0);
 }
 
-TEST(AutomationServiceTest, TheClientIsToldOnceWhenItsRunEndsAndTheServerEndsWhenItLeaves)
+TEST(AutomationServiceTest, TheBatchRunsInTheClientsRunWhichEndsOnceTellingTheClient)
 {
     Host host;
     Client client(host.serviceName());
     ClientObject object;
     ASSERT_TRUE(client.connection().registerObject(QStringLiteral("/Client"), &object,
                                                     QDBusConnection::ExportAllSlots));
+    buildTestRectangle(client);
+    client.value(kDocumentPath, kDocument, "AddMeasureTable", {3, 1});
+    // No mask is active to place on: the batch fails there and closes the window.
+    client.value(kBatchProcessPath, kBatch, "AddOperation", {4});
+    client.value(kBatchProcessPath, kBatch, "AddOperation", {6});
 
     client.value(kDocumentPath, kDocument, "Run", {"/Client"});
-    client.value(kDocumentPath, kDocument, "Exit");
-    client.value(kDocumentPath, kDocument, "Exit");
     EXPECT_TRUE(QTest::qWaitFor([&] { return object.returns > 0; }, 10000));
+    const QDBusMessage lastError = client.call(kBatchProcessPath, kBatch, "GetLastError");
+    EXPECT_EQ(lastError.arguments(), (QVariantList{2, 0}));
+
+    // The client's patterns were graded over the table's sizes: nothing moves them yet.
+    EXPECT_EQ(pathOf(client.value(kDocumentPath, kDocument, "GetPatternAt", {0})),
+              QLatin1String(kPatternPath));
+    const QDBusMessage rule = client.call(kPatternPath, kPattern, "GetPointRuleValue", {2, 0, 1});
+    EXPECT_EQ(rule.arguments(), (QVariantList{0.0, 0.0}));
+    const QDBusMessage noSize = client.call(kPatternPath, kPattern, "GetPointRuleValue", {2, 0, 3});
+    EXPECT_EQ(noSize.type(), QDBusMessage::ErrorMessage);
+
+    client.value(kDocumentPath, kDocument, "Exit");
     QTest::qWait(200);
     EXPECT_EQ(object.returns, 1);
 

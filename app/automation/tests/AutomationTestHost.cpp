@@ -1,14 +1,12 @@
 // Morvane automation service tests.
-// A program that serves a document's automation on the session bus, as the program does, with a
-// main window that has no window: the tests start it and drive it as a client program would.
+// A program that serves the main document's automation on the session bus, as the program does,
+// with a main window that has no window: the tests start it and drive it as a client program would.
 #include "app/automation/AutomationService.h"
-#include "app/documents/DocumentAutomation.h"
-#include "app/documents/testing/FakeDocumentServices.h"
+#include "app/documents/MorvaneDoc.h"
 #include "app/documents/testing/FakeGradingEvents.h"
 #include "app/documents/testing/FakeMainWindow.h"
+#include "app/grading/testing/RecordingMessages.h"
 #include "model/MorvaneException.h"
-#include "platform/brismond/TableSetFactory.h"
-#include "sources/client-model/ClientGradeModel.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -33,22 +31,16 @@ public:
     }
 };
 
-/// The document the host serves: a table set, the client's grade model and the automation face.
+/// The main document the host serves, with options in memory, a prompt that answers quietly and
+/// its main window connected.
 struct HostDocument
 {
-    HostDocument()
-    {
-        services.tableSet = tableSet.get();
-        automation.SetMainWindow(&window);
-    }
+    HostDocument() { document.ConnectToFrame(&window); }
 
-    CEventHandler *tableSetHandler = nullptr;
-    std::unique_ptr<IBrismond> tableSet = CTableSetFactory::Make("set", tableSetHandler);
-    FakeDocumentServices services;
-    FakeGradingEvents grading;
-    CClientGradeModel clientModel;
-    DocumentAutomation automation{services, grading, clientModel};
-    HostWindow window{automation};
+    FakeOptions options;
+    testgrading::RecordingMessages prompt;
+    CMorvaneDoc document{options, prompt};
+    HostWindow window{document.GetAutomation()};
 };
 
 } // namespace
@@ -56,13 +48,13 @@ struct HostDocument
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    HostDocument document;
+    HostDocument host;
     const automation::ExceptionReport report = [&](const CMorvaneException *exception) {
         std::fprintf(stderr, "unhandled exception: %s\n",
                      exception != nullptr ? exception->what() : "(none)");
-        document.automation.OnRunException();
+        host.document.OnUnhandledException(exception);
     };
-    automation::AutomationService service(document.automation, report,
+    automation::AutomationService service(host.document.GetAutomation(), report,
                                           QDBusConnection::sessionBus());
     if (!service.Start()) {
         std::fprintf(stderr, "%s\n", qPrintable(service.ErrorText()));
