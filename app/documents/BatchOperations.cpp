@@ -171,7 +171,8 @@ BATCH_ERROR BatchOperations::AssociatePoints()
         return BE_OPERATION_FAILED;
     IGradingInterface &grading = *services.GetGradingInterface();
     grading.RecomputeAll();
-    if (grading.HasRuntimeFormulas())
+    // Without runtime formulas no formula grades a piece: there is nothing to recalculate.
+    if (!grading.HasRuntimeFormulas())
         return BE_NO_ERROR;
     return dispatch(mask, "RecalculateGrading", nullptr) ? BE_NO_ERROR : BE_OPERATION_FAILED;
 }

@@ -10,6 +10,7 @@
 #include "app/documents/IDocumentAccess.h"
 #include "app/documents/MvBatchProcess.h"
 #include "app/documents/testing/FakeMainWindow.h"
+#include "app/grading/testing/MaskFormulas.h"
 #include "app/taskdefs/testing/MaskTaskTesting.h"
 #include "tasks/Task.h"
 #include "tasks/testing/ChartFixture.h"
@@ -340,11 +341,17 @@ TEST_F(BatchOperationsTest, ExitAsksTheMainWindowToClose)
 
 TEST_F(BatchOperationsTest, OnAPlacedStyleThePointsAreAssociatedAndTheGradingRecalculated)
 {
-    styleOnActiveMask();
+    CGradeMask &gradeMask = styleOnActiveMask();
 
     // Every piece lies placed: there is nothing to place, and no failure.
     EXPECT_EQ(runOperation(BO_AUTO_PLACE_PATTERNS, {}), BE_NO_ERROR);
     EXPECT_TRUE(m_placed.empty());
+    // No formula grades a piece: there is nothing to recalculate.
+    EXPECT_EQ(runOperation(BO_ASSOCIATE_POINTS, {}), BE_NO_ERROR);
+    EXPECT_TRUE(morvane::test::takeCommandsRun(m_log).empty());
+
+    CBasePoint *point = gradeMask.GetPatternAt(0)->GetBasePointAt(0);
+    testgrading::addIncrement(gradeMask.GetFormulas(), point, "1", "0");
     EXPECT_EQ(runOperation(BO_ASSOCIATE_POINTS, {}), BE_NO_ERROR);
     EXPECT_EQ(morvane::test::takeCommandsRun(m_log),
               (morvane::test::EventLog{"run RecalculateGrading"}));
