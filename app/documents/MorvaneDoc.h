@@ -78,6 +78,9 @@ public:
     /// The main window connects itself (null: none): the measurement tables' first table becomes
     /// the active table when there is one.
     void ConnectToFrame(IMainWindow *window);
+    /// The program's main window (not owned; null: none), known before it connects itself: a
+    /// client's run shows it, and the client's Exit closes it.
+    void SetMainWindow(IMainWindow *window) { m_oAutomation.SetMainWindow(window); }
     /// The report of an exception that left the program's event loop (null: no exception
     /// object): drawing is suspended (SetFailed), the prompt shows the exception's text ("Critical
     /// error!\nApplication will close!" without one), and the loaded grade model is released as

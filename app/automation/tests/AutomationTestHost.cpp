@@ -32,10 +32,14 @@ public:
 };
 
 /// The main document the host serves, with options in memory, a prompt that answers quietly and
-/// its main window connected.
+/// a main window that connects itself when a client's run shows it.
 struct HostDocument
 {
-    HostDocument() { document.ConnectToFrame(&window); }
+    HostDocument()
+    {
+        document.SetMainWindow(&window);
+        window.onShow = [this] { document.ConnectToFrame(&window); };
+    }
 
     FakeOptions options;
     testgrading::RecordingMessages prompt;

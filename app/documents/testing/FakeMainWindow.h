@@ -5,6 +5,7 @@
 #include "app/documents/DocumentAutomation.h"
 #include "app/documents/IMainWindow.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     {
         calls.push_back("ShowForClient");
         closed = false;
+        if (onShow)
+            onShow();
     }
     void InitSession(int mode, const std::string &startPath) override
     {
@@ -51,6 +54,9 @@ public:
         m_automation.ReleaseClient();
     }
 
+    /// What the window does when it shows itself, as the program's frame connects itself to
+    /// the document (CMorvaneDoc::ConnectToFrame).
+    std::function<void()> onShow;
     std::vector<std::string> calls;
     int waitCursorDepth = 0;
     int closesPosted = 0;
