@@ -38,9 +38,13 @@ public slots:
 class Host
 {
 public:
-    Host()
+    /// With clientMask, the start routine of a client's run finds a mask made from the client's
+    /// test rectangle with increments on its grade points.
+    explicit Host(bool clientMask = false)
     {
         m_process.setProgram(QStringLiteral(MORVANE_AUTOMATION_TEST_HOST));
+        if (clientMask)
+            m_process.setArguments({QStringLiteral("--client-mask")});
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start();
         if (m_process.waitForStarted(10000) && m_process.waitForReadyRead(10000))
@@ -96,7 +100,12 @@ public:
             << method << ": " << reply.errorMessage().toStdString();
         return reply.arguments().value(0);
     }
-    QDBusConnection &connection() { return m_connection; }
+    /// Serves the client's object at /Client, the path the client names in "Run".
+    bool serve(ClientObject &object)
+    {
+        return m_connection.registerObject(QStringLiteral("/Client"), &object,
+                                           QDBusConnection::ExportAllSlots);
+    }
     /// Closes the connection: the last reference to it goes before the name.
     void leave()
     {
@@ -115,6 +124,7 @@ constexpr const char *kPattern = "org.morvane.Pattern";
 constexpr const char *kPolyline = "org.morvane.Polyline";
 constexpr const char *kTable = "org.morvane.MeasureTable";
 constexpr const char *kBatch = "org.morvane.BatchProcess";
+constexpr const char *kMeasurement = "org.morvane.Measurement";
 
 QString pathOf(const QVariant &value)
 {
@@ -210,8 +220,7 @@ TEST(AutomationServiceTest, TheBatchRunsInTheClientsRunWhichEndsOnceTellingTheCl
     Host host;
     Client client(host.serviceName());
     ClientObject object;
-    ASSERT_TRUE(client.connection().registerObject(QStringLiteral("/Client"), &object,
-                                                    QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(client.serve(object));
     buildTestRectangle(client);
     client.value(kDocumentPath, kDocument, "AddMeasureTable", {3, 1});
     // No mask is active to place on: the batch fails there and closes the window.
@@ -237,6 +246,58 @@ TEST(AutomationServiceTest, TheBatchRunsInTheClientsRunWhichEndsOnceTellingTheCl
 
     client.leave();
     EXPECT_TRUE(host.endsWithin(10000));
+}
+
+TEST(AutomationServiceTest, AClientScriptsItsGradingAndReadsTheGradedRulesBack)
+{
+    Host host(true);
+    Client client(host.serviceName());
+    ClientObject object;
+    ASSERT_TRUE(client.serve(object));
+    buildTestRectangle(client);
+    // Sizes 38<S>, 40<M> (the base size), 42<L>; CHEST 92, 100, 108.
+    client.value(kDocumentPath, kDocument, "AddMeasureTable", {3, 1});
+    client.value(kDocumentPath, kDocument, "GetIMeasureTableAt", {0});
+    const char *sizes[] = {"38<S>", "40<M>", "42<L>"};
+    for (int size = 0; size < 3; ++size)
+        client.value(kMeasureTablePath, kTable, "SetGradeSizeName", {size, sizes[size]});
+    EXPECT_EQ(client.value(kMeasureTablePath, kTable, "GetGradeSizeName", {1}).toString(),
+              QStringLiteral("40<M>"));
+    client.value(kMeasureTablePath, kTable, "SetOriginalGradeSize", {1});
+    EXPECT_EQ(pathOf(client.value(kMeasureTablePath, kTable, "GetIMeasurementAt", {0})),
+              QLatin1String(kMeasurementPath));
+    client.value(kMeasurementPath, kMeasurement, "SetName", {"chest"});
+    for (int size = 0; size < 3; ++size)
+        client.value(kMeasurementPath, kMeasurement, "SetMeasureSizeValueAt",
+                     {size, 92.0 + 8.0 * size, false});
+    EXPECT_EQ(client.value(kMeasurementPath, kMeasurement, "GetName").toString(),
+              QStringLiteral("CHEST"));
+    client.value(kBatchProcessPath, kBatch, "AddOperation", {4});
+    client.value(kBatchProcessPath, kBatch, "AddOperation", {5});
+
+    client.value(kDocumentPath, kDocument, "Run", {"/Client"});
+
+    EXPECT_EQ(client.call(kBatchProcessPath, kBatch, "GetLastError").arguments(),
+              (QVariantList{1, -1}));
+    // Worked out by hand from the increments on the grade points (6 and 7 lie on 0 and 2) for
+    // CHEST 8 above the base size; a size below it moves the other way.
+    const double perStep[8][2] = {{0, -0.5}, {2, 0},    {0, 1},  {0.5, 1},
+                                  {-0.5, 1}, {-2, 0},   {0, -0.5}, {0, 1}};
+    client.value(kDocumentPath, kDocument, "GetPatternAt", {0});
+    for (int point = 0; point < 8; ++point)
+        for (int size = 0; size < 3; ++size) {
+            SCOPED_TRACE(std::to_string(point) + " in size " + std::to_string(size));
+            const QDBusMessage rule =
+                client.call(kPatternPath, kPattern, "GetPointRuleValue", {point, 0, size});
+            ASSERT_EQ(rule.arguments().size(), 2);
+            EXPECT_NEAR(rule.arguments()[0].toDouble(), perStep[point][0] * (size - 1), 1e-9);
+            EXPECT_NEAR(rule.arguments()[1].toDouble(), perStep[point][1] * (size - 1), 1e-9);
+        }
+
+    client.value(kDocumentPath, kDocument, "Exit");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return object.returns > 0; }, 10000));
+    QTest::qWait(200);
+    EXPECT_EQ(object.returns, 1);
 }
 
 TEST(AutomationServiceTest, ASecondServerTakesANameOfItsOwn)

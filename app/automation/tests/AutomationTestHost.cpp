@@ -1,17 +1,22 @@
 // Morvane automation service tests.
 // A program that serves the main document's automation on the session bus, as the program does,
 // with a main window that has no window: the tests start it and drive it as a client program would.
+// With --client-mask, the window's start routine finds, as the mask commands will give it, a mask
+// made from the client's test rectangle with increments, and the grading recalculates.
 #include "app/automation/AutomationService.h"
 #include "app/documents/MorvaneDoc.h"
+#include "app/documents/testing/ClientRunMask.h"
 #include "app/documents/testing/FakeGradingEvents.h"
 #include "app/documents/testing/FakeMainWindow.h"
 #include "app/grading/testing/RecordingMessages.h"
+#include "app/taskdefs/testing/MaskTaskTesting.h"
 #include "model/MorvaneException.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 using namespace morvane;
@@ -35,12 +40,22 @@ public:
 /// a main window that connects itself when a client's run shows it.
 struct HostDocument
 {
-    HostDocument()
+    explicit HostDocument(bool clientMask)
     {
         document.SetMainWindow(&window);
-        window.onShow = [this] { document.ConnectToFrame(&window); };
+        window.onShow = [this, clientMask] {
+            document.ConnectToFrame(&window);
+            if (clientMask)
+                addClientMaskWithIncrements(document);
+        };
+        document.GetMaskDocs()->SetTaskManagerFactory([this] {
+            auto manager = std::make_unique<test::ScriptedMaskTaskManager>(&log);
+            manager->command(std::make_unique<RecalculateGradingStandIn>(document));
+            return manager;
+        });
     }
 
+    test::EventLog log;
     FakeOptions options;
     testgrading::RecordingMessages prompt;
     CMorvaneDoc document{options, prompt};
@@ -52,7 +67,7 @@ struct HostDocument
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    HostDocument host;
+    HostDocument host(argc > 1 && std::strcmp(argv[1], "--client-mask") == 0);
     const automation::ExceptionReport report = [&](const CMorvaneException *exception) {
         std::fprintf(stderr, "unhandled exception: %s\n",
                      exception != nullptr ? exception->what() : "(none)");
