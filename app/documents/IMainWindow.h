@@ -22,5 +22,8 @@ public:
     /// start operation to the document's batch and runs it.
     virtual void InitSession(int mode, const std::string &startPath) = 0;
     /// Asks the window to close, as if the user closed it, once the current call has returned.
+    /// Closes asked for again before the window closed close it once (a batch that fails after
+    /// its close operation asks twice). Closing a client's run runs the batch's close operations,
+    /// hides the window and tells the client (CMorvaneDoc::ReleaseClient).
     virtual void PostClose() = 0;
 };
