@@ -78,6 +78,7 @@ CMorvaneDoc::CMorvaneDoc(IOptions &options, IGradingMessages &prompt,
     m_oWorkspaceTasks.Create(static_cast<IDocumentAccess *>(this));
     m_oWorkspaceTasks.Run();
     m_oAutomation.GetBatchProcess().SetRunner(&m_oBatchOperations);
+    m_oBatchOperations.SetFiles(&m_oBatchFiles);
 }
 
 CMorvaneDoc::~CMorvaneDoc()

@@ -11,6 +11,7 @@
 #include "app/documents/IDocumentAccess.h"
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/IGradingEvents.h"
+#include "app/documents/MorvaneDocFiles.h"
 #include "app/documents/MorvaneWorkspace.h"
 #include "app/documents/QuietUserInterface.h"
 #include "app/extras/ListenerList.h"
@@ -118,8 +119,8 @@ public:
     std::string GetMaskFile() const { return m_oAutomation.GetMaskFile(); }
     /// Tells the client of the current run, once, that its run ended.
     void ReleaseClient() { m_oAutomation.ReleaseClient(); }
-    /// The program's files (not owned) that the batch's table-set, context and workspace
-    /// operations go through; without them those operations fail.
+    /// Replaces the files (not owned) that the batch's table-set, context and workspace
+    /// operations go through, the document's own ones until then; null makes them fail.
     void SetBatchFiles(IBatchDocumentFiles *files) { m_oBatchOperations.SetFiles(files); }
     CGradingManager &GetGradingManager() { return m_oGrading; }
 
@@ -264,6 +265,7 @@ private:
     CClientGradeModel m_oClientModel;
     DocumentAutomation m_oAutomation{*this, *this, m_oClientModel};
     BatchOperations m_oBatchOperations{*this, m_oAutomation};
+    CMorvaneDocFiles m_oBatchFiles{*this};
     bool m_bEditMode = false;
     int m_nGradeModelKind = 0;
     MeasurementNames m_oMeasurementNames{m_oMeasureTableDoc};
