@@ -9,6 +9,7 @@
 #include "app/commands/AssociationRequests.h"
 #include "app/documents/EventRecords.h"
 #include "app/documents/GradeModelKind.h"
+#include "app/documents/MvBatchProcess.h"
 #include "model/IInputPatterns.h"
 
 #include <fstream>
@@ -113,4 +114,28 @@ TEST_F(GradingJobTest, TheCommandsGradeTheStyleAndAWorkspaceAndContextOpenTheSam
     EXPECT_TRUE(fresh.ui.GetMessages().empty()) << fresh.ui.GetMessages().front();
     EXPECT_EQ(readWithoutClock(file("again") / "out.dxf"), readWithoutClock(file("out.dxf")));
     EXPECT_EQ(readWithoutClock(file("again") / "out.RUL"), readWithoutClock(file("out.RUL")));
+}
+
+TEST_F(GradingJobTest, AClientsBatchLoadsPlacesTiesAndGradesTheStyleForTheFileMenusSave)
+{
+    testdocuments::Session session;
+    CMvBatchProcess &batch = session.m_doc.GetAutomation().GetBatchProcess();
+    const int style = batch.AddOperation(BO_LOAD_INPUT_PATTERNS);
+    batch.AddOperationParam(style, 1, file(example::kStyleFile).string());
+    batch.AddOperationParam(style, 2, "GMT_AAMA");
+    const int sizes = batch.AddOperation(BO_LOAD_TABLE_SET);
+    batch.AddOperationParam(sizes, 1, file(example::kTableSetFile).string());
+    const int mask = batch.AddOperation(BO_INSERT_MASK_FROM_FILE);
+    batch.AddOperationParam(mask, 1, file(example::kMaskFile).string());
+    batch.AddOperation(BO_AUTO_PLACE_PATTERNS);
+    batch.AddOperation(BO_ASSOCIATE_POINTS);
+
+    ASSERT_TRUE(batch.Run());
+    int32_t failed = 0;
+    EXPECT_EQ(batch.GetLastError(failed), BE_NO_ERROR);
+    session.ui.QueueFileAnswer(file("out.dxf"));
+    ASSERT_TRUE(session.workspace().DispatchEvent("SaveGrading", nullptr));
+
+    EXPECT_TRUE(session.ui.GetMessages().empty()) << session.ui.GetMessages().front();
+    testgrading::expectSavedStyle(file("out.dxf"), kSizes, expectedGrading());
 }
