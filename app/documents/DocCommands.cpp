@@ -6,12 +6,12 @@
 #include "app/documents/IFileChooser.h"
 #include "app/documents/MorvaneDoc.h"
 #include "app/documents/MvContext.h"
+#include "app/documents/TestRectangle.h"
 #include "app/interaction/FocusManager.h"
 #include "app/interaction/FocusObject.h"
 #include "model/BasePoint.h"
 #include "platform/brismond/IBrismond.h"
 #include "sources/client-model/GeomPattern.h"
-#include "sources/client-model/GeomPolyline.h"
 
 #include <optional>
 
@@ -35,23 +35,11 @@ FileDialogRequest workspaceFiles()
     return fileTypeRequest("mvw", "Workspace (*.mvw)|*.mvw|All Files (*.*)|*.*||");
 }
 
-/// The test model's rectangle: nine base points, four polylines, three notches.
+/// The test model: its one pattern, the test rectangle.
 void buildTestRectangle(CClientGradeModel &model)
 {
     model.SetName("Test Model");
-    CGeomPattern &pattern = *model.GetGeomPatternAt(model.AddPattern("Rectangle"));
-    constexpr double kPoints[][2] = {{0, 0},    {450, 0}, {350, 50}, {300, 50}, {150, 50},
-                                     {0, 50},   {0, 0},   {350, 50}, {40, 50}};
-    for (const auto &point : kPoints)
-        pattern.AddBasePoint(point[0], point[1], 1);
-    pattern.AddPolyline(0, 2, 0);
-    pattern.AddPolyline(1, 2, 0);
-    pattern.AddPolyline(2, 4, 0);
-    pattern.AddPolyline(5, 2, 0);
-    CGeomPolyline &line = *pattern.GetPatternPolylineAt(2);
-    line.AddNotch(7, -2.0, -8.0);
-    line.AddNotch(4, 0.0, -8.0);
-    line.AddNotch(8, 0.0, -8.0);
+    AddTestRectangle(*model.GetGeomPatternAt(model.AddPattern("Rectangle")));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/documents/AutomationError.h"
 #include "app/documents/TrgMeasureTable.h"
 #include "app/documents/TrgPattern.h"
+#include "app/documents/TestRectangle.h"
 #include "app/documents/testing/ClientTestModel.h"
 #include "model/IInputPatterns.h"
 #include "model/InputPattern.h"
@@ -38,7 +39,7 @@ protected:
     {
         m_model.AddPattern("Rectangle");
         CGeomPattern &pattern = *m_model.GetGeomPatternAt(0);
-        morvane::addTestRectangle(pattern);
+        AddTestRectangle(pattern);
 
         IMeasureTable &table = *m_set->GetTableAt(m_set->InsertTable(0, 1, "Women", -1));
         table.InsertSizesAt({"S", "M", "L"}, 0, -1, 1);

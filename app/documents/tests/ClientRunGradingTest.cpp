@@ -7,6 +7,7 @@
 #include "app/documents/TrgMeasureTable.h"
 #include "app/documents/TrgPattern.h"
 #include "app/documents/testing/ClientRunMask.h"
+#include "app/documents/TestRectangle.h"
 #include "app/documents/testing/ClientTestModel.h"
 #include "app/documents/testing/FakeMainWindow.h"
 #include "app/taskdefs/testing/MaskTaskTesting.h"
@@ -67,7 +68,7 @@ TEST_F(ClientRunGradingTest, AClientReadsBackTheRulesThatItsBatchGraded)
     DocumentAutomation &automation = m_doc.GetAutomation();
     addClientTable();
     automation.AddPattern("Rectangle");
-    morvane::addTestRectangle(*m_doc.GetClientModel().GetGeomPatternAt(0));
+    AddTestRectangle(*m_doc.GetClientModel().GetGeomPatternAt(0));
     CMvBatchProcess &batch = automation.GetBatchProcess();
     batch.AddOperation(BO_AUTO_PLACE_PATTERNS);
     batch.AddOperation(BO_ASSOCIATE_POINTS);

@@ -6,6 +6,7 @@
 
 #include "app/documents/MvBatchProcess.h"
 #include "app/documents/TrgPattern.h"
+#include "app/documents/TestRectangle.h"
 #include "app/documents/testing/ClientTestModel.h"
 #include "app/documents/testing/FakeMainWindow.h"
 #include "model/MorvaneException.h"
@@ -29,7 +30,7 @@ protected:
         DocumentAutomation &automation = m_doc.GetAutomation();
         automation.AddMeasureTable(3, 1);
         automation.AddPattern("Rectangle");
-        morvane::addTestRectangle(*m_doc.GetClientModel().GetGeomPatternAt(0));
+        AddTestRectangle(*m_doc.GetClientModel().GetGeomPatternAt(0));
         automation.GetPatternAt(0).SetOutlineColor(0x0000FF);
         // The start routine's batch: a new mask would need the workspace's commands.
         automation.GetBatchProcess().AddOperation(BO_AUTO_PLACE_PATTERNS);
