@@ -19,6 +19,9 @@ if(MORVANE_FUZZ)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The folder the language libraries are built into, where tests load them from.
+set(MORVANE_LANGUAGE_FOLDER "${PROJECT_BINARY_DIR}/lang")
+
 # Each layer exposes its headers as "<folder>/<Header>.h" from a folder of its own in the build
 # tree, so a layer sees only the headers of the layers it links: a stray include of a higher
 # layer fails to compile.
@@ -60,8 +63,11 @@ function(morvane_add_tests name)
         target_link_libraries(${name} PRIVATE Qt6::Widgets Qt6::Test)
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
     endif()
+    # Folders reach the tests through the environment, not the compile line, so that the
+    # compiler cache serves every clone folder alike.
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-        PROPERTIES LABELS unit ENVIRONMENT "MORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+        PROPERTIES LABELS unit ENVIRONMENT "MORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+            ENVIRONMENT_MODIFICATION "MORVANE_LANGUAGE_DIR=set:${MORVANE_LANGUAGE_FOLDER}")
 endfunction()
 
 # morvane_add_fuzzer(<name> SOURCES <files...> LIBS <targets...> CORPUS <dirs...>)

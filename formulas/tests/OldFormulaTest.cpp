@@ -8,6 +8,7 @@
 #include "formulas/PathPatternFormula.h"
 #include "formulas/PathRegionFormula.h"
 #include "model/GradeMask.h"
+#include "SourcePath.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ protected:
     void SetUp() override
     {
         const std::filesystem::path file =
-            std::filesystem::path(MORVANE_MASK_CORPUS) / "old-formulas-1901.msk";
+            sourcePath("formulas/tests/fuzz/mask-formula-corpus/old-formulas-1901.msk");
         ASSERT_TRUE(m_mask.Load(file)) << m_mask.GetLastError();
     }
 

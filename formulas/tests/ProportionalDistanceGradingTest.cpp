@@ -7,6 +7,7 @@
 #include "formulas/PropDistFormula.h"
 #include "foundation/XmlArchive.h"
 #include "model/GradeMask.h"
+#include "SourcePath.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ namespace {
 const std::filesystem::path &fixtureFile()
 {
     static const std::filesystem::path file =
-        std::filesystem::path(MORVANE_MASK_CORPUS) / "proportional-distance-1050.msk";
+        sourcePath("formulas/tests/fuzz/mask-formula-corpus/proportional-distance-1050.msk");
     return file;
 }
 

@@ -4,6 +4,7 @@
 // saving.
 #include "MaskFixtures.h"
 #include "RegionFixtures.h"
+#include "SourcePath.h"
 #include "TemporaryFolder.h"
 #include "formulas/GlobPropDistFormula.h"
 #include "formulas/PathPatternFormula.h"
@@ -108,7 +109,7 @@ const Relinked kOldGradings{7, 4, 5, 6, 1, 3, {0, 1}, {2, 3}};
 
 std::filesystem::path oldGradingsFile()
 {
-    return std::filesystem::path(MORVANE_MASK_CORPUS) / "proportional-distance-1050.msk";
+    return sourcePath("formulas/tests/fuzz/mask-formula-corpus/proportional-distance-1050.msk");
 }
 
 } // namespace

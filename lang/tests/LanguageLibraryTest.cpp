@@ -2,13 +2,13 @@
 // Loading the language library by name, its fallbacks and its texts.
 #include "lang/LanguageLibrary.h"
 
+#include "LanguageFolder.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const std::filesystem::path kLanguageFolder = MORVANE_LANGUAGE_DIR;
 
 struct LoadCase
 {
@@ -32,8 +32,8 @@ TEST(LanguageLibraryTest, LoadsByCodeAndFallsBackWithoutCode)
     for (const auto &row : kLoadCases) {
         SCOPED_TRACE(row.code);
         CLanguageLibrary library;
-        ASSERT_TRUE(library.LoadLanguageLibrary(kLanguageFolder, row.code));
-        EXPECT_EQ(library.GetLoadedFile(), kLanguageFolder / row.expectedFile);
+        ASSERT_TRUE(library.LoadLanguageLibrary(languageFolder(), row.code));
+        EXPECT_EQ(library.GetLoadedFile(), languageFolder() / row.expectedFile);
         EXPECT_EQ(library.GetString(57344), row.expectedTitle);
         EXPECT_EQ(CLanguageLibrary::GetCurrent(), &library);
     }
@@ -56,7 +56,7 @@ TEST(LanguageLibraryTest, FreeingForgetsTheTextsAndTheCurrentLibrary)
 {
     CLanguageLibrary library;
     EXPECT_FALSE(library.FreeLanguageLibrary());
-    ASSERT_TRUE(library.LoadLanguageLibrary(kLanguageFolder, ""));
+    ASSERT_TRUE(library.LoadLanguageLibrary(languageFolder(), ""));
     EXPECT_TRUE(library.FreeLanguageLibrary());
     EXPECT_EQ(library.GetString(57344), "");
     EXPECT_EQ(CLanguageLibrary::GetCurrent(), nullptr);
@@ -65,7 +65,7 @@ TEST(LanguageLibraryTest, FreeingForgetsTheTextsAndTheCurrentLibrary)
 TEST(LanguageLibraryTest, AnswersDialogTextsByControl)
 {
     CLanguageLibrary library;
-    ASSERT_TRUE(library.LoadLanguageLibrary(kLanguageFolder, ""));
+    ASSERT_TRUE(library.LoadLanguageLibrary(languageFolder(), ""));
     const DialogTemplate page = library.GetDialog(106);
     EXPECT_EQ(page.m_sCaption, "Directories");
     ASSERT_NE(page.FindItem(4061), nullptr);
@@ -78,14 +78,14 @@ TEST(LanguageLibraryTest, AnswersDialogTextsByControl)
 TEST(LanguageLibraryTest, ImagesAreKeptByIdAndOptional)
 {
     CLanguageLibrary library;
-    ASSERT_TRUE(library.LoadLanguageLibrary(kLanguageFolder, ""));
+    ASSERT_TRUE(library.LoadLanguageLibrary(languageFolder(), ""));
     const LanguageImageData *cursor = library.GetImage(4010);
     ASSERT_NE(cursor, nullptr);
     EXPECT_EQ(cursor->m_sData.rfind("/* XPM */", 0), 0u);
     EXPECT_EQ(cursor->m_nHotX, 15);
     EXPECT_EQ(library.GetImage(1), nullptr);
 
-    ASSERT_TRUE(library.LoadLanguageLibrary(kLanguageFolder, "T1"));
+    ASSERT_TRUE(library.LoadLanguageLibrary(languageFolder(), "T1"));
     EXPECT_EQ(library.GetImage(4010), nullptr);
     library.FreeLanguageLibrary();
     EXPECT_EQ(library.GetImage(4010), nullptr);

@@ -4,6 +4,7 @@
 
 #include "lang/LanguageLibrary.h"
 #include "lang/LanguageTables.h"
+#include "LanguageFolder.h"
 
 #include <cctype>
 #include <dlfcn.h>
@@ -16,7 +17,6 @@ using morvane::fillArguments;
 
 namespace {
 
-const std::filesystem::path kLanguageFolder = MORVANE_LANGUAGE_DIR;
 
 struct FillCase
 {
@@ -99,7 +99,7 @@ TEST(ResourceTextTest, LoadsTextsOfTheCurrentLibrary)
 {
     EXPECT_EQ(morvane::loadString(57344), "");
     CLanguageLibrary library;
-    ASSERT_TRUE(library.LoadLanguageLibrary(kLanguageFolder, ""));
+    ASSERT_TRUE(library.LoadLanguageLibrary(languageFolder(), ""));
     EXPECT_EQ(morvane::loadString(57344), "Morvane");
     EXPECT_EQ(morvane::loadString(1), "");
 }
@@ -110,7 +110,7 @@ TEST(ResourceTextTest, NoLanguageTextHoldsAPrintfCode)
     ASSERT_EQ(findPrintfCode("%%"), "%%");
     ASSERT_EQ(findPrintfCode("[%] %1"), "");
     for (const char *file : {"MorvaneLang.so", "MorvaneLang_T1.so"}) {
-        const auto texts = allTexts(kLanguageFolder / file);
+        const auto texts = allTexts(languageFolder() / file);
         ASSERT_FALSE(texts.empty()) << file;
         for (const auto &[where, text] : texts)
             EXPECT_EQ(findPrintfCode(text), "") << file << ", " << where << ": \"" << text << '"';

@@ -11,6 +11,7 @@
 #include "model/InputPattern.h"
 #include "tasks/Task.h"
 #include "tasks/TaskManager.h"
+#include "LanguageFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -37,7 +38,7 @@ class Session
 public:
     Session()
     {
-        EXPECT_TRUE(m_language.LoadLanguageLibrary(MORVANE_LANGUAGE_DIR, ""));
+        EXPECT_TRUE(m_language.LoadLanguageLibrary(languageFolder(), ""));
         m_options.set("MAX_SIZE_DISSIMILARITY", "40");
         m_options.set("MAX_SHAPE_ERROR", "15");
         m_options.set("MAX_SHAPE_ERROR_MULTI", "15");

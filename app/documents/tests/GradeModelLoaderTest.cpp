@@ -5,6 +5,7 @@
 #include "app/documents/ProgramLibraries.h"
 
 #include "ExpectThrowMessage.h"
+#include "LanguageFolder.h"
 #include "PluginLog.h"
 #include "SourcePath.h"
 #include "TemporaryFolder.h"
@@ -18,7 +19,9 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-const std::filesystem::path kPluginFolder = MORVANE_TEST_PLUGIN_DIR;
+// The test plug-ins are built into "plugins" beside this test program.
+const std::filesystem::path kPluginFolder =
+    std::filesystem::read_symlink("/proc/self/exe").parent_path() / "plugins";
 
 /// The loader looks in the test plug-ins' folder; every test starts with no library loaded and
 /// an empty log, and frees what it loaded.
@@ -166,7 +169,7 @@ TEST_F(GradeModelLoaderTest, TheAamaModelAsksTheInstalledChooserWhereToSave)
 TEST_F(GradeModelLoaderTest, TheProgramsExitFreesThePluginsBeforeTheLanguageLibrary)
 {
     CLanguageLibrary language;
-    ASSERT_TRUE(language.LoadLanguageLibrary(MORVANE_LANGUAGE_DIR, ""));
+    ASSERT_TRUE(language.LoadLanguageLibrary(languageFolder(), ""));
     ReleaseGradeModel(GMK_MASK_FILES, model(GMK_MASK_FILES));
     std::vector<bool> languageLoaded;
     testplugins::SetUnloadHook([&languageLoaded](const std::string &) {

@@ -1,6 +1,7 @@
 // Morvane measurement tables tests.
 // The table document's task manager: which events it takes, and the commands that load, save
 // and start table sets and choose and show their measurement image, run as the user runs them.
+#include "LanguageFolder.h"
 #include "SourcePath.h"
 #include "TemporaryFolder.h"
 #include "app/documents/EventRecords.h"
@@ -29,7 +30,7 @@ class TableSetCommandsTest : public testing::Test
 protected:
     TableSetCommandsTest()
     {
-        EXPECT_TRUE(m_language.LoadLanguageLibrary(MORVANE_LANGUAGE_DIR, ""));
+        EXPECT_TRUE(m_language.LoadLanguageLibrary(languageFolder(), ""));
         m_document.Initialize(&m_owner);
         fs::copy_file(sourcePath("app/grading/tests/data/women.mst"), m_women);
         std::ofstream(m_folder / "chart.jpg") << "image";

@@ -5,6 +5,7 @@
 #include "app/taskdefs/ChartDeclaration.h"
 #include "app/taskdefs/FocusTaskDefinition.h"
 #include "lang/LanguageLibrary.h"
+#include "LanguageFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ protected:
     void SetUp() override
     {
         ShirtMaskTest::SetUp();
-        ASSERT_TRUE(m_language.LoadLanguageLibrary(MORVANE_LANGUAGE_DIR, ""));
+        ASSERT_TRUE(m_language.LoadLanguageLibrary(languageFolder(), ""));
         auto made = std::make_unique<PickPointTool>(pickSettings());
         tool = made.get();
         document.tasks().addTool("PickPointTask", std::move(made));

@@ -5,6 +5,7 @@
 #include "app/interaction/testing/ShirtMaskTest.h"
 #include "app/taskdefs/testing/MaskTaskTesting.h"
 #include "lang/LanguageLibrary.h"
+#include "LanguageFolder.h"
 
 #include <gmock/gmock.h>
 
@@ -16,7 +17,7 @@ protected:
     void SetUp() override
     {
         ShirtMaskTest::SetUp();
-        ASSERT_TRUE(language.LoadLanguageLibrary(MORVANE_LANGUAGE_DIR, ""));
+        ASSERT_TRUE(language.LoadLanguageLibrary(languageFolder(), ""));
         document.useTaskManager(&manager);
     }
     void TearDown() override { EXPECT_THAT(manager.diagnostics, ::testing::IsEmpty()); }

@@ -2,6 +2,7 @@
 // The cursors of the cursor scheme, from the language library's images.
 #include "app/ui/view/CursorImages.h"
 #include "lang/LanguageLibrary.h"
+#include "LanguageFolder.h"
 
 #include <QPixmap>
 
@@ -10,7 +11,7 @@
 TEST(CursorImagesTest, EveryCursorIdHasItsImageAndOtherIdsTheArrow)
 {
     CLanguageLibrary language;
-    ASSERT_TRUE(language.LoadLanguageLibrary(MORVANE_LANGUAGE_DIR, ""));
+    ASSERT_TRUE(language.LoadLanguageLibrary(languageFolder(), ""));
     EXPECT_EQ(morvane::CursorFromId(0).shape(), Qt::ArrowCursor);
     for (int32_t id = 1; id <= 8; ++id) {
         SCOPED_TRACE(id);
@@ -26,6 +27,6 @@ TEST(CursorImagesTest, EveryCursorIdHasItsImageAndOtherIdsTheArrow)
 TEST(CursorImagesTest, WithoutImagesEveryCursorIsTheArrow)
 {
     CLanguageLibrary language;
-    ASSERT_TRUE(language.LoadLanguageLibrary(MORVANE_LANGUAGE_DIR, "T1"));
+    ASSERT_TRUE(language.LoadLanguageLibrary(languageFolder(), "T1"));
     EXPECT_EQ(morvane::CursorFromId(1).shape(), Qt::ArrowCursor);
 }

@@ -7,6 +7,7 @@
 
 #include "foundation/EventSink.h"
 
+#include "LanguageFolder.h"
 #include "TemporaryFolder.h"
 
 #include <QCheckBox>
@@ -118,7 +119,7 @@ protected:
     void SetUp() override
     {
         setenv("XDG_CONFIG_HOME", m_folder.path().c_str(), 1);
-        ASSERT_TRUE(m_language.LoadLanguageLibrary(MORVANE_LANGUAGE_DIR, ""));
+        ASSERT_TRUE(m_language.LoadLanguageLibrary(languageFolder(), ""));
     }
     void TearDown() override
     {

@@ -4,6 +4,7 @@
 #include "platform/larkweft/OptionDialog.h"
 #include "platform/larkweft/OptionPropertyPage.h"
 
+#include "LanguageFolder.h"
 #include "TemporaryFolder.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ protected:
 class OptionDialogTest : public testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_language.LoadLanguageLibrary(MORVANE_LANGUAGE_DIR, "")); }
+    void SetUp() override { ASSERT_TRUE(m_language.LoadLanguageLibrary(languageFolder(), "")); }
 
     template <class Control>
     Control *control(COptionDialog &dialog, uint32_t id)
