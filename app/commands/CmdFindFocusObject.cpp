@@ -53,19 +53,23 @@ bool findInPattern(CPattern &pattern, const CBasePoint *point, PointOwner &owner
     return false;
 }
 
-/// The owner of the point: the input patterns are asked first, then the mask's patterns.
+/// The owner of the point among the input patterns, then the mask's patterns. A point belongs
+/// to one pattern (its parent), so only that one is searched, where the document holds it.
 bool findPointOwner(IDocumentServices &document, const CBasePoint *point, PointOwner &owner)
 {
+    CPattern *parent = point->GetParent();
+    if (parent == nullptr)
+        return false;
     if (IInputPatterns *inputs = document.GetInputPatterns()) {
         for (int i = 0; i < inputs->GetPatternCount(); ++i) {
-            if (findInPattern(*inputs->GetPatternAt(i), point, owner))
-                return true;
+            if (inputs->GetPatternAt(i) == parent)
+                return findInPattern(*parent, point, owner);
         }
     }
     if (IGradeMask *mask = document.GetActiveGradeMask()) {
         for (int i = 0; i < mask->GetPatternCount(); ++i) {
-            if (findInPattern(*mask->GetPatternAt(i), point, owner))
-                return true;
+            if (mask->GetPatternAt(i) == parent)
+                return findInPattern(*parent, point, owner);
         }
     }
     return false;
