@@ -139,6 +139,22 @@ TEST_F(SelectionCommandsTest, FindFocusObjectTakesTheCentreBeforeAPointAndALineB
     EXPECT_NE(onCentre, nullptr);
 }
 
+TEST_F(SelectionCommandsTest, FindFocusObjectTakesTheRotationPivotBeforeTheSelectedPattern)
+{
+    setVariable("bAutoRotate", 1);
+    activate(square, CFocusObject::kPattern);
+    document.pivot.CollectItems();
+    ASSERT_TRUE(document.pivot.HasItems());
+    // The idle tool takes the pivot among its rules when it starts.
+    manager.DispatchEvent("OnDeactivate", nullptr);
+    manager.DispatchEvent("OnActivate", nullptr);
+    const DPOINT pivot = document.pivot.GetPivotPoint();
+    const CFocusObject &focus = pointAt(pivot);
+    EXPECT_EQ(focus.GetType(), CFocusObject::kPivot);
+    EXPECT_EQ(focus.GetItem(), nullptr);
+    EXPECT_EQ(variable("bIsMaskItemFocused"), 1);
+}
+
 TEST_F(SelectionCommandsTest, PointingAgainAtTheSelectedLineStepsThroughItsContours)
 {
     // A square of four lines cut by a diagonal: the diagonal lies on two triangles.
