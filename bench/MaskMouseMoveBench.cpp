@@ -1,7 +1,8 @@
 // Morvane benchmarks.
 // One mouse move through a grade mask's "MainTask" and "IdleTask", with the focus search of the
-// idle tool's rules over a 30-piece style on its mask graded over 12 sizes, beside the engine's
-// own mouse move through a three-level chart.
+// idle tool's rules over a 30-piece style on its mask graded over 12 sizes (by the real
+// "FindFocusObject", and by a stand-in that only searches), beside the engine's own mouse move
+// through a three-level chart.
 #include "ComparingReporter.h"
 #include "EngineMouseMove.h"
 #include "GeneratedStyle.h"
@@ -42,20 +43,22 @@ int32_t focusKind(const CShapeHit *hit)
     }
 }
 
-/// The mask's task manager with a stand-in for "FindFocusObject": the running tool's search at
-/// the pointer, its hit made the focus object.
+/// The mask's task manager, with its own "FindFocusObject" or a stand-in for it: the running
+/// tool's search at the pointer, only the kind of its hit made the focus object.
 class BenchMaskTaskManager : public CMaskTaskManager
 {
 public:
-    explicit BenchMaskTaskManager(CFocusManager &focus) : m_focus(focus) {}
-    int hits = 0;
+    BenchMaskTaskManager(CFocusManager &focus, bool standIn) : m_focus(focus), m_standIn(standIn)
+    {}
 
 protected:
     void RegisterCommands() override
     {
-        AddCommand(
-            "FindFocusObject", [this](ITask *task, void *data) { return findFocus(task, data); },
-            nullptr, CMT_NO_MODIFY);
+        if (m_standIn)
+            AddCommand(
+                "FindFocusObject",
+                [this](ITask *task, void *data) { return findFocus(task, data); }, nullptr,
+                CMT_NO_MODIFY);
         CMaskTaskManager::RegisterCommands();
     }
 
@@ -70,7 +73,6 @@ private:
         const CShapeHit *hit = static_cast<CFocusShapeSet *>(published)->FindShapeAt(pointer.x,
                                                                                      pointer.y);
         const int32_t kind = focusKind(hit);
-        hits += kind != CFocusObject::kNothing;
         auto object = CFocusObject::Create(nullptr, kind);
         object->SetPosition(kind != CFocusObject::kNothing ? hit->GetPoint() : pointer);
         m_focus.SetFocusObject(std::move(object));
@@ -79,6 +81,7 @@ private:
     }
 
     CFocusManager &m_focus;
+    bool m_standIn;
 };
 
 /// The style on its mask, graded, the first pattern active with automatic rotation on (so the
@@ -86,9 +89,9 @@ private:
 class MaskUnderThePointer
 {
 public:
-    MaskUnderThePointer()
+    explicit MaskUnderThePointer(bool standIn)
         : m_document(styleFolder().style(), styleFolder().tableSet(), m_scratch.path())
-        , m_tasks(m_document.focus)
+        , m_tasks(m_document.focus, standIn)
     {
         m_document.useTaskManager(&m_tasks);
         m_tasks.Create(&m_document.services);
@@ -119,8 +122,9 @@ public:
         m_mouse.position = m_probes[i % m_probes.size()];
         m_tasks.GetMainTask()->GetAttributes()->SetInteger("dist", 0);
         m_tasks.DispatchEvent("OnMouseMoveD", &m_mouse);
+        m_nHits += m_document.focus.GetFocusObject()->GetType() != CFocusObject::kNothing;
     }
-    int hits() const { return m_tasks.hits; }
+    int hits() const { return m_nHits; }
 
 private:
     TemporaryFolder m_scratch{"morvane-mouse-bench"};
@@ -128,11 +132,11 @@ private:
     BenchMaskTaskManager m_tasks;
     std::vector<DPOINT> m_probes;
     VIEW_MOUSE_PARAM m_mouse;
+    int m_nHits = 0;
 };
 
-void maskMouseMove(benchmark::State &state)
+void moveOver(MaskUnderThePointer &mask, benchmark::State &state)
 {
-    static MaskUnderThePointer mask;
     if (!mask.isReady()) {
         state.SkipWithError("the style did not load, or the idle tool does not run");
         return;
@@ -144,7 +148,20 @@ void maskMouseMove(benchmark::State &state)
     state.SetLabel("moves; " + std::to_string(mask.hits()) + " over a pattern");
 }
 
+void maskMouseMove(benchmark::State &state)
+{
+    static MaskUnderThePointer mask(false);
+    moveOver(mask, state);
+}
+
+void maskMouseMoveStandIn(benchmark::State &state)
+{
+    static MaskUnderThePointer mask(true);
+    moveOver(mask, state);
+}
+
 BENCHMARK(maskMouseMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(maskMouseMoveStandIn)->Unit(benchmark::kMicrosecond);
 using morvane::bench::BM_DispatchMouseMove;
 BENCHMARK(BM_DispatchMouseMove)->Unit(benchmark::kMicrosecond);
 
@@ -159,6 +176,8 @@ int main(int argc, char **argv)
     ComparingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("maskMouseMove", "BM_DispatchMouseMove");
+    reporter.printRatio("maskMouseMoveStandIn", "BM_DispatchMouseMove");
+    reporter.printRatio("maskMouseMove", "maskMouseMoveStandIn");
     benchmark::Shutdown();
     return 0;
 }

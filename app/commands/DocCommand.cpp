@@ -36,6 +36,12 @@ bool CDocCommand::IsEnabled(ITask *task, void *data)
     return CBaseCommand::IsEnabled(task, data);
 }
 
+CFocusManager *CDocCommand::GetFocusManager() const
+{
+    IDocumentServices *document = GetDocument();
+    return document != nullptr ? document->GetFocusManager() : nullptr;
+}
+
 void CDocCommand::SetFlags(bool addToHistory, bool repeat, COMMAND_MODIFY_TYPE modifyType)
 {
     SetAddToHistory(addToHistory);
@@ -53,4 +59,18 @@ bool CDocCommand::HasActiveMask() const
 {
     IDocumentServices *document = GetDocument();
     return document != nullptr && document->GetActiveGradeMask() != nullptr;
+}
+
+bool CDocCommand::RunCommand(const std::string &name, void *data) const
+{
+    CTaskManager *manager = GetTaskManager();
+    ICommand *command = manager != nullptr ? manager->GetCommand(name) : nullptr;
+    return command != nullptr && command->Execute(GetTask(), data);
+}
+
+bool CDocCommand::IsCommandEnabled(const std::string &name, void *data) const
+{
+    CTaskManager *manager = GetTaskManager();
+    ICommand *command = manager != nullptr ? manager->GetCommand(name) : nullptr;
+    return command != nullptr && command->IsEnabled(GetTask(), data);
 }

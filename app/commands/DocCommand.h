@@ -5,7 +5,9 @@
 #include "tasks/BaseCommand.h"
 
 #include <cstdint>
+#include <string>
 
+class CFocusManager;
 class IDocumentServices;
 
 /// A command of a grade-mask document. Every mask's task manager has the main document's
@@ -20,6 +22,8 @@ class CDocCommand : public CBaseCommand
 public:
     /// The data object of the command's task's manager; null without a task.
     IDocumentServices *GetDocument() const;
+    /// The active mask's focus manager; null without a document or an active mask.
+    CFocusManager *GetFocusManager() const;
 
     /// The table object of the document's active measurement table (what the formula
     /// factories take as their context); null when no table is active.
@@ -41,6 +45,13 @@ protected:
     void SetNeedsActiveMask() { m_bNeedsActiveMask = true; }
     /// The document's active grade mask is there (false without a document).
     bool HasActiveMask() const;
+
+    /// Runs the command registered under the name as a run of its own in this command's task
+    /// (its enabled test is not asked); false when no command of that name is registered.
+    bool RunCommand(const std::string &name, void *data) const;
+    /// The registered command's enabled test for this command's task; false when none is
+    /// registered.
+    bool IsCommandEnabled(const std::string &name, void *data) const;
 
 private:
     bool m_bNeedsActiveMask = false;

@@ -5,13 +5,13 @@
 #include "foundation/DPoint.h"
 #include "foundation/DRect.h"
 #include "foundation/PtrCollection.h"
+#include "foundation/RuntimeClass.h"
 #include "model/GradeSize.h"
 
 #include <cstdint>
 #include <memory>
 
 class CContour;
-class CObject;
 class CPattern;
 class IGradeSize;
 
@@ -26,13 +26,21 @@ class IGradeSize;
 /// owned) it carries where it was hit, the indexes of the detail (point, line inside a contour,
 /// contour), the object those indexes refer to, the contour the hit belongs to and the size the
 /// hit was found in (the base size when the rule that found it named none).
-class CFocusObject
+///
+/// It is an object of the model's kind, so that the mask document's item list can hold the
+/// focus objects that the point-picking tools collect.
+class CFocusObject : public CObject
 {
 public:
     static constexpr int32_t kNothing = 0;
     static constexpr int32_t kPattern = 1;
     static constexpr int32_t kPivot = 2;
     static constexpr int32_t kRegion = 3;
+    /// The nested kinds of a region's edges: the base, the right side, the left side, the top.
+    static constexpr int32_t kRegionBaseEdge = 4;
+    static constexpr int32_t kRegionRightEdge = 5;
+    static constexpr int32_t kRegionLeftEdge = 6;
+    static constexpr int32_t kRegionTopEdge = 7;
     static constexpr int32_t kLastRegion = 7;
     static constexpr int32_t kMaskCentre = 8;
     static constexpr int32_t kPolyline = 9;
@@ -48,7 +56,7 @@ public:
     static constexpr int kOtherClass = 5;
 
     CFocusObject(CObject *item, int32_t kind);
-    virtual ~CFocusObject();
+    ~CFocusObject() override;
     CFocusObject(const CFocusObject &) = delete;
     CFocusObject &operator=(const CFocusObject &) = delete;
 

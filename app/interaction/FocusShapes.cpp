@@ -2,6 +2,7 @@
 // The model's points, lines and regions as the nearest-shape search measures them, per size.
 #include "app/interaction/FocusShapes.h"
 
+#include "app/interaction/FocusObject.h"
 #include "model/GradePath.h"
 #include "model/GradePlace.h"
 #include "model/GradeRegion.h"
@@ -143,6 +144,22 @@ void FocusLineShape::computeShape(const IGradeSize *size, std::vector<DPOINT> &s
 void FocusPathShape::computeShape(const IGradeSize *size, std::vector<DPOINT> &shape) const
 {
     m_pPath->GetShape(shape, size);
+}
+
+int32_t FocusRegionShape::GetPartKind(int32_t edge)
+{
+    switch (edge) {
+    case 0:
+        return CFocusObject::kRegionBaseEdge;
+    case 1:
+        return CFocusObject::kRegionLeftEdge;
+    case 2:
+        return CFocusObject::kRegionTopEdge;
+    case 3:
+        return CFocusObject::kRegionRightEdge;
+    default:
+        return CFocusObject::kNothing;
+    }
 }
 
 void FocusRegionShape::GetCorners(DPOINT &a, DPOINT &b, DPOINT &c, DPOINT &d) const

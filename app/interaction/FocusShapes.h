@@ -160,6 +160,9 @@ public:
     {}
 
     IRegion *GetRegion() const { return m_pRegion; }
+    /// The focus kind of the region's part for an edge of a hit of its outline (0 to 3); 0, the
+    /// region as a whole, for any other edge.
+    static int32_t GetPartKind(int32_t edge);
     void GetCorners(DPOINT &a, DPOINT &b, DPOINT &c, DPOINT &d) const override;
 
 private:

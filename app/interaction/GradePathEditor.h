@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/GradePath.h"
+#include "model/GradeSize.h"
 
 class CPattern;
 class IDocumentServices;
@@ -48,6 +49,10 @@ public:
     CGradePath &GetGradePath() { return m_oPath; }
     CPattern *GetPattern() const { return m_pPattern; }
     int GetStartIndex() const { return m_nStart; }
+    /// The size the path's first point was picked in (the base size until one is set); the
+    /// rules that offer the path's next points take it.
+    morvane::GradeSizeKey GetStartSize() const { return m_oStartSize; }
+    void SetStartSize(const morvane::GradeSizeKey &size) { m_oStartSize = size; }
     int GetEndIndex() const { return m_nEnd; }
 
 private:
@@ -63,4 +68,5 @@ private:
     CPattern *m_pPattern = nullptr;
     int m_nStart = -1;
     int m_nEnd = -1;
+    morvane::GradeSizeKey m_oStartSize;
 };

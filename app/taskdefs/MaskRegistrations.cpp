@@ -2,21 +2,34 @@
 // The commands and task templates that every grade mask's task manager registers, in order.
 #include "app/taskdefs/MaskRegistrations.h"
 
+#include "app/commands/CmdAddFocusToSelection.h"
+#include "app/commands/CmdAddToSelection.h"
 #include "app/commands/CmdAssociatePatternsPoints.h"
 #include "app/commands/CmdAssociateSelectedPatterns.h"
 #include "app/commands/CmdAutoPlacePatterns.h"
 #include "app/commands/CmdClearPatternsGrading.h"
+#include "app/commands/CmdFindFocusObject.h"
 #include "app/commands/CmdLoadMask.h"
 #include "app/commands/CmdRecalculateGrading.h"
 #include "app/commands/CmdSaveGradeMask.h"
 #include "app/commands/CmdSaveModifiedMask.h"
+#include "app/commands/CmdSetActiveItem.h"
 #include "app/commands/CmdSetInteractiveMode.h"
 #include "app/commands/CmdSetPointFilter.h"
 #include "app/commands/CmdShowGrading.h"
+#include "app/commands/CmdShowInputPatterns.h"
+#include "app/commands/CmdUpdateFrameRect.h"
 #include "app/commands/CmdZoom.h"
+#include "app/taskdefs/FocusPresetCommands.h"
+#include "app/taskdefs/FrameSelectionTasks.h"
 #include "app/taskdefs/IdleTask.h"
 #include "app/taskdefs/MainTask.h"
+#include "app/taskdefs/MeasureTasks.h"
+#include "app/taskdefs/MoveViewTasks.h"
+#include "app/taskdefs/PointFunctionCommands.h"
+#include "app/taskdefs/SelectPatternPointTask.h"
 #include "app/taskdefs/ViewFunctionCommands.h"
+#include "app/taskdefs/ZoomRectTasks.h"
 #include "tasks/ITaskDefinition.h"
 #include "tasks/UndoCommands.h"
 
@@ -82,9 +95,9 @@ constexpr MaskCommandEntry kCommands[] = {
     commandObject<CCmdClearParentUndoTask>("ClearParentUndoTask"),
     commandObject<CCmdClearCurrentUndoTask>("ClearCurrentUndoTask"),
     functionCommand("InvalidateView", &InvalidateView),
-    awaitedObject("SetActiveObject"),
-    awaitedFunction("SaveInitialRotAngle"),
-    awaitedFunction("SaveRegionInitialRotAngle"),
+    commandObject<CCmdSetActiveObject>("SetActiveObject"),
+    functionCommand("SaveInitialRotAngle", &SaveInitialRotAngle),
+    functionCommand("SaveRegionInitialRotAngle", &SaveRegionInitialRotAngle),
     functionCommand("NewGradeMask", &NewGradeMask, CMT_NEW_HISTORY),
     awaitedObject("DeleteFormula"),
     awaitedObject("AddFormula"),
@@ -118,20 +131,20 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("UnlimitRight"),
     awaitedObject("UnlimitHeight"),
     awaitedObject("UpdateRegion"),
-    awaitedObject("FindFocusObject"),
+    commandObject<CCmdFindFocusObject>("FindFocusObject"),
     awaitedObject("SetMaskCenter"),
     awaitedObject("UpdatePattern"),
     functionCommand("SetCapture", &SetCapture),
     functionCommand("ReleaseCapture", &ReleaseCapture),
-    awaitedFunction("SaveRegionDelta"),
-    awaitedFunction("SaveFirstPointDelta"),
+    functionCommand("SaveRegionDelta", &SaveRegionDelta),
+    functionCommand("SaveFirstPointDelta", &SaveFirstPointDelta),
     awaitedObject("CopyPatternToMask"),
     awaitedObject("CopyPatternsToMask"),
     awaitedObject("DeletePatternFromMask"),
     awaitedObject("DeletePatternsFromMask"),
     commandObject<CCmdSaveGradeMask>("SaveGradeMask"),
     awaitedObject("MovePatternToFocusPoint"),
-    awaitedObject("FindFocusLine"),
+    commandObject<CCmdFindFocusLine>("FindFocusLine"),
     functionCommand("UpdateMeasure", &UpdateMeasure),
     functionCommand("InitMeasureObject", &InitMeasureObject),
     functionCommand("FindMeasurePoint", &FindMeasurePoint),
@@ -139,19 +152,19 @@ constexpr MaskCommandEntry kCommands[] = {
     functionCommand("ShowPopupMenu", &ShowPopupMenu),
     functionCommand("ShowMaskRegions", &ShowMaskRegions),
     awaitedObject("UpdatePointPath"),
-    awaitedFunction("FindPathPoint"),
-    awaitedFunction("SetFirstPathPoint"),
+    functionCommand("FindPathPoint", &FindPathPoint),
+    functionCommand("SetFirstPathPoint", &SetFirstPathPoint),
     awaitedObject("AddPointPath"),
     awaitedObject("DuplicateRegion"),
     awaitedObject("UpdateBiasRegionAngle"),
     awaitedObject("UpdateBiasRegionHeight"),
-    awaitedFunction("ClearFocusPoints"),
-    awaitedFunction("AddFocusPoint"),
+    functionCommand("ClearFocusPoints", &ClearFocusPoints),
+    functionCommand("AddFocusPoint", &AddFocusPoint),
     awaitedObject("ChangeRegionDirectionToParallel"),
     commandObject<CCmdSetPointFilter>("SetPointFilter"),
-    awaitedFunction("UpdateFocusManager"),
-    awaitedFunction("UpdateFMActivePolyPoints"),
-    awaitedObject("SetActiveItem"),
+    functionCommand("UpdateFocusManager", &UpdateFocusManager),
+    functionCommand("UpdateFMActivePolyPoints", &UpdateFMActivePolyPoints),
+    commandObject<CCmdSetActiveItem>("SetActiveItem"),
     commandObject<CCmdAssociatePatternsPoints>("AssociatePatternsPoints"),
     commandObject<CCmdAssociatePatterns>("AssociatePatterns"),
     awaitedObject("ClearPointsAssociations"),
@@ -159,7 +172,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("ActivateNextPatternPoint"),
     awaitedFunction("LoadGradePathPoints"),
     awaitedObject("UpdatePathGrading"),
-    awaitedObject("SetEditMaskPatterns"),
+    commandObject<CCmdSetEditMaskPatterns>("SetEditMaskPatterns"),
     commandObject<CCmdSetInteractiveMode>("SetInteractiveMode"),
     awaitedObject("PlaceSelectedPatterns"),
     awaitedObject("UnplaceSelectedPatterns"),
@@ -180,8 +193,8 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("InsertBaseFormula"),
     awaitedObject("ChangeRegionFormulaType"),
     commandObject<CCmdShowGrading>("ShowGrading"),
-    awaitedObject("ShowInputPatterns"),
-    awaitedObject("ShowGuidePatterns"),
+    commandObject<CCmdShowInputPatterns>("ShowInputPatterns"),
+    commandObject<CCmdShowGuidePatterns>("ShowGuidePatterns"),
     awaitedFunction("AddLapelFormula"),
     awaitedObject("EditInputPatternFormula"),
     awaitedFunction("UpdateGradePathSize"),
@@ -192,7 +205,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedFunction("RemoveLastFocusPoint"),
     commandObject<CCmdSaveModifiedMask>("SaveModifiedMask"),
     awaitedFunction("UpdateMovement"),
-    awaitedFunction("ChangeViewCenter"),
+    functionCommand("ChangeViewCenter", &ChangeViewCenter),
     awaitedObject("MoveFormula"),
     commandObject<CCmdAutoPlacePatterns>("AutoPlacePatterns"),
     awaitedObject("DeletePoint"),
@@ -203,21 +216,21 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("UpdateAssRule"),
     awaitedObject("UpdatePointAss"),
     awaitedObject("RotateItem"),
-    awaitedObject("RemoveFocusFromSelection"),
-    awaitedObject("AddFocusToSelection"),
+    commandObject<CCmdRemoveFocusFromSelection>("RemoveFocusFromSelection"),
+    commandObject<CCmdAddFocusToSelection>("AddFocusToSelection"),
     awaitedObject("CopyFocusPolyline"),
-    awaitedFunction("LoadAllPatternPolylinesToFocusMgr"),
+    functionCommand("LoadAllPatternPolylinesToFocusMgr", &LoadAllPatternPolylinesToFocusMgr),
     awaitedObject("AddFocusPolylineToContour"),
     awaitedObject("DeleteMaskPolyline"),
-    awaitedFunction("UpdateFMActivePolylines"),
+    functionCommand("UpdateFMActivePolylines", &UpdateFMActivePolylines),
     awaitedObject("AddFocusPolyline"),
-    awaitedObject("AddToSelection"),
+    commandObject<CCmdAddToSelection>("AddToSelection"),
     awaitedObject("FlipObjectList"),
     awaitedObject("RotateObjectList"),
     awaitedObject("MoveSelectedItems"),
-    awaitedObject("UpdateFrameRect"),
-    awaitedObject("InitializeFrameRect"),
-    awaitedObject("UpdateSelectionFromFrameRect"),
+    commandObject<CCmdUpdateFrameRect>("UpdateFrameRect"),
+    commandObject<CCmdInitializeFrameRect>("InitializeFrameRect"),
+    commandObject<CCmdUpdateSelectionFromFrameRect>("UpdateSelectionFromFrameRect"),
     commandObject<CCmdZoomToRect>("ZoomToRect"),
     commandObject<CCmdZoomOut>("ZoomOut"),
     commandObject<CCmdZoomIn>("ZoomIn"),
@@ -227,9 +240,9 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedFunction("UpdateActiveSizePathFocused"),
     commandObject<CCmdClearPatternsGrading>("ClearPatternsGrading"),
     awaitedObject("AddTwoPointsPolyline"),
-    awaitedFunction("LoadActiveMaskPatternToFM"),
+    functionCommand("LoadActiveMaskPatternToFM", &LoadActiveMaskPatternToFM),
     awaitedObject("AutoSelectNextContourLine"),
-    awaitedObject("UpdateRectFocusPoints"),
+    commandObject<CCmdUpdateRectFocusPoints>("UpdateRectFocusPoints"),
     awaitedObject("AddPointAss"),
     awaitedFunction("UpdateActivePointAssFocus"),
     awaitedFunction("UpdateNoActivePointAssFocus"),
@@ -237,9 +250,9 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("DeleteSelectedItems"),
     awaitedObject("EditPointRules"),
     awaitedObject("AddContourFocusPolyline"),
-    awaitedFunction("UpdateFMNoActivePolylinesAndPoints"),
-    awaitedFunction("UpdateFMRotateSelection"),
-    awaitedFunction("UpdateFMPivotPoint"),
+    functionCommand("UpdateFMNoActivePolylinesAndPoints", &UpdateFMNoActivePolylinesAndPoints),
+    functionCommand("UpdateFMRotateSelection", &UpdateFMRotateSelection),
+    functionCommand("UpdateFMPivotPoint", &UpdateFMPivotPoint),
     awaitedObject("RotateSelectedItems"),
 };
 
@@ -249,37 +262,37 @@ constexpr MaskTemplateEntry kTemplates[] = {
     awaitedTemplate("SelectPolylinesTask"),
     awaitedTemplate("EditPointAssTask"),
     awaitedTemplate("PathDefinitionTask"),
-    awaitedTemplate("SelectPatternPointTask"),
-    awaitedTemplate("MeasureLineLength"),
-    awaitedTemplate("MeasureDistanceTask"),
+    taskTemplate<CSelectPatternPointTask>("SelectPatternPointTask"),
+    taskTemplate<CMeasureLineLength>("MeasureLineLength"),
+    taskTemplate<CMeasureDistanceTask>("MeasureDistanceTask"),
     awaitedTemplate("AddRegionThreePointsTask"),
     awaitedTemplate("AddGradeRegionTwoPointsTask"),
     awaitedTemplate("AddRectangleRegionTask"),
     awaitedTemplate("AddRegionHTask"),
     awaitedTemplate("AddRegionVTask"),
-    awaitedTemplate("RectangleFrameTask"),
-    awaitedTemplate("MultiSelectionTask"),
+    taskTemplate<CRectangleFrameTask>("RectangleFrameTask"),
+    taskTemplate<CMultiSelectionTask>("MultiSelectionTask"),
     awaitedTemplate("MovePivotPointTask"),
     awaitedTemplate("AssociatePointsTask"),
     awaitedTemplate("MoveRegionTask"),
     awaitedTemplate("MovePatternTask"),
     awaitedTemplate("RotateSelectionTask"),
-    awaitedTemplate("MoveViewHistoryTask"),
-    awaitedTemplate("ZoomToRectHistoryTask"),
+    taskTemplate<CMoveViewHistoryTask>("MoveViewHistoryTask"),
+    taskTemplate<CZoomToRectHistoryTask>("ZoomToRectHistoryTask"),
     awaitedTemplate("AddTwoPointsPolylineTask"),
-    awaitedTemplate("ZoomRectTask"),
+    taskTemplate<CZoomRectTask>("ZoomRectTask"),
     awaitedTemplate("MoveSelectionTask"),
     awaitedTemplate("CreateContourTask"),
     awaitedTemplate("CopyPolylineTask"),
     awaitedTemplate("AssociatePointTask"),
-    awaitedTemplate("MoveViewTask"),
+    taskTemplate<CMoveViewTask>("MoveViewTask"),
     awaitedTemplate("ModifyGradePointTask"),
     awaitedTemplate("AddLapelFormulaTask"),
     awaitedTemplate("ModifyPathGradeTask"),
     awaitedTemplate("AddPathTask"),
     awaitedTemplate("ChangeRegionDirectionToParallelTask"),
     awaitedTemplate("AddDartsFormulaTask"),
-    awaitedTemplate("MeasureTask"),
+    taskTemplate<CMeasureTask>("MeasureTask"),
     awaitedTemplate("AddRegionTask"),
     awaitedTemplate("MoveCenterTask"),
     taskTemplate<IdleTaskDefinition>("IdleTask"),

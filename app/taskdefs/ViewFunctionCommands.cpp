@@ -4,6 +4,7 @@
 
 #include "app/documents/EventRecords.h"
 #include "app/documents/IDocumentServices.h"
+#include "app/documents/IMorvaneView.h"
 #include "app/interaction/DisplayFlags.h"
 #include "app/interaction/FocusManager.h"
 #include "app/interaction/FocusObject.h"
@@ -153,6 +154,19 @@ bool ShowMaskRegions(ITask *task, void *)
         runRegisteredCommand(task, "SetActiveItem", nothing.get());
     }
     flags->SetShowMaskRegions(!flags->GetShowMaskRegions());
+    return true;
+}
+
+bool ChangeViewCenter(ITask *, void *data)
+{
+    const auto *mouse = static_cast<const VIEW_MOUSE_PARAM *>(data);
+    IMorvaneView *view = mouse != nullptr ? mouse->view : nullptr;
+    if (view == nullptr)
+        return false;
+    const DPOINT centre = view->GetClientCenterPoint();
+    view->CenterOn(centre.x + mouse->pressPosition.x - mouse->position.x,
+                   centre.y + mouse->pressPosition.y - mouse->position.y);
+    view->InvalidateView();
     return true;
 }
 

@@ -35,6 +35,10 @@ bool ShowPopupMenu(ITask *task, void *data);
 /// centre that is active gives way to nothing ("SetActiveItem" with an empty focus object), so
 /// that nothing hidden stays active. True.
 bool ShowMaskRegions(ITask *task, void *data);
+/// Pans the view of the mouse record (VIEW_MOUSE_PARAM) by the way from the pointer back to
+/// where the button went down, so that the point pressed follows the pointer, and repaints it.
+/// False without a record or its view.
+bool ChangeViewCenter(ITask *task, void *data);
 /// Offers to save the mask ("SaveModifiedMask", no data, with task events held back while it
 /// asks); when that answers true, empties the mask. Answers what "SaveModifiedMask" answered
 /// (false without it). Registered with CMT_NEW_HISTORY: a run that answers true empties the

@@ -164,6 +164,9 @@ public:
         calls.push_back("rect " + place(rect.minX, rect.minY) + " " + place(rect.maxX, rect.maxY) +
                         " " + std::to_string(left + top + right + bottom));
     }
+    DPOINT GetClientCenterPoint() const override { return {}; }
+    void CenterOn(double x, double y) override { calls.push_back("centre " + place(x, y)); }
+    void InvalidateView() override {}
 
     std::vector<std::string> calls;
 

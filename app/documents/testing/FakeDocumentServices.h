@@ -4,11 +4,13 @@
 
 #include "app/documents/IDocumentServices.h"
 #include "app/documents/testing/FakeGradingEvents.h"
-#include "foundation/PtrCollection.h"
 #include "foundation/DRect.h"
+#include "foundation/PtrCollection.h"
+#include "foundation/RuntimeClass.h"
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,13 +35,15 @@ class FakeDocumentServices : public IDocumentServices
 {
 public:
     void GetExtent(CDRect &out) override { out = extent; }
-    /// Keeps the rectangle as given (the document orders the corners).
+    /// The rectangle spanned by the two points, as the document keeps it.
     void SetExtent(double x1, double y1, double x2, double y2) override
     {
-        extent = CDRect(x1, y1, x2, y2);
+        extent.SetEmpty();
+        extent.Include(x1, y1);
+        extent.Include(x2, y2);
     }
-    bool GetExtentFlag() override { return false; }
-    void SetExtentFlag(bool) override {}
+    bool GetExtentFlag() override { return extentFlag; }
+    void SetExtentFlag(bool flag) override { extentFlag = flag; }
     void SetStringAt(int index, const std::string &text) override
     {
         m_strings.at(index) = text;
@@ -56,13 +60,18 @@ public:
     {
         return std::find(focusTypes.begin(), focusTypes.end(), type) != focusTypes.end();
     }
-    void ClearItemList() override { ++itemListsCleared; }
-    void AddItem(CObject *) override {}
-    int GetItemCount() override { return 0; }
-    CObject *GetItemAt(int) override { return nullptr; }
-    void RemoveItemAt(int) override {}
+    void ClearItemList() override
+    {
+        ++itemListsCleared;
+        items.clear();
+    }
+    /// The list takes the item over.
+    void AddItem(CObject *item) override { items.emplace_back(item); }
+    int GetItemCount() override { return static_cast<int>(items.size()); }
+    CObject *GetItemAt(int index) override { return items.at(index).get(); }
+    void RemoveItemAt(int index) override { items.erase(items.begin() + index); }
     CTaskManager *GetTaskManager() override { return taskManager; }
-    CGradePathEditor *GetGradePathEditor() override { return nullptr; }
+    CGradePathEditor *GetGradePathEditor() override { return gradePathEditor; }
     CMeasureLine *GetMeasureLine() override { return measureLine; }
     CDisplayFlags *GetDisplayFlags() override { return displayFlags; }
     CInteractionModes *GetInteractionModes() override { return interactionModes; }
@@ -120,9 +129,14 @@ public:
     CGradeSizeSelection *sizeSelection = nullptr;
     CCursorTable *cursorTable = nullptr;
     CMeasureTableDoc *measureTableDoc = nullptr;
-    CDRect extent;
     CMeasureLine *measureLine = nullptr;
     CRotationPivot *rotationPivot = nullptr;
+    CGradePathEditor *gradePathEditor = nullptr;
+    /// The frame rectangle (the extent) and whether it is shown.
+    CDRect extent;
+    bool extentFlag = false;
+    /// The mask document's item list.
+    std::vector<std::unique_ptr<CObject>> items;
     /// Notifications sent, by their number.
     int changes0 = 0;
     int changes1 = 0;

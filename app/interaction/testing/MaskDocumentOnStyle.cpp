@@ -104,6 +104,7 @@ MaskDocumentOnStyle::MaskDocumentOnStyle(const std::filesystem::path &style,
     services.cursorTable = &cursors;
     services.measureLine = &measureLine;
     services.rotationPivot = &pivot;
+    services.gradePathEditor = &pathEditor;
     displayFlags.SetListener(&services);
     cursors.SetOwner(&services);
     showSizesOfFirstTable();

@@ -118,6 +118,9 @@ public:
     {
         CScrollViewEx::ZoomToRect(rect, left, top, right, bottom);
     }
+    DPOINT GetClientCenterPoint() const override { return CScrollViewEx::GetClientCenterPoint(); }
+    void CenterOn(double x, double y) override { CScrollViewEx::CenterOn(x, y); }
+    void InvalidateView() override { Invalidate(true); }
 
     /// Cut, copy and paste: each dispatches its event ("CutSelectedObjects",
     /// "CopySelectedObjects", "PasteObjects") to the task manager; UpdateEditActions enables
