@@ -7,7 +7,6 @@
 #include "app/interaction/DisplayFlags.h"
 #include "app/interaction/FocusManager.h"
 #include "foundation/DRect.h"
-#include "lang/ResourceText.h"
 #include "model/BasePoint.h"
 #include "model/GradeMask.h"
 #include "model/GradeRegion.h"
@@ -142,8 +141,7 @@ CCmdUpdateRectFocusPoints::CCmdUpdateRectFocusPoints()
 {
     Create("UpdateRectFocusPoints");
     SetFlags(false, true, CMT_NO_MODIFY);
-    SetUndoToolTip(morvane::loadString(kTieUndoText));
-    SetRedoToolTip(morvane::loadString(kTieUndoText + 1));
+    SetToolTips(kTieUndoText);
 }
 
 std::unique_ptr<ICommand> CCmdUpdateRectFocusPoints::Clone() const

@@ -5,6 +5,7 @@
 
 #include "app/documents/IDocumentServices.h"
 #include "app/taskdefs/TaskDocument.h"
+#include "app/taskdefs/ViewFunctionCommands.h"
 
 using namespace morvane;
 
@@ -42,12 +43,6 @@ constexpr TransitionRow kMultiSelectionTransitions[] = {
     {"PressActiveState", "OnLButtonUpD", "", "Exit"},
 };
 
-void showFrame(ITask *task, bool show)
-{
-    if (IDocumentServices *services = documentServices(task))
-        services->SetExtentFlag(show);
-}
-
 } // namespace
 
 const ChartDeclaration &CRectangleFrameTask::Chart()
@@ -63,12 +58,13 @@ void CRectangleFrameTask::Define(ITask *task)
 
 void CRectangleFrameTask::OnEnter(ITask *task)
 {
-    showFrame(task, true);
+    if (IDocumentServices *services = documentServices(task))
+        services->SetExtentFlag(true);
 }
 
 void CRectangleFrameTask::OnExit(ITask *task)
 {
-    showFrame(task, false);
+    HideFrameRect(task, nullptr);
 }
 
 const ChartDeclaration &CMultiSelectionTask::Chart()

@@ -246,7 +246,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("AddPointAss"),
     awaitedFunction("UpdateActivePointAssFocus"),
     awaitedFunction("UpdateNoActivePointAssFocus"),
-    awaitedFunction("HideFrameRect"),
+    functionCommand("HideFrameRect", &HideFrameRect),
     awaitedObject("DeleteSelectedItems"),
     awaitedObject("EditPointRules"),
     awaitedObject("AddContourFocusPolyline"),

@@ -170,6 +170,15 @@ bool ChangeViewCenter(ITask *, void *data)
     return true;
 }
 
+bool HideFrameRect(ITask *task, void *)
+{
+    IDocumentServices *services = documentServices(task);
+    if (services == nullptr)
+        return false;
+    services->SetExtentFlag(false);
+    return true;
+}
+
 bool NewGradeMask(ITask *task, void *)
 {
     bool agreed = false;

@@ -39,6 +39,8 @@ bool ShowMaskRegions(ITask *task, void *data);
 /// where the button went down, so that the point pressed follows the pointer, and repaints it.
 /// False without a record or its view.
 bool ChangeViewCenter(ITask *task, void *data);
+/// Hides the document's frame rectangle (its listeners hear of it only when it was shown). True.
+bool HideFrameRect(ITask *task, void *data);
 /// Offers to save the mask ("SaveModifiedMask", no data, with task events held back while it
 /// asks); when that answers true, empties the mask. Answers what "SaveModifiedMask" answered
 /// (false without it). Registered with CMT_NEW_HISTORY: a run that answers true empties the

@@ -45,7 +45,7 @@ const std::vector<std::string_view> kAwaitedCommands = {
     "FlipObjectList", "RotateObjectList", "MoveSelectedItems", "CopySelectedObjects",
     "PasteObjects", "CutSelectedObjects", "UpdateActiveSizePathFocused", "AddTwoPointsPolyline",
     "AutoSelectNextContourLine", "AddPointAss", "UpdateActivePointAssFocus",
-    "UpdateNoActivePointAssFocus", "HideFrameRect", "DeleteSelectedItems", "EditPointRules",
+    "UpdateNoActivePointAssFocus", "DeleteSelectedItems", "EditPointRules",
     "AddContourFocusPolyline", "RotateSelectedItems",
 };
 

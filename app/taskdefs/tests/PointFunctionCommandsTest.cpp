@@ -252,3 +252,16 @@ TEST_F(PointFunctionCommandsTest, ViewCentreFollowsThePointerBackToThePress)
     expectPoint(view.centre, {102, 104});
     EXPECT_EQ(view.repaints, 1);
 }
+
+TEST_F(PointFunctionCommandsTest, HidingTheFrameKeepsItsRectangle)
+{
+    document.services.SetExtent(kFar, 0, kFar + 40, 30);
+    document.services.SetExtentFlag(true);
+    for (int time = 0; time < 2; ++time) {
+        EXPECT_TRUE(run("HideFrameRect", nullptr));
+        EXPECT_FALSE(document.services.extentFlag);
+    }
+    CDRect frame;
+    document.services.GetExtent(frame);
+    EXPECT_DOUBLE_EQ(frame.maxX, kFar + 40);
+}

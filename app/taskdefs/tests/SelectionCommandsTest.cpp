@@ -10,6 +10,7 @@
 #include "app/interaction/MultiFocusObject.h"
 #include "model/Contour.h"
 #include "model/GradeRegion.h"
+#include "model/MaskPoint.h"
 #include "model/MaskContour.h"
 
 #include <gtest/gtest.h>
@@ -461,4 +462,30 @@ TEST_F(SelectionCommandsTest, OneKindOfPatternsIsAlwaysShown)
     EXPECT_TRUE(document.services.IsEditMode());
     EXPECT_TRUE(run("SetEditMaskPatterns", hide));
     EXPECT_FALSE(document.services.IsEditMode());
+}
+
+TEST_F(SelectionCommandsTest, FrameTiesTheActivePointToTheInputPointsInsideOnce)
+{
+    CInputPattern *input = document.style().inputPatterns().GetPatternAt(0);
+    input->SetFlagged();
+    CPtrCollection<CBasePoint> inside;
+    input->AppendGradePoints(inside);
+    ASSERT_GT(inside.GetCount(), 0);
+    const CDRect bounds = input->GetAbsRect(nullptr);
+    mouse.pressPosition = {bounds.minX - 1, bounds.minY - 1};
+    mouse.position = {bounds.maxX + 1, bounds.maxY + 1};
+    run("InitializeFrameRect", &mouse);
+
+    // No active grade point: nothing to tie.
+    EXPECT_FALSE(run("UpdateRectFocusPoints", nullptr));
+    IMaskPoint *maskPoint = square->GetBasePointAt(0)->GetMaskPoint();
+    ASSERT_NE(maskPoint, nullptr);
+    EXPECT_EQ(maskPoint->GetAssociationCount(), 0);
+
+    document.focus.SetActivePoint(square->GetBasePointAt(0));
+    for (int time = 0; time < 2; ++time) {
+        SCOPED_TRACE(time);
+        EXPECT_TRUE(run("UpdateRectFocusPoints", nullptr));
+        EXPECT_EQ(maskPoint->GetAssociationCount(), inside.GetCount());
+    }
 }

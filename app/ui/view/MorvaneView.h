@@ -120,7 +120,8 @@ public:
     }
     DPOINT GetClientCenterPoint() const override { return CScrollViewEx::GetClientCenterPoint(); }
     void CenterOn(double x, double y) override { CScrollViewEx::CenterOn(x, y); }
-    void InvalidateView() override { Invalidate(true); }
+    /// Repaints the whole window without erasing it first.
+    void InvalidateView() override { Invalidate(false); }
 
     /// Cut, copy and paste: each dispatches its event ("CutSelectedObjects",
     /// "CopySelectedObjects", "PasteObjects") to the task manager; UpdateEditActions enables
