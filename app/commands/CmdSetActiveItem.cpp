@@ -20,12 +20,6 @@ bool isUnplacedInputPattern(CPattern *pattern)
     return input != nullptr && !input->IsFlagged();
 }
 
-int selectionMode(IDocumentServices &document)
-{
-    const CInteractionModes *modes = document.GetInteractionModes();
-    return modes != nullptr ? modes->GetSelectionMode() : 0;
-}
-
 } // namespace
 
 CCmdSetActiveItem::CCmdSetActiveItem()
@@ -67,7 +61,7 @@ bool CCmdSetActiveItem::IsEnabled(void *data)
         return false;
     }
     const bool nestedPasses = object->GetSubObjectType() != CFocusObject::kPoint ||
-                              selectionMode(*document) == 1;
+                              morvane::selectionMode(*document) == 1;
     CPattern *pattern = object->GetPattern();
     if (!nestedPasses || pattern == nullptr)
         return false;
@@ -105,7 +99,7 @@ bool CCmdSetActiveObject::OnExecute(void *)
     const CFocusObject &focused = *focus->GetFocusObject();
     const std::unique_ptr<CFocusObject> active = MakeActiveCopy(focused);
     RunCommand("SetActiveItem", active.get());
-    if (selectionMode(*GetDocument()) != 1)
+    if (morvane::selectionMode(*GetDocument()) != 1)
         return true;
     if (GetTaskManager()->GetTaskStatus("IdleTask") == TS_ACTIVE)
         focus->ActivateNearestPoint(focused.GetHitPosition());

@@ -3,17 +3,45 @@
 #include "app/commands/DocCommand.h"
 
 #include "app/documents/IDocumentServices.h"
+#include "app/interaction/InteractionModes.h"
 #include "app/tables/MeasureTableDoc.h"
 #include "lang/ResourceText.h"
+#include "model/Pattern.h"
 #include "tasks/ITask.h"
 #include "tasks/TaskManager.h"
 
-IDocumentServices *CDocCommand::GetDocument() const
+namespace morvane {
+
+IDocumentServices *commandDocument(const CBaseCommand &command)
 {
-    const ITask *task = GetTask();
+    const ITask *task = command.GetTask();
     if (task == nullptr || task->GetTaskManager() == nullptr)
         return nullptr;
     return static_cast<IDocumentServices *>(task->GetTaskManager()->GetDataObject());
+}
+
+int selectionMode(IDocumentServices &document)
+{
+    const CInteractionModes *modes = document.GetInteractionModes();
+    return modes != nullptr ? modes->GetSelectionMode() : 0;
+}
+
+bool isPatternEditable(IDocumentServices &document, CPattern *pattern)
+{
+    return pattern != nullptr && (!pattern->IsMaskPattern() || document.IsEditMode());
+}
+
+void setCommandToolTips(CBaseCommand &command, uint32_t undoTextId)
+{
+    command.SetUndoToolTip(loadString(undoTextId));
+    command.SetRedoToolTip(loadString(undoTextId + 1));
+}
+
+} // namespace morvane
+
+IDocumentServices *CDocCommand::GetDocument() const
+{
+    return morvane::commandDocument(*this);
 }
 
 void *CDocCommand::GetCurrentTableObject(IDocumentServices &document)
@@ -51,8 +79,7 @@ void CDocCommand::SetFlags(bool addToHistory, bool repeat, COMMAND_MODIFY_TYPE m
 
 void CDocCommand::SetToolTips(uint32_t undoTextId)
 {
-    SetUndoToolTip(morvane::loadString(undoTextId));
-    SetRedoToolTip(morvane::loadString(undoTextId + 1));
+    morvane::setCommandToolTips(*this, undoTextId);
 }
 
 bool CDocCommand::HasActiveMask() const

@@ -8,7 +8,24 @@
 #include <string>
 
 class CFocusManager;
+class CPattern;
 class IDocumentServices;
+
+namespace morvane {
+
+/// The data object of the command's task's manager (the main document's services); null
+/// without a task.
+IDocumentServices *commandDocument(const CBaseCommand &command);
+/// The selection mode of the document's interaction modes; 0 without them.
+int selectionMode(IDocumentServices &document);
+/// Whether the pattern may be changed: an input pattern always, a mask pattern while the
+/// document edits mask patterns; false for null.
+bool isPatternEditable(IDocumentServices &document, CPattern *pattern);
+/// Both tool tips of the command from the language library: the undo tip's text id, the redo
+/// tip's the next one.
+void setCommandToolTips(CBaseCommand &command, uint32_t undoTextId);
+
+} // namespace morvane
 
 /// A command of a grade-mask document. Every mask's task manager has the main document's
 /// services as its data object, so a command reaches the document through its task.

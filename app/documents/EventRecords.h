@@ -40,18 +40,13 @@ struct MouseEventFields
 inline constexpr uint32_t kMouseShift = 0x0004;
 inline constexpr uint32_t kMouseControl = 0x0008;
 
-/// The data of "OnLButtonDownD", "OnMouseMoveD", "OnLButtonUpD" and "OnRButtonUpD".
+/// The data of "OnLButtonDownD", "OnMouseMoveD", "OnLButtonUpD" and "OnRButtonUpD", and of
+/// "MoveSelectedItems", which moves the selection by position less previousPosition.
 struct VIEW_MOUSE_PARAM : MouseEventFields
 {
-    /// The pointer at the previous "OnMouseMoveD".
+    /// The pointer at the previous "OnMouseMoveD" (for the first move of a drag, the focus
+    /// position where the button went down).
     DPOINT previousPosition;
-};
-
-/// The data of "MoveSelectedItems": a mouse record's fields, then the focus position in place of
-/// the previous pointer.
-struct MoveRecord : MouseEventFields
-{
-    DPOINT focusPosition;
 };
 
 /// The data of "OnKeyDown" and "OnKeyUp": the key as the platform's virtual key code, and the
@@ -95,6 +90,17 @@ struct SELECTION_REQUEST
     /// three in that order, 4 the focus objects of oItems.
     int32_t nKind = 0;
     /// The focus objects of kind 4, not owned.
+    std::vector<CFocusObject *> oItems;
+};
+
+/// The data of "RotateObjectList" and "RotateItem".
+struct ROTATE_REQUEST
+{
+    /// Degrees.
+    double dAngle = 0.0;
+    /// Add the angle to each item's own angle (else set it).
+    bool bRelative = false;
+    /// The focus objects to turn, not owned ("RotateItem" turns the first).
     std::vector<CFocusObject *> oItems;
 };
 

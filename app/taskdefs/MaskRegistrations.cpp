@@ -8,18 +8,26 @@
 #include "app/commands/CmdAssociateSelectedPatterns.h"
 #include "app/commands/CmdAutoPlacePatterns.h"
 #include "app/commands/CmdClearPatternsGrading.h"
+#include "app/commands/CmdClipboardCommands.h"
+#include "app/commands/CmdCopyPatternsToMask.h"
+#include "app/commands/CmdDeleteSelectedItems.h"
 #include "app/commands/CmdFindFocusObject.h"
 #include "app/commands/CmdLoadMask.h"
+#include "app/commands/CmdPlacePatterns.h"
 #include "app/commands/CmdRecalculateGrading.h"
 #include "app/commands/CmdSaveGradeMask.h"
 #include "app/commands/CmdSaveModifiedMask.h"
+#include "app/commands/CmdSelectionTransforms.h"
 #include "app/commands/CmdSetActiveItem.h"
 #include "app/commands/CmdSetInteractiveMode.h"
+#include "app/commands/CmdSetMaskCenter.h"
 #include "app/commands/CmdSetPointFilter.h"
 #include "app/commands/CmdShowGrading.h"
 #include "app/commands/CmdShowInputPatterns.h"
 #include "app/commands/CmdUpdateFrameRect.h"
+#include "app/commands/CmdUpdatePattern.h"
 #include "app/commands/CmdZoom.h"
+#include "app/taskdefs/DragTasks.h"
 #include "app/taskdefs/FocusPresetCommands.h"
 #include "app/taskdefs/FrameSelectionTasks.h"
 #include "app/taskdefs/IdleTask.h"
@@ -102,12 +110,12 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("DeleteFormula"),
     awaitedObject("AddFormula"),
     awaitedObject("UpdateFormula"),
-    awaitedObject("MovePattern"),
-    awaitedObject("ChangePatternPosition"),
-    awaitedObject("RotatePattern"),
-    awaitedObject("ChangePatternAngle"),
-    awaitedObject("FlipPattern"),
-    awaitedObject("MovePatternPivotPoint"),
+    commandObject<CCmdMovePattern>("MovePattern"),
+    commandObject<CCmdChangePatternPosition>("ChangePatternPosition"),
+    commandObject<CCmdRotatePattern>("RotatePattern"),
+    commandObject<CCmdChangePatternAngle>("ChangePatternAngle"),
+    commandObject<CCmdFlipPattern>("FlipPattern"),
+    commandObject<CCmdMovePatternPivotPoint>("MovePatternPivotPoint"),
     awaitedObject("MoveRegion"),
     awaitedObject("RotateRegion"),
     awaitedObject("FlipRegion"),
@@ -118,12 +126,12 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("AddNullRegion"),
     awaitedObject("UpdateRectRegion"),
     awaitedObject("UpdateRectRegionV"),
-    awaitedObject("MoveMaskCenter"),
-    awaitedObject("PlacePattern"),
-    awaitedObject("UnPlacePattern"),
+    commandObject<CCmdMoveMaskCenter>("MoveMaskCenter"),
+    commandObject<CCmdPlacePattern>("PlacePattern"),
+    commandObject<CCmdUnPlacePattern>("UnPlacePattern"),
     commandObject<CCmdLoadMask>("LoadMask"),
-    awaitedObject("PlaceAllPatterns"),
-    awaitedObject("UnplaceAllPatterns"),
+    commandObject<CCmdPlaceAllPatterns>("PlaceAllPatterns"),
+    commandObject<CCmdUnplaceAllPatterns>("UnplaceAllPatterns"),
     awaitedObject("LimitLeft"),
     awaitedObject("LimitRight"),
     awaitedObject("LimitHeight"),
@@ -132,18 +140,18 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("UnlimitHeight"),
     awaitedObject("UpdateRegion"),
     commandObject<CCmdFindFocusObject>("FindFocusObject"),
-    awaitedObject("SetMaskCenter"),
-    awaitedObject("UpdatePattern"),
+    commandObject<CCmdSetMaskCenter>("SetMaskCenter"),
+    commandObject<CCmdUpdatePattern>("UpdatePattern"),
     functionCommand("SetCapture", &SetCapture),
     functionCommand("ReleaseCapture", &ReleaseCapture),
     functionCommand("SaveRegionDelta", &SaveRegionDelta),
     functionCommand("SaveFirstPointDelta", &SaveFirstPointDelta),
-    awaitedObject("CopyPatternToMask"),
-    awaitedObject("CopyPatternsToMask"),
-    awaitedObject("DeletePatternFromMask"),
-    awaitedObject("DeletePatternsFromMask"),
+    commandObject<CCmdCopyPatternToMask>("CopyPatternToMask"),
+    commandObject<CCmdCopyPatternsToMask>("CopyPatternsToMask"),
+    commandObject<CCmdDeletePatternFromMask>("DeletePatternFromMask"),
+    commandObject<CCmdDeletePatternsFromMask>("DeletePatternsFromMask"),
     commandObject<CCmdSaveGradeMask>("SaveGradeMask"),
-    awaitedObject("MovePatternToFocusPoint"),
+    commandObject<CCmdMovePatternToFocusPoint>("MovePatternToFocusPoint"),
     commandObject<CCmdFindFocusLine>("FindFocusLine"),
     functionCommand("UpdateMeasure", &UpdateMeasure),
     functionCommand("InitMeasureObject", &InitMeasureObject),
@@ -174,8 +182,8 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("UpdatePathGrading"),
     commandObject<CCmdSetEditMaskPatterns>("SetEditMaskPatterns"),
     commandObject<CCmdSetInteractiveMode>("SetInteractiveMode"),
-    awaitedObject("PlaceSelectedPatterns"),
-    awaitedObject("UnplaceSelectedPatterns"),
+    commandObject<CCmdPlaceSelectedPatterns>("PlaceSelectedPatterns"),
+    commandObject<CCmdUnplaceSelectedPatterns>("UnplaceSelectedPatterns"),
     commandObject<CCmdAssociatePatternPoints>("AssociatePatternPoints"),
     commandObject<CCmdAssociatePattern>("AssociatePattern"),
     commandObject<CCmdAssociateSelectedPatterns>("AssociateSelectedPatterns"),
@@ -215,7 +223,7 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("ClosePolyline"),
     awaitedObject("UpdateAssRule"),
     awaitedObject("UpdatePointAss"),
-    awaitedObject("RotateItem"),
+    commandObject<CCmdRotateItem>("RotateItem"),
     commandObject<CCmdRemoveFocusFromSelection>("RemoveFocusFromSelection"),
     commandObject<CCmdAddFocusToSelection>("AddFocusToSelection"),
     awaitedObject("CopyFocusPolyline"),
@@ -225,18 +233,18 @@ constexpr MaskCommandEntry kCommands[] = {
     functionCommand("UpdateFMActivePolylines", &UpdateFMActivePolylines),
     awaitedObject("AddFocusPolyline"),
     commandObject<CCmdAddToSelection>("AddToSelection"),
-    awaitedObject("FlipObjectList"),
-    awaitedObject("RotateObjectList"),
-    awaitedObject("MoveSelectedItems"),
+    commandObject<CCmdFlipObjectList>("FlipObjectList"),
+    commandObject<CCmdRotateObjectList>("RotateObjectList"),
+    commandObject<CCmdMoveSelectedItems>("MoveSelectedItems"),
     commandObject<CCmdUpdateFrameRect>("UpdateFrameRect"),
     commandObject<CCmdInitializeFrameRect>("InitializeFrameRect"),
     commandObject<CCmdUpdateSelectionFromFrameRect>("UpdateSelectionFromFrameRect"),
     commandObject<CCmdZoomToRect>("ZoomToRect"),
     commandObject<CCmdZoomOut>("ZoomOut"),
     commandObject<CCmdZoomIn>("ZoomIn"),
-    awaitedObject("CopySelectedObjects"),
-    awaitedObject("PasteObjects"),
-    awaitedObject("CutSelectedObjects"),
+    commandObject<CCmdCopySelectedObjects>("CopySelectedObjects"),
+    commandObject<CCmdPasteObjects>("PasteObjects"),
+    commandObject<CCmdCutSelectedObjects>("CutSelectedObjects"),
     awaitedFunction("UpdateActiveSizePathFocused"),
     commandObject<CCmdClearPatternsGrading>("ClearPatternsGrading"),
     awaitedObject("AddTwoPointsPolyline"),
@@ -247,13 +255,13 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedFunction("UpdateActivePointAssFocus"),
     awaitedFunction("UpdateNoActivePointAssFocus"),
     functionCommand("HideFrameRect", &HideFrameRect),
-    awaitedObject("DeleteSelectedItems"),
+    commandObject<CCmdDeleteSelectedItems>("DeleteSelectedItems"),
     awaitedObject("EditPointRules"),
     awaitedObject("AddContourFocusPolyline"),
     functionCommand("UpdateFMNoActivePolylinesAndPoints", &UpdateFMNoActivePolylinesAndPoints),
     functionCommand("UpdateFMRotateSelection", &UpdateFMRotateSelection),
     functionCommand("UpdateFMPivotPoint", &UpdateFMPivotPoint),
-    awaitedObject("RotateSelectedItems"),
+    commandObject<CCmdRotateSelectedItems>("RotateSelectedItems"),
 };
 
 constexpr MaskTemplateEntry kTemplates[] = {
@@ -272,16 +280,16 @@ constexpr MaskTemplateEntry kTemplates[] = {
     awaitedTemplate("AddRegionVTask"),
     taskTemplate<CRectangleFrameTask>("RectangleFrameTask"),
     taskTemplate<CMultiSelectionTask>("MultiSelectionTask"),
-    awaitedTemplate("MovePivotPointTask"),
+    taskTemplate<CMovePivotPointTask>("MovePivotPointTask"),
     awaitedTemplate("AssociatePointsTask"),
     awaitedTemplate("MoveRegionTask"),
-    awaitedTemplate("MovePatternTask"),
-    awaitedTemplate("RotateSelectionTask"),
+    taskTemplate<CMovePatternTask>("MovePatternTask"),
+    taskTemplate<CRotateSelectionTask>("RotateSelectionTask"),
     taskTemplate<CMoveViewHistoryTask>("MoveViewHistoryTask"),
     taskTemplate<CZoomToRectHistoryTask>("ZoomToRectHistoryTask"),
     awaitedTemplate("AddTwoPointsPolylineTask"),
     taskTemplate<CZoomRectTask>("ZoomRectTask"),
-    awaitedTemplate("MoveSelectionTask"),
+    taskTemplate<CMoveSelectionTask>("MoveSelectionTask"),
     awaitedTemplate("CreateContourTask"),
     awaitedTemplate("CopyPolylineTask"),
     awaitedTemplate("AssociatePointTask"),
@@ -294,7 +302,7 @@ constexpr MaskTemplateEntry kTemplates[] = {
     awaitedTemplate("AddDartsFormulaTask"),
     taskTemplate<CMeasureTask>("MeasureTask"),
     awaitedTemplate("AddRegionTask"),
-    awaitedTemplate("MoveCenterTask"),
+    taskTemplate<CMoveCenterTask>("MoveCenterTask"),
     taskTemplate<IdleTaskDefinition>("IdleTask"),
 };
 

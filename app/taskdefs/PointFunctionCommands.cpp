@@ -86,9 +86,8 @@ bool SaveFirstPointDelta(ITask *task, void *data)
     const VIEW_MOUSE_PARAM *mouse = mouseRecord(data);
     if (focus == nullptr || mouse == nullptr)
         return false;
-    MoveRecord move;
-    static_cast<MouseEventFields &>(move) = *mouse;
-    move.focusPosition = focus->GetFocusPosition();
+    VIEW_MOUSE_PARAM move = *mouse;
+    move.previousPosition = focus->GetFocusPosition();
     return runRegisteredCommand(task, "MoveSelectedItems", &move);
 }
 

@@ -20,7 +20,7 @@ bool SaveRegionInitialRotAngle(ITask *task, void *data);
 /// "dx" and "dy" become where the button went down less the active region's position. False
 /// without an active region.
 bool SaveRegionDelta(ITask *task, void *data);
-/// Runs "MoveSelectedItems" with the move record of the mouse record and the focus position;
+/// Runs "MoveSelectedItems" with the mouse record whose previous pointer is the focus position;
 /// answers what it answers.
 bool SaveFirstPointDelta(ITask *task, void *data);
 /// Runs "FindFocusLine" with the mouse record: the pattern line under the pointer becomes the

@@ -22,17 +22,16 @@ namespace {
 // What is not built yet, in the table's order. A class that lands takes its name off here;
 // the lists are empty when the last of the editing commands has landed.
 const std::vector<std::string_view> kAwaitedCommands = {
-    "DeleteFormula", "AddFormula", "UpdateFormula", "MovePattern", "ChangePatternPosition",
-    "RotatePattern", "ChangePatternAngle", "FlipPattern", "MovePatternPivotPoint", "MoveRegion",
+    "DeleteFormula", "AddFormula", "UpdateFormula",
+    "MoveRegion",
     "RotateRegion", "FlipRegion", "DeleteRegion", "AddRegionH", "AddRegionV", "AddSlopeRegion",
-    "AddNullRegion", "UpdateRectRegion", "UpdateRectRegionV", "MoveMaskCenter", "PlacePattern",
-    "UnPlacePattern", "PlaceAllPatterns", "UnplaceAllPatterns", "LimitLeft", "LimitRight",
-    "LimitHeight", "UnlimitLeft", "UnlimitRight", "UnlimitHeight", "UpdateRegion", "SetMaskCenter",
-    "UpdatePattern", "CopyPatternToMask", "CopyPatternsToMask", "DeletePatternFromMask",
-    "DeletePatternsFromMask", "MovePatternToFocusPoint", "UpdatePointPath", "AddPointPath",
+    "AddNullRegion", "UpdateRectRegion", "UpdateRectRegionV",
+    "LimitLeft", "LimitRight",
+    "LimitHeight", "UnlimitLeft", "UnlimitRight", "UnlimitHeight", "UpdateRegion",
+    "UpdatePointPath", "AddPointPath",
     "DuplicateRegion", "UpdateBiasRegionAngle", "UpdateBiasRegionHeight",
     "ChangeRegionDirectionToParallel", "ClearPointsAssociations", "ActivateNextPatternPoint",
-    "LoadGradePathPoints", "UpdatePathGrading", "PlaceSelectedPatterns", "UnplaceSelectedPatterns",
+    "LoadGradePathPoints", "UpdatePathGrading",
     "ClearSelectedPatternsAssociations", "ClearPatternAssociation", "ClearPatternsAssociation",
     "ClearPointAssociation", "ClearPatternPointsAssociation", "ClearPatternsPointsAssociation",
     "EditPatternsAssociations", "EditPatternPointsAssociations", "EditPointsAssociation",
@@ -40,23 +39,22 @@ const std::vector<std::string_view> kAwaitedCommands = {
     "AddLapelFormula", "EditInputPatternFormula", "UpdateGradePathSize", "AddPointAssociation",
     "AddPointAssList", "ClearInteractiveMode", "UpdatePointGrading", "RemoveLastFocusPoint",
     "UpdateMovement", "MoveFormula", "DeletePoint", "InsertPoint", "CombinePolylinesAtPoint",
-    "SplitPolyline", "ClosePolyline", "UpdateAssRule", "UpdatePointAss", "RotateItem",
+    "SplitPolyline", "ClosePolyline", "UpdateAssRule", "UpdatePointAss",
     "CopyFocusPolyline", "AddFocusPolylineToContour", "DeleteMaskPolyline", "AddFocusPolyline",
-    "FlipObjectList", "RotateObjectList", "MoveSelectedItems", "CopySelectedObjects",
-    "PasteObjects", "CutSelectedObjects", "UpdateActiveSizePathFocused", "AddTwoPointsPolyline",
+    "UpdateActiveSizePathFocused", "AddTwoPointsPolyline",
     "AutoSelectNextContourLine", "AddPointAss", "UpdateActivePointAssFocus",
-    "UpdateNoActivePointAssFocus", "DeleteSelectedItems", "EditPointRules",
-    "AddContourFocusPolyline", "RotateSelectedItems",
+    "UpdateNoActivePointAssFocus", "EditPointRules",
+    "AddContourFocusPolyline",
 };
 
 const std::vector<std::string_view> kAwaitedTemplates = {
     "SelectContourPolylinesTask", "SelectPolylinesTask", "EditPointAssTask", "PathDefinitionTask",
     "AddRegionThreePointsTask", "AddGradeRegionTwoPointsTask", "AddRectangleRegionTask",
-    "AddRegionHTask", "AddRegionVTask", "MovePivotPointTask", "AssociatePointsTask",
-    "MoveRegionTask", "MovePatternTask", "RotateSelectionTask", "AddTwoPointsPolylineTask",
-    "MoveSelectionTask", "CreateContourTask", "CopyPolylineTask", "AssociatePointTask",
+    "AddRegionHTask", "AddRegionVTask", "AssociatePointsTask",
+    "MoveRegionTask", "AddTwoPointsPolylineTask",
+    "CreateContourTask", "CopyPolylineTask", "AssociatePointTask",
     "ModifyGradePointTask", "AddLapelFormulaTask", "ModifyPathGradeTask", "AddPathTask",
-    "ChangeRegionDirectionToParallelTask", "AddDartsFormulaTask", "AddRegionTask", "MoveCenterTask",
+    "ChangeRegionDirectionToParallelTask", "AddDartsFormulaTask", "AddRegionTask",
 };
 
 /// A mask task manager created on document services in memory, keeping its diagnostics.

@@ -57,7 +57,7 @@ protected:
         manager.command(std::make_unique<CCallbackCommand>(
             "MoveSelectedItems",
             [this](ITask *, void *data) {
-                moved = *static_cast<const MoveRecord *>(data);
+                moved = *static_cast<const VIEW_MOUSE_PARAM *>(data);
                 return true;
             },
             nullptr, CMT_NO_MODIFY));
@@ -103,7 +103,7 @@ protected:
     CMaskPattern *square = nullptr;
     CGradeRegion *region = nullptr;
     VIEW_MOUSE_PARAM mouse;
-    MoveRecord moved;
+    VIEW_MOUSE_PARAM moved;
 };
 
 } // namespace
@@ -142,7 +142,7 @@ TEST_F(PointFunctionCommandsTest, FirstPointDeltaMovesTheSelectionWithTheFocusPo
     expectPoint(moved.position, mouse.position);
     expectPoint(moved.pressPosition, mouse.pressPosition);
     EXPECT_EQ(moved.zoom, 2.5);
-    expectPoint(moved.focusPosition, {kFar + 40, 40});
+    expectPoint(moved.previousPosition, {kFar + 40, 40});
 }
 
 TEST_F(PointFunctionCommandsTest, FocusPointsAreCopiedIntoTheItemListAndStartTheMeasureLine)
