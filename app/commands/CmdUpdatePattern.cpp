@@ -111,9 +111,11 @@ bool CCmdUpdatePattern::Apply(const PatternState &state)
     PatternState replaced;
     if (document == nullptr || !ReadPatternState(*document, pattern, replaced))
         return false;
-    pattern->SetPivotPoint(state.oPivotPoint);
+    // The pivot is kept in the pattern's own coordinates: placed first, it would move with the
+    // pattern.
     pattern->SetPatternLocation(state.oPosition.x, state.oPosition.y, state.dAngle,
                                 state.bFlipped);
+    pattern->SetPivotPoint(state.oPivotPoint);
     m_oKept = replaced;
     if (pattern->IsMaskPattern())
         SetCommandModifyType(CMT_MODIFY);

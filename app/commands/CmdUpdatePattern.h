@@ -34,7 +34,7 @@ public:
                                  PatternState &state);
 
 protected:
-    /// Writes state into its pattern (pivot, then position, angle and flip at once) and keeps
+    /// Writes state into its pattern (position, angle and flip at once, then the pivot) and keeps
     /// what it replaced; false without a pattern.
     bool Apply(const PatternState &state);
     /// The pattern given, else the active object's pattern; null when neither.
