@@ -71,6 +71,15 @@ bool refersToPattern(IBaseFormula &formula, CPattern *pattern)
         if (point != nullptr && pattern->FindBasePoint(point) >= 0)
             return true;
     }
+    for (int index : formula.GetIndexPointIndexes()) {
+        const CBasePoint *point = formula.GetIndexPoint(index);
+        if (point != nullptr && pattern->FindBasePoint(point) >= 0)
+            return true;
+    }
+    for (int i = 0; i < pattern->GetBasePointCount(); ++i) {
+        if (formula.UsesPoint(pattern->GetBasePointAt(i)))
+            return true;
+    }
     return false;
 }
 

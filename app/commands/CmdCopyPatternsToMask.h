@@ -72,7 +72,7 @@ public:
 
     /// Whether the formulas and patterns may go: no formula of the manager that is not itself
     /// deleted refers to a deleted formula (IsDependentOn) or to a deleted pattern or one of its
-    /// points. Formulas are asked in manager order, each first about the formulas, then about
+    /// points (among its referenced objects, its index points or the points it reads). Formulas are asked in manager order, each first about the formulas, then about
     /// the patterns; the first that refers to something fills block and the answer is false.
     static bool CanDeleteItems(IFormulaManager &formulas,
                                const CPtrCollection<IBaseFormula> &deletedFormulas,

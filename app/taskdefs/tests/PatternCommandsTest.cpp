@@ -11,6 +11,9 @@
 #include "app/interaction/FocusManager.h"
 #include "app/interaction/MultiFocusObject.h"
 #include "app/interaction/RotationPivot.h"
+#include "formulas/PointFormulaLikePoint.h"
+#include "model/FormulaManager.h"
+#include "model/MaskPoint.h"
 #include "model/GradeRegion.h"
 #include "model/History.h"
 #include "tasks/CallbackCommand.h"
@@ -463,6 +466,33 @@ TEST_F(PatternCommandsTest, DeletingTheSelectionTakesMaskItemsOnlyAndRefusesWhat
     manager.Undo();
     EXPECT_EQ(mask.GetPatternCount(), count);
     EXPECT_GE(mask.FindPattern(other), 0);
+}
+
+TEST_F(PatternCommandsTest, DeletingAPatternAnotherPatternsFormulaReadsIsRefusedWhole)
+{
+    document.services.SetEditMode(true);
+    CMaskPattern *other = placeSquare(mask, "B", {kFar + 100, 0});
+    CFormulaManager &formulas = mask.GetFormulas();
+    auto *formula = static_cast<CPointFormulaLikePoint *>(formulas.AddFormula(
+        formulas.MakePointFormula(CPointFormulaLikePoint::kFormulaType, nullptr,
+                                  static_cast<CMaskPoint *>(other->GetBasePointAt(0)))));
+    formula->SetReferencePoint(static_cast<CMaskPoint *>(square->GetBasePointAt(2)));
+    const int count = mask.GetPatternCount();
+    const int before = steps();
+
+    activate(square, CFocusObject::kPattern);
+    EXPECT_FALSE(run("DeleteSelectedItems"));
+    EXPECT_EQ(mask.GetPatternCount(), count);
+    EXPECT_EQ(steps(), before);
+    ASSERT_EQ(document.services.userInterface.GetMessages().size(), 1u);
+    EXPECT_NE(document.services.userInterface.GetMessages()[0].find("A"), std::string::npos);
+
+    // Deleting both patterns takes the formula with its pattern: nothing that stays needs them.
+    auto both = std::make_unique<CMultiFocusObject>(nullptr);
+    both->Add(CFocusObject::Create(square, CFocusObject::kPattern));
+    both->Add(CFocusObject::Create(other, CFocusObject::kPattern));
+    EXPECT_TRUE(run("DeleteSelectedItems", both.get()));
+    EXPECT_EQ(mask.GetPatternCount(), count - 2);
 }
 
 TEST_F(PatternCommandsTest, PasteSelectsExactlyThePastedItemsAndOneUndoRemovesThem)
