@@ -160,6 +160,19 @@ TEST_F(PatternCommandsTest, PlacingAListPlacesOnlyWhatIsOffTheMaskAndAllFollowTh
     EXPECT_FALSE(enabled("UnPlacePattern"));
 }
 
+TEST_F(PatternCommandsTest, PickingAPatternOffTheMaskPlacesItFirst)
+{
+    input(0).ClearFlagged();
+    const std::unique_ptr<CFocusObject> picked =
+        CFocusObject::Create(&input(0), CFocusObject::kPattern);
+    ASSERT_TRUE(enabled("SetActiveItem", picked.get()));
+    ASSERT_TRUE(run("SetActiveItem", picked.get()));
+    EXPECT_TRUE(input(0).IsFlagged());
+    EXPECT_TRUE(document.focus.GetActiveObject()->RefersTo(&input(0)));
+    manager.Undo();
+    EXPECT_FALSE(input(0).IsFlagged());
+}
+
 TEST_F(PatternCommandsTest, RunsInARowKeepTheFirstAndLatestStepOfCommandsThatDoNotRepeat)
 {
     CPtrCollection<CPattern> first;
