@@ -17,6 +17,23 @@ std::filesystem::path programFolder()
     return error ? std::filesystem::current_path() : program.parent_path();
 }
 
+/// Appends the item at its depth below the last items of the menu.
+void addMenuItem(std::vector<MenuItem> &menu, const LanguageMenuItem &item)
+{
+    std::vector<MenuItem> *level = &menu;
+    for (uint32_t depth = 0; depth < item.m_nDepth && !level->empty(); ++depth)
+        level = &level->back().m_aItems;
+    level->push_back({item.m_nCommandId, item.m_pText ? item.m_pText : "", {}});
+}
+
+template <class Function, class Row>
+const Row *optionalTable(void *handle, const char *symbol, size_t &count)
+{
+    const auto function = reinterpret_cast<Function>(::dlsym(handle, symbol));
+    count = 0;
+    return function ? function(&count) : nullptr;
+}
+
 } // namespace
 
 const DialogItem *DialogTemplate::FindItem(uint32_t controlId) const
@@ -84,14 +101,23 @@ bool CLanguageLibrary::Open(const std::filesystem::path &file)
             dialog.m_aItems.push_back({text.m_nControlId, text.m_pText});
     }
 
-    const auto images = reinterpret_cast<LanguageImagesFunction>(
-        ::dlsym(handle, kLanguageImagesSymbol));
-    const LanguageImage *imageTable = images ? images(&count) : nullptr;
+    const LanguageImage *imageTable =
+        optionalTable<LanguageImagesFunction, LanguageImage>(handle, kLanguageImagesSymbol, count);
     for (size_t i = 0; imageTable != nullptr && i < count; ++i) {
         const LanguageImage &image = imageTable[i];
         m_oImages[image.m_nId] = {std::string(image.m_pData, image.m_nSize), image.m_nHotX,
                                   image.m_nHotY};
     }
+
+    const LanguageMenuItem *menuTable = optionalTable<LanguageMenusFunction, LanguageMenuItem>(
+        handle, kLanguageMenusSymbol, count);
+    for (size_t i = 0; menuTable != nullptr && i < count; ++i)
+        addMenuItem(m_oMenus[menuTable[i].m_nMenuId], menuTable[i]);
+    const LanguageToolbarButton *toolbarTable =
+        optionalTable<LanguageToolbarsFunction, LanguageToolbarButton>(
+            handle, kLanguageToolbarsSymbol, count);
+    for (size_t i = 0; toolbarTable != nullptr && i < count; ++i)
+        m_oToolbars[toolbarTable[i].m_nToolbarId].push_back(toolbarTable[i].m_nCommandId);
 
     m_pHandle = handle;
     m_oLoadedFile = file;
@@ -109,6 +135,8 @@ bool CLanguageLibrary::FreeLanguageLibrary()
     m_oStrings.clear();
     m_oDialogs.clear();
     m_oImages.clear();
+    m_oMenus.clear();
+    m_oToolbars.clear();
     if (g_pCurrent == this)
         g_pCurrent = nullptr;
     return true;
@@ -130,6 +158,18 @@ const LanguageImageData *CLanguageLibrary::GetImage(uint32_t id) const
 {
     const auto found = m_oImages.find(id);
     return found == m_oImages.end() ? nullptr : &found->second;
+}
+
+std::vector<MenuItem> CLanguageLibrary::GetMenu(uint32_t id) const
+{
+    const auto found = m_oMenus.find(id);
+    return found == m_oMenus.end() ? std::vector<MenuItem>() : found->second;
+}
+
+std::vector<uint32_t> CLanguageLibrary::GetToolbar(uint32_t id) const
+{
+    const auto found = m_oToolbars.find(id);
+    return found == m_oToolbars.end() ? std::vector<uint32_t>() : found->second;
 }
 
 const CLanguageLibrary *CLanguageLibrary::GetCurrent()

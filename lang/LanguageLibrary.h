@@ -26,6 +26,17 @@ struct DialogTemplate
     const DialogItem *FindItem(uint32_t controlId) const;
 };
 
+/// One item of a menu: a command, a separator (command id 0, no text) or a submenu (command id
+/// 0 with a text, its items in m_aItems).
+struct MenuItem
+{
+    uint32_t m_nCommandId = 0;
+    std::string m_sText;
+    std::vector<MenuItem> m_aItems;
+
+    bool IsSeparator() const { return m_nCommandId == 0 && m_sText.empty(); }
+};
+
 /// An image of the language library: the bytes of its image file and a cursor's hot spot.
 struct LanguageImageData
 {
@@ -74,6 +85,12 @@ public:
     DialogTemplate GetDialog(uint32_t id) const;
     /// The image of that id; null when the library has none.
     const LanguageImageData *GetImage(uint32_t id) const;
+    /// The drop-down menus of the menu resource, in order; empty when the library has none of
+    /// that id.
+    std::vector<MenuItem> GetMenu(uint32_t id) const;
+    /// The command ids of the toolbar's buttons, 0 for a separator; empty when the library has
+    /// none of that id.
+    std::vector<uint32_t> GetToolbar(uint32_t id) const;
 
     /// The library loaded last and not freed since, or null.
     static const CLanguageLibrary *GetCurrent();
@@ -87,4 +104,6 @@ private:
     std::unordered_map<uint32_t, std::string> m_oStrings;
     std::unordered_map<uint32_t, DialogTemplate> m_oDialogs;
     std::unordered_map<uint32_t, LanguageImageData> m_oImages;
+    std::unordered_map<uint32_t, std::vector<MenuItem>> m_oMenus;
+    std::unordered_map<uint32_t, std::vector<uint32_t>> m_oToolbars;
 };

@@ -42,3 +42,29 @@ inline constexpr const char *kLanguageImagesSymbol = "morvane_language_images";
 using LanguageStringsFunction = const LanguageString *(*)(size_t *count);
 using LanguageDialogsFunction = const LanguageDialogText *(*)(size_t *count);
 using LanguageImagesFunction = const LanguageImage *(*)(size_t *count);
+
+/// One item of a menu resource, in menu order. Depth 0 is a drop-down menu of the menu bar;
+/// an item of depth d belongs to the last item of depth d - 1 before it, which is then a
+/// submenu. An item with command id 0 and no text is a separator; one with command id 0 and a
+/// text opens a submenu.
+struct LanguageMenuItem
+{
+    uint32_t m_nMenuId;
+    uint32_t m_nDepth;
+    uint32_t m_nCommandId;
+    const char *m_pText;
+};
+
+/// One button of a toolbar resource, in order; command id 0 is a separator.
+struct LanguageToolbarButton
+{
+    uint32_t m_nToolbarId;
+    uint32_t m_nCommandId;
+};
+
+/// Optional: a library without menus or toolbars is a language library still.
+inline constexpr const char *kLanguageMenusSymbol = "morvane_language_menus";
+inline constexpr const char *kLanguageToolbarsSymbol = "morvane_language_toolbars";
+
+using LanguageMenusFunction = const LanguageMenuItem *(*)(size_t *count);
+using LanguageToolbarsFunction = const LanguageToolbarButton *(*)(size_t *count);

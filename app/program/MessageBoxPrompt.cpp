@@ -1,0 +1,29 @@
+// Morvane program.
+// The program's reports and questions, shown in message boxes.
+#include "app/program/MessageBoxPrompt.h"
+
+#include "lang/ResourceText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QString caption()
+{
+    const std::string title = morvane::loadString(61279);
+    return QString::fromStdString(title.empty() ? "Morvane" : title);
+}
+
+} // namespace
+
+void CMessageBoxPrompt::ReportProblem(const std::string &text)
+{
+    QMessageBox::warning(QApplication::activeWindow(), caption(), QString::fromStdString(text));
+}
+
+bool CMessageBoxPrompt::AskYesNo(const std::string &text)
+{
+    return QMessageBox::question(QApplication::activeWindow(), caption(),
+                                 QString::fromStdString(text)) == QMessageBox::Yes;
+}
