@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <iostream>
+
 namespace {
 
 QString caption()
@@ -17,13 +19,26 @@ QString caption()
 
 } // namespace
 
+bool CMessageBoxPrompt::HasScreen()
+{
+    return QGuiApplication::platformName() != "offscreen";
+}
+
 void CMessageBoxPrompt::ReportProblem(const std::string &text)
 {
+    if (!HasScreen()) {
+        std::cerr << text << "\n";
+        return;
+    }
     QMessageBox::warning(QApplication::activeWindow(), caption(), QString::fromStdString(text));
 }
 
 bool CMessageBoxPrompt::AskYesNo(const std::string &text)
 {
+    if (!HasScreen()) {
+        std::cerr << text << " Yes\n";
+        return true;
+    }
     return QMessageBox::question(QApplication::activeWindow(), caption(),
                                  QString::fromStdString(text)) == QMessageBox::Yes;
 }

@@ -181,7 +181,7 @@ bool CMorvaneApp::LoadLanguageLibrary()
     // No language library: the message is the program's own. Without a screen (the offscreen
     // platform) nobody could close a message box.
     std::cerr << CLanguageLibrary::kLoadFailedMessage << "\n" << m_oLanguage.GetFailureReason();
-    if (QGuiApplication::platformName() != "offscreen")
+    if (CMessageBoxPrompt::HasScreen())
         QMessageBox::critical(nullptr, "Morvane", CLanguageLibrary::kLoadFailedMessage);
     return false;
 }

@@ -96,6 +96,12 @@ CMainFrame::CMainFrame(CMorvaneDoc &document, IGradingMessages &prompt, QWidget 
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
+    // A window that ends without closing (the program ends on a critical error) still lets go
+    // of the document, which outlives it.
+    if (m_bConnected) {
+        UnregisterListeners(m_rDocument.GetListenerList());
+        m_rDocument.ConnectToFrame(nullptr);
+    }
 }
 
 void CMainFrame::CreateToolBars()
@@ -207,6 +213,7 @@ void CMainFrame::ConnectDocument()
 {
     m_rDocument.ConnectToFrame(this);
     RegisterListeners(m_rDocument.GetListenerList(), m_rDocument.GetEventHandler());
+    m_bConnected = true;
 }
 
 std::vector<CEventMap *> CMainFrame::GetListeners()
@@ -416,5 +423,6 @@ bool CMainFrame::RunCloseSequence()
         return false;
     SaveFrameState();
     UnregisterListeners(m_rDocument.GetListenerList());
+    m_bConnected = false;
     return true;
 }

@@ -187,6 +187,7 @@ private:
     CSecondDockBar *m_pSecondBar = nullptr;
     QString m_sAppTitle;
     bool m_bClosing = false;
+    bool m_bConnected = false;
     std::vector<RefreshEntry> m_aRefreshList;
     std::vector<IdleHook> m_aIdleHooks;
     CCommandTable m_oCommands;
