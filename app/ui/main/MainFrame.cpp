@@ -17,6 +17,8 @@
 #include "lang/LanguageLibrary.h"
 #include "lang/ResourceText.h"
 #include "model/GradeMask.h"
+#include "platform/brismond/IBrismond.h"
+#include "sources/grade-model/IGradeModel.h"
 #include "model/MorvaneException.h"
 #include "tasks/Task.h"
 #include "tasks/TaskManager.h"
@@ -238,21 +240,27 @@ void CMainFrame::UnregisterListeners(CListenerList &list)
 
 void CMainFrame::InitSession(int kind, const std::string &startPath)
 {
-    (void)startPath;
-    ApplyStartKind(kind);
+    if (kind == GMK_CLIENT_PROGRAM)
+        StartClientProgramModel(startPath);
 }
 
-void CMainFrame::ApplyStartKind(int kind)
+void CMainFrame::StartClientProgramModel(const std::string &file)
 {
-    if (kind != GMK_CLIENT_PROGRAM)
-        return;
     PruneClientMenus();
     IGradeModel *model = nullptr;
-    if (!GetGradeModel(kind, &model)) {
+    if (!GetGradeModel(GMK_CLIENT_PROGRAM, &model)) {
         m_rPrompt.ReportProblem(GetGradeModelLoadError());
         return;
     }
-    m_rDocument.SetGradeModel(model, kind);
+    const GM_ERROR code = model->Initialize(file);
+    if (code != GM_NO_ERROR) {
+        m_rPrompt.ReportProblem("The client program's model does not start on '" + file +
+                                "' (error " + std::to_string(static_cast<int>(code)) + ")");
+        CheckGradeModelError(GMK_CLIENT_PROGRAM, model);
+        return;
+    }
+    model->OnAttach(&m_rDocument.GetTableSet()->GetGradeData());
+    m_rDocument.SetGradeModel(model, GMK_CLIENT_PROGRAM);
 }
 
 void CMainFrame::PruneClientMenus()

@@ -173,7 +173,9 @@ private:
     bool IsDeliveredKey(QObject *watched) const;
     /// Asks to save what changed and closes as the user asked; false when closing stops.
     bool RunCloseSequence();
-    void ApplyStartKind(int kind);
+    /// The grade model of the client program, initialised with file; reported and left out
+    /// when it cannot be had or does not start.
+    void StartClientProgramModel(const std::string &file);
     QSettings &Profile();
 
     CMorvaneDoc &m_rDocument;
