@@ -61,6 +61,19 @@ void FrameTasks::RegisterCommands()
     }
 }
 
+void FrameTasks::AddWaitingState(ITask *task)
+{
+    task->AddEntryState("Entry", 0);
+    task->AddFinalState("Exit", 1);
+    task->AddState("Waiting", 2);
+    task->AddTransition("Entry", "", "", "Waiting", morvane::makeTransitionId());
+    for (const std::string &event : m_aEvents) {
+        const std::string id = morvane::makeTransitionId();
+        task->AddTransition("Waiting", event, "", "", id);
+        task->SetTransitionCommand(id, event);
+    }
+}
+
 void FrameTasks::RegisterTaskTemplates()
 {
     SetMainTask("Main");
@@ -68,17 +81,18 @@ void FrameTasks::RegisterTaskTemplates()
                         for (const char *name : {"shift", "control"})
                             task->GetAttributes()->AddVariable(name, "-1",
                                                                morvane::kVisibleWritable);
+                        if (m_sSubTask.empty()) {
+                            AddWaitingState(task);
+                            return;
+                        }
                         task->AddEntryState("Entry", 0);
                         task->AddFinalState("Exit", 1);
-                        task->AddState("Waiting", 2);
-                        task->AddTransition("Entry", "", "", "Waiting",
+                        task->AddSubTask(m_sSubTask, "Inner", 2);
+                        task->AddTransition("Entry", "", "", m_sSubTask,
                                             morvane::makeTransitionId());
-                        for (const std::string &event : m_aEvents) {
-                            const std::string id = morvane::makeTransitionId();
-                            task->AddTransition("Waiting", event, "", "", id);
-                            task->SetTransitionCommand(id, event);
-                        }
                     }));
+    AddTaskTemplate("Inner", std::make_unique<ChartDefinition>(
+                                 [this](ITask *task) { AddWaitingState(task); }));
 }
 
 } // namespace testframe

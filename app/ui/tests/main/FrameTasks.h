@@ -27,7 +27,10 @@ struct TakenEvent
 class FrameTasks : public CMaskTaskManager
 {
 public:
-    explicit FrameTasks(std::vector<std::string> events) : m_aEvents(std::move(events)) {}
+    /// With a sub-task name, "Main" runs a sub-task of that name that waits for the events.
+    explicit FrameTasks(std::vector<std::string> events, std::string subTask = {})
+        : m_aEvents(std::move(events)), m_sSubTask(std::move(subTask))
+    {}
 
     std::vector<std::string> names() const;
 
@@ -41,7 +44,10 @@ protected:
 private:
     int mainVariable(const char *name) const;
 
+    void AddWaitingState(ITask *task);
+
     std::vector<std::string> m_aEvents;
+    std::string m_sSubTask;
 };
 
 } // namespace testframe

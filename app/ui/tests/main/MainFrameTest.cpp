@@ -19,6 +19,8 @@
 #include "app/ui/main/VirtualKeys.h"
 #include "app/ui/options/Options.h"
 #include "lang/LanguageLibrary.h"
+#include "model/InputPoint.h"
+#include "model/MaskPoint.h"
 #include "tasks/Task.h"
 #include "tasks/UndoGroup.h"
 
@@ -65,12 +67,12 @@ protected:
     }
 
     /// A new active mask whose task manager takes the events.
-    FrameTasks &activeMask(std::vector<std::string> events)
+    FrameTasks &activeMask(std::vector<std::string> events, std::string subTask = {})
     {
         FrameTasks *made = nullptr;
         CGradeMaskDocArray &masks = *m_doc.GetMaskDocs();
-        masks.SetTaskManagerFactory([&made, events] {
-            auto tasks = std::make_unique<FrameTasks>(events);
+        masks.SetTaskManagerFactory([&made, events, subTask] {
+            auto tasks = std::make_unique<FrameTasks>(events, subTask);
             made = tasks.get();
             return tasks;
         });
@@ -493,9 +495,38 @@ TEST_F(MainFrameTest, TheStatusBarShowsTheDocumentsTextsAndTheMeasuredDistance)
     m_frame->UnregisterListeners(m_doc.GetListenerList());
 }
 
-TEST_F(MainFrameTest, APointIsDescribedByItsPatternKindPatternAndName)
+TEST_F(MainFrameTest, WhilePointAssociationsAreEditedTheStatusBarNamesThePointUnderEdit)
 {
+    activeMask({}, "EditPointAssTask");
+    frame().ConnectDocument();
+    CMainStatusBar &status = *frame().GetStatusBar();
+    status.SetPaneText(0, "before");
+    // An empty item list is left alone.
+    m_doc.NotifyChanged4();
+    EXPECT_EQ(status.GetPaneText(0).toStdString(), "before");
+
+    auto *edited = new CMaskPoint();
+    m_doc.AddItem(edited);
+    m_doc.NotifyChanged4();
+    EXPECT_EQ(status.GetPaneText(0).toStdString(), "Associate P? with P?");
+
+    CInputPoint partner;
+    edited->AddAssociation(&partner);
+    m_doc.NotifyChanged4();
+    EXPECT_EQ(status.GetPaneText(0).toStdString(), "P? is associated with P?");
+    edited->RemoveAssociation(&partner);
     EXPECT_EQ(CMainStatusBar::DescribePoint(nullptr, nullptr), "P?");
+}
+
+TEST_F(MainFrameTest, UndoAndRedoToolTipsComeFromTheActiveMasksUndoPosition)
+{
+    EXPECT_EQ(frame().GetToolTipText(32937), std::string());
+    FrameTasks &tasks = activeMask({});
+    tasks.GetMainTask()->SetUndoToolTip("Undo move");
+    tasks.GetMainTask()->SetRedoToolTip("Redo move");
+    EXPECT_EQ(frame().GetToolTipText(32937), "Undo move");
+    EXPECT_EQ(updated(32938)->toolTip().toStdString(), "Redo move");
+    EXPECT_EQ(frame().GetToolTipText(32778), std::nullopt);
 }
 
 TEST_F(MainFrameTest, ClosingStopsWhenAMaskKeepsItsChanges)
