@@ -6,6 +6,7 @@
 #include "app/documents/MorvaneDoc.h"
 #include "app/documents/ProgramLibraries.h"
 #include "app/program/AboutDlg.h"
+#include "app/program/DialogUserInterface.h"
 #include "app/program/MessageBoxPrompt.h"
 #include "app/taskdefs/MaskTaskManager.h"
 #include "app/ui/main/CommandActions.h"
@@ -200,6 +201,9 @@ void CMorvaneApp::CreateDocumentAndFrame()
         tasks->SetMenuPresenter(frame);
         return tasks;
     });
+    m_pUserInterface = std::make_unique<CDialogUserInterface>(m_pFrame.get());
+    m_pDocument->SetUserInterface(m_pUserInterface.get());
+    m_pDocument->SetMainWindow(m_pFrame.get());
     CMorvaneDoc *document = m_pDocument.get();
     m_pFrame->AddIdleHook([document] { document->OnIdle(); });
     RegisterAppCommands();
@@ -222,7 +226,10 @@ void CMorvaneApp::ProcessShellCommand()
 
 int CMorvaneApp::ExitInstance()
 {
+    if (m_pDocument)
+        m_pDocument->SetUserInterface(nullptr);
     m_pFrame.reset();
+    m_pUserInterface.reset();
     m_pDocument.reset();
     m_pPrompt.reset();
     m_pOptions.reset();

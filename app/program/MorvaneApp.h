@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 
+class CDialogUserInterface;
 class CMainFrame;
 class CMessageBoxPrompt;
 class CMorvaneDoc;
@@ -135,6 +136,7 @@ private:
     std::unique_ptr<CMessageBoxPrompt> m_pPrompt;
     std::unique_ptr<CMorvaneDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pFrame;
+    std::unique_ptr<CDialogUserInterface> m_pUserInterface;
     /// The about box and help, asked after the window's own commands.
     CCommandTable m_oAppCommands;
     int m_nExitCode = 0;

@@ -402,6 +402,27 @@ void CMainFrame::EndWaitCursor()
     QApplication::restoreOverrideCursor();
 }
 
+void CMainFrame::ShowForClient()
+{
+    show();
+    if (!m_bConnected)
+        ConnectDocument();
+}
+
+void CMainFrame::PostClose()
+{
+    if (m_bClosePosted)
+        return;
+    m_bClosePosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_bClosePosted = false;
+            close();
+        },
+        Qt::QueuedConnection);
+}
+
 bool CMainFrame::ShowPopupMenu(uint32_t menuId, int32_t x, int32_t y)
 {
     const CLanguageLibrary *language = CLanguageLibrary::GetCurrent();

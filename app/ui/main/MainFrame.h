@@ -113,7 +113,7 @@ public:
 
     /// The start routine: kind is the grade-model kind of the launch mode (4 for the client
     /// program), startPath what the command line names.
-    void InitSession(int kind, const std::string &startPath);
+    void InitSession(int kind, const std::string &startPath) override;
     /// Removes the commands a client-started run may not use from the first drop-down menu,
     /// and the separators that were left doubled.
     void PruneClientMenus();
@@ -146,6 +146,10 @@ public:
     // IMainWindow
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    /// Shows the window and connects it to the document.
+    void ShowForClient() override;
+    /// Closes the window once the current call has returned; asked again before, once.
+    void PostClose() override;
 
     // IMenuPresenter
     bool ShowPopupMenu(uint32_t menuId, int32_t x, int32_t y) override;
@@ -190,6 +194,7 @@ private:
     QString m_sAppTitle;
     bool m_bClosing = false;
     bool m_bConnected = false;
+    bool m_bClosePosted = false;
     std::vector<RefreshEntry> m_aRefreshList;
     std::vector<IdleHook> m_aIdleHooks;
     CCommandTable m_oCommands;

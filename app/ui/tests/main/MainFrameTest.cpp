@@ -25,6 +25,9 @@
 #include "tasks/UndoGroup.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -354,9 +357,10 @@ TEST_F(MainFrameTest, TaskCommandsAreEnabledWhenTheActiveMaskTakesTheirEvent)
     EXPECT_FALSE(updated(32802)->isEnabled());
     EXPECT_FALSE(updated(32954)->isEnabled());
     EXPECT_FALSE(updated(32958)->isEnabled());
-    // The workspace's own commands wait for the document's task manager.
-    EXPECT_FALSE(updated(32779)->isEnabled());
-    EXPECT_FALSE(updated(43121)->isEnabled());
+    // The document's own task manager takes the options and a new mask without any mask.
+    EXPECT_TRUE(updated(32779)->isEnabled());
+    EXPECT_EQ(updated(43121)->isEnabled(),
+              m_doc.GetWorkspaceTaskManager()->CanDispatchEvent("InsertNewMask", nullptr));
     // An id that nobody handles.
     EXPECT_FALSE(updated(40001)->isEnabled());
 
