@@ -68,6 +68,11 @@ void CFocusShapeSet::SetViewZoomSource(const morvane::IViewZoomSource *source)
     g_pZoomSource = source;
 }
 
+const morvane::IViewZoomSource *CFocusShapeSet::GetViewZoomSource()
+{
+    return g_pZoomSource;
+}
+
 uint64_t CFocusShapeSet::modelChangeCount() const
 {
     const CFocusManager *focus =

@@ -67,6 +67,7 @@ public:
     /// Installs where every focus search reads the view's zoom (null: none); the source must
     /// outlive its installation.
     static void SetViewZoomSource(const morvane::IViewZoomSource *source);
+    static const morvane::IViewZoomSource *GetViewZoomSource();
 
 private:
     uint64_t modelChangeCount() const;

@@ -13,6 +13,7 @@
 #include "app/ui/main/MainFrame.h"
 #include "app/ui/options/Options.h"
 #include "app/ui/options/OptionsByName.h"
+#include "app/ui/view/MorvaneView.h"
 #include "foundation/NameCompare.h"
 #include "model/MorvaneException.h"
 
@@ -67,6 +68,27 @@ std::filesystem::path programFolder()
 }
 
 } // namespace
+
+/// What the masks' tools ask of the main window: the context menu and the view's mouse
+/// capture. The masks may outlive the window; then nothing shows and nothing is released.
+class CMorvaneApp::FrameForTasks : public IMenuPresenter, public IMouseCapture
+{
+public:
+    explicit FrameForTasks(const std::unique_ptr<CMainFrame> &frame) : m_rFrame(frame) {}
+
+    bool ShowPopupMenu(uint32_t menuId, int32_t x, int32_t y) override
+    {
+        return m_rFrame && m_rFrame->ShowPopupMenu(menuId, x, y);
+    }
+    void ReleaseCapture() override
+    {
+        if (m_rFrame)
+            m_rFrame->GetView()->ReleaseCapture();
+    }
+
+private:
+    const std::unique_ptr<CMainFrame> &m_rFrame;
+};
 
 CMorvaneApplication::CMorvaneApplication(int &argc, char **argv)
     : QApplication(argc, argv), m_pIdleTimer(new QTimer(this))
@@ -195,10 +217,12 @@ void CMorvaneApp::CreateDocumentAndFrame()
     m_pDocument = std::make_unique<CMorvaneDoc>(*m_pOptions, *m_pPrompt, &m_oRecentFiles);
     options->SetEventHandler(&m_pDocument->GetEventHandler());
     m_pFrame = std::make_unique<CMainFrame>(*m_pDocument, *m_pPrompt);
-    CMainFrame *frame = m_pFrame.get();
+    m_pFrameForTasks = std::make_unique<FrameForTasks>(m_pFrame);
+    FrameForTasks *frame = m_pFrameForTasks.get();
     m_pDocument->GetMaskDocs()->SetTaskManagerFactory([frame] {
         auto tasks = std::make_unique<CMaskTaskManager>();
         tasks->SetMenuPresenter(frame);
+        tasks->SetMouseCapture(frame);
         return tasks;
     });
     m_pUserInterface = std::make_unique<CDialogUserInterface>(m_pFrame.get());

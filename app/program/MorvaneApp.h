@@ -119,6 +119,8 @@ public:
     CLanguageLibrary &GetLanguageLibrary() { return m_oLanguage; }
 
 private:
+    class FrameForTasks;
+
     bool LoadLanguageLibrary();
     void CreateDocumentAndFrame();
     void RegisterAppCommands();
@@ -134,6 +136,8 @@ private:
     CRecentFileList m_oRecentFiles;
     std::unique_ptr<OptionsByName> m_pOptions;
     std::unique_ptr<CMessageBoxPrompt> m_pPrompt;
+    /// Declared before the document, whose masks use it to their end.
+    std::unique_ptr<FrameForTasks> m_pFrameForTasks;
     std::unique_ptr<CMorvaneDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pFrame;
     std::unique_ptr<CDialogUserInterface> m_pUserInterface;

@@ -56,7 +56,7 @@ TEST_F(ProgramTest, StartsWithItsWindowConnectedToTheDocument)
     ASSERT_NE(app.GetMainFrame(), nullptr);
     EXPECT_TRUE(app.GetMainFrame()->isVisible());
     EXPECT_EQ(app.GetMainFrame()->windowTitle().toStdString(), "Morvane");
-    EXPECT_EQ(app.GetDocument()->GetListenerList().GetCount(), 3);
+    EXPECT_EQ(app.GetDocument()->GetListenerList().GetCount(), 4);
     EXPECT_EQ(CMorvaneApp::GetMorvaneApp(), &app);
 }
 

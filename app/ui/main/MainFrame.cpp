@@ -14,6 +14,8 @@
 #include "app/ui/main/MainStatusBar.h"
 #include "app/ui/main/SecondDockBar.h"
 #include "app/ui/main/VirtualKeys.h"
+#include "app/ui/view/MorvaneView.h"
+#include "app/ui/view/MorvaneViewCommands.h"
 #include "lang/LanguageLibrary.h"
 #include "lang/ResourceText.h"
 #include "model/GradeMask.h"
@@ -83,12 +85,17 @@ CMainFrame::CMainFrame(CMorvaneDoc &document, IGradingMessages &prompt, QWidget 
 {
     setObjectName("MainFrame");
     setWindowTitle(m_sAppTitle);
-    setCentralWidget(new QWidget(this));
+    m_pView = new CMorvaneView(document, this);
+    m_pView->setObjectName("MorvaneView");
+    setCentralWidget(m_pView);
+    m_pViewCommands = std::make_unique<CMorvaneViewCommands>(*m_pView);
     m_pActions->FillMenuBar(menuBar(), kMainMenuId);
     CreateToolBars();
     CreateStatusBar();
     CreateDockingBars();
     RegisterCommands();
+    // The view is asked first, then the window.
+    m_pActions->AddTarget(m_pViewCommands.get());
     m_pActions->AddTarget(&m_oCommands);
     m_pActions->SetToolTipProvider([this](uint32_t id) { return GetToolTipText(id); });
     LoadFrameState();
@@ -216,13 +223,14 @@ void CMainFrame::ConnectDocument()
     m_rDocument.ConnectToFrame(this);
     RegisterListeners(m_rDocument.GetListenerList(), m_rDocument.GetEventHandler());
     m_bConnected = true;
+    m_pView->OnInitialUpdate();
 }
 
 std::vector<CEventMap *> CMainFrame::GetListeners()
 {
-    // The panes of the pieces, tables, properties and point-rules bars and the main view join
-    // this list, in their fixed places, as they are built.
-    return {this, m_pStatusBar, m_pSecondBar};
+    // The panes of the pieces, tables, properties and point-rules bars join this list, in
+    // their fixed places after the view, as they are built.
+    return {this, m_pView, m_pStatusBar, m_pSecondBar};
 }
 
 void CMainFrame::RegisterListeners(CListenerList &list, CEventHandler &source)

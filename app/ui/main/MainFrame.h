@@ -23,6 +23,8 @@ class CEventHandler;
 class CListenerList;
 class CMainStatusBar;
 class CMorvaneDoc;
+class CMorvaneView;
+class CMorvaneViewCommands;
 class CSecondDockBar;
 class CSizingControlBar;
 class CTaskManager;
@@ -82,6 +84,8 @@ public:
     CMorvaneDoc &GetMainDocument() const { return m_rDocument; }
     /// The task manager of the active grade mask; null without one.
     CTaskManager *GetMaskTaskManager() const;
+    /// The main graphic view, the window's central widget.
+    CMorvaneView *GetView() const { return m_pView; }
     CCommandActions &GetCommandActions() const { return *m_pActions; }
     /// The window's own commands, the last target asked.
     CCommandTable &GetCommandTable() { return m_oCommands; }
@@ -102,7 +106,8 @@ public:
     /// each step on its own: a failing one leaves the next to run.
     void LoadFrameState();
 
-    /// The document connects the window: ConnectToFrame, the listeners, the refresh list.
+    /// The document connects the window: ConnectToFrame, the listeners (the view resets
+    /// itself), the view's initial update.
     void ConnectDocument();
     /// Adds the window's listeners to the list with source, in their fixed order.
     void RegisterListeners(CListenerList &list, CEventHandler &source);
@@ -184,6 +189,7 @@ private:
 
     CMorvaneDoc &m_rDocument;
     IGradingMessages &m_rPrompt;
+    CMorvaneView *m_pView = nullptr;
     CSizingControlBar *m_pPiecesBar = nullptr;
     CMainStatusBar *m_pStatusBar = nullptr;
     std::array<QToolBar *, kToolBarCount> m_aToolBars{};
@@ -199,5 +205,6 @@ private:
     std::vector<IdleHook> m_aIdleHooks;
     CCommandTable m_oCommands;
     CCommandActions *m_pActions = nullptr;
+    std::unique_ptr<CMorvaneViewCommands> m_pViewCommands;
     std::unique_ptr<QSettings> m_pProfile;
 };

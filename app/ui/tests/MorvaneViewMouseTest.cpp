@@ -4,6 +4,7 @@
 #include "RecordingTaskManager.h"
 #include "StyleView.h"
 #include "app/interaction/CursorTable.h"
+#include "app/interaction/FocusShapeSet.h"
 #include "app/ui/view/CursorImages.h"
 
 #include <QAction>
@@ -181,4 +182,17 @@ TEST_F(MorvaneViewMouseTest, TheDocumentsChangeOneCapturesTheMouseUntilAToolRele
 
     static_cast<IMouseCapture *>(view())->ReleaseCapture();
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST(MorvaneViewZoomTest, TheFocusSearchesMeasureTheirToleranceAtTheViewsZoom)
+{
+    auto fixture = std::make_unique<StyleView>();
+    CFocusShapeSet shapes;
+    fixture->view->SetZoom(2.0);
+    EXPECT_DOUBLE_EQ(shapes.GetViewScale(), 0.5);
+    fixture->view->SetZoom(4.0);
+    EXPECT_DOUBLE_EQ(shapes.GetViewScale(), 0.25);
+    fixture.reset();
+    EXPECT_EQ(CFocusShapeSet::GetViewZoomSource(), nullptr);
+    EXPECT_DOUBLE_EQ(shapes.GetViewScale(), 1.0);
 }

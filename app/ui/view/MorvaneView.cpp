@@ -6,6 +6,7 @@
 #include "app/documents/EventRecords.h"
 #include "app/documents/IDocumentServices.h"
 #include "app/interaction/CursorTable.h"
+#include "app/interaction/FocusShapeSet.h"
 #include "app/tables/GradeSizeSelection.h"
 #include "app/ui/options/Options.h"
 #include "app/ui/view/CursorImages.h"
@@ -62,6 +63,17 @@ int longestPointName(const CPattern &pattern)
     return static_cast<int>(longest);
 }
 
+/// The zoom of the view, for the focus searches.
+class ViewZoom : public morvane::IViewZoomSource
+{
+public:
+    explicit ViewZoom(const CScrollViewEx &view) : m_rView(view) {}
+    double GetZoom() const override { return m_rView.GetZoom(); }
+
+private:
+    const CScrollViewEx &m_rView;
+};
+
 } // namespace
 
 CMorvaneView::CMorvaneView(IDocumentServices &services, QWidget *parent)
@@ -73,9 +85,15 @@ CMorvaneView::CMorvaneView(IDocumentServices &services, QWidget *parent)
     m_pCutAction = MakeEditAction(kCutCommand, QKeySequence::Cut, "CutSelectedObjects");
     m_pCopyAction = MakeEditAction(kCopyCommand, QKeySequence::Copy, "CopySelectedObjects");
     m_pPasteAction = MakeEditAction(kPasteCommand, QKeySequence::Paste, "PasteObjects");
+    m_pZoomSource = std::make_unique<ViewZoom>(*this);
+    CFocusShapeSet::SetViewZoomSource(m_pZoomSource.get());
 }
 
-CMorvaneView::~CMorvaneView() = default;
+CMorvaneView::~CMorvaneView()
+{
+    if (CFocusShapeSet::GetViewZoomSource() == m_pZoomSource.get())
+        CFocusShapeSet::SetViewZoomSource(nullptr);
+}
 
 QAction *CMorvaneView::MakeEditAction(uint32_t command, QKeySequence::StandardKey key,
                                       const char *event)
@@ -313,10 +331,20 @@ void CMorvaneView::ZoomAll()
         ZoomToRect(all, kZoomMargin, kZoomMargin, kZoomMargin, kZoomMargin);
 }
 
-void CMorvaneView::ZoomToFocus()
+CDRect CMorvaneView::GetFocusRect() const
 {
     const CPtrCollection<IGradeSize> sizes = shownSizes(m_rServices);
-    const CDRect rect = ReadViewState().GetActiveRect(&sizes);
+    return ReadViewState().GetActiveRect(&sizes);
+}
+
+bool CMorvaneView::HasFocusRect() const
+{
+    return GetFocusRect().IsValid();
+}
+
+void CMorvaneView::ZoomToFocus()
+{
+    const CDRect rect = GetFocusRect();
     if (rect.IsValid())
         ZoomToRect(rect, kZoomMargin, kZoomMargin, kZoomMargin, kZoomMargin);
 }

@@ -13,12 +13,17 @@
 
 #include <QKeySequence>
 
+#include <memory>
 #include <string>
 
 class CPattern;
 class IBaseFormula;
 class IDocumentServices;
 struct VIEW_MOUSE_PARAM;
+
+namespace morvane {
+class IViewZoomSource;
+}
 
 QT_BEGIN_NAMESPACE
 class QAction;
@@ -33,7 +38,8 @@ QT_END_NAMESPACE
 /// (it is added to the document's listener list, which calls ResetView).
 ///
 /// The view's world is 10 metres square about (0, 0), in millimetres; its zoom is in logical
-/// pixels per millimetre (Qt scales logical pixels to the screen's device pixels itself).
+/// pixels per millimetre (Qt scales logical pixels to the screen's device pixels itself). While
+/// it lives, the focus searches measure their tolerance in pixels at its zoom.
 class CMorvaneView : public CScrollViewEx,
                      public CEventMap,
                      public IMouseCapture,
@@ -64,6 +70,8 @@ public:
     virtual void ZoomAll();
     /// Zooms, with 10 pixels to spare on each side, to the active object over the shown sizes.
     void ZoomToFocus();
+    /// Whether the active object has a rectangle over the shown sizes to zoom to.
+    bool HasFocusRect() const;
 
     /// The names of the input patterns' points.
     bool GetInputFilterFlag() const;
@@ -178,6 +186,8 @@ private:
     void React(uint32_t kind, const EventData &data);
     /// The rectangle of the document's frame; empty when there is none.
     CDRect GetFrameRect() const;
+    /// The active object's rectangle over the shown sizes; empty when it has none.
+    CDRect GetFocusRect() const;
     /// An action of the view for the command id: it dispatches event.
     QAction *MakeEditAction(uint32_t command, QKeySequence::StandardKey key, const char *event);
 
@@ -188,4 +198,5 @@ private:
     QAction *m_pCutAction = nullptr;
     QAction *m_pCopyAction = nullptr;
     QAction *m_pPasteAction = nullptr;
+    std::unique_ptr<morvane::IViewZoomSource> m_pZoomSource;
 };

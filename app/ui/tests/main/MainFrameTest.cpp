@@ -18,6 +18,7 @@
 #include "app/ui/main/SecondDockBar.h"
 #include "app/ui/main/VirtualKeys.h"
 #include "app/ui/options/Options.h"
+#include "app/ui/view/MorvaneView.h"
 #include "lang/LanguageLibrary.h"
 #include "model/InputPoint.h"
 #include "model/MaskPoint.h"
@@ -317,11 +318,63 @@ TEST_F(MainFrameTest, ListenersAreAddedInTheirOrderAndRemovedInReverse)
     frame().RegisterListeners(list, m_doc.GetEventHandler());
     frame().UnregisterListeners(list);
 
-    const std::vector<CEventMap *> order = {&frame(), frame().GetStatusBar(),
+    const std::vector<CEventMap *> order = {&frame(), frame().GetView(), frame().GetStatusBar(),
                                             frame().GetSecondBar()};
     EXPECT_EQ(list.added, order);
     EXPECT_EQ(list.removed, std::vector<CEventMap *>(order.rbegin(), order.rend()));
     EXPECT_EQ(list.GetCount(), 0);
+}
+
+TEST_F(MainFrameTest, TheViewIsTheCentralWidgetAndCarriesOutItsCommands)
+{
+    CMorvaneView *view = frame().GetView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(frame().centralWidget(), view);
+    frame().ConnectDocument();
+
+    // Without a mask the zooms to what is shown are disabled; the zoom steps work on the view.
+    EXPECT_FALSE(updated(32818)->isEnabled());
+    EXPECT_FALSE(updated(32801)->isEnabled());
+    const double zoom = view->GetZoom();
+    ASSERT_TRUE(updated(32799)->isEnabled());
+    frame().GetCommandActions().Execute(32799);
+    EXPECT_GT(view->GetZoom(), zoom);
+    frame().GetCommandActions().Execute(32800);
+    EXPECT_DOUBLE_EQ(view->GetZoom(), zoom);
+    activeMask({});
+    EXPECT_TRUE(updated(32818)->isEnabled());
+    EXPECT_FALSE(updated(32801)->isEnabled()) << "no active object";
+
+    struct Row
+    {
+        const char *name;
+        uint32_t id;
+        bool (CMorvaneView::*get)() const;
+        bool inputShown;
+        bool maskShown;
+        bool enabled;
+    };
+    const Row rows[] = {
+        {"input names, both shown", 32805, &CMorvaneView::GetInputFilterFlag, true, true, true},
+        {"input names, input only", 32805, &CMorvaneView::GetInputFilterFlag, true, false, true},
+        {"input names, mask only", 32805, &CMorvaneView::GetInputFilterFlag, false, true, false},
+        {"mask names, both shown", 32985, &CMorvaneView::GetFocusFilterFlag, true, true, true},
+        {"mask names, input only", 32985, &CMorvaneView::GetFocusFilterFlag, true, false, false},
+        {"mask names, mask only", 32985, &CMorvaneView::GetFocusFilterFlag, false, true, true},
+        {"markers, input only", 32835, &CMorvaneView::GetMarkerFilterFlag, true, false, true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        m_doc.GetDisplayFlags()->SetShowInputPatterns(row.inputShown);
+        m_doc.GetDisplayFlags()->SetShowGuidePatterns(row.maskShown);
+        const bool before = (view->*row.get)();
+        QAction *action = updated(row.id);
+        EXPECT_EQ(action->isEnabled(), row.enabled);
+        EXPECT_EQ(action->isChecked(), row.enabled && before);
+        frame().GetCommandActions().Execute(row.id);
+        EXPECT_EQ((view->*row.get)(), row.enabled ? !before : before);
+        EXPECT_EQ(updated(row.id)->isChecked(), row.enabled && !before);
+    }
 }
 
 TEST_F(MainFrameTest, ShowHideCommandsToggleTheirBarAndCheckItWhileShown)
