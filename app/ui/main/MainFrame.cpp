@@ -7,7 +7,11 @@
 #include "app/documents/GradeMaskDoc.h"
 #include "app/documents/GradeModelKind.h"
 #include "app/documents/GradeModelLoader.h"
+#include "app/documents/IOptions.h"
 #include "app/documents/MorvaneDoc.h"
+#include "app/documents/MorvaneWorkspace.h"
+#include "app/documents/MvBatchProcess.h"
+#include "app/documents/MvContext.h"
 #include "app/grading/GradingMessages.h"
 #include "app/ui/frame/SizingControlBar.h"
 #include "app/ui/main/CommandActions.h"
@@ -16,6 +20,7 @@
 #include "app/ui/main/VirtualKeys.h"
 #include "app/ui/view/MorvaneView.h"
 #include "app/ui/view/MorvaneViewCommands.h"
+#include "app/tables/MeasureTableDoc.h"
 #include "lang/LanguageLibrary.h"
 #include "lang/ResourceText.h"
 #include "model/GradeMask.h"
@@ -35,6 +40,8 @@
 #include <QSettings>
 #include <QToolBar>
 
+#include <iostream>
+
 namespace {
 
 constexpr uint32_t kAppTitleId = 61279;
@@ -51,6 +58,17 @@ constexpr std::array<const char *, 4> kBarProfiles = {"m_wndPiecesBar", "m_wndTa
 QString text(uint32_t id)
 {
     return QString::fromStdString(morvane::loadString(id));
+}
+
+/// Makes the folder of file; false, with the reason, when it cannot.
+bool makeFolderOf(const std::filesystem::path &file, std::string &error)
+{
+    std::error_code code;
+    std::filesystem::create_directories(file.parent_path(), code);
+    if (!code)
+        return true;
+    error = "The folder '" + file.parent_path().string() + "' cannot be made: " + code.message();
+    return false;
 }
 
 /// The task whose undo history the active task's undo and redo act on.
@@ -248,8 +266,65 @@ void CMainFrame::UnregisterListeners(CListenerList &list)
 
 void CMainFrame::InitSession(int kind, const std::string &startPath)
 {
+    if (m_rDocument.IsRunByClient()) {
+        RunClientBatch();
+        return;
+    }
+    const StartFiles files = FindStartFiles(kind, startPath);
+    if (!files.workspace.empty())
+        OpenWorkspace(files.workspace, kind == GMK_NONE);
     if (kind == GMK_CLIENT_PROGRAM)
         StartClientProgramModel(startPath);
+    if (!files.context.empty())
+        OpenContext(files.context);
+}
+
+CMainFrame::StartFiles CMainFrame::FindStartFiles(int kind, const std::string &startPath) const
+{
+    namespace fs = std::filesystem;
+    if (kind == GMK_NONE && !startPath.empty()) {
+        std::error_code error;
+        const fs::path folder = fs::absolute(startPath, error);
+        if (!error && fs::is_directory(folder, error))
+            return {folder / "default.mvw", folder / "default.mvc"};
+        std::cerr << "morvane: the start path '" << startPath
+                  << "' is not a folder; the start goes on as the options say\n";
+    }
+    const IOptions &options = m_rDocument.GetOptions();
+    StartFiles files;
+    if (options.GetBoolOption("LOAD_LAST_WORKSPACE")) {
+        files.workspace = CMorvaneWorkspace::GetDefaultWorkspacePath();
+        if (options.GetBoolOption("LOAD_LAST_CONTEXT"))
+            files.context = CMorvaneWorkspace::GetDefaultContextPath();
+    }
+    return files;
+}
+
+void CMainFrame::OpenWorkspace(const std::filesystem::path &file, bool loadInputPatterns)
+{
+    CMorvaneWorkspace *workspace = m_rDocument.GetWorkspace();
+    if (!workspace || !workspace->Load(file))
+        return;
+    workspace->Apply(loadInputPatterns);
+    IBrismond *tables = m_rDocument.GetTableSet();
+    if (tables && tables->GetTableCount() > 0)
+        m_rDocument.GetMeasureTableDoc()->SetActiveTable(tables->GetTableAt(0));
+}
+
+void CMainFrame::OpenContext(const std::filesystem::path &file)
+{
+    CMvContext context;
+    if (context.Load(file))
+        context.Apply(m_rDocument);
+}
+
+void CMainFrame::RunClientBatch()
+{
+    PruneClientMenus();
+    CMvBatchProcess &batch = m_rDocument.GetAutomation().GetBatchProcess();
+    batch.AddStartOperation(m_rDocument.GetMaskFile());
+    repaint();
+    batch.Run();
 }
 
 void CMainFrame::StartClientProgramModel(const std::string &file)
@@ -412,6 +487,8 @@ void CMainFrame::EndWaitCursor()
 
 void CMainFrame::ShowForClient()
 {
+    // A new client's run closes through the whole close sequence again.
+    m_bClosing = false;
     show();
     if (!m_bConnected)
         ConnectDocument();
@@ -456,10 +533,44 @@ bool CMainFrame::RunCloseSequence()
     m_rDocument.SetModifiedFlag(false);
     if (m_bClosing)
         return true;
+    SaveDefaultWorkspace();
     if (!m_rDocument.SaveModifiedItems())
         return false;
+    SaveDefaultContext();
+    m_rDocument.GetAutomation().GetBatchProcess().RunCloseOperations();
     SaveFrameState();
     UnregisterListeners(m_rDocument.GetListenerList());
     m_bConnected = false;
-    return true;
+    if (!m_rDocument.IsRunByClient())
+        return true;
+    // The program ends when the client lets it go.
+    hide();
+    m_rDocument.ReleaseClient();
+    m_bClosing = true;
+    return false;
+}
+
+void CMainFrame::SaveDefaultWorkspace()
+{
+    CMorvaneWorkspace *workspace = m_rDocument.GetWorkspace();
+    const std::filesystem::path file = CMorvaneWorkspace::GetDefaultWorkspacePath();
+    std::string error;
+    if (!workspace)
+        return;
+    if (!makeFolderOf(file, error))
+        m_rPrompt.ReportProblem(error);
+    else if (!workspace->Save(file))
+        m_rPrompt.ReportProblem(workspace->GetLastError());
+}
+
+void CMainFrame::SaveDefaultContext()
+{
+    const std::filesystem::path file = CMorvaneWorkspace::GetDefaultContextPath();
+    CMvContext context;
+    context.Gather(m_rDocument);
+    std::string error;
+    if (!makeFolderOf(file, error))
+        m_rPrompt.ReportProblem(error);
+    else if (!context.Save(file))
+        m_rPrompt.ReportProblem(context.GetLastError());
 }

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <exception>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -117,7 +118,12 @@ public:
     std::vector<CEventMap *> GetListeners();
 
     /// The start routine: kind is the grade-model kind of the launch mode (4 for the client
-    /// program), startPath what the command line names.
+    /// program), startPath what the command line names. A client's run gets its start
+    /// operation and runs its batch. Otherwise the last workspace opens (with the option
+    /// "LOAD_LAST_WORKSPACE"), then the client program's model for kind 4, then the last
+    /// context (with "LOAD_LAST_CONTEXT" too). A folder as start path, with kind 0, opens its own
+    /// "default.mvw" and "default.mvc" in their place, whatever the options say; a start path
+    /// that is no folder is reported and left aside. What cannot be read is passed over.
     void InitSession(int kind, const std::string &startPath) override;
     /// Removes the commands a client-started run may not use from the first drop-down menu,
     /// and the separators that were left doubled.
@@ -180,8 +186,26 @@ private:
     void AddShowHideCommand(uint32_t id, QWidget *bar);
     void AddMaskEventCommand(uint32_t id, const char *event);
     bool IsDeliveredKey(QObject *watched) const;
-    /// Asks to save what changed and closes as the user asked; false when closing stops.
+    /// The workspace and context files the start opens; empty: none.
+    struct StartFiles
+    {
+        std::filesystem::path workspace;
+        std::filesystem::path context;
+    };
+    StartFiles FindStartFiles(int kind, const std::string &startPath) const;
+    /// Opens the workspace file and makes the first measurement table active.
+    void OpenWorkspace(const std::filesystem::path &file, bool loadInputPatterns);
+    void OpenContext(const std::filesystem::path &file);
+    /// The start of a client's run: its menus pruned, its batch run.
+    void RunClientBatch();
+    /// Writes the workspace, asks to save what changed, writes the context (the defaults of
+    /// the configuration folder), runs the batch's close operations and lets go of the
+    /// document. A client's run is then hidden and its client released, and the window stays.
+    /// False when closing stops.
     bool RunCloseSequence();
+    /// Writes the defaults of the configuration folder, reporting what fails.
+    void SaveDefaultWorkspace();
+    void SaveDefaultContext();
     /// The grade model of the client program, initialised with file; reported and left out
     /// when it cannot be had or does not start.
     void StartClientProgramModel(const std::string &file);

@@ -6,6 +6,17 @@
 #include "app/documents/GradeMaskDoc.h"
 #include "app/documents/GradeMaskDocArray.h"
 #include "app/documents/MorvaneDoc.h"
+#include "app/documents/MorvaneWorkspace.h"
+#include "app/documents/MvBatchProcess.h"
+#include "app/documents/MvContext.h"
+#include "app/documents/BatchOperation.h"
+#include "app/documents/testing/ClientTestModel.h"
+#include "app/tables/MeasureTableDoc.h"
+#include "model/GradeMask.h"
+#include "model/IInputPatterns.h"
+#include "model/InputPattern.h"
+#include "model/Pattern.h"
+#include "ShirtExample.h"
 #include "app/documents/testing/FakeGradingEvents.h"
 #include "app/extras/ListenerList.h"
 #include "app/grading/testing/RecordingMessages.h"
@@ -38,7 +49,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <optional>
+#include <sstream>
 
 using testframe::FrameTasks;
 
@@ -603,3 +616,129 @@ TEST_F(MainFrameTest, ClosingStopsWhenAMaskKeepsItsChanges)
 }
 
 } // namespace
+
+namespace {
+
+/// A main window over a fresh document with options in memory.
+struct FreshFrame
+{
+    FreshFrame() { document.SetMainWindow(frame.get()); }
+    ~FreshFrame() { document.SetMainWindow(nullptr); }
+
+    morvane::FakeOptions options;
+    testgrading::RecordingMessages prompt;
+    CMorvaneDoc document{options, prompt};
+    std::unique_ptr<CMainFrame> frame = std::make_unique<CMainFrame>(document, prompt);
+};
+
+/// Whether the style's first piece is tied to the mask, as the example's context ties it.
+bool firstPieceTied(CMorvaneDoc &document)
+{
+    IInputPatterns *patterns = document.GetInputPatterns();
+    if (patterns->GetPatternCount() == 0)
+        return false;
+    CPtrCollection<CPattern> partners;
+    patterns->GetPatternAt(0)->GetAssPatterns(partners);
+    return partners.GetCount() > 0;
+}
+
+std::string fileText(const std::filesystem::path &file)
+{
+    std::ifstream in(file);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+TEST_F(MainFrameTest, TheStartOpensTheDefaultsTheOptionsOrTheStartFolderName)
+{
+    const std::filesystem::path config = m_profile.path() / "morvane";
+    example::writeShirtExample(config);
+    TemporaryFolder startFolder{"start-folder"};
+    example::writeShirtExample(startFolder.path());
+    // The start folder's own files, told apart from the configuration folder's.
+    const std::string startWorkspace = fileText(startFolder.path() / "default.mvw");
+
+    struct Row
+    {
+        const char *name;
+        const char *loadWorkspace;
+        const char *loadContext;
+        std::string startPath;
+        std::filesystem::path maskFolder; // empty: no mask opens
+        bool tied;
+    };
+    const std::string notAFolder = (startFolder.path() / "shirt.dxf").string();
+    const Row rows[] = {
+        {"nothing asked", "0", "0", "", {}, false},
+        {"a context needs its workspace", "0", "1", "", {}, false},
+        {"the last workspace", "1", "0", "", config, false},
+        {"the last workspace and context", "1", "1", "", config, true},
+        {"a start folder whatever the options", "0", "0", startFolder.path().string(),
+         startFolder.path(), true},
+        {"a start path that is no folder", "1", "1", notAFolder, config, true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        FreshFrame started;
+        started.options.set("LOAD_LAST_WORKSPACE", row.loadWorkspace);
+        started.options.set("LOAD_LAST_CONTEXT", row.loadContext);
+        started.frame->ConnectDocument();
+        started.frame->InitSession(0, row.startPath);
+
+        CGradeMaskDocArray &masks = *started.document.GetMaskDocs();
+        ASSERT_EQ(masks.GetCount(), row.maskFolder.empty() ? 0 : 1);
+        if (!row.maskFolder.empty()) {
+            EXPECT_EQ(masks.GetAt(0)->GetGradeMask()->GetFileName(), row.maskFolder / "shirt.msk");
+            EXPECT_EQ(started.document.GetActiveMaskDoc(), masks.GetAt(0));
+            EXPECT_EQ(started.document.GetInputPatterns()->GetPatternCount(), 2);
+            EXPECT_NE(started.document.GetMeasureTableDoc()->GetActiveTable(), nullptr);
+        }
+        EXPECT_EQ(firstPieceTied(started.document), row.tied);
+        EXPECT_TRUE(started.prompt.problems.empty());
+    }
+
+    // Closing writes the defaults to the configuration folder only, naming the files opened.
+    FreshFrame started;
+    started.frame->ConnectDocument();
+    started.frame->InitSession(0, startFolder.path().string());
+    std::filesystem::remove(config / "default.mvw");
+    EXPECT_TRUE(started.frame->close());
+    EXPECT_EQ(fileText(startFolder.path() / "default.mvw"), startWorkspace);
+    CMorvaneWorkspace saved;
+    ASSERT_TRUE(saved.Load(config / "default.mvw")) << saved.GetLastError();
+    EXPECT_EQ(saved.GetMaskPaths(),
+              std::vector<std::filesystem::path>{startFolder.path() / "shirt.msk"});
+    EXPECT_EQ(saved.GetInputPatternPath(), startFolder.path() / "shirt.dxf");
+    CMvContext context;
+    ASSERT_TRUE(context.Load(config / "default.mvc")) << context.GetLastError();
+    EXPECT_EQ(context.GetMaskCount(), 1);
+}
+
+TEST_F(MainFrameTest, AClientsRunGetsItsStartOperationAndItsCloseHidesTheWindowOnce)
+{
+    FreshFrame started;
+    // A new mask is made in edit mode only.
+    started.document.SetEditMode(true);
+    int returns = 0;
+    started.document.GetAutomation().Run(std::make_unique<morvane::CountingClient>(returns));
+
+    const CMvBatchProcess &batch = started.document.GetAutomation().GetBatchProcess();
+    ASSERT_EQ(batch.GetOperationCount(), 1);
+    EXPECT_EQ(batch.GetOperationAt(0)->GetCode(), 7);
+    EXPECT_EQ(started.document.GetMaskDocs()->GetCount(), 1);
+    EXPECT_TRUE(started.frame->isVisible());
+    QMenu *file = started.frame->menuBar()->actions().first()->menu();
+    EXPECT_FALSE(file->actions().contains(started.frame->GetCommandActions().FindAction(32961)));
+
+    // The first close hides the window and lets the client go; the window stays.
+    EXPECT_FALSE(started.frame->close());
+    EXPECT_FALSE(started.frame->isVisible());
+    EXPECT_EQ(returns, 1);
+    EXPECT_EQ(started.document.GetListenerList().GetCount(), 0);
+    // The second goes straight to the window's own close.
+    EXPECT_TRUE(started.frame->close());
+    EXPECT_EQ(returns, 1);
+}
