@@ -3,6 +3,8 @@
 // about box, and the exit that frees what the program loaded.
 #include "app/program/MorvaneApp.h"
 
+#include "app/automation/ActivationFile.h"
+#include "app/automation/AutomationService.h"
 #include "app/documents/MorvaneDoc.h"
 #include "app/documents/ProgramLibraries.h"
 #include "app/program/AboutDlg.h"
@@ -60,11 +62,18 @@ bool LeavesCommandsAsTheyWere(QEvent::Type type)
     }
 }
 
-std::filesystem::path programFolder()
+/// The running program's file; empty when it cannot be found.
+std::filesystem::path programFile()
 {
     std::error_code error;
     const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path() : program.parent_path();
+    return error ? std::filesystem::path() : program;
+}
+
+std::filesystem::path programFolder()
+{
+    const std::filesystem::path program = programFile();
+    return program.empty() ? std::filesystem::current_path() : program.parent_path();
 }
 
 } // namespace
@@ -139,7 +148,8 @@ void CMorvaneApplication::RunIdle()
 CMorvaneApp::CMorvaneApp(int &argc, char **argv)
     : m_pApplication(std::make_unique<CMorvaneApplication>(argc, argv))
 {
-    for (int i = 1; i < argc; ++i)
+    // The program's name first, as the command line's reading expects it.
+    for (int i = 0; i < argc; ++i)
         m_aArguments.emplace_back(argv[i]);
     m_pApplication->SetExceptionHandler(
         [this](const std::exception *exception) { OnException(exception); });
@@ -149,6 +159,7 @@ CMorvaneApp::CMorvaneApp(int &argc, char **argv)
 
 CMorvaneApp::~CMorvaneApp()
 {
+    m_pAutomation.reset();
     m_pFrame.reset();
     m_pDocument.reset();
     if (g_pApp == this)
@@ -188,6 +199,12 @@ bool CMorvaneApp::InitInstance()
         m_nExitCode = kExitNoLanguage;
         return false;
     }
+    if (m_oCommandLine.m_bRunEmbedded || m_oCommandLine.m_bRunAutomated)
+        return StartAutomation();
+    if (m_oCommandLine.m_bRegister) {
+        Register();
+        return false;
+    }
     CreateDocumentAndFrame();
     ProcessShellCommand();
     m_pFrame->ConnectDocument();
@@ -207,6 +224,39 @@ bool CMorvaneApp::LoadLanguageLibrary()
     if (CMessageBoxPrompt::HasScreen())
         QMessageBox::critical(nullptr, "Morvane", CLanguageLibrary::kLoadFailedMessage);
     return false;
+}
+
+bool CMorvaneApp::StartAutomation()
+{
+    CreateDocumentAndFrame();
+    m_pDocument->OnNewDocument();
+    CMorvaneDoc *document = m_pDocument.get();
+    m_pAutomation = std::make_unique<morvane::automation::AutomationService>(
+        document->GetAutomation(),
+        [document](const CMorvaneException *exception) {
+            document->OnUnhandledException(exception);
+        },
+        QDBusConnection::sessionBus());
+    if (!m_pAutomation->Start()) {
+        std::cerr << "morvane: " << m_pAutomation->ErrorText().toStdString() << "\n";
+        m_nExitCode = kExitNoService;
+        return false;
+    }
+    m_pAutomation->SetOnClientLeft([] { QCoreApplication::quit(); });
+    std::cout << m_pAutomation->ServiceName().toStdString() << std::endl;
+    return true;
+}
+
+void CMorvaneApp::Register()
+{
+    std::string error;
+    if (morvane::automation::writeActivationFile(programFile(), error)) {
+        std::cout << "morvane: registered " << morvane::automation::activationFilePath().string()
+                  << "\n";
+        return;
+    }
+    std::cerr << "morvane: " << error << "\n";
+    m_nExitCode = kExitNotRegistered;
 }
 
 void CMorvaneApp::CreateDocumentAndFrame()
@@ -250,6 +300,7 @@ void CMorvaneApp::ProcessShellCommand()
 
 int CMorvaneApp::ExitInstance()
 {
+    m_pAutomation.reset();
     if (m_pDocument)
         m_pDocument->SetUserInterface(nullptr);
     m_pFrame.reset();

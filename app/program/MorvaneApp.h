@@ -24,6 +24,10 @@ class CMessageBoxPrompt;
 class CMorvaneDoc;
 class OptionsByName;
 
+namespace morvane::automation {
+class AutomationService;
+}
+
 QT_BEGIN_NAMESPACE
 class QTimer;
 QT_END_NAMESPACE
@@ -72,6 +76,10 @@ public:
     /// Exit codes: a critical error, or no language library.
     static constexpr int kExitCritical = 1;
     static constexpr int kExitNoLanguage = 2;
+    /// Exit codes: the automation service cannot be had on the bus; the register switch
+    /// cannot write the activation file.
+    static constexpr int kExitNoService = 3;
+    static constexpr int kExitNotRegistered = 4;
 
     CMorvaneApp(int &argc, char **argv);
     ~CMorvaneApp();
@@ -83,9 +91,12 @@ public:
     int Run();
 
     /// The start-up, in order: the profile's names and recent files, the command line, the
-    /// language library, the document and the main window; then, unless the register switch
-    /// ends the program, the window is connected to the document, shown, and started on the
-    /// launch mode and start path. False when the program is to end now (GetExitCode says how).
+    /// language library. With the automation or embedding switch, the document is then served
+    /// on the session bus (its service name printed) and no window shows until a client's run;
+    /// the program ends when that client leaves the bus. With the register switch, the user's
+    /// activation file is written and the program ends. Otherwise the document and the main
+    /// window are made, the window connected to the document, shown, and started on the launch
+    /// mode and start path. False when the program is to end now (GetExitCode says how).
     bool InitInstance();
     /// Ends the window and the document, writes the recent files, frees the plug-ins and then
     /// the language library. Returns the exit code.
@@ -122,6 +133,10 @@ private:
     class FrameForTasks;
 
     bool LoadLanguageLibrary();
+    /// Serves the document on the session bus; false when the bus refuses.
+    bool StartAutomation();
+    /// Writes the user's activation file, or says why it cannot.
+    void Register();
     void CreateDocumentAndFrame();
     void RegisterAppCommands();
     void ProcessShellCommand();
@@ -141,6 +156,7 @@ private:
     std::unique_ptr<CMorvaneDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pFrame;
     std::unique_ptr<CDialogUserInterface> m_pUserInterface;
+    std::unique_ptr<morvane::automation::AutomationService> m_pAutomation;
     /// The about box and help, asked after the window's own commands.
     CCommandTable m_oAppCommands;
     int m_nExitCode = 0;

@@ -1,7 +1,9 @@
 // Morvane program tests.
 // The application: its start-up, the idle pass, the exception guard, help, the about box, and
 // how the program ends.
-#include "TemporaryFolder.h"
+#include "FileText.h"
+#include "ProgramTest.h"
+#include "app/automation/ActivationFile.h"
 #include "app/documents/MorvaneDoc.h"
 #include "app/program/AboutDlg.h"
 #include "app/program/MorvaneApp.h"
@@ -15,39 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 namespace {
-
-/// An application made from a command line, with a fresh configuration folder.
-class ProgramTest : public ::testing::Test
-{
-protected:
-    ~ProgramTest() override
-    {
-        if (m_app)
-            m_app->ExitInstance();
-    }
-
-    CMorvaneApp &start(std::vector<std::string> arguments)
-    {
-        setenv("XDG_CONFIG_HOME", m_config.path().c_str(), 1);
-        m_arguments = {"morvane"};
-        m_arguments.insert(m_arguments.end(), arguments.begin(), arguments.end());
-        for (std::string &argument : m_arguments)
-            m_argv.push_back(argument.data());
-        m_argc = static_cast<int>(m_argv.size());
-        m_app = std::make_unique<CMorvaneApp>(m_argc, m_argv.data());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString(m_config.path().string()));
-        return *m_app;
-    }
-
-    TemporaryFolder m_config{"program"};
-    std::vector<std::string> m_arguments;
-    std::vector<char *> m_argv;
-    int m_argc = 0;
-    std::unique_ptr<CMorvaneApp> m_app;
-};
 
 TEST_F(ProgramTest, StartsWithItsWindowConnectedToTheDocument)
 {
@@ -66,6 +38,37 @@ TEST_F(ProgramTest, ALanguageWithoutItsLibraryFallsBackToEnglishSilently)
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(app.GetLanguageLibrary().GetLoadedFile().filename(), "MorvaneLang.so");
     EXPECT_EQ(app.GetExitCode(), 0);
+}
+
+TEST_F(ProgramTest, TheRegisterSwitchWritesTheActivationFileAndEndsWithoutAWindow)
+{
+    const std::filesystem::path data = m_config / "data";
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    CMorvaneApp &app = start({"-r"});
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(app.GetMainFrame(), nullptr);
+    EXPECT_EQ(app.GetExitCode(), 0);
+    const std::string text = readFileText(morvane::automation::activationFilePath());
+    EXPECT_NE(text.find("Exec=" + std::filesystem::read_symlink("/proc/self/exe").string()),
+              std::string::npos)
+        << text;
+    unsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(ProgramTest, AnActivationFileThatCannotBeWrittenIsReportedAndEndsWithAnError)
+{
+    // The data folder is a file: the services folder cannot be made below it.
+    const std::filesystem::path data = m_config / "data";
+    std::ofstream(data).put('x');
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    CMorvaneApp &again = start({"-r"});
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(again.InitInstance());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(again.GetExitCode(), CMorvaneApp::kExitNotRegistered);
+    EXPECT_EQ(again.GetMainFrame(), nullptr);
+    EXPECT_NE(said.find(data.string()), std::string::npos) << said;
+    unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(ProgramTest, TheClientProgramsNameGivesStartMode4)
