@@ -47,6 +47,8 @@ namespace {
 constexpr uint32_t kAppTitleId = 61279;
 constexpr uint32_t kMaskUndo = 32937;
 constexpr uint32_t kMaskRedo = 32938;
+constexpr uint32_t kTableSetUndo = 40011;
+constexpr uint32_t kTableSetRedo = 40012;
 constexpr const char *kFrameRectSection = "APPFRAMERECT";
 constexpr const char *kBarStateKey = "MAIN_WND_STATES";
 constexpr int kDefaultSize = 150;
@@ -422,12 +424,15 @@ void CMainFrame::Refresh()
 
 std::optional<std::string> CMainFrame::GetToolTipText(uint32_t id) const
 {
-    if (id != kMaskUndo && id != kMaskRedo)
+    const bool mask = id == kMaskUndo || id == kMaskRedo;
+    if (!mask && id != kTableSetUndo && id != kTableSetRedo)
         return std::nullopt;
-    CTask *position = undoPosition(GetMaskTaskManager());
+    CTask *position = undoPosition(mask ? GetMaskTaskManager()
+                                        : &m_rDocument.GetMeasureTableDoc()->GetTaskManager());
     if (!position)
         return std::string();
-    return id == kMaskUndo ? position->GetUndoToolTip() : position->GetRedoToolTip();
+    return id == kMaskUndo || id == kTableSetUndo ? position->GetUndoToolTip()
+                                                  : position->GetRedoToolTip();
 }
 
 bool CMainFrame::IsDeliveredKey(QObject *watched) const

@@ -142,7 +142,8 @@ public:
     void Refresh() override;
 
     /// The tool tip of the undo (32937) and redo (32938) commands from the active mask's
-    /// undo position; none for another id.
+    /// undo position, and of those of the measurement tables (40011, 40012) from the table
+    /// set's; none for another id.
     std::optional<std::string> GetToolTipText(uint32_t id) const;
 
     /// The key events of the window and its children, before they are delivered: Escape

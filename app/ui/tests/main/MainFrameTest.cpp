@@ -597,6 +597,15 @@ TEST_F(MainFrameTest, UndoAndRedoToolTipsComeFromTheActiveMasksUndoPosition)
     EXPECT_EQ(frame().GetToolTipText(32937), "Undo move");
     EXPECT_EQ(updated(32938)->toolTip().toStdString(), "Redo move");
     EXPECT_EQ(frame().GetToolTipText(32778), std::nullopt);
+
+    // The measurement tables' undo and redo follow the table set's own history.
+    CTask *tables = m_doc.GetMeasureTableDoc()->GetTaskManager().GetMainTask();
+    ASSERT_NE(tables, nullptr);
+    tables->SetUndoToolTip("Undo size");
+    tables->SetRedoToolTip("Redo size");
+    EXPECT_EQ(frame().GetToolTipText(40011), "Undo size");
+    EXPECT_EQ(updated(40012)->toolTip().toStdString(), "Redo size");
+    EXPECT_EQ(frame().GetToolTipText(32937), "Undo move");
 }
 
 TEST_F(MainFrameTest, ClosingStopsWhenAMaskKeepsItsChanges)
