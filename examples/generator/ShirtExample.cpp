@@ -23,6 +23,7 @@
 #include "sources/aama-model/AamaDxfWriter.h"
 #include "sources/aama-model/AamaGradeModel.h"
 
+#include <fstream>
 #include <numbers>
 #include <stdexcept>
 
@@ -249,6 +250,14 @@ void writeShirtContext(const std::filesystem::path &style, const std::filesystem
         throw std::runtime_error(context.GetLastError());
 }
 
+void writeShirtOptions(const std::filesystem::path &file)
+{
+    std::ofstream out(file, std::ios::binary);
+    out << "[FAVOURITES]\nAUTO_RECALC=1\n";
+    if (!out.flush())
+        throw std::runtime_error(file.string() + ": the options cannot be written");
+}
+
 void writeShirtExample(const std::filesystem::path &folder)
 {
     std::filesystem::create_directories(folder);
@@ -257,6 +266,7 @@ void writeShirtExample(const std::filesystem::path &folder)
     writeShirtMask(folder / kStyleFile, folder / kMaskFile);
     writeShirtWorkspace(folder / kWorkspaceFile);
     writeShirtContext(folder / kStyleFile, folder / kContextFile);
+    writeShirtOptions(folder / kOptionsFile);
 }
 
 } // namespace example

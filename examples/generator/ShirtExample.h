@@ -14,6 +14,8 @@ inline constexpr const char *kTableSetFile = "shirt.mst";
 inline constexpr const char *kMaskFile = "shirt.msk";
 inline constexpr const char *kWorkspaceFile = "default.mvw";
 inline constexpr const char *kContextFile = "default.mvc";
+/// The options the example is shown with, for a configuration folder of its own.
+inline constexpr const char *kOptionsFile = "MORVANE.INI";
 
 /// Writes the style "SHIRT" as AAMA DXF, sample size M, stamped 05-03-2024 14:07:09: the pieces
 /// of the AAMA model's test style at ten times their size, in millimetres:
@@ -40,6 +42,11 @@ void writeShirtWorkspace(const std::filesystem::path &file);
 /// Writes the context that places the style's pieces on the mask where they lie and ties each
 /// point of the mask to the style's point of the same place.
 void writeShirtContext(const std::filesystem::path &style, const std::filesystem::path &file);
+
+/// Writes the options that show the example graded at once: "AUTO_RECALC" on, so that the
+/// grading is recalculated and shown once the example is open. Throws std::runtime_error naming
+/// the file when it cannot be written.
+void writeShirtOptions(const std::filesystem::path &file);
 
 /// Writes the whole example into folder (which is made when missing).
 void writeShirtExample(const std::filesystem::path &folder);

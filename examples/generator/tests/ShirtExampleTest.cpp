@@ -17,7 +17,7 @@ namespace {
 
 const char *const kExampleFiles[] = {example::kStyleFile, example::kTableSetFile,
                                      example::kMaskFile, example::kWorkspaceFile,
-                                     example::kContextFile};
+                                     example::kContextFile, example::kOptionsFile};
 
 } // namespace
 
