@@ -3,9 +3,11 @@
 // idle pass has graded the style, every size of every piece shows on the mask.
 #include "ProgramTest.h"
 #include "ShirtExample.h"
+#include "app/documents/GradeMaskDoc.h"
 #include "app/documents/MorvaneDoc.h"
 #include "app/interaction/DisplayFlags.h"
 #include "app/tables/GradeSizeSelection.h"
+#include "app/taskdefs/MaskTaskManager.h"
 #include "app/ui/main/MainFrame.h"
 #include "app/ui/options/Options.h"
 #include "app/ui/view/ColourRef.h"
@@ -90,6 +92,14 @@ TEST_F(ProgramTest, StartedOnTheExampleItShowsEverySizeOfEveryPieceOnTheMask)
         }
         EXPECT_GT(gradedPoints, 0) << piece.GetPatternName() << " is graded";
     }
+
+    // The mask's tools let go of the mouse that the view captured for them.
+    auto *tasks = dynamic_cast<CMaskTaskManager *>(document.GetActiveMaskDoc()->GetTaskManager());
+    ASSERT_NE(tasks, nullptr);
+    ASSERT_NE(tasks->GetMouseCapture(), nullptr);
+    view.viewport()->grabMouse();
+    tasks->GetMouseCapture()->ReleaseCapture();
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
 } // namespace

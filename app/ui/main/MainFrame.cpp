@@ -345,6 +345,8 @@ void CMainFrame::StartClientProgramModel(const std::string &file)
         return;
     }
     model->OnAttach(&m_rDocument.GetTableSet()->GetGradeData());
+    if (CMorvaneWorkspace *workspace = m_rDocument.GetWorkspace())
+        workspace->SetInputPatternFile(file);
     m_rDocument.SetGradeModel(model, GMK_CLIENT_PROGRAM);
 }
 
