@@ -99,9 +99,10 @@ private:
     const std::unique_ptr<CMainFrame> &m_rFrame;
 };
 
-CMorvaneApplication::CMorvaneApplication(int &argc, char **argv)
-    : QApplication(argc, argv), m_pIdleTimer(new QTimer(this))
+CMorvaneApplication::CMorvaneApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
+    // Made once every member is set: its making already passes through notify.
+    m_pIdleTimer = new QTimer(this);
     m_pIdleTimer->setSingleShot(true);
     m_pIdleTimer->setInterval(0);
     connect(m_pIdleTimer, &QTimer::timeout, this, &CMorvaneApplication::RunIdle);
@@ -127,7 +128,7 @@ bool CMorvaneApplication::notify(QObject *receiver, QEvent *event)
 
 void CMorvaneApplication::RequestIdle()
 {
-    if (!m_pIdleTimer->isActive())
+    if (m_pIdleTimer && !m_pIdleTimer->isActive())
         m_pIdleTimer->start();
 }
 

@@ -58,7 +58,7 @@ private:
 
     ExceptionHandler m_fnException;
     std::function<void()> m_fnIdle;
-    QTimer *m_pIdleTimer;
+    QTimer *m_pIdleTimer = nullptr;
     bool m_bInIdle = false;
 };
 
