@@ -15,6 +15,7 @@
 #include "app/ui/main/MainFrame.h"
 #include "app/ui/options/Options.h"
 #include "app/ui/options/OptionsByName.h"
+#include "app/ui/view/MimeItemClipboard.h"
 #include "app/ui/view/MorvaneView.h"
 #include "foundation/NameCompare.h"
 #include "model/MorvaneException.h"
@@ -163,6 +164,8 @@ CMorvaneApp::~CMorvaneApp()
     m_pAutomation.reset();
     m_pFrame.reset();
     m_pDocument.reset();
+    if (m_pItemClipboard)
+        morvane::installItemClipboard(nullptr);
     if (g_pApp == this)
         g_pApp = nullptr;
 }
@@ -196,6 +199,8 @@ bool CMorvaneApp::InitInstance()
     QCoreApplication::setApplicationName("Morvane");
     LoadRecentFiles();
     ParseCommandLine(m_aArguments, m_oCommandLine);
+    m_pItemClipboard = std::make_unique<MimeItemClipboard>();
+    morvane::installItemClipboard(m_pItemClipboard.get());
     if (!LoadLanguageLibrary()) {
         m_nExitCode = kExitNoLanguage;
         return false;

@@ -21,6 +21,7 @@
 class CDialogUserInterface;
 class CMainFrame;
 class CMessageBoxPrompt;
+class MimeItemClipboard;
 class CMorvaneDoc;
 class OptionsByName;
 
@@ -151,6 +152,8 @@ private:
     CRecentFileList m_oRecentFiles;
     std::unique_ptr<OptionsByName> m_pOptions;
     std::unique_ptr<CMessageBoxPrompt> m_pPrompt;
+    /// Copies and pastes of mask items go through the system clipboard.
+    std::unique_ptr<MimeItemClipboard> m_pItemClipboard;
     /// Declared before the document, whose masks use it to their end.
     std::unique_ptr<FrameForTasks> m_pFrameForTasks;
     std::unique_ptr<CMorvaneDoc> m_pDocument;

@@ -7,9 +7,13 @@
 #include "app/documents/MorvaneDoc.h"
 #include "app/program/AboutDlg.h"
 #include "app/program/MorvaneApp.h"
+#include "app/ui/view/MimeItemClipboard.h"
 #include "app/ui/main/MainFrame.h"
 #include "model/MorvaneException.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
@@ -30,6 +34,19 @@ TEST_F(ProgramTest, StartsWithItsWindowConnectedToTheDocument)
     EXPECT_EQ(app.GetMainFrame()->windowTitle().toStdString(), "Morvane");
     EXPECT_EQ(app.GetDocument()->GetListenerList().GetCount(), 4);
     EXPECT_EQ(CMorvaneApp::GetMorvaneApp(), &app);
+}
+
+TEST_F(ProgramTest, CopiedItemsGoToTheSystemClipboardWhileTheProgramRuns)
+{
+    CMorvaneApp &app = start({});
+    ASSERT_TRUE(app.InitInstance());
+    morvane::itemClipboard().SetItems("items");
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->data(MimeItemClipboard::kMimeType).toStdString(), "items");
+    m_app->ExitInstance();
+    m_app.reset();
+    EXPECT_FALSE(dynamic_cast<MimeItemClipboard *>(&morvane::itemClipboard()));
 }
 
 TEST_F(ProgramTest, ALanguageWithoutItsLibraryFallsBackToEnglishSilently)
