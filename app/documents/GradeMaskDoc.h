@@ -90,17 +90,20 @@ public:
     void ClearItemList() { m_oItems.Clear(); }
 
     /// The polylines picked one after another, owned and announced (see the class).
-    int AddFocusPolyline(std::unique_ptr<CFocusObject> polyline)
+    int AddFocusPolyline(std::unique_ptr<CFocusObject> polyline) override
     {
         return m_oFocusPolylines.Add(std::move(polyline));
     }
-    int GetFocusPolylineCount() const { return m_oFocusPolylines.GetCount(); }
+    int GetFocusPolylineCount() const override { return m_oFocusPolylines.GetCount(); }
     /// Null for an index out of range.
-    CFocusObject *GetFocusPolylineAt(int index) const { return m_oFocusPolylines.GetAt(index); }
+    CFocusObject *GetFocusPolylineAt(int index) const override
+    {
+        return m_oFocusPolylines.GetAt(index);
+    }
     /// Nothing for an index out of range.
-    void RemoveFocusPolylineAt(int index) { m_oFocusPolylines.RemoveAt(index); }
+    void RemoveFocusPolylineAt(int index) override { m_oFocusPolylines.RemoveAt(index); }
     /// Removes the polylines one by one, from the last.
-    void ClearFocusPolylines() { m_oFocusPolylines.Clear(); }
+    void ClearFocusPolylines() override { m_oFocusPolylines.Clear(); }
 
     /// The line a tool points out on the mask, which the view draws highlighted (not owned;
     /// null: none).

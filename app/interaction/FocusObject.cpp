@@ -45,6 +45,19 @@ std::unique_ptr<CFocusObject> CFocusObject::Clone(const CFocusObject &source)
     return clone;
 }
 
+void CFocusObject::SetContour(CContour *contour)
+{
+    m_pContour = contour;
+    if (contour != m_pUnfinishedContour.get())
+        m_pUnfinishedContour.reset();
+}
+
+void CFocusObject::SetUnfinishedContour(std::shared_ptr<CContour> contour)
+{
+    m_pContour = contour.get();
+    m_pUnfinishedContour = std::move(contour);
+}
+
 void CFocusObject::AddTo(CPtrCollection<CFocusObject> &collection)
 {
     collection.Add(this);
@@ -70,6 +83,7 @@ void CFocusObject::CopyFrom(const CFocusObject &source)
     m_nLineIndex = source.m_nLineIndex;
     m_pDetailObject = source.m_pDetailObject;
     m_pContour = source.m_pContour;
+    m_pUnfinishedContour = source.m_pUnfinishedContour;
     m_oSize = source.m_oSize;
     if (source.m_pSubObject)
         m_pSubObject = Clone(*source.m_pSubObject);

@@ -123,7 +123,14 @@ public:
     CObject *GetDetailObject() const { return m_pDetailObject; }
     void SetDetailObject(CObject *object) { m_pDetailObject = object; }
     CContour *GetContour() const { return m_pContour; }
-    void SetContour(CContour *contour) { m_pContour = contour; }
+    /// Another contour than the unfinished one lets the unfinished one go.
+    void SetContour(CContour *contour);
+    /// A contour under construction that no pattern holds yet becomes the object's contour. It
+    /// is shared by the object's copies and by the commands that build it, and goes with the
+    /// last of them, so dropping an unfinished contour leaks nothing.
+    void SetUnfinishedContour(std::shared_ptr<CContour> contour);
+    /// Null when the contour is none or one that a pattern holds.
+    const std::shared_ptr<CContour> &GetUnfinishedContour() const { return m_pUnfinishedContour; }
     /// The size the object was found in; the base size (-1, -1) when none.
     morvane::GradeSizeKey GetSize() const { return m_oSize; }
     void SetSize(const morvane::GradeSizeKey &size) { m_oSize = size; }
@@ -139,6 +146,7 @@ private:
     CObject *m_pDetailObject = nullptr;
     DPOINT m_oPosition;
     CContour *m_pContour = nullptr;
+    std::shared_ptr<CContour> m_pUnfinishedContour;
     morvane::GradeSizeKey m_oSize;
 };
 

@@ -2,7 +2,10 @@
 // The grade-mask document as the focus, mode and pivot objects of one open mask reach it.
 #pragma once
 
+#include <memory>
+
 class CFocusManager;
+class CFocusObject;
 class CGradePathEditor;
 class CInteractionModes;
 class CMeasureLine;
@@ -29,4 +32,16 @@ public:
     virtual CMeasureLine *GetMeasureLine() = 0;
     virtual CGradePathEditor *GetGradePathEditor() = 0;
     virtual CRotationPivot *GetRotationPivot() = 0;
+
+    /// The polylines that the line-selecting tools picked one after another (focus objects of
+    /// kind 9), owned by the document and announced to its listeners. Appends one; returns its
+    /// index.
+    virtual int AddFocusPolyline(std::unique_ptr<CFocusObject> polyline) = 0;
+    virtual int GetFocusPolylineCount() const = 0;
+    /// Null for an index out of range.
+    virtual CFocusObject *GetFocusPolylineAt(int index) const = 0;
+    /// Nothing for an index out of range.
+    virtual void RemoveFocusPolylineAt(int index) = 0;
+    /// Removes them one by one, from the last.
+    virtual void ClearFocusPolylines() = 0;
 };

@@ -27,6 +27,14 @@
 #include "app/commands/CmdUpdateFrameRect.h"
 #include "app/commands/CmdUpdatePattern.h"
 #include "app/commands/CmdZoom.h"
+#include "app/commands/polylines/CmdActivateNextPatternPoint.h"
+#include "app/commands/polylines/CmdAddTwoPointsPolyline.h"
+#include "app/commands/polylines/CmdClosePolyline.h"
+#include "app/commands/polylines/CmdCombinePolylinesAtPoint.h"
+#include "app/commands/polylines/CmdContourFocusPolylines.h"
+#include "app/commands/polylines/CmdCopyFocusPolyline.h"
+#include "app/commands/polylines/CmdFocusPolylines.h"
+#include "app/commands/polylines/CmdRecordedLineEdits.h"
 #include "app/taskdefs/DragTasks.h"
 #include "app/taskdefs/FocusPresetCommands.h"
 #include "app/taskdefs/FrameSelectionTasks.h"
@@ -177,7 +185,7 @@ constexpr MaskCommandEntry kCommands[] = {
     commandObject<CCmdAssociatePatterns>("AssociatePatterns"),
     awaitedObject("ClearPointsAssociations"),
     commandObject<CCmdRecalculateGrading>("RecalculateGrading"),
-    awaitedObject("ActivateNextPatternPoint"),
+    commandObject<CCmdActivateNextPatternPoint>("ActivateNextPatternPoint"),
     awaitedFunction("LoadGradePathPoints"),
     awaitedObject("UpdatePathGrading"),
     commandObject<CCmdSetEditMaskPatterns>("SetEditMaskPatterns"),
@@ -216,22 +224,22 @@ constexpr MaskCommandEntry kCommands[] = {
     functionCommand("ChangeViewCenter", &ChangeViewCenter),
     awaitedObject("MoveFormula"),
     commandObject<CCmdAutoPlacePatterns>("AutoPlacePatterns"),
-    awaitedObject("DeletePoint"),
+    commandObject<CCmdDeletePoint>("DeletePoint"),
     awaitedObject("InsertPoint"),
-    awaitedObject("CombinePolylinesAtPoint"),
-    awaitedObject("SplitPolyline"),
-    awaitedObject("ClosePolyline"),
+    commandObject<CCmdCombinePolylinesAtPoint>("CombinePolylinesAtPoint"),
+    commandObject<CCmdSplitPolyline>("SplitPolyline"),
+    commandObject<CCmdClosePolyline>("ClosePolyline"),
     awaitedObject("UpdateAssRule"),
     awaitedObject("UpdatePointAss"),
     commandObject<CCmdRotateItem>("RotateItem"),
     commandObject<CCmdRemoveFocusFromSelection>("RemoveFocusFromSelection"),
     commandObject<CCmdAddFocusToSelection>("AddFocusToSelection"),
-    awaitedObject("CopyFocusPolyline"),
+    commandObject<CCmdCopyFocusPolyline>("CopyFocusPolyline"),
     functionCommand("LoadAllPatternPolylinesToFocusMgr", &LoadAllPatternPolylinesToFocusMgr),
-    awaitedObject("AddFocusPolylineToContour"),
-    awaitedObject("DeleteMaskPolyline"),
+    commandObject<CCmdAddFocusPolylineToContour>("AddFocusPolylineToContour"),
+    commandObject<CCmdDeleteMaskPolyline>("DeleteMaskPolyline"),
     functionCommand("UpdateFMActivePolylines", &UpdateFMActivePolylines),
-    awaitedObject("AddFocusPolyline"),
+    commandObject<CCmdAddFocusPolyline>("AddFocusPolyline"),
     commandObject<CCmdAddToSelection>("AddToSelection"),
     commandObject<CCmdFlipObjectList>("FlipObjectList"),
     commandObject<CCmdRotateObjectList>("RotateObjectList"),
@@ -247,9 +255,9 @@ constexpr MaskCommandEntry kCommands[] = {
     commandObject<CCmdCutSelectedObjects>("CutSelectedObjects"),
     awaitedFunction("UpdateActiveSizePathFocused"),
     commandObject<CCmdClearPatternsGrading>("ClearPatternsGrading"),
-    awaitedObject("AddTwoPointsPolyline"),
+    commandObject<CCmdAddTwoPointsPolyline>("AddTwoPointsPolyline"),
     functionCommand("LoadActiveMaskPatternToFM", &LoadActiveMaskPatternToFM),
-    awaitedObject("AutoSelectNextContourLine"),
+    commandObject<CCmdAutoSelectNextContourLine>("AutoSelectNextContourLine"),
     commandObject<CCmdUpdateRectFocusPoints>("UpdateRectFocusPoints"),
     awaitedObject("AddPointAss"),
     awaitedFunction("UpdateActivePointAssFocus"),
@@ -257,7 +265,7 @@ constexpr MaskCommandEntry kCommands[] = {
     functionCommand("HideFrameRect", &HideFrameRect),
     commandObject<CCmdDeleteSelectedItems>("DeleteSelectedItems"),
     awaitedObject("EditPointRules"),
-    awaitedObject("AddContourFocusPolyline"),
+    commandObject<CCmdAddContourFocusPolyline>("AddContourFocusPolyline"),
     functionCommand("UpdateFMNoActivePolylinesAndPoints", &UpdateFMNoActivePolylinesAndPoints),
     functionCommand("UpdateFMRotateSelection", &UpdateFMRotateSelection),
     functionCommand("UpdateFMPivotPoint", &UpdateFMPivotPoint),

@@ -3,6 +3,7 @@
 // manager, modes and state objects set up as the program's document sets them up.
 #pragma once
 
+#include "app/documents/AnnouncedList.h"
 #include "app/documents/testing/FakeDocumentServices.h"
 #include "app/grading/testing/StyleOnMask.h"
 #include "app/interaction/CursorTable.h"
@@ -101,6 +102,17 @@ public:
     CMeasureLine *GetMeasureLine() override { return &measureLine; }
     CGradePathEditor *GetGradePathEditor() override { return &pathEditor; }
     CRotationPivot *GetRotationPivot() override { return &pivot; }
+    int AddFocusPolyline(std::unique_ptr<CFocusObject> polyline) override
+    {
+        return m_oFocusPolylines.Add(std::move(polyline));
+    }
+    int GetFocusPolylineCount() const override { return m_oFocusPolylines.GetCount(); }
+    CFocusObject *GetFocusPolylineAt(int index) const override
+    {
+        return m_oFocusPolylines.GetAt(index);
+    }
+    void RemoveFocusPolylineAt(int index) override { m_oFocusPolylines.RemoveAt(index); }
+    void ClearFocusPolylines() override { m_oFocusPolylines.Clear(); }
 
     morvane::FakeDocumentServices services;
     CDisplayFlags displayFlags;
@@ -117,6 +129,7 @@ private:
 
     testgrading::StyleOnMask m_style;
     CEventHandler m_handler;
+    morvane::AnnouncedList<CFocusObject> m_oFocusPolylines{m_handler, 106};
     ToolTaskManager m_tasks;
     CTaskManager *m_pTaskManager = &m_tasks;
 };

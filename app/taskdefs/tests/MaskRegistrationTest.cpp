@@ -30,7 +30,7 @@ const std::vector<std::string_view> kAwaitedCommands = {
     "LimitHeight", "UnlimitLeft", "UnlimitRight", "UnlimitHeight", "UpdateRegion",
     "UpdatePointPath", "AddPointPath",
     "DuplicateRegion", "UpdateBiasRegionAngle", "UpdateBiasRegionHeight",
-    "ChangeRegionDirectionToParallel", "ClearPointsAssociations", "ActivateNextPatternPoint",
+    "ChangeRegionDirectionToParallel", "ClearPointsAssociations",
     "LoadGradePathPoints", "UpdatePathGrading",
     "ClearSelectedPatternsAssociations", "ClearPatternAssociation", "ClearPatternsAssociation",
     "ClearPointAssociation", "ClearPatternPointsAssociation", "ClearPatternsPointsAssociation",
@@ -38,13 +38,11 @@ const std::vector<std::string_view> kAwaitedCommands = {
     "AddDartFormula", "EditBaseFormula", "InsertBaseFormula", "ChangeRegionFormulaType",
     "AddLapelFormula", "EditInputPatternFormula", "UpdateGradePathSize", "AddPointAssociation",
     "AddPointAssList", "ClearInteractiveMode", "UpdatePointGrading", "RemoveLastFocusPoint",
-    "UpdateMovement", "MoveFormula", "DeletePoint", "InsertPoint", "CombinePolylinesAtPoint",
-    "SplitPolyline", "ClosePolyline", "UpdateAssRule", "UpdatePointAss",
-    "CopyFocusPolyline", "AddFocusPolylineToContour", "DeleteMaskPolyline", "AddFocusPolyline",
-    "UpdateActiveSizePathFocused", "AddTwoPointsPolyline",
-    "AutoSelectNextContourLine", "AddPointAss", "UpdateActivePointAssFocus",
+    "UpdateMovement", "MoveFormula", "InsertPoint",
+    "UpdateAssRule", "UpdatePointAss",
+    "UpdateActiveSizePathFocused",
+    "AddPointAss", "UpdateActivePointAssFocus",
     "UpdateNoActivePointAssFocus", "EditPointRules",
-    "AddContourFocusPolyline",
 };
 
 const std::vector<std::string_view> kAwaitedTemplates = {
