@@ -43,6 +43,7 @@
 #include "app/taskdefs/MeasureTasks.h"
 #include "app/taskdefs/MoveViewTasks.h"
 #include "app/taskdefs/PointFunctionCommands.h"
+#include "app/taskdefs/PolylineTools.h"
 #include "app/taskdefs/SelectPatternPointTask.h"
 #include "app/taskdefs/ViewFunctionCommands.h"
 #include "app/taskdefs/ZoomRectTasks.h"
@@ -274,8 +275,8 @@ constexpr MaskCommandEntry kCommands[] = {
 
 constexpr MaskTemplateEntry kTemplates[] = {
     taskTemplate<MainTaskDefinition>("MainTask"),
-    awaitedTemplate("SelectContourPolylinesTask"),
-    awaitedTemplate("SelectPolylinesTask"),
+    taskTemplate<CSelectContourPolylinesTask>("SelectContourPolylinesTask"),
+    taskTemplate<CSelectPolylinesTask>("SelectPolylinesTask"),
     awaitedTemplate("EditPointAssTask"),
     awaitedTemplate("PathDefinitionTask"),
     taskTemplate<CSelectPatternPointTask>("SelectPatternPointTask"),
@@ -295,11 +296,11 @@ constexpr MaskTemplateEntry kTemplates[] = {
     taskTemplate<CRotateSelectionTask>("RotateSelectionTask"),
     taskTemplate<CMoveViewHistoryTask>("MoveViewHistoryTask"),
     taskTemplate<CZoomToRectHistoryTask>("ZoomToRectHistoryTask"),
-    awaitedTemplate("AddTwoPointsPolylineTask"),
+    taskTemplate<CAddTwoPointsPolylineTask>("AddTwoPointsPolylineTask"),
     taskTemplate<CZoomRectTask>("ZoomRectTask"),
     taskTemplate<CMoveSelectionTask>("MoveSelectionTask"),
-    awaitedTemplate("CreateContourTask"),
-    awaitedTemplate("CopyPolylineTask"),
+    taskTemplate<CCreateContourTask>("CreateContourTask"),
+    taskTemplate<CCopyPolylineTask>("CopyPolylineTask"),
     awaitedTemplate("AssociatePointTask"),
     taskTemplate<CMoveViewTask>("MoveViewTask"),
     awaitedTemplate("ModifyGradePointTask"),

@@ -46,11 +46,11 @@ const std::vector<std::string_view> kAwaitedCommands = {
 };
 
 const std::vector<std::string_view> kAwaitedTemplates = {
-    "SelectContourPolylinesTask", "SelectPolylinesTask", "EditPointAssTask", "PathDefinitionTask",
+    "EditPointAssTask", "PathDefinitionTask",
     "AddRegionThreePointsTask", "AddGradeRegionTwoPointsTask", "AddRectangleRegionTask",
     "AddRegionHTask", "AddRegionVTask", "AssociatePointsTask",
-    "MoveRegionTask", "AddTwoPointsPolylineTask",
-    "CreateContourTask", "CopyPolylineTask", "AssociatePointTask",
+    "MoveRegionTask",
+    "AssociatePointTask",
     "ModifyGradePointTask", "AddLapelFormulaTask", "ModifyPathGradeTask", "AddPathTask",
     "ChangeRegionDirectionToParallelTask", "AddDartsFormulaTask", "AddRegionTask",
 };
