@@ -459,3 +459,31 @@ TEST_F(PolylineCommandsTest, MixedEditsUndoneToTheStartSaveTheSameMaskFile)
     ASSERT_TRUE(mask.Save(second)) << mask.GetLastError();
     EXPECT_EQ(fileText(second), fileText(first));
 }
+
+TEST_F(PolylineCommandsTest, PointEventsOfTheDocumentRunTheirCommandsAsOneUndoStepEach)
+{
+    struct EventCase
+    {
+        const char *event;
+        int point;
+        const char *lines;
+    };
+    // Line 0 runs 0-4-1-5-2, line 1 2-3 (a deleted point renumbers those after it).
+    const EventCase cases[] = {
+        {"SplitPolyline", 1, "0 4 1 | 1 5 2 | 2 3 | "},
+        {"DeletePoint", 4, "0 1 4 2 | 2 3 | "},
+        {"CombinePolylinesAtPoint", 2, "0 4 1 5 2 3 | "},
+    };
+    for (const EventCase &row : cases) {
+        SCOPED_TRACE(row.event);
+        CPattern *pattern = place({{0, 4, 1, 5, 2}, {2, 3}});
+        const std::string before = linesOf(*pattern);
+        CBasePoint *point = pattern->GetBasePointAt(row.point);
+        EXPECT_FALSE(manager.CanDispatchEvent(row.event, pattern->GetBasePointAt(0)));
+        ASSERT_TRUE(manager.CanDispatchEvent(row.event, point));
+        manager.DispatchEvent(row.event, point);
+        EXPECT_EQ(linesOf(*pattern), row.lines);
+        undo();
+        EXPECT_EQ(linesOf(*pattern), before);
+    }
+}
