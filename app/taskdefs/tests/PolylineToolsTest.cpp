@@ -293,14 +293,18 @@ TEST_F(PolylineToolsTest, ContourToolBuildsAContourThatOneUndoRemovesAndCancelDr
     scriptFocusSearch();
     manager.command("UpdateFMActivePolylines", {.addToHistory = false});
     // A pattern of three lines around a square: 0-4-1, 1-2, 2-3-0.
-    CMaskPattern *loop = placeSquare(mask, "LOOP", {kFar + 200, 0});
+    std::unique_ptr<CMaskPattern> made = mask.MakePattern();
+    made->SetPatternName("LOOP");
+    for (DPOINT p : {DPOINT{0, 0}, DPOINT{40, 0}, DPOINT{40, 40}, DPOINT{0, 40}})
+        made->AddPoint(p, GRADE_POINT_GRADE);
+    made->AddPoint({20, 0}, GRADE_POINT_INTERMEDIATE);
+    addLine(*made, {0, 4, 1}, 1);
+    addLine(*made, {1, 2}, 1);
+    addLine(*made, {2, 3, 0}, 1);
+    made->SetPatternPosition(kFar + 200, 0);
+    CMaskPattern *loop = made.get();
+    mask.InsertPatternAt(mask.GetPatternCount(), std::move(made));
     square = loop;
-    while (loop->GetPolylineCount() > 0)
-        loop->DeletePolyline(0);
-    loop->ClearContours();
-    addLine(*loop, {0, 4, 1}, 1);
-    addLine(*loop, {1, 2}, 1);
-    addLine(*loop, {2, 3, 0}, 1);
     start();
     const int contours = loop->GetContourCount();
 
