@@ -82,7 +82,7 @@ protected:
 
     /// "two", "copy", "contour" start the tools ("contour" and "copy" again finish them);
     /// "over N" makes the search find kind N (9: line 0 of the square), "line N" line N;
-    /// "move", "press", "cancel", "forward", "undo" send their events; "active" makes the
+    /// "move", "press", "cancel", "snap", "forward", "undo" send their events; "active" makes the
     /// square the active object.
     void play(const std::string &steps)
     {
@@ -107,6 +107,8 @@ protected:
                 manager.DispatchEvent("OnLButtonDownD", &mouse);
             else if (step == "cancel")
                 manager.DispatchEvent("OnCancel", nullptr);
+            else if (step == "snap")
+                manager.DispatchEvent("SetPointFilter", nullptr);
             else if (step == "forward")
                 manager.DispatchEvent("Forward", nullptr);
             else if (step == "undo")
@@ -180,6 +182,12 @@ TEST_F(PolylineToolsTest, TwoPointToolPicksAPatternThenTwoPointsAndDrawsOnce)
          "two over 9 move press",
          "AddTwoPointsPolylineTask/SelectFirstPointState",
          {"run FindFocusObject", "run SetActiveObject", "run LoadActiveMaskPatternToFM"}},
+        {"a snap change keeps the first point",
+         {},
+         "active two press snap press",
+         "IdleTask",
+         {"run LoadActiveMaskPatternToFM", "run AddFocusPoint", "run SetPointFilter",
+          "run UpdateFocusManager", "run AddFocusPoint", "run AddTwoPointsPolyline"}},
         {"cancelled after the first point",
          {},
          "active two press cancel",
