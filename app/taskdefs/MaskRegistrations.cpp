@@ -35,6 +35,10 @@
 #include "app/commands/polylines/CmdCopyFocusPolyline.h"
 #include "app/commands/polylines/CmdFocusPolylines.h"
 #include "app/commands/polylines/CmdRecordedLineEdits.h"
+#include "app/commands/regions/CmdAddRegion.h"
+#include "app/commands/regions/CmdRegionEdits.h"
+#include "app/commands/regions/CmdRegionLimits.h"
+#include "app/commands/regions/CmdUpdateRegion.h"
 #include "app/taskdefs/DragTasks.h"
 #include "app/taskdefs/FocusPresetCommands.h"
 #include "app/taskdefs/FrameSelectionTasks.h"
@@ -125,14 +129,14 @@ constexpr MaskCommandEntry kCommands[] = {
     commandObject<CCmdChangePatternAngle>("ChangePatternAngle"),
     commandObject<CCmdFlipPattern>("FlipPattern"),
     commandObject<CCmdMovePatternPivotPoint>("MovePatternPivotPoint"),
-    awaitedObject("MoveRegion"),
-    awaitedObject("RotateRegion"),
-    awaitedObject("FlipRegion"),
-    awaitedObject("DeleteRegion"),
-    awaitedObject("AddRegionH"),
-    awaitedObject("AddRegionV"),
-    awaitedObject("AddSlopeRegion"),
-    awaitedObject("AddNullRegion"),
+    commandObject<CCmdMoveRegion>("MoveRegion"),
+    commandObject<CCmdRotateRegion>("RotateRegion"),
+    commandObject<CCmdFlipRegion>("FlipRegion"),
+    commandObject<CCmdDeleteRegion>("DeleteRegion"),
+    commandObject<CCmdAddRegionH>("AddRegionH"),
+    commandObject<CCmdAddRegionV>("AddRegionV"),
+    commandObject<CCmdAddSlopeRegion>("AddSlopeRegion"),
+    commandObject<CCmdAddNullRegion>("AddNullRegion"),
     awaitedObject("UpdateRectRegion"),
     awaitedObject("UpdateRectRegionV"),
     commandObject<CCmdMoveMaskCenter>("MoveMaskCenter"),
@@ -141,13 +145,13 @@ constexpr MaskCommandEntry kCommands[] = {
     commandObject<CCmdLoadMask>("LoadMask"),
     commandObject<CCmdPlaceAllPatterns>("PlaceAllPatterns"),
     commandObject<CCmdUnplaceAllPatterns>("UnplaceAllPatterns"),
-    awaitedObject("LimitLeft"),
-    awaitedObject("LimitRight"),
-    awaitedObject("LimitHeight"),
-    awaitedObject("UnlimitLeft"),
-    awaitedObject("UnlimitRight"),
-    awaitedObject("UnlimitHeight"),
-    awaitedObject("UpdateRegion"),
+    commandObject<CCmdLimitLeft>("LimitLeft"),
+    commandObject<CCmdLimitRight>("LimitRight"),
+    commandObject<CCmdLimitHeight>("LimitHeight"),
+    commandObject<CCmdUnlimitLeft>("UnlimitLeft"),
+    commandObject<CCmdUnlimitRight>("UnlimitRight"),
+    commandObject<CCmdUnlimitHeight>("UnlimitHeight"),
+    commandObject<CCmdUpdateRegion>("UpdateRegion"),
     commandObject<CCmdFindFocusObject>("FindFocusObject"),
     commandObject<CCmdSetMaskCenter>("SetMaskCenter"),
     commandObject<CCmdUpdatePattern>("UpdatePattern"),
@@ -172,7 +176,7 @@ constexpr MaskCommandEntry kCommands[] = {
     functionCommand("FindPathPoint", &FindPathPoint),
     functionCommand("SetFirstPathPoint", &SetFirstPathPoint),
     awaitedObject("AddPointPath"),
-    awaitedObject("DuplicateRegion"),
+    commandObject<CCmdDuplicateRegion>("DuplicateRegion"),
     awaitedObject("UpdateBiasRegionAngle"),
     awaitedObject("UpdateBiasRegionHeight"),
     functionCommand("ClearFocusPoints", &ClearFocusPoints),

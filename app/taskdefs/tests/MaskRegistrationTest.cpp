@@ -23,13 +23,9 @@ namespace {
 // the lists are empty when the last of the editing commands has landed.
 const std::vector<std::string_view> kAwaitedCommands = {
     "DeleteFormula", "AddFormula", "UpdateFormula",
-    "MoveRegion",
-    "RotateRegion", "FlipRegion", "DeleteRegion", "AddRegionH", "AddRegionV", "AddSlopeRegion",
-    "AddNullRegion", "UpdateRectRegion", "UpdateRectRegionV",
-    "LimitLeft", "LimitRight",
-    "LimitHeight", "UnlimitLeft", "UnlimitRight", "UnlimitHeight", "UpdateRegion",
+    "UpdateRectRegion", "UpdateRectRegionV",
     "UpdatePointPath", "AddPointPath",
-    "DuplicateRegion", "UpdateBiasRegionAngle", "UpdateBiasRegionHeight",
+    "UpdateBiasRegionAngle", "UpdateBiasRegionHeight",
     "ChangeRegionDirectionToParallel", "ClearPointsAssociations",
     "LoadGradePathPoints", "UpdatePathGrading",
     "ClearSelectedPatternsAssociations", "ClearPatternAssociation", "ClearPatternsAssociation",
