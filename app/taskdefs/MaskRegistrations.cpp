@@ -38,6 +38,7 @@
 #include "app/commands/regions/CmdAddRegion.h"
 #include "app/commands/regions/CmdRegionEdits.h"
 #include "app/commands/regions/CmdRegionLimits.h"
+#include "app/commands/regions/CmdShapeRegion.h"
 #include "app/commands/regions/CmdUpdateRegion.h"
 #include "app/taskdefs/DragTasks.h"
 #include "app/taskdefs/FocusPresetCommands.h"
@@ -137,8 +138,8 @@ constexpr MaskCommandEntry kCommands[] = {
     commandObject<CCmdAddRegionV>("AddRegionV"),
     commandObject<CCmdAddSlopeRegion>("AddSlopeRegion"),
     commandObject<CCmdAddNullRegion>("AddNullRegion"),
-    awaitedObject("UpdateRectRegion"),
-    awaitedObject("UpdateRectRegionV"),
+    commandObject<CCmdUpdateRectRegion>("UpdateRectRegion"),
+    commandObject<CCmdUpdateRectRegionV>("UpdateRectRegionV"),
     commandObject<CCmdMoveMaskCenter>("MoveMaskCenter"),
     commandObject<CCmdPlacePattern>("PlacePattern"),
     commandObject<CCmdUnPlacePattern>("UnPlacePattern"),
@@ -177,11 +178,11 @@ constexpr MaskCommandEntry kCommands[] = {
     functionCommand("SetFirstPathPoint", &SetFirstPathPoint),
     awaitedObject("AddPointPath"),
     commandObject<CCmdDuplicateRegion>("DuplicateRegion"),
-    awaitedObject("UpdateBiasRegionAngle"),
-    awaitedObject("UpdateBiasRegionHeight"),
+    commandObject<CCmdUpdateBiasRegionAngle>("UpdateBiasRegionAngle"),
+    commandObject<CCmdUpdateBiasRegionHeight>("UpdateBiasRegionHeight"),
     functionCommand("ClearFocusPoints", &ClearFocusPoints),
     functionCommand("AddFocusPoint", &AddFocusPoint),
-    awaitedObject("ChangeRegionDirectionToParallel"),
+    commandObject<CCmdChangeRegionDirectionToParallel>("ChangeRegionDirectionToParallel"),
     commandObject<CCmdSetPointFilter>("SetPointFilter"),
     functionCommand("UpdateFocusManager", &UpdateFocusManager),
     functionCommand("UpdateFMActivePolyPoints", &UpdateFMActivePolyPoints),

@@ -23,10 +23,8 @@ namespace {
 // the lists are empty when the last of the editing commands has landed.
 const std::vector<std::string_view> kAwaitedCommands = {
     "DeleteFormula", "AddFormula", "UpdateFormula",
-    "UpdateRectRegion", "UpdateRectRegionV",
     "UpdatePointPath", "AddPointPath",
-    "UpdateBiasRegionAngle", "UpdateBiasRegionHeight",
-    "ChangeRegionDirectionToParallel", "ClearPointsAssociations",
+    "ClearPointsAssociations",
     "LoadGradePathPoints", "UpdatePathGrading",
     "ClearSelectedPatternsAssociations", "ClearPatternAssociation", "ClearPatternsAssociation",
     "ClearPointAssociation", "ClearPatternPointsAssociation", "ClearPatternsPointsAssociation",

@@ -404,3 +404,144 @@ TEST_F(RegionCommandsTest, DeletingTakesTheRegionAndItsFormulaAndUndoPutsThemBac
     EXPECT_EQ(regionCount(), regions);
     EXPECT_EQ(steps(), base);
 }
+
+namespace {
+
+class RegionShapingTest : public RegionCommandsTest
+{
+protected:
+    void SetUp() override
+    {
+        RegionCommandsTest::SetUp();
+        region = &addRegion({0, 0});
+        // As the tools make them ("AddNullRegion"): every edge bounds the region.
+        region->SetLimLeft90(true);
+        region->SetLimRight90(true);
+        region->SetLimMaxHeight(true);
+    }
+    void pick(DPOINT at)
+    {
+        auto picked = CFocusObject::Create(nullptr, CFocusObject::kNothing);
+        picked->SetPosition(at);
+        document.services.AddItem(picked.release());
+    }
+    void pointAt(DPOINT at)
+    {
+        auto focus = CFocusObject::Create(nullptr, CFocusObject::kNothing);
+        focus->SetPosition(at);
+        document.focus.SetFocusObject(std::move(focus));
+    }
+
+    IRegion *region = nullptr;
+};
+
+struct ShapeCase
+{
+    const char *name;
+    const char *command;
+    DPOINT picked;
+    DPOINT pointer;
+    DPOINT position;
+    double directionDegrees;
+    double left, right, height;
+};
+
+} // namespace
+
+TEST_F(RegionShapingTest, RectanglesAndBiasLinesFollowThePickedPointAndThePointer)
+{
+    const ShapeCase cases[] = {
+        {"rectangle right of the pick", "UpdateRectRegion", {0, 0}, {30, 20}, {0, 10}, 0, -10, 10, 30},
+        {"rectangle left of the pick", "UpdateRectRegion", {0, 0}, {-30, 20}, {0, 10}, 180, -10, 10, 30},
+        {"upright rectangle above", "UpdateRectRegionV", {0, 0}, {20, 30}, {10, 0}, 90, -10, 10, 30},
+        {"upright rectangle below", "UpdateRectRegionV", {0, 0}, {20, -30}, {10, 0}, 270, -10, 10, 30},
+        {"bias line along x", "UpdateBiasRegionAngle", {0, 0}, {10, 0}, {5, 0}, 90, -5, 5, 0},
+    };
+    for (const ShapeCase &row : cases) {
+        SCOPED_TRACE(row.name);
+        document.services.ClearItemList();
+        region->SetPosition({0, 0});
+        pick(row.picked);
+        pointAt(row.pointer);
+        ASSERT_TRUE(run(row.command));
+        EXPECT_NEAR(region->GetPosition().x, row.position.x, 1e-9);
+        EXPECT_NEAR(region->GetPosition().y, row.position.y, 1e-9);
+        EXPECT_NEAR(region->GetDirection(false), row.directionDegrees, 1e-6);
+        EXPECT_NEAR(region->GetLeft90(), row.left, 1e-9);
+        EXPECT_NEAR(region->GetRight90(), row.right, 1e-9);
+        EXPECT_NEAR(region->GetMaxHeight(), row.height, 1e-9);
+    }
+    // The bias line's base corners fall on the picked point and the pointer.
+    DPOINT baseLeft, baseRight, topLeft, topRight;
+    region->GetCorners(baseLeft, baseRight, topLeft, topRight);
+    EXPECT_NEAR(baseLeft.x, 0, 1e-6);
+    EXPECT_NEAR(baseRight.x, 10, 1e-6);
+}
+
+TEST_F(RegionShapingTest, TheBiasHeightReachesThePointerAndTurnsTheRegionToItsSide)
+{
+    pick({0, 0});
+    pointAt({10, 0});
+    ASSERT_TRUE(run("UpdateBiasRegionAngle"));
+    const double direction = region->GetDirection(true);
+
+    pointAt({4, 0});
+    ASSERT_TRUE(run("UpdateBiasRegionHeight"));
+    EXPECT_NEAR(region->GetDirection(true), direction, 1e-12) << "on the base line";
+    EXPECT_NEAR(region->GetMaxHeight(), 0, 1e-9);
+
+    pointAt({4, 7});
+    ASSERT_TRUE(run("UpdateBiasRegionHeight"));
+    const bool turned = std::abs(region->GetDirection(true) - direction) > 1;
+    EXPECT_NEAR(region->GetMaxHeight(), 7, 1e-9);
+    pointAt({4, -7});
+    ASSERT_TRUE(run("UpdateBiasRegionHeight"));
+    EXPECT_NEAR(region->GetMaxHeight(), 7, 1e-9);
+    EXPECT_NE(std::abs(region->GetDirection(true) - direction) > 1, turned)
+        << "the pointer on the other side turns the region half round";
+    DPOINT baseLeft, baseRight, topLeft, topRight;
+    region->GetCorners(baseLeft, baseRight, topLeft, topRight);
+    EXPECT_NEAR(topLeft.y, -7, 1e-6) << "the top reaches the pointer";
+}
+
+TEST_F(RegionShapingTest, TheParallelDirectionLinesTheBaseUpWithinAQuarterTurnOfTheStart)
+{
+    mainTask().GetAttributes()->AddVariable("dStartAngle", "0", kVisibleWritable);
+    const double starts[] = {0.0, 3.0};
+    const DPOINT pointers[] = {{10, 0}, {10, 10}, {-3, 8}, {0, -5}};
+    pick({0, 0});
+    const double before = region->GetDirection(true);
+    const int base = steps();
+    pointAt({0.00005, 0});
+    ASSERT_TRUE(run("ChangeRegionDirectionToParallel"));
+    EXPECT_EQ(region->GetDirection(true), before) << "the pointer on the first pick";
+    EXPECT_EQ(steps(), base + 1);
+    for (double start : starts) {
+        for (const DPOINT &pointer : pointers) {
+            SCOPED_TRACE(testing::Message() << start << " towards " << pointer.x << ", " << pointer.y);
+            ASSERT_TRUE(mainTask().GetAttributes()->SetDouble("dStartAngle", start));
+            pointAt(pointer);
+            ASSERT_TRUE(run("ChangeRegionDirectionToParallel"));
+            const double base = region->GetDirection(true) + kPi / 2;
+            const double line = std::atan2(pointer.y, pointer.x);
+            EXPECT_NEAR(std::sin(base - line), 0, 1e-9) << "the base runs along the line";
+            EXPECT_LE(std::cos(base - start), 1.0);
+            EXPECT_GE(std::cos(base - start), -1e-9) << "within a quarter turn of the start";
+        }
+    }
+}
+
+TEST_F(RegionShapingTest, ShapingSwapsTheWholeSetOnUndoAndNeedsAPickedPoint)
+{
+    pointAt({30, 20});
+    EXPECT_FALSE(run("UpdateRectRegion")) << "no picked point";
+    pick({0, 0});
+    const double height = region->GetMaxHeight();
+    ASSERT_TRUE(run("UpdateRectRegion"));
+    EXPECT_EQ(region->GetMaxHeight(), 30);
+    manager.Undo();
+    EXPECT_EQ(region->GetMaxHeight(), height);
+    EXPECT_EQ(region->GetPosition().y, 0);
+    manager.Redo();
+    EXPECT_EQ(region->GetMaxHeight(), 30);
+}
