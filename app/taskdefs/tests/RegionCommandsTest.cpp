@@ -545,3 +545,41 @@ TEST_F(RegionShapingTest, ShapingSwapsTheWholeSetOnUndoAndNeedsAPickedPoint)
     manager.Redo();
     EXPECT_EQ(region->GetMaxHeight(), 30);
 }
+
+TEST_F(RegionCommandsTest, TheSelectionFlipsMovesAndDeletesRealRegionsOneUndoStepEach)
+{
+    IRegion &region = addRegion({0, 0});
+    region.SetDirection(0.5, true);
+    region.SetLeft90(-30);
+    region.SetRight90(50);
+    auto *item = dynamic_cast<CObject *>(&region);
+    std::unique_ptr<CFocusObject> selected = CFocusObject::Create(item, CFocusObject::kRegion);
+    std::vector<CFocusObject *> list{selected.get()};
+
+    const int base = steps();
+    ASSERT_TRUE(run("FlipObjectList", &list));
+    EXPECT_NEAR(region.GetDirection(true), 0.5 + kPi, 1e-9);
+    EXPECT_EQ(region.GetLeft90(), -50);
+    EXPECT_EQ(steps(), base + 1);
+    manager.Undo();
+    EXPECT_NEAR(region.GetDirection(true), 0.5, 1e-12);
+    EXPECT_EQ(region.GetLeft90(), -30);
+
+    document.focus.SetActiveObject(CFocusObject::Create(item, CFocusObject::kRegion));
+    VIEW_MOUSE_PARAM mouse = mouseAt({7, -3});
+    mouse.previousPosition = {0, 0};
+    ASSERT_TRUE(run("MoveSelectedItems", &mouse));
+    EXPECT_NEAR(region.GetPosition().x, 7, 1e-9);
+    EXPECT_NEAR(region.GetPosition().y, -3, 1e-9);
+    manager.Undo();
+    EXPECT_NEAR(region.GetPosition().x, 0, 1e-9);
+
+    const int regions = regionCount();
+    const int formulas = formulaCount();
+    ASSERT_TRUE(run("DeleteSelectedItems"));
+    EXPECT_EQ(regionCount(), regions - 1);
+    EXPECT_EQ(formulaCount(), formulas - 1);
+    manager.Undo();
+    EXPECT_EQ(regionCount(), regions);
+    EXPECT_EQ(formulaCount(), formulas);
+}
