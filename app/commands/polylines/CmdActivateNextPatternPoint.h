@@ -14,6 +14,7 @@ public:
     CCmdActivateNextPatternPoint();
 
     std::unique_ptr<ICommand> Clone() const override;
+    using CDocCommand::IsEnabled;
     bool IsEnabled(void *data) override;
     bool OnExecute(void *data) override;
 

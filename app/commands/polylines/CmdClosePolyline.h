@@ -16,6 +16,7 @@ public:
     CCmdClosePolyline();
 
     std::unique_ptr<ICommand> Clone() const override;
+    using CDocCommand::IsEnabled;
     bool IsEnabled(void *data) override;
     bool OnExecute(void *data) override;
     void OnUndo() override;

@@ -28,6 +28,7 @@ public:
     ~CCmdCombinePolylinesAtPoint() override;
 
     std::unique_ptr<ICommand> Clone() const override;
+    using CDocCommand::IsEnabled;
     bool IsEnabled(void *data) override;
     bool OnExecute(void *data) override;
     void OnUndo() override;

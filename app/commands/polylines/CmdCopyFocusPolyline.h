@@ -21,6 +21,7 @@ public:
     CCmdCopyFocusPolyline();
 
     std::unique_ptr<ICommand> Clone() const override;
+    using CMaskHistoryCommand::IsEnabled;
     bool IsEnabled(void *data) override;
     bool OnExecute(void *data) override;
 

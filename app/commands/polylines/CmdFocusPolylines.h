@@ -54,6 +54,7 @@ public:
     CCmdAutoSelectNextContourLine();
 
     std::unique_ptr<ICommand> Clone() const override;
+    using CFocusPolylineEntryCommand::IsEnabled;
     bool IsEnabled(void *data) override;
     bool OnExecute(void *data) override;
 };

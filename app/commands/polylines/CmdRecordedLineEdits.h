@@ -13,6 +13,7 @@ public:
     CCmdSplitPolyline();
 
     std::unique_ptr<ICommand> Clone() const override;
+    using CMaskHistoryCommand::IsEnabled;
     bool IsEnabled(void *data) override;
     bool OnExecute(void *data) override;
 };
@@ -26,6 +27,7 @@ public:
     CCmdDeleteMaskPolyline();
 
     std::unique_ptr<ICommand> Clone() const override;
+    using CMaskHistoryCommand::IsEnabled;
     bool IsEnabled(void *data) override;
     bool OnExecute(void *data) override;
 };
@@ -39,6 +41,7 @@ public:
     CCmdDeletePoint();
 
     std::unique_ptr<ICommand> Clone() const override;
+    using CMaskHistoryCommand::IsEnabled;
     bool IsEnabled(void *data) override;
     bool OnExecute(void *data) override;
 };
