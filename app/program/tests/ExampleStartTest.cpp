@@ -1,8 +1,7 @@
 // Morvane program tests.
 // The program started on the shirt example, as the README's first command starts it: once the
 // idle pass has graded the style, every size of every piece shows on the mask.
-#include "ProgramTest.h"
-#include "ShirtExample.h"
+#include "ExampleProgramTest.h"
 #include "app/documents/GradeMaskDoc.h"
 #include "app/documents/MorvaneDoc.h"
 #include "app/interaction/DisplayFlags.h"
@@ -42,19 +41,14 @@ bool drawnNear(const QImage &image, QPoint point, const std::set<QRgb> &colours)
     return false;
 }
 
-TEST_F(ProgramTest, StartedOnTheExampleItShowsEverySizeOfEveryPieceOnTheMask)
+TEST_F(ExampleProgramTest, StartedOnTheExampleItShowsEverySizeOfEveryPieceOnTheMask)
 {
-    TemporaryFolder shirt{"shirt"};
-    example::writeShirtExample(shirt.path());
-    std::filesystem::create_directories(m_config / "morvane");
-    std::filesystem::copy_file(shirt / example::kOptionsFile,
-                               m_config / "morvane" / example::kOptionsFile);
-    CMorvaneApp &app = start({"-p" + shirt.path().string()});
+    CMorvaneApp &app = startOnExample();
     ASSERT_TRUE(app.InitInstance());
     CMorvaneDoc &document = *app.GetDocument();
     ASSERT_NE(document.GetActiveGradeMask(), nullptr);
     EXPECT_EQ(app.GetMainFrame()->windowTitle().toStdString(),
-              "Morvane-[" + (shirt / example::kMaskFile).string() + "]");
+              "Morvane-[" + (m_shirt / example::kMaskFile).string() + "]");
     ASSERT_TRUE(QTest::qWaitFor([&] { return document.GetDisplayFlags()->GetShowGrading(); },
                                 5000))
         << "the idle pass grades the example";

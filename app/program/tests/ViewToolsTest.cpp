@@ -1,0 +1,144 @@
+// Morvane program tests.
+// The mask's tools in the program started on the shirt example, driven with the mouse on its
+// view: measuring, dragging and turning the selection, and copying and pasting between masks.
+#include "ExampleProgramTest.h"
+#include "app/documents/CmdUI.h"
+#include "app/documents/GradeMaskDoc.h"
+#include "app/documents/MorvaneDoc.h"
+#include "app/interaction/DisplayFlags.h"
+#include "app/interaction/FocusManager.h"
+#include "app/interaction/InteractionModes.h"
+#include "app/interaction/MultiFocusObject.h"
+#include "app/interaction/RotationPivot.h"
+#include "app/ui/main/CommandActions.h"
+#include "app/ui/main/MainFrame.h"
+#include "app/ui/main/MainStatusBar.h"
+#include "app/ui/options/Options.h"
+#include "app/ui/view/MorvaneView.h"
+#include "model/BasePoint.h"
+#include "model/GradeMask.h"
+#include "model/MaskPattern.h"
+#include "tasks/ITask.h"
+#include "tasks/Task.h"
+#include "tasks/TaskManager.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <regex>
+#include <string>
+
+namespace {
+
+constexpr uint32_t kCopyCommand = 57634;
+constexpr uint32_t kPasteCommand = 57637;
+constexpr uint32_t kNewMaskCommand = 43121;
+constexpr int kCentimetres = 1;
+
+double distance(DPOINT a, DPOINT b)
+{
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
+
+/// The program started on the shirt example, the style graded and the mask's tools idle.
+class ViewToolsTest : public ExampleProgramTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(startOnExample().InitInstance());
+        ASSERT_NE(document().GetActiveGradeMask(), nullptr);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return document().GetDisplayFlags()->GetShowGrading(); }, 5000));
+        ASSERT_GT(mask().GetPatternCount(), 0);
+    }
+
+    CMorvaneDoc &document() { return *m_app->GetDocument(); }
+    CMainFrame &frame() { return *m_app->GetMainFrame(); }
+    CMorvaneView &view() { return *frame().GetView(); }
+    QWidget *viewport() { return view().viewport(); }
+    CTaskManager &tasks() { return *document().GetActiveMaskDoc()->GetTaskManager(); }
+    CGradeMask &mask() { return *dynamic_cast<CGradeMask *>(document().GetActiveGradeMask()); }
+    CFocusObject &active() { return *document().GetFocusManager()->GetActiveObject(); }
+    QPoint pixelOf(DPOINT world) { return view().WorldToClient(world.x, world.y); }
+    DPOINT worldOf(QPoint pixel) { return view().ClientToWorld(pixel); }
+    double pixel() { return view().PixelsToWorld(1); }
+    void setMainVariable(const char *name, int value)
+    {
+        tasks().GetMainTask()->GetAttributes()->SetInteger(name, value);
+    }
+
+    /// The grade point of the mask pattern farthest from the place, and its index.
+    int farthestPoint(const CPattern &pattern, DPOINT from)
+    {
+        int farthest = 0;
+        for (int i = 1; i < pattern.GetGradePointCount(); ++i) {
+            if (distance(from, pattern.GetGradePointAt(i)->GetAbsPosition()) >
+                distance(from, pattern.GetGradePointAt(farthest)->GetAbsPosition()))
+                farthest = i;
+        }
+        return farthest;
+    }
+    void click(QPoint at)
+    {
+        QTest::mouseMove(viewport(), at);
+        QTest::mouseClick(viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+    /// A press, moves through the points in steps of at most 10 pixels, a release at the last.
+    void drag(const std::vector<QPoint> &through)
+    {
+        QTest::mouseMove(viewport(), through.front());
+        QTest::mousePress(viewport(), Qt::LeftButton, Qt::NoModifier, through.front());
+        for (size_t i = 1; i < through.size(); ++i) {
+            const QPoint from = through[i - 1];
+            const int steps = std::max(1, (through[i] - from).manhattanLength() / 10);
+            for (int s = 1; s <= steps; ++s)
+                QTest::mouseMove(viewport(), from + (through[i] - from) * s / steps);
+        }
+        QTest::mouseRelease(viewport(), Qt::LeftButton, Qt::NoModifier, through.back());
+    }
+    bool commandEnabled(uint32_t id)
+    {
+        return frame().GetCommandActions().QueryState(id).IsEnabled();
+    }
+};
+
+TEST_F(ViewToolsTest, AMeasuredDistanceShowsInTheStatusBarInTheDisplayUnit)
+{
+    COptions::GetInstance()->m_pUserUnits->SetValue(kCentimetres);
+    const CPattern &pattern = *mask().GetMaskPatternAt(0);
+    const DPOINT from = pattern.GetGradePointAt(0)->GetAbsPosition();
+    const DPOINT to = pattern.GetGradePointAt(farthestPoint(pattern, from))->GetAbsPosition();
+    document().GetInteractionModes()->SetMeasureMode(1);
+    tasks().DispatchEvent("OnMeasure", nullptr);
+    ASSERT_NE(tasks().GetTaskStatus("MeasureDistanceTask"), TS_INACTIVE);
+
+    // The line runs from where the button went down to where it came up, a pixel being less
+    // than a millimetre at the example's zoom.
+    const auto measured = [&] {
+        const std::string shown = frame().GetStatusBar()->GetPaneText(0).toStdString();
+        std::smatch number;
+        const std::regex distanceText(R"(= (\d+\.\d\d) \[cm\]   \(dx:-?\d+\.\d\d \[cm\])");
+        EXPECT_TRUE(std::regex_search(shown, number, distanceText)) << shown;
+        return number.empty() ? -1.0 : std::stod(number[1]);
+    };
+    const QPoint press = pixelOf(from);
+    const QPoint release = pixelOf(to);
+    ASSERT_LT(pixel(), 1.0);
+    drag({press, release});
+    EXPECT_NEAR(measured(), distance(worldOf(press), worldOf(release)) / 10.0, 0.006);
+    EXPECT_NEAR(measured(), distance(from, to) / 10.0, 0.2);
+
+    // The tool measures again until it is cancelled, which takes the distance away.
+    const QPoint third = pixelOf(pattern.GetGradePointAt(1)->GetAbsPosition());
+    drag({release, third});
+    EXPECT_NEAR(measured(), distance(worldOf(release), worldOf(third)) / 10.0, 0.006);
+    tasks().DispatchEvent("OnCancel", nullptr);
+    EXPECT_FALSE(frame().GetStatusBar()->GetPaneText(0).contains("[cm]"));
+}
+
+} // namespace
