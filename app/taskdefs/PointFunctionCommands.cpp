@@ -50,7 +50,7 @@ bool SaveInitialRotAngle(ITask *task, void *data)
     if (pivot == nullptr || mouse == nullptr)
         return false;
     pivot->CollectItems();
-    pivot->SetInitialAngle(mouse->position);
+    pivot->SetInitialAngle(mouse->pressPosition);
     return true;
 }
 

@@ -12,7 +12,8 @@ namespace morvane {
 // the task's manager. Without what it needs it changes nothing and answers false.
 
 /// The rotation pivot collects the selection to turn and takes the angle from its pivot point
-/// to the pointer as the turn's start.
+/// to the button-down point as the turn's start: the tool starts a few pixels after the press,
+/// and the turn from the press on is the user's.
 bool SaveInitialRotAngle(ITask *task, void *data);
 /// "dRotStartRad" becomes the angle from the active region's position to where the button went
 /// down, less the region's direction (radians). False without an active region.

@@ -55,6 +55,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return document().GetDisplayFlags()->GetShowGrading(); }, 5000));
         ASSERT_GT(mask().GetPatternCount(), 0);
+        // The example's pieces lie on the mask patterns made from them: hidden, they leave the
+        // mask patterns to the pointer.
+        tasks().DispatchEvent("ShowInputPatterns", nullptr);
+        ASSERT_FALSE(document().GetDisplayFlags()->GetShowInputPatterns());
     }
 
     CMorvaneDoc &document() { return *m_app->GetDocument(); }
@@ -82,6 +86,32 @@ protected:
                 farthest = i;
         }
         return farthest;
+    }
+    /// The places of the grade points of the pattern.
+    static std::vector<DPOINT> placesOf(const CPattern &pattern)
+    {
+        std::vector<DPOINT> places;
+        for (int i = 0; i < pattern.GetGradePointCount(); ++i)
+            places.push_back(pattern.GetGradePointAt(i)->GetAbsPosition());
+        return places;
+    }
+    void expectPlaces(const CPattern &pattern, const std::vector<DPOINT> &expected,
+                      double tolerance)
+    {
+        const std::vector<DPOINT> places = placesOf(pattern);
+        ASSERT_EQ(places.size(), expected.size());
+        for (size_t i = 0; i < places.size(); ++i) {
+            SCOPED_TRACE("point " + std::to_string(i));
+            EXPECT_NEAR(places[i].x, expected[i].x, tolerance);
+            EXPECT_NEAR(places[i].y, expected[i].y, tolerance);
+        }
+    }
+    void undo() { tasks().DispatchEvent("Undo", nullptr); }
+    void editMaskPatterns(bool edit)
+    {
+        tasks().DispatchEvent("SetEditMaskPatterns",
+                              reinterpret_cast<void *>(static_cast<intptr_t>(edit ? 1 : 0)));
+        ASSERT_EQ(document().IsEditMode(), edit);
     }
     void click(QPoint at)
     {
@@ -139,6 +169,89 @@ TEST_F(ViewToolsTest, AMeasuredDistanceShowsInTheStatusBarInTheDisplayUnit)
     EXPECT_NEAR(measured(), distance(worldOf(release), worldOf(third)) / 10.0, 0.006);
     tasks().DispatchEvent("OnCancel", nullptr);
     EXPECT_FALSE(frame().GetStatusBar()->GetPaneText(0).contains("[cm]"));
+}
+
+TEST_F(ViewToolsTest, WithAutoMoveADragMovesTheSelectionByThePointersTravelAndOneUndoPutsItBack)
+{
+    const CPattern &pattern = *mask().GetMaskPatternAt(0);
+    const std::vector<DPOINT> before = placesOf(pattern);
+    const QPoint grip = pixelOf(before.front());
+    click(grip);
+    ASSERT_TRUE(active().RefersTo(&pattern));
+    const QPoint drop = grip + QPoint(70, -45);
+    // Unless mask patterns are edited, they stay put.
+    editMaskPatterns(false);
+    setMainVariable("bAutoMove", 1);
+    drag({grip, drop});
+    expectPlaces(pattern, before, 0.0);
+
+    editMaskPatterns(true);
+    setMainVariable("bAutoMove", 1);
+    drag({grip, drop});
+    // The pressed point lands under the pointer: the travel from the point that the press
+    // found, within a pixel of the one from the pressed pixel.
+    const DPOINT travel{worldOf(drop).x - before.front().x, worldOf(drop).y - before.front().y};
+    EXPECT_NEAR(travel.x, worldOf(drop).x - worldOf(grip).x, pixel());
+    EXPECT_NEAR(travel.y, worldOf(drop).y - worldOf(grip).y, pixel());
+    std::vector<DPOINT> moved = before;
+    for (DPOINT &place : moved)
+        place = {place.x + travel.x, place.y + travel.y};
+    expectPlaces(pattern, moved, 1e-6);
+    EXPECT_TRUE(active().RefersTo(&pattern));
+
+    undo();
+    expectPlaces(pattern, before, 1e-6);
+}
+
+TEST_F(ViewToolsTest, WithAutoRotateADragTurnsTheSelectionAboutThePivot)
+{
+    const CPattern &pattern = *mask().GetMaskPatternAt(0);
+    const std::vector<DPOINT> before = placesOf(pattern);
+    click(pixelOf(before.front()));
+    ASSERT_TRUE(active().RefersTo(&pattern));
+    editMaskPatterns(true);
+    setMainVariable("bAutoRotate", 1);
+    const DPOINT pivot = document().GetRotationPivot()->GetPivotPoint();
+
+    // The point farthest from the pivot is dragged a quarter of the way round it, along the arc.
+    const DPOINT grip = before[static_cast<size_t>(farthestPoint(pattern, pivot))];
+    const double radius = distance(pivot, grip);
+    const double startAngle = std::atan2(grip.y - pivot.y, grip.x - pivot.x);
+    // The view centred on the pivot, the circle of the grip well inside it.
+    frame().resize(1200, 900);
+    const QSize shown = viewport()->size();
+    view().SetZoomAndCenter(0.35 * std::min(shown.width(), shown.height()) / radius, pivot.x,
+                            pivot.y);
+    const auto onArc = [&](double turn) {
+        return pixelOf({pivot.x + radius * std::cos(startAngle + turn),
+                        pivot.y + radius * std::sin(startAngle + turn)});
+    };
+    std::vector<QPoint> arc;
+    for (int step = 0; step <= 9; ++step)
+        arc.push_back(onArc(std::numbers::pi / 2 * step / 9));
+    ASSERT_GT(radius, 100 * pixel()) << "a pixel is a small turn";
+    for (const QPoint &at : arc)
+        ASSERT_TRUE(viewport()->rect().contains(at));
+    drag(arc);
+
+    // The turn is the one from the pressed to the released pixel about the pivot.
+    const DPOINT pressed = worldOf(arc.front());
+    const DPOINT released = worldOf(arc.back());
+    const double turn = std::atan2(released.y - pivot.y, released.x - pivot.x) -
+                        std::atan2(pressed.y - pivot.y, pressed.x - pivot.x);
+    EXPECT_NEAR(turn, std::numbers::pi / 2, 0.05);
+    std::vector<DPOINT> turned = before;
+    for (DPOINT &place : turned) {
+        const DPOINT from{place.x - pivot.x, place.y - pivot.y};
+        place = {pivot.x + from.x * std::cos(turn) - from.y * std::sin(turn),
+                 pivot.y + from.x * std::sin(turn) + from.y * std::cos(turn)};
+    }
+    expectPlaces(pattern, turned, 2 * pixel());
+    EXPECT_NEAR(document().GetRotationPivot()->GetPivotPoint().x, pivot.x, 1e-9);
+    EXPECT_NEAR(document().GetRotationPivot()->GetPivotPoint().y, pivot.y, 1e-9);
+
+    undo();
+    expectPlaces(pattern, before, 1e-6);
 }
 
 } // namespace
