@@ -113,10 +113,10 @@ protected:
                               reinterpret_cast<void *>(static_cast<intptr_t>(edit ? 1 : 0)));
         ASSERT_EQ(document().IsEditMode(), edit);
     }
-    void click(QPoint at)
+    void click(QPoint at, Qt::KeyboardModifiers keys = Qt::NoModifier)
     {
         QTest::mouseMove(viewport(), at);
-        QTest::mouseClick(viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(viewport(), Qt::LeftButton, keys, at);
     }
     /// A press, moves through the points in steps of at most 10 pixels, a release at the last.
     void drag(const std::vector<QPoint> &through)
@@ -252,6 +252,56 @@ TEST_F(ViewToolsTest, WithAutoRotateADragTurnsTheSelectionAboutThePivot)
 
     undo();
     expectPlaces(pattern, before, 1e-6);
+}
+
+TEST_F(ViewToolsTest, CopyAndPasteBetweenMasksSelectExactlyThePastedPatternsAndOneUndoRemovesThem)
+{
+    CGradeMask &first = mask();
+    ASSERT_GE(first.GetPatternCount(), 2);
+    editMaskPatterns(true);
+    click(pixelOf(first.GetMaskPatternAt(0)->GetGradePointAt(0)->GetAbsPosition()));
+    click(pixelOf(first.GetMaskPatternAt(1)->GetGradePointAt(0)->GetAbsPosition()),
+          Qt::ControlModifier);
+    ASSERT_EQ(active().GetType(), CFocusObject::kMultiple);
+    ASSERT_TRUE(commandEnabled(kCopyCommand));
+    frame().GetCommandActions().Execute(kCopyCommand);
+
+    ASSERT_TRUE(frame().GetCommandActions().Execute(kNewMaskCommand));
+    CGradeMask &second = mask();
+    ASSERT_NE(&second, &first);
+    ASSERT_EQ(second.GetPatternCount(), 0);
+    ASSERT_TRUE(commandEnabled(kPasteCommand));
+    frame().GetCommandActions().Execute(kPasteCommand);
+    ASSERT_EQ(second.GetPatternCount(), 2);
+    ASSERT_EQ(active().GetType(), CFocusObject::kMultiple);
+    const auto &pasted = static_cast<const CMultiFocusObject &>(active());
+    EXPECT_EQ(pasted.GetCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE("pattern " + std::to_string(i));
+        EXPECT_TRUE(pasted.RefersTo(second.GetMaskPatternAt(i)));
+        EXPECT_FALSE(pasted.RefersTo(first.GetMaskPatternAt(i)));
+        EXPECT_EQ(second.GetMaskPatternAt(i)->GetPatternName(),
+                  first.GetMaskPatternAt(i)->GetPatternName());
+        expectPlaces(*second.GetMaskPatternAt(i), placesOf(*first.GetMaskPatternAt(i)), 1e-9);
+    }
+
+    undo();
+    EXPECT_EQ(second.GetPatternCount(), 0);
+    EXPECT_EQ(first.GetPatternCount(), 2);
+
+    // With mask patterns not edited, neither copy nor paste is offered, nor does a paste run.
+    editMaskPatterns(false);
+    EXPECT_FALSE(commandEnabled(kPasteCommand));
+    frame().GetCommandActions().Execute(kPasteCommand);
+    EXPECT_EQ(second.GetPatternCount(), 0);
+    CTaskManager &workspace = *document().GetWorkspaceTaskManager();
+    ASSERT_TRUE(workspace.CanDispatchEvent("SetActiveMask", document().GetMaskDocs()->GetAt(0)));
+    workspace.DispatchEvent("SetActiveMask", document().GetMaskDocs()->GetAt(0));
+    ASSERT_EQ(&mask(), &first);
+    click(pixelOf(first.GetMaskPatternAt(0)->GetGradePointAt(0)->GetAbsPosition()));
+    ASSERT_TRUE(active().RefersTo(first.GetMaskPatternAt(0)));
+    EXPECT_FALSE(commandEnabled(kCopyCommand));
+    EXPECT_FALSE(commandEnabled(kPasteCommand));
 }
 
 } // namespace
