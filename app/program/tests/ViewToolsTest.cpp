@@ -107,6 +107,15 @@ protected:
         }
     }
     void undo() { tasks().DispatchEvent("Undo", nullptr); }
+    /// Clicks the pattern's first grade point, which makes the pattern the selection; the
+    /// pixel clicked.
+    QPoint selectAtFirstPoint(const CPattern &pattern)
+    {
+        const QPoint at = pixelOf(pattern.GetGradePointAt(0)->GetAbsPosition());
+        click(at);
+        EXPECT_TRUE(active().RefersTo(&pattern));
+        return at;
+    }
     void editMaskPatterns(bool edit)
     {
         tasks().DispatchEvent("SetEditMaskPatterns",
@@ -175,9 +184,7 @@ TEST_F(ViewToolsTest, WithAutoMoveADragMovesTheSelectionByThePointersTravelAndOn
 {
     const CPattern &pattern = *mask().GetMaskPatternAt(0);
     const std::vector<DPOINT> before = placesOf(pattern);
-    const QPoint grip = pixelOf(before.front());
-    click(grip);
-    ASSERT_TRUE(active().RefersTo(&pattern));
+    const QPoint grip = selectAtFirstPoint(pattern);
     const QPoint drop = grip + QPoint(70, -45);
     // Unless mask patterns are edited, they stay put.
     editMaskPatterns(false);
@@ -207,8 +214,7 @@ TEST_F(ViewToolsTest, WithAutoRotateADragTurnsTheSelectionAboutThePivot)
 {
     const CPattern &pattern = *mask().GetMaskPatternAt(0);
     const std::vector<DPOINT> before = placesOf(pattern);
-    click(pixelOf(before.front()));
-    ASSERT_TRUE(active().RefersTo(&pattern));
+    selectAtFirstPoint(pattern);
     editMaskPatterns(true);
     setMainVariable("bAutoRotate", 1);
     const DPOINT pivot = document().GetRotationPivot()->GetPivotPoint();
@@ -298,10 +304,31 @@ TEST_F(ViewToolsTest, CopyAndPasteBetweenMasksSelectExactlyThePastedPatternsAndO
     ASSERT_TRUE(workspace.CanDispatchEvent("SetActiveMask", document().GetMaskDocs()->GetAt(0)));
     workspace.DispatchEvent("SetActiveMask", document().GetMaskDocs()->GetAt(0));
     ASSERT_EQ(&mask(), &first);
-    click(pixelOf(first.GetMaskPatternAt(0)->GetGradePointAt(0)->GetAbsPosition()));
-    ASSERT_TRUE(active().RefersTo(first.GetMaskPatternAt(0)));
+    selectAtFirstPoint(*first.GetMaskPatternAt(0));
     EXPECT_FALSE(commandEnabled(kCopyCommand));
     EXPECT_FALSE(commandEnabled(kPasteCommand));
+}
+
+TEST_F(ViewToolsTest, UnderASnapModeTheDropLandsOnTheLineFound)
+{
+    const CPattern &dragged = *mask().GetMaskPatternAt(0);
+    const std::vector<DPOINT> before = placesOf(dragged);
+    const QPoint grip = selectAtFirstPoint(dragged);
+    editMaskPatterns(true);
+    setMainVariable("bAutoMove", 1);
+    constexpr int kSnapToLines = 3;
+    setMainVariable("nSnapMode", kSnapToLines);
+
+    // Released two pixels below the middle of the BACK's bottom line, which runs along y = 0:
+    // the pressed point drops onto the line, below the pointer.
+    const QPoint release = pixelOf({350, 0}) + QPoint(0, 2);
+    drag({grip, release});
+    const DPOINT landed = placesOf(dragged).front();
+    EXPECT_NEAR(landed.y, 0.0, 1e-6);
+    EXPECT_NEAR(landed.x, worldOf(release).x, 1e-6);
+
+    undo();
+    expectPlaces(dragged, before, 1e-6);
 }
 
 } // namespace
