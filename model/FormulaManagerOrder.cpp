@@ -80,20 +80,6 @@ private:
     std::vector<bool> m_taken;
 };
 
-/// The formula or point a formula is attached to, whatever its kind.
-const void *targetOf(const IBaseFormula &formula)
-{
-    switch (formula.GetAttachKind()) {
-    case FORMULA_ATTACH_REGION:
-        return formula.GetRegion();
-    case FORMULA_ATTACH_PATTERN:
-        return formula.GetPattern();
-    case FORMULA_ATTACH_POINT:
-        return formula.GetBasePoint();
-    }
-    return nullptr;
-}
-
 } // namespace
 
 void CFormulaManager::SortByDependency(CPtrCollection<IBaseFormula> &list,
@@ -126,9 +112,9 @@ int CFormulaManager::GetFormulaRank(const IBaseFormula *formula, int &rank, int 
     const int index = FindFormula(formula);
     if (index < 0)
         return -1;
-    const void *target = targetOf(*formula);
+    const void *target = GetFormulaTarget(*formula);
     for (IBaseFormula *other : m_oFormulas) {
-        if (targetOf(*other) != target)
+        if (GetFormulaTarget(*other) != target)
             continue;
         ++total;
         if (other == formula)
@@ -242,4 +228,17 @@ void CFormulaManager::CheckAllFormulas()
 {
     m_oMessages.Clear();
     CheckFormulas(nullptr, m_oFormulas);
+}
+
+const void *GetFormulaTarget(const IBaseFormula &formula)
+{
+    switch (formula.GetAttachKind()) {
+    case FORMULA_ATTACH_REGION:
+        return formula.GetRegion();
+    case FORMULA_ATTACH_PATTERN:
+        return formula.GetPattern();
+    case FORMULA_ATTACH_POINT:
+        return formula.GetBasePoint();
+    }
+    return nullptr;
 }

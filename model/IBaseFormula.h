@@ -178,3 +178,7 @@ public:
     virtual int GetTableRelativeType() const = 0;
     virtual int SetTableRelativeType(int value) = 0;
 };
+
+/// The region, pattern or point the formula is attached to, whatever its kind; null for a
+/// global formula.
+const void *GetFormulaTarget(const IBaseFormula &formula);

@@ -8,7 +8,10 @@
 #include <filesystem>
 #include <vector>
 
+class CBasePoint;
 class CFocusObject;
+class CPattern;
+class IInputPoint;
 class IBaseFormula;
 class IGradeMask;
 class IMeasureTable;
@@ -79,6 +82,36 @@ struct MoveFormulaParam
     IBaseFormula *formula = nullptr;
     bool towardsStart = false;
     bool measuresOnly = false;
+};
+
+/// The data of "InsertBaseFormula": the kind of object the new formula is made for (0 the mask,
+/// 1 a grade region, 2 a pattern, 3 a point), the object of that kind, and the formula type.
+struct InsertFormulaRecord
+{
+    IRegion *region = nullptr;
+    CPattern *pattern = nullptr;
+    CBasePoint *point = nullptr;
+    int32_t formulaType = 0;
+    int32_t objectKind = 0;
+};
+
+/// The data of "UpdateFormula": the formula of the mask, and a formula outside the mask that
+/// holds its new contents.
+struct UpdateFormulaRecord
+{
+    IBaseFormula *formula = nullptr;
+    IBaseFormula *contents = nullptr;
+};
+
+/// The data of "EditPointRules": the grade point whose rule changes, the rule's grade table and
+/// size, and its new value (the point's displacement in that size from its base size, on the
+/// mask).
+struct PointRuleEdit
+{
+    IInputPoint *point = nullptr;
+    DPOINT value;
+    int32_t table = -1;
+    int32_t size = -1;
 };
 
 /// The data of "AddToSelection".

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 class IFileChooser;
+class IFormulaDialogs;
 class IPrompt;
 
 /// The options dialog: shown modally; returns once it is closed, the options saved or not.
@@ -36,4 +37,6 @@ public:
     virtual IPrompt &GetPrompt() = 0;
     virtual IOptionsDialog &GetOptionsDialog() = 0;
     virtual IImageWindow &GetImageWindow() = 0;
+    /// The formula dialogs; null where none can open (batch runs).
+    virtual IFormulaDialogs *GetFormulaDialogs() { return nullptr; }
 };

@@ -37,6 +37,9 @@ public:
     IPrompt &GetPrompt() override { return *this; }
     IOptionsDialog &GetOptionsDialog() override { return *this; }
     IImageWindow &GetImageWindow() override { return *this; }
+    /// None, unless a test installed its own.
+    IFormulaDialogs *GetFormulaDialogs() override { return m_pFormulaDialogs; }
+    void SetFormulaDialogs(IFormulaDialogs *dialogs) { m_pFormulaDialogs = dialogs; }
 
     /// The answer to the next file (or folder) dialog; nothing cancels it.
     void QueueFileAnswer(std::optional<std::filesystem::path> answer);
@@ -81,4 +84,5 @@ private:
     int m_nOptionsDialogs = 0;
     std::function<void()> m_fnOptionsAction;
     std::vector<std::filesystem::path> m_aImages;
+    IFormulaDialogs *m_pFormulaDialogs = nullptr;
 };

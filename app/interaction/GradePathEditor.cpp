@@ -58,6 +58,7 @@ bool CGradePathEditor::MeasurePath(CPattern *pattern, int from, int to, bool dir
 void CGradePathEditor::SetActive(bool active)
 {
     m_oPath.Clear();
+    m_oEditedSize.reset();
     if (active == m_bActive)
         return;
     m_bActive = active;

@@ -5,6 +5,8 @@
 #include "model/GradePath.h"
 #include "model/GradeSize.h"
 
+#include <optional>
+
 class CPattern;
 class IDocumentServices;
 
@@ -42,7 +44,7 @@ public:
     /// The base-size length of the path between two base points of the pattern in the effective
     /// direction; false (length 0) when it has no segment.
     bool MeasurePath(CPattern *pattern, int from, int to, bool direction, double &length) const;
-    /// Empties the path; tells the owner when the flag changes.
+    /// Empties the path and forgets the edited size; tells the owner when the flag changes.
     void SetActive(bool active);
     bool IsActive() const { return m_bActive; }
     bool GetDirection() const { return m_bDirection; }
@@ -54,6 +56,9 @@ public:
     morvane::GradeSizeKey GetStartSize() const { return m_oStartSize; }
     void SetStartSize(const morvane::GradeSizeKey &size) { m_oStartSize = size; }
     int GetEndIndex() const { return m_nEnd; }
+    /// The size whose path the path-grading tool edits; none until it is chosen.
+    std::optional<morvane::GradeSizeKey> GetEditedSize() const { return m_oEditedSize; }
+    void SetEditedSize(const morvane::GradeSizeKey &size) { m_oEditedSize = size; }
 
 private:
     int resolve(const GradePathPointRef &point) const;
@@ -69,4 +74,5 @@ private:
     int m_nStart = -1;
     int m_nEnd = -1;
     morvane::GradeSizeKey m_oStartSize;
+    std::optional<morvane::GradeSizeKey> m_oEditedSize;
 };

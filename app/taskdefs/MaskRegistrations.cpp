@@ -27,6 +27,11 @@
 #include "app/commands/CmdUpdateFrameRect.h"
 #include "app/commands/CmdUpdatePattern.h"
 #include "app/commands/CmdZoom.h"
+#include "app/commands/formulas/CmdAddFormula.h"
+#include "app/commands/formulas/CmdFormulaList.h"
+#include "app/commands/formulas/CmdGradePath.h"
+#include "app/commands/formulas/CmdPointGrading.h"
+#include "app/commands/formulas/CmdUpdateFormula.h"
 #include "app/commands/polylines/CmdActivateNextPatternPoint.h"
 #include "app/commands/polylines/CmdAddTwoPointsPolyline.h"
 #include "app/commands/polylines/CmdClosePolyline.h"
@@ -42,14 +47,19 @@
 #include "app/commands/regions/CmdUpdateRegion.h"
 #include "app/taskdefs/DragTasks.h"
 #include "app/taskdefs/FocusPresetCommands.h"
+#include "app/taskdefs/FormulaFunctionCommands.h"
+#include "app/taskdefs/FormulaToolTasks.h"
 #include "app/taskdefs/FrameSelectionTasks.h"
+#include "app/taskdefs/GradeEditTasks.h"
 #include "app/taskdefs/IdleTask.h"
 #include "app/taskdefs/MainTask.h"
 #include "app/taskdefs/MeasureTasks.h"
 #include "app/taskdefs/MoveViewTasks.h"
+#include "app/taskdefs/PathFunctionCommands.h"
 #include "app/taskdefs/PointFunctionCommands.h"
 #include "app/taskdefs/PolylineTools.h"
 #include "app/taskdefs/SelectPatternPointTask.h"
+#include "app/taskdefs/ToolFunctionCommands.h"
 #include "app/taskdefs/ViewFunctionCommands.h"
 #include "app/taskdefs/ZoomRectTasks.h"
 #include "tasks/ITaskDefinition.h"
@@ -121,9 +131,9 @@ constexpr MaskCommandEntry kCommands[] = {
     functionCommand("SaveInitialRotAngle", &SaveInitialRotAngle),
     functionCommand("SaveRegionInitialRotAngle", &SaveRegionInitialRotAngle),
     functionCommand("NewGradeMask", &NewGradeMask, CMT_NEW_HISTORY),
-    awaitedObject("DeleteFormula"),
-    awaitedObject("AddFormula"),
-    awaitedObject("UpdateFormula"),
+    commandObject<CCmdDeleteFormula>("DeleteFormula"),
+    commandObject<CCmdAddFormula>("AddFormula"),
+    commandObject<CCmdUpdateFormula>("UpdateFormula"),
     commandObject<CCmdMovePattern>("MovePattern"),
     commandObject<CCmdChangePatternPosition>("ChangePatternPosition"),
     commandObject<CCmdRotatePattern>("RotatePattern"),
@@ -173,10 +183,10 @@ constexpr MaskCommandEntry kCommands[] = {
     functionCommand("ClearMeasure", &ClearMeasure),
     functionCommand("ShowPopupMenu", &ShowPopupMenu),
     functionCommand("ShowMaskRegions", &ShowMaskRegions),
-    awaitedObject("UpdatePointPath"),
+    commandObject<CCmdUpdatePointPath>("UpdatePointPath"),
     functionCommand("FindPathPoint", &FindPathPoint),
     functionCommand("SetFirstPathPoint", &SetFirstPathPoint),
-    awaitedObject("AddPointPath"),
+    commandObject<CCmdAddPointPath>("AddPointPath"),
     commandObject<CCmdDuplicateRegion>("DuplicateRegion"),
     commandObject<CCmdUpdateBiasRegionAngle>("UpdateBiasRegionAngle"),
     commandObject<CCmdUpdateBiasRegionHeight>("UpdateBiasRegionHeight"),
@@ -192,8 +202,8 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("ClearPointsAssociations"),
     commandObject<CCmdRecalculateGrading>("RecalculateGrading"),
     commandObject<CCmdActivateNextPatternPoint>("ActivateNextPatternPoint"),
-    awaitedFunction("LoadGradePathPoints"),
-    awaitedObject("UpdatePathGrading"),
+    functionCommand("LoadGradePathPoints", &LoadGradePathPoints),
+    commandObject<CCmdUpdatePathGrading>("UpdatePathGrading"),
     commandObject<CCmdSetEditMaskPatterns>("SetEditMaskPatterns"),
     commandObject<CCmdSetInteractiveMode>("SetInteractiveMode"),
     commandObject<CCmdPlaceSelectedPatterns>("PlaceSelectedPatterns"),
@@ -210,25 +220,25 @@ constexpr MaskCommandEntry kCommands[] = {
     awaitedObject("EditPatternsAssociations"),
     awaitedObject("EditPatternPointsAssociations"),
     awaitedObject("EditPointsAssociation"),
-    awaitedFunction("AddDartFormula"),
-    awaitedObject("EditBaseFormula"),
-    awaitedObject("InsertBaseFormula"),
+    functionCommand("AddDartFormula", &AddDartFormula),
+    commandObject<CCmdEditBaseFormula>("EditBaseFormula"),
+    commandObject<CCmdInsertBaseFormula>("InsertBaseFormula"),
     awaitedObject("ChangeRegionFormulaType"),
     commandObject<CCmdShowGrading>("ShowGrading"),
     commandObject<CCmdShowInputPatterns>("ShowInputPatterns"),
     commandObject<CCmdShowGuidePatterns>("ShowGuidePatterns"),
-    awaitedFunction("AddLapelFormula"),
-    awaitedObject("EditInputPatternFormula"),
-    awaitedFunction("UpdateGradePathSize"),
+    functionCommand("AddLapelFormula", &AddLapelFormula),
+    commandObject<CCmdEditInputPatternFormula>("EditInputPatternFormula"),
+    functionCommand("UpdateGradePathSize", &UpdateGradePathSize),
     awaitedObject("AddPointAssociation"),
     awaitedObject("AddPointAssList"),
-    awaitedFunction("ClearInteractiveMode"),
-    awaitedObject("UpdatePointGrading"),
-    awaitedFunction("RemoveLastFocusPoint"),
+    functionCommand("ClearInteractiveMode", &ClearInteractiveMode),
+    commandObject<CCmdUpdatePointGrading>("UpdatePointGrading"),
+    functionCommand("RemoveLastFocusPoint", &RemoveLastFocusPoint),
     commandObject<CCmdSaveModifiedMask>("SaveModifiedMask"),
-    awaitedFunction("UpdateMovement"),
+    functionCommand("UpdateMovement", &UpdateMovement),
     functionCommand("ChangeViewCenter", &ChangeViewCenter),
-    awaitedObject("MoveFormula"),
+    commandObject<CCmdMoveFormula>("MoveFormula"),
     commandObject<CCmdAutoPlacePatterns>("AutoPlacePatterns"),
     commandObject<CCmdDeletePoint>("DeletePoint"),
     awaitedObject("InsertPoint"),
@@ -259,18 +269,18 @@ constexpr MaskCommandEntry kCommands[] = {
     commandObject<CCmdCopySelectedObjects>("CopySelectedObjects"),
     commandObject<CCmdPasteObjects>("PasteObjects"),
     commandObject<CCmdCutSelectedObjects>("CutSelectedObjects"),
-    awaitedFunction("UpdateActiveSizePathFocused"),
+    functionCommand("UpdateActiveSizePathFocused", &UpdateActiveSizePathFocused),
     commandObject<CCmdClearPatternsGrading>("ClearPatternsGrading"),
     commandObject<CCmdAddTwoPointsPolyline>("AddTwoPointsPolyline"),
     functionCommand("LoadActiveMaskPatternToFM", &LoadActiveMaskPatternToFM),
     commandObject<CCmdAutoSelectNextContourLine>("AutoSelectNextContourLine"),
     commandObject<CCmdUpdateRectFocusPoints>("UpdateRectFocusPoints"),
     awaitedObject("AddPointAss"),
-    awaitedFunction("UpdateActivePointAssFocus"),
-    awaitedFunction("UpdateNoActivePointAssFocus"),
+    functionCommand("UpdateActivePointAssFocus", &UpdateActivePointAssFocus),
+    functionCommand("UpdateNoActivePointAssFocus", &UpdateNoActivePointAssFocus),
     functionCommand("HideFrameRect", &HideFrameRect),
     commandObject<CCmdDeleteSelectedItems>("DeleteSelectedItems"),
-    awaitedObject("EditPointRules"),
+    commandObject<CCmdEditPointRules>("EditPointRules"),
     commandObject<CCmdAddContourFocusPolyline>("AddContourFocusPolyline"),
     functionCommand("UpdateFMNoActivePolylinesAndPoints", &UpdateFMNoActivePolylinesAndPoints),
     functionCommand("UpdateFMRotateSelection", &UpdateFMRotateSelection),
@@ -283,7 +293,7 @@ constexpr MaskTemplateEntry kTemplates[] = {
     taskTemplate<CSelectContourPolylinesTask>("SelectContourPolylinesTask"),
     taskTemplate<CSelectPolylinesTask>("SelectPolylinesTask"),
     awaitedTemplate("EditPointAssTask"),
-    awaitedTemplate("PathDefinitionTask"),
+    taskTemplate<CPathDefinitionTask>("PathDefinitionTask"),
     taskTemplate<CSelectPatternPointTask>("SelectPatternPointTask"),
     taskTemplate<CMeasureLineLength>("MeasureLineLength"),
     taskTemplate<CMeasureDistanceTask>("MeasureDistanceTask"),
@@ -308,12 +318,12 @@ constexpr MaskTemplateEntry kTemplates[] = {
     taskTemplate<CCopyPolylineTask>("CopyPolylineTask"),
     awaitedTemplate("AssociatePointTask"),
     taskTemplate<CMoveViewTask>("MoveViewTask"),
-    awaitedTemplate("ModifyGradePointTask"),
-    awaitedTemplate("AddLapelFormulaTask"),
-    awaitedTemplate("ModifyPathGradeTask"),
-    awaitedTemplate("AddPathTask"),
+    taskTemplate<CModifyGradePointTask>("ModifyGradePointTask"),
+    taskTemplate<CAddLapelFormulaTask>("AddLapelFormulaTask"),
+    taskTemplate<CModifyPathGradeTask>("ModifyPathGradeTask"),
+    taskTemplate<CAddPathTask>("AddPathTask"),
     awaitedTemplate("ChangeRegionDirectionToParallelTask"),
-    awaitedTemplate("AddDartsFormulaTask"),
+    taskTemplate<CAddDartsFormulaTask>("AddDartsFormulaTask"),
     taskTemplate<CMeasureTask>("MeasureTask"),
     awaitedTemplate("AddRegionTask"),
     taskTemplate<CMoveCenterTask>("MoveCenterTask"),
