@@ -8,6 +8,7 @@
 #include "model/FormulaManager.h"
 #include "model/GradeMask.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace morvane {
@@ -27,18 +28,19 @@ std::string trimmed(const std::string &text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-int formulasNamed(const IFormulaManager &formulas, const std::string &name)
+std::vector<std::string> formulaNames(IGradeMask *mask)
 {
-    int count = 0;
-    for (int i = 0; i < formulas.GetFormulaCount(); ++i)
-        count += equalsNoCase(formulas.GetFormulaAt(i)->GetFormulaName(), name) ? 1 : 0;
-    return count;
+    std::vector<std::string> names;
+    const IFormulaManager *formulas = mask != nullptr ? mask->GetFormulaManager() : nullptr;
+    for (int i = 0; formulas != nullptr && i < formulas->GetFormulaCount(); ++i)
+        names.push_back(formulas->GetFormulaAt(i)->GetFormulaName());
+    return names;
 }
 
 } // namespace
 
 EnteredNameCheck CheckEnteredName(const std::string &typed, const std::string &ownName,
-                                  const IFormulaManager *formulas)
+                                  const std::vector<std::string> &names)
 {
     EnteredNameCheck check;
     check.name = toLowerAscii(trimmed(typed));
@@ -51,7 +53,10 @@ EnteredNameCheck CheckEnteredName(const std::string &typed, const std::string &o
         check.argument = check.name.substr(bad, 1);
         return check;
     }
-    const int named = formulas != nullptr ? formulasNamed(*formulas, check.name) : 0;
+    const auto named = std::count_if(names.begin(), names.end(),
+                                     [&](const std::string &name) {
+                                         return equalsNoCase(name, check.name);
+                                     });
     if (named > 1 || (named == 1 && !equalsNoCase(ownName, check.name))) {
         check.messageId = kNameTaken;
         check.argument = check.name;
@@ -62,10 +67,9 @@ EnteredNameCheck CheckEnteredName(const std::string &typed, const std::string &o
 bool ValidateEnteredName(IBaseFormula *formula, IDocumentServices &services,
                          const std::string &typed)
 {
-    IGradeMask *mask = services.GetActiveGradeMask();
     const EnteredNameCheck check =
         CheckEnteredName(typed, formula != nullptr ? formula->GetFormulaName() : std::string(),
-                         mask != nullptr ? mask->GetFormulaManager() : nullptr);
+                         formulaNames(services.GetActiveGradeMask()));
     if (!check.isValid())
         showStopMessage(services, check.messageId, {check.argument});
     return check.isValid();

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class IBaseFormula;
 class IDocumentServices;
-class IFormulaManager;
 
 namespace morvane {
 
@@ -23,12 +23,13 @@ struct EnteredNameCheck
     bool isValid() const { return messageId == 0; }
 };
 
-/// Checks the typed name for the formula whose name is ownName among the formulas (none: no
-/// other formula): empty (61414), a character that formula text reads otherwise (61415 with
-/// it), or the name of another formula, letters compared without regard to case (61416 with
-/// the name). The formula may keep its own name.
+/// Checks the typed name for the formula whose name is ownName, the mask's formulas having the
+/// names given (one per formula, the formula's own among them when it is in the mask): empty
+/// (61414), a character that formula text reads otherwise (61415 with it), or the name of
+/// another formula, letters compared without regard to case (61416 with the name). The formula
+/// may keep its own name.
 EnteredNameCheck CheckEnteredName(const std::string &typed, const std::string &ownName,
-                                  const IFormulaManager *formulas);
+                                  const std::vector<std::string> &formulaNames);
 
 /// CheckEnteredName for the formula (null: a formula not made yet, without a name) among the
 /// active mask's formulas; a refusal is shown as a stop message. Answers whether the name may
