@@ -8,8 +8,8 @@
 #include "app/interaction/GradePathEditor.h"
 #include "app/interaction/IMaskDocumentAccess.h"
 #include "app/interaction/InteractionModes.h"
+#include "app/taskdefs/PatternToolStartGuard.h"
 #include "app/taskdefs/TaskDocument.h"
-#include "app/taskdefs/ToolStartGuard.h"
 #include "lang/ResourceText.h"
 #include "tasks/ICommandAttributes.h"
 #include "tasks/ITask.h"
@@ -207,7 +207,7 @@ void CAddDartsFormulaTask::Define(ITask *task)
 
 bool CAddDartsFormulaTask::CanStart(ITask *task)
 {
-    return CanStartPatternEditTool(task);
+    return canStartPatternTool(task);
 }
 
 CAddLapelFormulaTask::CAddLapelFormulaTask() : CFocusTaskDefinition(lapelSettings()) {}
@@ -226,7 +226,7 @@ void CAddLapelFormulaTask::Define(ITask *task)
 
 bool CAddLapelFormulaTask::CanStart(ITask *task)
 {
-    return CanStartPatternEditTool(task);
+    return canStartPatternTool(task);
 }
 
 std::string CAddLapelFormulaTask::GetPromptText(ITask *, const std::string &stateName, int)
@@ -254,7 +254,7 @@ void CAddPathTask::Define(ITask *task)
 
 bool CAddPathTask::CanStart(ITask *task)
 {
-    return CanStartPatternEditTool(task);
+    return canStartPatternTool(task);
 }
 
 void CAddPathTask::OnEnter(ITask *task)
