@@ -38,5 +38,6 @@ public:
 
     std::unique_ptr<ICommand> Clone() const override;
     bool OnExecute(void *data) override;
+    using CBaseCommand::IsEnabled;
     bool IsEnabled(void *data) override;
 };

@@ -21,6 +21,7 @@ public:
 
     std::unique_ptr<ICommand> Clone() const override;
     bool OnExecute(void *data) override;
+    using CBaseCommand::IsEnabled;
     bool IsEnabled(void *data) override;
 };
 
