@@ -93,12 +93,6 @@ constexpr MaskCommandEntry functionCommand(std::string_view name,
     return {name, MaskCommandEntry::Function, nullptr, execute, modifyType};
 }
 
-constexpr MaskCommandEntry awaitedFunction(std::string_view name,
-                                           COMMAND_MODIFY_TYPE modifyType = CMT_NO_MODIFY)
-{
-    return {name, MaskCommandEntry::Function, nullptr, nullptr, modifyType};
-}
-
 template <class Definition>
 std::unique_ptr<ITaskDefinition> makeDefinition()
 {
