@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <regex>
 #include <string>
@@ -38,6 +39,8 @@ constexpr uint32_t kCopyCommand = 57634;
 constexpr uint32_t kPasteCommand = 57637;
 constexpr uint32_t kNewMaskCommand = 43121;
 constexpr int kCentimetres = 1;
+/// The data of "SetInteractiveMode" that switches automatic rotation.
+constexpr intptr_t kSwitchAutoRotate = 1;
 
 double distance(DPOINT a, DPOINT b)
 {
@@ -331,4 +334,56 @@ TEST_F(ViewToolsTest, UnderASnapModeTheDropLandsOnTheLineFound)
     expectPlaces(dragged, before, 1e-6);
 }
 
+TEST_F(ViewToolsTest, ThePivotAndTheCentreFollowTheirDrags)
+{
+    struct Row
+    {
+        const char *name;
+        /// Makes the point the one that a press on it drags.
+        std::function<void()> prepare;
+        std::function<DPOINT()> place;
+        QPoint travel;
+        bool oneUndoPutsItBack;
+    };
+    const CPattern &pattern = *mask().GetMaskPatternAt(0);
+    const Row rows[] = {
+        // Nothing is selected yet: the selected first pattern's corner on the centre would take
+        // the press.
+        {"mask centre", [&] { setMainVariable("bAutoMove", 1); },
+         [&] { return mask().GetCenter(); }, QPoint(40, 35), true},
+        // The pivot is shown, and found under the pointer, while the selection turns.
+        {"rotation pivot",
+         [&] {
+             selectAtFirstPoint(pattern);
+             tasks().DispatchEvent("SetInteractiveMode",
+                                   reinterpret_cast<void *>(kSwitchAutoRotate));
+             ASSERT_TRUE(document().GetRotationPivot()->HasItems());
+         },
+         [&] { return document().GetRotationPivot()->GetPivotPoint(); }, QPoint(60, 40),
+         // Its moves are the tool's own steps: none reaches the mask's history.
+         false},
+    };
+    frame().resize(1200, 900);
+    editMaskPatterns(true);
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        row.prepare();
+        const DPOINT before = row.place();
+        const QPoint grip = pixelOf(before);
+        const QPoint drop = grip + row.travel;
+        ASSERT_TRUE(viewport()->rect().contains(grip)) << grip.x() << ", " << grip.y();
+        ASSERT_TRUE(viewport()->rect().contains(drop)) << drop.x() << ", " << drop.y();
+        drag({grip, drop});
+        EXPECT_NEAR(row.place().x, worldOf(drop).x, pixel());
+        EXPECT_NEAR(row.place().y, worldOf(drop).y, pixel());
+
+        const DPOINT dropped = row.place();
+        undo();
+        const DPOINT expected = row.oneUndoPutsItBack ? before : dropped;
+        EXPECT_NEAR(row.place().x, expected.x, 1e-9);
+        EXPECT_NEAR(row.place().y, expected.y, 1e-9);
+    }
+}
+
 } // namespace
+
